@@ -1,0 +1,132 @@
+// GLObject: a named, positioned, coloured, optionally textured drawable that animates itself.
+// Draw() first advances motion, spin and fade by one tick, then applies the object's GL state and
+// transform and calls DrawGeometry(). Subclasses supply geometry. The scene draws only visible
+// objects; a colour alpha of exactly 0 hides an object and its children while they keep animating.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/MotionPath.h"
+
+class GLObject {
+public:
+    GLObject(const std::string& name, double x, double y, double z);
+    virtual ~GLObject();
+    GLObject(const GLObject&) = delete;
+    GLObject& operator=(const GLObject&) = delete;
+
+    virtual void FlyOut();   // leave to the right over 190 ticks, fade out in 99
+    virtual void FlyIn();    // enter from the right over 190 ticks, fade in over 99
+    virtual void StepFade();
+    virtual void Draw();
+    virtual void SetColour(double r, double g, double b, double a);
+    virtual bool HitTest(double x, double y);
+    virtual void DrawGeometry();
+    virtual void SetActive(bool on);
+    virtual bool IsActive();
+    virtual void SetClicked(bool on);
+
+    // Takes ownership of the path; a null path is ignored. Children get copies (step 0).
+    void StartMotion(MotionPathPtr path, int ticks);
+    // Takes ownership; children are not faded.
+    void StartFade(MotionPathPtr path, int ticks);
+    // Degrees per tick about x, y, z for `ticks`; children get StartSpin(1000, ...).
+    void StartSpin(int ticks, double dx, double dy, double dz);
+    void ResetToHome();
+    void SetVertexColour(double r, double g, double b, double a);
+    void SetVertexColourRgb(double r, double g, double b);
+
+    // One tick of motion/spin/fade without drawing (Draw() steps 1-3; also used for highlights).
+    void StepMotion();
+    void StepSpin();
+
+    bool hovered = false;
+    int motionStep = 0, motionTicks = 0;
+    MotionPathPtr motionPath;
+    int spinStep = 0, spinTicks = 0;
+    int fadeStep = 0, fadeTicks = 0;
+    MotionPathPtr fadePath;
+    double spinIncrement[3] = {0, 0, 0};
+    int texture = 0;  // texture slot; -1 draws untextured
+    bool textured = false;
+    int maskTexture = 1;
+    bool maskPass = false;
+    bool visible = true;
+    bool blend = false;
+    bool texturedColour = false;
+    bool depthTest = true;
+    bool sphereMap = false;
+    double bounds[6] = {0, 0, 0, 0, 0, 0};  // min x, y, z, max x, y, z (world units)
+    double position[3];
+    double velocity[3] = {0, 0, 0};  // particles only
+    double size[3] = {0, 0, 0};
+    double homeSize[3] = {0, 0, 0};
+    double homePosition[3];
+    double homeScale = 1;
+    double baseColour[4] = {1, 1, 1, 1};
+    std::string name;
+    double colour[4] = {1, 1, 1, 1};
+    double rotation[3] = {0, 0, 0};
+    double orbitRotation[3] = {0, 0, 0};
+    double scale = 1;
+    bool billboard = false;
+    GLenum blendSrc = GL_SRC_ALPHA, blendDst = GL_ONE_MINUS_SRC_ALPHA;
+    bool eyeSpace = false;
+    bool wireframe = false;
+    bool vertexColour = false;
+    GLObject* highlight = nullptr;  // owned; drawn with this object's bounds while hovered
+    bool active = false;
+    bool clicked = false;
+    std::vector<GLObject*> children;  // not owned
+
+protected:
+    void ApplyTransform();
+    void ApplyMaterial();
+};
+
+// First object of `list` whose key equals `name` exactly; nullptr when none does.
+GLObject* FindObjectIn(const std::vector<GLObject*>& list, const std::string& name);
+
+// Geometry-only subclasses.
+class GLObjectCube : public GLObject {
+public:
+    GLObjectCube(const std::string& name, double x, double y, double z, double sx, double sy, double sz);
+    void DrawGeometry() override;
+};
+
+class GLObjectBoundingCube : public GLObject {
+public:
+    GLObjectBoundingCube(const std::string& name, double x1, double y1, double z1, double x2, double y2,
+                         double z2);
+    void DrawGeometry() override;
+};
+
+class GLObjectPlane : public GLObject {
+public:
+    GLObjectPlane(const std::string& name, float tiles, double x, double y, double z, double width,
+                  double height, double depth);
+    void DrawGeometry() override;
+    double width, height, depth;
+    float tiles;
+};
+
+class GLObjectPlaneGradient : public GLObject {
+public:
+    GLObjectPlaneGradient(const std::string& name, double x, double y, double z, double width, double depth,
+                          double third);
+    void DrawGeometry() override;
+    float cornerRed[4] = {0, 0, 0, 0}, cornerGreen[4] = {0, 0, 0, 0};
+    float cornerBlue[4] = {0, 0, 0, 0}, cornerAlpha[4] = {0, 0, 0, 0};
+};
+
+class GLObjectLight : public GLObject {
+public:
+    GLObjectLight(const std::string& name, int lightIndex, float r, float g, float b, double x, double y,
+                  double z);
+    void Draw() override;
+    float lightColour[3];
+    int lightIndex;
+};

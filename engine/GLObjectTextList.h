@@ -1,0 +1,44 @@
+// A selectable, scrollable stack of text lines with up/down arrow models ("arrowup",
+// "arrowdown", in `children`). Lines are drawn inside the list's transform; a line's `visible`
+// flag is its enabled mark. Selection changes are refused while the list scrolls or moves.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/GLObjectText.h"
+
+class GLObjectTextList : public GLObject {
+public:
+    GLObjectTextList(const std::string& name, int visibleCount, const std::string& upArrowFile,
+                     const std::string& downArrowFile, double x, double y, double z);
+    ~GLObjectTextList() override;
+    void FlyOut() override;
+    void FlyIn() override;
+    void StepFade() override;
+    void DrawGeometry() override;
+
+    void AddLine(const std::u16string& text, const std::string& name, bool enabled);
+    void ClearLines();
+    void Select(int index);
+    bool SelectNext();
+    bool SelectPrevious();
+
+    double selectedColour[3] = {0.8, 0.4, 0};
+    double selectedDisabledColour[3] = {0.25, 0.25, 0.25};
+    double normalColour[3] = {0.7, 0.7, 0.7};
+    double disabledColour[3] = {0.2, 0.2, 0.2};
+    std::vector<GLObjectText*> lines;  // shown, top first
+    double nextLineOffset = 0;
+    int selected = 0;
+    int visibleCount;
+    int firstVisible = 0;
+    double scrollStep = 0;
+    double scrollAmount = 0;
+    bool scrollingUp = false, scrollingDown = false;
+
+private:
+    // Every line ever added; ClearLines() only empties `lines`, so these keep them alive.
+    std::vector<std::unique_ptr<GLObjectText>> ownedLines;
+};

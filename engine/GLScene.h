@@ -1,0 +1,58 @@
+// GLScene: the one scene. It owns the window's GL context, the fixed view (the origin seen from
+// 6 units in front), the list of every drawable object (not owned: objects live for the whole
+// program), the lights drawn first, the queue of delayed named events and the cursor position.
+// Render() draws a frame (plainly or over a stencil-masked mirrored floor), which also advances
+// every drawn object's animations, and recomputes the hover flags from the cursor.
+#pragma once
+
+#include <cstdint>
+#include <list>
+#include <string>
+#include <vector>
+
+#include "engine/GLObject.h"
+
+struct SceneEvent {
+    std::string name;
+    int32_t delay = 0;  // ticks; 0 or less never falls due
+    int32_t count = 0;
+};
+
+class GLScene {
+public:
+    // Creates the GL context (failures shown as message boxes; the scene still exists) and sets
+    // the fixed GL state. The view position is stored negated in viewTranslation.
+    GLScene(int width, int height, double viewX, double viewY, double viewZ);
+    virtual ~GLScene();
+
+    void Render();
+    void AddObject(GLObject* object);
+    void AddLight(GLObject* object);
+    GLObject* FindObject(const std::string& name) const;
+    void PostEvent(const std::string& name, int delayTicks);
+    // Advances the queue one tick; returns the name of the first event that fell due, or "".
+    std::string PollEvent();
+    void Resize(int width, int height);
+    void SetBackgroundColour(float r, float g, float b);
+
+    int32_t width, height;
+    std::list<SceneEvent> events;
+    bool reflectionOff = true;
+    bool contextReady = false;
+    int32_t cursorX = 0, cursorY = 0;
+    double viewTranslation[3];
+    double viewRotation[3] = {0, 0, 0};
+    float clearColour[3] = {0, 0, 0};
+    std::vector<GLObject*> objects;
+    std::vector<GLObject*> lights;
+
+private:
+    void LoadProjection();
+    void DrawFloorQuad();
+    void HoverPass(const std::vector<GLObject*>& list);
+};
+
+// The one scene; created after the window, deleted when it closes (see Application.cpp).
+extern GLScene* scene;
+// Raised by a left click before the click is routed; the next Render() consumes it.
+extern bool clickPending;

@@ -1,0 +1,29 @@
+// The process-wide texture table: 70 slots taken in loading order and never freed. Objects refer
+// to textures by slot; FindTexture finds a slot by a fragment of its file path. Loading needs the
+// scene's GL context to be current. The decoders (JpegReader, TgaReader) are pure and separate.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <string>
+
+constexpr int MAX_TEXTURES = 70;
+
+struct TextureTable {
+    std::string fileNames[MAX_TEXTURES];
+    GLuint textureNames[MAX_TEXTURES] = {};
+    int32_t count = 0;
+};
+
+extern TextureTable textureTable;
+
+// Slot number, or -1 when the file cannot be opened or decoded (no slot taken, no message).
+// A full table shows "can't load more textures (MAX_TEXTURES)" and ends the process with -1.
+int32_t LoadTextureJpeg(const std::string& path);
+// True when the image was uploaded. The slot is taken before reading and stays taken.
+bool LoadTextureTga(const std::string& path);
+// First slot whose path contains `fragment` (case-sensitive); -1 when none does.
+int32_t FindTexture(const std::string& fragment);
+// Empties the table (tests only; the game never frees textures).
+void ResetTextureTable();

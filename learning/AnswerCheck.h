@@ -1,0 +1,8 @@
+// Judging a typed answer: ASCII capitals count as small letters, the accented letters of the fold
+// table as plain ones, and a trailing " (f)"/" (m)" of the expected answer may be left out.
+#pragma once
+
+#include <string>
+
+void FoldAccents(std::u16string& text);
+bool CheckAnswer(std::u16string typed, std::u16string expected);

@@ -1,0 +1,35 @@
+// The one loaded topic of the word list: entries in file order with a repetition count and an
+// `asked` flag beside each, and the entry on screen. The file format is in WordFileFormat.h.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct WordEntry {
+    std::u16string prompt;  // interface language
+    std::u16string answer;  // language being learned
+};
+
+struct RepetitionRecord {
+    int32_t repeatCount = 0;  // 0 learned .. 5
+};
+
+struct WordList {
+    std::vector<WordEntry> entries;
+    std::vector<RepetitionRecord> counts;  // one per entry after LoadRepetitions
+    std::vector<bool> asked;               // packed; one per entry
+    unsigned currentWord = 0;
+};
+
+// The one word list; empty at start-up, refilled by every LoadTopicEntries.
+extern WordList wordList;
+
+// Loads file lines first..last-1 (re-seeding rand() with the time). A missing file leaves the list
+// empty. A line with fewer than two fields keeps the missing field empty.
+void LoadTopicEntries(const std::string& path, int first, int last);
+void ReleaseEntries();
+unsigned WordCount();
+// Entry currentWord's strings; empty when the list is empty.
+std::u16string CurrentPrompt();
+std::u16string CurrentAnswer();

@@ -1,0 +1,101 @@
+// The operating system, as the rest of the game sees it: one window with a GL context,
+// a 64 Hz tick, typed characters and clicks, message boxes, the browser, the clock and the
+// executable's folder. This is the only interface to SDL; nothing above platform/ includes it.
+//
+// A headless twin (see Headless below) runs the same window on SDL's offscreen driver and lets
+// tests drive the game: they place the cursor, send clicks and characters, run ticks one at a
+// time, set the millisecond clock and collect message boxes and opened addresses.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// What the window delivers to the game; every callback runs on the one game thread.
+struct WindowCallbacks {
+    std::function<void()> tick;                   // one per timer period (64 a second)
+    std::function<void(int code)> character;      // a typed UTF-16 code unit, or 13/8/9/27
+    std::function<void(int flags)> click;         // left button: 1 | 4 (Shift) | 8 (Ctrl) | 2 (right held)
+    std::function<void(int width, int height)> paint;  // exposed or resized: drawable size
+    std::function<void()> close;                  // the window's close request
+};
+
+// Result of creating the GL context; the scene turns each failure into its own message.
+enum class ContextResult { Ok, PixelFormatFailed, SetPixelFormatFailed, CreateContextFailed, MakeCurrentFailed };
+
+struct Size {
+    int width = 0;
+    int height = 0;
+};
+
+// Starts SDL (video + timer). Returns false when SDL cannot start.
+bool Start();
+// Tears down the window and SDL.
+void Stop();
+
+// Desktop rectangle size of display 0.
+Size DesktopSize();
+
+// Opens the borderless loading window (title "lexaDRILL") at the given place and size.
+bool OpenWindow(int x, int y, int width, int height);
+// Gives the window a title bar and moves/resizes it (the play window).
+void SetWindowFrame(int x, int y, int width, int height, bool bordered);
+// Client (drawable) size in pixels.
+Size ClientSize();
+
+// Creates the window's GL context: double buffer, depth 16, stencil >= 1, compatibility profile.
+ContextResult CreateGLContext();
+bool MakeContextCurrent();
+void ReleaseContext();
+void SwapBuffers();
+void DestroyGLContext();
+
+// Cursor in client pixels, origin top left, y down.
+void CursorPosition(int& x, int& y);
+
+// Runs the tick loop until the window closes or RequestExit is called; returns the exit status.
+int RunMainLoop(const WindowCallbacks& callbacks);
+
+// A modal message box with an OK button (no owner, default caption). Frames pause while open.
+void ShowMessage(const std::string& text);
+// Opens an address (file:// or http) in the user's browser; the result is not checked.
+void OpenAddress(const std::string& address);
+// Debugger output: goes to standard error.
+void DebugOutput(const std::string& text);
+// 32-bit millisecond counter.
+uint32_t TickCountMs();
+// The executable's folder, ending in '/'. Every file path is this folder + "data/..." or "gfx/...".
+std::string ExecutableFolder();
+// Ends the process with the status. In headless mode the request is recorded and the call returns,
+// so callers must return right after calling it.
+void RequestExit(int status);
+
+// Test hooks. Enable before Start(): the window then lives on SDL's offscreen driver.
+namespace headless {
+void Enable();
+bool Enabled();
+// The folder that ExecutableFolder() reports (tests lay out a game folder of their own).
+void SetExecutableFolder(const std::string& folder);
+void SetDesktopSize(int width, int height);
+void SetCursor(int x, int y);
+void SetClockMs(uint32_t ms);
+void AdvanceClockMs(uint32_t ms);
+// Delivers input exactly as the real window would.
+void Click(int flags = 1);
+void Character(int code);
+void Paint();
+// Runs n ticks through the callbacks given to RunMainLoop (which returns at once when headless).
+void RunTicks(int n);
+// Everything ShowMessage / OpenAddress received, oldest first.
+const std::vector<std::string>& Messages();
+const std::vector<std::string>& OpenedAddresses();
+void ClearRecords();
+// The status passed to RequestExit, or -1000 when none was requested.
+int ExitStatus();
+void Reset();
+}  // namespace headless
+
+}  // namespace platform
