@@ -1,0 +1,5 @@
+// The frame tick and the screen state machine: per-screen tick work, at most one screen change
+// from the event queue (the table of named events in FrameTick.cpp), then one Render().
+#pragma once
+
+void FrameTick();

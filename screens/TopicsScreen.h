@@ -1,0 +1,19 @@
+// Choosing a topic: the scrolling list of titles, the topic picture on two planes that take
+// turns, the "blocked" sign, the progress bar and caption, and the back arrow.
+#pragma once
+
+#include <string>
+
+// A picture change is under way; arrows and the back arrow ignore clicks meanwhile.
+extern bool topicPictureChanging;
+
+void BuildTopicsScreen();
+void ShowTopicsScreen();
+void UpdateTopicProgress();
+void TopicsScreenInput(int code);
+void ShowTopicPicture(int row);
+// Completes a picture change (the frame tick's "ekran_tematy pokazuj bg1/bg2" events):
+// `leaving` is hidden, `entering` comes in from the back.
+void CompleteTopicPictureChange(const std::string& leaving, const std::string& entering);
+void FlyOutTopicsScreen();
+void HideTopicsScreen();
