@@ -1,0 +1,27 @@
+// The game's own TGA reader (types 1, 2, 9, 10; palette; run-length; origin flip): bytes in,
+// pixels out, top row first in RGB(A) order. Never reads past the bytes or writes past the image.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+enum TgaResult : int {
+    TgaOk = 1,
+    TgaCannotRead = 2,
+    TgaOutOfSpace = 4,
+    TgaBadFile = 8,
+    TgaUnsupported = 64,
+};
+
+struct TgaImage {
+    int16_t width = 0;
+    int16_t height = 0;
+    int16_t bitsPerPixel = 0;
+    int32_t imageBytes = 0;
+    uint8_t type = 0;
+    std::vector<uint8_t> pixels;
+    uint8_t palette[256 * 3] = {};
+};
+
+TgaResult DecodeTga(const uint8_t* data, size_t size, TgaImage& image);
