@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include <memory>
 #include <new>
 
 #include "app/AppContext.h"
@@ -14,11 +15,15 @@
 
 namespace {
 
+// The scene's light; the scene keeps only a pointer to it, so it is owned here.
+std::unique_ptr<GLObject> sceneLight;
+
 // The window has been closed: the scene and the application object go; the loop then ends
 // with status 0.
 void CloseApplication() {
     delete scene;
     scene = nullptr;
+    sceneLight.reset();
     delete app;
     app = nullptr;
 }
@@ -61,7 +66,8 @@ void InitApplication() {
     scene = new (std::nothrow) GLScene(client.width, client.height, 0.0, 25.0, 0.0);
     if (scene) {
         scene->SetBackgroundColour(1.0f, 1.0f, 1.0f);
-        scene->AddLight(new GLObjectLight("light 0", 0, 1.0f, 1.0f, 1.0f, -1.8, 0.0, 0.9));
+        sceneLight = std::make_unique<GLObjectLight>("light 0", 0, 1.0f, 1.0f, 1.0f, -1.8, 0.0, 0.9);
+        scene->AddLight(sceneLight.get());
         scene->viewTranslation[0] = 0.0;
         scene->viewTranslation[1] = 0.0;
         scene->viewTranslation[2] = -6.0;
