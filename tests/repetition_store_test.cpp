@@ -213,8 +213,8 @@ TEST_F(WordChoice, PriorityBranchTakesHighestCountsFirstScanningFromStart) {
 
 TEST_F(WordChoice, OtherBranchTakesTheNextUnaskedWrappingRound) {
     SetTopic({0, 0, 5, 0, 0});
-    wordList.asked = {true, false, true, true, true};
-    Script({4, 5});
+    wordList.asked = {true, false, false, true, true};
+    Script({4, 5});  // 5 is the smallest draw of this branch; the priority branch would take entry 2
     EXPECT_EQ(ChooseNextWord(), 1);
     EXPECT_EQ(wordList.currentWord, 1u);
 
