@@ -21,9 +21,9 @@
 #include <vector>
 
 #include "app/SafeFileWrite.h"
-#include "app/TextEncoding.h"
 #include "engine/GlyphCodes.h"
 #include "learning/WordFileFormat.h"
+#include "platform/TextInput.h"
 
 namespace {
 
@@ -82,13 +82,10 @@ int main(int argc, char** argv) {
     for (int lineNumber = 1; std::getline(input, raw); ++lineNumber) {
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
         if (raw.find_first_not_of(' ') == std::string::npos || raw[0] == '#') continue;
-        std::u16string entry;
-        std::string problem;
-        if (!Utf8ToUtf16(raw, entry)) {
-            problem = "not valid UTF-8";
-        } else {
-            problem = ProblemOf(entry);
-        }
+        const std::u16string entry = platform::Utf8ToUtf16(raw);
+        // The decoder marks every malformed byte with U+FFFD, which no glyph draws either.
+        const std::string problem =
+            entry.find(u'\uFFFD') != std::u16string::npos ? "not valid UTF-8" : ProblemOf(entry);
         if (!problem.empty()) {
             std::fprintf(stderr, "%s:%d: %s: %s\n", argv[1], lineNumber, problem.c_str(), raw.c_str());
             return 1;
