@@ -126,8 +126,8 @@ TEST_F(ModelTest, MaterialsFadeWithTheObject) {
     ASSERT_TRUE(model.Load("data/sq.ms3d"));
     model.blend = true;
     model.StartFade(FadeOutPath(100, 1), 99);
-    BeginFrame();
     for (int tick = 0; tick < 30; ++tick) {
+        BeginFrame();
         model.Draw();
         const ModelMaterial& m = model.mesh.materials[0];
         ASSERT_FLOAT_EQ(m.ambient[3], static_cast<float>(model.colour[3])) << tick;
