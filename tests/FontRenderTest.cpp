@@ -113,8 +113,10 @@ TEST_F(FontRenderTest, LitPhraseTurnedTowardTheLight) {
     // The front faces the light more than the walls do: the picture holds clearly different shades.
     int bright = 0, dim = 0;
     for (size_t i = 0; i < pixels.size(); i += 3) {
-        if (pixels[i] > 200) ++bright;
-        else if (pixels[i] > 50 && pixels[i] < 150) ++dim;
+        if (pixels[i] > 200)
+            ++bright;
+        else if (pixels[i] > 50 && pixels[i] < 150)
+            ++dim;
     }
     EXPECT_GT(bright, 5000);
     EXPECT_GT(dim, 500);
