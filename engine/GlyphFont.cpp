@@ -143,6 +143,8 @@ std::string FindFontFile() {
     }
     if (fonts != nullptr) FcFontSetDestroy(fonts);
     FcPatternDestroy(pattern);
+    // The font is looked up once per load; fontconfig's configuration is not needed after that.
+    FcFini();
     return file;
 }
 
