@@ -82,9 +82,15 @@ bool Canvas::SaveTga(const std::string& path) const {
     Put16(b, pixelWidth_);
     Put16(b, pixelHeight_);
     b.push_back(32);
-    b.push_back(0x28);  // 8 alpha bits, origin at the top left
-    for (size_t i = 0; i < rgba.size(); i += 4) {
-        b.insert(b.end(), {rgba[i + 2], rgba[i + 1], rgba[i], rgba[i + 3]});
+    // 8 alpha bits, rows bottom-up: the game's reader refuses descriptors above 32, which rules
+    // out the top-left origin flag together with the alpha bits.
+    b.push_back(0x08);
+    for (int y = pixelHeight_ - 1; y >= 0; --y) {
+        const unsigned char* row = &rgba[size_t(y) * pixelWidth_ * 4];
+        for (int x = 0; x < pixelWidth_; ++x) {
+            const unsigned char* p = row + x * 4;
+            b.insert(b.end(), {p[2], p[1], p[0], p[3]});
+        }
     }
     return WriteFile(path, b);
 }
