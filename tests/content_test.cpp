@@ -21,8 +21,8 @@ namespace {
 
 const std::string kBuild = LEXADRILL_BUILD_DIR "/";
 const char* const kTitles[12] = {
-    "constructions", "human body 1", "time",   "food and drink 1", "places 1",   "house 1",
-    "fruits and vegatales", "travel", "utilities 1", "nature 1", "clothing 1", "look",
+    "constructions",        "human body 1", "time",        "food and drink 1", "places 1",   "house 1",
+    "fruits and vegatales", "travel",       "utilities 1", "nature 1",         "clothing 1", "look",
 };
 
 std::vector<uint8_t> ReadAll(const std::string& path) {
@@ -61,7 +61,8 @@ void ReadSource(std::vector<SourceEntry>& entries, std::vector<std::string>& hea
     ASSERT_TRUE(in) << "content/words.txt missing";
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.rfind("# ", 0) == 0 && line.find(';') == std::string::npos) headings.push_back(line.substr(2));
+        if (line.rfind("# ", 0) == 0 && line.find(';') == std::string::npos)
+            headings.push_back(line.substr(2));
         if (line.empty() || line[0] == '#') continue;
         const size_t semi = line.find(';');
         ASSERT_NE(semi, std::string::npos) << line;
@@ -70,12 +71,15 @@ void ReadSource(std::vector<SourceEntry>& entries, std::vector<std::string>& hea
 }
 
 bool AnswerAllowed(std::u16string a) {
-    if (a.size() > 4 && (a.compare(a.size() - 4, 4, u" (m)") == 0 || a.compare(a.size() - 4, 4, u" (f)") == 0)) {
+    if (a.size() > 4 &&
+        (a.compare(a.size() - 4, 4, u" (m)") == 0 || a.compare(a.size() - 4, 4, u" (f)") == 0)) {
         a.resize(a.size() - 4);
     }
-    if (a.empty() || a.front() == u' ' || a.back() == u' ' || a.find(u"  ") != std::u16string::npos) return false;
+    if (a.empty() || a.front() == u' ' || a.back() == u' ' || a.find(u"  ") != std::u16string::npos)
+        return false;
     return std::all_of(a.begin(), a.end(), [](char16_t c) {
-        return (c >= u'a' && c <= u'z') || c == u' ' || std::u16string(u"áéíóúñ").find(c) != std::u16string::npos;
+        return (c >= u'a' && c <= u'z') || c == u' ' ||
+               std::u16string(u"áéíóúñ").find(c) != std::u16string::npos;
     });
 }
 
@@ -144,7 +148,7 @@ TEST(ContentModels, EveryModelLoadsWithGeometryOfASensibleSize) {
         const char* file;
         float minWidth, maxWidth;  // x extent, scene units
     } models[] = {
-        {"score_board.ms3d", 3.0f, 5.0f}, {"arrow_up.MS3D", 0.15f, 0.5f},  {"arrow_down.MS3D", 0.15f, 0.5f},
+        {"score_board.ms3d", 3.0f, 5.0f}, {"arrow_up.MS3D", 0.15f, 0.5f},   {"arrow_down.MS3D", 0.15f, 0.5f},
         {"button_next.ms3d", 0.4f, 1.2f}, {"button_prev.ms3d", 0.4f, 1.2f}, {"flag.ms3d", 0.6f, 1.3f},
         {"przerwij.ms3d", 0.2f, 0.7f},
     };
@@ -159,9 +163,11 @@ TEST(ContentModels, EveryModelLoadsWithGeometryOfASensibleSize) {
             EXPECT_FALSE(g.triangleIndices.empty());
             ASSERT_GE(g.materialIndex, 0);
             ASSERT_LT(g.materialIndex, int(mesh.materials.size()));
-            EXPECT_GT(mesh.materials[g.materialIndex].diffuse[0] + mesh.materials[g.materialIndex].diffuse[1] +
+            EXPECT_GT(mesh.materials[g.materialIndex].diffuse[0] +
+                          mesh.materials[g.materialIndex].diffuse[1] +
                           mesh.materials[g.materialIndex].diffuse[2],
-                      0.3f) << "a material too dark to see";
+                      0.3f)
+                << "a material too dark to see";
         }
         const Bounds b = MeshBounds(mesh);
         EXPECT_GE(b.Size(0), m.minWidth);
@@ -178,7 +184,9 @@ TEST(ContentModels, ArrowsPointTheWayTheirNamesSay) {
     const struct {
         const char* file;
         int axis, dir;
-    } arrows[] = {{"arrow_up.MS3D", 1, 1}, {"arrow_down.MS3D", 1, -1}, {"button_next.ms3d", 0, 1},
+    } arrows[] = {{"arrow_up.MS3D", 1, 1},
+                  {"arrow_down.MS3D", 1, -1},
+                  {"button_next.ms3d", 0, 1},
                   {"button_prev.ms3d", 0, -1}};
     for (const auto& a : arrows) {
         SCOPED_TRACE(a.file);
@@ -223,7 +231,7 @@ bool LoadJpeg(const std::string& name, DecodedImage& image) {
 
 TEST(ContentPictures, EveryJpegDecodesWithItsSize) {
     std::vector<std::tuple<std::string, int, int>> pictures = {
-        {"loading.jpg", 1024, 512},  {"mirror.jpg", 1024, 512},   {"glowny_bg.jpg", 512, 512},
+        {"loading.jpg", 1024, 512},          {"mirror.jpg", 1024, 512}, {"glowny_bg.jpg", 512, 512},
         {"infoscreen_free.jpg", 1024, 1024}, {"blocked.jpg", 512, 128}, {"flag uk.jpg", 512, 256},
         {"flag spain.jpg", 384, 256},
     };
@@ -252,7 +260,7 @@ TEST(ContentPictures, FlagsHaveTheirOfficialColoursAndLayout) {
     DecodedImage uk, spain;
     ASSERT_TRUE(LoadJpeg("flag uk.jpg", uk));
     ASSERT_TRUE(LoadJpeg("flag spain.jpg", spain));
-    ExpectColour(uk, 0.5, 0.5, 0xC8102E);    // St George's cross
+    ExpectColour(uk, 0.5, 0.5, 0xC8102E);  // St George's cross
     ExpectColour(uk, 0.5, 0.05, 0xC8102E);
     ExpectColour(uk, 0.25, 0.06, 0x012169);  // field above the saltire at the hoist
     ExpectColour(uk, 0.2, 0.36, 0xFFFFFF);   // white fimbriation above the cross

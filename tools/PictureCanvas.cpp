@@ -126,8 +126,8 @@ bool Canvas::SaveBmp(const std::string& path) const {
 void SetRgb(cairo_t* cr, unsigned hex) { SetRgba(cr, hex, 1.0); }
 
 void SetRgba(cairo_t* cr, unsigned hex, double alpha) {
-    cairo_set_source_rgba(cr, ((hex >> 16) & 0xFF) / 255.0, ((hex >> 8) & 0xFF) / 255.0,
-                          (hex & 0xFF) / 255.0, alpha);
+    cairo_set_source_rgba(cr, ((hex >> 16) & 0xFF) / 255.0, ((hex >> 8) & 0xFF) / 255.0, (hex & 0xFF) / 255.0,
+                          alpha);
 }
 
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {

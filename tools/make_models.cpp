@@ -123,8 +123,8 @@ void Arrow(Mesh& m, float length, float headWidth, float headLength, float shaft
         return poly;
     };
     const float tip = length / 2, headBase = tip - headLength, tail = -length / 2;
-    ExtrudeConvex(m, turn({{headBase, -headWidth / 2}, {tip, 0}, {headBase, headWidth / 2}}),
-                  depth / 2, -depth / 2);
+    ExtrudeConvex(m, turn({{headBase, -headWidth / 2}, {tip, 0}, {headBase, headWidth / 2}}), depth / 2,
+                  -depth / 2);
     // The shaft reaches a little into the head so the two parts read as one solid.
     ExtrudeConvex(m,
                   turn({{tail, -shaftWidth / 2},
@@ -188,9 +188,10 @@ Mesh Flag() {
     return m;
 }
 
-// A frame around the test counters, which sit in front of it at the top left of the view.
+// A frame around the test counters. They stand 2.5 units in front of it, centred on the same line
+// of sight, so the frame is their extent scaled by 8 / 5.5; its left side lies past the view's edge.
 Mesh ScoreBoard() {
-    const float x0 = -2.1f, x1 = 2.1f, y0 = -1.05f, y1 = 1.1f, bar = 0.1f;
+    const float x0 = -2.3f, x1 = 2.3f, y0 = -1.05f, y1 = 1.1f, bar = 0.1f;
     Mesh m;
     m.BeginGroup("frame", kSteel);
     Box(m, x0, y1 - bar, x1, y1, 0.05f, -0.05f);
@@ -306,9 +307,9 @@ int main(int argc, char** argv) {
         const char* name;
         Mesh mesh;
     } models[] = {
-        {"score_board.ms3d", ScoreBoard()}, {"arrow_up.MS3D", ListArrow(90)},
+        {"score_board.ms3d", ScoreBoard()},  {"arrow_up.MS3D", ListArrow(90)},
         {"arrow_down.MS3D", ListArrow(-90)}, {"button_next.ms3d", Button(0)},
-        {"button_prev.ms3d", Button(180)},  {"flag.ms3d", Flag()},
+        {"button_prev.ms3d", Button(180)},   {"flag.ms3d", Flag()},
         {"przerwij.ms3d", AbortCross()},
     };
     for (const auto& model : models) {
