@@ -1,0 +1,246 @@
+#include "learning/TestScreen.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/AppContext.h"
+#include "app/InputRouting.h"
+#include "app/TextEncoding.h"
+#include "app/UiStrings.h"
+#include "engine/GLObjectText.h"
+#include "engine/GLObjectTextList.h"
+#include "engine/GLParticleSystem.h"
+#include "engine/GLScene.h"
+#include "engine/GlyphCodes.h"
+#include "engine/Model.h"
+#include "engine/MotionPath.h"
+#include "engine/TextureTable.h"
+#include "learning/AnswerCheck.h"
+#include "learning/RepetitionStore.h"
+#include "learning/Scoring.h"
+#include "learning/WordList.h"
+#include "platform/Platform.h"
+#include "screens/HallOfFame.h"
+#include "screens/ScreenSteps.h"
+
+TestRun testRun;
+
+namespace {
+
+void AddExplosion(const std::string& key, double z, double r, double g, double b) {
+    auto* burst = new GLParticleSystemSimpleExplosion(100, key, 20, 0, 0, z);
+    burst->SetColour(r, g, b, 1);
+    burst->texture = FindTexture("particle.tga");
+    burst->textured = true;
+    burst->blend = true;
+    burst->blendSrc = GL_SRC_ALPHA;
+    burst->blendDst = GL_ONE_MINUS_SRC_ALPHA;
+    burst->visible = false;
+    scene->AddObject(burst);
+}
+
+GLObjectText* AddLabel(const std::string& key, const std::u16string& text, double x, double y, double z,
+                       double scale, double r, double g, double b) {
+    auto* label = new GLObjectText(key, text, x, y, z);
+    label->scale = scale;
+    label->SetVertexColour(r, g, b, 1);  // colour and base colour (the fade target) alike
+    label->blend = true;
+    label->depthTest = true;
+    label->texturedColour = false;
+    label->visible = false;
+    scene->AddObject(label);
+    return label;
+}
+
+const TopicInfo& TopicUnderTest() { return app->topics[testRun.topicIndex]; }
+
+// The four counter lines at the left.
+void ShowCounters() {
+    SetTextOf("dobre odp", CounterLine(uiStrings.correctLabel, testRun.correctCount));
+    SetTextOf("zle odp", CounterLine(uiStrings.wrongLabel, testRun.wrongCount));
+    SetTextOf("do zaliczenia", CounterLine(uiStrings.toPassLabel, testRun.toPass - testRun.correctCount));
+    SetTextOf("pozostalo", CounterLine(uiStrings.wordsLeftLabel, testRun.testLength - testRun.askedCount));
+}
+
+// The leaving motion of the run's objects at its end.
+void LeaveRunObjects() {
+    for (const char* key : {"txt 1", "txt 2", "przerwij", "arrownext", "flag 1", "flag 2", "wynik", "dobre odp",
+                            "zle odp", "do zaliczenia", "pozostalo", "czas", "score_board"}) {
+        LeaveToLeft(scene->FindObject(key), 200, 190, 100, 90);
+    }
+}
+
+bool Hovered(const char* key) {
+    const GLObject* object = scene->FindObject(key);
+    return object && object->hovered;
+}
+
+}  // namespace
+
+void BuildTestObjects() {
+    AddExplosion("explode", -2, 1, 0.5, 0);
+    AddLabel("bonus1", u"great!", 0, 0, 3.5, 1.5, 0.5, 0.2, 1);
+    AddLabel("dobrze", u"correct", 0, 0, 3.5, 1.5, 0.1, 1, 0.2);
+    AddLabel("zle", u"wrong", 0, 0, 3.5, 1.5, 1, 0.2, 0.2);
+    AddExplosion("bonus2", 0.5, 0.1, 0.5, 0.1);
+    // The labels at the left sit at single-precision coordinates, as they always have.
+    const double left = static_cast<float>(-2.4), z = static_cast<float>(0.5);
+    AddLabel("dobre odp", u"", left, static_cast<float>(1.9), z, 0.5, 0.2, 1, 0.2);
+    AddLabel("zle odp", u"", left, static_cast<float>(1.7), z, 0.5, 1, 0.2, 0.2);
+    AddLabel("do zaliczenia", u"", left, static_cast<float>(1.5), z, 0.5, 0.2, 0.2, 0.2);
+    AddLabel("pozostalo", u"", left, static_cast<float>(1.3), z, 0.5, 0.2, 0.2, 0.2);
+    AddLabel("czas", u"30", left, static_cast<float>(0.9), z, 1, 0.2, 0.9, 0.4);
+
+    // The pause button is built but, as designed, never shown.
+    auto* pause = new MilkshapeModel("pauza", 3.1, 1.7, 0);
+    pause->SetFlatColour(0.4, 0.4, 0.9, 1);
+    pause->Load("data/przerwij.ms3d");
+    auto* box = new GLObjectBoundingCube("cb1", 0, 0, 0, 0, 0, 0);
+    box->SetVertexColour(0.4, 0.4, 0.4, 0.4);
+    box->blend = true;
+    box->blendSrc = GL_SRC_ALPHA;
+    box->blendDst = GL_ONE_MINUS_SRC_ALPHA;
+    pause->highlight = box;
+    pause->visible = false;
+    scene->AddObject(pause);
+}
+
+void StartTest() {
+    testRun.answerSubmitted = testRun.answerEvaluated = testRun.paused = false;
+    testRun.clockRunning = true;
+    app->transitionLock = false;
+    if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
+    testRun.timeLeft = 15;
+    testRun.correctCount = testRun.wrongCount = testRun.askedCount = 0;
+    testRun.lastTickMs = platform::TickCountMs();
+
+    const GLObjectTextList* topicsList = FindTextList("main menu 2");
+    const int row = topicsList ? topicsList->selected : 0;
+    testRun.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
+    const TopicInfo& topic = TopicUnderTest();
+    LoadTopicEntries(app->wordFilePath, topic.firstWord, topic.lastWord);
+    LoadRepetitions(topic.firstWord, topic.lastWord);
+
+    testRun.score = 0;
+    testRun.testLength = static_cast<int32_t>(WordCount());
+    // A topic of one entry still needs its one right answer to pass.
+    testRun.toPass = std::max(1, static_cast<int32_t>(testRun.testLength * 0.7));
+
+    if (testRun.testLength == 0) {
+        // Nothing to ask (the word list is missing): the run ends as game over at once, without a
+        // question, a score to enter or counts to store.
+        testRun.clockRunning = false;
+        testRun.answerEvaluated = true;
+        scene->PostEvent("ekran_gameover wjazd", 50);
+        return;
+    }
+    ChooseNextWord();
+
+    EnterFromLeft("czas");
+    SetTextOf("czas", u"--");
+    for (const char* key : {"dobre odp", "zle odp", "do zaliczenia", "pozostalo"}) EnterFromLeft(key);
+    ShowCounters();
+    EnterFromLeft("wynik");
+    SetTextOf("wynik", CounterLine(uiStrings.scoreLabel, testRun.score));
+
+    EnterFromLeft("txt 1");
+    if (GLObjectText* answer = FindText("txt 2")) {
+        answer->editable = true;
+        answer->SetActive(true);
+        EnterFromLeft(answer);
+    }
+    EnterFromLeft("flag 1");
+    EnterFromLeft("arrownext");
+    EnterFromLeft("przerwij");
+    if (GLObject* pause = scene->FindObject("pauza")) {
+        EnterFromLeft(pause);
+        pause->visible = false;
+    }
+    EnterFromLeft("flag 2");
+    EnterFromLeft("score_board");
+
+    SetTextOf("txt 1", CurrentPrompt());
+    SetTextOf("txt 2", u"");
+}
+
+void ShowNextTestQuestion() {
+    ChooseNextWord();  // -1 (nothing left) keeps the entry on screen
+    if (app->cheatMode) {
+        const std::string line = Utf16ToUtf8(CurrentPrompt()) + " = " + Utf16ToUtf8(CurrentAnswer()) + "\n";
+        platform::DebugOutput(line);
+        platform::ShowMessage(line);
+    }
+    if (GLObjectText* prompt = FindText("txt 1")) {
+        prompt->SetText(CurrentPrompt());
+        prompt->StartMotion(PathEnterFromRight(), 150);
+        prompt->StartFade(FadeInPath(100, prompt->baseColour[3]), 90);
+    }
+    if (GLObjectText* answer = FindText("txt 2")) {
+        answer->SetText(u"");
+        answer->StartMotion(PathEnterFromRight(), 150);
+        answer->StartFade(FadeInPath(100, answer->baseColour[3]), 90);
+        answer->SetActive(true);
+    }
+    testRun.timeLeft = 15;
+    SetTextOf("wynik", CounterLine(uiStrings.scoreLabel, testRun.score));
+    ShowCounters();
+    for (const char* key : {"dobre odp", "zle odp", "do zaliczenia", "pozostalo"}) SetVisible(key, true);
+    SetVisible("zle", false);
+    SetVisible("dobrze", false);
+    testRun.clockRunning = true;
+    testRun.answerSubmitted = false;
+    testRun.answerEvaluated = false;
+}
+
+void TestClockTick() {
+    if (testRun.paused) return;
+    const uint32_t now = platform::TickCountMs();
+    if (!testRun.clockRunning || now - testRun.lastTickMs <= 1000) return;
+    --testRun.timeLeft;
+    testRun.lastTickMs = now;
+    if (testRun.timeLeft == 0) EvaluateAnswer(false);  // a time-out is a wrong answer
+    SetTextOf("czas", NumberText(testRun.timeLeft));
+}
+
+void TestInput(int code) {
+    if (testRun.paused) testRun.paused = false;  // any input resumes
+    if (code == 1 && Hovered("pauza") && !app->transitionLock) {
+        testRun.paused = true;
+        return;
+    }
+    if (!testRun.answerEvaluated && code == 1 && Hovered("przerwij") && !app->transitionLock) {
+        app->transitionLock = true;
+        FinishTest();
+        scene->PostEvent("ekran_gameover wjazd", 50);
+        return;
+    }
+    const bool submit = code == 13 || (code == 1 && Hovered("arrownext"));
+    if (testRun.answerEvaluated) return;
+    if (submit && !testRun.answerSubmitted) {
+        testRun.answerSubmitted = true;
+        const GLObjectText* answer = FindText("txt 2");
+        // The field holds glyph codes; accented letters must be letters again to be compared.
+        const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
+        EvaluateAnswer(CheckAnswer(typed, CurrentAnswer()));
+        return;
+    }
+    if (code != 1 && code != 13) TypeIntoText("txt 2", code);
+}
+
+void FinishTest() {
+    LoadHallOfFame();
+    AddHallOfFameEntry(app->userName, testRun.score);
+    SaveHallOfFame();
+    LeaveRunObjects();
+}
+
+void HideTestScreen() {
+    for (const char* key : {"txt 1", "przerwij", "arrownext", "txt 2", "flag 1", "flag 2", "wynik", "czas",
+                            "dobre odp", "zle odp", "pozostalo", "bonus1", "bonus2"}) {
+        SetVisible(key, false);
+    }
+    // Without entries there are no counts: saving would empty the topic's file.
+    if (WordCount() == 0) return;
+    const TopicInfo& topic = TopicUnderTest();
+    SaveRepetitions(topic.firstWord, topic.lastWord);
+}

@@ -1,0 +1,42 @@
+#include "screens/ScreenSteps.h"
+
+#include "engine/GLObjectText.h"
+#include "engine/GLObjectTextList.h"
+#include "engine/GLScene.h"
+#include "engine/MotionPath.h"
+
+GLObjectText* FindText(const std::string& key) { return dynamic_cast<GLObjectText*>(scene->FindObject(key)); }
+
+GLObjectTextList* FindTextList(const std::string& key) {
+    return dynamic_cast<GLObjectTextList*>(scene->FindObject(key));
+}
+
+void EnterFromLeft(GLObject* object) {
+    if (!object) return;
+    object->StartMotion(PathEnterFromLeft(), 90);
+    object->StartFade(FadeInPath(100, object->baseColour[3]), 90);
+    object->visible = true;
+}
+
+void EnterFromLeft(const std::string& key) { EnterFromLeft(scene->FindObject(key)); }
+
+void LeaveToLeft(GLObject* object, int period, int motionTicks, int fadeLength, int fadeTicks) {
+    if (!object) return;
+    object->StartMotion(PathLeaveToLeft(period), motionTicks);
+    object->StartFade(FadeOutPath(fadeLength, object->baseColour[3]), fadeTicks);
+}
+
+void SetVisible(const std::string& key, bool on) {
+    if (GLObject* object = scene->FindObject(key)) object->visible = on;
+}
+
+void SetTextOf(const std::string& key, const std::u16string& text) {
+    if (GLObjectText* object = FindText(key)) object->SetText(text);
+}
+
+std::u16string NumberText(int value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string CounterLine(const std::u16string& label, int value) { return label + u": " + NumberText(value); }

@@ -1,0 +1,26 @@
+// Steps the play screens (topics, learning, test, results, hall of fame) share: finding an object
+// of a given kind by key, entering from the left and leaving to the left with a fade, and the texts
+// made from numbers ("%d", "%s: %d", "words: %d of %d"). Missing objects are skipped, never touched.
+#pragma once
+
+#include <string>
+
+class GLObject;
+class GLObjectText;
+class GLObjectTextList;
+
+GLObjectText* FindText(const std::string& key);
+GLObjectTextList* FindTextList(const std::string& key);
+
+// StartMotion(PathEnterFromLeft(), 90), StartFade(FadeInPath(100, base alpha), 90), visible.
+void EnterFromLeft(GLObject* object);
+void EnterFromLeft(const std::string& key);
+// StartMotion(PathLeaveToLeft(period), motionTicks), StartFade(FadeOutPath(fadeLength, base alpha),
+// fadeTicks).
+void LeaveToLeft(GLObject* object, int period, int motionTicks, int fadeLength, int fadeTicks);
+void SetVisible(const std::string& key, bool on);
+void SetTextOf(const std::string& key, const std::u16string& text);
+
+std::u16string NumberText(int value);
+// "%s: %d"
+std::u16string CounterLine(const std::u16string& label, int value);

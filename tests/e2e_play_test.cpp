@@ -1,0 +1,455 @@
+// The playing part of the game through the headless window: topics, learning, the timed test with
+// its scoring and files, the result screens and the hall of fame.
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "engine/GLObjectText.h"
+#include "engine/GLObjectTextList.h"
+#include "engine/TextureTable.h"
+#include "learning/TestScreen.h"
+#include "learning/WordList.h"
+#include "platform/Platform.h"
+#include "screens/HallOfFame.h"
+#include "screens/TopicsScreen.h"
+#include "tests/GameHarness.h"
+
+namespace {
+
+constexpr int kLearnLine = 0, kTestLine = 1, kResultsLine = 2;
+
+std::string Utf16Le(const std::u16string& text) {
+    std::string bytes;
+    for (char16_t c : text) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    return bytes;
+}
+
+bool HasNonAscii(const std::u16string& text) {
+    for (char16_t c : text) {
+        if (c > 127) return true;
+    }
+    return false;
+}
+
+class PlayTest : public GameTest {
+protected:
+    std::string DataFile(const std::string& name) const { return folder + "data/" + name; }
+
+    std::string ReadBytes(const std::string& name) const {
+        std::ifstream in(DataFile(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    void WriteBytes(const std::string& name, const std::string& bytes) const {
+        std::ofstream(DataFile(name), std::ios::binary) << bytes;
+    }
+
+    void WriteCounts(const std::string& name, const std::vector<int32_t>& counts) const {
+        std::string bytes;
+        for (int32_t c : counts) {
+            for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>(uint32_t(c) >> shift));
+        }
+        WriteBytes(name, bytes);
+    }
+
+    std::vector<int32_t> ReadCounts(const std::string& name) const {
+        const std::string bytes = ReadBytes(name);
+        std::vector<int32_t> counts;
+        for (size_t i = 0; i + 4 <= bytes.size(); i += 4) {
+            uint32_t v = 0;
+            for (int b = 0; b < 4; ++b) v |= uint32_t(uint8_t(bytes[i + b])) << (8 * b);
+            counts.push_back(static_cast<int32_t>(v));
+        }
+        return counts;
+    }
+
+    void RunUntil(const std::function<bool()>& done, int maxTicks = 400) {
+        for (int tick = 0; tick < maxTicks && !done(); ++tick) RunTicks(1);
+        ASSERT_TRUE(done()) << "still waiting after " << maxTicks << " ticks";
+    }
+
+    void RunUntilScreen(ScreenId screen) {
+        RunUntil([&] { return Screen() == screen; });
+    }
+
+    GLObjectTextList* Topics() { return dynamic_cast<GLObjectTextList*>(Object("main menu 2")); }
+
+    void OpenTopics(int menuLine) {
+        LoadToUserName();
+        EnterName(u"ana");
+        ChooseMenuLine(menuLine);
+        RunUntilScreen(ScreenId::Topics);
+        WaitUntilStill("main menu 2");
+        RunTicks(30);  // any picture change of the entry has ended
+    }
+
+    // From the name screen through the topics and the information panel to the first question or
+    // entry of topic `row`.
+    void StartRun(int menuLine, int row) {
+        OpenTopics(menuLine);
+        ChooseLine("main menu 2", row);
+        RunUntilScreen(ScreenId::Info);
+        WaitUntilStill("arrownext");
+        ClickObject("arrownext");
+        RunUntilScreen(menuLine == kLearnLine ? ScreenId::Learning : ScreenId::Test);
+    }
+
+    void Answer(const std::u16string& typed) {
+        ASSERT_FALSE(testRun.answerEvaluated);
+        Type(typed);
+        Key(13);
+        ASSERT_TRUE(testRun.answerEvaluated);
+    }
+
+    void NextQuestion() {
+        RunUntil([] { return !testRun.answerEvaluated; }, 200);
+    }
+};
+
+}  // namespace
+
+TEST_F(PlayTest, LearningStepsThroughThirtyEntriesInFileOrderThenReturnsToTheMenu) {
+    StartRun(kLearnLine, 0);
+    ASSERT_EQ(WordCount(), 30u);
+    EXPECT_EQ(TextOf("wynik"), "words: 1 of 30");
+    GLObjectText first("probe", wordList.entries[0].prompt, 0, 0, 0);
+    EXPECT_EQ(TextOf("txt 1"), Utf8(first.GetText()));
+    WaitUntilStill("arrownext");
+
+    // Two quick clicks advance one entry; typing changes nothing.
+    ClickObject("arrownext");
+    ClickObject("arrownext");
+    Type(u"abc");
+    EXPECT_EQ(TextOf("wynik"), "words: 2 of 30");
+    RunTicks(40);
+    EXPECT_EQ(wordList.currentWord, 1u);
+
+    for (int entry = 1; entry < 30; ++entry) {
+        SCOPED_TRACE(entry);
+        GLObjectText probe("probe", wordList.entries[entry].prompt, 0, 0, 0);
+        EXPECT_EQ(TextOf("txt 1"), Utf8(probe.GetText()));
+        probe.SetText(wordList.entries[entry].answer);
+        EXPECT_EQ(TextOf("txt 2"), Utf8(probe.GetText()));
+        EXPECT_EQ(TextOf("wynik"), "words: " + std::to_string(entry + 1) + " of 30");
+        ClickObject("arrownext");
+        if (entry < 29) RunTicks(40);
+    }
+    EXPECT_TRUE(app->transitionLock);
+    RunUntilScreen(ScreenId::MainMenu);
+    EXPECT_FALSE(Object("txt 1")->visible);
+    EXPECT_FALSE(Object("wynik")->visible);
+    EXPECT_FALSE(std::ifstream(DataFile("0-30_rep.dat")).good()) << "learning saves nothing";
+}
+
+TEST_F(PlayTest, TwentyOneFastRightAnswersPassAndUnlockTheNextTopic) {
+    StartRun(kTestLine, 0);
+    EXPECT_EQ(TextOf("czas"), "--");
+    EXPECT_EQ(TextOf("do zaliczenia"), "words left to pass: 21");
+    EXPECT_EQ(TextOf("pozostalo"), "words left: 30");
+    EXPECT_EQ(TextOf("wynik"), "score: 0");
+    EXPECT_FALSE(Object("pauza")->visible);
+
+    for (int answer = 1; answer <= 21; ++answer) {
+        SCOPED_TRACE(answer);
+        Answer(CurrentAnswer());
+        EXPECT_EQ(testRun.correctCount, answer);
+        EXPECT_EQ(testRun.score, 20 * answer);
+        EXPECT_TRUE(Object("bonus1")->visible);
+        EXPECT_EQ(TextOf("czas"), "--");
+        if (answer < 21) {
+            NextQuestion();
+            EXPECT_EQ(TextOf("czas"), "14");  // the first step comes at once on later questions
+            EXPECT_EQ(TextOf("dobre odp"), "correct: " + std::to_string(answer));
+            EXPECT_EQ(TextOf("do zaliczenia"), "words left to pass: " + std::to_string(21 - answer));
+            EXPECT_EQ(TextOf("pozostalo"), "words left: " + std::to_string(30 - answer));
+            EXPECT_EQ(TextOf("txt 2"), "");
+        }
+    }
+    RunUntilScreen(ScreenId::NextLevel);
+    EXPECT_EQ(testRun.score, 420);
+    EXPECT_EQ(TextOf("nextlevel_info"), "Next level unlocked");
+    EXPECT_EQ(TextOf("wynik koncowy"), "score: 420");
+    EXPECT_EQ(ReadCounts("30-60_rep.dat"), std::vector<int32_t>(30, 0));
+    EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t420\r\n"));
+    // The passed topic's counts: the 21 asked entries are learned, the rest stay at 1.
+    const std::vector<int32_t> counts = ReadCounts("0-30_rep.dat");
+    ASSERT_EQ(counts.size(), 30u);
+    EXPECT_EQ(std::count(counts.begin(), counts.end(), 0), 21);
+    EXPECT_EQ(std::count(counts.begin(), counts.end(), 1), 9);
+
+    // A key press while the cursor rests on the arrow leaves as a click does.
+    WaitUntilStill("arrownext");
+    const WindowPoint arrow = CentreOf(Object("arrownext"));
+    platform::headless::SetCursor(arrow.x, arrow.y);
+    RunTicks(1);
+    Key('x');
+    EXPECT_TRUE(app->transitionLock);
+    RunTicks(50);
+    EXPECT_EQ(Screen(), ScreenId::MainMenu);
+}
+
+TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
+    StartRun(kTestLine, 0);
+    std::vector<unsigned> wrongEntries;
+    for (int question = 1; question <= 30; ++question) {
+        SCOPED_TRACE(question);
+        if (question <= 10) {
+            wrongEntries.push_back(wordList.currentWord);
+            Answer(u"zzz");
+            EXPECT_TRUE(Object("zle")->visible);
+            GLObjectText probe("probe", CurrentAnswer(), 0, 0, 0);
+            EXPECT_EQ(TextOf("txt 2"), Utf8(probe.GetText())) << "the expected answer is shown";
+        } else {
+            Answer(CurrentAnswer());
+        }
+        if (question < 30) NextQuestion();
+    }
+    EXPECT_EQ(testRun.wrongCount, 10);
+    EXPECT_EQ(testRun.correctCount, 20);
+    RunUntilScreen(ScreenId::GameOver);
+    EXPECT_TRUE(Object("gameover_info")->visible);
+    EXPECT_EQ(TextOf("wynik koncowy"), "score: 400");
+    const std::vector<int32_t> counts = ReadCounts("0-30_rep.dat");
+    ASSERT_EQ(counts.size(), 30u);
+    for (unsigned entry : wrongEntries) EXPECT_EQ(counts[entry], 2) << entry;
+    EXPECT_EQ(std::count(counts.begin(), counts.end(), 0), 20);
+    EXPECT_FALSE(std::ifstream(DataFile("30-60_rep.dat")).good());
+    EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t400\r\n"));
+
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::Info);
+    EXPECT_EQ(app->infoReturnScreen, 4);
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::MainMenu);
+}
+
+TEST_F(PlayTest, UnansweredQuestionCountsDownAndTimesOutAsWrong) {
+    StartRun(kTestLine, 0);
+    const unsigned asked = wordList.currentWord;
+    EXPECT_EQ(TextOf("czas"), "--");
+    RunTicks(60);  // under a second on the clock
+    EXPECT_EQ(TextOf("czas"), "--");
+    for (int left = 14; left >= 1; --left) {
+        platform::headless::AdvanceClockMs(1000);
+        RunTicks(1);
+        EXPECT_EQ(TextOf("czas"), std::to_string(left));
+        EXPECT_FALSE(testRun.answerEvaluated);
+    }
+    platform::headless::AdvanceClockMs(1000);
+    RunTicks(1);
+    EXPECT_EQ(TextOf("czas"), "0");
+    EXPECT_TRUE(testRun.answerEvaluated);
+    EXPECT_EQ(testRun.wrongCount, 1);
+    EXPECT_EQ(wordList.counts[asked].repeatCount, 2);
+    GLObjectText probe("probe", CurrentAnswer(), 0, 0, 0);
+    EXPECT_EQ(TextOf("txt 2"), Utf8(probe.GetText()));
+    // Typing while the answer is judged changes nothing.
+    Type(u"q");
+    EXPECT_EQ(TextOf("txt 2"), Utf8(probe.GetText()));
+    NextQuestion();
+    EXPECT_EQ(TextOf("czas"), "14");
+    EXPECT_EQ(TextOf("zle odp"), "wrong: 1");
+}
+
+TEST_F(PlayTest, AbortWorksWhileAskingButNotWhileAnAnswerIsJudged) {
+    StartRun(kTestLine, 0);
+    WaitUntilStill("przerwij");
+    Answer(CurrentAnswer());
+    const unsigned judged = wordList.currentWord;
+    ClickObject("przerwij");
+    EXPECT_FALSE(app->transitionLock);
+    EXPECT_EQ(scene->events.size(), 1u);  // only the next question
+    NextQuestion();
+    WaitUntilStill("przerwij");
+    ClickObject("przerwij");
+    EXPECT_TRUE(app->transitionLock);
+    ClickObject("przerwij");  // a second click is ignored
+    RunUntilScreen(ScreenId::GameOver);
+    EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t20\r\n"));
+    const std::vector<int32_t> counts = ReadCounts("0-30_rep.dat");
+    ASSERT_EQ(counts.size(), 30u);
+    EXPECT_EQ(counts[judged], 0);
+    EXPECT_EQ(std::count(counts.begin(), counts.end(), 1), 29);
+}
+
+TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
+    LoadToUserName();
+    EnterName(u"vofu");  // cheat mode: Enter unlocks a topic, and every answer is shown
+    platform::headless::ClearRecords();
+    // The topic with the most answers that carry accents.
+    int best = 0, bestCount = -1;
+    for (int row = 0; row < app->topicCount; ++row) {
+        LoadTopicEntries(app->wordFilePath, app->topics[row].firstWord, app->topics[row].lastWord);
+        const int count = static_cast<int>(std::count_if(wordList.entries.begin(), wordList.entries.end(),
+                                                         [](const WordEntry& e) { return HasNonAscii(e.answer); }));
+        if (count > bestCount) {
+            best = row;
+            bestCount = count;
+        }
+    }
+    // With ten or more of thirty, 21 questions cannot all miss them.
+    ASSERT_GE(bestCount, 10);
+    ChooseMenuLine(kTestLine);
+    RunUntilScreen(ScreenId::Topics);
+    ChooseLine("main menu 2", best);
+    if (best != 0) {
+        RunTicks(60);
+        EXPECT_EQ(Screen(), ScreenId::Topics) << "a locked topic cannot be chosen";
+        Key(13);
+        ASSERT_FALSE(platform::headless::Messages().empty());
+        EXPECT_EQ(platform::headless::Messages().back(), "ok");
+        ClickObject("main menu 2");
+    }
+    RunUntilScreen(ScreenId::Info);
+    WaitUntilStill("arrownext");
+    platform::headless::ClearRecords();
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::Test);
+
+    int judgedWithAccents = 0;
+    for (int answer = 1; answer <= 21; ++answer) {
+        const std::u16string expected = CurrentAnswer();
+        judgedWithAccents += HasNonAscii(expected) ? 1 : 0;
+        Answer(expected);  // typed as its UTF-16 letters, stored by the field as glyph codes
+        ASSERT_EQ(testRun.correctCount, answer) << Utf8(expected);
+        if (answer < 21) {
+            NextQuestion();
+            ASSERT_FALSE(platform::headless::Messages().empty());
+            EXPECT_EQ(platform::headless::Messages().back(),
+                      Utf8(CurrentPrompt()) + " = " + Utf8(CurrentAnswer()) + "\n");
+        }
+    }
+    EXPECT_GT(judgedWithAccents, 0);
+    EXPECT_EQ(platform::headless::Messages().size(), 20u);
+}
+
+TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
+    LoadToUserName();
+    WriteCounts("30-60_rep.dat", std::vector<int32_t>(30, 0));
+    std::vector<int32_t> twoThirds(30, 0);
+    for (int i = 20; i < 30; ++i) twoThirds[i] = 3;
+    WriteCounts("60-90_rep.dat", twoThirds);
+    EnterName(u"ana");
+    ChooseMenuLine(kLearnLine);
+    RunUntilScreen(ScreenId::Topics);
+    WaitUntilStill("main menu 2");
+
+    GLObjectTextList* list = Topics();
+    EXPECT_EQ(TextOf("infopunkty"), "constructions (0%)");
+    EXPECT_TRUE(Object("infopunkty")->visible);
+    EXPECT_FALSE(Object("blocked")->visible);
+    EXPECT_TRUE(list->lines[1]->visible && list->lines[2]->visible);
+    EXPECT_FALSE(list->lines[3]->visible) << "a locked topic is marked disabled";
+
+    ClickChildOf("main menu 2", "arrowdown");
+    EXPECT_TRUE(topicPictureChanging);
+    EXPECT_EQ(list->selected, 1);
+    EXPECT_EQ(TextOf("infopunkty"), "human body 1 (100%)");
+    EXPECT_DOUBLE_EQ(Object("stat1")->size[0], Object("stat1")->homeSize[0]);
+    // The arrows and the back arrow wait for the picture.
+    ClickChildOf("main menu 2", "arrowdown");
+    EXPECT_EQ(list->selected, 1);
+    ClickObject("arrowprev");
+    EXPECT_FALSE(app->transitionLock);
+    RunUntil([] { return !topicPictureChanging; }, 30);
+    EXPECT_TRUE(Object("bg2 temat")->visible);
+    EXPECT_FALSE(Object("bg1 temat")->visible);
+    EXPECT_FALSE(Object("blocked")->visible);
+
+    ClickChildOf("main menu 2", "arrowdown");
+    EXPECT_EQ(TextOf("infopunkty"), "time (66%)");
+    RunUntil([] { return !topicPictureChanging; }, 30);
+    WaitUntilStill(list);
+    ClickChildOf("main menu 2", "arrowdown");
+    GLObjectText probe("probe", u"food and drink 1 (0%) niedostępny", 0, 0, 0);
+    EXPECT_EQ(TextOf("infopunkty"), Utf8(probe.GetText()));
+    RunUntil([] { return !topicPictureChanging; }, 30);
+    EXPECT_TRUE(Object("blocked")->visible);
+    EXPECT_EQ(Object("stat1")->size[0], 0.0);
+
+    // A locked topic ignores the click on the list.
+    WaitUntilStill(list);
+    ClickObject("main menu 2");
+    EXPECT_FALSE(app->transitionLock);
+    RunTicks(60);
+    EXPECT_EQ(Screen(), ScreenId::Topics);
+
+    // Back up to the unlocked topics: the sign flies out with the old picture and stays away.
+    ClickChildOf("main menu 2", "arrowup");
+    RunUntil([] { return !topicPictureChanging; }, 30);
+    EXPECT_FALSE(Object("blocked")->visible);
+    WaitUntilStill(list);
+    ClickChildOf("main menu 2", "arrowup");
+    RunUntil([] { return !topicPictureChanging; }, 30);
+    ASSERT_EQ(list->selected, 1);
+    EXPECT_TRUE(Object("bg2 temat")->visible) << "the last change ended on the second plane";
+
+    // Leaving and coming back shows the selected topic's picture and figures on the first plane.
+    WaitUntilStill("arrowprev");
+    ClickObject("arrowprev");
+    ClickObject("main menu 2");  // the screen is already leaving
+    RunUntilScreen(ScreenId::MainMenu);
+    EXPECT_EQ(scene->events.size(), 0u);
+    WaitUntilStill("main menu");
+    ChooseMenuLine(kLearnLine);
+    RunUntilScreen(ScreenId::Topics);
+    EXPECT_EQ(list->selected, 1);
+    EXPECT_EQ(TextOf("infopunkty"), "human body 1 (100%)");
+    EXPECT_TRUE(Object("bg1 temat")->visible);
+    EXPECT_NE(FindTexture(app->topics[1].picturePath), -1);
+    EXPECT_EQ(Object("bg1 temat")->texture, FindTexture(app->topics[1].picturePath));
+}
+
+TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
+    // Twelve lines of equal length, best first: "pa\t99", "pb\t96", ...
+    std::u16string text, firstTen;
+    for (int i = 0; i < 12; ++i) {
+        const std::string score = std::to_string(99 - 3 * i);
+        text += u"p" + std::u16string(1, char16_t(u'a' + i)) + u"\t" + std::u16string(score.begin(), score.end()) +
+                u"\r\n";
+        if (i == 9) firstTen = text;
+    }
+    LoadToUserName();
+    WriteBytes("hof.hof", "\xFF\xFE" + Utf16Le(text));
+    EnterName(u"ana");
+    ChooseMenuLine(kResultsLine);
+    RunUntilScreen(ScreenId::HallOfFame);
+    auto* list = dynamic_cast<GLObjectTextList*>(Object("halloffame"));
+    ASSERT_EQ(list->lines.size(), 12u);
+    EXPECT_EQ(Utf8(list->lines[0]->GetText()), "pa - 99");
+    EXPECT_EQ(Utf8(list->lines[11]->GetText()), "pl - 66");
+    EXPECT_EQ(hallOfFame.size(), 12u);
+    WaitUntilStill(list);
+    ClickChildOf("halloffame", "arrowdown");
+    EXPECT_EQ(list->selected, 1);
+    WaitUntilStill("przerwij");
+    ClickObject("przerwij");
+    RunTicks(79);
+    EXPECT_EQ(Screen(), ScreenId::HallOfFame);
+    RunTicks(1);
+    EXPECT_EQ(Screen(), ScreenId::MainMenu);
+    EXPECT_TRUE(hallOfFame.empty());
+
+    // A run broken off at once enters 0, which a full list drops; the save keeps the first ten.
+    WaitUntilStill("main menu");
+    ChooseMenuLine(kTestLine);
+    RunUntilScreen(ScreenId::Topics);
+    WaitUntilStill("main menu 2");
+    ClickObject("main menu 2");
+    RunUntilScreen(ScreenId::Info);
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::Test);
+    WaitUntilStill("przerwij");
+    ClickObject("przerwij");
+    RunUntilScreen(ScreenId::GameOver);
+    EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(firstTen));
+}
