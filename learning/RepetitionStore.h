@@ -3,17 +3,26 @@
 // line 0 always is), and the choice of the next test question.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 std::string RepetitionFileName(int first, int last);
 // Replaces the counts and asked flags; counts are fitted to the entries. True when the file existed.
+// With no entries loaded (the topics screen asks for a topic's progress) the counts are the file's
+// values, or (last - first) values of 1 without a file.
 bool LoadRepetitions(int first, int last);
+// The counts from a repetition file's bytes (a last piece shorter than 4 bytes is ignored), fitted
+// to the entries when there are any: extra values dropped, missing ones 1. Resets the asked flags.
+void LoadRepetitionsFromBytes(const uint8_t* data, size_t size);
 // Writes through a temporary file and a rename, so a failed save never leaves a cut file.
 void SaveRepetitions(int first, int last);
 bool IsTopicUnlocked(int first, int last);
 void UnlockTopic(int first, int last);
 // After a passed test of row topicIndex: unlocks the next row when it is locked. True when it did.
 bool UnlockNextTopic(int topicIndex);
+// The generator the choice draws from; nullptr restores the C library's rand().
+void SetWordChoiceRandom(int (*source)());
 // Index of the chosen entry (also made currentWord and marked asked), or -1.
 int ChooseNextWord();
 int FindUnasked(int start);

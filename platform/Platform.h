@@ -16,15 +16,21 @@ namespace platform {
 
 // What the window delivers to the game; every callback runs on the one game thread.
 struct WindowCallbacks {
-    std::function<void()> tick;                   // one per timer period (64 a second)
-    std::function<void(int code)> character;      // a typed UTF-16 code unit, or 13/8/9/27
-    std::function<void(int flags)> click;         // left button: 1 | 4 (Shift) | 8 (Ctrl) | 2 (right held)
+    std::function<void()> tick;               // one per timer period (64 a second)
+    std::function<void(int code)> character;  // a typed UTF-16 code unit, or 13/8/9/27
+    std::function<void(int flags)> click;     // left button: 1 | 4 (Shift) | 8 (Ctrl) | 2 (right held)
     std::function<void(int width, int height)> paint;  // exposed or resized: drawable size
-    std::function<void()> close;                  // the window's close request
+    std::function<void()> close;                       // the window's close request
 };
 
 // Result of creating the GL context; the scene turns each failure into its own message.
-enum class ContextResult { Ok, PixelFormatFailed, SetPixelFormatFailed, CreateContextFailed, MakeCurrentFailed };
+enum class ContextResult {
+    Ok,
+    PixelFormatFailed,
+    SetPixelFormatFailed,
+    CreateContextFailed,
+    MakeCurrentFailed
+};
 
 struct Size {
     int width = 0;
@@ -63,7 +69,7 @@ int RunMainLoop(const WindowCallbacks& callbacks);
 void ShowMessage(const std::string& text);
 // Opens an address (file:// or http) in the user's browser; the result is not checked.
 void OpenAddress(const std::string& address);
-// Debugger output: goes to standard error.
+// Debugger output: written to standard error exactly as given (no line end added).
 void DebugOutput(const std::string& text);
 // 32-bit millisecond counter.
 uint32_t TickCountMs();
@@ -81,20 +87,31 @@ bool Enabled();
 void SetExecutableFolder(const std::string& folder);
 void SetDesktopSize(int width, int height);
 void SetCursor(int x, int y);
+// The clock TickCountMs() reports in headless mode; it starts at 0 and moves only with ticks
+// and these calls.
 void SetClockMs(uint32_t ms);
 void AdvanceClockMs(uint32_t ms);
 // Delivers input exactly as the real window would.
 void Click(int flags = 1);
 void Character(int code);
 void Paint();
+// Delivers the window's close request, as the real window does when the user closes it.
+void Close();
 // Runs n ticks through the callbacks given to RunMainLoop (which returns at once when headless).
+// Window events the offscreen driver queues (resizes) are delivered before and after each tick.
+// Each tick advances the clock by one tick period (15.625 ms, fractions carried), so wall-clock
+// timings see 64 ticks as one second, as in a real run.
 void RunTicks(int n);
+// Runs the real, timed loop for durationMs of wall-clock time and returns the ticks it delivered
+// (for measuring the tick pacing); ends early, returning what it has, if the window is closed.
+int RunRealTimeMs(uint32_t durationMs);
 // Everything ShowMessage / OpenAddress received, oldest first.
 const std::vector<std::string>& Messages();
 const std::vector<std::string>& OpenedAddresses();
 void ClearRecords();
 // The status passed to RequestExit, or -1000 when none was requested.
 int ExitStatus();
+// Clears records, exit status, cursor, clock and the desktop-size and folder overrides.
 void Reset();
 }  // namespace headless
 

@@ -1,0 +1,49 @@
+#include "app/AppContext.h"
+
+#include "platform/TextInput.h"
+
+AppContext* app = nullptr;
+
+namespace {
+
+struct TopicRow {
+    const char16_t* title;
+    int32_t firstWord;
+    int32_t lastWord;
+};
+
+// The twelve topics of thirty words each; titles are also the stems of the picture file names.
+constexpr TopicRow kTopics[] = {
+    {u"constructions", 0, 30},
+    {u"human body 1", 30, 60},
+    {u"time", 60, 90},
+    {u"food and drink 1", 90, 120},
+    {u"places 1", 120, 150},
+    {u"house 1", 150, 180},
+    {u"fruits and vegatales", 180, 210},
+    {u"travel", 210, 240},
+    {u"utilities 1", 240, 270},
+    {u"nature 1", 270, 300},
+    {u"clothing 1", 300, 330},
+    {u"look", 330, 360},
+};
+
+}  // namespace
+
+AppContext::AppContext(const std::string& folder) {
+    exeDirNarrow = folder;
+    if (exeDirNarrow.empty() || exeDirNarrow.back() != '/') exeDirNarrow.push_back('/');
+    exeDir = platform::Utf8ToUtf16(exeDirNarrow);
+
+    for (const TopicRow& row : kTopics) {
+        TopicInfo& topic = topics[topicCount++];
+        topic.title = row.title;
+        topic.picturePath = exeDirNarrow + "gfx/tem/" + platform::Utf16ToUtf8(topic.title) + ".jpg";
+        topic.firstWord = row.firstWord;
+        topic.lastWord = row.lastWord;
+    }
+    wordFilePath = exeDirNarrow + "data/words_free.enc";
+    nativeFlagPath = exeDirNarrow + "gfx/flag uk.jpg";
+    foreignFlagPath = exeDirNarrow + "gfx/flag spain.jpg";
+    infoPicturePath = exeDirNarrow + "gfx/infoscreen_free.jpg";
+}

@@ -1,0 +1,84 @@
+#include "app/Application.h"
+
+#include <memory>
+#include <new>
+
+#include "app/AppContext.h"
+#include "app/FrameTick.h"
+#include "app/InputRouting.h"
+#include "app/LoadingScreen.h"
+#include "app/UiStrings.h"
+#include "engine/GLObject.h"
+#include "engine/GLScene.h"
+#include "platform/Platform.h"
+#include "platform/WindowGeometry.h"
+
+namespace {
+
+// The scene's light; the scene keeps only a pointer to it, so it is owned here.
+std::unique_ptr<GLObject> sceneLight;
+
+// The window has been closed: the scene and the application object go; the loop then ends
+// with status 0.
+void CloseApplication() {
+    delete scene;
+    scene = nullptr;
+    sceneLight.reset();
+    delete app;
+    app = nullptr;
+}
+
+platform::WindowCallbacks MessageTable() {
+    platform::WindowCallbacks callbacks;
+    callbacks.tick = [] { FrameTick(); };
+    callbacks.character = [](int code) { RouteInput(code); };
+    callbacks.click = [](int flags) {
+        clickPending = true;
+        RouteInput(flags);
+    };
+    callbacks.paint = [](int width, int height) {
+        if (scene) scene->Resize(width, height);
+    };
+    callbacks.close = CloseApplication;
+    return callbacks;
+}
+
+}  // namespace
+
+bool StartApplication() {
+    if (!app) app = new AppContext(platform::ExecutableFolder());
+    if (!platform::Start()) return false;
+    const platform::Size desktop = platform::DesktopSize();
+    const platform::WindowRect r = platform::LoadingWindowRect(desktop.width, desktop.height);
+    if (!platform::OpenWindow(r.x, r.y, r.width, r.height)) return false;
+    InitApplication();
+    platform::RunMainLoop(MessageTable());
+    return true;
+}
+
+void StopApplication() {
+    CloseApplication();
+    platform::Stop();
+}
+
+void InitApplication() {
+    const platform::Size client = platform::ClientSize();
+    scene = new (std::nothrow) GLScene(client.width, client.height, 0.0, 25.0, 0.0);
+    if (scene) {
+        scene->SetBackgroundColour(1.0f, 1.0f, 1.0f);
+        sceneLight = std::make_unique<GLObjectLight>("light 0", 0, 1.0f, 1.0f, 1.0f, -1.8, 0.0, 0.9);
+        scene->AddLight(sceneLight.get());
+        scene->viewTranslation[0] = 0.0;
+        scene->viewTranslation[1] = 0.0;
+        scene->viewTranslation[2] = -6.0;
+    }
+    SelectInterfaceTexts();
+    BuildLoadingScreen();
+    ShowLoadingScreen();
+}
+
+void ResizeToPlayWindow() {
+    const platform::Size desktop = platform::DesktopSize();
+    const platform::WindowRect r = platform::PlayWindowRect(desktop.width, desktop.height);
+    platform::SetWindowFrame(r.x, r.y, r.width, r.height, true);
+}

@@ -1,0 +1,68 @@
+// "Are you sure?": "yes" goes on to the information screen (whose arrow then ends the program),
+// "no" goes back to the screen that asked.
+#include "app/ExitConfirm.h"
+
+#include "app/AppContext.h"
+#include "engine/GLObjectText.h"
+#include "engine/GLObjectTextList.h"
+#include "engine/GLScene.h"
+
+void BuildExitConfirm() {
+    auto* question = new GLObjectText("areyousure", u"Are you sure?", 0.0, 1.0, 0.1);
+    question->SetVertexColour(0.4, 0.4, 0.4, 1.0);
+    question->blend = true;
+    question->depthTest = true;
+    question->texturedColour = false;
+    question->visible = false;
+    scene->AddObject(question);
+
+    auto* answers =
+        new GLObjectTextList("menu tak-nie", 2, "data/arrow_up.MS3D", "data/arrow_down.MS3D", 0.0, 0.0, 0.1);
+    answers->AddLine(u"yes", "i1", true);
+    answers->AddLine(u"no", "i2", true);
+    answers->visible = false;
+    scene->AddObject(answers);
+}
+
+void ShowExitConfirm(ScreenId returnScreen) {
+    app->exitReturnScreen = static_cast<int32_t>(returnScreen);
+    GLObject* question = scene->FindObject("areyousure");
+    question->FlyIn();
+    question->visible = true;
+    GLObject* answers = scene->FindObject("menu tak-nie");
+    answers->visible = true;
+    answers->FlyIn();
+}
+
+void ExitConfirmInput(int code) {
+    auto* answers = static_cast<GLObjectTextList*>(scene->FindObject("menu tak-nie"));
+    GLObject* up = FindObjectIn(answers->children, "arrowup");
+    GLObject* down = FindObjectIn(answers->children, "arrowdown");
+    if (code != 1) return;
+
+    if (up != nullptr && up->hovered) answers->SelectPrevious();
+    if (down != nullptr && down->hovered) answers->SelectNext();
+
+    if (!answers->hovered || app->transitionLock) return;
+    app->transitionLock = true;
+    scene->FindObject("areyousure")->FlyOut();
+    answers->FlyOut();
+    if (answers->selected == 0) {
+        scene->PostEvent("ekran_info po koniec wjazd", 50);
+    } else if (answers->selected == 1) {
+        ReturnFromExitConfirm();
+    }
+}
+
+void ReturnFromExitConfirm() {
+    if (app->exitReturnScreen == static_cast<int32_t>(ScreenId::MainMenu)) {
+        scene->PostEvent("ekran_glowny po koniec wjazd", 50);
+    } else if (app->exitReturnScreen == static_cast<int32_t>(ScreenId::UserName)) {
+        scene->PostEvent("ekran_username po koniec wjazd", 50);
+    }
+}
+
+void HideExitConfirm() {
+    scene->FindObject("areyousure")->visible = false;
+    scene->FindObject("menu tak-nie")->visible = false;
+}

@@ -1,0 +1,105 @@
+// The loading picture and the one-time loading step. The texture order matters: slots 0-10 are
+// fixed (loading picture, floor, menu picture, information panel, three topic pictures, lock
+// sign, the two flags, particle sprite) whatever the topics screen loads later.
+#include "app/LoadingScreen.h"
+
+#include "app/AppContext.h"
+#include "app/ExitConfirm.h"
+#include "app/SceneConstruction.h"
+#include "engine/GLScene.h"
+#include "engine/TextureTable.h"
+#include "learning/TestScreen.h"
+#include "platform/Platform.h"
+#include "screens/HallOfFame.h"
+#include "screens/InfoScreen.h"
+#include "screens/ResultScreens.h"
+#include "screens/TopicsScreen.h"
+#include "screens/UserNameScreen.h"
+
+namespace {
+
+void LoadSharedTextures() {
+    const std::string& folder = app->exeDirNarrow;
+    LoadTextureJpeg(folder + "gfx/mirror.jpg");
+    LoadTextureJpeg(folder + "gfx/glowny_bg.jpg");
+    LoadTextureJpeg(app->infoPicturePath);
+    for (int row = 0; row < 3; ++row) LoadTextureJpeg(app->topics[row].picturePath);
+    LoadTextureJpeg(folder + "gfx/blocked.jpg");
+    LoadTextureJpeg(app->nativeFlagPath);
+    LoadTextureJpeg(app->foreignFlagPath);
+    LoadTextureTga(folder + "gfx/particle.tga");
+}
+
+// The grey backdrop behind every later screen; added first so it is drawn first.
+void BuildBackdrop() {
+    auto* backdrop = new GLObjectPlaneGradient("w", 0.0, 0.0, -6.0, 25.0, 15.0, 15.0);
+    backdrop->rotation[0] = 90.0;
+    backdrop->vertexColour = true;
+    const float shades[4] = {0.4f, 0.2f, 0.1f, 0.2f};
+    for (int corner = 0; corner < 4; ++corner) {
+        backdrop->cornerRed[corner] = shades[corner];
+        backdrop->cornerGreen[corner] = shades[corner];
+        backdrop->cornerBlue[corner] = shades[corner];
+        backdrop->cornerAlpha[corner] = 1.0f;
+    }
+    backdrop->visible = false;
+    scene->AddObject(backdrop);
+}
+
+void BuildScreens() {
+    BuildUserNameScreen();
+    BuildHallOfFame();
+    BuildTopicsScreen();
+    BuildNextLevelScreen();
+    BuildGameOverScreen();
+    BuildExitConfirm();
+    BuildTestObjects();
+    BuildInfoScreen();
+}
+
+}  // namespace
+
+void BuildLoadingScreen() {
+    app->userName = u"player";
+    LoadTextureJpeg(app->exeDirNarrow + "gfx/loading.jpg");
+    auto* picture = new GLObjectPlane("loading", 1.0f, 0.0, 0.0, 2.0, 4.0, 0.0, 2.0);
+    picture->rotation[0] = 90.0;
+    picture->depthTest = true;
+    picture->blend = true;
+    picture->texturedColour = true;
+    picture->SetColour(1.0, 1.0, 1.0, 1.0);
+    picture->texture = FindTexture("gfx/loading.jpg");
+    picture->textured = true;
+    scene->AddObject(picture);
+}
+
+void ShowLoadingScreen() {
+    scene->FindObject("loading")->visible = true;
+    app->currentScreen = ScreenId::Loading;
+}
+
+void LoadingStep() {
+    // The picture goes on screen before the long work starts.
+    scene->Render();
+    platform::MakeContextCurrent();
+    LoadSharedTextures();
+    platform::ReleaseContext();
+    scene->Render();
+
+    app->currentScreen = ScreenId::None;  // the step runs once
+
+    // Fonts are built by the first text object; building keeps the context current because the
+    // text and model objects make display lists as they are created.
+    platform::MakeContextCurrent();
+    BuildBackdrop();
+    BuildScene();
+    BuildScreens();
+    platform::ReleaseContext();
+
+    GLObject* picture = scene->FindObject("loading");
+    picture->StartMotion(PathLeaveToLeft(200), 190);
+    picture->StartFade(FadeOutPath(100, picture->baseColour[3]), 90);
+    scene->PostEvent("ekran_username po loading wjazd", 80);
+}
+
+void HideLoadingScreen() { scene->FindObject("loading")->visible = false; }

@@ -1,0 +1,248 @@
+#include "engine/GLObject.h"
+
+#include "engine/TextureTable.h"
+
+namespace {
+
+// Binds a texture slot; false (and nothing bound) for a slot outside the table, e.g. -1.
+bool BindSlot(int slot) {
+    if (slot < 0 || slot >= MAX_TEXTURES) return false;
+    glBindTexture(GL_TEXTURE_2D, textureTable.textureNames[slot]);
+    return true;
+}
+
+void EnableTexture(int slot) {
+    if (BindSlot(slot)) {
+        glEnable(GL_TEXTURE_2D);
+    } else {
+        glDisable(GL_TEXTURE_2D);
+    }
+}
+
+void SetEnabled(GLenum capability, bool on) {
+    if (on) {
+        glEnable(capability);
+    } else {
+        glDisable(capability);
+    }
+}
+
+MotionPathPtr CopyPath(const MotionPath& path) {
+    auto copy = std::make_unique<MotionPath>();
+    copy->points = path.points;
+    copy->period = path.period;
+    return copy;
+}
+
+}  // namespace
+
+GLObject::GLObject(const std::string& name, double x, double y, double z)
+    : position{x, y, z}, homePosition{x, y, z}, name(name) {
+    glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+    glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+}
+
+GLObject::~GLObject() { delete highlight; }
+
+void GLObject::FlyOut() {
+    StartMotion(PathLeaveToRight(), 190);
+    StartFade(FadeOutPath(100, baseColour[3]), 99);
+}
+
+void GLObject::FlyIn() {
+    StartMotion(PathEnterFromRight(), 190);
+    StartFade(FadeInPath(100, baseColour[3]), 99);
+}
+
+void GLObject::StepFade() {
+    if (fadePath && fadeStep < fadeTicks) {
+        ++fadeStep;
+        colour[3] = fadePath->LinearStep();
+    } else {
+        fadePath.reset();
+    }
+}
+
+void GLObject::StepMotion() {
+    if (!motionPath) return;
+    if (motionStep < motionTicks) {
+        ++motionStep;
+        const auto offset = motionPath->BezierStep();
+        for (int axis = 0; axis < 3; ++axis) position[axis] = homePosition[axis] + offset[axis];
+    } else {
+        motionPath.reset();  // the position reached stays
+    }
+}
+
+void GLObject::StepSpin() {
+    if (spinStep >= spinTicks) return;
+    ++spinStep;
+    for (int axis = 0; axis < 3; ++axis) rotation[axis] += spinIncrement[axis];
+    // Children also step in their own Draw(), so they turn twice per pass while the parent spins.
+    for (GLObject* child : children) child->StepSpin();
+}
+
+void GLObject::Draw() {
+    StepMotion();
+    StepSpin();
+    StepFade();
+    if (highlight) {
+        highlight->StepMotion();
+        highlight->StepSpin();
+        highlight->StepFade();
+    }
+    if (colour[3] == 0) return;  // hidden, with highlight and children, but still animating
+
+    glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
+    SetEnabled(GL_TEXTURE_GEN_S, sphereMap);
+    SetEnabled(GL_TEXTURE_GEN_T, sphereMap);
+    SetEnabled(GL_DEPTH_TEST, depthTest);
+    SetEnabled(GL_BLEND, blend);
+    if (blend) glBlendFunc(blendSrc, blendDst);
+
+    if (maskPass) {
+        glEnable(GL_BLEND);
+        glDisable(GL_DEPTH_TEST);
+        glBlendFunc(GL_DST_COLOR, GL_ZERO);
+        EnableTexture(maskTexture);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+        glPushMatrix();
+        ApplyTransform();
+        DrawGeometry();
+        glPopMatrix();
+        glBlendFunc(GL_ONE, GL_ONE);
+    }
+
+    ApplyMaterial();
+    glPushMatrix();
+    ApplyTransform();
+    DrawGeometry();
+    glPopMatrix();
+
+    if (highlight && hovered) {
+        for (int i = 0; i < 6; ++i) highlight->bounds[i] = bounds[i];
+        highlight->Draw();
+    }
+    // Children are drawn in the scene's frame, not in this object's transformed one.
+    for (GLObject* child : children) child->Draw();
+}
+
+void GLObject::SetColour(double r, double g, double b, double a) {
+    colour[0] = baseColour[0] = r;
+    colour[1] = baseColour[1] = g;
+    colour[2] = baseColour[2] = b;
+    colour[3] = baseColour[3] = a;
+    vertexColour = false;
+}
+
+bool GLObject::HitTest(double x, double y) {
+    const double dx = x - position[0], dy = y - position[1];
+    return dx < 0.5 && dx > -0.5 && dy < 0.2 && dy > -0.2;
+}
+
+void GLObject::DrawGeometry() {}
+
+void GLObject::SetActive(bool on) { active = on; }
+
+bool GLObject::IsActive() { return active; }
+
+void GLObject::SetClicked(bool on) { clicked = on; }
+
+void GLObject::StartMotion(MotionPathPtr path, int ticks) {
+    if (!path) return;
+    motionStep = 0;
+    motionTicks = ticks;
+    for (GLObject* child : children) child->StartMotion(CopyPath(*path), ticks);
+    motionPath = std::move(path);
+}
+
+void GLObject::StartFade(MotionPathPtr path, int ticks) {
+    if (!path) return;
+    fadeStep = 0;
+    fadeTicks = ticks;
+    fadePath = std::move(path);
+}
+
+void GLObject::StartSpin(int ticks, double dx, double dy, double dz) {
+    spinIncrement[0] = dx;
+    spinIncrement[1] = dy;
+    spinIncrement[2] = dz;
+    spinTicks = ticks;
+    spinStep = 0;
+    for (GLObject* child : children) child->StartSpin(1000, dx, dy, dz);
+}
+
+void GLObject::ResetToHome() {
+    for (int axis = 0; axis < 3; ++axis) position[axis] = homePosition[axis];
+    scale = homeScale;
+    for (int i = 0; i < 4; ++i) colour[i] = baseColour[i];
+}
+
+void GLObject::SetVertexColour(double r, double g, double b, double a) {
+    SetColour(r, g, b, a);
+    vertexColour = true;
+}
+
+void GLObject::SetVertexColourRgb(double r, double g, double b) {
+    colour[0] = baseColour[0] = r;
+    colour[1] = baseColour[1] = g;
+    colour[2] = baseColour[2] = b;
+    vertexColour = true;
+}
+
+void GLObject::ApplyTransform() {
+    if (eyeSpace) glLoadIdentity();
+    glRotatef(static_cast<float>(orbitRotation[0]), 1, 0, 0);
+    glRotatef(static_cast<float>(orbitRotation[1]), 0, 1, 0);
+    glRotatef(static_cast<float>(orbitRotation[2]), 0, 0, 1);
+    glTranslatef(static_cast<float>(position[0]), static_cast<float>(position[1]),
+                 static_cast<float>(position[2]));
+    if (billboard) {
+        // Face the viewer: keep the translation, drop every rotation (and scale) so far.
+        GLfloat matrix[16];
+        glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+        for (int column = 0; column < 3; ++column) {
+            for (int row = 0; row < 3; ++row) matrix[column * 4 + row] = column == row ? 1.0f : 0.0f;
+        }
+        glLoadMatrixf(matrix);
+    } else {
+        glRotatef(static_cast<float>(rotation[0]), 1, 0, 0);
+        glRotatef(static_cast<float>(rotation[1]), 0, 1, 0);
+        glRotatef(static_cast<float>(rotation[2]), 0, 0, 1);
+    }
+    glScaled(scale, scale, scale);
+}
+
+void GLObject::ApplyMaterial() {
+    GLfloat material[4];
+    for (int i = 0; i < 4; ++i) material[i] = static_cast<GLfloat>(colour[i]);
+    if (texturedColour) {
+        glDisable(GL_COLOR_MATERIAL);
+        glColor4dv(colour);
+        glEnable(GL_BLEND);
+        EnableTexture(texture);
+        glMaterialfv(GL_FRONT, GL_AMBIENT, material);
+        glMaterialfv(GL_FRONT, GL_DIFFUSE, material);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    } else if (textured) {
+        glDisable(GL_COLOR_MATERIAL);
+        EnableTexture(texture);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    } else if (vertexColour) {
+        glDisable(GL_TEXTURE_2D);
+        glEnable(GL_COLOR_MATERIAL);
+        glColor4dv(colour);
+    } else {
+        glDisable(GL_TEXTURE_2D);
+        glDisable(GL_COLOR_MATERIAL);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material);
+    }
+}
+
+GLObject* FindObjectIn(const std::vector<GLObject*>& list, const std::string& name) {
+    for (GLObject* object : list) {
+        if (object->name == name) return object;
+    }
+    return nullptr;
+}

@@ -1,0 +1,148 @@
+// Geometry of the plain shapes: box, bounding box, tiled plane, gradient plane, and the light.
+#include "engine/GLObject.h"
+
+namespace {
+
+// Six faces of the box between two corners, in the order top, bottom, front, back, left, right.
+// Normals have length 0.5 (lighting normalisation is off, as the scene was tuned with them).
+void DrawBox(double x1, double y1, double z1, double x2, double y2, double z2) {
+    glBegin(GL_QUADS);
+    glNormal3f(0, 0.5f, 0);  // top
+    glTexCoord2f(0, 0); glVertex3d(x1, y2, z1);
+    glTexCoord2f(0, 1); glVertex3d(x1, y2, z2);
+    glTexCoord2f(1, 1); glVertex3d(x2, y2, z2);
+    glTexCoord2f(1, 0); glVertex3d(x2, y2, z1);
+    glNormal3f(0, -0.5f, 0);  // bottom
+    glTexCoord2f(0, 0); glVertex3d(x1, y1, z2);
+    glTexCoord2f(0, 1); glVertex3d(x1, y1, z1);
+    glTexCoord2f(1, 1); glVertex3d(x2, y1, z1);
+    glTexCoord2f(1, 0); glVertex3d(x2, y1, z2);
+    glNormal3f(0, 0, 0.5f);  // front
+    glTexCoord2f(0, 0); glVertex3d(x1, y2, z2);
+    glTexCoord2f(0, 1); glVertex3d(x1, y1, z2);
+    glTexCoord2f(1, 1); glVertex3d(x2, y1, z2);
+    glTexCoord2f(1, 0); glVertex3d(x2, y2, z2);
+    glNormal3f(0, 0, -0.5f);  // back
+    glTexCoord2f(0, 0); glVertex3d(x2, y2, z1);
+    glTexCoord2f(0, 1); glVertex3d(x2, y1, z1);
+    glTexCoord2f(1, 1); glVertex3d(x1, y1, z1);
+    glTexCoord2f(1, 0); glVertex3d(x1, y2, z1);
+    glNormal3f(-0.5f, 0, 0);  // left
+    glTexCoord2f(0, 0); glVertex3d(x1, y2, z1);
+    glTexCoord2f(0, 1); glVertex3d(x1, y1, z1);
+    glTexCoord2f(1, 1); glVertex3d(x1, y1, z2);
+    glTexCoord2f(1, 0); glVertex3d(x1, y2, z2);
+    glNormal3f(0.5f, 0, 0);  // right
+    glTexCoord2f(0, 0); glVertex3d(x2, y2, z2);
+    glTexCoord2f(0, 1); glVertex3d(x2, y1, z2);
+    glTexCoord2f(1, 1); glVertex3d(x2, y1, z1);
+    glTexCoord2f(1, 0); glVertex3d(x2, y2, z1);
+    glEnd();
+}
+
+}  // namespace
+
+GLObjectCube::GLObjectCube(const std::string& name, double x, double y, double z, double sx, double sy,
+                           double sz)
+    : GLObject(name, x, y, z) {
+    size[0] = homeSize[0] = sx;
+    size[1] = homeSize[1] = sy;
+    size[2] = homeSize[2] = sz;
+}
+
+void GLObjectCube::DrawGeometry() {
+    const double hx = size[0] / 2, hy = size[1] / 2, hz = size[2] / 2;
+    DrawBox(-hx, -hy, -hz, hx, hy, hz);
+}
+
+GLObjectBoundingCube::GLObjectBoundingCube(const std::string& name, double x1, double y1, double z1,
+                                           double x2, double y2, double z2)
+    : GLObject(name, (x2 - x1) / 2, (y2 - y1) / 2, (z2 - z1) / 2) {
+    const double corners[6] = {x1, y1, z1, x2, y2, z2};
+    for (int i = 0; i < 6; ++i) bounds[i] = corners[i];
+}
+
+void GLObjectBoundingCube::DrawGeometry() { DrawBox(bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]); }
+
+GLObjectPlane::GLObjectPlane(const std::string& name, float tiles, double x, double y, double z, double width,
+                             double height, double depth)
+    : GLObject(name, x, y, z), width(width), height(height), depth(depth), tiles(tiles) {}
+
+void GLObjectPlane::DrawGeometry() {
+    const bool horizontal = depth != 0;
+    const double extent = horizontal ? depth : height;
+    if (!(tiles > 0) || !(width > 0) || !(extent > 0)) return;
+    const double cellW = width / tiles, cellE = extent / tiles;
+    const double step = 1.0 / tiles;
+    // Cells are counted, not accumulated, so rounding never adds a sliver row or column; the
+    // small margin keeps a whole number of tiles exact.
+    const double slack = 1e-6;
+    glBegin(GL_QUADS);
+    glNormal3f(0, 1, 0);
+    for (int i = 0; -width / 2 + i * cellW < width / 2 - cellW * slack; ++i) {
+        const double x0 = -width / 2 + i * cellW, x1 = x0 + cellW;
+        const double s0 = i * step, s1 = s0 + step;
+        for (int j = 0; -extent / 2 + j * cellE < extent / 2 - cellE * slack; ++j) {
+            const double e0 = -extent / 2 + j * cellE, e1 = e0 + cellE;
+            // t = 0 is the picture's top row: far edge of a floor, upper edge of a wall.
+            if (horizontal) {
+                const double t0 = j * step, t1 = t0 + step;
+                glTexCoord2d(s0, t1); glVertex3d(x0, 0, e1);
+                glTexCoord2d(s1, t1); glVertex3d(x1, 0, e1);
+                glTexCoord2d(s1, t0); glVertex3d(x1, 0, e0);
+                glTexCoord2d(s0, t0); glVertex3d(x0, 0, e0);
+            } else {
+                const double t0 = 1 - j * step, t1 = t0 - step;
+                glTexCoord2d(s0, t0); glVertex3d(x0, e0, 0);
+                glTexCoord2d(s1, t0); glVertex3d(x1, e0, 0);
+                glTexCoord2d(s1, t1); glVertex3d(x1, e1, 0);
+                glTexCoord2d(s0, t1); glVertex3d(x0, e1, 0);
+            }
+        }
+    }
+    glEnd();
+}
+
+GLObjectPlaneGradient::GLObjectPlaneGradient(const std::string& name, double x, double y, double z,
+                                             double width, double depth, double third)
+    : GLObject(name, x, y, z) {
+    size[0] = width;
+    size[1] = depth;
+    size[2] = third;
+}
+
+void GLObjectPlaneGradient::DrawGeometry() {
+    const double hw = size[0] / 2, hd = size[1] / 2, y = position[1];
+    const double corners[4][4] = {{1, 0, hw, -hd}, {0, 0, -hw, -hd}, {0, 1, -hw, hd}, {1, 1, hw, hd}};
+    glBegin(GL_QUADS);
+    glNormal3f(0, 1, 0);
+    for (int i = 0; i < 4; ++i) {
+        glColor4f(cornerRed[i], cornerGreen[i], cornerBlue[i], cornerAlpha[i]);
+        glTexCoord2d(corners[i][0], corners[i][1]);
+        glVertex3d(corners[i][2], y, corners[i][3]);
+    }
+    glEnd();
+}
+
+GLObjectLight::GLObjectLight(const std::string& name, int lightIndex, float r, float g, float b, double x,
+                             double y, double z)
+    : GLObject(name, x, y, z), lightColour{r, g, b}, lightIndex(lightIndex) {}
+
+void GLObjectLight::Draw() {
+    GLenum light;
+    if (lightIndex == 0) {
+        light = GL_LIGHT0;
+    } else if (lightIndex == 1) {
+        light = GL_LIGHT1;
+    } else {
+        return;
+    }
+    const GLfloat c[4] = {lightColour[0], lightColour[1], lightColour[2], 1};
+    const GLfloat p[4] = {static_cast<GLfloat>(position[0]), static_cast<GLfloat>(position[1]),
+                          static_cast<GLfloat>(position[2]), 1};
+    glLightfv(light, GL_AMBIENT, c);
+    glLightfv(light, GL_DIFFUSE, c);
+    glLightfv(light, GL_SPECULAR, c);
+    glLightfv(light, GL_POSITION, p);
+    glEnable(light);
+}

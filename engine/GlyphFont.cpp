@@ -1,0 +1,150 @@
+// The shared glyph font: fontconfig finds the face, GlyphOutline makes the geometry, and the
+// display lists are compiled the first time a text is drawn (when a GL context is sure to exist).
+#include "engine/GlyphFont.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <optional>
+#include <vector>
+
+#include "engine/GlyphCodes.h"
+#include "engine/GlyphOutline.h"
+#include "platform/Platform.h"
+
+namespace glyphfont {
+namespace {
+
+constexpr int kListCount = 256;
+constexpr int kFilledCodes = 216;  // 0-215: Latin-1 below 192, the table's letters at 192-215
+// Width of a printable character when no font exists, so hover boxes still follow the text.
+constexpr double kNominalAdvance = 0.5;
+
+struct FontState {
+    int references = 0;
+    bool available = false;
+    std::string file;
+    double advance[kListCount] = {};
+    std::vector<GlyphGeometry> geometry;  // until the lists are compiled
+    GLuint listBase = 0;
+};
+
+FontState state;
+std::optional<std::string> fileForTesting;
+
+bool IsControl(char16_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
+
+void Load() {
+    state.file = fileForTesting ? *fileForTesting : FindFontFile();
+    GlyphOutlineSource source(state.file);
+    state.available = !state.file.empty() && source.Ok();
+    if (!state.available) {
+        platform::DebugOutput("lexaDRILL: no outline font found; texts are not drawn\n");
+        state.file.clear();
+        for (int code = 0; code < kFilledCodes; ++code) {
+            char16_t letter = LetterOfGlyphCode(static_cast<uint8_t>(code));
+            state.advance[code] = IsControl(letter) ? 0.0 : kNominalAdvance;
+        }
+        return;
+    }
+    state.geometry.resize(kFilledCodes);
+    for (int code = 0; code < kFilledCodes; ++code) {
+        char16_t letter = LetterOfGlyphCode(static_cast<uint8_t>(code));
+        // Control codes have no glyph; the font's fallback box would only show up as noise.
+        if (IsControl(letter)) continue;
+        source.Build(letter, state.geometry[code]);
+        state.advance[code] = state.geometry[code].advance;
+    }
+}
+
+void CompileGlyph(const GlyphGeometry& g) {
+    if (!g.triangles.empty()) {
+        glBegin(GL_TRIANGLES);
+        glNormal3f(0, 0, 1);
+        for (const auto& p : g.triangles) glVertex3f(p[0], p[1], 0);
+        // The back cap faces -z, so its corners run the other way round.
+        glNormal3f(0, 0, -1);
+        for (size_t i = g.triangles.size(); i >= 3; i -= 3) {
+            for (size_t k = 0; k < 3; ++k) glVertex3f(g.triangles[i - 1 - k][0], g.triangles[i - 1 - k][1], -kGlyphDepth);
+        }
+        glEnd();
+    }
+    if (!g.walls.empty()) {
+        glBegin(GL_QUADS);
+        for (const GlyphWall& w : g.walls) {
+            glNormal3f(w.nx, w.ny, 0);
+            // Counter-clockwise seen from outside: pick the corner order from the normal's side.
+            bool forward = (w.x1 - w.x0) * w.ny - (w.y1 - w.y0) * w.nx < 0;
+            float ax = forward ? w.x0 : w.x1, ay = forward ? w.y0 : w.y1;
+            float bx = forward ? w.x1 : w.x0, by = forward ? w.y1 : w.y0;
+            glVertex3f(ax, ay, 0);
+            glVertex3f(ax, ay, -kGlyphDepth);
+            glVertex3f(bx, by, -kGlyphDepth);
+            glVertex3f(bx, by, 0);
+        }
+        glEnd();
+    }
+    glTranslated(g.advance, 0, 0);
+}
+
+}  // namespace
+
+void Acquire() {
+    if (state.references++ == 0) Load();
+}
+
+void Release() {
+    if (state.references <= 0) return;
+    if (--state.references > 0) return;
+    if (state.listBase != 0) glDeleteLists(state.listBase, kListCount);
+    state = FontState{};
+}
+
+bool Available() { return state.available; }
+
+double Advance(uint8_t code) { return state.advance[code]; }
+
+GLuint ListBase() {
+    if (!state.available || state.references == 0) return 0;
+    if (state.listBase != 0) return state.listBase;
+    GLuint base = glGenLists(kListCount);
+    if (base == 0) return 0;
+    for (int code = 0; code < kListCount; ++code) {
+        glNewList(base + code, GL_COMPILE);
+        if (code < static_cast<int>(state.geometry.size())) CompileGlyph(state.geometry[code]);
+        glEndList();
+    }
+    state.listBase = base;
+    state.geometry.clear();
+    state.geometry.shrink_to_fit();
+    return base;
+}
+
+const std::string& FontFile() { return state.file; }
+
+std::string FindFontFile() {
+    if (!FcInit()) return "";
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("Myriad"));
+    if (pattern == nullptr) return "";
+    FcPatternAddBool(pattern, FC_OUTLINE, FcTrue);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcFontSet* fonts = FcFontSort(nullptr, pattern, FcTrue, nullptr, &result);
+    std::string file;
+    // The best match first; the fallbacks follow in fontconfig's order. Only outlines can be extruded.
+    for (int i = 0; fonts != nullptr && i < fonts->nfont && file.empty(); ++i) {
+        FcBool outline = FcFalse;
+        FcChar8* path = nullptr;
+        if (FcPatternGetBool(fonts->fonts[i], FC_OUTLINE, 0, &outline) == FcResultMatch && outline &&
+            FcPatternGetString(fonts->fonts[i], FC_FILE, 0, &path) == FcResultMatch && path != nullptr) {
+            file = reinterpret_cast<const char*>(path);
+        }
+    }
+    if (fonts != nullptr) FcFontSetDestroy(fonts);
+    FcPatternDestroy(pattern);
+    return file;
+}
+
+void UseFontFileForTesting(const std::string& path) { fileForTesting = path; }
+
+}  // namespace glyphfont

@@ -1,0 +1,35 @@
+// The process-wide extruded font of the text objects: 256 display lists, one per glyph code
+// (codes 0-215 filled; the rest hold nothing), each drawing its glyph with the em square as 1.0
+// and ending with the pen moved by the glyph's advance, so calling the lists of a string lays it
+// out. The face is what fontconfig matches for "Myriad" (the system's default sans face when that
+// is missing). Text objects hold a reference each: the first loads the font, the last deletes it.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <string>
+
+namespace glyphfont {
+
+// Takes one reference; the first one finds the font and builds every glyph's geometry.
+void Acquire();
+// Drops one reference; the last one deletes the display lists and the geometry.
+void Release();
+// True when a usable outline font was found (only meaningful while a reference is held).
+bool Available();
+// The glyph's advance in ems (the width metric). With no font, printable codes get a nominal
+// advance so texts keep a plausible width.
+double Advance(uint8_t code);
+// First of the 256 lists; compiles them on the first call, so a GL context must be current.
+// 0 when there is no font or GL gave no lists: draw nothing then.
+GLuint ListBase();
+// The font file in use ("" when none).
+const std::string& FontFile();
+
+// The font file fontconfig matches for "Myriad", an outline face; "" when there is none at all.
+std::string FindFontFile();
+// Tests: use this file instead of asking fontconfig; "" means no font is found.
+void UseFontFileForTesting(const std::string& path);
+
+}  // namespace glyphfont

@@ -1,0 +1,122 @@
+#include "engine/JpegReader.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
+
+namespace {
+
+// Larger pictures are refused rather than allocated: the game's own are a few hundred pixels.
+constexpr long long kMaxPixels = 8192LL * 8192LL;
+
+struct ErrorManager {
+    jpeg_error_mgr standard;
+    std::jmp_buf jump;
+};
+
+// libjpeg's own error exit ends the process; jump back to the caller instead.
+[[noreturn]] void ErrorExit(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+}
+
+// Corrupt-data warnings are not the player's business.
+void SilentMessage(j_common_ptr) {}
+
+void UseQuietErrors(ErrorManager& errors) {
+    jpeg_std_error(&errors.standard);
+    errors.standard.error_exit = ErrorExit;
+    errors.standard.output_message = SilentMessage;
+}
+
+// Everything between setjmp and longjmp lives in this function's caller-owned state, so no local
+// is modified after setjmp.
+bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* data, size_t size,
+            DecodedImage& image) {
+    if (setjmp(errors.jump)) return false;
+    jpeg_CreateDecompress(&info, 62, sizeof(jpeg_decompress_struct));
+    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&info, TRUE);
+    switch (info.jpeg_color_space) {
+        case JCS_GRAYSCALE:
+        case JCS_YCbCr:
+        case JCS_RGB:
+            info.out_color_space = JCS_RGB;
+            break;
+        default:
+            return false;  // CMYK and YCCK have no faithful RGB here
+    }
+    if (static_cast<long long>(info.image_width) * info.image_height > kMaxPixels) return false;
+    jpeg_start_decompress(&info);
+    if (info.output_components != 3) return false;
+    image.width = static_cast<int32_t>(info.output_width);
+    image.height = static_cast<int32_t>(info.output_height);
+    image.rowBytes = image.width * info.output_components;
+    image.pixels.assign(static_cast<size_t>(image.rowBytes) * image.height, 0);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image.pixels.data() + static_cast<size_t>(info.output_scanline) * image.rowBytes;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    // A file cut inside the image data decodes with warnings; what libjpeg gives is kept.
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
+}  // namespace
+
+bool DecodeJpeg(const uint8_t* data, size_t size, DecodedImage& image) {
+    if (!data || size == 0) return false;
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
+    UseQuietErrors(errors);
+    info.err = &errors.standard;
+    bool ok = false;
+    try {
+        ok = Decode(info, errors, data, size, image);
+    } catch (const std::bad_alloc&) {
+        ok = false;
+    }
+    jpeg_destroy_decompress(&info);
+    if (!ok) image = DecodedImage{};
+    return ok;
+}
+
+namespace {
+
+bool Encode(jpeg_compress_struct& info, ErrorManager& errors, const uint8_t* rgb, int width, int height,
+            int quality, unsigned char** buffer, unsigned long* length) {
+    if (setjmp(errors.jump)) return false;
+    jpeg_CreateCompress(&info, 62, sizeof(jpeg_compress_struct));
+    jpeg_mem_dest(&info, buffer, length);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<uint8_t*>(rgb) + static_cast<size_t>(info.next_scanline) * width * 3;
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    return true;
+}
+
+}  // namespace
+
+bool EncodeJpeg(const uint8_t* rgb, int width, int height, int quality, std::vector<uint8_t>& out) {
+    if (!rgb || width <= 0 || height <= 0) return false;
+    jpeg_compress_struct info{};
+    ErrorManager errors{};
+    UseQuietErrors(errors);
+    info.err = &errors.standard;
+    unsigned char* buffer = nullptr;
+    unsigned long length = 0;
+    const bool ok = Encode(info, errors, rgb, width, height, quality, &buffer, &length);
+    jpeg_destroy_compress(&info);
+    if (ok) out.assign(buffer, buffer + length);
+    std::free(buffer);
+    return ok;
+}

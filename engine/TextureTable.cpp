@@ -1,0 +1,111 @@
+#include "engine/TextureTable.h"
+
+#include <GL/glu.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "engine/JpegReader.h"
+#include "engine/TgaReader.h"
+#include "platform/Platform.h"
+
+TextureTable textureTable;
+
+namespace {
+
+const char* const kTableFull = "can't load more textures (MAX_TEXTURES)";
+
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    bytes.clear();
+    uint8_t chunk[65536];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+int32_t TakeSlot(const std::string& path) {
+    const int32_t slot = textureTable.count++;
+    textureTable.fileNames[slot] = path;
+    return slot;
+}
+
+}  // namespace
+
+int32_t LoadTextureJpeg(const std::string& path) {
+    if (textureTable.count >= MAX_TEXTURES) {
+        platform::ShowMessage(kTableFull);
+        platform::RequestExit(-1);
+        return -1;  // only reached when headless records the exit
+    }
+    std::vector<uint8_t> bytes;
+    DecodedImage image;
+    if (!ReadWholeFile(path, bytes) || !DecodeJpeg(bytes.data(), bytes.size(), image)) return -1;
+
+    const int32_t slot = TakeSlot(path);
+    glGenTextures(1, &textureTable.textureNames[slot]);
+    glBindTexture(GL_TEXTURE_2D, textureTable.textureNames[slot]);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    // Mipmaps are built but, with a linear minification filter, never sampled.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE,
+                      image.pixels.data());
+    return slot;
+}
+
+bool LoadTextureTga(const std::string& path) {
+    if (textureTable.count >= MAX_TEXTURES) {
+        platform::ShowMessage(kTableFull);
+        return false;
+    }
+    const int32_t slot = TakeSlot(path);  // stays taken (and findable) even if the file is bad
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes)) return false;
+    TgaImage image;
+    if (DecodeTga(bytes.data(), bytes.size(), image) != TgaOk) return false;
+
+    glGenTextures(1, &textureTable.textureNames[slot]);
+    glBindTexture(GL_TEXTURE_2D, textureTable.textureNames[slot]);
+    GLint components;
+    GLenum format;
+    if (image.bitsPerPixel == 24) {
+        components = 3;
+        format = GL_RGB;
+    } else if (image.bitsPerPixel == 32) {
+        components = 4;
+        format = GL_RGBA;
+    } else {
+        return false;
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, components, image.width, image.height, 0, format, GL_UNSIGNED_BYTE,
+                 image.pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    return true;
+}
+
+int32_t FindTexture(const std::string& fragment) {
+    for (int32_t slot = 0; slot < textureTable.count && slot < MAX_TEXTURES; ++slot) {
+        if (textureTable.fileNames[slot].find(fragment) != std::string::npos) return slot;
+    }
+    return -1;
+}
+
+void ResetTextureTable() {
+    for (int32_t slot = 0; slot < textureTable.count && slot < MAX_TEXTURES; ++slot) {
+        if (textureTable.textureNames[slot]) glDeleteTextures(1, &textureTable.textureNames[slot]);
+        textureTable.fileNames[slot].clear();
+        textureTable.textureNames[slot] = 0;
+    }
+    textureTable.count = 0;
+}

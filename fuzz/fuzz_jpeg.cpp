@@ -1,0 +1,14 @@
+// libFuzzer target: the JPEG decoder must refuse or decode any bytes without leaving them.
+#include <cstddef>
+#include <cstdint>
+
+#include "engine/JpegReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    DecodedImage image;
+    if (DecodeJpeg(data, size, image)) {
+        // A decoded image always has exactly the pixels its size promises.
+        if (image.pixels.size() != static_cast<size_t>(image.rowBytes) * image.height) __builtin_trap();
+    }
+    return 0;
+}

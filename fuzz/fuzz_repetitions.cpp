@@ -1,0 +1,30 @@
+// Any bytes as a repetition file, for a topic of 0-63 loaded entries (chosen by the first byte):
+// the counts must fit the entries, and the choice and the updates must stay inside them.
+#include <cstdint>
+#include <cstdlib>
+
+#include "learning/RepetitionStore.h"
+#include "learning/WordList.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    ReleaseEntries();
+    const size_t entryCount = data[0] % 64;
+    wordList.entries.resize(entryCount);
+    LoadRepetitionsFromBytes(data + 1, size - 1);
+    if (entryCount > 0 && (wordList.counts.size() != entryCount || wordList.asked.size() != entryCount)) {
+        std::abort();
+    }
+    for (;;) {
+        int chosen = ChooseNextWord();
+        if (chosen == -1) break;
+        if (static_cast<size_t>(chosen) >= entryCount) std::abort();
+        if (chosen % 2 == 0) {
+            MarkCorrect();
+        } else {
+            MarkWrong();
+        }
+    }
+    if (CountLearned() < 0 || static_cast<size_t>(CountLearned()) > wordList.counts.size()) std::abort();
+    return 0;
+}

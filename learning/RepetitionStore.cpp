@@ -1,0 +1,162 @@
+#include "learning/RepetitionStore.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "app/SafeFileWrite.h"
+#include "learning/WordList.h"
+#include "platform/Platform.h"
+
+namespace {
+
+int (*randomSource)() = nullptr;
+
+unsigned Draw() { return static_cast<unsigned>(randomSource != nullptr ? randomSource() : std::rand()); }
+
+// The entries the choice may look at: every sequence has one element per entry after a load; the
+// smallest keeps a scan inside all of them even when they were left unequal.
+size_t ChoiceSize() {
+    return std::min({wordList.entries.size(), wordList.counts.size(), wordList.asked.size()});
+}
+
+// Counts without entries belong to a progress query; with entries they must match them one to one.
+void FitCountsToEntries() {
+    if (!wordList.entries.empty()) wordList.counts.resize(wordList.entries.size(), RepetitionRecord{1});
+    wordList.asked.assign(wordList.counts.size(), false);
+}
+
+// Scans from start, wrapping, for the first unasked entry that `accept` takes; marks and returns it.
+int FindUnaskedWhere(int start, const std::function<bool(size_t)>& accept) {
+    const size_t n = ChoiceSize();
+    if (n == 0 || start < 0) return -1;
+    for (size_t step = 0; step < n; ++step) {
+        size_t index = (static_cast<size_t>(start) + step) % n;
+        if (!wordList.asked[index] && accept(index)) {
+            wordList.currentWord = static_cast<unsigned>(index);
+            wordList.asked[index] = true;
+            return static_cast<int>(index);
+        }
+    }
+    return -1;
+}
+
+bool CurrentHasCount() { return wordList.currentWord < wordList.counts.size(); }
+
+}  // namespace
+
+std::string RepetitionFileName(int first, int last) {
+    return platform::ExecutableFolder() + "data/" + std::to_string(first) + "-" + std::to_string(last) +
+           "_rep.dat";
+}
+
+bool LoadRepetitions(int first, int last) {
+    std::vector<uint8_t> bytes;
+    if (ReadWholeFile(RepetitionFileName(first, last), bytes)) {
+        LoadRepetitionsFromBytes(bytes.data(), bytes.size());
+        return true;
+    }
+    wordList.counts.assign(last > first ? static_cast<size_t>(last) - first : 0, RepetitionRecord{1});
+    FitCountsToEntries();
+    return false;
+}
+
+void LoadRepetitionsFromBytes(const uint8_t* data, size_t size) {
+    wordList.counts.clear();
+    for (size_t offset = 0; offset + 4 <= size; offset += 4) {
+        uint32_t value = static_cast<uint32_t>(data[offset]) | static_cast<uint32_t>(data[offset + 1]) << 8 |
+                         static_cast<uint32_t>(data[offset + 2]) << 16 |
+                         static_cast<uint32_t>(data[offset + 3]) << 24;
+        wordList.counts.push_back(RepetitionRecord{static_cast<int32_t>(value)});
+    }
+    FitCountsToEntries();
+}
+
+void SaveRepetitions(int first, int last) {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(wordList.counts.size() * 4);
+    for (const RepetitionRecord& record : wordList.counts) {
+        uint32_t value = static_cast<uint32_t>(record.repeatCount);
+        for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(value >> shift));
+    }
+    // A failed save is not shown to the player; the old file stays whole.
+    WriteFileAtomically(RepetitionFileName(first, last), bytes.data(), bytes.size());
+}
+
+bool IsTopicUnlocked(int first, int last) {
+    if (first == 0) return true;
+    FILE* file = std::fopen(RepetitionFileName(first, last).c_str(), "rb");
+    if (file == nullptr) return false;
+    std::fclose(file);
+    return true;
+}
+
+void UnlockTopic(int first, int last) {
+    std::vector<uint8_t> zeros(first < last ? (static_cast<size_t>(last) - first) * 4 : 0, 0);
+    WriteFileAtomically(RepetitionFileName(first, last), zeros.data(), zeros.size());
+}
+
+bool UnlockNextTopic(int topicIndex) {
+    if (app == nullptr || topicIndex < 0 || topicIndex >= app->topicCount - 1) return false;
+    const TopicInfo& passed = app->topics[topicIndex];
+    const TopicInfo& next = app->topics[topicIndex + 1];
+    if (!IsTopicUnlocked(passed.firstWord, passed.lastWord) ||
+        IsTopicUnlocked(next.firstWord, next.lastWord)) {
+        return false;
+    }
+    UnlockTopic(next.firstWord, next.lastWord);
+    return true;
+}
+
+void SetWordChoiceRandom(int (*source)()) { randomSource = source; }
+
+int ChooseNextWord() {
+    const size_t n = ChoiceSize();
+    if (n == 0) return -1;
+    const int start = static_cast<int>(Draw() % n);
+    if (Draw() % 10 >= 5) return FindUnasked(start);
+    // Highest level first. Only the levels some unasked entry has can succeed, so those are the
+    // ones tried: a file value of two billion must not mean two billion empty scans.
+    std::vector<int32_t> levels;
+    for (size_t i = 0; i < n; ++i) {
+        if (!wordList.asked[i] && wordList.counts[i].repeatCount >= 0)
+            levels.push_back(wordList.counts[i].repeatCount);
+    }
+    std::sort(levels.rbegin(), levels.rend());
+    levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
+    for (int32_t level : levels) {
+        int found = FindUnaskedWithCount(start, level);
+        if (found != -1) return found;
+    }
+    return -1;
+}
+
+int FindUnasked(int start) {
+    return FindUnaskedWhere(start, [](size_t) { return true; });
+}
+
+int FindUnaskedWithCount(int start, int level) {
+    return FindUnaskedWhere(start,
+                            [level](size_t index) { return wordList.counts[index].repeatCount == level; });
+}
+
+void MarkCorrect() {
+    if (CurrentHasCount() && wordList.counts[wordList.currentWord].repeatCount >= 1) {
+        --wordList.counts[wordList.currentWord].repeatCount;
+    }
+}
+
+void MarkWrong() {
+    if (CurrentHasCount() && wordList.counts[wordList.currentWord].repeatCount <= 4) {
+        ++wordList.counts[wordList.currentWord].repeatCount;
+    }
+}
+
+int CountLearned() {
+    return static_cast<int>(
+        std::count_if(wordList.counts.begin(), wordList.counts.end(),
+                      [](const RepetitionRecord& record) { return record.repeatCount == 0; }));
+}

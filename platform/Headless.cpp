@@ -1,0 +1,91 @@
+// The headless twin's hooks: tests place the cursor, send input, run ticks, move the clock and
+// read what would have been shown to the player.
+#include "platform/Platform.h"
+#include "platform/PlatformState.h"
+
+namespace platform::headless {
+
+using detail::GetState;
+
+void Enable() { GetState().headless = true; }
+
+bool Enabled() { return GetState().headless; }
+
+void SetExecutableFolder(const std::string& folder) {
+    auto& s = GetState();
+    s.folder = folder;
+    if (s.folder.empty() || s.folder.back() != '/') s.folder.push_back('/');
+    s.folderOverridden = true;
+}
+
+void SetDesktopSize(int width, int height) {
+    auto& s = GetState();
+    s.desktop = Size{width, height};
+    s.desktopOverridden = true;
+}
+
+void SetCursor(int x, int y) {
+    auto& s = GetState();
+    s.cursorX = x;
+    s.cursorY = y;
+}
+
+void SetClockMs(uint32_t ms) { GetState().clockMs = ms; }
+
+void AdvanceClockMs(uint32_t ms) {
+    auto& s = GetState();
+    s.clockMs += ms;
+    if (s.clockMs >= detail::kClockWrapMs) s.clockMs -= detail::kClockWrapMs;
+}
+
+void Click(int flags) {
+    const auto& cb = GetState().callbacks;
+    if (cb.click) cb.click(flags);
+}
+
+void Character(int code) {
+    const auto& cb = GetState().callbacks;
+    if (cb.character) cb.character(code);
+}
+
+void Paint() {
+    const auto& cb = GetState().callbacks;
+    const Size size = ClientSize();
+    if (cb.paint) cb.paint(size.width, size.height);
+}
+
+void Close() { detail::DeliverClose(); }
+
+void RunTicks(int n) {
+    auto& s = GetState();
+    for (int i = 0; i < n; ++i) {
+        if (s.sdlStarted && detail::DispatchPendingEvents()) return;
+        detail::DeliverTick();
+    }
+    if (s.sdlStarted) detail::DispatchPendingEvents();
+}
+
+const std::vector<std::string>& Messages() { return GetState().messages; }
+
+const std::vector<std::string>& OpenedAddresses() { return GetState().addresses; }
+
+void ClearRecords() {
+    auto& s = GetState();
+    s.messages.clear();
+    s.addresses.clear();
+}
+
+int ExitStatus() { return GetState().exitStatus; }
+
+void Reset() {
+    auto& s = GetState();
+    ClearRecords();
+    s.exitStatus = -1000;
+    s.cursorX = s.cursorY = 0;
+    s.clockMs = 0.0;
+    s.desktopOverridden = false;
+    s.folderOverridden = false;
+    s.folder.clear();
+}
+
+}  // namespace platform::headless

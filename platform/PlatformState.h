@@ -1,0 +1,51 @@
+// The platform layer's private state, shared by its files (window and context, main loop,
+// headless hooks). Nothing outside platform/ includes this header.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace platform::detail {
+
+constexpr double kTickPeriodMs = 1000.0 / 64.0;
+constexpr double kClockWrapMs = 4294967296.0;  // the millisecond counter is 32 bits wide
+
+struct State {
+    SDL_Window* window = nullptr;
+    SDL_GLContext context = nullptr;
+    bool sdlStarted = false;
+    // The window had to be opened without the requested depth/stencil/double-buffer format.
+    bool pixelFormatFailed = false;
+    WindowCallbacks callbacks;
+
+    bool headless = false;
+    bool folderOverridden = false;
+    std::string folder;
+    bool desktopOverridden = false;
+    Size desktop;
+    int cursorX = 0;
+    int cursorY = 0;
+    double clockMs = 0.0;  // headless clock, fractional so ticks add up to exact seconds
+    std::vector<std::string> messages;
+    std::vector<std::string> addresses;
+    int exitStatus = -1000;
+};
+
+State& GetState();
+
+// Sends one SDL event to the callbacks; returns true when it was the window's close request
+// (the close callback has then run).
+bool DispatchEvent(const SDL_Event& event);
+// Delivers every queued event; returns true when a close request was among them.
+bool DispatchPendingEvents();
+// Called once per delivered tick, real or headless.
+void DeliverTick();
+// Runs the close callback once and forgets every callback (the objects they reach are gone).
+void DeliverClose();
+
+}  // namespace platform::detail

@@ -1,0 +1,225 @@
+// The SDL window, its GL context and the operating-system services (desktop, cursor, message
+// boxes, browser, clock, folder, exit). The main loop is in MainLoop.cpp, test hooks in Headless.cpp.
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/Platform.h"
+#include "platform/PlatformState.h"
+
+namespace platform {
+
+using detail::GetState;
+
+namespace detail {
+State& GetState() {
+    static State state;
+    return state;
+}
+}  // namespace detail
+
+bool Start() {
+    auto& s = GetState();
+    if (s.sdlStarted) return true;
+    if (s.headless) setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+        DebugOutput(std::string("SDL_Init failed: ") + SDL_GetError());
+        return false;
+    }
+    s.sdlStarted = true;
+    return true;
+}
+
+void Stop() {
+    auto& s = GetState();
+    DestroyGLContext();
+    if (s.window) {
+        SDL_DestroyWindow(s.window);
+        s.window = nullptr;
+    }
+    s.callbacks = WindowCallbacks();
+    s.pixelFormatFailed = false;
+    if (s.sdlStarted) {
+        SDL_Quit();
+        s.sdlStarted = false;
+    }
+}
+
+Size DesktopSize() {
+    auto& s = GetState();
+    if (s.desktopOverridden) return s.desktop;
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return Size{};
+    return Size{mode.w, mode.h};
+}
+
+namespace {
+
+void RequestGLFormat() {
+    SDL_GL_ResetAttributes();
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 1);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+}
+
+void SetIconFromGameFolder(SDL_Window* window) {
+    const std::string path = ExecutableFolder() + "gfx/icon.bmp";
+    SDL_Surface* icon = SDL_LoadBMP(path.c_str());
+    if (!icon) return;  // no icon file (or a broken one): the default icon stays
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+}
+
+}  // namespace
+
+bool OpenWindow(int x, int y, int width, int height) {
+    auto& s = GetState();
+    if (!s.sdlStarted || s.window) return false;
+    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN;
+    RequestGLFormat();
+    s.pixelFormatFailed = false;
+    s.window = SDL_CreateWindow("lexaDRILL", x, y, width, height, flags);
+    if (!s.window) {
+        // No visual offers the requested format: open the window anyway so the scene can report
+        // the pixel-format failure itself and the game carries on without drawing.
+        SDL_GL_ResetAttributes();
+        s.window = SDL_CreateWindow("lexaDRILL", x, y, width, height, flags);
+        if (!s.window) return false;
+        s.pixelFormatFailed = true;
+    }
+    SetIconFromGameFolder(s.window);
+    SDL_StartTextInput();
+    return true;
+}
+
+void SetWindowFrame(int x, int y, int width, int height, bool bordered) {
+    auto& s = GetState();
+    if (!s.window) return;
+    SDL_SetWindowBordered(s.window, bordered ? SDL_TRUE : SDL_FALSE);
+    SDL_SetWindowSize(s.window, width, height);
+    SDL_SetWindowPosition(s.window, x, y);
+    SDL_ShowWindow(s.window);
+}
+
+Size ClientSize() {
+    auto& s = GetState();
+    Size size;
+    if (!s.window) return size;
+    if (s.context) {
+        SDL_GL_GetDrawableSize(s.window, &size.width, &size.height);
+    } else {
+        SDL_GetWindowSize(s.window, &size.width, &size.height);
+    }
+    return size;
+}
+
+ContextResult CreateGLContext() {
+    auto& s = GetState();
+    if (!s.window || s.pixelFormatFailed) return ContextResult::PixelFormatFailed;
+    if (!(SDL_GetWindowFlags(s.window) & SDL_WINDOW_OPENGL)) return ContextResult::SetPixelFormatFailed;
+    if (s.context) DestroyGLContext();
+    s.context = SDL_GL_CreateContext(s.window);
+    if (!s.context) {
+        DebugOutput(std::string("SDL_GL_CreateContext failed: ") + SDL_GetError());
+        return ContextResult::CreateContextFailed;
+    }
+    // Frames are paced by the tick timer, not by the display's refresh.
+    SDL_GL_SetSwapInterval(0);
+    if (SDL_GL_MakeCurrent(s.window, s.context) != 0) return ContextResult::MakeCurrentFailed;
+    return ContextResult::Ok;
+}
+
+bool MakeContextCurrent() {
+    auto& s = GetState();
+    if (!s.window || !s.context) return false;
+    return SDL_GL_MakeCurrent(s.window, s.context) == 0;
+}
+
+void ReleaseContext() {
+    auto& s = GetState();
+    if (s.window) SDL_GL_MakeCurrent(s.window, nullptr);
+}
+
+void SwapBuffers() {
+    auto& s = GetState();
+    if (s.window && s.context) SDL_GL_SwapWindow(s.window);
+}
+
+void DestroyGLContext() {
+    auto& s = GetState();
+    if (!s.context) return;
+    if (s.window) SDL_GL_MakeCurrent(s.window, nullptr);
+    SDL_GL_DeleteContext(s.context);
+    s.context = nullptr;
+}
+
+void CursorPosition(int& x, int& y) {
+    auto& s = GetState();
+    if (s.headless) {
+        x = s.cursorX;
+        y = s.cursorY;
+        return;
+    }
+    SDL_GetMouseState(&x, &y);
+}
+
+void ShowMessage(const std::string& text) {
+    auto& s = GetState();
+    if (s.headless) {
+        s.messages.push_back(text);
+        return;
+    }
+    // Blocks this, the only, thread: no frames run while the box is open. "Error" is the caption a
+    // box without one of its own has always had.
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Error", text.c_str(), nullptr) != 0) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+}
+
+void OpenAddress(const std::string& address) {
+    auto& s = GetState();
+    if (s.headless) {
+        s.addresses.push_back(address);
+        return;
+    }
+    SDL_OpenURL(address.c_str());
+}
+
+void DebugOutput(const std::string& text) {
+    // Written exactly: the traces carry their own line ends.
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fflush(stderr);
+}
+
+uint32_t TickCountMs() {
+    auto& s = GetState();
+    if (s.headless) return static_cast<uint32_t>(static_cast<uint64_t>(s.clockMs));
+    return SDL_GetTicks();
+}
+
+std::string ExecutableFolder() {
+    auto& s = GetState();
+    if (s.folderOverridden) return s.folder;
+    static const std::string folder = [] {
+        char* base = SDL_GetBasePath();
+        std::string path = base ? base : "./";  // SDL cannot tell only on exotic systems
+        SDL_free(base);
+        if (path.empty() || path.back() != '/') path.push_back('/');
+        return path;
+    }();
+    return folder;
+}
+
+void RequestExit(int status) {
+    auto& s = GetState();
+    if (s.headless) {
+        s.exitStatus = status;
+        return;
+    }
+    std::fflush(nullptr);
+    std::exit(status);
+}
+
+}  // namespace platform

@@ -1,0 +1,85 @@
+// The information panel. Its arrow goes on to the screen recorded in infoReturnScreen, or ends
+// the program when that is 0; any other input opens the help page that ships with the game.
+#include "screens/InfoScreen.h"
+
+#include <cstdio>
+
+#include "app/AppContext.h"
+#include "engine/GLScene.h"
+#include "engine/TextureTable.h"
+#include "platform/Platform.h"
+
+namespace {
+
+// Percent-encodes what a file:// address cannot carry as is (spaces, non-ASCII bytes, '#', ...).
+std::string EncodePath(const std::string& path) {
+    std::string encoded;
+    for (unsigned char c : path) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                           c == '/' || c == '-' || c == '_' || c == '.' || c == '~';
+        if (plain) {
+            encoded += static_cast<char>(c);
+        } else {
+            char escape[4];
+            std::snprintf(escape, sizeof escape, "%%%02X", c);
+            encoded += escape;
+        }
+    }
+    return encoded;
+}
+
+}  // namespace
+
+std::string HelpAddress() { return "file://" + EncodePath(platform::ExecutableFolder() + "data/help.html"); }
+
+void BuildInfoScreen() {
+    auto* panel = new GLObjectPlane("corvina_info", 1.0f, 0.0, 0.0, 0.0, 4.0, 0.0, 4.0);
+    panel->rotation[0] = 90.0;
+    panel->texture = FindTexture(app->infoPicturePath);
+    panel->textured = true;
+    panel->depthTest = true;
+    panel->blend = true;
+    panel->texturedColour = true;
+    panel->SetColour(1.0, 1.0, 1.0, 1.0);
+    panel->visible = false;
+    scene->AddObject(panel);
+}
+
+void ShowInfoScreen() {
+    for (const char* key : {"corvina_info", "arrownext"}) {
+        GLObject* object = scene->FindObject(key);
+        object->visible = true;
+        object->FlyIn();
+    }
+}
+
+void InfoScreenInput(int code) {
+    GLObject* arrow = scene->FindObject("arrownext");
+    if (code == 1 && arrow->hovered && !app->transitionLock) {
+        app->transitionLock = true;
+        arrow->FlyOut();
+        scene->FindObject("corvina_info")->FlyOut();
+        switch (app->infoReturnScreen) {
+            case 6:
+                scene->PostEvent("ekran_test po info wjazd", 50);
+                break;
+            case 7:
+                scene->PostEvent("ekran_nauka po info wjazd", 50);
+                break;
+            case 4:
+                scene->PostEvent("ekran_glowny po info wjazd", 50);
+                break;
+            case 0:
+                platform::RequestExit(0);  // nothing is saved on this road
+                return;
+            default:
+                break;
+        }
+        return;
+    }
+    platform::OpenAddress(HelpAddress());
+}
+
+void HideInfoScreen() {
+    for (const char* key : {"corvina_info", "arrownext"}) scene->FindObject(key)->visible = false;
+}

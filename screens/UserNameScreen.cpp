@@ -1,0 +1,142 @@
+// The first screen after loading: the player types a name (ten characters at most). Enter or the
+// arrow accepts it; a name containing the code word "vofu" also switches on cheat mode.
+#include "screens/UserNameScreen.h"
+
+#include "app/AppContext.h"
+#include "app/InputRouting.h"
+#include "app/UiStrings.h"
+#include "engine/GLObjectText.h"
+#include "engine/GLScene.h"
+#include "platform/Platform.h"
+
+namespace {
+
+constexpr int kMaxNameLength = 10;
+
+// The part of the screen that slides in from the left and leaves to the left.
+const char* const kFieldKeys[] = {"user", "arrownext", "user_label"};
+
+void EnterFromLeft(GLObject* object) {
+    object->StartMotion(PathEnterFromLeft(), 90);
+    object->StartFade(FadeInPath(100, object->baseColour[3]), 90);
+    object->visible = true;
+}
+
+void FlyInShown(const char* key) {
+    GLObject* object = scene->FindObject(key);
+    object->FlyIn();
+    object->visible = true;
+}
+
+GLObject* MakeFieldHighlight() {
+    auto* box = new GLObjectBoundingCube("cb", 0, 0, 0, 0, 0, 0);
+    box->SetVertexColour(0.4, 0.4, 0.4, 0.4);
+    box->depthTest = false;
+    box->blend = true;
+    box->blendSrc = GL_SRC_ALPHA;
+    box->blendDst = GL_ONE_MINUS_SRC_ALPHA;
+    box->texturedColour = false;
+    return box;
+}
+
+// Spaces and tabs would break the hall of fame's tab-separated lines.
+std::u16string StoredName(std::u16string name) {
+    for (char16_t& letter : name) {
+        if (letter == u' ' || letter == u'\t') letter = u'_';
+    }
+    return name;
+}
+
+void AcceptName() {
+    std::u16string typed = static_cast<GLObjectText*>(scene->FindObject("user"))->GetText();
+    if (typed.size() > kMaxNameLength) typed.resize(kMaxNameLength);
+    app->userName = typed;
+    if (typed.empty()) return;
+    if (typed.find(u"vofu") != std::u16string::npos) {
+        platform::ShowMessage("ok");
+        app->cheatMode = true;
+    }
+    app->userName = StoredName(typed);
+
+    app->transitionLock = true;
+    FlyOutUserNameScreen(true);
+    scene->PostEvent("ekran_glowny po username wjazd", 100);
+    scene->FindObject("arrownext")->hovered = false;
+    app->currentScreen = ScreenId::None;  // no typing reaches the screen while it leaves
+}
+
+}  // namespace
+
+void BuildUserNameScreen() {
+    auto* label = new GLObjectText("user_label", uiStrings.enterNameLabel, -0.2, 0.5, -2.1);
+    label->SetVertexColour(0.5, 0.5, 0.5, 1.0);
+    label->depthTest = true;
+    label->blend = true;
+    label->texturedColour = false;
+    label->visible = false;
+    scene->AddObject(label);
+
+    auto* field = new GLObjectText("user", u"", -0.2, 0.0, -2.1);
+    field->SetVertexColour(0.2, 0.2, 0.2, 1.0);
+    field->lineWidth = kMaxNameLength;
+    field->depthTest = true;
+    field->blend = true;
+    field->texturedColour = false;
+    field->visible = false;
+    field->SetActive(true);
+    field->SetClicked(true);
+    field->editable = true;
+    field->highlight = MakeFieldHighlight();
+    scene->AddObject(field);
+}
+
+void ShowUserNameScreen() {
+    EnterFromLeft(scene->FindObject("user_label"));
+    GLObject* field = scene->FindObject("user");
+    EnterFromLeft(field);
+    field->SetActive(true);
+    EnterFromLeft(scene->FindObject("arrownext"));
+    FlyInShown("przerwij");
+    scene->FindObject("w")->visible = true;
+    FlyInShown("lexa");
+    FlyInShown("drill");
+}
+
+void UserNameInput(int code) {
+    if (code == 1 && scene->FindObject("przerwij")->hovered && !app->transitionLock) {
+        app->transitionLock = true;
+        FlyOutUserNameScreen(false);
+        scene->PostEvent("ekran_koniec po username wjazd", 100);
+    }
+    const bool accepting = code == 13 || (code == 1 && scene->FindObject("arrownext")->hovered);
+    if (accepting && !app->transitionLock) {
+        AcceptName();
+        return;
+    }
+    if (code != 1 && code != 13) TypeIntoText("user", code);
+}
+
+void FlyOutUserNameScreen(bool accepted) {
+    for (const char* key : kFieldKeys) {
+        GLObject* object = scene->FindObject(key);
+        object->StartMotion(PathLeaveToLeft(200), 130);
+        object->StartFade(FadeOutPath(200, object->baseColour[3]), 190);
+    }
+    scene->FindObject("przerwij")->FlyOut();
+    for (const char* key : {"lexa", "drill"}) {
+        GLObject* logo = scene->FindObject(key);
+        if (accepted) {
+            logo->StartSpin(360, 0, 1, 0);  // one turn, then it stays for the main menu
+        } else {
+            logo->StartMotion(PathLeaveToLeft(400), 330);
+            logo->StartFade(FadeOutPath(100, logo->baseColour[3]), 90);
+        }
+        logo->visible = true;
+    }
+}
+
+void HideUserNameScreen() {
+    for (const char* key : {"user_label", "user", "arrownext", "przerwij"}) {
+        scene->FindObject(key)->visible = false;
+    }
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages needed to build, run and test the game. Only the missing ones
+# are installed, so running it again on a ready machine does nothing.
+set -euo pipefail
+
+PACKAGES=(
+    cmake ninja-build g++ clang libclang-rt-14-dev
+    libsdl2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
+    libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core libcairo2-dev
+    googletest libgtest-dev libbenchmark-dev
+    xvfb xauth xdotool imagemagick
+)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+"${sudo[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,158 @@
+#include "engine/GLScene.h"
+
+#include <gtest/gtest.h>
+
+#include "GLTestContext.h"
+
+namespace {
+
+// Counts what the scene asks of it.
+class ProbeObject : public GLObject {
+public:
+    using GLObject::GLObject;
+    void DrawGeometry() override { ++drawn; }
+    void SetClicked(bool on) override {
+        GLObject::SetClicked(on);
+        clickCalls.push_back(on);
+    }
+    int drawn = 0;
+    std::vector<bool> clickCalls;
+};
+
+}  // namespace
+
+TEST_F(GLSceneTest, EventsWithEqualDelayArriveOnConsecutivePolls) {
+    scene->PostEvent("first", 80);
+    scene->PostEvent("second", 80);
+    for (int poll = 1; poll < 80; ++poll) ASSERT_EQ(scene->PollEvent(), "") << poll;
+    EXPECT_EQ(scene->PollEvent(), "first");
+    // The first delivery stopped the walk, so the second is one tick behind.
+    EXPECT_EQ(scene->PollEvent(), "second");
+    EXPECT_TRUE(scene->events.empty());
+}
+
+TEST_F(GLSceneTest, EventsWithoutPositiveDelayNeverFallDue) {
+    scene->PostEvent("never", 0);
+    scene->PostEvent("negative", -3);
+    scene->PostEvent("later", 5);
+    std::vector<std::string> delivered;
+    for (int poll = 0; poll < 1000; ++poll) {
+        std::string name = scene->PollEvent();
+        if (!name.empty()) delivered.push_back(name);
+    }
+    EXPECT_EQ(delivered, std::vector<std::string>{"later"});
+    EXPECT_EQ(scene->events.size(), 2u);
+}
+
+TEST_F(GLSceneTest, FindObjectMatchesWholeKeyOnly) {
+    GLObject a("main menu", 0, 0, 0), b("main", 0, 0, 0), child("child", 0, 0, 0);
+    a.children.push_back(&child);
+    scene->AddObject(&a);
+    scene->AddObject(&b);
+    EXPECT_EQ(scene->FindObject("main"), &b);
+    EXPECT_EQ(scene->FindObject("main menu"), &a);
+    EXPECT_EQ(scene->FindObject("Main"), nullptr);
+    EXPECT_EQ(scene->FindObject("child"), nullptr);  // children are not searched
+}
+
+// The view sees 2 * 6 * tan(22.5°) = 4.97 units over the 384 pixel rows at z = 0: 77.25 pixels a
+// unit, centre (320, 192).
+TEST_F(GLSceneTest, HoverUsesProjectedBoundsWithStrictEdges) {
+    ProbeObject box("box", 0, 0, 0);
+    const double bounds[6] = {-0.5, 0.5, 0, 0.5, 1.0, 0};  // 38.6 to 77.25 pixels above the centre
+    std::copy(bounds, bounds + 6, box.bounds);
+    ProbeObject child("child", 0, 0, 0);
+    std::copy(bounds, bounds + 6, child.bounds);
+    box.children.push_back(&child);
+    scene->AddObject(&box);
+
+    struct Case {
+        int x, y;
+        bool hovered;
+    };
+    // Columns 281.4..358.6; rows 114.75..153.4 from the top (y above the centre is up).
+    const Case cases[] = {{320, 130, true}, {282, 130, true}, {281, 130, false}, {358, 130, true},
+                          {359, 130, false}, {320, 115, true}, {320, 114, false}, {320, 153, true},
+                          {320, 154, false}, {320, 254, false}};
+    for (const Case& c : cases) {
+        platform::headless::SetCursor(c.x, c.y);
+        scene->Render();
+        EXPECT_EQ(scene->cursorX, c.x);
+        EXPECT_EQ(box.hovered, c.hovered) << c.x << "," << c.y;
+        EXPECT_EQ(child.hovered, c.hovered) << "child " << c.x << "," << c.y;
+    }
+}
+
+TEST_F(GLSceneTest, InvisibleObjectsKeepTheirHoverAndAreNotDrawn) {
+    ProbeObject box("box", 0, 0, 0);
+    const double bounds[6] = {-1, -1, 0, 1, 1, 0};
+    std::copy(bounds, bounds + 6, box.bounds);
+    scene->AddObject(&box);
+    platform::headless::SetCursor(320, 192);
+    scene->Render();
+    ASSERT_TRUE(box.hovered);
+    box.visible = false;
+    platform::headless::SetCursor(5, 5);
+    scene->Render();
+    EXPECT_TRUE(box.hovered);
+    EXPECT_EQ(box.drawn, 1);
+}
+
+TEST_F(GLSceneTest, SetClickedOnlyInTheFrameAfterAClick) {
+    ProbeObject under("under", 0, 0, 0), away("away", 0, 0, 0), hidden("hidden", 0, 0, 0);
+    const double bounds[6] = {-1, -1, 0, 1, 1, 0};
+    std::copy(bounds, bounds + 6, under.bounds);
+    std::copy(bounds, bounds + 6, hidden.bounds);
+    hidden.visible = false;
+    scene->AddObject(&under);
+    scene->AddObject(&away);
+    scene->AddObject(&hidden);
+    platform::headless::SetCursor(320, 192);
+
+    scene->Render();
+    EXPECT_TRUE(under.clickCalls.empty());
+    clickPending = true;
+    scene->Render();
+    EXPECT_FALSE(clickPending);
+    EXPECT_EQ(under.clickCalls, std::vector<bool>{true});
+    EXPECT_EQ(away.clickCalls, std::vector<bool>{false});
+    EXPECT_TRUE(hidden.clickCalls.empty());
+    EXPECT_TRUE(under.clicked);
+    scene->Render();
+    EXPECT_EQ(under.clickCalls.size(), 1u);
+}
+
+TEST_F(GLSceneTest, MirrorModeDrawsEverythingTwiceExceptTheObjectKeyedW) {
+    ProbeObject w("w", 0, 0, 0), wx("wx", 0, 0, 0), hidden("hidden", 0, 0, 0);
+    hidden.visible = false;
+    wx.StartMotion(PathEnterFromLeft(), 90);
+    scene->AddObject(&w);
+    scene->AddObject(&wx);
+    scene->AddObject(&hidden);
+    scene->reflectionOff = false;
+    scene->Render();
+    EXPECT_EQ(w.drawn, 1);
+    EXPECT_EQ(wx.drawn, 2);
+    EXPECT_EQ(hidden.drawn, 0);
+    // Two motion ticks per frame: a 90-tick motion is over after 45 frames.
+    for (int frame = 1; frame < 45; ++frame) scene->Render();
+    EXPECT_EQ(wx.motionStep, 90);
+    EXPECT_NEAR(wx.position[0], -0.0284, 1e-6);
+
+    scene->reflectionOff = true;
+    scene->Render();
+    EXPECT_EQ(w.drawn, 46);
+    EXPECT_EQ(wx.drawn, 91);
+}
+
+TEST_F(GLSceneTest, FailedMakeCurrentIsReportedAndFrameSkipped) {
+    ProbeObject box("box", 0, 0, 0);
+    scene->AddObject(&box);
+    platform::DestroyGLContext();
+    platform::headless::ClearRecords();
+    scene->Render();
+    EXPECT_EQ(box.drawn, 0);
+    ASSERT_EQ(platform::headless::Messages().size(), 1u);
+    EXPECT_EQ(platform::headless::Messages()[0], "wglMageCurrent error in GLSScene::Render");
+    scene->contextReady = false;  // nothing left to destroy
+}

@@ -1,0 +1,63 @@
+// End-to-end harness: plays the real game on the headless platform as a person would. A fresh
+// game folder per test (the built data/ and gfx/ without saved results), ticks run one at a time,
+// characters typed code unit by code unit, and clicks placed by projecting an object's real bounds
+// to window pixels exactly as the scene's hover pass does, so a click only lands where a player's
+// would.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/AppContext.h"
+#include "engine/GLObject.h"
+#include "engine/GLScene.h"
+
+struct WindowPoint {
+    int x = 0;
+    int y = 0;
+};
+
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The game folder of this test, ending in '/'.
+    std::string folder;
+
+    void RunTicks(int n);
+    // Each UTF-16 code unit as one typed character.
+    void Type(const std::u16string& text);
+    // One character code: 13 Enter, 8 Backspace, 9 Tab, 27 Escape, or any letter.
+    void Key(int code);
+
+    // Places the cursor over the object, runs one tick so the hover pass sees it, then clicks.
+    void ClickObject(const std::string& key);
+    void ClickChildOf(const std::string& parentKey, const std::string& childKey);
+    void ClickOn(GLObject* object);
+    void ClickAt(int x, int y);
+
+    // FindObject, failing the test (by throwing) when the key does not exist.
+    GLObject* Object(const std::string& key);
+    GLObject* ChildOf(const std::string& parentKey, const std::string& childKey);
+    // UTF-8 of the text object's GetText().
+    std::string TextOf(const std::string& key);
+    // The middle of the window rectangle in which the object counts as hovered.
+    WindowPoint CentreOf(GLObject* object);
+    // Runs ticks until the object and its children have no motion or fade left (at most 600).
+    void WaitUntilStill(GLObject* object);
+    void WaitUntilStill(const std::string& key) { WaitUntilStill(Object(key)); }
+
+    // The loading step (first tick) and the 80 ticks until the user-name screen enters.
+    void LoadToUserName();
+    // Types the name, presses Enter and waits until the main menu stands still.
+    void EnterName(const std::u16string& name);
+    // Moves the selection of a text list with its arrows to `line`, then clicks the list.
+    void ChooseLine(const std::string& listKey, int line);
+    void ChooseMenuLine(int line) { ChooseLine("main menu", line); }
+
+    ScreenId Screen() const { return app->currentScreen; }
+};
+
+std::string Utf8(const std::u16string& text);

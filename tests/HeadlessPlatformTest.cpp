@@ -1,0 +1,165 @@
+#include <GL/gl.h>
+#include <SDL_timer.h>
+#include <gtest/gtest.h>
+
+#include "platform/Platform.h"
+
+namespace {
+
+class HeadlessPlatform : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::headless::Enable();
+        platform::headless::Reset();
+        ASSERT_TRUE(platform::Start());
+    }
+    void TearDown() override { platform::Stop(); }
+};
+
+TEST_F(HeadlessPlatform, WindowGetsACompatibilityContextWithDepthAndStencil) {
+    ASSERT_TRUE(platform::OpenWindow(10, 20, 480, 270));
+    ASSERT_EQ(platform::CreateGLContext(), platform::ContextResult::Ok);
+    const platform::Size client = platform::ClientSize();
+    EXPECT_EQ(client.width, 480);
+    EXPECT_EQ(client.height, 270);
+
+    GLint depth = 0, stencil = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &depth);
+    glGetIntegerv(GL_STENCIL_BITS, &stencil);
+    EXPECT_GE(depth, 16);
+    EXPECT_GE(stencil, 1);
+    // Fixed-function calls must work: a core profile would reject the matrix stack.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+
+    glClearColor(1, 1, 1, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    unsigned char pixel[4] = {0, 0, 0, 0};
+    glReadPixels(5, 5, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    EXPECT_EQ(pixel[0], 255);
+    EXPECT_EQ(pixel[1], 255);
+    EXPECT_EQ(pixel[2], 255);
+}
+
+TEST_F(HeadlessPlatform, ContextCanBeReleasedAndMadeCurrentAgain) {
+    ASSERT_TRUE(platform::OpenWindow(0, 0, 200, 100));
+    ASSERT_EQ(platform::CreateGLContext(), platform::ContextResult::Ok);
+    platform::ReleaseContext();
+    EXPECT_TRUE(platform::MakeContextCurrent());
+    platform::DestroyGLContext();
+    EXPECT_FALSE(platform::MakeContextCurrent());
+}
+
+TEST_F(HeadlessPlatform, CallbacksAreDrivenByTheTest) {
+    ASSERT_TRUE(platform::OpenWindow(0, 0, 320, 200));
+    std::vector<std::string> log;
+    platform::WindowCallbacks cb;
+    cb.tick = [&] { log.push_back("tick"); };
+    cb.character = [&](int code) { log.push_back("char " + std::to_string(code)); };
+    cb.click = [&](int flags) { log.push_back("click " + std::to_string(flags)); };
+    cb.paint = [&](int w, int h) { log.push_back("paint " + std::to_string(w) + "x" + std::to_string(h)); };
+    cb.close = [&] { log.push_back("close"); };
+    EXPECT_EQ(platform::RunMainLoop(cb), 0);  // returns at once when headless
+    platform::headless::RunTicks(0);          // drains what opening the window queued
+    log.clear();
+
+    platform::headless::RunTicks(2);
+    platform::headless::Character(13);
+    platform::headless::Click(1 | 4);
+    platform::headless::Paint();
+    platform::headless::Close();
+    platform::headless::RunTicks(1);  // nothing reaches the callbacks after the close
+    platform::headless::Click();
+    const std::vector<std::string> expected = {"tick",    "tick",          "char 13",
+                                               "click 5", "paint 320x200", "close"};
+    EXPECT_EQ(log, expected);
+}
+
+TEST_F(HeadlessPlatform, ResizingTheWindowPaintsWithTheNewSize) {
+    ASSERT_TRUE(platform::OpenWindow(0, 0, 480, 270));
+    ASSERT_EQ(platform::CreateGLContext(), platform::ContextResult::Ok);
+    std::vector<std::pair<int, int>> paints;
+    platform::WindowCallbacks cb;
+    cb.paint = [&](int w, int h) { paints.emplace_back(w, h); };
+    cb.tick = [&] { platform::SetWindowFrame(192, 80, 1536, 921, true); };
+    platform::RunMainLoop(cb);
+    platform::headless::RunTicks(1);
+    ASSERT_FALSE(paints.empty());
+    EXPECT_EQ(paints.back(), std::make_pair(1536, 921));
+    EXPECT_EQ(platform::ClientSize().width, 1536);
+}
+
+TEST_F(HeadlessPlatform, ClockFollowsTicksAndCanBeSet) {
+    platform::headless::SetClockMs(1000);
+    EXPECT_EQ(platform::TickCountMs(), 1000u);
+    platform::headless::RunTicks(64);
+    EXPECT_EQ(platform::TickCountMs(), 2000u);  // 64 ticks are one second, fractions carried
+    platform::headless::RunTicks(1);
+    EXPECT_EQ(platform::TickCountMs(), 2015u);
+    platform::headless::AdvanceClockMs(500);
+    EXPECT_EQ(platform::TickCountMs(), 2515u);
+    platform::headless::SetClockMs(0xFFFFFFF0u);
+    platform::headless::RunTicks(2);  // wraps like the 32-bit counter: 0xFFFFFFF0 + 31.25
+    EXPECT_EQ(platform::TickCountMs(), 15u);
+}
+
+TEST_F(HeadlessPlatform, MessagesAddressesAndExitAreRecorded) {
+    platform::ShowMessage("wglMageCurrent error");
+    platform::OpenAddress("https://www.lexadrill.example/");
+    EXPECT_EQ(platform::headless::ExitStatus(), -1000);
+    platform::RequestExit(0);
+    EXPECT_EQ(platform::headless::ExitStatus(), 0);
+    ASSERT_EQ(platform::headless::Messages().size(), 1u);
+    EXPECT_EQ(platform::headless::Messages()[0], "wglMageCurrent error");
+    ASSERT_EQ(platform::headless::OpenedAddresses().size(), 1u);
+    EXPECT_EQ(platform::headless::OpenedAddresses()[0], "https://www.lexadrill.example/");
+    platform::headless::ClearRecords();
+    EXPECT_TRUE(platform::headless::Messages().empty());
+    EXPECT_TRUE(platform::headless::OpenedAddresses().empty());
+}
+
+TEST_F(HeadlessPlatform, CursorAndDesktopCanBeSet) {
+    platform::headless::SetCursor(12, 34);
+    int x = 0, y = 0;
+    platform::CursorPosition(x, y);
+    EXPECT_EQ(x, 12);
+    EXPECT_EQ(y, 34);
+    platform::headless::SetDesktopSize(1920, 1080);
+    EXPECT_EQ(platform::DesktopSize().width, 1920);
+    EXPECT_EQ(platform::DesktopSize().height, 1080);
+    platform::headless::Reset();
+    EXPECT_EQ(platform::DesktopSize().width, 1024);  // what the offscreen driver reports
+}
+
+TEST_F(HeadlessPlatform, TimedLoopDeliversSixtyFourTicksASecond) {
+    ASSERT_TRUE(platform::OpenWindow(0, 0, 100, 100));
+    int ticks = 0;
+    platform::WindowCallbacks cb;
+    cb.tick = [&] { ++ticks; };
+    platform::RunMainLoop(cb);
+    const int delivered = platform::headless::RunRealTimeMs(3000);
+    EXPECT_EQ(delivered, ticks);
+    EXPECT_GE(delivered, 3 * 62);
+    EXPECT_LE(delivered, 3 * 66);
+}
+
+TEST_F(HeadlessPlatform, ALongTickIsNotMadeUpWithABurst) {
+    ASSERT_TRUE(platform::OpenWindow(0, 0, 100, 100));
+    std::vector<uint32_t> times;
+    platform::WindowCallbacks cb;
+    cb.tick = [&] {
+        times.push_back(SDL_GetTicks());
+        if (times.size() == 3) SDL_Delay(200);  // stands for a message box holding the tick
+    };
+    platform::RunMainLoop(cb);
+    platform::headless::RunRealTimeMs(500);
+    // 200 ms is nearly 13 periods; catching up would squeeze them into the following ticks.
+    ASSERT_GE(times.size(), 10u);
+    int quick = 0;
+    for (size_t i = 4; i < times.size(); ++i) quick += times[i] - times[i - 1] < 8 ? 1 : 0;
+    EXPECT_LE(quick, 1);
+    EXPECT_LE(times.size(), 24u);
+}
+
+}  // namespace

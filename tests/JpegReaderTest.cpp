@@ -1,0 +1,108 @@
+#include "engine/JpegReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+// Left half red, right half blue.
+std::vector<uint8_t> SplitPicture(int width, int height) {
+    std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3, 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) rgb[(y * width + x) * 3 + (x < width / 2 ? 0 : 2)] = 255;
+    }
+    return rgb;
+}
+
+// A JPEG in another colour space, written with libjpeg directly.
+std::vector<uint8_t> EncodeIn(J_COLOR_SPACE space, int components, int width, int height) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long length = 0;
+    jpeg_mem_dest(&info, &buffer, &length);
+    info.image_width = width;
+    info.image_height = height;
+    info.input_components = components;
+    info.in_color_space = space;
+    jpeg_set_defaults(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<uint8_t> row(static_cast<size_t>(width) * components, 200);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<uint8_t> out(buffer, buffer + length);
+    std::free(buffer);
+    return out;
+}
+
+}  // namespace
+
+TEST(JpegReader, RoundTripKeepsSizeAndColours) {
+    const auto rgb = SplitPicture(32, 16);
+    std::vector<uint8_t> jpeg;
+    ASSERT_TRUE(EncodeJpeg(rgb.data(), 32, 16, 95, jpeg));
+    DecodedImage image;
+    ASSERT_TRUE(DecodeJpeg(jpeg.data(), jpeg.size(), image));
+    EXPECT_EQ(image.width, 32);
+    EXPECT_EQ(image.height, 16);
+    EXPECT_EQ(image.rowBytes, 96);
+    ASSERT_EQ(image.pixels.size(), 32u * 16 * 3);
+    const uint8_t* left = &image.pixels[(8 * 32 + 4) * 3];
+    const uint8_t* right = &image.pixels[(8 * 32 + 28) * 3];
+    EXPECT_GT(left[0], 230);
+    EXPECT_LT(left[2], 25);
+    EXPECT_GT(right[2], 230);
+    EXPECT_LT(right[0], 25);
+}
+
+TEST(JpegReader, GreyscaleDecodesToRgbAndCmykIsRefused) {
+    const auto grey = EncodeIn(JCS_GRAYSCALE, 1, 8, 8);
+    DecodedImage image;
+    ASSERT_TRUE(DecodeJpeg(grey.data(), grey.size(), image));
+    EXPECT_EQ(image.rowBytes, 24);
+    EXPECT_NEAR(image.pixels[0], 200, 2);
+    EXPECT_EQ(image.pixels[0], image.pixels[1]);
+    EXPECT_EQ(image.pixels[0], image.pixels[2]);
+
+    const auto cmyk = EncodeIn(JCS_CMYK, 4, 8, 8);
+    EXPECT_FALSE(DecodeJpeg(cmyk.data(), cmyk.size(), image));
+    EXPECT_TRUE(image.pixels.empty());
+}
+
+TEST(JpegReader, CorruptDataIsRefusedWithoutEndingTheProcess) {
+    const auto rgb = SplitPicture(16, 16);
+    std::vector<uint8_t> jpeg;
+    ASSERT_TRUE(EncodeJpeg(rgb.data(), 16, 16, 80, jpeg));
+    DecodedImage image;
+    const std::vector<uint8_t> garbage = {0xFF, 0xD8, 0xFF, 0x00, 1, 2, 3};
+    EXPECT_FALSE(DecodeJpeg(garbage.data(), garbage.size(), image));
+    EXPECT_FALSE(DecodeJpeg(jpeg.data(), 20, image));  // cut inside the header
+    EXPECT_FALSE(DecodeJpeg(nullptr, 0, image));
+    auto damaged = jpeg;
+    for (size_t i = 2; i < 40; ++i) damaged[i] ^= 0x5A;
+    EXPECT_FALSE(DecodeJpeg(damaged.data(), damaged.size(), image));
+}
+
+TEST(JpegReader, FileCutInsideTheImageDataStillDecodes) {
+    // Noise, so that the scan data (not the tables) makes up most of the file.
+    std::vector<uint8_t> rgb(64 * 64 * 3);
+    uint32_t seed = 1;
+    for (uint8_t& byte : rgb) byte = static_cast<uint8_t>((seed = seed * 1103515245u + 12345u) >> 24);
+    std::vector<uint8_t> jpeg;
+    ASSERT_TRUE(EncodeJpeg(rgb.data(), 64, 64, 90, jpeg));
+    DecodedImage image;
+    ASSERT_TRUE(DecodeJpeg(jpeg.data(), jpeg.size() - jpeg.size() / 3, image));
+    EXPECT_EQ(image.width, 64);
+    EXPECT_EQ(image.pixels.size(), 64u * 64 * 3);
+}

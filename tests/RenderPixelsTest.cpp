@@ -1,0 +1,111 @@
+// What a frame really shows, read back from the window: a textured plane in its place and the
+// way up, and the mirrored floor with a reflection in it.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "GLTestContext.h"
+#include "engine/JpegReader.h"
+
+namespace {
+
+std::string WriteJpeg(const std::string& name, const std::vector<uint8_t>& rgb, int width, int height) {
+    const std::string folder = ::testing::TempDir() + "render_" + std::to_string(getpid()) + "/gfx/";
+    EXPECT_EQ(std::system(("mkdir -p '" + folder + "'").c_str()), 0);
+    std::vector<uint8_t> jpeg;
+    EXPECT_TRUE(EncodeJpeg(rgb.data(), width, height, 95, jpeg));
+    std::ofstream(folder + name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(jpeg.data()), static_cast<std::streamsize>(jpeg.size()));
+    return folder + name;
+}
+
+// Quadrants: red top left, green top right, blue bottom left, white bottom right.
+std::vector<uint8_t> Quadrants(int size) {
+    std::vector<uint8_t> rgb(static_cast<size_t>(size) * size * 3, 0);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            uint8_t* p = &rgb[(y * size + x) * 3];
+            const bool top = y < size / 2, left = x < size / 2;
+            if (top && left) p[0] = 255;
+            if (top && !left) p[1] = 255;
+            if (!top && left) p[2] = 255;
+            if (!top && !left) p[0] = p[1] = p[2] = 255;
+        }
+    }
+    return rgb;
+}
+
+bool Near(const std::array<int, 3>& got, int r, int g, int b, int tolerance = 40) {
+    return std::abs(got[0] - r) <= tolerance && std::abs(got[1] - g) <= tolerance &&
+           std::abs(got[2] - b) <= tolerance;
+}
+
+std::string Show(const std::array<int, 3>& c) {
+    return std::to_string(c[0]) + "," + std::to_string(c[1]) + "," + std::to_string(c[2]);
+}
+
+}  // namespace
+
+class RenderPixelsTest : public GLSceneTest {
+protected:
+    void SetUp() override {
+        GLSceneTest::SetUp();
+        // Full ambient light: surfaces show their own colours whatever their normals.
+        light = std::make_unique<GLObjectLight>("light", 0, 1.0f, 1.0f, 1.0f, 0, 0, 10);
+        scene->AddLight(light.get());
+    }
+    std::unique_ptr<GLObjectLight> light;
+};
+
+// At z = 0 the view shows 77.25 pixels a unit around the centre (320, 192).
+TEST_F(RenderPixelsTest, TexturedPlaneAppearsInPlaceTheRightWayUp) {
+    const int32_t slot = LoadTextureJpeg(WriteJpeg("quadrants.jpg", Quadrants(64), 64, 64));
+    ASSERT_GE(slot, 0);
+    GLObjectPlane plane("picture", 1, 0, 0, 0, 2, 2, 0);  // 154 pixels square around the centre
+    plane.texture = slot;
+    plane.texturedColour = true;
+    scene->AddObject(&plane);
+    scene->Render();
+    EXPECT_PRED5(Near, ReadPixel(280, 150), 255, 0, 0, 40) << Show(ReadPixel(280, 150));
+    EXPECT_PRED5(Near, ReadPixel(360, 150), 0, 255, 0, 40) << Show(ReadPixel(360, 150));
+    EXPECT_PRED5(Near, ReadPixel(280, 230), 0, 0, 255, 40) << Show(ReadPixel(280, 230));
+    EXPECT_PRED5(Near, ReadPixel(360, 230), 255, 255, 255, 40) << Show(ReadPixel(360, 230));
+    EXPECT_PRED5(Near, ReadPixel(200, 192), 0, 0, 0, 5) << Show(ReadPixel(200, 192));  // outside
+    EXPECT_PRED5(Near, ReadPixel(320, 110), 0, 0, 0, 5) << Show(ReadPixel(320, 110));
+
+    plane.texture = -1;  // untextured, lit white
+    scene->Render();
+    EXPECT_PRED5(Near, ReadPixel(280, 150), 255, 255, 255, 10) << Show(ReadPixel(280, 150));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// A red box standing 0.25 above the floor (y = -2) at z = -2.5, 8.5 units from the eye: 54.5
+// pixels a unit there. The box covers rows 260..287; its reflection (y -2.25..-2.75) rows
+// 315..342; the floor covers everything below row 295.
+TEST_F(RenderPixelsTest, MirroredFloorShowsTheReflectionBelowTheObject) {
+    std::vector<uint8_t> grey(16 * 16 * 3, 128);
+    ASSERT_GE(LoadTextureJpeg(WriteJpeg("mirror.jpg", grey, 16, 16)), 0);
+    GLObjectCube box("box", 0, -1.5, -2.5, 0.5, 0.5, 0.5);
+    box.SetColour(1, 0, 0, 1);
+    scene->AddObject(&box);
+    scene->reflectionOff = false;
+    scene->Render();
+
+    const auto boxPixel = ReadPixel(320, 275);
+    EXPECT_PRED5(Near, boxPixel, 255, 0, 0, 40) << Show(boxPixel);
+    // Floor alone: 0.8 of the grey texture over the black background.
+    const auto floorPixel = ReadPixel(100, 330);
+    EXPECT_PRED5(Near, floorPixel, 102, 102, 102, 12) << Show(floorPixel);
+    // Floor over the reflection: 0.2 of the red shows through.
+    const auto reflection = ReadPixel(320, 330);
+    EXPECT_PRED5(Near, reflection, 153, 102, 102, 12) << Show(reflection);
+    // Above the floor nothing is mirrored and nothing is drawn.
+    EXPECT_PRED5(Near, ReadPixel(320, 230), 0, 0, 0, 5) << Show(ReadPixel(320, 230));
+
+    // The object keyed "w" stands on the floor without a reflection.
+    box.name = "w";
+    scene->Render();
+    EXPECT_PRED5(Near, ReadPixel(320, 330), 102, 102, 102, 12) << Show(ReadPixel(320, 330));
+    EXPECT_PRED5(Near, ReadPixel(320, 275), 255, 0, 0, 40) << Show(ReadPixel(320, 275));
+}

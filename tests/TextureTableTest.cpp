@@ -1,0 +1,98 @@
+#include "engine/TextureTable.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "GLTestContext.h"
+#include "engine/JpegReader.h"
+
+namespace {
+
+std::string TestFolder() {
+    const std::string folder = ::testing::TempDir() + "textures_" + std::to_string(getpid()) + "/";
+    std::string command = "mkdir -p '" + folder + "gfx'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    return folder;
+}
+
+void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string WriteJpeg(const std::string& path) {
+    std::vector<uint8_t> rgb(8 * 8 * 3, 128), jpeg;
+    EXPECT_TRUE(EncodeJpeg(rgb.data(), 8, 8, 90, jpeg));
+    WriteFile(path, jpeg);
+    return path;
+}
+
+// A 2 x 2 true-colour TGA of the given depth.
+std::string WriteTga(const std::string& path, uint8_t depth) {
+    std::vector<uint8_t> bytes = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, depth, 0};
+    bytes.resize(bytes.size() + 4 * (depth / 8), 200);
+    WriteFile(path, bytes);
+    return path;
+}
+
+}  // namespace
+
+using TextureTableTest = GLTestContext;
+
+TEST_F(TextureTableTest, SlotsAreTakenInOrderAndFoundByFragment) {
+    const std::string folder = TestFolder();
+    EXPECT_EQ(LoadTextureJpeg(WriteJpeg(folder + "gfx/mirror.jpg")), 0);
+    EXPECT_EQ(LoadTextureJpeg(WriteJpeg(folder + "gfx/mirror.jpg.bak.jpg")), 1);
+    EXPECT_TRUE(LoadTextureTga(WriteTga(folder + "gfx/particle.tga", 32)));
+    EXPECT_EQ(textureTable.count, 3);
+    EXPECT_EQ(FindTexture("gfx/mirror.jpg"), 0);  // the earlier of two matches
+    EXPECT_EQ(FindTexture("particle.tga"), 2);
+    EXPECT_EQ(FindTexture("GFX/MIRROR.JPG"), -1);
+    EXPECT_NE(textureTable.textureNames[0], textureTable.textureNames[2]);
+    EXPECT_EQ(glIsTexture(textureTable.textureNames[2]), GL_TRUE);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(TextureTableTest, MissingOrCorruptJpegTakesNoSlotAndShowsNothing) {
+    const std::string folder = TestFolder();
+    platform::headless::ClearRecords();
+    EXPECT_EQ(LoadTextureJpeg(folder + "gfx/none.jpg"), -1);
+    WriteFile(folder + "gfx/bad.jpg", {0xFF, 0xD8, 0xFF, 0xE0, 0, 3, 1});
+    EXPECT_EQ(LoadTextureJpeg(folder + "gfx/bad.jpg"), -1);
+    EXPECT_EQ(textureTable.count, 0);
+    EXPECT_TRUE(platform::headless::Messages().empty());
+}
+
+TEST_F(TextureTableTest, FailedTgaStillConsumesItsSlot) {
+    const std::string folder = TestFolder();
+    EXPECT_FALSE(LoadTextureTga(folder + "gfx/none.tga"));
+    WriteFile(folder + "gfx/cut.tga", {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 24, 0, 1, 2});
+    EXPECT_FALSE(LoadTextureTga(folder + "gfx/cut.tga"));
+    EXPECT_FALSE(LoadTextureTga(WriteTga(folder + "gfx/sixteen.tga", 16)));  // decodes, not uploadable
+    EXPECT_EQ(textureTable.count, 3);
+    EXPECT_EQ(FindTexture("cut.tga"), 1);
+}
+
+TEST_F(TextureTableTest, SeventyFirstTgaIsRefusedWithAMessage) {
+    const std::string path = WriteTga(TestFolder() + "gfx/p.tga", 24);
+    for (int i = 0; i < MAX_TEXTURES; ++i) ASSERT_TRUE(LoadTextureTga(path)) << i;
+    platform::headless::ClearRecords();
+    EXPECT_FALSE(LoadTextureTga(path));
+    EXPECT_EQ(textureTable.count, MAX_TEXTURES);
+    ASSERT_EQ(platform::headless::Messages().size(), 1u);
+    EXPECT_EQ(platform::headless::Messages()[0], "can't load more textures (MAX_TEXTURES)");
+    EXPECT_EQ(platform::headless::ExitStatus(), -1000);
+}
+
+TEST_F(TextureTableTest, SeventyFirstJpegEndsTheProcess) {
+    const std::string path = WriteJpeg(TestFolder() + "gfx/p.jpg");
+    for (int i = 0; i < MAX_TEXTURES; ++i) ASSERT_EQ(LoadTextureJpeg(path), i);
+    platform::headless::ClearRecords();
+    EXPECT_EQ(LoadTextureJpeg(path), -1);
+    EXPECT_EQ(textureTable.count, MAX_TEXTURES);
+    ASSERT_EQ(platform::headless::Messages().size(), 1u);
+    EXPECT_EQ(platform::headless::Messages()[0], "can't load more textures (MAX_TEXTURES)");
+    EXPECT_EQ(platform::headless::ExitStatus(), -1);
+}

@@ -1,0 +1,60 @@
+// Judging typed answers: case, the accent fold and the optional gender marker, and nothing else.
+#include <gtest/gtest.h>
+
+#include "engine/GlyphCodes.h"
+#include "learning/AnswerCheck.h"
+
+namespace {
+
+TEST(AnswerCheck, AcceptsOnlyTheDesignedTolerances) {
+    struct Case {
+        const char16_t* typed;
+        const char16_t* expected;
+        bool right;
+    } cases[] = {
+        {u"gato", u"gato", true},
+        {u"GATO", u"gato", true},
+        {u"gato ", u"gato", false},
+        {u" gato", u"gato", false},
+        {u"gata", u"gato", false},
+        {u"arbol", u"\u00E1rbol", true},
+        {u"ARBOL", u"\u00E1rbol", true},
+        {u"\u00E1rbol", u"\u00E1rbol", true},
+        {u"mesa", u"mesa (f)", true},
+        {u"mesa (f)", u"mesa (f)", true},
+        {u"MESA (F)", u"mesa (f)", true},
+        {u"mesa (m)", u"mesa (f)", false},
+        {u"mes", u"mesa (f)", false},
+        {u"libro", u"libro (m)", true},
+        {u"el dia", u"el d\u00EDa", true},
+        {u"el  dia", u"el d\u00EDa", false},
+        {u"nino", u"ni\u00F1o", true},
+        {u"pinguino", u"ping\u00FCino", false},
+        {u"arbol", u"\u00C1rbol", true},  // a capital with an accent folds to a small letter
+        {u"", u"(f)", false},
+        {u"", u"", true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CheckAnswer(c.typed, c.expected), c.right)
+            << "typed " << testing::PrintToString(std::u16string(c.typed)) << " expected "
+            << testing::PrintToString(std::u16string(c.expected));
+    }
+}
+
+TEST(AnswerCheck, FoldTouchesOnlyItsSevenLetters) {
+    std::u16string text =
+        u"\u00C1\u00E1\u00E9\u00ED\u00F1\u00F3\u00FA \u00C9\u00CD\u00D3\u00DA\u00D1\u00FC\u00BF Xy";
+    FoldAccents(text);
+    EXPECT_EQ(text, u"aaeinou \u00C9\u00CD\u00D3\u00DA\u00D1\u00FC\u00BF Xy");
+}
+
+TEST(AnswerCheck, AccentedLettersTypedIntoTheAnswerFieldCount) {
+    // The answer field returns glyph codes above 127 as 0xFF80-0xFFFF; á is code 210, ñ 213.
+    const std::u16string typedArbol = {static_cast<char16_t>(0xFF00 | 210), u'r', u'b', u'o', u'l'};
+    EXPECT_FALSE(CheckAnswer(typedArbol, u"\u00E1rbol"));
+    EXPECT_TRUE(CheckAnswer(GlyphTextToLetters(typedArbol), u"\u00E1rbol"));
+    const std::u16string typedNino = {u'N', u'I', static_cast<char16_t>(0xFF00 | 213), u'O'};
+    EXPECT_TRUE(CheckAnswer(GlyphTextToLetters(typedNino), u"ni\u00F1o"));
+}
+
+}  // namespace

@@ -1,0 +1,262 @@
+// The game's flow played through the headless window: loading, the name, the main menu, the exit
+// confirmation and the information screen.
+#include <algorithm>
+
+#include "engine/GLObjectTextList.h"
+#include "platform/Platform.h"
+#include "screens/InfoScreen.h"
+#include "tests/GameHarness.h"
+
+namespace {
+
+bool Opened(const std::string& address) {
+    const auto& opened = platform::headless::OpenedAddresses();
+    return std::find(opened.begin(), opened.end(), address) != opened.end();
+}
+
+}  // namespace
+
+TEST_F(GameTest, LoadingShowsOnlyThePictureThenTheNameScreenInThePlayWindow) {
+    EXPECT_EQ(Screen(), ScreenId::Loading);
+    ASSERT_EQ(scene->objects.size(), 1u);
+    EXPECT_TRUE(Object("loading")->visible);
+    const platform::Size loadingWindow = platform::ClientSize();
+    EXPECT_EQ(loadingWindow.width, 1024 / 4);
+    EXPECT_EQ(loadingWindow.height, 768 / 4);
+
+    // A click and a key during loading change nothing.
+    Key('a');
+    platform::headless::Click(1);
+    RunTicks(1);
+    EXPECT_EQ(Screen(), ScreenId::None);
+    EXPECT_FALSE(Object("w")->visible);
+    EXPECT_TRUE(Object("main menu") != nullptr);
+    for (GLObject* object : scene->objects) {
+        if (object->name != "loading") {
+            EXPECT_FALSE(object->visible) << object->name;
+        }
+    }
+
+    RunTicks(79);
+    EXPECT_EQ(Screen(), ScreenId::None);
+    RunTicks(1);
+    EXPECT_EQ(Screen(), ScreenId::UserName);
+    EXPECT_FALSE(scene->reflectionOff);
+    EXPECT_FALSE(Object("loading")->visible);
+    for (const char* key : {"user_label", "user", "arrownext", "przerwij", "w", "lexa", "drill"}) {
+        EXPECT_TRUE(Object(key)->visible) << key;
+    }
+    EXPECT_EQ(TextOf("user"), "");
+    RunTicks(1);
+    const platform::Size playWindow = platform::ClientSize();
+    EXPECT_EQ(playWindow.width, 1024 * 80 / 100);
+    EXPECT_EQ(playWindow.height, 1024 * 80 / 100 * 60 / 100);
+}
+
+TEST_F(GameTest, NameFieldKeepsTenCharactersAndBackspaceRemovesTheLast) {
+    LoadToUserName();
+    Type(u"abcdefghijk");
+    EXPECT_EQ(TextOf("user"), "abcdefghij");
+    Key(8);
+    EXPECT_EQ(TextOf("user"), "abcdefghi");
+    for (int i = 0; i < 12; ++i) Key(8);
+    EXPECT_EQ(TextOf("user"), "");
+    EXPECT_EQ(Screen(), ScreenId::UserName);
+}
+
+TEST_F(GameTest, EnterWithAnEmptyNameDoesNothing) {
+    LoadToUserName();
+    Key(13);
+    ClickObject("arrownext");
+    RunTicks(150);
+    EXPECT_EQ(Screen(), ScreenId::UserName);
+    EXPECT_FALSE(app->transitionLock);
+    EXPECT_TRUE(scene->events.empty());
+    EXPECT_TRUE(platform::headless::Messages().empty());
+}
+
+TEST_F(GameTest, SpacesAndTabsInTheNameAreStoredAsUnderscores) {
+    LoadToUserName();
+    EnterName(u"ana\tm ar");
+    EXPECT_EQ(Utf8(app->userName), "ana_m_ar");
+    EXPECT_FALSE(app->cheatMode);
+    // The logo stayed from the name screen; the menu came in with the backdrop.
+    for (const char* key : {"main menu", "bg glowny", "lexa", "drill", "w"}) EXPECT_TRUE(Object(key)->visible);
+    EXPECT_FALSE(Object("user")->visible);
+    EXPECT_FALSE(Object("arrownext")->visible);
+}
+
+TEST_F(GameTest, TheArrowAcceptsTheNameAndTheScreenTakesNoMoreTyping) {
+    LoadToUserName();
+    Type(u"ana");
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    EXPECT_EQ(Screen(), ScreenId::None);
+    Type(u"xyz");
+    EXPECT_EQ(TextOf("user"), "ana");
+    RunTicks(100);
+    EXPECT_EQ(Screen(), ScreenId::MainMenu);
+    EXPECT_EQ(Utf8(app->userName), "ana");
+}
+
+TEST_F(GameTest, CodeWordInsideTheNameShowsOkAndTurnsOnCheatMode) {
+    LoadToUserName();
+    EnterName(u"avofub");
+    EXPECT_TRUE(app->cheatMode);
+    EXPECT_EQ(platform::headless::Messages(), std::vector<std::string>{"ok"});
+    EXPECT_EQ(Utf8(app->userName), "avofub");
+}
+
+TEST_F(GameTest, CodeWordInCapitalsIsJustAName) {
+    LoadToUserName();
+    EnterName(u"VOFU");
+    EXPECT_FALSE(app->cheatMode);
+    EXPECT_TRUE(platform::headless::Messages().empty());
+}
+
+TEST_F(GameTest, MainMenuLinesLeadToTheirScreens) {
+    struct Case {
+        int line;
+        ScreenId screen;
+        int sessionMode;
+    };
+    // Each line in its own run of the menu: choose, wait for the change, come back by the road
+    // that screen offers is another test's business, so every case starts from a fresh menu.
+    const Case cases[] = {{0, ScreenId::Topics, 0}, {1, ScreenId::Topics, 1}, {2, ScreenId::HallOfFame, -1},
+                          {3, ScreenId::Info, -1},  {4, ScreenId::ExitConfirm, -1}};
+    LoadToUserName();
+    EnterName(u"ana");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        app->sessionMode = 7;  // neither mode, so the menu must write it
+        ChooseMenuLine(c.line);
+        EXPECT_TRUE(app->transitionLock);
+        RunTicks(79);
+        EXPECT_EQ(Screen(), ScreenId::MainMenu);
+        RunTicks(1);
+        EXPECT_EQ(Screen(), c.screen);
+        EXPECT_FALSE(app->transitionLock);
+        if (c.sessionMode >= 0) {
+            EXPECT_EQ(app->sessionMode, c.sessionMode);
+        }
+        EXPECT_FALSE(Object("main menu")->visible);
+        if (c.screen == ScreenId::Info) {
+            EXPECT_EQ(app->infoReturnScreen, 4);
+        }
+        if (c.screen == ScreenId::ExitConfirm) {
+            EXPECT_EQ(app->exitReturnScreen, 4);
+        }
+        // Back to the menu the way the design's frame tick does it after every other screen.
+        scene->PostEvent(c.screen == ScreenId::Topics       ? "ekran_glowny po tematach wjazd"
+                         : c.screen == ScreenId::HallOfFame ? "ekran_glowny po halloffame wjazd"
+                         : c.screen == ScreenId::Info       ? "ekran_glowny po info wjazd"
+                                                            : "ekran_glowny po koniec wjazd",
+                         1);
+        RunTicks(1);
+        ASSERT_EQ(Screen(), ScreenId::MainMenu);
+        WaitUntilStill("main menu");
+    }
+}
+
+TEST_F(GameTest, SecondClickDuringTheLeaveSchedulesNothingMore) {
+    LoadToUserName();
+    EnterName(u"ana");
+    ChooseMenuLine(3);
+    ASSERT_EQ(scene->events.size(), 1u);
+    RunTicks(5);
+    ClickObject("main menu");
+    EXPECT_EQ(scene->events.size(), 1u);
+    RunTicks(74);
+    EXPECT_EQ(Screen(), ScreenId::Info);
+    RunTicks(100);
+    EXPECT_EQ(Screen(), ScreenId::Info);
+}
+
+TEST_F(GameTest, KeysDoNothingInTheMainMenu) {
+    LoadToUserName();
+    EnterName(u"ana");
+    Key(13);
+    Type(u"x");
+    EXPECT_TRUE(scene->events.empty());
+    EXPECT_FALSE(app->transitionLock);
+}
+
+TEST_F(GameTest, NoFromTheMenuReturnsToTheMenuWithTheLogoFlyingIn) {
+    LoadToUserName();
+    EnterName(u"ana");
+    ChooseMenuLine(4);
+    RunTicks(80);
+    ASSERT_EQ(Screen(), ScreenId::ExitConfirm);
+    Key(13);  // keys are ignored here
+    EXPECT_TRUE(scene->events.empty());
+    ChooseLine("menu tak-nie", 1);
+    RunTicks(50);
+    EXPECT_EQ(Screen(), ScreenId::MainMenu);
+    EXPECT_FALSE(Object("areyousure")->visible);
+    EXPECT_TRUE(Object("lexa")->visible);
+    EXPECT_TRUE(Object("lexa")->motionPath != nullptr);  // flying in again
+}
+
+TEST_F(GameTest, NoFromTheNameScreenReturnsThereWithTheTypedName) {
+    LoadToUserName();
+    Type(u"ana");
+    WaitUntilStill("przerwij");
+    ClickObject("przerwij");
+    ClickObject("przerwij");  // a second click during the leave is ignored
+    EXPECT_EQ(scene->events.size(), 1u);
+    RunTicks(99);
+    ASSERT_EQ(Screen(), ScreenId::ExitConfirm);
+    EXPECT_EQ(app->exitReturnScreen, 3);
+    EXPECT_FALSE(Object("user")->visible);
+    ChooseLine("menu tak-nie", 1);
+    RunTicks(50);
+    EXPECT_EQ(Screen(), ScreenId::UserName);
+    EXPECT_TRUE(Object("user")->visible);
+    EXPECT_EQ(TextOf("user"), "ana");
+}
+
+TEST_F(GameTest, YesThenTheInformationArrowEndsTheProgramWithStatusZero) {
+    LoadToUserName();
+    EnterName(u"ana");
+    ChooseMenuLine(4);
+    RunTicks(80);
+    ChooseLine("menu tak-nie", 0);
+    RunTicks(50);
+    ASSERT_EQ(Screen(), ScreenId::Info);
+    EXPECT_EQ(app->infoReturnScreen, 0);
+    EXPECT_EQ(platform::headless::ExitStatus(), -1000);  // not yet: the panel comes first
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    EXPECT_EQ(platform::headless::ExitStatus(), 0);
+    EXPECT_TRUE(scene->events.empty());
+}
+
+TEST_F(GameTest, InformationScreenOpensTheHelpPageOnKeysAndStrayClicks) {
+    LoadToUserName();
+    EnterName(u"ana");
+    ChooseMenuLine(3);
+    RunTicks(80);
+    ASSERT_EQ(Screen(), ScreenId::Info);
+    WaitUntilStill("arrownext");
+
+    const std::string help = HelpAddress();
+    EXPECT_EQ(help, "file://" + folder + "data/help.html");
+    Key('q');
+    EXPECT_TRUE(Opened(help));
+    platform::headless::ClearRecords();
+    ClickAt(2, 2);
+    EXPECT_TRUE(Opened(help));
+    RunTicks(60);
+    EXPECT_EQ(Screen(), ScreenId::Info);
+    EXPECT_TRUE(scene->events.empty());
+
+    // Only the arrow goes on, back to the menu here; a second click while it leaves opens the page.
+    platform::headless::ClearRecords();
+    ClickObject("arrownext");
+    EXPECT_TRUE(platform::headless::OpenedAddresses().empty());
+    platform::headless::Click(1);
+    EXPECT_TRUE(Opened(help));
+    RunTicks(50);
+    EXPECT_EQ(Screen(), ScreenId::MainMenu);
+    EXPECT_EQ(platform::headless::ExitStatus(), -1000);
+}

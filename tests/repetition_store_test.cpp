@@ -1,0 +1,259 @@
+// Repetition files, topic unlocking, the count updates and the choice of the next test question.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "app/AppContext.h"
+#include "app/SafeFileWrite.h"
+#include "learning/RepetitionStore.h"
+#include "learning/WordList.h"
+#include "tests/TempGameFolder.h"
+
+namespace {
+
+std::vector<uint8_t> LittleEndian(const std::vector<int32_t>& values) {
+    std::vector<uint8_t> bytes;
+    for (int32_t value : values) {
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.push_back(static_cast<uint8_t>(uint32_t(value) >> shift));
+    }
+    return bytes;
+}
+
+std::vector<int32_t> Counts() {
+    std::vector<int32_t> counts;
+    for (const RepetitionRecord& record : wordList.counts) counts.push_back(record.repeatCount);
+    return counts;
+}
+
+// A loaded topic of `counts.size()` entries with these counts, none asked.
+void SetTopic(const std::vector<int32_t>& counts) {
+    ReleaseEntries();
+    wordList.entries.resize(counts.size());
+    const std::vector<uint8_t> bytes = LittleEndian(counts);
+    LoadRepetitionsFromBytes(bytes.data(), bytes.size());
+}
+
+// rand() stand-in that replays a script of draws.
+std::vector<int> script;
+size_t scriptPosition = 0;
+int ScriptedDraw() { return scriptPosition < script.size() ? script[scriptPosition++] : 0; }
+
+class WordChoice : public testing::Test {
+   protected:
+    void SetUp() override { SetWordChoiceRandom(ScriptedDraw); }
+    void TearDown() override { SetWordChoiceRandom(nullptr); }
+    void Script(std::vector<int> draws) {
+        script = std::move(draws);
+        scriptPosition = 0;
+    }
+    bool ScriptUsedUp() const { return scriptPosition == script.size(); }
+};
+
+TEST(RepetitionFile, NameIsInTheGameFoldersData) {
+    TempGameFolder folder;
+    EXPECT_EQ(RepetitionFileName(30, 60), folder.root + "data/30-60_rep.dat");
+}
+
+TEST(RepetitionFile, ReadsWholeLittleEndianValuesOnly) {
+    TempGameFolder folder;
+    ReleaseEntries();
+    std::vector<int32_t> values(30, 2);
+    values[0] = -1;
+    values[1] = 0x01020304;
+    std::vector<uint8_t> bytes = LittleEndian(values);
+    folder.Write("data/30-60_rep.dat", bytes);
+    EXPECT_TRUE(LoadRepetitions(30, 60));
+    EXPECT_EQ(Counts(), values);
+    EXPECT_EQ(wordList.asked.size(), 30u);
+
+    bytes.push_back(0x7F);  // 121 bytes: the last piece is not a value
+    folder.Write("data/30-60_rep.dat", bytes);
+    EXPECT_TRUE(LoadRepetitions(30, 60));
+    EXPECT_EQ(Counts(), values);
+}
+
+TEST(RepetitionFile, MissingFileMeansCountsOfOneAndWritesNothing) {
+    TempGameFolder folder;
+    ReleaseEntries();
+    EXPECT_FALSE(LoadRepetitions(0, 30));
+    EXPECT_EQ(Counts(), std::vector<int32_t>(30, 1));
+    EXPECT_EQ(CountLearned(), 0);
+    EXPECT_TRUE(IsTopicUnlocked(0, 30));
+    EXPECT_FALSE(IsTopicUnlocked(30, 60));
+    EXPECT_FALSE(folder.Exists("data/0-30_rep.dat"));
+
+    EXPECT_FALSE(LoadRepetitions(60, 30));
+    EXPECT_TRUE(wordList.counts.empty());
+}
+
+TEST(RepetitionFile, CountsAreFittedToTheLoadedEntries) {
+    TempGameFolder folder;
+    ReleaseEntries();
+    wordList.entries.resize(5);
+    folder.Write("data/30-60_rep.dat", LittleEndian({4, 0, 3}));
+    EXPECT_TRUE(LoadRepetitions(30, 60));
+    EXPECT_EQ(Counts(), (std::vector<int32_t>{4, 0, 3, 1, 1}));
+    EXPECT_EQ(wordList.asked, std::vector<bool>(5, false));
+
+    folder.Write("data/30-60_rep.dat", LittleEndian({1, 2, 3, 4, 5, 0, 0, 0}));
+    EXPECT_TRUE(LoadRepetitions(30, 60));
+    EXPECT_EQ(Counts(), (std::vector<int32_t>{1, 2, 3, 4, 5}));
+
+    EXPECT_FALSE(LoadRepetitions(90, 120));  // no file: (last - first) ones, fitted too
+    EXPECT_EQ(Counts(), std::vector<int32_t>(5, 1));
+}
+
+TEST(RepetitionFile, UnlockWritesZerosAndSaveWritesTheCounts) {
+    TempGameFolder folder;
+    ReleaseEntries();
+    UnlockTopic(30, 60);
+    EXPECT_TRUE(IsTopicUnlocked(30, 60));
+    EXPECT_EQ(folder.Read("data/30-60_rep.dat"), std::vector<uint8_t>(120, 0));
+    EXPECT_TRUE(LoadRepetitions(30, 60));
+    EXPECT_EQ(CountLearned(), 30);
+
+    UnlockTopic(5, 5);
+    EXPECT_TRUE(folder.Exists("data/5-5_rep.dat"));
+    EXPECT_TRUE(folder.Read("data/5-5_rep.dat").empty());
+
+    SetTopic({5, 0, -2, 3});
+    wordList.currentWord = 3;
+    MarkWrong();
+    SaveRepetitions(30, 60);
+    EXPECT_EQ(folder.Read("data/30-60_rep.dat"), LittleEndian({5, 0, -2, 4}));
+    EXPECT_FALSE(folder.Exists("data/30-60_rep.dat.tmp"));
+}
+
+TEST(RepetitionFile, FailedSaveKeepsTheOldFileWhole) {
+    TempGameFolder folder;
+    const std::vector<uint8_t> old = LittleEndian({3, 3, 3});
+    folder.Write("data/30-60_rep.dat", old);
+    SetTopic({0, 0, 0});
+    for (auto fault : {safe_file_write_testing::Fault::Write, safe_file_write_testing::Fault::Rename}) {
+        safe_file_write_testing::InjectFault(fault);
+        SaveRepetitions(30, 60);
+        UnlockTopic(30, 60);
+        safe_file_write_testing::InjectFault(safe_file_write_testing::Fault::None);
+        EXPECT_EQ(folder.Read("data/30-60_rep.dat"), old);
+        EXPECT_FALSE(folder.Exists("data/30-60_rep.dat.tmp"));
+    }
+    // A folder that cannot be written to: nothing happens, nothing is shown.
+    std::filesystem::remove_all(folder.Path("data"));
+    SaveRepetitions(30, 60);
+    EXPECT_FALSE(folder.Exists("data/30-60_rep.dat"));
+
+    std::filesystem::create_directories(folder.Path("data"));
+    SaveRepetitions(30, 60);
+    EXPECT_EQ(folder.Read("data/30-60_rep.dat"), LittleEndian({0, 0, 0}));
+}
+
+TEST(RepetitionFile, UnlockNextTopicOnlyFromAnUnlockedToALockedRow) {
+    TempGameFolder folder;
+    AppContext context(folder.root);
+    AppContext* const previous = app;
+    app = &context;
+    context.topicCount = 3;
+    const int ranges[3][2] = {{0, 30}, {30, 60}, {60, 90}};
+    for (int i = 0; i < 3; ++i) {
+        context.topics[i].firstWord = ranges[i][0];
+        context.topics[i].lastWord = ranges[i][1];
+    }
+
+    EXPECT_FALSE(UnlockNextTopic(2));  // the last row has no next one
+    EXPECT_FALSE(UnlockNextTopic(1));  // row 1 itself is still locked
+    EXPECT_FALSE(UnlockNextTopic(-1));
+    EXPECT_FALSE(folder.Exists("data/60-90_rep.dat"));
+
+    EXPECT_TRUE(UnlockNextTopic(0));
+    EXPECT_EQ(folder.Read("data/30-60_rep.dat"), std::vector<uint8_t>(120, 0));
+
+    // Already unlocked: its counts are left alone.
+    const std::vector<uint8_t> progress = LittleEndian(std::vector<int32_t>(30, 4));
+    folder.Write("data/30-60_rep.dat", progress);
+    EXPECT_FALSE(UnlockNextTopic(0));
+    EXPECT_EQ(folder.Read("data/30-60_rep.dat"), progress);
+
+    EXPECT_TRUE(UnlockNextTopic(1));
+    EXPECT_TRUE(IsTopicUnlocked(60, 90));
+    app = previous;
+}
+
+TEST(RepetitionCounts, UpdatesStayWithinZeroToFive) {
+    SetTopic({5, 0, 7, -3, 2});
+    const int32_t afterWrong[] = {5, 1, 7, -2, 3};
+    const int32_t afterRight[] = {4, 0, 6, -3, 1};
+    for (unsigned i = 0; i < 5; ++i) {
+        wordList.currentWord = i;
+        const int32_t before = wordList.counts[i].repeatCount;
+        MarkWrong();
+        EXPECT_EQ(wordList.counts[i].repeatCount, afterWrong[i]) << i;
+        wordList.counts[i].repeatCount = before;
+        MarkCorrect();
+        EXPECT_EQ(wordList.counts[i].repeatCount, afterRight[i]) << i;
+    }
+    wordList.currentWord = 9;  // past the list: ignored
+    MarkWrong();
+    MarkCorrect();
+    EXPECT_EQ(CountLearned(), 1);
+}
+
+TEST_F(WordChoice, PriorityBranchTakesHighestCountsFirstScanningFromStart) {
+    SetTopic({0, 3, 3, 1, 0});
+    // Draw pairs: start = draw mod 5, then branch = draw mod 10 (below 5: by priority).
+    Script({32767, 4, 2, 0, 7, 13, 5, 1});
+    EXPECT_EQ(ChooseNextWord(), 2);
+    EXPECT_EQ(ChooseNextWord(), 1);  // start 2 again: level 3 wraps round to entry 1
+    EXPECT_EQ(ChooseNextWord(), 3);
+    EXPECT_EQ(ChooseNextWord(), 0);  // start 0, level 0
+    EXPECT_TRUE(ScriptUsedUp());
+    EXPECT_EQ(wordList.currentWord, 0u);
+    EXPECT_EQ(wordList.asked, (std::vector<bool>{true, true, true, true, false}));
+}
+
+TEST_F(WordChoice, OtherBranchTakesTheNextUnaskedWrappingRound) {
+    SetTopic({0, 0, 5, 0, 0});
+    wordList.asked = {true, false, false, true, true};
+    Script({4, 5});  // 5 is the smallest draw of this branch; the priority branch would take entry 2
+    EXPECT_EQ(ChooseNextWord(), 1);
+    EXPECT_EQ(wordList.currentWord, 1u);
+
+    SetTopic({0, 0, 5, 0, 0});
+    Script({3, 9});  // ignores the high count of entry 2
+    EXPECT_EQ(ChooseNextWord(), 3);
+    EXPECT_EQ(FindUnaskedWithCount(4, 5), 2);
+    EXPECT_EQ(FindUnaskedWithCount(0, 3), -1);
+}
+
+TEST_F(WordChoice, NothingLeftKeepsTheWordOnScreen) {
+    SetTopic({1, 2, 3});
+    wordList.asked = {true, true, true};
+    wordList.currentWord = 2;
+    for (int branch : {0, 9}) {
+        Script({1, branch});
+        EXPECT_EQ(ChooseNextWord(), -1);
+        EXPECT_EQ(wordList.currentWord, 2u);
+    }
+    // Negative counts are reached only by the plain scan.
+    SetTopic({-1, -4});
+    Script({0, 0, 0, 9});
+    EXPECT_EQ(ChooseNextWord(), -1);
+    EXPECT_EQ(ChooseNextWord(), 0);
+}
+
+TEST_F(WordChoice, EmptyListChoosesNothing) {
+    ReleaseEntries();
+    EXPECT_FALSE(LoadRepetitions(0, 30));  // counts of a progress query, but no entries
+    Script({3, 0});
+    EXPECT_EQ(ChooseNextWord(), -1);
+    EXPECT_EQ(FindUnasked(0), -1);
+}
+
+TEST_F(WordChoice, HugeCountFromAFileIsChosenAtOnce) {
+    SetTopic({0, INT32_MAX, 3});
+    Script({0, 0, 0, 0});
+    EXPECT_EQ(ChooseNextWord(), 1);
+    EXPECT_EQ(ChooseNextWord(), 2);
+}
+
+}  // namespace
