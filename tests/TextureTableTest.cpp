@@ -95,3 +95,15 @@ TEST_F(TextureTableTest, SeventyFirstJpegEndsTheProcess) {
     EXPECT_EQ(platform::headless::Messages()[0], "can't load more textures (MAX_TEXTURES)");
     EXPECT_EQ(platform::headless::ExitStatus(), -1);
 }
+
+// Render() leaves no context current; a load between frames must still upload, not crash in GLU.
+TEST_F(TextureTableTest, LoadingBetweenFramesMakesTheContextCurrent) {
+    const std::string folder = TestFolder();
+    platform::ReleaseContext();
+    const int32_t slot = LoadTextureJpeg(WriteJpeg(folder + "gfx/late.jpg"));
+    ASSERT_EQ(slot, 0);
+    EXPECT_EQ(glIsTexture(textureTable.textureNames[slot]), GL_TRUE);
+    platform::ReleaseContext();
+    EXPECT_TRUE(LoadTextureTga(WriteTga(folder + "gfx/late.tga", 24)));
+    EXPECT_EQ(glIsTexture(textureTable.textureNames[1]), GL_TRUE);
+}
