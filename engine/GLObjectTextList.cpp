@@ -69,7 +69,8 @@ void GLObjectTextList::AddLine(const std::u16string& text, const std::string& na
     ownedLines.push_back(std::move(line));
     nextLineOffset += kLineSpacing;
 
-    for (size_t i = 0; i < lines.size(); ++i) SetAlpha(lines[i], static_cast<int>(i) < visibleCount ? 1.0 : 0.0);
+    for (size_t i = 0; i < lines.size(); ++i)
+        SetAlpha(lines[i], static_cast<int>(i) < visibleCount ? 1.0 : 0.0);
     UpdateBounds();
 
     GLObject* up = FindObjectIn(children, "arrowup");

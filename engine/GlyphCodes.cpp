@@ -28,6 +28,7 @@ char16_t LetterOfGlyphCode(uint8_t code) {
 std::u16string GlyphTextToLetters(const std::u16string& getTextResult) {
     std::u16string letters;
     letters.reserve(getTextResult.size());
-    for (char16_t unit : getTextResult) letters.push_back(LetterOfGlyphCode(static_cast<uint8_t>(unit & 0xFF)));
+    for (char16_t unit : getTextResult)
+        letters.push_back(LetterOfGlyphCode(static_cast<uint8_t>(unit & 0xFF)));
     return letters;
 }

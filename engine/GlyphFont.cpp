@@ -64,7 +64,8 @@ void CompileGlyph(const GlyphGeometry& g) {
         // The back cap faces -z, so its corners run the other way round.
         glNormal3f(0, 0, -1);
         for (size_t i = g.triangles.size(); i >= 3; i -= 3) {
-            for (size_t k = 0; k < 3; ++k) glVertex3f(g.triangles[i - 1 - k][0], g.triangles[i - 1 - k][1], -kGlyphDepth);
+            for (size_t k = 0; k < 3; ++k)
+                glVertex3f(g.triangles[i - 1 - k][0], g.triangles[i - 1 - k][1], -kGlyphDepth);
         }
         glEnd();
     }

@@ -102,10 +102,11 @@ void CALLBACK TessEnd(void*) {}
 
 void CALLBACK TessVertex(void* vertex, void* data) {
     auto* v = static_cast<const GLdouble*>(vertex);
-    static_cast<Tessellation*>(data)->triangles.push_back({static_cast<float>(v[0]), static_cast<float>(v[1])});
+    static_cast<Tessellation*>(data)->triangles.push_back(
+        {static_cast<float>(v[0]), static_cast<float>(v[1])});
 }
 
-void CALLBACK TessCombine(GLdouble coords[3], void*[4], GLfloat[4], void** out, void* data) {
+void CALLBACK TessCombine(GLdouble coords[3], void* [4], GLfloat[4], void** out, void* data) {
     auto* t = static_cast<Tessellation*>(data);
     t->vertices.push_back({coords[0], coords[1], coords[2]});
     *out = t->vertices.back().data();
@@ -194,7 +195,8 @@ bool GlyphOutlineSource::Build(char32_t codePoint, GlyphGeometry& out) const {
     FT_Face face = impl_->face;
     FT_UInt index = FT_Get_Char_Index(face, codePoint);
     if (index == 0) return false;
-    if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) return false;
+    if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0)
+        return false;
     FT_GlyphSlot slot = face->glyph;
     if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return false;
     const double scale = 1.0 / face->units_per_EM;

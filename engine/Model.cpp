@@ -66,7 +66,8 @@ void Model::DrawGeometry() {
     }
 }
 
-MilkshapeModel::MilkshapeModel(const std::string& name, double x, double y, double z) : Model(name, x, y, z) {}
+MilkshapeModel::MilkshapeModel(const std::string& name, double x, double y, double z)
+    : Model(name, x, y, z) {}
 
 bool MilkshapeModel::Load(const std::string& file) {
     mesh = Ms3dMesh{};

@@ -21,7 +21,10 @@ public:
     bool Ok() const { return ok_; }
 
     void Skip(size_t bytes) {
-        if (!Has(bytes)) ok_ = false; else pos_ += bytes;
+        if (!Has(bytes))
+            ok_ = false;
+        else
+            pos_ += bytes;
     }
     uint8_t U8() {
         if (!Has(1)) return Fail<uint8_t>();
@@ -37,7 +40,8 @@ public:
     uint32_t U32() {
         if (!Has(4)) return Fail<uint32_t>();
         uint32_t v = static_cast<uint32_t>(data_[pos_]) | static_cast<uint32_t>(data_[pos_ + 1]) << 8 |
-                     static_cast<uint32_t>(data_[pos_ + 2]) << 16 | static_cast<uint32_t>(data_[pos_ + 3]) << 24;
+                     static_cast<uint32_t>(data_[pos_ + 2]) << 16 |
+                     static_cast<uint32_t>(data_[pos_ + 3]) << 24;
         pos_ += 4;
         return v;
     }
@@ -143,7 +147,8 @@ bool ReadMaterials(ByteCursor& in, Ms3dMesh& mesh) {
     if (!in.Ok()) return false;
     // Groups come before materials in the file, so their material indices are checked here.
     for (const ModelGroup& g : mesh.groups) {
-        if (g.materialIndex >= 0 && static_cast<size_t>(g.materialIndex) >= mesh.materials.size()) return false;
+        if (g.materialIndex >= 0 && static_cast<size_t>(g.materialIndex) >= mesh.materials.size())
+            return false;
     }
     return true;
 }
@@ -154,7 +159,8 @@ bool Parse(const uint8_t* data, size_t size, Ms3dMesh& mesh) {
     in.Skip(10);
     int32_t version = in.I32();
     if (!in.Ok() || version < 3 || version > 4) return false;
-    return ReadVertices(in, mesh) && ReadTriangles(in, mesh) && ReadGroups(in, mesh) && ReadMaterials(in, mesh);
+    return ReadVertices(in, mesh) && ReadTriangles(in, mesh) && ReadGroups(in, mesh) &&
+           ReadMaterials(in, mesh);
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Ms3dMesh mesh;
     if (!ParseMs3d(data, size, mesh)) {
-        if (!mesh.vertices.empty() || !mesh.triangles.empty() || !mesh.groups.empty() || !mesh.materials.empty())
+        if (!mesh.vertices.empty() || !mesh.triangles.empty() || !mesh.groups.empty() ||
+            !mesh.materials.empty())
             std::abort();
         return 0;
     }
@@ -20,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (int32_t t : g.triangleIndices) {
             if (t < 0 || static_cast<size_t>(t) >= mesh.triangles.size()) std::abort();
         }
-        if (g.materialIndex >= 0 && static_cast<size_t>(g.materialIndex) >= mesh.materials.size()) std::abort();
+        if (g.materialIndex >= 0 && static_cast<size_t>(g.materialIndex) >= mesh.materials.size())
+            std::abort();
     }
     return 0;
 }

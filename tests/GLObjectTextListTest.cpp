@@ -1,10 +1,9 @@
 // Text lists: layout of lines and arrows, selection, the 40-pass scrolls with their alpha
 // hand-over, the guards while scrolling or moving, and the double-speed fades of lines and arrows.
-#include "engine/GLObjectTextList.h"
-
 #include <gtest/gtest.h>
 
 #include "GLTestContext.h"
+#include "engine/GLObjectTextList.h"
 
 namespace {
 
@@ -12,7 +11,8 @@ class TextListTest : public GLTestContext {
 protected:
     // A list at (0.5, 1, 0) whose arrow files do not exist (the arrows stay empty models).
     std::unique_ptr<GLObjectTextList> MakeList(int lineCount, int visible) {
-        auto list = std::make_unique<GLObjectTextList>("list", visible, "data/up.ms3d", "data/down.ms3d", 0.5, 1, 0);
+        auto list =
+            std::make_unique<GLObjectTextList>("list", visible, "data/up.ms3d", "data/down.ms3d", 0.5, 1, 0);
         for (int i = 0; i < lineCount; ++i) {
             std::u16string text = u"line ";
             text.push_back(static_cast<char16_t>(u'0' + i));

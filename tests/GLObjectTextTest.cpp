@@ -1,7 +1,5 @@
 // Text objects on a headless GL context: glyph codes, the length limit, bounds, the caret and its
 // clock, clicks giving and taking the caret, pixels drawn where the bounds say, and no font at all.
-#include "engine/GLObjectText.h"
-
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "GLTestContext.h"
+#include "engine/GLObjectText.h"
 #include "engine/GlyphFont.h"
 #include "engine/GlyphOutline.h"
 
@@ -64,7 +63,8 @@ protected:
 
     static bool LitAt(double x, double y) {
         uint8_t rgba[4];
-        glReadPixels(static_cast<int>(x), kHeight - 1 - static_cast<int>(y), 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+        glReadPixels(static_cast<int>(x), kHeight - 1 - static_cast<int>(y), 1, 1, GL_RGBA, GL_UNSIGNED_BYTE,
+                     rgba);
         return rgba[0] + rgba[1] + rgba[2] > 60;
     }
 };
@@ -177,7 +177,8 @@ TEST_F(TextPixelsTest, GlyphsDrawInsideTheirBounds) {
     const auto bottomRight = Project(text.bounds[3], text.bounds[1], 0);
     int outside = 0, minX = kWidth, maxX = 0;
     for (const auto& p : lit) {
-        outside += p[0] < topLeft[0] - 1 || p[0] > bottomRight[0] + 1 || p[1] < topLeft[1] - 1 || p[1] > bottomRight[1] + 1;
+        outside += p[0] < topLeft[0] - 1 || p[0] > bottomRight[0] + 1 || p[1] < topLeft[1] - 1 ||
+                   p[1] > bottomRight[1] + 1;
         minX = std::min(minX, p[0]);
         maxX = std::max(maxX, p[0]);
     }
@@ -201,7 +202,9 @@ TEST_F(TextPixelsTest, HolesStayOpen) {
     // Inner contour: the one with the smaller extent. Its centre is the middle of the hole.
     auto extent = [](const std::vector<std::array<float, 2>>& c) {
         std::array<float, 4> box{1e9f, 1e9f, -1e9f, -1e9f};
-        for (const auto& p : c) box = {std::min(box[0], p[0]), std::min(box[1], p[1]), std::max(box[2], p[0]), std::max(box[3], p[1])};
+        for (const auto& p : c)
+            box = {std::min(box[0], p[0]), std::min(box[1], p[1]), std::max(box[2], p[0]),
+                   std::max(box[3], p[1])};
         return box;
     };
     auto a = extent(o.contours[0]), b = extent(o.contours[1]);

@@ -1,9 +1,9 @@
 // Glyph codes and glyph geometry without GL: the code table both ways, and the flattened,
 // tessellated outlines of the system's font (holes kept, walls facing out, curves smooth).
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
-#include <unistd.h>
 
 #include "engine/GlyphCodes.h"
 #include "engine/GlyphFont.h"
@@ -93,14 +93,16 @@ bool InsideOutline(const GlyphGeometry& g, double x, double y) {
 
 double CoveredArea(const GlyphGeometry& g) {
     double area = 0;
-    for (size_t i = 0; i + 2 < g.triangles.size(); i += 3) area += TriangleArea(g.triangles[i], g.triangles[i + 1], g.triangles[i + 2]);
+    for (size_t i = 0; i + 2 < g.triangles.size(); i += 3)
+        area += TriangleArea(g.triangles[i], g.triangles[i + 1], g.triangles[i + 2]);
     return area;
 }
 
 double OutlineArea(const GlyphGeometry& g) {
     double area = 0;  // outer contours and holes run opposite ways, so the signed sum is the fill
     for (const auto& c : g.contours) {
-        for (size_t i = 0, j = c.size() - 1; i < c.size(); j = i++) area += 0.5 * (c[j][0] * c[i][1] - c[i][0] * c[j][1]);
+        for (size_t i = 0, j = c.size() - 1; i < c.size(); j = i++)
+            area += 0.5 * (c[j][0] * c[i][1] - c[i][0] * c[j][1]);
     }
     return std::fabs(area);
 }
@@ -111,7 +113,8 @@ TEST_F(GlyphGeometryTest, CapsFillTheOutlineAndKeepTheHoles) {
         ASSERT_FALSE(g.triangles.empty()) << static_cast<int>(c);
         EXPECT_EQ(g.triangles.size() % 3, 0u);
         for (size_t i = 0; i < g.triangles.size(); i += 3)
-            EXPECT_GE(TriangleArea(g.triangles[i], g.triangles[i + 1], g.triangles[i + 2]), -1e-7) << "clockwise";
+            EXPECT_GE(TriangleArea(g.triangles[i], g.triangles[i + 1], g.triangles[i + 2]), -1e-7)
+                << "clockwise";
         EXPECT_NEAR(CoveredArea(g), OutlineArea(g), 1e-4) << static_cast<int>(c);
         // Sample a grid: the caps cover exactly the inside of the outline.
         int mismatches = 0, insideSamples = 0;
@@ -161,8 +164,9 @@ TEST_F(GlyphGeometryTest, CurvesAreFlattenedFinely) {
             const Point& a = contour[(i + contour.size() - 1) % contour.size()];
             const Point& b = contour[i];
             const Point& c = contour[(i + 1) % contour.size()];
-            double turn = std::fabs(std::atan2((b[0] - a[0]) * (c[1] - b[1]) - (b[1] - a[1]) * (c[0] - b[0]),
-                                               (b[0] - a[0]) * (c[0] - b[0]) + (b[1] - a[1]) * (c[1] - b[1])));
+            double turn =
+                std::fabs(std::atan2((b[0] - a[0]) * (c[1] - b[1]) - (b[1] - a[1]) * (c[0] - b[0]),
+                                     (b[0] - a[0]) * (c[0] - b[0]) + (b[1] - a[1]) * (c[1] - b[1])));
             sharpest = std::max(sharpest, turn);
         }
         // An "o" has no corners: every bend between chords stays small.

@@ -1,7 +1,5 @@
 // MS3D models on a headless GL context: loading from the game folder, bounds as drawn, materials
 // that fade with the object, the object's own colour, and texture coordinates as sent to GL.
-#include "engine/Model.h"
-
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -10,6 +8,7 @@
 #include <fstream>
 
 #include "GLTestContext.h"
+#include "engine/Model.h"
 #include "tools/Ms3dWriter.h"
 
 namespace {
