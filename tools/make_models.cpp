@@ -6,11 +6,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "engine/Ms3dReader.h"
+#include "tools/Ms3dWriter.h"
 
 namespace {
 
@@ -19,7 +19,6 @@ struct Vec3 {
 };
 
 struct Material {
-    const char* name;
     float ambient[4], diffuse[4], specular[4];
     float shininess;
 };
@@ -27,10 +26,8 @@ struct Material {
 // Builds the game's own mesh type; group i uses material i.
 struct Mesh {
     Ms3dMesh data;
-    std::vector<std::string> groupNames;
-    std::vector<std::string> materialNames;
 
-    void BeginGroup(const char* name, const Material& m) {
+    void BeginGroup(const Material& m) {
         ModelMaterial material;
         std::copy(m.ambient, m.ambient + 4, material.ambient);
         std::copy(m.diffuse, m.diffuse + 4, material.diffuse);
@@ -41,8 +38,6 @@ struct Mesh {
         group.materialIndex = static_cast<int32_t>(data.materials.size());
         data.materials.push_back(material);
         data.groups.push_back(group);
-        groupNames.push_back(name);
-        materialNames.push_back(m.name);
     }
     int32_t Vertex(Vec3 p) {
         ModelVertex v;
@@ -134,28 +129,28 @@ void Arrow(Mesh& m, float length, float headWidth, float headLength, float shaft
                   depth / 2, -depth / 2);
 }
 
-const Material kBlue = {"blue", {0.15f, 0.15f, 0.35f, 1}, {0.4f, 0.4f, 0.9f, 1}, {0.6f, 0.6f, 0.6f, 1}, 40};
-const Material kRed = {"red", {0.3f, 0.1f, 0.1f, 1}, {0.8f, 0.25f, 0.25f, 1}, {0.6f, 0.6f, 0.6f, 1}, 40};
-const Material kSteel = {"steel", {0.2f, 0.2f, 0.22f, 1}, {0.45f, 0.45f, 0.5f, 1}, {0.8f, 0.8f, 0.8f, 1}, 60};
-const Material kCloth = {"cloth", {0.5f, 0.5f, 0.5f, 1}, {1.0f, 1.0f, 1.0f, 1}, {0.1f, 0.1f, 0.1f, 1}, 5};
+const Material kBlue = {{0.15f, 0.15f, 0.35f, 1}, {0.4f, 0.4f, 0.9f, 1}, {0.6f, 0.6f, 0.6f, 1}, 40};
+const Material kRed = {{0.3f, 0.1f, 0.1f, 1}, {0.8f, 0.25f, 0.25f, 1}, {0.6f, 0.6f, 0.6f, 1}, 40};
+const Material kSteel = {{0.2f, 0.2f, 0.22f, 1}, {0.45f, 0.45f, 0.5f, 1}, {0.8f, 0.8f, 0.8f, 1}, 60};
+const Material kCloth = {{0.5f, 0.5f, 0.5f, 1}, {1.0f, 1.0f, 1.0f, 1}, {0.1f, 0.1f, 0.1f, 1}, 5};
 
 Mesh ListArrow(float degrees) {
     Mesh m;
-    m.BeginGroup("arrow", kBlue);
+    m.BeginGroup(kBlue);
     Arrow(m, 0.3f, 0.28f, 0.16f, 0.1f, 0.08f, degrees);
     return m;
 }
 
 Mesh Button(float degrees) {
     Mesh m;
-    m.BeginGroup("arrow", kBlue);
+    m.BeginGroup(kBlue);
     Arrow(m, 0.8f, 0.5f, 0.34f, 0.2f, 0.15f, degrees);
     return m;
 }
 
 Mesh AbortCross() {
     Mesh m;
-    m.BeginGroup("cross", kRed);
+    m.BeginGroup(kRed);
     ExtrudeConvex(m, RotatedBar(0.25f, 0.06f, 45), 0.05f, -0.05f);
     ExtrudeConvex(m, RotatedBar(0.25f, 0.06f, -45), 0.05f, -0.05f);
     return m;
@@ -172,7 +167,7 @@ Mesh Flag() {
         return amplitude * (std::sin(u * k) + u * k * std::cos(u * k)) / width;
     };
     Mesh m;
-    m.BeginGroup("cloth", kCloth);
+    m.BeginGroup(kCloth);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < cols; ++c) {
             float u0 = float(c) / cols, u1 = float(c + 1) / cols;
@@ -193,12 +188,12 @@ Mesh Flag() {
 Mesh ScoreBoard() {
     const float x0 = -2.3f, x1 = 2.3f, y0 = -1.05f, y1 = 1.1f, bar = 0.1f;
     Mesh m;
-    m.BeginGroup("frame", kSteel);
+    m.BeginGroup(kSteel);
     Box(m, x0, y1 - bar, x1, y1, 0.05f, -0.05f);
     Box(m, x0, y0, x1, y0 + bar, 0.05f, -0.05f);
     Box(m, x0, y0 + bar, x0 + bar, y1 - bar, 0.05f, -0.05f);
     Box(m, x1 - bar, y0 + bar, x1, y1 - bar, 0.05f, -0.05f);
-    m.BeginGroup("studs", kBlue);
+    m.BeginGroup(kBlue);
     const float k = 0.09f;
     for (Point2 c : {Point2{x0 + bar / 2, y0 + bar / 2}, Point2{x1 - bar / 2, y0 + bar / 2},
                      Point2{x1 - bar / 2, y1 - bar / 2}, Point2{x0 + bar / 2, y1 - bar / 2}}) {
@@ -207,88 +202,9 @@ Mesh ScoreBoard() {
     return m;
 }
 
-class Writer {
-public:
-    void U8(uint8_t v) { bytes.push_back(v); }
-    void U16(uint16_t v) {
-        U8(v & 0xFF);
-        U8(v >> 8);
-    }
-    void U32(uint32_t v) {
-        U16(v & 0xFFFF);
-        U16(v >> 16);
-    }
-    void F32(float f) {
-        uint32_t v;
-        std::memcpy(&v, &f, 4);
-        U32(v);
-    }
-    void Fixed(const char* text, size_t size) {
-        for (size_t i = 0; i < size; ++i) U8(i < std::strlen(text) ? uint8_t(text[i]) : 0);
-    }
-    std::vector<uint8_t> bytes;
-};
-
-// MS3D version 4, little-endian and packed; t goes back to the file's convention (1 - t).
-std::vector<uint8_t> Ms3dBytes(const Mesh& mesh) {
-    const Ms3dMesh& m = mesh.data;
-    Writer w;
-    w.Fixed("MS3D000000", 10);
-    w.U32(4);
-    w.U16(uint16_t(m.vertices.size()));
-    for (const ModelVertex& v : m.vertices) {
-        w.U8(0);
-        w.F32(v.x);
-        w.F32(v.y);
-        w.F32(v.z);
-        w.U8(uint8_t(v.boneId));
-        w.U8(1);
-    }
-    w.U16(uint16_t(m.triangles.size()));
-    for (const ModelTriangle& t : m.triangles) {
-        w.U16(0);
-        for (int32_t v : t.vertexIndices) w.U16(uint16_t(v));
-        for (const auto& n : t.normals) {
-            for (float f : n) w.F32(f);
-        }
-        for (float s : t.s) w.F32(s);
-        for (float tt : t.t) w.F32(1.0f - tt);
-        w.U8(1);
-        w.U8(0);
-    }
-    w.U16(uint16_t(m.groups.size()));
-    for (size_t g = 0; g < m.groups.size(); ++g) {
-        w.U8(0);
-        w.Fixed(mesh.groupNames[g].c_str(), 32);
-        w.U16(uint16_t(m.groups[g].triangleIndices.size()));
-        for (int32_t i : m.groups[g].triangleIndices) w.U16(uint16_t(i));
-        w.U8(uint8_t(m.groups[g].materialIndex));
-    }
-    w.U16(uint16_t(m.materials.size()));
-    for (size_t i = 0; i < m.materials.size(); ++i) {
-        const ModelMaterial& mat = m.materials[i];
-        w.Fixed(mesh.materialNames[i].c_str(), 32);
-        for (float f : mat.ambient) w.F32(f);
-        for (float f : mat.diffuse) w.F32(f);
-        for (float f : mat.specular) w.F32(f);
-        for (float f : mat.emissive) w.F32(f);
-        w.F32(mat.shininess);
-        w.F32(1.0f);  // transparency
-        w.U8(0);      // mode
-        w.Fixed("", 128);
-        w.Fixed("", 128);
-    }
-    // Animation header with no joints, so MilkShape itself opens the file too.
-    w.F32(24.0f);
-    w.F32(0.0f);
-    w.U32(30);
-    w.U16(0);
-    return w.bytes;
-}
-
-bool WriteMs3d(const Mesh& mesh, const std::string& path) {
+bool WriteModel(const Mesh& mesh, const std::string& path) {
     if (mesh.data.vertices.size() > 0xFFFF || mesh.data.triangles.size() > 0xFFFF) return false;
-    const std::vector<uint8_t> bytes = Ms3dBytes(mesh);
+    const std::vector<uint8_t> bytes = ms3d_writer::WriteMs3d(mesh.data);
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
@@ -313,7 +229,7 @@ int main(int argc, char** argv) {
         {"przerwij.ms3d", AbortCross()},
     };
     for (const auto& model : models) {
-        if (!WriteMs3d(model.mesh, dir + model.name)) {
+        if (!WriteModel(model.mesh, dir + model.name)) {
             std::fprintf(stderr, "make_models: cannot write %s%s\n", dir.c_str(), model.name);
             return 1;
         }
