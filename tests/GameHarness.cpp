@@ -11,6 +11,7 @@
 #include "app/Application.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
+#include "engine/TextureTable.h"
 #include "platform/Platform.h"
 
 namespace fs = std::filesystem;
@@ -102,6 +103,8 @@ void GameTest::SetUp() {
     CopyContent(fs::path(LEXADRILL_BUILD_DIR) / "data", fs::path(folder) / "data");
     CopyContent(fs::path(LEXADRILL_BUILD_DIR) / "gfx", fs::path(folder) / "gfx");
 
+    // ctest runs each test in its own process; this keeps a whole-suite run in one process honest.
+    ResetTextureTable();
     platform::headless::Enable();
     platform::headless::Reset();
     platform::headless::SetExecutableFolder(folder);

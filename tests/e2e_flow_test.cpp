@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/GLObjectTextList.h"
+#include "engine/TextureTable.h"
 #include "platform/Platform.h"
 #include "screens/InfoScreen.h"
 #include "tests/GameHarness.h"
@@ -31,14 +32,27 @@ TEST_F(GameTest, LoadingShowsOnlyThePictureThenTheNameScreenInThePlayWindow) {
     EXPECT_EQ(Screen(), ScreenId::None);
     EXPECT_FALSE(Object("w")->visible);
     EXPECT_TRUE(Object("main menu") != nullptr);
+    // The shared pictures hold fixed slots; the scene's objects refer to them by these numbers.
+    const char* const slots[] = {"gfx/loading.jpg",          "gfx/mirror.jpg",         "gfx/glowny_bg.jpg",
+                                 "gfx/infoscreen_free.jpg",  "gfx/tem/constructions.jpg", "gfx/tem/human body 1.jpg",
+                                 "gfx/tem/time.jpg",         "gfx/blocked.jpg",        "gfx/flag uk.jpg",
+                                 "gfx/flag spain.jpg",       "gfx/particle.tga"};
+    ASSERT_EQ(textureTable.count, 11);
+    for (int slot = 0; slot < 11; ++slot) EXPECT_EQ(textureTable.fileNames[slot], folder + slots[slot]);
+    EXPECT_EQ(Object("bg glowny")->texture, 2);
+    EXPECT_EQ(Object("flag 2")->texture, 9);
+    EXPECT_EQ(Object("w"), scene->objects[1]);  // the backdrop is drawn before everything else
+
     for (GLObject* object : scene->objects) {
         if (object->name != "loading") {
             EXPECT_FALSE(object->visible) << object->name;
         }
     }
 
-    RunTicks(79);
+    // The loading tick already counted the first of the 80.
+    RunTicks(78);
     EXPECT_EQ(Screen(), ScreenId::None);
+    EXPECT_TRUE(scene->reflectionOff);
     RunTicks(1);
     EXPECT_EQ(Screen(), ScreenId::UserName);
     EXPECT_FALSE(scene->reflectionOff);
