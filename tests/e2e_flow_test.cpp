@@ -204,7 +204,9 @@ TEST_F(GameTest, NoFromTheMenuReturnsToTheMenuWithTheLogoFlyingIn) {
     Key(13);  // keys are ignored here
     EXPECT_TRUE(scene->events.empty());
     ChooseLine("menu tak-nie", 1);
-    RunTicks(50);
+    ClickObject("menu tak-nie");  // a second answer while the question leaves is ignored
+    EXPECT_EQ(scene->events.size(), 1u);
+    RunTicks(49);
     EXPECT_EQ(Screen(), ScreenId::MainMenu);
     EXPECT_FALSE(Object("areyousure")->visible);
     EXPECT_TRUE(Object("lexa")->visible);
@@ -218,6 +220,8 @@ TEST_F(GameTest, NoFromTheNameScreenReturnsThereWithTheTypedName) {
     ClickObject("przerwij");
     ClickObject("przerwij");  // a second click during the leave is ignored
     EXPECT_EQ(scene->events.size(), 1u);
+    Type(u"x");  // the screen is still current while it leaves, so typing still reaches it
+    EXPECT_EQ(TextOf("user"), "anax");
     RunTicks(99);
     ASSERT_EQ(Screen(), ScreenId::ExitConfirm);
     EXPECT_EQ(app->exitReturnScreen, 3);
@@ -226,7 +230,7 @@ TEST_F(GameTest, NoFromTheNameScreenReturnsThereWithTheTypedName) {
     RunTicks(50);
     EXPECT_EQ(Screen(), ScreenId::UserName);
     EXPECT_TRUE(Object("user")->visible);
-    EXPECT_EQ(TextOf("user"), "ana");
+    EXPECT_EQ(TextOf("user"), "anax");
 }
 
 TEST_F(GameTest, YesThenTheInformationArrowEndsTheProgramWithStatusZero) {
@@ -273,4 +277,33 @@ TEST_F(GameTest, InformationScreenOpensTheHelpPageOnKeysAndStrayClicks) {
     RunTicks(50);
     EXPECT_EQ(Screen(), ScreenId::MainMenu);
     EXPECT_EQ(platform::headless::ExitStatus(), -1000);
+}
+
+TEST_F(GameTest, InformationAfterATopicGoesOnToLearningOrTestByTheMenuChoice) {
+    LoadToUserName();
+    EnterName(u"ana");
+    for (int mode : {0, 1}) {
+        SCOPED_TRACE(mode);
+        app->sessionMode = mode;
+        scene->PostEvent("ekran_info po tematach wjazd", 1);
+        RunTicks(1);
+        ASSERT_EQ(Screen(), ScreenId::Info);
+        EXPECT_EQ(app->infoReturnScreen, mode == 0 ? 7 : 6);
+        WaitUntilStill("arrownext");
+        ClickObject("arrownext");
+        RunTicks(50);
+        EXPECT_EQ(Screen(), mode == 0 ? ScreenId::Learning : ScreenId::Test);
+        EXPECT_FALSE(Object("corvina_info")->visible);
+        EXPECT_FALSE(app->transitionLock);
+    }
+}
+
+TEST_F(GameTest, UnknownEventIsDroppedAndKeepsTheScreenAndItsLock) {
+    LoadToUserName();
+    app->transitionLock = true;
+    scene->PostEvent("ekran_glowny po username", 1);  // not a name of the table
+    RunTicks(1);
+    EXPECT_EQ(Screen(), ScreenId::UserName);
+    EXPECT_TRUE(app->transitionLock);
+    EXPECT_TRUE(scene->events.empty());
 }
