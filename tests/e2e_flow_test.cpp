@@ -33,15 +33,25 @@ TEST_F(GameTest, LoadingShowsOnlyThePictureThenTheNameScreenInThePlayWindow) {
     EXPECT_FALSE(Object("w")->visible);
     EXPECT_TRUE(Object("main menu") != nullptr);
     // The shared pictures hold fixed slots; the scene's objects refer to them by these numbers.
-    const char* const slots[] = {"gfx/loading.jpg",          "gfx/mirror.jpg",         "gfx/glowny_bg.jpg",
-                                 "gfx/infoscreen_free.jpg",  "gfx/tem/constructions.jpg", "gfx/tem/human body 1.jpg",
-                                 "gfx/tem/time.jpg",         "gfx/blocked.jpg",        "gfx/flag uk.jpg",
-                                 "gfx/flag spain.jpg",       "gfx/particle.tga"};
+    const char* const slots[] = {"gfx/loading.jpg",           "gfx/mirror.jpg",
+                                 "gfx/glowny_bg.jpg",         "gfx/infoscreen_free.jpg",
+                                 "gfx/tem/constructions.jpg", "gfx/tem/human body 1.jpg",
+                                 "gfx/tem/time.jpg",          "gfx/blocked.jpg",
+                                 "gfx/flag uk.jpg",           "gfx/flag spain.jpg",
+                                 "gfx/particle.tga"};
     ASSERT_EQ(textureTable.count, 11);
     for (int slot = 0; slot < 11; ++slot) EXPECT_EQ(textureTable.fileNames[slot], folder + slots[slot]);
     EXPECT_EQ(Object("bg glowny")->texture, 2);
     EXPECT_EQ(Object("flag 2")->texture, 9);
-    EXPECT_EQ(Object("w"), scene->objects[1]);  // the backdrop is drawn before everything else
+    // Insertion order is drawing order: the backdrop first, then the shared objects, then the
+    // screens' own, beginning with the user-name screen's.
+    const std::vector<std::string> drawingOrder = {
+        "loading",   "w",         "score_board", "lexa",          "drill",     "ok_button",  "bg glowny",
+        "bg1 temat", "bg2 temat", "main menu",   "arrownext",     "arrowprev", "flag 1",     "flag 2",
+        "txt 1",     "txt 2",     "wynik",       "wynik koncowy", "przerwij",  "user_label", "user"};
+    ASSERT_GT(scene->objects.size(), drawingOrder.size());
+    for (size_t i = 0; i < drawingOrder.size(); ++i) EXPECT_EQ(scene->objects[i]->name, drawingOrder[i]);
+    EXPECT_EQ(static_cast<GLObjectTextList*>(Object("main menu"))->selected, 0);
 
     for (GLObject* object : scene->objects) {
         if (object->name != "loading") {
@@ -95,7 +105,8 @@ TEST_F(GameTest, SpacesAndTabsInTheNameAreStoredAsUnderscores) {
     EXPECT_EQ(Utf8(app->userName), "ana_m_ar");
     EXPECT_FALSE(app->cheatMode);
     // The logo stayed from the name screen; the menu came in with the backdrop.
-    for (const char* key : {"main menu", "bg glowny", "lexa", "drill", "w"}) EXPECT_TRUE(Object(key)->visible);
+    for (const char* key : {"main menu", "bg glowny", "lexa", "drill", "w"})
+        EXPECT_TRUE(Object(key)->visible);
     EXPECT_FALSE(Object("user")->visible);
     EXPECT_FALSE(Object("arrownext")->visible);
 }
@@ -134,10 +145,13 @@ TEST_F(GameTest, MainMenuLinesLeadToTheirScreens) {
         ScreenId screen;
         int sessionMode;
     };
-    // Each line in its own run of the menu: choose, wait for the change, come back by the road
-    // that screen offers is another test's business, so every case starts from a fresh menu.
-    const Case cases[] = {{0, ScreenId::Topics, 0}, {1, ScreenId::Topics, 1}, {2, ScreenId::HallOfFame, -1},
-                          {3, ScreenId::Info, -1},  {4, ScreenId::ExitConfirm, -1}};
+    // After each choice the menu comes back through the event table's own return rows; the
+    // roads back that each screen offers are that screen's tests' business.
+    const Case cases[] = {{0, ScreenId::Topics, 0},
+                          {1, ScreenId::Topics, 1},
+                          {2, ScreenId::HallOfFame, -1},
+                          {3, ScreenId::Info, -1},
+                          {4, ScreenId::ExitConfirm, -1}};
     LoadToUserName();
     EnterName(u"ana");
     for (const Case& c : cases) {
@@ -160,7 +174,7 @@ TEST_F(GameTest, MainMenuLinesLeadToTheirScreens) {
         if (c.screen == ScreenId::ExitConfirm) {
             EXPECT_EQ(app->exitReturnScreen, 4);
         }
-        // Back to the menu the way the design's frame tick does it after every other screen.
+        // Back to the menu as the frame tick does when that screen is left.
         scene->PostEvent(c.screen == ScreenId::Topics       ? "ekran_glowny po tematach wjazd"
                          : c.screen == ScreenId::HallOfFame ? "ekran_glowny po halloffame wjazd"
                          : c.screen == ScreenId::Info       ? "ekran_glowny po info wjazd"
