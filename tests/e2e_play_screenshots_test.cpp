@@ -24,9 +24,11 @@ protected:
     void Shoot(const std::string& name) {
         const int width = scene->width, height = scene->height;
         std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 3);
+        platform::MakeContextCurrent();  // the scene lets go of it after every frame
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadBuffer(GL_FRONT);
         glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+        platform::ReleaseContext();
         std::ofstream out(shots + "/" + name + ".ppm", std::ios::binary);
         out << "P6\n" << width << " " << height << "\n255\n";
         for (int row = height - 1; row >= 0; --row) {
