@@ -39,6 +39,11 @@ public:
     bool scrollingUp = false, scrollingDown = false;
 
 private:
+    void Restyle();
+    void UpdateBounds();
+
     // Every line ever added; ClearLines() only empties `lines`, so these keep them alive.
     std::vector<std::unique_ptr<GLObjectText>> ownedLines;
+    // The two arrow models (also in `children`, which does not own them).
+    std::unique_ptr<GLObject> upArrow, downArrow;
 };

@@ -147,4 +147,6 @@ std::string FindFontFile() {
 
 void UseFontFileForTesting(const std::string& path) { fileForTesting = path; }
 
+void UseSystemFont() { fileForTesting.reset(); }
+
 }  // namespace glyphfont

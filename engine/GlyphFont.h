@@ -29,7 +29,9 @@ const std::string& FontFile();
 
 // The font file fontconfig matches for "Myriad", an outline face; "" when there is none at all.
 std::string FindFontFile();
-// Tests: use this file instead of asking fontconfig; "" means no font is found.
+// Tests: use this file instead of asking fontconfig; "" means no font is found. Takes effect when
+// the font is next loaded (no text object alive); UseSystemFont() goes back to fontconfig.
 void UseFontFileForTesting(const std::string& path);
+void UseSystemFont();
 
 }  // namespace glyphfont

@@ -178,7 +178,9 @@ TEST_F(GlyphGeometryTest, AdvancesAreInEms) {
     GlyphGeometry w = Glyph(U'W');
     EXPECT_GT(w.advance, 0.6);
     EXPECT_LT(w.advance, 1.3);
-    if (file.find("DejaVuSans.ttf") != std::string::npos) EXPECT_NEAR(w.advance, 2025.0 / 2048.0, 1e-9);
+    if (file.find("DejaVuSans.ttf") != std::string::npos) {
+        EXPECT_NEAR(w.advance, 2025.0 / 2048.0, 1e-9);
+    }
     GlyphGeometry none;
     EXPECT_FALSE(source->Build(U'\uE000', none));  // private use: no glyph
     EXPECT_EQ(none.advance, 0);

@@ -1,5 +1,3 @@
-#include "engine/TextureTable.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -7,6 +5,7 @@
 
 #include "GLTestContext.h"
 #include "engine/JpegReader.h"
+#include "engine/TextureTable.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // the game's own encoder as soon as that file exists (see tools/CMakeLists.txt).
 #include <cstdio>
 #include <cstdlib>
+
 #include <jpeglib.h>
 
 #include "engine/JpegReader.h"

@@ -2,12 +2,15 @@
 // buttons, the abort cross, the waving flag and the score-board frame. Sizes are in scene units,
 // chosen for where the scene places each model (the view sits 6 units in front of the origin).
 // Usage: make_models <output folder>. Deterministic: the same bytes on every run.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "engine/Ms3dReader.h"
 
 namespace {
 
@@ -21,44 +24,50 @@ struct Material {
     float shininess;
 };
 
-struct Triangle {
-    uint16_t v[3];
-    Vec3 n[3];
-    float s[3], t[3];
-    uint8_t group;
-};
-
+// Builds the game's own mesh type; group i uses material i.
 struct Mesh {
-    std::vector<Vec3> vertices;
-    std::vector<Triangle> triangles;
-    std::vector<Material> materials;  // group i uses material i
+    Ms3dMesh data;
     std::vector<std::string> groupNames;
-    int currentGroup = -1;
+    std::vector<std::string> materialNames;
 
     void BeginGroup(const char* name, const Material& m) {
+        ModelMaterial material;
+        std::copy(m.ambient, m.ambient + 4, material.ambient);
+        std::copy(m.diffuse, m.diffuse + 4, material.diffuse);
+        std::copy(m.specular, m.specular + 4, material.specular);
+        material.emissive[3] = 1.0f;
+        material.shininess = m.shininess;
+        ModelGroup group;
+        group.materialIndex = static_cast<int32_t>(data.materials.size());
+        data.materials.push_back(material);
+        data.groups.push_back(group);
         groupNames.push_back(name);
-        materials.push_back(m);
-        currentGroup = static_cast<int>(groupNames.size()) - 1;
+        materialNames.push_back(m.name);
     }
-    uint16_t Vertex(Vec3 p) {
-        vertices.push_back(p);
-        return static_cast<uint16_t>(vertices.size() - 1);
+    int32_t Vertex(Vec3 p) {
+        ModelVertex v;
+        v.boneId = -1;
+        v.x = p.x;
+        v.y = p.y;
+        v.z = p.z;
+        data.vertices.push_back(v);
+        return static_cast<int32_t>(data.vertices.size() - 1);
     }
-    // One triangle; texture coordinates are given as the file stores them (t = 1 at the top).
+    // One triangle of the current group; `st` holds (s, t) per corner as drawn, t = 0 at the
+    // picture's top row.
     void Tri(Vec3 a, Vec3 b, Vec3 c, Vec3 na, Vec3 nb, Vec3 nc, const float st[6] = nullptr) {
-        Triangle t{};
-        t.v[0] = Vertex(a);
-        t.v[1] = Vertex(b);
-        t.v[2] = Vertex(c);
-        t.n[0] = na;
-        t.n[1] = nb;
-        t.n[2] = nc;
+        ModelTriangle t;
+        const Vec3 corners[3] = {a, b, c}, normals[3] = {na, nb, nc};
         for (int i = 0; i < 3; ++i) {
+            t.vertexIndices[i] = Vertex(corners[i]);
+            t.normals[i][0] = normals[i].x;
+            t.normals[i][1] = normals[i].y;
+            t.normals[i][2] = normals[i].z;
             t.s[i] = st ? st[2 * i] : 0.0f;
             t.t[i] = st ? st[2 * i + 1] : 0.0f;
         }
-        t.group = static_cast<uint8_t>(currentGroup);
-        triangles.push_back(t);
+        data.groups.back().triangleIndices.push_back(static_cast<int32_t>(data.triangles.size()));
+        data.triangles.push_back(t);
     }
     void FlatTri(Vec3 a, Vec3 b, Vec3 c, Vec3 n) { Tri(a, b, c, n, n, n); }
 };
@@ -114,8 +123,8 @@ void Arrow(Mesh& m, float length, float headWidth, float headLength, float shaft
         return poly;
     };
     const float tip = length / 2, headBase = tip - headLength, tail = -length / 2;
-    ExtrudeConvex(m, turn({{headBase, -headWidth / 2}, {tip, 0}, {headBase, headWidth / 2}}),
-                  depth / 2, -depth / 2);
+    ExtrudeConvex(m, turn({{headBase, -headWidth / 2}, {tip, 0}, {headBase, headWidth / 2}}), depth / 2,
+                  -depth / 2);
     // The shaft reaches a little into the head so the two parts read as one solid.
     ExtrudeConvex(m,
                   turn({{tail, -shaftWidth / 2},
@@ -153,10 +162,10 @@ Mesh AbortCross() {
 }
 
 // A cloth of 0.9 x 0.54 centred on the origin, in a gentle wave that grows away from the hoist.
-// Texture coordinates span the whole picture: s = 0 at the hoist, t = 1 at the top edge.
+// Texture coordinates span the whole picture: s = 0 at the hoist, the top row at the top edge.
 Mesh Flag() {
     const int cols = 16, rows = 8;
-    const float width = 0.9f, height = 0.54f, amplitude = 0.035f;
+    const float width = 0.9f, height = 0.54f, amplitude = 0.05f;
     auto z = [&](float u) { return amplitude * u * std::sin(u * 2.2f * 3.14159265f); };
     auto dzdx = [&](float u) {
         const float k = 2.2f * 3.14159265f;
@@ -170,18 +179,19 @@ Mesh Flag() {
             float v0 = float(r) / rows, v1 = float(r + 1) / rows;
             auto p = [&](float u, float v) { return Vec3{(u - 0.5f) * width, (v - 0.5f) * height, z(u)}; };
             auto n = [&](float u) { return Normalised({-dzdx(u), 0, 1}); };
-            const float st1[6] = {u0, v0, u1, v0, u1, v1};
+            const float st1[6] = {u0, 1 - v0, u1, 1 - v0, u1, 1 - v1};
             m.Tri(p(u0, v0), p(u1, v0), p(u1, v1), n(u0), n(u1), n(u1), st1);
-            const float st2[6] = {u0, v0, u1, v1, u0, v1};
+            const float st2[6] = {u0, 1 - v0, u1, 1 - v1, u0, 1 - v1};
             m.Tri(p(u0, v0), p(u1, v1), p(u0, v1), n(u0), n(u1), n(u0), st2);
         }
     }
     return m;
 }
 
-// A frame around the test counters, which sit in front of it at the top left of the view.
+// A frame around the test counters. They stand 2.5 units in front of it, centred on the same line
+// of sight, so the frame is their extent scaled by 8 / 5.5; its left side lies past the view's edge.
 Mesh ScoreBoard() {
-    const float x0 = -2.1f, x1 = 2.1f, y0 = -1.05f, y1 = 1.1f, bar = 0.1f;
+    const float x0 = -2.3f, x1 = 2.3f, y0 = -1.05f, y1 = 1.1f, bar = 0.1f;
     Mesh m;
     m.BeginGroup("frame", kSteel);
     Box(m, x0, y1 - bar, x1, y1, 0.05f, -0.05f);
@@ -219,53 +229,49 @@ public:
     std::vector<uint8_t> bytes;
 };
 
-bool WriteMs3d(const Mesh& m, const std::string& path) {
-    if (m.vertices.size() > 0xFFFF || m.triangles.size() > 0xFFFF) return false;
+// MS3D version 4, little-endian and packed; t goes back to the file's convention (1 - t).
+std::vector<uint8_t> Ms3dBytes(const Mesh& mesh) {
+    const Ms3dMesh& m = mesh.data;
     Writer w;
     w.Fixed("MS3D000000", 10);
     w.U32(4);
     w.U16(uint16_t(m.vertices.size()));
-    for (const Vec3& v : m.vertices) {
+    for (const ModelVertex& v : m.vertices) {
         w.U8(0);
         w.F32(v.x);
         w.F32(v.y);
         w.F32(v.z);
-        w.U8(0xFF);  // no bone
+        w.U8(uint8_t(v.boneId));
         w.U8(1);
     }
     w.U16(uint16_t(m.triangles.size()));
-    for (const Triangle& t : m.triangles) {
+    for (const ModelTriangle& t : m.triangles) {
         w.U16(0);
-        for (uint16_t v : t.v) w.U16(v);
-        for (const Vec3& n : t.n) {
-            w.F32(n.x);
-            w.F32(n.y);
-            w.F32(n.z);
+        for (int32_t v : t.vertexIndices) w.U16(uint16_t(v));
+        for (const auto& n : t.normals) {
+            for (float f : n) w.F32(f);
         }
         for (float s : t.s) w.F32(s);
-        for (float tt : t.t) w.F32(tt);
+        for (float tt : t.t) w.F32(1.0f - tt);
         w.U8(1);
-        w.U8(t.group);
-    }
-    w.U16(uint16_t(m.groupNames.size()));
-    for (size_t g = 0; g < m.groupNames.size(); ++g) {
-        std::vector<uint16_t> members;
-        for (size_t i = 0; i < m.triangles.size(); ++i) {
-            if (m.triangles[i].group == uint8_t(g)) members.push_back(uint16_t(i));
-        }
         w.U8(0);
-        w.Fixed(m.groupNames[g].c_str(), 32);
-        w.U16(uint16_t(members.size()));
-        for (uint16_t i : members) w.U16(i);
-        w.U8(uint8_t(g));  // material index
+    }
+    w.U16(uint16_t(m.groups.size()));
+    for (size_t g = 0; g < m.groups.size(); ++g) {
+        w.U8(0);
+        w.Fixed(mesh.groupNames[g].c_str(), 32);
+        w.U16(uint16_t(m.groups[g].triangleIndices.size()));
+        for (int32_t i : m.groups[g].triangleIndices) w.U16(uint16_t(i));
+        w.U8(uint8_t(m.groups[g].materialIndex));
     }
     w.U16(uint16_t(m.materials.size()));
-    for (const Material& mat : m.materials) {
-        w.Fixed(mat.name, 32);
+    for (size_t i = 0; i < m.materials.size(); ++i) {
+        const ModelMaterial& mat = m.materials[i];
+        w.Fixed(mesh.materialNames[i].c_str(), 32);
         for (float f : mat.ambient) w.F32(f);
         for (float f : mat.diffuse) w.F32(f);
         for (float f : mat.specular) w.F32(f);
-        for (int i = 0; i < 4; ++i) w.F32(i == 3 ? 1.0f : 0.0f);  // emissive
+        for (float f : mat.emissive) w.F32(f);
         w.F32(mat.shininess);
         w.F32(1.0f);  // transparency
         w.U8(0);      // mode
@@ -277,10 +283,15 @@ bool WriteMs3d(const Mesh& m, const std::string& path) {
     w.F32(0.0f);
     w.U32(30);
     w.U16(0);
+    return w.bytes;
+}
 
+bool WriteMs3d(const Mesh& mesh, const std::string& path) {
+    if (mesh.data.vertices.size() > 0xFFFF || mesh.data.triangles.size() > 0xFFFF) return false;
+    const std::vector<uint8_t> bytes = Ms3dBytes(mesh);
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
-    bool ok = std::fwrite(w.bytes.data(), 1, w.bytes.size(), f) == w.bytes.size();
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }
 
@@ -296,9 +307,9 @@ int main(int argc, char** argv) {
         const char* name;
         Mesh mesh;
     } models[] = {
-        {"score_board.ms3d", ScoreBoard()}, {"arrow_up.MS3D", ListArrow(90)},
+        {"score_board.ms3d", ScoreBoard()},  {"arrow_up.MS3D", ListArrow(90)},
         {"arrow_down.MS3D", ListArrow(-90)}, {"button_next.ms3d", Button(0)},
-        {"button_prev.ms3d", Button(180)},  {"flag.ms3d", Flag()},
+        {"button_prev.ms3d", Button(180)},   {"flag.ms3d", Flag()},
         {"przerwij.ms3d", AbortCross()},
     };
     for (const auto& model : models) {

@@ -1,0 +1,107 @@
+// Extruded text objects: glyph-code storage, bounds from the glyph advances, and the caret.
+#include "engine/GLObjectText.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/GlyphCodes.h"
+#include "engine/GlyphFont.h"
+#include "platform/Platform.h"
+
+namespace {
+
+constexpr size_t kMaxCharacters = sizeof(GLObjectText::glyphs) - 1;
+constexpr uint32_t kBlinkMs = 500;
+constexpr double kGlyphScale = 0.5;
+constexpr double kDrop = 0.1;  // the text sits this far below its position
+constexpr double kHalfHeight = 0.22;
+
+// Stored characters: up to the terminating zero, never past the last character the buffer holds.
+size_t StoredLength(const uint8_t* glyphs) {
+    const uint8_t* end = std::find(glyphs, glyphs + kMaxCharacters, 0);
+    return static_cast<size_t>(end - glyphs);
+}
+
+// Draws `count` glyph codes from the pen position, in the font's units scaled to the text size.
+void DrawCodes(const uint8_t* codes, size_t count) {
+    GLuint base = glyphfont::ListBase();
+    if (base == 0 || count == 0) return;
+    glPushAttrib(0xFFFF);
+    // The glyphs are scaled down, so their normals must be renormalised for the lighting.
+    glEnable(GL_NORMALIZE);
+    glListBase(base);
+    glScaled(kGlyphScale, kGlyphScale, kGlyphScale);
+    glCallLists(static_cast<GLsizei>(count), GL_UNSIGNED_BYTE, codes);
+    glPopAttrib();
+}
+
+}  // namespace
+
+GLObjectText::GLObjectText(const std::string& name, const std::u16string& text, double x, double y, double z)
+    : GLObject(name, x, y, z) {
+    glyphfont::Acquire();
+    SetText(text);
+    UpdateBounds();
+}
+
+GLObjectText::~GLObjectText() { glyphfont::Release(); }
+
+void GLObjectText::SetClicked(bool on) {
+    clicked = on;
+    if (editable) SetActive(on);
+}
+
+void GLObjectText::SetText(const std::u16string& text) {
+    std::memset(glyphs, 0, sizeof glyphs);
+    size_t count = std::min(text.size(), kMaxCharacters);
+    for (size_t i = 0; i < count; ++i) glyphs[i] = GlyphCodeOf(text[i]);
+}
+
+std::u16string GLObjectText::GetText() const {
+    std::u16string text;
+    for (size_t i = 0, n = StoredLength(glyphs); i < n; ++i) {
+        text.push_back(static_cast<char16_t>(static_cast<int16_t>(static_cast<int8_t>(glyphs[i]))));
+    }
+    return text;
+}
+
+double GLObjectText::TextWidth() const {
+    double width = 0;
+    for (size_t i = 0, n = StoredLength(glyphs); i < n; ++i) width += glyphfont::Advance(glyphs[i]);
+    return width;
+}
+
+void GLObjectText::UpdateBounds() {
+    double halfWidth = 0.25 * std::max(TextWidth(), 1.0);
+    bounds[0] = position[0] - halfWidth;
+    bounds[3] = position[0] + halfWidth;
+    bounds[1] = position[1] - kHalfHeight;
+    bounds[4] = position[1] + kHalfHeight;
+    bounds[2] = position[2] - kHalfHeight;
+    bounds[5] = position[2] + kHalfHeight;
+}
+
+void GLObjectText::DrawGeometry() {
+    const double width = TextWidth();
+    glPushMatrix();
+    glTranslated(-0.25 * width, -kDrop, 0);
+    UpdateBounds();
+    DrawCodes(glyphs, StoredLength(glyphs));
+    glPopMatrix();
+
+    if (active) {
+        uint32_t now = platform::TickCountMs();
+        if (now - lastBlink > kBlinkMs) {
+            lastBlink = now;
+            caretOn = !caretOn;
+        }
+    }
+
+    glPushMatrix();
+    if (active) {
+        glTranslated(0.25 * width, -kDrop, 0);
+        const uint8_t caret = caretOn ? '_' : ' ';
+        DrawCodes(&caret, 1);
+    }
+    glPopMatrix();
+}

@@ -1,0 +1,217 @@
+// Scrollable text lists: layout of the lines and arrows, selection, the 40-pass scrolls that hand
+// the alpha from the line leaving the window to the line entering it, and the list's fly-in/out.
+#include "engine/GLObjectTextList.h"
+
+#include <algorithm>
+
+#include "engine/Model.h"
+
+namespace {
+
+constexpr double kLineSpacing = 0.4;
+constexpr double kScrollStep = 0.01;
+constexpr double kAlphaStep = 0.03;
+constexpr int kEndlessSpin = 100000;
+
+// Changes alpha and base alpha by `delta`, each only when the result stays within 0..1.
+void NudgeAlpha(GLObject* o, double delta) {
+    double a = o->colour[3] + delta;
+    if (a >= 0 && a <= 1) o->colour[3] = a;
+    double b = o->baseColour[3] + delta;
+    if (b >= 0 && b <= 1) o->baseColour[3] = b;
+}
+
+void SetAlpha(GLObject* o, double alpha) { o->colour[3] = o->baseColour[3] = alpha; }
+
+std::unique_ptr<GLObject> MakeArrow(const std::string& name, double y, const std::string& file) {
+    auto arrow = std::make_unique<MilkshapeModel>(name, 0, y, 0);
+    arrow->SetFlatColour(0.5, 0.5, 0.9, 1);
+    arrow->Load(file);
+    arrow->depthTest = true;
+    arrow->blend = true;
+    arrow->texturedColour = false;
+    auto* box = new GLObjectBoundingCube("cb1", 0, 0, 0, 0, 0, 0);
+    box->SetVertexColour(0.4, 0.4, 0.4, 0.4);
+    box->depthTest = false;
+    box->blend = true;
+    box->blendSrc = GL_SRC_ALPHA;
+    box->blendDst = GL_ONE_MINUS_SRC_ALPHA;
+    arrow->highlight = box;  // owned by the arrow
+    return arrow;
+}
+
+}  // namespace
+
+GLObjectTextList::GLObjectTextList(const std::string& name, int visibleCount, const std::string& upArrowFile,
+                                   const std::string& downArrowFile, double x, double y, double z)
+    : GLObject(name, x, y, z), visibleCount(visibleCount) {
+    bounds[0] = bounds[1] = 1000;
+    bounds[3] = bounds[4] = -1000;
+    upArrow = MakeArrow("arrowup", y + 0.4, upArrowFile);
+    downArrow = MakeArrow("arrowdown", y - 0.2, downArrowFile);
+    children.push_back(upArrow.get());
+    children.push_back(downArrow.get());
+}
+
+GLObjectTextList::~GLObjectTextList() = default;
+
+void GLObjectTextList::AddLine(const std::u16string& text, const std::string& name, bool enabled) {
+    auto line = std::make_unique<GLObjectText>(name, text, homePosition[0], homePosition[1] - nextLineOffset,
+                                               position[2]);
+    line->depthTest = true;
+    line->blend = true;
+    line->texturedColour = false;
+    line->visible = enabled;
+    line->scale = scale;
+    const double* rgb = enabled ? normalColour : disabledColour;
+    line->SetVertexColourRgb(rgb[0], rgb[1], rgb[2]);
+    lines.push_back(line.get());
+    ownedLines.push_back(std::move(line));
+    nextLineOffset += kLineSpacing;
+
+    for (size_t i = 0; i < lines.size(); ++i) SetAlpha(lines[i], static_cast<int>(i) < visibleCount ? 1.0 : 0.0);
+    UpdateBounds();
+
+    GLObject* up = FindObjectIn(children, "arrowup");
+    GLObject* down = FindObjectIn(children, "arrowdown");
+    if (up != nullptr) up->homePosition[0] = up->position[0] = bounds[3] + 0.25;
+    if (down != nullptr) {
+        down->homePosition[0] = down->position[0] = bounds[3] + 0.25;
+        down->homePosition[1] = down->position[1] = bounds[1];
+    }
+}
+
+// The box around the shown lines, in the scene's frame: lines are positioned inside the list's
+// frame, so their bounds are shifted by the list's home position. Recomputed from scratch so that
+// a list refilled after ClearLines() fits its new lines.
+void GLObjectTextList::UpdateBounds() {
+    bounds[0] = bounds[1] = bounds[2] = 1000;
+    bounds[3] = bounds[4] = bounds[5] = -1000;
+    size_t shown = std::min(lines.size(), static_cast<size_t>(std::max(visibleCount, 0)));
+    for (size_t i = 0; i < shown; ++i) {
+        for (int axis = 0; axis < 2; ++axis) {
+            bounds[axis] = std::min(bounds[axis], lines[i]->bounds[axis] + homePosition[axis]);
+            bounds[axis + 3] = std::max(bounds[axis + 3], lines[i]->bounds[axis + 3] + homePosition[axis]);
+        }
+    }
+    bounds[2] = -0.5;
+    bounds[5] = 0.5;
+}
+
+void GLObjectTextList::ClearLines() {
+    lines.clear();
+    nextLineOffset = 0;
+}
+
+void GLObjectTextList::Select(int index) {
+    if (index < 0 || index >= static_cast<int>(lines.size())) return;
+    selected = index;
+    lines[index]->SetVertexColourRgb(selectedColour[0], selectedColour[1], selectedColour[2]);
+    lines[index]->StartSpin(kEndlessSpin, 1, 0, 0);
+}
+
+void GLObjectTextList::Restyle() {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        GLObjectText* line = lines[i];
+        const bool enabled = line->visible;
+        const double* rgb;
+        if (static_cast<int>(i) == selected) {
+            line->StartSpin(kEndlessSpin, 1, 0, 0);
+            rgb = enabled ? selectedColour : selectedDisabledColour;
+        } else {
+            line->StartSpin(kEndlessSpin, 0, 0, 0);
+            for (int axis = 0; axis < 3; ++axis) line->rotation[axis] = line->orbitRotation[axis] = 0;
+            rgb = enabled ? normalColour : disabledColour;
+        }
+        line->SetVertexColourRgb(rgb[0], rgb[1], rgb[2]);
+    }
+}
+
+bool GLObjectTextList::SelectNext() {
+    if (scrollingDown || scrollingUp || motionPath) return false;
+    const int count = static_cast<int>(lines.size());
+    if (selected > 0 && selected < count - 2 && firstVisible + visibleCount < count) {
+        scrollingDown = true;
+        scrollAmount = 0;
+    }
+    if (selected >= count - 1) return true;
+    ++selected;
+    Restyle();
+    return true;
+}
+
+bool GLObjectTextList::SelectPrevious() {
+    if (scrollingDown || scrollingUp || motionPath) return false;
+    const int count = static_cast<int>(lines.size());
+    if (selected > 1 && selected < count - 1 && firstVisible > 0) {
+        scrollingUp = true;
+        scrollAmount = 1;
+    }
+    if (selected <= 0) return true;
+    --selected;
+    Restyle();
+    return true;
+}
+
+void GLObjectTextList::DrawGeometry() {
+    const int count = static_cast<int>(lines.size());
+    auto lineAt = [&](int i) -> GLObjectText* { return i >= 0 && i < count ? lines[i] : nullptr; };
+    if (scrollingDown) {
+        scrollStep = kScrollStep;
+        scrollAmount += kScrollStep;
+        if (GLObjectText* leaving = lineAt(firstVisible)) NudgeAlpha(leaving, -kAlphaStep);
+        if (GLObjectText* entering = lineAt(firstVisible + visibleCount)) NudgeAlpha(entering, kAlphaStep);
+        for (GLObjectText* line : lines) {
+            line->position[1] += kScrollStep;
+            line->homePosition[1] += kScrollStep;
+            line->Draw();
+        }
+        if (scrollAmount > 0.4) {
+            if (GLObjectText* leaving = lineAt(firstVisible)) SetAlpha(leaving, 0);
+            if (GLObjectText* entering = lineAt(firstVisible + visibleCount)) SetAlpha(entering, 1);
+            ++firstVisible;
+            scrollAmount = 0;
+            scrollingDown = false;
+        }
+    } else if (scrollingUp) {
+        scrollAmount -= kScrollStep;
+        if (GLObjectText* entering = lineAt(firstVisible - 1)) NudgeAlpha(entering, kAlphaStep);
+        if (GLObjectText* leaving = lineAt(firstVisible + visibleCount - 1)) NudgeAlpha(leaving, -kAlphaStep);
+        for (GLObjectText* line : lines) {
+            line->position[1] -= kScrollStep;
+            line->homePosition[1] -= kScrollStep;
+            line->Draw();
+        }
+        if (scrollAmount < 0.6) {
+            if (GLObjectText* entering = lineAt(firstVisible - 1)) SetAlpha(entering, 1);
+            if (GLObjectText* leaving = lineAt(firstVisible + visibleCount - 1)) SetAlpha(leaving, 0);
+            --firstVisible;
+            scrollAmount = 0;
+            scrollingUp = false;
+        }
+    } else {
+        for (GLObjectText* line : lines) line->Draw();
+    }
+}
+
+void GLObjectTextList::FlyOut() {
+    StartMotion(PathLeaveToRight(), 190);
+    for (GLObjectText* line : lines) line->StartFade(FadeOutPath(60, line->baseColour[3]), 59);
+    upArrow->StartFade(FadeOutPath(60, upArrow->baseColour[3]), 59);
+    downArrow->StartFade(FadeOutPath(60, downArrow->baseColour[3]), 59);
+}
+
+void GLObjectTextList::FlyIn() {
+    StartMotion(PathEnterFromRight(), 190);
+    for (GLObjectText* line : lines) line->StartFade(FadeInPath(100, line->baseColour[3]), 99);
+    upArrow->StartFade(FadeInPath(100, upArrow->baseColour[3]), 99);
+    downArrow->StartFade(FadeInPath(100, downArrow->baseColour[3]), 99);
+}
+
+// Lines and arrows also step their fades in their own Draw(), so they fade at double speed.
+void GLObjectTextList::StepFade() {
+    GLObject::StepFade();
+    upArrow->StepFade();
+    downArrow->StepFade();
+    for (GLObjectText* line : lines) line->StepFade();
+}

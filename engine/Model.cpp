@@ -1,0 +1,82 @@
+// MS3D models: the file is read whole and handed to the pure parser; drawing sends the groups in
+// immediate mode and recomputes the bounds from exactly what it sent.
+#include "engine/Model.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/Platform.h"
+
+namespace {
+
+constexpr double kEmptyBound = 11110;
+// No model of the game comes near this; a larger file is not a model worth reading into memory.
+constexpr std::streamoff kMaxModelBytes = 256 << 20;
+
+}  // namespace
+
+Model::Model(const std::string& name, double x, double y, double z) : GLObject(name, x, y, z) {}
+
+void Model::SetColour(double r, double g, double b, double a) {
+    GLObject::SetColour(r, g, b, a);
+    useObjectColour = true;
+}
+
+bool Model::SetFlatColour(double r, double g, double b, double a) {
+    colour[0] = baseColour[0] = r;
+    colour[1] = baseColour[1] = g;
+    colour[2] = baseColour[2] = b;
+    colour[3] = baseColour[3] = a;
+    vertexColour = true;
+    useObjectColour = true;
+    return true;
+}
+
+void Model::DrawGeometry() {
+    for (int i = 0; i < 3; ++i) {
+        bounds[i] = kEmptyBound;
+        bounds[i + 3] = -kEmptyBound;
+    }
+    for (const ModelGroup& group : mesh.groups) {
+        if (!useObjectColour && group.materialIndex >= 0 &&
+            static_cast<size_t>(group.materialIndex) < mesh.materials.size()) {
+            // The material follows the object's fade: its alpha is the object's at every draw.
+            ModelMaterial& material = mesh.materials[group.materialIndex];
+            material.ambient[3] = static_cast<float>(colour[3]);
+            material.diffuse[3] = static_cast<float>(colour[3]);
+            glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material.ambient);
+            glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material.diffuse);
+        }
+        glBegin(GL_TRIANGLES);
+        for (int32_t triangleIndex : group.triangleIndices) {
+            const ModelTriangle& triangle = mesh.triangles[triangleIndex];
+            for (int corner = 0; corner < 3; ++corner) {
+                const ModelVertex& v = mesh.vertices[triangle.vertexIndices[corner]];
+                glNormal3fv(triangle.normals[corner]);
+                glTexCoord2f(triangle.s[corner], triangle.t[corner]);
+                glVertex3f(v.x, v.y, v.z);
+                const double world[3] = {v.x + position[0], v.y + position[1], v.z + position[2]};
+                for (int axis = 0; axis < 3; ++axis) {
+                    if (world[axis] < bounds[axis]) bounds[axis] = world[axis];
+                    if (world[axis] > bounds[axis + 3]) bounds[axis + 3] = world[axis];
+                }
+            }
+        }
+        glEnd();
+    }
+}
+
+MilkshapeModel::MilkshapeModel(const std::string& name, double x, double y, double z) : Model(name, x, y, z) {}
+
+bool MilkshapeModel::Load(const std::string& file) {
+    mesh = Ms3dMesh{};
+    std::ifstream in(platform::ExecutableFolder() + file, std::ios::binary);
+    if (!in) return false;
+    in.seekg(0, std::ios::end);
+    std::streamoff size = in.tellg();
+    if (size <= 0 || size > kMaxModelBytes) return false;
+    in.seekg(0, std::ios::beg);
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return false;
+    return ParseMs3d(bytes.data(), bytes.size(), mesh);
+}
