@@ -7,6 +7,7 @@
 #include "app/ExitConfirm.h"
 #include "app/SceneConstruction.h"
 #include "engine/GLScene.h"
+#include "engine/GlyphFont.h"
 #include "engine/TextureTable.h"
 #include "learning/TestScreen.h"
 #include "platform/Platform.h"
@@ -88,12 +89,13 @@ void LoadingStep() {
 
     app->currentScreen = ScreenId::None;  // the step runs once
 
-    // Fonts are built by the first text object; building keeps the context current because the
-    // text and model objects make display lists as they are created.
+    // The first text object loads the font; its display lists are compiled here, with the context
+    // current, so the long work stays inside the loading step rather than the first drawn frame.
     platform::MakeContextCurrent();
     BuildBackdrop();
     BuildScene();
     BuildScreens();
+    glyphfont::ListBase();
     platform::ReleaseContext();
 
     GLObject* picture = scene->FindObject("loading");

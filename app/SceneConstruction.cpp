@@ -102,7 +102,8 @@ void BuildScene() {
     AddHidden(MakePicture("bg1 temat", 4.0, app->topics[0].picturePath));
     AddHidden(MakePicture("bg2 temat", 4.0, app->topics[0].picturePath));
 
-    auto* menu = new GLObjectTextList("main menu", 4, "data/arrow_up.MS3D", "data/arrow_down.MS3D", -0.7, 0.2, 0.1);
+    auto* menu =
+        new GLObjectTextList("main menu", 4, "data/arrow_up.MS3D", "data/arrow_down.MS3D", -0.7, 0.2, 0.1);
     menu->AddLine(uiStrings.menuLearn, "i1", true);
     menu->AddLine(uiStrings.menuTest, "i2", true);
     menu->AddLine(uiStrings.menuResults, "i3", true);

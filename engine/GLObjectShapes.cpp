@@ -5,38 +5,31 @@ namespace {
 
 // Six faces of the box between two corners, in the order top, bottom, front, back, left, right.
 // Normals have length 0.5 (lighting normalisation is off, as the scene was tuned with them).
+// Each vertex picks the low or high coordinate per axis; texture (0, 0) is the face's top left.
 void DrawBox(double x1, double y1, double z1, double x2, double y2, double z2) {
+    struct Face {
+        float normal[3];
+        bool high[4][3];  // x, y, z of each corner: false = low, true = high
+    };
+    static const Face kFaces[6] = {
+        {{0, 0.5f, 0}, {{0, 1, 0}, {0, 1, 1}, {1, 1, 1}, {1, 1, 0}}},   // top
+        {{0, -0.5f, 0}, {{0, 0, 1}, {0, 0, 0}, {1, 0, 0}, {1, 0, 1}}},  // bottom
+        {{0, 0, 0.5f}, {{0, 1, 1}, {0, 0, 1}, {1, 0, 1}, {1, 1, 1}}},   // front
+        {{0, 0, -0.5f}, {{1, 1, 0}, {1, 0, 0}, {0, 0, 0}, {0, 1, 0}}},  // back
+        {{-0.5f, 0, 0}, {{0, 1, 0}, {0, 0, 0}, {0, 0, 1}, {0, 1, 1}}},  // left
+        {{0.5f, 0, 0}, {{1, 1, 1}, {1, 0, 1}, {1, 0, 0}, {1, 1, 0}}},   // right
+    };
+    static const float kTexCoords[4][2] = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
+    const double low[3] = {x1, y1, z1}, high[3] = {x2, y2, z2};
     glBegin(GL_QUADS);
-    glNormal3f(0, 0.5f, 0);  // top
-    glTexCoord2f(0, 0); glVertex3d(x1, y2, z1);
-    glTexCoord2f(0, 1); glVertex3d(x1, y2, z2);
-    glTexCoord2f(1, 1); glVertex3d(x2, y2, z2);
-    glTexCoord2f(1, 0); glVertex3d(x2, y2, z1);
-    glNormal3f(0, -0.5f, 0);  // bottom
-    glTexCoord2f(0, 0); glVertex3d(x1, y1, z2);
-    glTexCoord2f(0, 1); glVertex3d(x1, y1, z1);
-    glTexCoord2f(1, 1); glVertex3d(x2, y1, z1);
-    glTexCoord2f(1, 0); glVertex3d(x2, y1, z2);
-    glNormal3f(0, 0, 0.5f);  // front
-    glTexCoord2f(0, 0); glVertex3d(x1, y2, z2);
-    glTexCoord2f(0, 1); glVertex3d(x1, y1, z2);
-    glTexCoord2f(1, 1); glVertex3d(x2, y1, z2);
-    glTexCoord2f(1, 0); glVertex3d(x2, y2, z2);
-    glNormal3f(0, 0, -0.5f);  // back
-    glTexCoord2f(0, 0); glVertex3d(x2, y2, z1);
-    glTexCoord2f(0, 1); glVertex3d(x2, y1, z1);
-    glTexCoord2f(1, 1); glVertex3d(x1, y1, z1);
-    glTexCoord2f(1, 0); glVertex3d(x1, y2, z1);
-    glNormal3f(-0.5f, 0, 0);  // left
-    glTexCoord2f(0, 0); glVertex3d(x1, y2, z1);
-    glTexCoord2f(0, 1); glVertex3d(x1, y1, z1);
-    glTexCoord2f(1, 1); glVertex3d(x1, y1, z2);
-    glTexCoord2f(1, 0); glVertex3d(x1, y2, z2);
-    glNormal3f(0.5f, 0, 0);  // right
-    glTexCoord2f(0, 0); glVertex3d(x2, y2, z2);
-    glTexCoord2f(0, 1); glVertex3d(x2, y1, z2);
-    glTexCoord2f(1, 1); glVertex3d(x2, y1, z1);
-    glTexCoord2f(1, 0); glVertex3d(x2, y2, z1);
+    for (const Face& face : kFaces) {
+        glNormal3fv(face.normal);
+        for (int corner = 0; corner < 4; ++corner) {
+            glTexCoord2fv(kTexCoords[corner]);
+            const bool* pick = face.high[corner];
+            glVertex3d(pick[0] ? high[0] : low[0], pick[1] ? high[1] : low[1], pick[2] ? high[2] : low[2]);
+        }
+    }
     glEnd();
 }
 
@@ -62,7 +55,9 @@ GLObjectBoundingCube::GLObjectBoundingCube(const std::string& name, double x1, d
     for (int i = 0; i < 6; ++i) bounds[i] = corners[i];
 }
 
-void GLObjectBoundingCube::DrawGeometry() { DrawBox(bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]); }
+void GLObjectBoundingCube::DrawGeometry() {
+    DrawBox(bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]);
+}
 
 GLObjectPlane::GLObjectPlane(const std::string& name, float tiles, double x, double y, double z, double width,
                              double height, double depth)
@@ -79,24 +74,32 @@ void GLObjectPlane::DrawGeometry() {
     const double slack = 1e-6;
     glBegin(GL_QUADS);
     glNormal3f(0, 1, 0);
-    for (int i = 0; -width / 2 + i * cellW < width / 2 - cellW * slack; ++i) {
+    for (int i = 0; - width / 2 + i * cellW < width / 2 - cellW * slack; ++i) {
         const double x0 = -width / 2 + i * cellW, x1 = x0 + cellW;
         const double s0 = i * step, s1 = s0 + step;
-        for (int j = 0; -extent / 2 + j * cellE < extent / 2 - cellE * slack; ++j) {
+        for (int j = 0; - extent / 2 + j * cellE < extent / 2 - cellE * slack; ++j) {
             const double e0 = -extent / 2 + j * cellE, e1 = e0 + cellE;
             // t = 0 is the picture's top row: far edge of a floor, upper edge of a wall.
             if (horizontal) {
                 const double t0 = j * step, t1 = t0 + step;
-                glTexCoord2d(s0, t1); glVertex3d(x0, 0, e1);
-                glTexCoord2d(s1, t1); glVertex3d(x1, 0, e1);
-                glTexCoord2d(s1, t0); glVertex3d(x1, 0, e0);
-                glTexCoord2d(s0, t0); glVertex3d(x0, 0, e0);
+                glTexCoord2d(s0, t1);
+                glVertex3d(x0, 0, e1);
+                glTexCoord2d(s1, t1);
+                glVertex3d(x1, 0, e1);
+                glTexCoord2d(s1, t0);
+                glVertex3d(x1, 0, e0);
+                glTexCoord2d(s0, t0);
+                glVertex3d(x0, 0, e0);
             } else {
                 const double t0 = 1 - j * step, t1 = t0 - step;
-                glTexCoord2d(s0, t0); glVertex3d(x0, e0, 0);
-                glTexCoord2d(s1, t0); glVertex3d(x1, e0, 0);
-                glTexCoord2d(s1, t1); glVertex3d(x1, e1, 0);
-                glTexCoord2d(s0, t1); glVertex3d(x0, e1, 0);
+                glTexCoord2d(s0, t0);
+                glVertex3d(x0, e0, 0);
+                glTexCoord2d(s1, t0);
+                glVertex3d(x1, e0, 0);
+                glTexCoord2d(s1, t1);
+                glVertex3d(x1, e1, 0);
+                glTexCoord2d(s0, t1);
+                glVertex3d(x0, e1, 0);
             }
         }
     }

@@ -43,10 +43,14 @@ void GLParticleSystem::DrawGeometry() {
         const float h = static_cast<float>(particle.scale / 2);
         glColor4dv(particle.colour);
         glBegin(GL_QUADS);
-        glTexCoord2f(1, 1); glVertex3f(h, h, 0);
-        glTexCoord2f(0, 1); glVertex3f(-h, h, 0);
-        glTexCoord2f(0, 0); glVertex3f(-h, -h, 0);
-        glTexCoord2f(1, 0); glVertex3f(h, -h, 0);
+        glTexCoord2f(1, 1);
+        glVertex3f(h, h, 0);
+        glTexCoord2f(0, 1);
+        glVertex3f(-h, h, 0);
+        glTexCoord2f(0, 0);
+        glVertex3f(-h, -h, 0);
+        glTexCoord2f(1, 0);
+        glVertex3f(h, -h, 0);
         glEnd();
         glPopMatrix();
     }
@@ -78,8 +82,8 @@ void GLParticleSystem::Restart() {
     }
 }
 
-GLParticleSystemSimpleExplosion::GLParticleSystemSimpleExplosion(int duration, const std::string& name, int count,
-                                                                 double x, double y, double z)
+GLParticleSystemSimpleExplosion::GLParticleSystemSimpleExplosion(int duration, const std::string& name,
+                                                                 int count, double x, double y, double z)
     : GLParticleSystem(count, name, duration, x, y, z) {}
 
 void GLParticleSystemSimpleExplosion::Emit(int index) {

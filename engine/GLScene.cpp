@@ -161,10 +161,14 @@ void GLScene::DrawFloorQuad() {
     }
     glBegin(GL_QUADS);
     glNormal3f(0, 1, 0);
-    glTexCoord2f(0, 1); glVertex3f(-8, 0, 3);
-    glTexCoord2f(0, 0); glVertex3f(-8, 0, -3);
-    glTexCoord2f(1, 0); glVertex3f(8, 0, -3);
-    glTexCoord2f(1, 1); glVertex3f(8, 0, 3);
+    glTexCoord2f(0, 1);
+    glVertex3f(-8, 0, 3);
+    glTexCoord2f(0, 0);
+    glVertex3f(-8, 0, -3);
+    glTexCoord2f(1, 0);
+    glVertex3f(8, 0, -3);
+    glTexCoord2f(1, 1);
+    glVertex3f(8, 0, 3);
     glEnd();
 }
 

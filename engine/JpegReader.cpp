@@ -1,10 +1,11 @@
 #include "engine/JpegReader.h"
 
 #include <csetjmp>
-#include <cstdio>
+#include <cstdio>  // before jpeglib.h, which uses FILE
 #include <cstdlib>
-
+// clang-format off
 #include <jpeglib.h>
+// clang-format on
 
 namespace {
 

@@ -21,10 +21,19 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
     bytes.clear();
     uint8_t chunk[65536];
     size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + got);
     const bool ok = !std::ferror(file);
     std::fclose(file);
     return ok;
+}
+
+// Uploads need the scene's context current. A caller that forgot (Render() leaves none current)
+// would otherwise crash inside GLU, which reads the GL version first; make it current here and
+// report whether GL can be used at all.
+bool EnsureContext() {
+    if (glGetString(GL_VERSION)) return true;
+    return platform::MakeContextCurrent() && glGetString(GL_VERSION);
 }
 
 int32_t TakeSlot(const std::string& path) {
@@ -46,6 +55,7 @@ int32_t LoadTextureJpeg(const std::string& path) {
     if (!ReadWholeFile(path, bytes) || !DecodeJpeg(bytes.data(), bytes.size(), image)) return -1;
 
     const int32_t slot = TakeSlot(path);
+    if (!EnsureContext()) return slot;  // no context at all: the slot stays without an image
     glGenTextures(1, &textureTable.textureNames[slot]);
     glBindTexture(GL_TEXTURE_2D, textureTable.textureNames[slot]);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
@@ -70,6 +80,7 @@ bool LoadTextureTga(const std::string& path) {
     if (!ReadWholeFile(path, bytes)) return false;
     TgaImage image;
     if (DecodeTga(bytes.data(), bytes.size(), image) != TgaOk) return false;
+    if (!EnsureContext()) return false;
 
     glGenTextures(1, &textureTable.textureNames[slot]);
     glBindTexture(GL_TEXTURE_2D, textureTable.textureNames[slot]);

@@ -141,7 +141,7 @@ void StartTest() {
     for (const char* key : {"dobre odp", "zle odp", "do zaliczenia", "pozostalo"}) EnterFromLeft(key);
     ShowCounters();
     EnterFromLeft("wynik");
-    SetTextOf("wynik", CounterLine(uiStrings.scoreLabel, testRun.score));
+    SetTextOf("wynik", u"score: " + NumberText(testRun.score));
 
     EnterFromLeft("txt 1");
     if (GLObjectText* answer = FindText("txt 2")) {

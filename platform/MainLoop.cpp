@@ -3,6 +3,8 @@
 // callbacks given to RunMainLoop.
 #include <SDL.h>
 
+#include <cmath>
+
 #include "platform/ClickFlags.h"
 #include "platform/Platform.h"
 #include "platform/PlatformState.h"
@@ -105,10 +107,13 @@ int RunTimedLoop(double limitMs, bool& closed) {
             detail::DeliverTick();
             ++ticks;
             next += detail::kTickPeriodMs;
-            // A tick that ran late (a long frame, an open message box) is not made up: the next
-            // one is due at once, the one after a full period later.
+            // A tick that ran late (a long frame, an open message box) is not made up: like a
+            // timer message left pending, at most one tick is owed and runs at once; the ones
+            // after it stay on the original 64 Hz grid.
             const double after = NowMs();
-            if (next < after) next = after;
+            if (next < after) {
+                next += std::floor((after - next) / detail::kTickPeriodMs) * detail::kTickPeriodMs;
+            }
             continue;
         }
         double wait = next - now;

@@ -29,10 +29,15 @@ int SelectedRow() {
 
 bool RowUnlocked(int row) { return IsTopicUnlocked(app->topics[row].firstWord, app->topics[row].lastWord); }
 
-// The slot of the row's picture, loaded on first use (-1 when it cannot be read).
+// The slot of the row's picture, loaded on first use (-1 when it cannot be read). Input handlers
+// run between frames, when no context is current, so the load makes the scene's own current.
 int PictureSlot(int row) {
     const std::string& path = app->topics[row].picturePath;
-    if (FindTexture(path) == -1) LoadTextureJpeg(path);
+    if (FindTexture(path) == -1) {
+        platform::MakeContextCurrent();
+        LoadTextureJpeg(path);
+        platform::ReleaseContext();
+    }
     return FindTexture(path);
 }
 

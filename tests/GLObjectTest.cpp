@@ -1,8 +1,7 @@
-#include "engine/GLObject.h"
-
 #include <gtest/gtest.h>
 
 #include "GLTestContext.h"
+#include "engine/GLObject.h"
 
 namespace {
 

@@ -1,10 +1,9 @@
-#include "engine/GLParticleSystem.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "GLTestContext.h"
+#include "engine/GLParticleSystem.h"
 
 TEST_F(GLSceneTest, ExplosionHidesAfterDurationPlusOnePasses) {
     GLParticleSystemSimpleExplosion explosion(100, "explode", 20, 0, 0, -2);

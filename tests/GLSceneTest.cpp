@@ -1,8 +1,7 @@
-#include "engine/GLScene.h"
-
 #include <gtest/gtest.h>
 
 #include "GLTestContext.h"
+#include "engine/GLScene.h"
 
 namespace {
 
@@ -71,7 +70,7 @@ TEST_F(GLSceneTest, HoverUsesProjectedBoundsWithStrictEdges) {
         bool hovered;
     };
     // Columns 281.4..358.6; rows 114.75..153.4 from the top (y above the centre is up).
-    const Case cases[] = {{320, 130, true}, {282, 130, true}, {281, 130, false}, {358, 130, true},
+    const Case cases[] = {{320, 130, true},  {282, 130, true}, {281, 130, false}, {358, 130, true},
                           {359, 130, false}, {320, 115, true}, {320, 114, false}, {320, 153, true},
                           {320, 154, false}, {320, 254, false}};
     for (const Case& c : cases) {

@@ -11,6 +11,7 @@
 #include "app/Application.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
+#include "engine/TextureTable.h"
 #include "platform/Platform.h"
 
 namespace fs = std::filesystem;
@@ -23,7 +24,8 @@ void CopyContent(const fs::path& from, const fs::path& to) {
     if (!fs::exists(from)) return;
     for (const auto& entry : fs::recursive_directory_iterator(from)) {
         const std::string name = entry.path().filename().string();
-        if (name == "hof.hof" || (name.size() >= 8 && name.compare(name.size() - 8, 8, "_rep.dat") == 0)) continue;
+        if (name == "hof.hof" || (name.size() >= 8 && name.compare(name.size() - 8, 8, "_rep.dat") == 0))
+            continue;
         const fs::path target = to / fs::relative(entry.path(), from);
         if (entry.is_directory()) {
             fs::create_directories(target);
@@ -72,7 +74,8 @@ std::string Utf8(const std::u16string& text) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
         uint32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] < 0xE000) {
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
         }
         if (c < 0x80) {
@@ -102,6 +105,8 @@ void GameTest::SetUp() {
     CopyContent(fs::path(LEXADRILL_BUILD_DIR) / "data", fs::path(folder) / "data");
     CopyContent(fs::path(LEXADRILL_BUILD_DIR) / "gfx", fs::path(folder) / "gfx");
 
+    // ctest runs each test in its own process; this keeps a whole-suite run in one process honest.
+    ResetTextureTable();
     platform::headless::Enable();
     platform::headless::Reset();
     platform::headless::SetExecutableFolder(folder);
@@ -151,11 +156,12 @@ WindowPoint GameTest::CentreOf(GLObject* object) {
     const GLint viewport[4] = {0, 0, scene->width, scene->height};
     // The hover pass negates y so that window y grows downwards like the cursor's.
     double ax, ay, az, bx, by, bz;
-    gluProject(object->bounds[0], -object->bounds[1], object->position[2], modelView, projection, viewport, &ax,
-               &ay, &az);
-    gluProject(object->bounds[3], -object->bounds[4], object->position[2], modelView, projection, viewport, &bx,
-               &by, &bz);
-    WindowPoint middle{static_cast<int>(std::lround((ax + bx) / 2)), static_cast<int>(std::lround((ay + by) / 2))};
+    gluProject(object->bounds[0], -object->bounds[1], object->position[2], modelView, projection, viewport,
+               &ax, &ay, &az);
+    gluProject(object->bounds[3], -object->bounds[4], object->position[2], modelView, projection, viewport,
+               &bx, &by, &bz);
+    WindowPoint middle{static_cast<int>(std::lround((ax + bx) / 2)),
+                       static_cast<int>(std::lround((ay + by) / 2))};
     // The hover test is strict on every side: the point must lie inside, not on an edge.
     if (!(bx > middle.x && middle.x > ax && by < middle.y && middle.y < ay)) {
         throw std::runtime_error("\"" + object->name + "\" covers no pixel of the window");

@@ -158,7 +158,7 @@ TEST_F(HeadlessPlatform, ALongTickIsNotMadeUpWithABurst) {
     ASSERT_GE(times.size(), 10u);
     int quick = 0;
     for (size_t i = 4; i < times.size(); ++i) quick += times[i] - times[i - 1] < 8 ? 1 : 0;
-    EXPECT_LE(quick, 1);
+    EXPECT_LE(quick, 3);  // a tick woken late may be followed by one on time; a burst gives a dozen
     EXPECT_LE(times.size(), 24u);
 }
 

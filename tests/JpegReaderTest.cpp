@@ -1,12 +1,13 @@
-#include "engine/JpegReader.h"
-
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdio>  // before jpeglib.h, which uses FILE
 #include <cstdlib>
 #include <vector>
-
+// clang-format off
 #include <jpeglib.h>
+// clang-format on
+
+#include "engine/JpegReader.h"
 
 namespace {
 

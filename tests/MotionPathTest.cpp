@@ -1,6 +1,6 @@
-#include "engine/MotionPath.h"
-
 #include <gtest/gtest.h>
+
+#include "engine/MotionPath.h"
 
 namespace {
 

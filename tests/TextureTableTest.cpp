@@ -1,5 +1,3 @@
-#include "engine/TextureTable.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -7,6 +5,7 @@
 
 #include "GLTestContext.h"
 #include "engine/JpegReader.h"
+#include "engine/TextureTable.h"
 
 namespace {
 
@@ -95,4 +94,16 @@ TEST_F(TextureTableTest, SeventyFirstJpegEndsTheProcess) {
     ASSERT_EQ(platform::headless::Messages().size(), 1u);
     EXPECT_EQ(platform::headless::Messages()[0], "can't load more textures (MAX_TEXTURES)");
     EXPECT_EQ(platform::headless::ExitStatus(), -1);
+}
+
+// Render() leaves no context current; a load between frames must still upload, not crash in GLU.
+TEST_F(TextureTableTest, LoadingBetweenFramesMakesTheContextCurrent) {
+    const std::string folder = TestFolder();
+    platform::ReleaseContext();
+    const int32_t slot = LoadTextureJpeg(WriteJpeg(folder + "gfx/late.jpg"));
+    ASSERT_EQ(slot, 0);
+    EXPECT_EQ(glIsTexture(textureTable.textureNames[slot]), GL_TRUE);
+    platform::ReleaseContext();
+    EXPECT_TRUE(LoadTextureTga(WriteTga(folder + "gfx/late.tga", 24)));
+    EXPECT_EQ(glIsTexture(textureTable.textureNames[1]), GL_TRUE);
 }

@@ -1,8 +1,8 @@
-#include "engine/TgaReader.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "engine/TgaReader.h"
 
 namespace {
 
@@ -15,13 +15,24 @@ struct TgaHeader {
 };
 
 std::vector<uint8_t> Build(const TgaHeader& h, const std::vector<uint8_t>& body) {
-    std::vector<uint8_t> bytes = {h.idLength, h.mapType, h.type,
-                                  uint8_t(h.mapFirst), uint8_t(h.mapFirst >> 8),
-                                  uint8_t(h.mapLength), uint8_t(h.mapLength >> 8), h.mapEntry,
-                                  uint8_t(h.xOrigin), uint8_t(h.xOrigin >> 8),
-                                  uint8_t(h.yOrigin), uint8_t(h.yOrigin >> 8),
-                                  uint8_t(h.width), uint8_t(h.width >> 8),
-                                  uint8_t(h.height), uint8_t(h.height >> 8), h.depth, h.descriptor};
+    std::vector<uint8_t> bytes = {h.idLength,
+                                  h.mapType,
+                                  h.type,
+                                  uint8_t(h.mapFirst),
+                                  uint8_t(h.mapFirst >> 8),
+                                  uint8_t(h.mapLength),
+                                  uint8_t(h.mapLength >> 8),
+                                  h.mapEntry,
+                                  uint8_t(h.xOrigin),
+                                  uint8_t(h.xOrigin >> 8),
+                                  uint8_t(h.yOrigin),
+                                  uint8_t(h.yOrigin >> 8),
+                                  uint8_t(h.width),
+                                  uint8_t(h.width >> 8),
+                                  uint8_t(h.height),
+                                  uint8_t(h.height >> 8),
+                                  h.depth,
+                                  h.descriptor};
     bytes.insert(bytes.end(), h.idLength, 0x55);
     bytes.insert(bytes.end(), body.begin(), body.end());
     return bytes;
@@ -39,7 +50,7 @@ TEST(TgaReader, TrueColourSwapsToRgbAndFlipsBottomOriginRows) {
     h.height = 2;
     h.idLength = 3;
     // Stored bottom row first, BGR.
-    const std::vector<uint8_t> body = {1, 2, 3, 4, 5, 6,  // bottom row
+    const std::vector<uint8_t> body = {1, 2, 3, 4,  5,  6,  // bottom row
                                        7, 8, 9, 10, 11, 12};
     TgaImage image;
     ASSERT_EQ(DecodeBytes(Build(h, body), image), TgaOk);
@@ -68,9 +79,9 @@ TEST(TgaReader, RunLengthPacketsRepeatOnceRepeat128AndCopyOne) {
     h.type = 10;
     h.width = 130;
     h.descriptor = 0x20;
-    const std::vector<uint8_t> body = {0x80, 1, 2, 3,     // repeat once
-                                       0xFF, 4, 5, 6,     // repeat 128 times
-                                       0x00, 7, 8, 9};    // copy one
+    const std::vector<uint8_t> body = {0x80, 1, 2, 3,   // repeat once
+                                       0xFF, 4, 5, 6,   // repeat 128 times
+                                       0x00, 7, 8, 9};  // copy one
     TgaImage image;
     ASSERT_EQ(DecodeBytes(Build(h, body), image), TgaOk);
     ASSERT_EQ(image.pixels.size(), 390u);
@@ -96,10 +107,10 @@ TEST(TgaReader, RefusesRunLengthDataThatOverrunsTheImageOrTheFile) {
     h.type = 10;
     h.width = 4;
     TgaImage image;
-    EXPECT_EQ(DecodeBytes(Build(h, {0x84, 1, 2, 3}), image), TgaBadFile);        // 5 pixels into 4
+    EXPECT_EQ(DecodeBytes(Build(h, {0x84, 1, 2, 3}), image), TgaBadFile);           // 5 pixels into 4
     EXPECT_EQ(DecodeBytes(Build(h, {0x04, 1, 2, 3, 4, 5, 6}), image), TgaBadFile);  // raw run past image
-    EXPECT_EQ(DecodeBytes(Build(h, {0x81, 1, 2, 3}), image), TgaBadFile);        // ends after 2 pixels
-    EXPECT_EQ(DecodeBytes(Build(h, {0x83, 1, 2}), image), TgaBadFile);           // ends inside a pixel
+    EXPECT_EQ(DecodeBytes(Build(h, {0x81, 1, 2, 3}), image), TgaBadFile);           // ends after 2 pixels
+    EXPECT_EQ(DecodeBytes(Build(h, {0x83, 1, 2}), image), TgaBadFile);              // ends inside a pixel
     EXPECT_EQ(DecodeBytes(Build(h, {0x03, 1, 2, 3, 4, 5, 6}), image), TgaBadFile);  // raw data cut short
     EXPECT_EQ(DecodeBytes(Build(h, {}), image), TgaBadFile);
     h.width = 60000;  // claims far more than any packet stream this short could fill
@@ -116,7 +127,7 @@ TEST(TgaReader, RefusesShortOrMalformedFiles) {
     truncated.pop_back();
     EXPECT_EQ(DecodeBytes(truncated, image), TgaBadFile);
     EXPECT_EQ(DecodeTga(full.data(), 10, image), TgaBadFile);  // inside the header
-    h.xOrigin = 2;  // width 2 - 2 = 0
+    h.xOrigin = 2;                                             // width 2 - 2 = 0
     EXPECT_EQ(DecodeBytes(Build(h, {}), image), TgaBadFile);
     h.xOrigin = 0;
     h.mapType = 1;  // true colour with a colour map (valid palette fields)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/GLObjectTextList.h"
+#include "engine/TextureTable.h"
 #include "platform/Platform.h"
 #include "screens/InfoScreen.h"
 #include "tests/GameHarness.h"
@@ -31,14 +32,37 @@ TEST_F(GameTest, LoadingShowsOnlyThePictureThenTheNameScreenInThePlayWindow) {
     EXPECT_EQ(Screen(), ScreenId::None);
     EXPECT_FALSE(Object("w")->visible);
     EXPECT_TRUE(Object("main menu") != nullptr);
+    // The shared pictures hold fixed slots; the scene's objects refer to them by these numbers.
+    const char* const slots[] = {"gfx/loading.jpg",           "gfx/mirror.jpg",
+                                 "gfx/glowny_bg.jpg",         "gfx/infoscreen_free.jpg",
+                                 "gfx/tem/constructions.jpg", "gfx/tem/human body 1.jpg",
+                                 "gfx/tem/time.jpg",          "gfx/blocked.jpg",
+                                 "gfx/flag uk.jpg",           "gfx/flag spain.jpg",
+                                 "gfx/particle.tga"};
+    ASSERT_EQ(textureTable.count, 11);
+    for (int slot = 0; slot < 11; ++slot) EXPECT_EQ(textureTable.fileNames[slot], folder + slots[slot]);
+    EXPECT_EQ(Object("bg glowny")->texture, 2);
+    EXPECT_EQ(Object("flag 2")->texture, 9);
+    // Insertion order is drawing order: the backdrop first, then the shared objects, then the
+    // screens' own, beginning with the user-name screen's.
+    const std::vector<std::string> drawingOrder = {
+        "loading",   "w",         "score_board", "lexa",          "drill",     "ok_button",  "bg glowny",
+        "bg1 temat", "bg2 temat", "main menu",   "arrownext",     "arrowprev", "flag 1",     "flag 2",
+        "txt 1",     "txt 2",     "wynik",       "wynik koncowy", "przerwij",  "user_label", "user"};
+    ASSERT_GT(scene->objects.size(), drawingOrder.size());
+    for (size_t i = 0; i < drawingOrder.size(); ++i) EXPECT_EQ(scene->objects[i]->name, drawingOrder[i]);
+    EXPECT_EQ(static_cast<GLObjectTextList*>(Object("main menu"))->selected, 0);
+
     for (GLObject* object : scene->objects) {
         if (object->name != "loading") {
             EXPECT_FALSE(object->visible) << object->name;
         }
     }
 
-    RunTicks(79);
+    // The loading tick already counted the first of the 80.
+    RunTicks(78);
     EXPECT_EQ(Screen(), ScreenId::None);
+    EXPECT_TRUE(scene->reflectionOff);
     RunTicks(1);
     EXPECT_EQ(Screen(), ScreenId::UserName);
     EXPECT_FALSE(scene->reflectionOff);
@@ -81,7 +105,8 @@ TEST_F(GameTest, SpacesAndTabsInTheNameAreStoredAsUnderscores) {
     EXPECT_EQ(Utf8(app->userName), "ana_m_ar");
     EXPECT_FALSE(app->cheatMode);
     // The logo stayed from the name screen; the menu came in with the backdrop.
-    for (const char* key : {"main menu", "bg glowny", "lexa", "drill", "w"}) EXPECT_TRUE(Object(key)->visible);
+    for (const char* key : {"main menu", "bg glowny", "lexa", "drill", "w"})
+        EXPECT_TRUE(Object(key)->visible);
     EXPECT_FALSE(Object("user")->visible);
     EXPECT_FALSE(Object("arrownext")->visible);
 }
@@ -120,10 +145,13 @@ TEST_F(GameTest, MainMenuLinesLeadToTheirScreens) {
         ScreenId screen;
         int sessionMode;
     };
-    // Each line in its own run of the menu: choose, wait for the change, come back by the road
-    // that screen offers is another test's business, so every case starts from a fresh menu.
-    const Case cases[] = {{0, ScreenId::Topics, 0}, {1, ScreenId::Topics, 1}, {2, ScreenId::HallOfFame, -1},
-                          {3, ScreenId::Info, -1},  {4, ScreenId::ExitConfirm, -1}};
+    // After each choice the menu comes back through the event table's own return rows; the
+    // roads back that each screen offers are that screen's tests' business.
+    const Case cases[] = {{0, ScreenId::Topics, 0},
+                          {1, ScreenId::Topics, 1},
+                          {2, ScreenId::HallOfFame, -1},
+                          {3, ScreenId::Info, -1},
+                          {4, ScreenId::ExitConfirm, -1}};
     LoadToUserName();
     EnterName(u"ana");
     for (const Case& c : cases) {
@@ -146,7 +174,7 @@ TEST_F(GameTest, MainMenuLinesLeadToTheirScreens) {
         if (c.screen == ScreenId::ExitConfirm) {
             EXPECT_EQ(app->exitReturnScreen, 4);
         }
-        // Back to the menu the way the design's frame tick does it after every other screen.
+        // Back to the menu as the frame tick does when that screen is left.
         scene->PostEvent(c.screen == ScreenId::Topics       ? "ekran_glowny po tematach wjazd"
                          : c.screen == ScreenId::HallOfFame ? "ekran_glowny po halloffame wjazd"
                          : c.screen == ScreenId::Info       ? "ekran_glowny po info wjazd"
@@ -190,7 +218,9 @@ TEST_F(GameTest, NoFromTheMenuReturnsToTheMenuWithTheLogoFlyingIn) {
     Key(13);  // keys are ignored here
     EXPECT_TRUE(scene->events.empty());
     ChooseLine("menu tak-nie", 1);
-    RunTicks(50);
+    ClickObject("menu tak-nie");  // a second answer while the question leaves is ignored
+    EXPECT_EQ(scene->events.size(), 1u);
+    RunTicks(49);
     EXPECT_EQ(Screen(), ScreenId::MainMenu);
     EXPECT_FALSE(Object("areyousure")->visible);
     EXPECT_TRUE(Object("lexa")->visible);
@@ -204,6 +234,8 @@ TEST_F(GameTest, NoFromTheNameScreenReturnsThereWithTheTypedName) {
     ClickObject("przerwij");
     ClickObject("przerwij");  // a second click during the leave is ignored
     EXPECT_EQ(scene->events.size(), 1u);
+    Type(u"x");  // the screen is still current while it leaves, so typing still reaches it
+    EXPECT_EQ(TextOf("user"), "anax");
     RunTicks(99);
     ASSERT_EQ(Screen(), ScreenId::ExitConfirm);
     EXPECT_EQ(app->exitReturnScreen, 3);
@@ -212,7 +244,7 @@ TEST_F(GameTest, NoFromTheNameScreenReturnsThereWithTheTypedName) {
     RunTicks(50);
     EXPECT_EQ(Screen(), ScreenId::UserName);
     EXPECT_TRUE(Object("user")->visible);
-    EXPECT_EQ(TextOf("user"), "ana");
+    EXPECT_EQ(TextOf("user"), "anax");
 }
 
 TEST_F(GameTest, YesThenTheInformationArrowEndsTheProgramWithStatusZero) {
@@ -259,4 +291,33 @@ TEST_F(GameTest, InformationScreenOpensTheHelpPageOnKeysAndStrayClicks) {
     RunTicks(50);
     EXPECT_EQ(Screen(), ScreenId::MainMenu);
     EXPECT_EQ(platform::headless::ExitStatus(), -1000);
+}
+
+TEST_F(GameTest, InformationAfterATopicGoesOnToLearningOrTestByTheMenuChoice) {
+    LoadToUserName();
+    EnterName(u"ana");
+    for (int mode : {0, 1}) {
+        SCOPED_TRACE(mode);
+        app->sessionMode = mode;
+        scene->PostEvent("ekran_info po tematach wjazd", 1);
+        RunTicks(1);
+        ASSERT_EQ(Screen(), ScreenId::Info);
+        EXPECT_EQ(app->infoReturnScreen, mode == 0 ? 7 : 6);
+        WaitUntilStill("arrownext");
+        ClickObject("arrownext");
+        RunTicks(50);
+        EXPECT_EQ(Screen(), mode == 0 ? ScreenId::Learning : ScreenId::Test);
+        EXPECT_FALSE(Object("corvina_info")->visible);
+        EXPECT_FALSE(app->transitionLock);
+    }
+}
+
+TEST_F(GameTest, UnknownEventIsDroppedAndKeepsTheScreenAndItsLock) {
+    LoadToUserName();
+    app->transitionLock = true;
+    scene->PostEvent("ekran_glowny po username", 1);  // not a name of the table
+    RunTicks(1);
+    EXPECT_EQ(Screen(), ScreenId::UserName);
+    EXPECT_TRUE(app->transitionLock);
+    EXPECT_TRUE(scene->events.empty());
 }

@@ -107,8 +107,10 @@ protected:
         ASSERT_TRUE(testRun.answerEvaluated);
     }
 
+    // Waits for the next question and the first step of its clock (the tick after it is shown).
     void NextQuestion() {
         RunUntil([] { return !testRun.answerEvaluated; }, 200);
+        RunTicks(1);
     }
 };
 

@@ -82,9 +82,15 @@ bool Canvas::SaveTga(const std::string& path) const {
     Put16(b, pixelWidth_);
     Put16(b, pixelHeight_);
     b.push_back(32);
-    b.push_back(0x28);  // 8 alpha bits, origin at the top left
-    for (size_t i = 0; i < rgba.size(); i += 4) {
-        b.insert(b.end(), {rgba[i + 2], rgba[i + 1], rgba[i], rgba[i + 3]});
+    // 8 alpha bits, rows bottom-up: the game's reader refuses descriptors above 32, which rules
+    // out the top-left origin flag together with the alpha bits.
+    b.push_back(0x08);
+    for (int y = pixelHeight_ - 1; y >= 0; --y) {
+        const unsigned char* row = &rgba[size_t(y) * pixelWidth_ * 4];
+        for (int x = 0; x < pixelWidth_; ++x) {
+            const unsigned char* p = row + x * 4;
+            b.insert(b.end(), {p[2], p[1], p[0], p[3]});
+        }
     }
     return WriteFile(path, b);
 }
@@ -120,8 +126,8 @@ bool Canvas::SaveBmp(const std::string& path) const {
 void SetRgb(cairo_t* cr, unsigned hex) { SetRgba(cr, hex, 1.0); }
 
 void SetRgba(cairo_t* cr, unsigned hex, double alpha) {
-    cairo_set_source_rgba(cr, ((hex >> 16) & 0xFF) / 255.0, ((hex >> 8) & 0xFF) / 255.0,
-                          (hex & 0xFF) / 255.0, alpha);
+    cairo_set_source_rgba(cr, ((hex >> 16) & 0xFF) / 255.0, ((hex >> 8) & 0xFF) / 255.0, (hex & 0xFF) / 255.0,
+                          alpha);
 }
 
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {

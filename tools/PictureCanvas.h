@@ -22,7 +22,7 @@ public:
 
     // Writes the opaque RGB pixels as a JPEG file.
     bool SaveJpeg(const std::string& path, int quality) const;
-    // Writes the premultiplied pixels as uncompressed 32-bit TGA with straight alpha, top row first.
+    // Writes the pixels as uncompressed 32-bit TGA with straight alpha, bottom row first.
     bool SaveTga(const std::string& path) const;
     // Writes a 32-bit BMP (bottom-up, BGRA) that SDL_LoadBMP reads with its alpha.
     bool SaveBmp(const std::string& path) const;

@@ -4,8 +4,8 @@
 #include <cmath>
 
 const char* const kTopicTitles[kTopicCount] = {
-    "constructions", "human body 1", "time",   "food and drink 1", "places 1",   "house 1",
-    "fruits and vegatales", "travel", "utilities 1", "nature 1", "clothing 1", "look",
+    "constructions",        "human body 1", "time",        "food and drink 1", "places 1",   "house 1",
+    "fruits and vegatales", "travel",       "utilities 1", "nature 1",         "clothing 1", "look",
 };
 
 namespace {
@@ -380,10 +380,10 @@ void Utilities(cairo_t* cr) {
     SetRgb(cr, 0x757575);
     cairo_fill(cr);
     cairo_restore(cr);
-    // A light bulb in the corner.
-    Ellipse(cr, 330, 70, 38, 40);
+    // A light bulb beside them.
+    Ellipse(cr, 345, 195, 32, 34);
     FillStroke(cr, 0xFFEE58, 0xF9A825, 4);
-    cairo_rectangle(cr, 316, 106, 28, 24);
+    cairo_rectangle(cr, 333, 226, 24, 20);
     FillStroke(cr, 0x9E9E9E, 0x616161, 3);
 }
 
@@ -539,8 +539,8 @@ void Look(cairo_t* cr) {
 void DrawTopicPicture(int topic, Canvas& canvas) {
     using Draw = void (*)(cairo_t*);
     static const Draw draws[kTopicCount] = {
-        Constructions, HumanBody, Time,   FoodAndDrink, Places,   House,
-        FruitsAndVegetables, Travel, Utilities, Nature, Clothing, Look,
+        Constructions,       HumanBody, Time,      FoodAndDrink, Places,   House,
+        FruitsAndVegetables, Travel,    Utilities, Nature,       Clothing, Look,
     };
     if (topic < 0 || topic >= kTopicCount) return;
     cairo_t* cr = canvas.cr();

@@ -2,12 +2,15 @@
 // buttons, the abort cross, the waving flag and the score-board frame. Sizes are in scene units,
 // chosen for where the scene places each model (the view sits 6 units in front of the origin).
 // Usage: make_models <output folder>. Deterministic: the same bytes on every run.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
+
+#include "engine/Ms3dReader.h"
+#include "tools/Ms3dWriter.h"
 
 namespace {
 
@@ -16,49 +19,50 @@ struct Vec3 {
 };
 
 struct Material {
-    const char* name;
     float ambient[4], diffuse[4], specular[4];
     float shininess;
 };
 
-struct Triangle {
-    uint16_t v[3];
-    Vec3 n[3];
-    float s[3], t[3];
-    uint8_t group;
-};
-
+// Builds the game's own mesh type; group i uses material i.
 struct Mesh {
-    std::vector<Vec3> vertices;
-    std::vector<Triangle> triangles;
-    std::vector<Material> materials;  // group i uses material i
-    std::vector<std::string> groupNames;
-    int currentGroup = -1;
+    Ms3dMesh data;
 
-    void BeginGroup(const char* name, const Material& m) {
-        groupNames.push_back(name);
-        materials.push_back(m);
-        currentGroup = static_cast<int>(groupNames.size()) - 1;
+    void BeginGroup(const Material& m) {
+        ModelMaterial material;
+        std::copy(m.ambient, m.ambient + 4, material.ambient);
+        std::copy(m.diffuse, m.diffuse + 4, material.diffuse);
+        std::copy(m.specular, m.specular + 4, material.specular);
+        material.emissive[3] = 1.0f;
+        material.shininess = m.shininess;
+        ModelGroup group;
+        group.materialIndex = static_cast<int32_t>(data.materials.size());
+        data.materials.push_back(material);
+        data.groups.push_back(group);
     }
-    uint16_t Vertex(Vec3 p) {
-        vertices.push_back(p);
-        return static_cast<uint16_t>(vertices.size() - 1);
+    int32_t Vertex(Vec3 p) {
+        ModelVertex v;
+        v.boneId = -1;
+        v.x = p.x;
+        v.y = p.y;
+        v.z = p.z;
+        data.vertices.push_back(v);
+        return static_cast<int32_t>(data.vertices.size() - 1);
     }
-    // One triangle; texture coordinates are given as the file stores them (t = 1 at the top).
+    // One triangle of the current group; `st` holds (s, t) per corner as drawn, t = 0 at the
+    // picture's top row.
     void Tri(Vec3 a, Vec3 b, Vec3 c, Vec3 na, Vec3 nb, Vec3 nc, const float st[6] = nullptr) {
-        Triangle t{};
-        t.v[0] = Vertex(a);
-        t.v[1] = Vertex(b);
-        t.v[2] = Vertex(c);
-        t.n[0] = na;
-        t.n[1] = nb;
-        t.n[2] = nc;
+        ModelTriangle t;
+        const Vec3 corners[3] = {a, b, c}, normals[3] = {na, nb, nc};
         for (int i = 0; i < 3; ++i) {
+            t.vertexIndices[i] = Vertex(corners[i]);
+            t.normals[i][0] = normals[i].x;
+            t.normals[i][1] = normals[i].y;
+            t.normals[i][2] = normals[i].z;
             t.s[i] = st ? st[2 * i] : 0.0f;
             t.t[i] = st ? st[2 * i + 1] : 0.0f;
         }
-        t.group = static_cast<uint8_t>(currentGroup);
-        triangles.push_back(t);
+        data.groups.back().triangleIndices.push_back(static_cast<int32_t>(data.triangles.size()));
+        data.triangles.push_back(t);
     }
     void FlatTri(Vec3 a, Vec3 b, Vec3 c, Vec3 n) { Tri(a, b, c, n, n, n); }
 };
@@ -114,8 +118,8 @@ void Arrow(Mesh& m, float length, float headWidth, float headLength, float shaft
         return poly;
     };
     const float tip = length / 2, headBase = tip - headLength, tail = -length / 2;
-    ExtrudeConvex(m, turn({{headBase, -headWidth / 2}, {tip, 0}, {headBase, headWidth / 2}}),
-                  depth / 2, -depth / 2);
+    ExtrudeConvex(m, turn({{headBase, -headWidth / 2}, {tip, 0}, {headBase, headWidth / 2}}), depth / 2,
+                  -depth / 2);
     // The shaft reaches a little into the head so the two parts read as one solid.
     ExtrudeConvex(m,
                   turn({{tail, -shaftWidth / 2},
@@ -125,70 +129,74 @@ void Arrow(Mesh& m, float length, float headWidth, float headLength, float shaft
                   depth / 2, -depth / 2);
 }
 
-const Material kBlue = {"blue", {0.15f, 0.15f, 0.35f, 1}, {0.4f, 0.4f, 0.9f, 1}, {0.6f, 0.6f, 0.6f, 1}, 40};
-const Material kRed = {"red", {0.3f, 0.1f, 0.1f, 1}, {0.8f, 0.25f, 0.25f, 1}, {0.6f, 0.6f, 0.6f, 1}, 40};
-const Material kSteel = {"steel", {0.2f, 0.2f, 0.22f, 1}, {0.45f, 0.45f, 0.5f, 1}, {0.8f, 0.8f, 0.8f, 1}, 60};
-const Material kCloth = {"cloth", {0.5f, 0.5f, 0.5f, 1}, {1.0f, 1.0f, 1.0f, 1}, {0.1f, 0.1f, 0.1f, 1}, 5};
+const Material kBlue = {{0.15f, 0.15f, 0.35f, 1}, {0.4f, 0.4f, 0.9f, 1}, {0.6f, 0.6f, 0.6f, 1}, 40};
+const Material kRed = {{0.3f, 0.1f, 0.1f, 1}, {0.8f, 0.25f, 0.25f, 1}, {0.6f, 0.6f, 0.6f, 1}, 40};
+const Material kSteel = {{0.2f, 0.2f, 0.22f, 1}, {0.45f, 0.45f, 0.5f, 1}, {0.8f, 0.8f, 0.8f, 1}, 60};
+const Material kCloth = {{0.5f, 0.5f, 0.5f, 1}, {1.0f, 1.0f, 1.0f, 1}, {0.1f, 0.1f, 0.1f, 1}, 5};
 
 Mesh ListArrow(float degrees) {
     Mesh m;
-    m.BeginGroup("arrow", kBlue);
+    m.BeginGroup(kBlue);
     Arrow(m, 0.3f, 0.28f, 0.16f, 0.1f, 0.08f, degrees);
     return m;
 }
 
 Mesh Button(float degrees) {
     Mesh m;
-    m.BeginGroup("arrow", kBlue);
+    m.BeginGroup(kBlue);
     Arrow(m, 0.8f, 0.5f, 0.34f, 0.2f, 0.15f, degrees);
     return m;
 }
 
 Mesh AbortCross() {
     Mesh m;
-    m.BeginGroup("cross", kRed);
+    m.BeginGroup(kRed);
     ExtrudeConvex(m, RotatedBar(0.25f, 0.06f, 45), 0.05f, -0.05f);
     ExtrudeConvex(m, RotatedBar(0.25f, 0.06f, -45), 0.05f, -0.05f);
     return m;
 }
 
-// A cloth of 0.9 x 0.54 centred on the origin, in a gentle wave that grows away from the hoist.
-// Texture coordinates span the whole picture: s = 0 at the hoist, t = 1 at the top edge.
+// A cloth of 0.84 x 0.5 in a gentle wave that grows away from the hoist. It sits 0.1 above the
+// object's position so that the text line placed under each flag clears its lower edge.
+// Texture coordinates span the whole picture: s = 0 at the hoist, the top row at the top edge.
 Mesh Flag() {
     const int cols = 16, rows = 8;
-    const float width = 0.9f, height = 0.54f, amplitude = 0.035f;
+    const float width = 0.84f, height = 0.5f, lift = 0.1f, amplitude = 0.05f;
     auto z = [&](float u) { return amplitude * u * std::sin(u * 2.2f * 3.14159265f); };
     auto dzdx = [&](float u) {
         const float k = 2.2f * 3.14159265f;
         return amplitude * (std::sin(u * k) + u * k * std::cos(u * k)) / width;
     };
     Mesh m;
-    m.BeginGroup("cloth", kCloth);
+    m.BeginGroup(kCloth);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < cols; ++c) {
             float u0 = float(c) / cols, u1 = float(c + 1) / cols;
             float v0 = float(r) / rows, v1 = float(r + 1) / rows;
-            auto p = [&](float u, float v) { return Vec3{(u - 0.5f) * width, (v - 0.5f) * height, z(u)}; };
+            auto p = [&](float u, float v) {
+                return Vec3{(u - 0.5f) * width, (v - 0.5f) * height + lift, z(u)};
+            };
             auto n = [&](float u) { return Normalised({-dzdx(u), 0, 1}); };
-            const float st1[6] = {u0, v0, u1, v0, u1, v1};
+            const float st1[6] = {u0, 1 - v0, u1, 1 - v0, u1, 1 - v1};
             m.Tri(p(u0, v0), p(u1, v0), p(u1, v1), n(u0), n(u1), n(u1), st1);
-            const float st2[6] = {u0, v0, u1, v1, u0, v1};
+            const float st2[6] = {u0, 1 - v0, u1, 1 - v1, u0, 1 - v1};
             m.Tri(p(u0, v0), p(u1, v1), p(u0, v1), n(u0), n(u1), n(u0), st2);
         }
     }
     return m;
 }
 
-// A frame around the test counters, which sit in front of it at the top left of the view.
+// A frame around the test counters. They stand 2.5 units in front of it, centred on the same line
+// of sight, so the frame is their extent scaled by 8 / 5.5; its left side lies past the view's edge.
 Mesh ScoreBoard() {
-    const float x0 = -2.1f, x1 = 2.1f, y0 = -1.05f, y1 = 1.1f, bar = 0.1f;
+    const float x0 = -2.3f, x1 = 2.3f, y0 = -1.05f, y1 = 1.1f, bar = 0.1f;
     Mesh m;
-    m.BeginGroup("frame", kSteel);
+    m.BeginGroup(kSteel);
     Box(m, x0, y1 - bar, x1, y1, 0.05f, -0.05f);
     Box(m, x0, y0, x1, y0 + bar, 0.05f, -0.05f);
     Box(m, x0, y0 + bar, x0 + bar, y1 - bar, 0.05f, -0.05f);
     Box(m, x1 - bar, y0 + bar, x1, y1 - bar, 0.05f, -0.05f);
-    m.BeginGroup("studs", kBlue);
+    m.BeginGroup(kBlue);
     const float k = 0.09f;
     for (Point2 c : {Point2{x0 + bar / 2, y0 + bar / 2}, Point2{x1 - bar / 2, y0 + bar / 2},
                      Point2{x1 - bar / 2, y1 - bar / 2}, Point2{x0 + bar / 2, y1 - bar / 2}}) {
@@ -197,90 +205,12 @@ Mesh ScoreBoard() {
     return m;
 }
 
-class Writer {
-public:
-    void U8(uint8_t v) { bytes.push_back(v); }
-    void U16(uint16_t v) {
-        U8(v & 0xFF);
-        U8(v >> 8);
-    }
-    void U32(uint32_t v) {
-        U16(v & 0xFFFF);
-        U16(v >> 16);
-    }
-    void F32(float f) {
-        uint32_t v;
-        std::memcpy(&v, &f, 4);
-        U32(v);
-    }
-    void Fixed(const char* text, size_t size) {
-        for (size_t i = 0; i < size; ++i) U8(i < std::strlen(text) ? uint8_t(text[i]) : 0);
-    }
-    std::vector<uint8_t> bytes;
-};
-
-bool WriteMs3d(const Mesh& m, const std::string& path) {
-    if (m.vertices.size() > 0xFFFF || m.triangles.size() > 0xFFFF) return false;
-    Writer w;
-    w.Fixed("MS3D000000", 10);
-    w.U32(4);
-    w.U16(uint16_t(m.vertices.size()));
-    for (const Vec3& v : m.vertices) {
-        w.U8(0);
-        w.F32(v.x);
-        w.F32(v.y);
-        w.F32(v.z);
-        w.U8(0xFF);  // no bone
-        w.U8(1);
-    }
-    w.U16(uint16_t(m.triangles.size()));
-    for (const Triangle& t : m.triangles) {
-        w.U16(0);
-        for (uint16_t v : t.v) w.U16(v);
-        for (const Vec3& n : t.n) {
-            w.F32(n.x);
-            w.F32(n.y);
-            w.F32(n.z);
-        }
-        for (float s : t.s) w.F32(s);
-        for (float tt : t.t) w.F32(tt);
-        w.U8(1);
-        w.U8(t.group);
-    }
-    w.U16(uint16_t(m.groupNames.size()));
-    for (size_t g = 0; g < m.groupNames.size(); ++g) {
-        std::vector<uint16_t> members;
-        for (size_t i = 0; i < m.triangles.size(); ++i) {
-            if (m.triangles[i].group == uint8_t(g)) members.push_back(uint16_t(i));
-        }
-        w.U8(0);
-        w.Fixed(m.groupNames[g].c_str(), 32);
-        w.U16(uint16_t(members.size()));
-        for (uint16_t i : members) w.U16(i);
-        w.U8(uint8_t(g));  // material index
-    }
-    w.U16(uint16_t(m.materials.size()));
-    for (const Material& mat : m.materials) {
-        w.Fixed(mat.name, 32);
-        for (float f : mat.ambient) w.F32(f);
-        for (float f : mat.diffuse) w.F32(f);
-        for (float f : mat.specular) w.F32(f);
-        for (int i = 0; i < 4; ++i) w.F32(i == 3 ? 1.0f : 0.0f);  // emissive
-        w.F32(mat.shininess);
-        w.F32(1.0f);  // transparency
-        w.U8(0);      // mode
-        w.Fixed("", 128);
-        w.Fixed("", 128);
-    }
-    // Animation header with no joints, so MilkShape itself opens the file too.
-    w.F32(24.0f);
-    w.F32(0.0f);
-    w.U32(30);
-    w.U16(0);
-
+bool WriteModel(const Mesh& mesh, const std::string& path) {
+    if (mesh.data.vertices.size() > 0xFFFF || mesh.data.triangles.size() > 0xFFFF) return false;
+    const std::vector<uint8_t> bytes = ms3d_writer::WriteMs3d(mesh.data);
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
-    bool ok = std::fwrite(w.bytes.data(), 1, w.bytes.size(), f) == w.bytes.size();
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }
 
@@ -296,13 +226,13 @@ int main(int argc, char** argv) {
         const char* name;
         Mesh mesh;
     } models[] = {
-        {"score_board.ms3d", ScoreBoard()}, {"arrow_up.MS3D", ListArrow(90)},
+        {"score_board.ms3d", ScoreBoard()},  {"arrow_up.MS3D", ListArrow(90)},
         {"arrow_down.MS3D", ListArrow(-90)}, {"button_next.ms3d", Button(0)},
-        {"button_prev.ms3d", Button(180)},  {"flag.ms3d", Flag()},
+        {"button_prev.ms3d", Button(180)},   {"flag.ms3d", Flag()},
         {"przerwij.ms3d", AbortCross()},
     };
     for (const auto& model : models) {
-        if (!WriteMs3d(model.mesh, dir + model.name)) {
+        if (!WriteModel(model.mesh, dir + model.name)) {
             std::fprintf(stderr, "make_models: cannot write %s%s\n", dir.c_str(), model.name);
             return 1;
         }

@@ -1,0 +1,124 @@
+// Pictures of the playing screens for the README, taken from a real window on an X display (run
+// under xvfb-run with a 1920 x 1080 screen) while the headless hooks drive the game. Not part of
+// the suite: run it on purpose with
+//   LEXADRILL_SHOTS=<folder> xvfb-run -a -s "-screen 0 1920x1080x24" lexadrill_tests
+//     --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
+// It writes topics.png, test.png, great.png and hall-of-fame.png into that folder (ImageMagick's
+// import takes the pictures).
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "engine/GLObjectTextList.h"
+#include "learning/TestScreen.h"
+#include "learning/WordList.h"
+#include "platform/Platform.h"
+#include "platform/WindowGeometry.h"
+#include "tests/GameHarness.h"
+
+namespace {
+
+constexpr int kDesktopWidth = 1920, kDesktopHeight = 1080;
+
+class ScreenshotTest : public GameTest {
+protected:
+    std::string shots;
+
+    void SetUp() override {
+        // SDL starts on the display before the harness turns the headless hooks on, so the game
+        // opens a real window there while the test still drives its ticks, cursor and keys.
+        ASSERT_TRUE(platform::Start());
+        GameTest::SetUp();
+        platform::headless::SetDesktopSize(kDesktopWidth, kDesktopHeight);
+    }
+
+    // The play window as the display shows it after the last frame.
+    void Shoot(const std::string& name) {
+        RunTicks(2);
+        const platform::WindowRect r = platform::PlayWindowRect(kDesktopWidth, kDesktopHeight);
+        const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
+                                    std::to_string(r.height) + "+" + std::to_string(r.x) + "+" +
+                                    std::to_string(r.y) + " +repage '" + shots + "/" + name + ".png'";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+
+    void WriteFile(const std::string& name, const std::string& bytes) {
+        std::ofstream(folder + "data/" + name, std::ios::binary) << bytes;
+    }
+
+    void RunUntilScreen(ScreenId screen) {
+        for (int tick = 0; tick < 400 && Screen() != screen; ++tick) RunTicks(1);
+        ASSERT_EQ(Screen(), screen);
+    }
+};
+
+}  // namespace
+
+TEST_F(ScreenshotTest, DISABLED_Screenshots) {
+    const char* folderName = std::getenv("LEXADRILL_SHOTS");
+    if (folderName == nullptr) GTEST_SKIP() << "LEXADRILL_SHOTS names no folder";
+    shots = folderName;
+    // Some progress and earlier results, so the pictures show what a played game looks like.
+    std::string counts;
+    for (int i = 0; i < 30; ++i) counts += std::string(1, i < 20 ? '\0' : '\1') + std::string(3, '\0');
+    WriteFile("0-30_rep.dat", counts);
+    WriteFile("30-60_rep.dat", std::string(120, '\0'));
+    std::string hof = "\xFF\xFE";
+    for (const char16_t* line : {u"marta\t460\r\n", u"luc\u00eda\t380\r\n", u"jon\t300\r\n", u"pedro\t120\r\n"}) {
+        for (const char16_t* c = line; *c; ++c) hof += std::string{static_cast<char>(*c & 0xFF), static_cast<char>(*c >> 8)};
+    }
+    WriteFile("hof.hof", hof);
+    LoadToUserName();
+    EnterName(u"ana");
+
+    // Test mode, so the hall of fame gets an entry afterwards.
+    ChooseMenuLine(1);
+    RunUntilScreen(ScreenId::Topics);
+    WaitUntilStill("main menu 2");
+    RunTicks(100);
+    Shoot("topics");
+
+    ClickObject("main menu 2");
+    RunUntilScreen(ScreenId::Info);
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::Test);
+    for (int answer = 0; answer < 3; ++answer) {
+        Type(CurrentAnswer());
+        Key(13);
+        for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+    }
+    WaitUntilStill("txt 1");
+    Type(CurrentAnswer().substr(0, 3));
+    Shoot("test");
+
+    Type(CurrentAnswer().substr(3));
+    Key(13);
+    ASSERT_TRUE(Object("bonus1")->visible);
+    RunTicks(25);
+    Shoot("great");
+
+    WaitUntilStill("przerwij");
+    for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+    ClickObject("przerwij");
+    RunUntilScreen(ScreenId::GameOver);
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::Info);
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::MainMenu);
+    WaitUntilStill("main menu");
+    ChooseMenuLine(2);
+    RunUntilScreen(ScreenId::HallOfFame);
+    WaitUntilStill("halloffame");
+    // The selected line keeps turning about x; take it when it faces the viewer.
+    auto* list = dynamic_cast<GLObjectTextList*>(Object("halloffame"));
+    ASSERT_GE(list->lines.size(), 4u);
+    for (int tick = 0; tick < 400; ++tick) {
+        const int angle = static_cast<int>(list->lines[0]->rotation[0]) % 360;
+        if (angle > 355 || angle < 2) break;
+        RunTicks(1);
+    }
+    Shoot("hall-of-fame");
+}
