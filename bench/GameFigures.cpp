@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <time.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
+#include "learning/RepetitionStore.h"
 #include "learning/TestScreen.h"
 #include "platform/Platform.h"
 #include "tests/GameDriver.h"
@@ -27,6 +29,13 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int kFrames = 200;
 constexpr int kPlayWidth = 1536, kPlayHeight = 921;  // the play window of a 1920 x 1080 desktop
+
+// The same words in every run, so pictures of the test screen compare from run to run.
+int FixedSequence() {
+    static unsigned state = 1;
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 16) & 0x7FFF);
+}
 
 double MsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -38,15 +47,28 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+// Processor time of the whole process (the rasteriser's threads included), in ms: steadier than
+// wall time on a shared machine, and what a frame costs the two cores.
+double ProcessCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
 void FinishFrame() {
     platform::MakeContextCurrent();
     glFinish();
 }
 
-void PrintFrames(const char* what, const std::vector<double>& ms) {
-    std::printf("%-44s median %7.3f ms  (min %.3f, max %.3f, %zu frames, %d x %d)\n", what, Median(ms),
-                *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()), ms.size(),
-                scene->width, scene->height);
+struct Frames {
+    std::vector<double> wallMs, cpuMs;
+};
+
+void PrintFrames(const char* what, const Frames& frames) {
+    const std::vector<double>& ms = frames.wallMs;
+    std::printf("%-44s median %7.3f ms  (min %.3f, max %.3f; cpu median %.3f ms; %zu frames, %d x %d)\n", what,
+                Median(ms), *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()),
+                Median(frames.cpuMs), ms.size(), scene->width, scene->height);
 }
 
 // The window's picture after the last frame, top row first, as a binary PPM.
@@ -64,16 +86,44 @@ void WritePicture(const std::string& path) {
     std::fclose(file);
 }
 
-std::vector<double> TimeRenders(const std::string& picture) {
-    std::vector<double> ms;
+Frames TimeRenders(const std::string& picture) {
+    Frames frames;
     for (int frame = 0; frame < kFrames; ++frame) {
         const Clock::time_point start = Clock::now();
+        const double cpuStart = ProcessCpuMs();
         scene->Render();
         FinishFrame();
-        ms.push_back(MsSince(start));
+        frames.wallMs.push_back(MsSince(start));
+        frames.cpuMs.push_back(ProcessCpuMs() - cpuStart);
         if (frame == 0 && !picture.empty()) WritePicture(picture);
     }
-    return ms;
+    return frames;
+}
+
+// What each visible object and the mirrored floor cost on the current screen: the median frame
+// with it left out, beside the whole frame. The objects' animations move on meanwhile.
+void PrintCostByObject() {
+    auto medianOf = [] {
+        std::vector<double> ms;
+        for (int frame = 0; frame < 40; ++frame) {
+            const double start = ProcessCpuMs();
+            scene->Render();
+            FinishFrame();
+            ms.push_back(ProcessCpuMs() - start);
+        }
+        return Median(ms);
+    };
+    const double whole = medianOf();
+    std::printf("    whole frame %.3f ms of processor time; without each part:\n", whole);
+    scene->reflectionOff = true;
+    std::printf("    %-40s %7.3f ms\n", "(mirrored floor)", medianOf());
+    scene->reflectionOff = false;
+    for (GLObject* object : scene->objects) {
+        if (!object->visible) continue;
+        object->visible = false;
+        std::printf("    %-40s %7.3f ms\n", object->name.c_str(), medianOf());
+        object->visible = true;
+    }
 }
 
 bool RunUntil(const std::function<bool()>& done, int maxTicks = 600) {
@@ -125,7 +175,7 @@ bool ToTestQuestion() {
 
 }  // namespace
 
-bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFolder) {
+bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFolder, bool byObject) {
     char pattern[] = "/tmp/lexadrill-bench-XXXXXX";
     const char* made = mkdtemp(pattern);
     if (!made) return Fail("no temporary folder");
@@ -133,6 +183,7 @@ bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFold
     gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
 
     platform::headless::Enable();
+    SetWordChoiceRandom(FixedSequence);
     platform::headless::SetExecutableFolder(folder);
     platform::headless::SetDesktopSize(1920, 1080);
     platform::headless::SetSurfaceSize(kPlayWidth, kPlayHeight);
@@ -158,20 +209,23 @@ bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFold
     const platform::Size client = platform::ClientSize();
     if (ok && !(ok = client.width == kPlayWidth && client.height == kPlayHeight)) Fail("not at the play size");
     if (ok) {
-        std::vector<double> empty;
+        Frames empty;
         for (int frame = 0; frame < kFrames; ++frame) {
             const Clock::time_point start = Clock::now();
+            const double cpuStart = ProcessCpuMs();
             platform::MakeContextCurrent();
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
             platform::SwapBuffers();
             FinishFrame();
-            empty.push_back(MsSince(start));
+            empty.wallMs.push_back(MsSince(start));
+            empty.cpuMs.push_back(ProcessCpuMs() - cpuStart);
         }
         platform::ReleaseContext();
         PrintFrames("empty frame (clear + swap)", empty);
     }
     if (ok) {
         PrintFrames("Render() main menu", TimeRenders(shotsFolder.empty() ? "" : shotsFolder + "/menu.ppm"));
+        if (byObject) PrintCostByObject();
         const int ticks = platform::headless::RunRealTimeMs(2000);
         std::printf("%-44s %7.1f ticks/s (%d ticks in 2 s)\n", "tick rate on the main menu", ticks / 2.0, ticks);
     }
@@ -179,6 +233,7 @@ bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFold
     if (ok) {
         PrintFrames("Render() test screen, question shown",
                     TimeRenders(shotsFolder.empty() ? "" : shotsFolder + "/test.ppm"));
+        if (byObject) PrintCostByObject();
     }
     std::printf("%-44s %7.1f ms\n", "loading step (first tick)", loadingMs);
     std::printf("%-44s %7.1f ms\n", "program start to user-name screen", toUserNameMs);

@@ -9,5 +9,8 @@
 
 // Prints one line per figure to standard output. When shotsFolder is not empty, the main menu
 // and the test screen are also written there as binary PPM pictures (menu.ppm, test.ppm), read
-// back from the first frame measured. Returns false when the game could not be driven there.
-bool RunGameFigures(std::chrono::steady_clock::time_point programStart, const std::string& shotsFolder);
+// back from the first frame measured. With byObject, each render figure is followed by what
+// each visible object and the mirrored floor cost. Returns false when the game could not be
+// driven there.
+bool RunGameFigures(std::chrono::steady_clock::time_point programStart, const std::string& shotsFolder,
+                    bool byObject);

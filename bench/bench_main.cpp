@@ -1,6 +1,6 @@
 // The benchmark executable: first the game's own figures (one line each), measured from the
 // program's start, then the micro-benchmarks each bench_*.cpp registers.
-//   lexadrill_bench [--shots=FOLDER] [--game-only] [benchmark options]
+//   lexadrill_bench [--shots=FOLDER] [--by-object] [--game-only] [benchmark options]
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -12,11 +12,13 @@
 int main(int argc, char** argv) {
     const auto programStart = std::chrono::steady_clock::now();
     std::string shots;
-    bool gameOnly = false;
+    bool gameOnly = false, byObject = false;
     int kept = 1;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--shots=", 8) == 0) {
             shots = argv[i] + 8;
+        } else if (std::strcmp(argv[i], "--by-object") == 0) {
+            byObject = true;
         } else if (std::strcmp(argv[i], "--game-only") == 0) {
             gameOnly = true;
         } else {
@@ -24,7 +26,7 @@ int main(int argc, char** argv) {
         }
     }
     argc = kept;
-    const bool ok = RunGameFigures(programStart, shots);
+    const bool ok = RunGameFigures(programStart, shots, byObject);
     if (gameOnly) return ok ? 0 : 1;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -114,6 +114,8 @@ void GLObject::Draw() {
     }
 
     ApplyMaterial();
+    // Blending opaque fragments changes no pixel but makes the rasteriser read every one it covers.
+    if (OpaqueFragments()) glDisable(GL_BLEND);
     glPushMatrix();
     ApplyTransform();
     DrawGeometry();
@@ -141,6 +143,18 @@ bool GLObject::HitTest(double x, double y) {
 }
 
 void GLObject::DrawGeometry() {}
+
+bool GLObject::OpaqueFragments() const {
+    if (maskPass || blendSrc != GL_SRC_ALPHA || blendDst != GL_ONE_MINUS_SRC_ALPHA || colour[3] != 1.0) {
+        return false;
+    }
+    // Each branch follows ApplyMaterial: the alpha is the colour's, times the texture's if one is bound.
+    if (texturedColour) return texture < 0 || texture >= MAX_TEXTURES || textureTable.opaque[texture];
+    if (textured) return false;  // lit with whatever material the object drawn before left
+    if (vertexColour) return true;
+    // The plain material: its alpha only counts while lighting is on.
+    return glIsEnabled(GL_LIGHTING) == GL_TRUE;
+}
 
 void GLObject::SetActive(bool on) { active = on; }
 

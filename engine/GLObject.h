@@ -28,6 +28,9 @@ public:
     virtual void SetActive(bool on);
     virtual bool IsActive();
     virtual void SetClicked(bool on);
+    // True when every fragment the next draw makes has alpha exactly 1, so that source-alpha
+    // blending would leave each pixel as the fragment made it. Call with the material applied.
+    virtual bool OpaqueFragments() const;
 
     // Takes ownership of the path; a null path is ignored. Children get copies (step 0).
     void StartMotion(MotionPathPtr path, int ticks);
@@ -118,6 +121,7 @@ public:
     GLObjectPlaneGradient(const std::string& name, double x, double y, double z, double width, double depth,
                           double third);
     void DrawGeometry() override;
+    bool OpaqueFragments() const override;  // the corners bring their own alphas
     float cornerRed[4] = {0, 0, 0, 0}, cornerGreen[4] = {0, 0, 0, 0};
     float cornerBlue[4] = {0, 0, 0, 0}, cornerAlpha[4] = {0, 0, 0, 0};
 };

@@ -127,6 +127,13 @@ void GLObjectPlaneGradient::DrawGeometry() {
     glEnd();
 }
 
+bool GLObjectPlaneGradient::OpaqueFragments() const {
+    for (float alpha : cornerAlpha) {
+        if (alpha != 1.0f) return false;
+    }
+    return GLObject::OpaqueFragments();
+}
+
 GLObjectLight::GLObjectLight(const std::string& name, int lightIndex, float r, float g, float b, double x,
                              double y, double z)
     : GLObject(name, x, y, z), lightColour{r, g, b}, lightIndex(lightIndex) {}

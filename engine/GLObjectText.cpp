@@ -26,7 +26,9 @@ size_t StoredLength(const uint8_t* glyphs) {
 void DrawCodes(const uint8_t* codes, size_t count) {
     GLuint base = glyphfont::ListBase();
     if (base == 0 || count == 0) return;
-    glPushAttrib(0xFFFF);
+    // The lists change the current normal; this changes normalisation and the list base. Saving
+    // just those (not every attribute group) keeps the state after the call exactly as before.
+    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LIST_BIT);
     // The glyphs are scaled down, so their normals must be renormalised for the lighting.
     glEnable(GL_NORMALIZE);
     glListBase(base);

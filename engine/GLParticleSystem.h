@@ -14,6 +14,7 @@ public:
     GLParticleSystem(int count, const std::string& name, int duration, double x, double y, double z);
     void SetColour(double r, double g, double b, double a) override;
     void DrawGeometry() override;
+    bool OpaqueFragments() const override { return false; }  // sprites carry their own alphas
     virtual void Emit(int index);  // advances particle `index` by one pass (fountain)
     void Restart();
 

@@ -1,5 +1,6 @@
-// MS3D models: the file is read whole and handed to the pure parser; drawing sends the groups in
-// immediate mode and recomputes the bounds from exactly what it sent.
+// MS3D models: the file is read whole and handed to the pure parser; drawing replays one display
+// list per group, compiled from the immediate-mode calls on the first draw, and the bounds are
+// the extent of exactly those vertices shifted by the position.
 #include "engine/Model.h"
 
 #include <fstream>
@@ -32,12 +33,69 @@ bool Model::SetFlatColour(double r, double g, double b, double a) {
     return true;
 }
 
-void Model::DrawGeometry() {
-    for (int i = 0; i < 3; ++i) {
-        bounds[i] = kEmptyBound;
-        bounds[i + 3] = -kEmptyBound;
+Model::~Model() { ForgetCompiledGeometry(); }
+
+void Model::ForgetCompiledGeometry() {
+    for (GLuint list : groupLists) {
+        if (list != 0) glDeleteLists(list, 1);
     }
+    groupLists.clear();
+    compiled = false;
+}
+
+void Model::SendGroup(const ModelGroup& group) const {
+    glBegin(GL_TRIANGLES);
+    for (int32_t triangleIndex : group.triangleIndices) {
+        const ModelTriangle& triangle = mesh.triangles[triangleIndex];
+        for (int corner = 0; corner < 3; ++corner) {
+            const ModelVertex& v = mesh.vertices[triangle.vertexIndices[corner]];
+            glNormal3fv(triangle.normals[corner]);
+            glTexCoord2f(triangle.s[corner], triangle.t[corner]);
+            glVertex3f(v.x, v.y, v.z);
+        }
+    }
+    glEnd();
+}
+
+void Model::CompileGeometry() {
+    for (int i = 0; i < 3; ++i) {
+        meshExtent[i] = kEmptyBound;
+        meshExtent[i + 3] = -kEmptyBound;
+    }
+    groupLists.clear();
     for (const ModelGroup& group : mesh.groups) {
+        for (int32_t triangleIndex : group.triangleIndices) {
+            for (int32_t vertexIndex : mesh.triangles[triangleIndex].vertexIndices) {
+                const ModelVertex& v = mesh.vertices[vertexIndex];
+                const double at[3] = {v.x, v.y, v.z};
+                for (int axis = 0; axis < 3; ++axis) {
+                    if (at[axis] < meshExtent[axis]) meshExtent[axis] = at[axis];
+                    if (at[axis] > meshExtent[axis + 3]) meshExtent[axis + 3] = at[axis];
+                }
+            }
+        }
+        const GLuint list = glGenLists(1);
+        if (list != 0) {
+            glNewList(list, GL_COMPILE);
+            SendGroup(group);
+            glEndList();
+        }
+        groupLists.push_back(list);
+    }
+    compiled = true;
+}
+
+void Model::DrawGeometry() {
+    if (!compiled) CompileGeometry();
+    // Shifting the extent gives what adding the position to every vertex gave, bit for bit: both
+    // add the same two doubles, and the minimum of the sums is the sum with the minimum.
+    for (int axis = 0; axis < 3; ++axis) {
+        const bool empty = meshExtent[axis] > meshExtent[axis + 3];
+        bounds[axis] = empty ? kEmptyBound : meshExtent[axis] + position[axis];
+        bounds[axis + 3] = empty ? -kEmptyBound : meshExtent[axis + 3] + position[axis];
+    }
+    for (size_t g = 0; g < mesh.groups.size(); ++g) {
+        const ModelGroup& group = mesh.groups[g];
         if (!useObjectColour && group.materialIndex >= 0 &&
             static_cast<size_t>(group.materialIndex) < mesh.materials.size()) {
             // The material follows the object's fade: its alpha is the object's at every draw.
@@ -47,22 +105,11 @@ void Model::DrawGeometry() {
             glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material.ambient);
             glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material.diffuse);
         }
-        glBegin(GL_TRIANGLES);
-        for (int32_t triangleIndex : group.triangleIndices) {
-            const ModelTriangle& triangle = mesh.triangles[triangleIndex];
-            for (int corner = 0; corner < 3; ++corner) {
-                const ModelVertex& v = mesh.vertices[triangle.vertexIndices[corner]];
-                glNormal3fv(triangle.normals[corner]);
-                glTexCoord2f(triangle.s[corner], triangle.t[corner]);
-                glVertex3f(v.x, v.y, v.z);
-                const double world[3] = {v.x + position[0], v.y + position[1], v.z + position[2]};
-                for (int axis = 0; axis < 3; ++axis) {
-                    if (world[axis] < bounds[axis]) bounds[axis] = world[axis];
-                    if (world[axis] > bounds[axis + 3]) bounds[axis + 3] = world[axis];
-                }
-            }
+        if (groupLists[g] != 0) {
+            glCallList(groupLists[g]);
+        } else {
+            SendGroup(group);
         }
-        glEnd();
     }
 }
 
@@ -71,6 +118,7 @@ MilkshapeModel::MilkshapeModel(const std::string& name, double x, double y, doub
 
 bool MilkshapeModel::Load(const std::string& file) {
     mesh = Ms3dMesh{};
+    ForgetCompiledGeometry();
     std::ifstream in(platform::ExecutableFolder() + file, std::ios::binary);
     if (!in) return false;
     in.seekg(0, std::ios::end);

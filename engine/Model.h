@@ -1,6 +1,8 @@
 // Static meshes from MS3D files: triangle groups with per-group materials. Model keeps `bounds`
 // in step with what it drew (untransformed vertices shifted by the position) for the hover test.
 // The file parser is pure (Ms3dReader.h); Load() reads the file and takes the parsed mesh.
+// The first draw compiles each group's triangles into a display list and takes the mesh's
+// extent once; later draws replay the lists, so the mesh's geometry stays as loaded.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +15,7 @@
 class Model : public GLObject {
 public:
     Model(const std::string& name, double x, double y, double z);
+    ~Model() override;
     void SetColour(double r, double g, double b, double a) override;
     void DrawGeometry() override;
     // `file` is relative to the executable's folder, e.g. "data/flag.ms3d". False leaves it empty.
@@ -21,6 +24,18 @@ public:
 
     bool useObjectColour = false;
     Ms3dMesh mesh;  // groups, materials, triangles, vertices
+
+protected:
+    // Drops the compiled lists and the extent (a new mesh was loaded).
+    void ForgetCompiledGeometry();
+
+private:
+    void CompileGeometry();
+    void SendGroup(const ModelGroup& group) const;
+
+    bool compiled = false;
+    std::vector<GLuint> groupLists;  // 0 where no list could be made: that group is sent each draw
+    double meshExtent[6] = {0, 0, 0, 0, 0, 0};  // untransformed min x, y, z, max x, y, z
 };
 
 class MilkshapeModel : public Model {

@@ -42,6 +42,14 @@ int32_t TakeSlot(const std::string& path) {
     return slot;
 }
 
+bool IsPowerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
+
+GLint MaxTextureSize() {
+    GLint size = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &size);
+    return size;
+}
+
 }  // namespace
 
 int32_t LoadTextureJpeg(const std::string& path) {
@@ -62,11 +70,21 @@ int32_t LoadTextureJpeg(const std::string& path) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    // Mipmaps are built but, with a linear minification filter, never sampled.
+    // With a linear minification filter only the first level is ever sampled, so a picture of
+    // power-of-two size is uploaded as it is, without a mipmap chain (time at loading, memory
+    // always). Another size still goes through gluBuild2DMipmaps, whose first level is the
+    // picture rescaled to a power of two, so that what is sampled stays the same.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE,
-                      image.pixels.data());
+    if (IsPowerOfTwo(image.width) && IsPowerOfTwo(image.height) && image.width <= MaxTextureSize() &&
+        image.height <= MaxTextureSize()) {
+        glTexImage2D(GL_TEXTURE_2D, 0, 3, image.width, image.height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                     image.pixels.data());
+    } else {
+        gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE,
+                          image.pixels.data());
+    }
+    textureTable.opaque[slot] = true;
     return slot;
 }
 
@@ -98,6 +116,7 @@ bool LoadTextureTga(const std::string& path) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, components, image.width, image.height, 0, format, GL_UNSIGNED_BYTE,
                  image.pixels.data());
+    textureTable.opaque[slot] = components == 3;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
@@ -117,6 +136,7 @@ void ResetTextureTable() {
         if (textureTable.textureNames[slot]) glDeleteTextures(1, &textureTable.textureNames[slot]);
         textureTable.fileNames[slot].clear();
         textureTable.textureNames[slot] = 0;
+        textureTable.opaque[slot] = false;
     }
     textureTable.count = 0;
 }

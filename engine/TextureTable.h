@@ -13,6 +13,8 @@ constexpr int MAX_TEXTURES = 70;
 struct TextureTable {
     std::string fileNames[MAX_TEXTURES];
     GLuint textureNames[MAX_TEXTURES] = {};
+    // The slot's picture has no alpha channel (every texel samples with alpha 1).
+    bool opaque[MAX_TEXTURES] = {};
     int32_t count = 0;
 };
 
