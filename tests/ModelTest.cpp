@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -117,6 +118,46 @@ TEST_F(ModelTest, BoundsAreTheDrawnVerticesShiftedByThePosition) {
     empty.Draw();
     EXPECT_EQ(empty.bounds[0], 11110);
     EXPECT_EQ(empty.bounds[5], -11110);
+}
+
+// The first draw compiles the mesh; later draws replay it wherever the model has moved, and a new
+// Load() draws the new mesh. Bounds equal, bit for bit, the drawn vertices plus the position.
+TEST_F(ModelTest, RedrawsFollowThePositionAndANewLoad) {
+    WriteFile("data/sq.ms3d", ms3d_writer::WriteMs3d(GreenSquare()));
+    Ms3dMesh wide = GreenSquare();
+    for (ModelVertex& v : wide.vertices) v.y *= 3;
+    WriteFile("data/wide.ms3d", ms3d_writer::WriteMs3d(wide));
+    MilkshapeModel model("m", 0, 0, 0);
+    ASSERT_TRUE(model.Load("data/sq.ms3d"));
+    BeginFrame();
+    model.Draw();
+    const auto first = Middle();
+    EXPECT_GT(first[1], 150);
+
+    model.position[0] = 0.1;
+    model.position[1] = 1.3;
+    model.position[2] = -0.7;
+    BeginFrame();
+    model.Draw();
+    EXPECT_LT(Middle()[1], 30) << "the square moved away from the middle";
+    for (int axis = 0; axis < 3; ++axis) {
+        double low = 1e9, high = -1e9;
+        for (const ModelVertex& v : model.mesh.vertices) {
+            const double at[3] = {v.x, v.y, v.z};
+            low = std::min(low, at[axis] + model.position[axis]);
+            high = std::max(high, at[axis] + model.position[axis]);
+        }
+        EXPECT_EQ(model.bounds[axis], low) << axis;
+        EXPECT_EQ(model.bounds[axis + 3], high) << axis;
+    }
+
+    ASSERT_TRUE(model.Load("data/wide.ms3d"));
+    model.position[0] = model.position[1] = model.position[2] = 0;
+    BeginFrame();
+    model.Draw();
+    EXPECT_EQ(Middle(), first);
+    EXPECT_FLOAT_EQ(model.bounds[1], -1.5f);
+    EXPECT_FLOAT_EQ(model.bounds[4], 1.5f);
 }
 
 TEST_F(ModelTest, MaterialsFadeWithTheObject) {
