@@ -145,6 +145,8 @@ protected:
 
     void TearDown() override {
         if (geteuid() == 0) setfsuid(0);
+        std::error_code ignored;  // so that the folder can be removed
+        fs::permissions(folder + "data", fs::perms::owner_write, fs::perm_options::add, ignored);
         GameTest::TearDown();
     }
 };
