@@ -18,13 +18,10 @@ namespace {
 // The scene's light; the scene keeps only a pointer to it, so it is owned here.
 std::unique_ptr<GLObject> sceneLight;
 
-// The window has been closed: the scene and the application object go; the loop then ends
-// with status 0.
+// The window has been closed: the scene, the objects the screens built (nothing but the scene's
+// list holds them) and the application object go; the loop then ends with status 0.
 void CloseApplication() {
-    // The screens create every object once and the scene only points at them; they go with it.
-    // Each object is in the list once (highlights and list arrows belong to their owners).
     if (scene) {
-        platform::MakeContextCurrent();  // text objects free the font's display lists
         for (GLObject* object : scene->objects) delete object;
         scene->objects.clear();
     }

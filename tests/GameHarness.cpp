@@ -104,6 +104,7 @@ void GameTest::SetUp() {
     folder = std::string(made) + "/";
     CopyContent(fs::path(LEXADRILL_BUILD_DIR) / "data", fs::path(folder) / "data");
     CopyContent(fs::path(LEXADRILL_BUILD_DIR) / "gfx", fs::path(folder) / "gfx");
+    PrepareFolder();
 
     // ctest runs each test in its own process; this keeps a whole-suite run in one process honest.
     ResetTextureTable();

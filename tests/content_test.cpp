@@ -12,6 +12,8 @@
 #include <tuple>
 #include <vector>
 
+#include "engine/GlyphFont.h"
+#include "engine/GlyphOutline.h"
 #include "engine/JpegReader.h"
 #include "engine/Ms3dReader.h"
 #include "engine/TgaReader.h"
@@ -107,6 +109,31 @@ TEST(ContentWords, EncodedListDecodesToTheSourceTopicByTopic) {
         }
     }
     ReleaseEntries();
+}
+
+// The prompt and the answer are drawn centred at x = 0.5, 0.1 in front of the origin, half an em
+// per unit of advance; the play window is 5:3 with a 45 degree vertical field of view.
+TEST(ContentWords, EveryPromptAndAnswerFitsTheView) {
+    const std::string fontFile = glyphfont::FindFontFile();
+    ASSERT_FALSE(fontFile.empty());
+    GlyphOutlineSource font(fontFile);
+    ASSERT_TRUE(font.Ok());
+    std::vector<SourceEntry> source;
+    std::vector<std::string> headings;
+    ReadSource(source, headings);
+    const double halfWidth = (6.0 - 0.1) * std::tan(22.5 * M_PI / 180) * 5.0 / 3.0;
+    for (const SourceEntry& entry : source) {
+        for (const std::u16string* text : {&entry.prompt, &entry.answer}) {
+            double advance = 0;
+            for (char16_t c : *text) {
+                GlyphGeometry glyph;
+                ASSERT_TRUE(font.Build(c, glyph));
+                advance += glyph.advance;
+            }
+            EXPECT_LT(0.5 + 0.25 * advance, halfWidth - 0.2)
+                << "too wide: " << std::string(text->begin(), text->end());
+        }
+    }
 }
 
 struct Bounds {

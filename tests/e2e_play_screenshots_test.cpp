@@ -75,9 +75,20 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
     ChooseMenuLine(1);
     RunUntilScreen(ScreenId::Topics);
     WaitUntilStill("main menu 2");
-    RunTicks(100);
+    // A locked topic, with its sign over the picture.
+    for (int step = 0; step < 2; ++step) {
+        ClickChildOf("main menu 2", "arrowdown");
+        RunTicks(30);
+        WaitUntilStill("main menu 2");
+    }
+    WaitUntilStill("blocked");
     Shoot("topics");
 
+    for (int step = 0; step < 2; ++step) {
+        ClickChildOf("main menu 2", "arrowup");
+        RunTicks(30);
+        WaitUntilStill("main menu 2");
+    }
     ClickObject("main menu 2");
     RunUntilScreen(ScreenId::Info);
     WaitUntilStill("arrownext");

@@ -1,6 +1,7 @@
 // The playing part of the game through the headless window: topics, learning, the timed test with
 // its scoring and files, the result screens and the hall of fame.
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -11,6 +12,7 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
 #include "learning/TestScreen.h"
+#include "learning/WordFileFormat.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "screens/HallOfFame.h"
@@ -57,6 +59,15 @@ protected:
         }
         WriteBytes(name, bytes);
     }
+
+    // A word list of the given "prompt;answer" lines, stored as the game stores it.
+    void WriteWordList(const std::vector<std::u16string>& lines) const {
+        std::u16string units;
+        for (const std::u16string& line : lines) units += EncodeLine(line) + u"\r\n";
+        WriteBytes("words_free.enc", "\xFF\xFE" + Utf16Le(units));
+    }
+
+    bool Exists(const std::string& name) const { return std::ifstream(DataFile(name)).good(); }
 
     std::vector<int32_t> ReadCounts(const std::string& name) const {
         const std::string bytes = ReadBytes(name);
@@ -111,6 +122,20 @@ protected:
     void NextQuestion() {
         RunUntil([] { return !testRun.answerEvaluated; }, 200);
         RunTicks(1);
+    }
+
+    // From the main menu back to the topics and on to a run of the selected topic.
+    void RunAgain(int menuLine) {
+        RunUntilScreen(ScreenId::MainMenu);
+        WaitUntilStill("main menu");
+        ChooseMenuLine(menuLine);
+        RunUntilScreen(ScreenId::Topics);
+        WaitUntilStill("main menu 2");
+        ClickObject("main menu 2");
+        RunUntilScreen(ScreenId::Info);
+        WaitUntilStill("arrownext");
+        ClickObject("arrownext");
+        RunUntilScreen(menuLine == kLearnLine ? ScreenId::Learning : ScreenId::Test);
     }
 };
 
@@ -408,6 +433,25 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     EXPECT_TRUE(Object("bg1 temat")->visible);
     EXPECT_NE(FindTexture(app->topics[1].picturePath), -1);
     EXPECT_EQ(Object("bg1 temat")->texture, FindTexture(app->topics[1].picturePath));
+    EXPECT_FALSE(Object("blocked")->visible);
+
+    // Left with a locked topic selected, the screen comes back with that topic's lock.
+    WaitUntilStill(list);
+    for (int step = 0; step < 2; ++step) {
+        RunUntil([] { return !topicPictureChanging; }, 30);
+        WaitUntilStill(list);
+        ClickChildOf("main menu 2", "arrowdown");
+    }
+    RunUntil([] { return !topicPictureChanging; }, 30);
+    ASSERT_EQ(list->selected, 3);
+    WaitUntilStill("arrowprev");
+    ClickObject("arrowprev");
+    RunUntilScreen(ScreenId::MainMenu);
+    EXPECT_FALSE(Object("blocked")->visible);
+    WaitUntilStill("main menu");
+    ChooseMenuLine(kLearnLine);
+    RunUntilScreen(ScreenId::Topics);
+    EXPECT_TRUE(Object("blocked")->visible);
 }
 
 TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
@@ -454,4 +498,56 @@ TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
     ClickObject("przerwij");
     RunUntilScreen(ScreenId::GameOver);
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(firstTen));
+}
+
+TEST_F(PlayTest, WithoutAWordListRunsAskNothingAndStoreNothing) {
+    std::remove(DataFile("words_free.enc").c_str());
+    WriteCounts("30-60_rep.dat", std::vector<int32_t>(30, 0));
+    StartRun(kLearnLine, 1);
+    EXPECT_EQ(WordCount(), 0u);
+    RunUntilScreen(ScreenId::MainMenu);
+    EXPECT_FALSE(Object("txt 1")->visible);
+
+    RunAgain(kTestLine);
+    EXPECT_EQ(Topics()->selected, 1);
+    EXPECT_GE(testRun.toPass, 1);
+    Key(13);  // nothing to answer
+    EXPECT_EQ(testRun.askedCount, 0);
+    RunUntilScreen(ScreenId::GameOver);
+    EXPECT_EQ(TextOf("wynik koncowy"), "score: 0");
+    EXPECT_EQ(ReadCounts("30-60_rep.dat"), std::vector<int32_t>(30, 0)) << "the progress file stays whole";
+    EXPECT_FALSE(Exists("hof.hof"));
+    EXPECT_FALSE(Object("txt 1")->visible);
+}
+
+TEST_F(PlayTest, ATopicOfOneEntryNeedsItsOneRightAnswer) {
+    WriteWordList({u"dog;perro"});
+    StartRun(kLearnLine, 0);
+    EXPECT_EQ(TextOf("wynik"), "words: 1 of 1");
+    EXPECT_EQ(TextOf("txt 2"), "perro");
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::MainMenu);
+
+    // Wrong: every entry has been asked without a pass.
+    RunAgain(kTestLine);
+    EXPECT_EQ(testRun.testLength, 1);
+    EXPECT_EQ(testRun.toPass, 1);
+    EXPECT_EQ(TextOf("do zaliczenia"), "words left to pass: 1");
+    Answer(u"gato");
+    RunUntilScreen(ScreenId::GameOver);
+    EXPECT_EQ(ReadCounts("0-30_rep.dat"), std::vector<int32_t>{2});
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::Info);
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+
+    // Right: passed, and the next topic opens.
+    RunAgain(kTestLine);
+    Answer(u"PERRO");
+    RunUntilScreen(ScreenId::NextLevel);
+    EXPECT_EQ(ReadCounts("0-30_rep.dat"), std::vector<int32_t>{1});
+    EXPECT_EQ(ReadCounts("30-60_rep.dat"), std::vector<int32_t>(30, 0));
+    EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t20\r\nana\t0\r\n"));
 }

@@ -156,11 +156,12 @@ Mesh AbortCross() {
     return m;
 }
 
-// A cloth of 0.9 x 0.54 centred on the origin, in a gentle wave that grows away from the hoist.
+// A cloth of 0.84 x 0.5 in a gentle wave that grows away from the hoist. It sits 0.1 above the
+// object's position so that the text line placed under each flag clears its lower edge.
 // Texture coordinates span the whole picture: s = 0 at the hoist, the top row at the top edge.
 Mesh Flag() {
     const int cols = 16, rows = 8;
-    const float width = 0.9f, height = 0.54f, amplitude = 0.05f;
+    const float width = 0.84f, height = 0.5f, lift = 0.1f, amplitude = 0.05f;
     auto z = [&](float u) { return amplitude * u * std::sin(u * 2.2f * 3.14159265f); };
     auto dzdx = [&](float u) {
         const float k = 2.2f * 3.14159265f;
@@ -172,7 +173,9 @@ Mesh Flag() {
         for (int c = 0; c < cols; ++c) {
             float u0 = float(c) / cols, u1 = float(c + 1) / cols;
             float v0 = float(r) / rows, v1 = float(r + 1) / rows;
-            auto p = [&](float u, float v) { return Vec3{(u - 0.5f) * width, (v - 0.5f) * height, z(u)}; };
+            auto p = [&](float u, float v) {
+                return Vec3{(u - 0.5f) * width, (v - 0.5f) * height + lift, z(u)};
+            };
             auto n = [&](float u) { return Normalised({-dzdx(u), 0, 1}); };
             const float st1[6] = {u0, 1 - v0, u1, 1 - v0, u1, 1 - v1};
             m.Tri(p(u0, v0), p(u1, v0), p(u1, v1), n(u0), n(u1), n(u1), st1);
