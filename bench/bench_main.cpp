@@ -1,4 +1,34 @@
-// The benchmark executable's entry point; each bench_*.cpp registers its own figures.
+// The benchmark executable: first the game's own figures (one line each), measured from the
+// program's start, then the micro-benchmarks each bench_*.cpp registers.
+//   lexadrill_bench [--shots=FOLDER] [--game-only] [benchmark options]
 #include <benchmark/benchmark.h>
 
-BENCHMARK_MAIN();
+#include <chrono>
+#include <cstring>
+#include <string>
+
+#include "bench/GameFigures.h"
+
+int main(int argc, char** argv) {
+    const auto programStart = std::chrono::steady_clock::now();
+    std::string shots;
+    bool gameOnly = false;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--shots=", 8) == 0) {
+            shots = argv[i] + 8;
+        } else if (std::strcmp(argv[i], "--game-only") == 0) {
+            gameOnly = true;
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    argc = kept;
+    const bool ok = RunGameFigures(programStart, shots);
+    if (gameOnly) return ok ? 0 : 1;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return ok ? 0 : 1;
+}

@@ -24,6 +24,8 @@ void SetDesktopSize(int width, int height) {
     s.desktopOverridden = true;
 }
 
+void SetSurfaceSize(int width, int height) { GetState().surface = Size{width, height}; }
+
 void SetCursor(int x, int y) {
     auto& s = GetState();
     s.cursorX = x;
@@ -84,6 +86,7 @@ void Reset() {
     s.cursorX = s.cursorY = 0;
     s.clockMs = 0.0;
     s.desktopOverridden = false;
+    s.surface = Size{};
     s.folderOverridden = false;
     s.folder.clear();
 }

@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <cmath>
+#include <functional>
 
 #include "platform/ClickFlags.h"
 #include "platform/Platform.h"
@@ -89,9 +90,9 @@ double NowMs() {
            static_cast<double>(SDL_GetPerformanceFrequency());
 }
 
-// Runs ticks until the window closes or, when limitMs >= 0, that much time has passed.
-// Returns the number of ticks delivered.
-int RunTimedLoop(double limitMs, bool& closed) {
+// Runs ticks until the window closes, `done` (when given) holds after a tick or, when
+// limitMs >= 0, that much time has passed. Returns the number of ticks delivered.
+int RunTimedLoop(double limitMs, bool& closed, const std::function<bool()>& done = nullptr) {
     closed = false;
     int ticks = 0;
     const double start = NowMs();
@@ -106,6 +107,7 @@ int RunTimedLoop(double limitMs, bool& closed) {
         if (now >= next) {
             detail::DeliverTick();
             ++ticks;
+            if (done && done()) return ticks;
             next += detail::kTickPeriodMs;
             // A tick that ran late (a long frame, an open message box) is not made up: like a
             // timer message left pending, at most one tick is owed and runs at once; the ones
@@ -138,6 +140,11 @@ namespace headless {
 int RunRealTimeMs(uint32_t durationMs) {
     bool closed = false;
     return RunTimedLoop(static_cast<double>(durationMs), closed);
+}
+
+int RunRealTimeUntil(const std::function<bool()>& done, uint32_t limitMs) {
+    bool closed = false;
+    return RunTimedLoop(static_cast<double>(limitMs), closed, done);
 }
 
 }  // namespace headless

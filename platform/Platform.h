@@ -86,6 +86,10 @@ bool Enabled();
 // The folder that ExecutableFolder() reports (tests lay out a game folder of their own).
 void SetExecutableFolder(const std::string& folder);
 void SetDesktopSize(int width, int height);
+// The offscreen driver never resizes a window's drawing surface, so what lies outside the size
+// the window opened at is not drawn. Set before the window opens, this makes the surface at
+// least width x height, so the play window's frames are drawn (and can be read back) whole.
+void SetSurfaceSize(int width, int height);
 void SetCursor(int x, int y);
 // The clock TickCountMs() reports in headless mode; it starts at 0 and moves only with ticks
 // and these calls.
@@ -105,6 +109,9 @@ void RunTicks(int n);
 // Runs the real, timed loop for durationMs of wall-clock time and returns the ticks it delivered
 // (for measuring the tick pacing); ends early, returning what it has, if the window is closed.
 int RunRealTimeMs(uint32_t durationMs);
+// The same timed loop, ending after the first tick at which done() holds or after limitMs of
+// wall-clock time, whichever comes first; returns the ticks delivered (for timing a real run).
+int RunRealTimeUntil(const std::function<bool()>& done, uint32_t limitMs);
 // Everything ShowMessage / OpenAddress received, oldest first.
 const std::vector<std::string>& Messages();
 const std::vector<std::string>& OpenedAddresses();

@@ -28,6 +28,9 @@ struct State {
     std::string folder;
     bool desktopOverridden = false;
     Size desktop;
+    // The offscreen driver sizes a window's drawing surface once, when it opens; a headless window
+    // opens with a surface at least this large so a later, larger window frame still draws whole.
+    Size surface;
     int cursorX = 0;
     int cursorY = 0;
     double clockMs = 0.0;  // headless clock, fractional so ticks add up to exact seconds

@@ -2,6 +2,7 @@
 // boxes, browser, clock, folder, exit). The main loop is in MainLoop.cpp, test hooks in Headless.cpp.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -80,7 +81,13 @@ bool OpenWindow(int x, int y, int width, int height) {
     const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN;
     RequestGLFormat();
     s.pixelFormatFailed = false;
-    s.window = SDL_CreateWindow("lexaDRILL", x, y, width, height, flags);
+    // A headless surface is opened at its requested size, then the window takes its own.
+    const int surfaceWidth = s.headless ? std::max(width, s.surface.width) : width;
+    const int surfaceHeight = s.headless ? std::max(height, s.surface.height) : height;
+    s.window = SDL_CreateWindow("lexaDRILL", x, y, surfaceWidth, surfaceHeight, flags);
+    if (s.window && (surfaceWidth != width || surfaceHeight != height)) {
+        SDL_SetWindowSize(s.window, width, height);
+    }
     if (!s.window) {
         // No visual offers the requested format: open the window anyway so the scene can report
         // the pixel-format failure itself and the game carries on without drawing.

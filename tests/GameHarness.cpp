@@ -1,9 +1,6 @@
 // See GameHarness.h.
 #include "tests/GameHarness.h"
 
-#include <GL/glu.h>
-
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -13,62 +10,6 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
 #include "platform/Platform.h"
-
-namespace fs = std::filesystem;
-
-namespace {
-
-// Copies a content folder, leaving out what a previous run saved (results, repetition counts).
-void CopyContent(const fs::path& from, const fs::path& to) {
-    fs::create_directories(to);
-    if (!fs::exists(from)) return;
-    for (const auto& entry : fs::recursive_directory_iterator(from)) {
-        const std::string name = entry.path().filename().string();
-        if (name == "hof.hof" || (name.size() >= 8 && name.compare(name.size() - 8, 8, "_rep.dat") == 0))
-            continue;
-        const fs::path target = to / fs::relative(entry.path(), from);
-        if (entry.is_directory()) {
-            fs::create_directories(target);
-        } else {
-            fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
-        }
-    }
-}
-
-// The view the hover pass projects with: the scene's view rotation (always zero in this game)
-// and translation, and the 45-degree perspective of Render().
-void ViewMatrices(double modelView[16], double projection[16]) {
-    for (int i = 0; i < 16; ++i) modelView[i] = projection[i] = 0.0;
-    modelView[0] = modelView[5] = modelView[10] = modelView[15] = 1.0;
-    modelView[12] = scene->viewTranslation[0];
-    modelView[13] = scene->viewTranslation[1];
-    modelView[14] = scene->viewTranslation[2];
-
-    const double nearPlane = 0.1, farPlane = 100.0;
-    const double aspect = static_cast<double>(scene->width) / scene->height;
-    const double f = 1.0 / std::tan(45.0 / 2.0 * M_PI / 180.0);
-    projection[0] = f / aspect;
-    projection[5] = f;
-    projection[10] = (farPlane + nearPlane) / (nearPlane - farPlane);
-    projection[11] = -1.0;
-    projection[14] = 2.0 * farPlane * nearPlane / (nearPlane - farPlane);
-}
-
-bool MovingOrFading(const GLObject* object) {
-    if (object->motionPath || object->fadePath || object->spinStep < object->spinTicks) return true;
-    for (const GLObject* child : object->children) {
-        if (MovingOrFading(child)) return true;
-    }
-    if (auto* list = dynamic_cast<const GLObjectTextList*>(object)) {
-        if (list->scrollingUp || list->scrollingDown) return true;
-        for (const GLObject* line : list->lines) {
-            if (line->fadePath) return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
 
 std::string Utf8(const std::u16string& text) {
     std::string out;
@@ -102,8 +43,7 @@ void GameTest::SetUp() {
     const char* made = mkdtemp(pattern);
     ASSERT_NE(made, nullptr);
     folder = std::string(made) + "/";
-    CopyContent(fs::path(LEXADRILL_BUILD_DIR) / "data", fs::path(folder) / "data");
-    CopyContent(fs::path(LEXADRILL_BUILD_DIR) / "gfx", fs::path(folder) / "gfx");
+    gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
     PrepareFolder();
 
     // ctest runs each test in its own process; this keeps a whole-suite run in one process honest.
@@ -122,7 +62,7 @@ void GameTest::TearDown() {
     StopApplication();
     platform::headless::Reset();
     std::error_code ignored;
-    if (!folder.empty()) fs::remove_all(folder, ignored);
+    if (!folder.empty()) std::filesystem::remove_all(folder, ignored);
 }
 
 void GameTest::RunTicks(int n) { platform::headless::RunTicks(n); }
@@ -152,19 +92,8 @@ std::string GameTest::TextOf(const std::string& key) {
 }
 
 WindowPoint GameTest::CentreOf(GLObject* object) {
-    double modelView[16], projection[16];
-    ViewMatrices(modelView, projection);
-    const GLint viewport[4] = {0, 0, scene->width, scene->height};
-    // The hover pass negates y so that window y grows downwards like the cursor's.
-    double ax, ay, az, bx, by, bz;
-    gluProject(object->bounds[0], -object->bounds[1], object->position[2], modelView, projection, viewport,
-               &ax, &ay, &az);
-    gluProject(object->bounds[3], -object->bounds[4], object->position[2], modelView, projection, viewport,
-               &bx, &by, &bz);
-    WindowPoint middle{static_cast<int>(std::lround((ax + bx) / 2)),
-                       static_cast<int>(std::lround((ay + by) / 2))};
-    // The hover test is strict on every side: the point must lie inside, not on an edge.
-    if (!(bx > middle.x && middle.x > ax && by < middle.y && middle.y < ay)) {
+    WindowPoint middle;
+    if (!gamedriver::HoverPoint(object, middle)) {
         throw std::runtime_error("\"" + object->name + "\" covers no pixel of the window");
     }
     return middle;
@@ -192,8 +121,7 @@ void GameTest::ClickAt(int x, int y) {
 }
 
 void GameTest::WaitUntilStill(GLObject* object) {
-    for (int tick = 0; tick < 600 && MovingOrFading(object); ++tick) RunTicks(1);
-    EXPECT_FALSE(MovingOrFading(object)) << "\"" << object->name << "\" never came to rest";
+    EXPECT_TRUE(gamedriver::WaitUntilStill(object)) << "\"" << object->name << "\" never came to rest";
 }
 
 void GameTest::LoadToUserName() {

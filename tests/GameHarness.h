@@ -12,11 +12,9 @@
 #include "app/AppContext.h"
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
+#include "tests/GameDriver.h"
 
-struct WindowPoint {
-    int x = 0;
-    int y = 0;
-};
+using WindowPoint = gamedriver::WindowPoint;
 
 class GameTest : public ::testing::Test {
 protected:

@@ -1,0 +1,195 @@
+// See GameFigures.h. Each timed frame ends with glFinish, so a figure is the work done, not the
+// commands queued; renders are reported as the median of many frames.
+#include "bench/GameFigures.h"
+
+#include <GL/gl.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <thread>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "app/Application.h"
+#include "engine/GLObjectTextList.h"
+#include "engine/GLScene.h"
+#include "engine/TextureTable.h"
+#include "learning/TestScreen.h"
+#include "platform/Platform.h"
+#include "tests/GameDriver.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kFrames = 200;
+constexpr int kPlayWidth = 1536, kPlayHeight = 921;  // the play window of a 1920 x 1080 desktop
+
+double MsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void FinishFrame() {
+    platform::MakeContextCurrent();
+    glFinish();
+}
+
+void PrintFrames(const char* what, const std::vector<double>& ms) {
+    std::printf("%-44s median %7.3f ms  (min %.3f, max %.3f, %zu frames, %d x %d)\n", what, Median(ms),
+                *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()), ms.size(),
+                scene->width, scene->height);
+}
+
+// The window's picture after the last frame, top row first, as a binary PPM.
+void WritePicture(const std::string& path) {
+    platform::MakeContextCurrent();
+    const int w = scene->width, h = scene->height;
+    std::vector<unsigned char> rgb(static_cast<size_t>(w) * h * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    platform::ReleaseContext();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return;
+    std::fprintf(file, "P6\n%d %d\n255\n", w, h);
+    for (int row = h - 1; row >= 0; --row) std::fwrite(&rgb[static_cast<size_t>(row) * w * 3], 1, w * 3, file);
+    std::fclose(file);
+}
+
+std::vector<double> TimeRenders(const std::string& picture) {
+    std::vector<double> ms;
+    for (int frame = 0; frame < kFrames; ++frame) {
+        const Clock::time_point start = Clock::now();
+        scene->Render();
+        FinishFrame();
+        ms.push_back(MsSince(start));
+        if (frame == 0 && !picture.empty()) WritePicture(picture);
+    }
+    return ms;
+}
+
+bool RunUntil(const std::function<bool()>& done, int maxTicks = 600) {
+    for (int tick = 0; tick < maxTicks && !done(); ++tick) platform::headless::RunTicks(1);
+    return done();
+}
+
+bool ChooseLine(const char* listKey, int line) {
+    auto* list = dynamic_cast<GLObjectTextList*>(scene->FindObject(listKey));
+    if (!list || !gamedriver::WaitUntilStill(list)) return false;
+    for (int guard = 0; guard < 50 && list->selected != line; ++guard) {
+        GLObject* arrow = FindObjectIn(list->children, list->selected < line ? "arrowdown" : "arrowup");
+        if (!arrow || !gamedriver::ClickOn(arrow) || !gamedriver::WaitUntilStill(list)) return false;
+    }
+    return list->selected == line && gamedriver::ClickOn(list);
+}
+
+bool Click(const char* key) {
+    GLObject* object = scene->FindObject(key);
+    return object && gamedriver::WaitUntilStill(object) && gamedriver::ClickOn(object);
+}
+
+bool Fail(const char* what) {
+    std::fprintf(stderr, "bench: %s\n", what);
+    return false;
+}
+
+// From the user-name screen: a name, the main menu standing still.
+bool ToMainMenu() {
+    for (char16_t c : std::u16string(u"ana")) platform::headless::Character(c);
+    platform::headless::Character(13);
+    if (!RunUntil([] { return app->currentScreen == ScreenId::MainMenu; })) return false;
+    return gamedriver::WaitUntilStill(scene->FindObject("main menu"));
+}
+
+// From the main menu through the topics and the information panel to the first question, its
+// objects standing still.
+bool ToTestQuestion() {
+    if (!ChooseLine("main menu", 1)) return false;
+    if (!RunUntil([] { return app->currentScreen == ScreenId::Topics; })) return false;
+    platform::headless::RunTicks(30);
+    if (!Click("main menu 2") || !RunUntil([] { return app->currentScreen == ScreenId::Info; })) return false;
+    if (!Click("arrownext") || !RunUntil([] { return app->currentScreen == ScreenId::Test; })) return false;
+    for (const char* key : {"txt 1", "czas", "arrownext", "przerwij"}) {
+        if (!scene->FindObject(key) || !gamedriver::WaitUntilStill(scene->FindObject(key))) return false;
+    }
+    return !testRun.answerEvaluated;
+}
+
+}  // namespace
+
+bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFolder) {
+    char pattern[] = "/tmp/lexadrill-bench-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    if (!made) return Fail("no temporary folder");
+    const std::string folder = std::string(made) + "/";
+    gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
+
+    platform::headless::Enable();
+    platform::headless::SetExecutableFolder(folder);
+    platform::headless::SetDesktopSize(1920, 1080);
+    platform::headless::SetSurfaceSize(kPlayWidth, kPlayHeight);
+    bool ok = StartApplication();
+    if (!ok) Fail("the game did not start");
+
+    // The loading step is the first tick, which the real timer delivers one period after the
+    // loop starts; the user-name screen enters 80 ticks later, on the real 64 Hz timer. (A real
+    // run may deliver the tick after the long loading one at once; here it waits a period, so
+    // this figure errs long by at most one tick.)
+    double loadingMs = 0;
+    if (ok) {
+        std::this_thread::sleep_for(std::chrono::microseconds(15625));
+        const Clock::time_point loadStart = Clock::now();
+        platform::headless::RunTicks(1);
+        loadingMs = MsSince(loadStart);
+        platform::headless::RunRealTimeUntil([] { return app->currentScreen == ScreenId::UserName; }, 10000);
+        if (!(ok = app->currentScreen == ScreenId::UserName)) Fail("the user-name screen never entered");
+    }
+    const double toUserNameMs = MsSince(programStart);
+
+    if (ok && !(ok = ToMainMenu())) Fail("the main menu never came to rest");
+    const platform::Size client = platform::ClientSize();
+    if (ok && !(ok = client.width == kPlayWidth && client.height == kPlayHeight)) Fail("not at the play size");
+    if (ok) {
+        std::vector<double> empty;
+        for (int frame = 0; frame < kFrames; ++frame) {
+            const Clock::time_point start = Clock::now();
+            platform::MakeContextCurrent();
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+            platform::SwapBuffers();
+            FinishFrame();
+            empty.push_back(MsSince(start));
+        }
+        platform::ReleaseContext();
+        PrintFrames("empty frame (clear + swap)", empty);
+    }
+    if (ok) {
+        PrintFrames("Render() main menu", TimeRenders(shotsFolder.empty() ? "" : shotsFolder + "/menu.ppm"));
+        const int ticks = platform::headless::RunRealTimeMs(2000);
+        std::printf("%-44s %7.1f ticks/s (%d ticks in 2 s)\n", "tick rate on the main menu", ticks / 2.0, ticks);
+    }
+    if (ok && !(ok = ToTestQuestion())) Fail("no question on the test screen");
+    if (ok) {
+        PrintFrames("Render() test screen, question shown",
+                    TimeRenders(shotsFolder.empty() ? "" : shotsFolder + "/test.ppm"));
+    }
+    std::printf("%-44s %7.1f ms\n", "loading step (first tick)", loadingMs);
+    std::printf("%-44s %7.1f ms\n", "program start to user-name screen", toUserNameMs);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%-44s %7.1f MB\n", "peak resident memory", usage.ru_maxrss / 1024.0);
+
+    StopApplication();
+    ResetTextureTable();
+    platform::headless::Reset();
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return ok;
+}

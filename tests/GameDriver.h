@@ -1,0 +1,36 @@
+// Driving the real game on the headless platform without a test framework, shared by the
+// end-to-end harness and the benchmark: a game folder laid out from the built content, the
+// window point at which an object counts as hovered (its real bounds projected exactly as the
+// scene's hover pass does), and whether anything is still moving.
+#pragma once
+
+#include <string>
+
+#include "engine/GLObject.h"
+
+namespace gamedriver {
+
+struct WindowPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// Copies the built data/ and gfx/ from buildDir into folder (ending in '/'), leaving out what a
+// previous run saved (results, repetition counts).
+void LayOutGameFolder(const std::string& buildDir, const std::string& folder);
+
+// The middle of the window rectangle in which the object counts as hovered; false when that
+// rectangle holds no pixel.
+bool HoverPoint(const GLObject* object, WindowPoint& point);
+
+// True while the object or a child has motion, fade, spin or scrolling left.
+bool MovingOrFading(const GLObject* object);
+
+// Places the cursor over the object, runs one tick so the hover pass sees it, then clicks.
+// False (nothing clicked) when the object covers no pixel or the tick left it unhovered.
+bool ClickOn(GLObject* object);
+
+// Runs ticks until the object is still; false when it still moves after 600 ticks.
+bool WaitUntilStill(const GLObject* object);
+
+}  // namespace gamedriver
