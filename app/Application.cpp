@@ -18,9 +18,13 @@ namespace {
 // The scene's light; the scene keeps only a pointer to it, so it is owned here.
 std::unique_ptr<GLObject> sceneLight;
 
-// The window has been closed: the scene and the application object go; the loop then ends
-// with status 0.
+// The window has been closed: the scene, the objects the screens built (nothing but the scene's
+// list holds them) and the application object go; the loop then ends with status 0.
 void CloseApplication() {
+    if (scene) {
+        for (GLObject* object : scene->objects) delete object;
+        scene->objects.clear();
+    }
     delete scene;
     scene = nullptr;
     sceneLight.reset();

@@ -12,16 +12,8 @@
 
 namespace {
 
-// The translucent box drawn around a button while the cursor is over it; it takes its owner's
-// bounds before each draw, hence the zero corners.
 GLObject* MakeHighlight(const std::string& key, bool visible) {
-    auto* box = new GLObjectBoundingCube(key, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0);
-    box->SetVertexColour(0.4, 0.4, 0.4, 0.4);
-    box->blend = true;
-    box->blendSrc = GL_SRC_ALPHA;
-    box->blendDst = GL_ONE_MINUS_SRC_ALPHA;
-    box->depthTest = false;
-    box->texturedColour = false;
+    GLObject* box = MakeHighlightBox(key);
     box->visible = visible;
     return box;
 }

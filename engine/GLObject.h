@@ -18,8 +18,8 @@ public:
     GLObject(const GLObject&) = delete;
     GLObject& operator=(const GLObject&) = delete;
 
-    virtual void FlyOut();   // leave to the right over 190 ticks, fade out in 99
-    virtual void FlyIn();    // enter from the right over 190 ticks, fade in over 99
+    virtual void FlyOut();  // leave to the right over 190 ticks, fade out in 99
+    virtual void FlyIn();   // enter from the right over 190 ticks, fade in over 99
     virtual void StepFade();
     virtual void Draw();
     virtual void SetColour(double r, double g, double b, double a);
@@ -106,6 +106,10 @@ public:
                          double z2);
     void DrawGeometry() override;
 };
+
+// The translucent grey box drawn around a button or field while the cursor is over it. It takes
+// its owner's bounds before each draw, hence the zero corners.
+GLObjectBoundingCube* MakeHighlightBox(const std::string& key);
 
 class GLObjectPlane : public GLObject {
 public:

@@ -156,3 +156,14 @@ void GLObjectLight::Draw() {
     glLightfv(light, GL_POSITION, p);
     glEnable(light);
 }
+
+GLObjectBoundingCube* MakeHighlightBox(const std::string& key) {
+    auto* box = new GLObjectBoundingCube(key, 0, 0, 0, 0, 0, 0);
+    box->SetVertexColour(0.4, 0.4, 0.4, 0.4);
+    box->blend = true;
+    box->blendSrc = GL_SRC_ALPHA;
+    box->blendDst = GL_ONE_MINUS_SRC_ALPHA;
+    box->depthTest = false;
+    box->texturedColour = false;
+    return box;
+}

@@ -30,13 +30,7 @@ std::unique_ptr<GLObject> MakeArrow(const std::string& name, double y, const std
     arrow->depthTest = true;
     arrow->blend = true;
     arrow->texturedColour = false;
-    auto* box = new GLObjectBoundingCube("cb1", 0, 0, 0, 0, 0, 0);
-    box->SetVertexColour(0.4, 0.4, 0.4, 0.4);
-    box->depthTest = false;
-    box->blend = true;
-    box->blendSrc = GL_SRC_ALPHA;
-    box->blendDst = GL_ONE_MINUS_SRC_ALPHA;
-    arrow->highlight = box;  // owned by the arrow
+    arrow->highlight = MakeHighlightBox("cb1");  // owned by the arrow
     return arrow;
 }
 

@@ -27,6 +27,10 @@ void GLParticleSystem::SetColour(double r, double g, double b, double a) {
 
 void GLParticleSystem::DrawGeometry() {
     glNormal3f(0, 0, 1);
+    // Sprites show their own colour: with lighting on and colour material off, glColor would be
+    // ignored and every burst would take the material of whatever was drawn before it.
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_LIGHTING);
     for (size_t i = 0; i < particles.size(); ++i) {
         Emit(static_cast<int>(i));
         const GLObject& particle = *particles[i];
@@ -54,6 +58,7 @@ void GLParticleSystem::DrawGeometry() {
         glEnd();
         glPopMatrix();
     }
+    glPopAttrib();
     ++passCount;
     if (duration < passCount) visible = false;
 }

@@ -125,7 +125,10 @@ const std::string& FontFile() { return state.file; }
 std::string FindFontFile() {
     if (!FcInit()) return "";
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("Myriad"));
-    if (pattern == nullptr) return "";
+    if (pattern == nullptr) {
+        FcFini();
+        return "";
+    }
     FcPatternAddBool(pattern, FC_OUTLINE, FcTrue);
     FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
@@ -143,7 +146,8 @@ std::string FindFontFile() {
     }
     if (fonts != nullptr) FcFontSetDestroy(fonts);
     FcPatternDestroy(pattern);
-    // The font is looked up once per load; fontconfig's configuration is not needed after that.
+    // Only the file's name is needed: fontconfig's configuration and caches are let go, so none of
+    // it stays allocated for the rest of the program.
     FcFini();
     return file;
 }

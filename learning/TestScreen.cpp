@@ -64,8 +64,8 @@ void ShowCounters() {
 
 // The leaving motion of the run's objects at its end.
 void LeaveRunObjects() {
-    for (const char* key : {"txt 1", "txt 2", "przerwij", "arrownext", "flag 1", "flag 2", "wynik", "dobre odp",
-                            "zle odp", "do zaliczenia", "pozostalo", "czas", "score_board"}) {
+    for (const char* key : {"txt 1", "txt 2", "przerwij", "arrownext", "flag 1", "flag 2", "wynik",
+                            "dobre odp", "zle odp", "do zaliczenia", "pozostalo", "czas", "score_board"}) {
         LeaveToLeft(scene->FindObject(key), 200, 190, 100, 90);
     }
 }
@@ -95,12 +95,7 @@ void BuildTestObjects() {
     auto* pause = new MilkshapeModel("pauza", 3.1, 1.7, 0);
     pause->SetFlatColour(0.4, 0.4, 0.9, 1);
     pause->Load("data/przerwij.ms3d");
-    auto* box = new GLObjectBoundingCube("cb1", 0, 0, 0, 0, 0, 0);
-    box->SetVertexColour(0.4, 0.4, 0.4, 0.4);
-    box->blend = true;
-    box->blendSrc = GL_SRC_ALPHA;
-    box->blendDst = GL_ONE_MINUS_SRC_ALPHA;
-    pause->highlight = box;
+    pause->highlight = MakeHighlightBox("cb1");
     pause->visible = false;
     scene->AddObject(pause);
 }

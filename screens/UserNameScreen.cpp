@@ -28,17 +28,6 @@ void FlyInShown(const char* key) {
     object->visible = true;
 }
 
-GLObject* MakeFieldHighlight() {
-    auto* box = new GLObjectBoundingCube("cb", 0, 0, 0, 0, 0, 0);
-    box->SetVertexColour(0.4, 0.4, 0.4, 0.4);
-    box->depthTest = false;
-    box->blend = true;
-    box->blendSrc = GL_SRC_ALPHA;
-    box->blendDst = GL_ONE_MINUS_SRC_ALPHA;
-    box->texturedColour = false;
-    return box;
-}
-
 // Spaces and tabs would break the hall of fame's tab-separated lines.
 std::u16string StoredName(std::u16string name) {
     for (char16_t& letter : name) {
@@ -86,7 +75,7 @@ void BuildUserNameScreen() {
     field->SetActive(true);
     field->SetClicked(true);
     field->editable = true;
-    field->highlight = MakeFieldHighlight();
+    field->highlight = MakeHighlightBox("cb");
     scene->AddObject(field);
 }
 

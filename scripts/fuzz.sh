@@ -36,9 +36,10 @@ run_target() {
     local target=$1
     local corpus=build-fuzz/corpus/$target artifacts=build-fuzz/artifacts/$target/
     mkdir -p "$corpus" "$artifacts"
-    # -close_fd_mask=1 keeps the readers' own messages out of the log; reports go to stderr.
+    # -close_fd_mask=3 keeps the readers' own traces out of the log; libFuzzer keeps its own copy of
+    # stderr for its messages and the sanitizer reports.
     build-fuzz/fuzz/fuzz_"$target" "$corpus" "fuzz/corpus/$target" -max_total_time="$seconds" \
-        -rss_limit_mb=2048 -timeout=25 -close_fd_mask=1 -print_final_stats=1 \
+        -rss_limit_mb=2048 -timeout=25 -close_fd_mask=3 -print_final_stats=1 \
         -artifact_prefix="$artifacts" >"build-fuzz/logs/$target.log" 2>&1
 }
 

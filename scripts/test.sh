@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game and its tests, and runs the whole suite headless
-# (the tests open their window on SDL's offscreen driver; no display is needed).
+# Installs what is missing, builds the game and its tests, and runs everything CI checks:
+#  1. the whole suite headless (the tests open their window on SDL's offscreen driver);
+#  2. the real game in a real X window (scripts/smoke.sh, under Xvfb);
+#  3. the suite again under AddressSanitizer + UndefinedBehaviorSanitizer (scripts/sanitize.sh,
+#     in build-asan/, which reuses the content built here).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
-cd build
-SDL_VIDEODRIVER=offscreen ctest --output-on-failure -j"$(nproc)"
+(cd build && SDL_VIDEODRIVER=offscreen ctest --output-on-failure --timeout 600 -j"$(nproc)")
+scripts/smoke.sh build
+scripts/sanitize.sh

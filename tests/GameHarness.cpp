@@ -44,6 +44,7 @@ void GameTest::SetUp() {
     ASSERT_NE(made, nullptr);
     folder = std::string(made) + "/";
     gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
+    PrepareFolder();
 
     // ctest runs each test in its own process; this keeps a whole-suite run in one process honest.
     ResetTextureTable();

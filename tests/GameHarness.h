@@ -20,6 +20,9 @@ class GameTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Called by SetUp once the game folder is laid out, before the game starts: a test can change
+    // what the game will find there.
+    virtual void PrepareFolder() {}
 
     // The game folder of this test, ending in '/'.
     std::string folder;

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "GLTestContext.h"
+#include "engine/GLParticleSystem.h"
 #include "engine/JpegReader.h"
 
 namespace {
@@ -108,4 +109,22 @@ TEST_F(RenderPixelsTest, MirroredFloorShowsTheReflectionBelowTheObject) {
     scene->Render();
     EXPECT_PRED5(Near, ReadPixel(320, 330), 102, 102, 102, 12) << Show(ReadPixel(320, 330));
     EXPECT_PRED5(Near, ReadPixel(320, 275), 255, 0, 0, 40) << Show(ReadPixel(320, 275));
+}
+
+// A burst shows its own colour, not the material left behind by the object drawn before it.
+TEST_F(RenderPixelsTest, ParticlesShowTheirOwnColourAfterALitObject) {
+    GLObjectCube purple("purple", -2, 0, 0, 0.5, 0.5, 0.5);
+    purple.SetColour(0.5, 0.2, 1, 1);
+    GLParticleSystemSimpleExplosion burst(100, "explode", 4, 0, 0, 0);
+    burst.texture = -1;
+    burst.textured = true;
+    burst.blend = true;
+    burst.SetColour(0, 1, 0, 1);
+    for (auto& particle : burst.particles)
+        particle->velocity[0] = particle->velocity[1] = particle->velocity[2] = 0;
+    scene->AddObject(&purple);
+    scene->AddObject(&burst);
+    scene->Render();
+    const auto centre = ReadPixel(320, 192);
+    EXPECT_PRED5(Near, centre, 0, 242, 0, 20) << Show(centre);
 }

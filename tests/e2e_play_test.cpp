@@ -433,6 +433,25 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     EXPECT_TRUE(Object("bg1 temat")->visible);
     EXPECT_NE(FindTexture(app->topics[1].picturePath), -1);
     EXPECT_EQ(Object("bg1 temat")->texture, FindTexture(app->topics[1].picturePath));
+    EXPECT_FALSE(Object("blocked")->visible);
+
+    // Left with a locked topic selected, the screen comes back with that topic's lock.
+    WaitUntilStill(list);
+    for (int step = 0; step < 2; ++step) {
+        RunUntil([] { return !topicPictureChanging; }, 30);
+        WaitUntilStill(list);
+        ClickChildOf("main menu 2", "arrowdown");
+    }
+    RunUntil([] { return !topicPictureChanging; }, 30);
+    ASSERT_EQ(list->selected, 3);
+    WaitUntilStill("arrowprev");
+    ClickObject("arrowprev");
+    RunUntilScreen(ScreenId::MainMenu);
+    EXPECT_FALSE(Object("blocked")->visible);
+    WaitUntilStill("main menu");
+    ChooseMenuLine(kLearnLine);
+    RunUntilScreen(ScreenId::Topics);
+    EXPECT_TRUE(Object("blocked")->visible);
 }
 
 TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
