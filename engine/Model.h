@@ -34,7 +34,7 @@ private:
     void SendGroup(const ModelGroup& group) const;
 
     bool compiled = false;
-    std::vector<GLuint> groupLists;  // 0 where no list could be made: that group is sent each draw
+    std::vector<GLuint> groupLists;             // 0 where no list could be made: that group is sent each draw
     double meshExtent[6] = {0, 0, 0, 0, 0, 0};  // untransformed min x, y, z, max x, y, z
 };
 
