@@ -4,6 +4,7 @@
 #pragma once
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -35,6 +36,31 @@ protected:
             ASSERT_EQ(platform::CreateGLContext(), platform::ContextResult::Ok);
             ASSERT_TRUE(platform::MakeContextCurrent());
         }
+    }
+
+    // Clears the frame to (r, g, b) and sets the game's view of a width x height window: 45 degrees
+    // of perspective, the origin 6 units in front.
+    static void BeginGameView(int width = kWidth, int height = kHeight, float r = 0, float g = 0,
+                              float b = 0) {
+        glViewport(0, 0, width, height);
+        glClearColor(r, g, b, 0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(45, static_cast<double>(width) / height, 0.1, 100);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glTranslatef(0, 0, -6);
+    }
+
+    // Lighting on with one white light (ambient and diffuse) at (x, y, z).
+    static void WhiteLight(float x, float y, float z) {
+        glEnable(GL_LIGHTING);
+        const GLfloat white[4] = {1, 1, 1, 1}, place[4] = {x, y, z, 1};
+        glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
+        glLightfv(GL_LIGHT0, GL_AMBIENT, white);
+        glLightfv(GL_LIGHT0, GL_POSITION, place);
+        glEnable(GL_LIGHT0);
     }
 
     // RGB of the pixel at (x, y) of the last frame drawn, y counted down from the top.

@@ -58,21 +58,8 @@ protected:
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     void BeginFrame() {
-        glViewport(0, 0, kWidth, kHeight);
-        glClearColor(0, 0, 0, 0);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(45, static_cast<double>(kWidth) / kHeight, 0.1, 100);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glTranslatef(0, 0, -6);
-        glEnable(GL_LIGHTING);
-        const GLfloat white[4] = {1, 1, 1, 1}, place[4] = {0, 0, 10, 1};
-        glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
-        glLightfv(GL_LIGHT0, GL_AMBIENT, white);
-        glLightfv(GL_LIGHT0, GL_POSITION, place);
-        glEnable(GL_LIGHT0);
+        BeginGameView();
+        WhiteLight(0, 0, 10);
     }
     // RGB of the back buffer's middle pixel.
     static std::array<int, 3> Middle() {
