@@ -24,11 +24,7 @@ void Model::SetColour(double r, double g, double b, double a) {
 }
 
 bool Model::SetFlatColour(double r, double g, double b, double a) {
-    colour[0] = baseColour[0] = r;
-    colour[1] = baseColour[1] = g;
-    colour[2] = baseColour[2] = b;
-    colour[3] = baseColour[3] = a;
-    vertexColour = true;
+    SetVertexColour(r, g, b, a);
     useObjectColour = true;
     return true;
 }

@@ -59,8 +59,7 @@ void BuildHallOfFame() {
     scene->AddObject(list);
 
     auto* label = new GLObjectText("halloffame_label", u"Hall of fame", 0, 1, 0);
-    for (int i = 0; i < 4; ++i) label->colour[i] = label->baseColour[i] = (i < 3 ? 0.5 : 1.0);
-    label->vertexColour = true;
+    label->SetVertexColour(0.5, 0.5, 0.5, 1.0);
     label->depthTest = true;
     label->blend = true;
     label->texturedColour = false;
