@@ -28,9 +28,11 @@ void GLParticleSystem::SetColour(double r, double g, double b, double a) {
 void GLParticleSystem::DrawGeometry() {
     glNormal3f(0, 0, 1);
     // Sprites show their own colour: with lighting on and colour material off, glColor would be
-    // ignored and every burst would take the material of whatever was drawn before it.
-    glPushAttrib(GL_ENABLE_BIT);
+    // ignored and every burst would take the material of whatever was drawn before it. They leave
+    // the depth buffer alone, so a faded, invisible sprite never hides what is drawn after it.
+    glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_LIGHTING);
+    glDepthMask(GL_FALSE);
     for (size_t i = 0; i < particles.size(); ++i) {
         Emit(static_cast<int>(i));
         const GLObject& particle = *particles[i];

@@ -128,3 +128,23 @@ TEST_F(RenderPixelsTest, ParticlesShowTheirOwnColourAfterALitObject) {
     const auto centre = ReadPixel(320, 192);
     EXPECT_PRED5(Near, centre, 0, 242, 0, 20) << Show(centre);
 }
+
+// A burst that has faded out hides nothing drawn after it, even behind it.
+TEST_F(RenderPixelsTest, FadedParticlesHideNothingDrawnAfterThem) {
+    GLParticleSystemSimpleExplosion burst(100, "explode", 4, 0, 0, 0);
+    burst.texture = -1;
+    burst.textured = true;
+    burst.blend = true;
+    burst.SetColour(0, 1, 0, 1);
+    for (auto& particle : burst.particles) {
+        particle->velocity[0] = particle->velocity[1] = particle->velocity[2] = 0;
+        particle->colour[3] = -0.5;  // faded out long ago
+    }
+    GLObjectCube behind("behind", 0, 0, -1, 1, 1, 1);
+    behind.SetColour(1, 0, 0, 1);
+    scene->AddObject(&burst);
+    scene->AddObject(&behind);
+    scene->Render();
+    const auto centre = ReadPixel(320, 192);
+    EXPECT_PRED5(Near, centre, 255, 0, 0, 40) << Show(centre);
+}
