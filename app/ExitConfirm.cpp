@@ -6,15 +6,10 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
+#include "screens/ScreenSteps.h"
 
 void BuildExitConfirm() {
-    auto* question = new GLObjectText("areyousure", u"Are you sure?", 0.0, 1.0, 0.1);
-    question->SetVertexColour(0.4, 0.4, 0.4, 1.0);
-    question->blend = true;
-    question->depthTest = true;
-    question->texturedColour = false;
-    question->visible = false;
-    scene->AddObject(question);
+    AddHiddenLabel("areyousure", u"Are you sure?", 0.0, 1.0, 0.1, 0.4, 0.4, 0.4);
 
     auto* answers =
         new GLObjectTextList("menu tak-nie", 2, "data/arrow_up.MS3D", "data/arrow_down.MS3D", 0.0, 0.0, 0.1);

@@ -39,17 +39,9 @@ void AddExplosion(const std::string& key, double z, double r, double g, double b
     scene->AddObject(burst);
 }
 
-GLObjectText* AddLabel(const std::string& key, const std::u16string& text, double x, double y, double z,
-                       double scale, double r, double g, double b) {
-    auto* label = new GLObjectText(key, text, x, y, z);
-    label->scale = scale;
-    label->SetVertexColour(r, g, b, 1);  // colour and base colour (the fade target) alike
-    label->blend = true;
-    label->depthTest = true;
-    label->texturedColour = false;
-    label->visible = false;
-    scene->AddObject(label);
-    return label;
+void AddLabel(const std::string& key, const std::u16string& text, double x, double y, double z, double scale,
+              double r, double g, double b) {
+    AddHiddenLabel(key, text, x, y, z, r, g, b)->scale = scale;
 }
 
 const TopicInfo& TopicUnderTest() { return app->topics[testRun.topicIndex]; }

@@ -58,13 +58,7 @@ void BuildHallOfFame() {
     list->visible = false;
     scene->AddObject(list);
 
-    auto* label = new GLObjectText("halloffame_label", u"Hall of fame", 0, 1, 0);
-    label->SetVertexColour(0.5, 0.5, 0.5, 1.0);
-    label->depthTest = true;
-    label->blend = true;
-    label->texturedColour = false;
-    label->visible = false;
-    scene->AddObject(label);
+    AddHiddenLabel("halloffame_label", u"Hall of fame", 0, 1, 0, 0.5, 0.5, 0.5);
 }
 
 void ShowHallOfFame() {

@@ -5,6 +5,18 @@
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
 
+GLObjectText* AddHiddenLabel(const std::string& key, const std::u16string& text, double x, double y, double z,
+                             double r, double g, double b) {
+    auto* label = new GLObjectText(key, text, x, y, z);
+    label->SetVertexColour(r, g, b, 1);  // colour and base colour (the fade target) alike
+    label->blend = true;
+    label->depthTest = true;
+    label->texturedColour = false;
+    label->visible = false;
+    scene->AddObject(label);
+    return label;
+}
+
 GLObjectText* FindText(const std::string& key) { return dynamic_cast<GLObjectText*>(scene->FindObject(key)); }
 
 GLObjectTextList* FindTextList(const std::string& key) {
@@ -39,4 +51,6 @@ std::u16string NumberText(int value) {
     return std::u16string(digits.begin(), digits.end());
 }
 
-std::u16string CounterLine(const std::u16string& label, int value) { return label + u": " + NumberText(value); }
+std::u16string CounterLine(const std::u16string& label, int value) {
+    return label + u": " + NumberText(value);
+}

@@ -1,6 +1,6 @@
-// Steps the play screens (topics, learning, test, results, hall of fame) share: finding an object
-// of a given kind by key, entering from the left and leaving to the left with a fade, and the texts
-// made from numbers ("%d", "%s: %d", "words: %d of %d"). Missing objects are skipped, never touched.
+// Steps the screens share: building a hidden label, finding an object of a given kind by key,
+// entering from the left and leaving to the left with a fade, and the texts made from numbers
+// ("%d", "%s: %d", "words: %d of %d"). Missing objects are skipped, never touched.
 #pragma once
 
 #include <string>
@@ -9,6 +9,10 @@ class GLObject;
 class GLObjectText;
 class GLObjectTextList;
 
+// A text in vertex colour (r, g, b) with blending and depth test on and no textured colour; created
+// hidden and added to the scene.
+GLObjectText* AddHiddenLabel(const std::string& key, const std::u16string& text, double x, double y, double z,
+                             double r, double g, double b);
 GLObjectText* FindText(const std::string& key);
 GLObjectTextList* FindTextList(const std::string& key);
 

@@ -8,6 +8,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
 #include "platform/Platform.h"
+#include "screens/ScreenSteps.h"
 
 namespace {
 
@@ -15,12 +16,6 @@ constexpr int kMaxNameLength = 10;
 
 // The part of the screen that slides in from the left and leaves to the left.
 const char* const kFieldKeys[] = {"user", "arrownext", "user_label"};
-
-void EnterFromLeft(GLObject* object) {
-    object->StartMotion(PathEnterFromLeft(), 90);
-    object->StartFade(FadeInPath(100, object->baseColour[3]), 90);
-    object->visible = true;
-}
 
 void FlyInShown(const char* key) {
     GLObject* object = scene->FindObject(key);
@@ -57,13 +52,7 @@ void AcceptName() {
 }  // namespace
 
 void BuildUserNameScreen() {
-    auto* label = new GLObjectText("user_label", uiStrings.enterNameLabel, -0.2, 0.5, -2.1);
-    label->SetVertexColour(0.5, 0.5, 0.5, 1.0);
-    label->depthTest = true;
-    label->blend = true;
-    label->texturedColour = false;
-    label->visible = false;
-    scene->AddObject(label);
+    AddHiddenLabel("user_label", uiStrings.enterNameLabel, -0.2, 0.5, -2.1, 0.5, 0.5, 0.5);
 
     auto* field = new GLObjectText("user", u"", -0.2, 0.0, -2.1);
     field->SetVertexColour(0.2, 0.2, 0.2, 1.0);

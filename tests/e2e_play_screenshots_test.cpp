@@ -15,6 +15,7 @@
 #include "platform/Platform.h"
 #include "platform/WindowGeometry.h"
 #include "tests/GameHarness.h"
+#include "tests/Utf16Bytes.h"
 
 namespace {
 
@@ -64,8 +65,9 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
     WriteFile("0-30_rep.dat", counts);
     WriteFile("30-60_rep.dat", std::string(120, '\0'));
     std::string hof = "\xFF\xFE";
-    for (const char16_t* line : {u"marta\t460\r\n", u"luc\u00eda\t380\r\n", u"jon\t300\r\n", u"pedro\t120\r\n"}) {
-        for (const char16_t* c = line; *c; ++c) hof += std::string{static_cast<char>(*c & 0xFF), static_cast<char>(*c >> 8)};
+    for (const char16_t* line :
+         {u"marta\t460\r\n", u"luc\u00eda\t380\r\n", u"jon\t300\r\n", u"pedro\t120\r\n"}) {
+        hof += Utf16Le(line);
     }
     WriteFile("hof.hof", hof);
     LoadToUserName();

@@ -18,19 +18,11 @@
 #include "screens/HallOfFame.h"
 #include "screens/TopicsScreen.h"
 #include "tests/GameHarness.h"
+#include "tests/Utf16Bytes.h"
 
 namespace {
 
 constexpr int kLearnLine = 0, kTestLine = 1, kResultsLine = 2;
-
-std::string Utf16Le(const std::u16string& text) {
-    std::string bytes;
-    for (char16_t c : text) {
-        bytes.push_back(static_cast<char>(c & 0xFF));
-        bytes.push_back(static_cast<char>(c >> 8));
-    }
-    return bytes;
-}
 
 bool HasNonAscii(const std::u16string& text) {
     for (char16_t c : text) {
@@ -55,7 +47,8 @@ protected:
     void WriteCounts(const std::string& name, const std::vector<int32_t>& counts) const {
         std::string bytes;
         for (int32_t c : counts) {
-            for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>(uint32_t(c) >> shift));
+            for (int shift = 0; shift < 32; shift += 8)
+                bytes.push_back(static_cast<char>(uint32_t(c) >> shift));
         }
         WriteBytes(name, bytes);
     }
@@ -315,8 +308,9 @@ TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
     int best = 0, bestCount = -1;
     for (int row = 0; row < app->topicCount; ++row) {
         LoadTopicEntries(app->wordFilePath, app->topics[row].firstWord, app->topics[row].lastWord);
-        const int count = static_cast<int>(std::count_if(wordList.entries.begin(), wordList.entries.end(),
-                                                         [](const WordEntry& e) { return HasNonAscii(e.answer); }));
+        const int count =
+            static_cast<int>(std::count_if(wordList.entries.begin(), wordList.entries.end(),
+                                           [](const WordEntry& e) { return HasNonAscii(e.answer); }));
         if (count > bestCount) {
             best = row;
             bestCount = count;
@@ -459,8 +453,8 @@ TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
     std::u16string text, firstTen;
     for (int i = 0; i < 12; ++i) {
         const std::string score = std::to_string(99 - 3 * i);
-        text += u"p" + std::u16string(1, char16_t(u'a' + i)) + u"\t" + std::u16string(score.begin(), score.end()) +
-                u"\r\n";
+        text += u"p" + std::u16string(1, char16_t(u'a' + i)) + u"\t" +
+                std::u16string(score.begin(), score.end()) + u"\r\n";
         if (i == 9) firstTen = text;
     }
     LoadToUserName();
@@ -485,15 +479,7 @@ TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
     EXPECT_TRUE(hallOfFame.empty());
 
     // A run broken off at once enters 0, which a full list drops; the save keeps the first ten.
-    WaitUntilStill("main menu");
-    ChooseMenuLine(kTestLine);
-    RunUntilScreen(ScreenId::Topics);
-    WaitUntilStill("main menu 2");
-    ClickObject("main menu 2");
-    RunUntilScreen(ScreenId::Info);
-    WaitUntilStill("arrownext");
-    ClickObject("arrownext");
-    RunUntilScreen(ScreenId::Test);
+    RunAgain(kTestLine);
     WaitUntilStill("przerwij");
     ClickObject("przerwij");
     RunUntilScreen(ScreenId::GameOver);

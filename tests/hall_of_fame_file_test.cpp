@@ -6,17 +6,9 @@
 #include <vector>
 
 #include "screens/HallOfFameFile.h"
+#include "tests/Utf16Bytes.h"
 
 namespace {
-
-std::string Utf16Le(const std::u16string& text) {
-    std::string bytes;
-    for (char16_t c : text) {
-        bytes.push_back(static_cast<char>(c & 0xFF));
-        bytes.push_back(static_cast<char>(c >> 8));
-    }
-    return bytes;
-}
 
 std::string FileOf(const std::u16string& text) { return "\xFF\xFE" + Utf16Le(text); }
 
@@ -73,8 +65,8 @@ TEST(HallOfFameFile, ByteOrderMarkIsSkippedUncheckedAndOddTrailingByteIgnored) {
 }
 
 TEST(HallOfFameFile, LinesWithoutANameAndAScoreAreSkipped) {
-    const std::vector<HallOfFameEntry> entries = ParseHallOfFame(
-        FileOf(u"\r\n\t\r\nnoscore\r\nempty\t\r\n\t\t\r\nkept\t9\r\n\n\tlate\t4\nlast\t1"));
+    const std::vector<HallOfFameEntry> entries =
+        ParseHallOfFame(FileOf(u"\r\n\t\r\nnoscore\r\nempty\t\r\n\t\t\r\nkept\t9\r\n\n\tlate\t4\nlast\t1"));
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0].name, u"kept");
     EXPECT_EQ(entries[0].score, 9);
@@ -91,7 +83,7 @@ TEST(HallOfFameFile, ScoreIsReadLikeStrtol) {
         FileOf(u"a\t  +12x\r\nb\t-7\r\nc\tabc\r\nd\t99999999999\r\ne\t-99999999999\r\nf\t--3\r\n"));
     ASSERT_EQ(e.size(), 6u);
     EXPECT_EQ(ScoresOf(e), (std::vector<int>{12, -7, 0, std::numeric_limits<int32_t>::max(),
-                                              std::numeric_limits<int32_t>::min(), 0}));
+                                             std::numeric_limits<int32_t>::min(), 0}));
 }
 
 TEST(HallOfFameFile, OverlongLineIsReadIn1999UnitPieces) {
