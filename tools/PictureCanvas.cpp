@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "engine/JpegReader.h"
@@ -146,6 +147,17 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
+}
+
+void PaintVerticalGradient(cairo_t* cr, double height, unsigned top, unsigned bottom) {
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, 0, 0, height);
+    for (const auto& [at, hex] : {std::pair<double, unsigned>{0, top}, {1, bottom}}) {
+        cairo_pattern_add_color_stop_rgb(gradient, at, ((hex >> 16) & 0xFF) / 255.0,
+                                         ((hex >> 8) & 0xFF) / 255.0, (hex & 0xFF) / 255.0);
+    }
+    cairo_set_source(cr, gradient);
+    cairo_paint(cr);
+    cairo_pattern_destroy(gradient);
 }
 
 void FillStroke(cairo_t* cr, unsigned fill, unsigned line, double width) {

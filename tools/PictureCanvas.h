@@ -40,6 +40,8 @@ private:
 // Drawing helpers shared by the pictures.
 void SetRgb(cairo_t* cr, unsigned hex);
 void SetRgba(cairo_t* cr, unsigned hex, double alpha);
+// Paints the whole surface with a vertical gradient from `top` (y = 0) to `bottom` (y = height).
+void PaintVerticalGradient(cairo_t* cr, double height, unsigned top, unsigned bottom);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 // Fills the current path with `fill`, then strokes it with `line` at `width`.

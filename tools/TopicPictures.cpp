@@ -12,18 +12,7 @@ namespace {
 
 const unsigned kInk = 0x2B2B2B;
 
-void Background(cairo_t* cr, unsigned top, unsigned bottom) {
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 500);
-    auto stop = [&](double at, unsigned hex) {
-        cairo_pattern_add_color_stop_rgb(g, at, ((hex >> 16) & 0xFF) / 255.0, ((hex >> 8) & 0xFF) / 255.0,
-                                         (hex & 0xFF) / 255.0);
-    };
-    stop(0, top);
-    stop(1, bottom);
-    cairo_set_source(cr, g);
-    cairo_paint(cr);
-    cairo_pattern_destroy(g);
-}
+void Background(cairo_t* cr, unsigned top, unsigned bottom) { PaintVerticalGradient(cr, 500, top, bottom); }
 
 void TitleBanner(cairo_t* cr, const char* title) {
     RoundedRect(cr, 16, 392, 368, 90, 20);

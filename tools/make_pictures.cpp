@@ -107,12 +107,7 @@ void Icon(Canvas& c) {
 
 void LoadingPicture(Canvas& c) {
     cairo_t* cr = c.cr();
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, c.height());
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.98, 0.93, 0.78);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.93, 0.78, 0.52);
-    cairo_set_source(cr, g);
-    cairo_paint(cr);
-    cairo_pattern_destroy(g);
+    PaintVerticalGradient(cr, c.height(), 0xFAEDC7, 0xEDC785);
     SetRgb(cr, 0xAA151B);
     cairo_rectangle(cr, 0, 0, c.width(), 18);
     cairo_rectangle(cr, 0, c.height() - 18, c.width(), 18);
@@ -149,12 +144,7 @@ void MirrorFloor(Canvas& c) {
 // The main menu's picture: a sunny card saying hello in both languages.
 void MenuPicture(Canvas& c) {
     cairo_t* cr = c.cr();
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, c.height());
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.55, 0.78, 0.95);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.98, 0.88, 0.62);
-    cairo_set_source(cr, g);
-    cairo_paint(cr);
-    cairo_pattern_destroy(g);
+    PaintVerticalGradient(cr, c.height(), 0x8CC7F2, 0xFAE09E);
     // Sun with rays.
     SetRgb(cr, 0xF6C431);
     for (int i = 0; i < 12; ++i) {
