@@ -8,6 +8,7 @@
 #include "app/InputRouting.h"
 #include "app/LoadingScreen.h"
 #include "app/UiStrings.h"
+#include "app/WindowIcon.h"
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
 #include "platform/Platform.h"
@@ -55,6 +56,7 @@ bool StartApplication() {
     const platform::Size desktop = platform::DesktopSize();
     const platform::WindowRect r = platform::LoadingWindowRect(desktop.width, desktop.height);
     if (!platform::OpenWindow(r.x, r.y, r.width, r.height)) return false;
+    SetWindowIconFromGameFolder();
     InitApplication();
     platform::RunMainLoop(MessageTable());
     return true;

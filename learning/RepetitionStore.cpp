@@ -1,13 +1,13 @@
 #include "learning/RepetitionStore.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <vector>
 
 #include "app/AppContext.h"
 #include "app/SafeFileWrite.h"
+#include "formats/BoundedFileRead.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 
@@ -55,7 +55,7 @@ std::string RepetitionFileName(int first, int last) {
 
 bool LoadRepetitions(int first, int last) {
     std::vector<uint8_t> bytes;
-    if (ReadWholeFile(RepetitionFileName(first, last), bytes)) {
+    if (ReadFileWithin(RepetitionFileName(first, last), kRepetitionFileLimit, bytes)) {
         LoadRepetitionsFromBytes(bytes.data(), bytes.size());
         return true;
     }
@@ -88,10 +88,9 @@ void SaveRepetitions(int first, int last) {
 
 bool IsTopicUnlocked(int first, int last) {
     if (first == 0) return true;
-    FILE* file = std::fopen(RepetitionFileName(first, last).c_str(), "rb");
-    if (file == nullptr) return false;
-    std::fclose(file);
-    return true;
+    // Unlocked by a file that can be loaded: a pipe or a folder of that name unlocks nothing.
+    std::vector<uint8_t> bytes;
+    return ReadFileWithin(RepetitionFileName(first, last), kRepetitionFileLimit, bytes);
 }
 
 void UnlockTopic(int first, int last) {

@@ -8,6 +8,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
+#include "formats/BoundedFileRead.h"
 #include "screens/HallOfFameFile.h"
 #include "screens/ScreenSteps.h"
 
@@ -35,7 +36,7 @@ void LoadHallOfFame() {
     GLObjectTextList* list = HallOfFameList();
     if (list) list->ClearLines();
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(HallOfFamePath(), bytes)) return;
+    if (!ReadFileWithin(HallOfFamePath(), kHallOfFameLimit, bytes)) return;
     hallOfFame = ParseHallOfFame(std::string(bytes.begin(), bytes.end()));
     RefillList();
 }
