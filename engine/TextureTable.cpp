@@ -47,7 +47,8 @@ int32_t LoadTextureJpeg(const std::string& path) {
     }
     std::vector<uint8_t> bytes;
     DecodedImage image;
-    if (!ReadFileWithin(path, kPictureLimit, bytes) || !DecodeJpeg(bytes.data(), bytes.size(), image))
+    if (!ReadFileWithin(path, kPictureLimit, bytes) ||
+        !DecodeJpeg(bytes.data(), bytes.size(), kPictureLimits, image))
         return -1;
 
     const int32_t slot = TakeSlot(path);
@@ -85,7 +86,7 @@ bool LoadTextureTga(const std::string& path) {
     std::vector<uint8_t> bytes;
     if (!ReadFileWithin(path, kPictureLimit, bytes)) return false;
     TgaImage image;
-    if (DecodeTga(bytes.data(), bytes.size(), image) != TgaOk) return false;
+    if (DecodeTga(bytes.data(), bytes.size(), kPictureLimits, image) != TgaOk) return false;
     if (!EnsureContext()) return false;
 
     glGenTextures(1, &textureTable.textureNames[slot]);

@@ -27,12 +27,17 @@ constexpr FileLimit kPictureLimit{"picture", 32u << 20};
 // The shipped icon is 64 x 64 at 32 bits (16 KB); 1 MB holds the largest icon size below.
 constexpr FileLimit kIconLimit{"window icon", 1u << 20};
 
-// Pictures are drawn no larger than the play window (1536 x 921 on a 1920 x 1080 desktop), so
-// no texture needs more than 2048 pixels a side. A larger JPEG is decoded scaled down to fit
-// (libjpeg scales by eighths, down to one eighth); anything still larger is refused.
-constexpr int kMaxPictureSide = 2048;
-// libjpeg's own working memory for one picture (a progressive file keeps all its coefficients):
-// enough for a progressive 4000 x 3000 photograph.
-constexpr long kMaxJpegWorkBytes = 96L << 20;
+// What decoding one picture may cost. A picture wider or taller than maxSide is decoded scaled
+// down to fit (a JPEG, by eighths, down to one eighth) or refused; a JPEG whose decoding needs more
+// than maxJpegWorkBytes of libjpeg's working memory (a progressive file holds all its
+// coefficients) is refused.
+struct PictureLimits {
+    int maxSide;
+    long maxJpegWorkBytes;
+};
+// Pictures are drawn no larger than the play window (1536 x 921 on a 1920 x 1080 desktop), so no
+// texture needs more than 2048 pixels a side; 96 MB of working memory decodes a progressive
+// 4000 x 3000 photograph.
+constexpr PictureLimits kPictureLimits{2048, 96L << 20};
 // Desktops show window icons at 256 x 256 at most.
 constexpr int kMaxIconSide = 256;

@@ -253,7 +253,7 @@ TEST(ContentModels, FlagTextureCoversTheWholePictureTopUp) {
 
 bool LoadJpeg(const std::string& name, DecodedImage& image) {
     const std::vector<uint8_t> bytes = ReadAll(kBuild + "gfx/" + name);
-    return !bytes.empty() && DecodeJpeg(bytes.data(), bytes.size(), image);
+    return !bytes.empty() && DecodeJpeg(bytes.data(), bytes.size(), kPictureLimits, image);
 }
 
 TEST(ContentPictures, EveryJpegDecodesWithItsSize) {
@@ -299,7 +299,7 @@ TEST(ContentPictures, FlagsHaveTheirOfficialColoursAndLayout) {
 TEST(ContentPictures, ParticleIsASoftRoundSpriteWithAlpha) {
     const std::vector<uint8_t> bytes = ReadAll(kBuild + "gfx/particle.tga");
     TgaImage image;
-    ASSERT_EQ(DecodeTga(bytes.data(), bytes.size(), image), TgaOk);
+    ASSERT_EQ(DecodeTga(bytes.data(), bytes.size(), kPictureLimits, image), TgaOk);
     ASSERT_EQ(image.bitsPerPixel, 32);
     ASSERT_EQ(image.width, 64);
     ASSERT_EQ(image.height, 64);
