@@ -273,6 +273,14 @@ const HostileCase kHostileCases[] = {
     {Hostile::SaveTempNamesAreLinks, "SaveTempNamesAreLinks", "data/hof.hof.tmp", false, true},
 };
 
+// AddressSanitizer keeps freed memory out of use (its quarantine, 256 MB by default) and so
+// resident: the peak of a sanitizer build may lie that much above what the game itself holds.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long kFreedMemoryKeptKb = 256 * 1024;
+#else
+constexpr long kFreedMemoryKeptKb = 0;
+#endif
+
 // Highest resident size of this process so far, in kB.
 long PeakResidentKb() {
     std::ifstream status("/proc/self/status");
@@ -312,14 +320,15 @@ void ClaimJpegSize(std::string& jpeg, int width, int height) {
 
 class HostileFileTest : public RoundTest, public ::testing::WithParamInterface<HostileCase> {
 protected:
-    // A normal start first, in a folder of its own: the memory and the pictures to compare with.
+    // The same play first in a normal folder of its own: the memory and pictures to compare with.
     void SetUp() override {
         ResetPeakResident();
         GameTest::SetUp();
         LoadToUserName();
-        normalPeakKb = PeakResidentKb();
         normalPictures = UploadedPictures(folder);
         normalIcon = platform::headless::WindowIconSize();
+        Play();
+        normalPeakKb = PeakResidentKb();
         GameTest::TearDown();
         hostile = true;
         GameTest::SetUp();
@@ -379,7 +388,23 @@ protected:
         ResetPeakResident();
     }
 
+    // After the start: for a file read later, the part of a round that reads it.
+    void Play() {
+        if (!GetParam().readInARound) return;
+        EnterName(u"ana");
+        if (GetParam().kind == Hostile::WordListPastLimit) {
+            OpenFirstTopic(kLearnLine);
+            wordsInTopic = WordCount();
+            NextArrow(ScreenId::Learning);
+            RunTicks(100);
+        } else {
+            BrokenOffTest();
+            RestOfTheRound();
+        }
+    }
+
     bool hostile = false;
+    unsigned wordsInTopic = 0;
     long normalPeakKb = 0;
     std::set<std::string> normalPictures;
     platform::Size normalIcon;
@@ -395,16 +420,10 @@ TEST_P(HostileFileTest, GameGoesOnWithinItsMemoryAndNothingElseChanges) {
     EXPECT_EQ(icon.width, c.kind == Hostile::IconWithHugeHeader ? 0 : normalIcon.width);
     EXPECT_GT(normalIcon.width, 0);
 
+    Play();
     if (c.kind == Hostile::WordListPastLimit) {
-        EnterName(u"ana");
-        OpenFirstTopic(kLearnLine);
-        EXPECT_EQ(WordCount(), 0u);  // as with no word list at all
-        NextArrow(ScreenId::Learning);
-        RunTicks(100);
+        EXPECT_EQ(wordsInTopic, 0u);  // as with no word list at all
     } else if (c.readInARound) {
-        EnterName(u"ana");
-        BrokenOffTest();
-        RestOfTheRound();
         // The saves replaced the refused files with regular ones, through no link.
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder + "data/hof.hof")));
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder + "data/0-30_rep.dat")));
@@ -421,9 +440,9 @@ TEST_P(HostileFileTest, GameGoesOnWithinItsMemoryAndNothingElseChanges) {
     const bool named = errors.find(std::string(c.file) + " refused") != std::string::npos;
     EXPECT_EQ(named, c.refused) << errors.substr(0, 2000);
     const long peakKb = PeakResidentKb();
-    EXPECT_LE(peakKb * 2, normalPeakKb * 3)
-        << "peak " << peakKb << " kB, a normal start " << normalPeakKb << " kB";
-    std::printf("peak resident %s: %ld kB (a normal start: %ld kB)\n", c.name, peakKb, normalPeakKb);
+    EXPECT_LE(peakKb, normalPeakKb * 3 / 2 + kFreedMemoryKeptKb)
+        << "peak " << peakKb << " kB, the same play in a normal folder " << normalPeakKb << " kB";
+    std::printf("peak resident %s: %ld kB (in a normal folder: %ld kB)\n", c.name, peakKb, normalPeakKb);
 }
 
 INSTANTIATE_TEST_SUITE_P(Hostile, HostileFileTest, ::testing::ValuesIn(kHostileCases),
