@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/AddressOpener.h"
 #include "platform/Platform.h"
 #include "platform/PlatformState.h"
 
@@ -192,6 +193,11 @@ void OpenAddress(const std::string& address) {
     auto& s = GetState();
     if (s.headless) {
         s.addresses.push_back(address);
+        return;
+    }
+    const char* searchPath = std::getenv("PATH");
+    if (FindProgram(kAddressOpener, searchPath ? searchPath : "").empty()) {
+        DebugOutput(NoOpenerLine(address));
         return;
     }
     SDL_OpenURL(address.c_str());

@@ -274,6 +274,25 @@ TEST(ContentPictures, EveryJpegDecodesWithItsSize) {
     }
 }
 
+// A locked topic's "blocked" sign lands on rows 443-470, columns 127-260 of the 400 x 500 picture:
+// there each row holds only the background's gradient, no title or drawing for the sign to hide.
+TEST(ContentPictures, TopicPicturesLeaveTheLockSignsPlaceEmpty) {
+    for (const char* title : kTitles) {
+        SCOPED_TRACE(title);
+        DecodedImage image;
+        ASSERT_TRUE(LoadJpeg(std::string("tem/") + title + ".jpg", image));
+        const auto column = [&](double x) { return int(x * image.width / 400); };
+        for (int y = 438 * image.height / 500; y < 476 * image.height / 500; ++y) {
+            const uint8_t* row = &image.pixels[size_t(y) * image.rowBytes];
+            for (int x = column(120); x < column(268); ++x) {
+                for (int c = 0; c < 3; ++c) {
+                    ASSERT_NEAR(row[x * 3 + c], row[column(120) * 3 + c], 12) << "at " << x << ", " << y;
+                }
+            }
+        }
+    }
+}
+
 // The colour at (x, y) as a fraction of the picture, within a JPEG's tolerance of `rgb`.
 void ExpectColour(const DecodedImage& image, double fx, double fy, unsigned rgb) {
     const int x = int(fx * image.width), y = int(fy * image.height);
