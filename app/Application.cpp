@@ -10,6 +10,8 @@
 #include "app/UiStrings.h"
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
+#include "game/SaveFolder.h"
+#include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/WindowGeometry.h"
 
@@ -50,7 +52,8 @@ platform::WindowCallbacks MessageTable() {
 }  // namespace
 
 bool StartApplication() {
-    if (!app) app = new AppContext(platform::ExecutableFolder());
+    if (!app) app = new AppContext(platform::GameFolder());
+    AnnounceSaveFolder();
     if (!platform::Start()) return false;
     const platform::Size desktop = platform::DesktopSize();
     const platform::WindowRect r = platform::LoadingWindowRect(desktop.width, desktop.height);

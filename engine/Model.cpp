@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/Platform.h"
+#include "platform/GameFolder.h"
 
 namespace {
 
@@ -115,7 +115,7 @@ MilkshapeModel::MilkshapeModel(const std::string& name, double x, double y, doub
 bool MilkshapeModel::Load(const std::string& file) {
     mesh = Ms3dMesh{};
     ForgetCompiledGeometry();
-    std::ifstream in(platform::ExecutableFolder() + file, std::ios::binary);
+    std::ifstream in(platform::GameFolder() + file, std::ios::binary);
     if (!in) return false;
     in.seekg(0, std::ios::end);
     std::streamoff size = in.tellg();

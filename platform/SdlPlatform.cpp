@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/PlatformState.h"
 
@@ -66,7 +67,7 @@ void RequestGLFormat() {
 }
 
 void SetIconFromGameFolder(SDL_Window* window) {
-    const std::string path = ExecutableFolder() + "gfx/icon.bmp";
+    const std::string path = GameFolder() + "gfx/icon.bmp";
     SDL_Surface* icon = SDL_LoadBMP(path.c_str());
     if (!icon) return;  // no icon file (or a broken one): the default icon stays
     SDL_SetWindowIcon(window, icon);
