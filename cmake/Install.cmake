@@ -61,8 +61,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.lexadrill.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The extruded text needs an outline font; the libraries come from dpkg-shlibdeps.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+# dpkg-shlibdeps gives the linked libraries. Besides them: the outline font of the extruded text,
+# and libgl1, the GLX library SDL loads at run time to create the window's GL context (Mesa's
+# drivers come with it).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, libgl1")
 # Only what the game ships: the tests and tools install nothing, but keep it explicit.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};lexadrill;ALL;/")
 include(CPack)

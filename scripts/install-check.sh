@@ -126,11 +126,12 @@ rm -f "$build"/lexadrill_*.deb
 (cd "$build" && cpack -G DEB) >"$out/cpack.log" 2>&1 || fail "cpack ($out/cpack.log)"
 deb=$(ls "$build"/lexadrill_*_*.deb)
 dpkg-deb -I "$deb" >"$out/package-info.txt"
-dpkg-deb -c "$deb" | awk '{print $6}' | sort >"$out/package-files.txt"
+dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//' | sort >"$out/package-files.txt"
 for file in "${expected[@]}"; do
     grep -qxF "./usr/$file" "$out/package-files.txt" || fail "the package has no /usr/$file"
 done
 grep -q '^ Depends: .*fonts-dejavu-core' "$out/package-info.txt" || fail "the package does not depend on the font"
+grep -q '^ Depends: .*libgl1' "$out/package-info.txt" || fail "the package does not depend on the GLX library"
 grep -q '^ Depends: .*libsdl2' "$out/package-info.txt" || fail "the package's library dependencies are missing"
 lintian --fail-on error,warning "$deb" >"$out/lintian.txt" 2>&1 || fail "lintian: $(cat "$out/lintian.txt")"
 echo "install-check: $(basename "$deb") built; lintian finds no error or warning"
