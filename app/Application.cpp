@@ -11,6 +11,8 @@
 #include "app/WindowIcon.h"
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
+#include "game/SaveFolder.h"
+#include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/WindowGeometry.h"
 
@@ -51,7 +53,8 @@ platform::WindowCallbacks MessageTable() {
 }  // namespace
 
 bool StartApplication() {
-    if (!app) app = new AppContext(platform::ExecutableFolder());
+    if (!app) app = new AppContext(platform::GameFolder());
+    AnnounceSaveFolder();
     if (!platform::Start()) return false;
     const platform::Size desktop = platform::DesktopSize();
     const platform::WindowRect r = platform::LoadingWindowRect(desktop.width, desktop.height);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "formats/BoundedFileRead.h"
+#include "platform/GameFolder.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -37,7 +38,7 @@ bool BmpDeclaredSize(const uint8_t* data, size_t size, int64_t& width, int64_t& 
 }  // namespace
 
 void SetWindowIconFromGameFolder() {
-    const std::string path = platform::ExecutableFolder() + "gfx/icon.bmp";
+    const std::string path = platform::GameFolder() + "gfx/icon.bmp";
     std::vector<uint8_t> bytes;
     if (!ReadFileWithin(path, kIconLimit, bytes)) return;
     int64_t width = 0, height = 0;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "formats/BoundedFileRead.h"
-#include "platform/Platform.h"
+#include "platform/GameFolder.h"
 
 namespace {
 
@@ -114,6 +114,6 @@ bool MilkshapeModel::Load(const std::string& file) {
     mesh = Ms3dMesh{};
     ForgetCompiledGeometry();
     std::vector<uint8_t> bytes;
-    if (!ReadFileWithin(platform::ExecutableFolder() + file, kModelLimit, bytes)) return false;
+    if (!ReadFileWithin(platform::GameFolder() + file, kModelLimit, bytes)) return false;
     return ParseMs3d(bytes.data(), bytes.size(), mesh);
 }

@@ -77,7 +77,8 @@ void OpenAddress(const std::string& address);
 void DebugOutput(const std::string& text);
 // 32-bit millisecond counter.
 uint32_t TickCountMs();
-// The executable's folder, ending in '/'. Every file path is this folder + "data/..." or "gfx/...".
+// The executable's folder, ending in '/'. Content is read from GameFolder() (platform/GameFolder.h),
+// which is this folder in a portable tree and ../share/lexadrill/ from it in an installed one.
 std::string ExecutableFolder();
 // Ends the process with the status. In headless mode the request is recorded and the call returns,
 // so callers must return right after calling it.

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "platform/AddressOpener.h"
+#include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/PlatformState.h"
 

@@ -9,6 +9,7 @@ PACKAGES=(
     libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev fonts-crosextra-carlito fonts-dejavu-core libcairo2-dev
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick
+    dpkg-dev fakeroot file lintian desktop-file-utils appstream
 )
 
 missing=()

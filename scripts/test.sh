@@ -2,7 +2,9 @@
 # Installs what is missing, builds the game and its tests, and runs everything CI checks:
 #  1. the whole suite headless (the tests open their window on SDL's offscreen driver);
 #  2. the real game in a real X window (scripts/smoke.sh, under Xvfb);
-#  3. the suite again under AddressSanitizer + UndefinedBehaviorSanitizer (scripts/sanitize.sh,
+#  3. the installed game as a player who cannot write it, and its Debian package
+#     (scripts/install-check.sh);
+#  4. the suite again under AddressSanitizer + UndefinedBehaviorSanitizer (scripts/sanitize.sh,
 #     in build-asan/, which reuses the content built here).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,4 +14,5 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 (cd build && SDL_VIDEODRIVER=offscreen ctest --output-on-failure --timeout 600 -j"$(nproc)")
 scripts/smoke.sh build
+scripts/install-check.sh build
 scripts/sanitize.sh

@@ -122,6 +122,9 @@ protected:
                 fs::permissions(data,
                                 fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                                 fs::perm_options::remove);
+                // The player's data folder is where the saves go instead.
+                fs::create_directories(folder + "player");
+                fs::permissions(folder + "player", fs::perms::all);
                 // Permissions do not bind root: the game's file access then runs as nobody.
                 if (geteuid() == 0) setfsuid(65534);
                 break;
@@ -179,6 +182,11 @@ TEST_P(DamagedFolderTest, GameStartsPlaysAndEnds) {
         EXPECT_FALSE(fs::exists(folder + "data/hof.hof"));
         EXPECT_FALSE(fs::exists(folder + "data/0-30_rep.dat"));
         EXPECT_FALSE(HasTemporaryFile(folder + "data"));
+        EXPECT_EQ(ReadFile(PlayerFolder() + "hof.hof").substr(0, 8), std::string("\xFF\xFE"
+                                                                                 "a\0n\0a\0",
+                                                                                 8));
+        EXPECT_EQ(ReadFile(PlayerFolder() + "0-30_rep.dat").size(), 120u);
+        EXPECT_FALSE(HasTemporaryFile(PlayerFolder()));
     } else {
         EXPECT_FALSE(ReadFile(folder + "data/hof.hof").empty());
     }

@@ -2,6 +2,7 @@
 // its scoring and files, the result screens and the hall of fame.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -33,7 +34,9 @@ bool HasNonAscii(const std::u16string& text) {
 
 class PlayTest : public GameTest {
 protected:
-    std::string DataFile(const std::string& name) const { return folder + "data/" + name; }
+    // Where the game keeps the files it writes: its own data/ folder, which is writable here.
+    virtual std::string SaveFolder() const { return folder + "data/"; }
+    std::string DataFile(const std::string& name) const { return SaveFolder() + name; }
 
     std::string ReadBytes(const std::string& name) const {
         std::ifstream in(DataFile(name), std::ios::binary);
@@ -536,4 +539,38 @@ TEST_F(PlayTest, ATopicOfOneEntryNeedsItsOneRightAnswer) {
     EXPECT_EQ(ReadCounts("0-30_rep.dat"), std::vector<int32_t>{1});
     EXPECT_EQ(ReadCounts("30-60_rep.dat"), std::vector<int32_t>(30, 0));
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t20\r\nana\t0\r\n"));
+}
+
+// The installed game, its games/ folder named by LEXADRILL_INSTALLED_GAME. scripts/install-check.sh
+// runs this as a user who cannot write the installed tree, so the player's folder keeps the files.
+class InstalledGameTest : public PlayTest {
+protected:
+    std::string ExecutableFolder() const override {
+        const char* installed = std::getenv("LEXADRILL_INSTALLED_GAME");
+        return installed != nullptr ? installed : folder;
+    }
+    std::string SaveFolder() const override { return PlayerFolder(); }
+};
+
+TEST_F(InstalledGameTest, DISABLED_APassedTestIsKeptInThePlayersFolderAndReadBackOnTheNextStart) {
+    ASSERT_NE(std::getenv("LEXADRILL_INSTALLED_GAME"), nullptr) << "run by scripts/install-check.sh";
+    const std::string share = "/share/lexadrill/";
+    ASSERT_GT(app->exeDirNarrow.size(), share.size());
+    EXPECT_EQ(app->exeDirNarrow.substr(app->exeDirNarrow.size() - share.size()), share);
+    StartRun(kTestLine, 0);
+    for (int answer = 1; answer <= 21; ++answer) {
+        Answer(CurrentAnswer());
+        if (answer < 21) NextQuestion();
+    }
+    RunUntilScreen(ScreenId::NextLevel);
+    EXPECT_EQ(ReadCounts("30-60_rep.dat"), std::vector<int32_t>(30, 0));
+    EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t420\r\n"));
+    const std::vector<int32_t> counts = ReadCounts("0-30_rep.dat");
+    EXPECT_EQ(counts.size(), 30u);
+    EXPECT_EQ(std::count(counts.begin(), counts.end(), 0), 21);
+
+    RestartGame();
+    OpenTopics(kTestLine);
+    EXPECT_TRUE(Topics()->lines[1]->visible) << "the topic the test unlocked is read back";
+    EXPECT_FALSE(Topics()->lines[2]->visible);
 }

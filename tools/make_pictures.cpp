@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "GameIcon.h"
 #include "PictureCanvas.h"
 #include "TopicPictures.h"
 
@@ -91,18 +92,6 @@ void Logo(cairo_t* cr, double cx, double y, double size) {
     TextAt(cr, "lexa", x, y, size, true);
     SetRgb(cr, 0x1F4F9F);
     TextAt(cr, "DRILL", x + a.x_advance, y, size * 1.2, true);
-}
-
-void Icon(Canvas& c) {
-    cairo_t* cr = c.cr();
-    RoundedRect(cr, 2, 2, 60, 60, 12);
-    SetRgb(cr, 0xF1BF00);
-    cairo_fill_preserve(cr);
-    SetRgb(cr, 0xAA151B);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke(cr);
-    SetRgb(cr, 0xAA151B);
-    TextCentred(cr, "ñ", 32, 47, 44, true);
 }
 
 void LoadingPicture(Canvas& c) {
@@ -288,7 +277,7 @@ int main(int argc, char** argv) {
     }
     {
         Canvas c(64, 64, 64, 64);
-        Icon(c);
+        DrawGameIcon(c);
         ok &= c.SaveBmp(dir + "icon.bmp");
     }
     if (!ok) std::fprintf(stderr, "make_pictures: could not write every picture into %s\n", dir.c_str());
