@@ -1,10 +1,13 @@
 // The playing part of the game through the headless window: topics, learning, the timed test with
 // its scoring and files, the result screens and the hall of fame.
+#include <GL/gl.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -80,6 +83,18 @@ protected:
 
     void RunUntilScreen(ScreenId screen) {
         RunUntil([&] { return Screen() == screen; });
+    }
+
+    // Mean brightness of the floor at the window's bottom left, where nothing above it is
+    // mirrored on any screen; read back from the last frame.
+    double FloorBrightness() {
+        constexpr int kWidth = 40, kHeight = 8;
+        std::vector<uint8_t> rgb(kWidth * kHeight * 3);
+        platform::MakeContextCurrent();
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(5, 2, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        platform::ReleaseContext();
+        return std::accumulate(rgb.begin(), rgb.end(), 0.0) / static_cast<double>(rgb.size());
     }
 
     GLObjectTextList* Topics() { return dynamic_cast<GLObjectTextList*>(Object("main menu 2")); }
@@ -350,6 +365,17 @@ TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
     }
     EXPECT_GT(judgedWithAccents, 0);
     EXPECT_EQ(platform::headless::Messages().size(), 20u);
+}
+
+TEST_F(PlayTest, TopicsScreenShowsTheSameFilledFloorAsTheMainMenu) {
+    LoadToUserName();
+    EnterName(u"ana");
+    const double menuFloor = FloorBrightness();
+    ChooseMenuLine(kLearnLine);
+    RunUntilScreen(ScreenId::Topics);
+    WaitUntilStill("main menu 2");
+    ASSERT_TRUE(Object("stat2")->visible && Object("stat2")->wireframe);
+    EXPECT_NEAR(FloorBrightness(), menuFloor, 2.0);
 }
 
 TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
