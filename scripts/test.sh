@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game and its tests, and runs everything CI checks:
 #  1. the whole suite headless (the tests open their window on SDL's offscreen driver);
+#  1b. the same suite as one process, in a shuffled order (each test must start from a clean
+#     state, whatever ran before it in that process);
 #  2. the real game in a real X window (scripts/smoke.sh, under Xvfb);
 #  3. the suite again under AddressSanitizer + UndefinedBehaviorSanitizer (scripts/sanitize.sh,
 #     in build-asan/, which reuses the content built here).
@@ -11,5 +13,6 @@ scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 (cd build && SDL_VIDEODRIVER=offscreen ctest --output-on-failure --timeout 600 -j"$(nproc)")
+(cd build && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy tests/lexadrill_tests --gtest_shuffle --gtest_brief=1)
 scripts/smoke.sh build
 scripts/sanitize.sh
