@@ -315,6 +315,39 @@ TEST_F(PlayTest, AbortWorksWhileAskingButNotWhileAnAnswerIsJudged) {
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 1), 29);
 }
 
+// Once the run is broken off, the open question is closed: neither an Enter on the typed answer
+// nor the clock running out during the leave judges, counts or shows anything more.
+class AbortTest : public PlayTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(AbortTest, NothingIsJudgedCountedOrShownAfterTheAbort) {
+    const bool enterAfterAbort = GetParam();
+    StartRun(kTestLine, 0);
+    WaitUntilStill("przerwij");
+    Type(CurrentAnswer());
+    ClickObject("przerwij");
+    ASSERT_TRUE(app->transitionLock);
+    if (enterAfterAbort) {
+        Key(13);
+    } else {
+        for (int second = 0; second < 16; ++second) {
+            platform::headless::AdvanceClockMs(1000);
+            RunTicks(1);
+        }
+    }
+    RunUntilScreen(ScreenId::GameOver);
+    RunTicks(200);
+    EXPECT_EQ(Screen(), ScreenId::GameOver);
+    EXPECT_TRUE(scene->events.empty());
+    EXPECT_EQ(testRun.score, 0);
+    EXPECT_EQ(testRun.askedCount, 0);
+    EXPECT_EQ(TextOf("wynik koncowy"), "score: 0");
+    EXPECT_FALSE(Object("dobre odp")->visible) << "no next question";
+    EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t0\r\n"));
+    EXPECT_EQ(ReadCounts("0-30_rep.dat"), std::vector<int32_t>(30, 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(EnterOrTimeOut, AbortTest, ::testing::Bool());
+
 TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
     LoadToUserName();
     EnterName(u"vofu");  // cheat mode: Enter unlocks a topic, and every answer is shown
