@@ -111,6 +111,19 @@ TEST_F(GameTest, SpacesAndTabsInTheNameAreStoredAsUnderscores) {
     EXPECT_FALSE(Object("arrownext")->visible);
 }
 
+// Tab is the one control character the name takes (it is stored as "_"); Escape, Delete and the
+// codes of a Shift- or Ctrl-click (5, 9) type nothing, wherever the cursor is.
+TEST_F(GameTest, TheNameTakesTabButNoOtherControlCharacterOrClickCode) {
+    LoadToUserName();
+    Type(u"a");
+    for (int code : {27, 5, 1, 0x7F, 0x85}) Key(code);
+    for (int flags : {5, 9, 3}) platform::headless::Click(flags);
+    Type(u"\tb");
+    EXPECT_EQ(TextOf("user"), "a\tb");
+    Key(13);
+    EXPECT_EQ(Utf8(app->userName), "a_b");
+}
+
 TEST_F(GameTest, TheArrowAcceptsTheNameAndTheScreenTakesNoMoreTyping) {
     LoadToUserName();
     Type(u"ana");

@@ -315,6 +315,17 @@ TEST_F(PlayTest, AbortWorksWhileAskingButNotWhileAnAnswerIsJudged) {
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 1), 29);
 }
 
+// The answer field takes no control character: what the player sees is what is judged.
+TEST_F(PlayTest, TheAnswerTakesNoControlCharacterOrClickCode) {
+    StartRun(kTestLine, 0);
+    Type(u"voy");
+    for (int code : {27, 9, 5, 0x7F, 0x85}) Key(code);
+    for (int flags : {5, 9, 3}) platform::headless::Click(flags);
+    Type(u" a");
+    EXPECT_EQ(TextOf("txt 2"), "voy a");
+    EXPECT_FALSE(testRun.answerEvaluated);
+}
+
 // Once the run is broken off, the open question is closed: neither an Enter on the typed answer
 // nor the clock running out during the leave judges, counts or shows anything more.
 class AbortTest : public PlayTest, public ::testing::WithParamInterface<bool> {};
