@@ -1,6 +1,7 @@
 // The game's flow played through the headless window: loading, the name, the main menu, the exit
 // confirmation and the information screen.
 #include <algorithm>
+#include <vector>
 
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
@@ -150,6 +151,29 @@ TEST_F(GameTest, CodeWordInCapitalsIsJustAName) {
     EnterName(u"VOFU");
     EXPECT_FALSE(app->cheatMode);
     EXPECT_TRUE(platform::headless::Messages().empty());
+}
+
+// The line a click would choose is styled as selected from the list's first appearance.
+TEST_F(GameTest, MenuAndExitQuestionShowTheirFirstSelectionFromTheStart) {
+    auto expectSelectionShown = [](const GLObjectTextList* list) {
+        SCOPED_TRACE(list->name);
+        ASSERT_EQ(list->selected, 0);
+        for (size_t i = 0; i < list->lines.size(); ++i) {
+            const GLObjectText* line = list->lines[i];
+            const double* expected = i == 0 ? list->selectedColour : list->normalColour;
+            EXPECT_EQ(std::vector<double>(line->colour, line->colour + 3),
+                      std::vector<double>(expected, expected + 3))
+                << i;
+            EXPECT_EQ(line->spinIncrement[0], i == 0 ? 1.0 : 0.0) << i;
+        }
+    };
+    LoadToUserName();
+    EnterName(u"ana");
+    expectSelectionShown(dynamic_cast<GLObjectTextList*>(Object("main menu")));
+    ChooseMenuLine(4);
+    RunTicks(80);
+    ASSERT_EQ(Screen(), ScreenId::ExitConfirm);
+    expectSelectionShown(dynamic_cast<GLObjectTextList*>(Object("menu tak-nie")));
 }
 
 TEST_F(GameTest, MainMenuLinesLeadToTheirScreens) {
