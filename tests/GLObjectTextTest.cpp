@@ -221,12 +221,8 @@ TEST_F(TextPixelsTest, GlyphNormalsKeepTheLengthTheirScaleGivesThem) {
         text.SetVertexColour(0.4, 0.4, 0.4, 1);
         BeginGameView();
         const GLfloat none[4] = {0, 0, 0, 1}, half[4] = {0.5f, 0.5f, 0.5f, 1}, headOn[4] = {0, 0, 1, 0};
-        glEnable(GL_LIGHTING);
         glLightModelfv(GL_LIGHT_MODEL_AMBIENT, none);
-        glLightfv(GL_LIGHT0, GL_AMBIENT, none);
-        glLightfv(GL_LIGHT0, GL_DIFFUSE, half);
-        glLightfv(GL_LIGHT0, GL_POSITION, headOn);
-        glEnable(GL_LIGHT0);
+        Light0(none, half, headOn);
         text.Draw();
         glFinish();
         std::vector<uint8_t> rgb(kWidth * kHeight * 3);
