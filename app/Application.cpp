@@ -41,7 +41,7 @@ platform::WindowCallbacks MessageTable() {
     callbacks.character = [](int code) { RouteInput(code); };
     callbacks.click = [](int flags) {
         clickPending = true;
-        RouteInput(flags);
+        RouteClick(flags);
     };
     callbacks.paint = [](int width, int height) {
         if (scene) scene->Resize(width, height);

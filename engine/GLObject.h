@@ -28,8 +28,9 @@ public:
     virtual void SetActive(bool on);
     virtual bool IsActive();
     virtual void SetClicked(bool on);
-    // True when every fragment the next draw makes has alpha exactly 1, so that source-alpha
-    // blending would leave each pixel as the fragment made it. Call with the material applied.
+    // True when drawing unblended could change no pixel: the blend function in force is source
+    // alpha / one minus source alpha (or there is none) and every fragment the next draw makes has
+    // alpha exactly 1. Call with the material applied.
     virtual bool OpaqueFragments() const;
 
     // Takes ownership of the path; a null path is ignored. Children get copies (step 0).

@@ -111,6 +111,34 @@ TEST(ContentWords, EncodedListDecodesToTheSourceTopicByTopic) {
     ReleaseEntries();
 }
 
+// Prompts that had more than one natural answer in the Spanish of Spain, as they now read: each
+// says which one word it wants, and the old wording is gone.
+TEST(ContentWords, AmbiguousPromptsSayWhichAnswerTheyWant) {
+    std::vector<SourceEntry> source;
+    std::vector<std::string> headings;
+    ReadSource(source, headings);
+    auto answerOf = [&](const std::u16string& prompt) {
+        for (const SourceEntry& entry : source)
+            if (entry.prompt == prompt) return entry.answer;
+        return std::u16string(u"(no such prompt)");
+    };
+    const std::pair<std::u16string, std::u16string> reworded[] = {
+        {u"field (of a farm)", u"campo (m)"},
+        {u"staircase", u"escalera (f)"},
+        {u"lunch", u"comida (f)"},
+        {u"corridor", u"pasillo (m)"},
+        {u"sandwich (in a baguette)", u"bocadillo (m)"},
+        {u"how much does it cost", u"cuánto cuesta"},
+        {u"nice to meet you (man)", u"encantado"},
+        {u"how are you (estar, tú)", u"cómo estás"},
+        {u"why (asking)", u"por qué"},
+    };
+    for (const auto& [prompt, answer] : reworded) EXPECT_EQ(answerOf(prompt), answer);
+    for (const std::u16string old : {u"field (meadow)", u"stairs", u"bedroom", u"sandwich", u"how much is it",
+                                     u"nice to meet you", u"how are you (informal)", u"of course"})
+        EXPECT_EQ(answerOf(old), u"(no such prompt)");
+}
+
 // The prompt and the answer are drawn centred at x = 0.5, 0.1 in front of the origin, half an em
 // per unit of advance; the play window is 5:3 with a 45 degree vertical field of view.
 TEST(ContentWords, EveryPromptAndAnswerFitsTheView) {
