@@ -132,10 +132,14 @@ TEST(ContentWords, AmbiguousPromptsSayWhichAnswerTheyWant) {
         {u"nice to meet you (man)", u"encantado"},
         {u"how are you (estar, tú)", u"cómo estás"},
         {u"why (asking)", u"por qué"},
+        {u"cake", u"tarta (f)"},
+        {u"school", u"colegio (m)"},
+        {u"button mushroom", u"champiñón (m)"},
     };
     for (const auto& [prompt, answer] : reworded) EXPECT_EQ(answerOf(prompt), answer);
-    for (const std::u16string old : {u"field (meadow)", u"stairs", u"bedroom", u"sandwich", u"how much is it",
-                                     u"nice to meet you", u"how are you (informal)", u"of course"})
+    for (const std::u16string old :
+         {u"field (meadow)", u"stairs", u"bedroom", u"sandwich", u"how much is it", u"nice to meet you",
+          u"how are you (informal)", u"of course", u"mushroom"})
         EXPECT_EQ(answerOf(old), u"(no such prompt)");
 }
 
