@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/FrameLook.h"
 #include "engine/MotionPath.h"
 
 class GLObject {
@@ -31,6 +32,9 @@ public:
     // True when every fragment the next draw makes has alpha exactly 1, so that source-alpha
     // blending would leave each pixel as the fragment made it. Call with the material applied.
     virtual bool OpaqueFragments() const;
+    // Adds what this object's next draw is made from (itself, its highlight and its children) and
+    // marks the look as changing when the draw itself will move it on.
+    virtual void AppendLook(FrameLook& look) const;
 
     // Takes ownership of the path; a null path is ignored. Children get copies (step 0).
     void StartMotion(MotionPathPtr path, int ticks);
@@ -116,6 +120,7 @@ public:
     GLObjectPlane(const std::string& name, float tiles, double x, double y, double z, double width,
                   double height, double depth);
     void DrawGeometry() override;
+    void AppendLook(FrameLook& look) const override;
     double width, height, depth;
     float tiles;
 };
@@ -126,6 +131,7 @@ public:
                           double third);
     void DrawGeometry() override;
     bool OpaqueFragments() const override;  // the corners bring their own alphas
+    void AppendLook(FrameLook& look) const override;
     float cornerRed[4] = {0, 0, 0, 0}, cornerGreen[4] = {0, 0, 0, 0};
     float cornerBlue[4] = {0, 0, 0, 0}, cornerAlpha[4] = {0, 0, 0, 0};
 };
@@ -135,6 +141,7 @@ public:
     GLObjectLight(const std::string& name, int lightIndex, float r, float g, float b, double x, double y,
                   double z);
     void Draw() override;
+    void AppendLook(FrameLook& look) const override;
     float lightColour[3];
     int lightIndex;
 };
