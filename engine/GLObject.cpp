@@ -157,7 +157,8 @@ bool GLObject::OpaqueFragments() const {
 }
 
 void GLObject::AppendLook(FrameLook& look) const {
-    const bool spinning = spinStep < spinTicks && (spinIncrement[0] != 0 || spinIncrement[1] != 0 || spinIncrement[2] != 0);
+    const bool spinning =
+        spinStep < spinTicks && (spinIncrement[0] != 0 || spinIncrement[1] != 0 || spinIncrement[2] != 0);
     if (motionPath || fadePath || spinning) look.MarkChanging();
     look.Add(this);
     look.Add(position);
@@ -169,8 +170,8 @@ void GLObject::AppendLook(FrameLook& look) const {
     look.Add(bounds);
     look.Add(texture);
     look.Add(maskTexture);
-    const bool flags[] = {textured, maskPass, blend, texturedColour, depthTest, sphereMap,
-                          billboard, eyeSpace, wireframe, vertexColour};
+    const bool flags[] = {textured,  maskPass,  blend,    texturedColour, depthTest,
+                          sphereMap, billboard, eyeSpace, wireframe,      vertexColour};
     look.Add(flags);
     look.Add(blendSrc);
     look.Add(blendDst);

@@ -113,7 +113,8 @@ void Model::AppendLook(FrameLook& look) const {
     GLObject::AppendLook(look);
     look.Add(useObjectColour);
     look.Add(compiled);  // a newly loaded mesh is drawn once it is compiled
-    const size_t sizes[] = {mesh.groups.size(), mesh.triangles.size(), mesh.vertices.size(), mesh.materials.size()};
+    const size_t sizes[] = {mesh.groups.size(), mesh.triangles.size(), mesh.vertices.size(),
+                            mesh.materials.size()};
     look.Add(sizes);
 }
 

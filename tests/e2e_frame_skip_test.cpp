@@ -1,0 +1,183 @@
+// Frames that would show nothing new are not drawn again. The game is played twice with the same
+// input, once drawing every frame and once skipping unchanged ones; after every tick both windows
+// must show exactly the same picture, and the skipping run must really have skipped frames.
+#include <GL/gl.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <vector>
+
+#include "app/Application.h"
+#include "engine/TextureTable.h"
+#include "learning/RepetitionStore.h"
+#include "learning/TestScreen.h"
+#include "learning/WordList.h"
+#include "platform/Platform.h"
+#include "tests/GameHarness.h"
+
+namespace {
+
+// A small play window (512 x 307) keeps reading back every frame quick.
+constexpr int kDesktopWidth = 640, kDesktopHeight = 480;
+
+unsigned sequenceState = 1;
+
+int FixedSequence() {
+    unsigned& state = sequenceState;
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 16) & 0x7FFF);
+}
+
+struct TickPicture {
+    std::vector<unsigned char> rgb;
+    ScreenId screen;
+    bool drawn;
+};
+
+class FrameSkipTest : public GameTest {
+protected:
+    std::vector<TickPicture> ticks;
+
+    void RunUntilScreen(ScreenId screen) {
+        for (int tick = 0; tick < 400 && Screen() != screen; ++tick) RunTicks(1);
+        ASSERT_EQ(Screen(), screen);
+    }
+
+    // The window's picture after each tick, as the player sees it.
+    void Record() {
+        const platform::Size size = platform::ClientSize();
+        TickPicture picture{std::vector<unsigned char>(static_cast<size_t>(size.width) * size.height * 3),
+                            Screen(), scene->lastFrameDrawn};
+        platform::MakeContextCurrent();
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, size.width, size.height, GL_RGB, GL_UNSIGNED_BYTE, picture.rgb.data());
+        platform::ReleaseContext();
+        ticks.push_back(std::move(picture));
+    }
+
+    // Restarts the game on a fresh game folder and a surface large enough for the play window,
+    // every random draw fixed.
+    void Restart(bool skip) {
+        StopApplication();
+        ResetTextureTable();
+        std::filesystem::remove_all(folder);
+        gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
+        sequenceState = 1;
+        ticks.clear();
+        platform::headless::SetDesktopSize(kDesktopWidth, kDesktopHeight);
+        platform::headless::SetSurfaceSize(kDesktopWidth, kDesktopHeight);
+        std::srand(1);
+        SetWordChoiceRandom(FixedSequence);
+        ASSERT_TRUE(StartApplication());
+        scene->skipUnchangedFrames = skip;
+        platform::headless::ObserveTicks([this] { Record(); });
+    }
+
+    // Loading the words reseeds rand() from the clock; the bursts must fly alike in both runs.
+    void FixBursts() { std::srand(2); }
+
+    // Every screen, with its entrances, exits, hovers, scrolls, carets, clock and bursts.
+    void Play() {
+        LoadToUserName();
+        RunTicks(100);  // the caret blinks
+        EnterName(u"ana");
+        RunTicks(64);
+        ClickChildOf("main menu", "arrowdown");  // hover box, scroll, the spin moves on
+        WaitUntilStill("main menu");
+        ChooseMenuLine(0);
+        RunUntilScreen(ScreenId::Topics);
+        WaitUntilStill("main menu 2");
+        ClickChildOf("main menu 2", "arrowdown");  // the topic picture changes
+        RunTicks(200);
+        ClickChildOf("main menu 2", "arrowup");
+        RunTicks(200);
+        ClickObject("main menu 2");
+        RunUntilScreen(ScreenId::Info);
+        WaitUntilStill("arrownext");
+        RunTicks(64);
+        ClickObject("arrownext");
+        RunUntilScreen(ScreenId::Learning);
+        FixBursts();
+        WaitUntilStill("arrownext");
+        RunTicks(64);
+        ClickObject("arrownext");
+        RunTicks(150);
+        ClickObject("przerwij");
+        RunUntilScreen(ScreenId::MainMenu);
+        WaitUntilStill("main menu");
+        ChooseMenuLine(1);
+        RunUntilScreen(ScreenId::Topics);
+        WaitUntilStill("main menu 2");
+        ClickObject("main menu 2");
+        RunUntilScreen(ScreenId::Info);
+        WaitUntilStill("arrownext");
+        ClickObject("arrownext");
+        RunUntilScreen(ScreenId::Test);
+        FixBursts();
+        for (const std::u16string& typed : {CurrentAnswer(), std::u16string(u"zzz")}) {
+            RunTicks(130);  // the clock steps each second
+            Type(typed);
+            Key(13);
+            for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+        }
+        RunTicks(70);
+        ClickObject("przerwij");
+        RunUntilScreen(ScreenId::GameOver);
+        WaitUntilStill("arrownext");
+        RunTicks(64);
+        ClickObject("arrownext");
+        RunUntilScreen(ScreenId::Info);
+        WaitUntilStill("arrownext");
+        ClickObject("arrownext");
+        RunUntilScreen(ScreenId::MainMenu);
+        WaitUntilStill("main menu");
+        ChooseMenuLine(2);
+        RunUntilScreen(ScreenId::HallOfFame);
+        WaitUntilStill("przerwij");
+        RunTicks(64);
+        ClickObject("przerwij");
+        RunUntilScreen(ScreenId::MainMenu);
+        WaitUntilStill("main menu");
+        ChooseMenuLine(4);
+        RunUntilScreen(ScreenId::ExitConfirm);
+        WaitUntilStill("menu tak-nie");
+        RunTicks(64);
+        platform::headless::Paint();  // an expose draws even an unchanged frame
+        RunTicks(1);
+    }
+};
+
+TEST_F(FrameSkipTest, SkippedFramesShowExactlyWhatDrawingEveryFrameShows) {
+    Restart(false);
+    Play();
+    const std::vector<TickPicture> drawingEvery = std::move(ticks);
+    for (const TickPicture& tick : drawingEvery) ASSERT_TRUE(tick.drawn);
+
+    Restart(true);
+    Play();
+    platform::headless::ObserveTicks(nullptr);
+    ASSERT_EQ(ticks.size(), drawingEvery.size()) << "both runs take the same road";
+
+    std::map<ScreenId, int> skipped, seen;
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        ASSERT_EQ(ticks[i].screen, drawingEvery[i].screen) << "tick " << i;
+        ASSERT_TRUE(ticks[i].rgb == drawingEvery[i].rgb)
+            << "tick " << i << " on screen " << static_cast<int>(ticks[i].screen);
+        ++seen[ticks[i].screen];
+        if (!ticks[i].drawn) ++skipped[ticks[i].screen];
+    }
+    for (const auto& [screen, count] : seen) {
+        std::printf("screen %d: %d of %d ticks not drawn\n", static_cast<int>(screen), skipped[screen],
+                    count);
+    }
+    // Where nothing moves for a while, frames must be skipped.
+    for (ScreenId still :
+         {ScreenId::UserName, ScreenId::Info, ScreenId::Learning, ScreenId::Test, ScreenId::GameOver}) {
+        EXPECT_GT(skipped[still], 0) << static_cast<int>(still);
+    }
+    EXPECT_FALSE(ticks[ticks.size() - 2].drawn);
+    EXPECT_TRUE(ticks.back().drawn) << "the tick after an expose draws";
+}
+
+}  // namespace
