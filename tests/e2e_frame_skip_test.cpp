@@ -77,6 +77,21 @@ protected:
     // Loading the words reseeds rand() from the clock; the bursts must fly alike in both runs.
     void FixBursts() { std::srand(2); }
 
+    // Waits until the object stands still, lets the screen idle, clicks it and waits for `next`.
+    void IdleThenClick(const std::string& key, ScreenId next, int idleTicks = 64) {
+        WaitUntilStill(key);
+        RunTicks(idleTicks);
+        ClickObject(key);
+        RunUntilScreen(next);
+    }
+
+    void FromMenu(int line, ScreenId next, const std::string& keyToSettle) {
+        WaitUntilStill("main menu");
+        ChooseMenuLine(line);
+        RunUntilScreen(next);
+        WaitUntilStill(keyToSettle);
+    }
+
     // Every screen, with its entrances, exits, hovers, scrolls, carets, clock and bursts.
     void Play() {
         LoadToUserName();
@@ -84,36 +99,22 @@ protected:
         EnterName(u"ana");
         RunTicks(64);
         ClickChildOf("main menu", "arrowdown");  // hover box, scroll, the spin moves on
-        WaitUntilStill("main menu");
-        ChooseMenuLine(0);
-        RunUntilScreen(ScreenId::Topics);
-        WaitUntilStill("main menu 2");
+        FromMenu(0, ScreenId::Topics, "main menu 2");
         ClickChildOf("main menu 2", "arrowdown");  // the topic picture changes
         RunTicks(200);
         ClickChildOf("main menu 2", "arrowup");
         RunTicks(200);
-        ClickObject("main menu 2");
-        RunUntilScreen(ScreenId::Info);
-        WaitUntilStill("arrownext");
-        RunTicks(64);
-        ClickObject("arrownext");
-        RunUntilScreen(ScreenId::Learning);
+        IdleThenClick("main menu 2", ScreenId::Info, 0);
+        IdleThenClick("arrownext", ScreenId::Learning);
         FixBursts();
         WaitUntilStill("arrownext");
         RunTicks(64);
-        ClickObject("arrownext");
+        ClickObject("arrownext");  // the next entry
         RunTicks(150);
-        ClickObject("przerwij");
-        RunUntilScreen(ScreenId::MainMenu);
-        WaitUntilStill("main menu");
-        ChooseMenuLine(1);
-        RunUntilScreen(ScreenId::Topics);
-        WaitUntilStill("main menu 2");
-        ClickObject("main menu 2");
-        RunUntilScreen(ScreenId::Info);
-        WaitUntilStill("arrownext");
-        ClickObject("arrownext");
-        RunUntilScreen(ScreenId::Test);
+        IdleThenClick("przerwij", ScreenId::MainMenu, 0);
+        FromMenu(1, ScreenId::Topics, "main menu 2");
+        IdleThenClick("main menu 2", ScreenId::Info, 0);
+        IdleThenClick("arrownext", ScreenId::Test, 0);
         FixBursts();
         for (const std::u16string& typed : {CurrentAnswer(), std::u16string(u"zzz")}) {
             RunTicks(130);  // the clock steps each second
@@ -121,27 +122,12 @@ protected:
             Key(13);
             for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
         }
-        RunTicks(70);
-        ClickObject("przerwij");
-        RunUntilScreen(ScreenId::GameOver);
-        WaitUntilStill("arrownext");
-        RunTicks(64);
-        ClickObject("arrownext");
-        RunUntilScreen(ScreenId::Info);
-        WaitUntilStill("arrownext");
-        ClickObject("arrownext");
-        RunUntilScreen(ScreenId::MainMenu);
-        WaitUntilStill("main menu");
-        ChooseMenuLine(2);
-        RunUntilScreen(ScreenId::HallOfFame);
-        WaitUntilStill("przerwij");
-        RunTicks(64);
-        ClickObject("przerwij");
-        RunUntilScreen(ScreenId::MainMenu);
-        WaitUntilStill("main menu");
-        ChooseMenuLine(4);
-        RunUntilScreen(ScreenId::ExitConfirm);
-        WaitUntilStill("menu tak-nie");
+        IdleThenClick("przerwij", ScreenId::GameOver, 70);
+        IdleThenClick("arrownext", ScreenId::Info);
+        IdleThenClick("arrownext", ScreenId::MainMenu, 0);
+        FromMenu(2, ScreenId::HallOfFame, "przerwij");
+        IdleThenClick("przerwij", ScreenId::MainMenu);
+        FromMenu(4, ScreenId::ExitConfirm, "menu tak-nie");
         RunTicks(64);
         platform::headless::Paint();  // an expose draws even an unchanged frame
         RunTicks(1);
