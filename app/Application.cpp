@@ -8,8 +8,11 @@
 #include "app/InputRouting.h"
 #include "app/LoadingScreen.h"
 #include "app/UiStrings.h"
+#include "app/WindowIcon.h"
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
+#include "game/SaveFolder.h"
+#include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/WindowGeometry.h"
 
@@ -38,7 +41,7 @@ platform::WindowCallbacks MessageTable() {
     callbacks.character = [](int code) { RouteInput(code); };
     callbacks.click = [](int flags) {
         clickPending = true;
-        RouteInput(flags);
+        RouteClick(flags);
     };
     callbacks.paint = [](int width, int height) {
         if (scene) scene->Resize(width, height);
@@ -50,11 +53,13 @@ platform::WindowCallbacks MessageTable() {
 }  // namespace
 
 bool StartApplication() {
-    if (!app) app = new AppContext(platform::ExecutableFolder());
+    if (!app) app = new AppContext(platform::GameFolder());
+    AnnounceSaveFolder();
     if (!platform::Start()) return false;
     const platform::Size desktop = platform::DesktopSize();
     const platform::WindowRect r = platform::LoadingWindowRect(desktop.width, desktop.height);
     if (!platform::OpenWindow(r.x, r.y, r.width, r.height)) return false;
+    SetWindowIconFromGameFolder();
     InitApplication();
     platform::RunMainLoop(MessageTable());
     return true;

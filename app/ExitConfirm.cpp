@@ -15,6 +15,7 @@ void BuildExitConfirm() {
         new GLObjectTextList("menu tak-nie", 2, "data/arrow_up.MS3D", "data/arrow_down.MS3D", 0.0, 0.0, 0.1);
     answers->AddLine(u"yes", "i1", true);
     answers->AddLine(u"no", "i2", true);
+    answers->Select(0);  // a click chooses the selected answer, so it is shown from the start
     answers->visible = false;
     scene->AddObject(answers);
 }

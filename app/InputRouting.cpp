@@ -39,6 +39,13 @@ const InputHandler kHandlers[] = {
 // The working copy of a text is held to this many code units, terminator included.
 constexpr size_t kWorkingBufferSize = 1000;
 
+// Set while a click is routed: its key-state flags (5 for a Shift-click, 9 for a Ctrl-click) are
+// not characters, whatever code they share with one.
+bool routingClick = false;
+
+// C0 controls, Delete and C1 controls: nothing a text field could show.
+bool IsControlCharacter(int code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
+
 }  // namespace
 
 void RouteInput(int code) {
@@ -50,7 +57,15 @@ void RouteInput(int code) {
     }
 }
 
-void TypeIntoText(const std::string& objectKey, int code) {
+void RouteClick(int flags) {
+    routingClick = true;
+    RouteInput(flags);
+    routingClick = false;
+}
+
+void TypeIntoText(const std::string& objectKey, int code, bool takesTab) {
+    if (routingClick) return;
+    if (code != 8 && IsControlCharacter(code) && !(code == 9 && takesTab)) return;
     auto* field = dynamic_cast<GLObjectText*>(scene->FindObject(objectKey));
     if (field == nullptr) return;
 

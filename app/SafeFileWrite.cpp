@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -38,30 +39,30 @@ void SyncFolder(const std::string& folder) {
     close(fd);
 }
 
-}  // namespace
-
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
-    out.clear();
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    uint8_t buffer[16384];
-    bool ok = true;
-    for (;;) {
-        size_t got = std::fread(buffer, 1, sizeof buffer, file);
-        out.insert(out.end(), buffer, buffer + got);
-        if (got < sizeof buffer) {
-            ok = std::ferror(file) == 0;
-            break;
-        }
-    }
-    std::fclose(file);
-    if (!ok) out.clear();
-    return ok;
+// The process id and a per-process count: no running save picks the same name, and a name left
+// by an earlier process is skipped by the next count.
+std::string TemporaryName(const std::string& path) {
+    static unsigned long names = 0;
+    return path + ".tmp." + std::to_string(getpid()) + "." + std::to_string(++names);
 }
 
+// Creates the temporary file for `path` in the same folder, as a new file only: an existing file or
+// link of the chosen name is never opened (O_EXCL), a link is never followed (O_NOFOLLOW). The
+// mode is the one any new file of the player gets (0666 less the umask).
+int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        temporary = TemporaryName(path);
+        const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+}  // namespace
+
 bool WriteFileAtomically(const std::string& path, const void* data, size_t size) {
-    const std::string temporary = path + ".tmp";
-    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    std::string temporary;
+    const int fd = CreateTemporaryBeside(path, temporary);
     if (fd < 0) return false;
     bool ok = injectedFault != safe_file_write_testing::Fault::Write &&
               WriteAll(fd, static_cast<const uint8_t*>(data), size) && fsync(fd) == 0;

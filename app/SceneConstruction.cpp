@@ -101,6 +101,7 @@ void BuildScene() {
     menu->AddLine(uiStrings.menuResults, "i3", true);
     menu->AddLine(uiStrings.menuAbout, "i4", true);
     menu->AddLine(uiStrings.menuExit, "i5", true);
+    menu->Select(0);  // a click chooses the selected line, so it is shown from the start
     AddHidden(menu);
 
     AddHidden(MakeButton("arrownext", "data/button_next.ms3d", 3.5, -1.7, 0.0, 0.4, 0.4, 0.9, true));

@@ -145,9 +145,18 @@ bool GLObject::HitTest(double x, double y) {
 void GLObject::DrawGeometry() {}
 
 bool GLObject::OpaqueFragments() const {
-    if (maskPass || blendSrc != GL_SRC_ALPHA || blendDst != GL_ONE_MINUS_SRC_ALPHA || colour[3] != 1.0) {
-        return false;
+    if (maskPass || colour[3] != 1.0) return false;
+    // The function in force: the object's own; where texturedColour alone turns blending on,
+    // whatever function the objects drawn before left; none at all for the others.
+    GLint source = GL_SRC_ALPHA, destination = GL_ONE_MINUS_SRC_ALPHA;
+    if (blend) {
+        source = static_cast<GLint>(blendSrc);
+        destination = static_cast<GLint>(blendDst);
+    } else if (texturedColour) {
+        glGetIntegerv(GL_BLEND_SRC, &source);
+        glGetIntegerv(GL_BLEND_DST, &destination);
     }
+    if (source != GL_SRC_ALPHA || destination != GL_ONE_MINUS_SRC_ALPHA) return false;
     // Each branch follows ApplyMaterial: the alpha is the colour's, times the texture's if one is bound.
     if (texturedColour) return texture < 0 || texture >= MAX_TEXTURES || textureTable.opaque[texture];
     if (textured) return false;  // lit with whatever material the object drawn before left

@@ -29,8 +29,9 @@ public:
     virtual void SetActive(bool on);
     virtual bool IsActive();
     virtual void SetClicked(bool on);
-    // True when every fragment the next draw makes has alpha exactly 1, so that source-alpha
-    // blending would leave each pixel as the fragment made it. Call with the material applied.
+    // True when drawing unblended could change no pixel: the blend function in force is source
+    // alpha / one minus source alpha (or there is none) and every fragment the next draw makes has
+    // alpha exactly 1. Call with the material applied.
     virtual bool OpaqueFragments() const;
     // Adds what this object's next draw is made from (itself, its highlight and its children) and
     // marks the look as changing when the draw itself will move it on.

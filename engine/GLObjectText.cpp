@@ -26,11 +26,11 @@ size_t StoredLength(const uint8_t* glyphs) {
 void DrawCodes(const uint8_t* codes, size_t count) {
     GLuint base = glyphfont::ListBase();
     if (base == 0 || count == 0) return;
-    // The lists change the current normal; this changes normalisation and the list base. Saving
-    // just those (not every attribute group) keeps the state after the call exactly as before.
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LIST_BIT);
-    // The glyphs are scaled down, so their normals must be renormalised for the lighting.
-    glEnable(GL_NORMALIZE);
+    // The lists change the current normal; this changes the list base. Saving just those (not
+    // every attribute group) keeps the state after the call exactly as before.
+    glPushAttrib(GL_CURRENT_BIT | GL_LIST_BIT);
+    // Normals are not renormalised: scaled down, they light the text brighter, and the texts'
+    // colours were chosen for that brightness.
     glListBase(base);
     glScaled(kGlyphScale, kGlyphScale, kGlyphScale);
     glCallLists(static_cast<GLsizei>(count), GL_UNSIGNED_BYTE, codes);

@@ -197,6 +197,8 @@ void GLScene::DrawFloorQuad() {
     } else {
         glDisable(GL_TEXTURE_2D);  // never bind a slot that is not there
     }
+    // A wireframe object drawn before it (its reflection, or last frame) leaves lines behind.
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glBegin(GL_QUADS);
     glNormal3f(0, 1, 0);
     glTexCoord2f(0, 1);

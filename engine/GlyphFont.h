@@ -1,8 +1,9 @@
 // The process-wide extruded font of the text objects: 256 display lists, one per glyph code
 // (codes 0-215 filled; the rest hold nothing), each drawing its glyph with the em square as 1.0
 // and ending with the pen moved by the glyph's advance, so calling the lists of a string lays it
-// out. The face is what fontconfig matches for "Myriad" (the system's default sans face when that
-// is missing). Text objects hold a reference each: the first loads the font, the last deletes it.
+// out. The face is "Myriad" when installed, else Carlito (its advance widths fit the layout), else
+// DejaVu Sans, else whatever outline face fontconfig offers. Text objects hold a reference each: the
+// first loads the font, the last deletes it.
 #pragma once
 
 #include <GL/gl.h>
@@ -27,7 +28,8 @@ GLuint ListBase();
 // The font file in use ("" when none).
 const std::string& FontFile();
 
-// The font file fontconfig matches for "Myriad", an outline face; "" when there is none at all.
+// The file of the first installed outline face of "Myriad", Carlito and DejaVu Sans, or of
+// fontconfig's best outline match for "Myriad" when none is; "" when there is no outline face at all.
 std::string FindFontFile();
 // Tests: use this file instead of asking fontconfig; "" means no font is found. Takes effect when
 // the font is next loaded (no text object alive); UseSystemFont() goes back to fontconfig.

@@ -9,9 +9,6 @@
 
 namespace {
 
-// Larger pictures are refused rather than allocated: the game's own are a few hundred pixels.
-constexpr long long kMaxPixels = 8192LL * 8192LL;
-
 struct ErrorManager {
     jpeg_error_mgr standard;
     std::jmp_buf jump;
@@ -33,10 +30,24 @@ void UseQuietErrors(ErrorManager& errors) {
 
 // Everything between setjmp and longjmp lives in this function's caller-owned state, so no local
 // is modified after setjmp.
+// The largest scale n/8 (n = 8 down to 1) at which the picture fits maxSide; 0 when none does.
+unsigned FittingEighths(const jpeg_decompress_struct& info, int maxSide) {
+    const unsigned long long side = static_cast<unsigned long long>(maxSide > 0 ? maxSide : 0);
+    for (unsigned eighths = 8; eighths >= 1; --eighths) {
+        // libjpeg rounds a scaled size up.
+        if ((info.image_width * 1ULL * eighths + 7) / 8 <= side &&
+            (info.image_height * 1ULL * eighths + 7) / 8 <= side)
+            return eighths;
+    }
+    return 0;
+}
+
 bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* data, size_t size,
-            DecodedImage& image) {
+            const PictureLimits& limits, DecodedImage& image) {
     if (setjmp(errors.jump)) return false;
     jpeg_CreateDecompress(&info, 62, sizeof(jpeg_decompress_struct));
+    // Past this, libjpeg asks for a backing store, which this build has not: the decode errors out.
+    info.mem->max_memory_to_use = limits.maxJpegWorkBytes;
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
     switch (info.jpeg_color_space) {
@@ -48,9 +59,15 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* d
         default:
             return false;  // CMYK and YCCK have no faithful RGB here
     }
-    if (static_cast<long long>(info.image_width) * info.image_height > kMaxPixels) return false;
+    const unsigned eighths = FittingEighths(info, limits.maxSide);
+    if (eighths == 0) return false;
+    info.scale_num = eighths;
+    info.scale_denom = 8;
     jpeg_start_decompress(&info);
     if (info.output_components != 3) return false;
+    if (info.output_width > static_cast<JDIMENSION>(limits.maxSide) ||
+        info.output_height > static_cast<JDIMENSION>(limits.maxSide))
+        return false;
     image.width = static_cast<int32_t>(info.output_width);
     image.height = static_cast<int32_t>(info.output_height);
     image.rowBytes = image.width * info.output_components;
@@ -66,7 +83,7 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* d
 
 }  // namespace
 
-bool DecodeJpeg(const uint8_t* data, size_t size, DecodedImage& image) {
+bool DecodeJpeg(const uint8_t* data, size_t size, const PictureLimits& limits, DecodedImage& image) {
     if (!data || size == 0) return false;
     jpeg_decompress_struct info{};
     ErrorManager errors{};
@@ -74,7 +91,7 @@ bool DecodeJpeg(const uint8_t* data, size_t size, DecodedImage& image) {
     info.err = &errors.standard;
     bool ok = false;
     try {
-        ok = Decode(info, errors, data, size, image);
+        ok = Decode(info, errors, data, size, limits, image);
     } catch (const std::bad_alloc&) {
         ok = false;
     }

@@ -3,16 +3,14 @@
 // the extent of exactly those vertices shifted by the position.
 #include "engine/Model.h"
 
-#include <fstream>
-#include <iterator>
+#include <vector>
 
-#include "platform/Platform.h"
+#include "formats/BoundedFileRead.h"
+#include "platform/GameFolder.h"
 
 namespace {
 
 constexpr double kEmptyBound = 11110;
-// No model of the game comes near this; a larger file is not a model worth reading into memory.
-constexpr std::streamoff kMaxModelBytes = 256 << 20;
 
 }  // namespace
 
@@ -124,13 +122,7 @@ MilkshapeModel::MilkshapeModel(const std::string& name, double x, double y, doub
 bool MilkshapeModel::Load(const std::string& file) {
     mesh = Ms3dMesh{};
     ForgetCompiledGeometry();
-    std::ifstream in(platform::ExecutableFolder() + file, std::ios::binary);
-    if (!in) return false;
-    in.seekg(0, std::ios::end);
-    std::streamoff size = in.tellg();
-    if (size <= 0 || size > kMaxModelBytes) return false;
-    in.seekg(0, std::ios::beg);
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return false;
+    std::vector<uint8_t> bytes;
+    if (!ReadFileWithin(platform::GameFolder() + file, kModelLimit, bytes)) return false;
     return ParseMs3d(bytes.data(), bytes.size(), mesh);
 }

@@ -2,11 +2,11 @@
 
 #include <GL/glu.h>
 
-#include <cstdio>
 #include <vector>
 
 #include "engine/JpegReader.h"
 #include "engine/TgaReader.h"
+#include "formats/BoundedFileRead.h"
 #include "platform/Platform.h"
 
 TextureTable textureTable;
@@ -14,19 +14,6 @@ TextureTable textureTable;
 namespace {
 
 const char* const kTableFull = "can't load more textures (MAX_TEXTURES)";
-
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    bytes.clear();
-    uint8_t chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    const bool ok = !std::ferror(file);
-    std::fclose(file);
-    return ok;
-}
 
 // Uploads need the scene's context current. A caller that forgot (Render() leaves none current)
 // would otherwise crash inside GLU, which reads the GL version first; make it current here and
@@ -61,7 +48,9 @@ int32_t LoadTextureJpeg(const std::string& path) {
     }
     std::vector<uint8_t> bytes;
     DecodedImage image;
-    if (!ReadWholeFile(path, bytes) || !DecodeJpeg(bytes.data(), bytes.size(), image)) return -1;
+    if (!ReadFileWithin(path, kPictureLimit, bytes) ||
+        !DecodeJpeg(bytes.data(), bytes.size(), kPictureLimits, image))
+        return -1;
 
     const int32_t slot = TakeSlot(path);
     if (!EnsureContext()) return slot;  // no context at all: the slot stays without an image
@@ -96,9 +85,9 @@ bool LoadTextureTga(const std::string& path) {
     }
     const int32_t slot = TakeSlot(path);  // stays taken (and findable) even if the file is bad
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes)) return false;
+    if (!ReadFileWithin(path, kPictureLimit, bytes)) return false;
     TgaImage image;
-    if (DecodeTga(bytes.data(), bytes.size(), image) != TgaOk) return false;
+    if (DecodeTga(bytes.data(), bytes.size(), kPictureLimits, image) != TgaOk) return false;
     if (!EnsureContext()) return false;
 
     glGenTextures(1, &textureTable.textureNames[slot]);

@@ -51,7 +51,7 @@ void FlipRows(std::vector<uint8_t>& pixels, size_t rowBytes, size_t rows) {
     }
 }
 
-TgaResult Decode(const uint8_t* data, size_t size, TgaImage& image) {
+TgaResult Decode(const uint8_t* data, size_t size, int maxSide, TgaImage& image) {
     if (size < kHeaderBytes) return TgaBadFile;
     const size_t idLength = data[0];
     const uint8_t mapType = data[1], type = data[2];
@@ -62,6 +62,7 @@ TgaResult Decode(const uint8_t* data, size_t size, TgaImage& image) {
     const int width = ReadU16(data + 12) - ReadU16(data + 8);
     const int height = ReadU16(data + 14) - ReadU16(data + 10);
     if (width <= 0 || height <= 0 || width > INT16_MAX || height > INT16_MAX) return TgaBadFile;
+    if (width > maxSide || height > maxSide) return TgaOutOfSpace;
     const int depth = data[16], descriptor = data[17];
     if (descriptor > 32) return TgaUnsupported;
     const size_t pixelBytes = static_cast<size_t>(depth / 8);
@@ -102,10 +103,10 @@ TgaResult Decode(const uint8_t* data, size_t size, TgaImage& image) {
 
 }  // namespace
 
-TgaResult DecodeTga(const uint8_t* data, size_t size, TgaImage& image) {
+TgaResult DecodeTga(const uint8_t* data, size_t size, const PictureLimits& limits, TgaImage& image) {
     if (!data) return TgaCannotRead;
     try {
-        return Decode(data, size, image);
+        return Decode(data, size, limits.maxSide, image);
     } catch (const std::bad_alloc&) {
         return TgaOutOfSpace;
     }

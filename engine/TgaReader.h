@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "formats/FileLimits.h"
+
 enum TgaResult : int {
     TgaOk = 1,
     TgaCannotRead = 2,
@@ -24,4 +26,6 @@ struct TgaImage {
     uint8_t palette[256 * 3] = {};
 };
 
-TgaResult DecodeTga(const uint8_t* data, size_t size, TgaImage& image);
+// A picture wider or taller than limits.maxSide is refused with TgaOutOfSpace before any pixel is
+// held.
+TgaResult DecodeTga(const uint8_t* data, size_t size, const PictureLimits& limits, TgaImage& image);

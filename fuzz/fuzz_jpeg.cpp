@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DecodedImage image;
-    if (DecodeJpeg(data, size, image)) {
+    if (DecodeJpeg(data, size, kPictureLimits, image)) {
         // A decoded image always has exactly the pixels its size promises.
         if (image.pixels.size() != static_cast<size_t>(image.rowBytes) * image.height) __builtin_trap();
     }

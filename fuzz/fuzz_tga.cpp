@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TgaImage image;
-    if (DecodeTga(data, size, image) == TgaOk) {
+    if (DecodeTga(data, size, kPictureLimits, image) == TgaOk) {
         // A decoded image always has exactly the pixels its header promises.
         if (image.pixels.size() != static_cast<size_t>(image.imageBytes)) __builtin_trap();
     }

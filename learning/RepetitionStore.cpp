@@ -1,13 +1,14 @@
 #include "learning/RepetitionStore.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <vector>
 
 #include "app/AppContext.h"
 #include "app/SafeFileWrite.h"
+#include "formats/BoundedFileRead.h"
+#include "game/SaveFolder.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 
@@ -49,13 +50,12 @@ bool CurrentHasCount() { return wordList.currentWord < wordList.counts.size(); }
 }  // namespace
 
 std::string RepetitionFileName(int first, int last) {
-    return platform::ExecutableFolder() + "data/" + std::to_string(first) + "-" + std::to_string(last) +
-           "_rep.dat";
+    return std::to_string(first) + "-" + std::to_string(last) + "_rep.dat";
 }
 
 bool LoadRepetitions(int first, int last) {
     std::vector<uint8_t> bytes;
-    if (ReadWholeFile(RepetitionFileName(first, last), bytes)) {
+    if (ReadFileWithin(SavedFileToRead(RepetitionFileName(first, last)), kRepetitionFileLimit, bytes)) {
         LoadRepetitionsFromBytes(bytes.data(), bytes.size());
         return true;
     }
@@ -83,20 +83,19 @@ void SaveRepetitions(int first, int last) {
         for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(value >> shift));
     }
     // A failed save is not shown to the player; the old file stays whole.
-    WriteFileAtomically(RepetitionFileName(first, last), bytes.data(), bytes.size());
+    WriteFileAtomically(SavedFileToWrite(RepetitionFileName(first, last)), bytes.data(), bytes.size());
 }
 
 bool IsTopicUnlocked(int first, int last) {
     if (first == 0) return true;
-    FILE* file = std::fopen(RepetitionFileName(first, last).c_str(), "rb");
-    if (file == nullptr) return false;
-    std::fclose(file);
-    return true;
+    // Unlocked by a file that can be loaded: a pipe or a folder of that name unlocks nothing.
+    std::vector<uint8_t> bytes;
+    return ReadFileWithin(SavedFileToRead(RepetitionFileName(first, last)), kRepetitionFileLimit, bytes);
 }
 
 void UnlockTopic(int first, int last) {
     std::vector<uint8_t> zeros(first < last ? (static_cast<size_t>(last) - first) * 4 : 0, 0);
-    WriteFileAtomically(RepetitionFileName(first, last), zeros.data(), zeros.size());
+    WriteFileAtomically(SavedFileToWrite(RepetitionFileName(first, last)), zeros.data(), zeros.size());
 }
 
 bool UnlockNextTopic(int topicIndex) {

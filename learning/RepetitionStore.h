@@ -1,4 +1,4 @@
-// Per-topic repetition counts on disk ("data/<first>-<last>_rep.dat": headerless little-endian
+// Per-topic repetition counts on disk ("<first>-<last>_rep.dat" in the save folder: headerless little-endian
 // int32 counts), topic unlocking (a topic is unlocked when its file exists; the topic starting at
 // line 0 always is), and the choice of the next test question.
 #pragma once
@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+// "<first>-<last>_rep.dat", the file's name inside the save folder (see game/SaveFolder.h).
 std::string RepetitionFileName(int first, int last);
 // Replaces the counts and asked flags; counts are fitted to the entries. True when the file existed.
 // With no entries loaded (the topics screen asks for a topic's progress) the counts are the file's

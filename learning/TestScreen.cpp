@@ -197,6 +197,10 @@ void TestInput(int code) {
     }
     if (!testRun.answerEvaluated && code == 1 && Hovered("przerwij") && !app->transitionLock) {
         app->transitionLock = true;
+        // The open question is closed as if judged: no later Enter, click or time-out may judge
+        // it while the screen leaves, after its score has gone into the hall of fame.
+        testRun.clockRunning = false;
+        testRun.answerSubmitted = testRun.answerEvaluated = true;
         FinishTest();
         scene->PostEvent("ekran_gameover wjazd", 50);
         return;

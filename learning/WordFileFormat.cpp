@@ -34,6 +34,9 @@ bool ReadWordFileLine(const uint8_t* data, size_t size, size_t& position, std::u
 }
 
 void DecodeLine(std::u16string& line) {
+    // The line is read as a C string: a stored 0 ends it before anything else looks at it.
+    const size_t storedZero = line.find(u'\0');
+    if (storedZero != std::u16string::npos) line.resize(storedZero);
     for (int trimmed = 0; trimmed < 2 && !line.empty() && IsTrimmedUnit(line.back()); ++trimmed) {
         line.pop_back();
     }

@@ -18,12 +18,12 @@ constexpr size_t kWordLineMaxUnits = 1999;
 // byte is not a unit). Advances `position`. False when no unit was left to read.
 bool ReadWordFileLine(const uint8_t* data, size_t size, size_t& position, std::u16string& line);
 
-// Stored line -> plain text: trims up to two trailing units that are space, CR or LF, then
-// unshifts; a unit that unshifts to 0 ends the line there.
+// Stored line -> plain text, read as a C string: a stored 0 ends it; then trims up to two trailing
+// units that are space, CR or LF, and unshifts; a unit that unshifts to 0 ends the line there.
 void DecodeLine(std::u16string& line);
 
 // Plain text -> stored line, without the terminator. The inverse of DecodeLine for any text whose
-// units all unshift to non-zero and whose stored form does not end in space, CR or LF.
+// units are all non-zero and whose stored form holds no 0 and does not end in space, CR or LF.
 std::u16string EncodeLine(const std::u16string& plain);
 
 struct WordFields {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "app/SafeFileWrite.h"
+#include "formats/BoundedFileRead.h"
 #include "learning/WordFileFormat.h"
 #include "platform/Platform.h"
 #include "platform/TextInput.h"
@@ -14,7 +14,7 @@ void LoadTopicEntries(const std::string& path, int first, int last) {
     // A new random sequence for the word choice each time a screen loads a topic.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    if (!ReadFileWithin(path, kWordListLimit, bytes)) {
         ReleaseEntries();
         wordList.currentWord = 0;
         return;

@@ -77,6 +77,8 @@ void ClearRecords() {
     s.addresses.clear();
 }
 
+Size WindowIconSize() { return GetState().icon; }
+
 int ExitStatus() { return GetState().exitStatus; }
 
 void Reset() {

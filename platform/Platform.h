@@ -7,6 +7,7 @@
 // time, set the millisecond clock and collect message boxes and opened addresses.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -47,6 +48,9 @@ Size DesktopSize();
 
 // Opens the borderless loading window (title "lexaDRILL") at the given place and size.
 bool OpenWindow(int x, int y, int width, int height);
+// Shows a BMP picture (the file's bytes, which SDL decodes) as the window's icon. False when there
+// is no window or SDL cannot read the picture; the default icon then stays.
+bool SetWindowIcon(const uint8_t* bmp, size_t size);
 // Gives the window a title bar and moves/resizes it (the play window).
 void SetWindowFrame(int x, int y, int width, int height, bool bordered);
 // Client (drawable) size in pixels.
@@ -73,7 +77,8 @@ void OpenAddress(const std::string& address);
 void DebugOutput(const std::string& text);
 // 32-bit millisecond counter.
 uint32_t TickCountMs();
-// The executable's folder, ending in '/'. Every file path is this folder + "data/..." or "gfx/...".
+// The executable's folder, ending in '/'. Content is read from GameFolder() (platform/GameFolder.h),
+// which is this folder in a portable tree and ../share/lexadrill/ from it in an installed one.
 std::string ExecutableFolder();
 // Ends the process with the status. In headless mode the request is recorded and the call returns,
 // so callers must return right after calling it.
@@ -119,6 +124,8 @@ void ObserveTicks(const std::function<void()>& observer);
 const std::vector<std::string>& Messages();
 const std::vector<std::string>& OpenedAddresses();
 void ClearRecords();
+// Size of the window's icon picture; 0 x 0 when it has the default icon or no window is open.
+Size WindowIconSize();
 // The status passed to RequestExit, or -1000 when none was requested.
 int ExitStatus();
 // Clears records, exit status, cursor, clock, the tick observer and the desktop-size and folder

@@ -23,6 +23,7 @@ struct State {
     // The window had to be opened without the requested depth/stencil/double-buffer format.
     bool pixelFormatFailed = false;
     WindowCallbacks callbacks;
+    Size icon;  // of the picture the window shows as its icon; 0 x 0 for the default one
 
     bool headless = false;
     bool folderOverridden = false;

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/AddressOpener.h"
+#include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/PlatformState.h"
 
@@ -45,6 +47,7 @@ void Stop() {
         SDL_DestroyWindow(s.window);
         s.window = nullptr;
     }
+    s.icon = Size{};
     s.callbacks = WindowCallbacks();
     s.pixelFormatFailed = false;
     if (s.sdlStarted) {
@@ -71,14 +74,6 @@ void RequestGLFormat() {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
 }
 
-void SetIconFromGameFolder(SDL_Window* window) {
-    const std::string path = ExecutableFolder() + "gfx/icon.bmp";
-    SDL_Surface* icon = SDL_LoadBMP(path.c_str());
-    if (!icon) return;  // no icon file (or a broken one): the default icon stays
-    SDL_SetWindowIcon(window, icon);
-    SDL_FreeSurface(icon);
-}
-
 }  // namespace
 
 bool OpenWindow(int x, int y, int width, int height) {
@@ -102,8 +97,18 @@ bool OpenWindow(int x, int y, int width, int height) {
         if (!s.window) return false;
         s.pixelFormatFailed = true;
     }
-    SetIconFromGameFolder(s.window);
     SDL_StartTextInput();
+    return true;
+}
+
+bool SetWindowIcon(const uint8_t* bmp, size_t size) {
+    auto& s = GetState();
+    if (!s.window || !bmp || size == 0 || size > INT32_MAX) return false;
+    SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromConstMem(bmp, static_cast<int>(size)), 1);
+    if (!icon) return false;  // a broken picture: the default icon stays
+    SDL_SetWindowIcon(s.window, icon);
+    s.icon = Size{icon->w, icon->h};
+    SDL_FreeSurface(icon);
     return true;
 }
 
@@ -195,6 +200,11 @@ void OpenAddress(const std::string& address) {
     auto& s = GetState();
     if (s.headless) {
         s.addresses.push_back(address);
+        return;
+    }
+    const char* searchPath = std::getenv("PATH");
+    if (FindProgram(kAddressOpener, searchPath ? searchPath : "").empty()) {
+        DebugOutput(NoOpenerLine(address));
         return;
     }
     SDL_OpenURL(address.c_str());

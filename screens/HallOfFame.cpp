@@ -8,6 +8,8 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
+#include "formats/BoundedFileRead.h"
+#include "game/SaveFolder.h"
 #include "screens/HallOfFameFile.h"
 #include "screens/ScreenSteps.h"
 
@@ -28,14 +30,12 @@ void RefillList() {
 
 }  // namespace
 
-std::string HallOfFamePath() { return app->exeDirNarrow + "data/hof.hof"; }
-
 void LoadHallOfFame() {
     ClearHallOfFame();
     GLObjectTextList* list = HallOfFameList();
     if (list) list->ClearLines();
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(HallOfFamePath(), bytes)) return;
+    if (!ReadFileWithin(SavedFileToRead(kHallOfFameFile), kHallOfFameLimit, bytes)) return;
     hallOfFame = ParseHallOfFame(std::string(bytes.begin(), bytes.end()));
     RefillList();
 }
@@ -48,7 +48,7 @@ void AddHallOfFameEntry(const std::u16string& name, int32_t score) {
 void SaveHallOfFame() {
     // A failed save loses the result silently, as any file failure here does.
     const std::string bytes = FormatHallOfFame(hallOfFame);
-    WriteFileAtomically(HallOfFamePath(), bytes.data(), bytes.size());
+    WriteFileAtomically(SavedFileToWrite(kHallOfFameFile), bytes.data(), bytes.size());
 }
 
 void ClearHallOfFame() { hallOfFame.clear(); }

@@ -1,4 +1,4 @@
-// The hall of fame: "data/hof.hof" (UTF-16LE with BOM, "%s\t%d\r\n" lines, ten at most), the
+// The hall of fame: "hof.hof" in the save folder (UTF-16LE with BOM, "%s\t%d\r\n" lines, ten at most), the
 // resident list in descending score order, and its scrolling screen.
 #pragma once
 
@@ -13,7 +13,8 @@ struct HallOfFameEntry {
 
 extern std::vector<HallOfFameEntry> hallOfFame;
 
-std::string HallOfFamePath();
+// The file as designed: "hof.hof", kept where game/SaveFolder.h says.
+constexpr const char* kHallOfFameFile = "hof.hof";
 void LoadHallOfFame();
 void AddHallOfFameEntry(const std::u16string& name, int32_t score);
 // Writes the first ten entries through a temporary file and a rename.

@@ -7,6 +7,7 @@
 #include "app/AppContext.h"
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
+#include "platform/GameFolder.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -30,7 +31,7 @@ std::string EncodePath(const std::string& path) {
 
 }  // namespace
 
-std::string HelpAddress() { return "file://" + EncodePath(platform::ExecutableFolder() + "data/help.html"); }
+std::string HelpAddress() { return "file://" + EncodePath(platform::GameFolder() + "data/help.html"); }
 
 void BuildInfoScreen() {
     auto* panel = new GLObjectPlane("corvina_info", 1.0f, 0.0, 0.0, 0.0, 4.0, 0.0, 4.0);

@@ -91,7 +91,8 @@ void UserNameInput(int code) {
         AcceptName();
         return;
     }
-    if (code != 1 && code != 13) TypeIntoText("user", code);
+    // A Tab stays in the name until it is accepted, then it becomes "_" like a space.
+    if (code != 1 && code != 13) TypeIntoText("user", code, true);
 }
 
 void FlyOutUserNameScreen(bool accepted) {

@@ -207,6 +207,36 @@ TEST_F(TextPixelsTest, HolesStayOpen) {
     EXPECT_TRUE(LitAt(ring[0], ring[1]));
 }
 
+// The glyph lists are drawn scaled (by 0.5 and the object's scale) without renormalising their
+// normals, so a smaller text is lit brighter: with a head-on light of diffuse 0.5 and no ambient,
+// a unit normal would give 0.5 of the colour, whatever the scale.
+TEST_F(TextPixelsTest, GlyphNormalsKeepTheLengthTheirScaleGivesThem) {
+    struct Case {
+        double scale;
+        int red;  // 0.4 x 0.5 x 1 / (0.5 x scale), of 255
+    };
+    for (const Case c : {Case{1.0, 102}, Case{1.5, 68}, Case{0.5, 204}}) {
+        GLObjectText text("t", u"HHH", 0, 0, 0);
+        text.scale = c.scale;
+        text.SetVertexColour(0.4, 0.4, 0.4, 1);
+        BeginGameView();
+        const GLfloat none[4] = {0, 0, 0, 1}, half[4] = {0.5f, 0.5f, 0.5f, 1}, headOn[4] = {0, 0, 1, 0};
+        glLightModelfv(GL_LIGHT_MODEL_AMBIENT, none);
+        Light0(none, half, headOn);
+        text.Draw();
+        glFinish();
+        std::vector<uint8_t> rgb(kWidth * kHeight * 3);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        std::vector<int> reds;
+        for (size_t i = 0; i < rgb.size(); i += 3)
+            if (rgb[i] > 10) reds.push_back(rgb[i]);
+        ASSERT_GT(reds.size(), 100u) << c.scale;
+        std::nth_element(reds.begin(), reds.begin() + reds.size() / 2, reds.end());
+        EXPECT_NEAR(reds[reds.size() / 2], c.red, 2) << "scale " << c.scale;
+    }
+}
+
 TEST_F(TextPixelsTest, CaretShowsAfterTheTextAndGoesAtOnce) {
     GLObjectText text("t", u"ana", 0, 0, 0);
     text.SetVertexColour(1, 1, 1, 1);

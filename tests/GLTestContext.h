@@ -53,14 +53,20 @@ protected:
         glTranslatef(0, 0, -6);
     }
 
-    // Lighting on with one white light (ambient and diffuse) at (x, y, z).
-    static void WhiteLight(float x, float y, float z) {
+    // Lighting on with light 0 alone: its ambient and diffuse colours and its place (w 0: a
+    // direction).
+    static void Light0(const GLfloat ambient[4], const GLfloat diffuse[4], const GLfloat place[4]) {
         glEnable(GL_LIGHTING);
-        const GLfloat white[4] = {1, 1, 1, 1}, place[4] = {x, y, z, 1};
-        glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
-        glLightfv(GL_LIGHT0, GL_AMBIENT, white);
+        glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+        glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
         glLightfv(GL_LIGHT0, GL_POSITION, place);
         glEnable(GL_LIGHT0);
+    }
+
+    // Lighting on with one white light (ambient and diffuse) at (x, y, z).
+    static void WhiteLight(float x, float y, float z) {
+        const GLfloat white[4] = {1, 1, 1, 1}, place[4] = {x, y, z, 1};
+        Light0(white, white, place);
     }
 
     // RGB of the pixel at (x, y) of the last frame drawn, y counted down from the top.

@@ -44,13 +44,18 @@ void GameTest::SetUp() {
     ASSERT_NE(made, nullptr);
     folder = std::string(made) + "/";
     gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
+    // A game folder made read-only keeps its saves here, never in the real home.
+    setenv("XDG_DATA_HOME", (folder + "player").c_str(), 1);
     PrepareFolder();
+    StartGame();
+}
 
+void GameTest::StartGame() {
     // ctest runs each test in its own process; this keeps a whole-suite run in one process honest.
     ResetTextureTable();
     platform::headless::Enable();
     platform::headless::Reset();
-    platform::headless::SetExecutableFolder(folder);
+    platform::headless::SetExecutableFolder(ExecutableFolder());
     // A small desktop keeps software rendering quick: loading window 256 x 192, play 819 x 491.
     platform::headless::SetDesktopSize(1024, 768);
     ASSERT_TRUE(StartApplication());
@@ -58,8 +63,14 @@ void GameTest::SetUp() {
     ASSERT_NE(scene, nullptr);
 }
 
+void GameTest::RestartGame() {
+    StopApplication();
+    StartGame();
+}
+
 void GameTest::TearDown() {
     StopApplication();
+    unsetenv("XDG_DATA_HOME");
     platform::headless::Reset();
     std::error_code ignored;
     if (!folder.empty()) std::filesystem::remove_all(folder, ignored);

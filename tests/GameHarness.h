@@ -23,6 +23,14 @@ protected:
     // Called by SetUp once the game folder is laid out, before the game starts: a test can change
     // what the game will find there.
     virtual void PrepareFolder() {}
+    // The folder the game runs from as its executable's: the laid-out game folder, unless a test
+    // plays another tree.
+    virtual std::string ExecutableFolder() const { return folder; }
+    // The player's data folder the game uses when its own is read-only.
+    std::string PlayerFolder() const { return folder + "player/lexadrill/"; }
+    // Starts the game on the headless platform (SetUp does), or ends it and starts it afresh.
+    void StartGame();
+    void RestartGame();
 
     // The game folder of this test, ending in '/'.
     std::string folder;

@@ -102,7 +102,7 @@ TEST_F(OpaqueBlendTest, OnlyFragmentsSureToBeOpaqueSkipBlending) {
     GLObjectPlane plane("p", 1, 0, 0, 0, 1, 1, 0);
     plane.SetColour(1, 1, 1, 1);
     plane.texture = picture;
-    plane.textured = plane.texturedColour = true;
+    plane.textured = plane.texturedColour = plane.blend = true;
     EXPECT_TRUE(plane.OpaqueFragments());
     plane.colour[3] = 0.999;  // fading
     EXPECT_FALSE(plane.OpaqueFragments());
@@ -113,6 +113,15 @@ TEST_F(OpaqueBlendTest, OnlyFragmentsSureToBeOpaqueSkipBlending) {
     plane.maskPass = true;
     EXPECT_FALSE(plane.OpaqueFragments());
     plane.maskPass = false;
+    // Without blend of its own, texturedColour blends with whatever function is current.
+    plane.blend = false;
+    glBlendFunc(GL_ONE, GL_ONE);
+    EXPECT_FALSE(plane.OpaqueFragments());
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    EXPECT_TRUE(plane.OpaqueFragments());
+    plane.blend = true;  // its own function is applied
+    glBlendFunc(GL_ONE, GL_ONE);
+    EXPECT_TRUE(plane.OpaqueFragments());
     plane.texturedColour = false;  // lit with whatever material was left behind
     EXPECT_FALSE(plane.OpaqueFragments());
 

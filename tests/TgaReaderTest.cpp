@@ -39,7 +39,7 @@ std::vector<uint8_t> Build(const TgaHeader& h, const std::vector<uint8_t>& body)
 }
 
 TgaResult DecodeBytes(const std::vector<uint8_t>& bytes, TgaImage& image) {
-    return DecodeTga(bytes.data(), bytes.size(), image);
+    return DecodeTga(bytes.data(), bytes.size(), kPictureLimits, image);
 }
 
 }  // namespace
@@ -126,8 +126,8 @@ TEST(TgaReader, RefusesShortOrMalformedFiles) {
     auto truncated = full;
     truncated.pop_back();
     EXPECT_EQ(DecodeBytes(truncated, image), TgaBadFile);
-    EXPECT_EQ(DecodeTga(full.data(), 10, image), TgaBadFile);  // inside the header
-    h.xOrigin = 2;                                             // width 2 - 2 = 0
+    EXPECT_EQ(DecodeTga(full.data(), 10, kPictureLimits, image), TgaBadFile);  // inside the header
+    h.xOrigin = 2;                                                             // width 2 - 2 = 0
     EXPECT_EQ(DecodeBytes(Build(h, {}), image), TgaBadFile);
     h.xOrigin = 0;
     h.mapType = 1;  // true colour with a colour map (valid palette fields)
@@ -176,4 +176,20 @@ TEST(TgaReader, ColourMappedImagesCarryIndicesAndAnRgbPalette) {
     EXPECT_EQ(image.palette[3], 10);
     EXPECT_EQ(image.palette[5], 30);
     EXPECT_EQ(image.bitsPerPixel, 8);
+}
+
+TEST(TgaReader, RefusesPicturesPastTheSideLimitBeforeHoldingThem) {
+    TgaImage image;
+    TgaHeader h;
+    h.width = static_cast<uint16_t>(kPictureLimits.maxSide);
+    EXPECT_EQ(DecodeBytes(Build(h, std::vector<uint8_t>(h.width * 3u)), image), TgaOk);
+    h.width += 1;
+    EXPECT_EQ(DecodeBytes(Build(h, std::vector<uint8_t>(h.width * 3u)), image), TgaOutOfSpace);
+    h = TgaHeader{};
+    h.type = 10;  // run-length: a few bytes could otherwise claim 32767 x 32767 pixels
+    h.height = 32767;
+    h.width = 32767;
+    TgaImage huge;
+    EXPECT_EQ(DecodeBytes(Build(h, std::vector<uint8_t>(1u << 20, 0xFF)), huge), TgaOutOfSpace);
+    EXPECT_TRUE(huge.pixels.empty());
 }

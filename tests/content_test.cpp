@@ -111,6 +111,34 @@ TEST(ContentWords, EncodedListDecodesToTheSourceTopicByTopic) {
     ReleaseEntries();
 }
 
+// Prompts that had more than one natural answer in the Spanish of Spain, as they now read: each
+// says which one word it wants, and the old wording is gone.
+TEST(ContentWords, AmbiguousPromptsSayWhichAnswerTheyWant) {
+    std::vector<SourceEntry> source;
+    std::vector<std::string> headings;
+    ReadSource(source, headings);
+    auto answerOf = [&](const std::u16string& prompt) {
+        for (const SourceEntry& entry : source)
+            if (entry.prompt == prompt) return entry.answer;
+        return std::u16string(u"(no such prompt)");
+    };
+    const std::pair<std::u16string, std::u16string> reworded[] = {
+        {u"field (of a farm)", u"campo (m)"},
+        {u"staircase", u"escalera (f)"},
+        {u"lunch", u"comida (f)"},
+        {u"corridor", u"pasillo (m)"},
+        {u"sandwich (in a baguette)", u"bocadillo (m)"},
+        {u"how much does it cost", u"cuánto cuesta"},
+        {u"nice to meet you (man)", u"encantado"},
+        {u"how are you (estar, tú)", u"cómo estás"},
+        {u"why (asking)", u"por qué"},
+    };
+    for (const auto& [prompt, answer] : reworded) EXPECT_EQ(answerOf(prompt), answer);
+    for (const std::u16string old : {u"field (meadow)", u"stairs", u"bedroom", u"sandwich", u"how much is it",
+                                     u"nice to meet you", u"how are you (informal)", u"of course"})
+        EXPECT_EQ(answerOf(old), u"(no such prompt)");
+}
+
 // The prompt and the answer are drawn centred at x = 0.5, 0.1 in front of the origin, half an em
 // per unit of advance; the play window is 5:3 with a 45 degree vertical field of view.
 TEST(ContentWords, EveryPromptAndAnswerFitsTheView) {
@@ -253,7 +281,7 @@ TEST(ContentModels, FlagTextureCoversTheWholePictureTopUp) {
 
 bool LoadJpeg(const std::string& name, DecodedImage& image) {
     const std::vector<uint8_t> bytes = ReadAll(kBuild + "gfx/" + name);
-    return !bytes.empty() && DecodeJpeg(bytes.data(), bytes.size(), image);
+    return !bytes.empty() && DecodeJpeg(bytes.data(), bytes.size(), kPictureLimits, image);
 }
 
 TEST(ContentPictures, EveryJpegDecodesWithItsSize) {
@@ -271,6 +299,25 @@ TEST(ContentPictures, EveryJpegDecodesWithItsSize) {
         EXPECT_EQ(image.height, height);
         EXPECT_EQ(image.rowBytes, width * 3);
         EXPECT_EQ(image.pixels.size(), size_t(width) * height * 3);
+    }
+}
+
+// A locked topic's "blocked" sign lands on rows 443-470, columns 127-260 of the 400 x 500 picture:
+// there each row holds only the background's gradient, no title or drawing for the sign to hide.
+TEST(ContentPictures, TopicPicturesLeaveTheLockSignsPlaceEmpty) {
+    for (const char* title : kTitles) {
+        SCOPED_TRACE(title);
+        DecodedImage image;
+        ASSERT_TRUE(LoadJpeg(std::string("tem/") + title + ".jpg", image));
+        const auto column = [&](double x) { return int(x * image.width / 400); };
+        for (int y = 438 * image.height / 500; y < 476 * image.height / 500; ++y) {
+            const uint8_t* row = &image.pixels[size_t(y) * image.rowBytes];
+            for (int x = column(120); x < column(268); ++x) {
+                for (int c = 0; c < 3; ++c) {
+                    ASSERT_NEAR(row[x * 3 + c], row[column(120) * 3 + c], 12) << "at " << x << ", " << y;
+                }
+            }
+        }
     }
 }
 
@@ -299,7 +346,7 @@ TEST(ContentPictures, FlagsHaveTheirOfficialColoursAndLayout) {
 TEST(ContentPictures, ParticleIsASoftRoundSpriteWithAlpha) {
     const std::vector<uint8_t> bytes = ReadAll(kBuild + "gfx/particle.tga");
     TgaImage image;
-    ASSERT_EQ(DecodeTga(bytes.data(), bytes.size(), image), TgaOk);
+    ASSERT_EQ(DecodeTga(bytes.data(), bytes.size(), kPictureLimits, image), TgaOk);
     ASSERT_EQ(image.bitsPerPixel, 32);
     ASSERT_EQ(image.width, 64);
     ASSERT_EQ(image.height, 64);

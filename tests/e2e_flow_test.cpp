@@ -1,6 +1,7 @@
 // The game's flow played through the headless window: loading, the name, the main menu, the exit
 // confirmation and the information screen.
 #include <algorithm>
+#include <vector>
 
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
@@ -111,6 +112,19 @@ TEST_F(GameTest, SpacesAndTabsInTheNameAreStoredAsUnderscores) {
     EXPECT_FALSE(Object("arrownext")->visible);
 }
 
+// Tab is the one control character the name takes (it is stored as "_"); Escape, Delete and the
+// codes of a Shift- or Ctrl-click (5, 9) type nothing, wherever the cursor is.
+TEST_F(GameTest, TheNameTakesTabButNoOtherControlCharacterOrClickCode) {
+    LoadToUserName();
+    Type(u"a");
+    for (int code : {27, 5, 1, 0x7F, 0x85}) Key(code);
+    for (int flags : {5, 9, 3}) platform::headless::Click(flags);
+    Type(u"\tb");
+    EXPECT_EQ(TextOf("user"), "a\tb");
+    Key(13);
+    EXPECT_EQ(Utf8(app->userName), "a_b");
+}
+
 TEST_F(GameTest, TheArrowAcceptsTheNameAndTheScreenTakesNoMoreTyping) {
     LoadToUserName();
     Type(u"ana");
@@ -137,6 +151,29 @@ TEST_F(GameTest, CodeWordInCapitalsIsJustAName) {
     EnterName(u"VOFU");
     EXPECT_FALSE(app->cheatMode);
     EXPECT_TRUE(platform::headless::Messages().empty());
+}
+
+// The line a click would choose is styled as selected from the list's first appearance.
+TEST_F(GameTest, MenuAndExitQuestionShowTheirFirstSelectionFromTheStart) {
+    auto expectSelectionShown = [](const GLObjectTextList* list) {
+        SCOPED_TRACE(list->name);
+        ASSERT_EQ(list->selected, 0);
+        for (size_t i = 0; i < list->lines.size(); ++i) {
+            const GLObjectText* line = list->lines[i];
+            const double* expected = i == 0 ? list->selectedColour : list->normalColour;
+            EXPECT_EQ(std::vector<double>(line->colour, line->colour + 3),
+                      std::vector<double>(expected, expected + 3))
+                << i;
+            EXPECT_EQ(line->spinIncrement[0], i == 0 ? 1.0 : 0.0) << i;
+        }
+    };
+    LoadToUserName();
+    EnterName(u"ana");
+    expectSelectionShown(dynamic_cast<GLObjectTextList*>(Object("main menu")));
+    ChooseMenuLine(4);
+    RunTicks(80);
+    ASSERT_EQ(Screen(), ScreenId::ExitConfirm);
+    expectSelectionShown(dynamic_cast<GLObjectTextList*>(Object("menu tak-nie")));
 }
 
 TEST_F(GameTest, MainMenuLinesLeadToTheirScreens) {

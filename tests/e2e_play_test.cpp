@@ -1,10 +1,14 @@
 // The playing part of the game through the headless window: topics, learning, the timed test with
 // its scoring and files, the result screens and the hall of fame.
+#include <GL/gl.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -33,7 +37,9 @@ bool HasNonAscii(const std::u16string& text) {
 
 class PlayTest : public GameTest {
 protected:
-    std::string DataFile(const std::string& name) const { return folder + "data/" + name; }
+    // Where the game keeps the files it writes: its own data/ folder, which is writable here.
+    virtual std::string SaveFolder() const { return folder + "data/"; }
+    std::string DataFile(const std::string& name) const { return SaveFolder() + name; }
 
     std::string ReadBytes(const std::string& name) const {
         std::ifstream in(DataFile(name), std::ios::binary);
@@ -80,6 +86,18 @@ protected:
 
     void RunUntilScreen(ScreenId screen) {
         RunUntil([&] { return Screen() == screen; });
+    }
+
+    // Mean brightness of the floor at the window's bottom left, where nothing above it is
+    // mirrored on any screen; read back from the last frame.
+    double FloorBrightness() {
+        constexpr int kWidth = 40, kHeight = 8;
+        std::vector<uint8_t> rgb(kWidth * kHeight * 3);
+        platform::MakeContextCurrent();
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(5, 2, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        platform::ReleaseContext();
+        return std::accumulate(rgb.begin(), rgb.end(), 0.0) / static_cast<double>(rgb.size());
     }
 
     GLObjectTextList* Topics() { return dynamic_cast<GLObjectTextList*>(Object("main menu 2")); }
@@ -300,6 +318,50 @@ TEST_F(PlayTest, AbortWorksWhileAskingButNotWhileAnAnswerIsJudged) {
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 1), 29);
 }
 
+// The answer field takes no control character: what the player sees is what is judged.
+TEST_F(PlayTest, TheAnswerTakesNoControlCharacterOrClickCode) {
+    StartRun(kTestLine, 0);
+    Type(u"voy");
+    for (int code : {27, 9, 5, 0x7F, 0x85}) Key(code);
+    for (int flags : {5, 9, 3}) platform::headless::Click(flags);
+    Type(u" a");
+    EXPECT_EQ(TextOf("txt 2"), "voy a");
+    EXPECT_FALSE(testRun.answerEvaluated);
+}
+
+// Once the run is broken off, the open question is closed: neither an Enter on the typed answer
+// nor the clock running out during the leave judges, counts or shows anything more.
+class AbortTest : public PlayTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(AbortTest, NothingIsJudgedCountedOrShownAfterTheAbort) {
+    const bool enterAfterAbort = GetParam();
+    StartRun(kTestLine, 0);
+    WaitUntilStill("przerwij");
+    Type(CurrentAnswer());
+    ClickObject("przerwij");
+    ASSERT_TRUE(app->transitionLock);
+    if (enterAfterAbort) {
+        Key(13);
+    } else {
+        for (int second = 0; second < 16; ++second) {
+            platform::headless::AdvanceClockMs(1000);
+            RunTicks(1);
+        }
+    }
+    RunUntilScreen(ScreenId::GameOver);
+    RunTicks(200);
+    EXPECT_EQ(Screen(), ScreenId::GameOver);
+    EXPECT_TRUE(scene->events.empty());
+    EXPECT_EQ(testRun.score, 0);
+    EXPECT_EQ(testRun.askedCount, 0);
+    EXPECT_EQ(TextOf("wynik koncowy"), "score: 0");
+    EXPECT_FALSE(Object("dobre odp")->visible) << "no next question";
+    EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t0\r\n"));
+    EXPECT_EQ(ReadCounts("0-30_rep.dat"), std::vector<int32_t>(30, 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(EnterOrTimeOut, AbortTest, ::testing::Bool());
+
 TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
     LoadToUserName();
     EnterName(u"vofu");  // cheat mode: Enter unlocks a topic, and every answer is shown
@@ -350,6 +412,17 @@ TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
     }
     EXPECT_GT(judgedWithAccents, 0);
     EXPECT_EQ(platform::headless::Messages().size(), 20u);
+}
+
+TEST_F(PlayTest, TopicsScreenShowsTheSameFilledFloorAsTheMainMenu) {
+    LoadToUserName();
+    EnterName(u"ana");
+    const double menuFloor = FloorBrightness();
+    ChooseMenuLine(kLearnLine);
+    RunUntilScreen(ScreenId::Topics);
+    WaitUntilStill("main menu 2");
+    ASSERT_TRUE(Object("stat2")->visible && Object("stat2")->wireframe);
+    EXPECT_NEAR(FloorBrightness(), menuFloor, 2.0);
 }
 
 TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
@@ -536,4 +609,38 @@ TEST_F(PlayTest, ATopicOfOneEntryNeedsItsOneRightAnswer) {
     EXPECT_EQ(ReadCounts("0-30_rep.dat"), std::vector<int32_t>{1});
     EXPECT_EQ(ReadCounts("30-60_rep.dat"), std::vector<int32_t>(30, 0));
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t20\r\nana\t0\r\n"));
+}
+
+// The installed game, its games/ folder named by LEXADRILL_INSTALLED_GAME. scripts/install-check.sh
+// runs this as a user who cannot write the installed tree, so the player's folder keeps the files.
+class InstalledGameTest : public PlayTest {
+protected:
+    std::string ExecutableFolder() const override {
+        const char* installed = std::getenv("LEXADRILL_INSTALLED_GAME");
+        return installed != nullptr ? installed : folder;
+    }
+    std::string SaveFolder() const override { return PlayerFolder(); }
+};
+
+TEST_F(InstalledGameTest, DISABLED_APassedTestIsKeptInThePlayersFolderAndReadBackOnTheNextStart) {
+    ASSERT_NE(std::getenv("LEXADRILL_INSTALLED_GAME"), nullptr) << "run by scripts/install-check.sh";
+    const std::string share = "/share/lexadrill/";
+    ASSERT_GT(app->exeDirNarrow.size(), share.size());
+    EXPECT_EQ(app->exeDirNarrow.substr(app->exeDirNarrow.size() - share.size()), share);
+    StartRun(kTestLine, 0);
+    for (int answer = 1; answer <= 21; ++answer) {
+        Answer(CurrentAnswer());
+        if (answer < 21) NextQuestion();
+    }
+    RunUntilScreen(ScreenId::NextLevel);
+    EXPECT_EQ(ReadCounts("30-60_rep.dat"), std::vector<int32_t>(30, 0));
+    EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t420\r\n"));
+    const std::vector<int32_t> counts = ReadCounts("0-30_rep.dat");
+    EXPECT_EQ(counts.size(), 30u);
+    EXPECT_EQ(std::count(counts.begin(), counts.end(), 0), 21);
+
+    RestartGame();
+    OpenTopics(kTestLine);
+    EXPECT_TRUE(Topics()->lines[1]->visible) << "the topic the test unlocked is read back";
+    EXPECT_FALSE(Topics()->lines[2]->visible);
 }

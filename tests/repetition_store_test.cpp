@@ -5,6 +5,7 @@
 
 #include "app/AppContext.h"
 #include "app/SafeFileWrite.h"
+#include "game/SaveFolder.h"
 #include "learning/RepetitionStore.h"
 #include "learning/WordList.h"
 #include "tests/TempGameFolder.h"
@@ -40,7 +41,7 @@ size_t scriptPosition = 0;
 int ScriptedDraw() { return scriptPosition < script.size() ? script[scriptPosition++] : 0; }
 
 class WordChoice : public testing::Test {
-   protected:
+protected:
     void SetUp() override { SetWordChoiceRandom(ScriptedDraw); }
     void TearDown() override { SetWordChoiceRandom(nullptr); }
     void Script(std::vector<int> draws) {
@@ -52,7 +53,7 @@ class WordChoice : public testing::Test {
 
 TEST(RepetitionFile, NameIsInTheGameFoldersData) {
     TempGameFolder folder;
-    EXPECT_EQ(RepetitionFileName(30, 60), folder.root + "data/30-60_rep.dat");
+    EXPECT_EQ(SavedFileToWrite(RepetitionFileName(30, 60)), folder.root + "data/30-60_rep.dat");
 }
 
 TEST(RepetitionFile, ReadsWholeLittleEndianValuesOnly) {

@@ -48,9 +48,9 @@ TEST(WordFile, HandShiftedLineGivesItsTwoFields) {
 }
 
 TEST(WordFile, KeyRepeatsEveryFiveUnitsWithSixteenBitWrap) {
-    const std::u16string plain = u"abcdefg\uFFFF\uFFFE";
+    const std::u16string plain = u"abcdefg\uFFFE\uFFFF";
     const std::u16string stored = EncodeLine(plain);
-    EXPECT_EQ(stored, std::u16string(u"cfdjhhk\0\u0004", 9));
+    EXPECT_EQ(stored, u"cfdjhhk\uFFFF\u0005");
     EXPECT_EQ(Decoded(stored), plain);
 }
 
@@ -66,17 +66,28 @@ TEST(WordFile, TrimsAtMostTwoStoredUnits) {
     EXPECT_EQ(Decoded(u"\r\n"), u"");
 }
 
-TEST(WordFile, UnitDecodingToZeroEndsTheLine) {
-    std::u16string stored = EncodeLine(u"ab;cd");
-    stored[3] = static_cast<char16_t>(WordFileKey[3]);
-    EXPECT_EQ(Decoded(stored), u"ab;");
-
-    std::vector<uint8_t> bytes = {0xFF, 0xFE};
-    AppendUnits(bytes, stored + u"\r\n");
-    Load(bytes, 0, 1);
-    ASSERT_EQ(WordCount(), 1u);
-    EXPECT_EQ(wordList.entries[0].prompt, u"ab");
-    EXPECT_EQ(wordList.entries[0].answer, u"");
+// The line is a C string: a unit stored as 0 ends it before the trim, one that decodes to 0 ends it
+// during the unshift; either way nothing after it reaches the fields.
+TEST(WordFile, ZeroUnitEndsTheLine) {
+    const std::u16string ab = EncodeLine(u"ab;cd").substr(0, 3), cd = EncodeLine(u"ab;cd").substr(3);
+    const std::u16string decodesToZero(1, static_cast<char16_t>(WordFileKey[3]));
+    struct Case {
+        std::u16string stored, decoded;
+    } cases[] = {
+        {ab + decodesToZero + cd.substr(1) + u"\r\n", u"ab;"},
+        {ab + std::u16string(1, u'\0') + cd + u"\r\n", u"ab;"},
+        {ab.substr(0, 2) + u" " + std::u16string(1, u'\0') + cd + u"\r\n", u"ab"},  // trimmed after the cut
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Decoded(c.stored), c.decoded);
+        std::vector<uint8_t> bytes = {0xFF, 0xFE};
+        AppendUnits(bytes, c.stored + EncodeLine(u"next;line") + u"\r\n");
+        Load(bytes, 0, 2);
+        ASSERT_EQ(WordCount(), 2u);
+        EXPECT_EQ(wordList.entries[0].prompt, u"ab");
+        EXPECT_EQ(wordList.entries[0].answer, u"");
+        EXPECT_EQ(wordList.entries[1].prompt, u"next") << "the cut line still counts as one line";
+    }
 }
 
 TEST(WordFile, SplitBehavesAsWcstok) {

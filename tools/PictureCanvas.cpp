@@ -124,6 +124,11 @@ bool Canvas::SaveBmp(const std::string& path) const {
     return WriteFile(path, b);
 }
 
+bool Canvas::SavePng(const std::string& path) const {
+    cairo_surface_flush(surface_);
+    return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
 void SetRgb(cairo_t* cr, unsigned hex) { SetRgba(cr, hex, 1.0); }
 
 void SetRgba(cairo_t* cr, unsigned hex, double alpha) {

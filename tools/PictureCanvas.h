@@ -26,6 +26,8 @@ public:
     bool SaveTga(const std::string& path) const;
     // Writes a 32-bit BMP (bottom-up, BGRA) that SDL_LoadBMP reads with its alpha.
     bool SaveBmp(const std::string& path) const;
+    // Writes the pixels as a PNG file with alpha (the desktop icons).
+    bool SavePng(const std::string& path) const;
 
 private:
     // Straight (non-premultiplied) RGBA bytes, top row first.

@@ -14,8 +14,13 @@ const unsigned kInk = 0x2B2B2B;
 
 void Background(cairo_t* cr, unsigned top, unsigned bottom) { PaintVerticalGradient(cr, 500, top, bottom); }
 
+// The illustrations are drawn for 400 x 392 and shrunk so that they and the banner under them stay
+// above the lock sign's band.
+constexpr double kBannerHeight = 80, kBannerTop = kLockSignBandTop - 8 - kBannerHeight;
+constexpr double kArtScale = kBannerTop / 392;
+
 void TitleBanner(cairo_t* cr, const char* title) {
-    RoundedRect(cr, 16, 392, 368, 90, 20);
+    RoundedRect(cr, 16, kBannerTop, 368, kBannerHeight, 20);
     SetRgba(cr, 0xFFFFFF, 0.88);
     cairo_fill_preserve(cr);
     SetRgb(cr, kInk);
@@ -28,10 +33,10 @@ void TitleBanner(cairo_t* cr, const char* title) {
     for (;; size -= 2) {
         cairo_set_font_size(cr, size);
         cairo_text_extents(cr, title, &e);
-        if (e.x_advance <= 340) break;
+        if (e.x_advance <= 340 && e.height <= kBannerHeight - 24) break;
     }
     SetRgb(cr, 0x1F4F9F);
-    TextCentred(cr, title, 200, 437 + size * 0.36, size, true);
+    TextCentred(cr, title, 200, kBannerTop + kBannerHeight / 2 + size * 0.36, size, true);
 }
 
 void Bubble(cairo_t* cr, double x, double y, double w, double h, bool tailLeft, unsigned colour,
@@ -534,6 +539,8 @@ void DrawTopicPicture(int topic, Canvas& canvas) {
     if (topic < 0 || topic >= kTopicCount) return;
     cairo_t* cr = canvas.cr();
     cairo_save(cr);
+    cairo_translate(cr, 200 * (1 - kArtScale), 0);
+    cairo_scale(cr, kArtScale, kArtScale);
     draws[topic](cr);
     cairo_restore(cr);
     TitleBanner(cr, kTopicTitles[topic]);

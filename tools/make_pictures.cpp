@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "GameIcon.h"
 #include "PictureCanvas.h"
 #include "TopicPictures.h"
 
@@ -93,18 +94,6 @@ void Logo(cairo_t* cr, double cx, double y, double size) {
     TextAt(cr, "DRILL", x + a.x_advance, y, size * 1.2, true);
 }
 
-void Icon(Canvas& c) {
-    cairo_t* cr = c.cr();
-    RoundedRect(cr, 2, 2, 60, 60, 12);
-    SetRgb(cr, 0xF1BF00);
-    cairo_fill_preserve(cr);
-    SetRgb(cr, 0xAA151B);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke(cr);
-    SetRgb(cr, 0xAA151B);
-    TextCentred(cr, "ñ", 32, 47, 44, true);
-}
-
 void LoadingPicture(Canvas& c) {
     cairo_t* cr = c.cr();
     PaintVerticalGradient(cr, c.height(), 0xFAEDC7, 0xEDC785);
@@ -174,7 +163,8 @@ void MenuPicture(Canvas& c) {
     Logo(cr, c.width() / 2, 470, 44);
 }
 
-// The information panel: how a run works, legible when the 4 x 4 plane fills most of the view.
+// The information panel: how to choose from a list and how a run works, legible when the 4 x 4 plane fills
+// most of the view.
 void InfoPanel(Canvas& c) {
     cairo_t* cr = c.cr();
     SetRgb(cr, 0xFBF4E4);
@@ -190,28 +180,30 @@ void InfoPanel(Canvas& c) {
         const char* text;
         bool heading;
     } lines[] = {
+        {"choosing", true},
+        {"the arrows beside a list move the", false},
+        {"selection; a click on the list chooses", false},
+        {"the highlighted line", false},
         {"learning", true},
-        {"each English word comes with its", false},
-        {"Spanish answer: read, then click on", false},
+        {"each English word with its Spanish", false},
+        {"answer: read, then click the arrow", false},
         {"test", true},
-        {"type the Spanish word in 15 seconds", false},
-        {"press Enter or click the arrow", false},
-        {"right answer: 10 points, 20 points", false},
-        {"with more than 10 seconds left", false},
-        {"70 % right: you pass, and the", false},
-        {"next topic is unlocked", false},
+        {"type the Spanish word, press Enter", false},
+        {"in 15 seconds: 10 points, or 20 with", false},
+        {"more than 10 seconds left; 70 % right", false},
+        {"passes and unlocks the next topic", false},
     };
-    double y = 262;
+    double y = 250;
     for (const auto& line : lines) {
         if (line.heading) {
-            y += 14;
+            y += 10;
             SetRgb(cr, 0x1F4F9F);
-            TextAt(cr, line.text, 64, y, 48, true);
+            TextAt(cr, line.text, 64, y, 46, true);
         } else {
             SetRgb(cr, 0x222222);
-            TextAt(cr, line.text, 84, y, 40, false);
+            TextAt(cr, line.text, 84, y, 38, false);
         }
-        y += line.heading ? 62 : 56;
+        y += line.heading ? 58 : 50;
     }
     SetRgb(cr, 0x555555);
     TextCentred(cr, "click the arrow to go on", c.width() / 2, c.height() - 56, 34, true);
@@ -285,7 +277,7 @@ int main(int argc, char** argv) {
     }
     {
         Canvas c(64, 64, 64, 64);
-        Icon(c);
+        DrawGameIcon(c);
         ok &= c.SaveBmp(dir + "icon.bmp");
     }
     if (!ok) std::fprintf(stderr, "make_pictures: could not write every picture into %s\n", dir.c_str());

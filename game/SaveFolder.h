@@ -1,0 +1,41 @@
+// Where the files the game writes live (the repetition files "<first>-<last>_rep.dat" and
+// "hof.hof", names and bytes as designed). One rule:
+//  - the game folder's data/ when the player can write there (the build folder, a copied portable
+//    folder): saved and read there and nowhere else, as the game always did;
+//  - otherwise (an installed game) the player's data folder, $XDG_DATA_HOME/lexadrill/ (an
+//    absolute $XDG_DATA_HOME only), else $HOME/.local/share/lexadrill/: every save goes there, and
+//    a file it does not hold yet is read from the game folder's data/, so progress left in a folder
+//    that has since become read-only still counts;
+//  - with no home folder to name, saves go to the read-only data/ and fail silently, as a failed
+//    save always does; the game plays on.
+// The choice is made from the file system on every call (it is a few system calls), so it follows
+// the folder the game runs from.
+#pragma once
+
+#include <string>
+
+struct SaveFolderFacts {
+    std::string gameFolder;  // ending in '/'
+    bool gameDataWritable = false;
+    std::string xdgDataHome;  // $XDG_DATA_HOME as set, possibly empty or relative
+    std::string home;         // the user's home folder, possibly empty
+};
+
+struct SaveFolders {
+    std::string writeFolder;   // every save goes here; ends in '/'
+    std::string readFallback;  // read when writeFolder lacks the file; empty when there is none
+};
+
+SaveFolders ChooseSaveFolders(const SaveFolderFacts& facts);
+// The line said once on standard error when the game keeps its files outside its own folder;
+// empty for a writable game folder, which says nothing.
+std::string SaveFolderNotice(const SaveFolderFacts& facts, const SaveFolders& folders);
+
+// This process's folders.
+SaveFolderFacts CurrentSaveFolderFacts();
+// Writes SaveFolderNotice for this process to standard error; called once at start-up.
+void AnnounceSaveFolder();
+// Where a saved file is read from: the write folder's file, or the fallback's when only it exists.
+std::string SavedFileToRead(const std::string& name);
+// Where a saved file is written; creates the player's data folder when it is missing.
+std::string SavedFileToWrite(const std::string& name);
