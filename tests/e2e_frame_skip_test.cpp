@@ -40,6 +40,11 @@ protected:
     std::vector<TickPicture> ticks;
     size_t exposedAt = 0;  // the first tick after an expose
 
+    void TearDown() override {
+        SetWordChoiceRandom(nullptr);  // the next test draws its words as a fresh process does
+        GameTest::TearDown();
+    }
+
     void RunUntilScreen(ScreenId screen) {
         for (int tick = 0; tick < 400 && Screen() != screen; ++tick) RunTicks(1);
         ASSERT_EQ(Screen(), screen);
