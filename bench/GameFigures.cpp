@@ -95,7 +95,24 @@ void WritePicture(const std::string& path) {
     std::fclose(file);
 }
 
+// What a second of play on the current screen costs: the real 64 Hz loop runs for 2 s, frames
+// that show nothing new are skipped as in the game.
+void PrintPlayCost(const char* screen) {
+    const uint64_t drawnBefore = scene->framesDrawn, skippedBefore = scene->framesSkipped;
+    const double cpuStart = ProcessCpuMs();
+    const Clock::time_point start = Clock::now();
+    platform::headless::RunRealTimeMs(2000);
+    const double cpuMs = ProcessCpuMs() - cpuStart, wallMs = MsSince(start);
+    const uint64_t drawn = scene->framesDrawn - drawnBefore;
+    const uint64_t ticks = drawn + scene->framesSkipped - skippedBefore;
+    std::printf("play %-39s %5.1f %% of ticks drawn (%3llu of %3llu), %5.1f %% of one core\n", screen,
+                ticks ? 100.0 * drawn / ticks : 0.0, static_cast<unsigned long long>(drawn),
+                static_cast<unsigned long long>(ticks), 100.0 * cpuMs / wallMs);
+}
+
+// Renders are timed with every frame drawn: skipping would time the frames not drawn.
 Frames TimeRenders(const std::string& picture) {
+    scene->skipUnchangedFrames = false;
     Frames frames;
     for (int frame = 0; frame < kFrames; ++frame) {
         const Clock::time_point start = Clock::now();
@@ -106,6 +123,7 @@ Frames TimeRenders(const std::string& picture) {
         frames.cpuMs.push_back(ProcessCpuMs() - cpuStart);
         if (frame == 0 && !picture.empty()) WritePicture(picture);
     }
+    scene->skipUnchangedFrames = true;
     return frames;
 }
 
@@ -122,6 +140,7 @@ void PrintCostByObject() {
         }
         return Median(ms);
     };
+    scene->skipUnchangedFrames = false;
     const double whole = medianOf();
     std::printf("    whole frame %.3f ms of processor time; without each part:\n", whole);
     scene->reflectionOff = true;
@@ -133,6 +152,7 @@ void PrintCostByObject() {
         std::printf("    %-40s %7.3f ms\n", object->name.c_str(), medianOf());
         object->visible = true;
     }
+    scene->skipUnchangedFrames = true;
 }
 
 bool RunUntil(const std::function<bool()>& done, int maxTicks = 600) {
@@ -168,18 +188,37 @@ bool ToMainMenu() {
     return gamedriver::WaitUntilStill(scene->FindObject("main menu"));
 }
 
-// From the main menu through the topics and the information panel to the first question, its
-// objects standing still.
-bool ToTestQuestion() {
-    if (!ChooseLine("main menu", 1)) return false;
-    if (!RunUntil([] { return app->currentScreen == ScreenId::Topics; })) return false;
-    platform::headless::RunTicks(30);
-    if (!Click("main menu 2") || !RunUntil([] { return app->currentScreen == ScreenId::Info; })) return false;
-    if (!Click("arrownext") || !RunUntil([] { return app->currentScreen == ScreenId::Test; })) return false;
-    for (const char* key : {"txt 1", "czas", "arrownext", "przerwij"}) {
+bool ToScreen(ScreenId screen) {
+    return RunUntil([screen] { return app->currentScreen == screen; });
+}
+
+bool StillAll(std::initializer_list<const char*> keys) {
+    for (const char* key : keys) {
         if (!scene->FindObject(key) || !gamedriver::WaitUntilStill(scene->FindObject(key))) return false;
     }
-    return !testRun.answerEvaluated;
+    return true;
+}
+
+// From the main menu to the topics of the menu's line (0 learn, 1 test), the list standing still.
+bool ToTopics(int menuLine) {
+    if (!ChooseLine("main menu", menuLine) || !ToScreen(ScreenId::Topics)) return false;
+    platform::headless::RunTicks(30);
+    return StillAll({"main menu 2"});
+}
+
+// From the topics through the information panel to the first question or entry, standing still.
+bool FromTopicsTo(ScreenId screen) {
+    if (!Click("main menu 2") || !ToScreen(ScreenId::Info)) return false;
+    if (!Click("arrownext") || !ToScreen(screen)) return false;
+    return StillAll({"txt 1", "arrownext", "przerwij"});
+}
+
+// From a question, aborted, through the game over and information screens to the main menu.
+bool AbortTestToMainMenu() {
+    if (!Click("przerwij") || !ToScreen(ScreenId::GameOver)) return false;
+    if (!Click("arrownext") || !ToScreen(ScreenId::Info)) return false;
+    if (!Click("arrownext") || !ToScreen(ScreenId::MainMenu)) return false;
+    return StillAll({"main menu"});
 }
 
 }  // namespace
@@ -214,6 +253,10 @@ bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFold
     }
     const double toUserNameMs = MsSince(programStart);
 
+    if (ok) {
+        platform::headless::RunTicks(150);  // the entrance is over, the caret blinks
+        PrintPlayCost("user name");
+    }
     if (ok && !(ok = ToMainMenu())) Fail("the main menu never came to rest");
     const platform::Size client = platform::ClientSize();
     if (ok && !(ok = client.width == kPlayWidth && client.height == kPlayHeight))
@@ -237,14 +280,28 @@ bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFold
         PrintFrames("Render() main menu", TimeRenders(shotsFolder.empty() ? "" : shotsFolder + "/menu.ppm"));
         if (byObject) PrintCostByObject();
         PrintTickRate("tick rate on the main menu");
+        PrintPlayCost("main menu");
     }
-    if (ok && !(ok = ToTestQuestion())) Fail("no question on the test screen");
+    if (ok && !(ok = ToTopics(1))) Fail("the topics never came to rest");
+    if (ok) PrintPlayCost("topics");
+    if (ok && !(ok = FromTopicsTo(ScreenId::Test) && !testRun.answerEvaluated))
+        Fail("no question on the test screen");
     if (ok) {
         PrintFrames("Render() test screen, question shown",
                     TimeRenders(shotsFolder.empty() ? "" : shotsFolder + "/test.ppm"));
         if (byObject) PrintCostByObject();
         PrintTickRate("tick rate on the test screen");
+        PrintPlayCost("test question");
     }
+    if (ok && !(ok = AbortTestToMainMenu())) Fail("no way back from the test screen");
+    if (ok && !(ok = ChooseLine("main menu", 2) && ToScreen(ScreenId::HallOfFame) && StillAll({"przerwij"})))
+        Fail("no hall of fame");
+    if (ok) PrintPlayCost("hall of fame");
+    if (ok && !(ok = Click("przerwij") && ToScreen(ScreenId::MainMenu) && StillAll({"main menu"})))
+        Fail("no way back from the hall of fame");
+    if (ok && !(ok = ToTopics(0) && FromTopicsTo(ScreenId::Learning)))
+        Fail("no entry on the learning screen");
+    if (ok) PrintPlayCost("learning");
     std::printf("%-44s %7.1f ms\n", "loading step (first tick)", loadingMs);
     std::printf("%-44s %7.1f ms\n", "program start to user-name screen", toUserNameMs);
     rusage usage{};

@@ -165,6 +165,33 @@ bool GLObject::OpaqueFragments() const {
     return glIsEnabled(GL_LIGHTING) == GL_TRUE;
 }
 
+void GLObject::AppendLook(FrameLook& look) const {
+    const bool spinning =
+        spinStep < spinTicks && (spinIncrement[0] != 0 || spinIncrement[1] != 0 || spinIncrement[2] != 0);
+    if (motionPath || fadePath || spinning) look.MarkChanging();
+    look.Add(this);
+    look.Add(position);
+    look.Add(rotation);
+    look.Add(orbitRotation);
+    look.Add(scale);
+    look.Add(colour);
+    look.Add(size);
+    look.Add(bounds);
+    look.Add(texture);
+    look.Add(maskTexture);
+    const bool flags[] = {textured,  maskPass,  blend,    texturedColour, depthTest,
+                          sphereMap, billboard, eyeSpace, wireframe,      vertexColour};
+    look.Add(flags);
+    look.Add(blendSrc);
+    look.Add(blendDst);
+    if (highlight) {
+        // The highlight animates with its owner and shows while the owner is hovered.
+        look.Add(hovered);
+        highlight->AppendLook(look);
+    }
+    for (const GLObject* child : children) child->AppendLook(look);
+}
+
 void GLObject::SetActive(bool on) { active = on; }
 
 bool GLObject::IsActive() { return active; }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/FrameLook.h"
 #include "engine/MotionPath.h"
 
 class GLObject {
@@ -32,6 +33,9 @@ public:
     // alpha / one minus source alpha (or there is none) and every fragment the next draw makes has
     // alpha exactly 1. Call with the material applied.
     virtual bool OpaqueFragments() const;
+    // Adds what this object's next draw is made from (itself, its highlight and its children) and
+    // marks the look as changing when the draw itself will move it on.
+    virtual void AppendLook(FrameLook& look) const;
 
     // Takes ownership of the path; a null path is ignored. Children get copies (step 0).
     void StartMotion(MotionPathPtr path, int ticks);
@@ -117,6 +121,7 @@ public:
     GLObjectPlane(const std::string& name, float tiles, double x, double y, double z, double width,
                   double height, double depth);
     void DrawGeometry() override;
+    void AppendLook(FrameLook& look) const override;
     double width, height, depth;
     float tiles;
 };
@@ -127,6 +132,7 @@ public:
                           double third);
     void DrawGeometry() override;
     bool OpaqueFragments() const override;  // the corners bring their own alphas
+    void AppendLook(FrameLook& look) const override;
     float cornerRed[4] = {0, 0, 0, 0}, cornerGreen[4] = {0, 0, 0, 0};
     float cornerBlue[4] = {0, 0, 0, 0}, cornerAlpha[4] = {0, 0, 0, 0};
 };
@@ -136,6 +142,7 @@ public:
     GLObjectLight(const std::string& name, int lightIndex, float r, float g, float b, double x, double y,
                   double z);
     void Draw() override;
+    void AppendLook(FrameLook& look) const override;
     float lightColour[3];
     int lightIndex;
 };

@@ -106,6 +106,14 @@ void GLObjectPlane::DrawGeometry() {
     glEnd();
 }
 
+void GLObjectPlane::AppendLook(FrameLook& look) const {
+    GLObject::AppendLook(look);
+    look.Add(width);
+    look.Add(height);
+    look.Add(depth);
+    look.Add(tiles);
+}
+
 GLObjectPlaneGradient::GLObjectPlaneGradient(const std::string& name, double x, double y, double z,
                                              double width, double depth, double third)
     : GLObject(name, x, y, z) {
@@ -134,6 +142,14 @@ bool GLObjectPlaneGradient::OpaqueFragments() const {
     return GLObject::OpaqueFragments();
 }
 
+void GLObjectPlaneGradient::AppendLook(FrameLook& look) const {
+    GLObject::AppendLook(look);
+    look.Add(cornerRed);
+    look.Add(cornerGreen);
+    look.Add(cornerBlue);
+    look.Add(cornerAlpha);
+}
+
 GLObjectLight::GLObjectLight(const std::string& name, int lightIndex, float r, float g, float b, double x,
                              double y, double z)
     : GLObject(name, x, y, z), lightColour{r, g, b}, lightIndex(lightIndex) {}
@@ -155,6 +171,12 @@ void GLObjectLight::Draw() {
     glLightfv(light, GL_SPECULAR, c);
     glLightfv(light, GL_POSITION, p);
     glEnable(light);
+}
+
+void GLObjectLight::AppendLook(FrameLook& look) const {
+    GLObject::AppendLook(look);
+    look.Add(lightColour);
+    look.Add(lightIndex);
 }
 
 GLObjectBoundingCube* MakeHighlightBox(const std::string& key) {

@@ -83,6 +83,16 @@ void GLObjectText::UpdateBounds() {
     bounds[5] = position[2] + kHalfHeight;
 }
 
+void GLObjectText::AppendLook(FrameLook& look) const {
+    GLObject::AppendLook(look);
+    const size_t length = StoredLength(glyphs);
+    look.Add(length);
+    look.AddBytes(glyphs, length);
+    look.Add(active);
+    look.Add(caretOn);
+    if (active && platform::TickCountMs() - lastBlink > kBlinkMs) look.MarkChanging();  // the caret blinks
+}
+
 void GLObjectText::DrawGeometry() {
     const double width = TextWidth();
     glPushMatrix();

@@ -13,6 +13,7 @@ public:
     ~GLObjectText() override;
     void SetClicked(bool on) override;
     void DrawGeometry() override;
+    void AppendLook(FrameLook& look) const override;
 
     // Stores the glyph codes of `text`; texts past 999 characters are cut.
     void SetText(const std::u16string& text);

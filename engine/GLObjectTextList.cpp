@@ -189,6 +189,14 @@ void GLObjectTextList::DrawGeometry() {
     }
 }
 
+void GLObjectTextList::AppendLook(FrameLook& look) const {
+    GLObject::AppendLook(look);
+    if (scrollingDown || scrollingUp) look.MarkChanging();
+    const size_t count = lines.size();
+    look.Add(count);
+    for (const GLObjectText* line : lines) line->AppendLook(look);
+}
+
 void GLObjectTextList::FlyOut() {
     StartMotion(PathLeaveToRight(), 190);
     for (GLObjectText* line : lines) line->StartFade(FadeOutPath(60, line->baseColour[3]), 59);

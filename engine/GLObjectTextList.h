@@ -18,6 +18,7 @@ public:
     void FlyIn() override;
     void StepFade() override;
     void DrawGeometry() override;
+    void AppendLook(FrameLook& look) const override;
 
     void AddLine(const std::u16string& text, const std::string& name, bool enabled);
     void ClearLines();

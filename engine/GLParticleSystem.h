@@ -15,6 +15,7 @@ public:
     void SetColour(double r, double g, double b, double a) override;
     void DrawGeometry() override;
     bool OpaqueFragments() const override { return false; }  // sprites carry their own alphas
+    void AppendLook(FrameLook& look) const override { look.MarkChanging(); }  // they move every pass
     virtual void Emit(int index);  // advances particle `index` by one pass (fountain)
     void Restart();
 

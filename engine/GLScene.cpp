@@ -3,6 +3,7 @@
 #include <GL/glu.h>
 
 #include <cstdint>
+#include <utility>
 
 #include "engine/TextureTable.h"
 #include "platform/Platform.h"
@@ -74,12 +75,56 @@ void GLScene::LoadProjection() {
     gluPerspective(kFieldOfView, aspect, kNear, kFar);
 }
 
+bool GLScene::FrameNeedsDrawing() {
+    look.Clear();
+    look.Add(width);
+    look.Add(height);
+    look.Add(reflectionOff);
+    look.Add(viewTranslation);
+    look.Add(viewRotation);
+    look.Add(clearColour);
+    look.Add(textureTable.generation);
+    for (const GLObject* light : lights) light->AppendLook(look);
+    for (const GLObject* object : objects) {
+        if (object->visible) object->AppendLook(look);
+    }
+    const bool unchanged = look.SameAs(lastDrawnLook);
+    if (skipUnchangedFrames && unchanged && drawnAlike >= 2 && !drawRequested) return false;
+    drawnAlike = unchanged ? drawnAlike + 1 : 1;
+    std::swap(look, lastDrawnLook);
+    drawRequested = false;
+    return true;
+}
+
 void GLScene::Render() {
     if (!platform::MakeContextCurrent()) {
         platform::ShowMessage("wglMageCurrent error in GLSScene::Render");
         return;
     }
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    lastFrameDrawn = FrameNeedsDrawing();
+    if (lastFrameDrawn) {
+        ++framesDrawn;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        DrawObjects();
+    } else {
+        // The same calls with every fragment scissored away: each object moves on exactly as a
+        // drawn frame moves it, and the GL state left behind is the same, but no pixel is touched.
+        ++framesSkipped;
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(0, 0, 0, 0);
+        DrawObjects();
+        glDisable(GL_SCISSOR_TEST);
+    }
+
+    platform::CursorPosition(cursorX, cursorY);
+    glMatrixMode(GL_MODELVIEW);
+    HoverPass(objects);
+    clickPending = false;
+    if (lastFrameDrawn) platform::SwapBuffers();
+    platform::ReleaseContext();
+}
+
+void GLScene::DrawObjects() {
     LoadProjection();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -143,13 +188,6 @@ void GLScene::Render() {
         glPopMatrix();
         glFlush();
     }
-
-    platform::CursorPosition(cursorX, cursorY);
-    glMatrixMode(GL_MODELVIEW);
-    HoverPass(objects);
-    clickPending = false;
-    platform::SwapBuffers();
-    platform::ReleaseContext();
 }
 
 void GLScene::DrawFloorQuad() {
@@ -219,6 +257,7 @@ std::string GLScene::PollEvent() {
 }
 
 void GLScene::Resize(int newWidth, int newHeight) {
+    drawRequested = true;  // an exposed or resized window is always drawn again
     width = newWidth;
     height = newHeight;
     LoadProjection();  // leaves the projection matrix current

@@ -25,6 +25,8 @@ public:
     GLScene(int width, int height, double viewX, double viewY, double viewZ);
     virtual ~GLScene();
 
+    // Draws the frame, or, when nothing it shows has changed since the last drawn frame, runs the
+    // same steps without touching a pixel or swapping: animations, hover and clicks go on alike.
     void Render();
     void AddObject(GLObject* object);
     void AddLight(GLObject* object);
@@ -45,11 +47,23 @@ public:
     float clearColour[3] = {0, 0, 0};
     std::vector<GLObject*> objects;
     std::vector<GLObject*> lights;
+    // Off: every frame is drawn (the pictures are the same either way).
+    bool skipUnchangedFrames = true;
+    bool lastFrameDrawn = false;
+    uint64_t framesDrawn = 0, framesSkipped = 0;
 
 private:
+    bool FrameNeedsDrawing();
+    void DrawObjects();
     void LoadProjection();
     void DrawFloorQuad();
     void HoverPass(const std::vector<GLObject*>& list);
+
+    FrameLook look, lastDrawnLook;
+    // Drawn frames in a row made from lastDrawnLook. GL state one frame leaves behind can reach
+    // the next, so a look is trusted only once two frames drawn from it started alike.
+    int drawnAlike = 0;
+    bool drawRequested = true;  // resized or exposed
 };
 
 // The one scene; created after the window, deleted when it closes (see Application.cpp).

@@ -107,6 +107,15 @@ void Model::DrawGeometry() {
     }
 }
 
+void Model::AppendLook(FrameLook& look) const {
+    GLObject::AppendLook(look);
+    look.Add(useObjectColour);
+    look.Add(compiled);  // a newly loaded mesh is drawn once it is compiled
+    const size_t sizes[] = {mesh.groups.size(), mesh.triangles.size(), mesh.vertices.size(),
+                            mesh.materials.size()};
+    look.Add(sizes);
+}
+
 MilkshapeModel::MilkshapeModel(const std::string& name, double x, double y, double z)
     : Model(name, x, y, z) {}
 

@@ -25,6 +25,7 @@ bool EnsureContext() {
 
 int32_t TakeSlot(const std::string& path) {
     const int32_t slot = textureTable.count++;
+    ++textureTable.generation;
     textureTable.fileNames[slot] = path;
     return slot;
 }
@@ -128,4 +129,5 @@ void ResetTextureTable() {
         textureTable.opaque[slot] = false;
     }
     textureTable.count = 0;
+    ++textureTable.generation;
 }

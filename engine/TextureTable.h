@@ -16,6 +16,8 @@ struct TextureTable {
     // The slot's picture has no alpha channel (every texel samples with alpha 1).
     bool opaque[MAX_TEXTURES] = {};
     int32_t count = 0;
+    // Moves on whenever a slot is taken or the table emptied: the pictures drawn may have changed.
+    uint32_t generation = 0;
 };
 
 extern TextureTable textureTable;

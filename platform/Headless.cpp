@@ -91,6 +91,9 @@ void Reset() {
     s.surface = Size{};
     s.folderOverridden = false;
     s.folder.clear();
+    s.tickObserver = nullptr;
 }
+
+void ObserveTicks(const std::function<void()>& observer) { GetState().tickObserver = observer; }
 
 }  // namespace platform::headless

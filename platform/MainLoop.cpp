@@ -72,6 +72,7 @@ void DeliverTick() {
         if (s.clockMs >= kClockWrapMs) s.clockMs -= kClockWrapMs;
     }
     if (s.callbacks.tick) s.callbacks.tick();
+    if (s.headless && s.tickObserver) s.tickObserver();
 }
 
 void DeliverClose() {

@@ -117,6 +117,9 @@ int RunRealTimeMs(uint32_t durationMs);
 // The same timed loop, ending after the first tick at which done() holds or after limitMs of
 // wall-clock time, whichever comes first; returns the ticks delivered (for timing a real run).
 int RunRealTimeUntil(const std::function<bool()>& done, uint32_t limitMs);
+// Calls observer after every tick delivered from now on (nullptr stops it), e.g. to read back
+// each frame's picture.
+void ObserveTicks(const std::function<void()>& observer);
 // Everything ShowMessage / OpenAddress received, oldest first.
 const std::vector<std::string>& Messages();
 const std::vector<std::string>& OpenedAddresses();
@@ -125,7 +128,8 @@ void ClearRecords();
 Size WindowIconSize();
 // The status passed to RequestExit, or -1000 when none was requested.
 int ExitStatus();
-// Clears records, exit status, cursor, clock and the desktop-size and folder overrides.
+// Clears records, exit status, cursor, clock, the tick observer and the desktop-size and folder
+// overrides.
 void Reset();
 }  // namespace headless
 

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ struct State {
     std::vector<std::string> messages;
     std::vector<std::string> addresses;
     int exitStatus = -1000;
+    std::function<void()> tickObserver;
 };
 
 State& GetState();

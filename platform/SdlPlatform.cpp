@@ -25,7 +25,13 @@ State& GetState() {
 bool Start() {
     auto& s = GetState();
     if (s.sdlStarted) return true;
-    if (s.headless) setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    if (s.headless) {
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        // A headless window keeps pace with no display, so the software rasteriser may work on
+        // this thread: its worker threads and their scene bins hold some 60 MB. A caller's own
+        // choice stands.
+        setenv("LP_NUM_THREADS", "0", 0);
+    }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         DebugOutput(std::string("SDL_Init failed: ") + SDL_GetError());
         return false;

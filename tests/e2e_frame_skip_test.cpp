@@ -1,0 +1,177 @@
+// Frames that would show nothing new are not drawn again. The game is played twice with the same
+// input, once drawing every frame and once skipping unchanged ones; after every tick both windows
+// must show exactly the same picture, and the skipping run must really have skipped frames.
+#include <GL/gl.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <vector>
+
+#include "app/Application.h"
+#include "engine/TextureTable.h"
+#include "learning/RepetitionStore.h"
+#include "learning/TestScreen.h"
+#include "learning/WordList.h"
+#include "platform/Platform.h"
+#include "tests/GameHarness.h"
+
+namespace {
+
+// A small play window (512 x 307) keeps reading back every frame quick.
+constexpr int kDesktopWidth = 640, kDesktopHeight = 480;
+
+unsigned sequenceState = 1;
+
+int FixedSequence() {
+    unsigned& state = sequenceState;
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 16) & 0x7FFF);
+}
+
+struct TickPicture {
+    std::vector<unsigned char> rgb;
+    ScreenId screen;
+    bool drawn;
+};
+
+class FrameSkipTest : public GameTest {
+protected:
+    std::vector<TickPicture> ticks;
+    size_t exposedAt = 0;  // the first tick after an expose
+
+    void TearDown() override {
+        SetWordChoiceRandom(nullptr);  // the next test draws its words as a fresh process does
+        GameTest::TearDown();
+    }
+
+    void RunUntilScreen(ScreenId screen) {
+        for (int tick = 0; tick < 400 && Screen() != screen; ++tick) RunTicks(1);
+        ASSERT_EQ(Screen(), screen);
+    }
+
+    // The window's picture after each tick, as the player sees it.
+    void Record() {
+        const platform::Size size = platform::ClientSize();
+        TickPicture picture{std::vector<unsigned char>(static_cast<size_t>(size.width) * size.height * 3),
+                            Screen(), scene->lastFrameDrawn};
+        platform::MakeContextCurrent();
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, size.width, size.height, GL_RGB, GL_UNSIGNED_BYTE, picture.rgb.data());
+        platform::ReleaseContext();
+        ticks.push_back(std::move(picture));
+    }
+
+    // Restarts the game on a fresh game folder and a surface large enough for the play window,
+    // every random draw fixed.
+    void Restart(bool skip) {
+        StopApplication();
+        ResetTextureTable();
+        std::filesystem::remove_all(folder);
+        gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
+        sequenceState = 1;
+        ticks.clear();
+        platform::headless::SetDesktopSize(kDesktopWidth, kDesktopHeight);
+        platform::headless::SetSurfaceSize(kDesktopWidth, kDesktopHeight);
+        std::srand(1);
+        SetWordChoiceRandom(FixedSequence);
+        ASSERT_TRUE(StartApplication());
+        scene->skipUnchangedFrames = skip;
+        platform::headless::ObserveTicks([this] { Record(); });
+    }
+
+    // Loading the words reseeds rand() from the clock; the bursts must fly alike in both runs.
+    void FixBursts() { std::srand(2); }
+
+    // Waits until the object stands still, lets the screen idle, clicks it and waits for `next`.
+    void IdleThenClick(const std::string& key, ScreenId next, int idleTicks = 64) {
+        WaitUntilStill(key);
+        RunTicks(idleTicks);
+        ClickObject(key);
+        RunUntilScreen(next);
+    }
+
+    void FromMenu(int line, ScreenId next, const std::string& keyToSettle) {
+        WaitUntilStill("main menu");
+        ChooseMenuLine(line);
+        RunUntilScreen(next);
+        WaitUntilStill(keyToSettle);
+    }
+
+    // Every screen, with its entrances, exits, hovers, scrolls, carets, clock and bursts.
+    void Play() {
+        LoadToUserName();
+        RunTicks(100);  // the caret blinks
+        EnterName(u"ana");
+        RunTicks(64);
+        ClickChildOf("main menu", "arrowdown");  // hover box, scroll, the spin moves on
+        FromMenu(0, ScreenId::Topics, "main menu 2");
+        ClickChildOf("main menu 2", "arrowdown");  // the topic picture changes
+        RunTicks(200);
+        ClickChildOf("main menu 2", "arrowup");
+        RunTicks(200);
+        IdleThenClick("main menu 2", ScreenId::Info, 0);
+        IdleThenClick("arrownext", ScreenId::Learning);
+        FixBursts();
+        WaitUntilStill("arrownext");
+        RunTicks(64);
+        platform::headless::Paint();  // an expose draws even an unchanged frame
+        exposedAt = ticks.size();
+        RunTicks(1);
+        ClickObject("arrownext");  // the next entry
+        RunTicks(150);
+        IdleThenClick("przerwij", ScreenId::MainMenu, 0);
+        FromMenu(1, ScreenId::Topics, "main menu 2");
+        IdleThenClick("main menu 2", ScreenId::Info, 0);
+        IdleThenClick("arrownext", ScreenId::Test, 0);
+        FixBursts();
+        for (const std::u16string& typed : {CurrentAnswer(), std::u16string(u"zzz")}) {
+            RunTicks(130);  // the clock steps each second
+            Type(typed);
+            Key(13);
+            for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+        }
+        IdleThenClick("przerwij", ScreenId::GameOver, 70);
+        IdleThenClick("arrownext", ScreenId::Info);
+        IdleThenClick("arrownext", ScreenId::MainMenu, 0);
+        FromMenu(2, ScreenId::HallOfFame, "przerwij");
+        IdleThenClick("przerwij", ScreenId::MainMenu);
+        FromMenu(4, ScreenId::ExitConfirm, "menu tak-nie");
+        RunTicks(64);
+    }
+};
+
+TEST_F(FrameSkipTest, SkippedFramesShowExactlyWhatDrawingEveryFrameShows) {
+    Restart(false);
+    Play();
+    const std::vector<TickPicture> drawingEvery = std::move(ticks);
+    for (const TickPicture& tick : drawingEvery) ASSERT_TRUE(tick.drawn);
+
+    Restart(true);
+    Play();
+    platform::headless::ObserveTicks(nullptr);
+    ASSERT_EQ(ticks.size(), drawingEvery.size()) << "both runs take the same road";
+
+    std::map<ScreenId, int> skipped, seen;
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        ASSERT_EQ(ticks[i].screen, drawingEvery[i].screen) << "tick " << i;
+        ASSERT_TRUE(ticks[i].rgb == drawingEvery[i].rgb)
+            << "tick " << i << " on screen " << static_cast<int>(ticks[i].screen);
+        ++seen[ticks[i].screen];
+        if (!ticks[i].drawn) ++skipped[ticks[i].screen];
+    }
+    for (const auto& [screen, count] : seen) {
+        std::printf("screen %d: %d of %d ticks not drawn\n", static_cast<int>(screen), skipped[screen],
+                    count);
+    }
+    // Where nothing moves for a while, frames must be skipped.
+    for (ScreenId still :
+         {ScreenId::UserName, ScreenId::Info, ScreenId::Learning, ScreenId::Test, ScreenId::GameOver}) {
+        EXPECT_GT(skipped[still], 0) << static_cast<int>(still);
+    }
+    ASSERT_GT(exposedAt, 0u);
+    EXPECT_FALSE(ticks[exposedAt - 1].drawn);
+    EXPECT_TRUE(ticks[exposedAt].drawn) << "the tick after an expose draws";
+}
+
+}  // namespace
