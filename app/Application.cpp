@@ -3,18 +3,18 @@
 #include <memory>
 #include <new>
 
-#include "app/AppContext.h"
 #include "app/FrameTick.h"
 #include "app/InputRouting.h"
-#include "app/LoadingScreen.h"
-#include "app/UiStrings.h"
 #include "app/WindowIcon.h"
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
+#include "game/AppContext.h"
 #include "game/SaveFolder.h"
+#include "game/UiStrings.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/WindowGeometry.h"
+#include "screens/LoadingScreen.h"
 
 namespace {
 

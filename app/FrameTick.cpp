@@ -5,17 +5,18 @@
 
 #include <string>
 
-#include "app/AppContext.h"
 #include "app/Application.h"
-#include "app/ExitConfirm.h"
-#include "app/LoadingScreen.h"
-#include "app/MainMenu.h"
+#include "app/SceneConstruction.h"
 #include "engine/GLScene.h"
-#include "learning/LearningScreen.h"
-#include "learning/TestScreen.h"
-#include "screens/HallOfFame.h"
+#include "game/AppContext.h"
+#include "screens/ExitConfirm.h"
+#include "screens/HallOfFameScreen.h"
 #include "screens/InfoScreen.h"
+#include "screens/LearningScreen.h"
+#include "screens/LoadingScreen.h"
+#include "screens/MainMenu.h"
 #include "screens/ResultScreens.h"
+#include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
 #include "screens/UserNameScreen.h"
 
@@ -213,7 +214,7 @@ void Dispatch(const std::string& event) {
 
 void FrameTick() {
     if (app->currentScreen == ScreenId::Loading) {
-        LoadingStep();
+        LoadingStep(BuildScene);
     } else if (app->currentScreen == ScreenId::Test) {
         TestClockTick();
     }

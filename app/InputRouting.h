@@ -8,7 +8,3 @@
 void RouteInput(int code);
 // RouteInput for a click's key-state flags; the text fields take nothing from it.
 void RouteClick(int flags);
-// Edits the text of the named text object: Backspace removes the last character, any other code
-// is appended while the text is shorter than the object's lineWidth. Control characters are not
-// typed (they would be invisible in the text), except Tab where the field takes it.
-void TypeIntoText(const std::string& objectKey, int code, bool takesTab = false);

@@ -2,13 +2,13 @@
 // them again by key; nothing here is ever deleted while the game runs.
 #include "app/SceneConstruction.h"
 
-#include "app/AppContext.h"
-#include "app/UiStrings.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/Model.h"
 #include "engine/TextureTable.h"
+#include "game/AppContext.h"
+#include "game/UiStrings.h"
 
 namespace {
 

@@ -14,14 +14,15 @@
 #include <thread>
 #include <vector>
 
-#include "app/AppContext.h"
 #include "app/Application.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
+#include "game/AppContext.h"
 #include "learning/RepetitionStore.h"
-#include "learning/TestScreen.h"
+#include "learning/TestRun.h"
 #include "platform/Platform.h"
+#include "screens/TestScreen.h"
 #include "tests/GameDriver.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "engine/GLScene.h"
-#include "engine/JpegReader.h"
 #include "engine/TextureTable.h"
+#include "formats/JpegReader.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/GlyphCodes.h"
 #include "engine/GlyphFont.h"
+#include "formats/GlyphCodes.h"
 #include "platform/Platform.h"
 
 namespace {

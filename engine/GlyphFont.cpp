@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/GlyphCodes.h"
 #include "engine/GlyphOutline.h"
+#include "formats/GlyphCodes.h"
 #include "platform/Platform.h"
 
 namespace glyphfont {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/GLObject.h"
-#include "engine/Ms3dReader.h"
+#include "formats/Ms3dReader.h"
 
 class Model : public GLObject {
 public:

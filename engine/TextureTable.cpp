@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "engine/JpegReader.h"
-#include "engine/TgaReader.h"
 #include "formats/BoundedFileRead.h"
+#include "formats/JpegReader.h"
+#include "formats/TgaReader.h"
 #include "platform/Platform.h"
 
 TextureTable textureTable;

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/JpegReader.h"
+#include "formats/JpegReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DecodedImage image;

@@ -2,7 +2,7 @@
 // and an accepted mesh must be self-consistent (every index inside its array).
 #include <cstdlib>
 
-#include "engine/Ms3dReader.h"
+#include "formats/Ms3dReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Ms3dMesh mesh;

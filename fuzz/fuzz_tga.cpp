@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/TgaReader.h"
+#include "formats/TgaReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TgaImage image;

@@ -5,9 +5,9 @@
 #include <functional>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/SafeFileWrite.h"
 #include "formats/BoundedFileRead.h"
+#include "formats/SafeFileWrite.h"
+#include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"

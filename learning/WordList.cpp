@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "formats/BoundedFileRead.h"
-#include "learning/WordFileFormat.h"
+#include "formats/WordFileFormat.h"
 #include "platform/Platform.h"
 #include "platform/TextInput.h"
 

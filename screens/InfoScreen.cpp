@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
-#include "app/AppContext.h"
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
+#include "game/AppContext.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 

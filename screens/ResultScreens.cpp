@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/UiStrings.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
-#include "learning/TestScreen.h"
+#include "game/AppContext.h"
+#include "game/UiStrings.h"
+#include "learning/TestRun.h"
 #include "screens/ScreenSteps.h"
 
 namespace {
@@ -66,5 +66,6 @@ void GameOverScreenInput() {
 }
 
 void HideResultScreens() {
-    for (const char* key : {"nextlevel_info", "gameover_info", "wynik koncowy", "arrownext"}) SetVisible(key, false);
+    for (const char* key : {"nextlevel_info", "gameover_info", "wynik koncowy", "arrownext"})
+        SetVisible(key, false);
 }

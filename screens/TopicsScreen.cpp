@@ -1,11 +1,11 @@
 #include "screens/TopicsScreen.h"
 
-#include "app/AppContext.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
 #include "engine/TextureTable.h"
+#include "game/AppContext.h"
 #include "learning/RepetitionStore.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -106,7 +106,8 @@ void SelectionMoved() {
 }  // namespace
 
 void BuildTopicsScreen() {
-    auto* list = new GLObjectTextList("main menu 2", 4, "data/arrow_up.MS3D", "data/arrow_down.MS3D", -1.0, 0.2, 0.1);
+    auto* list =
+        new GLObjectTextList("main menu 2", 4, "data/arrow_up.MS3D", "data/arrow_down.MS3D", -1.0, 0.2, 0.1);
     list->scale = 0.9;
     for (int row = 0; row < app->topicCount; ++row) list->AddLine(app->topics[row].title, "i", true);
     list->visible = false;
@@ -211,7 +212,8 @@ void TopicsScreenInput(int code) {
     if (up && up->hovered && !topicPictureChanging && list->selected > 0 && list->SelectPrevious()) {
         SelectionMoved();
     }
-    if (down && down->hovered && !topicPictureChanging && list->selected < lineCount - 1 && list->SelectNext()) {
+    if (down && down->hovered && !topicPictureChanging && list->selected < lineCount - 1 &&
+        list->SelectNext()) {
         SelectionMoved();
     }
     if (list->hovered && !app->transitionLock && RowUnlocked(SelectedRow())) {
@@ -247,15 +249,15 @@ void CompleteTopicPictureChange(const std::string& leaving, const std::string& e
 }
 
 void FlyOutTopicsScreen() {
-    for (const char* key : {"main menu 2", "bg1 temat", "bg2 temat", "stat1", "stat2", "infopunkty", "subject",
-                            "arrowprev", "blocked"}) {
+    for (const char* key : {"main menu 2", "bg1 temat", "bg2 temat", "stat1", "stat2", "infopunkty",
+                            "subject", "arrowprev", "blocked"}) {
         if (GLObject* object = scene->FindObject(key)) object->FlyOut();
     }
 }
 
 void HideTopicsScreen() {
-    for (const char* key : {"main menu 2", "stat1", "stat2", "bg1 temat", "bg2 temat", "subject", "infopunkty",
-                            "arrowprev", "blocked"}) {
+    for (const char* key : {"main menu 2", "stat1", "stat2", "bg1 temat", "bg2 temat", "subject",
+                            "infopunkty", "arrowprev", "blocked"}) {
         SetVisible(key, false);
     }
 }

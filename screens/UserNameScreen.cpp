@@ -2,13 +2,13 @@
 // arrow accepts it; a name containing the code word "vofu" also switches on cheat mode.
 #include "screens/UserNameScreen.h"
 
-#include "app/AppContext.h"
-#include "app/InputRouting.h"
-#include "app/UiStrings.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
+#include "game/AppContext.h"
+#include "game/UiStrings.h"
 #include "platform/Platform.h"
 #include "screens/ScreenSteps.h"
+#include "screens/TextEntry.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/AppContext.h"
+#include "game/AppContext.h"
 
 TEST(AppContext, EveryPathStartsAtTheExecutableFolder) {
     const AppContext context("/opt/games/lexa drill/");

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/AppContext.h"
 #include "app/Application.h"
-#include "app/UiStrings.h"
 #include "engine/GLScene.h"
+#include "game/AppContext.h"
+#include "game/UiStrings.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -6,10 +6,12 @@
 
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
-#include "learning/TestScreen.h"
+#include "learning/HallOfFame.h"
+#include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
-#include "screens/HallOfFame.h"
+#include "screens/HallOfFameScreen.h"
+#include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
 
 namespace {

@@ -9,9 +9,9 @@
 
 #include <string>
 
-#include "app/AppContext.h"
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
+#include "game/AppContext.h"
 #include "tests/GameDriver.h"
 
 using WindowPoint = gamedriver::WindowPoint;

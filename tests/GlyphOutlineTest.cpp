@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "engine/GlyphCodes.h"
 #include "engine/GlyphFont.h"
 #include "engine/GlyphOutline.h"
+#include "formats/GlyphCodes.h"
 
 namespace {
 

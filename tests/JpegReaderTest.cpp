@@ -8,7 +8,7 @@
 #include <jpeglib.h>
 // clang-format on
 
-#include "engine/JpegReader.h"
+#include "formats/JpegReader.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "engine/Ms3dReader.h"
+#include "formats/Ms3dReader.h"
 #include "tools/Ms3dWriter.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "GLTestContext.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLParticleSystem.h"
-#include "engine/JpegReader.h"
+#include "formats/JpegReader.h"
 
 namespace {
 

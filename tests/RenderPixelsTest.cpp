@@ -7,7 +7,7 @@
 
 #include "GLTestContext.h"
 #include "engine/GLParticleSystem.h"
-#include "engine/JpegReader.h"
+#include "formats/JpegReader.h"
 
 namespace {
 

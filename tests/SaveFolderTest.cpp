@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/SafeFileWrite.h"
+#include "formats/SafeFileWrite.h"
 #include "game/SaveFolder.h"
 #include "platform/GameFolder.h"
 #include "tests/TempGameFolder.h"

@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "GLTestContext.h"
-#include "engine/JpegReader.h"
 #include "engine/TextureTable.h"
+#include "formats/JpegReader.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/TgaReader.h"
+#include "formats/TgaReader.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/UiStrings.h"
+#include "game/UiStrings.h"
 
 namespace {
 

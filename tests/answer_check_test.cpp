@@ -1,7 +1,7 @@
 // Judging typed answers: case, the accent fold and the optional gender marker, and nothing else.
 #include <gtest/gtest.h>
 
-#include "engine/GlyphCodes.h"
+#include "formats/GlyphCodes.h"
 #include "learning/AnswerCheck.h"
 
 namespace {

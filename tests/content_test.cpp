@@ -14,9 +14,9 @@
 
 #include "engine/GlyphFont.h"
 #include "engine/GlyphOutline.h"
-#include "engine/JpegReader.h"
-#include "engine/Ms3dReader.h"
-#include "engine/TgaReader.h"
+#include "formats/JpegReader.h"
+#include "formats/Ms3dReader.h"
+#include "formats/TgaReader.h"
 #include "learning/WordList.h"
 
 namespace {

@@ -13,12 +13,13 @@
 #include <set>
 #include <string>
 
-#include "app/SafeFileWrite.h"
 #include "engine/TextureTable.h"
 #include "formats/FileLimits.h"
-#include "learning/TestScreen.h"
+#include "formats/SafeFileWrite.h"
+#include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
+#include "screens/TestScreen.h"
 #include "tests/GameHarness.h"
 
 namespace fs = std::filesystem;

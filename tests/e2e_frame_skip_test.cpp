@@ -11,9 +11,10 @@
 #include "app/Application.h"
 #include "engine/TextureTable.h"
 #include "learning/RepetitionStore.h"
-#include "learning/TestScreen.h"
+#include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
+#include "screens/TestScreen.h"
 #include "tests/GameHarness.h"
 
 namespace {

@@ -10,10 +10,11 @@
 #include <string>
 
 #include "engine/GLObjectTextList.h"
-#include "learning/TestScreen.h"
+#include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "platform/WindowGeometry.h"
+#include "screens/TestScreen.h"
 #include "tests/GameHarness.h"
 #include "tests/Utf16Bytes.h"
 

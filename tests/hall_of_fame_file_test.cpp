@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "screens/HallOfFameFile.h"
+#include "formats/HallOfFameFile.h"
 #include "tests/Utf16Bytes.h"
 
 namespace {

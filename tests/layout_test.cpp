@@ -14,14 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "app/UiStrings.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GlyphFont.h"
-#include "engine/Ms3dReader.h"
+#include "formats/HallOfFameFile.h"
+#include "formats/Ms3dReader.h"
+#include "game/UiStrings.h"
 #include "learning/WordList.h"
-#include "screens/HallOfFame.h"
-#include "screens/HallOfFameFile.h"
+#include "screens/HallOfFameScreen.h"
 #include "screens/ScreenSteps.h"
 #include "tests/GameHarness.h"
 

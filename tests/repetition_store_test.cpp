@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "app/AppContext.h"
-#include "app/SafeFileWrite.h"
+#include "formats/SafeFileWrite.h"
+#include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/RepetitionStore.h"
 #include "learning/WordList.h"

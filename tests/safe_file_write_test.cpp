@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "app/SafeFileWrite.h"
 #include "formats/BoundedFileRead.h"
+#include "formats/SafeFileWrite.h"
 #include "tests/TempGameFolder.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "learning/WordFileFormat.h"
+#include "formats/WordFileFormat.h"
 #include "learning/WordList.h"
 #include "tests/TempGameFolder.h"
 

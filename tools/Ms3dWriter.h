@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Ms3dReader.h"
+#include "formats/Ms3dReader.h"
 
 namespace ms3d_writer {
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/JpegReader.h"
+#include "formats/JpegReader.h"
 
 Canvas::Canvas(int pixelWidth, int pixelHeight, double logicalWidth, double logicalHeight)
     : surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelWidth, pixelHeight)),

@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
-#include "app/SafeFileWrite.h"
-#include "engine/GlyphCodes.h"
-#include "learning/WordFileFormat.h"
+#include "formats/GlyphCodes.h"
+#include "formats/SafeFileWrite.h"
+#include "formats/WordFileFormat.h"
 #include "platform/TextInput.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Ms3dReader.h"
+#include "formats/Ms3dReader.h"
 #include "tools/Ms3dWriter.h"
 
 namespace {

@@ -1,19 +1,14 @@
-#include "screens/HallOfFame.h"
+#include "screens/HallOfFameScreen.h"
 
 #include <cstdint>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/SafeFileWrite.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
-#include "formats/BoundedFileRead.h"
-#include "game/SaveFolder.h"
-#include "screens/HallOfFameFile.h"
+#include "game/AppContext.h"
+#include "learning/HallOfFame.h"
 #include "screens/ScreenSteps.h"
-
-std::vector<HallOfFameEntry> hallOfFame;
 
 namespace {
 
@@ -30,29 +25,6 @@ void RefillList() {
 
 }  // namespace
 
-void LoadHallOfFame() {
-    ClearHallOfFame();
-    GLObjectTextList* list = HallOfFameList();
-    if (list) list->ClearLines();
-    std::vector<uint8_t> bytes;
-    if (!ReadFileWithin(SavedFileToRead(kHallOfFameFile), kHallOfFameLimit, bytes)) return;
-    hallOfFame = ParseHallOfFame(std::string(bytes.begin(), bytes.end()));
-    RefillList();
-}
-
-void AddHallOfFameEntry(const std::u16string& name, int32_t score) {
-    InsertHallOfFameEntry(hallOfFame, HallOfFameEntry{name, score});
-    RefillList();
-}
-
-void SaveHallOfFame() {
-    // A failed save loses the result silently, as any file failure here does.
-    const std::string bytes = FormatHallOfFame(hallOfFame);
-    WriteFileAtomically(SavedFileToWrite(kHallOfFameFile), bytes.data(), bytes.size());
-}
-
-void ClearHallOfFame() { hallOfFame.clear(); }
-
 void BuildHallOfFame() {
     auto* list = new GLObjectTextList("halloffame", 4, "data/arrow_up.MS3D", "data/arrow_down.MS3D", 0, 0, 0);
     list->visible = false;
@@ -63,6 +35,7 @@ void BuildHallOfFame() {
 
 void ShowHallOfFame() {
     LoadHallOfFame();
+    RefillList();
     if (GLObject* list = scene->FindObject("halloffame")) {
         list->FlyIn();
         list->visible = true;

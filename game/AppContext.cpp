@@ -1,4 +1,4 @@
-#include "app/AppContext.h"
+#include "game/AppContext.h"
 
 #include "platform/TextInput.h"
 

@@ -1,4 +1,4 @@
-#include "engine/TgaReader.h"
+#include "formats/TgaReader.h"
 
 #include <algorithm>
 #include <cstring>

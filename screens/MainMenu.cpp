@@ -1,10 +1,10 @@
 // The main menu: a click on the list chooses the line selected at that moment; the arrows move
 // the selection first. Every choice flies the menu out and schedules the next screen.
-#include "app/MainMenu.h"
+#include "screens/MainMenu.h"
 
-#include "app/AppContext.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
+#include "game/AppContext.h"
 
 namespace {
 

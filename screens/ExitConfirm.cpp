@@ -1,11 +1,11 @@
 // "Are you sure?": "yes" goes on to the information screen (whose arrow then ends the program),
 // "no" goes back to the screen that asked.
-#include "app/ExitConfirm.h"
+#include "screens/ExitConfirm.h"
 
-#include "app/AppContext.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
+#include "game/AppContext.h"
 #include "screens/ScreenSteps.h"
 
 void BuildExitConfirm() {

@@ -1,10 +1,10 @@
-#include "learning/LearningScreen.h"
+#include "screens/LearningScreen.h"
 
-#include "app/AppContext.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
+#include "game/AppContext.h"
 #include "learning/RepetitionStore.h"
 #include "learning/WordList.h"
 #include "screens/ScreenSteps.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ScreenId.h"
+#include "game/ScreenId.h"
 
 constexpr int MAX_TOPICS = 200;
 

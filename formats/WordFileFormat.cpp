@@ -1,4 +1,4 @@
-#include "learning/WordFileFormat.h"
+#include "formats/WordFileFormat.h"
 
 namespace {
 

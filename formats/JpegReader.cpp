@@ -1,4 +1,4 @@
-#include "engine/JpegReader.h"
+#include "formats/JpegReader.h"
 
 #include <csetjmp>
 #include <cstdio>  // before jpeglib.h, which uses FILE

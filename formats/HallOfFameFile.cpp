@@ -1,4 +1,4 @@
-#include "screens/HallOfFameFile.h"
+#include "formats/HallOfFameFile.h"
 
 #include <cstdint>
 #include <limits>

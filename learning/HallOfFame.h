@@ -1,26 +1,20 @@
-// The hall of fame: "hof.hof" in the save folder (UTF-16LE with BOM, "%s\t%d\r\n" lines, ten at most), the
-// resident list in descending score order, and its scrolling screen.
+// The hall of fame: "hof.hof" in the save folder (UTF-16LE with BOM, "%s\t%d\r\n" lines, ten at most)
+// and the resident list in descending score order.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-struct HallOfFameEntry {
-    std::u16string name;
-    int32_t score = 0;
-};
+#include "formats/HallOfFameFile.h"
 
 extern std::vector<HallOfFameEntry> hallOfFame;
 
 // The file as designed: "hof.hof", kept where game/SaveFolder.h says.
 constexpr const char* kHallOfFameFile = "hof.hof";
+// Replaces the resident list with the file's entries (none when it is missing or refused).
 void LoadHallOfFame();
 void AddHallOfFameEntry(const std::u16string& name, int32_t score);
 // Writes the first ten entries through a temporary file and a rename.
 void SaveHallOfFame();
 void ClearHallOfFame();
-void BuildHallOfFame();
-void ShowHallOfFame();
-void HallOfFameInput(int code);
-void HideHallOfFame();

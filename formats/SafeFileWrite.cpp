@@ -1,4 +1,4 @@
-#include "app/SafeFileWrite.h"
+#include "formats/SafeFileWrite.h"
 
 #include <fcntl.h>
 #include <unistd.h>

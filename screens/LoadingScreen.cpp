@@ -1,19 +1,18 @@
 // The loading picture and the one-time loading step. The texture order matters: slots 0-10 are
 // fixed (loading picture, floor, menu picture, information panel, three topic pictures, lock
 // sign, the two flags, particle sprite) whatever the topics screen loads later.
-#include "app/LoadingScreen.h"
+#include "screens/LoadingScreen.h"
 
-#include "app/AppContext.h"
-#include "app/ExitConfirm.h"
-#include "app/SceneConstruction.h"
 #include "engine/GLScene.h"
 #include "engine/GlyphFont.h"
 #include "engine/TextureTable.h"
-#include "learning/TestScreen.h"
+#include "game/AppContext.h"
 #include "platform/Platform.h"
-#include "screens/HallOfFame.h"
+#include "screens/ExitConfirm.h"
+#include "screens/HallOfFameScreen.h"
 #include "screens/InfoScreen.h"
 #include "screens/ResultScreens.h"
+#include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
 #include "screens/UserNameScreen.h"
 
@@ -79,7 +78,7 @@ void ShowLoadingScreen() {
     app->currentScreen = ScreenId::Loading;
 }
 
-void LoadingStep() {
+void LoadingStep(void (*buildSharedObjects)()) {
     // The picture goes on screen before the long work starts.
     scene->Render();
     platform::MakeContextCurrent();
@@ -93,7 +92,7 @@ void LoadingStep() {
     // current, so the long work stays inside the loading step rather than the first drawn frame.
     platform::MakeContextCurrent();
     BuildBackdrop();
-    BuildScene();
+    buildSharedObjects();
     BuildScreens();
     glyphfont::ListBase();
     platform::ReleaseContext();

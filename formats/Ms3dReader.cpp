@@ -1,6 +1,6 @@
 // MS3D parsing. The file is packed (no padding), so every field is read at its own offset through a
 // bounds-checked cursor; a read past the end fails the whole parse instead of touching memory.
-#include "engine/Ms3dReader.h"
+#include "formats/Ms3dReader.h"
 
 #include <cstring>
 

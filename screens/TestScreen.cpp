@@ -1,29 +1,27 @@
-#include "learning/TestScreen.h"
+#include "screens/TestScreen.h"
 
-#include <algorithm>
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/InputRouting.h"
-#include "app/TextEncoding.h"
-#include "app/UiStrings.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLParticleSystem.h"
 #include "engine/GLScene.h"
-#include "engine/GlyphCodes.h"
 #include "engine/Model.h"
 #include "engine/MotionPath.h"
 #include "engine/TextureTable.h"
+#include "formats/GlyphCodes.h"
+#include "game/AppContext.h"
+#include "game/UiStrings.h"
 #include "learning/AnswerCheck.h"
+#include "learning/HallOfFame.h"
 #include "learning/RepetitionStore.h"
-#include "learning/Scoring.h"
+#include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
-#include "screens/HallOfFame.h"
+#include "platform/TextInput.h"
 #include "screens/ScreenSteps.h"
-
-TestRun testRun;
+#include "screens/TestFeedback.h"
+#include "screens/TextEntry.h"
 
 namespace {
 
@@ -111,7 +109,7 @@ void StartTest() {
     testRun.score = 0;
     testRun.testLength = static_cast<int32_t>(WordCount());
     // A topic of one entry still needs its one right answer to pass.
-    testRun.toPass = std::max(1, static_cast<int32_t>(testRun.testLength * 0.7));
+    testRun.toPass = PassMark(testRun.testLength);
 
     if (testRun.testLength == 0) {
         // Nothing to ask (the word list is missing): the run ends as game over at once, without a
@@ -153,7 +151,8 @@ void StartTest() {
 void ShowNextTestQuestion() {
     ChooseNextWord();  // -1 (nothing left) keeps the entry on screen
     if (app->cheatMode) {
-        const std::string line = Utf16ToUtf8(CurrentPrompt()) + " = " + Utf16ToUtf8(CurrentAnswer()) + "\n";
+        const std::string line =
+            platform::Utf16ToUtf8(CurrentPrompt()) + " = " + platform::Utf16ToUtf8(CurrentAnswer()) + "\n";
         platform::DebugOutput(line);
         platform::ShowMessage(line);
     }
@@ -216,6 +215,41 @@ void TestInput(int code) {
         return;
     }
     if (code != 1 && code != 13) TypeIntoText("txt 2", code);
+}
+
+void EvaluateAnswer(bool correct) {
+    SetTextOf("czas", u"--");
+    testRun.clockRunning = false;
+    testRun.answerEvaluated = true;
+    if (correct) {
+        MarkCorrect();
+    } else {
+        MarkWrong();
+    }
+    const bool bonus = ScoreAnswer(testRun, correct);
+    if (correct) {
+        ShowRightAnswer(bonus);
+    } else {
+        ShowWrongAnswer(CurrentAnswer());
+    }
+    platform::DebugOutput("ekran_licznik_slow=" + std::to_string(testRun.askedCount) +
+                          ", >>>=" + std::to_string(testRun.toPass - testRun.correctCount) + " \n");
+
+    switch (DecideRun(testRun)) {
+        case RunOutcome::Passed:
+            SaveRepetitions(TopicUnderTest().firstWord, TopicUnderTest().lastWord);
+            FinishTest();
+            scene->PostEvent(
+                UnlockNextTopic(testRun.topicIndex) ? "ekran_nextlevel wjazd" : "ekran_glowny wjazd", 40);
+            break;
+        case RunOutcome::NextQuestion:
+            scene->PostEvent("ekran_test - nastepne slowo", 140);
+            break;
+        case RunOutcome::Failed:
+            FinishTest();
+            scene->PostEvent("ekran_gameover wjazd", 150);
+            break;
+    }
 }
 
 void FinishTest() {

@@ -7,10 +7,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "screens/HallOfFame.h"
+struct HallOfFameEntry {
+    std::u16string name;
+    int32_t score = 0;
+};
 
 // Entries written to the file; the resident list may hold more until the next load.
 constexpr size_t kHallOfFameFileEntries = 10;

@@ -1,4 +1,4 @@
-#include "app/UiStrings.h"
+#include "game/UiStrings.h"
 
 UiStrings uiStrings;
 

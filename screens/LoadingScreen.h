@@ -4,5 +4,7 @@
 
 void BuildLoadingScreen();
 void ShowLoadingScreen();
-void LoadingStep();
+// buildSharedObjects adds the objects several screens share (the logo, the lists, the buttons),
+// after the backdrop and before each screen's own objects.
+void LoadingStep(void (*buildSharedObjects)());
 void HideLoadingScreen();

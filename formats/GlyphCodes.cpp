@@ -1,5 +1,5 @@
 // The glyph code table: one place for both directions of the conversion.
-#include "engine/GlyphCodes.h"
+#include "formats/GlyphCodes.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // "Are you sure?" with "yes" (on to the information screen, then the end) and "no" (back).
 #pragma once
 
-#include "app/ScreenId.h"
+#include "game/ScreenId.h"
 
 void BuildExitConfirm();
 void ShowExitConfirm(ScreenId returnScreen);

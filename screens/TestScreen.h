@@ -1,0 +1,15 @@
+// The timed test screen: its own objects, the question cycle, judging an answer, the one-second
+// clock on the platform's millisecond counter and the input. The run's state and its scoring rules
+// are in learning/TestRun.h.
+#pragma once
+
+void BuildTestObjects();
+void StartTest();
+void TestClockTick();
+void TestInput(int code);
+// The frame tick's "ekran_test - nastepne slowo".
+void ShowNextTestQuestion();
+// Judges the open question: feedback, counts, and the next question or the end of the run.
+void EvaluateAnswer(bool correct);
+void FinishTest();
+void HideTestScreen();

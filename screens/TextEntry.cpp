@@ -1,0 +1,41 @@
+#include "screens/TextEntry.h"
+
+#include "engine/GLObjectText.h"
+#include "engine/GLScene.h"
+
+namespace {
+
+// The working copy of a text is held to this many code units, terminator included.
+constexpr size_t kWorkingBufferSize = 1000;
+
+bool routingClick = false;
+
+// C0 controls, Delete and C1 controls: nothing a text field could show.
+bool IsControlCharacter(int code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
+
+}  // namespace
+
+ClickRouting::ClickRouting() { routingClick = true; }
+
+ClickRouting::~ClickRouting() { routingClick = false; }
+
+void TypeIntoText(const std::string& objectKey, int code, bool takesTab) {
+    if (routingClick) return;
+    if (code != 8 && IsControlCharacter(code) && !(code == 9 && takesTab)) return;
+    auto* field = dynamic_cast<GLObjectText*>(scene->FindObject(objectKey));
+    if (field == nullptr) return;
+
+    std::u16string text = field->GetText();
+    if (text.size() > kWorkingBufferSize - 1) text.resize(kWorkingBufferSize - 1);
+
+    if (code == 8) {
+        if (text.empty()) return;
+        text.pop_back();
+    } else {
+        // The longest text is also bounded by the working buffer.
+        const size_t maxLength = field->lineWidth < 0 ? 0 : static_cast<size_t>(field->lineWidth);
+        if (text.size() >= maxLength || text.size() >= kWorkingBufferSize - 1) return;
+        text.push_back(static_cast<char16_t>(code));
+    }
+    field->SetText(text);
+}
