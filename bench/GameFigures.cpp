@@ -24,6 +24,8 @@
 #include "platform/Platform.h"
 #include "screens/TestScreen.h"
 #include "tests/GameDriver.h"
+#include "tests/hooks/Headless.h"
+#include "tests/hooks/TestHooks.h"
 
 namespace {
 

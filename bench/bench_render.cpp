@@ -15,6 +15,7 @@
 #include "engine/TextureTable.h"
 #include "formats/JpegReader.h"
 #include "platform/Platform.h"
+#include "tests/hooks/Headless.h"
 
 namespace {
 

@@ -30,7 +30,6 @@ struct FontState {
 };
 
 FontState state;
-std::optional<std::string> fileForTesting;
 
 // The layout's positions were made for the designed face's narrow proportions. Carlito is the
 // packaged humanist sans whose advance widths fit them best (measured against the layout by the
@@ -84,7 +83,7 @@ std::string OutlineFileOf(const char* family, bool exact) {
 bool IsControl(char16_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
 void Load() {
-    state.file = fileForTesting ? *fileForTesting : FindFontFile();
+    state.file = testing::fontFileOverride ? *testing::fontFileOverride : FindFontFile();
     GlyphOutlineSource source(state.file);
     state.available = !state.file.empty() && source.Ok();
     if (!state.available) {
@@ -187,8 +186,8 @@ std::string FindFontFile() {
     return file;
 }
 
-void UseFontFileForTesting(const std::string& path) { fileForTesting = path; }
-
-void UseSystemFont() { fileForTesting.reset(); }
+namespace testing {
+std::optional<std::string> fontFileOverride;
+}  // namespace testing
 
 }  // namespace glyphfont

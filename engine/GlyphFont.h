@@ -9,6 +9,7 @@
 #include <GL/gl.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace glyphfont {
@@ -31,9 +32,10 @@ const std::string& FontFile();
 // The file of the first installed outline face of "Myriad", Carlito and DejaVu Sans, or of
 // fontconfig's best outline match for "Myriad" when none is; "" when there is no outline face at all.
 std::string FindFontFile();
-// Tests: use this file instead of asking fontconfig; "" means no font is found. Takes effect when
-// the font is next loaded (no text object alive); UseSystemFont() goes back to fontconfig.
-void UseFontFileForTesting(const std::string& path);
-void UseSystemFont();
+namespace testing {
+// The file used instead of asking fontconfig ("" means no font is found), taking effect when the
+// font is next loaded: unset in the game; only the tests' hooks (tests/hooks) set it.
+extern std::optional<std::string> fontFileOverride;
+}  // namespace testing
 
 }  // namespace glyphfont

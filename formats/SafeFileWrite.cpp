@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <string>
 
-namespace {
+namespace safe_file_write_testing {
+Fault injectedFault = Fault::None;
+}  // namespace safe_file_write_testing
 
-safe_file_write_testing::Fault injectedFault = safe_file_write_testing::Fault::None;
+namespace {
 
 bool WriteAll(int fd, const uint8_t* data, size_t size) {
     while (size > 0) {
@@ -64,10 +66,10 @@ bool WriteFileAtomically(const std::string& path, const void* data, size_t size)
     std::string temporary;
     const int fd = CreateTemporaryBeside(path, temporary);
     if (fd < 0) return false;
-    bool ok = injectedFault != safe_file_write_testing::Fault::Write &&
+    bool ok = safe_file_write_testing::injectedFault != safe_file_write_testing::Fault::Write &&
               WriteAll(fd, static_cast<const uint8_t*>(data), size) && fsync(fd) == 0;
     if (close(fd) != 0) ok = false;
-    if (ok && injectedFault != safe_file_write_testing::Fault::Rename) {
+    if (ok && safe_file_write_testing::injectedFault != safe_file_write_testing::Fault::Rename) {
         ok = std::rename(temporary.c_str(), path.c_str()) == 0;
     } else {
         ok = false;
@@ -79,7 +81,3 @@ bool WriteFileAtomically(const std::string& path, const void* data, size_t size)
     SyncFolder(FolderOf(path));
     return true;
 }
-
-namespace safe_file_write_testing {
-void InjectFault(Fault fault) { injectedFault = fault; }
-}  // namespace safe_file_write_testing

@@ -16,7 +16,7 @@
 bool WriteFileAtomically(const std::string& path, const void* data, size_t size);
 
 namespace safe_file_write_testing {
-// Makes every following WriteFileAtomically fail at the given step, until reset with None.
 enum class Fault { None, Write, Rename };
-void InjectFault(Fault fault);
+// The step at which every write fails: None in the game; only the tests' hooks (tests/hooks) set it.
+extern Fault injectedFault;
 }  // namespace safe_file_write_testing

@@ -12,11 +12,13 @@
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 
+int (*wordChoiceRandom)() = nullptr;
+
 namespace {
 
-int (*randomSource)() = nullptr;
-
-unsigned Draw() { return static_cast<unsigned>(randomSource != nullptr ? randomSource() : std::rand()); }
+unsigned Draw() {
+    return static_cast<unsigned>(wordChoiceRandom != nullptr ? wordChoiceRandom() : std::rand());
+}
 
 // The entries the choice may look at: every sequence has one element per entry after a load; the
 // smallest keeps a scan inside all of them even when they were left unequal.
@@ -109,8 +111,6 @@ bool UnlockNextTopic(int topicIndex) {
     UnlockTopic(next.firstWord, next.lastWord);
     return true;
 }
-
-void SetWordChoiceRandom(int (*source)()) { randomSource = source; }
 
 int ChooseNextWord() {
     const size_t n = ChoiceSize();

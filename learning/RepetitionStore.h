@@ -22,8 +22,9 @@ bool IsTopicUnlocked(int first, int last);
 void UnlockTopic(int first, int last);
 // After a passed test of row topicIndex: unlocks the next row when it is locked. True when it did.
 bool UnlockNextTopic(int topicIndex);
-// The generator the choice draws from; nullptr restores the C library's rand().
-void SetWordChoiceRandom(int (*source)());
+// The generator the choice draws from instead of the C library's rand(): nullptr in the game; only
+// the tests' hooks (tests/hooks) set it.
+extern int (*wordChoiceRandom)();
 // Index of the chosen entry (also made currentWord and marked asked), or -1.
 int ChooseNextWord();
 int FindUnasked(int start);

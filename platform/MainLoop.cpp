@@ -91,9 +91,11 @@ double NowMs() {
            static_cast<double>(SDL_GetPerformanceFrequency());
 }
 
-// Runs ticks until the window closes, `done` (when given) holds after a tick or, when
-// limitMs >= 0, that much time has passed. Returns the number of ticks delivered.
-int RunTimedLoop(double limitMs, bool& closed, const std::function<bool()>& done = nullptr) {
+}  // namespace
+
+namespace detail {
+
+int RunTimedLoop(double limitMs, bool& closed, const std::function<bool()>& done) {
     closed = false;
     int ticks = 0;
     const double start = NowMs();
@@ -125,29 +127,15 @@ int RunTimedLoop(double limitMs, bool& closed, const std::function<bool()>& done
     }
 }
 
-}  // namespace
+}  // namespace detail
 
 int RunMainLoop(const WindowCallbacks& callbacks) {
     auto& s = GetState();
     s.callbacks = callbacks;
     if (s.headless) return 0;  // tests drive the ticks themselves
     bool closed = false;
-    RunTimedLoop(-1.0, closed);
+    detail::RunTimedLoop(-1.0, closed);
     return 0;
 }
-
-namespace headless {
-
-int RunRealTimeMs(uint32_t durationMs) {
-    bool closed = false;
-    return RunTimedLoop(static_cast<double>(durationMs), closed);
-}
-
-int RunRealTimeUntil(const std::function<bool()>& done, uint32_t limitMs) {
-    bool closed = false;
-    return RunTimedLoop(static_cast<double>(limitMs), closed, done);
-}
-
-}  // namespace headless
 
 }  // namespace platform

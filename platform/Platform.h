@@ -2,9 +2,8 @@
 // a 64 Hz tick, typed characters and clicks, message boxes, the browser, the clock and the
 // executable's folder. This is the only interface to SDL; nothing above platform/ includes it.
 //
-// A headless twin (see Headless below) runs the same window on SDL's offscreen driver and lets
-// tests drive the game: they place the cursor, send clicks and characters, run ticks one at a
-// time, set the millisecond clock and collect message boxes and opened addresses.
+// The same window can run headless, on SDL's offscreen driver, driven by the tests through the
+// hooks of tests/hooks/Headless.h, which only the tests and the benchmark link.
 #pragma once
 
 #include <cstddef>
@@ -83,54 +82,5 @@ std::string ExecutableFolder();
 // Ends the process with the status. In headless mode the request is recorded and the call returns,
 // so callers must return right after calling it.
 void RequestExit(int status);
-
-// Test hooks. Enable before Start(): the window then lives on SDL's offscreen driver.
-namespace headless {
-void Enable();
-bool Enabled();
-// The folder that ExecutableFolder() reports (tests lay out a game folder of their own).
-void SetExecutableFolder(const std::string& folder);
-void SetDesktopSize(int width, int height);
-// The offscreen driver never resizes a window's drawing surface, so what lies outside the size
-// the window opened at is not drawn. Set before the window opens, this makes the surface at
-// least width x height, so the play window's frames are drawn (and can be read back) whole.
-void SetSurfaceSize(int width, int height);
-void SetCursor(int x, int y);
-// The clock TickCountMs() reports in headless mode; it starts at 0 and moves only with ticks
-// and these calls.
-void SetClockMs(uint32_t ms);
-void AdvanceClockMs(uint32_t ms);
-// Delivers input exactly as the real window would.
-void Click(int flags = 1);
-void Character(int code);
-void Paint();
-// Delivers the window's close request, as the real window does when the user closes it.
-void Close();
-// Runs n ticks through the callbacks given to RunMainLoop (which returns at once when headless).
-// Window events the offscreen driver queues (resizes) are delivered before and after each tick.
-// Each tick advances the clock by one tick period (15.625 ms, fractions carried), so wall-clock
-// timings see 64 ticks as one second, as in a real run.
-void RunTicks(int n);
-// Runs the real, timed loop for durationMs of wall-clock time and returns the ticks it delivered
-// (for measuring the tick pacing); ends early, returning what it has, if the window is closed.
-int RunRealTimeMs(uint32_t durationMs);
-// The same timed loop, ending after the first tick at which done() holds or after limitMs of
-// wall-clock time, whichever comes first; returns the ticks delivered (for timing a real run).
-int RunRealTimeUntil(const std::function<bool()>& done, uint32_t limitMs);
-// Calls observer after every tick delivered from now on (nullptr stops it), e.g. to read back
-// each frame's picture.
-void ObserveTicks(const std::function<void()>& observer);
-// Everything ShowMessage / OpenAddress received, oldest first.
-const std::vector<std::string>& Messages();
-const std::vector<std::string>& OpenedAddresses();
-void ClearRecords();
-// Size of the window's icon picture; 0 x 0 when it has the default icon or no window is open.
-Size WindowIconSize();
-// The status passed to RequestExit, or -1000 when none was requested.
-int ExitStatus();
-// Clears records, exit status, cursor, clock, the tick observer and the desktop-size and folder
-// overrides.
-void Reset();
-}  // namespace headless
 
 }  // namespace platform

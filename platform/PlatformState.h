@@ -1,5 +1,5 @@
-// The platform layer's private state, shared by its files (window and context, main loop,
-// headless hooks). Nothing outside platform/ includes this header.
+// The platform layer's private state, shared by its files (window and context, main loop) and by
+// its headless twin in tests/hooks. Nothing else includes this header.
 #pragma once
 
 #include <SDL.h>
@@ -51,6 +51,9 @@ bool DispatchEvent(const SDL_Event& event);
 bool DispatchPendingEvents();
 // Called once per delivered tick, real or headless.
 void DeliverTick();
+// Runs ticks until the window closes, `done` (when given) holds after a tick or, when
+// limitMs >= 0, that much time has passed. Returns the number of ticks delivered.
+int RunTimedLoop(double limitMs, bool& closed, const std::function<bool()>& done = nullptr);
 // Runs the close callback once and forgets every callback (the objects they reach are gone).
 void DeliverClose();
 

@@ -11,6 +11,7 @@
 #include "game/AppContext.h"
 #include "game/UiStrings.h"
 #include "platform/Platform.h"
+#include "tests/hooks/Headless.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "screens/HallOfFameScreen.h"
 #include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
+#include "tests/hooks/Headless.h"
 
 namespace {
 

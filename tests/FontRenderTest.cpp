@@ -11,6 +11,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GlyphFont.h"
 #include "platform/Platform.h"
+#include "tests/hooks/Headless.h"
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include "engine/GLObjectText.h"
 #include "engine/GlyphFont.h"
 #include "engine/GlyphOutline.h"
+#include "tests/hooks/Headless.h"
+#include "tests/hooks/TestHooks.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "GLTestContext.h"
 #include "engine/GLScene.h"
+#include "tests/hooks/Headless.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
 #include "platform/Platform.h"
+#include "tests/hooks/Headless.h"
 
 class GLTestContext : public ::testing::Test {
 protected:

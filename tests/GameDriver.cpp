@@ -9,6 +9,7 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "platform/Platform.h"
+#include "tests/hooks/Headless.h"
 
 namespace fs = std::filesystem;
 

@@ -10,6 +10,7 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
 #include "platform/Platform.h"
+#include "tests/hooks/Headless.h"
 
 std::string Utf8(const std::u16string& text) {
     std::string out;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Platform.h"
+#include "tests/hooks/Headless.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 
 #include "GLTestContext.h"
 #include "engine/Model.h"
+#include "tests/hooks/Headless.h"
 #include "tools/Ms3dWriter.h"
 
 namespace {

@@ -12,9 +12,10 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "tests/hooks/Headless.h"
 
 class TempGameFolder {
-   public:
+public:
     TempGameFolder() {
         char pattern[] = "/tmp/lexadrill_test_XXXXXX";
         const char* made = mkdtemp(pattern);

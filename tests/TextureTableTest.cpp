@@ -6,6 +6,7 @@
 #include "GLTestContext.h"
 #include "engine/TextureTable.h"
 #include "formats/JpegReader.h"
+#include "tests/hooks/Headless.h"
 
 namespace {
 

@@ -21,6 +21,8 @@
 #include "platform/Platform.h"
 #include "screens/TestScreen.h"
 #include "tests/GameHarness.h"
+#include "tests/hooks/Headless.h"
+#include "tests/hooks/TestHooks.h"
 
 namespace fs = std::filesystem;
 

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "screens/InfoScreen.h"
 #include "tests/GameHarness.h"
+#include "tests/hooks/Headless.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "screens/TestScreen.h"
 #include "tests/GameHarness.h"
 #include "tests/Utf16Bytes.h"
+#include "tests/hooks/Headless.h"
 
 namespace {
 

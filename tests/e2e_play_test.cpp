@@ -25,6 +25,7 @@
 #include "screens/TopicsScreen.h"
 #include "tests/GameHarness.h"
 #include "tests/Utf16Bytes.h"
+#include "tests/hooks/Headless.h"
 
 namespace {
 

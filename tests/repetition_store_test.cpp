@@ -9,6 +9,7 @@
 #include "learning/RepetitionStore.h"
 #include "learning/WordList.h"
 #include "tests/TempGameFolder.h"
+#include "tests/hooks/TestHooks.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "formats/BoundedFileRead.h"
 #include "formats/SafeFileWrite.h"
 #include "tests/TempGameFolder.h"
+#include "tests/hooks/TestHooks.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // The headless twin's hooks: tests place the cursor, send input, run ticks, move the clock and
 // read what would have been shown to the player.
-#include "platform/Platform.h"
+#include "tests/hooks/Headless.h"
+
 #include "platform/PlatformState.h"
 
 namespace platform::headless {
@@ -95,5 +96,15 @@ void Reset() {
 }
 
 void ObserveTicks(const std::function<void()>& observer) { GetState().tickObserver = observer; }
+
+int RunRealTimeMs(uint32_t durationMs) {
+    bool closed = false;
+    return detail::RunTimedLoop(static_cast<double>(durationMs), closed);
+}
+
+int RunRealTimeUntil(const std::function<bool()>& done, uint32_t limitMs) {
+    bool closed = false;
+    return detail::RunTimedLoop(static_cast<double>(limitMs), closed, done);
+}
 
 }  // namespace platform::headless

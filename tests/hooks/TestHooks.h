@@ -1,0 +1,23 @@
+// Hooks the tests and the benchmark use to put the game's modules into a known state: a save that
+// fails at a chosen step, a chosen font file, a fixed word choice. They live in the test-only
+// library beside the headless platform, so the shipped game cannot call them.
+#pragma once
+
+#include <string>
+
+#include "formats/SafeFileWrite.h"
+
+namespace safe_file_write_testing {
+// Makes every following WriteFileAtomically fail at the given step, until reset with None.
+void InjectFault(Fault fault);
+}  // namespace safe_file_write_testing
+
+namespace glyphfont {
+// Uses this file instead of asking fontconfig; "" means no font is found. Takes effect when the
+// font is next loaded (no text object alive); UseSystemFont() goes back to fontconfig.
+void UseFontFileForTesting(const std::string& path);
+void UseSystemFont();
+}  // namespace glyphfont
+
+// The generator the word choice draws from; nullptr restores the C library's rand().
+void SetWordChoiceRandom(int (*source)());
