@@ -1,9 +1,8 @@
 #include "engine/TextureTable.h"
 
-#include <GL/glu.h>
-
 #include <vector>
 
+#include "engine/TextureUpload.h"
 #include "formats/BoundedFileRead.h"
 #include "formats/JpegReader.h"
 #include "formats/TgaReader.h"
@@ -30,14 +29,6 @@ int32_t TakeSlot(const std::string& path) {
     return slot;
 }
 
-bool IsPowerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
-
-GLint MaxTextureSize() {
-    GLint size = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &size);
-    return size;
-}
-
 }  // namespace
 
 int32_t LoadTextureJpeg(const std::string& path) {
@@ -47,33 +38,14 @@ int32_t LoadTextureJpeg(const std::string& path) {
         return -1;  // only reached when headless records the exit
     }
     std::vector<uint8_t> bytes;
-    DecodedImage image;
+    Image image;
     if (!ReadFileWithin(path, kPictureLimit, bytes) ||
         !DecodeJpeg(bytes.data(), bytes.size(), kPictureLimits, image))
         return -1;
 
     const int32_t slot = TakeSlot(path);
     if (!EnsureContext()) return slot;  // no context at all: the slot stays without an image
-    glGenTextures(1, &textureTable.textureNames[slot]);
-    glBindTexture(GL_TEXTURE_2D, textureTable.textureNames[slot]);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    // With a linear minification filter only the first level is ever sampled, so a picture of
-    // power-of-two size is uploaded as it is, without a mipmap chain (time at loading, memory
-    // always). Another size still goes through gluBuild2DMipmaps, whose first level is the
-    // picture rescaled to a power of two, so that what is sampled stays the same.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    if (IsPowerOfTwo(image.width) && IsPowerOfTwo(image.height) && image.width <= MaxTextureSize() &&
-        image.height <= MaxTextureSize()) {
-        glTexImage2D(GL_TEXTURE_2D, 0, 3, image.width, image.height, 0, GL_RGB, GL_UNSIGNED_BYTE,
-                     image.pixels.data());
-    } else {
-        gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE,
-                          image.pixels.data());
-    }
+    textureTable.textureNames[slot] = UploadPicture(image);
     textureTable.opaque[slot] = true;
     return slot;
 }
@@ -85,32 +57,14 @@ bool LoadTextureTga(const std::string& path) {
     }
     const int32_t slot = TakeSlot(path);  // stays taken (and findable) even if the file is bad
     std::vector<uint8_t> bytes;
-    if (!ReadFileWithin(path, kPictureLimit, bytes)) return false;
-    TgaImage image;
-    if (DecodeTga(bytes.data(), bytes.size(), kPictureLimits, image) != TgaOk) return false;
-    if (!EnsureContext()) return false;
-
-    glGenTextures(1, &textureTable.textureNames[slot]);
-    glBindTexture(GL_TEXTURE_2D, textureTable.textureNames[slot]);
-    GLint components;
-    GLenum format;
-    if (image.bitsPerPixel == 24) {
-        components = 3;
-        format = GL_RGB;
-    } else if (image.bitsPerPixel == 32) {
-        components = 4;
-        format = GL_RGBA;
-    } else {
+    TgaImage tga;
+    Image image;
+    if (!ReadFileWithin(path, kPictureLimit, bytes) ||
+        DecodeTga(bytes.data(), bytes.size(), kPictureLimits, tga) != TgaOk || !TgaToImage(tga, image) ||
+        !EnsureContext())
         return false;
-    }
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, components, image.width, image.height, 0, format, GL_UNSIGNED_BYTE,
-                 image.pixels.data());
-    textureTable.opaque[slot] = components == 3;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    textureTable.textureNames[slot] = UploadSprite(image);
+    textureTable.opaque[slot] = image.channels == 3;
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The process-wide texture table: 70 slots taken in loading order and never freed. Objects refer
 // to textures by slot; FindTexture finds a slot by a fragment of its file path. Loading needs the
-// scene's GL context to be current. The decoders (JpegReader, TgaReader) are pure and separate.
+// scene's GL context to be current. Loading a slot reads the file within its limit, decodes it
+// (formats/JpegReader, formats/TgaReader), takes the slot and uploads it (engine/TextureUpload).
 #pragma once
 
 #include <GL/gl.h>

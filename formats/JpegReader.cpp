@@ -43,7 +43,7 @@ unsigned FittingEighths(const jpeg_decompress_struct& info, int maxSide) {
 }
 
 bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* data, size_t size,
-            const PictureLimits& limits, DecodedImage& image) {
+            const PictureLimits& limits, Image& image) {
     if (setjmp(errors.jump)) return false;
     jpeg_CreateDecompress(&info, 62, sizeof(jpeg_decompress_struct));
     // Past this, libjpeg asks for a backing store, which this build has not: the decode errors out.
@@ -70,10 +70,10 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* d
         return false;
     image.width = static_cast<int32_t>(info.output_width);
     image.height = static_cast<int32_t>(info.output_height);
-    image.rowBytes = image.width * info.output_components;
-    image.pixels.assign(static_cast<size_t>(image.rowBytes) * image.height, 0);
+    image.channels = info.output_components;
+    image.pixels.assign(image.RowBytes() * static_cast<size_t>(image.height), 0);
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = image.pixels.data() + static_cast<size_t>(info.output_scanline) * image.rowBytes;
+        JSAMPROW row = image.pixels.data() + static_cast<size_t>(info.output_scanline) * image.RowBytes();
         jpeg_read_scanlines(&info, &row, 1);
     }
     // A file cut inside the image data decodes with warnings; what libjpeg gives is kept.
@@ -83,7 +83,7 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* d
 
 }  // namespace
 
-bool DecodeJpeg(const uint8_t* data, size_t size, const PictureLimits& limits, DecodedImage& image) {
+bool DecodeJpeg(const uint8_t* data, size_t size, const PictureLimits& limits, Image& image) {
     if (!data || size == 0) return false;
     jpeg_decompress_struct info{};
     ErrorManager errors{};
@@ -96,7 +96,7 @@ bool DecodeJpeg(const uint8_t* data, size_t size, const PictureLimits& limits, D
         ok = false;
     }
     jpeg_destroy_decompress(&info);
-    if (!ok) image = DecodedImage{};
+    if (!ok) image = Image{};
     return ok;
 }
 

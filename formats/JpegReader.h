@@ -8,17 +8,11 @@
 #include <vector>
 
 #include "formats/FileLimits.h"
+#include "formats/Image.h"
 
-struct DecodedImage {
-    int32_t rowBytes = 0;  // width * 3
-    int32_t width = 0;
-    int32_t height = 0;
-    std::vector<uint8_t> pixels;  // rowBytes * height
-};
-
-// True and `image` filled on success. A picture within limits.maxSide decodes at its own size; a
-// larger one is scaled down by libjpeg (by eighths, to one eighth at most) until it fits, or
-// refused, as is one that needs more than limits.maxJpegWorkBytes to decode.
-bool DecodeJpeg(const uint8_t* data, size_t size, const PictureLimits& limits, DecodedImage& image);
+// True and `image` filled (three channels) on success. A picture within limits.maxSide decodes at its own
+// size; a larger one is scaled down by libjpeg (by eighths, to one eighth at most) until it fits, or refused,
+// as is one that needs more than limits.maxJpegWorkBytes to decode.
+bool DecodeJpeg(const uint8_t* data, size_t size, const PictureLimits& limits, Image& image);
 // Writes RGB rows (top first) as a baseline JPEG; used by the content generators and tests.
 bool EncodeJpeg(const uint8_t* rgb, int width, int height, int quality, std::vector<uint8_t>& out);

@@ -111,3 +111,12 @@ TgaResult DecodeTga(const uint8_t* data, size_t size, const PictureLimits& limit
         return TgaOutOfSpace;
     }
 }
+
+bool TgaToImage(const TgaImage& tga, Image& out) {
+    if (tga.bitsPerPixel != 24 && tga.bitsPerPixel != 32) return false;
+    out.width = tga.width;
+    out.height = tga.height;
+    out.channels = tga.bitsPerPixel / 8;
+    out.pixels = tga.pixels;
+    return true;
+}

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "formats/FileLimits.h"
+#include "formats/Image.h"
 
 enum TgaResult : int {
     TgaOk = 1,
@@ -29,3 +30,7 @@ struct TgaImage {
 // A picture wider or taller than limits.maxSide is refused with TgaOutOfSpace before any pixel is
 // held.
 TgaResult DecodeTga(const uint8_t* data, size_t size, const PictureLimits& limits, TgaImage& image);
+
+// The picture as an Image: 24-bit pixels as RGB, 32-bit as RGBA. False (and `out` left alone) for
+// the other depths, which the game has no use for.
+bool TgaToImage(const TgaImage& tga, Image& out);

@@ -5,10 +5,10 @@
 #include "formats/JpegReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    DecodedImage image;
+    Image image;
     if (DecodeJpeg(data, size, kPictureLimits, image)) {
         // A decoded image always has exactly the pixels its size promises.
-        if (image.pixels.size() != static_cast<size_t>(image.rowBytes) * image.height) __builtin_trap();
+        if (image.pixels.size() != image.RowBytes() * image.height) __builtin_trap();
     }
     return 0;
 }

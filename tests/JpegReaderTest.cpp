@@ -56,11 +56,11 @@ TEST(JpegReader, RoundTripKeepsSizeAndColours) {
     const auto rgb = SplitPicture(32, 16);
     std::vector<uint8_t> jpeg;
     ASSERT_TRUE(EncodeJpeg(rgb.data(), 32, 16, 95, jpeg));
-    DecodedImage image;
+    Image image;
     ASSERT_TRUE(DecodeJpeg(jpeg.data(), jpeg.size(), kPictureLimits, image));
     EXPECT_EQ(image.width, 32);
     EXPECT_EQ(image.height, 16);
-    EXPECT_EQ(image.rowBytes, 96);
+    EXPECT_EQ(image.RowBytes(), 96u);
     ASSERT_EQ(image.pixels.size(), 32u * 16 * 3);
     const uint8_t* left = &image.pixels[(8 * 32 + 4) * 3];
     const uint8_t* right = &image.pixels[(8 * 32 + 28) * 3];
@@ -72,9 +72,9 @@ TEST(JpegReader, RoundTripKeepsSizeAndColours) {
 
 TEST(JpegReader, GreyscaleDecodesToRgbAndCmykIsRefused) {
     const auto grey = EncodeIn(JCS_GRAYSCALE, 1, 8, 8);
-    DecodedImage image;
+    Image image;
     ASSERT_TRUE(DecodeJpeg(grey.data(), grey.size(), kPictureLimits, image));
-    EXPECT_EQ(image.rowBytes, 24);
+    EXPECT_EQ(image.RowBytes(), 24u);
     EXPECT_NEAR(image.pixels[0], 200, 2);
     EXPECT_EQ(image.pixels[0], image.pixels[1]);
     EXPECT_EQ(image.pixels[0], image.pixels[2]);
@@ -88,7 +88,7 @@ TEST(JpegReader, CorruptDataIsRefusedWithoutEndingTheProcess) {
     const auto rgb = SplitPicture(16, 16);
     std::vector<uint8_t> jpeg;
     ASSERT_TRUE(EncodeJpeg(rgb.data(), 16, 16, 80, jpeg));
-    DecodedImage image;
+    Image image;
     const std::vector<uint8_t> garbage = {0xFF, 0xD8, 0xFF, 0x00, 1, 2, 3};
     EXPECT_FALSE(DecodeJpeg(garbage.data(), garbage.size(), kPictureLimits, image));
     EXPECT_FALSE(DecodeJpeg(jpeg.data(), 20, kPictureLimits, image));  // cut inside the header
@@ -105,7 +105,7 @@ TEST(JpegReader, FileCutInsideTheImageDataStillDecodes) {
     for (uint8_t& byte : rgb) byte = static_cast<uint8_t>((seed = seed * 1103515245u + 12345u) >> 24);
     std::vector<uint8_t> jpeg;
     ASSERT_TRUE(EncodeJpeg(rgb.data(), 64, 64, 90, jpeg));
-    DecodedImage image;
+    Image image;
     ASSERT_TRUE(DecodeJpeg(jpeg.data(), jpeg.size() - jpeg.size() / 3, kPictureLimits, image));
     EXPECT_EQ(image.width, 64);
     EXPECT_EQ(image.pixels.size(), 64u * 64 * 3);
@@ -133,7 +133,7 @@ TEST(JpegReader, PicturesAreBoundedBySideAndWorkingMemory) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
         const auto jpeg = EncodeIn(JCS_RGB, 3, c.width, c.height, c.progressive);
-        DecodedImage image;
+        Image image;
         ASSERT_EQ(DecodeJpeg(jpeg.data(), jpeg.size(), c.limits, image), c.decodedWidth > 0);
         EXPECT_EQ(image.width, c.decodedWidth);
         EXPECT_EQ(image.height, c.decodedHeight);

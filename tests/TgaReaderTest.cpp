@@ -193,3 +193,34 @@ TEST(TgaReader, RefusesPicturesPastTheSideLimitBeforeHoldingThem) {
     EXPECT_EQ(DecodeBytes(Build(h, std::vector<uint8_t>(1u << 20, 0xFF)), huge), TgaOutOfSpace);
     EXPECT_TRUE(huge.pixels.empty());
 }
+
+TEST(TgaReader, OnlyTrueColourPicturesBecomeImages) {
+    const struct {
+        uint8_t depth;
+        std::vector<uint8_t> body;
+        bool converts;
+        int channels;
+    } cases[] = {
+        {24, {1, 2, 3}, true, 3},
+        {32, {1, 2, 3, 4}, true, 4},
+        {16, {1, 2}, false, 0},
+        {8, {7}, false, 0},
+    };
+    for (const auto& c : cases) {
+        TgaHeader h;
+        h.depth = c.depth;
+        TgaImage tga;
+        ASSERT_EQ(DecodeBytes(Build(h, c.body), tga), TgaOk) << int(c.depth);
+        Image image;
+        ASSERT_EQ(TgaToImage(tga, image), c.converts) << int(c.depth);
+        if (!c.converts) {
+            EXPECT_TRUE(image.pixels.empty());
+            continue;
+        }
+        EXPECT_EQ(image.width, 1);
+        EXPECT_EQ(image.height, 1);
+        EXPECT_EQ(image.channels, c.channels);
+        EXPECT_EQ(image.RowBytes(), size_t(c.channels));
+        EXPECT_EQ(image.pixels, tga.pixels);
+    }
+}

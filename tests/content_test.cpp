@@ -283,7 +283,7 @@ TEST(ContentModels, FlagTextureCoversTheWholePictureTopUp) {
     EXPECT_FLOAT_EQ(tMax, 1.0f);
 }
 
-bool LoadJpeg(const std::string& name, DecodedImage& image) {
+bool LoadJpeg(const std::string& name, Image& image) {
     const std::vector<uint8_t> bytes = ReadAll(kBuild + "gfx/" + name);
     return !bytes.empty() && DecodeJpeg(bytes.data(), bytes.size(), kPictureLimits, image);
 }
@@ -297,11 +297,11 @@ TEST(ContentPictures, EveryJpegDecodesWithItsSize) {
     for (const char* title : kTitles) pictures.emplace_back(std::string("tem/") + title + ".jpg", 512, 512);
     for (const auto& [name, width, height] : pictures) {
         SCOPED_TRACE(name);
-        DecodedImage image;
+        Image image;
         ASSERT_TRUE(LoadJpeg(name, image));
         EXPECT_EQ(image.width, width);
         EXPECT_EQ(image.height, height);
-        EXPECT_EQ(image.rowBytes, width * 3);
+        EXPECT_EQ(image.RowBytes(), size_t(width) * 3);
         EXPECT_EQ(image.pixels.size(), size_t(width) * height * 3);
     }
 }
@@ -311,11 +311,11 @@ TEST(ContentPictures, EveryJpegDecodesWithItsSize) {
 TEST(ContentPictures, TopicPicturesLeaveTheLockSignsPlaceEmpty) {
     for (const char* title : kTitles) {
         SCOPED_TRACE(title);
-        DecodedImage image;
+        Image image;
         ASSERT_TRUE(LoadJpeg(std::string("tem/") + title + ".jpg", image));
         const auto column = [&](double x) { return int(x * image.width / 400); };
         for (int y = 438 * image.height / 500; y < 476 * image.height / 500; ++y) {
-            const uint8_t* row = &image.pixels[size_t(y) * image.rowBytes];
+            const uint8_t* row = &image.pixels[size_t(y) * image.RowBytes()];
             for (int x = column(120); x < column(268); ++x) {
                 for (int c = 0; c < 3; ++c) {
                     ASSERT_NEAR(row[x * 3 + c], row[column(120) * 3 + c], 12) << "at " << x << ", " << y;
@@ -326,16 +326,16 @@ TEST(ContentPictures, TopicPicturesLeaveTheLockSignsPlaceEmpty) {
 }
 
 // The colour at (x, y) as a fraction of the picture, within a JPEG's tolerance of `rgb`.
-void ExpectColour(const DecodedImage& image, double fx, double fy, unsigned rgb) {
+void ExpectColour(const Image& image, double fx, double fy, unsigned rgb) {
     const int x = int(fx * image.width), y = int(fy * image.height);
-    const uint8_t* p = &image.pixels[size_t(y) * image.rowBytes + x * 3];
+    const uint8_t* p = &image.pixels[size_t(y) * image.RowBytes() + x * 3];
     for (int c = 0; c < 3; ++c) {
         EXPECT_NEAR(p[c], (rgb >> (16 - 8 * c)) & 0xFF, 12) << "channel " << c << " at " << fx << ", " << fy;
     }
 }
 
 TEST(ContentPictures, FlagsHaveTheirOfficialColoursAndLayout) {
-    DecodedImage uk, spain;
+    Image uk, spain;
     ASSERT_TRUE(LoadJpeg("flag uk.jpg", uk));
     ASSERT_TRUE(LoadJpeg("flag spain.jpg", spain));
     ExpectColour(uk, 0.5, 0.5, 0xC8102E);  // St George's cross
