@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game and its tests, and runs everything CI checks:
+#  0. no folder includes a layer it may not use (scripts/layers.sh; the build refuses it too);
 #  1. the whole suite headless (the tests open their window on SDL's offscreen driver);
 #  2. the same suite as one process, in a shuffled order (each test must start from a clean
 #     state, whatever ran before it in that process);
@@ -12,6 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
+scripts/layers.sh >/dev/null
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 (cd build && SDL_VIDEODRIVER=offscreen ctest --output-on-failure --timeout 600 -j"$(nproc)")
