@@ -9,6 +9,7 @@
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
+#include "game/ObjectKeys.h"
 #include "game/SaveFolder.h"
 #include "game/UiStrings.h"
 #include "platform/GameFolder.h"
@@ -75,7 +76,7 @@ void InitApplication() {
     scene = new (std::nothrow) GLScene(client.width, client.height, 0.0, 25.0, 0.0);
     if (scene) {
         scene->SetBackgroundColour(1.0f, 1.0f, 1.0f);
-        sceneLight = std::make_unique<GLObjectLight>("light 0", 0, 1.0f, 1.0f, 1.0f, -1.8, 0.0, 0.9);
+        sceneLight = std::make_unique<GLObjectLight>(key::kLight, 0, 1.0f, 1.0f, 1.0f, -1.8, 0.0, 0.9);
         scene->AddLight(sceneLight.get());
         scene->viewTranslation[0] = 0.0;
         scene->viewTranslation[1] = 0.0;

@@ -112,6 +112,13 @@ public:
     void DrawGeometry() override;
 };
 
+namespace key {
+// The keys the highlight boxes carry: around a model button (an arrow, the abort button), and
+// around a text (a field, the ok button).
+inline constexpr char kButtonHighlight[] = "cb1";
+inline constexpr char kTextHighlight[] = "cb";
+}  // namespace key
+
 // The translucent grey box drawn around a button or field while the cursor is over it. It takes
 // its owner's bounds before each draw, hence the zero corners.
 GLObjectBoundingCube* MakeHighlightBox(const std::string& key);

@@ -14,8 +14,7 @@ bool clickPending = false;
 namespace {
 
 constexpr double kFieldOfView = 45, kNear = 0.1, kFar = 100;
-// The object that stands on the floor and must not be mirrored in it.
-const char* const kUnmirroredKey = "w";
+const char* const kUnmirroredKey = key::kBackdrop;
 
 void DrawVisible(const std::vector<GLObject*>& list, const char* skip) {
     for (GLObject* object : list) {

@@ -12,6 +12,11 @@
 
 #include "engine/GLObject.h"
 
+namespace key {
+// The game's backdrop: it stands on the mirrored floor and is the one object not mirrored in it.
+inline constexpr char kBackdrop[] = "w";
+}  // namespace key
+
 struct SceneEvent {
     std::string name;
     int32_t delay = 0;  // ticks; 0 or less never falls due

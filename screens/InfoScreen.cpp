@@ -7,6 +7,8 @@
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
 #include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 
@@ -34,7 +36,7 @@ std::string EncodePath(const std::string& path) {
 std::string HelpAddress() { return "file://" + EncodePath(platform::GameFolder() + "data/help.html"); }
 
 void BuildInfoScreen() {
-    auto* panel = new GLObjectPlane("corvina_info", 1.0f, 0.0, 0.0, 0.0, 4.0, 0.0, 4.0);
+    auto* panel = new GLObjectPlane(key::kInfoPanel, 1.0f, 0.0, 0.0, 0.0, 4.0, 0.0, 4.0);
     panel->rotation[0] = 90.0;
     panel->texture = FindTexture(app->infoPicturePath);
     panel->textured = true;
@@ -47,28 +49,28 @@ void BuildInfoScreen() {
 }
 
 void ShowInfoScreen() {
-    for (const char* key : {"corvina_info", "arrownext"}) {
-        GLObject* object = scene->FindObject(key);
+    for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) {
+        GLObject* object = scene->FindObject(objectKey);
         object->visible = true;
         object->FlyIn();
     }
 }
 
 void InfoScreenInput(int code) {
-    GLObject* arrow = scene->FindObject("arrownext");
+    GLObject* arrow = scene->FindObject(key::kArrowNext);
     if (code == 1 && arrow->hovered && !app->transitionLock) {
         app->transitionLock = true;
         arrow->FlyOut();
-        scene->FindObject("corvina_info")->FlyOut();
+        scene->FindObject(key::kInfoPanel)->FlyOut();
         switch (app->infoReturnScreen) {
             case 6:
-                scene->PostEvent("ekran_test po info wjazd", 50);
+                scene->PostEvent(event::kTestAfterInfo, 50);
                 break;
             case 7:
-                scene->PostEvent("ekran_nauka po info wjazd", 50);
+                scene->PostEvent(event::kLearningAfterInfo, 50);
                 break;
             case 4:
-                scene->PostEvent("ekran_glowny po info wjazd", 50);
+                scene->PostEvent(event::kMainMenuAfterInfo, 50);
                 break;
             case 0:
                 platform::RequestExit(0);  // nothing is saved on this road
@@ -82,5 +84,6 @@ void InfoScreenInput(int code) {
 }
 
 void HideInfoScreen() {
-    for (const char* key : {"corvina_info", "arrownext"}) scene->FindObject(key)->visible = false;
+    for (const char* objectKey : {key::kInfoPanel, key::kArrowNext})
+        scene->FindObject(objectKey)->visible = false;
 }

@@ -7,6 +7,8 @@
 #include "engine/GlyphFont.h"
 #include "engine/TextureTable.h"
 #include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
 #include "platform/Platform.h"
 #include "screens/ExitConfirm.h"
 #include "screens/HallOfFameScreen.h"
@@ -32,7 +34,7 @@ void LoadSharedTextures() {
 
 // The grey backdrop behind every later screen; added first so it is drawn first.
 void BuildBackdrop() {
-    auto* backdrop = new GLObjectPlaneGradient("w", 0.0, 0.0, -6.0, 25.0, 15.0, 15.0);
+    auto* backdrop = new GLObjectPlaneGradient(key::kBackdrop, 0.0, 0.0, -6.0, 25.0, 15.0, 15.0);
     backdrop->rotation[0] = 90.0;
     backdrop->vertexColour = true;
     const float shades[4] = {0.4f, 0.2f, 0.1f, 0.2f};
@@ -62,7 +64,7 @@ void BuildScreens() {
 void BuildLoadingScreen() {
     app->userName = u"player";
     LoadTextureJpeg(app->exeDirNarrow + "gfx/loading.jpg");
-    auto* picture = new GLObjectPlane("loading", 1.0f, 0.0, 0.0, 2.0, 4.0, 0.0, 2.0);
+    auto* picture = new GLObjectPlane(key::kLoadingPicture, 1.0f, 0.0, 0.0, 2.0, 4.0, 0.0, 2.0);
     picture->rotation[0] = 90.0;
     picture->depthTest = true;
     picture->blend = true;
@@ -74,7 +76,7 @@ void BuildLoadingScreen() {
 }
 
 void ShowLoadingScreen() {
-    scene->FindObject("loading")->visible = true;
+    scene->FindObject(key::kLoadingPicture)->visible = true;
     app->currentScreen = ScreenId::Loading;
 }
 
@@ -97,10 +99,10 @@ void LoadingStep(void (*buildSharedObjects)()) {
     glyphfont::ListBase();
     platform::ReleaseContext();
 
-    GLObject* picture = scene->FindObject("loading");
+    GLObject* picture = scene->FindObject(key::kLoadingPicture);
     picture->StartMotion(PathLeaveToLeft(200), 190);
     picture->StartFade(FadeOutPath(100, picture->baseColour[3]), 90);
-    scene->PostEvent("ekran_username po loading wjazd", 80);
+    scene->PostEvent(event::kUserNameAfterLoading, 80);
 }
 
-void HideLoadingScreen() { scene->FindObject("loading")->visible = false; }
+void HideLoadingScreen() { scene->FindObject(key::kLoadingPicture)->visible = false; }

@@ -5,6 +5,8 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
 #include "platform/Platform.h"
 #include "screens/ScreenSteps.h"
@@ -15,10 +17,10 @@ namespace {
 constexpr int kMaxNameLength = 10;
 
 // The part of the screen that slides in from the left and leaves to the left.
-const char* const kFieldKeys[] = {"user", "arrownext", "user_label"};
+const char* const kFieldKeys[] = {key::kNameField, key::kArrowNext, key::kNameLabel};
 
-void FlyInShown(const char* key) {
-    GLObject* object = scene->FindObject(key);
+void FlyInShown(const char* objectKey) {
+    GLObject* object = scene->FindObject(objectKey);
     object->FlyIn();
     object->visible = true;
 }
@@ -32,7 +34,7 @@ std::u16string StoredName(std::u16string name) {
 }
 
 void AcceptName() {
-    std::u16string typed = static_cast<GLObjectText*>(scene->FindObject("user"))->GetText();
+    std::u16string typed = static_cast<GLObjectText*>(scene->FindObject(key::kNameField))->GetText();
     if (typed.size() > kMaxNameLength) typed.resize(kMaxNameLength);
     app->userName = typed;
     if (typed.empty()) return;
@@ -44,17 +46,17 @@ void AcceptName() {
 
     app->transitionLock = true;
     FlyOutUserNameScreen(true);
-    scene->PostEvent("ekran_glowny po username wjazd", 100);
-    scene->FindObject("arrownext")->hovered = false;
+    scene->PostEvent(event::kMainMenuAfterUserName, 100);
+    scene->FindObject(key::kArrowNext)->hovered = false;
     app->currentScreen = ScreenId::None;  // no typing reaches the screen while it leaves
 }
 
 }  // namespace
 
 void BuildUserNameScreen() {
-    AddHiddenLabel("user_label", uiStrings.enterNameLabel, -0.2, 0.5, -2.1, 0.5, 0.5, 0.5);
+    AddHiddenLabel(key::kNameLabel, uiStrings.enterNameLabel, -0.2, 0.5, -2.1, 0.5, 0.5, 0.5);
 
-    auto* field = new GLObjectText("user", u"", -0.2, 0.0, -2.1);
+    auto* field = new GLObjectText(key::kNameField, u"", -0.2, 0.0, -2.1);
     field->SetVertexColour(0.2, 0.2, 0.2, 1.0);
     field->lineWidth = kMaxNameLength;
     field->depthTest = true;
@@ -64,46 +66,46 @@ void BuildUserNameScreen() {
     field->SetActive(true);
     field->SetClicked(true);
     field->editable = true;
-    field->highlight = MakeHighlightBox("cb");
+    field->highlight = MakeHighlightBox(key::kTextHighlight);
     scene->AddObject(field);
 }
 
 void ShowUserNameScreen() {
-    EnterFromLeft(scene->FindObject("user_label"));
-    GLObject* field = scene->FindObject("user");
+    EnterFromLeft(scene->FindObject(key::kNameLabel));
+    GLObject* field = scene->FindObject(key::kNameField);
     EnterFromLeft(field);
     field->SetActive(true);
-    EnterFromLeft(scene->FindObject("arrownext"));
-    FlyInShown("przerwij");
-    scene->FindObject("w")->visible = true;
-    FlyInShown("lexa");
-    FlyInShown("drill");
+    EnterFromLeft(scene->FindObject(key::kArrowNext));
+    FlyInShown(key::kAbortButton);
+    scene->FindObject(key::kBackdrop)->visible = true;
+    FlyInShown(key::kLogoLexa);
+    FlyInShown(key::kLogoDrill);
 }
 
 void UserNameInput(int code) {
-    if (code == 1 && scene->FindObject("przerwij")->hovered && !app->transitionLock) {
+    if (code == 1 && scene->FindObject(key::kAbortButton)->hovered && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutUserNameScreen(false);
-        scene->PostEvent("ekran_koniec po username wjazd", 100);
+        scene->PostEvent(event::kExitConfirmAfterUserName, 100);
     }
-    const bool accepting = code == 13 || (code == 1 && scene->FindObject("arrownext")->hovered);
+    const bool accepting = code == 13 || (code == 1 && scene->FindObject(key::kArrowNext)->hovered);
     if (accepting && !app->transitionLock) {
         AcceptName();
         return;
     }
     // A Tab stays in the name until it is accepted, then it becomes "_" like a space.
-    if (code != 1 && code != 13) TypeIntoText("user", code, true);
+    if (code != 1 && code != 13) TypeIntoText(key::kNameField, code, true);
 }
 
 void FlyOutUserNameScreen(bool accepted) {
-    for (const char* key : kFieldKeys) {
-        GLObject* object = scene->FindObject(key);
+    for (const char* objectKey : kFieldKeys) {
+        GLObject* object = scene->FindObject(objectKey);
         object->StartMotion(PathLeaveToLeft(200), 130);
         object->StartFade(FadeOutPath(200, object->baseColour[3]), 190);
     }
-    scene->FindObject("przerwij")->FlyOut();
-    for (const char* key : {"lexa", "drill"}) {
-        GLObject* logo = scene->FindObject(key);
+    scene->FindObject(key::kAbortButton)->FlyOut();
+    for (const char* objectKey : {key::kLogoLexa, key::kLogoDrill}) {
+        GLObject* logo = scene->FindObject(objectKey);
         if (accepted) {
             logo->StartSpin(360, 0, 1, 0);  // one turn, then it stays for the main menu
         } else {
@@ -115,7 +117,7 @@ void FlyOutUserNameScreen(bool accepted) {
 }
 
 void HideUserNameScreen() {
-    for (const char* key : {"user_label", "user", "arrownext", "przerwij"}) {
-        scene->FindObject(key)->visible = false;
+    for (const char* objectKey : {key::kNameLabel, key::kNameField, key::kArrowNext, key::kAbortButton}) {
+        scene->FindObject(objectKey)->visible = false;
     }
 }
