@@ -11,6 +11,7 @@
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
+#include "game/UnknownNames.h"
 #include "screens/ExitConfirm.h"
 #include "screens/HallOfFameScreen.h"
 #include "screens/InfoScreen.h"
@@ -195,10 +196,10 @@ const InScreenEvent kInScreenEvents[] = {
     {event::kLearningNextWord, ShowNextLearningEntry},
 };
 
-void Dispatch(const std::string& event) {
-    if (event.empty()) return;
+void Dispatch(const std::string& name) {
+    if (name.empty()) return;
     for (const ScreenChange& row : kScreenChanges) {
-        if (event == row.event) {
+        if (name == row.event) {
             row.actions();
             app->currentScreen = row.enters;
             app->transitionLock = false;
@@ -206,12 +207,12 @@ void Dispatch(const std::string& event) {
         }
     }
     for (const InScreenEvent& row : kInScreenEvents) {
-        if (event == row.event) {
+        if (name == row.event) {
             row.actions();
             return;
         }
     }
-    // An unknown name is dropped.
+    ReportUnknownName(UnknownName::EventName, name);  // and dropped
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
 void BuildExitConfirm() {
@@ -24,26 +25,23 @@ void BuildExitConfirm() {
 
 void ShowExitConfirm(ScreenId returnScreen) {
     app->exitReturnScreen = static_cast<int32_t>(returnScreen);
-    GLObject* question = scene->FindObject(key::kExitQuestion);
-    question->FlyIn();
-    question->visible = true;
-    GLObject* answers = scene->FindObject(key::kExitAnswers);
-    answers->visible = true;
-    answers->FlyIn();
+    FlyInShown(key::kExitQuestion);
+    FlyInShown(key::kExitAnswers);
 }
 
 void ExitConfirmInput(int code) {
-    auto* answers = static_cast<GLObjectTextList*>(scene->FindObject(key::kExitAnswers));
-    GLObject* up = FindObjectIn(answers->children, key::kListArrowUp);
-    GLObject* down = FindObjectIn(answers->children, key::kListArrowDown);
     if (code != 1) return;
+    GLObjectTextList* answers = FindTextList(key::kExitAnswers);
+    if (!answers) return;
+    GLObject* up = FindChildObject(*answers, key::kListArrowUp);
+    GLObject* down = FindChildObject(*answers, key::kListArrowDown);
 
     if (up != nullptr && up->hovered) answers->SelectPrevious();
     if (down != nullptr && down->hovered) answers->SelectNext();
 
     if (!answers->hovered || app->transitionLock) return;
     app->transitionLock = true;
-    scene->FindObject(key::kExitQuestion)->FlyOut();
+    if (GLObject* question = FindSceneObject(key::kExitQuestion)) question->FlyOut();
     answers->FlyOut();
     if (answers->selected == 0) {
         scene->PostEvent(event::kInfoAfterExitConfirm, 50);
@@ -61,6 +59,6 @@ void ReturnFromExitConfirm() {
 }
 
 void HideExitConfirm() {
-    scene->FindObject(key::kExitQuestion)->visible = false;
-    scene->FindObject(key::kExitAnswers)->visible = false;
+    SetVisible(key::kExitQuestion, false);
+    SetVisible(key::kExitAnswers, false);
 }

@@ -10,6 +10,7 @@
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "learning/HallOfFame.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
 namespace {
@@ -40,10 +41,7 @@ void BuildHallOfFame() {
 void ShowHallOfFame() {
     LoadHallOfFame();
     RefillList();
-    if (GLObject* list = scene->FindObject(key::kHallOfFameList)) {
-        list->FlyIn();
-        list->visible = true;
-    }
+    FlyInShown(key::kHallOfFameList);
     EnterFromLeft(key::kHallOfFameTitle);
     EnterFromLeft(key::kAbortButton);
 }
@@ -52,16 +50,16 @@ void HallOfFameInput(int code) {
     if (code != 1) return;
     GLObjectTextList* list = HallOfFameList();
     if (!list) return;
-    GLObject* up = FindObjectIn(list->children, key::kListArrowUp);
-    GLObject* down = FindObjectIn(list->children, key::kListArrowDown);
+    GLObject* up = FindChildObject(*list, key::kListArrowUp);
+    GLObject* down = FindChildObject(*list, key::kListArrowDown);
     if (up && up->hovered) list->SelectPrevious();
     if (down && down->hovered) list->SelectNext();
-    GLObject* abort = scene->FindObject(key::kAbortButton);
+    GLObject* abort = FindSceneObject(key::kAbortButton);
     if (abort && abort->hovered && !app->transitionLock) {
         app->transitionLock = true;
         abort->FlyOut();
         list->FlyOut();
-        if (GLObject* label = scene->FindObject(key::kHallOfFameTitle)) label->FlyOut();
+        FlyOutObject(key::kHallOfFameTitle);
         scene->PostEvent(event::kMainMenuAfterHallOfFame, 80);
     }
 }

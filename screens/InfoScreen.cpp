@@ -11,6 +11,7 @@
 #include "game/ObjectKeys.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
+#include "screens/ScreenSteps.h"
 
 namespace {
 
@@ -49,19 +50,14 @@ void BuildInfoScreen() {
 }
 
 void ShowInfoScreen() {
-    for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) {
-        GLObject* object = scene->FindObject(objectKey);
-        object->visible = true;
-        object->FlyIn();
-    }
+    for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) FlyInShown(objectKey);
 }
 
 void InfoScreenInput(int code) {
-    GLObject* arrow = scene->FindObject(key::kArrowNext);
-    if (code == 1 && arrow->hovered && !app->transitionLock) {
+    if (code == 1 && Hovered(key::kArrowNext) && !app->transitionLock) {
         app->transitionLock = true;
-        arrow->FlyOut();
-        scene->FindObject(key::kInfoPanel)->FlyOut();
+        FlyOutObject(key::kArrowNext);
+        FlyOutObject(key::kInfoPanel);
         switch (app->infoReturnScreen) {
             case 6:
                 scene->PostEvent(event::kTestAfterInfo, 50);
@@ -84,6 +80,5 @@ void InfoScreenInput(int code) {
 }
 
 void HideInfoScreen() {
-    for (const char* objectKey : {key::kInfoPanel, key::kArrowNext})
-        scene->FindObject(objectKey)->visible = false;
+    for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) SetVisible(objectKey, false);
 }

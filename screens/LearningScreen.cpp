@@ -9,6 +9,7 @@
 #include "game/ObjectKeys.h"
 #include "learning/RepetitionStore.h"
 #include "learning/WordList.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
 namespace {
@@ -70,14 +71,12 @@ void StartLearning() {
 
 void LearningInput(int code) {
     if (code != 1 || leaving) return;
-    GLObject* abort = scene->FindObject(key::kAbortButton);
-    if (abort && abort->hovered && !app->transitionLock) {
+    if (Hovered(key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         LeaveLearning();
         return;
     }
-    GLObject* next = scene->FindObject(key::kArrowNext);
-    if (!next || !next->hovered || stepping) return;
+    if (!Hovered(key::kArrowNext) || stepping) return;
     if (wordList.currentWord + 1 >= WordCount()) {
         app->transitionLock = true;
         LeaveLearning();
@@ -87,7 +86,7 @@ void LearningInput(int code) {
     stepping = true;
     ShowCounter();
     for (const char* objectKey : {key::kPromptText, key::kAnswerText}) {
-        if (GLObject* text = scene->FindObject(objectKey)) {
+        if (GLObject* text = FindSceneObject(objectKey)) {
             text->StartMotion(PathLeaveToLeft(100), 150);
             text->StartFade(FadeOutPath(30, text->baseColour[3]), 30);
         }
@@ -98,7 +97,7 @@ void LearningInput(int code) {
 void ShowNextLearningEntry() {
     ShowEntryTexts();
     for (const char* objectKey : {key::kPromptText, key::kAnswerText}) {
-        if (GLObject* text = scene->FindObject(objectKey)) {
+        if (GLObject* text = FindSceneObject(objectKey)) {
             text->StartMotion(PathEnterFromRight(), 150);
             text->StartFade(FadeInPath(60, text->baseColour[3]), 50);
         }
@@ -110,7 +109,7 @@ void LeaveLearning() {
     leaving = true;
     for (const char* objectKey : {key::kPromptText, key::kAnswerText, key::kNativeFlag, key::kForeignFlag,
                                   key::kAbortButton, key::kArrowNext, key::kScore}) {
-        LeaveToLeft(scene->FindObject(objectKey), 100, 90, 50, 50);
+        LeaveToLeft(FindSceneObject(objectKey), 100, 90, 50, 50);
     }
     scene->PostEvent(event::kMainMenuAfterLearning, 50);
 }

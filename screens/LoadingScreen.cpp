@@ -14,6 +14,8 @@
 #include "screens/HallOfFameScreen.h"
 #include "screens/InfoScreen.h"
 #include "screens/ResultScreens.h"
+#include "screens/SceneLookup.h"
+#include "screens/ScreenSteps.h"
 #include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
 #include "screens/UserNameScreen.h"
@@ -76,7 +78,7 @@ void BuildLoadingScreen() {
 }
 
 void ShowLoadingScreen() {
-    scene->FindObject(key::kLoadingPicture)->visible = true;
+    SetVisible(key::kLoadingPicture, true);
     app->currentScreen = ScreenId::Loading;
 }
 
@@ -99,10 +101,8 @@ void LoadingStep(void (*buildSharedObjects)()) {
     glyphfont::ListBase();
     platform::ReleaseContext();
 
-    GLObject* picture = scene->FindObject(key::kLoadingPicture);
-    picture->StartMotion(PathLeaveToLeft(200), 190);
-    picture->StartFade(FadeOutPath(100, picture->baseColour[3]), 90);
+    LeaveToLeft(FindSceneObject(key::kLoadingPicture), 200, 190, 100, 90);
     scene->PostEvent(event::kUserNameAfterLoading, 80);
 }
 
-void HideLoadingScreen() { scene->FindObject(key::kLoadingPicture)->visible = false; }
+void HideLoadingScreen() { SetVisible(key::kLoadingPicture, false); }

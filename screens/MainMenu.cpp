@@ -7,6 +7,8 @@
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
+#include "screens/SceneLookup.h"
+#include "screens/ScreenSteps.h"
 
 namespace {
 
@@ -14,13 +16,7 @@ namespace {
 const char* const kLeaving[] = {key::kMainMenuPicture, key::kMainMenu, key::kLogoLexa, key::kLogoDrill};
 
 void FlyOutMainMenu() {
-    for (const char* objectKey : kLeaving) scene->FindObject(objectKey)->FlyOut();
-}
-
-void FlyInShown(const char* objectKey) {
-    GLObject* object = scene->FindObject(objectKey);
-    object->FlyIn();
-    object->visible = true;
+    for (const char* objectKey : kLeaving) FlyOutObject(objectKey);
 }
 
 }  // namespace
@@ -29,7 +25,7 @@ void ShowMainMenu(bool logoShown) {
     if (!scene->lights.empty()) scene->lights[0]->position[2] = 0.9;
     FlyInShown(key::kMainMenu);
     FlyInShown(key::kMainMenuPicture);
-    scene->FindObject(key::kBackdrop)->visible = true;
+    SetVisible(key::kBackdrop, true);
     if (!logoShown) {
         FlyInShown(key::kLogoLexa);
         FlyInShown(key::kLogoDrill);
@@ -40,20 +36,20 @@ void ShowMainMenu(bool logoShown) {
 void HideMainMenu() {
     for (const char* objectKey :
          {key::kMainMenu, key::kMainMenuPicture, key::kLogoLexa, key::kLogoDrill, key::kAbortButton}) {
-        scene->FindObject(objectKey)->visible = false;
+        SetVisible(objectKey, false);
     }
 }
 
 void MainMenuInput(int code) {
-    auto* menu = static_cast<GLObjectTextList*>(scene->FindObject(key::kMainMenu));
-    GLObject* up = FindObjectIn(menu->children, key::kListArrowUp);
-    GLObject* down = FindObjectIn(menu->children, key::kListArrowDown);
-    GLObject* abort = scene->FindObject(key::kAbortButton);
     if (code != 1) return;
+    GLObjectTextList* menu = FindTextList(key::kMainMenu);
+    if (!menu) return;
+    GLObject* up = FindChildObject(*menu, key::kListArrowUp);
+    GLObject* down = FindChildObject(*menu, key::kListArrowDown);
 
     // The abort button is not shown here; it can only still be hovered from the screen that hid
     // it. This road does not take the lock.
-    if (abort->hovered) {
+    if (Hovered(key::kAbortButton)) {
         FlyOutMainMenu();
         scene->PostEvent(event::kExitConfirmAfterMainMenuAbort, 80);
         return;

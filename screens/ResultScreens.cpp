@@ -23,31 +23,21 @@ void BuildPanel(const std::string& objectKey, const std::u16string& text) {
     scene->AddObject(panel);
 }
 
-void FlyInVisible(GLObject* object) {
-    if (!object) return;
-    object->visible = true;
-    object->FlyIn();
-}
-
 void ShowResult(const std::string& panelKey) {
-    FlyInVisible(scene->FindObject(panelKey));
-    GLObject* score = scene->FindObject(key::kFinalScore);
-    if (score) score->visible = true;
+    FlyInShown(panelKey);
     SetTextOf(key::kFinalScore, CounterLine(uiStrings.scoreLabel, testRun.score));
-    if (score) score->FlyIn();
-    FlyInVisible(scene->FindObject(key::kArrowNext));
+    FlyInShown(key::kFinalScore);
+    FlyInShown(key::kArrowNext);
 }
 
 // Both screens leave the same way: only a hovered arrow counts, whatever the input was (a key
 // pressed while the cursor rests on the arrow leaves too).
 bool Leave(const std::string& panelKey, const std::string& event) {
-    GLObject* arrow = scene->FindObject(key::kArrowNext);
-    if (!arrow || !arrow->hovered || app->transitionLock) return false;
+    if (!Hovered(key::kArrowNext) || app->transitionLock) return false;
     app->transitionLock = true;
     for (const std::string& objectKey :
-         {std::string(key::kArrowNext), panelKey, std::string(key::kFinalScore)}) {
-        if (GLObject* object = scene->FindObject(objectKey)) object->FlyOut();
-    }
+         {std::string(key::kArrowNext), panelKey, std::string(key::kFinalScore)})
+        FlyOutObject(objectKey);
     scene->PostEvent(event, 50);
     return true;
 }

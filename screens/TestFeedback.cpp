@@ -7,13 +7,14 @@
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
 #include "game/ObjectKeys.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
 namespace {
 
 // A feedback text spins once and flies through the view, fading in and out as it goes.
 void FlyThrough(const std::string& objectKey, int period, bool spin) {
-    GLObject* text = scene->FindObject(objectKey);
+    GLObject* text = FindSceneObject(objectKey);
     if (!text) return;
     if (spin) text->StartSpin(1000, 0, 0, 1);
     text->StartMotion(PathFlyThrough(period), period - 10);
@@ -22,7 +23,7 @@ void FlyThrough(const std::string& objectKey, int period, bool spin) {
 }
 
 void Burst(const std::string& objectKey) {
-    if (auto* burst = dynamic_cast<GLParticleSystem*>(scene->FindObject(objectKey))) {
+    if (GLParticleSystem* burst = FindParticleSystem(objectKey)) {
         burst->Restart();
         burst->visible = true;
     }
@@ -32,7 +33,7 @@ void Burst(const std::string& objectKey) {
 
 void ShowRightAnswer(bool bonus) {
     for (const char* objectKey : {key::kAnswerText, key::kPromptText})
-        LeaveToLeft(scene->FindObject(objectKey), 200, 190, 200, 190);
+        LeaveToLeft(FindSceneObject(objectKey), 200, 190, 200, 190);
     if (bonus) {
         Burst(key::kBonusBurst);
         FlyThrough(key::kBonusFeedback, 400, false);
@@ -43,10 +44,7 @@ void ShowRightAnswer(bool bonus) {
 }
 
 void ShowWrongAnswer(const std::u16string& expected) {
-    if (GLObject* prompt = scene->FindObject(key::kPromptText)) {
-        prompt->StartMotion(PathLeaveToLeft(500), 490);
-        prompt->StartFade(FadeOutPath(200, prompt->baseColour[3]), 190);
-    }
+    LeaveToLeft(FindSceneObject(key::kPromptText), 500, 490, 200, 190);
     // The expected answer stays readable while it slowly drifts away.
     if (GLObjectText* answer = FindText(key::kAnswerText)) {
         answer->SetText(expected);

@@ -21,6 +21,7 @@
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "platform/TextInput.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 #include "screens/TestFeedback.h"
 #include "screens/TextEntry.h"
@@ -61,13 +62,8 @@ void LeaveRunObjects() {
          {key::kPromptText, key::kAnswerText, key::kAbortButton, key::kArrowNext, key::kNativeFlag,
           key::kForeignFlag, key::kScore, key::kCorrectCount, key::kWrongCount, key::kToPassCount,
           key::kWordsLeftCount, key::kClock, key::kScoreBoard}) {
-        LeaveToLeft(scene->FindObject(objectKey), 200, 190, 100, 90);
+        LeaveToLeft(FindSceneObject(objectKey), 200, 190, 100, 90);
     }
-}
-
-bool Hovered(const char* objectKey) {
-    const GLObject* object = scene->FindObject(objectKey);
-    return object && object->hovered;
 }
 
 }  // namespace
@@ -144,7 +140,7 @@ void StartTest() {
     EnterFromLeft(key::kNativeFlag);
     EnterFromLeft(key::kArrowNext);
     EnterFromLeft(key::kAbortButton);
-    if (GLObject* pause = scene->FindObject(key::kPauseButton)) {
+    if (GLObject* pause = FindSceneObject(key::kPauseButton)) {
         EnterFromLeft(pause);
         pause->visible = false;
     }

@@ -11,6 +11,7 @@
 #include "learning/RepetitionStore.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
 bool topicPictureChanging = false;
@@ -58,7 +59,7 @@ void EnterFromBack(GLObject* object, int fadeLength, int fadeTicks) {
 
 // The "blocked" sign follows the selected topic: gone when it is unlocked, brought in when not.
 void UpdateBlockedSign() {
-    GLObject* blocked = scene->FindObject(key::kLockedSign);
+    GLObject* blocked = FindSceneObject(key::kLockedSign);
     if (!blocked) return;
     if (RowUnlocked(SelectedRow())) {
         blocked->visible = false;
@@ -68,7 +69,7 @@ void UpdateBlockedSign() {
 }
 
 void FlyOutIfVisible(const char* objectKey) {
-    GLObject* object = scene->FindObject(objectKey);
+    GLObject* object = FindSceneObject(objectKey);
     if (object && object->visible) object->FlyOut();
 }
 
@@ -137,7 +138,7 @@ void BuildTopicsScreen() {
 void ShowTopicsScreen() {
     const int selected = SelectedRow();
     if (lastChangeEndedOnSecondPlane) {
-        ShowPictureOn(scene->FindObject(key::kTopicPictureFirst), selected);
+        ShowPictureOn(FindSceneObject(key::kTopicPictureFirst), selected);
         lastChangeEndedOnSecondPlane = false;
     }
     for (const char* objectKey : {key::kTopicPictureFirst, key::kTopicsCaption, key::kArrowPrevious})
@@ -156,7 +157,7 @@ void ShowTopicsScreen() {
         list->visible = true;
     }
     // The picture of a locked topic comes with its lock, as after every picture change.
-    if (!RowUnlocked(selected)) EnterFromBack(scene->FindObject(key::kLockedSign), 100, 90);
+    if (!RowUnlocked(selected)) EnterFromBack(FindSceneObject(key::kLockedSign), 100, 90);
 
     UpdateTopicProgress();
     for (const char* objectKey : {key::kProgressBar, key::kProgressOutline, key::kProgressCaption})
@@ -177,8 +178,8 @@ void UpdateTopicProgress() {
     const int learned = counts == 0 ? 0 : CountLearned();
     const int percent = counts == 0 ? 0 : static_cast<int>(100LL * learned / counts);
 
-    GLObject* filled = scene->FindObject(key::kProgressBar);
-    GLObject* outline = scene->FindObject(key::kProgressOutline);
+    GLObject* filled = FindSceneObject(key::kProgressBar);
+    GLObject* outline = FindSceneObject(key::kProgressOutline);
     if (filled && outline) {
         filled->size[0] = filled->homeSize[0] * (counts == 0 ? 0.0 : static_cast<double>(learned) / counts);
         outline->ResetToHome();
@@ -202,9 +203,9 @@ void TopicsScreenInput(int code) {
     }
     if (code != 1) return;
 
-    GLObject* up = FindObjectIn(list->children, key::kListArrowUp);
-    GLObject* down = FindObjectIn(list->children, key::kListArrowDown);
-    GLObject* back = scene->FindObject(key::kArrowPrevious);
+    GLObject* up = FindChildObject(*list, key::kListArrowUp);
+    GLObject* down = FindChildObject(*list, key::kListArrowDown);
+    GLObject* back = FindSceneObject(key::kArrowPrevious);
     // The back arrow takes the lock as every other way off this screen does, so a second click, or
     // a click on the list meanwhile, cannot post a second screen change.
     if (back && back->hovered && !topicPictureChanging && !app->transitionLock) {
@@ -230,8 +231,8 @@ void TopicsScreenInput(int code) {
 
 void ShowTopicPicture(int row) {
     if (row < 0 || row >= app->topicCount) return;
-    GLObject* first = scene->FindObject(key::kTopicPictureFirst);
-    GLObject* second = scene->FindObject(key::kTopicPictureSecond);
+    GLObject* first = FindSceneObject(key::kTopicPictureFirst);
+    GLObject* second = FindSceneObject(key::kTopicPictureSecond);
     if (!first || !second) return;
     const int slot = PictureSlot(row);
     const bool firstShowing = first->visible;
@@ -246,7 +247,7 @@ void ShowTopicPicture(int row) {
 
 void CompleteTopicPictureChange(const std::string& leaving, const std::string& entering) {
     SetVisible(leaving, false);
-    GLObject* plane = scene->FindObject(entering);
+    GLObject* plane = FindSceneObject(entering);
     EnterFromBack(plane, 190, 190);
     lastChangeEndedOnSecondPlane = entering == key::kTopicPictureSecond;
     topicPictureChanging = false;
@@ -257,7 +258,7 @@ void FlyOutTopicsScreen() {
     for (const char* objectKey : {key::kTopicsList, key::kTopicPictureFirst, key::kTopicPictureSecond,
                                   key::kProgressBar, key::kProgressOutline, key::kProgressCaption,
                                   key::kTopicsCaption, key::kArrowPrevious, key::kLockedSign}) {
-        if (GLObject* object = scene->FindObject(objectKey)) object->FlyOut();
+        FlyOutObject(objectKey);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
 #include "platform/Platform.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 #include "screens/TextEntry.h"
 
@@ -19,12 +20,6 @@ constexpr int kMaxNameLength = 10;
 // The part of the screen that slides in from the left and leaves to the left.
 const char* const kFieldKeys[] = {key::kNameField, key::kArrowNext, key::kNameLabel};
 
-void FlyInShown(const char* objectKey) {
-    GLObject* object = scene->FindObject(objectKey);
-    object->FlyIn();
-    object->visible = true;
-}
-
 // Spaces and tabs would break the hall of fame's tab-separated lines.
 std::u16string StoredName(std::u16string name) {
     for (char16_t& letter : name) {
@@ -34,7 +29,9 @@ std::u16string StoredName(std::u16string name) {
 }
 
 void AcceptName() {
-    std::u16string typed = static_cast<GLObjectText*>(scene->FindObject(key::kNameField))->GetText();
+    const GLObjectText* field = FindText(key::kNameField);
+    if (!field) return;
+    std::u16string typed = field->GetText();
     if (typed.size() > kMaxNameLength) typed.resize(kMaxNameLength);
     app->userName = typed;
     if (typed.empty()) return;
@@ -47,7 +44,7 @@ void AcceptName() {
     app->transitionLock = true;
     FlyOutUserNameScreen(true);
     scene->PostEvent(event::kMainMenuAfterUserName, 100);
-    scene->FindObject(key::kArrowNext)->hovered = false;
+    if (GLObject* arrow = FindSceneObject(key::kArrowNext)) arrow->hovered = false;
     app->currentScreen = ScreenId::None;  // no typing reaches the screen while it leaves
 }
 
@@ -71,24 +68,25 @@ void BuildUserNameScreen() {
 }
 
 void ShowUserNameScreen() {
-    EnterFromLeft(scene->FindObject(key::kNameLabel));
-    GLObject* field = scene->FindObject(key::kNameField);
-    EnterFromLeft(field);
-    field->SetActive(true);
-    EnterFromLeft(scene->FindObject(key::kArrowNext));
+    EnterFromLeft(key::kNameLabel);
+    if (GLObject* field = FindSceneObject(key::kNameField)) {
+        EnterFromLeft(field);
+        field->SetActive(true);
+    }
+    EnterFromLeft(key::kArrowNext);
     FlyInShown(key::kAbortButton);
-    scene->FindObject(key::kBackdrop)->visible = true;
+    SetVisible(key::kBackdrop, true);
     FlyInShown(key::kLogoLexa);
     FlyInShown(key::kLogoDrill);
 }
 
 void UserNameInput(int code) {
-    if (code == 1 && scene->FindObject(key::kAbortButton)->hovered && !app->transitionLock) {
+    if (code == 1 && Hovered(key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutUserNameScreen(false);
         scene->PostEvent(event::kExitConfirmAfterUserName, 100);
     }
-    const bool accepting = code == 13 || (code == 1 && scene->FindObject(key::kArrowNext)->hovered);
+    const bool accepting = code == 13 || (code == 1 && Hovered(key::kArrowNext));
     if (accepting && !app->transitionLock) {
         AcceptName();
         return;
@@ -98,19 +96,15 @@ void UserNameInput(int code) {
 }
 
 void FlyOutUserNameScreen(bool accepted) {
-    for (const char* objectKey : kFieldKeys) {
-        GLObject* object = scene->FindObject(objectKey);
-        object->StartMotion(PathLeaveToLeft(200), 130);
-        object->StartFade(FadeOutPath(200, object->baseColour[3]), 190);
-    }
-    scene->FindObject(key::kAbortButton)->FlyOut();
+    for (const char* objectKey : kFieldKeys) LeaveToLeft(FindSceneObject(objectKey), 200, 130, 200, 190);
+    FlyOutObject(key::kAbortButton);
     for (const char* objectKey : {key::kLogoLexa, key::kLogoDrill}) {
-        GLObject* logo = scene->FindObject(objectKey);
+        GLObject* logo = FindSceneObject(objectKey);
+        if (!logo) continue;
         if (accepted) {
             logo->StartSpin(360, 0, 1, 0);  // one turn, then it stays for the main menu
         } else {
-            logo->StartMotion(PathLeaveToLeft(400), 330);
-            logo->StartFade(FadeOutPath(100, logo->baseColour[3]), 90);
+            LeaveToLeft(logo, 400, 330, 100, 90);
         }
         logo->visible = true;
     }
@@ -118,6 +112,6 @@ void FlyOutUserNameScreen(bool accepted) {
 
 void HideUserNameScreen() {
     for (const char* objectKey : {key::kNameLabel, key::kNameField, key::kArrowNext, key::kAbortButton}) {
-        scene->FindObject(objectKey)->visible = false;
+        SetVisible(objectKey, false);
     }
 }
