@@ -30,7 +30,7 @@ std::unique_ptr<GLObject> MakeArrow(const std::string& name, double y, const std
     arrow->depthTest = true;
     arrow->blend = true;
     arrow->texturedColour = false;
-    arrow->highlight = MakeHighlightBox(key::kButtonHighlight);  // owned by the arrow
+    arrow->highlight = MakeHighlightBox(key::kButtonHighlight);
     return arrow;
 }
 

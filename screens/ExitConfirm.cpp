@@ -2,6 +2,8 @@
 // "no" goes back to the screen that asked.
 #include "screens/ExitConfirm.h"
 
+#include <memory>
+
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
@@ -14,13 +16,12 @@
 void BuildExitConfirm() {
     AddHiddenLabel(key::kExitQuestion, u"Are you sure?", 0.0, 1.0, 0.1, 0.4, 0.4, 0.4);
 
-    auto* answers = new GLObjectTextList(key::kExitAnswers, 2, "data/arrow_up.MS3D", "data/arrow_down.MS3D",
-                                         0.0, 0.0, 0.1);
+    auto* answers = scene->Add(std::make_unique<GLObjectTextList>(key::kExitAnswers, 2, "data/arrow_up.MS3D",
+                                                                  "data/arrow_down.MS3D", 0.0, 0.0, 0.1));
     answers->AddLine(u"yes", key::kLine1, true);
     answers->AddLine(u"no", key::kLine2, true);
     answers->Select(0);  // a click chooses the selected answer, so it is shown from the start
     answers->visible = false;
-    scene->AddObject(answers);
 }
 
 void ShowExitConfirm(ScreenId returnScreen) {

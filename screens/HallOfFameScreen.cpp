@@ -1,6 +1,7 @@
 #include "screens/HallOfFameScreen.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "engine/GLObjectText.h"
@@ -30,10 +31,9 @@ void RefillList() {
 }  // namespace
 
 void BuildHallOfFame() {
-    auto* list =
-        new GLObjectTextList(key::kHallOfFameList, 4, "data/arrow_up.MS3D", "data/arrow_down.MS3D", 0, 0, 0);
+    auto* list = scene->Add(std::make_unique<GLObjectTextList>(key::kHallOfFameList, 4, "data/arrow_up.MS3D",
+                                                               "data/arrow_down.MS3D", 0, 0, 0));
     list->visible = false;
-    scene->AddObject(list);
 
     AddHiddenLabel(key::kHallOfFameTitle, u"Hall of fame", 0, 1, 0, 0.5, 0.5, 0.5);
 }

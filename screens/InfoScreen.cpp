@@ -3,6 +3,7 @@
 #include "screens/InfoScreen.h"
 
 #include <cstdio>
+#include <memory>
 
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
@@ -37,7 +38,8 @@ std::string EncodePath(const std::string& path) {
 std::string HelpAddress() { return "file://" + EncodePath(platform::GameFolder() + "data/help.html"); }
 
 void BuildInfoScreen() {
-    auto* panel = new GLObjectPlane(key::kInfoPanel, 1.0f, 0.0, 0.0, 0.0, 4.0, 0.0, 4.0);
+    auto* panel =
+        scene->Add(std::make_unique<GLObjectPlane>(key::kInfoPanel, 1.0f, 0.0, 0.0, 0.0, 4.0, 0.0, 4.0));
     panel->rotation[0] = 90.0;
     panel->texture = FindTexture(app->infoPicturePath);
     panel->textured = true;
@@ -46,7 +48,6 @@ void BuildInfoScreen() {
     panel->texturedColour = true;
     panel->SetColour(1.0, 1.0, 1.0, 1.0);
     panel->visible = false;
-    scene->AddObject(panel);
 }
 
 void ShowInfoScreen() {

@@ -3,6 +3,8 @@
 // sign, the two flags, particle sprite) whatever the topics screen loads later.
 #include "screens/LoadingScreen.h"
 
+#include <memory>
+
 #include "engine/GLScene.h"
 #include "engine/GlyphFont.h"
 #include "engine/TextureTable.h"
@@ -36,7 +38,8 @@ void LoadSharedTextures() {
 
 // The grey backdrop behind every later screen; added first so it is drawn first.
 void BuildBackdrop() {
-    auto* backdrop = new GLObjectPlaneGradient(key::kBackdrop, 0.0, 0.0, -6.0, 25.0, 15.0, 15.0);
+    auto* backdrop =
+        scene->Add(std::make_unique<GLObjectPlaneGradient>(key::kBackdrop, 0.0, 0.0, -6.0, 25.0, 15.0, 15.0));
     backdrop->rotation[0] = 90.0;
     backdrop->vertexColour = true;
     const float shades[4] = {0.4f, 0.2f, 0.1f, 0.2f};
@@ -47,7 +50,6 @@ void BuildBackdrop() {
         backdrop->cornerAlpha[corner] = 1.0f;
     }
     backdrop->visible = false;
-    scene->AddObject(backdrop);
 }
 
 void BuildScreens() {
@@ -66,7 +68,8 @@ void BuildScreens() {
 void BuildLoadingScreen() {
     app->userName = u"player";
     LoadTextureJpeg(app->exeDirNarrow + "gfx/loading.jpg");
-    auto* picture = new GLObjectPlane(key::kLoadingPicture, 1.0f, 0.0, 0.0, 2.0, 4.0, 0.0, 2.0);
+    auto* picture =
+        scene->Add(std::make_unique<GLObjectPlane>(key::kLoadingPicture, 1.0f, 0.0, 0.0, 2.0, 4.0, 0.0, 2.0));
     picture->rotation[0] = 90.0;
     picture->depthTest = true;
     picture->blend = true;
@@ -74,7 +77,6 @@ void BuildLoadingScreen() {
     picture->SetColour(1.0, 1.0, 1.0, 1.0);
     picture->texture = FindTexture("gfx/loading.jpg");
     picture->textured = true;
-    scene->AddObject(picture);
 }
 
 void ShowLoadingScreen() {

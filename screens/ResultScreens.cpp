@@ -1,5 +1,6 @@
 #include "screens/ResultScreens.h"
 
+#include <memory>
 #include <string>
 
 #include "engine/GLObjectText.h"
@@ -14,13 +15,12 @@
 namespace {
 
 void BuildPanel(const std::string& objectKey, const std::u16string& text) {
-    auto* panel = new GLObjectText(objectKey, text, 0, 0, 0);
+    auto* panel = scene->Add(std::make_unique<GLObjectText>(objectKey, text, 0, 0, 0));
     panel->depthTest = true;
     panel->blend = true;
     panel->texturedColour = false;
     panel->SetColour(1, 1, 1, 1);
     panel->visible = false;
-    scene->AddObject(panel);
 }
 
 void ShowResult(const std::string& panelKey) {

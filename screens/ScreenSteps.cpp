@@ -1,5 +1,7 @@
 #include "screens/ScreenSteps.h"
 
+#include <memory>
+
 #include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
@@ -7,13 +9,12 @@
 
 GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string& text, double x, double y,
                              double z, double r, double g, double b) {
-    auto* label = new GLObjectText(objectKey, text, x, y, z);
+    auto* label = scene->Add(std::make_unique<GLObjectText>(objectKey, text, x, y, z));
     label->SetVertexColour(r, g, b, 1);  // colour and base colour (the fade target) alike
     label->blend = true;
     label->depthTest = true;
     label->texturedColour = false;
     label->visible = false;
-    scene->AddObject(label);
     return label;
 }
 

@@ -1,5 +1,6 @@
 #include "screens/TestScreen.h"
 
+#include <memory>
 #include <string>
 
 #include "engine/GLObjectText.h"
@@ -29,7 +30,7 @@
 namespace {
 
 void AddExplosion(const std::string& objectKey, double z, double r, double g, double b) {
-    auto* burst = new GLParticleSystemSimpleExplosion(100, objectKey, 20, 0, 0, z);
+    auto* burst = scene->Add(std::make_unique<GLParticleSystemSimpleExplosion>(100, objectKey, 20, 0, 0, z));
     burst->SetColour(r, g, b, 1);
     burst->texture = FindTexture("particle.tga");
     burst->textured = true;
@@ -37,7 +38,6 @@ void AddExplosion(const std::string& objectKey, double z, double r, double g, do
     burst->blendSrc = GL_SRC_ALPHA;
     burst->blendDst = GL_ONE_MINUS_SRC_ALPHA;
     burst->visible = false;
-    scene->AddObject(burst);
 }
 
 void AddLabel(const std::string& objectKey, const std::u16string& text, double x, double y, double z,
@@ -83,12 +83,11 @@ void BuildTestObjects() {
     AddLabel(key::kClock, u"30", left, static_cast<float>(0.9), z, 1, 0.2, 0.9, 0.4);
 
     // The pause button is built but, as designed, never shown.
-    auto* pause = new MilkshapeModel(key::kPauseButton, 3.1, 1.7, 0);
+    auto* pause = scene->Add(std::make_unique<MilkshapeModel>(key::kPauseButton, 3.1, 1.7, 0));
     pause->SetFlatColour(0.4, 0.4, 0.9, 1);
     pause->Load("data/przerwij.ms3d");
     pause->highlight = MakeHighlightBox(key::kButtonHighlight);
     pause->visible = false;
-    scene->AddObject(pause);
 }
 
 void StartTest() {

@@ -1,5 +1,7 @@
 #include "screens/TopicsScreen.h"
 
+#include <memory>
+
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
@@ -82,20 +84,18 @@ void ApplyPanelLook(GLObject* object) {
 
 GLObjectText* AddCaption(const std::string& objectKey, const std::u16string& text, double x, double y,
                          double z, double r, double g, double b) {
-    auto* caption = new GLObjectText(objectKey, text, x, y, z);
+    auto* caption = scene->Add(std::make_unique<GLObjectText>(objectKey, text, x, y, z));
     caption->SetVertexColour(r, g, b, 1);
     ApplyPanelLook(caption);
-    scene->AddObject(caption);
     return caption;
 }
 
 GLObjectCube* AddProgressCube(const std::string& objectKey, double r, double g, double b, bool outline) {
-    auto* cube = new GLObjectCube(objectKey, 0, -1.6, 0.5, 1.0, 0.2, 0.2);
+    auto* cube = scene->Add(std::make_unique<GLObjectCube>(objectKey, 0, -1.6, 0.5, 1.0, 0.2, 0.2));
     cube->StartSpin(1000, 0.5, 0, 0);
     cube->wireframe = outline;
     cube->SetColour(r, g, b, 1);
     ApplyPanelLook(cube);
-    scene->AddObject(cube);
     return cube;
 }
 
@@ -109,16 +109,16 @@ void SelectionMoved() {
 }  // namespace
 
 void BuildTopicsScreen() {
-    auto* list = new GLObjectTextList(key::kTopicsList, 4, "data/arrow_up.MS3D", "data/arrow_down.MS3D", -1.0,
-                                      0.2, 0.1);
+    auto* list = scene->Add(std::make_unique<GLObjectTextList>(key::kTopicsList, 4, "data/arrow_up.MS3D",
+                                                               "data/arrow_down.MS3D", -1.0, 0.2, 0.1));
     list->scale = 0.9;
     for (int row = 0; row < app->topicCount; ++row)
         list->AddLine(app->topics[row].title, key::kListLine, true);
     list->visible = false;
     list->Select(0);
-    scene->AddObject(list);
 
-    auto* blocked = new GLObjectPlane(key::kLockedSign, 1.0f, 2.2, -0.8, 0, 1.0, 0, 0.2);
+    auto* blocked =
+        scene->Add(std::make_unique<GLObjectPlane>(key::kLockedSign, 1.0f, 2.2, -0.8, 0, 1.0, 0, 0.2));
     blocked->rotation[0] = 90;
     blocked->texture = FindTexture("gfx/blocked.jpg");
     blocked->textured = true;
@@ -127,7 +127,6 @@ void BuildTopicsScreen() {
     blocked->texturedColour = true;
     blocked->SetColour(1, 1, 1, 0.5);
     blocked->visible = false;
-    scene->AddObject(blocked);
 
     AddCaption(key::kTopicsCaption, u"subject", -1.7, 1.3, 0.3, 0.3, 0.3, 0.5);
     AddCaption(key::kProgressCaption, u"info 40%", 0, -1.4, 0.3, 1, 0, 0)->scale = 0.5;

@@ -2,6 +2,8 @@
 // arrow accepts it; a name containing the code word "vofu" also switches on cheat mode.
 #include "screens/UserNameScreen.h"
 
+#include <memory>
+
 #include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
@@ -53,7 +55,7 @@ void AcceptName() {
 void BuildUserNameScreen() {
     AddHiddenLabel(key::kNameLabel, uiStrings.enterNameLabel, -0.2, 0.5, -2.1, 0.5, 0.5, 0.5);
 
-    auto* field = new GLObjectText(key::kNameField, u"", -0.2, 0.0, -2.1);
+    auto* field = scene->Add(std::make_unique<GLObjectText>(key::kNameField, u"", -0.2, 0.0, -2.1));
     field->SetVertexColour(0.2, 0.2, 0.2, 1.0);
     field->lineWidth = kMaxNameLength;
     field->depthTest = true;
@@ -64,7 +66,6 @@ void BuildUserNameScreen() {
     field->SetClicked(true);
     field->editable = true;
     field->highlight = MakeHighlightBox(key::kTextHighlight);
-    scene->AddObject(field);
 }
 
 void ShowUserNameScreen() {
