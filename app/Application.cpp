@@ -9,6 +9,7 @@
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
+#include "game/ObjectKeys.h"
 #include "game/SaveFolder.h"
 #include "game/UiStrings.h"
 #include "platform/GameFolder.h"
@@ -18,19 +19,11 @@
 
 namespace {
 
-// The scene's light; the scene keeps only a pointer to it, so it is owned here.
-std::unique_ptr<GLObject> sceneLight;
-
-// The window has been closed: the scene, the objects the screens built (nothing but the scene's
-// list holds them) and the application object go; the loop then ends with status 0.
+// The window has been closed: the scene (with every object the screens built and its light) and
+// the application object go; the loop then ends with status 0.
 void CloseApplication() {
-    if (scene) {
-        for (GLObject* object : scene->objects) delete object;
-        scene->objects.clear();
-    }
     delete scene;
     scene = nullptr;
-    sceneLight.reset();
     delete app;
     app = nullptr;
 }
@@ -75,8 +68,7 @@ void InitApplication() {
     scene = new (std::nothrow) GLScene(client.width, client.height, 0.0, 25.0, 0.0);
     if (scene) {
         scene->SetBackgroundColour(1.0f, 1.0f, 1.0f);
-        sceneLight = std::make_unique<GLObjectLight>("light 0", 0, 1.0f, 1.0f, 1.0f, -1.8, 0.0, 0.9);
-        scene->AddLight(sceneLight.get());
+        scene->AddLight(std::make_unique<GLObjectLight>(key::kLight, 0, 1.0f, 1.0f, 1.0f, -1.8, 0.0, 0.9));
         scene->viewTranslation[0] = 0.0;
         scene->viewTranslation[1] = 0.0;
         scene->viewTranslation[2] = -6.0;

@@ -1,6 +1,6 @@
 // The screen state machine. Screens never switch directly: they post a named event, and when it
 // falls due the row of that name below hides what is left of the old screen and shows the new
-// one. The names are posted by the screens themselves, so they must match exactly.
+// one. The screens post the names declared in game/EventNames.h, the same constants as below.
 #include "app/FrameTick.h"
 
 #include <string>
@@ -9,6 +9,9 @@
 #include "app/SceneConstruction.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
+#include "game/UnknownNames.h"
 #include "screens/ExitConfirm.h"
 #include "screens/HallOfFameScreen.h"
 #include "screens/InfoScreen.h"
@@ -34,7 +37,7 @@ void EnterInfo(int returnScreen) {
 }
 
 const ScreenChange kScreenChanges[] = {
-    {"ekran_username po loading wjazd",
+    {event::kUserNameAfterLoading,
      [] {
          scene->reflectionOff = false;
          HideLoadingScreen();
@@ -42,135 +45,135 @@ const ScreenChange kScreenChanges[] = {
          ResizeToPlayWindow();
      },
      ScreenId::UserName},
-    {"ekran_glowny po username wjazd",
+    {event::kMainMenuAfterUserName,
      [] {
          HideUserNameScreen();
          ShowMainMenu(true);  // the logo is already standing
      },
      ScreenId::MainMenu},
-    {"ekran_koniec po username wjazd",
+    {event::kExitConfirmAfterUserName,
      [] {
          HideUserNameScreen();
          ShowExitConfirm(ScreenId::UserName);
      },
      ScreenId::ExitConfirm},
-    {"ekran_tematy wjazd",
+    {event::kTopicsAfterMainMenu,
      [] {
          HideMainMenu();
          ShowTopicsScreen();
      },
      ScreenId::Topics},
-    {"ekran_halloffame wjazd",
+    {event::kHallOfFameAfterMainMenu,
      [] {
          HideMainMenu();
          ShowHallOfFame();
      },
      ScreenId::HallOfFame},
-    {"ekran_info wjazd",
+    {event::kInfoAfterMainMenu,
      [] {
          HideMainMenu();
          EnterInfo(4);
      },
      ScreenId::Info},
-    {"ekran_koniec wjazd",
+    {event::kExitConfirmAfterMenuLine,
      [] {
          HideMainMenu();
          ShowExitConfirm(ScreenId::MainMenu);
      },
      ScreenId::ExitConfirm},
-    {"ekran_koniec po glownym wjazd",
+    {event::kExitConfirmAfterMainMenuAbort,
      [] {
          HideMainMenu();
          ShowExitConfirm(ScreenId::MainMenu);
      },
      ScreenId::ExitConfirm},
-    {"ekran_glowny po koniec wjazd",
+    {event::kMainMenuAfterExitConfirm,
      [] {
          scene->reflectionOff = false;
          HideExitConfirm();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {"ekran_username po koniec wjazd",
+    {event::kUserNameAfterExitConfirm,
      [] {
          HideExitConfirm();
          ShowUserNameScreen();
      },
      ScreenId::UserName},
-    {"ekran_info po koniec wjazd",
+    {event::kInfoAfterExitConfirm,
      [] {
          scene->reflectionOff = false;
          HideExitConfirm();
          EnterInfo(0);  // the arrow now ends the program
      },
      ScreenId::Info},
-    {"ekran_info po tematach wjazd",
+    {event::kInfoAfterTopics,
      [] {
          HideTopicsScreen();
          EnterInfo(app->sessionMode == 0 ? 7 : 6);
      },
      ScreenId::Info},
-    {"ekran_glowny po tematach wjazd",
+    {event::kMainMenuAfterTopics,
      [] {
          HideTopicsScreen();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {"ekran_nauka po info wjazd",
+    {event::kLearningAfterInfo,
      [] {
          HideInfoScreen();
          StartLearning();
      },
      ScreenId::Learning},
-    {"ekran_test po info wjazd",
+    {event::kTestAfterInfo,
      [] {
          HideInfoScreen();
          StartTest();
      },
      ScreenId::Test},
-    {"ekran_glowny po info wjazd",
+    {event::kMainMenuAfterInfo,
      [] {
          HideInfoScreen();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {"ekran_glowny po nauce wjazd",
+    {event::kMainMenuAfterLearning,
      [] {
          HideLearningScreen();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {"ekran_nextlevel wjazd",
+    {event::kNextLevelAfterTest,
      [] {
          HideTestScreen();
          ShowNextLevelScreen();
      },
      ScreenId::NextLevel},
-    {"ekran_glowny wjazd",
+    {event::kMainMenuAfterTest,
      [] {
          HideTestScreen();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {"ekran_gameover wjazd",
+    {event::kGameOverAfterTest,
      [] {
          HideTestScreen();
          ShowGameOverScreen();
      },
      ScreenId::GameOver},
-    {"ekran_glowny po nextlevel wjazd",
+    {event::kMainMenuAfterNextLevel,
      [] {
          HideResultScreens();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {"ekran_info po gameover wjazd",
+    {event::kInfoAfterGameOver,
      [] {
          HideResultScreens();
          EnterInfo(4);
      },
      ScreenId::Info},
-    {"ekran_glowny po halloffame wjazd",
+    {event::kMainMenuAfterHallOfFame,
      [] {
          HideHallOfFame();
          ShowMainMenu(false);
@@ -185,16 +188,18 @@ struct InScreenEvent {
 };
 
 const InScreenEvent kInScreenEvents[] = {
-    {"ekran_tematy pokazuj bg2", [] { CompleteTopicPictureChange("bg1 temat", "bg2 temat"); }},
-    {"ekran_tematy pokazuj bg1", [] { CompleteTopicPictureChange("bg2 temat", "bg1 temat"); }},
-    {"ekran_test - nastepne slowo", ShowNextTestQuestion},
-    {"ekran_nauka - nastepne slowo", ShowNextLearningEntry},
+    {event::kTopicsShowSecondPicture,
+     [] { CompleteTopicPictureChange(key::kTopicPictureFirst, key::kTopicPictureSecond); }},
+    {event::kTopicsShowFirstPicture,
+     [] { CompleteTopicPictureChange(key::kTopicPictureSecond, key::kTopicPictureFirst); }},
+    {event::kTestNextWord, ShowNextTestQuestion},
+    {event::kLearningNextWord, ShowNextLearningEntry},
 };
 
-void Dispatch(const std::string& event) {
-    if (event.empty()) return;
+void Dispatch(const std::string& name) {
+    if (name.empty()) return;
     for (const ScreenChange& row : kScreenChanges) {
-        if (event == row.event) {
+        if (name == row.event) {
             row.actions();
             app->currentScreen = row.enters;
             app->transitionLock = false;
@@ -202,12 +207,12 @@ void Dispatch(const std::string& event) {
         }
     }
     for (const InScreenEvent& row : kInScreenEvents) {
-        if (event == row.event) {
+        if (name == row.event) {
             row.actions();
             return;
         }
     }
-    // An unknown name is dropped.
+    ReportUnknownName(UnknownName::EventName, name);  // and dropped
 }
 
 }  // namespace

@@ -72,9 +72,7 @@ void BM_RenderMirror50Textured(benchmark::State& state) {
     }
     LoadTextureJpeg(WritePicture("mirror.jpg"));
     const int32_t picture = LoadTextureJpeg(WritePicture("picture.jpg"));
-    GLObjectLight light("light", 0, 1, 1, 1, 0, 3, 8);
-    scene->AddLight(&light);
-    std::vector<std::unique_ptr<GLObject>> objects;
+    scene->AddLight(std::make_unique<GLObjectLight>("light", 0, 1, 1, 1, 0, 3, 8));
     for (int i = 0; i < 50; ++i) {
         const double x = -3.6 + (i % 10) * 0.8, y = -1.2 + (i / 10) * 0.7;
         std::unique_ptr<GLObject> object;
@@ -86,8 +84,7 @@ void BM_RenderMirror50Textured(benchmark::State& state) {
         object->texture = picture;
         object->textured = true;
         object->StartSpin(1 << 30, 0, 1, 0);
-        scene->AddObject(object.get());
-        objects.push_back(std::move(object));
+        scene->Add(std::move(object));
     }
     scene->reflectionOff = false;
     for (auto _ : state) {

@@ -42,7 +42,7 @@ GLObject::GLObject(const std::string& name, double x, double y, double z)
     glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
 }
 
-GLObject::~GLObject() { delete highlight; }
+GLObject::~GLObject() = default;
 
 void GLObject::FlyOut() {
     StartMotion(PathLeaveToRight(), 190);

@@ -6,6 +6,7 @@
 
 #include <GL/gl.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -85,10 +86,11 @@ public:
     bool eyeSpace = false;
     bool wireframe = false;
     bool vertexColour = false;
-    GLObject* highlight = nullptr;  // owned; drawn with this object's bounds while hovered
+    std::unique_ptr<GLObject> highlight;  // drawn with this object's bounds while hovered
     bool active = false;
     bool clicked = false;
-    std::vector<GLObject*> children;  // not owned
+    // Not owned: whoever put them here holds them for as long as this object (a list its arrows).
+    std::vector<GLObject*> children;
 
 protected:
     void ApplyTransform();
@@ -112,9 +114,16 @@ public:
     void DrawGeometry() override;
 };
 
+namespace key {
+// The keys the highlight boxes carry: around a model button (an arrow, the abort button), and
+// around a text (a field, the ok button).
+inline constexpr char kButtonHighlight[] = "cb1";
+inline constexpr char kTextHighlight[] = "cb";
+}  // namespace key
+
 // The translucent grey box drawn around a button or field while the cursor is over it. It takes
 // its owner's bounds before each draw, hence the zero corners.
-GLObjectBoundingCube* MakeHighlightBox(const std::string& key);
+std::unique_ptr<GLObjectBoundingCube> MakeHighlightBox(const std::string& key);
 
 class GLObjectPlane : public GLObject {
 public:

@@ -179,8 +179,8 @@ void GLObjectLight::AppendLook(FrameLook& look) const {
     look.Add(lightIndex);
 }
 
-GLObjectBoundingCube* MakeHighlightBox(const std::string& key) {
-    auto* box = new GLObjectBoundingCube(key, 0, 0, 0, 0, 0, 0);
+std::unique_ptr<GLObjectBoundingCube> MakeHighlightBox(const std::string& key) {
+    auto box = std::make_unique<GLObjectBoundingCube>(key, 0, 0, 0, 0, 0, 0);
     box->SetVertexColour(0.4, 0.4, 0.4, 0.4);
     box->blend = true;
     box->blendSrc = GL_SRC_ALPHA;

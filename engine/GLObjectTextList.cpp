@@ -30,7 +30,7 @@ std::unique_ptr<GLObject> MakeArrow(const std::string& name, double y, const std
     arrow->depthTest = true;
     arrow->blend = true;
     arrow->texturedColour = false;
-    arrow->highlight = MakeHighlightBox("cb1");  // owned by the arrow
+    arrow->highlight = MakeHighlightBox(key::kButtonHighlight);
     return arrow;
 }
 
@@ -41,8 +41,8 @@ GLObjectTextList::GLObjectTextList(const std::string& name, int visibleCount, co
     : GLObject(name, x, y, z), visibleCount(visibleCount) {
     bounds[0] = bounds[1] = 1000;
     bounds[3] = bounds[4] = -1000;
-    upArrow = MakeArrow("arrowup", y + 0.4, upArrowFile);
-    downArrow = MakeArrow("arrowdown", y - 0.2, downArrowFile);
+    upArrow = MakeArrow(key::kListArrowUp, y + 0.4, upArrowFile);
+    downArrow = MakeArrow(key::kListArrowDown, y - 0.2, downArrowFile);
     children.push_back(upArrow.get());
     children.push_back(downArrow.get());
 }
@@ -67,8 +67,8 @@ void GLObjectTextList::AddLine(const std::u16string& text, const std::string& na
         SetAlpha(lines[i], static_cast<int>(i) < visibleCount ? 1.0 : 0.0);
     UpdateBounds();
 
-    GLObject* up = FindObjectIn(children, "arrowup");
-    GLObject* down = FindObjectIn(children, "arrowdown");
+    GLObject* up = FindObjectIn(children, key::kListArrowUp);
+    GLObject* down = FindObjectIn(children, key::kListArrowDown);
     if (up != nullptr) up->homePosition[0] = up->position[0] = bounds[3] + 0.25;
     if (down != nullptr) {
         down->homePosition[0] = down->position[0] = bounds[3] + 0.25;

@@ -9,6 +9,12 @@
 
 #include "engine/GLObjectText.h"
 
+namespace key {
+// The list's two arrow models, found among its children under these keys.
+inline constexpr char kListArrowUp[] = "arrowup";
+inline constexpr char kListArrowDown[] = "arrowdown";
+}  // namespace key
+
 class GLObjectTextList : public GLObject {
 public:
     GLObjectTextList(const std::string& name, int visibleCount, const std::string& upArrowFile,

@@ -14,8 +14,7 @@ bool clickPending = false;
 namespace {
 
 constexpr double kFieldOfView = 45, kNear = 0.1, kFar = 100;
-// The object that stands on the floor and must not be mirrored in it.
-const char* const kUnmirroredKey = "w";
+const char* const kUnmirroredKey = key::kBackdrop;
 
 void DrawVisible(const std::vector<GLObject*>& list, const char* skip) {
     for (GLObject* object : list) {
@@ -58,12 +57,15 @@ GLScene::GLScene(int width, int height, double viewX, double viewY, double viewZ
 }
 
 GLScene::~GLScene() {
+    // The objects go first, while the context their display lists were made in still exists.
+    objects.clear();
+    lights.clear();
+    ownedObjects.clear();
+    ownedLights.clear();
     if (contextReady) {
         platform::ReleaseContext();
         platform::DestroyGLContext();
     }
-    objects.clear();
-    lights.clear();
 }
 
 void GLScene::LoadProjection() {
@@ -234,10 +236,6 @@ void GLScene::HoverPass(const std::vector<GLObject*>& list) {
 }
 
 GLObject* GLScene::FindObject(const std::string& name) const { return FindObjectIn(objects, name); }
-
-void GLScene::AddObject(GLObject* object) { objects.push_back(object); }
-
-void GLScene::AddLight(GLObject* object) { lights.push_back(object); }
 
 void GLScene::PostEvent(const std::string& name, int delayTicks) {
     events.push_back(SceneEvent{name, delayTicks, 0});

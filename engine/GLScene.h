@@ -1,16 +1,22 @@
 // GLScene: the one scene. It owns the window's GL context, the fixed view (the origin seen from
-// 6 units in front), the list of every drawable object (not owned: objects live for the whole
-// program), the lights drawn first, the queue of delayed named events and the cursor position.
+// 6 units in front), every drawable object and the lights drawn first (given to it once and freed
+// with it), the queue of delayed named events and the cursor position.
 // Render() draws a frame (plainly or over a stencil-masked mirrored floor), which also advances
 // every drawn object's animations, and recomputes the hover flags from the cursor.
 #pragma once
 
 #include <cstdint>
 #include <list>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/GLObject.h"
+
+namespace key {
+// The game's backdrop: it stands on the mirrored floor and is the one object not mirrored in it.
+inline constexpr char kBackdrop[] = "w";
+}  // namespace key
 
 struct SceneEvent {
     std::string name;
@@ -28,8 +34,16 @@ public:
     // Draws the frame, or, when nothing it shows has changed since the last drawn frame, runs the
     // same steps without touching a pixel or swapping: animations, hover and clicks go on alike.
     void Render();
-    void AddObject(GLObject* object);
-    void AddLight(GLObject* object);
+    // Takes the object for good (drawn after those added before it) and hands back a plain pointer
+    // to it, valid while the scene lives, for the caller to go on setting it up.
+    template <class Kind>
+    Kind* Add(std::unique_ptr<Kind> object) {
+        return Adopt(std::move(object), objects, ownedObjects);
+    }
+    template <class Kind>
+    Kind* AddLight(std::unique_ptr<Kind> light) {
+        return Adopt(std::move(light), lights, ownedLights);
+    }
     GLObject* FindObject(const std::string& name) const;
     void PostEvent(const std::string& name, int delayTicks);
     // Advances the queue one tick; returns the name of the first event that fell due, or "".
@@ -45,6 +59,7 @@ public:
     double viewTranslation[3];
     double viewRotation[3] = {0, 0, 0};
     float clearColour[3] = {0, 0, 0};
+    // The draw lists, in order; the objects in them belong to the owned lists below.
     std::vector<GLObject*> objects;
     std::vector<GLObject*> lights;
     // Off: every frame is drawn (the pictures are the same either way).
@@ -53,6 +68,14 @@ public:
     uint64_t framesDrawn = 0, framesSkipped = 0;
 
 private:
+    template <class Kind>
+    static Kind* Adopt(std::unique_ptr<Kind> object, std::vector<GLObject*>& drawList,
+                       std::vector<std::unique_ptr<GLObject>>& owned) {
+        Kind* adopted = object.get();
+        drawList.push_back(adopted);
+        owned.push_back(std::move(object));
+        return adopted;
+    }
     bool FrameNeedsDrawing();
     void DrawObjects();
     void LoadProjection();
@@ -64,6 +87,7 @@ private:
     // the next, so a look is trusted only once two frames drawn from it started alike.
     int drawnAlike = 0;
     bool drawRequested = true;  // resized or exposed
+    std::vector<std::unique_ptr<GLObject>> ownedObjects, ownedLights;
 };
 
 // The one scene; created after the window, deleted when it closes (see Application.cpp).

@@ -2,49 +2,50 @@
 // "no" goes back to the screen that asked.
 #include "screens/ExitConfirm.h"
 
+#include <memory>
+
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
 void BuildExitConfirm() {
-    AddHiddenLabel("areyousure", u"Are you sure?", 0.0, 1.0, 0.1, 0.4, 0.4, 0.4);
+    AddHiddenLabel(key::kExitQuestion, u"Are you sure?", 0.0, 1.0, 0.1, 0.4, 0.4, 0.4);
 
-    auto* answers =
-        new GLObjectTextList("menu tak-nie", 2, "data/arrow_up.MS3D", "data/arrow_down.MS3D", 0.0, 0.0, 0.1);
-    answers->AddLine(u"yes", "i1", true);
-    answers->AddLine(u"no", "i2", true);
+    auto* answers = scene->Add(std::make_unique<GLObjectTextList>(key::kExitAnswers, 2, "data/arrow_up.MS3D",
+                                                                  "data/arrow_down.MS3D", 0.0, 0.0, 0.1));
+    answers->AddLine(u"yes", key::kLine1, true);
+    answers->AddLine(u"no", key::kLine2, true);
     answers->Select(0);  // a click chooses the selected answer, so it is shown from the start
     answers->visible = false;
-    scene->AddObject(answers);
 }
 
 void ShowExitConfirm(ScreenId returnScreen) {
     app->exitReturnScreen = static_cast<int32_t>(returnScreen);
-    GLObject* question = scene->FindObject("areyousure");
-    question->FlyIn();
-    question->visible = true;
-    GLObject* answers = scene->FindObject("menu tak-nie");
-    answers->visible = true;
-    answers->FlyIn();
+    FlyInShown(key::kExitQuestion);
+    FlyInShown(key::kExitAnswers);
 }
 
 void ExitConfirmInput(int code) {
-    auto* answers = static_cast<GLObjectTextList*>(scene->FindObject("menu tak-nie"));
-    GLObject* up = FindObjectIn(answers->children, "arrowup");
-    GLObject* down = FindObjectIn(answers->children, "arrowdown");
     if (code != 1) return;
+    GLObjectTextList* answers = FindTextList(key::kExitAnswers);
+    if (!answers) return;
+    GLObject* up = FindChildObject(*answers, key::kListArrowUp);
+    GLObject* down = FindChildObject(*answers, key::kListArrowDown);
 
     if (up != nullptr && up->hovered) answers->SelectPrevious();
     if (down != nullptr && down->hovered) answers->SelectNext();
 
     if (!answers->hovered || app->transitionLock) return;
     app->transitionLock = true;
-    scene->FindObject("areyousure")->FlyOut();
+    if (GLObject* question = FindSceneObject(key::kExitQuestion)) question->FlyOut();
     answers->FlyOut();
     if (answers->selected == 0) {
-        scene->PostEvent("ekran_info po koniec wjazd", 50);
+        scene->PostEvent(event::kInfoAfterExitConfirm, 50);
     } else if (answers->selected == 1) {
         ReturnFromExitConfirm();
     }
@@ -52,13 +53,13 @@ void ExitConfirmInput(int code) {
 
 void ReturnFromExitConfirm() {
     if (app->exitReturnScreen == static_cast<int32_t>(ScreenId::MainMenu)) {
-        scene->PostEvent("ekran_glowny po koniec wjazd", 50);
+        scene->PostEvent(event::kMainMenuAfterExitConfirm, 50);
     } else if (app->exitReturnScreen == static_cast<int32_t>(ScreenId::UserName)) {
-        scene->PostEvent("ekran_username po koniec wjazd", 50);
+        scene->PostEvent(event::kUserNameAfterExitConfirm, 50);
     }
 }
 
 void HideExitConfirm() {
-    scene->FindObject("areyousure")->visible = false;
-    scene->FindObject("menu tak-nie")->visible = false;
+    SetVisible(key::kExitQuestion, false);
+    SetVisible(key::kExitAnswers, false);
 }

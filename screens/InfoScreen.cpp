@@ -3,12 +3,16 @@
 #include "screens/InfoScreen.h"
 
 #include <cstdio>
+#include <memory>
 
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
 #include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
+#include "screens/ScreenSteps.h"
 
 namespace {
 
@@ -34,7 +38,8 @@ std::string EncodePath(const std::string& path) {
 std::string HelpAddress() { return "file://" + EncodePath(platform::GameFolder() + "data/help.html"); }
 
 void BuildInfoScreen() {
-    auto* panel = new GLObjectPlane("corvina_info", 1.0f, 0.0, 0.0, 0.0, 4.0, 0.0, 4.0);
+    auto* panel =
+        scene->Add(std::make_unique<GLObjectPlane>(key::kInfoPanel, 1.0f, 0.0, 0.0, 0.0, 4.0, 0.0, 4.0));
     panel->rotation[0] = 90.0;
     panel->texture = FindTexture(app->infoPicturePath);
     panel->textured = true;
@@ -43,32 +48,26 @@ void BuildInfoScreen() {
     panel->texturedColour = true;
     panel->SetColour(1.0, 1.0, 1.0, 1.0);
     panel->visible = false;
-    scene->AddObject(panel);
 }
 
 void ShowInfoScreen() {
-    for (const char* key : {"corvina_info", "arrownext"}) {
-        GLObject* object = scene->FindObject(key);
-        object->visible = true;
-        object->FlyIn();
-    }
+    for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) FlyInShown(objectKey);
 }
 
 void InfoScreenInput(int code) {
-    GLObject* arrow = scene->FindObject("arrownext");
-    if (code == 1 && arrow->hovered && !app->transitionLock) {
+    if (code == 1 && Hovered(key::kArrowNext) && !app->transitionLock) {
         app->transitionLock = true;
-        arrow->FlyOut();
-        scene->FindObject("corvina_info")->FlyOut();
+        FlyOutObject(key::kArrowNext);
+        FlyOutObject(key::kInfoPanel);
         switch (app->infoReturnScreen) {
             case 6:
-                scene->PostEvent("ekran_test po info wjazd", 50);
+                scene->PostEvent(event::kTestAfterInfo, 50);
                 break;
             case 7:
-                scene->PostEvent("ekran_nauka po info wjazd", 50);
+                scene->PostEvent(event::kLearningAfterInfo, 50);
                 break;
             case 4:
-                scene->PostEvent("ekran_glowny po info wjazd", 50);
+                scene->PostEvent(event::kMainMenuAfterInfo, 50);
                 break;
             case 0:
                 platform::RequestExit(0);  // nothing is saved on this road
@@ -82,5 +81,5 @@ void InfoScreenInput(int code) {
 }
 
 void HideInfoScreen() {
-    for (const char* key : {"corvina_info", "arrownext"}) scene->FindObject(key)->visible = false;
+    for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) SetVisible(objectKey, false);
 }

@@ -5,8 +5,11 @@
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
 #include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
 #include "learning/RepetitionStore.h"
 #include "learning/WordList.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
 namespace {
@@ -17,16 +20,17 @@ bool stepping = false;
 // right after the entry, so an empty topic's departure needs a guard of its own).
 bool leaving = false;
 
-const char* const kScreenObjects[] = {"txt 1", "przerwij", "arrownext", "txt 2", "flag 1", "flag 2", "wynik"};
+const char* const kScreenObjects[] = {key::kPromptText, key::kAbortButton, key::kArrowNext, key::kAnswerText,
+                                      key::kNativeFlag, key::kForeignFlag, key::kScore};
 
 void ShowCounter() {
-    SetTextOf("wynik", u"words: " + NumberText(static_cast<int>(wordList.currentWord) + 1) + u" of " +
-                           NumberText(static_cast<int>(WordCount())));
+    SetTextOf(key::kScore, u"words: " + NumberText(static_cast<int>(wordList.currentWord) + 1) + u" of " +
+                               NumberText(static_cast<int>(WordCount())));
 }
 
 void ShowEntryTexts() {
-    SetTextOf("txt 1", CurrentPrompt());
-    SetTextOf("txt 2", CurrentAnswer());
+    SetTextOf(key::kPromptText, CurrentPrompt());
+    SetTextOf(key::kAnswerText, CurrentAnswer());
 }
 
 }  // namespace
@@ -37,7 +41,7 @@ void StartLearning() {
     stepping = false;
     leaving = false;
 
-    const GLObjectTextList* topicsList = FindTextList("main menu 2");
+    const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
     const int row = topicsList ? topicsList->selected : 0;
     const TopicInfo& topic = app->topics[row >= 0 && row < app->topicCount ? row : 0];
     LoadTopicEntries(app->wordFilePath, topic.firstWord, topic.lastWord);
@@ -50,31 +54,29 @@ void StartLearning() {
         return;
     }
 
-    EnterFromLeft("txt 1");
-    EnterFromLeft("przerwij");
-    if (GLObjectText* answer = FindText("txt 2")) {
+    EnterFromLeft(key::kPromptText);
+    EnterFromLeft(key::kAbortButton);
+    if (GLObjectText* answer = FindText(key::kAnswerText)) {
         answer->editable = false;
         answer->SetActive(false);
         EnterFromLeft(answer);
     }
-    EnterFromLeft("arrownext");
-    EnterFromLeft("flag 1");
-    EnterFromLeft("flag 2");
-    EnterFromLeft("wynik");
+    EnterFromLeft(key::kArrowNext);
+    EnterFromLeft(key::kNativeFlag);
+    EnterFromLeft(key::kForeignFlag);
+    EnterFromLeft(key::kScore);
     ShowCounter();
     ShowEntryTexts();
 }
 
 void LearningInput(int code) {
     if (code != 1 || leaving) return;
-    GLObject* abort = scene->FindObject("przerwij");
-    if (abort && abort->hovered && !app->transitionLock) {
+    if (Hovered(key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         LeaveLearning();
         return;
     }
-    GLObject* next = scene->FindObject("arrownext");
-    if (!next || !next->hovered || stepping) return;
+    if (!Hovered(key::kArrowNext) || stepping) return;
     if (wordList.currentWord + 1 >= WordCount()) {
         app->transitionLock = true;
         LeaveLearning();
@@ -83,19 +85,19 @@ void LearningInput(int code) {
     ++wordList.currentWord;
     stepping = true;
     ShowCounter();
-    for (const char* key : {"txt 1", "txt 2"}) {
-        if (GLObject* text = scene->FindObject(key)) {
+    for (const char* objectKey : {key::kPromptText, key::kAnswerText}) {
+        if (GLObject* text = FindSceneObject(objectKey)) {
             text->StartMotion(PathLeaveToLeft(100), 150);
             text->StartFade(FadeOutPath(30, text->baseColour[3]), 30);
         }
     }
-    scene->PostEvent("ekran_nauka - nastepne slowo", 40);
+    scene->PostEvent(event::kLearningNextWord, 40);
 }
 
 void ShowNextLearningEntry() {
     ShowEntryTexts();
-    for (const char* key : {"txt 1", "txt 2"}) {
-        if (GLObject* text = scene->FindObject(key)) {
+    for (const char* objectKey : {key::kPromptText, key::kAnswerText}) {
+        if (GLObject* text = FindSceneObject(objectKey)) {
             text->StartMotion(PathEnterFromRight(), 150);
             text->StartFade(FadeInPath(60, text->baseColour[3]), 50);
         }
@@ -105,13 +107,14 @@ void ShowNextLearningEntry() {
 
 void LeaveLearning() {
     leaving = true;
-    for (const char* key : {"txt 1", "txt 2", "flag 1", "flag 2", "przerwij", "arrownext", "wynik"}) {
-        LeaveToLeft(scene->FindObject(key), 100, 90, 50, 50);
+    for (const char* objectKey : {key::kPromptText, key::kAnswerText, key::kNativeFlag, key::kForeignFlag,
+                                  key::kAbortButton, key::kArrowNext, key::kScore}) {
+        LeaveToLeft(FindSceneObject(objectKey), 100, 90, 50, 50);
     }
-    scene->PostEvent("ekran_glowny po nauce wjazd", 50);
+    scene->PostEvent(event::kMainMenuAfterLearning, 50);
 }
 
 void HideLearningScreen() {
-    for (const char* key : kScreenObjects) SetVisible(key, false);
+    for (const char* objectKey : kScreenObjects) SetVisible(objectKey, false);
     leaving = false;
 }

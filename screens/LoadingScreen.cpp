@@ -3,15 +3,21 @@
 // sign, the two flags, particle sprite) whatever the topics screen loads later.
 #include "screens/LoadingScreen.h"
 
+#include <memory>
+
 #include "engine/GLScene.h"
 #include "engine/GlyphFont.h"
 #include "engine/TextureTable.h"
 #include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
 #include "platform/Platform.h"
 #include "screens/ExitConfirm.h"
 #include "screens/HallOfFameScreen.h"
 #include "screens/InfoScreen.h"
 #include "screens/ResultScreens.h"
+#include "screens/SceneLookup.h"
+#include "screens/ScreenSteps.h"
 #include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
 #include "screens/UserNameScreen.h"
@@ -32,7 +38,8 @@ void LoadSharedTextures() {
 
 // The grey backdrop behind every later screen; added first so it is drawn first.
 void BuildBackdrop() {
-    auto* backdrop = new GLObjectPlaneGradient("w", 0.0, 0.0, -6.0, 25.0, 15.0, 15.0);
+    auto* backdrop =
+        scene->Add(std::make_unique<GLObjectPlaneGradient>(key::kBackdrop, 0.0, 0.0, -6.0, 25.0, 15.0, 15.0));
     backdrop->rotation[0] = 90.0;
     backdrop->vertexColour = true;
     const float shades[4] = {0.4f, 0.2f, 0.1f, 0.2f};
@@ -43,7 +50,6 @@ void BuildBackdrop() {
         backdrop->cornerAlpha[corner] = 1.0f;
     }
     backdrop->visible = false;
-    scene->AddObject(backdrop);
 }
 
 void BuildScreens() {
@@ -62,7 +68,8 @@ void BuildScreens() {
 void BuildLoadingScreen() {
     app->userName = u"player";
     LoadTextureJpeg(app->exeDirNarrow + "gfx/loading.jpg");
-    auto* picture = new GLObjectPlane("loading", 1.0f, 0.0, 0.0, 2.0, 4.0, 0.0, 2.0);
+    auto* picture =
+        scene->Add(std::make_unique<GLObjectPlane>(key::kLoadingPicture, 1.0f, 0.0, 0.0, 2.0, 4.0, 0.0, 2.0));
     picture->rotation[0] = 90.0;
     picture->depthTest = true;
     picture->blend = true;
@@ -70,11 +77,10 @@ void BuildLoadingScreen() {
     picture->SetColour(1.0, 1.0, 1.0, 1.0);
     picture->texture = FindTexture("gfx/loading.jpg");
     picture->textured = true;
-    scene->AddObject(picture);
 }
 
 void ShowLoadingScreen() {
-    scene->FindObject("loading")->visible = true;
+    SetVisible(key::kLoadingPicture, true);
     app->currentScreen = ScreenId::Loading;
 }
 
@@ -97,10 +103,8 @@ void LoadingStep(void (*buildSharedObjects)()) {
     glyphfont::ListBase();
     platform::ReleaseContext();
 
-    GLObject* picture = scene->FindObject("loading");
-    picture->StartMotion(PathLeaveToLeft(200), 190);
-    picture->StartFade(FadeOutPath(100, picture->baseColour[3]), 90);
-    scene->PostEvent("ekran_username po loading wjazd", 80);
+    LeaveToLeft(FindSceneObject(key::kLoadingPicture), 200, 190, 100, 90);
+    scene->PostEvent(event::kUserNameAfterLoading, 80);
 }
 
-void HideLoadingScreen() { scene->FindObject("loading")->visible = false; }
+void HideLoadingScreen() { SetVisible(key::kLoadingPicture, false); }

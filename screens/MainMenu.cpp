@@ -5,54 +5,53 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
+#include "screens/SceneLookup.h"
+#include "screens/ScreenSteps.h"
 
 namespace {
 
 // The objects that leave together, in this order.
-const char* const kLeaving[] = {"bg glowny", "main menu", "lexa", "drill"};
+const char* const kLeaving[] = {key::kMainMenuPicture, key::kMainMenu, key::kLogoLexa, key::kLogoDrill};
 
 void FlyOutMainMenu() {
-    for (const char* key : kLeaving) scene->FindObject(key)->FlyOut();
-}
-
-void FlyInShown(const char* key) {
-    GLObject* object = scene->FindObject(key);
-    object->FlyIn();
-    object->visible = true;
+    for (const char* objectKey : kLeaving) FlyOutObject(objectKey);
 }
 
 }  // namespace
 
 void ShowMainMenu(bool logoShown) {
     if (!scene->lights.empty()) scene->lights[0]->position[2] = 0.9;
-    FlyInShown("main menu");
-    FlyInShown("bg glowny");
-    scene->FindObject("w")->visible = true;
+    FlyInShown(key::kMainMenu);
+    FlyInShown(key::kMainMenuPicture);
+    SetVisible(key::kBackdrop, true);
     if (!logoShown) {
-        FlyInShown("lexa");
-        FlyInShown("drill");
+        FlyInShown(key::kLogoLexa);
+        FlyInShown(key::kLogoDrill);
     }
     app->currentScreen = ScreenId::MainMenu;
 }
 
 void HideMainMenu() {
-    for (const char* key : {"main menu", "bg glowny", "lexa", "drill", "przerwij"}) {
-        scene->FindObject(key)->visible = false;
+    for (const char* objectKey :
+         {key::kMainMenu, key::kMainMenuPicture, key::kLogoLexa, key::kLogoDrill, key::kAbortButton}) {
+        SetVisible(objectKey, false);
     }
 }
 
 void MainMenuInput(int code) {
-    auto* menu = static_cast<GLObjectTextList*>(scene->FindObject("main menu"));
-    GLObject* up = FindObjectIn(menu->children, "arrowup");
-    GLObject* down = FindObjectIn(menu->children, "arrowdown");
-    GLObject* abort = scene->FindObject("przerwij");
     if (code != 1) return;
+    GLObjectTextList* menu = FindTextList(key::kMainMenu);
+    if (!menu) return;
+    GLObject* up = FindChildObject(*menu, key::kListArrowUp);
+    GLObject* down = FindChildObject(*menu, key::kListArrowDown);
 
     // The abort button is not shown here; it can only still be hovered from the screen that hid
     // it. This road does not take the lock.
-    if (abort->hovered) {
+    if (Hovered(key::kAbortButton)) {
         FlyOutMainMenu();
-        scene->PostEvent("ekran_koniec po glownym wjazd", 80);
+        scene->PostEvent(event::kExitConfirmAfterMainMenuAbort, 80);
         return;
     }
     if (up != nullptr && up->hovered) menu->SelectPrevious();
@@ -63,21 +62,21 @@ void MainMenuInput(int code) {
     FlyOutMainMenu();
     switch (menu->selected) {
         case 0:
-            scene->PostEvent("ekran_tematy wjazd", 80);
+            scene->PostEvent(event::kTopicsAfterMainMenu, 80);
             app->sessionMode = 0;
             break;
         case 1:
-            scene->PostEvent("ekran_tematy wjazd", 80);
+            scene->PostEvent(event::kTopicsAfterMainMenu, 80);
             app->sessionMode = 1;
             break;
         case 2:
-            scene->PostEvent("ekran_halloffame wjazd", 80);
+            scene->PostEvent(event::kHallOfFameAfterMainMenu, 80);
             break;
         case 3:
-            scene->PostEvent("ekran_info wjazd", 80);
+            scene->PostEvent(event::kInfoAfterMainMenu, 80);
             break;
         case 4:
-            scene->PostEvent("ekran_koniec wjazd", 80);
+            scene->PostEvent(event::kExitConfirmAfterMenuLine, 80);
             break;
         default:
             break;

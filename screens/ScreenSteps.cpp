@@ -1,26 +1,37 @@
 #include "screens/ScreenSteps.h"
 
+#include <memory>
+
 #include "engine/GLObjectText.h"
-#include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
+#include "screens/SceneLookup.h"
 
-GLObjectText* AddHiddenLabel(const std::string& key, const std::u16string& text, double x, double y, double z,
-                             double r, double g, double b) {
-    auto* label = new GLObjectText(key, text, x, y, z);
+GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string& text, double x, double y,
+                             double z, double r, double g, double b) {
+    auto* label = scene->Add(std::make_unique<GLObjectText>(objectKey, text, x, y, z));
     label->SetVertexColour(r, g, b, 1);  // colour and base colour (the fade target) alike
     label->blend = true;
     label->depthTest = true;
     label->texturedColour = false;
     label->visible = false;
-    scene->AddObject(label);
     return label;
 }
 
-GLObjectText* FindText(const std::string& key) { return dynamic_cast<GLObjectText*>(scene->FindObject(key)); }
+void FlyInShown(const std::string& objectKey) {
+    if (GLObject* object = FindSceneObject(objectKey)) {
+        object->FlyIn();
+        object->visible = true;
+    }
+}
 
-GLObjectTextList* FindTextList(const std::string& key) {
-    return dynamic_cast<GLObjectTextList*>(scene->FindObject(key));
+void FlyOutObject(const std::string& objectKey) {
+    if (GLObject* object = FindSceneObject(objectKey)) object->FlyOut();
+}
+
+bool Hovered(const std::string& objectKey) {
+    const GLObject* object = FindSceneObject(objectKey);
+    return object && object->hovered;
 }
 
 void EnterFromLeft(GLObject* object) {
@@ -30,7 +41,7 @@ void EnterFromLeft(GLObject* object) {
     object->visible = true;
 }
 
-void EnterFromLeft(const std::string& key) { EnterFromLeft(scene->FindObject(key)); }
+void EnterFromLeft(const std::string& objectKey) { EnterFromLeft(FindSceneObject(objectKey)); }
 
 void LeaveToLeft(GLObject* object, int period, int motionTicks, int fadeLength, int fadeTicks) {
     if (!object) return;
@@ -38,12 +49,12 @@ void LeaveToLeft(GLObject* object, int period, int motionTicks, int fadeLength, 
     object->StartFade(FadeOutPath(fadeLength, object->baseColour[3]), fadeTicks);
 }
 
-void SetVisible(const std::string& key, bool on) {
-    if (GLObject* object = scene->FindObject(key)) object->visible = on;
+void SetVisible(const std::string& objectKey, bool on) {
+    if (GLObject* object = FindSceneObject(objectKey)) object->visible = on;
 }
 
-void SetTextOf(const std::string& key, const std::u16string& text) {
-    if (GLObjectText* object = FindText(key)) object->SetText(text);
+void SetTextOf(const std::string& objectKey, const std::u16string& text) {
+    if (GLObjectText* object = FindText(objectKey)) object->SetText(text);
 }
 
 std::u16string NumberText(int value) {

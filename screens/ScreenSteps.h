@@ -1,29 +1,31 @@
-// Steps the screens share: building a hidden label, finding an object of a given kind by key,
-// entering from the left and leaving to the left with a fade, and the texts made from numbers
-// ("%d", "%s: %d", "words: %d of %d"). Missing objects are skipped, never touched.
+// Steps the screens share: building a hidden label, entering from the left and leaving to the
+// left with a fade, and the texts made from numbers ("%d", "%s: %d", "words: %d of %d"). Objects
+// are found through screens/SceneLookup.h; a missing one is skipped, never touched.
 #pragma once
 
 #include <string>
 
 class GLObject;
 class GLObjectText;
-class GLObjectTextList;
 
 // A text in vertex colour (r, g, b) with blending and depth test on and no textured colour; created
 // hidden and added to the scene.
-GLObjectText* AddHiddenLabel(const std::string& key, const std::u16string& text, double x, double y, double z,
-                             double r, double g, double b);
-GLObjectText* FindText(const std::string& key);
-GLObjectTextList* FindTextList(const std::string& key);
+GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string& text, double x, double y,
+                             double z, double r, double g, double b);
 
+// Shown, flying in from the right (FlyIn()).
+void FlyInShown(const std::string& objectKey);
+void FlyOutObject(const std::string& objectKey);
+// False for a missing object.
+bool Hovered(const std::string& objectKey);
 // StartMotion(PathEnterFromLeft(), 90), StartFade(FadeInPath(100, base alpha), 90), visible.
 void EnterFromLeft(GLObject* object);
-void EnterFromLeft(const std::string& key);
+void EnterFromLeft(const std::string& objectKey);
 // StartMotion(PathLeaveToLeft(period), motionTicks), StartFade(FadeOutPath(fadeLength, base alpha),
 // fadeTicks).
 void LeaveToLeft(GLObject* object, int period, int motionTicks, int fadeLength, int fadeTicks);
-void SetVisible(const std::string& key, bool on);
-void SetTextOf(const std::string& key, const std::u16string& text);
+void SetVisible(const std::string& objectKey, bool on);
+void SetTextOf(const std::string& objectKey, const std::u16string& text);
 
 std::u16string NumberText(int value);
 // "%s: %d"

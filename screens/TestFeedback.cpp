@@ -6,13 +6,15 @@
 #include "engine/GLParticleSystem.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
+#include "game/ObjectKeys.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
 namespace {
 
 // A feedback text spins once and flies through the view, fading in and out as it goes.
-void FlyThrough(const std::string& key, int period, bool spin) {
-    GLObject* text = scene->FindObject(key);
+void FlyThrough(const std::string& objectKey, int period, bool spin) {
+    GLObject* text = FindSceneObject(objectKey);
     if (!text) return;
     if (spin) text->StartSpin(1000, 0, 0, 1);
     text->StartMotion(PathFlyThrough(period), period - 10);
@@ -20,8 +22,8 @@ void FlyThrough(const std::string& key, int period, bool spin) {
     text->StartFade(PathNudge(period, text->baseColour[3]), period - 10);
 }
 
-void Burst(const std::string& key) {
-    if (auto* burst = dynamic_cast<GLParticleSystem*>(scene->FindObject(key))) {
+void Burst(const std::string& objectKey) {
+    if (GLParticleSystem* burst = FindParticleSystem(objectKey)) {
         burst->Restart();
         burst->visible = true;
     }
@@ -30,26 +32,24 @@ void Burst(const std::string& key) {
 }  // namespace
 
 void ShowRightAnswer(bool bonus) {
-    for (const char* key : {"txt 2", "txt 1"}) LeaveToLeft(scene->FindObject(key), 200, 190, 200, 190);
+    for (const char* objectKey : {key::kAnswerText, key::kPromptText})
+        LeaveToLeft(FindSceneObject(objectKey), 200, 190, 200, 190);
     if (bonus) {
-        Burst("bonus2");
-        FlyThrough("bonus1", 400, false);
+        Burst(key::kBonusBurst);
+        FlyThrough(key::kBonusFeedback, 400, false);
     } else {
-        FlyThrough("dobrze", 300, true);
-        Burst("explode");
+        FlyThrough(key::kCorrectFeedback, 300, true);
+        Burst(key::kCorrectBurst);
     }
 }
 
 void ShowWrongAnswer(const std::u16string& expected) {
-    if (GLObject* prompt = scene->FindObject("txt 1")) {
-        prompt->StartMotion(PathLeaveToLeft(500), 490);
-        prompt->StartFade(FadeOutPath(200, prompt->baseColour[3]), 190);
-    }
+    LeaveToLeft(FindSceneObject(key::kPromptText), 500, 490, 200, 190);
     // The expected answer stays readable while it slowly drifts away.
-    if (GLObjectText* answer = FindText("txt 2")) {
+    if (GLObjectText* answer = FindText(key::kAnswerText)) {
         answer->SetText(expected);
         LeaveToLeft(answer, 500, 490, 500, 490);
         answer->SetActive(false);
     }
-    FlyThrough("zle", 300, true);
+    FlyThrough(key::kWrongFeedback, 300, true);
 }

@@ -1,5 +1,6 @@
 #include "screens/TestScreen.h"
 
+#include <memory>
 #include <string>
 
 #include "engine/GLObjectText.h"
@@ -11,6 +12,8 @@
 #include "engine/TextureTable.h"
 #include "formats/GlyphCodes.h"
 #include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
 #include "learning/AnswerCheck.h"
 #include "learning/HallOfFame.h"
@@ -19,14 +22,15 @@
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "platform/TextInput.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 #include "screens/TestFeedback.h"
 #include "screens/TextEntry.h"
 
 namespace {
 
-void AddExplosion(const std::string& key, double z, double r, double g, double b) {
-    auto* burst = new GLParticleSystemSimpleExplosion(100, key, 20, 0, 0, z);
+void AddExplosion(const std::string& objectKey, double z, double r, double g, double b) {
+    auto* burst = scene->Add(std::make_unique<GLParticleSystemSimpleExplosion>(100, objectKey, 20, 0, 0, z));
     burst->SetColour(r, g, b, 1);
     burst->texture = FindTexture("particle.tga");
     burst->textured = true;
@@ -34,60 +38,56 @@ void AddExplosion(const std::string& key, double z, double r, double g, double b
     burst->blendSrc = GL_SRC_ALPHA;
     burst->blendDst = GL_ONE_MINUS_SRC_ALPHA;
     burst->visible = false;
-    scene->AddObject(burst);
 }
 
-void AddLabel(const std::string& key, const std::u16string& text, double x, double y, double z, double scale,
-              double r, double g, double b) {
-    AddHiddenLabel(key, text, x, y, z, r, g, b)->scale = scale;
+void AddLabel(const std::string& objectKey, const std::u16string& text, double x, double y, double z,
+              double scale, double r, double g, double b) {
+    AddHiddenLabel(objectKey, text, x, y, z, r, g, b)->scale = scale;
 }
 
 const TopicInfo& TopicUnderTest() { return app->topics[testRun.topicIndex]; }
 
 // The four counter lines at the left.
 void ShowCounters() {
-    SetTextOf("dobre odp", CounterLine(uiStrings.correctLabel, testRun.correctCount));
-    SetTextOf("zle odp", CounterLine(uiStrings.wrongLabel, testRun.wrongCount));
-    SetTextOf("do zaliczenia", CounterLine(uiStrings.toPassLabel, testRun.toPass - testRun.correctCount));
-    SetTextOf("pozostalo", CounterLine(uiStrings.wordsLeftLabel, testRun.testLength - testRun.askedCount));
+    SetTextOf(key::kCorrectCount, CounterLine(uiStrings.correctLabel, testRun.correctCount));
+    SetTextOf(key::kWrongCount, CounterLine(uiStrings.wrongLabel, testRun.wrongCount));
+    SetTextOf(key::kToPassCount, CounterLine(uiStrings.toPassLabel, testRun.toPass - testRun.correctCount));
+    SetTextOf(key::kWordsLeftCount,
+              CounterLine(uiStrings.wordsLeftLabel, testRun.testLength - testRun.askedCount));
 }
 
 // The leaving motion of the run's objects at its end.
 void LeaveRunObjects() {
-    for (const char* key : {"txt 1", "txt 2", "przerwij", "arrownext", "flag 1", "flag 2", "wynik",
-                            "dobre odp", "zle odp", "do zaliczenia", "pozostalo", "czas", "score_board"}) {
-        LeaveToLeft(scene->FindObject(key), 200, 190, 100, 90);
+    for (const char* objectKey :
+         {key::kPromptText, key::kAnswerText, key::kAbortButton, key::kArrowNext, key::kNativeFlag,
+          key::kForeignFlag, key::kScore, key::kCorrectCount, key::kWrongCount, key::kToPassCount,
+          key::kWordsLeftCount, key::kClock, key::kScoreBoard}) {
+        LeaveToLeft(FindSceneObject(objectKey), 200, 190, 100, 90);
     }
-}
-
-bool Hovered(const char* key) {
-    const GLObject* object = scene->FindObject(key);
-    return object && object->hovered;
 }
 
 }  // namespace
 
 void BuildTestObjects() {
-    AddExplosion("explode", -2, 1, 0.5, 0);
-    AddLabel("bonus1", u"great!", 0, 0, 3.5, 1.5, 0.5, 0.2, 1);
-    AddLabel("dobrze", u"correct", 0, 0, 3.5, 1.5, 0.1, 1, 0.2);
-    AddLabel("zle", u"wrong", 0, 0, 3.5, 1.5, 1, 0.2, 0.2);
-    AddExplosion("bonus2", 0.5, 0.1, 0.5, 0.1);
+    AddExplosion(key::kCorrectBurst, -2, 1, 0.5, 0);
+    AddLabel(key::kBonusFeedback, u"great!", 0, 0, 3.5, 1.5, 0.5, 0.2, 1);
+    AddLabel(key::kCorrectFeedback, u"correct", 0, 0, 3.5, 1.5, 0.1, 1, 0.2);
+    AddLabel(key::kWrongFeedback, u"wrong", 0, 0, 3.5, 1.5, 1, 0.2, 0.2);
+    AddExplosion(key::kBonusBurst, 0.5, 0.1, 0.5, 0.1);
     // The labels at the left sit at single-precision coordinates, as they always have.
     const double left = static_cast<float>(-2.4), z = static_cast<float>(0.5);
-    AddLabel("dobre odp", u"", left, static_cast<float>(1.9), z, 0.5, 0.2, 1, 0.2);
-    AddLabel("zle odp", u"", left, static_cast<float>(1.7), z, 0.5, 1, 0.2, 0.2);
-    AddLabel("do zaliczenia", u"", left, static_cast<float>(1.5), z, 0.5, 0.2, 0.2, 0.2);
-    AddLabel("pozostalo", u"", left, static_cast<float>(1.3), z, 0.5, 0.2, 0.2, 0.2);
-    AddLabel("czas", u"30", left, static_cast<float>(0.9), z, 1, 0.2, 0.9, 0.4);
+    AddLabel(key::kCorrectCount, u"", left, static_cast<float>(1.9), z, 0.5, 0.2, 1, 0.2);
+    AddLabel(key::kWrongCount, u"", left, static_cast<float>(1.7), z, 0.5, 1, 0.2, 0.2);
+    AddLabel(key::kToPassCount, u"", left, static_cast<float>(1.5), z, 0.5, 0.2, 0.2, 0.2);
+    AddLabel(key::kWordsLeftCount, u"", left, static_cast<float>(1.3), z, 0.5, 0.2, 0.2, 0.2);
+    AddLabel(key::kClock, u"30", left, static_cast<float>(0.9), z, 1, 0.2, 0.9, 0.4);
 
     // The pause button is built but, as designed, never shown.
-    auto* pause = new MilkshapeModel("pauza", 3.1, 1.7, 0);
+    auto* pause = scene->Add(std::make_unique<MilkshapeModel>(key::kPauseButton, 3.1, 1.7, 0));
     pause->SetFlatColour(0.4, 0.4, 0.9, 1);
     pause->Load("data/przerwij.ms3d");
-    pause->highlight = MakeHighlightBox("cb1");
+    pause->highlight = MakeHighlightBox(key::kButtonHighlight);
     pause->visible = false;
-    scene->AddObject(pause);
 }
 
 void StartTest() {
@@ -99,7 +99,7 @@ void StartTest() {
     testRun.correctCount = testRun.wrongCount = testRun.askedCount = 0;
     testRun.lastTickMs = platform::TickCountMs();
 
-    const GLObjectTextList* topicsList = FindTextList("main menu 2");
+    const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
     const int row = topicsList ? topicsList->selected : 0;
     testRun.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
     const TopicInfo& topic = TopicUnderTest();
@@ -116,36 +116,38 @@ void StartTest() {
         // question, a score to enter or counts to store.
         testRun.clockRunning = false;
         testRun.answerEvaluated = true;
-        scene->PostEvent("ekran_gameover wjazd", 50);
+        scene->PostEvent(event::kGameOverAfterTest, 50);
         return;
     }
     ChooseNextWord();
 
-    EnterFromLeft("czas");
-    SetTextOf("czas", u"--");
-    for (const char* key : {"dobre odp", "zle odp", "do zaliczenia", "pozostalo"}) EnterFromLeft(key);
+    EnterFromLeft(key::kClock);
+    SetTextOf(key::kClock, u"--");
+    for (const char* objectKey :
+         {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
+        EnterFromLeft(objectKey);
     ShowCounters();
-    EnterFromLeft("wynik");
-    SetTextOf("wynik", u"score: " + NumberText(testRun.score));
+    EnterFromLeft(key::kScore);
+    SetTextOf(key::kScore, u"score: " + NumberText(testRun.score));
 
-    EnterFromLeft("txt 1");
-    if (GLObjectText* answer = FindText("txt 2")) {
+    EnterFromLeft(key::kPromptText);
+    if (GLObjectText* answer = FindText(key::kAnswerText)) {
         answer->editable = true;
         answer->SetActive(true);
         EnterFromLeft(answer);
     }
-    EnterFromLeft("flag 1");
-    EnterFromLeft("arrownext");
-    EnterFromLeft("przerwij");
-    if (GLObject* pause = scene->FindObject("pauza")) {
+    EnterFromLeft(key::kNativeFlag);
+    EnterFromLeft(key::kArrowNext);
+    EnterFromLeft(key::kAbortButton);
+    if (GLObject* pause = FindSceneObject(key::kPauseButton)) {
         EnterFromLeft(pause);
         pause->visible = false;
     }
-    EnterFromLeft("flag 2");
-    EnterFromLeft("score_board");
+    EnterFromLeft(key::kForeignFlag);
+    EnterFromLeft(key::kScoreBoard);
 
-    SetTextOf("txt 1", CurrentPrompt());
-    SetTextOf("txt 2", u"");
+    SetTextOf(key::kPromptText, CurrentPrompt());
+    SetTextOf(key::kAnswerText, u"");
 }
 
 void ShowNextTestQuestion() {
@@ -156,23 +158,25 @@ void ShowNextTestQuestion() {
         platform::DebugOutput(line);
         platform::ShowMessage(line);
     }
-    if (GLObjectText* prompt = FindText("txt 1")) {
+    if (GLObjectText* prompt = FindText(key::kPromptText)) {
         prompt->SetText(CurrentPrompt());
         prompt->StartMotion(PathEnterFromRight(), 150);
         prompt->StartFade(FadeInPath(100, prompt->baseColour[3]), 90);
     }
-    if (GLObjectText* answer = FindText("txt 2")) {
+    if (GLObjectText* answer = FindText(key::kAnswerText)) {
         answer->SetText(u"");
         answer->StartMotion(PathEnterFromRight(), 150);
         answer->StartFade(FadeInPath(100, answer->baseColour[3]), 90);
         answer->SetActive(true);
     }
     testRun.timeLeft = 15;
-    SetTextOf("wynik", CounterLine(uiStrings.scoreLabel, testRun.score));
+    SetTextOf(key::kScore, CounterLine(uiStrings.scoreLabel, testRun.score));
     ShowCounters();
-    for (const char* key : {"dobre odp", "zle odp", "do zaliczenia", "pozostalo"}) SetVisible(key, true);
-    SetVisible("zle", false);
-    SetVisible("dobrze", false);
+    for (const char* objectKey :
+         {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
+        SetVisible(objectKey, true);
+    SetVisible(key::kWrongFeedback, false);
+    SetVisible(key::kCorrectFeedback, false);
     testRun.clockRunning = true;
     testRun.answerSubmitted = false;
     testRun.answerEvaluated = false;
@@ -185,40 +189,40 @@ void TestClockTick() {
     --testRun.timeLeft;
     testRun.lastTickMs = now;
     if (testRun.timeLeft == 0) EvaluateAnswer(false);  // a time-out is a wrong answer
-    SetTextOf("czas", NumberText(testRun.timeLeft));
+    SetTextOf(key::kClock, NumberText(testRun.timeLeft));
 }
 
 void TestInput(int code) {
     if (testRun.paused) testRun.paused = false;  // any input resumes
-    if (code == 1 && Hovered("pauza") && !app->transitionLock) {
+    if (code == 1 && Hovered(key::kPauseButton) && !app->transitionLock) {
         testRun.paused = true;
         return;
     }
-    if (!testRun.answerEvaluated && code == 1 && Hovered("przerwij") && !app->transitionLock) {
+    if (!testRun.answerEvaluated && code == 1 && Hovered(key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         // The open question is closed as if judged: no later Enter, click or time-out may judge
         // it while the screen leaves, after its score has gone into the hall of fame.
         testRun.clockRunning = false;
         testRun.answerSubmitted = testRun.answerEvaluated = true;
         FinishTest();
-        scene->PostEvent("ekran_gameover wjazd", 50);
+        scene->PostEvent(event::kGameOverAfterTest, 50);
         return;
     }
-    const bool submit = code == 13 || (code == 1 && Hovered("arrownext"));
+    const bool submit = code == 13 || (code == 1 && Hovered(key::kArrowNext));
     if (testRun.answerEvaluated) return;
     if (submit && !testRun.answerSubmitted) {
         testRun.answerSubmitted = true;
-        const GLObjectText* answer = FindText("txt 2");
+        const GLObjectText* answer = FindText(key::kAnswerText);
         // The field holds glyph codes; accented letters must be letters again to be compared.
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
         EvaluateAnswer(CheckAnswer(typed, CurrentAnswer()));
         return;
     }
-    if (code != 1 && code != 13) TypeIntoText("txt 2", code);
+    if (code != 1 && code != 13) TypeIntoText(key::kAnswerText, code);
 }
 
 void EvaluateAnswer(bool correct) {
-    SetTextOf("czas", u"--");
+    SetTextOf(key::kClock, u"--");
     testRun.clockRunning = false;
     testRun.answerEvaluated = true;
     if (correct) {
@@ -240,14 +244,15 @@ void EvaluateAnswer(bool correct) {
             SaveRepetitions(TopicUnderTest().firstWord, TopicUnderTest().lastWord);
             FinishTest();
             scene->PostEvent(
-                UnlockNextTopic(testRun.topicIndex) ? "ekran_nextlevel wjazd" : "ekran_glowny wjazd", 40);
+                UnlockNextTopic(testRun.topicIndex) ? event::kNextLevelAfterTest : event::kMainMenuAfterTest,
+                40);
             break;
         case RunOutcome::NextQuestion:
-            scene->PostEvent("ekran_test - nastepne slowo", 140);
+            scene->PostEvent(event::kTestNextWord, 140);
             break;
         case RunOutcome::Failed:
             FinishTest();
-            scene->PostEvent("ekran_gameover wjazd", 150);
+            scene->PostEvent(event::kGameOverAfterTest, 150);
             break;
     }
 }
@@ -260,9 +265,11 @@ void FinishTest() {
 }
 
 void HideTestScreen() {
-    for (const char* key : {"txt 1", "przerwij", "arrownext", "txt 2", "flag 1", "flag 2", "wynik", "czas",
-                            "dobre odp", "zle odp", "pozostalo", "bonus1", "bonus2"}) {
-        SetVisible(key, false);
+    for (const char* objectKey :
+         {key::kPromptText, key::kAbortButton, key::kArrowNext, key::kAnswerText, key::kNativeFlag,
+          key::kForeignFlag, key::kScore, key::kClock, key::kCorrectCount, key::kWrongCount,
+          key::kWordsLeftCount, key::kBonusFeedback, key::kBonusBurst}) {
+        SetVisible(objectKey, false);
     }
     // Without entries there are no counts: saving would empty the topic's file.
     if (WordCount() == 0) return;

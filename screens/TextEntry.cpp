@@ -1,7 +1,7 @@
 #include "screens/TextEntry.h"
 
 #include "engine/GLObjectText.h"
-#include "engine/GLScene.h"
+#include "screens/SceneLookup.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ ClickRouting::~ClickRouting() { routingClick = false; }
 void TypeIntoText(const std::string& objectKey, int code, bool takesTab) {
     if (routingClick) return;
     if (code != 8 && IsControlCharacter(code) && !(code == 9 && takesTab)) return;
-    auto* field = dynamic_cast<GLObjectText*>(scene->FindObject(objectKey));
+    GLObjectText* field = FindText(objectKey);
     if (field == nullptr) return;
 
     std::u16string text = field->GetText();

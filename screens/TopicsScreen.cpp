@@ -1,14 +1,19 @@
 #include "screens/TopicsScreen.h"
 
+#include <memory>
+
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
 #include "engine/TextureTable.h"
 #include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
 #include "learning/RepetitionStore.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
 bool topicPictureChanging = false;
@@ -19,7 +24,7 @@ namespace {
 // holds the picture of the topic selected before that change.
 bool lastChangeEndedOnSecondPlane = false;
 
-GLObjectTextList* TopicsList() { return FindTextList("main menu 2"); }
+GLObjectTextList* TopicsList() { return FindTextList(key::kTopicsList); }
 
 int SelectedRow() {
     const GLObjectTextList* list = TopicsList();
@@ -56,7 +61,7 @@ void EnterFromBack(GLObject* object, int fadeLength, int fadeTicks) {
 
 // The "blocked" sign follows the selected topic: gone when it is unlocked, brought in when not.
 void UpdateBlockedSign() {
-    GLObject* blocked = scene->FindObject("blocked");
+    GLObject* blocked = FindSceneObject(key::kLockedSign);
     if (!blocked) return;
     if (RowUnlocked(SelectedRow())) {
         blocked->visible = false;
@@ -65,8 +70,8 @@ void UpdateBlockedSign() {
     }
 }
 
-void FlyOutIfVisible(const char* key) {
-    GLObject* object = scene->FindObject(key);
+void FlyOutIfVisible(const char* objectKey) {
+    GLObject* object = FindSceneObject(objectKey);
     if (object && object->visible) object->FlyOut();
 }
 
@@ -77,22 +82,20 @@ void ApplyPanelLook(GLObject* object) {
     object->visible = false;
 }
 
-GLObjectText* AddCaption(const std::string& key, const std::u16string& text, double x, double y, double z,
-                         double r, double g, double b) {
-    auto* caption = new GLObjectText(key, text, x, y, z);
+GLObjectText* AddCaption(const std::string& objectKey, const std::u16string& text, double x, double y,
+                         double z, double r, double g, double b) {
+    auto* caption = scene->Add(std::make_unique<GLObjectText>(objectKey, text, x, y, z));
     caption->SetVertexColour(r, g, b, 1);
     ApplyPanelLook(caption);
-    scene->AddObject(caption);
     return caption;
 }
 
-GLObjectCube* AddProgressCube(const std::string& key, double r, double g, double b, bool outline) {
-    auto* cube = new GLObjectCube(key, 0, -1.6, 0.5, 1.0, 0.2, 0.2);
+GLObjectCube* AddProgressCube(const std::string& objectKey, double r, double g, double b, bool outline) {
+    auto* cube = scene->Add(std::make_unique<GLObjectCube>(objectKey, 0, -1.6, 0.5, 1.0, 0.2, 0.2));
     cube->StartSpin(1000, 0.5, 0, 0);
     cube->wireframe = outline;
     cube->SetColour(r, g, b, 1);
     ApplyPanelLook(cube);
-    scene->AddObject(cube);
     return cube;
 }
 
@@ -106,15 +109,16 @@ void SelectionMoved() {
 }  // namespace
 
 void BuildTopicsScreen() {
-    auto* list =
-        new GLObjectTextList("main menu 2", 4, "data/arrow_up.MS3D", "data/arrow_down.MS3D", -1.0, 0.2, 0.1);
+    auto* list = scene->Add(std::make_unique<GLObjectTextList>(key::kTopicsList, 4, "data/arrow_up.MS3D",
+                                                               "data/arrow_down.MS3D", -1.0, 0.2, 0.1));
     list->scale = 0.9;
-    for (int row = 0; row < app->topicCount; ++row) list->AddLine(app->topics[row].title, "i", true);
+    for (int row = 0; row < app->topicCount; ++row)
+        list->AddLine(app->topics[row].title, key::kListLine, true);
     list->visible = false;
     list->Select(0);
-    scene->AddObject(list);
 
-    auto* blocked = new GLObjectPlane("blocked", 1.0f, 2.2, -0.8, 0, 1.0, 0, 0.2);
+    auto* blocked =
+        scene->Add(std::make_unique<GLObjectPlane>(key::kLockedSign, 1.0f, 2.2, -0.8, 0, 1.0, 0, 0.2));
     blocked->rotation[0] = 90;
     blocked->texture = FindTexture("gfx/blocked.jpg");
     blocked->textured = true;
@@ -123,21 +127,21 @@ void BuildTopicsScreen() {
     blocked->texturedColour = true;
     blocked->SetColour(1, 1, 1, 0.5);
     blocked->visible = false;
-    scene->AddObject(blocked);
 
-    AddCaption("subject", u"subject", -1.7, 1.3, 0.3, 0.3, 0.3, 0.5);
-    AddCaption("infopunkty", u"info 40%", 0, -1.4, 0.3, 1, 0, 0)->scale = 0.5;
-    AddProgressCube("stat1", 1, 0, 0, false);
-    AddProgressCube("stat2", 0, 0, 0.6, true);
+    AddCaption(key::kTopicsCaption, u"subject", -1.7, 1.3, 0.3, 0.3, 0.3, 0.5);
+    AddCaption(key::kProgressCaption, u"info 40%", 0, -1.4, 0.3, 1, 0, 0)->scale = 0.5;
+    AddProgressCube(key::kProgressBar, 1, 0, 0, false);
+    AddProgressCube(key::kProgressOutline, 0, 0, 0.6, true);
 }
 
 void ShowTopicsScreen() {
     const int selected = SelectedRow();
     if (lastChangeEndedOnSecondPlane) {
-        ShowPictureOn(scene->FindObject("bg1 temat"), selected);
+        ShowPictureOn(FindSceneObject(key::kTopicPictureFirst), selected);
         lastChangeEndedOnSecondPlane = false;
     }
-    for (const char* key : {"bg1 temat", "subject", "arrowprev"}) EnterFromLeft(key);
+    for (const char* objectKey : {key::kTopicPictureFirst, key::kTopicsCaption, key::kArrowPrevious})
+        EnterFromLeft(objectKey);
 
     if (GLObjectTextList* list = TopicsList()) {
         for (int row = 0; row < app->topicCount && row < static_cast<int>(list->lines.size()); ++row) {
@@ -152,10 +156,11 @@ void ShowTopicsScreen() {
         list->visible = true;
     }
     // The picture of a locked topic comes with its lock, as after every picture change.
-    if (!RowUnlocked(selected)) EnterFromBack(scene->FindObject("blocked"), 100, 90);
+    if (!RowUnlocked(selected)) EnterFromBack(FindSceneObject(key::kLockedSign), 100, 90);
 
     UpdateTopicProgress();
-    for (const char* key : {"stat1", "stat2", "infopunkty"}) EnterFromLeft(key);
+    for (const char* objectKey : {key::kProgressBar, key::kProgressOutline, key::kProgressCaption})
+        EnterFromLeft(objectKey);
 }
 
 void UpdateTopicProgress() {
@@ -172,8 +177,8 @@ void UpdateTopicProgress() {
     const int learned = counts == 0 ? 0 : CountLearned();
     const int percent = counts == 0 ? 0 : static_cast<int>(100LL * learned / counts);
 
-    GLObject* filled = scene->FindObject("stat1");
-    GLObject* outline = scene->FindObject("stat2");
+    GLObject* filled = FindSceneObject(key::kProgressBar);
+    GLObject* outline = FindSceneObject(key::kProgressOutline);
     if (filled && outline) {
         filled->size[0] = filled->homeSize[0] * (counts == 0 ? 0.0 : static_cast<double>(learned) / counts);
         outline->ResetToHome();
@@ -182,7 +187,7 @@ void UpdateTopicProgress() {
     }
     std::u16string caption = name + u" (" + NumberText(percent) + u"%)";
     if (!IsTopicUnlocked(topic.firstWord, topic.lastWord)) caption += u" niedostępny";
-    SetTextOf("infopunkty", caption);
+    SetTextOf(key::kProgressCaption, caption);
 }
 
 void TopicsScreenInput(int code) {
@@ -197,15 +202,15 @@ void TopicsScreenInput(int code) {
     }
     if (code != 1) return;
 
-    GLObject* up = FindObjectIn(list->children, "arrowup");
-    GLObject* down = FindObjectIn(list->children, "arrowdown");
-    GLObject* back = scene->FindObject("arrowprev");
+    GLObject* up = FindChildObject(*list, key::kListArrowUp);
+    GLObject* down = FindChildObject(*list, key::kListArrowDown);
+    GLObject* back = FindSceneObject(key::kArrowPrevious);
     // The back arrow takes the lock as every other way off this screen does, so a second click, or
     // a click on the list meanwhile, cannot post a second screen change.
     if (back && back->hovered && !topicPictureChanging && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
-        scene->PostEvent("ekran_glowny po tematach wjazd", 50);
+        scene->PostEvent(event::kMainMenuAfterTopics, 50);
         return;
     }
     const int lineCount = static_cast<int>(list->lines.size());
@@ -219,45 +224,47 @@ void TopicsScreenInput(int code) {
     if (list->hovered && !app->transitionLock && RowUnlocked(SelectedRow())) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
-        scene->PostEvent("ekran_info po tematach wjazd", 50);
+        scene->PostEvent(event::kInfoAfterTopics, 50);
     }
 }
 
 void ShowTopicPicture(int row) {
     if (row < 0 || row >= app->topicCount) return;
-    GLObject* first = scene->FindObject("bg1 temat");
-    GLObject* second = scene->FindObject("bg2 temat");
+    GLObject* first = FindSceneObject(key::kTopicPictureFirst);
+    GLObject* second = FindSceneObject(key::kTopicPictureSecond);
     if (!first || !second) return;
     const int slot = PictureSlot(row);
     const bool firstShowing = first->visible;
     GLObject* leaving = firstShowing ? first : second;
     GLObject* entering = firstShowing ? second : first;
     leaving->FlyOut();
-    FlyOutIfVisible("blocked");
+    FlyOutIfVisible(key::kLockedSign);
     entering->texture = slot;
     entering->textured = true;
-    scene->PostEvent(firstShowing ? "ekran_tematy pokazuj bg2" : "ekran_tematy pokazuj bg1", 20);
+    scene->PostEvent(firstShowing ? event::kTopicsShowSecondPicture : event::kTopicsShowFirstPicture, 20);
 }
 
 void CompleteTopicPictureChange(const std::string& leaving, const std::string& entering) {
     SetVisible(leaving, false);
-    GLObject* plane = scene->FindObject(entering);
+    GLObject* plane = FindSceneObject(entering);
     EnterFromBack(plane, 190, 190);
-    lastChangeEndedOnSecondPlane = entering == "bg2 temat";
+    lastChangeEndedOnSecondPlane = entering == key::kTopicPictureSecond;
     topicPictureChanging = false;
     UpdateBlockedSign();
 }
 
 void FlyOutTopicsScreen() {
-    for (const char* key : {"main menu 2", "bg1 temat", "bg2 temat", "stat1", "stat2", "infopunkty",
-                            "subject", "arrowprev", "blocked"}) {
-        if (GLObject* object = scene->FindObject(key)) object->FlyOut();
+    for (const char* objectKey : {key::kTopicsList, key::kTopicPictureFirst, key::kTopicPictureSecond,
+                                  key::kProgressBar, key::kProgressOutline, key::kProgressCaption,
+                                  key::kTopicsCaption, key::kArrowPrevious, key::kLockedSign}) {
+        FlyOutObject(objectKey);
     }
 }
 
 void HideTopicsScreen() {
-    for (const char* key : {"main menu 2", "stat1", "stat2", "bg1 temat", "bg2 temat", "subject",
-                            "infopunkty", "arrowprev", "blocked"}) {
-        SetVisible(key, false);
+    for (const char* objectKey : {key::kTopicsList, key::kProgressBar, key::kProgressOutline,
+                                  key::kTopicPictureFirst, key::kTopicPictureSecond, key::kTopicsCaption,
+                                  key::kProgressCaption, key::kArrowPrevious, key::kLockedSign}) {
+        SetVisible(objectKey, false);
     }
 }

@@ -2,11 +2,16 @@
 // arrow accepts it; a name containing the code word "vofu" also switches on cheat mode.
 #include "screens/UserNameScreen.h"
 
+#include <memory>
+
 #include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
 #include "platform/Platform.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 #include "screens/TextEntry.h"
 
@@ -15,13 +20,7 @@ namespace {
 constexpr int kMaxNameLength = 10;
 
 // The part of the screen that slides in from the left and leaves to the left.
-const char* const kFieldKeys[] = {"user", "arrownext", "user_label"};
-
-void FlyInShown(const char* key) {
-    GLObject* object = scene->FindObject(key);
-    object->FlyIn();
-    object->visible = true;
-}
+const char* const kFieldKeys[] = {key::kNameField, key::kArrowNext, key::kNameLabel};
 
 // Spaces and tabs would break the hall of fame's tab-separated lines.
 std::u16string StoredName(std::u16string name) {
@@ -32,7 +31,9 @@ std::u16string StoredName(std::u16string name) {
 }
 
 void AcceptName() {
-    std::u16string typed = static_cast<GLObjectText*>(scene->FindObject("user"))->GetText();
+    const GLObjectText* field = FindText(key::kNameField);
+    if (!field) return;
+    std::u16string typed = field->GetText();
     if (typed.size() > kMaxNameLength) typed.resize(kMaxNameLength);
     app->userName = typed;
     if (typed.empty()) return;
@@ -44,17 +45,17 @@ void AcceptName() {
 
     app->transitionLock = true;
     FlyOutUserNameScreen(true);
-    scene->PostEvent("ekran_glowny po username wjazd", 100);
-    scene->FindObject("arrownext")->hovered = false;
+    scene->PostEvent(event::kMainMenuAfterUserName, 100);
+    if (GLObject* arrow = FindSceneObject(key::kArrowNext)) arrow->hovered = false;
     app->currentScreen = ScreenId::None;  // no typing reaches the screen while it leaves
 }
 
 }  // namespace
 
 void BuildUserNameScreen() {
-    AddHiddenLabel("user_label", uiStrings.enterNameLabel, -0.2, 0.5, -2.1, 0.5, 0.5, 0.5);
+    AddHiddenLabel(key::kNameLabel, uiStrings.enterNameLabel, -0.2, 0.5, -2.1, 0.5, 0.5, 0.5);
 
-    auto* field = new GLObjectText("user", u"", -0.2, 0.0, -2.1);
+    auto* field = scene->Add(std::make_unique<GLObjectText>(key::kNameField, u"", -0.2, 0.0, -2.1));
     field->SetVertexColour(0.2, 0.2, 0.2, 1.0);
     field->lineWidth = kMaxNameLength;
     field->depthTest = true;
@@ -64,58 +65,54 @@ void BuildUserNameScreen() {
     field->SetActive(true);
     field->SetClicked(true);
     field->editable = true;
-    field->highlight = MakeHighlightBox("cb");
-    scene->AddObject(field);
+    field->highlight = MakeHighlightBox(key::kTextHighlight);
 }
 
 void ShowUserNameScreen() {
-    EnterFromLeft(scene->FindObject("user_label"));
-    GLObject* field = scene->FindObject("user");
-    EnterFromLeft(field);
-    field->SetActive(true);
-    EnterFromLeft(scene->FindObject("arrownext"));
-    FlyInShown("przerwij");
-    scene->FindObject("w")->visible = true;
-    FlyInShown("lexa");
-    FlyInShown("drill");
+    EnterFromLeft(key::kNameLabel);
+    if (GLObject* field = FindSceneObject(key::kNameField)) {
+        EnterFromLeft(field);
+        field->SetActive(true);
+    }
+    EnterFromLeft(key::kArrowNext);
+    FlyInShown(key::kAbortButton);
+    SetVisible(key::kBackdrop, true);
+    FlyInShown(key::kLogoLexa);
+    FlyInShown(key::kLogoDrill);
 }
 
 void UserNameInput(int code) {
-    if (code == 1 && scene->FindObject("przerwij")->hovered && !app->transitionLock) {
+    if (code == 1 && Hovered(key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutUserNameScreen(false);
-        scene->PostEvent("ekran_koniec po username wjazd", 100);
+        scene->PostEvent(event::kExitConfirmAfterUserName, 100);
     }
-    const bool accepting = code == 13 || (code == 1 && scene->FindObject("arrownext")->hovered);
+    const bool accepting = code == 13 || (code == 1 && Hovered(key::kArrowNext));
     if (accepting && !app->transitionLock) {
         AcceptName();
         return;
     }
     // A Tab stays in the name until it is accepted, then it becomes "_" like a space.
-    if (code != 1 && code != 13) TypeIntoText("user", code, true);
+    if (code != 1 && code != 13) TypeIntoText(key::kNameField, code, true);
 }
 
 void FlyOutUserNameScreen(bool accepted) {
-    for (const char* key : kFieldKeys) {
-        GLObject* object = scene->FindObject(key);
-        object->StartMotion(PathLeaveToLeft(200), 130);
-        object->StartFade(FadeOutPath(200, object->baseColour[3]), 190);
-    }
-    scene->FindObject("przerwij")->FlyOut();
-    for (const char* key : {"lexa", "drill"}) {
-        GLObject* logo = scene->FindObject(key);
+    for (const char* objectKey : kFieldKeys) LeaveToLeft(FindSceneObject(objectKey), 200, 130, 200, 190);
+    FlyOutObject(key::kAbortButton);
+    for (const char* objectKey : {key::kLogoLexa, key::kLogoDrill}) {
+        GLObject* logo = FindSceneObject(objectKey);
+        if (!logo) continue;
         if (accepted) {
             logo->StartSpin(360, 0, 1, 0);  // one turn, then it stays for the main menu
         } else {
-            logo->StartMotion(PathLeaveToLeft(400), 330);
-            logo->StartFade(FadeOutPath(100, logo->baseColour[3]), 90);
+            LeaveToLeft(logo, 400, 330, 100, 90);
         }
         logo->visible = true;
     }
 }
 
 void HideUserNameScreen() {
-    for (const char* key : {"user_label", "user", "arrownext", "przerwij"}) {
-        scene->FindObject(key)->visible = false;
+    for (const char* objectKey : {key::kNameLabel, key::kNameField, key::kArrowNext, key::kAbortButton}) {
+        SetVisible(objectKey, false);
     }
 }

@@ -6,6 +6,7 @@
 
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
+#include "game/UnknownNames.h"
 #include "learning/HallOfFame.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
@@ -26,6 +27,7 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         wordList = WordList{};
         hallOfFame.clear();
         topicPictureChanging = false;
+        ClearUnknownNames();
     }
 };
 

@@ -141,8 +141,9 @@ TEST_F(GLObjectTest, NullPathsAreIgnored) {
 
 TEST_F(GLObjectTest, HighlightAnimatesAlwaysAndDrawsOnlyWhenHovered) {
     ProbeObject object("o", 0, 0, 0);
-    auto* highlight = new ProbeObject("h", 0, 0, 0);
-    object.highlight = highlight;  // owned by the object
+    auto owned = std::make_unique<ProbeObject>("h", 0, 0, 0);
+    ProbeObject* highlight = owned.get();
+    object.highlight = std::move(owned);
     const double bounds[6] = {-1, -2, -3, 1, 2, 3};
     std::copy(bounds, bounds + 6, object.bounds);
     highlight->StartSpin(10, 1, 0, 0);

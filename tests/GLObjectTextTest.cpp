@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "GLTestContext.h"
@@ -263,25 +264,23 @@ TEST_F(TextPixelsTest, CaretShowsAfterTheTextAndGoesAtOnce) {
 }
 
 TEST_F(GLSceneTest, ClickGivesAnEditableTextTheCaretAndAClickElsewhereTakesIt) {
-    GLObjectText name("name", u"ana", 0, 0, 0);
-    GLObjectText label("label", u"label", 0, 1.2, 0);
-    name.editable = true;
-    scene->AddObject(&name);
-    scene->AddObject(&label);
+    auto* name = scene->Add(std::make_unique<GLObjectText>("name", u"ana", 0, 0, 0));
+    auto* label = scene->Add(std::make_unique<GLObjectText>("label", u"label", 0, 1.2, 0));
+    name->editable = true;
     // (0, 0) is the middle of the window; the label is 1.2 units (about 93 pixels) above.
     platform::headless::SetCursor(kWidth / 2, kHeight / 2);
     clickPending = true;
     scene->Render();
-    EXPECT_TRUE(name.active);
-    EXPECT_TRUE(name.clicked);
-    EXPECT_FALSE(label.clicked);
+    EXPECT_TRUE(name->active);
+    EXPECT_TRUE(name->clicked);
+    EXPECT_FALSE(label->clicked);
 
     platform::headless::SetCursor(kWidth / 2, kHeight / 2 - 93);
     clickPending = true;
     scene->Render();
-    EXPECT_FALSE(name.active);
-    EXPECT_TRUE(label.clicked);
-    EXPECT_FALSE(label.active) << "only editable texts take the caret";
+    EXPECT_FALSE(name->active);
+    EXPECT_TRUE(label->clicked);
+    EXPECT_FALSE(label->active) << "only editable texts take the caret";
 }
 
 // As on a machine without any outline font.

@@ -1,33 +1,34 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 #include "GLTestContext.h"
 #include "engine/GLParticleSystem.h"
 
 TEST_F(GLSceneTest, ExplosionHidesAfterDurationPlusOnePasses) {
-    GLParticleSystemSimpleExplosion explosion(100, "explode", 20, 0, 0, -2);
-    EXPECT_EQ(explosion.particles.size(), 20u);
-    EXPECT_EQ(explosion.duration, 100);
-    scene->AddObject(&explosion);
+    auto* explosion =
+        scene->Add(std::make_unique<GLParticleSystemSimpleExplosion>(100, "explode", 20, 0, 0, -2));
+    EXPECT_EQ(explosion->particles.size(), 20u);
+    EXPECT_EQ(explosion->duration, 100);
     for (int frame = 0; frame < 100; ++frame) scene->Render();
-    EXPECT_TRUE(explosion.visible);
+    EXPECT_TRUE(explosion->visible);
     // From alpha 1, 0.05 a pass: gone long before.
-    EXPECT_LT(explosion.particles[0]->colour[3], 0);
+    EXPECT_LT(explosion->particles[0]->colour[3], 0);
     scene->Render();
-    EXPECT_FALSE(explosion.visible);
-    EXPECT_EQ(explosion.passCount, 101);
+    EXPECT_FALSE(explosion->visible);
+    EXPECT_EQ(explosion->passCount, 101);
 
     // Restart fires it again; in mirror mode it is drawn twice a frame, so 51 frames do.
-    explosion.Restart();
-    explosion.visible = true;
-    EXPECT_EQ(explosion.particles[3]->colour[3], 1);
-    EXPECT_EQ(explosion.particles[3]->position[2], -2);
+    explosion->Restart();
+    explosion->visible = true;
+    EXPECT_EQ(explosion->particles[3]->colour[3], 1);
+    EXPECT_EQ(explosion->particles[3]->position[2], -2);
     scene->reflectionOff = false;
     for (int frame = 0; frame < 50; ++frame) scene->Render();
-    EXPECT_TRUE(explosion.visible);
+    EXPECT_TRUE(explosion->visible);
     scene->Render();
-    EXPECT_FALSE(explosion.visible);
+    EXPECT_FALSE(explosion->visible);
 }
 
 TEST(GLParticleSystem, VelocitiesAreThousandthsWithinRange) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "GLTestContext.h"
 #include "engine/GLScene.h"
 #include "tests/hooks/Headless.h"
@@ -17,6 +19,14 @@ public:
     }
     int drawn = 0;
     std::vector<bool> clickCalls;
+};
+
+// Counts its own destruction.
+class FreedProbe : public GLObject {
+public:
+    FreedProbe(const std::string& name, int& freed) : GLObject(name, 0, 0, 0), freed(freed) {}
+    ~FreedProbe() override { ++freed; }
+    int& freed;
 };
 
 }  // namespace
@@ -44,13 +54,24 @@ TEST_F(GLSceneTest, EventsWithoutPositiveDelayNeverFallDue) {
     EXPECT_EQ(scene->events.size(), 2u);
 }
 
+TEST_F(GLSceneTest, OwnsWhatItIsGivenAndFreesItWhenItGoes) {
+    int freed = 0;
+    FreedProbe* object = scene->Add(std::make_unique<FreedProbe>("object", freed));
+    FreedProbe* light = scene->AddLight(std::make_unique<FreedProbe>("light", freed));
+    EXPECT_EQ(scene->objects, std::vector<GLObject*>{object});
+    EXPECT_EQ(scene->lights, std::vector<GLObject*>{light});
+    delete scene;
+    EXPECT_EQ(freed, 2);
+    scene = new GLScene(kWidth, kHeight, 0, 0, 0);  // for the fixture to take down
+}
+
 TEST_F(GLSceneTest, FindObjectMatchesWholeKeyOnly) {
-    GLObject a("main menu", 0, 0, 0), b("main", 0, 0, 0), child("child", 0, 0, 0);
-    a.children.push_back(&child);
-    scene->AddObject(&a);
-    scene->AddObject(&b);
-    EXPECT_EQ(scene->FindObject("main"), &b);
-    EXPECT_EQ(scene->FindObject("main menu"), &a);
+    GLObject child("child", 0, 0, 0);
+    GLObject* a = scene->Add(std::make_unique<GLObject>("main menu", 0, 0, 0));
+    GLObject* b = scene->Add(std::make_unique<GLObject>("main", 0, 0, 0));
+    a->children.push_back(&child);
+    EXPECT_EQ(scene->FindObject("main"), b);
+    EXPECT_EQ(scene->FindObject("main menu"), a);
     EXPECT_EQ(scene->FindObject("Main"), nullptr);
     EXPECT_EQ(scene->FindObject("child"), nullptr);  // children are not searched
 }
@@ -58,13 +79,12 @@ TEST_F(GLSceneTest, FindObjectMatchesWholeKeyOnly) {
 // The view sees 2 * 6 * tan(22.5°) = 4.97 units over the 384 pixel rows at z = 0: 77.25 pixels a
 // unit, centre (320, 192).
 TEST_F(GLSceneTest, HoverUsesProjectedBoundsWithStrictEdges) {
-    ProbeObject box("box", 0, 0, 0);
+    auto* box = scene->Add(std::make_unique<ProbeObject>("box", 0, 0, 0));
     const double bounds[6] = {-0.5, 0.5, 0, 0.5, 1.0, 0};  // 38.6 to 77.25 pixels above the centre
-    std::copy(bounds, bounds + 6, box.bounds);
-    ProbeObject child("child", 0, 0, 0);
+    std::copy(bounds, bounds + 6, box->bounds);
+    ProbeObject child("child", 0, 0, 0);  // held here, as a list holds its arrows
     std::copy(bounds, bounds + 6, child.bounds);
-    box.children.push_back(&child);
-    scene->AddObject(&box);
+    box->children.push_back(&child);
 
     struct Case {
         int x, y;
@@ -78,80 +98,76 @@ TEST_F(GLSceneTest, HoverUsesProjectedBoundsWithStrictEdges) {
         platform::headless::SetCursor(c.x, c.y);
         scene->Render();
         EXPECT_EQ(scene->cursorX, c.x);
-        EXPECT_EQ(box.hovered, c.hovered) << c.x << "," << c.y;
+        EXPECT_EQ(box->hovered, c.hovered) << c.x << "," << c.y;
         EXPECT_EQ(child.hovered, c.hovered) << "child " << c.x << "," << c.y;
     }
 }
 
 TEST_F(GLSceneTest, InvisibleObjectsKeepTheirHoverAndAreNotDrawn) {
-    ProbeObject box("box", 0, 0, 0);
+    auto* box = scene->Add(std::make_unique<ProbeObject>("box", 0, 0, 0));
     const double bounds[6] = {-1, -1, 0, 1, 1, 0};
-    std::copy(bounds, bounds + 6, box.bounds);
-    scene->AddObject(&box);
+    std::copy(bounds, bounds + 6, box->bounds);
     platform::headless::SetCursor(320, 192);
     scene->Render();
-    ASSERT_TRUE(box.hovered);
-    box.visible = false;
+    ASSERT_TRUE(box->hovered);
+    box->visible = false;
     platform::headless::SetCursor(5, 5);
     scene->Render();
-    EXPECT_TRUE(box.hovered);
-    EXPECT_EQ(box.drawn, 1);
+    EXPECT_TRUE(box->hovered);
+    EXPECT_EQ(box->drawn, 1);
 }
 
 TEST_F(GLSceneTest, SetClickedOnlyInTheFrameAfterAClick) {
-    ProbeObject under("under", 0, 0, 0), away("away", 0, 0, 0), hidden("hidden", 0, 0, 0);
+    auto* under = scene->Add(std::make_unique<ProbeObject>("under", 0, 0, 0));
+    auto* away = scene->Add(std::make_unique<ProbeObject>("away", 0, 0, 0));
+    auto* hidden = scene->Add(std::make_unique<ProbeObject>("hidden", 0, 0, 0));
     const double bounds[6] = {-1, -1, 0, 1, 1, 0};
-    std::copy(bounds, bounds + 6, under.bounds);
-    std::copy(bounds, bounds + 6, hidden.bounds);
-    hidden.visible = false;
-    scene->AddObject(&under);
-    scene->AddObject(&away);
-    scene->AddObject(&hidden);
+    std::copy(bounds, bounds + 6, under->bounds);
+    std::copy(bounds, bounds + 6, hidden->bounds);
+    hidden->visible = false;
     platform::headless::SetCursor(320, 192);
 
     scene->Render();
-    EXPECT_TRUE(under.clickCalls.empty());
+    EXPECT_TRUE(under->clickCalls.empty());
     clickPending = true;
     scene->Render();
     EXPECT_FALSE(clickPending);
-    EXPECT_EQ(under.clickCalls, std::vector<bool>{true});
-    EXPECT_EQ(away.clickCalls, std::vector<bool>{false});
-    EXPECT_TRUE(hidden.clickCalls.empty());
-    EXPECT_TRUE(under.clicked);
+    EXPECT_EQ(under->clickCalls, std::vector<bool>{true});
+    EXPECT_EQ(away->clickCalls, std::vector<bool>{false});
+    EXPECT_TRUE(hidden->clickCalls.empty());
+    EXPECT_TRUE(under->clicked);
     scene->Render();
-    EXPECT_EQ(under.clickCalls.size(), 1u);
+    EXPECT_EQ(under->clickCalls.size(), 1u);
 }
 
 TEST_F(GLSceneTest, MirrorModeDrawsEverythingTwiceExceptTheObjectKeyedW) {
-    ProbeObject w("w", 0, 0, 0), wx("wx", 0, 0, 0), hidden("hidden", 0, 0, 0);
-    hidden.visible = false;
-    wx.StartMotion(PathEnterFromLeft(), 90);
-    scene->AddObject(&w);
-    scene->AddObject(&wx);
-    scene->AddObject(&hidden);
+    auto* w = scene->Add(std::make_unique<ProbeObject>("w", 0, 0, 0));
+    auto* wx = scene->Add(std::make_unique<ProbeObject>("wx", 0, 0, 0));
+    auto* hidden = scene->Add(std::make_unique<ProbeObject>("hidden", 0, 0, 0));
+    hidden->visible = false;
+    wx->StartMotion(PathEnterFromLeft(), 90);
     scene->reflectionOff = false;
     scene->Render();
-    EXPECT_EQ(w.drawn, 1);
-    EXPECT_EQ(wx.drawn, 2);
-    EXPECT_EQ(hidden.drawn, 0);
+    EXPECT_EQ(w->drawn, 1);
+    EXPECT_EQ(wx->drawn, 2);
+    EXPECT_EQ(hidden->drawn, 0);
     // Two motion ticks per frame: a 90-tick motion is over after 45 frames.
     for (int frame = 1; frame < 45; ++frame) scene->Render();
-    EXPECT_EQ(wx.motionStep, 90);
-    EXPECT_NEAR(wx.position[0], -0.0284, 1e-6);
+    EXPECT_EQ(wx->motionStep, 90);
+    EXPECT_NEAR(wx->position[0], -0.0284, 1e-6);
 
     scene->reflectionOff = true;
     scene->Render();
-    EXPECT_EQ(w.drawn, 46);
-    EXPECT_EQ(wx.drawn, 91);
+    EXPECT_EQ(w->drawn, 46);
+    EXPECT_EQ(wx->drawn, 91);
 }
 
 TEST_F(GLSceneTest, FailedMakeCurrentIsReportedAndFrameSkipped) {
-    ProbeObject box("box", 0, 0, 0);
-    scene->AddObject(&box);
+    auto* box = scene->Add(std::make_unique<ProbeObject>("box", 0, 0, 0));
     platform::DestroyGLContext();
     platform::headless::ClearRecords();
     scene->Render();
-    EXPECT_EQ(box.drawn, 0);
+    EXPECT_EQ(box->drawn, 0);
     ASSERT_EQ(platform::headless::Messages().size(), 1u);
     EXPECT_EQ(platform::headless::Messages()[0], "wglMageCurrent error in GLSScene::Render");
     scene->contextReady = false;  // nothing left to destroy

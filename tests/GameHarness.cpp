@@ -9,6 +9,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
+#include "game/UnknownNames.h"
 #include "platform/Platform.h"
 #include "tests/hooks/Headless.h"
 
@@ -71,6 +72,9 @@ void GameTest::RestartGame() {
 
 void GameTest::TearDown() {
     StopApplication();
+    // Every key the game looked up found its object and every event it posted had a table row.
+    EXPECT_EQ(UnknownNameCount(UnknownName::ObjectKey), 0) << "scene lookups that found nothing";
+    EXPECT_EQ(UnknownNameCount(UnknownName::EventName), 0) << "events no table knows";
     unsetenv("XDG_DATA_HOME");
     platform::headless::Reset();
     std::error_code ignored;

@@ -36,8 +36,7 @@ class OpaqueBlendTest : public GLSceneTest {
 protected:
     void SetUp() override {
         GLSceneTest::SetUp();
-        light = std::make_unique<GLObjectLight>("light", 0, 0.9f, 0.8f, 0.7f, 1, 2, 5);
-        scene->AddLight(light.get());
+        scene->AddLight(std::make_unique<GLObjectLight>("light", 0, 0.9f, 0.8f, 0.7f, 1, 2, 5));
         picture = LoadTextureJpeg(WritePicture("picture.jpg"));
         ASSERT_GE(picture, 0);
     }
@@ -46,32 +45,32 @@ protected:
     // mirrored floor; returns the whole frame.
     template <template <class> class Wrap>
     std::vector<uint8_t> Frame() {
-        Wrap<GLObjectPlaneGradient> backdrop("w", 0, 0, -6, 25, 15, 15);
-        backdrop.rotation[0] = 90;
-        backdrop.vertexColour = true;
+        auto* backdrop = scene->Add(std::make_unique<Wrap<GLObjectPlaneGradient>>("w", 0, 0, -6, 25, 15, 15));
+        backdrop->rotation[0] = 90;
+        backdrop->vertexColour = true;
         for (int corner = 0; corner < 4; ++corner) {
-            backdrop.cornerRed[corner] = backdrop.cornerGreen[corner] = 0.1f + 0.1f * corner;
-            backdrop.cornerBlue[corner] = 0.3f;
-            backdrop.cornerAlpha[corner] = 1;
+            backdrop->cornerRed[corner] = backdrop->cornerGreen[corner] = 0.1f + 0.1f * corner;
+            backdrop->cornerBlue[corner] = 0.3f;
+            backdrop->cornerAlpha[corner] = 1;
         }
-        Wrap<GLObjectPlane> plane("picture", 1, 1, 0.5, -1, 2.5, 0, 2);
-        plane.rotation[0] = 90;
-        plane.SetColour(1, 1, 1, 1);
-        plane.texture = picture;
-        plane.textured = plane.texturedColour = plane.blend = true;
-        Wrap<GLObjectCube> box("box", -1.5, -0.5, 0, 0.8, 0.8, 0.8);
-        box.rotation[1] = 30;
-        box.SetVertexColour(0.9, 0.3, 0.2, 1);
-        box.blend = true;
-        Wrap<GLObjectText> text("text", u"Ab", -1.5, 1, 0.5);
-        text.SetVertexColour(0.2, 0.9, 0.4, 1);
-        text.blend = true;
-        for (GLObject* object : std::initializer_list<GLObject*>{&backdrop, &plane, &box, &text}) {
-            scene->AddObject(object);
-        }
+        auto* plane = scene->Add(std::make_unique<Wrap<GLObjectPlane>>("picture", 1, 1, 0.5, -1, 2.5, 0, 2));
+        plane->rotation[0] = 90;
+        plane->SetColour(1, 1, 1, 1);
+        plane->texture = picture;
+        plane->textured = plane->texturedColour = plane->blend = true;
+        auto* box = scene->Add(std::make_unique<Wrap<GLObjectCube>>("box", -1.5, -0.5, 0, 0.8, 0.8, 0.8));
+        box->rotation[1] = 30;
+        box->SetVertexColour(0.9, 0.3, 0.2, 1);
+        box->blend = true;
+        auto* text = scene->Add(std::make_unique<Wrap<GLObjectText>>("text", u"Ab", -1.5, 1, 0.5));
+        text->SetVertexColour(0.2, 0.9, 0.4, 1);
+        text->blend = true;
         scene->reflectionOff = false;
         scene->Render();
-        scene->objects.clear();
+        // The scene keeps them; hidden, they take no part in the next frame.
+        for (GLObject* object : std::initializer_list<GLObject*>{backdrop, plane, box, text}) {
+            object->visible = false;
+        }
         platform::MakeContextCurrent();
         std::vector<uint8_t> rgb(kWidth * kHeight * 3);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -82,7 +81,6 @@ protected:
     template <class Base>
     using AsIs = Base;
 
-    std::unique_ptr<GLObjectLight> light;
     int32_t picture = -1;
 };
 

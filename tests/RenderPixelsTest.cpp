@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <memory>
 
 #include "GLTestContext.h"
 #include "engine/GLParticleSystem.h"
@@ -53,20 +54,18 @@ protected:
     void SetUp() override {
         GLSceneTest::SetUp();
         // Full ambient light: surfaces show their own colours whatever their normals.
-        light = std::make_unique<GLObjectLight>("light", 0, 1.0f, 1.0f, 1.0f, 0, 0, 10);
-        scene->AddLight(light.get());
+        scene->AddLight(std::make_unique<GLObjectLight>("light", 0, 1.0f, 1.0f, 1.0f, 0, 0, 10));
     }
-    std::unique_ptr<GLObjectLight> light;
 };
 
 // At z = 0 the view shows 77.25 pixels a unit around the centre (320, 192).
 TEST_F(RenderPixelsTest, TexturedPlaneAppearsInPlaceTheRightWayUp) {
     const int32_t slot = LoadTextureJpeg(WriteJpeg("quadrants.jpg", Quadrants(64), 64, 64));
     ASSERT_GE(slot, 0);
-    GLObjectPlane plane("picture", 1, 0, 0, 0, 2, 2, 0);  // 154 pixels square around the centre
-    plane.texture = slot;
-    plane.texturedColour = true;
-    scene->AddObject(&plane);
+    // 154 pixels square around the centre.
+    auto* plane = scene->Add(std::make_unique<GLObjectPlane>("picture", 1, 0, 0, 0, 2, 2, 0));
+    plane->texture = slot;
+    plane->texturedColour = true;
     scene->Render();
     EXPECT_PRED5(Near, ReadPixel(280, 150), 255, 0, 0, 40) << Show(ReadPixel(280, 150));
     EXPECT_PRED5(Near, ReadPixel(360, 150), 0, 255, 0, 40) << Show(ReadPixel(360, 150));
@@ -75,7 +74,7 @@ TEST_F(RenderPixelsTest, TexturedPlaneAppearsInPlaceTheRightWayUp) {
     EXPECT_PRED5(Near, ReadPixel(200, 192), 0, 0, 0, 5) << Show(ReadPixel(200, 192));  // outside
     EXPECT_PRED5(Near, ReadPixel(320, 110), 0, 0, 0, 5) << Show(ReadPixel(320, 110));
 
-    plane.texture = -1;  // untextured, lit white
+    plane->texture = -1;  // untextured, lit white
     scene->Render();
     EXPECT_PRED5(Near, ReadPixel(280, 150), 255, 255, 255, 10) << Show(ReadPixel(280, 150));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
@@ -87,9 +86,8 @@ TEST_F(RenderPixelsTest, TexturedPlaneAppearsInPlaceTheRightWayUp) {
 TEST_F(RenderPixelsTest, MirroredFloorShowsTheReflectionBelowTheObject) {
     std::vector<uint8_t> grey(16 * 16 * 3, 128);
     ASSERT_GE(LoadTextureJpeg(WriteJpeg("mirror.jpg", grey, 16, 16)), 0);
-    GLObjectCube box("box", 0, -1.5, -2.5, 0.5, 0.5, 0.5);
-    box.SetColour(1, 0, 0, 1);
-    scene->AddObject(&box);
+    auto* box = scene->Add(std::make_unique<GLObjectCube>("box", 0, -1.5, -2.5, 0.5, 0.5, 0.5));
+    box->SetColour(1, 0, 0, 1);
     scene->reflectionOff = false;
     scene->Render();
 
@@ -105,7 +103,7 @@ TEST_F(RenderPixelsTest, MirroredFloorShowsTheReflectionBelowTheObject) {
     EXPECT_PRED5(Near, ReadPixel(320, 230), 0, 0, 0, 5) << Show(ReadPixel(320, 230));
 
     // The object keyed "w" stands on the floor without a reflection.
-    box.name = "w";
+    box->name = "w";
     scene->Render();
     EXPECT_PRED5(Near, ReadPixel(320, 330), 102, 102, 102, 12) << Show(ReadPixel(320, 330));
     EXPECT_PRED5(Near, ReadPixel(320, 275), 255, 0, 0, 40) << Show(ReadPixel(320, 275));
@@ -113,17 +111,15 @@ TEST_F(RenderPixelsTest, MirroredFloorShowsTheReflectionBelowTheObject) {
 
 // A burst shows its own colour, not the material left behind by the object drawn before it.
 TEST_F(RenderPixelsTest, ParticlesShowTheirOwnColourAfterALitObject) {
-    GLObjectCube purple("purple", -2, 0, 0, 0.5, 0.5, 0.5);
-    purple.SetColour(0.5, 0.2, 1, 1);
-    GLParticleSystemSimpleExplosion burst(100, "explode", 4, 0, 0, 0);
-    burst.texture = -1;
-    burst.textured = true;
-    burst.blend = true;
-    burst.SetColour(0, 1, 0, 1);
-    for (auto& particle : burst.particles)
+    auto* purple = scene->Add(std::make_unique<GLObjectCube>("purple", -2, 0, 0, 0.5, 0.5, 0.5));
+    purple->SetColour(0.5, 0.2, 1, 1);
+    auto* burst = scene->Add(std::make_unique<GLParticleSystemSimpleExplosion>(100, "explode", 4, 0, 0, 0));
+    burst->texture = -1;
+    burst->textured = true;
+    burst->blend = true;
+    burst->SetColour(0, 1, 0, 1);
+    for (auto& particle : burst->particles)
         particle->velocity[0] = particle->velocity[1] = particle->velocity[2] = 0;
-    scene->AddObject(&purple);
-    scene->AddObject(&burst);
     scene->Render();
     const auto centre = ReadPixel(320, 192);
     EXPECT_PRED5(Near, centre, 0, 242, 0, 20) << Show(centre);
@@ -131,19 +127,17 @@ TEST_F(RenderPixelsTest, ParticlesShowTheirOwnColourAfterALitObject) {
 
 // A burst that has faded out hides nothing drawn after it, even behind it.
 TEST_F(RenderPixelsTest, FadedParticlesHideNothingDrawnAfterThem) {
-    GLParticleSystemSimpleExplosion burst(100, "explode", 4, 0, 0, 0);
-    burst.texture = -1;
-    burst.textured = true;
-    burst.blend = true;
-    burst.SetColour(0, 1, 0, 1);
-    for (auto& particle : burst.particles) {
+    auto* burst = scene->Add(std::make_unique<GLParticleSystemSimpleExplosion>(100, "explode", 4, 0, 0, 0));
+    burst->texture = -1;
+    burst->textured = true;
+    burst->blend = true;
+    burst->SetColour(0, 1, 0, 1);
+    for (auto& particle : burst->particles) {
         particle->velocity[0] = particle->velocity[1] = particle->velocity[2] = 0;
         particle->colour[3] = -0.5;  // faded out long ago
     }
-    GLObjectCube behind("behind", 0, 0, -1, 1, 1, 1);
-    behind.SetColour(1, 0, 0, 1);
-    scene->AddObject(&burst);
-    scene->AddObject(&behind);
+    auto* behind = scene->Add(std::make_unique<GLObjectCube>("behind", 0, 0, -1, 1, 1, 1));
+    behind->SetColour(1, 0, 0, 1);
     scene->Render();
     const auto centre = ReadPixel(320, 192);
     EXPECT_PRED5(Near, centre, 255, 0, 0, 40) << Show(centre);

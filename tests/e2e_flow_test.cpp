@@ -5,6 +5,8 @@
 
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
+#include "game/ObjectKeys.h"
+#include "game/UnknownNames.h"
 #include "platform/Platform.h"
 #include "screens/InfoScreen.h"
 #include "tests/GameHarness.h"
@@ -354,8 +356,29 @@ TEST_F(GameTest, UnknownEventIsDroppedAndKeepsTheScreenAndItsLock) {
     LoadToUserName();
     app->transitionLock = true;
     scene->PostEvent("ekran_glowny po username", 1);  // not a name of the table
-    RunTicks(1);
+    // A debug build stops at it; the shipped game reports it, drops it and plays on.
+    EXPECT_DEBUG_DEATH(RunTicks(1), "unknown event \"ekran_glowny po username\"");
+#ifdef NDEBUG
+    EXPECT_EQ(UnknownNameCount(UnknownName::EventName), 1);
+    ClearUnknownNames();
     EXPECT_EQ(Screen(), ScreenId::UserName);
     EXPECT_TRUE(app->transitionLock);
     EXPECT_TRUE(scene->events.empty());
+#endif
+}
+
+TEST_F(GameTest, MissingObjectIsReportedAndSkipped) {
+    LoadToUserName();
+    Object(key::kNameField)->name = "renamed";
+    // A debug build stops at the first lookup that finds nothing.
+    EXPECT_DEBUG_DEATH(Key('a'), "no scene object \"user\"");
+#ifdef NDEBUG
+    Key(13);  // typing and accepting both look the field up; neither touches it
+    EXPECT_EQ(UnknownNameCount(UnknownName::ObjectKey), 2);
+    ClearUnknownNames();
+    EXPECT_EQ(TextOf("renamed"), "");
+    EXPECT_EQ(Screen(), ScreenId::UserName);
+    EXPECT_TRUE(scene->events.empty());
+#endif
+    Object("renamed")->name = key::kNameField;
 }

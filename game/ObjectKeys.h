@@ -1,0 +1,80 @@
+// The keys of the scene's objects, each declared once. Screens build objects under these keys and
+// find them again by them, so a misspelt key fails to compile instead of finding nothing. The
+// quoted texts are the objects' names as the game has always called them. Keys the engine gives
+// its own objects (a list's arrows, the highlight boxes, the backdrop the floor does not mirror)
+// are declared beside the engine code that uses them, in the same namespace.
+#pragma once
+
+namespace key {
+
+// Start-up.
+inline constexpr char kLoadingPicture[] = "loading";
+inline constexpr char kLight[] = "light 0";
+
+// Shared by several screens.
+inline constexpr char kLogoLexa[] = "lexa";
+inline constexpr char kLogoDrill[] = "drill";
+inline constexpr char kArrowNext[] = "arrownext";
+inline constexpr char kArrowPrevious[] = "arrowprev";
+inline constexpr char kAbortButton[] = "przerwij";
+inline constexpr char kOkButton[] = "ok_button";
+
+// The user-name screen.
+inline constexpr char kNameLabel[] = "user_label";
+inline constexpr char kNameField[] = "user";
+
+// The main menu and its lines, top first.
+inline constexpr char kMainMenuPicture[] = "bg glowny";
+inline constexpr char kMainMenu[] = "main menu";
+
+// Lines of the fixed lists (the main menu, the yes/no answers), by place, and the one key every
+// line of a list filled from data shares (topics, hall of fame): no one looks a line up by key.
+inline constexpr char kLine1[] = "i1";
+inline constexpr char kLine2[] = "i2";
+inline constexpr char kLine3[] = "i3";
+inline constexpr char kLine4[] = "i4";
+inline constexpr char kLine5[] = "i5";
+inline constexpr char kListLine[] = "i";
+
+// The topics screen. The two picture planes take turns: one leaves while the other enters.
+inline constexpr char kTopicsList[] = "main menu 2";
+inline constexpr char kTopicPictureFirst[] = "bg1 temat";
+inline constexpr char kTopicPictureSecond[] = "bg2 temat";
+inline constexpr char kLockedSign[] = "blocked";
+inline constexpr char kTopicsCaption[] = "subject";
+inline constexpr char kProgressCaption[] = "infopunkty";
+inline constexpr char kProgressBar[] = "stat1";
+inline constexpr char kProgressOutline[] = "stat2";
+
+// The learning and test screens.
+inline constexpr char kPromptText[] = "txt 1";
+inline constexpr char kAnswerText[] = "txt 2";
+inline constexpr char kNativeFlag[] = "flag 1";
+inline constexpr char kForeignFlag[] = "flag 2";
+inline constexpr char kScore[] = "wynik";
+inline constexpr char kScoreBoard[] = "score_board";
+inline constexpr char kPauseButton[] = "pauza";
+inline constexpr char kClock[] = "czas";
+inline constexpr char kCorrectCount[] = "dobre odp";
+inline constexpr char kWrongCount[] = "zle odp";
+inline constexpr char kToPassCount[] = "do zaliczenia";
+inline constexpr char kWordsLeftCount[] = "pozostalo";
+inline constexpr char kCorrectFeedback[] = "dobrze";
+inline constexpr char kWrongFeedback[] = "zle";
+inline constexpr char kBonusFeedback[] = "bonus1";
+inline constexpr char kCorrectBurst[] = "explode";
+inline constexpr char kBonusBurst[] = "bonus2";
+
+// The result screens.
+inline constexpr char kNextLevelPanel[] = "nextlevel_info";
+inline constexpr char kGameOverPanel[] = "gameover_info";
+inline constexpr char kFinalScore[] = "wynik koncowy";
+
+// The hall of fame, the information panel and the exit question.
+inline constexpr char kHallOfFameList[] = "halloffame";
+inline constexpr char kHallOfFameTitle[] = "halloffame_label";
+inline constexpr char kInfoPanel[] = "corvina_info";
+inline constexpr char kExitQuestion[] = "areyousure";
+inline constexpr char kExitAnswers[] = "menu tak-nie";
+
+}  // namespace key

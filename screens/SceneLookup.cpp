@@ -1,0 +1,38 @@
+#include "screens/SceneLookup.h"
+
+#include "engine/GLObjectText.h"
+#include "engine/GLObjectTextList.h"
+#include "engine/GLParticleSystem.h"
+#include "engine/GLScene.h"
+#include "game/UnknownNames.h"
+
+namespace {
+
+template <class Kind>
+Kind* Checked(GLObject* found, const std::string& objectKey) {
+    auto* ofKind = dynamic_cast<Kind*>(found);
+    if (!ofKind) ReportUnknownName(UnknownName::ObjectKey, objectKey);
+    return ofKind;
+}
+
+}  // namespace
+
+GLObject* FindSceneObject(const std::string& objectKey) {
+    return Checked<GLObject>(scene->FindObject(objectKey), objectKey);
+}
+
+GLObject* FindChildObject(const GLObject& parent, const std::string& objectKey) {
+    return Checked<GLObject>(FindObjectIn(parent.children, objectKey), objectKey);
+}
+
+GLObjectText* FindText(const std::string& objectKey) {
+    return Checked<GLObjectText>(scene->FindObject(objectKey), objectKey);
+}
+
+GLObjectTextList* FindTextList(const std::string& objectKey) {
+    return Checked<GLObjectTextList>(scene->FindObject(objectKey), objectKey);
+}
+
+GLParticleSystem* FindParticleSystem(const std::string& objectKey) {
+    return Checked<GLParticleSystem>(scene->FindObject(objectKey), objectKey);
+}

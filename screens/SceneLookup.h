@@ -1,0 +1,18 @@
+// How screens find the scene's objects: by key, through these lookups and no other. A key that
+// finds nothing, or an object of another kind than asked for, is reported (game/UnknownNames.h)
+// and the lookup returns nullptr; every caller skips what it did not get.
+#pragma once
+
+#include <string>
+
+class GLObject;
+class GLObjectText;
+class GLObjectTextList;
+class GLParticleSystem;
+
+GLObject* FindSceneObject(const std::string& objectKey);
+// Among the parent's children (a list's arrows), by the same rule.
+GLObject* FindChildObject(const GLObject& parent, const std::string& objectKey);
+GLObjectText* FindText(const std::string& objectKey);
+GLObjectTextList* FindTextList(const std::string& objectKey);
+GLParticleSystem* FindParticleSystem(const std::string& objectKey);
