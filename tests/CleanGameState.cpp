@@ -1,8 +1,15 @@
 // The game's state is process-wide by design, and ctest gives every test a process of its own; run
 // as one process (in order or shuffled), each test would otherwise see what the one before it
 // left: the headless folder, clock and exit status, textures in the table, a half-played run.
-// This listener gives every test the state a fresh process starts with.
+// This listener gives every test the state a fresh process starts with. It also gives the tests a
+// player's data folder of their own: a test whose game folder cannot be written would otherwise
+// save into the real $HOME/.local/share/lexadrill/ of whoever runs the suite.
 #include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
 
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
@@ -19,7 +26,15 @@
 namespace {
 
 class CleanGameState : public ::testing::EmptyTestEventListener {
+    void OnTestProgramStart(const ::testing::UnitTest&) override {
+        playerData = "/tmp/lexadrill_tests_player_" + std::to_string(getpid());
+    }
+    void OnTestProgramEnd(const ::testing::UnitTest&) override {
+        std::error_code ignored;
+        std::filesystem::remove_all(playerData, ignored);
+    }
     void OnTestStart(const ::testing::TestInfo&) override {
+        setenv("XDG_DATA_HOME", playerData.c_str(), 1);
         platform::headless::Reset();
         ResetTextureTable();
         clickPending = false;
@@ -29,6 +44,8 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         topicPictureChanging = false;
         ClearUnknownNames();
     }
+
+    std::string playerData;
 };
 
 [[maybe_unused]] const bool registered = [] {
