@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/Application.h"
-#include "app/SceneConstruction.h"
+#include "app/ScreenTable.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
@@ -66,7 +66,7 @@ const ScreenChange kScreenChanges[] = {
     {event::kHallOfFameAfterMainMenu,
      [] {
          HideMainMenu();
-         ShowHallOfFame();
+         ShowHallOfFameScreen();
      },
      ScreenId::HallOfFame},
     {event::kInfoAfterMainMenu,
@@ -122,13 +122,13 @@ const ScreenChange kScreenChanges[] = {
     {event::kLearningAfterInfo,
      [] {
          HideInfoScreen();
-         StartLearning();
+         ShowLearningScreen();
      },
      ScreenId::Learning},
     {event::kTestAfterInfo,
      [] {
          HideInfoScreen();
-         StartTest();
+         ShowTestScreen();
      },
      ScreenId::Test},
     {event::kMainMenuAfterInfo,
@@ -175,7 +175,7 @@ const ScreenChange kScreenChanges[] = {
      ScreenId::Info},
     {event::kMainMenuAfterHallOfFame,
      [] {
-         HideHallOfFame();
+         HideHallOfFameScreen();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
@@ -219,7 +219,7 @@ void Dispatch(const std::string& name) {
 
 void FrameTick() {
     if (app->currentScreen == ScreenId::Loading) {
-        LoadingStep(BuildScene);
+        LoadingStep(BuildSceneObjects);
     } else if (app->currentScreen == ScreenId::Test) {
         TestClockTick();
     }

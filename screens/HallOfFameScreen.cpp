@@ -30,7 +30,7 @@ void RefillList() {
 
 }  // namespace
 
-void BuildHallOfFame() {
+void BuildHallOfFameScreen() {
     auto* list = scene->Add(std::make_unique<GLObjectTextList>(key::kHallOfFameList, 4, "data/arrow_up.MS3D",
                                                                "data/arrow_down.MS3D", 0, 0, 0));
     list->visible = false;
@@ -38,7 +38,7 @@ void BuildHallOfFame() {
     AddHiddenLabel(key::kHallOfFameTitle, u"Hall of fame", 0, 1, 0, 0.5, 0.5, 0.5);
 }
 
-void ShowHallOfFame() {
+void ShowHallOfFameScreen() {
     LoadHallOfFame();
     RefillList();
     FlyInShown(key::kHallOfFameList);
@@ -46,7 +46,7 @@ void ShowHallOfFame() {
     EnterFromLeft(key::kAbortButton);
 }
 
-void HallOfFameInput(int code) {
+void HallOfFameScreenInput(int code) {
     if (code != 1) return;
     GLObjectTextList* list = HallOfFameList();
     if (!list) return;
@@ -64,7 +64,7 @@ void HallOfFameInput(int code) {
     }
 }
 
-void HideHallOfFame() {
+void HideHallOfFameScreen() {
     for (const char* objectKey : {key::kHallOfFameList, key::kHallOfFameTitle, key::kAbortButton})
         SetVisible(objectKey, false);
     ClearHallOfFame();

@@ -1,8 +1,8 @@
 // The hall-of-fame screen: the scrolling list of the best ten results and its way back.
 #pragma once
 
-void BuildHallOfFame();
+void BuildHallOfFameScreen();
 // Reads the hall of fame from its file and shows it.
-void ShowHallOfFame();
-void HallOfFameInput(int code);
-void HideHallOfFame();
+void ShowHallOfFameScreen();
+void HallOfFameScreenInput(int code);
+void HideHallOfFameScreen();

@@ -35,7 +35,7 @@ void ShowEntryTexts() {
 
 }  // namespace
 
-void StartLearning() {
+void ShowLearningScreen() {
     if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
     wordList.currentWord = 0;
     stepping = false;
@@ -69,7 +69,7 @@ void StartLearning() {
     ShowEntryTexts();
 }
 
-void LearningInput(int code) {
+void LearningScreenInput(int code) {
     if (code != 1 || leaving) return;
     if (Hovered(key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;

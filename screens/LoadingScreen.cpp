@@ -12,15 +12,8 @@
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "platform/Platform.h"
-#include "screens/ExitConfirm.h"
-#include "screens/HallOfFameScreen.h"
-#include "screens/InfoScreen.h"
-#include "screens/ResultScreens.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
-#include "screens/TestScreen.h"
-#include "screens/TopicsScreen.h"
-#include "screens/UserNameScreen.h"
 
 namespace {
 
@@ -52,17 +45,6 @@ void BuildBackdrop() {
     backdrop->visible = false;
 }
 
-void BuildScreens() {
-    BuildUserNameScreen();
-    BuildHallOfFame();
-    BuildTopicsScreen();
-    BuildNextLevelScreen();
-    BuildGameOverScreen();
-    BuildExitConfirm();
-    BuildTestObjects();
-    BuildInfoScreen();
-}
-
 }  // namespace
 
 void BuildLoadingScreen() {
@@ -84,7 +66,7 @@ void ShowLoadingScreen() {
     app->currentScreen = ScreenId::Loading;
 }
 
-void LoadingStep(void (*buildSharedObjects)()) {
+void LoadingStep(void (*buildScene)()) {
     // The picture goes on screen before the long work starts.
     scene->Render();
     platform::MakeContextCurrent();
@@ -98,8 +80,7 @@ void LoadingStep(void (*buildSharedObjects)()) {
     // current, so the long work stays inside the loading step rather than the first drawn frame.
     platform::MakeContextCurrent();
     BuildBackdrop();
-    buildSharedObjects();
-    BuildScreens();
+    buildScene();
     glyphfont::ListBase();
     platform::ReleaseContext();
 

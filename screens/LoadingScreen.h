@@ -4,7 +4,7 @@
 
 void BuildLoadingScreen();
 void ShowLoadingScreen();
-// buildSharedObjects adds the objects several screens share (the logo, the lists, the buttons),
-// after the backdrop and before each screen's own objects.
-void LoadingStep(void (*buildSharedObjects)());
+// buildScene adds every object after the backdrop: those the screens share, then each screen's
+// own, in drawing order.
+void LoadingStep(void (*buildScene)());
 void HideLoadingScreen();

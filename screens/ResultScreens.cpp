@@ -52,9 +52,9 @@ void ShowNextLevelScreen() { ShowResult(key::kNextLevelPanel); }
 
 void ShowGameOverScreen() { ShowResult(key::kGameOverPanel); }
 
-void NextLevelScreenInput() { Leave(key::kNextLevelPanel, event::kMainMenuAfterNextLevel); }
+void NextLevelScreenInput(int) { Leave(key::kNextLevelPanel, event::kMainMenuAfterNextLevel); }
 
-void GameOverScreenInput() {
+void GameOverScreenInput(int) {
     if (Leave(key::kGameOverPanel, event::kInfoAfterGameOver)) app->infoReturnScreen = 4;
 }
 

@@ -68,7 +68,7 @@ void LeaveRunObjects() {
 
 }  // namespace
 
-void BuildTestObjects() {
+void BuildTestScreen() {
     AddExplosion(key::kCorrectBurst, -2, 1, 0.5, 0);
     AddLabel(key::kBonusFeedback, u"great!", 0, 0, 3.5, 1.5, 0.5, 0.2, 1);
     AddLabel(key::kCorrectFeedback, u"correct", 0, 0, 3.5, 1.5, 0.1, 1, 0.2);
@@ -90,7 +90,7 @@ void BuildTestObjects() {
     pause->visible = false;
 }
 
-void StartTest() {
+void ShowTestScreen() {
     testRun.answerSubmitted = testRun.answerEvaluated = testRun.paused = false;
     testRun.clockRunning = true;
     app->transitionLock = false;
@@ -192,7 +192,7 @@ void TestClockTick() {
     SetTextOf(key::kClock, NumberText(testRun.timeLeft));
 }
 
-void TestInput(int code) {
+void TestScreenInput(int code) {
     if (testRun.paused) testRun.paused = false;  // any input resumes
     if (code == 1 && Hovered(key::kPauseButton) && !app->transitionLock) {
         testRun.paused = true;

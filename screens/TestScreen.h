@@ -3,10 +3,10 @@
 // are in learning/TestRun.h.
 #pragma once
 
-void BuildTestObjects();
-void StartTest();
+void BuildTestScreen();
+void ShowTestScreen();
 void TestClockTick();
-void TestInput(int code);
+void TestScreenInput(int code);
 // The frame tick's "ekran_test - nastepne slowo".
 void ShowNextTestQuestion();
 // Judges the open question: feedback, counts, and the next question or the end of the run.

@@ -81,7 +81,7 @@ void ShowUserNameScreen() {
     FlyInShown(key::kLogoDrill);
 }
 
-void UserNameInput(int code) {
+void UserNameScreenInput(int code) {
     if (code == 1 && Hovered(key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutUserNameScreen(false);

@@ -3,6 +3,6 @@
 
 void BuildUserNameScreen();
 void ShowUserNameScreen();
-void UserNameInput(int code);
+void UserNameScreenInput(int code);
 void FlyOutUserNameScreen(bool accepted);
 void HideUserNameScreen();
