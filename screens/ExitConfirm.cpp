@@ -34,11 +34,7 @@ void ExitConfirmInput(int code) {
     if (code != 1) return;
     GLObjectTextList* answers = FindTextList(key::kExitAnswers);
     if (!answers) return;
-    GLObject* up = FindChildObject(*answers, key::kListArrowUp);
-    GLObject* down = FindChildObject(*answers, key::kListArrowDown);
-
-    if (up != nullptr && up->hovered) answers->SelectPrevious();
-    if (down != nullptr && down->hovered) answers->SelectNext();
+    MoveSelectionByHoveredArrow(*answers);
 
     if (!answers->hovered || app->transitionLock) return;
     app->transitionLock = true;

@@ -50,10 +50,7 @@ void HallOfFameScreenInput(int code) {
     if (code != 1) return;
     GLObjectTextList* list = HallOfFameList();
     if (!list) return;
-    GLObject* up = FindChildObject(*list, key::kListArrowUp);
-    GLObject* down = FindChildObject(*list, key::kListArrowDown);
-    if (up && up->hovered) list->SelectPrevious();
-    if (down && down->hovered) list->SelectNext();
+    MoveSelectionByHoveredArrow(*list);
     GLObject* abort = FindSceneObject(key::kAbortButton);
     if (abort && abort->hovered && !app->transitionLock) {
         app->transitionLock = true;

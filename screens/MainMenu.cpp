@@ -44,9 +44,6 @@ void MainMenuInput(int code) {
     if (code != 1) return;
     GLObjectTextList* menu = FindTextList(key::kMainMenu);
     if (!menu) return;
-    GLObject* up = FindChildObject(*menu, key::kListArrowUp);
-    GLObject* down = FindChildObject(*menu, key::kListArrowDown);
-
     // The abort button is not shown here; it can only still be hovered from the screen that hid
     // it. This road does not take the lock.
     if (Hovered(key::kAbortButton)) {
@@ -54,8 +51,7 @@ void MainMenuInput(int code) {
         scene->PostEvent(event::kExitConfirmAfterMainMenuAbort, 80);
         return;
     }
-    if (up != nullptr && up->hovered) menu->SelectPrevious();
-    if (down != nullptr && down->hovered) menu->SelectNext();
+    MoveSelectionByHoveredArrow(*menu);
 
     if (!menu->hovered || app->transitionLock) return;
     app->transitionLock = true;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/GLObjectText.h"
+#include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
 #include "screens/SceneLookup.h"
@@ -32,6 +33,13 @@ void FlyOutObject(const std::string& objectKey) {
 bool Hovered(const std::string& objectKey) {
     const GLObject* object = FindSceneObject(objectKey);
     return object && object->hovered;
+}
+
+void MoveSelectionByHoveredArrow(GLObjectTextList& list) {
+    const GLObject* up = FindChildObject(list, key::kListArrowUp);
+    const GLObject* down = FindChildObject(list, key::kListArrowDown);
+    if (up && up->hovered) list.SelectPrevious();
+    if (down && down->hovered) list.SelectNext();
 }
 
 void EnterFromLeft(GLObject* object) {

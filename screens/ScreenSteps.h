@@ -7,6 +7,7 @@
 
 class GLObject;
 class GLObjectText;
+class GLObjectTextList;
 
 // A text in vertex colour (r, g, b) with blending and depth test on and no textured colour; created
 // hidden and added to the scene.
@@ -18,6 +19,9 @@ void FlyInShown(const std::string& objectKey);
 void FlyOutObject(const std::string& objectKey);
 // False for a missing object.
 bool Hovered(const std::string& objectKey);
+// A click on a list's up or down arrow moves its selection by one line (a missing arrow does
+// nothing).
+void MoveSelectionByHoveredArrow(GLObjectTextList& list);
 // StartMotion(PathEnterFromLeft(), 90), StartFade(FadeInPath(100, base alpha), 90), visible.
 void EnterFromLeft(GLObject* object);
 void EnterFromLeft(const std::string& objectKey);
