@@ -66,6 +66,34 @@ void LeaveRunObjects() {
     }
 }
 
+// The run's objects enter from the left, the counters and the score showing the run's start.
+void EnterRunObjects() {
+    EnterFromLeft(key::kClock);
+    SetTextOf(key::kClock, u"--");
+    for (const char* objectKey :
+         {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
+        EnterFromLeft(objectKey);
+    ShowCounters();
+    EnterFromLeft(key::kScore);
+    SetTextOf(key::kScore, u"score: " + NumberText(testRun.score));
+
+    EnterFromLeft(key::kPromptText);
+    if (GLObjectText* answer = FindText(key::kAnswerText)) {
+        answer->editable = true;
+        answer->SetActive(true);
+        EnterFromLeft(answer);
+    }
+    EnterFromLeft(key::kNativeFlag);
+    EnterFromLeft(key::kArrowNext);
+    EnterFromLeft(key::kAbortButton);
+    if (GLObject* pause = FindSceneObject(key::kPauseButton)) {
+        EnterFromLeft(pause);
+        pause->visible = false;
+    }
+    EnterFromLeft(key::kForeignFlag);
+    EnterFromLeft(key::kScoreBoard);
+}
+
 }  // namespace
 
 void BuildTestScreen() {
@@ -121,31 +149,7 @@ void ShowTestScreen() {
     }
     ChooseNextWord();
 
-    EnterFromLeft(key::kClock);
-    SetTextOf(key::kClock, u"--");
-    for (const char* objectKey :
-         {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
-        EnterFromLeft(objectKey);
-    ShowCounters();
-    EnterFromLeft(key::kScore);
-    SetTextOf(key::kScore, u"score: " + NumberText(testRun.score));
-
-    EnterFromLeft(key::kPromptText);
-    if (GLObjectText* answer = FindText(key::kAnswerText)) {
-        answer->editable = true;
-        answer->SetActive(true);
-        EnterFromLeft(answer);
-    }
-    EnterFromLeft(key::kNativeFlag);
-    EnterFromLeft(key::kArrowNext);
-    EnterFromLeft(key::kAbortButton);
-    if (GLObject* pause = FindSceneObject(key::kPauseButton)) {
-        EnterFromLeft(pause);
-        pause->visible = false;
-    }
-    EnterFromLeft(key::kForeignFlag);
-    EnterFromLeft(key::kScoreBoard);
-
+    EnterRunObjects();
     SetTextOf(key::kPromptText, CurrentPrompt());
     SetTextOf(key::kAnswerText, u"");
 }
