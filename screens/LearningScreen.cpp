@@ -56,11 +56,7 @@ void ShowLearningScreen() {
 
     EnterFromLeft(key::kPromptText);
     EnterFromLeft(key::kAbortButton);
-    if (GLObjectText* answer = FindText(key::kAnswerText)) {
-        answer->editable = false;
-        answer->SetActive(false);
-        EnterFromLeft(answer);
-    }
+    EnterAnswerField(false);
     EnterFromLeft(key::kArrowNext);
     EnterFromLeft(key::kNativeFlag);
     EnterFromLeft(key::kForeignFlag);

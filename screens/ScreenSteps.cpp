@@ -6,6 +6,7 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
+#include "game/ObjectKeys.h"
 #include "screens/SceneLookup.h"
 
 GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string& text, double x, double y,
@@ -50,6 +51,14 @@ void EnterFromLeft(GLObject* object) {
 }
 
 void EnterFromLeft(const std::string& objectKey) { EnterFromLeft(FindSceneObject(objectKey)); }
+
+void EnterAnswerField(bool editable) {
+    if (GLObjectText* answer = FindText(key::kAnswerText)) {
+        answer->editable = editable;
+        answer->SetActive(editable);
+        EnterFromLeft(answer);
+    }
+}
 
 void LeaveToLeft(GLObject* object, int period, int motionTicks, int fadeLength, int fadeTicks) {
     if (!object) return;

@@ -25,6 +25,8 @@ void MoveSelectionByHoveredArrow(GLObjectTextList& list);
 // StartMotion(PathEnterFromLeft(), 90), StartFade(FadeInPath(100, base alpha), 90), visible.
 void EnterFromLeft(GLObject* object);
 void EnterFromLeft(const std::string& objectKey);
+// The answer field enters from the left, taking typing (and showing its caret) only when editable.
+void EnterAnswerField(bool editable);
 // StartMotion(PathLeaveToLeft(period), motionTicks), StartFade(FadeOutPath(fadeLength, base alpha),
 // fadeTicks).
 void LeaveToLeft(GLObject* object, int period, int motionTicks, int fadeLength, int fadeTicks);

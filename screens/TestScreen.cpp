@@ -78,11 +78,7 @@ void EnterRunObjects() {
     SetTextOf(key::kScore, u"score: " + NumberText(testRun.score));
 
     EnterFromLeft(key::kPromptText);
-    if (GLObjectText* answer = FindText(key::kAnswerText)) {
-        answer->editable = true;
-        answer->SetActive(true);
-        EnterFromLeft(answer);
-    }
+    EnterAnswerField(true);
     EnterFromLeft(key::kNativeFlag);
     EnterFromLeft(key::kArrowNext);
     EnterFromLeft(key::kAbortButton);
@@ -229,15 +225,12 @@ void EvaluateAnswer(bool correct) {
     SetTextOf(key::kClock, u"--");
     testRun.clockRunning = false;
     testRun.answerEvaluated = true;
-    if (correct) {
-        MarkCorrect();
-    } else {
-        MarkWrong();
-    }
     const bool bonus = ScoreAnswer(testRun, correct);
     if (correct) {
+        MarkCorrect();
         ShowRightAnswer(bonus);
     } else {
+        MarkWrong();
         ShowWrongAnswer(CurrentAnswer());
     }
     platform::DebugOutput("ekran_licznik_slow=" + std::to_string(testRun.askedCount) +
