@@ -16,7 +16,7 @@ namespace glyphfont {
 namespace {
 
 constexpr int kListCount = 256;
-constexpr int kFilledCodes = 216;  // 0-215: Latin-1 below 192, the table's letters at 192-215
+constexpr int kFilledCodes = kGlyphCodesFilled;  // Latin-1 below 192, the table's letters from 192
 // Width of a printable character when no font exists, so hover boxes still follow the text.
 constexpr double kNominalAdvance = 0.5;
 

@@ -1,5 +1,5 @@
 // The process-wide extruded font of the text objects: 256 display lists, one per glyph code
-// (codes 0-215 filled; the rest hold nothing), each drawing its glyph with the em square as 1.0
+// (codes 0-221 filled; the rest hold nothing), each drawing its glyph with the em square as 1.0
 // and ending with the pen moved by the glyph's advance, so calling the lists of a string lays it
 // out. The face is "Myriad" when installed, else Carlito (its advance widths fit the layout), else
 // DejaVu Sans, else whatever outline face fontconfig offers. Text objects hold a reference each: the

@@ -2,9 +2,15 @@
 
 namespace {
 
-void LowerAsciiLetters(std::u16string& text) {
+// The capitals a Spanish learner types, beside A-Z: each has its small letter 0x20 above it.
+constexpr char16_t kAccentedCapitals[] = {u'\u00C1', u'\u00C9', u'\u00CD', u'\u00D3',
+                                          u'\u00DA', u'\u00D1', u'\u00DC'};
+
+void LowerCapitals(std::u16string& text) {
     for (char16_t& unit : text) {
-        if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
+        bool capital = unit >= u'A' && unit <= u'Z';
+        for (char16_t accented : kAccentedCapitals) capital = capital || unit == accented;
+        if (capital) unit = static_cast<char16_t>(unit + 0x20);
     }
 }
 
@@ -32,8 +38,8 @@ void FoldAccents(std::u16string& text) {
 }
 
 bool CheckAnswer(std::u16string typed, std::u16string expected) {
-    LowerAsciiLetters(typed);
-    LowerAsciiLetters(expected);
+    LowerCapitals(typed);
+    LowerCapitals(expected);
     FoldAccents(typed);
     FoldAccents(expected);
     if (typed == expected) return true;

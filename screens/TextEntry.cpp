@@ -1,6 +1,7 @@
 #include "screens/TextEntry.h"
 
 #include "engine/GLObjectText.h"
+#include "formats/GlyphCodes.h"
 #include "screens/SceneLookup.h"
 
 namespace {
@@ -10,9 +11,6 @@ constexpr size_t kWorkingBufferSize = 1000;
 
 bool routingClick = false;
 
-// C0 controls, Delete and C1 controls: nothing a text field could show.
-bool IsControlCharacter(int code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
-
 }  // namespace
 
 ClickRouting::ClickRouting() { routingClick = true; }
@@ -21,7 +19,9 @@ ClickRouting::~ClickRouting() { routingClick = false; }
 
 void TypeIntoText(const std::string& objectKey, int code, bool takesTab) {
     if (routingClick) return;
-    if (code != 8 && IsControlCharacter(code) && !(code == 9 && takesTab)) return;
+    // Controls, and letters the font has no glyph for (their low byte would show another letter).
+    const bool typable = code >= 0 && code <= 0xFFFF && HasGlyphFor(static_cast<char16_t>(code));
+    if (code != 8 && !typable && !(code == 9 && takesTab)) return;
     GLObjectText* field = FindText(objectKey);
     if (field == nullptr) return;
 

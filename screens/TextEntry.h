@@ -4,8 +4,9 @@
 #include <string>
 
 // Edits the text of the named text object: Backspace removes the last character, any other code
-// is appended while the text is shorter than the object's lineWidth. Control characters are not
-// typed (they would be invisible in the text), except Tab where the field takes it.
+// is appended while the text is shorter than the object's lineWidth. Control characters and
+// letters without a glyph are not typed (they would be invisible or show as another letter),
+// except Tab where the field takes it.
 void TypeIntoText(const std::string& objectKey, int code, bool takesTab = false);
 
 // Held while a click is routed: its key-state flags (5 for a Shift-click, 9 for a Ctrl-click) are

@@ -6,6 +6,7 @@
 
 #include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
+#include "formats/GlyphCodes.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
@@ -33,7 +34,8 @@ std::u16string StoredName(std::u16string name) {
 void AcceptName() {
     const GLObjectText* field = FindText(key::kNameField);
     if (!field) return;
-    std::u16string typed = field->GetText();
+    // Kept as the letters typed (Í is U+00CD), not as glyph codes, so the hall of fame holds them.
+    std::u16string typed = GlyphTextToLetters(field->GetText());
     if (typed.size() > kMaxNameLength) typed.resize(kMaxNameLength);
     app->userName = typed;
     if (typed.empty()) return;

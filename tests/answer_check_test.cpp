@@ -31,6 +31,14 @@ TEST(AnswerCheck, AcceptsOnlyTheDesignedTolerances) {
         {u"nino", u"ni\u00F1o", true},
         {u"pinguino", u"ping\u00FCino", false},
         {u"arbol", u"\u00C1rbol", true},  // a capital with an accent folds to a small letter
+        {u"\u00C1RBOL", u"\u00E1rbol", true},
+        {u"D\u00D3NDE EST\u00C1", u"d\u00F3nde est\u00E1", true},
+        {u"PING\u00DCINO", u"ping\u00FCino", true},
+        {u"PINGUINO", u"ping\u00FCino", false},
+        {u"\u00D1O\u00D1O", u"\u00F1o\u00F1o", true},
+        {u"\u00C9L", u"\u00E9l", true},
+        {u"\u00CDNDICE", u"\u00EDndice", true},
+        {u"\u00DALTIMO", u"\u00FAltimo", true},
         {u"", u"(f)", false},
         {u"", u"", true},
     };

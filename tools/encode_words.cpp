@@ -27,12 +27,6 @@
 
 namespace {
 
-bool IsDrawable(char16_t letter) {
-    uint8_t code = GlyphCodeOf(letter);
-    if (code >= 192 && code <= 215) return LetterOfGlyphCode(code) == letter;
-    return letter == code && ((letter >= 0x20 && letter < 0x7F) || (letter >= 0xA0 && letter < 0xC0));
-}
-
 bool HasOuterSpace(const std::u16string& field) { return field.front() == u' ' || field.back() == u' '; }
 
 std::string CodeName(char16_t letter) {
@@ -44,7 +38,7 @@ std::string CodeName(char16_t letter) {
 // Empty when the entry is well formed, else what is wrong with it.
 std::string ProblemOf(const std::u16string& entry) {
     for (char16_t letter : entry) {
-        if (!IsDrawable(letter))
+        if (!HasGlyphFor(letter))
             return "character " + CodeName(letter) + " cannot be drawn by the glyph table";
     }
     size_t separator = entry.find(u';');
