@@ -198,6 +198,8 @@ bool GLObject::IsActive() { return active; }
 
 void GLObject::SetClicked(bool on) { clicked = on; }
 
+void GLObject::HoverParts(const CursorTest&) {}
+
 void GLObject::StartMotion(MotionPathPtr path, int ticks) {
     if (!path) return;
     motionStep = 0;

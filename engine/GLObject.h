@@ -6,6 +6,7 @@
 
 #include <GL/gl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +38,11 @@ public:
     // Adds what this object's next draw is made from (itself, its highlight and its children) and
     // marks the look as changing when the draw itself will move it on.
     virtual void AppendLook(FrameLook& look) const;
+    // Whether a box (min x, y, z, max x, y, z in the scene's frame) lies under the cursor.
+    using CursorTest = std::function<bool(const double* box)>;
+    // Hover of what the object draws inside itself (a list's lines), after the hover pass has set
+    // `hovered`; nothing by default.
+    virtual void HoverParts(const CursorTest& underCursor);
 
     // Takes ownership of the path; a null path is ignored. Children get copies (step 0).
     void StartMotion(MotionPathPtr path, int ticks);

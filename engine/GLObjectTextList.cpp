@@ -122,6 +122,41 @@ void GLObjectTextList::Restyle() {
     }
 }
 
+bool GLObjectTextList::SelectLine(int index) {
+    if (scrollingDown || scrollingUp || motionPath) return false;
+    if (index < 0 || index >= static_cast<int>(lines.size())) return false;
+    selected = index;
+    Restyle();
+    return true;
+}
+
+// A line's box as the list's own bounds place it, cut to its share of the spacing so that
+// neighbouring lines never both count.
+void GLObjectTextList::LineBox(int index, double box[6]) const {
+    const GLObjectText& line = *lines[index];
+    const double middle = 0.5 * (line.bounds[1] + line.bounds[4]) + homePosition[1];
+    box[0] = line.bounds[0] + homePosition[0];
+    box[1] = middle - 0.5 * kLineSpacing;
+    box[2] = bounds[2];
+    box[3] = line.bounds[3] + homePosition[0];
+    box[4] = middle + 0.5 * kLineSpacing;
+    box[5] = bounds[5];
+}
+
+void GLObjectTextList::HoverParts(const CursorTest& underCursor) {
+    hoveredLine = -1;
+    if (!hovered) return;
+    const int end = std::min(static_cast<int>(lines.size()), firstVisible + std::max(visibleCount, 0));
+    for (int i = std::max(firstVisible, 0); i < end; ++i) {
+        double box[6];
+        LineBox(i, box);
+        if (underCursor(box)) {
+            hoveredLine = i;
+            return;
+        }
+    }
+}
+
 bool GLObjectTextList::SelectNext() {
     if (scrollingDown || scrollingUp || motionPath) return false;
     const int count = static_cast<int>(lines.size());

@@ -25,12 +25,18 @@ public:
     void StepFade() override;
     void DrawGeometry() override;
     void AppendLook(FrameLook& look) const override;
+    void HoverParts(const CursorTest& underCursor) override;
 
     void AddLine(const std::u16string& text, const std::string& name, bool enabled);
     void ClearLines();
     void Select(int index);
     bool SelectNext();
     bool SelectPrevious();
+    // Moves the selection straight to a shown line, as a click on it does; refused (false) like
+    // the arrows' steps while the list scrolls or moves, and for a line out of range.
+    bool SelectLine(int index);
+    // The box in the scene's frame in which the cursor hovers shown line `index` (valid index).
+    void LineBox(int index, double box[6]) const;
 
     double selectedColour[3] = {0.8, 0.4, 0};
     double selectedDisabledColour[3] = {0.25, 0.25, 0.25};
@@ -39,6 +45,7 @@ public:
     std::vector<GLObjectText*> lines;  // shown, top first
     double nextLineOffset = 0;
     int selected = 0;
+    int hoveredLine = -1;  // the shown line under the cursor, -1 for none (set by the hover pass)
     int visibleCount;
     int firstVisible = 0;
     double scrollStep = 0;

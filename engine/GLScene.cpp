@@ -223,13 +223,17 @@ void GLScene::HoverPass(const std::vector<GLObject*>& list) {
     for (GLObject* object : list) {
         if (!object->visible) continue;
         // y is negated so that window y (bottom up) reads as the cursor's top-down y; this holds
-        // for the fixed, level view the game uses.
+        // for the fixed, level view the game uses. Boxes are projected at the object's depth.
         const double z = object->position[2];
-        GLdouble ax, ay, az, bx, by, bz;
-        gluProject(object->bounds[0], -object->bounds[1], z, modelView, projection, viewport, &ax, &ay, &az);
-        gluProject(object->bounds[3], -object->bounds[4], z, modelView, projection, viewport, &bx, &by, &bz);
-        const bool under = bx > cursorX && cursorX > ax && by < cursorY && cursorY < ay;
+        auto underCursor = [&](const double* box) {
+            GLdouble ax, ay, az, bx, by, bz;
+            gluProject(box[0], -box[1], z, modelView, projection, viewport, &ax, &ay, &az);
+            gluProject(box[3], -box[4], z, modelView, projection, viewport, &bx, &by, &bz);
+            return bx > cursorX && cursorX > ax && by < cursorY && cursorY < ay;
+        };
+        const bool under = underCursor(object->bounds);
         object->hovered = under;
+        object->HoverParts(underCursor);
         if (clickPending) object->SetClicked(under);
         HoverPass(object->children);
     }

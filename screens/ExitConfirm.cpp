@@ -35,6 +35,11 @@ void ExitConfirmInput(int code) {
     GLObjectTextList* answers = FindTextList(key::kExitAnswers);
     if (!answers) return;
     MoveSelectionByHoveredArrow(*answers);
+    // "no" is a click away from being selected, never from ending the game.
+    if (ClickOnUnselectedLine(*answers)) {
+        answers->SelectLine(answers->hoveredLine);
+        return;
+    }
 
     if (!answers->hovered || app->transitionLock) return;
     app->transitionLock = true;

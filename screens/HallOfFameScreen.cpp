@@ -51,6 +51,7 @@ void HallOfFameScreenInput(int code) {
     GLObjectTextList* list = HallOfFameList();
     if (!list) return;
     MoveSelectionByHoveredArrow(*list);
+    if (ClickOnUnselectedLine(*list)) list->SelectLine(list->hoveredLine);
     GLObject* abort = FindSceneObject(key::kAbortButton);
     if (abort && abort->hovered && !app->transitionLock) {
         app->transitionLock = true;

@@ -1,5 +1,5 @@
-// The main menu: a click on the list chooses the line selected at that moment; the arrows move
-// the selection first. Every choice flies the menu out and schedules the next screen.
+// The main menu: a click on the selected line chooses it; a click on another line, like the
+// arrows, moves the selection. Every choice flies the menu out and schedules the next screen.
 #include "screens/MainMenu.h"
 
 #include "engine/GLObjectTextList.h"
@@ -52,6 +52,10 @@ void MainMenuInput(int code) {
         return;
     }
     MoveSelectionByHoveredArrow(*menu);
+    if (ClickOnUnselectedLine(*menu)) {
+        menu->SelectLine(menu->hoveredLine);
+        return;
+    }
 
     if (!menu->hovered || app->transitionLock) return;
     app->transitionLock = true;

@@ -43,6 +43,10 @@ void MoveSelectionByHoveredArrow(GLObjectTextList& list) {
     if (down && down->hovered) list.SelectNext();
 }
 
+bool ClickOnUnselectedLine(const GLObjectTextList& list) {
+    return list.hovered && list.hoveredLine >= 0 && list.hoveredLine != list.selected;
+}
+
 void EnterFromLeft(GLObject* object) {
     if (!object) return;
     object->StartMotion(PathEnterFromLeft(), 90);

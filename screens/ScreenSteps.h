@@ -22,6 +22,9 @@ bool Hovered(const std::string& objectKey);
 // A click on a list's up or down arrow moves its selection by one line (a missing arrow does
 // nothing).
 void MoveSelectionByHoveredArrow(GLObjectTextList& list);
+// A click on a shown line that is not the selected one selects that line (SelectLine(hoveredLine))
+// and chooses nothing; only a click on the selected line chooses it.
+bool ClickOnUnselectedLine(const GLObjectTextList& list);
 // StartMotion(PathEnterFromLeft(), 90), StartFade(FadeInPath(100, base alpha), 90), visible.
 void EnterFromLeft(GLObject* object);
 void EnterFromLeft(const std::string& objectKey);

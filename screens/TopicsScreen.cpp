@@ -221,6 +221,11 @@ void TopicsScreenInput(int code) {
         list->SelectNext()) {
         SelectionMoved();
     }
+    // Another line is selected as the arrows would select it, with its picture and lock sign.
+    if (ClickOnUnselectedLine(*list)) {
+        if (!topicPictureChanging && list->SelectLine(list->hoveredLine)) SelectionMoved();
+        return;
+    }
     if (list->hovered && !app->transitionLock && RowUnlocked(SelectedRow())) {
         app->transitionLock = true;
         FlyOutTopicsScreen();

@@ -59,20 +59,34 @@ void LayOutGameFolder(const std::string& buildDir, const std::string& folder) {
     CopyContent(fs::path(buildDir) / "gfx", fs::path(folder) / "gfx");
 }
 
-bool HoverPoint(const GLObject* object, WindowPoint& point) {
+namespace {
+
+// The middle of the window rectangle a box (at depth z) projects to, and whether it holds a pixel.
+bool BoxHoverPoint(const double* box, double z, WindowPoint& point) {
     double modelView[16], projection[16];
     ViewMatrices(modelView, projection);
     const GLint viewport[4] = {0, 0, scene->width, scene->height};
     // The hover pass negates y so that window y grows downwards like the cursor's.
     double ax, ay, az, bx, by, bz;
-    gluProject(object->bounds[0], -object->bounds[1], object->position[2], modelView, projection, viewport,
-               &ax, &ay, &az);
-    gluProject(object->bounds[3], -object->bounds[4], object->position[2], modelView, projection, viewport,
-               &bx, &by, &bz);
+    gluProject(box[0], -box[1], z, modelView, projection, viewport, &ax, &ay, &az);
+    gluProject(box[3], -box[4], z, modelView, projection, viewport, &bx, &by, &bz);
     point.x = static_cast<int>(std::lround((ax + bx) / 2));
     point.y = static_cast<int>(std::lround((ay + by) / 2));
     // The hover test is strict on every side: the point must lie inside, not on an edge.
     return bx > point.x && point.x > ax && by < point.y && point.y < ay;
+}
+
+}  // namespace
+
+bool HoverPoint(const GLObject* object, WindowPoint& point) {
+    return BoxHoverPoint(object->bounds, object->position[2], point);
+}
+
+bool LineHoverPoint(const GLObjectTextList* list, int line, WindowPoint& point) {
+    if (line < 0 || line >= static_cast<int>(list->lines.size())) return false;
+    double box[6];
+    list->LineBox(line, box);
+    return BoxHoverPoint(box, list->position[2], point);
 }
 
 bool MovingOrFading(const GLObject* object) {
@@ -90,11 +104,22 @@ bool MovingOrFading(const GLObject* object) {
 }
 
 bool ClickOn(GLObject* object) {
+    if (auto* list = dynamic_cast<GLObjectTextList*>(object)) return ClickOnLine(list, list->selected);
     WindowPoint point;
     if (!HoverPoint(object, point)) return false;
     platform::headless::SetCursor(point.x, point.y);
     platform::headless::RunTicks(1);
     if (!object->hovered) return false;
+    platform::headless::Click(1);
+    return true;
+}
+
+bool ClickOnLine(GLObjectTextList* list, int line) {
+    WindowPoint point;
+    if (!LineHoverPoint(list, line, point)) return false;
+    platform::headless::SetCursor(point.x, point.y);
+    platform::headless::RunTicks(1);
+    if (!list->hovered || list->hoveredLine != line) return false;
     platform::headless::Click(1);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/GLObject.h"
+#include "engine/GLObjectTextList.h"
 
 namespace gamedriver {
 
@@ -23,12 +24,19 @@ void LayOutGameFolder(const std::string& buildDir, const std::string& folder);
 // rectangle holds no pixel.
 bool HoverPoint(const GLObject* object, WindowPoint& point);
 
+// The same for shown line `line` of a text list (its line box, as the hover pass tests it).
+bool LineHoverPoint(const GLObjectTextList* list, int line, WindowPoint& point);
+
 // True while the object or a child has motion, fade, spin or scrolling left.
 bool MovingOrFading(const GLObject* object);
 
 // Places the cursor over the object, runs one tick so the hover pass sees it, then clicks.
-// False (nothing clicked) when the object covers no pixel or the tick left it unhovered.
+// False (nothing clicked) when the object covers no pixel or the tick left it unhovered. A text
+// list is clicked on its selected line, the click that chooses it.
 bool ClickOn(GLObject* object);
+// Places the cursor over a shown line of the list, runs one tick, then clicks; false when the
+// line covers no pixel or the tick left another line (or none) hovered.
+bool ClickOnLine(GLObjectTextList* list, int line);
 
 // Runs ticks until the object is still; false when it still moves after 600 ticks.
 bool WaitUntilStill(const GLObject* object);

@@ -116,6 +116,10 @@ WindowPoint GameTest::CentreOf(GLObject* object) {
 }
 
 void GameTest::ClickOn(GLObject* object) {
+    if (auto* list = dynamic_cast<GLObjectTextList*>(object)) {
+        ClickLine(list->name, list->selected);
+        return;
+    }
     const WindowPoint point = CentreOf(object);
     platform::headless::SetCursor(point.x, point.y);
     RunTicks(1);
@@ -125,6 +129,18 @@ void GameTest::ClickOn(GLObject* object) {
 }
 
 void GameTest::ClickObject(const std::string& key) { ClickOn(Object(key)); }
+
+void GameTest::ClickLine(const std::string& listKey, int line) {
+    auto* list = dynamic_cast<GLObjectTextList*>(Object(listKey));
+    ASSERT_NE(list, nullptr) << listKey << " is not a text list";
+    WindowPoint point;
+    ASSERT_TRUE(gamedriver::LineHoverPoint(list, line, point)) << "line " << line << " of " << listKey;
+    platform::headless::SetCursor(point.x, point.y);
+    RunTicks(1);
+    EXPECT_EQ(list->hoveredLine, line) << "the cursor at (" << point.x << ", " << point.y
+                                       << ") does not hover line " << line << " of \"" << listKey << "\"";
+    platform::headless::Click(1);
+}
 
 void GameTest::ClickChildOf(const std::string& parentKey, const std::string& childKey) {
     ClickOn(ChildOf(parentKey, childKey));

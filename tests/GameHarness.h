@@ -41,8 +41,11 @@ protected:
     // One character code: 13 Enter, 8 Backspace, 9 Tab, 27 Escape, or any letter.
     void Key(int code);
 
-    // Places the cursor over the object, runs one tick so the hover pass sees it, then clicks.
+    // Places the cursor over the object, runs one tick so the hover pass sees it, then clicks. A
+    // text list is clicked on its selected line (the click that chooses it).
     void ClickObject(const std::string& key);
+    // Clicks shown line `line` of a text list (a line not selected is only selected by it).
+    void ClickLine(const std::string& listKey, int line);
     void ClickChildOf(const std::string& parentKey, const std::string& childKey);
     void ClickOn(GLObject* object);
     void ClickAt(int x, int y);
