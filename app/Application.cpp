@@ -5,6 +5,7 @@
 
 #include "app/FrameTick.h"
 #include "app/InputRouting.h"
+#include "app/KeyBindings.h"
 #include "app/WindowIcon.h"
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
@@ -36,6 +37,8 @@ platform::WindowCallbacks MessageTable() {
         clickPending = true;
         RouteClick(flags);
     };
+    callbacks.key = RouteKey;
+    callbacks.wheel = RouteWheel;
     callbacks.paint = [](int width, int height) {
         if (scene) scene->Resize(width, height);
     };

@@ -40,8 +40,22 @@ bool DispatchEvent(const SDL_Event& event) {
             }
             return false;
         case SDL_KEYDOWN: {
-            const int code = ControlCodeForKey(event.key.keysym.sym);
+            const SDL_Keycode sym = event.key.keysym.sym;
+            const bool alt = (event.key.keysym.mod & KMOD_ALT) != 0;
+            const bool enter = sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
+            if (sym == SDLK_F11 || (alt && enter)) {
+                if (!event.key.repeat) ToggleFullScreen();
+                return false;
+            }
+            const int code = ControlCodeForKey(sym);
             if (code != 0 && cb.character) cb.character(code);
+            Key key;
+            if (cb.key && GameKeyFor(sym, event.key.repeat != 0, key)) cb.key(key);
+            return false;
+        }
+        case SDL_MOUSEWHEEL: {
+            const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+            if (notches != 0 && cb.wheel) cb.wheel(notches);
             return false;
         }
         case SDL_MOUSEBUTTONDOWN:

@@ -14,11 +14,17 @@
 
 namespace platform {
 
+// The keys the game acts on beyond typed text, delivered on key-down (Up and Down also while held).
+// Return is also delivered as the character 13, as it always was; text fields take only that.
+enum class Key { Up, Down, Return, Escape, F2 };
+
 // What the window delivers to the game; every callback runs on the one game thread.
 struct WindowCallbacks {
     std::function<void()> tick;               // one per timer period (64 a second)
     std::function<void(int code)> character;  // a typed UTF-16 code unit, or 13/8/9/27
     std::function<void(int flags)> click;     // left button: 1 | 4 (Shift) | 8 (Ctrl) | 2 (right held)
+    std::function<void(Key key)> key;
+    std::function<void(int notches)> wheel;  // the mouse wheel: > 0 turned away from the player (up)
     std::function<void(int width, int height)> paint;  // exposed or resized: drawable size
     std::function<void()> close;                       // the window's close request
 };
@@ -50,8 +56,12 @@ bool OpenWindow(int x, int y, int width, int height);
 // Shows a BMP picture (the file's bytes, which SDL decodes) as the window's icon. False when there
 // is no window or SDL cannot read the picture; the default icon then stays.
 bool SetWindowIcon(const uint8_t* bmp, size_t size);
-// Gives the window a title bar and moves/resizes it (the play window).
+// Gives the window a title bar and moves/resizes it (the play window); a bordered window can be
+// resized and maximised by the player.
 void SetWindowFrame(int x, int y, int width, int height, bool bordered);
+// Switches the window between desktop full screen and its frame (F11, Alt+Enter); leaving full
+// screen gives the frame back its size and place.
+void ToggleFullScreen();
 // Client (drawable) size in pixels.
 Size ClientSize();
 

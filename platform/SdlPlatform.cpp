@@ -116,9 +116,18 @@ void SetWindowFrame(int x, int y, int width, int height, bool bordered) {
     auto& s = GetState();
     if (!s.window) return;
     SDL_SetWindowBordered(s.window, bordered ? SDL_TRUE : SDL_FALSE);
+    SDL_SetWindowResizable(s.window, bordered ? SDL_TRUE : SDL_FALSE);
     SDL_SetWindowSize(s.window, width, height);
     SDL_SetWindowPosition(s.window, x, y);
     SDL_ShowWindow(s.window);
+}
+
+void ToggleFullScreen() {
+    auto& s = GetState();
+    if (!s.window) return;
+    const bool full = (SDL_GetWindowFlags(s.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+    // SDL keeps the windowed size and place while full screen and restores them on leaving.
+    SDL_SetWindowFullscreen(s.window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 
 Size ClientSize() {

@@ -116,4 +116,27 @@ int ControlCodeForKey(int32_t sdlKeycode) {
     }
 }
 
+bool GameKeyFor(int32_t sdlKeycode, bool repeat, Key& key) {
+    switch (sdlKeycode) {
+        case SDLK_UP:
+            key = Key::Up;
+            return true;
+        case SDLK_DOWN:
+            key = Key::Down;
+            return true;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            key = Key::Return;
+            return !repeat;
+        case SDLK_ESCAPE:
+            key = Key::Escape;
+            return !repeat;
+        case SDLK_F2:
+            key = Key::F2;
+            return !repeat;
+        default:
+            return false;
+    }
+}
+
 }  // namespace platform

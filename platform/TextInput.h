@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Platform.h"
+
 namespace platform {
 
 // Decodes UTF-8 to UTF-16 code units. A character outside the Basic Multilingual Plane becomes a
@@ -20,5 +22,9 @@ std::string Utf16ToUtf8(const std::u16string& text);
 // The code a key press delivers when the key has no text of its own: Return and keypad Enter 13,
 // Backspace 8, Tab 9, Escape 27; 0 for every other key (its text, if any, arrives as text input).
 int ControlCodeForKey(int32_t sdlKeycode);
+
+// The game key a key press stands for; false for other keys, and for a held key's repeats except
+// Up and Down (a held Return or Escape must not choose twice).
+bool GameKeyFor(int32_t sdlKeycode, bool repeat, Key& key);
 
 }  // namespace platform

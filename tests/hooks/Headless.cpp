@@ -51,6 +51,23 @@ void Character(int code) {
     if (cb.character) cb.character(code);
 }
 
+void PressKey(int32_t sdlKeycode, bool alt, bool repeat) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = sdlKeycode;
+    event.key.keysym.mod = alt ? KMOD_LALT : KMOD_NONE;
+    event.key.repeat = repeat ? 1 : 0;
+    detail::DispatchEvent(event);
+}
+
+void TurnWheel(int notches) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEWHEEL;
+    event.wheel.y = notches;
+    event.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
+    detail::DispatchEvent(event);
+}
+
 void Paint() {
     const auto& cb = GetState().callbacks;
     const Size size = ClientSize();

@@ -30,6 +30,9 @@ void AdvanceClockMs(uint32_t ms);
 // Delivers input exactly as the real window would.
 void Click(int flags = 1);
 void Character(int code);
+// A key press (an SDLK_ code) or wheel notches, through the real window's event dispatch.
+void PressKey(int32_t sdlKeycode, bool alt = false, bool repeat = false);
+void TurnWheel(int notches);
 void Paint();
 // Delivers the window's close request, as the real window does when the user closes it.
 void Close();
