@@ -87,7 +87,7 @@ void Load() {
     GlyphOutlineSource source(state.file);
     state.available = !state.file.empty() && source.Ok();
     if (!state.available) {
-        platform::DebugOutput("lexaDRILL: no outline font found; texts are not drawn\n");
+        platform::Notice("lexaDRILL: no outline font found; texts are not drawn\n");
         state.file.clear();
         for (int code = 0; code < kFilledCodes; ++code) {
             char16_t letter = LetterOfGlyphCode(static_cast<uint8_t>(code));

@@ -50,7 +50,7 @@ SaveFolderFacts CurrentSaveFolderFacts() {
 void AnnounceSaveFolder() {
     const SaveFolderFacts facts = CurrentSaveFolderFacts();
     const std::string notice = SaveFolderNotice(facts, ChooseSaveFolders(facts));
-    if (!notice.empty()) platform::DebugOutput(notice);
+    if (!notice.empty()) platform::Notice(notice);
 }
 
 std::string SavedFileToRead(const std::string& name) {

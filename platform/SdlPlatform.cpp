@@ -32,8 +32,12 @@ bool Start() {
         // choice stands.
         setenv("LP_NUM_THREADS", "0", 0);
     }
+    // The window's class, which the desktop's menu entry names (StartupWMClass), whatever the
+    // executable is called; SDL reads it from these variables. A caller's own choice stands.
+    setenv("SDL_VIDEO_X11_WMCLASS", "lexadrill", 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", "lexadrill", 0);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-        DebugOutput(std::string("SDL_Init failed: ") + SDL_GetError());
+        Notice(std::string("SDL_Init failed: ") + SDL_GetError());
         return false;
     }
     s.sdlStarted = true;
@@ -149,7 +153,7 @@ ContextResult CreateGLContext() {
     if (s.context) DestroyGLContext();
     s.context = SDL_GL_CreateContext(s.window);
     if (!s.context) {
-        DebugOutput(std::string("SDL_GL_CreateContext failed: ") + SDL_GetError());
+        Notice(std::string("SDL_GL_CreateContext failed: ") + SDL_GetError());
         return ContextResult::CreateContextFailed;
     }
     // Frames are paced by the tick timer, not by the display's refresh.
@@ -213,14 +217,22 @@ void OpenAddress(const std::string& address) {
     }
     const char* searchPath = std::getenv("PATH");
     if (FindProgram(kAddressOpener, searchPath ? searchPath : "").empty()) {
-        DebugOutput(NoOpenerLine(address));
+        Notice(NoOpenerLine(address));
         return;
     }
     SDL_OpenURL(address.c_str());
 }
 
 void DebugOutput(const std::string& text) {
-    // Written exactly: the traces carry their own line ends.
+    static const bool traced = [] {
+        const char* trace = std::getenv("LEXADRILL_TRACE");
+        return trace != nullptr && std::string(trace) == "1";
+    }();
+    if (traced) Notice(text);
+}
+
+void Notice(const std::string& text) {
+    // Written exactly: the lines carry their own line ends.
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fflush(stderr);
 }

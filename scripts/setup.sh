@@ -8,7 +8,7 @@ PACKAGES=(
     libsdl2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0 libglx-mesa0
     libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev fonts-crosextra-carlito fonts-dejavu-core libcairo2-dev
     googletest libgtest-dev libbenchmark-dev
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick openbox
     dpkg-dev fakeroot file lintian desktop-file-utils appstream
 )
 

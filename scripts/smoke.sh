@@ -5,8 +5,9 @@
 #
 # Starts <build>/lexadrill, checks the loading window (480 x 270 at 720,405) and the play window
 # (1536 x 921 at 192,80), types a name and Enter, checks that the main menu's screenshot is neither
-# blank nor the name screen's, then ends the game with SIGTERM (SDL turns it into a quit event)
-# and expects status 0. Screenshots and the game's output stay in <build>/smoke/.
+# blank nor the name screen's, checks the window's class and that F11 and Alt+Enter each switch to
+# full screen and back to the play window's size and place, then ends the game with SIGTERM (SDL
+# turns it into a quit event) and expects status 0. Screenshots and the game's output stay in <build>/smoke/.
 #
 # Without a window manager nothing adds a frame or a title bar, so X reports the client rectangle
 # at exactly the place and size the game asked for; under a window manager the frame would sit
@@ -37,6 +38,7 @@ fail() {
 }
 
 cleanup() {
+    if [ -n "${wm_pid:-}" ]; then kill "$wm_pid" 2>/dev/null || true; fi
     if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
         kill -KILL "$game_pid" 2>/dev/null || true
     fi
@@ -96,6 +98,35 @@ changed=$(compare -metric AE -fuzz 10% "$out/name.png" "$out/menu.png" null: 2>&
 echo "smoke: pixels changed from the name screen to the menu: $changed"
 awk -v n="${changed%% *}" 'BEGIN {exit !(n > 20000)}' ||
     fail "the screen hardly changed after the name and Enter ($out/name.png, $out/menu.png)"
+
+# The class the menu entry's StartupWMClass names.
+xdotool search --class '^lexadrill$' >/dev/null || fail "no window of class lexadrill"
+echo "smoke: window class lexadrill"
+
+# Full screen is the window manager's to grant: start one (openbox) now that the bare window's
+# place is checked. It frames the window, so the window's place is read again under it; F11 and
+# Alt+Enter must each give the whole screen and then that size and place back.
+openbox >"$out/openbox.log" 2>&1 &
+wm_pid=$!
+sleep 2
+xdotool windowfocus --sync "$window"
+framed=$(geometry)
+case "$framed" in 1536x921\ at\ *) ;; *) fail "under the window manager the play window is '$framed'" ;; esac
+for keys in F11 alt+Return; do
+    xdotool key "$keys"
+    wait_for_geometry "1920x1080 at 0,0" 10
+    xdotool key "$keys"
+    wait_for_geometry "$framed" 10
+    echo "smoke: $keys: full screen 1920x1080 and back to $framed"
+done
+# The player may resize the play window; the scene then fills it.
+xdotool windowsize "$window" 1200 700
+wait_for_geometry "1200x700 at ${framed##* at }" 10
+sleep 1
+import -window "$window" "$out/resized.png"
+read -r deviation colours <<<"$(picture_stats "$out/resized.png")"
+awk -v d="$deviation" 'BEGIN {exit !(d > 0.05)}' || fail "the resized window is blank ($out/resized.png)"
+echo "smoke: resized to 1200x700, drawn (standard deviation $deviation)"
 
 kill -TERM "$game_pid"
 status=0

@@ -163,7 +163,7 @@ void MenuPicture(Canvas& c) {
     Logo(cr, c.width() / 2, 470, 44);
 }
 
-// The information panel: how to choose from a list and how a run works, legible when the 4 x 4 plane fills
+// The information panel: how to choose from a list, how a run works and the keys, legible when the 4 x 4 plane fills
 // most of the view.
 void InfoPanel(Canvas& c) {
     cairo_t* cr = c.cr();
@@ -181,32 +181,35 @@ void InfoPanel(Canvas& c) {
         bool heading;
     } lines[] = {
         {"choosing", true},
-        {"the arrows beside a list move the", false},
-        {"selection; a click on the list chooses", false},
-        {"the highlighted line", false},
+        {"the arrows, Up and Down or the wheel", false},
+        {"move a list; a click on the highlighted", false},
+        {"line or Enter chooses it", false},
         {"learning", true},
         {"each English word with its Spanish", false},
-        {"answer: read, then click the arrow", false},
+        {"answer: read, then the arrow or Enter", false},
         {"test", true},
         {"type the Spanish word, press Enter", false},
         {"in 15 seconds: 10 points, or 20 with", false},
         {"more than 10 seconds left; 70 % right", false},
         {"passes and unlocks the next topic", false},
+        {"keys", true},
+        {"Esc goes back, F2 turns speech off/on,", false},
+        {"F11 or Alt+Enter: full screen", false},
     };
-    double y = 250;
+    double y = 240;
     for (const auto& line : lines) {
         if (line.heading) {
-            y += 10;
+            y += 6;
             SetRgb(cr, 0x1F4F9F);
-            TextAt(cr, line.text, 64, y, 46, true);
+            TextAt(cr, line.text, 64, y, 42, true);
         } else {
             SetRgb(cr, 0x222222);
-            TextAt(cr, line.text, 84, y, 38, false);
+            TextAt(cr, line.text, 84, y, 35, false);
         }
-        y += line.heading ? 58 : 50;
+        y += line.heading ? 50 : 44;
     }
     SetRgb(cr, 0x555555);
-    TextCentred(cr, "click the arrow to go on", c.width() / 2, c.height() - 56, 34, true);
+    TextCentred(cr, "click the arrow or press Enter to go on", c.width() / 2, c.height() - 48, 32, true);
 }
 
 // "locked" with a padlock on a yellow and black banner (1 x 0.2 units).
