@@ -224,11 +224,8 @@ void OpenAddress(const std::string& address) {
 }
 
 void DebugOutput(const std::string& text) {
-    static const bool traced = [] {
-        const char* trace = std::getenv("LEXADRILL_TRACE");
-        return trace != nullptr && std::string(trace) == "1";
-    }();
-    if (traced) Notice(text);
+    const char* trace = std::getenv("LEXADRILL_TRACE");
+    if (trace != nullptr && std::string(trace) == "1") Notice(text);
 }
 
 void Notice(const std::string& text) {

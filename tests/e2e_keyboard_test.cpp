@@ -1,0 +1,238 @@
+// The player's hands: a whole game played with the keyboard alone, typed in capitals with accents,
+// and a click on a list line that is not selected, which selects it and chooses nothing.
+#include <SDL_keycode.h>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+
+#include "engine/GLObjectText.h"
+#include "engine/GLObjectTextList.h"
+#include "formats/GlyphCodes.h"
+#include "formats/HallOfFameFile.h"
+#include "game/ObjectKeys.h"
+#include "learning/AnswerCheck.h"
+#include "learning/TestRun.h"
+#include "learning/WordList.h"
+#include "screens/TopicsScreen.h"
+#include "tests/GameHarness.h"
+#include "tests/Utf16Bytes.h"
+#include "tests/hooks/Headless.h"
+
+namespace {
+
+// What a player with the caps lock on types: every small letter of the answers as its capital.
+std::u16string Capitals(std::u16string text) {
+    for (char16_t& letter : text) {
+        const bool small = (letter >= u'a' && letter <= u'z') || letter == u'á' || letter == u'é' ||
+                           letter == u'í' || letter == u'ó' || letter == u'ú' || letter == u'ñ' ||
+                           letter == u'ü';
+        if (small) letter = static_cast<char16_t>(letter - 0x20);
+    }
+    return text;
+}
+
+class KeyboardTest : public GameTest {
+protected:
+    void Press(int32_t sdlKeycode) { platform::headless::PressKey(sdlKeycode); }
+
+    void RunUntil(const std::function<bool()>& done, int maxTicks = 400) {
+        for (int tick = 0; tick < maxTicks && !done(); ++tick) RunTicks(1);
+        ASSERT_TRUE(done()) << "still waiting after " << maxTicks << " ticks";
+    }
+    void RunUntilScreen(ScreenId screen) {
+        RunUntil([&] { return Screen() == screen; });
+    }
+    // Waits for the screen, then for its object to stand still, so that a key is not refused.
+    void ArriveAt(ScreenId screen, const char* objectKey) {
+        RunUntilScreen(screen);
+        WaitUntilStill(objectKey);
+    }
+    GLObjectTextList* List(const char* objectKey) {
+        return dynamic_cast<GLObjectTextList*>(Object(objectKey));
+    }
+
+    std::string SavedBytes(const std::string& name) const {
+        std::ifstream in(folder + "data/" + name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+};
+
+}  // namespace
+
+TEST_F(KeyboardTest, AWholeGameWithKeysAlone) {
+    LoadToUserName();
+    Type(u"Íñigo");
+    Press(SDLK_RETURN);
+    ArriveAt(ScreenId::MainMenu, key::kMainMenu);
+    EXPECT_EQ(app->userName, u"Íñigo");
+
+    // Down to "test", Return into the topics; the wheel over the list steps it like its arrows.
+    Press(SDLK_DOWN);
+    EXPECT_EQ(List(key::kMainMenu)->selected, 1);
+    WaitUntilStill(key::kMainMenu);
+    Press(SDLK_RETURN);
+    ArriveAt(ScreenId::Topics, key::kTopicsList);
+    RunTicks(30);
+    GLObjectTextList* topics = List(key::kTopicsList);
+    const WindowPoint overList = CentreOf(topics);
+    platform::headless::SetCursor(overList.x, overList.y);
+    RunTicks(1);
+    platform::headless::TurnWheel(-1);
+    EXPECT_EQ(topics->selected, 1);
+    RunUntil([] { return !topicPictureChanging; });
+    WaitUntilStill(topics);
+    platform::headless::TurnWheel(1);
+    EXPECT_EQ(topics->selected, 0);
+    RunUntil([] { return !topicPictureChanging; });
+    WaitUntilStill(topics);
+    platform::headless::SetCursor(0, 0);
+
+    // Return chooses the topic, then goes on from the information panel into the test.
+    Press(SDLK_RETURN);
+    ArriveAt(ScreenId::Info, key::kArrowNext);
+    Press(SDLK_RETURN);
+    RunUntilScreen(ScreenId::Test);
+
+    // Twenty-one answers in capitals with their accents, each handed in with Return.
+    for (int answer = 1; answer <= 21; ++answer) {
+        SCOPED_TRACE(answer);
+        RunUntil([] { return !testRun.answerEvaluated; }, 200);
+        RunTicks(1);
+        Type(Capitals(CurrentAnswer()));
+        Press(SDLK_RETURN);
+        ASSERT_TRUE(testRun.answerEvaluated);
+        EXPECT_EQ(testRun.correctCount, answer);
+    }
+    ArriveAt(ScreenId::NextLevel, key::kArrowNext);
+    EXPECT_EQ(testRun.score, 420);
+    // The name is kept as typed: Í and ñ as their own UTF-16 letters.
+    EXPECT_EQ(SavedBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"Íñigo\t420\r\n"));
+
+    Press(SDLK_RETURN);
+    ArriveAt(ScreenId::MainMenu, key::kMainMenu);
+    while (List(key::kMainMenu)->selected < 2) {
+        Press(SDLK_DOWN);
+        WaitUntilStill(key::kMainMenu);
+    }
+    Press(SDLK_RETURN);
+    ArriveAt(ScreenId::HallOfFame, key::kHallOfFameList);
+    ASSERT_FALSE(List(key::kHallOfFameList)->lines.empty());
+    EXPECT_EQ(GlyphTextToLetters(List(key::kHallOfFameList)->lines[0]->GetText()), u"Íñigo - 420");
+    Press(SDLK_ESCAPE);
+    ArriveAt(ScreenId::MainMenu, key::kMainMenu);
+
+    // Escape asks whether to end; Escape there is "no"; Up to "yes" and Return ends.
+    Press(SDLK_ESCAPE);
+    ArriveAt(ScreenId::ExitConfirm, key::kExitAnswers);
+    Press(SDLK_ESCAPE);
+    ArriveAt(ScreenId::MainMenu, key::kMainMenu);
+    Press(SDLK_ESCAPE);
+    ArriveAt(ScreenId::ExitConfirm, key::kExitAnswers);
+    EXPECT_EQ(List(key::kExitAnswers)->selected, 1) << "the answer given last stays selected";
+    Press(SDLK_UP);
+    WaitUntilStill(key::kExitAnswers);
+    Press(SDLK_RETURN);
+    ArriveAt(ScreenId::Info, key::kArrowNext);
+    EXPECT_EQ(platform::headless::ExitStatus(), -1000);
+    Press(SDLK_RETURN);
+    EXPECT_EQ(platform::headless::ExitStatus(), 0);
+}
+
+TEST_F(KeyboardTest, TypedLettersAreShownJudgedAndKeptAsTyped) {
+    const struct {
+        const char16_t* typed;
+        const char* glyphs;      // the codes the field shows
+        const char16_t* shown;   // the letters it holds (what the hall of fame keeps, as UTF-16)
+        const char16_t* answer;  // judged against this expected answer
+        bool right;
+    } cases[] = {
+        {u"ÁRBOL", "\xD7RBOL", u"ÁRBOL", u"árbol", true},
+        {u"árbol", "\xD2rbol", u"árbol", u"árbol", true},
+        {u"DÓNDE ESTÁ", "D\xCCNDE EST\xD7", u"DÓNDE ESTÁ", u"dónde está", true},
+        {u"ÉL", "\xD8L", u"ÉL", u"él", true},
+        {u"ÍÑIGO", "\xD9\xDBIGO", u"ÍÑIGO", u"íñigo", true},
+        {u"ÚLTIMO", "\xDALTIMO", u"ÚLTIMO", u"último", true},
+        {u"PINGÜINO", "PING\xDCINO", u"PINGÜINO", u"pingüino", true},
+        {u"pingüino", "ping\xDDino", u"pingüino", u"pingüino", true},
+        {u"PINGUINO", "PINGUINO", u"PINGUINO", u"pingüino", false},
+        {u"¿ala",
+         "\xBF"
+         "ala",
+         u"¿ala", u"ala", false},
+        // No glyph: not typed at all, rather than shown as another letter.
+        {u"Àgua", "gua", u"gua", u"agua", false},
+        {u"ça\u0441\u20ACy", "ay", u"ay", u"ay", true},
+    };
+    LoadToUserName();
+    auto* field = dynamic_cast<GLObjectText*>(Object(key::kNameField));
+    ASSERT_NE(field, nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Utf8(c.typed));
+        for (int i = 0; i < 12; ++i) Key(8);
+        Type(c.typed);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(field->glyphs)), c.glyphs);
+        const std::u16string letters = GlyphTextToLetters(field->GetText());
+        EXPECT_EQ(letters, c.shown);
+        EXPECT_EQ(CheckAnswer(letters, c.answer), c.right);
+        EXPECT_EQ(FormatHallOfFame({{letters, 1}}),
+                  "\xFF\xFE" + Utf16Le(std::u16string(c.shown) + u"\t1\r\n"));
+    }
+}
+
+namespace {
+
+// A hall of fame to click in: three results, an old one holding a glyph code (0xFFCD, "ó").
+class LineClickTest : public KeyboardTest {
+protected:
+    void PrepareFolder() override {
+        std::ofstream(folder + "data/hof.hof", std::ios::binary)
+            << "\xFF\xFE" + Utf16Le(u"ana\t300\r\nbea\t200\r\nc\xFFCD\t100\r\n");
+    }
+};
+
+}  // namespace
+
+TEST_F(LineClickTest, AClickOnALineNotSelectedSelectsItAndChoosesNothing) {
+    const struct {
+        int menuLine;  // the main-menu line that opens the list's screen; -1: the main menu's own
+        ScreenId screen;
+        const char* list;
+        int line;
+        ScreenId chosen;  // where a second click, now on the selected line, leads (None: not tried)
+    } cases[] = {
+        {-1, ScreenId::MainMenu, key::kMainMenu, 3, ScreenId::Info},  // "about" while "learn" is selected
+        {1, ScreenId::Topics, key::kTopicsList, 1, ScreenId::None},   // with its picture change
+        {2, ScreenId::HallOfFame, key::kHallOfFameList, 2, ScreenId::None},
+        {4, ScreenId::ExitConfirm, key::kExitAnswers, 1, ScreenId::MainMenu},  // "no" while "yes" is
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.list);
+        RestartGame();
+        LoadToUserName();
+        EnterName(u"ana");
+        if (c.menuLine >= 0) {
+            ChooseMenuLine(c.menuLine);
+            ArriveAt(c.screen, c.list);
+            RunTicks(30);
+        }
+        GLObjectTextList* list = List(c.list);
+        ASSERT_NE(list->selected, c.line);
+        // A name saved as a glyph code by an earlier version still shows as it did.
+        if (c.screen == ScreenId::HallOfFame) {
+            EXPECT_EQ(list->lines[2]->glyphs[1], 205);
+        }
+        ClickLine(c.list, c.line);
+        EXPECT_EQ(list->selected, c.line);
+        EXPECT_EQ(topicPictureChanging, c.screen == ScreenId::Topics);
+        EXPECT_FALSE(app->transitionLock);
+        RunTicks(200);
+        EXPECT_EQ(Screen(), c.screen) << "nothing was chosen";
+        EXPECT_EQ(platform::headless::ExitStatus(), -1000);
+        if (c.chosen == ScreenId::None) continue;
+        WaitUntilStill(list);
+        ClickLine(c.list, c.line);
+        ArriveAt(c.chosen, c.chosen == ScreenId::Info ? key::kArrowNext : key::kMainMenu);
+    }
+}
