@@ -50,7 +50,7 @@ TEST(EncodeWords, RefusesMalformedLinesAndWritesNothing) {
         "the cat;gato;extra\n",       // a third field would be dropped
         ";gato\n",                    // empty prompt
         "the cat;gato \n",            // a trailing space would have to be typed
-        "facade;fa\xC3\xA7ade\n",     // no glyph for c with cedilla
+        "facade;fa\xC3\xA7" "ade\n",  // no glyph for c with cedilla
         "tab;\tx\n",                  // control character
         "bad;\xC3\n",                 // broken UTF-8
     };
