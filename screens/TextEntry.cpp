@@ -19,6 +19,8 @@ ClickRouting::ClickRouting() { routingClick = true; }
 
 ClickRouting::~ClickRouting() { routingClick = false; }
 
+bool RoutingClick() { return routingClick; }
+
 void TypeIntoText(const std::string& objectKey, int code, bool takesTab) {
     if (routingClick) return;
     if (code != 8 && IsControlCharacter(code) && !(code == 9 && takesTab)) return;
