@@ -10,6 +10,7 @@
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/PlatformState.h"
+#include "platform/ProcessStart.h"
 
 namespace platform {
 
@@ -32,11 +33,21 @@ bool Start() {
         // choice stands.
         setenv("LP_NUM_THREADS", "0", 0);
     }
+    // Without a display SDL would fall back to its offscreen driver and run without a window.
+    if (!DisplayNamed()) {
+        TellTerminal(kNoDisplayLine);
+        return false;
+    }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-        DebugOutput(std::string("SDL_Init failed: ") + SDL_GetError());
+        TellTerminal(std::string("lexadrill: SDL_Init failed: ") + SDL_GetError());
         return false;
     }
     s.sdlStarted = true;
+    if (!OnAskedDriverOrDisplay()) {
+        Stop();
+        TellTerminal(kNoDisplayLine);
+        return false;
+    }
     return true;
 }
 
@@ -94,7 +105,10 @@ bool OpenWindow(int x, int y, int width, int height) {
         // the pixel-format failure itself and the game carries on without drawing.
         SDL_GL_ResetAttributes();
         s.window = SDL_CreateWindow("lexaDRILL", x, y, width, height, flags);
-        if (!s.window) return false;
+        if (!s.window) {
+            TellTerminal(std::string("lexadrill: the window cannot be opened: ") + SDL_GetError());
+            return false;
+        }
         s.pixelFormatFailed = true;
     }
     SDL_StartTextInput();
