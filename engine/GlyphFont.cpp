@@ -31,6 +31,11 @@ struct FontState {
 
 FontState state;
 
+// Names the font the Debian package depends on first (cmake/Install.cmake), the face the layout
+// was made for.
+const char* const kNoFontMessage =
+    "No outline font found, so no text can be shown. Install the package fonts-crosextra-carlito.";
+
 // The layout's positions were made for the designed face's narrow proportions. Carlito is the
 // packaged humanist sans whose advance widths fit them best (measured against the layout by the
 // layout test); DejaVu Sans, much wider, is there on every Debian desktop.
@@ -87,7 +92,8 @@ void Load() {
     GlyphOutlineSource source(state.file);
     state.available = !state.file.empty() && source.Ok();
     if (!state.available) {
-        platform::DebugOutput("lexaDRILL: no outline font found; texts are not drawn\n");
+        // Without a face no text is drawn at all: the player must learn why and what cures it.
+        platform::ShowMessage(kNoFontMessage);
         state.file.clear();
         for (int code = 0; code < kFilledCodes; ++code) {
             char16_t letter = LetterOfGlyphCode(static_cast<uint8_t>(code));
