@@ -53,7 +53,7 @@ TEST(SaveFolder, WritableGameDataElseThePlayersXdgFolder) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.xdg) + " | " + c.home + " | " + (c.writable ? "writable" : "read-only"));
-        const SaveFolderFacts facts{"/games/lx/", c.writable, c.xdg, c.home};
+        const SaveFolderFacts facts{"/games/lx/", c.writable, c.xdg, c.home, ""};
         const SaveFolders folders = ChooseSaveFolders(facts);
         EXPECT_EQ(folders.writeFolder, c.write);
         EXPECT_EQ(folders.readFallback, c.fallback);
