@@ -18,6 +18,8 @@ SaveFolderLock::SaveFolderLock() {
     if (standing++ == 0) held = std::make_unique<FileLock>(SavedFileToWrite(kSaveLockFile));
 }
 
+bool SaveFolderLock::Held() const { return held && held->Held(); }
+
 SaveFolderLock::~SaveFolderLock() {
     if (--standing == 0) held.reset();
 }

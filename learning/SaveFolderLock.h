@@ -13,4 +13,8 @@ public:
     ~SaveFolderLock();
     SaveFolderLock(const SaveFolderLock&) = delete;
     SaveFolderLock& operator=(const SaveFolderLock&) = delete;
+
+    // False when the lock could not be taken (no lock file can be made, or another game held it
+    // past the wait): the save then goes ahead as saves always did.
+    bool Held() const;
 };

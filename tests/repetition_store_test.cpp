@@ -1,5 +1,8 @@
 // Repetition files, topic unlocking, the count updates and the choice of the next test question.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <cstdint>
 
@@ -8,6 +11,7 @@
 #include "game/SaveFolder.h"
 #include "learning/RepetitionStore.h"
 #include "learning/SaveFailure.h"
+#include "learning/SaveFolderLock.h"
 #include "learning/WordList.h"
 #include "tests/TempGameFolder.h"
 #include "tests/hooks/TestHooks.h"
@@ -175,6 +179,30 @@ TEST(RepetitionFile, FailedSaveKeepsTheOldFileWhole) {
     std::filesystem::create_directories(folder.Path("data"));
     SaveRepetitions(30, 60);
     EXPECT_EQ(folder.Read("data/30-60_rep.dat"), LittleEndian({0, 0, 0}));
+}
+
+// The save folder's lock is taken for real (another game's flock on the file cannot be had while it
+// stands), shared by nested locks without waiting, and let go when the last one goes.
+TEST(RepetitionFile, SaveFolderLockIsHeldWhileAnyStandsAndSharedWhenNested) {
+    TempGameFolder folder;
+    const std::string lockFile = folder.Path(std::string("data/") + kSaveLockFile);
+    const auto anotherGameCanLock = [&] {
+        const int fd = open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
+        const bool locked = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;
+        if (fd >= 0) close(fd);
+        return locked;
+    };
+    {
+        const SaveFolderLock outer;
+        EXPECT_TRUE(outer.Held());
+        EXPECT_FALSE(anotherGameCanLock());
+        {
+            const SaveFolderLock inner;
+            EXPECT_TRUE(inner.Held()) << "shared, not waited for";
+        }
+        EXPECT_FALSE(anotherGameCanLock()) << "the outer lock still stands";
+    }
+    EXPECT_TRUE(anotherGameCanLock());
 }
 
 TEST(RepetitionFile, UnlockNextTopicOnlyFromAnUnlockedToALockedRow) {
