@@ -2,10 +2,10 @@
 
 #include <SDL.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,7 +32,15 @@ void MakeStandardDescriptorsValid() {
     }
 }
 
-void IgnoreBrokenPipes() { std::signal(SIGPIPE, SIG_IGN); }
+void IgnoreBrokenPipes() {
+    // Caught and dropped rather than SIG_IGN: an ignored signal stays ignored across exec, and the
+    // browser the help page starts in must get SIGPIPE as usual.
+    struct sigaction action = {};
+    action.sa_handler = [](int) {};
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGPIPE, &action, nullptr);
+}
 
 void TellTerminal(const std::string& line) {
     std::fprintf(stderr, "%s\n", line.c_str());

@@ -11,7 +11,8 @@ namespace platform {
 
 // Opens /dev/null on each of descriptors 0, 1 and 2 that is closed.
 void MakeStandardDescriptorsValid();
-// SIGPIPE ignored: a write to a closed pipe fails with EPIPE and the game goes on.
+// SIGPIPE ignored: a write to a closed pipe fails with EPIPE and the game goes on (programs the
+// game starts get it as usual).
 void IgnoreBrokenPipes();
 
 // Writes the line and a line end on standard error (a message for the player's terminal).

@@ -25,7 +25,7 @@ enum class Streams { ErrorToPipe, ErrorToClosedPipe, AllClosed };
 
 struct StartCase {
     const char* name;
-    std::vector<std::string> environment;  // besides PATH, HOME and the sanitizers' settings
+    std::vector<std::string> environment;  // besides PATH, HOME and a sanitizer build's settings
     Streams streams;
     bool exitsByItself;      // else it runs until SIGTERM
     int status;              // the exit status
@@ -100,7 +100,8 @@ TEST_P(ProcessStart, ExitStatusAndWhatTheGameSays) {
     const StartCase& c = GetParam();
     ASSERT_EQ(access(kGame.c_str(), X_OK), 0) << kGame;
     std::vector<std::string> environment = {"PATH=/usr/bin:/bin", "HOME=/tmp"};
-    for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
+    // A sanitizer build's settings, the driver libraries it keeps loaded included, hold for the game too.
+    for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS", "LD_PRELOAD"}) {
         if (const char* value = std::getenv(name)) environment.push_back(std::string(name) + "=" + value);
     }
     environment.insert(environment.end(), c.environment.begin(), c.environment.end());
