@@ -50,7 +50,7 @@ platform::WindowCallbacks MessageTable() {
 
 bool StartApplication() {
     if (!app) app = new AppContext(platform::GameFolder());
-    AnnounceSaveFolder();
+    DecideSaveFolder();
     if (!platform::Start()) return false;
     const platform::Size desktop = platform::DesktopSize();
     const platform::WindowRect r = platform::LoadingWindowRect(desktop.width, desktop.height);

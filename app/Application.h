@@ -18,6 +18,7 @@ void StopApplication();
 // loading screen.
 void InitApplication();
 
-// Gives the window a title bar and its play size: 80 % of the desktop width, 5:3, centred.
+// Gives the window a title bar and its play size: 80 % of the desktop width, 5:3, centred (80 %
+// of the height when that would not fit, platform/WindowGeometry.h).
 // The resize that follows reaches the scene as a paint.
 void ResizeToPlayWindow();

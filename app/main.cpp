@@ -1,9 +1,15 @@
 // lexaDRILL: learn Spanish vocabulary in a three-dimensional scene.
 #include "app/Application.h"
+#include "platform/ProcessStart.h"
 
 int main() {
-    // Both roads end with status 0: the window's close, or the information screen's own exit.
-    StartApplication();
+    // Before SDL opens anything: a closed standard stream must not lend its number to SDL's
+    // display connection, and a closed pipe on the other end must not end the game.
+    platform::MakeStandardDescriptorsValid();
+    platform::IgnoreBrokenPipes();
+    // The window's close and the information screen's own exit end with status 0; a start that
+    // failed has said why on standard error.
+    const bool started = StartApplication();
     StopApplication();
-    return 0;
+    return started ? 0 : 1;
 }

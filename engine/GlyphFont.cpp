@@ -16,7 +16,7 @@ namespace glyphfont {
 namespace {
 
 constexpr int kListCount = 256;
-constexpr int kFilledCodes = kGlyphCodesFilled;  // Latin-1 below 192, the table's letters from 192
+constexpr int kFilledCodes = 216;  // 0-215: Latin-1 below 192, the table's letters at 192-215
 // Width of a printable character when no font exists, so hover boxes still follow the text.
 constexpr double kNominalAdvance = 0.5;
 
@@ -30,6 +30,11 @@ struct FontState {
 };
 
 FontState state;
+
+// Names the font the Debian package depends on first (cmake/Install.cmake), the face the layout
+// was made for.
+const char* const kNoFontMessage =
+    "No outline font found, so no text can be shown. Install the package fonts-crosextra-carlito.";
 
 // The layout's positions were made for the designed face's narrow proportions. Carlito is the
 // packaged humanist sans whose advance widths fit them best (measured against the layout by the
@@ -87,7 +92,8 @@ void Load() {
     GlyphOutlineSource source(state.file);
     state.available = !state.file.empty() && source.Ok();
     if (!state.available) {
-        platform::Notice("lexaDRILL: no outline font found; texts are not drawn\n");
+        // Without a face no text is drawn at all: the player must learn why and what cures it.
+        platform::ShowMessage(kNoFontMessage);
         state.file.clear();
         for (int code = 0; code < kFilledCodes; ++code) {
             char16_t letter = LetterOfGlyphCode(static_cast<uint8_t>(code));

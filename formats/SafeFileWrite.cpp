@@ -63,19 +63,28 @@ int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, const void* data, size_t size) {
+    using safe_file_write_testing::Fault;
+    using safe_file_write_testing::injectedFault;
     std::string temporary;
     const int fd = CreateTemporaryBeside(path, temporary);
     if (fd < 0) return false;
-    bool ok = safe_file_write_testing::injectedFault != safe_file_write_testing::Fault::Write &&
-              WriteAll(fd, static_cast<const uint8_t*>(data), size) && fsync(fd) == 0;
-    if (close(fd) != 0) ok = false;
-    if (ok && safe_file_write_testing::injectedFault != safe_file_write_testing::Fault::Rename) {
-        ok = std::rename(temporary.c_str(), path.c_str()) == 0;
-    } else {
-        ok = false;
+    int error = 0;
+    if (injectedFault == Fault::Write) {
+        error = ENOSPC;  // as a full disk fails it
+    } else if (!WriteAll(fd, static_cast<const uint8_t*>(data), size) || fsync(fd) != 0) {
+        error = errno;
     }
-    if (!ok) {
+    if (close(fd) != 0 && error == 0) error = errno;
+    if (error == 0) {
+        if (injectedFault == Fault::Rename) {
+            error = EACCES;
+        } else if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+            error = errno;
+        }
+    }
+    if (error != 0) {
         unlink(temporary.c_str());
+        errno = error;
         return false;
     }
     SyncFolder(FolderOf(path));

@@ -11,12 +11,14 @@
 #include <cstdint>
 #include <string>
 
-// Writes `size` bytes as the new content of `path`. False when any step failed; the old file, if
-// any, is then left as it was and no temporary file stays behind.
+// Writes `size` bytes as the new content of `path`. False when any step failed, with errno saying
+// why (ENOSPC for a full disk); the old file, if any, is then left as it was and no temporary file
+// stays behind.
 bool WriteFileAtomically(const std::string& path, const void* data, size_t size);
 
 namespace safe_file_write_testing {
 enum class Fault { None, Write, Rename };
 // The step at which every write fails: None in the game; only the tests' hooks (tests/hooks) set it.
+// A failed write reports ENOSPC, as on a full disk; a failed rename EACCES.
 extern Fault injectedFault;
 }  // namespace safe_file_write_testing

@@ -1,9 +1,14 @@
 #include "game/SaveFolder.h"
 
+#include <optional>
+
 #include "platform/GameFolder.h"
-#include "platform/Platform.h"
+#include "platform/ProcessStart.h"
 
 namespace {
+
+// The session's choice, made at start-up.
+std::optional<SaveFolders> decided;
 
 bool IsAbsolute(const std::string& path) { return !path.empty() && path.front() == '/'; }
 
@@ -19,6 +24,8 @@ std::string PlayerDataHome(const SaveFolderFacts& facts) {
     return "";
 }
 
+SaveFolders SessionFolders() { return decided ? *decided : ChooseSaveFolders(CurrentSaveFolderFacts()); }
+
 }  // namespace
 
 SaveFolders ChooseSaveFolders(const SaveFolderFacts& facts) {
@@ -32,10 +39,13 @@ std::string SaveFolderNotice(const SaveFolderFacts& facts, const SaveFolders& fo
     if (facts.gameDataWritable) return "";
     const std::string gameData = facts.gameFolder + "data/";
     if (folders.readFallback.empty()) {
-        return "lexadrill: " + gameData +
-               " is read-only and there is no home folder; progress is not saved\n";
+        return "lexadrill: " + gameData + " is read-only and there is no home folder; progress is not saved";
     }
-    return "lexadrill: " + gameData + " is read-only; progress is kept in " + folders.writeFolder + "\n";
+    if (!facts.playerFolderProblem.empty()) {
+        return "lexadrill: " + gameData + " is read-only and " + folders.writeFolder + " cannot be made (" +
+               facts.playerFolderProblem + "); progress is not saved";
+    }
+    return "lexadrill: " + gameData + " is read-only; progress is kept in " + folders.writeFolder;
 }
 
 SaveFolderFacts CurrentSaveFolderFacts() {
@@ -44,17 +54,25 @@ SaveFolderFacts CurrentSaveFolderFacts() {
     facts.gameDataWritable = platform::IsWritableFolder(facts.gameFolder + "data");
     facts.xdgDataHome = platform::EnvironmentVariable("XDG_DATA_HOME");
     facts.home = platform::HomeFolder();
+    const SaveFolders folders = ChooseSaveFolders(facts);
+    if (!folders.readFallback.empty())
+        facts.playerFolderProblem = platform::FolderProblem(folders.writeFolder);
     return facts;
 }
 
-void AnnounceSaveFolder() {
+void DecideSaveFolder() {
     const SaveFolderFacts facts = CurrentSaveFolderFacts();
-    const std::string notice = SaveFolderNotice(facts, ChooseSaveFolders(facts));
-    if (!notice.empty()) platform::Notice(notice);
+    decided = ChooseSaveFolders(facts);
+    const std::string notice = SaveFolderNotice(facts, *decided);
+    if (!notice.empty()) platform::TellTerminal(notice);
 }
 
+void ForgetSaveFolder() { decided.reset(); }
+
+std::string SaveWriteFolder() { return SessionFolders().writeFolder; }
+
 std::string SavedFileToRead(const std::string& name) {
-    const SaveFolders folders = ChooseSaveFolders(CurrentSaveFolderFacts());
+    const SaveFolders folders = SessionFolders();
     const std::string own = folders.writeFolder + name;
     if (folders.readFallback.empty() || platform::PathExists(own)) return own;
     const std::string kept = folders.readFallback + name;
@@ -62,7 +80,7 @@ std::string SavedFileToRead(const std::string& name) {
 }
 
 std::string SavedFileToWrite(const std::string& name) {
-    const SaveFolders folders = ChooseSaveFolders(CurrentSaveFolderFacts());
+    const SaveFolders folders = SessionFolders();
     if (!folders.readFallback.empty()) platform::MakeFolders(folders.writeFolder);
     return folders.writeFolder + name;
 }

@@ -6,10 +6,10 @@
 //    absolute $XDG_DATA_HOME only), else $HOME/.local/share/lexadrill/: every save goes there, and
 //    a file it does not hold yet is read from the game folder's data/, so progress left in a folder
 //    that has since become read-only still counts;
-//  - with no home folder to name, saves go to the read-only data/ and fail silently, as a failed
-//    save always does; the game plays on.
-// The choice is made from the file system on every call (it is a few system calls), so it follows
-// the folder the game runs from.
+//  - with no home folder to name, saves go to the read-only data/ and fail, as a failed save
+//    always does; the game plays on.
+// The choice is made once, when the game starts, and kept for the session: a folder that turns
+// read-only later makes saves fail there (and the player is told), it never sends them elsewhere.
 #pragma once
 
 #include <string>
@@ -19,6 +19,9 @@ struct SaveFolderFacts {
     bool gameDataWritable = false;
     std::string xdgDataHome;  // $XDG_DATA_HOME as set, possibly empty or relative
     std::string home;         // the user's home folder, possibly empty
+    // Why the player's data folder, when the saves go there, can be neither made nor written;
+    // empty when it can.
+    std::string playerFolderProblem;
 };
 
 struct SaveFolders {
@@ -27,14 +30,21 @@ struct SaveFolders {
 };
 
 SaveFolders ChooseSaveFolders(const SaveFolderFacts& facts);
-// The line said once on standard error when the game keeps its files outside its own folder;
-// empty for a writable game folder, which says nothing.
+// The line said once on standard error when the game keeps its files outside its own folder, or
+// cannot keep them at all (and why); empty for a writable game folder, which says nothing. It
+// names the folder progress is kept in only when that folder can be made and written.
 std::string SaveFolderNotice(const SaveFolderFacts& facts, const SaveFolders& folders);
 
-// This process's folders.
+// This process's folders as the file system has them now.
 SaveFolderFacts CurrentSaveFolderFacts();
-// Writes SaveFolderNotice for this process to standard error; called once at start-up.
-void AnnounceSaveFolder();
+// Makes the choice for the session and says SaveFolderNotice on standard error; called once at
+// start-up (again at a new start).
+void DecideSaveFolder();
+// Back to the state before any start-up: until DecideSaveFolder, every call chooses afresh from
+// the file system (what the tests of this module and a fresh process see).
+void ForgetSaveFolder();
+// The folder every save goes to, ending in '/'.
+std::string SaveWriteFolder();
 // Where a saved file is read from: the write folder's file, or the fallback's when only it exists.
 std::string SavedFileToRead(const std::string& name);
 // Where a saved file is written; creates the player's data folder when it is missing.

@@ -1,5 +1,6 @@
 #include "learning/HallOfFame.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "formats/FileLimits.h"
 #include "formats/SafeFileWrite.h"
 #include "game/SaveFolder.h"
+#include "learning/SaveFailure.h"
 
 std::vector<HallOfFameEntry> hallOfFame;
 
@@ -21,10 +23,11 @@ void AddHallOfFameEntry(const std::u16string& name, int32_t score) {
     InsertHallOfFameEntry(hallOfFame, HallOfFameEntry{name, score});
 }
 
-void SaveHallOfFame() {
-    // A failed save loses the result silently, as any file failure here does.
+bool SaveHallOfFame() {
     const std::string bytes = FormatHallOfFame(hallOfFame);
-    WriteFileAtomically(SavedFileToWrite(kHallOfFameFile), bytes.data(), bytes.size());
+    if (WriteFileAtomically(SavedFileToWrite(kHallOfFameFile), bytes.data(), bytes.size())) return true;
+    RecordSaveFailure(errno);
+    return false;
 }
 
 void ClearHallOfFame() { hallOfFame.clear(); }

@@ -1,6 +1,7 @@
 #include "learning/RepetitionStore.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <functional>
 #include <vector>
@@ -9,8 +10,9 @@
 #include "formats/SafeFileWrite.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
+#include "learning/SaveFailure.h"
+#include "learning/SaveFolderLock.h"
 #include "learning/WordList.h"
-#include "platform/Platform.h"
 
 int (*wordChoiceRandom)() = nullptr;
 
@@ -30,6 +32,43 @@ size_t ChoiceSize() {
 void FitCountsToEntries() {
     if (!wordList.entries.empty()) wordList.counts.resize(wordList.entries.size(), RepetitionRecord{1});
     wordList.asked.assign(wordList.counts.size(), false);
+    wordList.judged.assign(wordList.counts.size(), 0);
+}
+
+// The little-endian int32 values of a repetition file (a last piece shorter than 4 bytes ignored).
+std::vector<int32_t> CountsFromBytes(const uint8_t* data, size_t size) {
+    std::vector<int32_t> counts;
+    for (size_t offset = 0; offset + 4 <= size; offset += 4) {
+        uint32_t value = static_cast<uint32_t>(data[offset]) | static_cast<uint32_t>(data[offset + 1]) << 8 |
+                         static_cast<uint32_t>(data[offset + 2]) << 16 |
+                         static_cast<uint32_t>(data[offset + 3]) << 24;
+        counts.push_back(static_cast<int32_t>(value));
+    }
+    return counts;
+}
+
+// The rules of a judged answer: a wrong one raises a count up to 5, a right one lowers it to 0.
+int32_t RaisedCount(int32_t count) { return count <= 4 ? count + 1 : count; }
+int32_t LoweredCount(int32_t count) { return count >= 1 ? count - 1 : count; }
+
+// The counts to save: another game may have saved the file since this one loaded it, so its
+// counts are taken and this run's judged answers replayed onto them, and both games' answers
+// count. An entry is judged at most once a run. Without a readable file, the counts in memory.
+std::vector<RepetitionRecord> CountsMergedWithDisk(const std::string& name) {
+    std::vector<RepetitionRecord> merged = wordList.counts;
+    std::vector<uint8_t> bytes;
+    if (!ReadFileWithin(SavedFileToRead(name), kRepetitionFileLimit, bytes)) return merged;
+    const std::vector<int32_t> disk = CountsFromBytes(bytes.data(), bytes.size());
+    const size_t n = std::min({disk.size(), merged.size(), wordList.judged.size()});
+    for (size_t i = 0; i < n; ++i) {
+        const int8_t step = wordList.judged[i];
+        merged[i].repeatCount = step > 0 ? RaisedCount(disk[i]) : step < 0 ? LoweredCount(disk[i]) : disk[i];
+    }
+    return merged;
+}
+
+void Judge(int8_t step) {
+    if (wordList.currentWord < wordList.judged.size()) wordList.judged[wordList.currentWord] = step;
 }
 
 // Scans from start, wrapping, for the first unasked entry that `accept` takes; marks and returns it.
@@ -68,24 +107,29 @@ bool LoadRepetitions(int first, int last) {
 
 void LoadRepetitionsFromBytes(const uint8_t* data, size_t size) {
     wordList.counts.clear();
-    for (size_t offset = 0; offset + 4 <= size; offset += 4) {
-        uint32_t value = static_cast<uint32_t>(data[offset]) | static_cast<uint32_t>(data[offset + 1]) << 8 |
-                         static_cast<uint32_t>(data[offset + 2]) << 16 |
-                         static_cast<uint32_t>(data[offset + 3]) << 24;
-        wordList.counts.push_back(RepetitionRecord{static_cast<int32_t>(value)});
-    }
+    for (int32_t value : CountsFromBytes(data, size)) wordList.counts.push_back(RepetitionRecord{value});
     FitCountsToEntries();
 }
 
-void SaveRepetitions(int first, int last) {
+bool SaveRepetitions(int first, int last) {
+    const SaveFolderLock lock;
+    const std::string name = RepetitionFileName(first, last);
+    const std::vector<RepetitionRecord> merged = CountsMergedWithDisk(name);
     std::vector<uint8_t> bytes;
-    bytes.reserve(wordList.counts.size() * 4);
-    for (const RepetitionRecord& record : wordList.counts) {
+    bytes.reserve(merged.size() * 4);
+    for (const RepetitionRecord& record : merged) {
         uint32_t value = static_cast<uint32_t>(record.repeatCount);
         for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(value >> shift));
     }
-    // A failed save is not shown to the player; the old file stays whole.
-    WriteFileAtomically(SavedFileToWrite(RepetitionFileName(first, last)), bytes.data(), bytes.size());
+    // A failed save leaves the old file whole and is recorded for the player to be told.
+    if (!WriteFileAtomically(SavedFileToWrite(name), bytes.data(), bytes.size())) {
+        RecordSaveFailure(errno);
+        return false;
+    }
+    // The file holds this run's answers now: saving again replays none of them twice.
+    wordList.counts = merged;
+    std::fill(wordList.judged.begin(), wordList.judged.end(), 0);
+    return true;
 }
 
 bool IsTopicUnlocked(int first, int last) {
@@ -95,21 +139,26 @@ bool IsTopicUnlocked(int first, int last) {
     return ReadFileWithin(SavedFileToRead(RepetitionFileName(first, last)), kRepetitionFileLimit, bytes);
 }
 
-void UnlockTopic(int first, int last) {
+bool UnlockTopic(int first, int last) {
     std::vector<uint8_t> zeros(first < last ? (static_cast<size_t>(last) - first) * 4 : 0, 0);
-    WriteFileAtomically(SavedFileToWrite(RepetitionFileName(first, last)), zeros.data(), zeros.size());
+    if (WriteFileAtomically(SavedFileToWrite(RepetitionFileName(first, last)), zeros.data(), zeros.size())) {
+        return true;
+    }
+    RecordSaveFailure(errno);
+    return false;
 }
 
 bool UnlockNextTopic(int topicIndex) {
     if (app == nullptr || topicIndex < 0 || topicIndex >= app->topicCount - 1) return false;
     const TopicInfo& passed = app->topics[topicIndex];
     const TopicInfo& next = app->topics[topicIndex + 1];
+    // Under the lock: another game that unlocked and played the next topic meanwhile keeps its file.
+    const SaveFolderLock lock;
     if (!IsTopicUnlocked(passed.firstWord, passed.lastWord) ||
         IsTopicUnlocked(next.firstWord, next.lastWord)) {
         return false;
     }
-    UnlockTopic(next.firstWord, next.lastWord);
-    return true;
+    return UnlockTopic(next.firstWord, next.lastWord);
 }
 
 int ChooseNextWord() {
@@ -143,15 +192,17 @@ int FindUnaskedWithCount(int start, int level) {
 }
 
 void MarkCorrect() {
-    if (CurrentHasCount() && wordList.counts[wordList.currentWord].repeatCount >= 1) {
-        --wordList.counts[wordList.currentWord].repeatCount;
-    }
+    if (!CurrentHasCount()) return;
+    int32_t& count = wordList.counts[wordList.currentWord].repeatCount;
+    count = LoweredCount(count);
+    Judge(-1);
 }
 
 void MarkWrong() {
-    if (CurrentHasCount() && wordList.counts[wordList.currentWord].repeatCount <= 4) {
-        ++wordList.counts[wordList.currentWord].repeatCount;
-    }
+    if (!CurrentHasCount()) return;
+    int32_t& count = wordList.counts[wordList.currentWord].repeatCount;
+    count = RaisedCount(count);
+    Judge(+1);
 }
 
 int CountLearned() {

@@ -16,11 +16,17 @@ bool LoadRepetitions(int first, int last);
 // The counts from a repetition file's bytes (a last piece shorter than 4 bytes is ignored), fitted
 // to the entries when there are any: extra values dropped, missing ones 1. Resets the asked flags.
 void LoadRepetitionsFromBytes(const uint8_t* data, size_t size);
-// Writes through a temporary file and a rename, so a failed save never leaves a cut file.
-void SaveRepetitions(int first, int last);
+// Under the save folder's lock, re-reads the file and writes it back with this run's judged
+// answers replayed onto its counts (entries not judged keep what the file holds), so another game
+// saving the same topic meanwhile loses nothing; the counts in memory become what was written.
+// Writes through a temporary file and a rename, so a failed save never leaves a cut file: false
+// then, and the failure recorded (learning/SaveFailure.h).
+bool SaveRepetitions(int first, int last);
 bool IsTopicUnlocked(int first, int last);
-void UnlockTopic(int first, int last);
-// After a passed test of row topicIndex: unlocks the next row when it is locked. True when it did.
+// Writes the topic's file of zeros; false, the failure recorded, when it could not be written.
+bool UnlockTopic(int first, int last);
+// After a passed test of row topicIndex: unlocks the next row when it is locked. True when it did,
+// false when the next row was open already or its file could not be written.
 bool UnlockNextTopic(int topicIndex);
 // The generator the choice draws from instead of the C library's rand(): nullptr in the game; only
 // the tests' hooks (tests/hooks) set it.

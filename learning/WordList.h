@@ -19,6 +19,9 @@ struct WordList {
     std::vector<WordEntry> entries;
     std::vector<RepetitionRecord> counts;  // one per entry after LoadRepetitions
     std::vector<bool> asked;               // packed; one per entry
+    // One per count: +1 when this run marked the entry wrong, -1 right, 0 not judged since the
+    // counts were loaded or last saved. A save replays these onto the counts on disk.
+    std::vector<int8_t> judged;
     unsigned currentWord = 0;
 };
 

@@ -50,7 +50,7 @@ std::string NoOpenerLine(const std::string& address) {
                                  ? PercentDecoded(address.substr(scheme.size()))
                                  : address;
     return "lexaDRILL: no program to open pages is installed (" + std::string(kAddressOpener) +
-           "); open it yourself: " + what + "\n";
+           "); open it yourself: " + what;
 }
 
 }  // namespace platform

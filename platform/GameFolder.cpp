@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -44,6 +45,26 @@ bool IsFolder(const std::string& path) {
 
 bool IsWritableFolder(const std::string& path) {
     return IsFolder(path) && faccessat(AT_FDCWD, path.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+std::string FolderProblem(const std::string& path) {
+    std::string existing = path;
+    while (existing.size() > 1 && existing.back() == '/') existing.pop_back();
+    // Up to the nearest part of the path that exists: the folders below it would be made in it.
+    for (;;) {
+        struct stat info;
+        if (stat(existing.c_str(), &info) == 0) {
+            if (!S_ISDIR(info.st_mode)) return std::strerror(ENOTDIR);
+            if (faccessat(AT_FDCWD, existing.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+                return std::strerror(errno);
+            return "";
+        }
+        // A file on the way, a link loop, a folder that may not be searched: nothing can be made.
+        if (errno != ENOENT) return std::strerror(errno);
+        const size_t slash = existing.find_last_of('/');
+        if (slash == std::string::npos) return std::strerror(ENOENT);
+        existing = slash == 0 ? "/" : existing.substr(0, slash);
+    }
 }
 
 bool MakeFolders(const std::string& path) {

@@ -22,6 +22,10 @@ bool PathExists(const std::string& path);
 bool IsFolder(const std::string& path);
 // True when the process may create files in the folder (judged with its effective identity).
 bool IsWritableFolder(const std::string& path);
+// Why the folder could not be made (with its missing parents) or written by this process, as the
+// system words it ("Permission denied", "Not a directory"); empty when it is a writable folder or
+// could be made as one. Looks only: creates nothing.
+std::string FolderProblem(const std::string& path);
 // Creates the folder and any missing parents, private to the user (mode 0700). True when it is a
 // folder afterwards.
 bool MakeFolders(const std::string& path);

@@ -85,10 +85,8 @@ void OpenAddress(const std::string& address);
 // Debugger output (the load trace, the cheat lines, the answer counters): written to standard
 // error exactly as given (no line end added), and only when LEXADRILL_TRACE=1 is set, the
 // equivalent of a debugger attached; otherwise whoever started the game could read the answers.
+// Lines meant for the player's terminal are said by TellTerminal (platform/ProcessStart.h).
 void DebugOutput(const std::string& text);
-// A line for the player's terminal (a refused file, where progress is kept, a failed start):
-// always written to standard error, exactly as given.
-void Notice(const std::string& text);
 // 32-bit millisecond counter.
 uint32_t TickCountMs();
 // The executable's folder, ending in '/'. Content is read from GameFolder() (platform/GameFolder.h),

@@ -10,6 +10,7 @@
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/PlatformState.h"
+#include "platform/ProcessStart.h"
 
 namespace platform {
 
@@ -36,11 +37,21 @@ bool Start() {
     // executable is called; SDL reads it from these variables. A caller's own choice stands.
     setenv("SDL_VIDEO_X11_WMCLASS", "lexadrill", 0);
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", "lexadrill", 0);
+    // Without a display SDL would fall back to its offscreen driver and run without a window.
+    if (!DisplayNamed()) {
+        TellTerminal(kNoDisplayLine);
+        return false;
+    }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-        Notice(std::string("SDL_Init failed: ") + SDL_GetError());
+        TellTerminal(std::string("lexadrill: SDL_Init failed: ") + SDL_GetError());
         return false;
     }
     s.sdlStarted = true;
+    if (!OnAskedDriverOrDisplay()) {
+        Stop();
+        TellTerminal(kNoDisplayLine);
+        return false;
+    }
     return true;
 }
 
@@ -98,7 +109,10 @@ bool OpenWindow(int x, int y, int width, int height) {
         // the pixel-format failure itself and the game carries on without drawing.
         SDL_GL_ResetAttributes();
         s.window = SDL_CreateWindow("lexaDRILL", x, y, width, height, flags);
-        if (!s.window) return false;
+        if (!s.window) {
+            TellTerminal(std::string("lexadrill: the window cannot be opened: ") + SDL_GetError());
+            return false;
+        }
         s.pixelFormatFailed = true;
     }
     SDL_StartTextInput();
@@ -153,7 +167,7 @@ ContextResult CreateGLContext() {
     if (s.context) DestroyGLContext();
     s.context = SDL_GL_CreateContext(s.window);
     if (!s.context) {
-        Notice(std::string("SDL_GL_CreateContext failed: ") + SDL_GetError());
+        TellTerminal(std::string("lexadrill: SDL_GL_CreateContext failed: ") + SDL_GetError());
         return ContextResult::CreateContextFailed;
     }
     // Frames are paced by the tick timer, not by the display's refresh.
@@ -217,7 +231,7 @@ void OpenAddress(const std::string& address) {
     }
     const char* searchPath = std::getenv("PATH");
     if (FindProgram(kAddressOpener, searchPath ? searchPath : "").empty()) {
-        Notice(NoOpenerLine(address));
+        TellTerminal(NoOpenerLine(address));
         return;
     }
     SDL_OpenURL(address.c_str());
@@ -225,11 +239,8 @@ void OpenAddress(const std::string& address) {
 
 void DebugOutput(const std::string& text) {
     const char* trace = std::getenv("LEXADRILL_TRACE");
-    if (trace != nullptr && std::string(trace) == "1") Notice(text);
-}
-
-void Notice(const std::string& text) {
-    // Written exactly: the lines carry their own line ends.
+    if (trace == nullptr || std::string(trace) != "1") return;
+    // Written exactly: the traces carry their own line ends.
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fflush(stderr);
 }

@@ -1,7 +1,8 @@
 // Where the window goes on a W x H desktop. The loading window is a quarter of the desktop in each
 // direction, centred; the play window is 80 % of the desktop width with a fixed 5:3 shape,
-// centred. Integer arithmetic exactly as the game has always done it (each term truncated on its
-// own), so the figures are reproducible. Pure.
+// centred, unless that is taller than the desktop (an ultra-wide one): then it is 80 % of the
+// desktop height, 5:3 kept. Integer arithmetic exactly as the game has always done it (each term
+// truncated on its own), so the figures are reproducible. Pure.
 #pragma once
 
 namespace platform {

@@ -1,5 +1,7 @@
 // The information panel. Its arrow goes on to the screen recorded in infoReturnScreen, or ends
-// the program when that is 0; any other input opens the help page that ships with the game.
+// the program when that is 0; a click beside the arrow opens the help page that ships with the
+// game, once while the panel stands (a browser per stray click or typed letter helps no one).
+// Typed characters do nothing here.
 #include "screens/InfoScreen.h"
 
 #include <cstdio>
@@ -13,8 +15,12 @@
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "screens/ScreenSteps.h"
+#include "screens/TextEntry.h"
 
 namespace {
+
+// The help page was opened since the panel last came in.
+bool helpOpened = false;
 
 // Percent-encodes what a file:// address cannot carry as is (spaces, non-ASCII bytes, '#', ...).
 std::string EncodePath(const std::string& path) {
@@ -51,11 +57,15 @@ void BuildInfoScreen() {
 }
 
 void ShowInfoScreen() {
+    helpOpened = false;
     for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) FlyInShown(objectKey);
 }
 
 void InfoScreenInput(int code) {
-    if (code == 1 && Hovered(key::kArrowNext) && !app->transitionLock) {
+    if (!RoutingClick()) return;
+    if (Hovered(key::kArrowNext)) {
+        // Only a plain click goes on, and only once; any other click on the arrow does nothing.
+        if (code != 1 || app->transitionLock) return;
         app->transitionLock = true;
         FlyOutObject(key::kArrowNext);
         FlyOutObject(key::kInfoPanel);
@@ -77,6 +87,8 @@ void InfoScreenInput(int code) {
         }
         return;
     }
+    if (helpOpened) return;
+    helpOpened = true;
     platform::OpenAddress(HelpAddress());
 }
 

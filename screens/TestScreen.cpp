@@ -18,6 +18,8 @@
 #include "learning/AnswerCheck.h"
 #include "learning/HallOfFame.h"
 #include "learning/RepetitionStore.h"
+#include "learning/SaveFailure.h"
+#include "learning/SaveFolderLock.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -90,6 +92,13 @@ void EnterRunObjects() {
     EnterFromLeft(key::kScoreBoard);
 }
 
+// The run's first failed save, told once in a message box: progress the player thinks is kept is
+// not.
+void TellSaveFailure() {
+    const std::string message = UntoldSaveFailure();
+    if (!message.empty()) platform::ShowMessage(message);
+}
+
 }  // namespace
 
 void BuildTestScreen() {
@@ -122,6 +131,7 @@ void ShowTestScreen() {
     testRun.timeLeft = 15;
     testRun.correctCount = testRun.wrongCount = testRun.askedCount = 0;
     testRun.lastTickMs = platform::TickCountMs();
+    ClearSaveFailure();
 
     const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
     const int row = topicsList ? topicsList->selected : 0;
@@ -237,13 +247,14 @@ void EvaluateAnswer(bool correct) {
                           ", >>>=" + std::to_string(testRun.toPass - testRun.correctCount) + " \n");
 
     switch (DecideRun(testRun)) {
-        case RunOutcome::Passed:
-            SaveRepetitions(TopicUnderTest().firstWord, TopicUnderTest().lastWord);
+        case RunOutcome::Passed: {
             FinishTest();
-            scene->PostEvent(
-                UnlockNextTopic(testRun.topicIndex) ? event::kNextLevelAfterTest : event::kMainMenuAfterTest,
-                40);
+            // An unlock that could not be written unlocked nothing: the main menu follows.
+            const bool unlocked = UnlockNextTopic(testRun.topicIndex);
+            TellSaveFailure();
+            scene->PostEvent(unlocked ? event::kNextLevelAfterTest : event::kMainMenuAfterTest, 40);
             break;
+        }
         case RunOutcome::NextQuestion:
             scene->PostEvent(event::kTestNextWord, 140);
             break;
@@ -255,9 +266,17 @@ void EvaluateAnswer(bool correct) {
 }
 
 void FinishTest() {
-    LoadHallOfFame();
-    AddHallOfFameEntry(app->userName, testRun.score);
-    SaveHallOfFame();
+    {
+        // The run's counts are saved with its hall-of-fame entry, so a window closed before the
+        // next screen loses neither; under one lock, so another game on the folder cannot save
+        // between a re-read and a save.
+        const SaveFolderLock lock;
+        if (WordCount() > 0) SaveRepetitions(TopicUnderTest().firstWord, TopicUnderTest().lastWord);
+        LoadHallOfFame();
+        AddHallOfFameEntry(app->userName, testRun.score);
+        SaveHallOfFame();
+    }
+    TellSaveFailure();
     LeaveRunObjects();
 }
 
@@ -272,4 +291,5 @@ void HideTestScreen() {
     if (WordCount() == 0) return;
     const TopicInfo& topic = TopicUnderTest();
     SaveRepetitions(topic.firstWord, topic.lastWord);
+    TellSaveFailure();
 }

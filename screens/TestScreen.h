@@ -11,5 +11,9 @@ void TestScreenInput(int code);
 void ShowNextTestQuestion();
 // Judges the open question: feedback, counts, and the next question or the end of the run.
 void EvaluateAnswer(bool correct);
+// The end of a run (passed, failed or broken off): its counts and its hall-of-fame entry saved
+// under one lock, a failed save told once, the run's objects leaving.
 void FinishTest();
+// Hides the run's objects and saves its counts once more (unchanged, unless another game saved
+// meanwhile).
 void HideTestScreen();

@@ -17,6 +17,8 @@ ClickRouting::ClickRouting() { routingClick = true; }
 
 ClickRouting::~ClickRouting() { routingClick = false; }
 
+bool RoutingClick() { return routingClick; }
+
 void TypeIntoText(const std::string& objectKey, int code, bool takesTab) {
     if (routingClick) return;
     // Controls, and letters the font has no glyph for (their low byte would show another letter).

@@ -18,3 +18,6 @@ public:
     ClickRouting(const ClickRouting&) = delete;
     ClickRouting& operator=(const ClickRouting&) = delete;
 };
+
+// True while a click is routed (a ClickRouting stands), false for a typed character.
+bool RoutingClick();

@@ -8,7 +8,8 @@
 # 2. makes the tree read-only and, as an unprivileged user (nobody, when run as root), plays a
 #    passed test through the installed tree on the headless platform: the repetition files and the
 #    hall of fame appear in the player's data folder with their designed bytes, and the next start
-#    reads the progress back (InstalledGameTest);
+#    reads the progress back (InstalledGameTest, run from a copy of the test executable in the
+#    temporary folder, so the checkout may lie where that user cannot go, such as /root);
 # 3. starts the installed executable in a real X window (Xvfb) as that user: it says on standard
 #    error where progress is kept, and its window shows a name typed and the main menu;
 # 4. checks that nothing was written into the installed tree;
@@ -100,9 +101,13 @@ chmod -R a-w "$prefix"
 manifest() { find "$prefix" -printf '%P %y %s %m %T@\n' | sort; }
 manifest >"$out/tree-before.txt"
 
-# 2. A passed test through the installed tree, headless.
+# 2. A passed test through the installed tree, headless. The player may not be able to reach the
+# checkout (in /root, or any folder of mode 0700): the test executable runs from a copy beside the
+# installed tree, and the test reads its content from that tree only.
+cp "$build/tests/lexadrill_tests" "$work/lexadrill_tests"
+chmod 755 "$work/lexadrill_tests"
 "${as_player[@]}" env HOME="$home" SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy \
-    LEXADRILL_INSTALLED_GAME="$prefix/games/" "$build/tests/lexadrill_tests" \
+    LEXADRILL_INSTALLED_GAME="$prefix/games/" "$work/lexadrill_tests" \
     --gtest_also_run_disabled_tests --gtest_filter='InstalledGameTest.*' >"$out/play.log" 2>&1 ||
     fail "the installed game's play-through ($out/play.log): $(tail -n 30 "$out/play.log")"
 grep -q '\[  PASSED  \] 1 test' "$out/play.log" || fail "the play-through did not run ($out/play.log)"

@@ -38,13 +38,13 @@ TEST_F(AddressOpenerTest, FindsOnlyAnExecutableOnThePath) {
 TEST(AddressOpener, NoOpenerLineGivesThePagesPlainPath) {
     EXPECT_EQ(platform::NoOpenerLine("file:///opt/my%20game/data/help.html"),
               "lexaDRILL: no program to open pages is installed (xdg-open); open it yourself: "
-              "/opt/my game/data/help.html\n");
+              "/opt/my game/data/help.html");
     // Malformed escapes and other addresses are given as they are.
     EXPECT_EQ(platform::NoOpenerLine("file:///a%2/b%zz%"),
-              "lexaDRILL: no program to open pages is installed (xdg-open); open it yourself: /a%2/b%zz%\n");
+              "lexaDRILL: no program to open pages is installed (xdg-open); open it yourself: /a%2/b%zz%");
     EXPECT_EQ(platform::NoOpenerLine("https://example.org/"),
               "lexaDRILL: no program to open pages is installed (xdg-open); open it yourself: "
-              "https://example.org/\n");
+              "https://example.org/");
 }
 
 }  // namespace

@@ -13,8 +13,10 @@
 
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
+#include "game/SaveFolder.h"
 #include "game/UnknownNames.h"
 #include "learning/HallOfFame.h"
+#include "learning/SaveFailure.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -43,6 +45,8 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         hallOfFame.clear();
         topicPictureChanging = false;
         ClearUnknownNames();
+        ForgetSaveFolder();
+        ClearSaveFailure();
     }
 
     std::string playerData;

@@ -299,6 +299,8 @@ protected:
 TEST_F(NoFontTest, ObjectsKeepSaneWidthsAndDrawNothing) {
     GLObjectText text("t", u"hola", 0, 0, 0);
     EXPECT_FALSE(glyphfont::Available());
+    ASSERT_EQ(platform::headless::Messages().size(), 1u) << "the player is told";
+    EXPECT_NE(platform::headless::Messages()[0].find("fonts-crosextra-carlito"), std::string::npos);
     EXPECT_DOUBLE_EQ(text.TextWidth(), 2.0);
     EXPECT_DOUBLE_EQ(text.bounds[3] - text.bounds[0], 1.0);
     text.SetActive(true);

@@ -45,7 +45,7 @@ void GameTest::SetUp() {
     const char* made = mkdtemp(pattern);
     ASSERT_NE(made, nullptr);
     folder = std::string(made) + "/";
-    gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
+    gamedriver::LayOutGameFolder(ContentFolder(), folder);
     // A game folder made read-only keeps its saves here, never in the real home.
     setenv("XDG_DATA_HOME", (folder + "player").c_str(), 1);
     PrepareFolder();

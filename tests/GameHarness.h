@@ -26,6 +26,9 @@ protected:
     // The folder the game runs from as its executable's: the laid-out game folder, unless a test
     // plays another tree.
     virtual std::string ExecutableFolder() const { return folder; }
+    // Where the content laid out in the test's game folder comes from (its data/ and gfx/): the
+    // build, unless a test plays another tree.
+    virtual std::string ContentFolder() const { return LEXADRILL_BUILD_DIR; }
     // The player's data folder the game uses when its own is read-only.
     std::string PlayerFolder() const { return folder + "player/lexadrill/"; }
     // Starts the game on the headless platform (SetUp does), or ends it and starts it afresh.

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "formats/SafeFileWrite.h"
@@ -53,7 +54,7 @@ TEST(SaveFolder, WritableGameDataElseThePlayersXdgFolder) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.xdg) + " | " + c.home + " | " + (c.writable ? "writable" : "read-only"));
-        const SaveFolderFacts facts{"/games/lx/", c.writable, c.xdg, c.home};
+        const SaveFolderFacts facts{"/games/lx/", c.writable, c.xdg, c.home, ""};
         const SaveFolders folders = ChooseSaveFolders(facts);
         EXPECT_EQ(folders.writeFolder, c.write);
         EXPECT_EQ(folders.readFallback, c.fallback);
@@ -87,8 +88,12 @@ protected:
 TEST_F(ReadOnlyGameFolder, SavesGoToThePlayersFolderWhichWinsOverTheGameFolder) {
     PlayerDataHome(folder.root + "xdg");
     const std::string player = folder.root + "xdg/lexadrill/";
-    const SaveFolders folders = ChooseSaveFolders(CurrentSaveFolderFacts());
+    const SaveFolderFacts facts = CurrentSaveFolderFacts();
+    const SaveFolders folders = ChooseSaveFolders(facts);
     EXPECT_EQ(folders.writeFolder, player);
+    EXPECT_EQ(facts.playerFolderProblem, "") << "it can be made";
+    EXPECT_NE(SaveFolderNotice(facts, folders).find("progress is kept in " + player), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(player)) << "made at the first save, not by looking";
     EXPECT_EQ(SavedFileToRead("hof.hof"), folder.root + "data/hof.hof") << "kept progress still counts";
     EXPECT_EQ(SavedFileToRead("0-30_rep.dat"), player + "0-30_rep.dat");
 
@@ -104,15 +109,24 @@ TEST_F(ReadOnlyGameFolder, APlayersFolderThatCannotBeMadeLosesTheSaveAndNothingE
     ASSERT_FALSE(WriteFileAtomically(folder.Path("data/probe"), "x", 1)) << "data/ is still writable";
     const uint8_t bytes[] = {1, 0, 0, 0};
     const std::string blocked[] = {"file", "loop", "locked/inside"};
+    const std::string reasons[] = {"Not a directory", "Too many levels of symbolic links",
+                                   "Permission denied"};
     if (geteuid() == 0) setfsuid(0);
     folder.Write("file", {1});
     fs::create_symlink(folder.root + "loop", folder.root + "loop");
     fs::create_directories(folder.root + "locked");
     fs::permissions(folder.root + "locked", fs::perms::owner_read | fs::perms::owner_exec);
     if (geteuid() == 0) setfsuid(65534);
-    for (const std::string& home : blocked) {
+    for (size_t i = 0; i < std::size(blocked); ++i) {
+        const std::string& home = blocked[i];
         SCOPED_TRACE(home);
         PlayerDataHome(folder.root + home);
+        // The start-up notice names no folder progress would be kept in; it says why none is.
+        const SaveFolderFacts facts = CurrentSaveFolderFacts();
+        EXPECT_EQ(facts.playerFolderProblem, reasons[i]);
+        const std::string notice = SaveFolderNotice(facts, ChooseSaveFolders(facts));
+        EXPECT_EQ(notice.find("progress is kept"), std::string::npos) << notice;
+        EXPECT_NE(notice.find("(" + reasons[i] + "); progress is not saved"), std::string::npos) << notice;
         EXPECT_FALSE(WriteFileAtomically(SavedFileToWrite("0-30_rep.dat"), bytes, sizeof bytes));
         EXPECT_EQ(SavedFileToRead("hof.hof"), folder.root + "data/hof.hof");
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/WindowGeometry.h"
 
 using platform::LoadingWindowRect;
@@ -36,11 +38,41 @@ TEST(WindowGeometry, LoadingTermsTruncateSeparately) {
     EXPECT_EQ(loading.height, 192);
 }
 
-TEST(WindowGeometry, PlayWindowKeepsFiveToThreeWhateverTheHeight) {
-    // A tall desktop: the height still follows the width, and the window may stick out at the top.
-    const auto play = PlayWindowRect(1000, 400);
-    EXPECT_EQ(play.width, 800);
-    EXPECT_EQ(play.height, 480);
-    EXPECT_EQ(play.x, 100);
-    EXPECT_EQ(play.y, -40);
+// Where the designed window (80 % of the width, 5:3) fits the desktop's height it keeps its size
+// and place exactly; where it does not (ultra-wide desktops, a short one), 80 % of the height
+// decides, 5:3 kept, and the window lies wholly on the screen.
+TEST(WindowGeometry, PlayWindowFitsTheDesktopsHeight) {
+    struct Case {
+        int desktopWidth, desktopHeight;
+        int x, y, width, height;
+    } cases[] = {
+        {1920, 1080, 192, 80, 1536, 921},
+        {1366, 768, 137, 57, 1092, 655},
+        {2560, 1440, 256, 106, 2048, 1228},
+        {1920, 1152, 192, 116, 1536, 921},
+        {1024, 768, 103, 139, 819, 491},
+        {1920, 1200, 192, 140, 1536, 921},
+        {3840, 2160, 384, 159, 3072, 1843},
+        // Fits to the last row: 2048 x 1228 on 1228 rows.
+        {2560, 1228, 256, 0, 2048, 1228},
+        // One row short: scaled down (1227 * 80 / 100 = 981 high, 981 * 100 / 60 = 1635 wide).
+        {2560, 1227, 463, 123, 1635, 981},
+        {2560, 1080, 560, 108, 1440, 864},
+        {3440, 1440, 760, 144, 1920, 1152},
+        {5120, 1440, 1600, 144, 1920, 1152},
+        {5120, 2160, 1120, 216, 2880, 1728},
+        {3840, 1080, 1200, 108, 1440, 864},
+        {1000, 400, 234, 40, 533, 320},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.desktopWidth) + " x " + std::to_string(c.desktopHeight));
+        const auto play = PlayWindowRect(c.desktopWidth, c.desktopHeight);
+        EXPECT_EQ(play.x, c.x);
+        EXPECT_EQ(play.y, c.y);
+        EXPECT_EQ(play.width, c.width);
+        EXPECT_EQ(play.height, c.height);
+        EXPECT_GE(play.y, 0);
+        EXPECT_LE(play.y + play.height, c.desktopHeight);
+        EXPECT_LE(play.x + play.width, c.desktopWidth);
+    }
 }

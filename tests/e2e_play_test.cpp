@@ -19,6 +19,7 @@
 #include "learning/HallOfFame.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
+#include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "screens/HallOfFameScreen.h"
 #include "screens/TestScreen.h"
@@ -615,12 +616,17 @@ TEST_F(PlayTest, ATopicOfOneEntryNeedsItsOneRightAnswer) {
 }
 
 // The installed game, its games/ folder named by LEXADRILL_INSTALLED_GAME. scripts/install-check.sh
-// runs this as a user who cannot write the installed tree, so the player's folder keeps the files.
+// runs this as a user who cannot write the installed tree, so the player's folder keeps the files;
+// that user may not be able to reach the build either, so nothing is read from there.
 class InstalledGameTest : public PlayTest {
 protected:
     std::string ExecutableFolder() const override {
         const char* installed = std::getenv("LEXADRILL_INSTALLED_GAME");
         return installed != nullptr ? installed : folder;
+    }
+    std::string ContentFolder() const override {
+        const char* installed = std::getenv("LEXADRILL_INSTALLED_GAME");
+        return installed != nullptr ? platform::InstalledContentFolder(installed) : PlayTest::ContentFolder();
     }
     std::string SaveFolder() const override { return PlayerFolder(); }
 };

@@ -1,5 +1,8 @@
 // Repetition files, topic unlocking, the count updates and the choice of the next test question.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <cstdint>
 
@@ -7,6 +10,8 @@
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/RepetitionStore.h"
+#include "learning/SaveFailure.h"
+#include "learning/SaveFolderLock.h"
 #include "learning/WordList.h"
 #include "tests/TempGameFolder.h"
 #include "tests/hooks/TestHooks.h"
@@ -119,35 +124,85 @@ TEST(RepetitionFile, UnlockWritesZerosAndSaveWritesTheCounts) {
     EXPECT_TRUE(folder.Exists("data/5-5_rep.dat"));
     EXPECT_TRUE(folder.Read("data/5-5_rep.dat").empty());
 
+    // A topic without a file gets the counts in memory.
     SetTopic({5, 0, -2, 3});
     wordList.currentWord = 3;
     MarkWrong();
-    SaveRepetitions(30, 60);
-    EXPECT_EQ(folder.Read("data/30-60_rep.dat"), LittleEndian({5, 0, -2, 4}));
-    EXPECT_FALSE(folder.Exists("data/30-60_rep.dat.tmp"));
+    EXPECT_TRUE(SaveRepetitions(60, 90));
+    EXPECT_EQ(folder.Read("data/60-90_rep.dat"), LittleEndian({5, 0, -2, 4}));
+    EXPECT_FALSE(folder.Exists("data/60-90_rep.dat.tmp"));
+
+    // A file saved meanwhile (by another game) keeps its counts; only the entries this run judged
+    // change, by this run's answer replayed onto the file's count, once however often it saves.
+    folder.Write("data/60-90_rep.dat", LittleEndian({1, 5, 5, 2}));
+    SetTopic({1, 1, 1, 1});
+    for (unsigned entry : {0u, 2u}) {
+        wordList.currentWord = entry;
+        MarkCorrect();
+    }
+    wordList.currentWord = 1;
+    MarkWrong();
+    for (int save = 0; save < 2; ++save) {
+        EXPECT_TRUE(SaveRepetitions(60, 90));
+        EXPECT_EQ(folder.Read("data/60-90_rep.dat"), LittleEndian({0, 5, 4, 2}));
+        EXPECT_EQ(Counts(), (std::vector<int32_t>{0, 5, 4, 2}));
+    }
 }
 
 TEST(RepetitionFile, FailedSaveKeepsTheOldFileWhole) {
     TempGameFolder folder;
+    DecideSaveFolder();  // as the game does when it starts: data/ for the session
     const std::vector<uint8_t> old = LittleEndian({3, 3, 3});
     folder.Write("data/30-60_rep.dat", old);
     SetTopic({0, 0, 0});
     for (auto fault : {safe_file_write_testing::Fault::Write, safe_file_write_testing::Fault::Rename}) {
         safe_file_write_testing::InjectFault(fault);
-        SaveRepetitions(30, 60);
-        UnlockTopic(30, 60);
+        ClearSaveFailure();
+        EXPECT_FALSE(SaveRepetitions(30, 60));
+        EXPECT_FALSE(UnlockTopic(30, 60));
         safe_file_write_testing::InjectFault(safe_file_write_testing::Fault::None);
+        EXPECT_EQ(UntoldSaveFailure(),
+                  "Progress not saved in " + folder.Path("data/: ") +
+                      (fault == safe_file_write_testing::Fault::Write ? "No space left on device"
+                                                                      : "Permission denied"));
+        EXPECT_EQ(UntoldSaveFailure(), "") << "told once";
         EXPECT_EQ(folder.Read("data/30-60_rep.dat"), old);
         EXPECT_FALSE(folder.Exists("data/30-60_rep.dat.tmp"));
     }
-    // A folder that cannot be written to: nothing happens, nothing is shown.
+    // A folder that cannot be written to: nothing is written; the failure is recorded.
     std::filesystem::remove_all(folder.Path("data"));
-    SaveRepetitions(30, 60);
+    ClearSaveFailure();
+    EXPECT_FALSE(SaveRepetitions(30, 60));
+    EXPECT_NE(UntoldSaveFailure().find("No such file or directory"), std::string::npos);
     EXPECT_FALSE(folder.Exists("data/30-60_rep.dat"));
 
     std::filesystem::create_directories(folder.Path("data"));
     SaveRepetitions(30, 60);
     EXPECT_EQ(folder.Read("data/30-60_rep.dat"), LittleEndian({0, 0, 0}));
+}
+
+// The save folder's lock is taken for real (another game's flock on the file cannot be had while it
+// stands), shared by nested locks without waiting, and let go when the last one goes.
+TEST(RepetitionFile, SaveFolderLockIsHeldWhileAnyStandsAndSharedWhenNested) {
+    TempGameFolder folder;
+    const std::string lockFile = folder.Path(std::string("data/") + kSaveLockFile);
+    const auto anotherGameCanLock = [&] {
+        const int fd = open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
+        const bool locked = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;
+        if (fd >= 0) close(fd);
+        return locked;
+    };
+    {
+        const SaveFolderLock outer;
+        EXPECT_TRUE(outer.Held());
+        EXPECT_FALSE(anotherGameCanLock());
+        {
+            const SaveFolderLock inner;
+            EXPECT_TRUE(inner.Held()) << "shared, not waited for";
+        }
+        EXPECT_FALSE(anotherGameCanLock()) << "the outer lock still stands";
+    }
+    EXPECT_TRUE(anotherGameCanLock());
 }
 
 TEST(RepetitionFile, UnlockNextTopicOnlyFromAnUnlockedToALockedRow) {
