@@ -1,4 +1,5 @@
 #include <GL/gl.h>
+#include <SDL_keyboard.h>
 #include <SDL_timer.h>
 #include <gtest/gtest.h>
 
@@ -75,6 +76,47 @@ TEST_F(HeadlessPlatform, CallbacksAreDrivenByTheTest) {
     const std::vector<std::string> expected = {"tick",    "tick",          "char 13",
                                                "click 5", "paint 320x200", "close"};
     EXPECT_EQ(log, expected);
+}
+
+TEST_F(HeadlessPlatform, KeyPressesAndTheWheelReachTheGameAsTheyShould) {
+    ASSERT_TRUE(platform::OpenWindow(0, 0, 320, 200));
+    std::vector<std::string> log;
+    platform::WindowCallbacks cb;
+    cb.character = [&](int code) { log.push_back("char " + std::to_string(code)); };
+    cb.key = [&](platform::Key key) { log.push_back("key " + std::to_string(static_cast<int>(key))); };
+    cb.wheel = [&](int notches) { log.push_back("wheel " + std::to_string(notches)); };
+    platform::RunMainLoop(cb);
+    platform::headless::RunTicks(0);
+    log.clear();
+
+    const struct {
+        int32_t sdlKey;
+        bool alt, repeat;
+        std::vector<std::string> delivered;
+    } cases[] = {
+        {SDLK_RETURN, false, false, {"char 13", "key 2"}},  // Enter for the fields, then the key
+        {SDLK_KP_ENTER, false, false, {"char 13", "key 2"}},
+        {SDLK_RETURN, false, true, {"char 13"}},  // a held Return chooses nothing twice
+        {SDLK_ESCAPE, false, false, {"char 27", "key 3"}},
+        {SDLK_ESCAPE, false, true, {"char 27"}},
+        {SDLK_UP, false, false, {"key 0"}},
+        {SDLK_DOWN, false, true, {"key 1"}},  // a held arrow key steps on
+        {SDLK_F2, false, false, {"key 4"}},
+        {SDLK_RETURN, true, false, {}},  // Alt+Enter is full screen only: no answer handed in
+        {SDLK_F11, false, false, {}},
+        {SDLK_a, false, false, {}},  // letters arrive as text input
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(SDL_GetKeyName(c.sdlKey)) + (c.alt ? " with Alt" : "") +
+                     (c.repeat ? " held" : ""));
+        log.clear();
+        platform::headless::PressKey(c.sdlKey, c.alt, c.repeat);
+        EXPECT_EQ(log, c.delivered);
+    }
+    log.clear();
+    platform::headless::TurnWheel(2);
+    platform::headless::TurnWheel(-1);
+    EXPECT_EQ(log, (std::vector<std::string>{"wheel 2", "wheel -1"}));
 }
 
 TEST_F(HeadlessPlatform, ResizingTheWindowPaintsWithTheNewSize) {
