@@ -10,6 +10,7 @@
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/PlatformState.h"
+#include "platform/Speech.h"
 
 namespace platform {
 
@@ -42,6 +43,7 @@ bool Start() {
 
 void Stop() {
     auto& s = GetState();
+    StopSpeech();
     DestroyGLContext();
     if (s.window) {
         SDL_DestroyWindow(s.window);
