@@ -779,6 +779,11 @@ protected:
         return installed != nullptr ? installed : folder;
     }
     std::string SaveFolder() const override { return PlayerFolder(); }
+    // The real speech service scripts/install-check.sh started for the player hears the answers.
+    void PrepareFolder() override {
+        if (const char* service = std::getenv("LEXADRILL_SPEECH_SERVICE"))
+            setenv("SPEECHD_ADDRESS", service, 1);
+    }
 };
 
 TEST_F(InstalledGameTest, DISABLED_APassedTestIsKeptInThePlayersFolderAndReadBackOnTheNextStart) {
