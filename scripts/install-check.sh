@@ -9,8 +9,9 @@
 #    passed test through the installed tree on the headless platform: the repetition files and the
 #    hall of fame appear in the player's data folder with their designed bytes, and the next start
 #    reads the progress back (InstalledGameTest); its answers are spoken through the real speech
-#    service (speech-dispatcher, started as that user on a socket of its own, with no sound device:
-#    its log shows the words received in Spanish and synthesised by the espeak-ng voice);
+#    service (speech-dispatcher, started as that user on a socket of its own and playing to libao's
+#    null device: its log shows the words received in Spanish, synthesised by the espeak-ng voice
+#    and played to their end);
 # 3. starts the installed executable in a real X window (Xvfb) as that user: it says on standard
 #    error where progress is kept, and its window shows a name typed and the main menu;
 # 4. checks that nothing was written into the installed tree;
@@ -105,12 +106,18 @@ manifest() { find "$prefix" -printf '%P %y %s %m %T@\n' | sort; }
 manifest >"$out/tree-before.txt"
 
 # 2. A passed test through the installed tree, headless, speaking to the player's own speech service.
+# There is no sound device here: the service plays through libao's null driver, so each word is
+# synthesised and played to its end (a service left without any audio output never finishes one).
 speech=$work/speech
 mkdir -p "$speech/log"
+cp -r /etc/speech-dispatcher "$speech/config"
+echo 'AudioOutputMethod "libao"' >>"$speech/config/speechd.conf"
+echo 'default_driver=null' >"$speech/.libao"
 [ "$(id -u)" -ne 0 ] || chown -R 65534:65534 "$speech"
 # In a session of its own: at its end the service signals its whole process group.
-setsid "${as_player[@]}" env HOME="$home" XDG_RUNTIME_DIR="$speech" speech-dispatcher --run-single --timeout 300 \
-    --log-level 5 --log-dir "$speech/log" --communication-method unix_socket \
+setsid "${as_player[@]}" env HOME="$speech" XDG_RUNTIME_DIR="$speech" speech-dispatcher --run-single \
+    --timeout 300 --config-dir "$speech/config" --log-level 5 --log-dir "$speech/log" \
+    --communication-method unix_socket \
     --socket-path "$speech/speech.sock" --pid-file "$speech/pid" >"$out/speech-service.log" 2>&1 &
 speech_pid=$!
 for _ in $(seq 100); do
@@ -131,15 +138,17 @@ kill -KILL -- "-$speech_pid" 2>/dev/null || true
 wait "$speech_pid" 2>/dev/null || true
 speech_pid=
 speech_log=$speech/log/speech-dispatcher.log
-grep -a -E 'DATA:\|SET SELF (CLIENT_NAME|LANGUAGE)|Queueing message|desired output module is|Got audio' "$speech_log" \
-    >"$out/speech-heard.txt" || true
+grep -a -E 'DATA:\|(SET SELF (CLIENT_NAME|LANGUAGE)|CANCEL)|Queueing message|desired output module is|Got audio|to audio\.' \
+    "$speech_log" >"$out/speech-heard.txt" || true
 grep -q 'CLIENT_NAME ".*:lexadrill:main"' "$out/speech-heard.txt" || fail "the game never reached the speech service"
 grep -q 'SET SELF LANGUAGE es' "$out/speech-heard.txt" || fail "the game did not ask for Spanish"
 words=$(grep -c 'Queueing message' "$out/speech-heard.txt") || fail "the speech service received no word"
 grep -q 'desired output module is espeak-ng' "$out/speech-heard.txt" || fail "no espeak-ng voice took the words"
 grep -q 'Got audio' "$out/speech-heard.txt" || fail "the voice synthesised nothing"
+played=$(grep -c 'Sent to audio\.' "$out/speech-heard.txt") || fail "nothing was played"
 first=$(grep -m 1 -o 'Queueing message |[^|]*|' "$out/speech-heard.txt" | cut -d'|' -f2)
-echo "install-check: the speech service received $words words in Spanish (the first: \"$first\"), and espeak-ng synthesised them (no sound device here)"
+echo "install-check: the speech service received $words words in Spanish (the first: \"$first\"); espeak-ng" \
+    "synthesised them and $played blocks of samples went to the audio output (libao's null device here)"
 
 # 3. The installed executable in a real window (the display lets any user in: -ac).
 HOME="$home" timeout 180 xvfb-run -a -s "-ac -screen 0 1920x1080x24" "$0" --window "$prefix" "$out" ||
