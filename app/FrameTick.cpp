@@ -173,6 +173,18 @@ const ScreenChange kScreenChanges[] = {
          EnterInfo(4);
      },
      ScreenId::Info},
+    {event::kLearningAfterNextLevel,
+     [] {
+         HideResultScreens();
+         ShowPractiseRound();
+     },
+     ScreenId::Learning},
+    {event::kLearningAfterGameOver,
+     [] {
+         HideResultScreens();
+         ShowPractiseRound();
+     },
+     ScreenId::Learning},
     {event::kMainMenuAfterHallOfFame,
      [] {
          HideHallOfFameScreen();
@@ -222,6 +234,8 @@ void FrameTick() {
         LoadingStep(BuildSceneObjects);
     } else if (app->currentScreen == ScreenId::Test) {
         TestClockTick();
+    } else if (app->currentScreen == ScreenId::NextLevel || app->currentScreen == ScreenId::GameOver) {
+        FollowPractiseSelection();
     }
     Dispatch(scene->PollEvent());
     scene->Render();

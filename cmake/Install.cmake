@@ -66,6 +66,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # and libgl1, the GLX library SDL loads at run time to create the window's GL context (Mesa's
 # drivers come with it).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-crosextra-carlito, fonts-dejavu-core, libgl1")
+# Speech is opened at run time (libspeechd, which speech-dispatcher brings): the game plays without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher, speech-dispatcher-espeak-ng")
 # Only what the game ships: the tests and tools install nothing, but keep it explicit.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};lexadrill;ALL;/")
 include(CPack)

@@ -29,6 +29,9 @@ inline constexpr char kMainMenuAfterTest[] = "ekran_glowny wjazd";
 inline constexpr char kGameOverAfterTest[] = "ekran_gameover wjazd";
 inline constexpr char kMainMenuAfterNextLevel[] = "ekran_glowny po nextlevel wjazd";
 inline constexpr char kInfoAfterGameOver[] = "ekran_info po gameover wjazd";
+// A round of the run's missed entries, chosen on either result screen.
+inline constexpr char kLearningAfterNextLevel[] = "ekran_nauka po nextlevel wjazd";
+inline constexpr char kLearningAfterGameOver[] = "ekran_nauka po gameover wjazd";
 inline constexpr char kMainMenuAfterHallOfFame[] = "ekran_glowny po halloffame wjazd";
 
 // Work on the current screen.

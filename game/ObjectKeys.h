@@ -69,6 +69,9 @@ inline constexpr char kBonusBurst[] = "bonus2";
 inline constexpr char kNextLevelPanel[] = "nextlevel_info";
 inline constexpr char kGameOverPanel[] = "gameover_info";
 inline constexpr char kFinalScore[] = "wynik koncowy";
+// The run's missed entries under their heading; a click on the selected line studies them again.
+inline constexpr char kPractiseList[] = "words to practise";
+inline constexpr char kPractiseTitle[] = "words to practise title";
 
 // The hall of fame, the information panel and the exit question.
 inline constexpr char kHallOfFameList[] = "halloffame";

@@ -50,3 +50,19 @@ bool CheckAnswer(std::u16string typed, std::u16string expected) {
     }
     return false;
 }
+
+bool TypedInAnotherSpelling(std::u16string typed, std::u16string expected) {
+    LowerAsciiLetters(typed);
+    LowerAsciiLetters(expected);
+    return typed != expected;
+}
+
+std::u16string WithoutGenderMarker(const std::u16string& answer) {
+    for (const char16_t* marker : {u" (m)", u" (f)"}) {
+        const std::u16string tail(marker);
+        if (answer.size() >= tail.size() &&
+            answer.compare(answer.size() - tail.size(), tail.size(), tail) == 0)
+            return answer.substr(0, answer.size() - tail.size());
+    }
+    return answer;
+}

@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "platform/PlatformState.h"
 #include "platform/ProcessStart.h"
+#include "platform/Speech.h"
 
 namespace platform {
 
@@ -57,6 +58,7 @@ bool Start() {
 
 void Stop() {
     auto& s = GetState();
+    StopSpeech();
     DestroyGLContext();
     if (s.window) {
         SDL_DestroyWindow(s.window);
@@ -143,7 +145,8 @@ void SetWindowFrame(int x, int y, int width, int height, bool bordered) {
 void ToggleFullScreen() {
     auto& s = GetState();
     if (!s.window) return;
-    const bool full = (SDL_GetWindowFlags(s.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+    const bool full =
+        (SDL_GetWindowFlags(s.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
     // SDL keeps the windowed size and place while full screen and restores them on leaving.
     SDL_SetWindowFullscreen(s.window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
 }

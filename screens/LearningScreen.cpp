@@ -7,7 +7,9 @@
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
+#include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
+#include "learning/SpokenAnswer.h"
 #include "learning/WordList.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
@@ -31,23 +33,12 @@ void ShowCounter() {
 void ShowEntryTexts() {
     SetTextOf(key::kPromptText, CurrentPrompt());
     SetTextOf(key::kAnswerText, CurrentAnswer());
+    SpeakAnswer(CurrentAnswer());
 }
 
-}  // namespace
-
-void ShowLearningScreen() {
-    if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
+// The screen's entry over the loaded word list, from its first entry.
+void EnterLearning() {
     wordList.currentWord = 0;
-    stepping = false;
-    leaving = false;
-
-    const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
-    const int row = topicsList ? topicsList->selected : 0;
-    const TopicInfo& topic = app->topics[row >= 0 && row < app->topicCount ? row : 0];
-    LoadTopicEntries(app->wordFilePath, topic.firstWord, topic.lastWord);
-    LoadRepetitions(topic.firstWord, topic.lastWord);
-    wordList.currentWord = 0;
-
     if (WordCount() == 0) {
         // Nothing to study (the word list is missing): straight back to the main menu.
         LeaveLearning();
@@ -63,6 +54,32 @@ void ShowLearningScreen() {
     EnterFromLeft(key::kScore);
     ShowCounter();
     ShowEntryTexts();
+}
+
+// The state of a fresh entry to the screen, before its words are loaded.
+void ResetLearning() {
+    if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
+    wordList.currentWord = 0;
+    stepping = false;
+    leaving = false;
+}
+
+}  // namespace
+
+void ShowLearningScreen() {
+    ResetLearning();
+    const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
+    const int row = topicsList ? topicsList->selected : 0;
+    const TopicInfo& topic = app->topics[row >= 0 && row < app->topicCount ? row : 0];
+    LoadTopicEntries(app->wordFilePath, topic.firstWord, topic.lastWord);
+    LoadRepetitions(topic.firstWord, topic.lastWord);
+    EnterLearning();
+}
+
+void ShowPractiseRound() {
+    ResetLearning();
+    LoadMissedEntriesAsWordList();
+    EnterLearning();
 }
 
 void LearningScreenInput(int code) {

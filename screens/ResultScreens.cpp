@@ -4,15 +4,24 @@
 #include <string>
 
 #include "engine/GLObjectText.h"
+#include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
+#include "learning/MissedEntries.h"
+#include "learning/SpokenAnswer.h"
 #include "learning/TestRun.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
 namespace {
+
+// Lines of the words to practise shown at once, above the panel.
+constexpr int kPractiseLinesShown = 3;
+// The line whose answer was spoken last since the list appeared; -1: none yet.
+int spokenLine = -1;
 
 void BuildPanel(const std::string& objectKey, const std::u16string& text) {
     auto* panel = scene->Add(std::make_unique<GLObjectText>(objectKey, text, 0, 0, 0));
@@ -23,11 +32,52 @@ void BuildPanel(const std::string& objectKey, const std::u16string& text) {
     panel->visible = false;
 }
 
+// One list and heading serve both screens. Lines are drawn inside the list's own transform, so a
+// list at height y shows its first line at 2y: here 1.6, above the panel, the next two below it.
+void BuildWordsToPractise() {
+    AddHiddenLabel(key::kPractiseTitle, uiStrings.summaryTitle, 0, 2.1, 0, 0.5, 0.5, 0.5)->scale = 0.7;
+    auto* list = scene->Add(std::make_unique<GLObjectTextList>(
+        key::kPractiseList, kPractiseLinesShown, "data/arrow_up.MS3D", "data/arrow_down.MS3D", 0, 0.8, 0));
+    list->visible = false;
+}
+
+// "prompt - answer": the glyph font has no dash of its own (U+2014 would draw nothing).
+std::u16string PractiseLineText(const WordEntry& entry) { return entry.prompt + u" - " + entry.answer; }
+
+void FillWordsToPractise() {
+    GLObjectTextList* list = FindTextList(key::kPractiseList);
+    if (!list) return;
+    list->ClearLines();
+    list->firstVisible = 0;
+    list->scrollingUp = list->scrollingDown = false;
+    list->scrollAmount = 0;
+    if (missedEntries.empty()) {
+        // Shown as a disabled line: there is nothing to choose.
+        list->AddLine(u"no word missed", key::kListLine, false);
+    } else {
+        for (const WordEntry& entry : missedEntries)
+            list->AddLine(PractiseLineText(entry), key::kListLine, true);
+        list->Select(0);
+    }
+    spokenLine = -1;
+}
+
 void ShowResult(const std::string& panelKey) {
     FlyInShown(panelKey);
     SetTextOf(key::kFinalScore, CounterLine(uiStrings.scoreLabel, testRun.score));
     FlyInShown(key::kFinalScore);
     FlyInShown(key::kArrowNext);
+    FillWordsToPractise();
+    FlyInShown(key::kPractiseTitle);
+    FlyInShown(key::kPractiseList);
+    FollowPractiseSelection();
+}
+
+void FlyOutResult(const std::string& panelKey) {
+    for (const std::string& objectKey :
+         {std::string(key::kArrowNext), panelKey, std::string(key::kFinalScore),
+          std::string(key::kPractiseTitle), std::string(key::kPractiseList)})
+        FlyOutObject(objectKey);
 }
 
 // Both screens leave the same way: only a hovered arrow counts, whatever the input was (a key
@@ -35,16 +85,30 @@ void ShowResult(const std::string& panelKey) {
 bool Leave(const std::string& panelKey, const std::string& event) {
     if (!Hovered(key::kArrowNext) || app->transitionLock) return false;
     app->transitionLock = true;
-    for (const std::string& objectKey :
-         {std::string(key::kArrowNext), panelKey, std::string(key::kFinalScore)})
-        FlyOutObject(objectKey);
+    FlyOutResult(panelKey);
+    scene->PostEvent(event, 50);
+    return true;
+}
+
+// The list's arrows move its selection; a click on the list chooses its selected line, which starts
+// a learning round of the missed entries (a list saying none were missed chooses nothing).
+bool ChoosePractise(int code, const std::string& panelKey, const std::string& event) {
+    GLObjectTextList* list = FindTextList(key::kPractiseList);
+    if (code != 1 || !list) return false;
+    MoveSelectionByHoveredArrow(*list);
+    if (!list->hovered || app->transitionLock || missedEntries.empty()) return false;
+    app->transitionLock = true;
+    FlyOutResult(panelKey);
     scene->PostEvent(event, 50);
     return true;
 }
 
 }  // namespace
 
-void BuildNextLevelScreen() { BuildPanel(key::kNextLevelPanel, u"Next level unlocked"); }
+void BuildNextLevelScreen() {
+    BuildPanel(key::kNextLevelPanel, u"Next level unlocked");
+    BuildWordsToPractise();
+}
 
 void BuildGameOverScreen() { BuildPanel(key::kGameOverPanel, u"Game over"); }
 
@@ -52,14 +116,26 @@ void ShowNextLevelScreen() { ShowResult(key::kNextLevelPanel); }
 
 void ShowGameOverScreen() { ShowResult(key::kGameOverPanel); }
 
-void NextLevelScreenInput(int) { Leave(key::kNextLevelPanel, event::kMainMenuAfterNextLevel); }
+void NextLevelScreenInput(int code) {
+    if (ChoosePractise(code, key::kNextLevelPanel, event::kLearningAfterNextLevel)) return;
+    Leave(key::kNextLevelPanel, event::kMainMenuAfterNextLevel);
+}
 
-void GameOverScreenInput(int) {
+void GameOverScreenInput(int code) {
+    if (ChoosePractise(code, key::kGameOverPanel, event::kLearningAfterGameOver)) return;
     if (Leave(key::kGameOverPanel, event::kInfoAfterGameOver)) app->infoReturnScreen = 4;
 }
 
+void FollowPractiseSelection() {
+    const GLObjectTextList* list = FindTextList(key::kPractiseList);
+    if (!list || list->selected == spokenLine) return;
+    if (list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
+    spokenLine = list->selected;
+    SpeakAnswer(missedEntries[spokenLine].answer);
+}
+
 void HideResultScreens() {
-    for (const char* objectKey :
-         {key::kNextLevelPanel, key::kGameOverPanel, key::kFinalScore, key::kArrowNext})
+    for (const char* objectKey : {key::kNextLevelPanel, key::kGameOverPanel, key::kFinalScore,
+                                  key::kArrowNext, key::kPractiseTitle, key::kPractiseList})
         SetVisible(objectKey, false);
 }

@@ -53,3 +53,5 @@ void ShowWrongAnswer(const std::u16string& expected) {
     }
     FlyThrough(key::kWrongFeedback, 300, true);
 }
+
+void ShowExpectedSpelling(const std::u16string& expected) { SetTextOf(key::kAnswerText, expected); }

@@ -8,3 +8,5 @@
 void ShowRightAnswer(bool bonus);
 // A wrong answer or a time-out: the expected answer is shown in the answer field as it leaves.
 void ShowWrongAnswer(const std::u16string& expected);
+// A right answer typed in another spelling: the answer field shows the expected one as it leaves.
+void ShowExpectedSpelling(const std::u16string& expected);

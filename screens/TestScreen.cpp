@@ -17,9 +17,11 @@
 #include "game/UiStrings.h"
 #include "learning/AnswerCheck.h"
 #include "learning/HallOfFame.h"
+#include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
 #include "learning/SaveFailure.h"
 #include "learning/SaveFolderLock.h"
+#include "learning/SpokenAnswer.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -132,6 +134,7 @@ void ShowTestScreen() {
     testRun.correctCount = testRun.wrongCount = testRun.askedCount = 0;
     testRun.lastTickMs = platform::TickCountMs();
     ClearSaveFailure();
+    missedEntries.clear();
 
     const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
     const int row = topicsList ? topicsList->selected : 0;
@@ -225,7 +228,11 @@ void TestScreenInput(int code) {
         const GLObjectText* answer = FindText(key::kAnswerText);
         // The field holds glyph codes; accented letters must be letters again to be compared.
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
-        EvaluateAnswer(CheckAnswer(typed, CurrentAnswer()));
+        const std::u16string expected = CurrentAnswer();
+        const bool right = CheckAnswer(typed, expected);
+        EvaluateAnswer(right);
+        // A right answer typed without an accent or marker leaves showing how it is spelt.
+        if (right && TypedInAnotherSpelling(typed, expected)) ShowExpectedSpelling(expected);
         return;
     }
     if (code != 1 && code != 13) TypeIntoText(key::kAnswerText, code);
@@ -242,7 +249,9 @@ void EvaluateAnswer(bool correct) {
     } else {
         MarkWrong();
         ShowWrongAnswer(CurrentAnswer());
+        missedEntries.push_back(WordEntry{CurrentPrompt(), CurrentAnswer()});
     }
+    SpeakAnswer(CurrentAnswer());
     platform::DebugOutput("ekran_licznik_slow=" + std::to_string(testRun.askedCount) +
                           ", >>>=" + std::to_string(testRun.toPass - testRun.correctCount) + " \n");
 

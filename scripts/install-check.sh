@@ -9,7 +9,10 @@
 #    passed test through the installed tree on the headless platform: the repetition files and the
 #    hall of fame appear in the player's data folder with their designed bytes, and the next start
 #    reads the progress back (InstalledGameTest, run from a copy of the test executable in the
-#    temporary folder, so the checkout may lie where that user cannot go, such as /root);
+#    temporary folder, so the checkout may lie where that user cannot go, such as /root); its
+#    answers are spoken through the real speech service (speech-dispatcher, started as that user on
+#    a socket of its own and playing to libao's null device: its log shows the words received in
+#    Spanish, synthesised by the espeak-ng voice and played to their end);
 # 3. starts the installed executable in a real X window (Xvfb) as that user: it says on standard
 #    error where progress is kept, and its window shows a name typed and the main menu;
 # 4. checks that nothing was written into the installed tree;
@@ -54,8 +57,10 @@ rm -rf "$out"
 mkdir -p "$out"
 work=$(mktemp -d /tmp/lexadrill-install-XXXXXX)
 game_pid=
+speech_pid=
 cleanup() {
     if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null || true; fi
+    if [ -n "$speech_pid" ]; then kill -KILL -- "-$speech_pid" 2>/dev/null || true; fi
     chmod -R u+w "$work" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -101,17 +106,55 @@ chmod -R a-w "$prefix"
 manifest() { find "$prefix" -printf '%P %y %s %m %T@\n' | sort; }
 manifest >"$out/tree-before.txt"
 
-# 2. A passed test through the installed tree, headless. The player may not be able to reach the
-# checkout (in /root, or any folder of mode 0700): the test executable runs from a copy beside the
-# installed tree, and the test reads its content from that tree only.
+# 2. A passed test through the installed tree, headless, speaking to the player's own speech service.
+# The player may not be able to reach the checkout (in /root, or any folder of mode 0700): the test
+# executable runs from a copy beside the installed tree, and the test reads its content from that
+# tree only. There is no sound device here: the service plays through libao's null driver, so each
+# word is synthesised and played to its end (a service left without any audio output never
+# finishes one).
 cp "$build/tests/lexadrill_tests" "$work/lexadrill_tests"
 chmod 755 "$work/lexadrill_tests"
+speech=$work/speech
+mkdir -p "$speech/log"
+cp -r /etc/speech-dispatcher "$speech/config"
+echo 'AudioOutputMethod "libao"' >>"$speech/config/speechd.conf"
+echo 'default_driver=null' >"$speech/.libao"
+[ "$(id -u)" -ne 0 ] || chown -R 65534:65534 "$speech"
+# In a session of its own: at its end the service signals its whole process group.
+setsid "${as_player[@]}" env HOME="$speech" XDG_RUNTIME_DIR="$speech" speech-dispatcher --run-single \
+    --timeout 300 --config-dir "$speech/config" --log-level 5 --log-dir "$speech/log" \
+    --communication-method unix_socket \
+    --socket-path "$speech/speech.sock" --pid-file "$speech/pid" >"$out/speech-service.log" 2>&1 &
+speech_pid=$!
+for _ in $(seq 100); do
+    [ -S "$speech/speech.sock" ] && break
+    sleep 0.1
+done
+[ -S "$speech/speech.sock" ] || fail "the speech service did not start ($out/speech-service.log)"
 "${as_player[@]}" env HOME="$home" SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy \
+    LEXADRILL_SPEECH_SERVICE="unix_socket:$speech/speech.sock" \
     LEXADRILL_INSTALLED_GAME="$prefix/games/" "$work/lexadrill_tests" \
     --gtest_also_run_disabled_tests --gtest_filter='InstalledGameTest.*' >"$out/play.log" 2>&1 ||
     fail "the installed game's play-through ($out/play.log): $(tail -n 30 "$out/play.log")"
 grep -q '\[  PASSED  \] 1 test' "$out/play.log" || fail "the play-through did not run ($out/play.log)"
 echo "install-check: a passed test kept its files in the player's folder and the next start read them"
+sleep 1  # the last word's synthesis
+# The service does not always end on SIGTERM; its session (it and its voice modules) is ended whole.
+kill -KILL -- "-$speech_pid" 2>/dev/null || true
+wait "$speech_pid" 2>/dev/null || true
+speech_pid=
+speech_log=$speech/log/speech-dispatcher.log
+grep -a -E 'DATA:\|(SET SELF (CLIENT_NAME|LANGUAGE)|CANCEL)|Queueing message|desired output module is|Got audio|to audio\.' \
+    "$speech_log" >"$out/speech-heard.txt" || true
+grep -q 'CLIENT_NAME ".*:lexadrill:main"' "$out/speech-heard.txt" || fail "the game never reached the speech service"
+grep -q 'SET SELF LANGUAGE es' "$out/speech-heard.txt" || fail "the game did not ask for Spanish"
+words=$(grep -c 'Queueing message' "$out/speech-heard.txt") || fail "the speech service received no word"
+grep -q 'desired output module is espeak-ng' "$out/speech-heard.txt" || fail "no espeak-ng voice took the words"
+grep -q 'Got audio' "$out/speech-heard.txt" || fail "the voice synthesised nothing"
+played=$(grep -c 'Sent to audio\.' "$out/speech-heard.txt") || fail "nothing was played"
+first=$(grep -m 1 -o 'Queueing message |[^|]*|' "$out/speech-heard.txt" | cut -d'|' -f2)
+echo "install-check: the speech service received $words words in Spanish (the first: \"$first\"); espeak-ng" \
+    "synthesised them and $played blocks of samples went to the audio output (libao's null device here)"
 
 # 3. The installed executable in a real window (the display lets any user in: -ac).
 HOME="$home" timeout 180 xvfb-run -a -s "-ac -screen 0 1920x1080x24" "$0" --window "$prefix" "$out" ||
@@ -138,6 +181,7 @@ done
 grep -q '^ Depends: .*fonts-crosextra-carlito' "$out/package-info.txt" || fail "the package does not depend on the font"
 grep -q '^ Depends: .*libgl1' "$out/package-info.txt" || fail "the package does not depend on the GLX library"
 grep -q '^ Depends: .*libsdl2' "$out/package-info.txt" || fail "the package's library dependencies are missing"
+grep -q '^ Recommends: .*speech-dispatcher-espeak-ng' "$out/package-info.txt" || fail "the package does not recommend speech"
 lintian --fail-on error,warning "$deb" >"$out/lintian.txt" 2>&1 || fail "lintian: $(cat "$out/lintian.txt")"
 echo "install-check: $(basename "$deb") built; lintian finds no error or warning"
 echo "install-check: passed"

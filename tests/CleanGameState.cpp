@@ -3,7 +3,8 @@
 // left: the headless folder, clock and exit status, textures in the table, a half-played run.
 // This listener gives every test the state a fresh process starts with. It also gives the tests a
 // player's data folder of their own: a test whose game folder cannot be written would otherwise
-// save into the real $HOME/.local/share/lexadrill/ of whoever runs the suite.
+// save into the real $HOME/.local/share/lexadrill/ of whoever runs the suite; and it keeps the
+// game from reaching (or starting) the real speech service of whoever runs it.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -16,14 +17,17 @@
 #include "game/SaveFolder.h"
 #include "game/UnknownNames.h"
 #include "learning/HallOfFame.h"
+#include "learning/MissedEntries.h"
 #include "learning/SaveFailure.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
+#include "platform/Speech.h"
 #include "screens/HallOfFameScreen.h"
 #include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
 #include "tests/hooks/Headless.h"
+#include "tests/hooks/TestHooks.h"
 
 namespace {
 
@@ -37,6 +41,12 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
     }
     void OnTestStart(const ::testing::TestInfo&) override {
         setenv("XDG_DATA_HOME", playerData.c_str(), 1);
+        // No speech service unless a test stands its fake one there: nothing listens at this
+        // socket, and a named address never lets the game start the real service.
+        platform::StopSpeech();
+        setenv("SPEECHD_ADDRESS", ("unix_socket:" + playerData + "/no-speech-service").c_str(), 1);
+        platform::ObserveSpeechRequests(nullptr);
+        missedEntries.clear();
         platform::headless::Reset();
         ResetTextureTable();
         clickPending = false;

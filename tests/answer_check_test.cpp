@@ -49,6 +49,35 @@ TEST(AnswerCheck, AcceptsOnlyTheDesignedTolerances) {
     }
 }
 
+// A right answer leaves showing the expected spelling when the typed one lacked something of it;
+// what the service speaks is the answer without its marker.
+TEST(AnswerCheck, ShowsTheExpectedSpellingOfARightAnswerTypedWithoutItsAccentsOrMarker) {
+    struct Case {
+        const char16_t* typed;
+        const char16_t* expected;
+        bool shown;
+        const char16_t* spoken;
+    } cases[] = {
+        {u"perro", u"perro", false, u"perro"},
+        {u"PERRO", u"perro", false, u"perro"},
+        {u"arbol", u"\u00E1rbol", true, u"\u00E1rbol"},
+        {u"\u00E1rbol", u"\u00E1rbol", false, u"\u00E1rbol"},
+        {u"mesa", u"mesa (f)", true, u"mesa"},
+        {u"mesa (f)", u"mesa (f)", false, u"mesa"},
+        {u"MESA (F)", u"mesa (f)", false, u"mesa"},
+        {u"nino", u"ni\u00F1o (m)", true, u"ni\u00F1o"},
+        {u"buenos dias", u"buenos d\u00EDas", true, u"buenos d\u00EDas"},
+        {u"p\u00E9rro", u"perro", true, u"perro"},  // an accent too many is shown away as well
+        {u"libro", u"libro (m)", true, u"libro"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(c.typed)) + " for " +
+                     testing::PrintToString(std::u16string(c.expected)));
+        EXPECT_EQ(TypedInAnotherSpelling(c.typed, c.expected), c.shown);
+        EXPECT_EQ(WithoutGenderMarker(c.expected), c.spoken);
+    }
+}
+
 TEST(AnswerCheck, FoldTouchesOnlyItsSevenLetters) {
     std::u16string text =
         u"\u00C1\u00E1\u00E9\u00ED\u00F1\u00F3\u00FA \u00C9\u00CD\u00D3\u00DA\u00D1\u00FC\u00BF Xy";

@@ -167,9 +167,9 @@ TEST_F(FrameSkipTest, SkippedFramesShowExactlyWhatDrawingEveryFrameShows) {
         std::printf("screen %d: %d of %d ticks not drawn\n", static_cast<int>(screen), skipped[screen],
                     count);
     }
-    // Where nothing moves for a while, frames must be skipped.
-    for (ScreenId still :
-         {ScreenId::UserName, ScreenId::Info, ScreenId::Learning, ScreenId::Test, ScreenId::GameOver}) {
+    // Where nothing moves for a while, frames must be skipped. (Game over is not such a screen
+    // here: the "zzz" above put a word on its list of words to practise, whose selected line spins.)
+    for (ScreenId still : {ScreenId::UserName, ScreenId::Info, ScreenId::Learning, ScreenId::Test}) {
         EXPECT_GT(skipped[still], 0) << static_cast<int>(still);
     }
     ASSERT_GT(exposedAt, 0u);

@@ -3,7 +3,7 @@
 // the suite: run it on purpose with
 //   LEXADRILL_SHOTS=<folder> xvfb-run -a -s "-screen 0 1920x1080x24" lexadrill_tests
 //     --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
-// It writes topics.png, test.png, great.png and hall-of-fame.png into that folder (ImageMagick's
+// It writes topics.png, test.png, great.png, result.png and hall-of-fame.png into that folder (ImageMagick's
 // import takes the pictures).
 #include <cstdlib>
 #include <fstream>
@@ -43,6 +43,17 @@ protected:
                                     std::to_string(r.height) + "+" + std::to_string(r.x) + "+" +
                                     std::to_string(r.y) + " +repage '" + shots + "/" + name + ".png'";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+
+    // The selected line keeps turning about x; runs until it faces the viewer.
+    void FaceTheViewer(const GLObjectTextList* list) {
+        ASSERT_NE(list, nullptr);
+        ASSERT_FALSE(list->lines.empty());
+        for (int tick = 0; tick < 400; ++tick) {
+            const int angle = static_cast<int>(list->lines[list->selected]->rotation[0]) % 360;
+            if (angle > 355 || angle < 2) break;
+            RunTicks(1);
+        }
     }
 
     void WriteFile(const std::string& name, const std::string& bytes) {
@@ -114,10 +125,19 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
     RunTicks(3);
     Shoot("great");
 
+    // Two misses, then the run is broken off: the result screen lists them as words to practise.
+    for (int miss = 0; miss < 2; ++miss) {
+        for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+        Type(u"zzz");
+        Key(13);
+    }
     WaitUntilStill("przerwij");
     for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
     ClickObject("przerwij");
     RunUntilScreen(ScreenId::GameOver);
+    WaitUntilStill("words to practise");
+    FaceTheViewer(dynamic_cast<GLObjectTextList*>(Object("words to practise")));
+    Shoot("result");
     WaitUntilStill("arrownext");
     ClickObject("arrownext");
     RunUntilScreen(ScreenId::Info);
@@ -128,13 +148,8 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
     ChooseMenuLine(2);
     RunUntilScreen(ScreenId::HallOfFame);
     WaitUntilStill("halloffame");
-    // The selected line keeps turning about x; take it when it faces the viewer.
     auto* list = dynamic_cast<GLObjectTextList*>(Object("halloffame"));
     ASSERT_GE(list->lines.size(), 4u);
-    for (int tick = 0; tick < 400; ++tick) {
-        const int angle = static_cast<int>(list->lines[0]->rotation[0]) % 360;
-        if (angle > 355 || angle < 2) break;
-        RunTicks(1);
-    }
+    FaceTheViewer(list);
     Shoot("hall-of-fame");
 }

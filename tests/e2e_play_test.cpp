@@ -1,13 +1,15 @@
 // The playing part of the game through the headless window: topics, learning, the timed test with
-// its scoring and files, the result screens and the hall of fame.
+// its scoring and files, the result screens with the words to practise, speech, and the hall of fame.
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
 #include "formats/WordFileFormat.h"
+#include "learning/AnswerCheck.h"
 #include "learning/HallOfFame.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
@@ -26,7 +29,9 @@
 #include "screens/TopicsScreen.h"
 #include "tests/GameHarness.h"
 #include "tests/Utf16Bytes.h"
+#include "tests/hooks/FakeSpeechService.h"
 #include "tests/hooks/Headless.h"
+#include "tests/hooks/TestHooks.h"
 
 namespace {
 
@@ -225,6 +230,15 @@ TEST_F(PlayTest, TwentyOneFastRightAnswersPassAndUnlockTheNextTopic) {
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 0), 21);
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 1), 9);
 
+    // Nothing was missed: the words to practise say so on one disabled line, which chooses nothing.
+    auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
+    ASSERT_EQ(practise->lines.size(), 1u);
+    EXPECT_EQ(Utf8(practise->lines[0]->GetText()), "no word missed");
+    EXPECT_FALSE(practise->lines[0]->visible);
+    WaitUntilStill(practise);
+    ClickOn(practise);
+    EXPECT_FALSE(app->transitionLock);
+
     // A key press while the cursor rests on the arrow leaves as a click does.
     WaitUntilStill("arrownext");
     const WindowPoint arrow = CentreOf(Object("arrownext"));
@@ -263,6 +277,14 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 0), 20);
     EXPECT_FALSE(std::ifstream(DataFile("30-60_rep.dat")).good());
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t400\r\n"));
+    // The words to practise: the ten missed entries, in the order asked.
+    auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
+    ASSERT_EQ(practise->lines.size(), wrongEntries.size());
+    for (size_t line = 0; line < wrongEntries.size(); ++line) {
+        const WordEntry& entry = wordList.entries[wrongEntries[line]];
+        GLObjectText probe("probe", entry.prompt + u" - " + entry.answer, 0, 0, 0);
+        EXPECT_EQ(Utf8(practise->lines[line]->GetText()), Utf8(probe.GetText())) << line;
+    }
 
     WaitUntilStill("arrownext");
     ClickObject("arrownext");
@@ -615,6 +637,140 @@ TEST_F(PlayTest, ATopicOfOneEntryNeedsItsOneRightAnswer) {
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t20\r\nana\t0\r\n"));
 }
 
+// The learner's loop, with the speech service there (a fake one) or absent: a run with planned
+// misses lists exactly those entries on the result screen, a round of just them follows, every
+// answer is asked to be spoken in Spanish at its moment, and a right answer typed without its
+// accents or marker leaves showing the expected spelling.
+class LearnerLoopTest : public PlayTest, public ::testing::WithParamInterface<bool> {
+protected:
+    struct Request {
+        std::string text;
+        std::string language;
+        std::chrono::steady_clock::time_point at;
+    };
+
+    void PrepareFolder() override {
+        WriteWordList({u"tree;\u00E1rbol", u"table;mesa (f)", u"dog;perro", u"book;libro (m)",
+                       u"good morning;buenos d\u00EDas", u"boy;ni\u00F1o (m)"});
+        if (GetParam()) {
+            service = std::make_unique<FakeSpeechService>(folder + "speech.sock");
+            setenv("SPEECHD_ADDRESS", service->Address().c_str(), 1);
+        }
+        platform::ObserveSpeechRequests([this](const std::string& text, const std::string& language) {
+            requests.push_back(Request{text, language, std::chrono::steady_clock::now()});
+        });
+    }
+
+    // The last request is the answer's spoken form, in Spanish; with the service there, it has
+    // been received before the game goes on (so no later word replaces it on its way).
+    void ExpectSpoken(const std::u16string& answer, size_t count) {
+        ASSERT_EQ(requests.size(), count) << "asked to speak: " << Utf8(answer);
+        EXPECT_EQ(requests.back().text, Utf8(WithoutGenderMarker(answer)));
+        EXPECT_EQ(requests.back().language, "es");
+        if (service) {
+            ASSERT_TRUE(service->WaitForMessages(count, std::chrono::seconds(10)));
+        }
+    }
+
+    std::unique_ptr<FakeSpeechService> service;
+    std::vector<Request> requests;
+};
+
+TEST_P(LearnerLoopTest, MissedWordsAreListedStudiedAgainAndEveryAnswerIsHeard) {
+    StartRun(kTestLine, 0);
+    ASSERT_EQ(testRun.testLength, 6);
+    EXPECT_TRUE(requests.empty()) << "nothing is spoken before the first judgement";
+    std::vector<WordEntry> missed;
+    for (int question = 1; testRun.correctCount < testRun.toPass; ++question) {
+        SCOPED_TRACE(question);
+        const WordEntry asked{CurrentPrompt(), CurrentAnswer()};
+        if (question == 1) {
+            Answer(u"zzz");
+            missed.push_back(asked);
+        } else if (question == 3) {
+            for (int second = 0; second < 15; ++second) {
+                platform::headless::AdvanceClockMs(1000);
+                RunTicks(1);
+            }
+            ASSERT_TRUE(testRun.answerEvaluated) << "timed out";
+            missed.push_back(asked);
+        } else {
+            std::u16string plain = WithoutGenderMarker(asked.answer);
+            FoldAccents(plain);
+            Answer(plain);
+            ASSERT_EQ(testRun.wrongCount, static_cast<int>(missed.size())) << "judged right";
+            GLObjectText shown("probe", TypedInAnotherSpelling(plain, asked.answer) ? asked.answer : plain, 0,
+                               0, 0);
+            EXPECT_EQ(TextOf("txt 2"), Utf8(shown.GetText()));
+        }
+        ExpectSpoken(asked.answer, question);
+        if (testRun.correctCount < testRun.toPass) NextQuestion();
+    }
+    EXPECT_EQ(testRun.score, 4 * 20);  // the spelling shown changes no score
+    const size_t judged = requests.size();
+
+    RunUntilScreen(ScreenId::NextLevel);
+    const std::string counts = ReadBytes("0-30_rep.dat"), unlocked = ReadBytes("30-60_rep.dat");
+    const std::string hallOfFame = ReadBytes("hof.hof");
+    EXPECT_EQ(TextOf("words to practise title"), "words still to learn");
+    auto* list = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
+    ASSERT_EQ(list->lines.size(), missed.size());
+    for (size_t line = 0; line < missed.size(); ++line) {
+        GLObjectText probe("probe", missed[line].prompt + u" - " + missed[line].answer, 0, 0, 0);
+        EXPECT_EQ(Utf8(list->lines[line]->GetText()), Utf8(probe.GetText()));
+    }
+    ExpectSpoken(missed[0].answer, judged + 1);
+    WaitUntilStill(list);
+    ClickChildOf("words to practise", "arrowdown");
+    RunTicks(1);
+    ExpectSpoken(missed[1].answer, judged + 2);
+    EXPECT_EQ(Screen(), ScreenId::NextLevel) << "the arrows only move the selection";
+
+    // A click on the selected line studies the missed entries from the first, in the order asked.
+    WaitUntilStill(list);
+    ClickObject("words to practise");
+    RunUntilScreen(ScreenId::Learning);
+    ASSERT_EQ(WordCount(), missed.size());
+    for (size_t entry = 0; entry < missed.size(); ++entry) {
+        SCOPED_TRACE(entry);
+        EXPECT_EQ(TextOf("wynik"),
+                  "words: " + std::to_string(entry + 1) + " of " + std::to_string(missed.size()));
+        GLObjectText prompt("probe", missed[entry].prompt, 0, 0, 0),
+            answer("probe", missed[entry].answer, 0, 0, 0);
+        EXPECT_EQ(TextOf("txt 1"), Utf8(prompt.GetText()));
+        EXPECT_EQ(TextOf("txt 2"), Utf8(answer.GetText()));
+        ExpectSpoken(missed[entry].answer, judged + 3 + entry);
+        WaitUntilStill("arrownext");
+        ClickObject("arrownext");
+        RunTicks(40);
+    }
+    RunUntilScreen(ScreenId::MainMenu);
+    EXPECT_EQ(ReadBytes("0-30_rep.dat"), counts) << "the round reads and writes no count";
+    EXPECT_EQ(ReadBytes("30-60_rep.dat"), unlocked);
+    EXPECT_EQ(ReadBytes("hof.hof"), hallOfFame);
+
+    if (!service) return;
+    // What the service received: every word asked for, in Spanish, in order, none of it a prompt.
+    const std::vector<FakeSpeechService::Message> heard = service->Messages();
+    ASSERT_EQ(heard.size(), requests.size());
+    std::vector<double> handOverMs;
+    for (size_t i = 0; i < heard.size(); ++i) {
+        EXPECT_EQ(heard[i].text, requests[i].text);
+        EXPECT_EQ(heard[i].language, "es");
+        handOverMs.push_back(
+            std::chrono::duration<double, std::milli>(heard[i].received - requests[i].at).count());
+    }
+    const std::vector<std::string> commands = service->Commands();
+    EXPECT_EQ(std::count(commands.begin(), commands.end(), "CANCEL SELF"),
+              static_cast<long>(heard.size()) - 1)
+        << "each new word cancels the one before";
+    std::sort(handOverMs.begin(), handOverMs.end());
+    std::printf("speech hand-over, %zu words: min %.2f ms, median %.2f ms, max %.2f ms\n", handOverMs.size(),
+                handOverMs.front(), handOverMs[handOverMs.size() / 2], handOverMs.back());
+}
+
+INSTANTIATE_TEST_SUITE_P(ServiceThereOrAbsent, LearnerLoopTest, ::testing::Bool());
+
 // The installed game, its games/ folder named by LEXADRILL_INSTALLED_GAME. scripts/install-check.sh
 // runs this as a user who cannot write the installed tree, so the player's folder keeps the files;
 // that user may not be able to reach the build either, so nothing is read from there.
@@ -629,6 +785,11 @@ protected:
         return installed != nullptr ? platform::InstalledContentFolder(installed) : PlayTest::ContentFolder();
     }
     std::string SaveFolder() const override { return PlayerFolder(); }
+    // The real speech service scripts/install-check.sh started for the player hears the answers.
+    void PrepareFolder() override {
+        if (const char* service = std::getenv("LEXADRILL_SPEECH_SERVICE"))
+            setenv("SPEECHD_ADDRESS", service, 1);
+    }
 };
 
 TEST_F(InstalledGameTest, DISABLED_APassedTestIsKeptInThePlayersFolderAndReadBackOnTheNextStart) {

@@ -2,6 +2,7 @@
 
 #include "engine/GlyphFont.h"
 #include "learning/RepetitionStore.h"
+#include "platform/SpeechObserver.h"
 
 namespace safe_file_write_testing {
 void InjectFault(Fault fault) { injectedFault = fault; }
@@ -13,3 +14,10 @@ void UseSystemFont() { testing::fontFileOverride.reset(); }
 }  // namespace glyphfont
 
 void SetWordChoiceRandom(int (*source)()) { wordChoiceRandom = source; }
+
+namespace platform {
+void ObserveSpeechRequests(
+    std::function<void(const std::string& text, const std::string& language)> observer) {
+    speech_observer::observer = std::move(observer);
+}
+}  // namespace platform

@@ -3,6 +3,7 @@
 // library beside the headless platform, so the shipped game cannot call them.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "formats/SafeFileWrite.h"
@@ -21,3 +22,10 @@ void UseSystemFont();
 
 // The generator the word choice draws from; nullptr restores the C library's rand().
 void SetWordChoiceRandom(int (*source)());
+
+namespace platform {
+// Calls observer on the game's thread whenever the game asks for a text to be spoken, before the
+// text is handed over; nullptr stops it.
+void ObserveSpeechRequests(
+    std::function<void(const std::string& text, const std::string& language)> observer);
+}  // namespace platform
