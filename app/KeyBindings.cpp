@@ -10,6 +10,7 @@
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
 #include "game/ObjectKeys.h"
+#include "platform/Speech.h"
 
 namespace {
 
@@ -29,13 +30,34 @@ struct KeyBinding {
     Key key;
     const char* objectKey;
     Part part;
-    int line = 0;  // for Part::Line
+    int line = 0;              // for Part::Line
+    bool (*when)() = nullptr;  // the row counts only while this holds (nullptr: always)
 };
 
-bool CheatUnlocksOnReturn() { return app->cheatMode; }
+// The words to practise have the keyboard's attention once the player moved them with Up, Down or
+// the wheel on this showing of the list; until then Return is the screen's arrow, as designed. A
+// list refilled for another run has new line objects, so the attention ends with the run.
+struct ListAttention {
+    ScreenId screen = ScreenId::None;
+    const GLObject* firstLine = nullptr;
+} attention;
+
+const GLObject* FirstLineOf(const char* listKey) {
+    const auto* list = dynamic_cast<const GLObjectTextList*>(scene->FindObject(listKey));
+    return list && !list->lines.empty() ? list->lines.front() : nullptr;
+}
+
+bool PractiseListHasAttention() {
+    // A list saying that no word was missed (a disabled line) has nothing to choose.
+    return attention.screen == app->currentScreen && attention.firstLine != nullptr &&
+           attention.firstLine == FirstLineOf(key::kPractiseList) && attention.firstLine->visible;
+}
+
+// With the cheat on, Return on the topics screen is its 13, which unlocks the topic.
+bool CheatOff() { return !app->cheatMode; }
 
 // Return is also the character 13, which the name and answer fields already take as Enter: those
-// screens have no Return row. On the topics screen with the cheat on, 13 unlocks the topic instead.
+// screens have no Return row. The first row of a screen and key whose condition holds counts.
 const KeyBinding kBindings[] = {
     {ScreenId::UserName, Key::Escape, key::kAbortButton, Part::Object},
 
@@ -46,7 +68,7 @@ const KeyBinding kBindings[] = {
 
     {ScreenId::Topics, Key::Up, key::kTopicsList, Part::UpArrow},
     {ScreenId::Topics, Key::Down, key::kTopicsList, Part::DownArrow},
-    {ScreenId::Topics, Key::Return, key::kTopicsList, Part::SelectedLine},
+    {ScreenId::Topics, Key::Return, key::kTopicsList, Part::SelectedLine, 0, CheatOff},
     {ScreenId::Topics, Key::Escape, key::kArrowPrevious, Part::Object},
 
     {ScreenId::Learning, Key::Return, key::kArrowNext, Part::Object},
@@ -55,7 +77,13 @@ const KeyBinding kBindings[] = {
     {ScreenId::Test, Key::Escape, key::kAbortButton, Part::Object},
 
     {ScreenId::Info, Key::Return, key::kArrowNext, Part::Object},
+    {ScreenId::NextLevel, Key::Up, key::kPractiseList, Part::UpArrow},
+    {ScreenId::NextLevel, Key::Down, key::kPractiseList, Part::DownArrow},
+    {ScreenId::NextLevel, Key::Return, key::kPractiseList, Part::SelectedLine, 0, PractiseListHasAttention},
     {ScreenId::NextLevel, Key::Return, key::kArrowNext, Part::Object},
+    {ScreenId::GameOver, Key::Up, key::kPractiseList, Part::UpArrow},
+    {ScreenId::GameOver, Key::Down, key::kPractiseList, Part::DownArrow},
+    {ScreenId::GameOver, Key::Return, key::kPractiseList, Part::SelectedLine, 0, PractiseListHasAttention},
     {ScreenId::GameOver, Key::Return, key::kArrowNext, Part::Object},
 
     {ScreenId::HallOfFame, Key::Up, key::kHallOfFameList, Part::UpArrow},
@@ -70,9 +98,9 @@ const KeyBinding kBindings[] = {
 };
 
 const KeyBinding* FindBinding(ScreenId screen, Key key) {
-    if (screen == ScreenId::Topics && key == Key::Return && CheatUnlocksOnReturn()) return nullptr;
     for (const KeyBinding& binding : kBindings) {
-        if (binding.screen == screen && binding.key == key) return &binding;
+        if (binding.screen == screen && binding.key == key && (!binding.when || binding.when()))
+            return &binding;
     }
     return nullptr;
 }
@@ -117,6 +145,8 @@ void Press(const KeyBinding& binding) {
     GLObject* object = scene->FindObject(binding.objectKey);
     if (!object || !object->visible) return;
     auto* list = dynamic_cast<GLObjectTextList*>(object);
+    if (list && (binding.part == Part::UpArrow || binding.part == Part::DownArrow))
+        attention = ListAttention{binding.screen, FirstLineOf(binding.objectKey)};
     switch (binding.part) {
         case Part::Object:
             ClickOnly(object);
@@ -150,6 +180,10 @@ bool OverList(const GLObject& list) {
 }  // namespace
 
 void RouteKey(Key key) {
+    if (key == Key::F2) {
+        platform::ToggleSpeech();  // for the run of the program, wherever the player is
+        return;
+    }
     if (!app || !scene) return;
     if (const KeyBinding* binding = FindBinding(app->currentScreen, key)) Press(*binding);
 }

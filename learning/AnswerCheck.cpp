@@ -52,8 +52,8 @@ bool CheckAnswer(std::u16string typed, std::u16string expected) {
 }
 
 bool TypedInAnotherSpelling(std::u16string typed, std::u16string expected) {
-    LowerAsciiLetters(typed);
-    LowerAsciiLetters(expected);
+    LowerCapitals(typed);
+    LowerCapitals(expected);
     return typed != expected;
 }
 

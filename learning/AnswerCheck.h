@@ -1,5 +1,5 @@
-// Judging a typed answer: capitals (A-Z and Á É Í Ó Ú Ñ Ü) count as small letters, the accented letters of the fold
-// table as plain ones, and a trailing " (f)"/" (m)" of the expected answer may be left out.
+// Judging a typed answer: capitals (A-Z and Á É Í Ó Ú Ñ Ü) count as small letters, the accented letters of
+// the fold table as plain ones, and a trailing " (f)"/" (m)" of the expected answer may be left out.
 #pragma once
 
 #include <string>

@@ -90,12 +90,17 @@ bool Leave(const std::string& panelKey, const std::string& event) {
     return true;
 }
 
-// The list's arrows move its selection; a click on the list chooses its selected line, which starts
+// The list's arrows and a click on another line move its selection; a click on the selected line,
+// which starts
 // a learning round of the missed entries (a list saying none were missed chooses nothing).
 bool ChoosePractise(int code, const std::string& panelKey, const std::string& event) {
     GLObjectTextList* list = FindTextList(key::kPractiseList);
     if (code != 1 || !list) return false;
     MoveSelectionByHoveredArrow(*list);
+    if (ClickOnUnselectedLine(*list)) {
+        list->SelectLine(list->hoveredLine);
+        return true;
+    }
     if (!list->hovered || app->transitionLock || missedEntries.empty()) return false;
     app->transitionLock = true;
     FlyOutResult(panelKey);
