@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,6 +33,9 @@ struct StartCase {
     const char* lastLine;    // standard error's last line, whole; nullptr: not read
     const char* linePrefix;  // or only how it begins
 };
+
+// Names the case in test listings (CTest's included) instead of its bytes.
+void PrintTo(const StartCase& c, std::ostream* out) { *out << c.name; }
 
 // An X display number with no server behind it.
 std::string DeadDisplay() {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,9 @@ const SaveFaultCase kCases[] = {
     {SaveFault::CloseRightAfterTheRunEnds, "CloseRightAfterTheRunEnds", u"gato", 4, u"ana\t0\r\n", nullptr,
      ScreenId::Test},
 };
+
+// Names the case in test listings (CTest's included) instead of its bytes.
+void PrintTo(const SaveFaultCase& c, std::ostream* out) { *out << c.name; }
 
 std::string LittleEndian(int32_t value) {
     std::string bytes;
