@@ -39,6 +39,29 @@ std::string EncodePath(const std::string& path) {
     return encoded;
 }
 
+// The arrow: the panel leaves for the screen recorded in infoReturnScreen, or the program ends.
+void GoOn() {
+    app->transitionLock = true;
+    FlyOutObject(key::kArrowNext);
+    FlyOutObject(key::kInfoPanel);
+    switch (app->infoReturnScreen) {
+        case 6:
+            scene->PostEvent(event::kTestAfterInfo, 50);
+            break;
+        case 7:
+            scene->PostEvent(event::kLearningAfterInfo, 50);
+            break;
+        case 4:
+            scene->PostEvent(event::kMainMenuAfterInfo, 50);
+            break;
+        case 0:
+            platform::RequestExit(0);  // nothing is saved on this road
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace
 
 std::string HelpAddress() { return "file://" + EncodePath(platform::GameFolder() + "data/help.html"); }
@@ -62,29 +85,10 @@ void ShowInfoScreen() {
 }
 
 void InfoScreenInput(int code) {
-    if (!RoutingClick()) return;
+    if (!RoutingClick()) return;  // typed characters do nothing here
     if (Hovered(key::kArrowNext)) {
         // Only a plain click goes on, and only once; any other click on the arrow does nothing.
-        if (code != 1 || app->transitionLock) return;
-        app->transitionLock = true;
-        FlyOutObject(key::kArrowNext);
-        FlyOutObject(key::kInfoPanel);
-        switch (app->infoReturnScreen) {
-            case 6:
-                scene->PostEvent(event::kTestAfterInfo, 50);
-                break;
-            case 7:
-                scene->PostEvent(event::kLearningAfterInfo, 50);
-                break;
-            case 4:
-                scene->PostEvent(event::kMainMenuAfterInfo, 50);
-                break;
-            case 0:
-                platform::RequestExit(0);  // nothing is saved on this road
-                return;
-            default:
-                break;
-        }
+        if (code == 1 && !app->transitionLock) GoOn();
         return;
     }
     if (helpOpened) return;
