@@ -156,6 +156,24 @@ void GameTest::WaitUntilStill(GLObject* object) {
     EXPECT_TRUE(gamedriver::WaitUntilStill(object)) << "\"" << object->name << "\" never came to rest";
 }
 
+void GameTest::RunUntil(const std::function<bool()>& done, int maxTicks) {
+    for (int tick = 0; tick < maxTicks && !done(); ++tick) RunTicks(1);
+    ASSERT_TRUE(done()) << "still waiting after " << maxTicks << " ticks";
+}
+
+void GameTest::RunUntilScreen(ScreenId screen) {
+    RunUntil([&] { return Screen() == screen; });
+}
+
+void GameTest::OpenTopicInfo(int menuLine, int row) {
+    ChooseMenuLine(menuLine);
+    RunUntilScreen(ScreenId::Topics);
+    WaitUntilStill("main menu 2");
+    RunTicks(30);  // any picture change of the entry has ended
+    ChooseLine("main menu 2", row);
+    RunUntilScreen(ScreenId::Info);
+}
+
 void GameTest::LoadToUserName() {
     RunTicks(1);
     RunTicks(80);

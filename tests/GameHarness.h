@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "engine/GLObject.h"
@@ -60,6 +61,13 @@ protected:
     std::string TextOf(const std::string& key);
     // The middle of the window rectangle in which the object counts as hovered.
     WindowPoint CentreOf(GLObject* object);
+    // Runs ticks until done() holds, at most maxTicks; the test fails when it never does.
+    void RunUntil(const std::function<bool()>& done, int maxTicks = 600);
+    void RunUntilScreen(ScreenId screen);
+    // From the main menu, standing still, through the topics (choosing `menuLine`) to the
+    // information panel of topic `row`.
+    void OpenTopicInfo(int menuLine, int row);
+
     // Runs ticks until the object and its children have no motion or fade left (at most 600).
     void WaitUntilStill(GLObject* object);
     void WaitUntilStill(const std::string& key) { WaitUntilStill(Object(key)); }

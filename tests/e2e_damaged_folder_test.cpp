@@ -61,21 +61,6 @@ enum class Damage {
 // are saved), the result screens, the hall of fame, and a learning run.
 class RoundTest : public GameTest {
 protected:
-    void RunUntilScreen(ScreenId screen) {
-        for (int tick = 0; tick < 600 && Screen() != screen; ++tick) RunTicks(1);
-        ASSERT_EQ(Screen(), screen);
-    }
-
-    // From the main menu through the topics to the first topic's information panel.
-    void OpenFirstTopic(int menuLine) {
-        ChooseMenuLine(menuLine);
-        RunUntilScreen(ScreenId::Topics);
-        WaitUntilStill("main menu 2");
-        RunTicks(30);  // any picture change of the entry has ended
-        ChooseLine("main menu 2", 0);
-        RunUntilScreen(ScreenId::Info);
-    }
-
     void NextArrow(ScreenId next) {
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
@@ -83,7 +68,7 @@ protected:
     }
 
     void BrokenOffTest() {
-        OpenFirstTopic(kTestLine);
+        OpenTopicInfo(kTestLine, 0);
         NextArrow(ScreenId::Test);
         ASSERT_GT(WordCount(), 0u);
         Type(CurrentAnswer());
@@ -105,7 +90,7 @@ protected:
         ClickObject("przerwij");
         RunUntilScreen(ScreenId::MainMenu);
         WaitUntilStill("main menu");
-        OpenFirstTopic(kLearnLine);
+        OpenTopicInfo(kLearnLine, 0);
         NextArrow(ScreenId::Learning);
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
@@ -174,7 +159,7 @@ TEST_P(DamagedFolderTest, GameStartsPlaysAndEnds) {
     if (GetParam() == Damage::NoData) {
         // No models, so no arrows: the menu's first line and the topics' first row are what can be
         // chosen, and the information panel has no arrow to go on.
-        OpenFirstTopic(kLearnLine);
+        OpenTopicInfo(kLearnLine, 0);
         EXPECT_EQ(WordCount(), 0u);
         Key('x');
         RunTicks(100);
@@ -404,7 +389,7 @@ protected:
         if (!GetParam().readInARound) return;
         EnterName(u"ana");
         if (GetParam().kind == Hostile::WordListPastLimit) {
-            OpenFirstTopic(kLearnLine);
+            OpenTopicInfo(kLearnLine, 0);
             wordsInTopic = WordCount();
             NextArrow(ScreenId::Learning);
             RunTicks(100);

@@ -37,13 +37,6 @@ class KeyboardTest : public GameTest {
 protected:
     void Press(int32_t sdlKeycode) { platform::headless::PressKey(sdlKeycode); }
 
-    void RunUntil(const std::function<bool()>& done, int maxTicks = 400) {
-        for (int tick = 0; tick < maxTicks && !done(); ++tick) RunTicks(1);
-        ASSERT_TRUE(done()) << "still waiting after " << maxTicks << " ticks";
-    }
-    void RunUntilScreen(ScreenId screen) {
-        RunUntil([&] { return Screen() == screen; });
-    }
     // Waits for the screen, then for its object to stand still, so that a key is not refused.
     void ArriveAt(ScreenId screen, const char* objectKey) {
         RunUntilScreen(screen);

@@ -59,11 +59,6 @@ protected:
     void WriteFile(const std::string& name, const std::string& bytes) {
         std::ofstream(folder + "data/" + name, std::ios::binary) << bytes;
     }
-
-    void RunUntilScreen(ScreenId screen) {
-        for (int tick = 0; tick < 400 && Screen() != screen; ++tick) RunTicks(1);
-        ASSERT_EQ(Screen(), screen);
-    }
 };
 
 }  // namespace

@@ -89,15 +89,6 @@ protected:
         return counts;
     }
 
-    void RunUntil(const std::function<bool()>& done, int maxTicks = 400) {
-        for (int tick = 0; tick < maxTicks && !done(); ++tick) RunTicks(1);
-        ASSERT_TRUE(done()) << "still waiting after " << maxTicks << " ticks";
-    }
-
-    void RunUntilScreen(ScreenId screen) {
-        RunUntil([&] { return Screen() == screen; });
-    }
-
     // Mean brightness of the floor at the window's bottom left, where nothing above it is
     // mirrored on any screen; read back from the last frame.
     double FloorBrightness() {
@@ -124,9 +115,9 @@ protected:
     // From the name screen through the topics and the information panel to the first question or
     // entry of topic `row`.
     void StartRun(int menuLine, int row) {
-        OpenTopics(menuLine);
-        ChooseLine("main menu 2", row);
-        RunUntilScreen(ScreenId::Info);
+        LoadToUserName();
+        EnterName(u"ana");
+        OpenTopicInfo(menuLine, row);
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
         RunUntilScreen(menuLine == kLearnLine ? ScreenId::Learning : ScreenId::Test);

@@ -88,20 +88,10 @@ protected:
 
     std::string Counts() const { return folder + "data/0-30_rep.dat"; }
 
-    void RunUntilScreen(ScreenId screen) {
-        for (int tick = 0; tick < 600 && Screen() != screen; ++tick) RunTicks(1);
-        ASSERT_EQ(Screen(), screen);
-    }
-
     void StartTestRun() {
         LoadToUserName();
         EnterName(u"ana");
-        ChooseMenuLine(kTestLine);
-        RunUntilScreen(ScreenId::Topics);
-        WaitUntilStill("main menu 2");
-        RunTicks(30);  // any picture change of the entry has ended
-        ChooseLine("main menu 2", 0);
-        RunUntilScreen(ScreenId::Info);
+        OpenTopicInfo(kTestLine, 0);
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
         RunUntilScreen(ScreenId::Test);
