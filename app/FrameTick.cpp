@@ -12,6 +12,7 @@
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "game/UnknownNames.h"
+#include "platform/Platform.h"
 #include "screens/ExitConfirm.h"
 #include "screens/HallOfFameScreen.h"
 #include "screens/InfoScreen.h"
@@ -201,6 +202,7 @@ void Dispatch(const std::string& name) {
     for (const ScreenChange& row : kScreenChanges) {
         if (name == row.event) {
             row.actions();
+            scene->RenderWholeNext();
             app->currentScreen = row.enters;
             app->transitionLock = false;
             return;
@@ -224,5 +226,5 @@ void FrameTick() {
         TestClockTick();
     }
     Dispatch(scene->PollEvent());
-    scene->Render();
+    scene->Render(platform::TickIsShown());
 }

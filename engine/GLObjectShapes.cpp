@@ -43,6 +43,14 @@ GLObjectCube::GLObjectCube(const std::string& name, double x, double y, double z
     size[2] = homeSize[2] = sz;
 }
 
+bool GLObjectCube::GeometryBox(double box[6]) const {
+    for (int axis = 0; axis < 3; ++axis) {
+        box[axis] = -size[axis] / 2;
+        box[axis + 3] = size[axis] / 2;
+    }
+    return true;
+}
+
 void GLObjectCube::DrawGeometry() {
     const double hx = size[0] / 2, hy = size[1] / 2, hz = size[2] / 2;
     DrawBox(-hx, -hy, -hz, hx, hy, hz);
@@ -55,6 +63,11 @@ GLObjectBoundingCube::GLObjectBoundingCube(const std::string& name, double x1, d
     for (int i = 0; i < 6; ++i) bounds[i] = corners[i];
 }
 
+bool GLObjectBoundingCube::GeometryBox(double box[6]) const {
+    for (int i = 0; i < 6; ++i) box[i] = bounds[i];
+    return true;
+}
+
 void GLObjectBoundingCube::DrawGeometry() {
     DrawBox(bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]);
 }
@@ -62,6 +75,15 @@ void GLObjectBoundingCube::DrawGeometry() {
 GLObjectPlane::GLObjectPlane(const std::string& name, float tiles, double x, double y, double z, double width,
                              double height, double depth)
     : GLObject(name, x, y, z), width(width), height(height), depth(depth), tiles(tiles) {}
+
+bool GLObjectPlane::GeometryBox(double box[6]) const {
+    const bool horizontal = depth != 0;
+    const double halfExtent = (horizontal ? depth : height) / 2;
+    const double corners[6] = {-width / 2, horizontal ? 0 : -halfExtent, horizontal ? -halfExtent : 0,
+                               width / 2,  horizontal ? 0 : halfExtent,  horizontal ? halfExtent : 0};
+    for (int i = 0; i < 6; ++i) box[i] = corners[i];
+    return true;
+}
 
 void GLObjectPlane::DrawGeometry() {
     const bool horizontal = depth != 0;
@@ -120,6 +142,13 @@ GLObjectPlaneGradient::GLObjectPlaneGradient(const std::string& name, double x, 
     size[0] = width;
     size[1] = depth;
     size[2] = third;
+}
+
+bool GLObjectPlaneGradient::GeometryBox(double box[6]) const {
+    const double hw = size[0] / 2, hd = size[1] / 2, y = position[1];
+    const double corners[6] = {-hw, y, -hd, hw, y, hd};
+    for (int i = 0; i < 6; ++i) box[i] = corners[i];
+    return true;
 }
 
 void GLObjectPlaneGradient::DrawGeometry() {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "engine/FrameClock.h"
+#include "engine/GlyphFont.h"
 #include "engine/TextureTable.h"
 #include "platform/Platform.h"
 
@@ -16,9 +18,20 @@ namespace {
 constexpr double kFieldOfView = 45, kNear = 0.1, kFar = 100;
 const char* const kUnmirroredKey = key::kBackdrop;
 
-void DrawVisible(const std::vector<GLObject*>& list, const char* skip) {
-    for (GLObject* object : list) {
-        if (object->visible && !(skip && object->name == skip)) object->Draw();
+// A rectangle pass costs its pixels plus the drawing order's vertex work, which costs about
+// what this share of the window's pixels does; once the passes would cost this share of a whole
+// frame, the whole frame is rendered instead (one pass, no clears per rectangle).
+constexpr double kPassOverheadShare = 0.03, kWorthShare = 0.6;
+
+// Draws the visible objects of the list but `skip`; with areas, each object's draws are added to
+// its own entry (the list's index).
+void DrawVisible(const std::vector<GLObject*>& list, const char* skip, std::vector<DrawnArea>* areas) {
+    for (size_t i = 0; i < list.size(); ++i) {
+        GLObject* object = list[i];
+        if (!object->visible || (skip && object->name == skip)) continue;
+        if (areas) GLObject::drawnArea = &(*areas)[i];
+        object->Draw();
+        GLObject::drawnArea = nullptr;
     }
 }
 
@@ -63,6 +76,7 @@ GLScene::~GLScene() {
     ownedObjects.clear();
     ownedLights.clear();
     if (contextReady) {
+        if (platform::MakeContextCurrent()) keptFrame.Delete();
         platform::ReleaseContext();
         platform::DestroyGLContext();
     }
@@ -77,7 +91,7 @@ void GLScene::LoadProjection() {
     gluPerspective(kFieldOfView, aspect, kNear, kFar);
 }
 
-bool GLScene::FrameNeedsDrawing() {
+void GLScene::TakeLooks() {
     look.Clear();
     look.Add(width);
     look.Add(height);
@@ -87,27 +101,59 @@ bool GLScene::FrameNeedsDrawing() {
     look.Add(clearColour);
     look.Add(textureTable.generation);
     for (const GLObject* light : lights) light->AppendLook(look);
-    for (const GLObject* object : objects) {
-        if (object->visible) object->AppendLook(look);
+    objectLooks.resize(objects.size());
+    changedObjects.assign(objects.size(), true);
+    for (size_t i = 0; i < objects.size(); ++i) {
+        FrameLook& part = objectLooks[i];
+        part.Clear();
+        part.Add(objects[i]->visible);
+        if (objects[i]->visible) objects[i]->AppendLook(part);
+        if (i < lastObjectLooks.size()) changedObjects[i] = !part.SameAs(lastObjectLooks[i]);
     }
-    const bool unchanged = look.SameAs(lastDrawnLook);
+}
+
+bool GLScene::FrameNeedsDrawing() {
+    TakeLooks();
+    bool unchanged = look.SameAs(lastDrawnLook);
+    for (bool changed : changedObjects) unchanged = unchanged && !changed;
     if (skipUnchangedFrames && unchanged && drawnAlike >= 2 && !drawRequested) return false;
     drawnAlike = unchanged ? drawnAlike + 1 : 1;
-    std::swap(look, lastDrawnLook);
-    drawRequested = false;
     return true;
 }
 
-void GLScene::Render() {
+void GLScene::Render(bool show) {
     if (!platform::MakeContextCurrent()) {
         platform::ShowMessage("wglMageCurrent error in GLSScene::Render");
         return;
     }
-    lastFrameDrawn = FrameNeedsDrawing();
+    const FrameClockHold clock;
+    lastFrameDrawn = show && FrameNeedsDrawing();
     if (lastFrameDrawn) {
         ++framesDrawn;
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-        DrawObjects();
+        // A window resized a moment ago is drawn directly until the scene takes its new size:
+        // the clear then covers the whole window, as it always did.
+        const platform::Size window = platform::ClientSize();
+        const bool sized = window.width == width && window.height == height;
+        if (sized && keptFrame.Start() && keptFrame.Fit(width, height)) {
+            keptFrame.Bind();
+            if (drawRequested || !look.SameAs(lastDrawnLook)) wholeFramesOwed = 2;
+            if (renderChangesOnly && keptPictureValid && wholeFramesOwed == 0) {
+                RenderChanges();
+            } else {
+                RenderWhole();
+            }
+            if (wholeFramesOwed > 0) --wholeFramesOwed;
+            keptFrame.Show();
+            keptPictureValid = true;
+        } else {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+            DrawObjects();
+            keptPictureValid = false;
+        }
+        std::swap(look, lastDrawnLook);
+        std::swap(objectLooks, lastObjectLooks);
+        changedLastFrame.swap(changedObjects);
+        drawRequested = false;
     } else {
         // The same calls with every fragment scissored away: each object moves on exactly as a
         // drawn frame moves it, and the GL state left behind is the same, but no pixel is touched.
@@ -126,7 +172,108 @@ void GLScene::Render() {
     platform::ReleaseContext();
 }
 
-void GLScene::DrawObjects() {
+void GLScene::RenderWhole() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    DrawObjects(&areas);
+    shownAreas.swap(areas);
+}
+
+void GLScene::RenderChanges() {
+    // Drawing moves animations on, so each rectangle draws the frame again from the same start:
+    // the objects' drawing state and the GL state are kept first and put back before each pass.
+    // Objects that cannot tell where they draw (particles) make the frame whole.
+    for (size_t i = 0; i < objects.size(); ++i) {
+        GLObject* object = objects[i];
+        if (!object->visible) continue;
+        object->BuildLists();
+        double box[6];
+        const bool changed = changedObjects[i] || (i < changedLastFrame.size() && changedLastFrame[i]);
+        if (changed && (!object->GeometryBox(box) || (i < shownAreas.size() && shownAreas[i].unknown))) {
+            RenderWhole();
+            return;
+        }
+    }
+    drawState.Clear();
+    for (const GLObject* object : objects) {
+        if (object->visible) object->KeepDrawState(drawState);
+    }
+    auto putBack = [this] {
+        drawState.Rewind();
+        for (GLObject* object : objects) {
+            if (object->visible) object->PutBackDrawState(drawState);
+        }
+    };
+    // A pass with every fragment scissored away tells where everything lands this frame.
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 0, 0);
+    DrawObjects(&areas);
+    glPopAttrib();
+
+    bool whole = false;
+    std::vector<ScreenRect> rects = ChangedRects(whole);
+    putBack();
+    if (whole) {
+        RenderWhole();
+        return;
+    }
+    ++framesPartial;
+    for (size_t k = 0; k < rects.size(); ++k) {
+        const bool last = k + 1 == rects.size();
+        if (k > 0) putBack();
+        if (!last) glPushAttrib(GL_ALL_ATTRIB_BITS);
+        const ScreenRect rect{rects[k].x0 + rectangleInset, rects[k].y0 + rectangleInset,
+                              rects[k].x1 - rectangleInset, rects[k].y1 - rectangleInset};
+        glEnable(GL_SCISSOR_TEST);
+        if (rect.Empty()) {
+            glScissor(0, 0, 0, 0);
+        } else {
+            const int h = rect.y1 - rect.y0;
+            glScissor(rect.x0, keptFrame.RowOf(rect.y0, h), rect.x1 - rect.x0, h);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        }
+        DrawObjects();
+        glDisable(GL_SCISSOR_TEST);
+        if (!last) glPopAttrib();
+    }
+    // With nothing to render the objects still move on once, as in any frame.
+    if (rects.empty()) {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(0, 0, 0, 0);
+        DrawObjects();
+        glDisable(GL_SCISSOR_TEST);
+    }
+    shownAreas.swap(areas);
+}
+
+std::vector<ScreenRect> GLScene::ChangedRects(bool& whole) const {
+    std::vector<ScreenRect> rects;
+    whole = false;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        const bool changed = changedObjects[i] || (i < changedLastFrame.size() && changedLastFrame[i]);
+        if (!changed) continue;
+        // Where it is now and where the shown picture has it (with its mirror image, highlight
+        // box and children, which its draws include).
+        for (const DrawnArea* area : {&areas[i], i < shownAreas.size() ? &shownAreas[i] : nullptr}) {
+            if (!area) continue;
+            if (area->unknown) {
+                whole = true;
+                return {};
+            }
+            rects.insert(rects.end(), area->rects.begin(), area->rects.end());
+        }
+    }
+    MergeOverlapping(rects);
+    const double windowPixels = static_cast<double>(width) * height;
+    double cost = 0;
+    for (const ScreenRect& rect : rects)
+        cost += static_cast<double>(rect.Area()) + kPassOverheadShare * windowPixels;
+    whole = cost > kWorthShare * windowPixels;
+    return rects;
+}
+
+void GLScene::DrawObjects(std::vector<DrawnArea>* drawn) {
+    if (drawn) drawn->assign(objects.size(), DrawnArea{});
     LoadProjection();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -139,7 +286,7 @@ void GLScene::DrawObjects() {
     for (GLObject* light : lights) light->Draw();
 
     if (reflectionOff) {
-        DrawVisible(objects, nullptr);
+        DrawVisible(objects, nullptr, drawn);
     } else {
         // Mark the floor in the stencil buffer, without colour or depth.
         glEnable(GL_TEXTURE_2D);
@@ -166,7 +313,7 @@ void GLScene::DrawObjects() {
         glPushMatrix();
         glTranslatef(0, -4, 0);
         glScalef(1, -1, 1);
-        DrawVisible(objects, kUnmirroredKey);
+        DrawVisible(objects, kUnmirroredKey, drawn);
         glPopMatrix();
 
         // The floor itself, translucent over its reflection.
@@ -186,7 +333,7 @@ void GLScene::DrawObjects() {
         glPopMatrix();
 
         glPushMatrix();
-        DrawVisible(objects, nullptr);
+        DrawVisible(objects, nullptr, drawn);
         glPopMatrix();
         glFlush();
     }

@@ -79,6 +79,16 @@ void Model::CompileGeometry() {
     compiled = true;
 }
 
+bool Model::GeometryBox(double box[6]) const {
+    for (int i = 0; i < 6; ++i) box[i] = meshExtent[i];
+    return compiled;  // the extent is taken when the lists are built
+}
+
+void Model::BuildLists() {
+    if (!compiled) CompileGeometry();
+    GLObject::BuildLists();
+}
+
 void Model::DrawGeometry() {
     if (!compiled) CompileGeometry();
     // Shifting the extent gives what adding the position to every vertex gave, bit for bit: both
