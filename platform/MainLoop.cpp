@@ -5,6 +5,7 @@
 // callbacks given to RunMainLoop.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -127,17 +128,16 @@ int RunTimedLoop(double limitMs, bool& closed, const std::function<bool()>& done
     auto& s = GetState();
     for (;;) {
         const double now = NowMs();
-        if (limitMs >= 0 && now - start >= limitMs) {
-            closed = detail::DispatchPendingEvents();
-            return ticks;
-        }
-        if (now >= next) {
+        // With a limit, the ticks that fell due within it still run, and none after it.
+        const double horizon = limitMs >= 0 ? std::min(now, start + limitMs) : now;
+        if (next <= horizon) {
             // Ticks follow the clock: every tick that fell due while the last frame drew runs now,
             // each after the input that came before it, and only the last one draws. A backlog
             // longer than a stall is dropped: the tick due now runs, and the grid starts from it.
-            if (now - next > kStallMs)
-                next += std::floor((now - next) / detail::kTickPeriodMs) * detail::kTickPeriodMs;
-            const int due = static_cast<int>(std::floor((now - next) / detail::kTickPeriodMs)) + 1;
+            if (horizon - next > kStallMs) {
+                next += std::floor((horizon - next) / detail::kTickPeriodMs) * detail::kTickPeriodMs;
+            }
+            const int due = static_cast<int>(std::floor((horizon - next) / detail::kTickPeriodMs)) + 1;
             for (int tick = 0; tick < due; ++tick) {
                 if (DispatchEventsBefore(
                         static_cast<Uint32>(static_cast<int64_t>(next + eventClockOffset)))) {
@@ -153,6 +153,10 @@ int RunTimedLoop(double limitMs, bool& closed, const std::function<bool()>& done
                 if (done && done()) return ticks;
             }
             continue;
+        }
+        if (limitMs >= 0 && now - start >= limitMs) {
+            closed = detail::DispatchPendingEvents();
+            return ticks;
         }
         if (detail::DispatchPendingEvents()) {
             closed = true;
