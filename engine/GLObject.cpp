@@ -37,6 +37,7 @@ MotionPathPtr CopyPath(const MotionPath& path) {
 }  // namespace
 
 DrawnArea* GLObject::drawnArea = nullptr;
+bool GLObject::geometryOff = false;
 
 GLObject::GLObject(const std::string& name, double x, double y, double z)
     : position{x, y, z}, homePosition{x, y, z}, name(name) {

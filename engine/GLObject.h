@@ -52,6 +52,9 @@ public:
 
     // While set, every draw adds the window rectangle its geometry covers to this area.
     static DrawnArea* drawnArea;
+    // While set, draws send no vertices, and everything else happens alike: a pass that only
+    // moves the objects on and finds where they land, its GL state thrown away after.
+    static bool geometryOff;
 
     // Takes ownership of the path; a null path is ignored. Children get copies (step 0).
     void StartMotion(MotionPathPtr path, int ticks);

@@ -7,6 +7,7 @@ namespace {
 // Normals have length 0.5 (lighting normalisation is off, as the scene was tuned with them).
 // Each vertex picks the low or high coordinate per axis; texture (0, 0) is the face's top left.
 void DrawBox(double x1, double y1, double z1, double x2, double y2, double z2) {
+    if (GLObject::geometryOff) return;
     struct Face {
         float normal[3];
         bool high[4][3];  // x, y, z of each corner: false = low, true = high
@@ -88,7 +89,7 @@ bool GLObjectPlane::GeometryBox(double box[6]) const {
 void GLObjectPlane::DrawGeometry() {
     const bool horizontal = depth != 0;
     const double extent = horizontal ? depth : height;
-    if (!(tiles > 0) || !(width > 0) || !(extent > 0)) return;
+    if (!(tiles > 0) || !(width > 0) || !(extent > 0) || geometryOff) return;
     const double cellW = width / tiles, cellE = extent / tiles;
     const double step = 1.0 / tiles;
     // Cells are counted, not accumulated, so rounding never adds a sliver row or column; the
@@ -152,6 +153,7 @@ bool GLObjectPlaneGradient::GeometryBox(double box[6]) const {
 }
 
 void GLObjectPlaneGradient::DrawGeometry() {
+    if (geometryOff) return;
     const double hw = size[0] / 2, hd = size[1] / 2, y = position[1];
     const double corners[4][4] = {{1, 0, hw, -hd}, {0, 0, -hw, -hd}, {0, 1, -hw, hd}, {1, 1, hw, hd}};
     glBegin(GL_QUADS);

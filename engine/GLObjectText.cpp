@@ -25,7 +25,7 @@ size_t StoredLength(const uint8_t* glyphs) {
 // Draws `count` glyph codes from the pen position, in the font's units scaled to the text size.
 void DrawCodes(const uint8_t* codes, size_t count) {
     GLuint base = glyphfont::ListBase();
-    if (base == 0 || count == 0) return;
+    if (base == 0 || count == 0 || GLObject::geometryOff) return;
     // The lists change the current normal; this changes the list base. Saving just those (not
     // every attribute group) keeps the state after the call exactly as before.
     glPushAttrib(GL_CURRENT_BIT | GL_LIST_BIT);

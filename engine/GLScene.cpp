@@ -18,10 +18,12 @@ namespace {
 constexpr double kFieldOfView = 45, kNear = 0.1, kFar = 100;
 const char* const kUnmirroredKey = key::kBackdrop;
 
-// A rectangle pass costs its pixels plus the drawing order's vertex work, which costs about
-// what this share of the window's pixels does; once the passes would cost this share of a whole
-// frame, the whole frame is rendered instead (one pass, no clears per rectangle).
-constexpr double kPassOverheadShare = 0.03, kWorthShare = 0.6;
+// A rectangle pass costs its pixels plus the drawing order's vertex work, which costs about what
+// filling this many pixels does (the software rasteriser, the game's scenes); once the passes
+// would cost this share of a whole frame, the whole frame is rendered instead (one pass, no
+// clears per rectangle).
+constexpr int64_t kPassOverheadPixels = 60000;
+constexpr double kWorthShare = 0.6;
 
 // Draws the visible objects of the list but `skip`; with areas, each object's draws are added to
 // its own entry (the list's index).
@@ -203,11 +205,11 @@ void GLScene::RenderChanges() {
             if (object->visible) object->PutBackDrawState(drawState);
         }
     };
-    // A pass with every fragment scissored away tells where everything lands this frame.
+    // A pass without vertices tells where everything lands this frame.
     glPushAttrib(GL_ALL_ATTRIB_BITS);
-    glEnable(GL_SCISSOR_TEST);
-    glScissor(0, 0, 0, 0);
+    GLObject::geometryOff = true;
     DrawObjects(&areas);
+    GLObject::geometryOff = false;
     glPopAttrib();
 
     bool whole = false;
@@ -263,11 +265,10 @@ std::vector<ScreenRect> GLScene::ChangedRects(bool& whole) const {
             rects.insert(rects.end(), area->rects.begin(), area->rects.end());
         }
     }
-    MergeOverlapping(rects);
     const double windowPixels = static_cast<double>(width) * height;
+    MergeRects(rects, kPassOverheadPixels);
     double cost = 0;
-    for (const ScreenRect& rect : rects)
-        cost += static_cast<double>(rect.Area()) + kPassOverheadShare * windowPixels;
+    for (const ScreenRect& rect : rects) cost += static_cast<double>(rect.Area() + kPassOverheadPixels);
     whole = cost > kWorthShare * windowPixels;
     return rects;
 }
@@ -340,6 +341,7 @@ void GLScene::DrawObjects(std::vector<DrawnArea>* drawn) {
 }
 
 void GLScene::DrawFloorQuad() {
+    if (GLObject::geometryOff) return;
     const int32_t slot = FindTexture("gfx/mirror.jpg");
     if (slot >= 0) {
         glBindTexture(GL_TEXTURE_2D, textureTable.textureNames[slot]);

@@ -109,6 +109,7 @@ void Model::DrawGeometry() {
             glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material.ambient);
             glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material.diffuse);
         }
+        if (geometryOff) continue;
         if (groupLists[g] != 0) {
             glCallList(groupLists[g]);
         } else {

@@ -54,15 +54,17 @@ bool ProjectBox(const double box[6], ScreenRect& rect) {
     return true;
 }
 
-void MergeOverlapping(std::vector<ScreenRect>& rects) {
+void MergeRects(std::vector<ScreenRect>& rects, int64_t passCost) {
     rects.erase(std::remove_if(rects.begin(), rects.end(), [](const ScreenRect& r) { return r.Empty(); }),
                 rects.end());
     for (bool merged = true; merged;) {
         merged = false;
         for (size_t i = 0; i < rects.size() && !merged; ++i) {
             for (size_t j = i + 1; j < rects.size(); ++j) {
-                if (!rects[i].Overlaps(rects[j])) continue;
-                rects[i] = rects[i].Union(rects[j]);
+                const ScreenRect both = rects[i].Union(rects[j]);
+                const bool cheaper = both.Area() <= rects[i].Area() + rects[j].Area() + passCost;
+                if (!rects[i].Overlaps(rects[j]) && !cheaper) continue;
+                rects[i] = both;
                 rects.erase(rects.begin() + static_cast<std::ptrdiff_t>(j));
                 merged = true;
                 break;

@@ -37,5 +37,6 @@ struct DrawnArea {
 // An empty box (a minimum above its maximum) gives an empty rectangle.
 bool ProjectBox(const double box[6], ScreenRect& rect);
 
-// Merges rectangles that overlap into their union until none do, then drops the empty ones.
-void MergeOverlapping(std::vector<ScreenRect>& rects);
+// Merges two rectangles into their union while they overlap or the union costs no more than the
+// two apart, where each rectangle costs its area plus passCost; drops the empty ones.
+void MergeRects(std::vector<ScreenRect>& rects, int64_t passCost);
