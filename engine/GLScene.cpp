@@ -25,15 +25,34 @@ const char* const kUnmirroredKey = key::kBackdrop;
 constexpr int64_t kPassOverheadPixels = 60000;
 constexpr double kWorthShare = 0.6;
 
-// Draws the visible objects of the list but `skip`; with areas, each object's draws are added to
-// its own entry (the list's index).
-void DrawVisible(const std::vector<GLObject*>& list, const char* skip, std::vector<DrawnArea>* areas) {
+// Where the objects of a pass draw: with `drawn`, each object's draws are added to its own entry
+// (the list's index); with `cut`, the pass only touches pixels inside that rectangle, and an
+// object whose draws this frame (`landed`, by index) all lie outside it sends no vertices: they
+// could change no pixel there, and everything else its draw does still happens.
+struct PassAreas {
+    std::vector<DrawnArea>* drawn = nullptr;
+    const ScreenRect* cut = nullptr;
+    const std::vector<DrawnArea>* landed = nullptr;
+};
+
+bool Touches(const DrawnArea& area, const ScreenRect& rect) {
+    for (const ScreenRect& drawnRect : area.rects) {
+        if (drawnRect.Overlaps(rect)) return true;
+    }
+    return area.unknown;
+}
+
+// Draws the visible objects of the list but `skip`.
+void DrawVisible(const std::vector<GLObject*>& list, const char* skip, const PassAreas& pass) {
     for (size_t i = 0; i < list.size(); ++i) {
         GLObject* object = list[i];
         if (!object->visible || (skip && object->name == skip)) continue;
-        if (areas) GLObject::drawnArea = &(*areas)[i];
+        if (pass.drawn) GLObject::drawnArea = &(*pass.drawn)[i];
+        const bool outside = pass.cut && pass.landed && !Touches((*pass.landed)[i], *pass.cut);
+        if (outside) GLObject::geometryOff = true;
         object->Draw();
         GLObject::drawnArea = nullptr;
+        if (outside) GLObject::geometryOff = false;
     }
 }
 
@@ -234,7 +253,7 @@ void GLScene::RenderChanges() {
             glScissor(rect.x0, keptFrame.RowOf(rect.y0, h), rect.x1 - rect.x0, h);
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
         }
-        DrawObjects();
+        DrawObjects(nullptr, &rect);
         glDisable(GL_SCISSOR_TEST);
         if (!last) glPopAttrib();
     }
@@ -273,8 +292,9 @@ std::vector<ScreenRect> GLScene::ChangedRects(bool& whole) const {
     return rects;
 }
 
-void GLScene::DrawObjects(std::vector<DrawnArea>* drawn) {
+void GLScene::DrawObjects(std::vector<DrawnArea>* drawn, const ScreenRect* cut) {
     if (drawn) drawn->assign(objects.size(), DrawnArea{});
+    const PassAreas pass{drawn, cut, cut ? &areas : nullptr};
     LoadProjection();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -287,7 +307,7 @@ void GLScene::DrawObjects(std::vector<DrawnArea>* drawn) {
     for (GLObject* light : lights) light->Draw();
 
     if (reflectionOff) {
-        DrawVisible(objects, nullptr, drawn);
+        DrawVisible(objects, nullptr, pass);
     } else {
         // Mark the floor in the stencil buffer, without colour or depth.
         glEnable(GL_TEXTURE_2D);
@@ -314,7 +334,7 @@ void GLScene::DrawObjects(std::vector<DrawnArea>* drawn) {
         glPushMatrix();
         glTranslatef(0, -4, 0);
         glScalef(1, -1, 1);
-        DrawVisible(objects, kUnmirroredKey, drawn);
+        DrawVisible(objects, kUnmirroredKey, pass);
         glPopMatrix();
 
         // The floor itself, translucent over its reflection.
@@ -334,7 +354,7 @@ void GLScene::DrawObjects(std::vector<DrawnArea>* drawn) {
         glPopMatrix();
 
         glPushMatrix();
-        DrawVisible(objects, nullptr, drawn);
+        DrawVisible(objects, nullptr, pass);
         glPopMatrix();
         glFlush();
     }

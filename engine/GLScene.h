@@ -97,7 +97,9 @@ private:
     void RenderWhole();
     void RenderChanges();
     std::vector<ScreenRect> ChangedRects(bool& whole) const;
-    void DrawObjects(std::vector<DrawnArea>* drawn = nullptr);
+    // With drawn, records where each object lands; with cut (a pass cut to that rectangle), the
+    // objects that land wholly outside it this frame (areas) send no vertices.
+    void DrawObjects(std::vector<DrawnArea>* drawn = nullptr, const ScreenRect* cut = nullptr);
     void LoadProjection();
     void DrawFloorQuad();
     void HoverPass(const std::vector<GLObject*>& list);
