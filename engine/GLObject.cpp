@@ -37,6 +37,7 @@ MotionPathPtr CopyPath(const MotionPath& path) {
 }  // namespace
 
 DrawnArea* GLObject::drawnArea = nullptr;
+std::unordered_map<const GLObject*, DrawnArea>* GLObject::partAreas = nullptr;
 bool GLObject::geometryOff = false;
 
 GLObject::GLObject(const std::string& name, double x, double y, double z)
@@ -191,18 +192,33 @@ void GLObject::AppendLook(FrameLook& look) const {
     if (highlight) {
         // The highlight animates with its owner and shows while the owner is hovered.
         look.Add(hovered);
+        look.BeginPart();
         highlight->AppendLook(look);
+        look.EndPart();
     }
-    for (const GLObject* child : children) child->AppendLook(look);
+    for (const GLObject* child : children) {
+        look.BeginPart();
+        child->AppendLook(look);
+        look.EndPart();
+    }
+}
+
+void GLObject::ForEachPart(const std::function<void(const GLObject*)>& visit) const {
+    if (highlight) visit(highlight.get());
+    for (const GLObject* child : children) visit(child);
 }
 
 void GLObject::RecordDrawnArea() const {
     double box[6];
     ScreenRect rect;
+    DrawnArea* own = partAreas ? &(*partAreas)[this] : nullptr;
     if (GeometryBox(box) && ProjectBox(box, rect)) {
-        if (!rect.Empty()) drawnArea->rects.push_back(rect);
+        if (rect.Empty()) return;
+        drawnArea->rects.push_back(rect);
+        if (own) own->rects.push_back(rect);
     } else {
         drawnArea->unknown = true;
+        if (own) own->unknown = true;
     }
 }
 

@@ -6,8 +6,10 @@
 
 #include <GL/gl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/DrawState.h"
@@ -50,8 +52,14 @@ public:
     virtual void KeepDrawState(DrawState& state) const;
     virtual void PutBackDrawState(DrawState& state);
 
-    // While set, every draw adds the window rectangle its geometry covers to this area.
+    // The objects drawn within this one's Draw() whose looks are parts of its look (its highlight
+    // box, its children; a list's lines).
+    virtual void ForEachPart(const std::function<void(const GLObject*)>& visit) const;
+
+    // While set, every draw adds the window rectangle its geometry covers to this area, and to
+    // the drawing object's own entry in partAreas when that is set too.
     static DrawnArea* drawnArea;
+    static std::unordered_map<const GLObject*, DrawnArea>* partAreas;
     // While set, draws send no vertices, and everything else happens alike: a pass that only
     // moves the objects on and finds where they land, its GL state thrown away after.
     static bool geometryOff;

@@ -219,7 +219,16 @@ void GLObjectTextList::AppendLook(FrameLook& look) const {
     if (scrollingDown || scrollingUp) look.MarkChanging();
     const size_t count = lines.size();
     look.Add(count);
-    for (const GLObjectText* line : lines) line->AppendLook(look);
+    for (const GLObjectText* line : lines) {
+        look.BeginPart();
+        line->AppendLook(look);
+        look.EndPart();
+    }
+}
+
+void GLObjectTextList::ForEachPart(const std::function<void(const GLObject*)>& visit) const {
+    GLObject::ForEachPart(visit);
+    for (const GLObjectText* line : lines) visit(line);
 }
 
 void GLObjectTextList::FlyOut() {

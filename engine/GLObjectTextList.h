@@ -29,6 +29,7 @@ public:
     void KeepDrawState(DrawState& state) const override;  // with the lines it draws
     void PutBackDrawState(DrawState& state) override;
     void AppendLook(FrameLook& look) const override;
+    void ForEachPart(const std::function<void(const GLObject*)>& visit) const override;
 
     void AddLine(const std::u16string& text, const std::string& name, bool enabled);
     void ClearLines();

@@ -3,6 +3,7 @@
 #include <GL/glu.h>
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 
 #include "engine/FrameClock.h"
@@ -157,6 +158,7 @@ void GLScene::Render(bool show) {
         const bool sized = window.width == width && window.height == height;
         if (sized && keptFrame.Start() && keptFrame.Fit(width, height)) {
             keptFrame.Bind();
+            TakePartLooks();
             if (drawRequested || !look.SameAs(lastDrawnLook)) wholeFramesOwed = 2;
             if (renderChangesOnly && keptPictureValid && wholeFramesOwed == 0) {
                 RenderChanges();
@@ -174,6 +176,8 @@ void GLScene::Render(bool show) {
         std::swap(look, lastDrawnLook);
         std::swap(objectLooks, lastObjectLooks);
         changedLastFrame.swap(changedObjects);
+        lastPartLooks.swap(partLooks);
+        changedLastParts.swap(changedParts);
         drawRequested = false;
     } else {
         // The same calls with every fragment scissored away: each object moves on exactly as a
@@ -197,6 +201,7 @@ void GLScene::RenderWhole() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     DrawObjects(&areas);
     shownAreas.swap(areas);
+    shownPartAreas.swap(partAreasNow);
 }
 
 void GLScene::RenderChanges() {
@@ -265,25 +270,48 @@ void GLScene::RenderChanges() {
         glDisable(GL_SCISSOR_TEST);
     }
     shownAreas.swap(areas);
+    shownPartAreas.swap(partAreasNow);
+}
+
+void GLScene::TakePartLooks() {
+    partLooks.clear();
+    std::function<void(const GLObject*, bool)> take = [&](const GLObject* object, bool topLevel) {
+        FrameLook& part = partLooks[object];
+        if (topLevel) part.Add(object->visible);
+        if (!topLevel || object->visible) object->AppendLook(part);
+        object->ForEachPart([&](const GLObject* inner) { take(inner, false); });
+    };
+    for (const GLObject* object : objects) take(object, true);
+    // A part changed when its own look did or anything it is drawn within changed.
+    changedParts.clear();
+    std::function<void(const GLObject*, bool)> compare = [&](const GLObject* object, bool within) {
+        const auto last = lastPartLooks.find(object);
+        const bool changed =
+            within || last == lastPartLooks.end() || !partLooks[object].SameOwnAs(last->second);
+        if (changed) changedParts.insert(object);
+        object->ForEachPart([&](const GLObject* inner) { compare(inner, changed); });
+    };
+    for (const GLObject* object : objects) compare(object, false);
 }
 
 std::vector<ScreenRect> GLScene::ChangedRects(bool& whole) const {
     std::vector<ScreenRect> rects;
     whole = false;
-    for (size_t i = 0; i < objects.size(); ++i) {
-        const bool changed = changedObjects[i] || (i < changedLastFrame.size() && changedLastFrame[i]);
-        if (!changed) continue;
-        // Where it is now and where the shown picture has it (with its mirror image, highlight
-        // box and children, which its draws include).
-        for (const DrawnArea* area : {&areas[i], i < shownAreas.size() ? &shownAreas[i] : nullptr}) {
-            if (!area) continue;
-            if (area->unknown) {
-                whole = true;
-                return {};
-            }
-            rects.insert(rects.end(), area->rects.begin(), area->rects.end());
+    // Where each changed part (or one changed in the last drawn frame, whose GL state may have
+    // reached this one) is now and where the shown picture has it, mirror images included.
+    auto take = [&](const GLObject* part) {
+        for (const auto* drawn : {&partAreasNow, &shownPartAreas}) {
+            const auto area = drawn->find(part);
+            if (area == drawn->end()) continue;
+            if (area->second.unknown) whole = true;
+            rects.insert(rects.end(), area->second.rects.begin(), area->second.rects.end());
         }
+    };
+    for (const GLObject* part : changedParts) take(part);
+    for (const GLObject* part : changedLastParts) {
+        if (!changedParts.count(part)) take(part);
     }
+    if (whole) return {};
     const double windowPixels = static_cast<double>(width) * height;
     MergeRects(rects, kPassOverheadPixels);
     double cost = 0;
@@ -293,7 +321,11 @@ std::vector<ScreenRect> GLScene::ChangedRects(bool& whole) const {
 }
 
 void GLScene::DrawObjects(std::vector<DrawnArea>* drawn, const ScreenRect* cut) {
-    if (drawn) drawn->assign(objects.size(), DrawnArea{});
+    if (drawn) {
+        drawn->assign(objects.size(), DrawnArea{});
+        partAreasNow.clear();
+        GLObject::partAreas = &partAreasNow;
+    }
     const PassAreas pass{drawn, cut, cut ? &areas : nullptr};
     LoadProjection();
     glMatrixMode(GL_MODELVIEW);
@@ -358,6 +390,7 @@ void GLScene::DrawObjects(std::vector<DrawnArea>* drawn, const ScreenRect* cut) 
         glPopMatrix();
         glFlush();
     }
+    GLObject::partAreas = nullptr;
 }
 
 void GLScene::DrawFloorQuad() {

@@ -13,6 +13,8 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/GLKeptFrame.h"
@@ -94,6 +96,7 @@ private:
     }
     bool FrameNeedsDrawing();
     void TakeLooks();
+    void TakePartLooks();
     void RenderWhole();
     void RenderChanges();
     std::vector<ScreenRect> ChangedRects(bool& whole) const;
@@ -113,6 +116,11 @@ private:
     // Objects whose look changed in the last drawn frame: GL state that frame left behind can
     // reach this one, so they are rendered once more (as whole frames are, twice).
     std::vector<bool> changedObjects, changedLastFrame;
+    // The same for every part drawn (an object, its highlight box, children, a list's lines),
+    // found where rectangles are chosen: looks, the parts that changed, and where each landed.
+    std::unordered_map<const GLObject*, FrameLook> partLooks, lastPartLooks;
+    std::unordered_set<const GLObject*> changedParts, changedLastParts;
+    std::unordered_map<const GLObject*, DrawnArea> partAreasNow, shownPartAreas;
     // Whole frames still to render before changes alone are: a look trusted from the second.
     int wholeFramesOwed = 0;
     GLKeptFrame keptFrame;
