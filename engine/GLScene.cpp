@@ -126,11 +126,11 @@ void GLScene::TakeLooks() {
     objectLooks.resize(objects.size());
     changedObjects.assign(objects.size(), true);
     for (size_t i = 0; i < objects.size(); ++i) {
-        FrameLook& part = objectLooks[i];
-        part.Clear();
-        part.Add(objects[i]->visible);
-        if (objects[i]->visible) objects[i]->AppendLook(part);
-        if (i < lastObjectLooks.size()) changedObjects[i] = !part.SameAs(lastObjectLooks[i]);
+        FrameLook& objectLook = objectLooks[i];
+        objectLook.Clear();
+        objectLook.Add(objects[i]->visible);
+        if (objects[i]->visible) objects[i]->AppendLook(objectLook);
+        if (i < lastObjectLooks.size()) changedObjects[i] = !objectLook.SameAs(lastObjectLooks[i]);
     }
 }
 
