@@ -219,15 +219,17 @@ void GLScene::RenderChanges() {
             return;
         }
     }
+    // Kept for the objects visible now, and put back to the same ones even if a draw hid one.
     drawState.Clear();
-    for (const GLObject* object : objects) {
-        if (object->visible) object->KeepDrawState(drawState);
+    keptObjects.clear();
+    for (GLObject* object : objects) {
+        if (!object->visible) continue;
+        object->KeepDrawState(drawState);
+        keptObjects.push_back(object);
     }
     auto putBack = [this] {
         drawState.Rewind();
-        for (GLObject* object : objects) {
-            if (object->visible) object->PutBackDrawState(drawState);
-        }
+        for (GLObject* object : keptObjects) object->PutBackDrawState(drawState);
     };
     // A pass without vertices tells where everything lands this frame.
     glPushAttrib(GL_ALL_ATTRIB_BITS);

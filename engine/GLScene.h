@@ -126,6 +126,7 @@ private:
     GLKeptFrame keptFrame;
     bool keptPictureValid = false;
     DrawState drawState;
+    std::vector<GLObject*> keptObjects;
     // Drawn frames in a row made from lastDrawnLook. GL state one frame leaves behind can reach
     // the next, so a look is trusted only once two frames drawn from it started alike.
     int drawnAlike = 0;
