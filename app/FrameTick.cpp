@@ -12,6 +12,7 @@
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "game/UnknownNames.h"
+#include "platform/Platform.h"
 #include "screens/ExitConfirm.h"
 #include "screens/HallOfFameScreen.h"
 #include "screens/InfoScreen.h"
@@ -213,6 +214,7 @@ void Dispatch(const std::string& name) {
     for (const ScreenChange& row : kScreenChanges) {
         if (name == row.event) {
             row.actions();
+            scene->RenderWholeNext();
             app->currentScreen = row.enters;
             app->transitionLock = false;
             return;
@@ -238,5 +240,5 @@ void FrameTick() {
         FollowPractiseSelection();
     }
     Dispatch(scene->PollEvent());
-    scene->Render();
+    scene->Render(platform::TickIsShown());
 }

@@ -1,5 +1,6 @@
 // The frame tick and the screen state machine: per-screen tick work, at most one screen change
-// from the event queue (the table of named events in FrameTick.cpp), then one Render().
+// from the event queue (the table of named events in FrameTick.cpp), then one Render(), which
+// draws nothing while more ticks are already due (the platform's TickIsShown()).
 #pragma once
 
 void FrameTick();

@@ -31,7 +31,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kFrames = 200;
-constexpr int kPlayWidth = 1536, kPlayHeight = 921;  // the play window of a 1920 x 1080 desktop
+constexpr int kPlayWidth = 1536, kPlayHeight = 921;     // the play window of a 1920 x 1080 desktop
+constexpr int kLargeWidth = 3072, kLargeHeight = 1843;  // the play window of a 3840 x 2160 desktop
 
 // The same words in every run, so pictures of the test screen compare from run to run.
 int FixedSequence() {
@@ -99,25 +100,36 @@ void WritePicture(const std::string& path) {
 }
 
 // What a second of play on the current screen costs: the real 64 Hz loop runs for 2 s, frames
-// that show nothing new are skipped as in the game.
+// that show nothing new are skipped as in the game. Also counted: frames rendered whole, frames
+// rendered in changed rectangles only, and frames not drawn (nothing new, or ticks run behind
+// the clock), and the ticks a second the loop kept.
 void PrintPlayCost(const char* screen) {
     const uint64_t drawnBefore = scene->framesDrawn, skippedBefore = scene->framesSkipped;
+    const uint64_t partialBefore = scene->framesPartial;
     const double cpuStart = ProcessCpuMs();
     const Clock::time_point start = Clock::now();
-    platform::headless::RunRealTimeMs(2000);
+    const int loopTicks = platform::headless::RunRealTimeMs(2000);
     const double cpuMs = ProcessCpuMs() - cpuStart, wallMs = MsSince(start);
-    const uint64_t drawn = scene->framesDrawn - drawnBefore;
-    const uint64_t ticks = drawn + scene->framesSkipped - skippedBefore;
-    std::printf("play %-39s %5.1f %% of ticks drawn (%3llu of %3llu), %5.1f %% of one core\n", screen,
-                ticks ? 100.0 * drawn / ticks : 0.0, static_cast<unsigned long long>(drawn),
-                static_cast<unsigned long long>(ticks), 100.0 * cpuMs / wallMs);
+    const uint64_t drawn = scene->framesDrawn - drawnBefore, partial = scene->framesPartial - partialBefore;
+    const uint64_t undrawn = scene->framesSkipped - skippedBefore, ticks = drawn + undrawn;
+    std::printf(
+        "play %-39s %5.1f %% of ticks drawn (%3llu of %3llu), %5.1f %% of one core; "
+        "full %3llu, partial %3llu, undrawn %3llu; %5.1f ticks/s at %d x %d\n",
+        screen, ticks ? 100.0 * drawn / ticks : 0.0, static_cast<unsigned long long>(drawn),
+        static_cast<unsigned long long>(ticks), 100.0 * cpuMs / wallMs,
+        static_cast<unsigned long long>(drawn - partial), static_cast<unsigned long long>(partial),
+        static_cast<unsigned long long>(undrawn), loopTicks / (wallMs / 1000.0), scene->width, scene->height);
 }
 
-// Renders are timed with every frame drawn: skipping would time the frames not drawn.
-Frames TimeRenders(const std::string& picture) {
+// Renders are timed with every frame drawn: skipping would time the frames not drawn. With
+// changesOnly off every frame is rendered whole; with a blinking caret the clock moves on half a
+// second a frame, so each frame redraws the caret.
+Frames TimeRenders(const std::string& picture, bool changesOnly = true, bool caretBlinking = false) {
     scene->skipUnchangedFrames = false;
+    scene->renderChangesOnly = changesOnly;
     Frames frames;
     for (int frame = 0; frame < kFrames; ++frame) {
+        if (caretBlinking && frame > 0) platform::headless::AdvanceClockMs(501);
         const Clock::time_point start = Clock::now();
         const double cpuStart = ProcessCpuMs();
         scene->Render();
@@ -127,6 +139,7 @@ Frames TimeRenders(const std::string& picture) {
         if (frame == 0 && !picture.empty()) WritePicture(picture);
     }
     scene->skipUnchangedFrames = true;
+    scene->renderChangesOnly = true;
     return frames;
 }
 
@@ -224,6 +237,81 @@ bool AbortTestToMainMenu() {
     return StillAll({"main menu"});
 }
 
+// Starts the game headless on a desktop of the size given and plays it to the user-name screen.
+// Returns the loading step's time, or a negative figure when the game could not get there.
+double StartGame(const std::string& folder, int desktopWidth, int desktopHeight, int surfaceWidth,
+                 int surfaceHeight) {
+    platform::headless::Enable();
+    SetWordChoiceRandom(FixedSequence);
+    platform::headless::SetExecutableFolder(folder);
+    platform::headless::SetDesktopSize(desktopWidth, desktopHeight);
+    platform::headless::SetSurfaceSize(surfaceWidth, surfaceHeight);
+    if (!StartApplication()) {
+        Fail("the game did not start");
+        return -1;
+    }
+    // The loading step is the first tick, which the real timer delivers one period after the
+    // loop starts; the user-name screen enters 80 ticks later, on the real 64 Hz timer. (A real
+    // run may deliver the tick after the long loading one at once; here it waits a period, so
+    // this figure errs long by at most one tick.)
+    std::this_thread::sleep_for(std::chrono::microseconds(15625));
+    const Clock::time_point loadStart = Clock::now();
+    platform::headless::RunTicks(1);
+    const double loadingMs = MsSince(loadStart);
+    platform::headless::RunRealTimeUntil([] { return app->currentScreen == ScreenId::UserName; }, 10000);
+    if (app->currentScreen != ScreenId::UserName) {
+        Fail("the user-name screen never entered");
+        return -1;
+    }
+    return loadingMs;
+}
+
+void StopGame() {
+    StopApplication();
+    ResetTextureTable();
+    platform::headless::Reset();
+}
+
+// Plays every screen of the table in turn, from the user-name screen, calling atScreen on each
+// once it has come to rest. False when the game could not be driven there.
+bool Tour(const std::function<void(ScreenId)>& atScreen) {
+    platform::headless::RunTicks(150);  // the entrance is over, the caret blinks
+    atScreen(ScreenId::UserName);
+    if (!ToMainMenu()) return Fail("the main menu never came to rest");
+    atScreen(ScreenId::MainMenu);
+    if (!ToTopics(1)) return Fail("the topics never came to rest");
+    atScreen(ScreenId::Topics);
+    if (!(FromTopicsTo(ScreenId::Test) && !testRun.answerEvaluated))
+        return Fail("no question on the test screen");
+    atScreen(ScreenId::Test);
+    if (!AbortTestToMainMenu()) return Fail("no way back from the test screen");
+    if (!(ChooseLine("main menu", 2) && ToScreen(ScreenId::HallOfFame) && StillAll({"przerwij"})))
+        return Fail("no hall of fame");
+    atScreen(ScreenId::HallOfFame);
+    if (!(Click("przerwij") && ToScreen(ScreenId::MainMenu) && StillAll({"main menu"})))
+        return Fail("no way back from the hall of fame");
+    if (!(ToTopics(0) && FromTopicsTo(ScreenId::Learning))) return Fail("no entry on the learning screen");
+    atScreen(ScreenId::Learning);
+    return true;
+}
+
+const char* PlayName(ScreenId screen) {
+    switch (screen) {
+        case ScreenId::UserName:
+            return "user name";
+        case ScreenId::MainMenu:
+            return "main menu";
+        case ScreenId::Topics:
+            return "topics";
+        case ScreenId::Test:
+            return "test question";
+        case ScreenId::HallOfFame:
+            return "hall of fame";
+        default:
+            return "learning";
+    }
+}
+
 }  // namespace
 
 bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFolder, bool byObject) {
@@ -233,88 +321,58 @@ bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFold
     const std::string folder = std::string(made) + "/";
     gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
 
-    platform::headless::Enable();
-    SetWordChoiceRandom(FixedSequence);
-    platform::headless::SetExecutableFolder(folder);
-    platform::headless::SetDesktopSize(1920, 1080);
-    platform::headless::SetSurfaceSize(kPlayWidth, kPlayHeight);
-    bool ok = StartApplication();
-    if (!ok) Fail("the game did not start");
-
-    // The loading step is the first tick, which the real timer delivers one period after the
-    // loop starts; the user-name screen enters 80 ticks later, on the real 64 Hz timer. (A real
-    // run may deliver the tick after the long loading one at once; here it waits a period, so
-    // this figure errs long by at most one tick.)
-    double loadingMs = 0;
-    if (ok) {
-        std::this_thread::sleep_for(std::chrono::microseconds(15625));
-        const Clock::time_point loadStart = Clock::now();
-        platform::headless::RunTicks(1);
-        loadingMs = MsSince(loadStart);
-        platform::headless::RunRealTimeUntil([] { return app->currentScreen == ScreenId::UserName; }, 10000);
-        if (!(ok = app->currentScreen == ScreenId::UserName)) Fail("the user-name screen never entered");
-    }
+    const double loadingMs = StartGame(folder, 1920, 1080, kPlayWidth, kPlayHeight);
     const double toUserNameMs = MsSince(programStart);
-
-    if (ok) {
-        platform::headless::RunTicks(150);  // the entrance is over, the caret blinks
-        PrintPlayCost("user name");
-    }
-    if (ok && !(ok = ToMainMenu())) Fail("the main menu never came to rest");
-    const platform::Size client = platform::ClientSize();
-    if (ok && !(ok = client.width == kPlayWidth && client.height == kPlayHeight))
-        Fail("not at the play size");
-    if (ok) {
-        Frames empty;
-        for (int frame = 0; frame < kFrames; ++frame) {
-            const Clock::time_point start = Clock::now();
-            const double cpuStart = ProcessCpuMs();
-            platform::MakeContextCurrent();
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-            platform::SwapBuffers();
-            FinishFrame();
-            empty.wallMs.push_back(MsSince(start));
-            empty.cpuMs.push_back(ProcessCpuMs() - cpuStart);
+    bool ok = loadingMs >= 0;
+    bool sized = true;
+    auto atScreen = [&](ScreenId screen) {
+        const platform::Size client = platform::ClientSize();
+        sized = sized && client.width == kPlayWidth && client.height == kPlayHeight;
+        if (screen == ScreenId::MainMenu) {
+            Frames empty;
+            for (int frame = 0; frame < kFrames; ++frame) {
+                const Clock::time_point start = Clock::now();
+                const double cpuStart = ProcessCpuMs();
+                platform::MakeContextCurrent();
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+                platform::SwapBuffers();
+                FinishFrame();
+                empty.wallMs.push_back(MsSince(start));
+                empty.cpuMs.push_back(ProcessCpuMs() - cpuStart);
+            }
+            platform::ReleaseContext();
+            PrintFrames("empty frame (clear + swap)", empty);
+            PrintFrames("Render() main menu",
+                        TimeRenders(shotsFolder.empty() ? "" : shotsFolder + "/menu.ppm"));
+            PrintFrames("Render() main menu, every frame whole", TimeRenders("", false));
+            if (byObject) PrintCostByObject();
+            PrintTickRate("tick rate on the main menu");
+        } else if (screen == ScreenId::Test) {
+            PrintFrames("Render() test screen, caret blinking",
+                        TimeRenders(shotsFolder.empty() ? "" : shotsFolder + "/test.ppm", true, true));
+            PrintFrames("Render() test screen, every frame whole", TimeRenders("", false, true));
+            if (byObject) PrintCostByObject();
+            PrintTickRate("tick rate on the test screen");
         }
-        platform::ReleaseContext();
-        PrintFrames("empty frame (clear + swap)", empty);
-    }
-    if (ok) {
-        PrintFrames("Render() main menu", TimeRenders(shotsFolder.empty() ? "" : shotsFolder + "/menu.ppm"));
-        if (byObject) PrintCostByObject();
-        PrintTickRate("tick rate on the main menu");
-        PrintPlayCost("main menu");
-    }
-    if (ok && !(ok = ToTopics(1))) Fail("the topics never came to rest");
-    if (ok) PrintPlayCost("topics");
-    if (ok && !(ok = FromTopicsTo(ScreenId::Test) && !testRun.answerEvaluated))
-        Fail("no question on the test screen");
-    if (ok) {
-        PrintFrames("Render() test screen, question shown",
-                    TimeRenders(shotsFolder.empty() ? "" : shotsFolder + "/test.ppm"));
-        if (byObject) PrintCostByObject();
-        PrintTickRate("tick rate on the test screen");
-        PrintPlayCost("test question");
-    }
-    if (ok && !(ok = AbortTestToMainMenu())) Fail("no way back from the test screen");
-    if (ok && !(ok = ChooseLine("main menu", 2) && ToScreen(ScreenId::HallOfFame) && StillAll({"przerwij"})))
-        Fail("no hall of fame");
-    if (ok) PrintPlayCost("hall of fame");
-    if (ok && !(ok = Click("przerwij") && ToScreen(ScreenId::MainMenu) && StillAll({"main menu"})))
-        Fail("no way back from the hall of fame");
-    if (ok && !(ok = ToTopics(0) && FromTopicsTo(ScreenId::Learning)))
-        Fail("no entry on the learning screen");
-    if (ok) PrintPlayCost("learning");
+        PrintPlayCost(PlayName(screen));
+    };
+    if (ok) ok = Tour(atScreen);
+    if (ok && !sized) ok = Fail("not at the play size");
     std::printf("%-44s %7.1f ms\n", "loading step (first tick)", loadingMs);
     std::printf("%-44s %7.1f ms\n", "program start to user-name screen", toUserNameMs);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("%-44s %7.1f MB\n", "peak resident memory", usage.ru_maxrss / 1024.0);
+    StopGame();
 
-    StopApplication();
-    ResetTextureTable();
-    platform::headless::Reset();
+    // The same screens, from a fresh game folder, in the play window of a 3840 x 2160 desktop:
+    // four times the pixels.
     std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
+    if (ok) ok = StartGame(folder, 3840, 2160, kLargeWidth, kLargeHeight) >= 0;
+    if (ok) ok = Tour([](ScreenId screen) { PrintPlayCost(PlayName(screen)); });
+    StopGame();
     std::filesystem::remove_all(folder, ignored);
     return ok;
 }

@@ -3,6 +3,9 @@
 // An object that will change by itself while it is drawn (a motion, fade or spin running, a list
 // scrolling, a caret about to blink, particles) marks the look as changing: such a frame is always
 // drawn. The bytes are compared whole, never hashed, so equal looks mean equal inputs.
+// What an object adds between BeginPart and EndPart belongs to a part of it (a list's line, a
+// highlight box) with a look of its own; the rest is the object's own look, and a change there
+// reaches every part.
 #pragma once
 
 #include <cstddef>
@@ -16,16 +19,30 @@ public:
         static_assert(std::is_trivially_copyable<T>::value, "only plain values describe a look");
         AddBytes(&value, sizeof value);
     }
-    void AddBytes(const void* data, size_t size) { bytes.append(static_cast<const char*>(data), size); }
-    void MarkChanging() { changing = true; }
+    void AddBytes(const void* data, size_t size) {
+        bytes.append(static_cast<const char*>(data), size);
+        if (partDepth == 0) own.append(static_cast<const char*>(data), size);
+    }
+    void MarkChanging() {
+        changing = true;
+        if (partDepth == 0) ownChanging = true;
+    }
     bool Changing() const { return changing; }
+    void BeginPart() { ++partDepth; }
+    void EndPart() { --partDepth; }
     void Clear() {
         bytes.clear();
-        changing = false;
+        own.clear();
+        changing = ownChanging = false;
+        partDepth = 0;
     }
     bool SameAs(const FrameLook& other) const { return !changing && !other.changing && bytes == other.bytes; }
+    bool SameOwnAs(const FrameLook& other) const {
+        return !ownChanging && !other.ownChanging && own == other.own;
+    }
 
 private:
-    std::string bytes;
-    bool changing = false;
+    std::string bytes, own;
+    bool changing = false, ownChanging = false;
+    int partDepth = 0;
 };

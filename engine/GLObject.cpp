@@ -36,6 +36,10 @@ MotionPathPtr CopyPath(const MotionPath& path) {
 
 }  // namespace
 
+DrawnArea* GLObject::drawnArea = nullptr;
+std::unordered_map<const GLObject*, DrawnArea>* GLObject::partAreas = nullptr;
+bool GLObject::geometryOff = false;
+
 GLObject::GLObject(const std::string& name, double x, double y, double z)
     : position{x, y, z}, homePosition{x, y, z}, name(name) {
     glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
@@ -118,6 +122,7 @@ void GLObject::Draw() {
     if (OpaqueFragments()) glDisable(GL_BLEND);
     glPushMatrix();
     ApplyTransform();
+    if (drawnArea) RecordDrawnArea();  // the mask pass above drew the same geometry here
     DrawGeometry();
     glPopMatrix();
 
@@ -187,9 +192,88 @@ void GLObject::AppendLook(FrameLook& look) const {
     if (highlight) {
         // The highlight animates with its owner and shows while the owner is hovered.
         look.Add(hovered);
+        look.BeginPart();
         highlight->AppendLook(look);
+        look.EndPart();
     }
-    for (const GLObject* child : children) child->AppendLook(look);
+    for (const GLObject* child : children) {
+        look.BeginPart();
+        child->AppendLook(look);
+        look.EndPart();
+    }
+}
+
+void GLObject::ForEachPart(const std::function<void(const GLObject*)>& visit) const {
+    if (highlight) visit(highlight.get());
+    for (const GLObject* child : children) visit(child);
+}
+
+void GLObject::RecordDrawnArea() const {
+    double box[6];
+    ScreenRect rect;
+    DrawnArea* own = partAreas ? &(*partAreas)[this] : nullptr;
+    if (GeometryBox(box) && ProjectBox(box, rect)) {
+        if (rect.Empty()) return;
+        drawnArea->rects.push_back(rect);
+        if (own) own->rects.push_back(rect);
+    } else {
+        drawnArea->unknown = true;
+        if (own) own->unknown = true;
+    }
+}
+
+void GLObject::BuildLists() {
+    if (highlight) highlight->BuildLists();
+    for (GLObject* child : children) child->BuildLists();
+}
+
+void GLObject::KeepDrawState(DrawState& state) const {
+    state.Keep(position);
+    state.Keep(homePosition);
+    state.Keep(rotation);
+    state.Keep(colour);
+    state.Keep(baseColour);
+    state.Keep(scale);
+    state.Keep(bounds);
+    state.Keep(visible);
+    const int steps[3] = {motionStep, spinStep, fadeStep};
+    state.Keep(steps);
+    state.KeepPath(motionPath);
+    state.KeepPath(fadePath);
+    if (highlight) highlight->KeepDrawState(state);
+    for (const GLObject* child : children) child->KeepDrawState(state);
+}
+
+void GLObject::PutBackDrawState(DrawState& state) {
+    state.PutBack(position);
+    state.PutBack(homePosition);
+    state.PutBack(rotation);
+    state.PutBack(colour);
+    state.PutBack(baseColour);
+    state.PutBack(scale);
+    state.PutBack(bounds);
+    state.PutBack(visible);
+    int steps[3];
+    state.PutBack(steps);
+    motionStep = steps[0];
+    spinStep = steps[1];
+    fadeStep = steps[2];
+    state.PutBackPath(motionPath);
+    state.PutBackPath(fadePath);
+    if (highlight) highlight->PutBackDrawState(state);
+    for (GLObject* child : children) child->PutBackDrawState(state);
+}
+
+void GLObject::MakeEmptyBox(double box[6]) {
+    for (int axis = 0; axis < 3; ++axis) {
+        box[axis] = 1;
+        box[axis + 3] = -1;
+    }
+}
+
+bool GLObject::GeometryBox(double box[6]) const {
+    MakeEmptyBox(box);
+    return false;  // a kind of object this engine does not know the geometry of
 }
 
 void GLObject::SetActive(bool on) { active = on; }

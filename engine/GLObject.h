@@ -9,10 +9,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "engine/DrawState.h"
 #include "engine/FrameLook.h"
 #include "engine/MotionPath.h"
+#include "engine/ScreenRect.h"
 
 class GLObject {
 public:
@@ -43,6 +46,28 @@ public:
     // Hover of what the object draws inside itself (a list's lines), after the hover pass has set
     // `hovered`; nothing by default.
     virtual void HoverParts(const CursorTest& underCursor);
+    // The box, in the coordinates DrawGeometry() draws in, that holds everything it draws (empty
+    // when it draws nothing of its own); false when that cannot be told beforehand.
+    virtual bool GeometryBox(double box[6]) const;
+    // Builds any display list the next draw would otherwise build midway: a frame may be
+    // recorded into a list of its own, and lists do not nest.
+    virtual void BuildLists();
+    // Keeps everything Draw() changes in this object, its highlight and its children, and puts
+    // it back (from the same state, in the same order) so the same draw can run again.
+    virtual void KeepDrawState(DrawState& state) const;
+    virtual void PutBackDrawState(DrawState& state);
+
+    // The objects drawn within this one's Draw() whose looks are parts of its look (its highlight
+    // box, its children; a list's lines).
+    virtual void ForEachPart(const std::function<void(const GLObject*)>& visit) const;
+
+    // While set, every draw adds the window rectangle its geometry covers to this area, and to
+    // the drawing object's own entry in partAreas when that is set too.
+    static DrawnArea* drawnArea;
+    static std::unordered_map<const GLObject*, DrawnArea>* partAreas;
+    // While set, draws send no vertices, and everything else happens alike: a pass that only
+    // moves the objects on and finds where they land, its GL state thrown away after.
+    static bool geometryOff;
 
     // Takes ownership of the path; a null path is ignored. Children get copies (step 0).
     void StartMotion(MotionPathPtr path, int ticks);
@@ -101,6 +126,8 @@ public:
 protected:
     void ApplyTransform();
     void ApplyMaterial();
+    void RecordDrawnArea() const;
+    static void MakeEmptyBox(double box[6]);
 };
 
 // First object of `list` whose key equals `name` exactly; nullptr when none does.
@@ -111,6 +138,7 @@ class GLObjectCube : public GLObject {
 public:
     GLObjectCube(const std::string& name, double x, double y, double z, double sx, double sy, double sz);
     void DrawGeometry() override;
+    bool GeometryBox(double box[6]) const override;
 };
 
 class GLObjectBoundingCube : public GLObject {
@@ -118,6 +146,7 @@ public:
     GLObjectBoundingCube(const std::string& name, double x1, double y1, double z1, double x2, double y2,
                          double z2);
     void DrawGeometry() override;
+    bool GeometryBox(double box[6]) const override;
 };
 
 namespace key {
@@ -136,6 +165,7 @@ public:
     GLObjectPlane(const std::string& name, float tiles, double x, double y, double z, double width,
                   double height, double depth);
     void DrawGeometry() override;
+    bool GeometryBox(double box[6]) const override;
     void AppendLook(FrameLook& look) const override;
     double width, height, depth;
     float tiles;
@@ -146,6 +176,7 @@ public:
     GLObjectPlaneGradient(const std::string& name, double x, double y, double z, double width, double depth,
                           double third);
     void DrawGeometry() override;
+    bool GeometryBox(double box[6]) const override;
     bool OpaqueFragments() const override;  // the corners bring their own alphas
     void AppendLook(FrameLook& look) const override;
     float cornerRed[4] = {0, 0, 0, 0}, cornerGreen[4] = {0, 0, 0, 0};

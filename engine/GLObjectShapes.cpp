@@ -7,6 +7,7 @@ namespace {
 // Normals have length 0.5 (lighting normalisation is off, as the scene was tuned with them).
 // Each vertex picks the low or high coordinate per axis; texture (0, 0) is the face's top left.
 void DrawBox(double x1, double y1, double z1, double x2, double y2, double z2) {
+    if (GLObject::geometryOff) return;
     struct Face {
         float normal[3];
         bool high[4][3];  // x, y, z of each corner: false = low, true = high
@@ -43,6 +44,14 @@ GLObjectCube::GLObjectCube(const std::string& name, double x, double y, double z
     size[2] = homeSize[2] = sz;
 }
 
+bool GLObjectCube::GeometryBox(double box[6]) const {
+    for (int axis = 0; axis < 3; ++axis) {
+        box[axis] = -size[axis] / 2;
+        box[axis + 3] = size[axis] / 2;
+    }
+    return true;
+}
+
 void GLObjectCube::DrawGeometry() {
     const double hx = size[0] / 2, hy = size[1] / 2, hz = size[2] / 2;
     DrawBox(-hx, -hy, -hz, hx, hy, hz);
@@ -55,6 +64,11 @@ GLObjectBoundingCube::GLObjectBoundingCube(const std::string& name, double x1, d
     for (int i = 0; i < 6; ++i) bounds[i] = corners[i];
 }
 
+bool GLObjectBoundingCube::GeometryBox(double box[6]) const {
+    for (int i = 0; i < 6; ++i) box[i] = bounds[i];
+    return true;
+}
+
 void GLObjectBoundingCube::DrawGeometry() {
     DrawBox(bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]);
 }
@@ -63,10 +77,19 @@ GLObjectPlane::GLObjectPlane(const std::string& name, float tiles, double x, dou
                              double height, double depth)
     : GLObject(name, x, y, z), width(width), height(height), depth(depth), tiles(tiles) {}
 
+bool GLObjectPlane::GeometryBox(double box[6]) const {
+    const bool horizontal = depth != 0;
+    const double halfExtent = (horizontal ? depth : height) / 2;
+    const double corners[6] = {-width / 2, horizontal ? 0 : -halfExtent, horizontal ? -halfExtent : 0,
+                               width / 2,  horizontal ? 0 : halfExtent,  horizontal ? halfExtent : 0};
+    for (int i = 0; i < 6; ++i) box[i] = corners[i];
+    return true;
+}
+
 void GLObjectPlane::DrawGeometry() {
     const bool horizontal = depth != 0;
     const double extent = horizontal ? depth : height;
-    if (!(tiles > 0) || !(width > 0) || !(extent > 0)) return;
+    if (!(tiles > 0) || !(width > 0) || !(extent > 0) || geometryOff) return;
     const double cellW = width / tiles, cellE = extent / tiles;
     const double step = 1.0 / tiles;
     // Cells are counted, not accumulated, so rounding never adds a sliver row or column; the
@@ -122,7 +145,15 @@ GLObjectPlaneGradient::GLObjectPlaneGradient(const std::string& name, double x, 
     size[2] = third;
 }
 
+bool GLObjectPlaneGradient::GeometryBox(double box[6]) const {
+    const double hw = size[0] / 2, hd = size[1] / 2, y = position[1];
+    const double corners[6] = {-hw, y, -hd, hw, y, hd};
+    for (int i = 0; i < 6; ++i) box[i] = corners[i];
+    return true;
+}
+
 void GLObjectPlaneGradient::DrawGeometry() {
+    if (geometryOff) return;
     const double hw = size[0] / 2, hd = size[1] / 2, y = position[1];
     const double corners[4][4] = {{1, 0, hw, -hd}, {0, 0, -hw, -hd}, {0, 1, -hw, hd}, {1, 1, hw, hd}};
     glBegin(GL_QUADS);

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/FrameClock.h"
 #include "engine/GlyphFont.h"
 #include "formats/GlyphCodes.h"
-#include "platform/Platform.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ size_t StoredLength(const uint8_t* glyphs) {
 // Draws `count` glyph codes from the pen position, in the font's units scaled to the text size.
 void DrawCodes(const uint8_t* codes, size_t count) {
     GLuint base = glyphfont::ListBase();
-    if (base == 0 || count == 0) return;
+    if (base == 0 || count == 0 || GLObject::geometryOff) return;
     // The lists change the current normal; this changes the list base. Saving just those (not
     // every attribute group) keeps the state after the call exactly as before.
     glPushAttrib(GL_CURRENT_BIT | GL_LIST_BIT);
@@ -90,7 +90,34 @@ void GLObjectText::AppendLook(FrameLook& look) const {
     look.AddBytes(glyphs, length);
     look.Add(active);
     look.Add(caretOn);
-    if (active && platform::TickCountMs() - lastBlink > kBlinkMs) look.MarkChanging();  // the caret blinks
+    if (active && FrameClockMs() - lastBlink > kBlinkMs) look.MarkChanging();  // the caret blinks
+}
+
+void GLObjectText::KeepDrawState(DrawState& state) const {
+    GLObject::KeepDrawState(state);
+    state.Keep(caretOn);
+    state.Keep(lastBlink);
+}
+
+void GLObjectText::PutBackDrawState(DrawState& state) {
+    GLObject::PutBackDrawState(state);
+    state.PutBack(caretOn);
+    state.PutBack(lastBlink);
+}
+
+bool GLObjectText::GeometryBox(double box[6]) const {
+    // The glyphs run from the pen at -width / 4 to +width / 4 (advances are never negative) and
+    // the caret starts there; each one reaches at most the font's box beyond its pen.
+    const glyphfont::GlyphBox& glyph = glyphfont::Box();
+    const double halfWidth = 0.25 * TextWidth();
+    const double corners[6] = {-halfWidth + kGlyphScale * std::min(glyph.minX, 0.0),
+                               -kDrop + kGlyphScale * glyph.minY,
+                               -kGlyphScale * glyph.depth,
+                               halfWidth + kGlyphScale * std::max(glyph.maxX, 0.0),
+                               -kDrop + kGlyphScale * glyph.maxY,
+                               0};
+    for (int i = 0; i < 6; ++i) box[i] = corners[i];
+    return true;
 }
 
 void GLObjectText::DrawGeometry() {
@@ -102,7 +129,7 @@ void GLObjectText::DrawGeometry() {
     glPopMatrix();
 
     if (active) {
-        uint32_t now = platform::TickCountMs();
+        uint32_t now = FrameClockMs();
         if (now - lastBlink > kBlinkMs) {
             lastBlink = now;
             caretOn = !caretOn;

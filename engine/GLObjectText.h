@@ -13,6 +13,9 @@ public:
     ~GLObjectText() override;
     void SetClicked(bool on) override;
     void DrawGeometry() override;
+    bool GeometryBox(double box[6]) const override;
+    void KeepDrawState(DrawState& state) const override;
+    void PutBackDrawState(DrawState& state) override;
     void AppendLook(FrameLook& look) const override;
 
     // Stores the glyph codes of `text`; texts past 999 characters are cut.

@@ -183,6 +183,31 @@ bool GLObjectTextList::SelectPrevious() {
     return true;
 }
 
+void GLObjectTextList::KeepDrawState(DrawState& state) const {
+    GLObject::KeepDrawState(state);
+    state.Keep(firstVisible);
+    state.Keep(scrollStep);
+    state.Keep(scrollAmount);
+    state.Keep(scrollingUp);
+    state.Keep(scrollingDown);
+    for (const GLObjectText* line : lines) line->KeepDrawState(state);
+}
+
+void GLObjectTextList::PutBackDrawState(DrawState& state) {
+    GLObject::PutBackDrawState(state);
+    state.PutBack(firstVisible);
+    state.PutBack(scrollStep);
+    state.PutBack(scrollAmount);
+    state.PutBack(scrollingUp);
+    state.PutBack(scrollingDown);
+    for (GLObjectText* line : lines) line->PutBackDrawState(state);
+}
+
+bool GLObjectTextList::GeometryBox(double box[6]) const {
+    MakeEmptyBox(box);
+    return true;
+}
+
 void GLObjectTextList::DrawGeometry() {
     const int count = static_cast<int>(lines.size());
     auto lineAt = [&](int i) -> GLObjectText* { return i >= 0 && i < count ? lines[i] : nullptr; };
@@ -229,7 +254,16 @@ void GLObjectTextList::AppendLook(FrameLook& look) const {
     if (scrollingDown || scrollingUp) look.MarkChanging();
     const size_t count = lines.size();
     look.Add(count);
-    for (const GLObjectText* line : lines) line->AppendLook(look);
+    for (const GLObjectText* line : lines) {
+        look.BeginPart();
+        line->AppendLook(look);
+        look.EndPart();
+    }
+}
+
+void GLObjectTextList::ForEachPart(const std::function<void(const GLObject*)>& visit) const {
+    GLObject::ForEachPart(visit);
+    for (const GLObjectText* line : lines) visit(line);
 }
 
 void GLObjectTextList::FlyOut() {

@@ -24,8 +24,13 @@ public:
     void FlyIn() override;
     void StepFade() override;
     void DrawGeometry() override;
+    // Nothing of its own: each line's draw adds its own rectangle.
+    bool GeometryBox(double box[6]) const override;
+    void KeepDrawState(DrawState& state) const override;  // with the lines it draws
+    void PutBackDrawState(DrawState& state) override;
     void AppendLook(FrameLook& look) const override;
     void HoverParts(const CursorTest& underCursor) override;
+    void ForEachPart(const std::function<void(const GLObject*)>& visit) const override;
 
     void AddLine(const std::u16string& text, const std::string& name, bool enabled);
     void ClearLines();

@@ -3,8 +3,11 @@
 #include <GL/glu.h>
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 
+#include "engine/FrameClock.h"
+#include "engine/GlyphFont.h"
 #include "engine/TextureTable.h"
 #include "platform/Platform.h"
 
@@ -16,9 +19,41 @@ namespace {
 constexpr double kFieldOfView = 45, kNear = 0.1, kFar = 100;
 const char* const kUnmirroredKey = key::kBackdrop;
 
-void DrawVisible(const std::vector<GLObject*>& list, const char* skip) {
-    for (GLObject* object : list) {
-        if (object->visible && !(skip && object->name == skip)) object->Draw();
+// A rectangle pass costs its pixels plus the drawing order's vertex work, which costs about what
+// filling this many pixels does (the software rasteriser, the game's scenes); once the passes
+// would cost this share of a whole frame, the whole frame is rendered instead (one pass, no
+// clears per rectangle).
+constexpr int64_t kPassOverheadPixels = 60000;
+constexpr double kWorthShare = 0.6;
+
+// Where the objects of a pass draw: with `drawn`, each object's draws are added to its own entry
+// (the list's index); with `cut`, the pass only touches pixels inside that rectangle, and an
+// object whose draws this frame (`landed`, by index) all lie outside it sends no vertices: they
+// could change no pixel there, and everything else its draw does still happens.
+struct PassAreas {
+    std::vector<DrawnArea>* drawn = nullptr;
+    const ScreenRect* cut = nullptr;
+    const std::vector<DrawnArea>* landed = nullptr;
+};
+
+bool Touches(const DrawnArea& area, const ScreenRect& rect) {
+    for (const ScreenRect& drawnRect : area.rects) {
+        if (drawnRect.Overlaps(rect)) return true;
+    }
+    return area.unknown;
+}
+
+// Draws the visible objects of the list but `skip`.
+void DrawVisible(const std::vector<GLObject*>& list, const char* skip, const PassAreas& pass) {
+    for (size_t i = 0; i < list.size(); ++i) {
+        GLObject* object = list[i];
+        if (!object->visible || (skip && object->name == skip)) continue;
+        if (pass.drawn) GLObject::drawnArea = &(*pass.drawn)[i];
+        const bool outside = pass.cut && pass.landed && !Touches((*pass.landed)[i], *pass.cut);
+        if (outside) GLObject::geometryOff = true;
+        object->Draw();
+        GLObject::drawnArea = nullptr;
+        if (outside) GLObject::geometryOff = false;
     }
 }
 
@@ -63,6 +98,7 @@ GLScene::~GLScene() {
     ownedObjects.clear();
     ownedLights.clear();
     if (contextReady) {
+        if (platform::MakeContextCurrent()) keptFrame.Delete();
         platform::ReleaseContext();
         platform::DestroyGLContext();
     }
@@ -77,7 +113,7 @@ void GLScene::LoadProjection() {
     gluPerspective(kFieldOfView, aspect, kNear, kFar);
 }
 
-bool GLScene::FrameNeedsDrawing() {
+void GLScene::TakeLooks() {
     look.Clear();
     look.Add(width);
     look.Add(height);
@@ -87,27 +123,62 @@ bool GLScene::FrameNeedsDrawing() {
     look.Add(clearColour);
     look.Add(textureTable.generation);
     for (const GLObject* light : lights) light->AppendLook(look);
-    for (const GLObject* object : objects) {
-        if (object->visible) object->AppendLook(look);
+    objectLooks.resize(objects.size());
+    changedObjects.assign(objects.size(), true);
+    for (size_t i = 0; i < objects.size(); ++i) {
+        FrameLook& objectLook = objectLooks[i];
+        objectLook.Clear();
+        objectLook.Add(objects[i]->visible);
+        if (objects[i]->visible) objects[i]->AppendLook(objectLook);
+        if (i < lastObjectLooks.size()) changedObjects[i] = !objectLook.SameAs(lastObjectLooks[i]);
     }
-    const bool unchanged = look.SameAs(lastDrawnLook);
+}
+
+bool GLScene::FrameNeedsDrawing() {
+    TakeLooks();
+    bool unchanged = look.SameAs(lastDrawnLook);
+    for (bool changed : changedObjects) unchanged = unchanged && !changed;
     if (skipUnchangedFrames && unchanged && drawnAlike >= 2 && !drawRequested) return false;
     drawnAlike = unchanged ? drawnAlike + 1 : 1;
-    std::swap(look, lastDrawnLook);
-    drawRequested = false;
     return true;
 }
 
-void GLScene::Render() {
+void GLScene::Render(bool show) {
     if (!platform::MakeContextCurrent()) {
         platform::ShowMessage("wglMageCurrent error in GLSScene::Render");
         return;
     }
-    lastFrameDrawn = FrameNeedsDrawing();
+    const FrameClockHold clock;
+    lastFrameDrawn = show && FrameNeedsDrawing();
     if (lastFrameDrawn) {
         ++framesDrawn;
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-        DrawObjects();
+        // A window resized a moment ago is drawn directly until the scene takes its new size:
+        // the clear then covers the whole window, as it always did.
+        const platform::Size window = platform::ClientSize();
+        const bool sized = window.width == width && window.height == height;
+        if (sized && keptFrame.Start() && keptFrame.Fit(width, height)) {
+            keptFrame.Bind();
+            TakePartLooks();
+            if (drawRequested || !look.SameAs(lastDrawnLook)) wholeFramesOwed = 2;
+            if (renderChangesOnly && keptPictureValid && wholeFramesOwed == 0) {
+                RenderChanges();
+            } else {
+                RenderWhole();
+            }
+            if (wholeFramesOwed > 0) --wholeFramesOwed;
+            keptFrame.Show();
+            keptPictureValid = true;
+        } else {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+            DrawObjects();
+            keptPictureValid = false;
+        }
+        std::swap(look, lastDrawnLook);
+        std::swap(objectLooks, lastObjectLooks);
+        changedLastFrame.swap(changedObjects);
+        lastPartLooks.swap(partLooks);
+        changedLastParts.swap(changedParts);
+        drawRequested = false;
     } else {
         // The same calls with every fragment scissored away: each object moves on exactly as a
         // drawn frame moves it, and the GL state left behind is the same, but no pixel is touched.
@@ -126,7 +197,138 @@ void GLScene::Render() {
     platform::ReleaseContext();
 }
 
-void GLScene::DrawObjects() {
+void GLScene::RenderWhole() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    DrawObjects(&areas);
+    shownAreas.swap(areas);
+    shownPartAreas.swap(partAreasNow);
+}
+
+void GLScene::RenderChanges() {
+    // Drawing moves animations on, so each rectangle draws the frame again from the same start:
+    // the objects' drawing state and the GL state are kept first and put back before each pass.
+    // Objects that cannot tell where they draw (particles) make the frame whole.
+    for (size_t i = 0; i < objects.size(); ++i) {
+        GLObject* object = objects[i];
+        if (!object->visible) continue;
+        object->BuildLists();
+        double box[6];
+        const bool changed = changedObjects[i] || (i < changedLastFrame.size() && changedLastFrame[i]);
+        if (changed && (!object->GeometryBox(box) || (i < shownAreas.size() && shownAreas[i].unknown))) {
+            RenderWhole();
+            return;
+        }
+    }
+    // Kept for the objects visible now, and put back to the same ones even if a draw hid one.
+    drawState.Clear();
+    keptObjects.clear();
+    for (GLObject* object : objects) {
+        if (!object->visible) continue;
+        object->KeepDrawState(drawState);
+        keptObjects.push_back(object);
+    }
+    auto putBack = [this] {
+        drawState.Rewind();
+        for (GLObject* object : keptObjects) object->PutBackDrawState(drawState);
+    };
+    // A pass without vertices tells where everything lands this frame.
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    GLObject::geometryOff = true;
+    DrawObjects(&areas);
+    GLObject::geometryOff = false;
+    glPopAttrib();
+
+    bool whole = false;
+    std::vector<ScreenRect> rects = ChangedRects(whole);
+    putBack();
+    if (whole) {
+        RenderWhole();
+        return;
+    }
+    ++framesPartial;
+    for (size_t k = 0; k < rects.size(); ++k) {
+        const bool last = k + 1 == rects.size();
+        if (k > 0) putBack();
+        if (!last) glPushAttrib(GL_ALL_ATTRIB_BITS);
+        const ScreenRect rect{rects[k].x0 + rectangleInset, rects[k].y0 + rectangleInset,
+                              rects[k].x1 - rectangleInset, rects[k].y1 - rectangleInset};
+        glEnable(GL_SCISSOR_TEST);
+        if (rect.Empty()) {
+            glScissor(0, 0, 0, 0);
+        } else {
+            const int h = rect.y1 - rect.y0;
+            glScissor(rect.x0, keptFrame.RowOf(rect.y0, h), rect.x1 - rect.x0, h);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        }
+        DrawObjects(nullptr, &rect);
+        glDisable(GL_SCISSOR_TEST);
+        if (!last) glPopAttrib();
+    }
+    // With nothing to render the objects still move on once, as in any frame.
+    if (rects.empty()) {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(0, 0, 0, 0);
+        DrawObjects();
+        glDisable(GL_SCISSOR_TEST);
+    }
+    shownAreas.swap(areas);
+    shownPartAreas.swap(partAreasNow);
+}
+
+void GLScene::TakePartLooks() {
+    partLooks.clear();
+    std::function<void(const GLObject*, bool)> take = [&](const GLObject* object, bool topLevel) {
+        FrameLook& part = partLooks[object];
+        if (topLevel) part.Add(object->visible);
+        if (!topLevel || object->visible) object->AppendLook(part);
+        object->ForEachPart([&](const GLObject* inner) { take(inner, false); });
+    };
+    for (const GLObject* object : objects) take(object, true);
+    // A part changed when its own look did or anything it is drawn within changed.
+    changedParts.clear();
+    std::function<void(const GLObject*, bool)> compare = [&](const GLObject* object, bool within) {
+        const auto last = lastPartLooks.find(object);
+        const bool changed =
+            within || last == lastPartLooks.end() || !partLooks[object].SameOwnAs(last->second);
+        if (changed) changedParts.insert(object);
+        object->ForEachPart([&](const GLObject* inner) { compare(inner, changed); });
+    };
+    for (const GLObject* object : objects) compare(object, false);
+}
+
+std::vector<ScreenRect> GLScene::ChangedRects(bool& whole) const {
+    std::vector<ScreenRect> rects;
+    whole = false;
+    // Where each changed part (or one changed in the last drawn frame, whose GL state may have
+    // reached this one) is now and where the shown picture has it, mirror images included.
+    auto take = [&](const GLObject* part) {
+        for (const auto* drawn : {&partAreasNow, &shownPartAreas}) {
+            const auto area = drawn->find(part);
+            if (area == drawn->end()) continue;
+            if (area->second.unknown) whole = true;
+            rects.insert(rects.end(), area->second.rects.begin(), area->second.rects.end());
+        }
+    };
+    for (const GLObject* part : changedParts) take(part);
+    for (const GLObject* part : changedLastParts) {
+        if (!changedParts.count(part)) take(part);
+    }
+    if (whole) return {};
+    const double windowPixels = static_cast<double>(width) * height;
+    MergeRects(rects, kPassOverheadPixels);
+    double cost = 0;
+    for (const ScreenRect& rect : rects) cost += static_cast<double>(rect.Area() + kPassOverheadPixels);
+    whole = cost > kWorthShare * windowPixels;
+    return rects;
+}
+
+void GLScene::DrawObjects(std::vector<DrawnArea>* drawn, const ScreenRect* cut) {
+    if (drawn) {
+        drawn->assign(objects.size(), DrawnArea{});
+        partAreasNow.clear();
+        GLObject::partAreas = &partAreasNow;
+    }
+    const PassAreas pass{drawn, cut, cut ? &areas : nullptr};
     LoadProjection();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -139,7 +341,7 @@ void GLScene::DrawObjects() {
     for (GLObject* light : lights) light->Draw();
 
     if (reflectionOff) {
-        DrawVisible(objects, nullptr);
+        DrawVisible(objects, nullptr, pass);
     } else {
         // Mark the floor in the stencil buffer, without colour or depth.
         glEnable(GL_TEXTURE_2D);
@@ -166,7 +368,7 @@ void GLScene::DrawObjects() {
         glPushMatrix();
         glTranslatef(0, -4, 0);
         glScalef(1, -1, 1);
-        DrawVisible(objects, kUnmirroredKey);
+        DrawVisible(objects, kUnmirroredKey, pass);
         glPopMatrix();
 
         // The floor itself, translucent over its reflection.
@@ -186,13 +388,15 @@ void GLScene::DrawObjects() {
         glPopMatrix();
 
         glPushMatrix();
-        DrawVisible(objects, nullptr);
+        DrawVisible(objects, nullptr, pass);
         glPopMatrix();
         glFlush();
     }
+    GLObject::partAreas = nullptr;
 }
 
 void GLScene::DrawFloorQuad() {
+    if (GLObject::geometryOff) return;
     const int32_t slot = FindTexture("gfx/mirror.jpg");
     if (slot >= 0) {
         glBindTexture(GL_TEXTURE_2D, textureTable.textureNames[slot]);

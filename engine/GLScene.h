@@ -3,15 +3,23 @@
 // with it), the queue of delayed named events and the cursor position.
 // Render() draws a frame (plainly or over a stencil-masked mirrored floor), which also advances
 // every drawn object's animations, and recomputes the hover flags from the cursor.
+// Frames are rendered into a kept picture (GLKeptFrame) shown by one blit: when only some objects
+// changed, only the window rectangles they covered in the shown frame and cover in this one are
+// rendered again, each by the whole drawing order cut to it (so their mirror images, highlight
+// boxes and whatever overlaps them come out exactly as in a whole frame).
 #pragma once
 
 #include <cstdint>
 #include <list>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
+#include "engine/GLKeptFrame.h"
 #include "engine/GLObject.h"
+#include "engine/ScreenRect.h"
 
 namespace key {
 // The game's backdrop: it stands on the mirrored floor and is the one object not mirrored in it.
@@ -33,7 +41,11 @@ public:
 
     // Draws the frame, or, when nothing it shows has changed since the last drawn frame, runs the
     // same steps without touching a pixel or swapping: animations, hover and clicks go on alike.
-    void Render();
+    // With show false the frame is never drawn (the clock is ahead of the frames: a later tick
+    // draws); everything else happens alike.
+    void Render(bool show = true);
+    // The next drawn frame is rendered whole (the screen changed).
+    void RenderWholeNext() { drawRequested = true; }
     // Takes the object for good (drawn after those added before it) and hands back a plain pointer
     // to it, valid while the scene lives, for the caller to go on setting it up.
     template <class Kind>
@@ -64,8 +76,14 @@ public:
     std::vector<GLObject*> lights;
     // Off: every frame is drawn (the pictures are the same either way).
     bool skipUnchangedFrames = true;
+    // Off: every drawn frame is rendered whole (the pictures are the same either way).
+    bool renderChangesOnly = true;
+    // Pixels each rendered rectangle is narrowed by on every side: 0 in the game; the tests set
+    // it to show that the rectangles are no larger than the picture needs.
+    int rectangleInset = 0;
     bool lastFrameDrawn = false;
-    uint64_t framesDrawn = 0, framesSkipped = 0;
+    // Drawn frames (the partial ones among them) and frames not drawn.
+    uint64_t framesDrawn = 0, framesPartial = 0, framesSkipped = 0;
 
 private:
     template <class Kind>
@@ -77,12 +95,38 @@ private:
         return adopted;
     }
     bool FrameNeedsDrawing();
-    void DrawObjects();
+    void TakeLooks();
+    void TakePartLooks();
+    void RenderWhole();
+    void RenderChanges();
+    std::vector<ScreenRect> ChangedRects(bool& whole) const;
+    // With drawn, records where each object lands; with cut (a pass cut to that rectangle), the
+    // objects that land wholly outside it this frame (areas) send no vertices.
+    void DrawObjects(std::vector<DrawnArea>* drawn = nullptr, const ScreenRect* cut = nullptr);
     void LoadProjection();
     void DrawFloorQuad();
     void HoverPass(const std::vector<GLObject*>& list);
 
+    // The scene's own part of the look (size, view, lights, textures) and each object's part, for
+    // this frame and for the frame the kept picture shows.
     FrameLook look, lastDrawnLook;
+    std::vector<FrameLook> objectLooks, lastObjectLooks;
+    // Per object, what it drew in the frame being made and in the one the kept picture shows.
+    std::vector<DrawnArea> areas, shownAreas;
+    // Objects whose look changed in the last drawn frame: GL state that frame left behind can
+    // reach this one, so they are rendered once more (as whole frames are, twice).
+    std::vector<bool> changedObjects, changedLastFrame;
+    // The same for every part drawn (an object, its highlight box, children, a list's lines),
+    // found where rectangles are chosen: looks, the parts that changed, and where each landed.
+    std::unordered_map<const GLObject*, FrameLook> partLooks, lastPartLooks;
+    std::unordered_set<const GLObject*> changedParts, changedLastParts;
+    std::unordered_map<const GLObject*, DrawnArea> partAreasNow, shownPartAreas;
+    // Whole frames still to render before changes alone are: a look trusted from the second.
+    int wholeFramesOwed = 0;
+    GLKeptFrame keptFrame;
+    bool keptPictureValid = false;
+    DrawState drawState;
+    std::vector<GLObject*> keptObjects;
     // Drawn frames in a row made from lastDrawnLook. GL state one frame leaves behind can reach
     // the next, so a look is trusted only once two frames drawn from it started alike.
     int drawnAlike = 0;

@@ -4,6 +4,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <vector>
@@ -27,6 +28,7 @@ struct FontState {
     double advance[kListCount] = {};
     std::vector<GlyphGeometry> geometry;  // until the lists are compiled
     GLuint listBase = 0;
+    GlyphBox box;
 };
 
 FontState state;
@@ -87,6 +89,22 @@ std::string OutlineFileOf(const char* family, bool exact) {
 
 bool IsControl(char16_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
+void TakeIntoBox(const GlyphGeometry& g) {
+    GlyphBox& box = state.box;
+    auto take = [&box](float x, float y) {
+        box.minX = std::min(box.minX, static_cast<double>(x));
+        box.maxX = std::max(box.maxX, static_cast<double>(x));
+        box.minY = std::min(box.minY, static_cast<double>(y));
+        box.maxY = std::max(box.maxY, static_cast<double>(y));
+    };
+    for (const auto& p : g.triangles) take(p[0], p[1]);
+    for (const GlyphWall& w : g.walls) {
+        take(w.x0, w.y0);
+        take(w.x1, w.y1);
+    }
+    box.depth = kGlyphDepth;
+}
+
 void Load() {
     state.file = testing::fontFileOverride ? *testing::fontFileOverride : FindFontFile();
     GlyphOutlineSource source(state.file);
@@ -108,6 +126,7 @@ void Load() {
         if (IsControl(letter)) continue;
         source.Build(letter, state.geometry[code]);
         state.advance[code] = state.geometry[code].advance;
+        TakeIntoBox(state.geometry[code]);
     }
 }
 
@@ -156,6 +175,8 @@ void Release() {
 }
 
 bool Available() { return state.available; }
+
+const GlyphBox& Box() { return state.box; }
 
 double Advance(uint8_t code) { return state.advance[code]; }
 

@@ -14,12 +14,21 @@
 
 namespace glyphfont {
 
+// Where every glyph's drawing lies, in ems from its pen position (x, y) and from its front (z):
+// x and y between the minima and maxima, z from -depth to 0. Empty (minima above maxima) while
+// no glyph has any geometry.
+struct GlyphBox {
+    double minX = 1, minY = 1, maxX = -1, maxY = -1;
+    double depth = 0;
+};
+
 // Takes one reference; the first one finds the font and builds every glyph's geometry.
 void Acquire();
 // Drops one reference; the last one deletes the display lists and the geometry.
 void Release();
 // True when a usable outline font was found (only meaningful while a reference is held).
 bool Available();
+const GlyphBox& Box();
 // The glyph's advance in ems (the width metric). With no font, printable codes get a nominal
 // advance so texts keep a plausible width.
 double Advance(uint8_t code);

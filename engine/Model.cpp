@@ -79,6 +79,16 @@ void Model::CompileGeometry() {
     compiled = true;
 }
 
+bool Model::GeometryBox(double box[6]) const {
+    for (int i = 0; i < 6; ++i) box[i] = meshExtent[i];
+    return compiled;  // the extent is taken when the lists are built
+}
+
+void Model::BuildLists() {
+    if (!compiled) CompileGeometry();
+    GLObject::BuildLists();
+}
+
 void Model::DrawGeometry() {
     if (!compiled) CompileGeometry();
     // Shifting the extent gives what adding the position to every vertex gave, bit for bit: both
@@ -99,6 +109,7 @@ void Model::DrawGeometry() {
             glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material.ambient);
             glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material.diffuse);
         }
+        if (geometryOff) continue;
         if (groupLists[g] != 0) {
             glCallList(groupLists[g]);
         } else {

@@ -18,6 +18,8 @@ public:
     ~Model() override;
     void SetColour(double r, double g, double b, double a) override;
     void DrawGeometry() override;
+    bool GeometryBox(double box[6]) const override;
+    void BuildLists() override;
     void AppendLook(FrameLook& look) const override;
     // `file` is relative to the executable's folder, e.g. "data/flag.ms3d". False leaves it empty.
     virtual bool Load(const std::string& file) = 0;

@@ -1,8 +1,11 @@
-// The tick loop: 64 ticks a second, waiting (not spinning) between them, input delivered in the
-// order it arrives, and a late tick never made up with a burst. Window events become the
+// The tick loop: 64 ticks a second on the clock's grid, waiting (not spinning) between them, input
+// delivered in the order it arrives among the ticks. When a frame takes longer than a tick, the
+// ticks that fell due meanwhile run undrawn before the next drawn one, so animations keep their
+// pace and only the frame rate drops; a stall's backlog is dropped. Window events become the
 // callbacks given to RunMainLoop.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -100,12 +103,32 @@ void DeliverClose() {
 
 namespace {
 
+// A backlog older than this is a stall (a suspended process, a message box, a dragged window):
+// it is dropped, not replayed.
+constexpr double kStallMs = 250.0;
+
 double NowMs() {
     return static_cast<double>(SDL_GetPerformanceCounter()) * 1000.0 /
            static_cast<double>(SDL_GetPerformanceFrequency());
 }
 
+// Delivers the queued events that arrived before `dueTicksMs` on SDL's millisecond clock (events
+// carry their arrival time), leaving later ones queued; true when the window's close request
+// was among them.
+bool DispatchEventsBefore(Uint32 dueTicksMs) {
+    SDL_PumpEvents();
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) {
+        if (SDL_TICKS_PASSED(event.common.timestamp, dueTicksMs + 1)) return false;
+        if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1) return false;
+        if (detail::DispatchEvent(event)) return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+bool TickIsShown() { return !GetState().tickBehind; }
 
 namespace detail {
 
@@ -113,31 +136,49 @@ int RunTimedLoop(double limitMs, bool& closed, const std::function<bool()>& done
     closed = false;
     int ticks = 0;
     const double start = NowMs();
+    // SDL's millisecond clock (the events' timestamps) less this loop's clock.
+    const double eventClockOffset = static_cast<double>(SDL_GetTicks()) - start;
     double next = start + detail::kTickPeriodMs;
+    auto& s = GetState();
     for (;;) {
+        const double now = NowMs();
+        // With a limit, the ticks that fell due within it still run, and none after it.
+        const double horizon = limitMs >= 0 ? std::min(now, start + limitMs) : now;
+        if (next <= horizon) {
+            // Ticks follow the clock: every tick that fell due while the last frame drew runs now,
+            // each after the input that came before it, and only the last one draws. A backlog
+            // longer than a stall is dropped: the tick due now runs, and the grid starts from it.
+            if (horizon - next > kStallMs) {
+                next += std::floor((horizon - next) / detail::kTickPeriodMs) * detail::kTickPeriodMs;
+            }
+            const int due = static_cast<int>(std::floor((horizon - next) / detail::kTickPeriodMs)) + 1;
+            for (int tick = 0; tick < due; ++tick) {
+                if (DispatchEventsBefore(
+                        static_cast<Uint32>(static_cast<int64_t>(next + eventClockOffset)))) {
+                    s.tickBehind = false;
+                    closed = true;
+                    return ticks;
+                }
+                s.tickBehind = tick + 1 < due;
+                detail::DeliverTick();
+                s.tickBehind = false;
+                ++ticks;
+                next += detail::kTickPeriodMs;
+                if (done && done()) return ticks;
+            }
+            continue;
+        }
+        if (limitMs >= 0 && now - start >= limitMs) {
+            closed = detail::DispatchPendingEvents();
+            return ticks;
+        }
         if (detail::DispatchPendingEvents()) {
             closed = true;
             return ticks;
         }
-        const double now = NowMs();
-        if (limitMs >= 0 && now - start >= limitMs) return ticks;
-        if (now >= next) {
-            detail::DeliverTick();
-            ++ticks;
-            if (done && done()) return ticks;
-            next += detail::kTickPeriodMs;
-            // A tick that ran late (a long frame, an open message box) is not made up: like a
-            // timer message left pending, at most one tick is owed and runs at once; the ones
-            // after it stay on the original 64 Hz grid.
-            const double after = NowMs();
-            if (next < after) {
-                next += std::floor((after - next) / detail::kTickPeriodMs) * detail::kTickPeriodMs;
-            }
-            continue;
-        }
-        double wait = next - now;
+        double wait = next - NowMs();
         if (limitMs >= 0 && start + limitMs - now < wait) wait = start + limitMs - now;
-        SDL_Delay(static_cast<Uint32>(wait) + 1);
+        if (wait > 0) SDL_Delay(static_cast<Uint32>(wait) + 1);
     }
 }
 

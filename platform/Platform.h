@@ -71,12 +71,18 @@ bool MakeContextCurrent();
 void ReleaseContext();
 void SwapBuffers();
 void DestroyGLContext();
+// The address of a GL entry point beyond OpenGL 1.1 (framebuffer objects, clip control), or
+// nullptr when the driver has none; only meaningful while the context is current.
+void* GLFunction(const char* name);
 
 // Cursor in client pixels, origin top left, y down.
 void CursorPosition(int& x, int& y);
 
 // Runs the tick loop until the window closes or RequestExit is called; returns the exit status.
 int RunMainLoop(const WindowCallbacks& callbacks);
+// False while the tick being delivered has more ticks due right behind it (a frame took longer
+// than a tick): that tick runs without drawing, and only the last of them draws.
+bool TickIsShown();
 
 // A modal message box with an OK button (no owner, default caption). Frames pause while open.
 void ShowMessage(const std::string& text);

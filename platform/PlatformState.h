@@ -24,6 +24,7 @@ struct State {
     bool pixelFormatFailed = false;
     WindowCallbacks callbacks;
     Size icon;  // of the picture the window shows as its icon; 0 x 0 for the default one
+    bool tickBehind = false;  // more ticks are due right after the one being delivered
 
     bool headless = false;
     bool folderOverridden = false;

@@ -195,6 +195,8 @@ void SwapBuffers() {
     if (s.window && s.context) SDL_GL_SwapWindow(s.window);
 }
 
+void* GLFunction(const char* name) { return SDL_GL_GetProcAddress(name); }
+
 void DestroyGLContext() {
     auto& s = GetState();
     if (!s.context) return;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "GLTestContext.h"
+#include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
 #include "tests/hooks/Headless.h"
 
@@ -29,7 +30,31 @@ public:
     int& freed;
 };
 
+// A slow draw: the clock moves on while it is drawn.
+class SlowObject : public GLObject {
+public:
+    using GLObject::GLObject;
+    void DrawGeometry() override { platform::headless::AdvanceClockMs(6); }
+};
+
 }  // namespace
+
+TEST_F(GLSceneTest, ACaretBlinkFallingDueWhileTheFrameDrawsIsShownByThatFrame) {
+    scene->Add(std::make_unique<SlowObject>("slow", 0, 0, 0));
+    auto* text = scene->Add(std::make_unique<GLObjectText>("t", u"ana", 0, 0, 0));
+    text->SetActive(true);
+    int blinks = 0;
+    // 5 ms a frame and 6 while the slow object draws: blinks fall due before and during frames.
+    for (int frame = 0; frame < 400; ++frame) {
+        const bool caretBefore = text->caretOn;
+        platform::headless::AdvanceClockMs(5);
+        scene->Render();
+        if (text->caretOn == caretBefore) continue;
+        ++blinks;
+        EXPECT_TRUE(scene->lastFrameDrawn) << "frame " << frame;
+    }
+    EXPECT_GT(blinks, 5);
+}
 
 TEST_F(GLSceneTest, EventsWithEqualDelayArriveOnConsecutivePolls) {
     scene->PostEvent("first", 80);

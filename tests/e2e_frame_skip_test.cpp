@@ -1,11 +1,15 @@
-// Frames that would show nothing new are not drawn again. The game is played twice with the same
-// input, once drawing every frame and once skipping unchanged ones; after every tick both windows
-// must show exactly the same picture, and the skipping run must really have skipped frames.
+// Frames that would show nothing new are not drawn again, and a drawn frame renders only the
+// rectangles that changed. The game is played with the same input once rendering every frame
+// whole and once skipping unchanged frames and rendering changes only; after every tick both
+// windows must show exactly the same picture, and the second run must really have skipped and
+// rendered partial frames. Rectangles narrowed on purpose must show in the pictures.
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "app/Application.h"
@@ -36,12 +40,31 @@ struct TickPicture {
     std::vector<unsigned char> rgb;
     ScreenId screen;
     bool drawn;
+    bool partial;
+    int width;
 };
+
+// Where two pictures of the same size differ: the pixel count and the bounding box.
+std::string Difference(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b, int width) {
+    int count = 0, x0 = width, y0 = 1 << 30, x1 = -1, y1 = -1;
+    for (size_t i = 0; i < a.size() && i < b.size(); i += 3) {
+        if (a[i] == b[i] && a[i + 1] == b[i + 1] && a[i + 2] == b[i + 2]) continue;
+        const int pixel = static_cast<int>(i / 3), x = pixel % width, y = pixel / width;
+        ++count;
+        x0 = std::min(x0, x);
+        x1 = std::max(x1, x);
+        y0 = std::min(y0, y);
+        y1 = std::max(y1, y);
+    }
+    return std::to_string(count) + " pixels differ in x " + std::to_string(x0) + "-" + std::to_string(x1) +
+           ", y " + std::to_string(y0) + "-" + std::to_string(y1) + " (from the bottom)";
+}
 
 class FrameSkipTest : public GameTest {
 protected:
     std::vector<TickPicture> ticks;
     size_t exposedAt = 0;  // the first tick after an expose
+    uint64_t partialFrames = 0;
 
     void TearDown() override {
         SetWordChoiceRandom(nullptr);  // the next test draws its words as a fresh process does
@@ -57,7 +80,9 @@ protected:
     void Record() {
         const platform::Size size = platform::ClientSize();
         TickPicture picture{std::vector<unsigned char>(static_cast<size_t>(size.width) * size.height * 3),
-                            Screen(), scene->lastFrameDrawn};
+                            Screen(), scene->lastFrameDrawn, scene->framesPartial != partialFrames,
+                            size.width};
+        partialFrames = scene->framesPartial;
         platform::MakeContextCurrent();
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, size.width, size.height, GL_RGB, GL_UNSIGNED_BYTE, picture.rgb.data());
@@ -66,8 +91,8 @@ protected:
     }
 
     // Restarts the game on a fresh game folder and a surface large enough for the play window,
-    // every random draw fixed.
-    void Restart(bool skip) {
+    // every random draw fixed. Without `changesOnly` every frame is drawn and rendered whole.
+    void Restart(bool changesOnly, int inset = 0) {
         StopApplication();
         ResetTextureTable();
         std::filesystem::remove_all(folder);
@@ -79,7 +104,10 @@ protected:
         std::srand(1);
         SetWordChoiceRandom(FixedSequence);
         ASSERT_TRUE(StartApplication());
-        scene->skipUnchangedFrames = skip;
+        scene->skipUnchangedFrames = changesOnly;
+        scene->renderChangesOnly = changesOnly;
+        scene->rectangleInset = inset;
+        partialFrames = 0;
         platform::headless::ObserveTicks([this] { Record(); });
     }
 
@@ -144,37 +172,58 @@ protected:
     }
 };
 
-TEST_F(FrameSkipTest, SkippedFramesShowExactlyWhatDrawingEveryFrameShows) {
+TEST_F(FrameSkipTest, SkippedAndPartialFramesShowExactlyWhatRenderingEveryFrameWholeShows) {
     Restart(false);
     Play();
-    const std::vector<TickPicture> drawingEvery = std::move(ticks);
-    for (const TickPicture& tick : drawingEvery) ASSERT_TRUE(tick.drawn);
+    const std::vector<TickPicture> whole = std::move(ticks);
+    for (const TickPicture& tick : whole) ASSERT_TRUE(tick.drawn && !tick.partial);
 
     Restart(true);
     Play();
     platform::headless::ObserveTicks(nullptr);
-    ASSERT_EQ(ticks.size(), drawingEvery.size()) << "both runs take the same road";
+    ASSERT_EQ(ticks.size(), whole.size()) << "both runs take the same road";
 
-    std::map<ScreenId, int> skipped, seen;
+    std::map<ScreenId, int> skipped, partial, seen;
     for (size_t i = 0; i < ticks.size(); ++i) {
-        ASSERT_EQ(ticks[i].screen, drawingEvery[i].screen) << "tick " << i;
-        ASSERT_TRUE(ticks[i].rgb == drawingEvery[i].rgb)
-            << "tick " << i << " on screen " << static_cast<int>(ticks[i].screen);
+        ASSERT_EQ(ticks[i].screen, whole[i].screen) << "tick " << i;
+        ASSERT_TRUE(ticks[i].rgb == whole[i].rgb)
+            << "tick " << i << " on screen " << static_cast<int>(ticks[i].screen) << ", "
+            << (ticks[i].partial ? "partial"
+                : ticks[i].drawn ? "whole"
+                                 : "not drawn")
+            << ": " << Difference(ticks[i].rgb, whole[i].rgb, ticks[i].width);
         ++seen[ticks[i].screen];
         if (!ticks[i].drawn) ++skipped[ticks[i].screen];
+        if (ticks[i].partial) ++partial[ticks[i].screen];
     }
     for (const auto& [screen, count] : seen) {
-        std::printf("screen %d: %d of %d ticks not drawn\n", static_cast<int>(screen), skipped[screen],
-                    count);
+        std::printf("screen %d: %d of %d ticks not drawn, %d partial\n", static_cast<int>(screen),
+                    skipped[screen], count, partial[screen]);
     }
     // Where nothing moves for a while, frames must be skipped. (Game over is not such a screen
     // here: the "zzz" above put a word on its list of words to practise, whose selected line spins.)
     for (ScreenId still : {ScreenId::UserName, ScreenId::Info, ScreenId::Learning, ScreenId::Test}) {
         EXPECT_GT(skipped[still], 0) << static_cast<int>(still);
     }
+    // Where a line spins or a caret blinks, only its rectangles are rendered.
+    for (ScreenId spinning : {ScreenId::UserName, ScreenId::MainMenu, ScreenId::Topics, ScreenId::Test,
+                              ScreenId::HallOfFame, ScreenId::ExitConfirm}) {
+        EXPECT_GT(partial[spinning], 0) << static_cast<int>(spinning);
+    }
     ASSERT_GT(exposedAt, 0u);
     EXPECT_FALSE(ticks[exposedAt - 1].drawn);
-    EXPECT_TRUE(ticks[exposedAt].drawn) << "the tick after an expose draws";
+    EXPECT_TRUE(ticks[exposedAt].drawn && !ticks[exposedAt].partial)
+        << "the tick after an expose draws whole";
+
+    // The rectangles are no larger than the pictures need: narrowed by a few pixels, they leave
+    // pixels of earlier frames behind.
+    Restart(true, 3);
+    Play();
+    platform::headless::ObserveTicks(nullptr);
+    ASSERT_EQ(ticks.size(), whole.size());
+    size_t wrong = 0;
+    for (size_t i = 0; i < ticks.size(); ++i) wrong += ticks[i].rgb != whole[i].rgb;
+    EXPECT_GT(wrong, 0u);
 }
 
 }  // namespace
