@@ -71,11 +71,6 @@ protected:
         GameTest::TearDown();
     }
 
-    void RunUntilScreen(ScreenId screen) {
-        for (int tick = 0; tick < 400 && Screen() != screen; ++tick) RunTicks(1);
-        ASSERT_EQ(Screen(), screen);
-    }
-
     // The window's picture after each tick, as the player sees it.
     void Record() {
         const platform::Size size = platform::ClientSize();
