@@ -36,10 +36,7 @@ void ExitConfirmInput(int code) {
     if (!answers) return;
     MoveSelectionByHoveredArrow(*answers);
     // "no" is a click away from being selected, never from ending the game.
-    if (ClickOnUnselectedLine(*answers)) {
-        answers->SelectLine(answers->hoveredLine);
-        return;
-    }
+    if (SelectClickedLine(*answers)) return;
 
     if (!answers->hovered || app->transitionLock) return;
     app->transitionLock = true;

@@ -51,7 +51,7 @@ void HallOfFameScreenInput(int code) {
     GLObjectTextList* list = HallOfFameList();
     if (!list) return;
     MoveSelectionByHoveredArrow(*list);
-    if (ClickOnUnselectedLine(*list)) list->SelectLine(list->hoveredLine);
+    SelectClickedLine(*list);
     GLObject* abort = FindSceneObject(key::kAbortButton);
     if (abort && abort->hovered && !app->transitionLock) {
         app->transitionLock = true;

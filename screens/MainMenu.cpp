@@ -52,10 +52,7 @@ void MainMenuInput(int code) {
         return;
     }
     MoveSelectionByHoveredArrow(*menu);
-    if (ClickOnUnselectedLine(*menu)) {
-        menu->SelectLine(menu->hoveredLine);
-        return;
-    }
+    if (SelectClickedLine(*menu)) return;
 
     if (!menu->hovered || app->transitionLock) return;
     app->transitionLock = true;

@@ -97,10 +97,7 @@ bool ChoosePractise(int code, const std::string& panelKey, const std::string& ev
     GLObjectTextList* list = FindTextList(key::kPractiseList);
     if (code != 1 || !list) return false;
     MoveSelectionByHoveredArrow(*list);
-    if (ClickOnUnselectedLine(*list)) {
-        list->SelectLine(list->hoveredLine);
-        return true;
-    }
+    if (SelectClickedLine(*list)) return true;
     if (!list->hovered || app->transitionLock || missedEntries.empty()) return false;
     app->transitionLock = true;
     FlyOutResult(panelKey);

@@ -47,6 +47,12 @@ bool ClickOnUnselectedLine(const GLObjectTextList& list) {
     return list.hovered && list.hoveredLine >= 0 && list.hoveredLine != list.selected;
 }
 
+bool SelectClickedLine(GLObjectTextList& list) {
+    if (!ClickOnUnselectedLine(list)) return false;
+    list.SelectLine(list.hoveredLine);
+    return true;
+}
+
 void EnterFromLeft(GLObject* object) {
     if (!object) return;
     object->StartMotion(PathEnterFromLeft(), 90);

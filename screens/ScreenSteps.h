@@ -25,6 +25,9 @@ void MoveSelectionByHoveredArrow(GLObjectTextList& list);
 // A click on a shown line that is not the selected one selects that line (SelectLine(hoveredLine))
 // and chooses nothing; only a click on the selected line chooses it.
 bool ClickOnUnselectedLine(const GLObjectTextList& list);
+// That step for screens with nothing more to do on such a click: true when the click was on a line
+// not selected (whether or not the list could move then), which the caller must not choose.
+bool SelectClickedLine(GLObjectTextList& list);
 // StartMotion(PathEnterFromLeft(), 90), StartFade(FadeInPath(100, base alpha), 90), visible.
 void EnterFromLeft(GLObject* object);
 void EnterFromLeft(const std::string& objectKey);
