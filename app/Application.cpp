@@ -17,12 +17,15 @@
 #include "platform/Platform.h"
 #include "platform/WindowGeometry.h"
 #include "screens/LoadingScreen.h"
+#include "screens/TestScreen.h"
 
 namespace {
 
-// The window has been closed: the scene (with every object the screens built and its light) and
-// the application object go; the loop then ends with status 0.
+// The window has been closed: a run's save still waiting for the folder's lock is done, the scene
+// (with every object the screens built and its light) and the application object go; the loop
+// then ends with status 0.
 void CloseApplication() {
+    SaveRunEndNow();
     delete scene;
     scene = nullptr;
     delete app;

@@ -1,14 +1,12 @@
 #include "learning/HallOfFame.h"
 
-#include <cerrno>
 #include <cstdint>
 #include <vector>
 
 #include "formats/BoundedFileRead.h"
 #include "formats/FileLimits.h"
-#include "formats/SafeFileWrite.h"
 #include "game/SaveFolder.h"
-#include "learning/SaveFailure.h"
+#include "platform/SafeFileWrite.h"
 
 std::vector<HallOfFameEntry> hallOfFame;
 
@@ -23,11 +21,11 @@ void AddHallOfFameEntry(const std::u16string& name, int32_t score) {
     InsertHallOfFameEntry(hallOfFame, HallOfFameEntry{name, score});
 }
 
-bool SaveHallOfFame() {
+SaveResult SaveHallOfFame() {
     const std::string bytes = FormatHallOfFame(hallOfFame);
-    if (WriteFileAtomically(SavedFileToWrite(kHallOfFameFile), bytes.data(), bytes.size())) return true;
-    RecordSaveFailure(errno);
-    return false;
+    const FileWriteResult written =
+        WriteFileAtomically(SavedFileToWrite(kHallOfFameFile), bytes.data(), bytes.size());
+    return written ? SaveResult{} : NotSavedBecause(written.error);
 }
 
 void ClearHallOfFame() { hallOfFame.clear(); }

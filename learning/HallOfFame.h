@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "formats/HallOfFameFile.h"
+#include "learning/SaveResult.h"
 
 extern std::vector<HallOfFameEntry> hallOfFame;
 
@@ -15,8 +16,8 @@ constexpr const char* kHallOfFameFile = "hof.hof";
 // Replaces the resident list with the file's entries (none when it is missing or refused).
 void LoadHallOfFame();
 void AddHallOfFameEntry(const std::u16string& name, int32_t score);
-// Writes the first ten entries through a temporary file and a rename. False, the failure recorded
-// (learning/SaveFailure.h), when it could not; the old file then stays whole. A caller that
-// re-reads the file first holds a SaveFolderLock around both.
-bool SaveHallOfFame();
+// Writes the first ten entries through a temporary file and a rename; when that fails the old file
+// stays whole. A caller that re-reads the file first holds the save folder's lock around both
+// (learning/RunEndSave.h).
+SaveResult SaveHallOfFame();
 void ClearHallOfFame();

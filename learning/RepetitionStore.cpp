@@ -1,18 +1,15 @@
 #include "learning/RepetitionStore.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <functional>
 #include <vector>
 
 #include "formats/BoundedFileRead.h"
-#include "formats/SafeFileWrite.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
-#include "learning/SaveFailure.h"
-#include "learning/SaveFolderLock.h"
 #include "learning/WordList.h"
+#include "platform/SafeFileWrite.h"
 
 int (*wordChoiceRandom)() = nullptr;
 
@@ -111,8 +108,7 @@ void LoadRepetitionsFromBytes(const uint8_t* data, size_t size) {
     FitCountsToEntries();
 }
 
-bool SaveRepetitions(int first, int last) {
-    const SaveFolderLock lock;
+SaveResult SaveRepetitions(int first, int last) {
     const std::string name = RepetitionFileName(first, last);
     const std::vector<RepetitionRecord> merged = CountsMergedWithDisk(name);
     std::vector<uint8_t> bytes;
@@ -121,15 +117,13 @@ bool SaveRepetitions(int first, int last) {
         uint32_t value = static_cast<uint32_t>(record.repeatCount);
         for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(value >> shift));
     }
-    // A failed save leaves the old file whole and is recorded for the player to be told.
-    if (!WriteFileAtomically(SavedFileToWrite(name), bytes.data(), bytes.size())) {
-        RecordSaveFailure(errno);
-        return false;
-    }
+    // A failed save leaves the old file whole, and this run's answers still to be replayed.
+    const FileWriteResult written = WriteFileAtomically(SavedFileToWrite(name), bytes.data(), bytes.size());
+    if (!written) return NotSavedBecause(written.error);
     // The file holds this run's answers now: saving again replays none of them twice.
     wordList.counts = merged;
     std::fill(wordList.judged.begin(), wordList.judged.end(), 0);
-    return true;
+    return SaveResult{};
 }
 
 bool IsTopicUnlocked(int first, int last) {
@@ -139,26 +133,27 @@ bool IsTopicUnlocked(int first, int last) {
     return ReadFileWithin(SavedFileToRead(RepetitionFileName(first, last)), kRepetitionFileLimit, bytes);
 }
 
-bool UnlockTopic(int first, int last) {
+SaveResult UnlockTopic(int first, int last) {
     std::vector<uint8_t> zeros(first < last ? (static_cast<size_t>(last) - first) * 4 : 0, 0);
-    if (WriteFileAtomically(SavedFileToWrite(RepetitionFileName(first, last)), zeros.data(), zeros.size())) {
-        return true;
-    }
-    RecordSaveFailure(errno);
-    return false;
+    const FileWriteResult written =
+        WriteFileAtomically(SavedFileToWrite(RepetitionFileName(first, last)), zeros.data(), zeros.size());
+    return written ? SaveResult{} : NotSavedBecause(written.error);
 }
 
-bool UnlockNextTopic(int topicIndex) {
-    if (app == nullptr || topicIndex < 0 || topicIndex >= app->topicCount - 1) return false;
+TopicUnlock UnlockNextTopic(int topicIndex) {
+    if (app == nullptr || topicIndex < 0 || topicIndex >= app->topicCount - 1) return TopicUnlock{};
     const TopicInfo& passed = app->topics[topicIndex];
     const TopicInfo& next = app->topics[topicIndex + 1];
-    // Under the lock: another game that unlocked and played the next topic meanwhile keeps its file.
-    const SaveFolderLock lock;
+    // Looked at under the lock: another game that unlocked and played the next topic meanwhile
+    // keeps its file.
     if (!IsTopicUnlocked(passed.firstWord, passed.lastWord) ||
         IsTopicUnlocked(next.firstWord, next.lastWord)) {
-        return false;
+        return TopicUnlock{};
     }
-    return UnlockTopic(next.firstWord, next.lastWord);
+    TopicUnlock unlock;
+    unlock.save = UnlockTopic(next.firstWord, next.lastWord);
+    unlock.unlocked = static_cast<bool>(unlock.save);
+    return unlock;
 }
 
 int ChooseNextWord() {

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "learning/SaveResult.h"
+
 // "<first>-<last>_rep.dat", the file's name inside the save folder (see game/SaveFolder.h).
 std::string RepetitionFileName(int first, int last);
 // Replaces the counts and asked flags; counts are fitted to the entries. True when the file existed.
@@ -16,18 +18,22 @@ bool LoadRepetitions(int first, int last);
 // The counts from a repetition file's bytes (a last piece shorter than 4 bytes is ignored), fitted
 // to the entries when there are any: extra values dropped, missing ones 1. Resets the asked flags.
 void LoadRepetitionsFromBytes(const uint8_t* data, size_t size);
-// Under the save folder's lock, re-reads the file and writes it back with this run's judged
-// answers replayed onto its counts (entries not judged keep what the file holds), so another game
-// saving the same topic meanwhile loses nothing; the counts in memory become what was written.
-// Writes through a temporary file and a rename, so a failed save never leaves a cut file: false
-// then, and the failure recorded (learning/SaveFailure.h).
-bool SaveRepetitions(int first, int last);
+// Re-reads the file and writes it back with this run's judged answers replayed onto its counts
+// (entries not judged keep what the file holds), so another game saving the same topic meanwhile
+// loses nothing; the counts in memory become what was written. The caller holds the save folder's
+// lock (learning/RunEndSave.h). Writes through a temporary file and a rename, so a failed save
+// never leaves a cut file.
+SaveResult SaveRepetitions(int first, int last);
 bool IsTopicUnlocked(int first, int last);
-// Writes the topic's file of zeros; false, the failure recorded, when it could not be written.
-bool UnlockTopic(int first, int last);
-// After a passed test of row topicIndex: unlocks the next row when it is locked. True when it did,
-// false when the next row was open already or its file could not be written.
-bool UnlockNextTopic(int topicIndex);
+// Writes the topic's file of zeros.
+SaveResult UnlockTopic(int first, int last);
+struct TopicUnlock {
+    bool unlocked = false;  // this call unlocked the next row
+    SaveResult save;        // Saved also when there was nothing to write
+};
+// After a passed test of row topicIndex: unlocks the next row when it is locked (not when the
+// next row was open already, or the passed row itself is locked). Under the caller's lock.
+TopicUnlock UnlockNextTopic(int topicIndex);
 // The generator the choice draws from instead of the C library's rand(): nullptr in the game; only
 // the tests' hooks (tests/hooks) set it.
 extern int (*wordChoiceRandom)();

@@ -1,25 +1,38 @@
 #include "learning/SaveFolderLock.h"
 
-#include <memory>
-
-#include "formats/FileLock.h"
 #include "game/SaveFolder.h"
+#include "platform/FileLock.h"
 
-namespace {
-
-// The one lock of this process and how many SaveFolderLocks stand on it. A second flock on a new
-// descriptor would wait for the first, in the same process too: nested locks must share it.
-std::unique_ptr<FileLock> held;
-int standing = 0;
-
-}  // namespace
-
-SaveFolderLock::SaveFolderLock() {
-    if (standing++ == 0) held = std::make_unique<FileLock>(SavedFileToWrite(kSaveLockFile));
+SaveFolderLock::SaveFolderLock(uint32_t nowMs)
+    : lock(std::make_unique<FileLock>(SavedFileToWrite(kSaveLockFile))), startMs(nowMs) {
+    Settled(nowMs);
 }
 
-bool SaveFolderLock::Held() const { return held && held->Held(); }
+SaveFolderLock::~SaveFolderLock() = default;
 
-SaveFolderLock::~SaveFolderLock() {
-    if (--standing == 0) held.reset();
+bool SaveFolderLock::Settled(uint32_t nowMs) {
+    if (settled || !lock) return true;
+    const FileLock::State state = lock->TryTake();
+    held = state == FileLock::State::Held;
+    // Unsigned difference: right across the millisecond counter's wrap too.
+    waitedOut = state == FileLock::State::Busy && nowMs - startMs >= kLockWaitMs;
+    settled = state != FileLock::State::Busy || waitedOut;
+    return settled;
+}
+
+void SaveFolderLock::GiveUp() { settled = true; }
+
+bool SaveFolderLock::Held() const { return held; }
+
+std::string SaveFolderLock::WhyNotHeld() const {
+    if (held) return "";
+    if (lock && !lock->Problem().empty()) return lock->Problem();
+    const std::string why = std::string("another game held ") + kSaveLockFile;
+    return waitedOut ? why + " for more than " + std::to_string(kLockWaitMs / 1000) + " seconds" : why;
+}
+
+void SaveFolderLock::Release() {
+    lock.reset();
+    held = false;
+    settled = true;
 }

@@ -1,6 +1,8 @@
 #include "screens/TestScreen.h"
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/GLObjectText.h"
@@ -16,15 +18,14 @@
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
 #include "learning/AnswerCheck.h"
-#include "learning/HallOfFame.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
-#include "learning/SaveFailure.h"
-#include "learning/SaveFolderLock.h"
+#include "learning/RunEndSave.h"
 #include "learning/SpokenAnswer.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
+#include "platform/ProcessStart.h"
 #include "platform/TextInput.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
@@ -94,11 +95,57 @@ void EnterRunObjects() {
     EnterFromLeft(key::kScoreBoard);
 }
 
-// The run's first failed save, told once in a message box: progress the player thinks is kept is
-// not.
-void TellSaveFailure() {
-    const std::string message = UntoldSaveFailure();
+// A run's save that did not go as it should, told in a message box: progress the player thinks is
+// kept is not, or was written without the folder's lock.
+void TellSaveResult(const SaveResult& result) {
+    const std::string message = SaveResultMessage(result);
     if (!message.empty()) platform::ShowMessage(message);
+}
+
+// The screen that follows a run, and after how many ticks, once its save is done.
+const char* EventAfterRun(RunEndKind how, bool nextTopicUnlocked) {
+    if (how != RunEndKind::Passed) return event::kGameOverAfterTest;
+    // An unlock that could not be written unlocked nothing: the main menu follows.
+    return nextTopicUnlocked ? event::kNextLevelAfterTest : event::kMainMenuAfterTest;
+}
+
+int TicksAfterRun(RunEndKind how) {
+    switch (how) {
+        case RunEndKind::Passed:
+            return 40;
+        case RunEndKind::Failed:
+            return 150;
+        case RunEndKind::BrokenOff:
+            return 50;
+    }
+    return 50;
+}
+
+// A run's save from the run's end until it is done (at once unless another game holds the
+// folder's lock), and what then follows. Owned by the test screen: made by FinishTest, gone when
+// its result is told.
+struct PendingRunEnd {
+    PendingRunEnd(const RunEnd& run, RunEndKind how, uint32_t nowMs) : save(run, nowMs), how(how) {}
+    RunEndSave save;
+    RunEndKind how;
+    int ticksWaited = 0;
+};
+std::unique_ptr<PendingRunEnd> pendingRunEnd;
+
+// Called once a tick (and at the run's end): tells the save's result once there is one and sends
+// the player on; the wait for the lock counts towards the usual delay before the next screen.
+void StepRunEnd() {
+    if (!pendingRunEnd) return;
+    const std::optional<RunEndResult> result = pendingRunEnd->save.Step(platform::TickCountMs());
+    if (!result) {
+        ++pendingRunEnd->ticksWaited;
+        return;
+    }
+    const RunEndKind how = pendingRunEnd->how;
+    const int ticksLeft = std::max(1, TicksAfterRun(how) - pendingRunEnd->ticksWaited);
+    pendingRunEnd.reset();
+    TellSaveResult(result->save);
+    scene->PostEvent(EventAfterRun(how, result->nextTopicUnlocked), ticksLeft);
 }
 
 }  // namespace
@@ -133,7 +180,6 @@ void ShowTestScreen() {
     testRun.timeLeft = 15;
     testRun.correctCount = testRun.wrongCount = testRun.askedCount = 0;
     testRun.lastTickMs = platform::TickCountMs();
-    ClearSaveFailure();
     missedEntries.clear();
 
     const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
@@ -196,6 +242,7 @@ void ShowNextTestQuestion() {
 }
 
 void TestClockTick() {
+    StepRunEnd();
     if (testRun.paused) return;
     const uint32_t now = platform::TickCountMs();
     if (!testRun.clockRunning || now - testRun.lastTickMs <= 1000) return;
@@ -217,8 +264,7 @@ void TestScreenInput(int code) {
         // it while the screen leaves, after its score has gone into the hall of fame.
         testRun.clockRunning = false;
         testRun.answerSubmitted = testRun.answerEvaluated = true;
-        FinishTest();
-        scene->PostEvent(event::kGameOverAfterTest, 50);
+        FinishTest(RunEndKind::BrokenOff);
         return;
     }
     const bool submit = code == 13 || (code == 1 && Hovered(key::kArrowNext));
@@ -256,37 +302,40 @@ void EvaluateAnswer(bool correct) {
                           ", >>>=" + std::to_string(testRun.toPass - testRun.correctCount) + " \n");
 
     switch (DecideRun(testRun)) {
-        case RunOutcome::Passed: {
-            FinishTest();
-            // An unlock that could not be written unlocked nothing: the main menu follows.
-            const bool unlocked = UnlockNextTopic(testRun.topicIndex);
-            TellSaveFailure();
-            scene->PostEvent(unlocked ? event::kNextLevelAfterTest : event::kMainMenuAfterTest, 40);
+        case RunOutcome::Passed:
+            FinishTest(RunEndKind::Passed);
             break;
-        }
         case RunOutcome::NextQuestion:
             scene->PostEvent(event::kTestNextWord, 140);
             break;
         case RunOutcome::Failed:
-            FinishTest();
-            scene->PostEvent(event::kGameOverAfterTest, 150);
+            FinishTest(RunEndKind::Failed);
             break;
     }
 }
 
-void FinishTest() {
-    {
-        // The run's counts are saved with its hall-of-fame entry, so a window closed before the
-        // next screen loses neither; under one lock, so another game on the folder cannot save
-        // between a re-read and a save.
-        const SaveFolderLock lock;
-        if (WordCount() > 0) SaveRepetitions(TopicUnderTest().firstWord, TopicUnderTest().lastWord);
-        LoadHallOfFame();
-        AddHallOfFameEntry(app->userName, testRun.score);
-        SaveHallOfFame();
-    }
-    TellSaveFailure();
+void FinishTest(RunEndKind how) {
+    // The run's counts are saved with its hall-of-fame entry when the run ends, so a window closed
+    // before the next screen loses neither.
+    RunEnd run;
+    run.firstWord = TopicUnderTest().firstWord;
+    run.lastWord = TopicUnderTest().lastWord;
+    run.hasCounts = WordCount() > 0;
+    run.player = app->userName;
+    run.score = testRun.score;
+    run.passedRow = how == RunEndKind::Passed ? testRun.topicIndex : -1;
+    pendingRunEnd = std::make_unique<PendingRunEnd>(run, how, platform::TickCountMs());
+    StepRunEnd();
     LeaveRunObjects();
+}
+
+void SaveRunEndNow() {
+    if (!pendingRunEnd) return;
+    const RunEndResult result = pendingRunEnd->save.Finish();
+    pendingRunEnd.reset();
+    // No message box while the game closes: the terminal is told instead.
+    const std::string message = SaveResultMessage(result.save);
+    if (!message.empty()) platform::TellTerminal("lexadrill: " + message);
 }
 
 void HideTestScreen() {
@@ -296,9 +345,4 @@ void HideTestScreen() {
           key::kWordsLeftCount, key::kBonusFeedback, key::kBonusBurst}) {
         SetVisible(objectKey, false);
     }
-    // Without entries there are no counts: saving would empty the topic's file.
-    if (WordCount() == 0) return;
-    const TopicInfo& topic = TopicUnderTest();
-    SaveRepetitions(topic.firstWord, topic.lastWord);
-    TellSaveFailure();
 }

@@ -5,15 +5,19 @@
 
 void BuildTestScreen();
 void ShowTestScreen();
+// Once a tick on the test screen: the one-second clock, and a run's save waiting for the lock.
 void TestClockTick();
 void TestScreenInput(int code);
 // The frame tick's "ekran_test - nastepne slowo".
 void ShowNextTestQuestion();
 // Judges the open question: feedback, counts, and the next question or the end of the run.
 void EvaluateAnswer(bool correct);
-// The end of a run (passed, failed or broken off): its counts and its hall-of-fame entry saved
-// under one lock, a failed save told once, the run's objects leaving.
-void FinishTest();
-// Hides the run's objects and saves its counts once more (unchanged, unless another game saved
-// meanwhile).
+enum class RunEndKind { Passed, Failed, BrokenOff };
+// The end of a run: the run's objects leave and its save starts (learning/RunEndSave.h), done at
+// once unless another game holds the save folder's lock, else waited for across ticks; once done,
+// a save that did not go as it should is told in a message box and the next screen follows.
+void FinishTest(RunEndKind how);
+// The game is closing: a run's save still waiting for the lock is done now, without it.
+void SaveRunEndNow();
+// Hides the run's objects.
 void HideTestScreen();

@@ -18,7 +18,6 @@
 #include "game/UnknownNames.h"
 #include "learning/HallOfFame.h"
 #include "learning/MissedEntries.h"
-#include "learning/SaveFailure.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -56,7 +55,6 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         topicPictureChanging = false;
         ClearUnknownNames();
         ForgetSaveFolder();
-        ClearSaveFailure();
     }
 
     std::string playerData;

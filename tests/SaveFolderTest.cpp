@@ -9,9 +9,9 @@
 #include <iterator>
 #include <string>
 
-#include "formats/SafeFileWrite.h"
 #include "game/SaveFolder.h"
 #include "platform/GameFolder.h"
+#include "platform/SafeFileWrite.h"
 #include "tests/TempGameFolder.h"
 
 TEST(GameFolder, PortableFirstThenTheInstalledShareFolder) {

@@ -15,10 +15,10 @@
 
 #include "engine/TextureTable.h"
 #include "formats/FileLimits.h"
-#include "formats/SafeFileWrite.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
+#include "platform/SafeFileWrite.h"
 #include "screens/TestScreen.h"
 #include "tests/GameHarness.h"
 #include "tests/hooks/Headless.h"

@@ -1,22 +1,31 @@
 // A run's end under faults, played through the headless window on a topic of one word and checked
 // on the files' bytes: a full disk, a folder that turns read-only after the start, a second game
-// saving the same topic while this run is on, and the window closed right after the run ended.
+// saving the same topic while this run is on, the window closed right after the run ended, and
+// the folder's lock held by another game or not a file at all.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/fsuid.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "formats/SafeFileWrite.h"
 #include "formats/WordFileFormat.h"
 #include "learning/HallOfFame.h"
 #include "learning/RepetitionStore.h"
+#include "learning/SaveFolderLock.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
+#include "platform/SafeFileWrite.h"
 #include "tests/GameHarness.h"
 #include "tests/Utf16Bytes.h"
 #include "tests/hooks/Headless.h"
@@ -28,7 +37,15 @@ namespace {
 
 constexpr int kTestLine = 1;
 
-enum class SaveFault { FullFolder, ReadOnlyAfterStart, TwoGamesInterleaved, CloseRightAfterTheRunEnds };
+enum class SaveFault {
+    FullFolder,
+    ReadOnlyAfterStart,
+    TwoGamesInterleaved,
+    CloseRightAfterTheRunEnds,
+    LockHeldByAnotherGame,
+    LockIsAFifo,
+    CloseWhileTheLockIsHeld
+};
 
 struct SaveFaultCase {
     SaveFault fault;
@@ -36,17 +53,18 @@ struct SaveFaultCase {
     const char16_t* answer;      // "perro" passes the one-word topic, anything else fails it
     int32_t countAfter;          // the topic's one count on disk at the end; it was 3 before the run
     const char16_t* hallOfFame;  // the file's lines at the end; nullptr: no file
-    const char* told;            // the reason the one message box gives; nullptr: no box
+    const char* told;            // the one message box, "{data}" for the save folder; nullptr: no box
     ScreenId next;
+    bool unlocksNext = false;  // the next topic's file of zeros is written
 };
 
 const SaveFaultCase kCases[] = {
     // Nothing written: the design's "nothing unlocked" road (the main menu), not the next level.
-    {SaveFault::FullFolder, "FullFolder", u"perro", 3, nullptr, "No space left on device",
-     ScreenId::MainMenu},
+    {SaveFault::FullFolder, "FullFolder", u"perro", 3, nullptr,
+     "Progress not saved in {data}: No space left on device", ScreenId::MainMenu},
     // The folder chosen at the start stays the folder: the saves fail there, none moves elsewhere.
-    {SaveFault::ReadOnlyAfterStart, "ReadOnlyAfterStart", u"gato", 3, nullptr, "Permission denied",
-     ScreenId::GameOver},
+    {SaveFault::ReadOnlyAfterStart, "ReadOnlyAfterStart", u"gato", 3, nullptr,
+     "Progress not saved in {data}: Permission denied", ScreenId::GameOver},
     // The other game raised the count to 4 and entered the hall of fame; this run's wrong answer
     // raises it once more, and both entries stand.
     {SaveFault::TwoGamesInterleaved, "TwoGamesInterleaved", u"gato", 5, u"bea\t10\r\nana\t0\r\n", nullptr,
@@ -54,6 +72,30 @@ const SaveFaultCase kCases[] = {
     // The counts are kept with the hall-of-fame entry when the run ends, not 150 ticks later.
     {SaveFault::CloseRightAfterTheRunEnds, "CloseRightAfterTheRunEnds", u"gato", 4, u"ana\t0\r\n", nullptr,
      ScreenId::Test},
+    // The game plays on while it waits for the lock, once, then saves without it and says so.
+    {SaveFault::LockHeldByAnotherGame, "LockHeldByAnotherGame", u"perro", 2, u"ana\t20\r\n",
+     "Progress saved in {data} without the folder's lock: another game held lexadrill.lock for more "
+     "than 3 seconds",
+     ScreenId::NextLevel, true},
+    {SaveFault::LockIsAFifo, "LockIsAFifo", u"gato", 4, u"ana\t0\r\n",
+     "Progress saved in {data} without the folder's lock: lexadrill.lock is not a regular file",
+     ScreenId::GameOver},
+    // Closing ends the wait: the run is saved at once (the terminal is told, no box holds the exit).
+    {SaveFault::CloseWhileTheLockIsHeld, "CloseWhileTheLockIsHeld", u"gato", 4, u"ana\t0\r\n", nullptr,
+     ScreenId::Test},
+};
+
+// The longest the game's thread spent in one step of the play (a tick, a key), in milliseconds.
+class LongestStep {
+public:
+    void Time(const std::function<void()>& step) {
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        longestMs = std::max(
+            longestMs,
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    double longestMs = 0;
 };
 
 // Names the case in test listings (CTest's included) instead of its bytes.
@@ -79,6 +121,7 @@ protected:
     }
 
     void TearDown() override {
+        if (otherGameLock >= 0) close(otherGameLock);
         safe_file_write_testing::InjectFault(safe_file_write_testing::Fault::None);
         if (geteuid() == 0) setfsuid(0);
         std::error_code ignored;
@@ -87,6 +130,14 @@ protected:
     }
 
     std::string Counts() const { return folder + "data/0-30_rep.dat"; }
+    std::string LockFile() const { return folder + "data/" + kSaveLockFile; }
+
+    // Another game's hold on the save folder's lock, kept until the test ends.
+    void AnotherGameHoldsTheLock() {
+        otherGameLock = open(LockFile().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        ASSERT_EQ(flock(otherGameLock, LOCK_EX | LOCK_NB), 0);
+    }
+    int otherGameLock = -1;
 
     void StartTestRun() {
         LoadToUserName();
@@ -140,16 +191,32 @@ TEST_P(SaveFaultTest, TheRunsFilesAreKeptOrTheFailureIsTold) {
             break;
         case SaveFault::CloseRightAfterTheRunEnds:
             break;
+        case SaveFault::LockHeldByAnotherGame:
+        case SaveFault::CloseWhileTheLockIsHeld:
+            AnotherGameHoldsTheLock();
+            break;
+        case SaveFault::LockIsAFifo:
+            ASSERT_EQ(mkfifo(LockFile().c_str(), 0444), 0);
+            break;
     }
 
     Type(c.answer);
-    Key(13);
+    LongestStep step;
+    step.Time([&] { Key(13); });
     ASSERT_TRUE(testRun.answerEvaluated);
-    if (c.fault == SaveFault::CloseRightAfterTheRunEnds) {
-        platform::headless::Close();
+    if (c.fault == SaveFault::CloseRightAfterTheRunEnds || c.fault == SaveFault::CloseWhileTheLockIsHeld) {
+        step.Time([] { platform::headless::Close(); });
     } else {
-        RunUntilScreen(c.next);
+        int ticks = 0;
+        for (; Screen() != c.next && ticks < 600; ++ticks) step.Time([&] { RunTicks(1); });
+        ASSERT_EQ(Screen(), c.next);
+        // The usual delay (150 ticks at most) and one wait for the lock at most, in ticks.
+        EXPECT_LE(ticks, 150 + static_cast<int>(kLockWaitMs * 64 / 1000) + 2);
+        std::printf("%s: next screen after %d ticks (%.2f s), longest step %.1f ms\n", c.name, ticks,
+                    ticks / 64.0, step.longestMs);
     }
+    // Generous: a wait for the lock on the game's thread takes three seconds.
+    EXPECT_LT(step.longestMs, 2000.0) << "the game stood still";
     safe_file_write_testing::InjectFault(safe_file_write_testing::Fault::None);
     if (geteuid() == 0) setfsuid(0);
 
@@ -160,11 +227,16 @@ TEST_P(SaveFaultTest, TheRunsFilesAreKeptOrTheFailureIsTold) {
     } else {
         EXPECT_FALSE(fs::exists(hallOfFameFile));
     }
-    EXPECT_FALSE(fs::exists(folder + "data/30-60_rep.dat")) << "nothing unlocked";
+    if (c.unlocksNext) {
+        EXPECT_EQ(ReadFile(folder + "data/30-60_rep.dat"), std::string(120, '\0'));
+    } else {
+        EXPECT_FALSE(fs::exists(folder + "data/30-60_rep.dat")) << "nothing unlocked";
+    }
     EXPECT_FALSE(fs::exists(PlayerFolder())) << "no save went elsewhere";
     if (c.told != nullptr) {
-        EXPECT_EQ(platform::headless::Messages(),
-                  std::vector<std::string>{"Progress not saved in " + folder + "data/: " + c.told})
+        std::string told = c.told;
+        told.replace(told.find("{data}"), 6, folder + "data/");
+        EXPECT_EQ(platform::headless::Messages(), std::vector<std::string>{told})
             << "one box for the run, its later saves failing too";
     } else {
         EXPECT_TRUE(platform::headless::Messages().empty());

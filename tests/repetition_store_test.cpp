@@ -2,17 +2,19 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
+#include <filesystem>
 
-#include "formats/SafeFileWrite.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/RepetitionStore.h"
-#include "learning/SaveFailure.h"
 #include "learning/SaveFolderLock.h"
+#include "learning/SaveResult.h"
 #include "learning/WordList.h"
+#include "platform/SafeFileWrite.h"
 #include "tests/TempGameFolder.h"
 #include "tests/hooks/TestHooks.h"
 
@@ -157,23 +159,21 @@ TEST(RepetitionFile, FailedSaveKeepsTheOldFileWhole) {
     SetTopic({0, 0, 0});
     for (auto fault : {safe_file_write_testing::Fault::Write, safe_file_write_testing::Fault::Rename}) {
         safe_file_write_testing::InjectFault(fault);
-        ClearSaveFailure();
-        EXPECT_FALSE(SaveRepetitions(30, 60));
+        const SaveResult saved = SaveRepetitions(30, 60);
         EXPECT_FALSE(UnlockTopic(30, 60));
         safe_file_write_testing::InjectFault(safe_file_write_testing::Fault::None);
-        EXPECT_EQ(UntoldSaveFailure(),
+        EXPECT_EQ(SaveResultMessage(saved),
                   "Progress not saved in " + folder.Path("data/: ") +
                       (fault == safe_file_write_testing::Fault::Write ? "No space left on device"
                                                                       : "Permission denied"));
-        EXPECT_EQ(UntoldSaveFailure(), "") << "told once";
         EXPECT_EQ(folder.Read("data/30-60_rep.dat"), old);
         EXPECT_FALSE(folder.Exists("data/30-60_rep.dat.tmp"));
     }
     // A folder that cannot be written to: nothing is written; the failure is recorded.
     std::filesystem::remove_all(folder.Path("data"));
-    ClearSaveFailure();
-    EXPECT_FALSE(SaveRepetitions(30, 60));
-    EXPECT_NE(UntoldSaveFailure().find("No such file or directory"), std::string::npos);
+    const SaveResult saved = SaveRepetitions(30, 60);
+    EXPECT_EQ(saved.status, SaveResult::Status::NotSaved);
+    EXPECT_EQ(saved.reason, "No such file or directory");
     EXPECT_FALSE(folder.Exists("data/30-60_rep.dat"));
 
     std::filesystem::create_directories(folder.Path("data"));
@@ -181,28 +181,78 @@ TEST(RepetitionFile, FailedSaveKeepsTheOldFileWhole) {
     EXPECT_EQ(folder.Read("data/30-60_rep.dat"), LittleEndian({0, 0, 0}));
 }
 
+// What stands at the lock file's name, or who holds it, when a save asks for the lock.
+enum class AtLockName { Nothing, HeldByAnotherGame, LetGoAfterASecond, Fifo, Folder, LinkToAFile };
+
+struct LockCase {
+    AtLockName at;
+    const char* name;
+    uint32_t settledAfterMs;  // asked every 100 ms from the first ask
+    bool held;
+    const char* why;
+};
+
+const LockCase kLockCases[] = {
+    {AtLockName::Nothing, "Nothing", 0, true, ""},
+    {AtLockName::HeldByAnotherGame, "HeldByAnotherGame", 3000, false,
+     "another game held lexadrill.lock for more than 3 seconds"},
+    {AtLockName::LetGoAfterASecond, "LetGoAfterASecond", 1000, true, ""},
+    // Never waited for, never opened: a FIFO's open would wait for a writer.
+    {AtLockName::Fifo, "Fifo", 0, false, "lexadrill.lock is not a regular file"},
+    {AtLockName::Folder, "Folder", 0, false, "lexadrill.lock is not a regular file"},
+    {AtLockName::LinkToAFile, "LinkToAFile", 0, false, "lexadrill.lock is not a regular file"},
+};
+
 // The save folder's lock is taken for real (another game's flock on the file cannot be had while it
-// stands), shared by nested locks without waiting, and let go when the last one goes.
-TEST(RepetitionFile, SaveFolderLockIsHeldWhileAnyStandsAndSharedWhenNested) {
-    TempGameFolder folder;
-    const std::string lockFile = folder.Path(std::string("data/") + kSaveLockFile);
-    const auto anotherGameCanLock = [&] {
-        const int fd = open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
-        const bool locked = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;
-        if (fd >= 0) close(fd);
-        return locked;
-    };
-    {
-        const SaveFolderLock outer;
-        EXPECT_TRUE(outer.Held());
-        EXPECT_FALSE(anotherGameCanLock());
-        {
-            const SaveFolderLock inner;
-            EXPECT_TRUE(inner.Held()) << "shared, not waited for";
+// stands), waited for by asking again, across the millisecond counter's wrap, and let go.
+TEST(RepetitionFile, SaveFolderLockIsTakenWaitedForOrSaysWhyNot) {
+    for (const LockCase& c : kLockCases) {
+        SCOPED_TRACE(c.name);
+        TempGameFolder folder;
+        const std::string lockFile = folder.Path(std::string("data/") + kSaveLockFile);
+        const auto anotherGameCanLock = [&] {
+            const int fd = open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
+            const bool locked = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;
+            if (fd >= 0) close(fd);
+            return locked;
+        };
+        int otherGame = -1;
+        switch (c.at) {
+            case AtLockName::Nothing:
+                break;
+            case AtLockName::HeldByAnotherGame:
+            case AtLockName::LetGoAfterASecond:
+                otherGame = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+                ASSERT_EQ(flock(otherGame, LOCK_EX | LOCK_NB), 0);
+                break;
+            case AtLockName::Fifo:
+                ASSERT_EQ(mkfifo(lockFile.c_str(), 0444), 0);
+                break;
+            case AtLockName::Folder:
+                std::filesystem::create_directory(lockFile);
+                break;
+            case AtLockName::LinkToAFile:
+                folder.Write("outside", {});
+                std::filesystem::create_symlink(folder.Path("outside"), lockFile);
+                break;
         }
-        EXPECT_FALSE(anotherGameCanLock()) << "the outer lock still stands";
+        const uint32_t start = 0xFFFFFFFFu - 1500;
+        SaveFolderLock lock(start);
+        uint32_t settledAfter = 0;
+        while (!lock.Settled(start + settledAfter) && settledAfter < 10000) {
+            settledAfter += 100;
+            if (c.at == AtLockName::LetGoAfterASecond && settledAfter == 1000) close(otherGame);
+        }
+        EXPECT_EQ(settledAfter, c.settledAfterMs);
+        EXPECT_EQ(lock.Held(), c.held);
+        EXPECT_EQ(lock.WhyNotHeld(), c.why);
+        if (c.held) {
+            EXPECT_FALSE(anotherGameCanLock());
+            lock.Release();
+            EXPECT_TRUE(anotherGameCanLock());
+        }
+        if (c.at == AtLockName::HeldByAnotherGame) close(otherGame);
     }
-    EXPECT_TRUE(anotherGameCanLock());
 }
 
 TEST(RepetitionFile, UnlockNextTopicOnlyFromAnUnlockedToALockedRow) {
@@ -217,21 +267,21 @@ TEST(RepetitionFile, UnlockNextTopicOnlyFromAnUnlockedToALockedRow) {
         context.topics[i].lastWord = ranges[i][1];
     }
 
-    EXPECT_FALSE(UnlockNextTopic(2));  // the last row has no next one
-    EXPECT_FALSE(UnlockNextTopic(1));  // row 1 itself is still locked
-    EXPECT_FALSE(UnlockNextTopic(-1));
+    EXPECT_FALSE(UnlockNextTopic(2).unlocked);  // the last row has no next one
+    EXPECT_FALSE(UnlockNextTopic(1).unlocked);  // row 1 itself is still locked
+    EXPECT_FALSE(UnlockNextTopic(-1).unlocked);
     EXPECT_FALSE(folder.Exists("data/60-90_rep.dat"));
 
-    EXPECT_TRUE(UnlockNextTopic(0));
+    EXPECT_TRUE(UnlockNextTopic(0).unlocked);
     EXPECT_EQ(folder.Read("data/30-60_rep.dat"), std::vector<uint8_t>(120, 0));
 
     // Already unlocked: its counts are left alone.
     const std::vector<uint8_t> progress = LittleEndian(std::vector<int32_t>(30, 4));
     folder.Write("data/30-60_rep.dat", progress);
-    EXPECT_FALSE(UnlockNextTopic(0));
+    EXPECT_FALSE(UnlockNextTopic(0).unlocked);
     EXPECT_EQ(folder.Read("data/30-60_rep.dat"), progress);
 
-    EXPECT_TRUE(UnlockNextTopic(1));
+    EXPECT_TRUE(UnlockNextTopic(1).unlocked);
     EXPECT_TRUE(IsTopicUnlocked(60, 90));
     app = previous;
 }

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "formats/BoundedFileRead.h"
-#include "formats/SafeFileWrite.h"
+#include "platform/SafeFileWrite.h"
 #include "tests/TempGameFolder.h"
 #include "tests/hooks/TestHooks.h"
 

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "formats/GlyphCodes.h"
-#include "formats/SafeFileWrite.h"
 #include "formats/WordFileFormat.h"
+#include "platform/SafeFileWrite.h"
 #include "platform/TextInput.h"
 
 namespace {

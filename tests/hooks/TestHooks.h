@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "formats/SafeFileWrite.h"
+#include "platform/SafeFileWrite.h"
 
 namespace safe_file_write_testing {
 // Makes every following WriteFileAtomically fail at the given step, until reset with None.

@@ -1,4 +1,4 @@
-#include "formats/SafeFileWrite.h"
+#include "platform/SafeFileWrite.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -62,12 +62,12 @@ int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, const void* data, size_t size) {
+FileWriteResult WriteFileAtomically(const std::string& path, const void* data, size_t size) {
     using safe_file_write_testing::Fault;
     using safe_file_write_testing::injectedFault;
     std::string temporary;
     const int fd = CreateTemporaryBeside(path, temporary);
-    if (fd < 0) return false;
+    if (fd < 0) return FileWriteResult{errno != 0 ? errno : EIO};
     int error = 0;
     if (injectedFault == Fault::Write) {
         error = ENOSPC;  // as a full disk fails it
@@ -84,9 +84,8 @@ bool WriteFileAtomically(const std::string& path, const void* data, size_t size)
     }
     if (error != 0) {
         unlink(temporary.c_str());
-        errno = error;
-        return false;
+        return FileWriteResult{error};
     }
     SyncFolder(FolderOf(path));
-    return true;
+    return FileWriteResult{};
 }

@@ -11,10 +11,16 @@
 #include <cstdint>
 #include <string>
 
-// Writes `size` bytes as the new content of `path`. False when any step failed, with errno saying
-// why (ENOSPC for a full disk); the old file, if any, is then left as it was and no temporary file
-// stays behind.
-bool WriteFileAtomically(const std::string& path, const void* data, size_t size);
+// How a write ended: error 0 when the new content is in place, otherwise the errno of the step
+// that failed (ENOSPC for a full disk).
+struct FileWriteResult {
+    int error = 0;
+    explicit operator bool() const { return error == 0; }
+};
+
+// Writes `size` bytes as the new content of `path`. When any step fails the old file, if any, is
+// left as it was and no temporary file stays behind.
+FileWriteResult WriteFileAtomically(const std::string& path, const void* data, size_t size);
 
 namespace safe_file_write_testing {
 enum class Fault { None, Write, Rename };

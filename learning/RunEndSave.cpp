@@ -1,0 +1,90 @@
+#include "learning/RunEndSave.h"
+
+#include "game/SaveFolder.h"
+#include "learning/HallOfFame.h"
+#include "learning/RepetitionStore.h"
+
+namespace {
+
+// The topic's counts: the file's, with this run's judged answers replayed onto them.
+class TopicCountsSave : public SaveParticipant {
+public:
+    TopicCountsSave(int first, int last) : first(first), last(last) {}
+    SaveResult Commit() override { return SaveRepetitions(first, last); }
+
+private:
+    int first, last;
+};
+
+// The hall of fame as the file holds it now, with this run's entry added.
+class HallOfFameEntrySave : public SaveParticipant {
+public:
+    HallOfFameEntrySave(std::u16string player, int32_t score) : player(std::move(player)), score(score) {}
+    SaveResult Commit() override {
+        LoadHallOfFame();
+        AddHallOfFameEntry(player, score);
+        return SaveHallOfFame();
+    }
+
+private:
+    std::u16string player;
+    int32_t score;
+};
+
+}  // namespace
+
+// The row after a passed one, unlocked when it still is locked on disk.
+class NextTopicUnlock : public SaveParticipant {
+public:
+    explicit NextTopicUnlock(int passedRow) : passedRow(passedRow) {}
+    SaveResult Commit() override {
+        const TopicUnlock done = UnlockNextTopic(passedRow);
+        unlocked = done.unlocked;
+        return done.save;
+    }
+    bool Unlocked() const { return unlocked; }
+
+private:
+    int passedRow;
+    bool unlocked = false;
+};
+
+RunEndSave::RunEndSave(const RunEnd& run, uint32_t nowMs) : lock(nowMs) {
+    // In this order: the unlock looks at the passed topic's file, which the counts have just saved.
+    if (run.hasCounts) participants.push_back(std::make_unique<TopicCountsSave>(run.firstWord, run.lastWord));
+    participants.push_back(std::make_unique<HallOfFameEntrySave>(run.player, run.score));
+    if (run.passedRow >= 0) {
+        auto next = std::make_unique<NextTopicUnlock>(run.passedRow);
+        unlock = next.get();
+        participants.push_back(std::move(next));
+    }
+}
+
+RunEndSave::~RunEndSave() = default;
+
+std::optional<RunEndResult> RunEndSave::Step(uint32_t nowMs) {
+    if (done || !lock.Settled(nowMs)) return std::nullopt;
+    return Commit();
+}
+
+RunEndResult RunEndSave::Finish() {
+    if (done) return RunEndResult{};
+    lock.GiveUp();
+    return Commit();
+}
+
+RunEndResult RunEndSave::Commit() {
+    done = true;
+    RunEndResult result;
+    // Every store is tried, whatever the others did: one full disk must not cost the others' files.
+    for (const std::unique_ptr<SaveParticipant>& participant : participants) {
+        result.save = Worse(result.save, participant->Commit());
+    }
+    if (!lock.Held()) {
+        result.save = Worse(result.save, SaveResult{SaveResult::Status::SavedWithoutLock, SaveWriteFolder(),
+                                                    lock.WhyNotHeld()});
+    }
+    lock.Release();
+    result.nextTopicUnlocked = unlock != nullptr && unlock->Unlocked();
+    return result;
+}

@@ -1,0 +1,69 @@
+// The one owner of a test run's save: when a run ends (passed, failed or broken off) its counts,
+// its hall-of-fame entry and, after a pass, the next topic's unlock are saved together, once,
+// under the save folder's lock taken here and nowhere else (learning/SaveFolderLock.h). The lock
+// is waited for across ticks, never by stopping the game: the screen calls Step once a tick until
+// it gives the result, which says what the player is to be told.
+//
+// Each store takes part through a SaveParticipant; a store that joins the run's save (a review
+// schedule, say) adds its participant in RunEndSave's constructor and nothing else.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "learning/SaveFolderLock.h"
+#include "learning/SaveResult.h"
+
+// What a finished run leaves to save.
+struct RunEnd {
+    int firstWord = 0;  // the topic's words, as in its repetition file's name
+    int lastWord = 0;
+    bool hasCounts = true;  // false when no words were loaded: saving would empty the topic's file
+    std::u16string player;
+    int32_t score = 0;
+    int passedRow = -1;  // a passed run's topics row, whose next row it unlocks; -1 for no pass
+};
+
+struct RunEndResult {
+    SaveResult save;
+    bool nextTopicUnlocked = false;
+};
+
+// One store's share of a run's save. Commit runs once, with the folder's lock held (or once the
+// wait for it is over): it re-reads the store's file, replays this run's changes onto what the
+// file holds and writes it safely (platform/SafeFileWrite.h).
+class SaveParticipant {
+public:
+    virtual ~SaveParticipant() = default;
+    virtual SaveResult Commit() = 0;
+};
+
+class NextTopicUnlock;
+
+class RunEndSave {
+public:
+    // Asks for the lock; nothing is written before the first Step.
+    RunEndSave(const RunEnd& run, uint32_t nowMs);
+    ~RunEndSave();
+    RunEndSave(const RunEndSave&) = delete;
+    RunEndSave& operator=(const RunEndSave&) = delete;
+
+    // Once a tick: the result once the lock is held or the wait is over (in the first call when
+    // the lock is free), every participant then committed and the lock let go; nothing while the
+    // wait goes on. After the result, nothing is done again.
+    std::optional<RunEndResult> Step(uint32_t nowMs);
+    // Saves now, without waiting any longer (the game is closing); a save already done is not
+    // done again (its result is then the default, Saved).
+    RunEndResult Finish();
+
+private:
+    RunEndResult Commit();
+
+    SaveFolderLock lock;
+    std::vector<std::unique_ptr<SaveParticipant>> participants;
+    NextTopicUnlock* unlock = nullptr;  // among participants after a pass
+    bool done = false;
+};

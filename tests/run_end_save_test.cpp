@@ -1,0 +1,118 @@
+// The one save at a run's end: every store's share written under the folder's lock, waited for by
+// asking once a tick, and one typed result that says what the player is to be told.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <optional>
+#include <vector>
+
+#include "game/AppContext.h"
+#include "learning/RepetitionStore.h"
+#include "learning/RunEndSave.h"
+#include "learning/WordList.h"
+#include "platform/SafeFileWrite.h"
+#include "tests/TempGameFolder.h"
+#include "tests/hooks/TestHooks.h"
+
+namespace {
+
+using Fault = safe_file_write_testing::Fault;
+using Status = SaveResult::Status;
+
+struct RunEndCase {
+    const char* name;
+    bool lockHeldElsewhere;
+    bool lockIsAFifo;
+    Fault fault;
+    int closedAtMs;   // the game closes then, while the save waits; -1: it does not
+    int doneAfterMs;  // Step asked every 100 ms
+    Status status;
+    const char* reason;
+    bool unlocked;
+};
+
+const RunEndCase kCases[] = {
+    {"LockFree", false, false, Fault::None, -1, 0, Status::Saved, "", true},
+    {"FullDisk", false, false, Fault::Write, -1, 0, Status::NotSaved, "No space left on device", false},
+    {"LockHeldElsewhere", true, false, Fault::None, -1, 3000, Status::SavedWithoutLock,
+     "another game held lexadrill.lock for more than 3 seconds", true},
+    // A write that failed is what the player must hear, not the lock.
+    {"LockHeldElsewhereAndFullDisk", true, false, Fault::Write, -1, 3000, Status::NotSaved,
+     "No space left on device", false},
+    {"ClosedWhileWaiting", true, false, Fault::None, 1000, 1000, Status::SavedWithoutLock,
+     "another game held lexadrill.lock", true},
+    {"LockIsAFifo", false, true, Fault::None, -1, 0, Status::SavedWithoutLock,
+     "lexadrill.lock is not a regular file", true},
+};
+
+TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
+    for (const RunEndCase& c : kCases) {
+        SCOPED_TRACE(c.name);
+        TempGameFolder folder;
+        AppContext context(folder.root);
+        AppContext* const previous = app;
+        app = &context;
+        // A passed run of row 0 that got its one word right.
+        wordList = WordList{};
+        wordList.entries.resize(1);
+        LoadRepetitions(0, 30);
+        ChooseNextWord();
+        MarkCorrect();
+
+        const std::string lockFile = folder.Path("data/lexadrill.lock");
+        int otherGame = -1;
+        if (c.lockHeldElsewhere) {
+            otherGame = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+            ASSERT_EQ(flock(otherGame, LOCK_EX | LOCK_NB), 0);
+        }
+        if (c.lockIsAFifo) {
+            ASSERT_EQ(mkfifo(lockFile.c_str(), 0644), 0);
+        }
+        safe_file_write_testing::InjectFault(c.fault);
+
+        RunEnd run;
+        run.firstWord = 0;
+        run.lastWord = 30;
+        run.player = u"ana";
+        run.score = 20;
+        run.passedRow = 0;
+        RunEndSave save(run, 0);
+        std::optional<RunEndResult> result;
+        int ms = 0;
+        for (; ms <= 5000; ms += 100) {
+            if (ms == c.closedAtMs) {
+                result = save.Finish();
+                break;
+            }
+            result = save.Step(static_cast<uint32_t>(ms));
+            if (result) break;
+            EXPECT_FALSE(folder.Exists("data/hof.hof")) << "written before the lock was settled";
+        }
+        safe_file_write_testing::InjectFault(Fault::None);
+        if (otherGame >= 0) close(otherGame);
+
+        ASSERT_TRUE(result.has_value());
+        EXPECT_EQ(ms, c.doneAfterMs);
+        EXPECT_EQ(result->save.status, c.status);
+        EXPECT_EQ(result->save.reason, c.reason);
+        EXPECT_EQ(result->save.folder, c.status == Status::Saved ? "" : folder.Path("data/"));
+        EXPECT_EQ(result->nextTopicUnlocked, c.unlocked);
+        const bool written = c.status != Status::NotSaved;
+        EXPECT_EQ(folder.Read("data/0-30_rep.dat"),
+                  written ? std::vector<uint8_t>(4, 0) : std::vector<uint8_t>{});
+        EXPECT_EQ(folder.Exists("data/hof.hof"), written);
+        EXPECT_EQ(folder.Exists("data/30-60_rep.dat"), c.unlocked);
+
+        // Done once: nothing is saved again.
+        std::filesystem::remove(folder.Path("data/hof.hof"));
+        EXPECT_FALSE(save.Step(10000).has_value());
+        save.Finish();
+        EXPECT_FALSE(folder.Exists("data/hof.hof"));
+        app = previous;
+    }
+}
+
+}  // namespace
