@@ -85,19 +85,6 @@ const SaveFaultCase kCases[] = {
      ScreenId::Test},
 };
 
-// The longest the game's thread spent in one step of the play (a tick, a key), in milliseconds.
-class LongestStep {
-public:
-    void Time(const std::function<void()>& step) {
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        longestMs = std::max(
-            longestMs,
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    double longestMs = 0;
-};
-
 // Names the case in test listings (CTest's included) instead of its bytes.
 void PrintTo(const SaveFaultCase& c, std::ostream* out) { *out << c.name; }
 
@@ -201,22 +188,29 @@ TEST_P(SaveFaultTest, TheRunsFilesAreKeptOrTheFailureIsTold) {
     }
 
     Type(c.answer);
-    LongestStep step;
-    step.Time([&] { Key(13); });
+    double longestStepMs = 0;  // the longest the game's thread spent in a key or a tick
+    const auto timed = [&longestStepMs](const std::function<void()>& step) {
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        longestStepMs = std::max(
+            longestStepMs,
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    };
+    timed([&] { Key(13); });
     ASSERT_TRUE(testRun.answerEvaluated);
     if (c.fault == SaveFault::CloseRightAfterTheRunEnds || c.fault == SaveFault::CloseWhileTheLockIsHeld) {
-        step.Time([] { platform::headless::Close(); });
+        timed([] { platform::headless::Close(); });
     } else {
         int ticks = 0;
-        for (; Screen() != c.next && ticks < 600; ++ticks) step.Time([&] { RunTicks(1); });
+        for (; Screen() != c.next && ticks < 600; ++ticks) timed([&] { RunTicks(1); });
         ASSERT_EQ(Screen(), c.next);
         // The usual delay (150 ticks at most) and one wait for the lock at most, in ticks.
         EXPECT_LE(ticks, 150 + static_cast<int>(kLockWaitMs * 64 / 1000) + 2);
         std::printf("%s: next screen after %d ticks (%.2f s), longest step %.1f ms\n", c.name, ticks,
-                    ticks / 64.0, step.longestMs);
+                    ticks / 64.0, longestStepMs);
     }
     // Generous: a wait for the lock on the game's thread takes three seconds.
-    EXPECT_LT(step.longestMs, 2000.0) << "the game stood still";
+    EXPECT_LT(longestStepMs, 2000.0) << "the game stood still";
     safe_file_write_testing::InjectFault(safe_file_write_testing::Fault::None);
     if (geteuid() == 0) setfsuid(0);
 

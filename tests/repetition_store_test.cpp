@@ -182,7 +182,7 @@ TEST(RepetitionFile, FailedSaveKeepsTheOldFileWhole) {
 }
 
 // What stands at the lock file's name, or who holds it, when a save asks for the lock.
-enum class AtLockName { Nothing, HeldByAnotherGame, LetGoAfterASecond, Fifo, Folder, LinkToAFile };
+enum class AtLockName { Nothing, HeldByAnotherGame, LetGoAfterASecond, Fifo, LinkToAFile };
 
 struct LockCase {
     AtLockName at;
@@ -199,7 +199,6 @@ const LockCase kLockCases[] = {
     {AtLockName::LetGoAfterASecond, "LetGoAfterASecond", 1000, true, ""},
     // Never waited for, never opened: a FIFO's open would wait for a writer.
     {AtLockName::Fifo, "Fifo", 0, false, "lexadrill.lock is not a regular file"},
-    {AtLockName::Folder, "Folder", 0, false, "lexadrill.lock is not a regular file"},
     {AtLockName::LinkToAFile, "LinkToAFile", 0, false, "lexadrill.lock is not a regular file"},
 };
 
@@ -227,9 +226,6 @@ TEST(RepetitionFile, SaveFolderLockIsTakenWaitedForOrSaysWhyNot) {
                 break;
             case AtLockName::Fifo:
                 ASSERT_EQ(mkfifo(lockFile.c_str(), 0444), 0);
-                break;
-            case AtLockName::Folder:
-                std::filesystem::create_directory(lockFile);
                 break;
             case AtLockName::LinkToAFile:
                 folder.Write("outside", {});
