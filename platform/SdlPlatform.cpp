@@ -271,11 +271,15 @@ std::string ExecutableFolder() {
 
 void RequestExit(int status) {
     auto& s = GetState();
+    StopSpeech();  // bounded, as on the window's close
     if (s.headless) {
         s.exitStatus = status;
         return;
     }
-    std::fflush(nullptr);
+    // Only the game's own streams: flushing all of them would also wait for the lock of the speech
+    // library's socket stream, which a reader left inside the library may hold for good.
+    std::fflush(stdout);
+    std::fflush(stderr);
     std::exit(status);
 }
 
