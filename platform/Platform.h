@@ -57,7 +57,8 @@ bool OpenWindow(int x, int y, int width, int height);
 // is no window or SDL cannot read the picture; the default icon then stays.
 bool SetWindowIcon(const uint8_t* bmp, size_t size);
 // Gives the window a title bar and moves/resizes it (the play window); a bordered window can be
-// resized and maximised by the player.
+// resized and maximised by the player. Where the window and its frame would not lie within the
+// desktop's usable area, it is moved or made smaller there, its shape kept.
 void SetWindowFrame(int x, int y, int width, int height, bool bordered);
 // Switches the window between desktop full screen and its frame (F11, Alt+Enter); leaving full
 // screen gives the frame back its size and place.

@@ -12,6 +12,7 @@
 #include "platform/PlatformState.h"
 #include "platform/ProcessStart.h"
 #include "platform/Speech.h"
+#include "platform/WindowGeometry.h"
 
 namespace platform {
 
@@ -132,13 +133,41 @@ bool SetWindowIcon(const uint8_t* bmp, size_t size) {
     return true;
 }
 
+namespace {
+
+// The desktop without its panels; a desktop size set by a test has none.
+WindowRect UsableArea(SDL_Window* window) {
+    auto& s = GetState();
+    if (s.desktopOverridden) return WindowRect{0, 0, s.desktop.width, s.desktop.height};
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(std::max(0, SDL_GetWindowDisplayIndex(window)), &usable) != 0) return {};
+    return WindowRect{usable.x, usable.y, usable.w, usable.h};
+}
+
+// The frame's borders, once the window manager has told them: it sets them a moment after the
+// window gets its frame, so a short wait is allowed (without a window manager they stay zero).
+WindowBorders FrameBorders(SDL_Window* window) {
+    constexpr Uint32 kWaitMs = 60;
+    WindowBorders b;
+    for (const Uint32 start = SDL_GetTicks();;) {
+        SDL_PumpEvents();
+        if (SDL_GetWindowBordersSize(window, &b.top, &b.left, &b.bottom, &b.right) != 0) return {};
+        if (b.top > 0 || SDL_GetTicks() - start >= kWaitMs) return b;
+        SDL_Delay(5);
+    }
+}
+
+}  // namespace
+
 void SetWindowFrame(int x, int y, int width, int height, bool bordered) {
     auto& s = GetState();
     if (!s.window) return;
     SDL_SetWindowBordered(s.window, bordered ? SDL_TRUE : SDL_FALSE);
     SDL_SetWindowResizable(s.window, bordered ? SDL_TRUE : SDL_FALSE);
-    SDL_SetWindowSize(s.window, width, height);
-    SDL_SetWindowPosition(s.window, x, y);
+    const WindowBorders borders = bordered && !s.headless ? FrameBorders(s.window) : WindowBorders{};
+    const WindowRect r = FitWindowRect(WindowRect{x, y, width, height}, UsableArea(s.window), borders);
+    SDL_SetWindowSize(s.window, r.width, r.height);
+    SDL_SetWindowPosition(s.window, r.x, r.y);
     SDL_ShowWindow(s.window);
 }
 
