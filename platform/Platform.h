@@ -51,8 +51,10 @@ void Stop();
 // Desktop rectangle size of display 0.
 Size DesktopSize();
 
-// Opens the borderless loading window (title "lexaDRILL") at the given place and size.
+// Opens the borderless loading window (title "lexaDRILL") at the given place and size, hidden
+// until ShowWindow: the caller shows it right before drawing its first frame.
 bool OpenWindow(int x, int y, int width, int height);
+void ShowWindow();
 // Shows a BMP picture (the file's bytes, which SDL decodes) as the window's icon. False when there
 // is no window or SDL cannot read the picture; the default icon then stays.
 bool SetWindowIcon(const uint8_t* bmp, size_t size);

@@ -97,7 +97,9 @@ void RequestGLFormat() {
 bool OpenWindow(int x, int y, int width, int height) {
     auto& s = GetState();
     if (!s.sdlStarted || s.window) return false;
-    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN;
+    // Hidden until ShowWindow: until its first frame is drawn a window would show whatever the
+    // desktop leaves in it (white on many).
+    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
     RequestGLFormat();
     s.pixelFormatFailed = false;
     // A headless surface is opened at its requested size, then the window takes its own.
@@ -120,6 +122,11 @@ bool OpenWindow(int x, int y, int width, int height) {
     }
     SDL_StartTextInput();
     return true;
+}
+
+void ShowWindow() {
+    auto& s = GetState();
+    if (s.window) SDL_ShowWindow(s.window);
 }
 
 bool SetWindowIcon(const uint8_t* bmp, size_t size) {
