@@ -142,10 +142,12 @@ bool SetWindowIcon(const uint8_t* bmp, size_t size) {
 
 namespace {
 
-// The desktop without its panels; a desktop size set by a test has none.
+// The desktop without its panels. A headless window's display is no desktop: only the size a test
+// set counts there, panels none.
 WindowRect UsableArea(SDL_Window* window) {
     auto& s = GetState();
     if (s.desktopOverridden) return WindowRect{0, 0, s.desktop.width, s.desktop.height};
+    if (s.headless) return {};
     SDL_Rect usable;
     if (SDL_GetDisplayUsableBounds(std::max(0, SDL_GetWindowDisplayIndex(window)), &usable) != 0) return {};
     return WindowRect{usable.x, usable.y, usable.w, usable.h};
