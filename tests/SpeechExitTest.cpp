@@ -82,25 +82,12 @@ public:
     void Terminate() { kill(pid, SIGTERM); }
     // Waits for the probe's end; false when `limit` passed first.
     bool WaitForEnd(std::chrono::milliseconds limit) {
-        for (const auto until = Clock::now() + limit; Clock::now() < until;) {
-            ReadErrors();
-            if (waitpid(pid, &status, WNOHANG) == pid) {
-                ended = true;
-                ReadErrors();
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        return false;
+        return Until(limit, [&] { return (ended = waitpid(pid, &status, WNOHANG) == pid); });
     }
     bool EndedWell() const { return ended && WIFEXITED(status) && WEXITSTATUS(status) == 0; }
     // Waits until standard error holds `text`; false when `limit` passed first.
     bool WaitForError(const std::string& text, std::chrono::milliseconds limit) {
-        for (const auto until = Clock::now() + limit; Clock::now() < until;) {
-            if (ReadErrors().find(text) != std::string::npos) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
+        return Until(limit, [&] { return ReadErrors().find(text) != std::string::npos; });
     }
     const std::string& ReadErrors() {
         char bytes[4096];
@@ -110,6 +97,15 @@ public:
     }
 
 private:
+    template <class Done>
+    bool Until(std::chrono::milliseconds limit, Done done) {
+        for (const auto until = Clock::now() + limit; Clock::now() < until;) {
+            if (done()) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return false;
+    }
+
     pid_t pid = -1;
     int toProbe = -1, fromProbe = -1;
     bool ended = false;
