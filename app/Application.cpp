@@ -88,4 +88,8 @@ void ResizeToPlayWindow() {
     const platform::Size desktop = platform::DesktopSize();
     const platform::WindowRect r = platform::PlayWindowRect(desktop.width, desktop.height);
     platform::SetWindowFrame(r.x, r.y, r.width, r.height, true);
+    // This tick's frame is the play window's first: drawn whole at its size, not at the loading
+    // window's (the rest would show the bare clear colour until the window's resize comes in).
+    const platform::Size client = platform::ClientSize();
+    if (scene) scene->Resize(client.width, client.height);
 }

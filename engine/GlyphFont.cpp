@@ -17,7 +17,6 @@ namespace glyphfont {
 namespace {
 
 constexpr int kListCount = 256;
-constexpr int kFilledCodes = 216;  // 0-215: Latin-1 below 192, the table's letters at 192-215
 // Width of a printable character when no font exists, so hover boxes still follow the text.
 constexpr double kNominalAdvance = 0.5;
 
@@ -113,14 +112,14 @@ void Load() {
         // Without a face no text is drawn at all: the player must learn why and what cures it.
         platform::ShowMessage(kNoFontMessage);
         state.file.clear();
-        for (int code = 0; code < kFilledCodes; ++code) {
+        for (int code = 0; code < kGlyphCodesFilled; ++code) {
             char16_t letter = LetterOfGlyphCode(static_cast<uint8_t>(code));
             state.advance[code] = IsControl(letter) ? 0.0 : kNominalAdvance;
         }
         return;
     }
-    state.geometry.resize(kFilledCodes);
-    for (int code = 0; code < kFilledCodes; ++code) {
+    state.geometry.resize(kGlyphCodesFilled);
+    for (int code = 0; code < kGlyphCodesFilled; ++code) {
         char16_t letter = LetterOfGlyphCode(static_cast<uint8_t>(code));
         // Control codes have no glyph; the font's fallback box would only show up as noise.
         if (IsControl(letter)) continue;

@@ -10,9 +10,11 @@ struct TopicRow {
     const char16_t* title;
     int32_t firstWord;
     int32_t lastWord;
+    const char16_t* pictureStem = nullptr;  // when it differs from the title
 };
 
-// The twelve topics of thirty words each; titles are also the stems of the picture file names.
+// The twelve topics of thirty words each; titles are also the stems of the picture file names,
+// except where the stored name's spelling is kept under a corrected title.
 constexpr TopicRow kTopics[] = {
     {u"constructions", 0, 30},
     {u"human body 1", 30, 60},
@@ -20,7 +22,7 @@ constexpr TopicRow kTopics[] = {
     {u"food and drink 1", 90, 120},
     {u"places 1", 120, 150},
     {u"house 1", 150, 180},
-    {u"fruits and vegatales", 180, 210},
+    {u"fruits and vegetables", 180, 210, u"fruits and vegatales"},
     {u"travel", 210, 240},
     {u"utilities 1", 240, 270},
     {u"nature 1", 270, 300},
@@ -38,7 +40,8 @@ AppContext::AppContext(const std::string& folder) {
     for (const TopicRow& row : kTopics) {
         TopicInfo& topic = topics[topicCount++];
         topic.title = row.title;
-        topic.picturePath = exeDirNarrow + "gfx/tem/" + platform::Utf16ToUtf8(topic.title) + ".jpg";
+        const std::u16string stem = row.pictureStem ? row.pictureStem : row.title;
+        topic.picturePath = exeDirNarrow + "gfx/tem/" + platform::Utf16ToUtf8(stem) + ".jpg";
         topic.firstWord = row.firstWord;
         topic.lastWord = row.lastWord;
     }

@@ -13,8 +13,8 @@ constexpr int MAX_TOPICS = 200;
 // One row of the topics table. (firstWord, lastWord) is a half-open range of word-list lines and
 // identifies the topic everywhere, also in the repetition file's name.
 struct TopicInfo {
-    std::u16string title;     // list text and the stem of the picture's file name
-    std::string picturePath;  // exeDirNarrow + "gfx/tem/<title>.jpg"
+    std::u16string title;     // list text
+    std::string picturePath;  // exeDirNarrow + "gfx/tem/<stored name>.jpg"
     int32_t firstWord = 0;
     int32_t lastWord = 0;
 };

@@ -39,6 +39,7 @@ const UiText kTexts[] = {
     {&UiStrings::closeMark2, u" X ", u" X ", u" X "},
     {&UiStrings::nextMark, u" > ", u" > ", u" > "},
     {&UiStrings::prevMark, u" < ", u" < ", u" < "},
+    {&UiStrings::lockedCaption, u"locked", u"bloqueado", u"niedost\u0119pny"},
     {&UiStrings::aboutText, u" lexaDrill lets you learn foreign language vocabulary.",
      u"El programa lexaDrill sirve para el aprendizaje de vocabulario.",
      u"Aplikacja lexaDrill przeznaczona jest do nauki s.0011ownictwa."},

@@ -12,6 +12,7 @@ struct UiStrings {
     std::u16string menuHelp, menuScreen, layout1, layout2, returnLabel, showLabel;
     std::u16string correctShort, wrongShort, wordsLeftShort, summaryTitle;
     std::u16string closeMark, closeMark2, nextMark, prevMark;
+    std::u16string lockedCaption;  // after a locked topic's name and progress
     std::u16string aboutText, makerLine;
 };
 

@@ -51,13 +51,16 @@ void Stop();
 // Desktop rectangle size of display 0.
 Size DesktopSize();
 
-// Opens the borderless loading window (title "lexaDRILL") at the given place and size.
+// Opens the borderless loading window (title "lexaDRILL") at the given place and size, hidden
+// until ShowWindow: the caller shows it right before drawing its first frame.
 bool OpenWindow(int x, int y, int width, int height);
+void ShowWindow();
 // Shows a BMP picture (the file's bytes, which SDL decodes) as the window's icon. False when there
 // is no window or SDL cannot read the picture; the default icon then stays.
 bool SetWindowIcon(const uint8_t* bmp, size_t size);
 // Gives the window a title bar and moves/resizes it (the play window); a bordered window can be
-// resized and maximised by the player.
+// resized and maximised by the player. Where the window and its frame would not lie within the
+// desktop's usable area, it is moved or made smaller there, its shape kept.
 void SetWindowFrame(int x, int y, int width, int height, bool bordered);
 // Switches the window between desktop full screen and its frame (F11, Alt+Enter); leaving full
 // screen gives the frame back its size and place.

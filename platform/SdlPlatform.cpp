@@ -12,6 +12,7 @@
 #include "platform/PlatformState.h"
 #include "platform/ProcessStart.h"
 #include "platform/Speech.h"
+#include "platform/WindowGeometry.h"
 
 namespace platform {
 
@@ -96,7 +97,9 @@ void RequestGLFormat() {
 bool OpenWindow(int x, int y, int width, int height) {
     auto& s = GetState();
     if (!s.sdlStarted || s.window) return false;
-    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN;
+    // Hidden until ShowWindow: until its first frame is drawn a window would show whatever the
+    // desktop leaves in it (white on many).
+    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
     RequestGLFormat();
     s.pixelFormatFailed = false;
     // A headless surface is opened at its requested size, then the window takes its own.
@@ -121,6 +124,11 @@ bool OpenWindow(int x, int y, int width, int height) {
     return true;
 }
 
+void ShowWindow() {
+    auto& s = GetState();
+    if (s.window) SDL_ShowWindow(s.window);
+}
+
 bool SetWindowIcon(const uint8_t* bmp, size_t size) {
     auto& s = GetState();
     if (!s.window || !bmp || size == 0 || size > INT32_MAX) return false;
@@ -132,13 +140,43 @@ bool SetWindowIcon(const uint8_t* bmp, size_t size) {
     return true;
 }
 
+namespace {
+
+// The desktop without its panels. A headless window's display is no desktop: only the size a test
+// set counts there, panels none.
+WindowRect UsableArea(SDL_Window* window) {
+    auto& s = GetState();
+    if (s.desktopOverridden) return WindowRect{0, 0, s.desktop.width, s.desktop.height};
+    if (s.headless) return {};
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(std::max(0, SDL_GetWindowDisplayIndex(window)), &usable) != 0) return {};
+    return WindowRect{usable.x, usable.y, usable.w, usable.h};
+}
+
+// The frame's borders, once the window manager has told them: it sets them a moment after the
+// window gets its frame, so a short wait is allowed (without a window manager they stay zero).
+WindowBorders FrameBorders(SDL_Window* window) {
+    constexpr Uint32 kWaitMs = 60;
+    WindowBorders b;
+    for (const Uint32 start = SDL_GetTicks();;) {
+        SDL_PumpEvents();
+        if (SDL_GetWindowBordersSize(window, &b.top, &b.left, &b.bottom, &b.right) != 0) return {};
+        if (b.top > 0 || SDL_GetTicks() - start >= kWaitMs) return b;
+        SDL_Delay(5);
+    }
+}
+
+}  // namespace
+
 void SetWindowFrame(int x, int y, int width, int height, bool bordered) {
     auto& s = GetState();
     if (!s.window) return;
     SDL_SetWindowBordered(s.window, bordered ? SDL_TRUE : SDL_FALSE);
     SDL_SetWindowResizable(s.window, bordered ? SDL_TRUE : SDL_FALSE);
-    SDL_SetWindowSize(s.window, width, height);
-    SDL_SetWindowPosition(s.window, x, y);
+    const WindowBorders borders = bordered && !s.headless ? FrameBorders(s.window) : WindowBorders{};
+    const WindowRect r = FitWindowRect(WindowRect{x, y, width, height}, UsableArea(s.window), borders);
+    SDL_SetWindowSize(s.window, r.width, r.height);
+    SDL_SetWindowPosition(s.window, r.x, r.y);
     SDL_ShowWindow(s.window);
 }
 
@@ -271,11 +309,15 @@ std::string ExecutableFolder() {
 
 void RequestExit(int status) {
     auto& s = GetState();
+    StopSpeech();  // bounded, as on the window's close
     if (s.headless) {
         s.exitStatus = status;
         return;
     }
-    std::fflush(nullptr);
+    // Only the game's own streams: flushing all of them would also wait for the lock of the speech
+    // library's socket stream, which a reader left inside the library may hold for good.
+    std::fflush(stdout);
+    std::fflush(stderr);
     std::exit(status);
 }
 

@@ -17,4 +17,18 @@ struct WindowRect {
 WindowRect LoadingWindowRect(int desktopWidth, int desktopHeight);
 WindowRect PlayWindowRect(int desktopWidth, int desktopHeight);
 
+// What the window manager's frame adds around the window's picture on each side.
+struct WindowBorders {
+    int top = 0;
+    int left = 0;
+    int bottom = 0;
+    int right = 0;
+};
+
+// The window `wanted` (its picture's rectangle) placed so that it and its frame lie within the
+// usable part of the desktop (panels left out): unchanged where it already does; moved the least
+// into it where only its place is wrong; else made smaller, its shape kept, and centred in it.
+// An empty usable area (unknown) leaves it as it is.
+WindowRect FitWindowRect(const WindowRect& wanted, const WindowRect& usable, const WindowBorders& borders);
+
 }  // namespace platform

@@ -67,7 +67,8 @@ void ShowLoadingScreen() {
 }
 
 void LoadingStep(void (*buildScene)()) {
-    // The picture goes on screen before the long work starts.
+    // The picture goes on screen before the long work starts; the window shows nothing before it.
+    platform::ShowWindow();
     scene->Render();
     platform::MakeContextCurrent();
     LoadSharedTextures();

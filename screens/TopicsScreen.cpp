@@ -10,6 +10,7 @@
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
+#include "game/UiStrings.h"
 #include "learning/RepetitionStore.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -186,7 +187,7 @@ void UpdateTopicProgress() {
         filled->homePosition[0] = filled->position[0] = (outline->position[0] - 0.5) + filled->size[0] * 0.5;
     }
     std::u16string caption = name + u" (" + NumberText(percent) + u"%)";
-    if (!IsTopicUnlocked(topic.firstWord, topic.lastWord)) caption += u" niedostępny";
+    if (!IsTopicUnlocked(topic.firstWord, topic.lastWord)) caption += u" " + uiStrings.lockedCaption;
     SetTextOf(key::kProgressCaption, caption);
 }
 

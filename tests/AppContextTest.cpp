@@ -28,7 +28,7 @@ TEST(AppContext, TwelveTopicsOfThirtyWords) {
                                 u"food and drink 1",
                                 u"places 1",
                                 u"house 1",
-                                u"fruits and vegatales",
+                                u"fruits and vegetables",
                                 u"travel",
                                 u"utilities 1",
                                 u"nature 1",

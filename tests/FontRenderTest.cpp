@@ -10,6 +10,7 @@
 
 #include "engine/GLObjectText.h"
 #include "engine/GlyphFont.h"
+#include "formats/GlyphCodes.h"
 #include "platform/Platform.h"
 #include "tests/hooks/Headless.h"
 
@@ -75,6 +76,14 @@ protected:
         return {first, last};
     }
 
+    int LitCount() const {
+        int lit = 0;
+        for (int row = 0; row < kHeight; ++row) {
+            for (int x = 0; x < kWidth; ++x) lit += Lit(x, row);
+        }
+        return lit;
+    }
+
     std::vector<uint8_t> pixels;  // bottom row first
 };
 
@@ -98,11 +107,39 @@ TEST_F(FontRenderTest, SideWallsCloseTheExtrusion) {
     text.SetVertexColour(1, 1, 1, 1);
     text.rotation[1] = 90;
     Frame(text);
-    int lit = 0;
-    for (int row = 0; row < kHeight; ++row) {
-        for (int x = 0; x < kWidth; ++x) lit += Lit(x, row);
+    EXPECT_GT(LitCount(), 2000);
+}
+
+// Every letter of the code table, drawn alone, lights pixels and moves the pen; a name holding the
+// Spanish capitals draws wider than the same name without them.
+TEST_F(FontRenderTest, EveryTableLetterIsDrawn) {
+    GLObjectText probe("t", u"", 0, 0, 0);
+    ASSERT_TRUE(glyphfont::Available());
+    for (int code = 192; code < kGlyphCodesFilled; ++code) {
+        const char16_t letter = LetterOfGlyphCode(static_cast<uint8_t>(code));
+        SCOPED_TRACE(code);
+        EXPECT_GT(glyphfont::Advance(static_cast<uint8_t>(code)), 0.2);
+        GLObjectText text("t", std::u16string(1, letter), 0, 0, 0);
+        text.scale = 4;
+        text.SetVertexColour(1, 1, 1, 1);
+        Frame(text);
+        EXPECT_GT(LitCount(), 2000);
     }
-    EXPECT_GT(lit, 2000);
+    const std::pair<std::u16string, std::u16string> names[] = {
+        {u"\u00CD\u00D1IGO", u"IGO"}, {u"D\u00CDAS", u"DAS"}, {u"\u00C9L \u00DAN \u00DCE \u00FC", u"L N E "}};
+    for (const auto& [with, without] : names) {
+        SCOPED_TRACE(without.size());
+        GLObjectText full("t", with, 0, 0, 0), bare("t", without, 0, 0, 0);
+        full.scale = bare.scale = 2;
+        full.SetVertexColour(1, 1, 1, 1);
+        bare.SetVertexColour(1, 1, 1, 1);
+        Frame(full);
+        const auto [fullFirst, fullLast] = LitColumns();
+        Frame(bare);
+        const auto [bareFirst, bareLast] = LitColumns();
+        // An "I" alone is some 25 columns wide here; a letter without a glyph would add none.
+        EXPECT_GT(fullLast - fullFirst, bareLast - bareFirst + 15);
+    }
 }
 
 TEST_F(FontRenderTest, LitPhraseTurnedTowardTheLight) {

@@ -1,12 +1,17 @@
 // Speech through the service's real client library against a fake service: turning it off and on,
-// and a service that goes away mid-run (the next word connects anew; the game is never stopped by
-// the broken socket).
+// a service that goes away mid-run (the next word connects anew; the game is never stopped by
+// the broken socket), and the signals the speech thread blocks (a service the library starts from
+// it inherits them).
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +25,22 @@ std::vector<std::string> Texts(const FakeSpeechService& service) {
     for (const FakeSpeechService::Message& message : service.Messages()) texts.push_back(message.text);
     return texts;
 }
+
+// The signals blocked in the thread of this process named `name`; nullopt when there is none.
+std::optional<unsigned long long> BlockedSignalsOfThread(const std::string& name) {
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream comm(task.path() / "comm");
+        std::string threadName;
+        if (!std::getline(comm, threadName) || threadName != name) continue;
+        std::ifstream status(task.path() / "status");
+        for (std::string line; std::getline(status, line);) {
+            if (line.rfind("SigBlk:", 0) == 0) return std::stoull(line.substr(7), nullptr, 16);
+        }
+    }
+    return std::nullopt;
+}
+
+bool Has(unsigned long long mask, int signal) { return (mask >> (signal - 1)) & 1; }
 
 class SpeechTest : public ::testing::Test {
 protected:
@@ -64,4 +85,15 @@ TEST_F(SpeechTest, AServiceThatWentAwayIsReachedAgainByTheNextWord) {
     ASSERT_TRUE(heard);
     EXPECT_EQ(Texts(*service).front(), "tres");
     EXPECT_EQ(service->Messages().front().language, "es") << "the new connection is set to Spanish again";
+}
+
+TEST_F(SpeechTest, TheSpeechThreadBlocksOnlyBrokenPipes) {
+    platform::Speak("uno", "es");
+    ASSERT_TRUE(service->WaitForMessages(1, std::chrono::seconds(10)));
+    const std::optional<unsigned long long> blocked = BlockedSignalsOfThread("lexadrill-speak");
+    ASSERT_TRUE(blocked.has_value()) << "no speech thread";
+    EXPECT_TRUE(Has(*blocked, SIGPIPE));
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGCHLD, SIGALRM})
+        EXPECT_FALSE(Has(*blocked, signal))
+            << "a service started from the thread would not see signal " << signal;
 }

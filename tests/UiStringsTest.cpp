@@ -37,6 +37,7 @@ const Expected kExpected[] = {
     {"closeMark2", &UiStrings::closeMark2, u" X ", u" X ", u" X "},
     {"nextMark", &UiStrings::nextMark, u" > ", u" > ", u" > "},
     {"prevMark", &UiStrings::prevMark, u" < ", u" < ", u" < "},
+    {"lockedCaption", &UiStrings::lockedCaption, u"locked", u"bloqueado", u"niedost\u0119pny"},
     {"aboutText", &UiStrings::aboutText, u" lexaDrill lets you learn foreign language vocabulary.",
      u"El programa lexaDrill sirve para el aprendizaje de vocabulario.",
      u"Aplikacja lexaDrill przeznaczona jest do nauki s.0011ownictwa."},

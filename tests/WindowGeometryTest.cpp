@@ -4,6 +4,7 @@
 
 #include "platform/WindowGeometry.h"
 
+using platform::FitWindowRect;
 using platform::LoadingWindowRect;
 using platform::PlayWindowRect;
 
@@ -74,5 +75,58 @@ TEST(WindowGeometry, PlayWindowFitsTheDesktopsHeight) {
         EXPECT_GE(play.y, 0);
         EXPECT_LE(play.y + play.height, c.desktopHeight);
         EXPECT_LE(play.x + play.width, c.desktopWidth);
+    }
+}
+
+// The play window within the desktop's usable area and its frame: kept where it fits, moved the
+// least where only its place is wrong, else smaller with its shape and centred in the room left.
+TEST(WindowGeometry, PlayWindowFitsTheUsableAreaWithItsFrame) {
+    struct Case {
+        const char* name;
+        platform::WindowRect wanted, usable;
+        platform::WindowBorders borders;
+        platform::WindowRect fitted;
+    } cases[] = {
+        {"fits with its title bar",
+         {192, 80, 1536, 921},
+         {0, 0, 1920, 1080},
+         {20, 0, 0, 0},
+         {192, 80, 1536, 921}},
+        {"a panel below, still fits",
+         {137, 57, 1092, 655},
+         {0, 0, 1366, 720},
+         {28, 1, 1, 1},
+         {137, 57, 1092, 655}},
+        {"title bar off the top: moved down",
+         {192, 80, 1536, 921},
+         {0, 100, 1920, 980},
+         {20, 0, 0, 0},
+         {192, 120, 1536, 921}},
+        {"a panel on the right: moved left",
+         {256, 106, 2048, 1228},
+         {0, 0, 2200, 1440},
+         {0, 2, 2, 2},
+         {150, 106, 2048, 1228}},
+        // The desktop exactly as tall as the picture: the title bar's 20 rows come off its height.
+        {"as tall as the desktop",
+         {256, 0, 2048, 1228},
+         {0, 0, 2560, 1228},
+         {20, 0, 0, 0},
+         {273, 20, 2014, 1208}},
+        {"a panel and a frame all round",
+         {192, 80, 1536, 921},
+         {0, 40, 1920, 900},
+         {30, 5, 5, 5},
+         {239, 70, 1442, 865}},
+        {"narrower than tall", {0, 0, 1200, 720}, {0, 0, 1000, 2000}, {0, 0, 0, 0}, {0, 700, 1000, 600}},
+        {"usable area unknown", {192, 80, 1536, 921}, {0, 0, 0, 0}, {20, 0, 0, 0}, {192, 80, 1536, 921}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const platform::WindowRect r = FitWindowRect(c.wanted, c.usable, c.borders);
+        EXPECT_EQ(r.x, c.fitted.x);
+        EXPECT_EQ(r.y, c.fitted.y);
+        EXPECT_EQ(r.width, c.fitted.width);
+        EXPECT_EQ(r.height, c.fitted.height);
     }
 }

@@ -481,7 +481,7 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     RunUntil([] { return !topicPictureChanging; }, 30);
     WaitUntilStill(list);
     ClickChildOf("main menu 2", "arrowdown");
-    GLObjectText probe("probe", u"food and drink 1 (0%) niedostępny", 0, 0, 0);
+    GLObjectText probe("probe", u"food and drink 1 (0%) locked", 0, 0, 0);
     EXPECT_EQ(TextOf("infopunkty"), Utf8(probe.GetText()));
     RunUntil([] { return !topicPictureChanging; }, 30);
     EXPECT_TRUE(Object("blocked")->visible);

@@ -162,7 +162,7 @@ protected:
         const std::u16string bestScore = CounterLine(uiStrings.scoreLabel, 600);
         std::vector<std::u16string> captions;
         for (const GLObjectText* line : dynamic_cast<GLObjectTextList&>(*Object("main menu 2")).lines)
-            captions.push_back(line->GetText() + u" (100%) niedostępny");
+            captions.push_back(line->GetText() + u" (100%) " + uiStrings.lockedCaption);
         const std::vector<Placed> logo = {Text("lexa"), Text("drill")};
         std::vector<std::vector<Placed>> screens = {
             {Text("user_label"), Text("user", {longestName})},

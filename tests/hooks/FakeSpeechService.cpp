@@ -16,7 +16,8 @@ bool StartsWith(const std::string& text, const char* prefix) { return text.rfind
 
 }  // namespace
 
-FakeSpeechService::FakeSpeechService(const std::string& socketPath) : path(socketPath) {
+FakeSpeechService::FakeSpeechService(const std::string& socketPath, Stall stall)
+    : path(socketPath), stall(stall) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (path.size() >= sizeof(address.sun_path)) throw std::runtime_error("socket path too long: " + path);
@@ -56,6 +57,16 @@ bool FakeSpeechService::WaitForMessages(size_t count, std::chrono::milliseconds 
     return arrived.wait_for(lock, limit, [&] { return messages.size() >= count; });
 }
 
+bool FakeSpeechService::WaitUntilStalled(std::chrono::milliseconds limit) const {
+    std::unique_lock<std::mutex> lock(mutex);
+    return arrived.wait_for(lock, limit, [&] { return stalled; });
+}
+
+int FakeSpeechService::Connections() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return connections;
+}
+
 void FakeSpeechService::Serve() {
     for (;;) {
         {
@@ -66,6 +77,10 @@ void FakeSpeechService::Serve() {
         if (poll(&waiting, 1, kPollMs) <= 0) continue;
         const int client = accept(listener, nullptr, nullptr);
         if (client < 0) continue;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            ++connections;
+        }
         ServeClient(client);
         close(client);
     }
@@ -101,6 +116,15 @@ void FakeSpeechService::ServeClient(int client) {
 // with a line holding one dot; a leading dot of a text line comes doubled).
 std::string FakeSpeechService::Answer(const std::string& line, std::string& language, bool& receiving) {
     std::lock_guard<std::mutex> lock(mutex);
+    if (!stalled && !receiving &&
+        (stall == Stall::Handshake || (stall == Stall::Speak && (line == "SPEAK" || line == "speak")))) {
+        stalled = true;
+        arrived.notify_all();
+    }
+    if (stalled) {
+        commands.push_back(line);
+        return "";
+    }
     if (receiving) {
         if (line == ".") {
             receiving = false;

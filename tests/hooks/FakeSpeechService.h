@@ -1,7 +1,8 @@
 // A stand-in for the desktop's speech service in tests: it listens on a unix socket, answers the
 // text protocol (SSIP) as far as the game speaks it, and records every text it was given, with the
 // connection's language and the moment the SPEAK command arrived. The game reaches it through
-// SPEECHD_ADDRESS; nothing is heard. One client at a time, served by a thread of its own.
+// SPEECHD_ADDRESS; nothing is heard. One client at a time, served by a thread of its own. It can
+// also stall as a wedged service does: reading on, but never answering again.
 #pragma once
 
 #include <chrono>
@@ -19,8 +20,14 @@ public:
         std::chrono::steady_clock::time_point received;  // of the SPEAK command
     };
 
+    enum class Stall {
+        None,
+        Handshake,  // accepts a client and never answers its first command
+        Speak,      // answers until a SPEAK command, then never again
+    };
+
     // Binds and listens at socketPath (an old socket file there is removed first).
-    explicit FakeSpeechService(const std::string& socketPath);
+    explicit FakeSpeechService(const std::string& socketPath, Stall stall = Stall::None);
     ~FakeSpeechService();
     FakeSpeechService(const FakeSpeechService&) = delete;
     FakeSpeechService& operator=(const FakeSpeechService&) = delete;
@@ -32,6 +39,10 @@ public:
     std::vector<std::string> Commands() const;
     // Waits until at least `count` messages have arrived or `limit` has passed; true when they have.
     bool WaitForMessages(size_t count, std::chrono::milliseconds limit) const;
+    // Waits until the service holds a client it no longer answers; true when it does.
+    bool WaitUntilStalled(std::chrono::milliseconds limit) const;
+    // Clients accepted so far.
+    int Connections() const;
 
 private:
     void Serve();
@@ -39,6 +50,9 @@ private:
     std::string Answer(const std::string& line, std::string& language, bool& receiving);
 
     std::string path;
+    Stall stall;
+    bool stalled = false;  // under mutex
+    int connections = 0;   // under mutex
     int listener = -1;
     bool stopping = false;  // under mutex
     mutable std::mutex mutex;

@@ -95,6 +95,11 @@ void ClearRecords() {
     s.addresses.clear();
 }
 
+bool WindowShown() {
+    SDL_Window* window = GetState().window;
+    return window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0;
+}
+
 Size WindowIconSize() { return GetState().icon; }
 
 int ExitStatus() { return GetState().exitStatus; }

@@ -54,6 +54,8 @@ void ObserveTicks(const std::function<void()>& observer);
 const std::vector<std::string>& Messages();
 const std::vector<std::string>& OpenedAddresses();
 void ClearRecords();
+// True while the window is shown (false before it opens).
+bool WindowShown();
 // Size of the window's icon picture; 0 x 0 when it has the default icon or no window is open.
 Size WindowIconSize();
 // The status passed to RequestExit, or -1000 when none was requested.
