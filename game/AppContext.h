@@ -36,9 +36,12 @@ struct AppContext {
     // Run state.
     ScreenId currentScreen = ScreenId::None;
     bool transitionLock = false;
-    int32_t sessionMode = 0;       // 0 learning, 1 test
-    int32_t infoReturnScreen = 0;  // 4 main menu, 6 test, 7 learning, 0 end of the program
-    int32_t exitReturnScreen = 0;
+    int32_t sessionMode = 0;  // 0 learning, 1 test
+    // Where the information panel's arrow leads: the main menu, the test or learning; None ends
+    // the program.
+    ScreenId infoReturnScreen = ScreenId::None;
+    // Where "no" in the exit question leads back to: the main menu or the user-name screen.
+    ScreenId exitReturnScreen = ScreenId::None;
     std::u16string userName = u"player";  // at most 10 characters
     bool cheatMode = false;
 };

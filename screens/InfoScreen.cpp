@@ -1,5 +1,5 @@
 // The information panel. Its arrow goes on to the screen recorded in infoReturnScreen, or ends
-// the program when that is 0; a click beside the arrow opens the help page that ships with the
+// the program when that is None; a click beside the arrow opens the help page that ships with the
 // game, once while the panel stands (a browser per stray click or typed letter helps no one).
 // Typed characters do nothing here.
 #include "screens/InfoScreen.h"
@@ -15,7 +15,6 @@
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "screens/ScreenSteps.h"
-#include "screens/TextEntry.h"
 
 namespace {
 
@@ -45,16 +44,16 @@ void GoOn() {
     FlyOutObject(key::kArrowNext);
     FlyOutObject(key::kInfoPanel);
     switch (app->infoReturnScreen) {
-        case 6:
+        case ScreenId::Test:
             scene->PostEvent(event::kTestAfterInfo, 50);
             break;
-        case 7:
+        case ScreenId::Learning:
             scene->PostEvent(event::kLearningAfterInfo, 50);
             break;
-        case 4:
+        case ScreenId::MainMenu:
             scene->PostEvent(event::kMainMenuAfterInfo, 50);
             break;
-        case 0:
+        case ScreenId::None:
             platform::RequestExit(0);  // nothing is saved on this road
             break;
         default:
@@ -84,11 +83,11 @@ void ShowInfoScreen() {
     for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) FlyInShown(objectKey);
 }
 
-void InfoScreenInput(int code) {
-    if (!RoutingClick()) return;  // typed characters do nothing here
+void InfoScreenInput(const InputEvent& input) {
+    if (!input.IsClick()) return;  // typed characters and keys without a row do nothing here
     if (Hovered(key::kArrowNext)) {
         // Only a plain click goes on, and only once; any other click on the arrow does nothing.
-        if (code == 1 && !app->transitionLock) GoOn();
+        if (input.IsPlainClick() && !app->transitionLock) GoOn();
         return;
     }
     if (helpOpened) return;

@@ -64,6 +64,20 @@ void ResetLearning() {
     leaving = false;
 }
 
+// The shown pair leaves to the left and pair `index` follows once it has gone.
+void StepTo(unsigned index) {
+    wordList.currentWord = index;
+    stepping = true;
+    ShowCounter();
+    for (const char* objectKey : {key::kPromptText, key::kAnswerText}) {
+        if (GLObject* text = FindSceneObject(objectKey)) {
+            text->StartMotion(PathLeaveToLeft(100), 150);
+            text->StartFade(FadeOutPath(30, text->baseColour[3]), 30);
+        }
+    }
+    scene->PostEvent(event::kLearningNextWord, 40);
+}
+
 }  // namespace
 
 void ShowLearningScreen() {
@@ -82,8 +96,8 @@ void ShowPractiseRound() {
     EnterLearning();
 }
 
-void LearningScreenInput(int code) {
-    if (code != 1 || leaving) return;
+void LearningScreenInput(const InputEvent& input) {
+    if (!input.IsPlainClick() || leaving) return;
     if (Hovered(key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         LeaveLearning();
@@ -95,16 +109,17 @@ void LearningScreenInput(int code) {
         LeaveLearning();
         return;
     }
-    ++wordList.currentWord;
-    stepping = true;
-    ShowCounter();
-    for (const char* objectKey : {key::kPromptText, key::kAnswerText}) {
-        if (GLObject* text = FindSceneObject(objectKey)) {
-            text->StartMotion(PathLeaveToLeft(100), 150);
-            text->StartFade(FadeOutPath(30, text->baseColour[3]), 30);
-        }
-    }
-    scene->PostEvent(event::kLearningNextWord, 40);
+    StepTo(wordList.currentWord + 1);
+}
+
+void ShowPreviousLearningPair() {
+    if (leaving || stepping || app->transitionLock || wordList.currentWord == 0) return;
+    StepTo(wordList.currentWord - 1);
+}
+
+void SpeakLearningAnswerAgain() {
+    if (leaving || stepping || wordList.currentWord >= WordCount()) return;
+    SpeakAnswer(CurrentAnswer());
 }
 
 void ShowNextLearningEntry() {

@@ -93,12 +93,12 @@ bool Leave(const std::string& panelKey, const std::string& event) {
 // The list's arrows and a click on another line move its selection; a click on the selected line,
 // which starts
 // a learning round of the missed entries (a list saying none were missed chooses nothing).
-bool ChoosePractise(int code, const std::string& panelKey, const std::string& event) {
+bool ChoosePractise(const InputEvent& input, const std::string& panelKey, const std::string& event) {
     GLObjectTextList* list = FindTextList(key::kPractiseList);
-    if (code != 1 || !list) return false;
+    if (!input.IsPlainClick() || !list) return false;
     MoveSelectionByHoveredArrow(*list);
     if (SelectClickedLine(*list)) return true;
-    if (!list->hovered || app->transitionLock || missedEntries.empty()) return false;
+    if (!ClickOnSelectedLine(*list) || app->transitionLock || missedEntries.empty()) return false;
     app->transitionLock = true;
     FlyOutResult(panelKey);
     scene->PostEvent(event, 50);
@@ -118,14 +118,14 @@ void ShowNextLevelScreen() { ShowResult(key::kNextLevelPanel); }
 
 void ShowGameOverScreen() { ShowResult(key::kGameOverPanel); }
 
-void NextLevelScreenInput(int code) {
-    if (ChoosePractise(code, key::kNextLevelPanel, event::kLearningAfterNextLevel)) return;
+void NextLevelScreenInput(const InputEvent& input) {
+    if (ChoosePractise(input, key::kNextLevelPanel, event::kLearningAfterNextLevel)) return;
     Leave(key::kNextLevelPanel, event::kMainMenuAfterNextLevel);
 }
 
-void GameOverScreenInput(int code) {
-    if (ChoosePractise(code, key::kGameOverPanel, event::kLearningAfterGameOver)) return;
-    if (Leave(key::kGameOverPanel, event::kInfoAfterGameOver)) app->infoReturnScreen = 4;
+void GameOverScreenInput(const InputEvent& input) {
+    if (ChoosePractise(input, key::kGameOverPanel, event::kLearningAfterGameOver)) return;
+    if (Leave(key::kGameOverPanel, event::kInfoAfterGameOver)) app->infoReturnScreen = ScreenId::MainMenu;
 }
 
 void FollowPractiseSelection() {
@@ -134,6 +134,12 @@ void FollowPractiseSelection() {
     if (list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
     spokenLine = list->selected;
     SpeakAnswer(missedEntries[spokenLine].answer);
+}
+
+void SpeakPractiseSelectionAgain() {
+    const GLObjectTextList* list = FindTextList(key::kPractiseList);
+    if (!list || list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
+    SpeakAnswer(missedEntries[list->selected].answer);
 }
 
 void HideResultScreens() {

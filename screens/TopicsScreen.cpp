@@ -190,17 +190,20 @@ void UpdateTopicProgress() {
     SetTextOf(key::kProgressCaption, caption);
 }
 
-void TopicsScreenInput(int code) {
+bool CheatUnlocksSelectedTopic() { return app->cheatMode && !RowUnlocked(SelectedRow()); }
+
+void TopicsScreenInput(const InputEvent& input) {
     GLObjectTextList* list = TopicsList();
     if (!list) return;
-    if (code == 13 && app->cheatMode) {
+    // The unlock writes fresh counts, so an unlocked topic's progress must never meet it.
+    if (input.IsKey(platform::Key::Return) && CheatUnlocksSelectedTopic()) {
         const TopicInfo& topic = app->topics[SelectedRow()];
         UnlockTopic(topic.firstWord, topic.lastWord);
         platform::ShowMessage("ok");
         UpdateTopicProgress();
         return;
     }
-    if (code != 1) return;
+    if (!input.IsPlainClick()) return;
 
     GLObject* up = FindChildObject(*list, key::kListArrowUp);
     GLObject* down = FindChildObject(*list, key::kListArrowDown);
@@ -226,7 +229,7 @@ void TopicsScreenInput(int code) {
         if (!topicPictureChanging && list->SelectLine(list->hoveredLine)) SelectionMoved();
         return;
     }
-    if (list->hovered && !app->transitionLock && RowUnlocked(SelectedRow())) {
+    if (ClickOnSelectedLine(*list) && !app->transitionLock && RowUnlocked(SelectedRow())) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
         scene->PostEvent(event::kInfoAfterTopics, 50);

@@ -281,7 +281,7 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     WaitUntilStill("arrownext");
     ClickObject("arrownext");
     RunUntilScreen(ScreenId::Info);
-    EXPECT_EQ(app->infoReturnScreen, 4);
+    EXPECT_EQ(app->infoReturnScreen, ScreenId::MainMenu);
     WaitUntilStill("arrownext");
     ClickObject("arrownext");
     RunUntilScreen(ScreenId::MainMenu);
@@ -379,6 +379,50 @@ TEST_P(AbortTest, NothingIsJudgedCountedOrShownAfterTheAbort) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EnterOrTimeOut, AbortTest, ::testing::Bool());
+
+// With the cheat on, Return unlocks a locked topic and chooses an unlocked one as it does without
+// the cheat: the unlock's fresh counts never overwrite a topic's progress.
+TEST_F(PlayTest, TheCheatUnlocksOnlyALockedTopic) {
+    const std::vector<int32_t> progress(30, 3);
+    const struct {
+        int row;
+        const char* file;  // the topic's counts
+        bool locked;
+    } cases[] = {
+        {0, "0-30_rep.dat", false},  // the first topic is always open
+        {1, "30-60_rep.dat", false},
+        {2, "60-90_rep.dat", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        if (!c.locked) WriteCounts(c.file, progress);
+        RestartGame();
+        LoadToUserName();
+        EnterName(u"vofu");
+        platform::headless::ClearRecords();
+        ChooseMenuLine(kTestLine);
+        RunUntilScreen(ScreenId::Topics);
+        WaitUntilStill("main menu 2");
+        for (int down = 0; down < c.row; ++down) {
+            platform::headless::PressKey(SDLK_DOWN);
+            RunUntil([] { return !topicPictureChanging; });
+            WaitUntilStill("main menu 2");
+        }
+        platform::headless::PressKey(SDLK_RETURN);
+        RunTicks(80);
+        if (c.locked) {
+            EXPECT_EQ(Screen(), ScreenId::Topics);
+            EXPECT_EQ(platform::headless::Messages(), std::vector<std::string>{"ok"});
+            EXPECT_EQ(ReadCounts(c.file), std::vector<int32_t>(30, 0)) << "unlocked with fresh counts";
+            platform::headless::PressKey(SDLK_RETURN);  // now open: chosen
+            RunTicks(80);
+        } else {
+            EXPECT_TRUE(platform::headless::Messages().empty());
+            EXPECT_EQ(ReadCounts(c.file), progress) << "progress kept";
+        }
+        EXPECT_EQ(Screen(), ScreenId::Info);
+    }
+}
 
 TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
     LoadToUserName();
