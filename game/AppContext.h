@@ -19,6 +19,22 @@ struct TopicInfo {
     int32_t lastWord = 0;
 };
 
+// What the screens keep between their own calls while they stand; a new AppContext (a new start)
+// begins with none of it.
+struct ScreenState {
+    // Topics: a picture change is under way (arrows and the back arrow wait for it), and the last
+    // one ended on the second picture plane.
+    bool topicPictureChanging = false;
+    bool lastPictureOnSecondPlane = false;
+    // Learning: a step between pairs is under way; the screen is on its way out.
+    bool learningStepping = false;
+    bool learningLeaving = false;
+    // The words to practise: the line whose answer was spoken last since the list appeared (-1: none).
+    int spokenPractiseLine = -1;
+    // The information panel opened the help page since it last came in.
+    bool helpOpened = false;
+};
+
 struct AppContext {
     // Built from `folder` (the executable's folder, ending in '/'): paths and topics.
     explicit AppContext(const std::string& folder);
@@ -44,6 +60,7 @@ struct AppContext {
     ScreenId exitReturnScreen = ScreenId::None;
     std::u16string userName = u"player";  // at most 10 characters
     bool cheatMode = false;
+    ScreenState screens;
 };
 
 // The one application object; created by StartApplication, deleted on close.

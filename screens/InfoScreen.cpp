@@ -18,9 +18,6 @@
 
 namespace {
 
-// The help page was opened since the panel last came in.
-bool helpOpened = false;
-
 // Percent-encodes what a file:// address cannot carry as is (spaces, non-ASCII bytes, '#', ...).
 std::string EncodePath(const std::string& path) {
     std::string encoded;
@@ -79,7 +76,7 @@ void BuildInfoScreen() {
 }
 
 void ShowInfoScreen() {
-    helpOpened = false;
+    app->screens.helpOpened = false;
     for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) FlyInShown(objectKey);
 }
 
@@ -90,8 +87,8 @@ void InfoScreenInput(const InputEvent& input) {
         if (input.IsPlainClick() && !app->transitionLock) GoOn();
         return;
     }
-    if (helpOpened) return;
-    helpOpened = true;
+    if (app->screens.helpOpened) return;
+    app->screens.helpOpened = true;
     platform::OpenAddress(HelpAddress());
 }
 

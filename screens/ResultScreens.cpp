@@ -20,8 +20,6 @@ namespace {
 
 // Lines of the words to practise shown at once, above the panel.
 constexpr int kPractiseLinesShown = 3;
-// The line whose answer was spoken last since the list appeared; -1: none yet.
-int spokenLine = -1;
 
 void BuildPanel(const std::string& objectKey, const std::u16string& text) {
     auto* panel = scene->Add(std::make_unique<GLObjectText>(objectKey, text, 0, 0, 0));
@@ -59,7 +57,7 @@ void FillWordsToPractise() {
             list->AddLine(PractiseLineText(entry), key::kListLine, true);
         list->Select(0);
     }
-    spokenLine = -1;
+    app->screens.spokenPractiseLine = -1;
 }
 
 void ShowResult(const std::string& panelKey) {
@@ -130,10 +128,10 @@ void GameOverScreenInput(const InputEvent& input) {
 
 void FollowPractiseSelection() {
     const GLObjectTextList* list = FindTextList(key::kPractiseList);
-    if (!list || list->selected == spokenLine) return;
+    if (!list || list->selected == app->screens.spokenPractiseLine) return;
     if (list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
-    spokenLine = list->selected;
-    SpeakAnswer(missedEntries[spokenLine].answer);
+    app->screens.spokenPractiseLine = list->selected;
+    SpeakAnswer(missedEntries[app->screens.spokenPractiseLine].answer);
 }
 
 void SpeakPractiseSelectionAgain() {

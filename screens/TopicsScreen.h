@@ -7,7 +7,7 @@
 #include "game/InputEvent.h"
 
 // A picture change is under way; arrows and the back arrow ignore clicks meanwhile.
-extern bool topicPictureChanging;
+bool TopicPictureChanging();
 
 void BuildTopicsScreen();
 void ShowTopicsScreen();

@@ -53,7 +53,6 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         testRun = TestRun{};
         wordList = WordList{};
         hallOfFame.clear();
-        topicPictureChanging = false;
         ClearUnknownNames();
         ForgetSaveFolder();
         ClearSaveFailure();

@@ -79,11 +79,11 @@ TEST_F(KeyboardTest, AWholeGameWithKeysAlone) {
     RunTicks(1);
     platform::headless::TurnWheel(-1);
     EXPECT_EQ(topics->selected, 1);
-    RunUntil([] { return !topicPictureChanging; });
+    RunUntil([] { return !TopicPictureChanging(); });
     WaitUntilStill(topics);
     platform::headless::TurnWheel(1);
     EXPECT_EQ(topics->selected, 0);
-    RunUntil([] { return !topicPictureChanging; });
+    RunUntil([] { return !TopicPictureChanging(); });
     WaitUntilStill(topics);
     platform::headless::SetCursor(0, 0);
 
@@ -252,7 +252,7 @@ TEST_F(LineClickTest, AClickOnALineNotSelectedSelectsItAndChoosesNothing) {
         }
         ClickLine(c.list, c.line);
         EXPECT_EQ(list->selected, c.line);
-        EXPECT_EQ(topicPictureChanging, c.screen == ScreenId::Topics);
+        EXPECT_EQ(TopicPictureChanging(), c.screen == ScreenId::Topics);
         EXPECT_FALSE(app->transitionLock);
         RunTicks(200);
         EXPECT_EQ(Screen(), c.screen) << "nothing was chosen";

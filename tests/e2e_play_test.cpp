@@ -405,7 +405,7 @@ TEST_F(PlayTest, TheCheatUnlocksOnlyALockedTopic) {
         WaitUntilStill("main menu 2");
         for (int down = 0; down < c.row; ++down) {
             platform::headless::PressKey(SDLK_DOWN);
-            RunUntil([] { return !topicPictureChanging; });
+            RunUntil([] { return !TopicPictureChanging(); });
             WaitUntilStill("main menu 2");
         }
         platform::headless::PressKey(SDLK_RETURN);
@@ -506,7 +506,7 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     EXPECT_FALSE(list->lines[3]->visible) << "a locked topic is marked disabled";
 
     ClickChildOf("main menu 2", "arrowdown");
-    EXPECT_TRUE(topicPictureChanging);
+    EXPECT_TRUE(TopicPictureChanging());
     EXPECT_EQ(list->selected, 1);
     EXPECT_EQ(TextOf("infopunkty"), "human body 1 (100%)");
     EXPECT_DOUBLE_EQ(Object("stat1")->size[0], Object("stat1")->homeSize[0]);
@@ -515,19 +515,19 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     EXPECT_EQ(list->selected, 1);
     ClickObject("arrowprev");
     EXPECT_FALSE(app->transitionLock);
-    RunUntil([] { return !topicPictureChanging; }, 30);
+    RunUntil([] { return !TopicPictureChanging(); }, 30);
     EXPECT_TRUE(Object("bg2 temat")->visible);
     EXPECT_FALSE(Object("bg1 temat")->visible);
     EXPECT_FALSE(Object("blocked")->visible);
 
     ClickChildOf("main menu 2", "arrowdown");
     EXPECT_EQ(TextOf("infopunkty"), "time (66%)");
-    RunUntil([] { return !topicPictureChanging; }, 30);
+    RunUntil([] { return !TopicPictureChanging(); }, 30);
     WaitUntilStill(list);
     ClickChildOf("main menu 2", "arrowdown");
     GLObjectText probe("probe", u"food and drink 1 (0%) niedostępny", 0, 0, 0);
     EXPECT_EQ(TextOf("infopunkty"), Utf8(probe.GetText()));
-    RunUntil([] { return !topicPictureChanging; }, 30);
+    RunUntil([] { return !TopicPictureChanging(); }, 30);
     EXPECT_TRUE(Object("blocked")->visible);
     EXPECT_EQ(Object("stat1")->size[0], 0.0);
 
@@ -540,11 +540,11 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
 
     // Back up to the unlocked topics: the sign flies out with the old picture and stays away.
     ClickChildOf("main menu 2", "arrowup");
-    RunUntil([] { return !topicPictureChanging; }, 30);
+    RunUntil([] { return !TopicPictureChanging(); }, 30);
     EXPECT_FALSE(Object("blocked")->visible);
     WaitUntilStill(list);
     ClickChildOf("main menu 2", "arrowup");
-    RunUntil([] { return !topicPictureChanging; }, 30);
+    RunUntil([] { return !TopicPictureChanging(); }, 30);
     ASSERT_EQ(list->selected, 1);
     EXPECT_TRUE(Object("bg2 temat")->visible) << "the last change ended on the second plane";
 
@@ -567,11 +567,11 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     // Left with a locked topic selected, the screen comes back with that topic's lock.
     WaitUntilStill(list);
     for (int step = 0; step < 2; ++step) {
-        RunUntil([] { return !topicPictureChanging; }, 30);
+        RunUntil([] { return !TopicPictureChanging(); }, 30);
         WaitUntilStill(list);
         ClickChildOf("main menu 2", "arrowdown");
     }
-    RunUntil([] { return !topicPictureChanging; }, 30);
+    RunUntil([] { return !TopicPictureChanging(); }, 30);
     ASSERT_EQ(list->selected, 3);
     WaitUntilStill("arrowprev");
     ClickObject("arrowprev");
