@@ -35,7 +35,7 @@ void CloseApplication() {
 platform::WindowCallbacks MessageTable() {
     platform::WindowCallbacks callbacks;
     callbacks.tick = [] { FrameTick(); };
-    callbacks.character = [](int code) { RouteInput(code); };
+    callbacks.character = RouteCharacter;
     callbacks.click = [](int flags) {
         clickPending = true;
         RouteClick(flags);

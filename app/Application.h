@@ -1,7 +1,8 @@
 // Start-up and tear-down of the game: the application object, the window at its loading size,
 // the scene with its light, the interface texts, the loading screen, and the table that turns
-// window events into calls: tick -> FrameTick, character -> RouteInput, click -> RouteClick (after
-// raising clickPending), paint -> the scene's Resize, close -> scene and application deleted.
+// window events into calls: tick -> FrameTick, key and character -> the key table (app/KeyBindings),
+// click -> RouteClick (after raising clickPending), paint -> the scene's Resize, close -> scene and
+// application deleted.
 #pragma once
 
 // Creates `app`, starts the platform, opens the loading window centred on the desktop and runs

@@ -20,6 +20,7 @@
 #include "screens/LoadingScreen.h"
 #include "screens/MainMenu.h"
 #include "screens/ResultScreens.h"
+#include "screens/SpeechSign.h"
 #include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
 #include "screens/UserNameScreen.h"
@@ -32,7 +33,7 @@ struct ScreenChange {
     ScreenId enters;
 };
 
-void EnterInfo(int returnScreen) {
+void EnterInfo(ScreenId returnScreen) {
     ShowInfoScreen();
     app->infoReturnScreen = returnScreen;
 }
@@ -73,7 +74,7 @@ const ScreenChange kScreenChanges[] = {
     {event::kInfoAfterMainMenu,
      [] {
          HideMainMenu();
-         EnterInfo(4);
+         EnterInfo(ScreenId::MainMenu);
      },
      ScreenId::Info},
     {event::kExitConfirmAfterMenuLine,
@@ -105,13 +106,13 @@ const ScreenChange kScreenChanges[] = {
      [] {
          scene->reflectionOff = false;
          HideExitConfirm();
-         EnterInfo(0);  // the arrow now ends the program
+         EnterInfo(ScreenId::None);  // the arrow now ends the program
      },
      ScreenId::Info},
     {event::kInfoAfterTopics,
      [] {
          HideTopicsScreen();
-         EnterInfo(app->sessionMode == 0 ? 7 : 6);
+         EnterInfo(app->sessionMode == 0 ? ScreenId::Learning : ScreenId::Test);
      },
      ScreenId::Info},
     {event::kMainMenuAfterTopics,
@@ -171,7 +172,7 @@ const ScreenChange kScreenChanges[] = {
     {event::kInfoAfterGameOver,
      [] {
          HideResultScreens();
-         EnterInfo(4);
+         EnterInfo(ScreenId::MainMenu);
      },
      ScreenId::Info},
     {event::kLearningAfterNextLevel,
@@ -232,13 +233,8 @@ void Dispatch(const std::string& name) {
 }  // namespace
 
 void FrameTick() {
-    if (app->currentScreen == ScreenId::Loading) {
-        LoadingStep(BuildSceneObjects);
-    } else if (app->currentScreen == ScreenId::Test) {
-        TestClockTick();
-    } else if (app->currentScreen == ScreenId::NextLevel || app->currentScreen == ScreenId::GameOver) {
-        FollowPractiseSelection();
-    }
+    if (const ScreenEntry* screen = FindScreen(app->currentScreen); screen && screen->tick) screen->tick();
+    StepSpeechSign();
     Dispatch(scene->PollEvent());
     scene->Render(platform::TickIsShown());
 }

@@ -1,4 +1,5 @@
-// The frame tick and the screen state machine: per-screen tick work, at most one screen change
+// The frame tick and the screen state machine: the current screen's tick work (its column of the
+// screen table), at most one screen change
 // from the event queue (the table of named events in FrameTick.cpp), then one Render(), which
 // draws nothing while more ticks are already due (the platform's TickIsShown()).
 #pragma once

@@ -4,13 +4,10 @@
 
 #include "app/ScreenTable.h"
 #include "game/AppContext.h"
-#include "screens/TextEntry.h"
 
-void RouteInput(int code) {
-    if (const ScreenEntry* screen = FindScreen(app->currentScreen)) screen->input(code);
+void RouteInput(const InputEvent& input) {
+    const ScreenEntry* screen = FindScreen(app->currentScreen);
+    if (screen && screen->input) screen->input(input);
 }
 
-void RouteClick(int flags) {
-    const ClickRouting routing;
-    RouteInput(flags);
-}
+void RouteClick(int flags) { RouteInput(InputEvent::Click(flags)); }

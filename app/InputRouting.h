@@ -1,10 +1,10 @@
-// All input reaches the current screen's handler as one InputCode: 1 for a left click (with the
-// key-state flags: 1 | 4 Shift | 8 Ctrl | 2 right button), otherwise the typed character
-// (13 Enter, 8 Backspace).
+// Input reaches the current screen's handler as one InputEvent (game/InputEvent.h): a click with
+// its key-state flags, a typed character or a named key that the key table (app/KeyBindings) has
+// no row for.
 #pragma once
 
-#include <string>
+#include "game/InputEvent.h"
 
-void RouteInput(int code);
-// RouteInput for a click's key-state flags; the text fields take nothing from it.
+void RouteInput(const InputEvent& input);
+// RouteInput for a click's key-state flags (1 | 4 Shift | 8 Ctrl | 2 right button).
 void RouteClick(int flags);

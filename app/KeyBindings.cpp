@@ -11,28 +11,49 @@
 #include "game/AppContext.h"
 #include "game/ObjectKeys.h"
 #include "platform/Speech.h"
+#include "screens/ExitConfirm.h"
+#include "screens/InfoScreen.h"
+#include "screens/LearningScreen.h"
+#include "screens/MainMenu.h"
+#include "screens/ResultScreens.h"
+#include "screens/SpeechSign.h"
+#include "screens/TopicsScreen.h"
 
 namespace {
 
 using platform::Key;
 
-// What of the object a key's click is on.
+// What of the object a key's click is on, or what the key does that no click does.
 enum class Part {
     Object,        // the object itself (a button, an arrow)
     UpArrow,       // the list's up arrow
     DownArrow,     // the list's down arrow
     SelectedLine,  // the list's selected line: chooses it
     Line,          // a given line of the list: selects it, then chooses it once selected
+    Action,        // no click: the row's action runs
 };
+
+// A row for ScreenId::None holds wherever the player is.
+constexpr ScreenId kEveryScreen = ScreenId::None;
 
 struct KeyBinding {
     ScreenId screen;
-    Key key;
+    InputEvent trigger;  // a named key, or a typed character
     const char* objectKey;
     Part part;
-    int line = 0;              // for Part::Line
-    bool (*when)() = nullptr;  // the row counts only while this holds (nullptr: always)
+    int line = 0;                // for Part::Line
+    bool (*when)() = nullptr;    // the row counts only while this holds (nullptr: always)
+    void (*action)() = nullptr;  // for Part::Action
 };
+
+constexpr KeyBinding OnKey(ScreenId screen, Key key, const char* objectKey, Part part, int line = 0,
+                           bool (*when)() = nullptr) {
+    return {screen, InputEvent::Pressed(key), objectKey, part, line, when, nullptr};
+}
+
+constexpr KeyBinding Doing(ScreenId screen, InputEvent trigger, void (*action)()) {
+    return {screen, trigger, nullptr, Part::Action, 0, nullptr, action};
+}
 
 // The words to practise have the keyboard's attention once the player moved them with Up, Down or
 // the wheel on this showing of the list; until then Return is the screen's arrow, as designed. A
@@ -53,54 +74,78 @@ bool PractiseListHasAttention() {
            attention.firstLine == FirstLineOf(key::kPractiseList) && attention.firstLine->visible;
 }
 
-// With the cheat on, Return on the topics screen is its 13, which unlocks the topic.
-bool CheatOff() { return !app->cheatMode; }
+// With the cheat on, Return on a locked topic unlocks it (the screen's own handler takes it).
+bool NoCheatUnlock() { return !CheatUnlocksSelectedTopic(); }
 
-// Return is also the character 13, which the name and answer fields already take as Enter: those
-// screens have no Return row. The first row of a screen and key whose condition holds counts.
+void OpenHelp() { platform::OpenAddress(HelpAddress()); }
+
+void ToggleSpeechWithSign() {
+    platform::ToggleSpeech();  // for the run of the program, wherever the player is
+    ShowSpeechSign(platform::SpeechEnabled());
+}
+
+constexpr InputEvent kSpace = InputEvent::Typed(u' ');
+
+// The first row of a screen and key whose condition holds counts; a key or character without a
+// row reaches the screen's own handler (the name and answer fields take Return, Backspace and the
+// typed characters there).
 const KeyBinding kBindings[] = {
-    {ScreenId::UserName, Key::Escape, key::kAbortButton, Part::Object},
+    Doing(kEveryScreen, InputEvent::Pressed(Key::F1), OpenHelp),
+    Doing(kEveryScreen, InputEvent::Pressed(Key::F2), ToggleSpeechWithSign),
 
-    {ScreenId::MainMenu, Key::Up, key::kMainMenu, Part::UpArrow},
-    {ScreenId::MainMenu, Key::Down, key::kMainMenu, Part::DownArrow},
-    {ScreenId::MainMenu, Key::Return, key::kMainMenu, Part::SelectedLine},
-    {ScreenId::MainMenu, Key::Escape, key::kMainMenu, Part::Line, 4},  // "exit": the exit question
+    OnKey(ScreenId::UserName, Key::Escape, key::kAbortButton, Part::Object),
 
-    {ScreenId::Topics, Key::Up, key::kTopicsList, Part::UpArrow},
-    {ScreenId::Topics, Key::Down, key::kTopicsList, Part::DownArrow},
-    {ScreenId::Topics, Key::Return, key::kTopicsList, Part::SelectedLine, 0, CheatOff},
-    {ScreenId::Topics, Key::Escape, key::kArrowPrevious, Part::Object},
+    OnKey(ScreenId::MainMenu, Key::Up, key::kMainMenu, Part::UpArrow),
+    OnKey(ScreenId::MainMenu, Key::Down, key::kMainMenu, Part::DownArrow),
+    OnKey(ScreenId::MainMenu, Key::Return, key::kMainMenu, Part::SelectedLine),
+    OnKey(ScreenId::MainMenu, Key::Escape, key::kMainMenu, Part::Line, LineOf(MenuLine::Exit)),
 
-    {ScreenId::Learning, Key::Return, key::kArrowNext, Part::Object},
-    {ScreenId::Learning, Key::Escape, key::kAbortButton, Part::Object},
+    OnKey(ScreenId::Topics, Key::Up, key::kTopicsList, Part::UpArrow),
+    OnKey(ScreenId::Topics, Key::Down, key::kTopicsList, Part::DownArrow),
+    OnKey(ScreenId::Topics, Key::Return, key::kTopicsList, Part::SelectedLine, 0, NoCheatUnlock),
+    OnKey(ScreenId::Topics, Key::Escape, key::kArrowPrevious, Part::Object),
 
-    {ScreenId::Test, Key::Escape, key::kAbortButton, Part::Object},
+    OnKey(ScreenId::Learning, Key::Return, key::kArrowNext, Part::Object),
+    OnKey(ScreenId::Learning, Key::Right, key::kArrowNext, Part::Object),
+    Doing(ScreenId::Learning, InputEvent::Pressed(Key::Left), ShowPreviousLearningPair),
+    Doing(ScreenId::Learning, kSpace, SpeakLearningAnswerAgain),
+    OnKey(ScreenId::Learning, Key::Escape, key::kAbortButton, Part::Object),
 
-    {ScreenId::Info, Key::Return, key::kArrowNext, Part::Object},
-    {ScreenId::NextLevel, Key::Up, key::kPractiseList, Part::UpArrow},
-    {ScreenId::NextLevel, Key::Down, key::kPractiseList, Part::DownArrow},
-    {ScreenId::NextLevel, Key::Return, key::kPractiseList, Part::SelectedLine, 0, PractiseListHasAttention},
-    {ScreenId::NextLevel, Key::Return, key::kArrowNext, Part::Object},
-    {ScreenId::GameOver, Key::Up, key::kPractiseList, Part::UpArrow},
-    {ScreenId::GameOver, Key::Down, key::kPractiseList, Part::DownArrow},
-    {ScreenId::GameOver, Key::Return, key::kPractiseList, Part::SelectedLine, 0, PractiseListHasAttention},
-    {ScreenId::GameOver, Key::Return, key::kArrowNext, Part::Object},
+    OnKey(ScreenId::Test, Key::Escape, key::kAbortButton, Part::Object),
 
-    {ScreenId::HallOfFame, Key::Up, key::kHallOfFameList, Part::UpArrow},
-    {ScreenId::HallOfFame, Key::Down, key::kHallOfFameList, Part::DownArrow},
-    {ScreenId::HallOfFame, Key::Return, key::kAbortButton, Part::Object},  // its only way on
-    {ScreenId::HallOfFame, Key::Escape, key::kAbortButton, Part::Object},
+    OnKey(ScreenId::Info, Key::Return, key::kArrowNext, Part::Object),
+    OnKey(ScreenId::Info, Key::Escape, key::kArrowNext, Part::Object),
 
-    {ScreenId::ExitConfirm, Key::Up, key::kExitAnswers, Part::UpArrow},
-    {ScreenId::ExitConfirm, Key::Down, key::kExitAnswers, Part::DownArrow},
-    {ScreenId::ExitConfirm, Key::Return, key::kExitAnswers, Part::SelectedLine},
-    {ScreenId::ExitConfirm, Key::Escape, key::kExitAnswers, Part::Line, 1},  // "no"
+    OnKey(ScreenId::NextLevel, Key::Up, key::kPractiseList, Part::UpArrow),
+    OnKey(ScreenId::NextLevel, Key::Down, key::kPractiseList, Part::DownArrow),
+    OnKey(ScreenId::NextLevel, Key::Return, key::kPractiseList, Part::SelectedLine, 0,
+          PractiseListHasAttention),
+    OnKey(ScreenId::NextLevel, Key::Return, key::kArrowNext, Part::Object),
+    OnKey(ScreenId::NextLevel, Key::Escape, key::kArrowNext, Part::Object),
+    Doing(ScreenId::NextLevel, kSpace, SpeakPractiseSelectionAgain),
+    OnKey(ScreenId::GameOver, Key::Up, key::kPractiseList, Part::UpArrow),
+    OnKey(ScreenId::GameOver, Key::Down, key::kPractiseList, Part::DownArrow),
+    OnKey(ScreenId::GameOver, Key::Return, key::kPractiseList, Part::SelectedLine, 0,
+          PractiseListHasAttention),
+    OnKey(ScreenId::GameOver, Key::Return, key::kArrowNext, Part::Object),
+    OnKey(ScreenId::GameOver, Key::Escape, key::kArrowNext, Part::Object),
+    Doing(ScreenId::GameOver, kSpace, SpeakPractiseSelectionAgain),
+
+    OnKey(ScreenId::HallOfFame, Key::Up, key::kHallOfFameList, Part::UpArrow),
+    OnKey(ScreenId::HallOfFame, Key::Down, key::kHallOfFameList, Part::DownArrow),
+    OnKey(ScreenId::HallOfFame, Key::Return, key::kAbortButton, Part::Object),  // its only way on
+    OnKey(ScreenId::HallOfFame, Key::Escape, key::kAbortButton, Part::Object),
+
+    OnKey(ScreenId::ExitConfirm, Key::Up, key::kExitAnswers, Part::UpArrow),
+    OnKey(ScreenId::ExitConfirm, Key::Down, key::kExitAnswers, Part::DownArrow),
+    OnKey(ScreenId::ExitConfirm, Key::Return, key::kExitAnswers, Part::SelectedLine),
+    OnKey(ScreenId::ExitConfirm, Key::Escape, key::kExitAnswers, Part::Line, LineOf(ExitAnswer::No)),
 };
 
-const KeyBinding* FindBinding(ScreenId screen, Key key) {
+const KeyBinding* FindBinding(ScreenId screen, const InputEvent& trigger) {
     for (const KeyBinding& binding : kBindings) {
-        if (binding.screen == screen && binding.key == key && (!binding.when || binding.when()))
-            return &binding;
+        const bool here = binding.screen == screen || binding.screen == kEveryScreen;
+        if (here && binding.trigger == trigger && (!binding.when || binding.when())) return &binding;
     }
     return nullptr;
 }
@@ -142,6 +187,10 @@ void ClickOnly(GLObject* object, int line = -1) {
 }
 
 void Press(const KeyBinding& binding) {
+    if (binding.part == Part::Action) {
+        binding.action();
+        return;
+    }
     GLObject* object = scene->FindObject(binding.objectKey);
     if (!object || !object->visible) return;
     auto* list = dynamic_cast<GLObjectTextList*>(object);
@@ -168,6 +217,8 @@ void Press(const KeyBinding& binding) {
             if (list->selected != binding.line) ClickOnly(list, binding.line);
             if (list->selected == binding.line && app && scene) ClickOnly(list, binding.line);
             return;
+        case Part::Action:
+            return;
     }
 }
 
@@ -177,20 +228,26 @@ bool OverList(const GLObject& list) {
                        [](const GLObject* arrow) { return arrow->hovered; });
 }
 
-}  // namespace
-
-void RouteKey(Key key) {
-    if (key == Key::F2) {
-        platform::ToggleSpeech();  // for the run of the program, wherever the player is
+// A typed event: its row in the key table, or else the current screen's handler.
+void RouteTyped(const InputEvent& input) {
+    if (!app || !scene) return;
+    if (const KeyBinding* binding = FindBinding(app->currentScreen, input)) {
+        Press(*binding);
         return;
     }
-    if (!app || !scene) return;
-    if (const KeyBinding* binding = FindBinding(app->currentScreen, key)) Press(*binding);
+    RouteInput(input);
 }
+
+}  // namespace
+
+void RouteKey(Key key) { RouteTyped(InputEvent::Pressed(key)); }
+
+void RouteCharacter(char16_t unit) { RouteTyped(InputEvent::Typed(unit)); }
 
 void RouteWheel(int notches) {
     if (!app || !scene || notches == 0) return;
-    const KeyBinding* binding = FindBinding(app->currentScreen, notches > 0 ? Key::Up : Key::Down);
+    const KeyBinding* binding =
+        FindBinding(app->currentScreen, InputEvent::Pressed(notches > 0 ? Key::Up : Key::Down));
     if (!binding) return;
     const GLObject* list = scene->FindObject(binding->objectKey);
     if (!list || !OverList(*list)) return;

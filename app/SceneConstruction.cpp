@@ -12,6 +12,7 @@
 #include "game/AppContext.h"
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
+#include "screens/MainMenu.h"
 
 namespace {
 
@@ -98,11 +99,7 @@ void BuildScene() {
 
     auto* menu = AddHidden(std::make_unique<GLObjectTextList>(key::kMainMenu, 4, "data/arrow_up.MS3D",
                                                               "data/arrow_down.MS3D", -0.7, 0.2, 0.1));
-    menu->AddLine(uiStrings.menuLearn, key::kLine1, true);
-    menu->AddLine(uiStrings.menuTest, key::kLine2, true);
-    menu->AddLine(uiStrings.menuResults, key::kLine3, true);
-    menu->AddLine(uiStrings.menuAbout, key::kLine4, true);
-    menu->AddLine(uiStrings.menuExit, key::kLine5, true);
+    AddMainMenuLines(*menu);
     menu->Select(0);  // a click chooses the selected line, so it is shown from the start
 
     AddHidden(MakeButton(key::kArrowNext, "data/button_next.ms3d", 3.5, -1.7, 0.0, 0.4, 0.4, 0.9, true));

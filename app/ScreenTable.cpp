@@ -5,26 +5,32 @@
 #include "screens/HallOfFameScreen.h"
 #include "screens/InfoScreen.h"
 #include "screens/LearningScreen.h"
+#include "screens/LoadingScreen.h"
 #include "screens/MainMenu.h"
 #include "screens/ResultScreens.h"
+#include "screens/SpeechSign.h"
 #include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
 #include "screens/UserNameScreen.h"
 
 namespace {
 
-// In drawing order: a screen's objects are drawn after those of the rows above it.
+void LoadEverything() { LoadingStep(BuildSceneObjects); }
+
+// In drawing order: a screen's objects are drawn after those of the rows above it. The loading
+// screen's own objects are built before the others, when the window opens.
 const ScreenEntry kScreens[] = {
-    {ScreenId::UserName, BuildUserNameScreen, UserNameScreenInput},
-    {ScreenId::HallOfFame, BuildHallOfFameScreen, HallOfFameScreenInput},
-    {ScreenId::Topics, BuildTopicsScreen, TopicsScreenInput},
-    {ScreenId::NextLevel, BuildNextLevelScreen, NextLevelScreenInput},
-    {ScreenId::GameOver, BuildGameOverScreen, GameOverScreenInput},
-    {ScreenId::ExitConfirm, BuildExitConfirm, ExitConfirmInput},
-    {ScreenId::Test, BuildTestScreen, TestScreenInput},
-    {ScreenId::Info, BuildInfoScreen, InfoScreenInput},
-    {ScreenId::MainMenu, nullptr, MainMenuInput},
-    {ScreenId::Learning, nullptr, LearningScreenInput},
+    {ScreenId::Loading, nullptr, LoadEverything, nullptr},
+    {ScreenId::UserName, BuildUserNameScreen, nullptr, UserNameScreenInput},
+    {ScreenId::HallOfFame, BuildHallOfFameScreen, nullptr, HallOfFameScreenInput},
+    {ScreenId::Topics, BuildTopicsScreen, nullptr, TopicsScreenInput},
+    {ScreenId::NextLevel, BuildNextLevelScreen, FollowPractiseSelection, NextLevelScreenInput},
+    {ScreenId::GameOver, BuildGameOverScreen, FollowPractiseSelection, GameOverScreenInput},
+    {ScreenId::ExitConfirm, BuildExitConfirm, nullptr, ExitConfirmInput},
+    {ScreenId::Test, BuildTestScreen, TestClockTick, TestScreenInput},
+    {ScreenId::Info, BuildInfoScreen, nullptr, InfoScreenInput},
+    {ScreenId::MainMenu, nullptr, nullptr, MainMenuInput},
+    {ScreenId::Learning, nullptr, nullptr, LearningScreenInput},
 };
 
 }  // namespace
@@ -41,4 +47,5 @@ void BuildSceneObjects() {
     for (const ScreenEntry& entry : kScreens) {
         if (entry.build) entry.build();
     }
+    BuildSpeechSign();
 }

@@ -3,6 +3,7 @@
 #include "bench/GameFigures.h"
 
 #include <GL/gl.h>
+#include <SDL_keycode.h>
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <time.h>
@@ -199,7 +200,7 @@ bool Fail(const char* what) {
 // From the user-name screen: a name, the main menu standing still.
 bool ToMainMenu() {
     for (char16_t c : std::u16string(u"ana")) platform::headless::Character(c);
-    platform::headless::Character(13);
+    platform::headless::PressKey(SDLK_RETURN);
     if (!RunUntil([] { return app->currentScreen == ScreenId::MainMenu; })) return false;
     return gamedriver::WaitUntilStill(scene->FindObject("main menu"));
 }

@@ -12,6 +12,8 @@ constexpr double kLineSpacing = 0.4;
 constexpr double kScrollStep = 0.01;
 constexpr double kAlphaStep = 0.03;
 constexpr int kEndlessSpin = 100000;
+// How far beside its drawn text a line still counts as clicked: a few pixels at the play size.
+constexpr double kLineGrace = 0.03;
 
 // Changes alpha and base alpha by `delta`, each only when the result stays within 0..1.
 void NudgeAlpha(GLObject* o, double delta) {
@@ -96,6 +98,27 @@ void GLObjectTextList::UpdateBounds() {
 void GLObjectTextList::ClearLines() {
     lines.clear();
     nextLineOffset = 0;
+    // New lines are laid out from the top: the window over them starts there.
+    firstVisible = 0;
+    scrollingUp = scrollingDown = false;
+    scrollAmount = 0;
+}
+
+void GLObjectTextList::ScrollSelectedIntoView() {
+    const int count = static_cast<int>(lines.size());
+    if (scrollingUp || scrollingDown || visibleCount <= 0 || selected < 0 || selected >= count) return;
+    int first = firstVisible;
+    if (selected < first) first = selected;
+    if (selected >= first + visibleCount) first = selected - visibleCount + 1;
+    if (first == firstVisible) return;
+    // Where the scrolls that lead there would leave the lines: a line's spacing per step.
+    const double shift = (first - firstVisible) * kLineSpacing;
+    for (int i = 0; i < count; ++i) {
+        lines[i]->position[1] += shift;
+        lines[i]->homePosition[1] += shift;
+        SetAlpha(lines[i], i >= first && i < first + visibleCount ? 1.0 : 0.0);
+    }
+    firstVisible = first;
 }
 
 void GLObjectTextList::Select(int index) {
@@ -130,15 +153,17 @@ bool GLObjectTextList::SelectLine(int index) {
     return true;
 }
 
-// A line's box as the list's own bounds place it, cut to its share of the spacing so that
-// neighbouring lines never both count.
+// A line's box: across, its drawn text (centred as it is drawn) with a little grace; up and down,
+// its share of the spacing so that neighbouring lines never both count.
 void GLObjectTextList::LineBox(int index, double box[6]) const {
     const GLObjectText& line = *lines[index];
     const double middle = 0.5 * (line.bounds[1] + line.bounds[4]) + homePosition[1];
-    box[0] = line.bounds[0] + homePosition[0];
+    const double centre = 0.5 * (line.bounds[0] + line.bounds[3]) + homePosition[0];
+    const double halfWidth = 0.25 * line.TextWidth() + kLineGrace;
+    box[0] = centre - halfWidth;
     box[1] = middle - 0.5 * kLineSpacing;
     box[2] = bounds[2];
-    box[3] = line.bounds[3] + homePosition[0];
+    box[3] = centre + halfWidth;
     box[4] = middle + 0.5 * kLineSpacing;
     box[5] = bounds[5];
 }
@@ -274,6 +299,7 @@ void GLObjectTextList::FlyOut() {
 }
 
 void GLObjectTextList::FlyIn() {
+    ScrollSelectedIntoView();
     StartMotion(PathEnterFromRight(), 190);
     for (GLObjectText* line : lines) line->StartFade(FadeInPath(100, line->baseColour[3]), 99);
     upArrow->StartFade(FadeInPath(100, upArrow->baseColour[3]), 99);

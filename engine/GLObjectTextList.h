@@ -33,14 +33,19 @@ public:
     void ForEachPart(const std::function<void(const GLObject*)>& visit) const override;
 
     void AddLine(const std::u16string& text, const std::string& name, bool enabled);
+    // Empties the list; the lines added next start at its top.
     void ClearLines();
+    // Moves the window of shown lines, at once, just far enough that the selected line is in it
+    // (FlyIn does, so a list never comes in with its selection out of view).
+    void ScrollSelectedIntoView();
     void Select(int index);
     bool SelectNext();
     bool SelectPrevious();
     // Moves the selection straight to a shown line, as a click on it does; refused (false) like
     // the arrows' steps while the list scrolls or moves, and for a line out of range.
     bool SelectLine(int index);
-    // The box in the scene's frame in which the cursor hovers shown line `index` (valid index).
+    // The box in the scene's frame in which the cursor hovers shown line `index` (valid index): its
+    // drawn text, with a few pixels of grace.
     void LineBox(int index, double box[6]) const;
 
     double selectedColour[3] = {0.8, 0.4, 0};

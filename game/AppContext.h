@@ -19,6 +19,22 @@ struct TopicInfo {
     int32_t lastWord = 0;
 };
 
+// What the screens keep between their own calls while they stand; a new AppContext (a new start)
+// begins with none of it.
+struct ScreenState {
+    // Topics: a picture change is under way (arrows and the back arrow wait for it), and the last
+    // one ended on the second picture plane.
+    bool topicPictureChanging = false;
+    bool lastPictureOnSecondPlane = false;
+    // Learning: a step between pairs is under way; the screen is on its way out.
+    bool learningStepping = false;
+    bool learningLeaving = false;
+    // The words to practise: the line whose answer was spoken last since the list appeared (-1: none).
+    int spokenPractiseLine = -1;
+    // The information panel opened the help page since it last came in.
+    bool helpOpened = false;
+};
+
 struct AppContext {
     // Built from `folder` (the executable's folder, ending in '/'): paths and topics.
     explicit AppContext(const std::string& folder);
@@ -36,11 +52,15 @@ struct AppContext {
     // Run state.
     ScreenId currentScreen = ScreenId::None;
     bool transitionLock = false;
-    int32_t sessionMode = 0;       // 0 learning, 1 test
-    int32_t infoReturnScreen = 0;  // 4 main menu, 6 test, 7 learning, 0 end of the program
-    int32_t exitReturnScreen = 0;
+    int32_t sessionMode = 0;  // 0 learning, 1 test
+    // Where the information panel's arrow leads: the main menu, the test or learning; None ends
+    // the program.
+    ScreenId infoReturnScreen = ScreenId::None;
+    // Where "no" in the exit question leads back to: the main menu or the user-name screen.
+    ScreenId exitReturnScreen = ScreenId::None;
     std::u16string userName = u"player";  // at most 10 characters
     bool cheatMode = false;
+    ScreenState screens;
 };
 
 // The one application object; created by StartApplication, deleted on close.

@@ -80,4 +80,7 @@ inline constexpr char kInfoPanel[] = "corvina_info";
 inline constexpr char kExitQuestion[] = "areyousure";
 inline constexpr char kExitAnswers[] = "menu tak-nie";
 
+// The short sign that says speech went off or on (F2), over every screen.
+inline constexpr char kSpeechSign[] = "speech sign";
+
 }  // namespace key

@@ -50,14 +50,15 @@ bool DispatchEvent(const SDL_Event& event) {
                 if (!event.key.repeat) ToggleFullScreen();
                 return false;
             }
-            const int code = ControlCodeForKey(sym);
-            if (code != 0 && cb.character) cb.character(code);
+            const char16_t unit = CharacterForKey(sym);
+            if (unit != 0 && cb.character) cb.character(unit);
             Key key;
             if (cb.key && GameKeyFor(sym, event.key.repeat != 0, key)) cb.key(key);
             return false;
         }
         case SDL_MOUSEWHEEL: {
-            const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+            const int notches =
+                event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
             if (notches != 0 && cb.wheel) cb.wheel(notches);
             return false;
         }

@@ -14,15 +14,15 @@
 
 namespace platform {
 
-// The keys the game acts on beyond typed text, delivered on key-down (Up and Down also while held).
-// Return is also delivered as the character 13, as it always was; text fields take only that.
-enum class Key { Up, Down, Return, Escape, F2 };
+// The keys the game acts on beyond typed text, each delivered once per press on key-down (Up, Down
+// and Backspace also while held). A key delivered here never arrives as a character too.
+enum class Key { Up, Down, Left, Right, Return, Escape, Backspace, F1, F2 };
 
 // What the window delivers to the game; every callback runs on the one game thread.
 struct WindowCallbacks {
-    std::function<void()> tick;               // one per timer period (64 a second)
-    std::function<void(int code)> character;  // a typed UTF-16 code unit, or 13/8/9/27
-    std::function<void(int flags)> click;     // left button: 1 | 4 (Shift) | 8 (Ctrl) | 2 (right held)
+    std::function<void()> tick;                    // one per timer period (64 a second)
+    std::function<void(char16_t unit)> character;  // a typed UTF-16 code unit (Tab is '\t')
+    std::function<void(int flags)> click;          // left button: 1 | 4 (Shift) | 8 (Ctrl) | 2 (right held)
     std::function<void(Key key)> key;
     std::function<void(int notches)> wheel;  // the mouse wheel: > 0 turned away from the player (up)
     std::function<void(int width, int height)> paint;  // exposed or resized: drawable size

@@ -100,43 +100,32 @@ std::string Utf16ToUtf8(const std::u16string& text) {
     return out;
 }
 
-int ControlCodeForKey(int32_t sdlKeycode) {
-    switch (sdlKeycode) {
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            return 13;
-        case SDLK_BACKSPACE:
-            return 8;
-        case SDLK_TAB:
-            return 9;
-        case SDLK_ESCAPE:
-            return 27;
-        default:
-            return 0;
-    }
-}
+char16_t CharacterForKey(int32_t sdlKeycode) { return sdlKeycode == SDLK_TAB ? u'\t' : 0; }
 
 bool GameKeyFor(int32_t sdlKeycode, bool repeat, Key& key) {
-    switch (sdlKeycode) {
-        case SDLK_UP:
-            key = Key::Up;
-            return true;
-        case SDLK_DOWN:
-            key = Key::Down;
-            return true;
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            key = Key::Return;
-            return !repeat;
-        case SDLK_ESCAPE:
-            key = Key::Escape;
-            return !repeat;
-        case SDLK_F2:
-            key = Key::F2;
-            return !repeat;
-        default:
-            return false;
+    struct Row {
+        int32_t sdlKeycode;
+        Key key;
+        bool repeats;  // a held key keeps delivering it
+    };
+    static constexpr Row kKeys[] = {
+        {SDLK_UP, Key::Up, true},
+        {SDLK_DOWN, Key::Down, true},
+        {SDLK_BACKSPACE, Key::Backspace, true},
+        {SDLK_LEFT, Key::Left, false},
+        {SDLK_RIGHT, Key::Right, false},
+        {SDLK_RETURN, Key::Return, false},
+        {SDLK_KP_ENTER, Key::Return, false},
+        {SDLK_ESCAPE, Key::Escape, false},
+        {SDLK_F1, Key::F1, false},
+        {SDLK_F2, Key::F2, false},
+    };
+    for (const Row& row : kKeys) {
+        if (row.sdlKeycode != sdlKeycode) continue;
+        key = row.key;
+        return row.repeats || !repeat;
     }
+    return false;
 }
 
 }  // namespace platform

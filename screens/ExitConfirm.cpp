@@ -18,41 +18,42 @@ void BuildExitConfirm() {
 
     auto* answers = scene->Add(std::make_unique<GLObjectTextList>(key::kExitAnswers, 2, "data/arrow_up.MS3D",
                                                                   "data/arrow_down.MS3D", 0.0, 0.0, 0.1));
-    answers->AddLine(u"yes", key::kLine1, true);
+    answers->AddLine(u"yes", key::kLine1, true);  // in the order of ExitAnswer
     answers->AddLine(u"no", key::kLine2, true);
-    answers->Select(0);  // a click chooses the selected answer, so it is shown from the start
+    answers->Select(
+        LineOf(ExitAnswer::Yes));  // a click chooses the selected answer, so it is shown from the start
     answers->visible = false;
 }
 
 void ShowExitConfirm(ScreenId returnScreen) {
-    app->exitReturnScreen = static_cast<int32_t>(returnScreen);
+    app->exitReturnScreen = returnScreen;
     FlyInShown(key::kExitQuestion);
     FlyInShown(key::kExitAnswers);
 }
 
-void ExitConfirmInput(int code) {
-    if (code != 1) return;
+void ExitConfirmInput(const InputEvent& input) {
+    if (!input.IsPlainClick()) return;
     GLObjectTextList* answers = FindTextList(key::kExitAnswers);
     if (!answers) return;
     MoveSelectionByHoveredArrow(*answers);
     // "no" is a click away from being selected, never from ending the game.
     if (SelectClickedLine(*answers)) return;
 
-    if (!answers->hovered || app->transitionLock) return;
+    if (!ClickOnSelectedLine(*answers) || app->transitionLock) return;
     app->transitionLock = true;
     if (GLObject* question = FindSceneObject(key::kExitQuestion)) question->FlyOut();
     answers->FlyOut();
-    if (answers->selected == 0) {
+    if (answers->selected == LineOf(ExitAnswer::Yes)) {
         scene->PostEvent(event::kInfoAfterExitConfirm, 50);
-    } else if (answers->selected == 1) {
+    } else if (answers->selected == LineOf(ExitAnswer::No)) {
         ReturnFromExitConfirm();
     }
 }
 
 void ReturnFromExitConfirm() {
-    if (app->exitReturnScreen == static_cast<int32_t>(ScreenId::MainMenu)) {
+    if (app->exitReturnScreen == ScreenId::MainMenu) {
         scene->PostEvent(event::kMainMenuAfterExitConfirm, 50);
-    } else if (app->exitReturnScreen == static_cast<int32_t>(ScreenId::UserName)) {
+    } else if (app->exitReturnScreen == ScreenId::UserName) {
         scene->PostEvent(event::kUserNameAfterExitConfirm, 50);
     }
 }

@@ -1,10 +1,16 @@
 // "Are you sure?" with "yes" (on to the information screen, then the end) and "no" (back).
 #pragma once
 
+#include "game/InputEvent.h"
 #include "game/ScreenId.h"
+
+// The answers' lines, top first.
+enum class ExitAnswer { Yes, No };
+
+constexpr int LineOf(ExitAnswer answer) { return static_cast<int>(answer); }
 
 void BuildExitConfirm();
 void ShowExitConfirm(ScreenId returnScreen);
-void ExitConfirmInput(int code);
+void ExitConfirmInput(const InputEvent& input);
 void ReturnFromExitConfirm();
 void HideExitConfirm();

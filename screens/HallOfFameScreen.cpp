@@ -46,8 +46,8 @@ void ShowHallOfFameScreen() {
     EnterFromLeft(key::kAbortButton);
 }
 
-void HallOfFameScreenInput(int code) {
-    if (code != 1) return;
+void HallOfFameScreenInput(const InputEvent& input) {
+    if (!input.IsPlainClick()) return;
     GLObjectTextList* list = HallOfFameList();
     if (!list) return;
     MoveSelectionByHoveredArrow(*list);

@@ -1,8 +1,10 @@
 // The hall-of-fame screen: the scrolling list of the best ten results and its way back.
 #pragma once
 
+#include "game/InputEvent.h"
+
 void BuildHallOfFameScreen();
 // Reads the hall of fame from its file and shows it.
 void ShowHallOfFameScreen();
-void HallOfFameScreenInput(int code);
+void HallOfFameScreenInput(const InputEvent& input);
 void HideHallOfFameScreen();

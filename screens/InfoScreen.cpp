@@ -1,5 +1,5 @@
 // The information panel. Its arrow goes on to the screen recorded in infoReturnScreen, or ends
-// the program when that is 0; a click beside the arrow opens the help page that ships with the
+// the program when that is None; a click beside the arrow opens the help page that ships with the
 // game, once while the panel stands (a browser per stray click or typed letter helps no one).
 // Typed characters do nothing here.
 #include "screens/InfoScreen.h"
@@ -15,12 +15,8 @@
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "screens/ScreenSteps.h"
-#include "screens/TextEntry.h"
 
 namespace {
-
-// The help page was opened since the panel last came in.
-bool helpOpened = false;
 
 // Percent-encodes what a file:// address cannot carry as is (spaces, non-ASCII bytes, '#', ...).
 std::string EncodePath(const std::string& path) {
@@ -45,16 +41,16 @@ void GoOn() {
     FlyOutObject(key::kArrowNext);
     FlyOutObject(key::kInfoPanel);
     switch (app->infoReturnScreen) {
-        case 6:
+        case ScreenId::Test:
             scene->PostEvent(event::kTestAfterInfo, 50);
             break;
-        case 7:
+        case ScreenId::Learning:
             scene->PostEvent(event::kLearningAfterInfo, 50);
             break;
-        case 4:
+        case ScreenId::MainMenu:
             scene->PostEvent(event::kMainMenuAfterInfo, 50);
             break;
-        case 0:
+        case ScreenId::None:
             platform::RequestExit(0);  // nothing is saved on this road
             break;
         default:
@@ -80,19 +76,19 @@ void BuildInfoScreen() {
 }
 
 void ShowInfoScreen() {
-    helpOpened = false;
+    app->screens.helpOpened = false;
     for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) FlyInShown(objectKey);
 }
 
-void InfoScreenInput(int code) {
-    if (!RoutingClick()) return;  // typed characters do nothing here
+void InfoScreenInput(const InputEvent& input) {
+    if (!input.IsClick()) return;  // typed characters and keys without a row do nothing here
     if (Hovered(key::kArrowNext)) {
         // Only a plain click goes on, and only once; any other click on the arrow does nothing.
-        if (code == 1 && !app->transitionLock) GoOn();
+        if (input.IsPlainClick() && !app->transitionLock) GoOn();
         return;
     }
-    if (helpOpened) return;
-    helpOpened = true;
+    if (app->screens.helpOpened) return;
+    app->screens.helpOpened = true;
     platform::OpenAddress(HelpAddress());
 }
 

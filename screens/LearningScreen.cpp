@@ -16,11 +16,10 @@
 
 namespace {
 
-// A step to the next entry is under way: the arrow is ignored until the entry is shown.
-bool stepping = false;
-// The screen is on its way out; nothing more may start a change (the frame tick clears the lock
-// right after the entry, so an empty topic's departure needs a guard of its own).
-bool leaving = false;
+// A step to the next entry is under way (app->screens.learningStepping): the arrow is ignored
+// until the entry is shown. While the screen is on its way out (learningLeaving) nothing more may
+// start a change (the frame tick clears the lock right after the entry, so an empty topic's
+// departure needs a guard of its own).
 
 const char* const kScreenObjects[] = {key::kPromptText, key::kAbortButton, key::kArrowNext, key::kAnswerText,
                                       key::kNativeFlag, key::kForeignFlag, key::kScore};
@@ -60,8 +59,22 @@ void EnterLearning() {
 void ResetLearning() {
     if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
     wordList.currentWord = 0;
-    stepping = false;
-    leaving = false;
+    app->screens.learningStepping = false;
+    app->screens.learningLeaving = false;
+}
+
+// The shown pair leaves to the left and pair `index` follows once it has gone.
+void StepTo(unsigned index) {
+    wordList.currentWord = index;
+    app->screens.learningStepping = true;
+    ShowCounter();
+    for (const char* objectKey : {key::kPromptText, key::kAnswerText}) {
+        if (GLObject* text = FindSceneObject(objectKey)) {
+            text->StartMotion(PathLeaveToLeft(100), 150);
+            text->StartFade(FadeOutPath(30, text->baseColour[3]), 30);
+        }
+    }
+    scene->PostEvent(event::kLearningNextWord, 40);
 }
 
 }  // namespace
@@ -82,29 +95,33 @@ void ShowPractiseRound() {
     EnterLearning();
 }
 
-void LearningScreenInput(int code) {
-    if (code != 1 || leaving) return;
+void LearningScreenInput(const InputEvent& input) {
+    if (!input.IsPlainClick() || app->screens.learningLeaving) return;
     if (Hovered(key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         LeaveLearning();
         return;
     }
-    if (!Hovered(key::kArrowNext) || stepping) return;
+    if (!Hovered(key::kArrowNext) || app->screens.learningStepping) return;
     if (wordList.currentWord + 1 >= WordCount()) {
         app->transitionLock = true;
         LeaveLearning();
         return;
     }
-    ++wordList.currentWord;
-    stepping = true;
-    ShowCounter();
-    for (const char* objectKey : {key::kPromptText, key::kAnswerText}) {
-        if (GLObject* text = FindSceneObject(objectKey)) {
-            text->StartMotion(PathLeaveToLeft(100), 150);
-            text->StartFade(FadeOutPath(30, text->baseColour[3]), 30);
-        }
-    }
-    scene->PostEvent(event::kLearningNextWord, 40);
+    StepTo(wordList.currentWord + 1);
+}
+
+void ShowPreviousLearningPair() {
+    if (app->screens.learningLeaving || app->screens.learningStepping || app->transitionLock ||
+        wordList.currentWord == 0)
+        return;
+    StepTo(wordList.currentWord - 1);
+}
+
+void SpeakLearningAnswerAgain() {
+    if (app->screens.learningLeaving || app->screens.learningStepping || wordList.currentWord >= WordCount())
+        return;
+    SpeakAnswer(CurrentAnswer());
 }
 
 void ShowNextLearningEntry() {
@@ -115,11 +132,11 @@ void ShowNextLearningEntry() {
             text->StartFade(FadeInPath(60, text->baseColour[3]), 50);
         }
     }
-    stepping = false;
+    app->screens.learningStepping = false;
 }
 
 void LeaveLearning() {
-    leaving = true;
+    app->screens.learningLeaving = true;
     for (const char* objectKey : {key::kPromptText, key::kAnswerText, key::kNativeFlag, key::kForeignFlag,
                                   key::kAbortButton, key::kArrowNext, key::kScore}) {
         LeaveToLeft(FindSceneObject(objectKey), 100, 90, 50, 50);
@@ -129,5 +146,5 @@ void LeaveLearning() {
 
 void HideLearningScreen() {
     for (const char* objectKey : kScreenObjects) SetVisible(objectKey, false);
-    leaving = false;
+    app->screens.learningLeaving = false;
 }

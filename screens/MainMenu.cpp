@@ -7,6 +7,7 @@
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
+#include "game/UiStrings.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
@@ -20,6 +21,22 @@ void FlyOutMainMenu() {
 }
 
 }  // namespace
+
+void AddMainMenuLines(GLObjectTextList& menu) {
+    // In the order of MenuLine.
+    const struct {
+        MenuLine line;
+        const std::u16string& text;
+        const char* lineKey;
+    } kLines[] = {
+        {MenuLine::Learn, uiStrings.menuLearn, key::kLine1},
+        {MenuLine::Test, uiStrings.menuTest, key::kLine2},
+        {MenuLine::Results, uiStrings.menuResults, key::kLine3},
+        {MenuLine::About, uiStrings.menuAbout, key::kLine4},
+        {MenuLine::Exit, uiStrings.menuExit, key::kLine5},
+    };
+    for (const auto& row : kLines) menu.AddLine(row.text, row.lineKey, true);
+}
 
 void ShowMainMenu(bool logoShown) {
     if (!scene->lights.empty()) scene->lights[0]->position[2] = 0.9;
@@ -40,8 +57,8 @@ void HideMainMenu() {
     }
 }
 
-void MainMenuInput(int code) {
-    if (code != 1) return;
+void MainMenuInput(const InputEvent& input) {
+    if (!input.IsPlainClick()) return;
     GLObjectTextList* menu = FindTextList(key::kMainMenu);
     if (!menu) return;
     // The abort button is not shown here; it can only still be hovered from the screen that hid
@@ -54,28 +71,26 @@ void MainMenuInput(int code) {
     MoveSelectionByHoveredArrow(*menu);
     if (SelectClickedLine(*menu)) return;
 
-    if (!menu->hovered || app->transitionLock) return;
+    if (!ClickOnSelectedLine(*menu) || app->transitionLock) return;
     app->transitionLock = true;
     FlyOutMainMenu();
-    switch (menu->selected) {
-        case 0:
+    switch (static_cast<MenuLine>(menu->selected)) {
+        case MenuLine::Learn:
             scene->PostEvent(event::kTopicsAfterMainMenu, 80);
             app->sessionMode = 0;
             break;
-        case 1:
+        case MenuLine::Test:
             scene->PostEvent(event::kTopicsAfterMainMenu, 80);
             app->sessionMode = 1;
             break;
-        case 2:
+        case MenuLine::Results:
             scene->PostEvent(event::kHallOfFameAfterMainMenu, 80);
             break;
-        case 3:
+        case MenuLine::About:
             scene->PostEvent(event::kInfoAfterMainMenu, 80);
             break;
-        case 4:
+        case MenuLine::Exit:
             scene->PostEvent(event::kExitConfirmAfterMenuLine, 80);
-            break;
-        default:
             break;
     }
 }

@@ -20,8 +20,6 @@ namespace {
 
 // Lines of the words to practise shown at once, above the panel.
 constexpr int kPractiseLinesShown = 3;
-// The line whose answer was spoken last since the list appeared; -1: none yet.
-int spokenLine = -1;
 
 void BuildPanel(const std::string& objectKey, const std::u16string& text) {
     auto* panel = scene->Add(std::make_unique<GLObjectText>(objectKey, text, 0, 0, 0));
@@ -59,7 +57,7 @@ void FillWordsToPractise() {
             list->AddLine(PractiseLineText(entry), key::kListLine, true);
         list->Select(0);
     }
-    spokenLine = -1;
+    app->screens.spokenPractiseLine = -1;
 }
 
 void ShowResult(const std::string& panelKey) {
@@ -93,12 +91,12 @@ bool Leave(const std::string& panelKey, const std::string& event) {
 // The list's arrows and a click on another line move its selection; a click on the selected line,
 // which starts
 // a learning round of the missed entries (a list saying none were missed chooses nothing).
-bool ChoosePractise(int code, const std::string& panelKey, const std::string& event) {
+bool ChoosePractise(const InputEvent& input, const std::string& panelKey, const std::string& event) {
     GLObjectTextList* list = FindTextList(key::kPractiseList);
-    if (code != 1 || !list) return false;
+    if (!input.IsPlainClick() || !list) return false;
     MoveSelectionByHoveredArrow(*list);
     if (SelectClickedLine(*list)) return true;
-    if (!list->hovered || app->transitionLock || missedEntries.empty()) return false;
+    if (!ClickOnSelectedLine(*list) || app->transitionLock || missedEntries.empty()) return false;
     app->transitionLock = true;
     FlyOutResult(panelKey);
     scene->PostEvent(event, 50);
@@ -118,22 +116,28 @@ void ShowNextLevelScreen() { ShowResult(key::kNextLevelPanel); }
 
 void ShowGameOverScreen() { ShowResult(key::kGameOverPanel); }
 
-void NextLevelScreenInput(int code) {
-    if (ChoosePractise(code, key::kNextLevelPanel, event::kLearningAfterNextLevel)) return;
+void NextLevelScreenInput(const InputEvent& input) {
+    if (ChoosePractise(input, key::kNextLevelPanel, event::kLearningAfterNextLevel)) return;
     Leave(key::kNextLevelPanel, event::kMainMenuAfterNextLevel);
 }
 
-void GameOverScreenInput(int code) {
-    if (ChoosePractise(code, key::kGameOverPanel, event::kLearningAfterGameOver)) return;
-    if (Leave(key::kGameOverPanel, event::kInfoAfterGameOver)) app->infoReturnScreen = 4;
+void GameOverScreenInput(const InputEvent& input) {
+    if (ChoosePractise(input, key::kGameOverPanel, event::kLearningAfterGameOver)) return;
+    if (Leave(key::kGameOverPanel, event::kInfoAfterGameOver)) app->infoReturnScreen = ScreenId::MainMenu;
 }
 
 void FollowPractiseSelection() {
     const GLObjectTextList* list = FindTextList(key::kPractiseList);
-    if (!list || list->selected == spokenLine) return;
+    if (!list || list->selected == app->screens.spokenPractiseLine) return;
     if (list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
-    spokenLine = list->selected;
-    SpeakAnswer(missedEntries[spokenLine].answer);
+    app->screens.spokenPractiseLine = list->selected;
+    SpeakAnswer(missedEntries[app->screens.spokenPractiseLine].answer);
+}
+
+void SpeakPractiseSelectionAgain() {
+    const GLObjectTextList* list = FindTextList(key::kPractiseList);
+    if (!list || list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
+    SpeakAnswer(missedEntries[list->selected].answer);
 }
 
 void HideResultScreens() {

@@ -4,14 +4,18 @@
 // words' selected line starts a learning round of just those entries instead.
 #pragma once
 
+#include "game/InputEvent.h"
+
 void BuildNextLevelScreen();
 void BuildGameOverScreen();
 void ShowNextLevelScreen();
 void ShowGameOverScreen();
-void NextLevelScreenInput(int code);
-void GameOverScreenInput(int code);
+void NextLevelScreenInput(const InputEvent& input);
+void GameOverScreenInput(const InputEvent& input);
 // The frame tick's watch over the words to practise: the selected entry's answer is spoken when the
 // list appears and whenever its selection has moved, whatever moved it.
 void FollowPractiseSelection();
+// Speaks the selected entry's answer again (nothing when no word was missed).
+void SpeakPractiseSelectionAgain();
 // Hides whichever of the two is shown.
 void HideResultScreens();

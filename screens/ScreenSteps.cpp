@@ -47,6 +47,10 @@ bool ClickOnUnselectedLine(const GLObjectTextList& list) {
     return list.hovered && list.hoveredLine >= 0 && list.hoveredLine != list.selected;
 }
 
+bool ClickOnSelectedLine(const GLObjectTextList& list) {
+    return list.hovered && list.hoveredLine >= 0 && list.hoveredLine == list.selected;
+}
+
 bool SelectClickedLine(GLObjectTextList& list) {
     if (!ClickOnUnselectedLine(list)) return false;
     list.SelectLine(list.hoveredLine);

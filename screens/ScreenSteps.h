@@ -25,6 +25,9 @@ void MoveSelectionByHoveredArrow(GLObjectTextList& list);
 // A click on a shown line that is not the selected one selects that line (SelectLine(hoveredLine))
 // and chooses nothing; only a click on the selected line chooses it.
 bool ClickOnUnselectedLine(const GLObjectTextList& list);
+// A click that chooses the list's selected line: on that line's own box, not merely somewhere on the
+// list (a click beside every line chooses nothing).
+bool ClickOnSelectedLine(const GLObjectTextList& list);
 // That step for screens with nothing more to do on such a click: true when the click was on a line
 // not selected (whether or not the list could move then), which the caller must not choose.
 bool SelectClickedLine(GLObjectTextList& list);

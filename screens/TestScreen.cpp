@@ -252,13 +252,14 @@ void TestClockTick() {
     SetTextOf(key::kClock, NumberText(testRun.timeLeft));
 }
 
-void TestScreenInput(int code) {
+void TestScreenInput(const InputEvent& input) {
     if (testRun.paused) testRun.paused = false;  // any input resumes
-    if (code == 1 && Hovered(key::kPauseButton) && !app->transitionLock) {
+    if (input.IsPlainClick() && Hovered(key::kPauseButton) && !app->transitionLock) {
         testRun.paused = true;
         return;
     }
-    if (!testRun.answerEvaluated && code == 1 && Hovered(key::kAbortButton) && !app->transitionLock) {
+    if (!testRun.answerEvaluated && input.IsPlainClick() && Hovered(key::kAbortButton) &&
+        !app->transitionLock) {
         app->transitionLock = true;
         // The open question is closed as if judged: no later Enter, click or time-out may judge
         // it while the screen leaves, after its score has gone into the hall of fame.
@@ -267,7 +268,8 @@ void TestScreenInput(int code) {
         FinishTest(RunEndKind::BrokenOff);
         return;
     }
-    const bool submit = code == 13 || (code == 1 && Hovered(key::kArrowNext));
+    const bool submit =
+        input.IsKey(platform::Key::Return) || (input.IsPlainClick() && Hovered(key::kArrowNext));
     if (testRun.answerEvaluated) return;
     if (submit && !testRun.answerSubmitted) {
         testRun.answerSubmitted = true;
@@ -281,7 +283,7 @@ void TestScreenInput(int code) {
         if (right && TypedInAnotherSpelling(typed, expected)) ShowExpectedSpelling(expected);
         return;
     }
-    if (code != 1 && code != 13) TypeIntoText(key::kAnswerText, code);
+    EditText(key::kAnswerText, input);
 }
 
 void EvaluateAnswer(bool correct) {

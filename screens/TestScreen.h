@@ -3,11 +3,13 @@
 // are in learning/TestRun.h.
 #pragma once
 
+#include "game/InputEvent.h"
+
 void BuildTestScreen();
 void ShowTestScreen();
 // Once a tick on the test screen: the one-second clock, and a run's save waiting for the lock.
 void TestClockTick();
-void TestScreenInput(int code);
+void TestScreenInput(const InputEvent& input);
 // The frame tick's "ekran_test - nastepne slowo".
 void ShowNextTestQuestion();
 // Judges the open question: feedback, counts, and the next question or the end of the run.

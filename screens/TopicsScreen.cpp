@@ -17,13 +17,10 @@
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
-bool topicPictureChanging = false;
-
 namespace {
 
-// The last picture change brought in "bg2 temat"; "bg1 temat", which the entry shows, then still
-// holds the picture of the topic selected before that change.
-bool lastChangeEndedOnSecondPlane = false;
+// When the last picture change brought in "bg2 temat" (app->screens.lastPictureOnSecondPlane),
+// "bg1 temat", which the entry shows, still holds the picture of the topic selected before it.
 
 GLObjectTextList* TopicsList() { return FindTextList(key::kTopicsList); }
 
@@ -102,7 +99,7 @@ GLObjectCube* AddProgressCube(const std::string& objectKey, double r, double g, 
 
 // After a scroll: the new topic's picture and figures.
 void SelectionMoved() {
-    topicPictureChanging = true;
+    app->screens.topicPictureChanging = true;
     ShowTopicPicture(SelectedRow());
     UpdateTopicProgress();
 }
@@ -137,9 +134,9 @@ void BuildTopicsScreen() {
 
 void ShowTopicsScreen() {
     const int selected = SelectedRow();
-    if (lastChangeEndedOnSecondPlane) {
+    if (app->screens.lastPictureOnSecondPlane) {
         ShowPictureOn(FindSceneObject(key::kTopicPictureFirst), selected);
-        lastChangeEndedOnSecondPlane = false;
+        app->screens.lastPictureOnSecondPlane = false;
     }
     for (const char* objectKey : {key::kTopicPictureFirst, key::kTopicsCaption, key::kArrowPrevious})
         EnterFromLeft(objectKey);
@@ -191,43 +188,49 @@ void UpdateTopicProgress() {
     SetTextOf(key::kProgressCaption, caption);
 }
 
-void TopicsScreenInput(int code) {
+bool TopicPictureChanging() { return app && app->screens.topicPictureChanging; }
+
+bool CheatUnlocksSelectedTopic() { return app->cheatMode && !RowUnlocked(SelectedRow()); }
+
+void TopicsScreenInput(const InputEvent& input) {
     GLObjectTextList* list = TopicsList();
     if (!list) return;
-    if (code == 13 && app->cheatMode) {
+    // The unlock writes fresh counts, so an unlocked topic's progress must never meet it.
+    if (input.IsKey(platform::Key::Return) && CheatUnlocksSelectedTopic()) {
         const TopicInfo& topic = app->topics[SelectedRow()];
         UnlockTopic(topic.firstWord, topic.lastWord);
         platform::ShowMessage("ok");
         UpdateTopicProgress();
         return;
     }
-    if (code != 1) return;
+    if (!input.IsPlainClick()) return;
 
     GLObject* up = FindChildObject(*list, key::kListArrowUp);
     GLObject* down = FindChildObject(*list, key::kListArrowDown);
     GLObject* back = FindSceneObject(key::kArrowPrevious);
     // The back arrow takes the lock as every other way off this screen does, so a second click, or
     // a click on the list meanwhile, cannot post a second screen change.
-    if (back && back->hovered && !topicPictureChanging && !app->transitionLock) {
+    if (back && back->hovered && !app->screens.topicPictureChanging && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
         scene->PostEvent(event::kMainMenuAfterTopics, 50);
         return;
     }
     const int lineCount = static_cast<int>(list->lines.size());
-    if (up && up->hovered && !topicPictureChanging && list->selected > 0 && list->SelectPrevious()) {
+    if (up && up->hovered && !app->screens.topicPictureChanging && list->selected > 0 &&
+        list->SelectPrevious()) {
         SelectionMoved();
     }
-    if (down && down->hovered && !topicPictureChanging && list->selected < lineCount - 1 &&
+    if (down && down->hovered && !app->screens.topicPictureChanging && list->selected < lineCount - 1 &&
         list->SelectNext()) {
         SelectionMoved();
     }
     // Another line is selected as the arrows would select it, with its picture and lock sign.
     if (ClickOnUnselectedLine(*list)) {
-        if (!topicPictureChanging && list->SelectLine(list->hoveredLine)) SelectionMoved();
+        if (!app->screens.topicPictureChanging && list->SelectLine(list->hoveredLine)) SelectionMoved();
         return;
     }
-    if (list->hovered && !app->transitionLock && RowUnlocked(SelectedRow())) {
+    if (ClickOnSelectedLine(*list) && !app->transitionLock && RowUnlocked(SelectedRow())) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
         scene->PostEvent(event::kInfoAfterTopics, 50);
@@ -254,8 +257,8 @@ void CompleteTopicPictureChange(const std::string& leaving, const std::string& e
     SetVisible(leaving, false);
     GLObject* plane = FindSceneObject(entering);
     EnterFromBack(plane, 190, 190);
-    lastChangeEndedOnSecondPlane = entering == key::kTopicPictureSecond;
-    topicPictureChanging = false;
+    app->screens.lastPictureOnSecondPlane = entering == key::kTopicPictureSecond;
+    app->screens.topicPictureChanging = false;
     UpdateBlockedSign();
 }
 

@@ -4,13 +4,17 @@
 
 #include <string>
 
+#include "game/InputEvent.h"
+
 // A picture change is under way; arrows and the back arrow ignore clicks meanwhile.
-extern bool topicPictureChanging;
+bool TopicPictureChanging();
 
 void BuildTopicsScreen();
 void ShowTopicsScreen();
 void UpdateTopicProgress();
-void TopicsScreenInput(int code);
+void TopicsScreenInput(const InputEvent& input);
+// With the cheat on, Return unlocks the selected topic when it is locked (and only then).
+bool CheatUnlocksSelectedTopic();
 void ShowTopicPicture(int row);
 // Completes a picture change (the frame tick's "ekran_tematy pokazuj bg1/bg2" events):
 // `leaving` is hidden, `entering` comes in from the back.

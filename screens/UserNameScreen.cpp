@@ -83,19 +83,20 @@ void ShowUserNameScreen() {
     FlyInShown(key::kLogoDrill);
 }
 
-void UserNameScreenInput(int code) {
-    if (code == 1 && Hovered(key::kAbortButton) && !app->transitionLock) {
+void UserNameScreenInput(const InputEvent& input) {
+    if (input.IsPlainClick() && Hovered(key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutUserNameScreen(false);
         scene->PostEvent(event::kExitConfirmAfterUserName, 100);
     }
-    const bool accepting = code == 13 || (code == 1 && Hovered(key::kArrowNext));
+    const bool accepting =
+        input.IsKey(platform::Key::Return) || (input.IsPlainClick() && Hovered(key::kArrowNext));
     if (accepting && !app->transitionLock) {
         AcceptName();
         return;
     }
     // A Tab stays in the name until it is accepted, then it becomes "_" like a space.
-    if (code != 1 && code != 13) TypeIntoText(key::kNameField, code, true);
+    EditText(key::kNameField, input, true);
 }
 
 void FlyOutUserNameScreen(bool accepted) {

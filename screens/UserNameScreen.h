@@ -1,8 +1,10 @@
 // The player types a name of up to ten characters; Enter or the arrow accepts it.
 #pragma once
 
+#include "game/InputEvent.h"
+
 void BuildUserNameScreen();
 void ShowUserNameScreen();
-void UserNameScreenInput(int code);
+void UserNameScreenInput(const InputEvent& input);
 void FlyOutUserNameScreen(bool accepted);
 void HideUserNameScreen();

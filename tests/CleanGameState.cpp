@@ -52,7 +52,6 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         testRun = TestRun{};
         wordList = WordList{};
         hallOfFame.clear();
-        topicPictureChanging = false;
         ClearUnknownNames();
         ForgetSaveFolder();
     }

@@ -89,6 +89,15 @@ bool LineHoverPoint(const GLObjectTextList* list, int line, WindowPoint& point) 
     return BoxHoverPoint(box, list->position[2], point);
 }
 
+WindowPoint ProjectedPoint(double x, double y, double z) {
+    double modelView[16], projection[16];
+    ViewMatrices(modelView, projection);
+    const GLint viewport[4] = {0, 0, scene->width, scene->height};
+    double wx, wy, wz;
+    gluProject(x, -y, z, modelView, projection, viewport, &wx, &wy, &wz);
+    return {static_cast<int>(std::lround(wx)), static_cast<int>(std::lround(wy))};
+}
+
 bool MovingOrFading(const GLObject* object) {
     if (object->motionPath || object->fadePath || object->spinStep < object->spinTicks) return true;
     for (const GLObject* child : object->children) {

@@ -27,6 +27,9 @@ bool HoverPoint(const GLObject* object, WindowPoint& point);
 // The same for shown line `line` of a text list (its line box, as the hover pass tests it).
 bool LineHoverPoint(const GLObjectTextList* list, int line, WindowPoint& point);
 
+// The window pixel a point of the scene's frame projects to, as the hover pass projects it.
+WindowPoint ProjectedPoint(double x, double y, double z);
+
 // True while the object or a child has motion, fade, spin or scrolling left.
 bool MovingOrFading(const GLObject* object);
 

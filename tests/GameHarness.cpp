@@ -1,6 +1,8 @@
 // See GameHarness.h.
 #include "tests/GameHarness.h"
 
+#include <SDL_keycode.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -87,7 +89,15 @@ void GameTest::Type(const std::u16string& text) {
     for (char16_t unit : text) platform::headless::Character(unit);
 }
 
-void GameTest::Key(int code) { platform::headless::Character(code); }
+void GameTest::Key(int code) {
+    if (code == 13) {
+        platform::headless::PressKey(SDLK_RETURN);
+    } else if (code == 8) {
+        platform::headless::PressKey(SDLK_BACKSPACE);
+    } else {
+        platform::headless::Character(static_cast<char16_t>(code));
+    }
+}
 
 GLObject* GameTest::Object(const std::string& key) {
     GLObject* object = scene->FindObject(key);

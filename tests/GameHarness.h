@@ -42,7 +42,8 @@ protected:
     void RunTicks(int n);
     // Each UTF-16 code unit as one typed character.
     void Type(const std::u16string& text);
-    // One character code: 13 Enter, 8 Backspace, 9 Tab, 27 Escape, or any letter.
+    // What the keyboard sends for a code: 13 the Return key, 8 the Backspace key; any other code
+    // (a letter, Tab, or a control character no key types) a typed character.
     void Key(int code);
 
     // Places the cursor over the object, runs one tick so the hover pass sees it, then clicks. A

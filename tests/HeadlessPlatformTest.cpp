@@ -94,15 +94,21 @@ TEST_F(HeadlessPlatform, KeyPressesAndTheWheelReachTheGameAsTheyShould) {
         bool alt, repeat;
         std::vector<std::string> delivered;
     } cases[] = {
-        {SDLK_RETURN, false, false, {"char 13", "key 2"}},  // Enter for the fields, then the key
-        {SDLK_KP_ENTER, false, false, {"char 13", "key 2"}},
-        {SDLK_RETURN, false, true, {"char 13"}},  // a held Return chooses nothing twice
-        {SDLK_ESCAPE, false, false, {"char 27", "key 3"}},
-        {SDLK_ESCAPE, false, true, {"char 27"}},
+        // Each press once, as a key (the fields take Return and Backspace as keys too).
+        {SDLK_RETURN, false, false, {"key 4"}},
+        {SDLK_KP_ENTER, false, false, {"key 4"}},
+        {SDLK_RETURN, false, true, {}},  // a held Return chooses nothing twice
+        {SDLK_ESCAPE, false, false, {"key 5"}},
+        {SDLK_ESCAPE, false, true, {}},
         {SDLK_UP, false, false, {"key 0"}},
         {SDLK_DOWN, false, true, {"key 1"}},  // a held arrow key steps on
-        {SDLK_F2, false, false, {"key 4"}},
-        {SDLK_RETURN, true, false, {}},  // Alt+Enter is full screen only: no answer handed in
+        {SDLK_LEFT, false, false, {"key 2"}},
+        {SDLK_RIGHT, false, true, {}},
+        {SDLK_BACKSPACE, false, true, {"key 6"}},  // a held Backspace erases on
+        {SDLK_F1, false, false, {"key 7"}},
+        {SDLK_F2, false, false, {"key 8"}},
+        {SDLK_TAB, false, false, {"char 9"}},  // Tab has no text input of its own
+        {SDLK_RETURN, true, false, {}},        // Alt+Enter is full screen only: no answer handed in
         {SDLK_F11, false, false, {}},
         {SDLK_a, false, false, {}},  // letters arrive as text input
     };

@@ -5,7 +5,6 @@
 #include "platform/TextInput.h"
 
 using platform::ClickFlags;
-using platform::ControlCodeForKey;
 using platform::Utf16ToUtf8;
 using platform::Utf8ToUtf16;
 
@@ -40,17 +39,43 @@ TEST(TextInput, EncodesBackToUtf8) {
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");  // lone surrogate
 }
 
-TEST(TextInput, KeysWithoutTextBecomeControlCodes) {
-    EXPECT_EQ(ControlCodeForKey(SDLK_RETURN), 13);
-    EXPECT_EQ(ControlCodeForKey(SDLK_KP_ENTER), 13);
-    EXPECT_EQ(ControlCodeForKey(SDLK_BACKSPACE), 8);
-    EXPECT_EQ(ControlCodeForKey(SDLK_TAB), 9);
-    EXPECT_EQ(ControlCodeForKey(SDLK_ESCAPE), 27);
-    // Keys with text arrive as text input; delivering them here too would type them twice.
-    EXPECT_EQ(ControlCodeForKey(SDLK_a), 0);
-    EXPECT_EQ(ControlCodeForKey(SDLK_SPACE), 0);
-    EXPECT_EQ(ControlCodeForKey(SDLK_DELETE), 0);
-    EXPECT_EQ(ControlCodeForKey(SDLK_LEFT), 0);
+// Each press arrives once: as a named key, or (Tab, which has no text input) as its character;
+// keys with text arrive as text input only, and a held key repeats only where that is meant.
+TEST(TextInput, EachKeyPressArrivesOnceAsAKeyOrACharacter) {
+    using platform::Key;
+    const struct {
+        int32_t sdlKeycode;
+        char16_t character;  // 0: none
+        bool named;
+        Key key;
+        bool repeats;
+    } cases[] = {
+        {SDLK_RETURN, 0, true, Key::Return, false},
+        {SDLK_KP_ENTER, 0, true, Key::Return, false},
+        {SDLK_ESCAPE, 0, true, Key::Escape, false},
+        {SDLK_BACKSPACE, 0, true, Key::Backspace, true},
+        {SDLK_UP, 0, true, Key::Up, true},
+        {SDLK_DOWN, 0, true, Key::Down, true},
+        {SDLK_LEFT, 0, true, Key::Left, false},
+        {SDLK_RIGHT, 0, true, Key::Right, false},
+        {SDLK_F1, 0, true, Key::F1, false},
+        {SDLK_F2, 0, true, Key::F2, false},
+        {SDLK_TAB, u'\t', false, Key::Return, false},
+        {SDLK_a, 0, false, Key::Return, false},
+        {SDLK_SPACE, 0, false, Key::Return, false},
+        {SDLK_DELETE, 0, false, Key::Return, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sdlKeycode);
+        EXPECT_EQ(platform::CharacterForKey(c.sdlKeycode), c.character);
+        EXPECT_FALSE(c.character != 0 && c.named) << "a press is never both";
+        Key key = Key::F2;
+        EXPECT_EQ(platform::GameKeyFor(c.sdlKeycode, false, key), c.named);
+        if (c.named) {
+            EXPECT_EQ(key, c.key);
+        }
+        EXPECT_EQ(platform::GameKeyFor(c.sdlKeycode, true, key), c.named && c.repeats);
+    }
 }
 
 TEST(ClickFlags, CarryTheHeldKeysAndButtons) {

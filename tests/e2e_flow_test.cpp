@@ -200,10 +200,10 @@ TEST_F(GameTest, MainMenuLinesLeadToTheirScreens) {
         }
         EXPECT_FALSE(Object("main menu")->visible);
         if (c.screen == ScreenId::Info) {
-            EXPECT_EQ(app->infoReturnScreen, 4);
+            EXPECT_EQ(app->infoReturnScreen, ScreenId::MainMenu);
         }
         if (c.screen == ScreenId::ExitConfirm) {
-            EXPECT_EQ(app->exitReturnScreen, 4);
+            EXPECT_EQ(app->exitReturnScreen, ScreenId::MainMenu);
         }
         // Back to the menu as the frame tick does when that screen is left.
         scene->PostEvent(c.screen == ScreenId::Topics       ? "ekran_glowny po tematach wjazd"
@@ -234,8 +234,7 @@ TEST_F(GameTest, SecondClickDuringTheLeaveSchedulesNothingMore) {
 TEST_F(GameTest, KeysDoNothingInTheMainMenu) {
     LoadToUserName();
     EnterName(u"ana");
-    Key(13);
-    Type(u"x");
+    Type(u"\rx");  // characters; Return is a key of its own
     EXPECT_TRUE(scene->events.empty());
     EXPECT_FALSE(app->transitionLock);
 }
@@ -246,7 +245,7 @@ TEST_F(GameTest, NoFromTheMenuReturnsToTheMenuWithTheLogoFlyingIn) {
     ChooseMenuLine(4);
     RunTicks(80);
     ASSERT_EQ(Screen(), ScreenId::ExitConfirm);
-    Key(13);  // keys are ignored here
+    Type(u"\r");  // characters are ignored here
     EXPECT_TRUE(scene->events.empty());
     ChooseLine("menu tak-nie", 1);
     ClickObject("menu tak-nie");  // a second answer while the question leaves is ignored
@@ -269,7 +268,7 @@ TEST_F(GameTest, NoFromTheNameScreenReturnsThereWithTheTypedName) {
     EXPECT_EQ(TextOf("user"), "anax");
     RunTicks(99);
     ASSERT_EQ(Screen(), ScreenId::ExitConfirm);
-    EXPECT_EQ(app->exitReturnScreen, 3);
+    EXPECT_EQ(app->exitReturnScreen, ScreenId::UserName);
     EXPECT_FALSE(Object("user")->visible);
     ChooseLine("menu tak-nie", 1);
     RunTicks(50);
@@ -286,7 +285,7 @@ TEST_F(GameTest, YesThenTheInformationArrowEndsTheProgramWithStatusZero) {
     ChooseLine("menu tak-nie", 0);
     RunTicks(50);
     ASSERT_EQ(Screen(), ScreenId::Info);
-    EXPECT_EQ(app->infoReturnScreen, 0);
+    EXPECT_EQ(app->infoReturnScreen, ScreenId::None);
     EXPECT_EQ(platform::headless::ExitStatus(), -1000);  // not yet: the panel comes first
     WaitUntilStill("arrownext");
     ClickObject("arrownext");
@@ -304,9 +303,7 @@ TEST_F(GameTest, InformationScreenOpensTheHelpPageOnceForAStrayClickAndNeverForK
 
     const std::string help = HelpAddress();
     EXPECT_EQ(help, "file://" + folder + "data/help.html");
-    Type(u"hola");
-    Key(13);
-    Key(27);
+    Type(u"hola\r\x1b");
     EXPECT_TRUE(platform::headless::OpenedAddresses().empty()) << "typed characters open nothing";
     ClickAt(2, 2);
     EXPECT_EQ(platform::headless::OpenedAddresses(), std::vector<std::string>{help});
@@ -347,7 +344,7 @@ TEST_F(GameTest, InformationAfterATopicGoesOnToLearningOrTestByTheMenuChoice) {
         scene->PostEvent("ekran_info po tematach wjazd", 1);
         RunTicks(1);
         ASSERT_EQ(Screen(), ScreenId::Info);
-        EXPECT_EQ(app->infoReturnScreen, mode == 0 ? 7 : 6);
+        EXPECT_EQ(app->infoReturnScreen, mode == 0 ? ScreenId::Learning : ScreenId::Test);
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
         RunTicks(50);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
@@ -15,10 +16,14 @@
 #include "learning/AnswerCheck.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
+#include "platform/Speech.h"
+#include "screens/InfoScreen.h"
 #include "screens/TopicsScreen.h"
+#include "tests/GameDriver.h"
 #include "tests/GameHarness.h"
 #include "tests/Utf16Bytes.h"
 #include "tests/hooks/Headless.h"
+#include "tests/hooks/TestHooks.h"
 
 namespace {
 
@@ -74,11 +79,11 @@ TEST_F(KeyboardTest, AWholeGameWithKeysAlone) {
     RunTicks(1);
     platform::headless::TurnWheel(-1);
     EXPECT_EQ(topics->selected, 1);
-    RunUntil([] { return !topicPictureChanging; });
+    RunUntil([] { return !TopicPictureChanging(); });
     WaitUntilStill(topics);
     platform::headless::TurnWheel(1);
     EXPECT_EQ(topics->selected, 0);
-    RunUntil([] { return !topicPictureChanging; });
+    RunUntil([] { return !TopicPictureChanging(); });
     WaitUntilStill(topics);
     platform::headless::SetCursor(0, 0);
 
@@ -121,6 +126,17 @@ TEST_F(KeyboardTest, AWholeGameWithKeysAlone) {
     ArriveAt(ScreenId::ExitConfirm, key::kExitAnswers);
     Press(SDLK_ESCAPE);
     ArriveAt(ScreenId::MainMenu, key::kMainMenu);
+    {
+        // Escape chose "exit", the line below the menu's window: the menu comes back showing it.
+        const GLObjectTextList* menu = List(key::kMainMenu);
+        EXPECT_EQ(menu->selected, 4);
+        EXPECT_EQ(menu->lines[4]->colour[3], 1.0) << "the selected line is shown";
+        EXPECT_EQ(menu->lines[0]->colour[3], 0.0) << "the window moved down by one line";
+        WindowPoint onExit;
+        ASSERT_TRUE(gamedriver::LineHoverPoint(menu, 4, onExit));
+        EXPECT_GT(onExit.y, 0);
+        EXPECT_LT(onExit.y, scene->height);
+    }
     Press(SDLK_ESCAPE);
     ArriveAt(ScreenId::ExitConfirm, key::kExitAnswers);
     EXPECT_EQ(List(key::kExitAnswers)->selected, 1) << "the answer given last stays selected";
@@ -212,13 +228,31 @@ TEST_F(LineClickTest, AClickOnALineNotSelectedSelectsItAndChoosesNothing) {
         }
         GLObjectTextList* list = List(c.list);
         ASSERT_NE(list->selected, c.line);
+        // A click just right of a line's drawn text (on the list, on no line) chooses nothing: not
+        // beside the selected line, nor beside the one to be clicked ("no" in the exit question).
+        const int selected = list->selected;
+        for (int line : {selected, c.line}) {
+            SCOPED_TRACE(line);
+            const GLObjectText& text = *list->lines[line];
+            const double drawnRight =
+                0.5 * (text.bounds[0] + text.bounds[3]) + list->homePosition[0] + 0.25 * text.TextWidth();
+            WindowPoint onLine;
+            ASSERT_TRUE(gamedriver::LineHoverPoint(list, line, onLine));
+            const WindowPoint edge = gamedriver::ProjectedPoint(drawnRight, 0, list->position[2]);
+            ClickAt(edge.x + 12, onLine.y);
+            EXPECT_EQ(list->hoveredLine, -1);
+            EXPECT_EQ(list->selected, selected);
+            EXPECT_FALSE(app->transitionLock);
+        }
+        RunTicks(100);
+        ASSERT_EQ(Screen(), c.screen) << "a click beside a line chose it";
         // A name saved as a glyph code by an earlier version still shows as it did.
         if (c.screen == ScreenId::HallOfFame) {
             EXPECT_EQ(list->lines[2]->glyphs[1], 205);
         }
         ClickLine(c.list, c.line);
         EXPECT_EQ(list->selected, c.line);
-        EXPECT_EQ(topicPictureChanging, c.screen == ScreenId::Topics);
+        EXPECT_EQ(TopicPictureChanging(), c.screen == ScreenId::Topics);
         EXPECT_FALSE(app->transitionLock);
         RunTicks(200);
         EXPECT_EQ(Screen(), c.screen) << "nothing was chosen";
@@ -227,5 +261,89 @@ TEST_F(LineClickTest, AClickOnALineNotSelectedSelectsItAndChoosesNothing) {
         WaitUntilStill(list);
         ClickLine(c.list, c.line);
         ArriveAt(c.chosen, c.chosen == ScreenId::Info ? key::kArrowNext : key::kMainMenu);
+    }
+}
+
+// The keys each screen names: Escape on the information panel and the result screens is their
+// arrow, Left and Right step through the pairs, Space says the shown word again, F1 opens the
+// help page and F2 shows that speech went off or on.
+TEST_F(KeyboardTest, KeysDoWhatTheScreenSays) {
+    std::vector<std::string> spoken;
+    platform::ObserveSpeechRequests(
+        [&](const std::string& text, const std::string&) { spoken.push_back(text); });
+    LoadToUserName();
+    EnterName(u"ana");
+
+    Press(SDLK_F1);
+    EXPECT_EQ(platform::headless::OpenedAddresses(), std::vector<std::string>{HelpAddress()});
+    GLObject* sign = Object(key::kSpeechSign);
+    for (const char* shown : {"speech off", "speech on"}) {
+        SCOPED_TRACE(shown);
+        Press(SDLK_F2);
+        EXPECT_EQ(platform::SpeechEnabled(), std::string(shown) == "speech on");
+        RunTicks(30);
+        EXPECT_TRUE(sign->visible);
+        EXPECT_EQ(TextOf(key::kSpeechSign), shown);
+        EXPECT_GT(sign->colour[3], 0.5) << "standing in full";
+        RunTicks(90);
+        EXPECT_FALSE(sign->visible) << "gone after a moment";
+    }
+
+    // The steps of one learning round and of a test broken off after a wrong answer; each row's
+    // key is pressed on the screen named, once its objects stand still.
+    const struct {
+        ScreenId on;
+        int32_t key;
+        ScreenId leadsTo;
+        const char* counter;  // the learning screen's counter afterwards; nullptr: not looked at
+        bool speaks;          // the shown word is asked to be spoken once more
+    } steps[] = {
+        {ScreenId::Learning, SDLK_SPACE, ScreenId::Learning, "words: 1 of 30", true},
+        {ScreenId::Learning, SDLK_LEFT, ScreenId::Learning, "words: 1 of 30", false},  // the first pair
+        {ScreenId::Learning, SDLK_RIGHT, ScreenId::Learning, "words: 2 of 30", true},
+        {ScreenId::Learning, SDLK_RIGHT, ScreenId::Learning, "words: 3 of 30", true},
+        {ScreenId::Learning, SDLK_LEFT, ScreenId::Learning, "words: 2 of 30", true},
+        {ScreenId::Learning, SDLK_ESCAPE, ScreenId::MainMenu, nullptr, false},
+        {ScreenId::Info, SDLK_ESCAPE, ScreenId::Test, nullptr, false},  // after "test" and a topic
+        // After a wrong answer; the words to practise say their first word as they come in.
+        {ScreenId::Test, SDLK_ESCAPE, ScreenId::GameOver, nullptr, true},
+        {ScreenId::GameOver, SDLK_SPACE, ScreenId::GameOver, nullptr, true},
+        {ScreenId::GameOver, SDLK_ESCAPE, ScreenId::Info, nullptr, false},
+        {ScreenId::Info, SDLK_ESCAPE, ScreenId::MainMenu, nullptr, false},
+    };
+    OpenTopicInfo(0, 0);
+    Press(SDLK_RETURN);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.key);
+        SCOPED_TRACE(static_cast<int>(step.on));
+        if (step.on == ScreenId::Info && Screen() == ScreenId::MainMenu) {
+            OpenTopicInfo(1, 0);
+        }
+        RunUntilScreen(step.on);
+        RunTicks(60);
+        if (step.on == ScreenId::Test) {
+            Type(u"zzz");
+            Press(SDLK_RETURN);
+            ASSERT_TRUE(testRun.answerEvaluated);
+            RunUntil([] { return !testRun.answerEvaluated; }, 200);
+            RunTicks(1);
+        }
+        const size_t spokenBefore = spoken.size();
+        const std::string expected =
+            step.on == ScreenId::Learning ? Utf8(WithoutGenderMarker(CurrentAnswer())) : std::string();
+        if (step.key == SDLK_SPACE) {
+            platform::headless::Character(u' ');
+        } else {
+            Press(step.key);
+        }
+        RunTicks(100);
+        EXPECT_EQ(Screen(), step.leadsTo);
+        if (step.counter) {
+            EXPECT_EQ(TextOf(key::kScore), step.counter);
+        }
+        EXPECT_EQ(spoken.size(), spokenBefore + (step.speaks ? 1 : 0));
+        if (step.speaks && step.key == SDLK_SPACE && !expected.empty()) {
+            EXPECT_EQ(spoken.back(), expected);
+        }
     }
 }

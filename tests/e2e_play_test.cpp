@@ -281,7 +281,7 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     WaitUntilStill("arrownext");
     ClickObject("arrownext");
     RunUntilScreen(ScreenId::Info);
-    EXPECT_EQ(app->infoReturnScreen, 4);
+    EXPECT_EQ(app->infoReturnScreen, ScreenId::MainMenu);
     WaitUntilStill("arrownext");
     ClickObject("arrownext");
     RunUntilScreen(ScreenId::MainMenu);
@@ -380,6 +380,50 @@ TEST_P(AbortTest, NothingIsJudgedCountedOrShownAfterTheAbort) {
 
 INSTANTIATE_TEST_SUITE_P(EnterOrTimeOut, AbortTest, ::testing::Bool());
 
+// With the cheat on, Return unlocks a locked topic and chooses an unlocked one as it does without
+// the cheat: the unlock's fresh counts never overwrite a topic's progress.
+TEST_F(PlayTest, TheCheatUnlocksOnlyALockedTopic) {
+    const std::vector<int32_t> progress(30, 3);
+    const struct {
+        int row;
+        const char* file;  // the topic's counts
+        bool locked;
+    } cases[] = {
+        {0, "0-30_rep.dat", false},  // the first topic is always open
+        {1, "30-60_rep.dat", false},
+        {2, "60-90_rep.dat", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        if (!c.locked) WriteCounts(c.file, progress);
+        RestartGame();
+        LoadToUserName();
+        EnterName(u"vofu");
+        platform::headless::ClearRecords();
+        ChooseMenuLine(kTestLine);
+        RunUntilScreen(ScreenId::Topics);
+        WaitUntilStill("main menu 2");
+        for (int down = 0; down < c.row; ++down) {
+            platform::headless::PressKey(SDLK_DOWN);
+            RunUntil([] { return !TopicPictureChanging(); });
+            WaitUntilStill("main menu 2");
+        }
+        platform::headless::PressKey(SDLK_RETURN);
+        RunTicks(80);
+        if (c.locked) {
+            EXPECT_EQ(Screen(), ScreenId::Topics);
+            EXPECT_EQ(platform::headless::Messages(), std::vector<std::string>{"ok"});
+            EXPECT_EQ(ReadCounts(c.file), std::vector<int32_t>(30, 0)) << "unlocked with fresh counts";
+            platform::headless::PressKey(SDLK_RETURN);  // now open: chosen
+            RunTicks(80);
+        } else {
+            EXPECT_TRUE(platform::headless::Messages().empty());
+            EXPECT_EQ(ReadCounts(c.file), progress) << "progress kept";
+        }
+        EXPECT_EQ(Screen(), ScreenId::Info);
+    }
+}
+
 TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
     LoadToUserName();
     EnterName(u"vofu");  // cheat mode: Enter unlocks a topic, and every answer is shown
@@ -462,7 +506,7 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     EXPECT_FALSE(list->lines[3]->visible) << "a locked topic is marked disabled";
 
     ClickChildOf("main menu 2", "arrowdown");
-    EXPECT_TRUE(topicPictureChanging);
+    EXPECT_TRUE(TopicPictureChanging());
     EXPECT_EQ(list->selected, 1);
     EXPECT_EQ(TextOf("infopunkty"), "human body 1 (100%)");
     EXPECT_DOUBLE_EQ(Object("stat1")->size[0], Object("stat1")->homeSize[0]);
@@ -471,19 +515,19 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     EXPECT_EQ(list->selected, 1);
     ClickObject("arrowprev");
     EXPECT_FALSE(app->transitionLock);
-    RunUntil([] { return !topicPictureChanging; }, 30);
+    RunUntil([] { return !TopicPictureChanging(); }, 30);
     EXPECT_TRUE(Object("bg2 temat")->visible);
     EXPECT_FALSE(Object("bg1 temat")->visible);
     EXPECT_FALSE(Object("blocked")->visible);
 
     ClickChildOf("main menu 2", "arrowdown");
     EXPECT_EQ(TextOf("infopunkty"), "time (66%)");
-    RunUntil([] { return !topicPictureChanging; }, 30);
+    RunUntil([] { return !TopicPictureChanging(); }, 30);
     WaitUntilStill(list);
     ClickChildOf("main menu 2", "arrowdown");
     GLObjectText probe("probe", u"food and drink 1 (0%) locked", 0, 0, 0);
     EXPECT_EQ(TextOf("infopunkty"), Utf8(probe.GetText()));
-    RunUntil([] { return !topicPictureChanging; }, 30);
+    RunUntil([] { return !TopicPictureChanging(); }, 30);
     EXPECT_TRUE(Object("blocked")->visible);
     EXPECT_EQ(Object("stat1")->size[0], 0.0);
 
@@ -496,11 +540,11 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
 
     // Back up to the unlocked topics: the sign flies out with the old picture and stays away.
     ClickChildOf("main menu 2", "arrowup");
-    RunUntil([] { return !topicPictureChanging; }, 30);
+    RunUntil([] { return !TopicPictureChanging(); }, 30);
     EXPECT_FALSE(Object("blocked")->visible);
     WaitUntilStill(list);
     ClickChildOf("main menu 2", "arrowup");
-    RunUntil([] { return !topicPictureChanging; }, 30);
+    RunUntil([] { return !TopicPictureChanging(); }, 30);
     ASSERT_EQ(list->selected, 1);
     EXPECT_TRUE(Object("bg2 temat")->visible) << "the last change ended on the second plane";
 
@@ -523,11 +567,11 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     // Left with a locked topic selected, the screen comes back with that topic's lock.
     WaitUntilStill(list);
     for (int step = 0; step < 2; ++step) {
-        RunUntil([] { return !topicPictureChanging; }, 30);
+        RunUntil([] { return !TopicPictureChanging(); }, 30);
         WaitUntilStill(list);
         ClickChildOf("main menu 2", "arrowdown");
     }
-    RunUntil([] { return !topicPictureChanging; }, 30);
+    RunUntil([] { return !TopicPictureChanging(); }, 30);
     ASSERT_EQ(list->selected, 3);
     WaitUntilStill("arrowprev");
     ClickObject("arrowprev");

@@ -46,9 +46,9 @@ void Click(int flags) {
     if (cb.click) cb.click(flags);
 }
 
-void Character(int code) {
+void Character(char16_t unit) {
     const auto& cb = GetState().callbacks;
-    if (cb.character) cb.character(code);
+    if (cb.character) cb.character(unit);
 }
 
 void PressKey(int32_t sdlKeycode, bool alt, bool repeat) {

@@ -29,7 +29,7 @@ void SetClockMs(uint32_t ms);
 void AdvanceClockMs(uint32_t ms);
 // Delivers input exactly as the real window would.
 void Click(int flags = 1);
-void Character(int code);
+void Character(char16_t unit);
 // A key press (an SDLK_ code) or wheel notches, through the real window's event dispatch.
 void PressKey(int32_t sdlKeycode, bool alt = false, bool repeat = false);
 void TurnWheel(int notches);

@@ -1,0 +1,52 @@
+#include "screens/SpeechSign.h"
+
+#include <memory>
+
+#include "engine/GLObjectText.h"
+#include "engine/GLScene.h"
+#include "engine/MotionPath.h"
+#include "game/AppContext.h"
+#include "game/ObjectKeys.h"
+#include "screens/SceneLookup.h"
+#include "screens/ScreenSteps.h"
+
+namespace {
+
+// A quarter of a second per segment of the fade: in, standing for three, out.
+constexpr int kSegmentTicks = 16;
+constexpr int kSegments = 5;
+// A fade step takes one tick more per segment (the step that starts the next one).
+constexpr int kFadeTicks = kSegments * (kSegmentTicks + 1);
+
+MotionPathPtr SignFade(double alpha) {
+    auto path = std::make_unique<MotionPath>();
+    const float full = static_cast<float>(alpha);
+    path->points = {{0, 0, 0}, {full, 0, 0}, {full, 0, 0}, {full, 0, 0}, {full, 0, 0}, {0, 0, 0}};
+    path->period = kSegmentTicks;
+    return path;
+}
+
+}  // namespace
+
+void BuildSpeechSign() {
+    GLObjectText* sign = AddHiddenLabel(key::kSpeechSign, u"speech off", -0.6, -2.0, 0.5, 0.4, 0.4, 0.4);
+    sign->scale = 0.5;
+    sign->depthTest = false;  // over whatever the screen shows there
+}
+
+void ShowSpeechSign(bool speechOn) {
+    // While loading (the small window) the screens' objects do not exist yet.
+    if (!app || app->currentScreen == ScreenId::Loading) return;
+    GLObjectText* sign = FindText(key::kSpeechSign);
+    if (!sign) return;
+    sign->SetText(speechOn ? u"speech on" : u"speech off");
+    sign->StartFade(SignFade(sign->baseColour[3]), kFadeTicks);
+    sign->colour[3] = 0;
+    sign->visible = true;
+}
+
+void StepSpeechSign() {
+    if (!app || app->currentScreen == ScreenId::Loading) return;
+    GLObjectText* sign = FindText(key::kSpeechSign);
+    if (sign && sign->visible && !sign->fadePath) sign->visible = false;
+}
