@@ -62,6 +62,37 @@ TEST_F(GLSceneTest, ACaretBlinkFallingDueWhileTheFrameDrawsIsShownByThatFrame) {
     EXPECT_GT(blinks, 5);
 }
 
+// A tick behind the clock steps like a drawn one (twice for a mirrored object, the reflection
+// keeping the pose between) and draws nothing; the backdrop is never mirrored.
+TEST_F(GLSceneTest, TicksStepOnceOrTwiceAndOnlyShownTicksDraw) {
+    struct Case {
+        bool mirrored;
+        const char* key;
+        bool shown;
+        int steps;
+    };
+    const Case cases[] = {{false, "o", false, 5},
+                          {false, "o", true, 5},
+                          {true, "o", false, 10},
+                          {true, "o", true, 10},
+                          {true, key::kBackdrop, true, 5}};
+    for (const Case& c : cases) {
+        auto* probe = scene->Add(std::make_unique<ProbeObject>(c.key, 0, 0, 0));
+        probe->StartSpin(1000, 1, 0, 0);
+        scene->reflectionOff = !c.mirrored;
+        scene->skipUnchangedFrames = false;
+        for (int tick = 0; tick < 5; ++tick) scene->Render(c.shown);
+        SCOPED_TRACE(std::string(c.key) + (c.mirrored ? " mirrored" : "") + (c.shown ? " shown" : ""));
+        EXPECT_EQ(probe->spinStep, c.steps);
+        if (c.mirrored && c.steps == 10) {
+            EXPECT_EQ(probe->mirrorPose.rotation[0], 9);
+        }
+        const int drawsPerTick = c.mirrored && c.steps == 10 ? 2 : 1;
+        EXPECT_EQ(probe->drawn, c.shown ? 5 * drawsPerTick : 0);
+        probe->visible = false;
+    }
+}
+
 TEST_F(GLSceneTest, EventsWithEqualDelayArriveOnConsecutivePolls) {
     scene->PostEvent("first", 80);
     scene->PostEvent("second", 80);
