@@ -1,10 +1,9 @@
-// FrameLook: everything a frame's picture is made from, gathered from the scene before the frame
-// is drawn. Two frames with equal looks draw the same picture, so the second need not be drawn.
-// An object that will change by itself while it is drawn (a motion, fade or spin running, a list
-// scrolling, a caret about to blink, particles) marks the look as changing: such a frame is always
-// drawn. The bytes are compared whole, never hashed, so equal looks mean equal inputs.
-// What an object adds between BeginPart and EndPart belongs to a part of it (a list's line, a
-// highlight box) with a look of its own; the rest is the object's own look, and a change there
+// FrameLook: everything a frame's picture is made from, gathered from the scene after the tick's
+// step and before the frame is drawn. Two frames with equal looks draw the same picture, so the
+// second need not be drawn. An object whose picture is not all in its look (particles) marks the
+// look as changing: such a frame is always drawn. The bytes are compared whole, never hashed, so equal looks
+// mean equal inputs. What an object adds between BeginPart and EndPart belongs to a part of it (a list's
+// line, a highlight box) with a look of its own; the rest is the object's own look, and a change there
 // reaches every part.
 #pragma once
 

@@ -89,12 +89,18 @@ void GLKeptFrame::Bind() {
     clipControl(GL_UPPER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
 }
 
-void GLKeptFrame::Show() {
+void GLKeptFrame::Show(const std::vector<ScreenRect>& changed) {
     clipControl(GL_LOWER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
     bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     // Rows top first into the window's bottom-up rows: the same bytes in the same order.
-    blitFramebuffer(0, 0, width, height, 0, height, width, 0, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    if (changed.empty()) {
+        blitFramebuffer(0, 0, width, height, 0, height, width, 0, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    }
+    for (const ScreenRect& rect : changed) {
+        blitFramebuffer(rect.x0, height - rect.y1, rect.x1, height - rect.y0, rect.x0, rect.y1, rect.x1,
+                        rect.y0, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    }
     bindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 

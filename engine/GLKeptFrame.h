@@ -10,6 +10,10 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <vector>
+
+#include "engine/ScreenRect.h"
+
 class GLKeptFrame {
 public:
     GLKeptFrame() = default;
@@ -23,8 +27,9 @@ public:
     bool Fit(int width, int height);
     // Frames drawn from now on land in the kept picture.
     void Bind();
-    // Copies the kept picture to the window's back buffer and draws to the window again.
-    void Show();
+    // Copies the kept picture to the window's back buffer, all of it or (when the back buffer
+    // still holds the picture before) only `changed`, and draws to the window again.
+    void Show(const std::vector<ScreenRect>& changed = {});
     bool Ready() const { return ready; }
     // Window-space y of a rectangle at bottom-up y, in the kept picture's rows.
     int RowOf(int y, int h) const { return height - y - h; }

@@ -36,10 +36,6 @@ MotionPathPtr CopyPath(const MotionPath& path) {
 
 }  // namespace
 
-DrawnArea* GLObject::drawnArea = nullptr;
-std::unordered_map<const GLObject*, DrawnArea>* GLObject::partAreas = nullptr;
-bool GLObject::geometryOff = false;
-
 GLObject::GLObject(const std::string& name, double x, double y, double z)
     : position{x, y, z}, homePosition{x, y, z}, name(name) {
     glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
@@ -82,11 +78,11 @@ void GLObject::StepSpin() {
     if (spinStep >= spinTicks) return;
     ++spinStep;
     for (int axis = 0; axis < 3; ++axis) rotation[axis] += spinIncrement[axis];
-    // Children also step in their own Draw(), so they turn twice per pass while the parent spins.
+    // Children also take their own step, so they turn twice per tick while the parent spins.
     for (GLObject* child : children) child->StepSpin();
 }
 
-void GLObject::Draw() {
+void GLObject::Step() {
     StepMotion();
     StepSpin();
     StepFade();
@@ -96,43 +92,91 @@ void GLObject::Draw() {
         highlight->StepFade();
     }
     if (colour[3] == 0) return;  // hidden, with highlight and children, but still animating
+    StepContent();
+    if (highlight && hovered) {
+        // The box takes its owner's bounds, then steps as anything drawn does.
+        for (int i = 0; i < 6; ++i) highlight->bounds[i] = bounds[i];
+        highlight->Step();
+    }
+    for (GLObject* child : children) child->Step();
+}
 
-    glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
-    SetEnabled(GL_TEXTURE_GEN_S, sphereMap);
-    SetEnabled(GL_TEXTURE_GEN_T, sphereMap);
-    SetEnabled(GL_DEPTH_TEST, depthTest);
-    SetEnabled(GL_BLEND, blend);
-    if (blend) glBlendFunc(blendSrc, blendDst);
+Pose GLObject::CurrentPose() const {
+    Pose pose;
+    for (int i = 0; i < 3; ++i) {
+        pose.position[i] = position[i];
+        pose.rotation[i] = rotation[i];
+    }
+    for (int i = 0; i < 4; ++i) pose.colour[i] = colour[i];
+    for (int i = 0; i < 6; ++i) pose.bounds[i] = bounds[i];
+    return pose;
+}
 
-    if (maskPass) {
+void GLObject::KeepMirrorPose() {
+    mirrorPose = CurrentPose();
+    if (highlight) highlight->KeepMirrorPose();
+    for (GLObject* child : children) child->KeepMirrorPose();
+}
+
+const Pose& GLObject::PoseFor(const DrawPass& pass, Pose& current) const {
+    if (pass.mirrored) return mirrorPose;
+    current = CurrentPose();
+    return current;
+}
+
+void GLObject::Draw(const DrawPass& pass) const {
+    Pose current;
+    const Pose& pose = PoseFor(pass, current);
+    if (pose.colour[3] == 0) return;  // hidden, with highlight and children
+
+    if (!pass.locateOnly) {
+        glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
+        SetEnabled(GL_TEXTURE_GEN_S, sphereMap);
+        SetEnabled(GL_TEXTURE_GEN_T, sphereMap);
+        SetEnabled(GL_DEPTH_TEST, depthTest);
+        SetEnabled(GL_BLEND, blend);
+        if (blend) glBlendFunc(blendSrc, blendDst);
+    }
+    if (maskPass && !pass.locateOnly) {
         glEnable(GL_BLEND);
         glDisable(GL_DEPTH_TEST);
         glBlendFunc(GL_DST_COLOR, GL_ZERO);
         EnableTexture(maskTexture);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
         glPushMatrix();
-        ApplyTransform();
-        DrawGeometry();
+        ApplyTransform(pose);
+        if (pass.stateOnly) {
+            LeaveGeometryState(pose);
+        } else {
+            DrawGeometry(pass, pose);
+        }
         glPopMatrix();
         glBlendFunc(GL_ONE, GL_ONE);
     }
-
-    ApplyMaterial();
-    // Blending opaque fragments changes no pixel but makes the rasteriser read every one it covers.
-    if (OpaqueFragments()) glDisable(GL_BLEND);
+    if (!pass.locateOnly) {
+        ApplyMaterial(pose);
+        // Blending opaque fragments changes no pixel but makes the rasteriser read every one it covers.
+        if (OpaqueFragments(pose.colour[3])) glDisable(GL_BLEND);
+    }
     glPushMatrix();
-    ApplyTransform();
-    if (drawnArea) RecordDrawnArea();  // the mask pass above drew the same geometry here
-    DrawGeometry();
+    ApplyTransform(pose);
+    if (pass.area) RecordDrawnArea(pass, pose);  // the mask pass above drew the same geometry here
+    if (pass.stateOnly) {
+        LeaveGeometryState(pose);
+    } else if (!pass.locateOnly) {
+        DrawGeometry(pass, pose);
+    }
+    DrawParts(pass);
     glPopMatrix();
 
-    if (highlight && hovered) {
-        for (int i = 0; i < 6; ++i) highlight->bounds[i] = bounds[i];
-        highlight->Draw();
-    }
+    if (highlight && hovered) highlight->Draw(pass);
     // Children are drawn in the scene's frame, not in this object's transformed one.
-    for (GLObject* child : children) child->Draw();
+    for (const GLObject* child : children) child->Draw(pass);
 }
+
+void GLObject::LeaveGeometryState(const Pose&) const {}
+
+void GLObject::DrawParts(const DrawPass&) const {}
 
 void GLObject::SetColour(double r, double g, double b, double a) {
     colour[0] = baseColour[0] = r;
@@ -147,10 +191,8 @@ bool GLObject::HitTest(double x, double y) {
     return dx < 0.5 && dx > -0.5 && dy < 0.2 && dy > -0.2;
 }
 
-void GLObject::DrawGeometry() {}
-
-bool GLObject::OpaqueFragments() const {
-    if (maskPass || colour[3] != 1.0) return false;
+bool GLObject::OpaqueFragments(double alpha) const {
+    if (maskPass || alpha != 1.0) return false;
     // The function in force: the object's own; where texturedColour alone turns blending on,
     // whatever function the objects drawn before left; none at all for the others.
     GLint source = GL_SRC_ALPHA, destination = GL_ONE_MINUS_SRC_ALPHA;
@@ -171,9 +213,7 @@ bool GLObject::OpaqueFragments() const {
 }
 
 void GLObject::AppendLook(FrameLook& look) const {
-    const bool spinning =
-        spinStep < spinTicks && (spinIncrement[0] != 0 || spinIncrement[1] != 0 || spinIncrement[2] != 0);
-    if (motionPath || fadePath || spinning) look.MarkChanging();
+    // Looks are taken after the tick's step: a running animation shows in the pose itself.
     look.Add(this);
     look.Add(position);
     look.Add(rotation);
@@ -189,6 +229,7 @@ void GLObject::AppendLook(FrameLook& look) const {
     look.Add(flags);
     look.Add(blendSrc);
     look.Add(blendDst);
+    look.Add(mirrorPose);
     if (highlight) {
         // The highlight animates with its owner and shows while the owner is hovered.
         look.Add(hovered);
@@ -208,16 +249,16 @@ void GLObject::ForEachPart(const std::function<void(const GLObject*)>& visit) co
     for (const GLObject* child : children) visit(child);
 }
 
-void GLObject::RecordDrawnArea() const {
+void GLObject::RecordDrawnArea(const DrawPass& pass, const Pose& pose) const {
     double box[6];
     ScreenRect rect;
-    DrawnArea* own = partAreas ? &(*partAreas)[this] : nullptr;
-    if (GeometryBox(box) && ProjectBox(box, rect)) {
+    DrawnArea* own = pass.partAreas ? &(*pass.partAreas)[this] : nullptr;
+    if (GeometryBox(pose, box) && ProjectBox(box, rect)) {
         if (rect.Empty()) return;
-        drawnArea->rects.push_back(rect);
+        pass.area->rects.push_back(rect);
         if (own) own->rects.push_back(rect);
     } else {
-        drawnArea->unknown = true;
+        pass.area->unknown = true;
         if (own) own->unknown = true;
     }
 }
@@ -227,53 +268,11 @@ void GLObject::BuildLists() {
     for (GLObject* child : children) child->BuildLists();
 }
 
-void GLObject::KeepDrawState(DrawState& state) const {
-    state.Keep(position);
-    state.Keep(homePosition);
-    state.Keep(rotation);
-    state.Keep(colour);
-    state.Keep(baseColour);
-    state.Keep(scale);
-    state.Keep(bounds);
-    state.Keep(visible);
-    const int steps[3] = {motionStep, spinStep, fadeStep};
-    state.Keep(steps);
-    state.KeepPath(motionPath);
-    state.KeepPath(fadePath);
-    if (highlight) highlight->KeepDrawState(state);
-    for (const GLObject* child : children) child->KeepDrawState(state);
-}
-
-void GLObject::PutBackDrawState(DrawState& state) {
-    state.PutBack(position);
-    state.PutBack(homePosition);
-    state.PutBack(rotation);
-    state.PutBack(colour);
-    state.PutBack(baseColour);
-    state.PutBack(scale);
-    state.PutBack(bounds);
-    state.PutBack(visible);
-    int steps[3];
-    state.PutBack(steps);
-    motionStep = steps[0];
-    spinStep = steps[1];
-    fadeStep = steps[2];
-    state.PutBackPath(motionPath);
-    state.PutBackPath(fadePath);
-    if (highlight) highlight->PutBackDrawState(state);
-    for (GLObject* child : children) child->PutBackDrawState(state);
-}
-
 void GLObject::MakeEmptyBox(double box[6]) {
     for (int axis = 0; axis < 3; ++axis) {
         box[axis] = 1;
         box[axis + 3] = -1;
     }
-}
-
-bool GLObject::GeometryBox(double box[6]) const {
-    MakeEmptyBox(box);
-    return false;  // a kind of object this engine does not know the geometry of
 }
 
 void GLObject::SetActive(bool on) { active = on; }
@@ -326,13 +325,13 @@ void GLObject::SetVertexColourRgb(double r, double g, double b) {
     vertexColour = true;
 }
 
-void GLObject::ApplyTransform() {
+void GLObject::ApplyTransform(const Pose& pose) const {
     if (eyeSpace) glLoadIdentity();
     glRotatef(static_cast<float>(orbitRotation[0]), 1, 0, 0);
     glRotatef(static_cast<float>(orbitRotation[1]), 0, 1, 0);
     glRotatef(static_cast<float>(orbitRotation[2]), 0, 0, 1);
-    glTranslatef(static_cast<float>(position[0]), static_cast<float>(position[1]),
-                 static_cast<float>(position[2]));
+    glTranslatef(static_cast<float>(pose.position[0]), static_cast<float>(pose.position[1]),
+                 static_cast<float>(pose.position[2]));
     if (billboard) {
         // Face the viewer: keep the translation, drop every rotation (and scale) so far.
         GLfloat matrix[16];
@@ -342,14 +341,15 @@ void GLObject::ApplyTransform() {
         }
         glLoadMatrixf(matrix);
     } else {
-        glRotatef(static_cast<float>(rotation[0]), 1, 0, 0);
-        glRotatef(static_cast<float>(rotation[1]), 0, 1, 0);
-        glRotatef(static_cast<float>(rotation[2]), 0, 0, 1);
+        glRotatef(static_cast<float>(pose.rotation[0]), 1, 0, 0);
+        glRotatef(static_cast<float>(pose.rotation[1]), 0, 1, 0);
+        glRotatef(static_cast<float>(pose.rotation[2]), 0, 0, 1);
     }
     glScaled(scale, scale, scale);
 }
 
-void GLObject::ApplyMaterial() {
+void GLObject::ApplyMaterial(const Pose& pose) const {
+    const double* colour = pose.colour;
     GLfloat material[4];
     for (int i = 0; i < 4; ++i) material[i] = static_cast<GLfloat>(colour[i]);
     if (texturedColour) {

@@ -1,7 +1,10 @@
 // GLObject: a named, positioned, coloured, optionally textured drawable that animates itself.
-// Draw() first advances motion, spin and fade by one tick, then applies the object's GL state and
-// transform and calls DrawGeometry(). Subclasses supply geometry. The scene draws only visible
-// objects; a colour alpha of exactly 0 hides an object and its children while they keep animating.
+// Step() moves it on by one tick (motion, spin, fade, and whatever its own content animates);
+// Draw() is a const walk that applies the object's GL state and transform and calls
+// DrawGeometry(), for the pass it is given. A drawable says how it steps (StepContent), what it
+// draws (DrawGeometry) and the box that holds it (GeometryBox): all three are pure. The scene
+// steps and draws only visible objects; a colour alpha of exactly 0 hides an object and its
+// children while it keeps animating.
 #pragma once
 
 #include <GL/gl.h>
@@ -12,10 +15,19 @@
 #include <unordered_map>
 #include <vector>
 
-#include "engine/DrawState.h"
+#include "engine/DrawPass.h"
 #include "engine/FrameLook.h"
 #include "engine/MotionPath.h"
 #include "engine/ScreenRect.h"
+
+// What a step changes and a draw reads. An object stepped twice in a tick (once for its reflection
+// in the floor, once for itself) keeps the pose it had between the two for its reflection.
+struct Pose {
+    double position[3];
+    double rotation[3];
+    double colour[4];
+    double bounds[6];
+};
 
 class GLObject {
 public:
@@ -27,47 +39,42 @@ public:
     virtual void FlyOut();  // leave to the right over 190 ticks, fade out in 99
     virtual void FlyIn();   // enter from the right over 190 ticks, fade in over 99
     virtual void StepFade();
-    virtual void Draw();
+    // One tick: motion, spin and fade, the highlight's, then (unless hidden) the object's own
+    // content, the highlight's draw step and the children's steps.
+    void Step();
+    // Draws the object, its highlight and children, as they stand, for `pass`.
+    virtual void Draw(const DrawPass& pass) const;
+    // Keeps the pose of this object and every part it draws for the reflection (see Pose).
+    virtual void KeepMirrorPose();
+    Pose CurrentPose() const;
     virtual void SetColour(double r, double g, double b, double a);
     virtual bool HitTest(double x, double y);
-    virtual void DrawGeometry();
     virtual void SetActive(bool on);
     virtual bool IsActive();
     virtual void SetClicked(bool on);
     // True when drawing unblended could change no pixel: the blend function in force is source
     // alpha / one minus source alpha (or there is none) and every fragment the next draw makes has
     // alpha exactly 1. Call with the material applied.
-    virtual bool OpaqueFragments() const;
-    // Adds what this object's next draw is made from (itself, its highlight and its children) and
-    // marks the look as changing when the draw itself will move it on.
+    bool OpaqueFragments() const { return OpaqueFragments(colour[3]); }
+    virtual bool OpaqueFragments(double alpha) const;
+    // Adds what this object's draw is made from (itself, its highlight and its children) and
+    // marks the look as changing when it moves on by itself from tick to tick.
     virtual void AppendLook(FrameLook& look) const;
     // Whether a box (min x, y, z, max x, y, z in the scene's frame) lies under the cursor.
     using CursorTest = std::function<bool(const double* box)>;
     // Hover of what the object draws inside itself (a list's lines), after the hover pass has set
     // `hovered`; nothing by default.
     virtual void HoverParts(const CursorTest& underCursor);
-    // The box, in the coordinates DrawGeometry() draws in, that holds everything it draws (empty
-    // when it draws nothing of its own); false when that cannot be told beforehand.
-    virtual bool GeometryBox(double box[6]) const;
-    // Builds any display list the next draw would otherwise build midway: a frame may be
-    // recorded into a list of its own, and lists do not nest.
+    // The box, in the coordinates DrawGeometry() draws in, that holds everything it draws in
+    // `pose` (empty when it draws nothing of its own); false when that cannot be told beforehand.
+    virtual bool GeometryBox(const Pose& pose, double box[6]) const = 0;
+    // Builds any display list a draw would otherwise have to send vertex by vertex: a frame may
+    // be recorded into a list of its own, and lists do not nest.
     virtual void BuildLists();
-    // Keeps everything Draw() changes in this object, its highlight and its children, and puts
-    // it back (from the same state, in the same order) so the same draw can run again.
-    virtual void KeepDrawState(DrawState& state) const;
-    virtual void PutBackDrawState(DrawState& state);
 
     // The objects drawn within this one's Draw() whose looks are parts of its look (its highlight
     // box, its children; a list's lines).
     virtual void ForEachPart(const std::function<void(const GLObject*)>& visit) const;
-
-    // While set, every draw adds the window rectangle its geometry covers to this area, and to
-    // the drawing object's own entry in partAreas when that is set too.
-    static DrawnArea* drawnArea;
-    static std::unordered_map<const GLObject*, DrawnArea>* partAreas;
-    // While set, draws send no vertices, and everything else happens alike: a pass that only
-    // moves the objects on and finds where they land, its GL state thrown away after.
-    static bool geometryOff;
 
     // Takes ownership of the path; a null path is ignored. Children get copies (step 0).
     void StartMotion(MotionPathPtr path, int ticks);
@@ -79,7 +86,6 @@ public:
     void SetVertexColour(double r, double g, double b, double a);
     void SetVertexColourRgb(double r, double g, double b);
 
-    // One tick of motion/spin/fade without drawing (Draw() steps 1-3; also used for highlights).
     void StepMotion();
     void StepSpin();
 
@@ -101,7 +107,6 @@ public:
     bool sphereMap = false;
     double bounds[6] = {0, 0, 0, 0, 0, 0};  // min x, y, z, max x, y, z (world units)
     double position[3];
-    double velocity[3] = {0, 0, 0};  // particles only
     double size[3] = {0, 0, 0};
     double homeSize[3] = {0, 0, 0};
     double homePosition[3];
@@ -122,11 +127,23 @@ public:
     bool clicked = false;
     // Not owned: whoever put them here holds them for as long as this object (a list its arrows).
     std::vector<GLObject*> children;
+    Pose mirrorPose{};
 
 protected:
-    void ApplyTransform();
-    void ApplyMaterial();
-    void RecordDrawnArea() const;
+    // What the object's own content animates, once a tick while it is not hidden (a caret, a
+    // list's scroll, particles); also where bounds that follow the pose are brought up to date.
+    virtual void StepContent() = 0;
+    // The vertices, in the object's transformed frame, as `pose` has them.
+    virtual void DrawGeometry(const DrawPass& pass, const Pose& pose) const = 0;
+    // GL state DrawGeometry() leaves behind, set without a vertex (a pass that leaves this
+    // object's vertices out); nothing by default.
+    virtual void LeaveGeometryState(const Pose& pose) const;
+    // Drawables inside this one's frame (a list's lines), drawn after its own geometry.
+    virtual void DrawParts(const DrawPass& pass) const;
+    const Pose& PoseFor(const DrawPass& pass, Pose& current) const;
+    void ApplyTransform(const Pose& pose) const;
+    void ApplyMaterial(const Pose& pose) const;
+    void RecordDrawnArea(const DrawPass& pass, const Pose& pose) const;
     static void MakeEmptyBox(double box[6]);
 };
 
@@ -137,16 +154,22 @@ GLObject* FindObjectIn(const std::vector<GLObject*>& list, const std::string& na
 class GLObjectCube : public GLObject {
 public:
     GLObjectCube(const std::string& name, double x, double y, double z, double sx, double sy, double sz);
-    void DrawGeometry() override;
-    bool GeometryBox(double box[6]) const override;
+    bool GeometryBox(const Pose& pose, double box[6]) const override;
+
+protected:
+    void StepContent() override {}
+    void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 };
 
 class GLObjectBoundingCube : public GLObject {
 public:
     GLObjectBoundingCube(const std::string& name, double x1, double y1, double z1, double x2, double y2,
                          double z2);
-    void DrawGeometry() override;
-    bool GeometryBox(double box[6]) const override;
+    bool GeometryBox(const Pose& pose, double box[6]) const override;
+
+protected:
+    void StepContent() override {}
+    void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 };
 
 namespace key {
@@ -164,31 +187,44 @@ class GLObjectPlane : public GLObject {
 public:
     GLObjectPlane(const std::string& name, float tiles, double x, double y, double z, double width,
                   double height, double depth);
-    void DrawGeometry() override;
-    bool GeometryBox(double box[6]) const override;
+    bool GeometryBox(const Pose& pose, double box[6]) const override;
     void AppendLook(FrameLook& look) const override;
     double width, height, depth;
     float tiles;
+
+protected:
+    void StepContent() override {}
+    void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 };
 
 class GLObjectPlaneGradient : public GLObject {
 public:
     GLObjectPlaneGradient(const std::string& name, double x, double y, double z, double width, double depth,
                           double third);
-    void DrawGeometry() override;
-    bool GeometryBox(double box[6]) const override;
-    bool OpaqueFragments() const override;  // the corners bring their own alphas
+    bool GeometryBox(const Pose& pose, double box[6]) const override;
+    using GLObject::OpaqueFragments;
+    bool OpaqueFragments(double alpha) const override;  // the corners bring their own alphas
     void AppendLook(FrameLook& look) const override;
     float cornerRed[4] = {0, 0, 0, 0}, cornerGreen[4] = {0, 0, 0, 0};
     float cornerBlue[4] = {0, 0, 0, 0}, cornerAlpha[4] = {0, 0, 0, 0};
+
+protected:
+    void StepContent() override {}
+    void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 };
 
 class GLObjectLight : public GLObject {
 public:
     GLObjectLight(const std::string& name, int lightIndex, float r, float g, float b, double x, double y,
                   double z);
-    void Draw() override;
+    // Sets the light (a light draws no pixel and is never mirrored).
+    void Draw(const DrawPass& pass) const override;
+    bool GeometryBox(const Pose& pose, double box[6]) const override;
     void AppendLook(FrameLook& look) const override;
     float lightColour[3];
     int lightIndex;
+
+protected:
+    void StepContent() override {}
+    void DrawGeometry(const DrawPass&, const Pose&) const override {}
 };

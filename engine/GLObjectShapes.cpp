@@ -7,7 +7,6 @@ namespace {
 // Normals have length 0.5 (lighting normalisation is off, as the scene was tuned with them).
 // Each vertex picks the low or high coordinate per axis; texture (0, 0) is the face's top left.
 void DrawBox(double x1, double y1, double z1, double x2, double y2, double z2) {
-    if (GLObject::geometryOff) return;
     struct Face {
         float normal[3];
         bool high[4][3];  // x, y, z of each corner: false = low, true = high
@@ -44,7 +43,7 @@ GLObjectCube::GLObjectCube(const std::string& name, double x, double y, double z
     size[2] = homeSize[2] = sz;
 }
 
-bool GLObjectCube::GeometryBox(double box[6]) const {
+bool GLObjectCube::GeometryBox(const Pose&, double box[6]) const {
     for (int axis = 0; axis < 3; ++axis) {
         box[axis] = -size[axis] / 2;
         box[axis + 3] = size[axis] / 2;
@@ -52,7 +51,7 @@ bool GLObjectCube::GeometryBox(double box[6]) const {
     return true;
 }
 
-void GLObjectCube::DrawGeometry() {
+void GLObjectCube::DrawGeometry(const DrawPass&, const Pose&) const {
     const double hx = size[0] / 2, hy = size[1] / 2, hz = size[2] / 2;
     DrawBox(-hx, -hy, -hz, hx, hy, hz);
 }
@@ -64,20 +63,21 @@ GLObjectBoundingCube::GLObjectBoundingCube(const std::string& name, double x1, d
     for (int i = 0; i < 6; ++i) bounds[i] = corners[i];
 }
 
-bool GLObjectBoundingCube::GeometryBox(double box[6]) const {
-    for (int i = 0; i < 6; ++i) box[i] = bounds[i];
+bool GLObjectBoundingCube::GeometryBox(const Pose& pose, double box[6]) const {
+    for (int i = 0; i < 6; ++i) box[i] = pose.bounds[i];
     return true;
 }
 
-void GLObjectBoundingCube::DrawGeometry() {
-    DrawBox(bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]);
+void GLObjectBoundingCube::DrawGeometry(const DrawPass&, const Pose& pose) const {
+    const double* b = pose.bounds;
+    DrawBox(b[0], b[1], b[2], b[3], b[4], b[5]);
 }
 
 GLObjectPlane::GLObjectPlane(const std::string& name, float tiles, double x, double y, double z, double width,
                              double height, double depth)
     : GLObject(name, x, y, z), width(width), height(height), depth(depth), tiles(tiles) {}
 
-bool GLObjectPlane::GeometryBox(double box[6]) const {
+bool GLObjectPlane::GeometryBox(const Pose&, double box[6]) const {
     const bool horizontal = depth != 0;
     const double halfExtent = (horizontal ? depth : height) / 2;
     const double corners[6] = {-width / 2, horizontal ? 0 : -halfExtent, horizontal ? -halfExtent : 0,
@@ -86,10 +86,10 @@ bool GLObjectPlane::GeometryBox(double box[6]) const {
     return true;
 }
 
-void GLObjectPlane::DrawGeometry() {
+void GLObjectPlane::DrawGeometry(const DrawPass&, const Pose&) const {
     const bool horizontal = depth != 0;
     const double extent = horizontal ? depth : height;
-    if (!(tiles > 0) || !(width > 0) || !(extent > 0) || geometryOff) return;
+    if (!(tiles > 0) || !(width > 0) || !(extent > 0)) return;
     const double cellW = width / tiles, cellE = extent / tiles;
     const double step = 1.0 / tiles;
     // Cells are counted, not accumulated, so rounding never adds a sliver row or column; the
@@ -145,16 +145,15 @@ GLObjectPlaneGradient::GLObjectPlaneGradient(const std::string& name, double x, 
     size[2] = third;
 }
 
-bool GLObjectPlaneGradient::GeometryBox(double box[6]) const {
-    const double hw = size[0] / 2, hd = size[1] / 2, y = position[1];
+bool GLObjectPlaneGradient::GeometryBox(const Pose& pose, double box[6]) const {
+    const double hw = size[0] / 2, hd = size[1] / 2, y = pose.position[1];
     const double corners[6] = {-hw, y, -hd, hw, y, hd};
     for (int i = 0; i < 6; ++i) box[i] = corners[i];
     return true;
 }
 
-void GLObjectPlaneGradient::DrawGeometry() {
-    if (geometryOff) return;
-    const double hw = size[0] / 2, hd = size[1] / 2, y = position[1];
+void GLObjectPlaneGradient::DrawGeometry(const DrawPass&, const Pose& pose) const {
+    const double hw = size[0] / 2, hd = size[1] / 2, y = pose.position[1];
     const double corners[4][4] = {{1, 0, hw, -hd}, {0, 0, -hw, -hd}, {0, 1, -hw, hd}, {1, 1, hw, hd}};
     glBegin(GL_QUADS);
     glNormal3f(0, 1, 0);
@@ -166,11 +165,11 @@ void GLObjectPlaneGradient::DrawGeometry() {
     glEnd();
 }
 
-bool GLObjectPlaneGradient::OpaqueFragments() const {
-    for (float alpha : cornerAlpha) {
-        if (alpha != 1.0f) return false;
+bool GLObjectPlaneGradient::OpaqueFragments(double alpha) const {
+    for (float corner : cornerAlpha) {
+        if (corner != 1.0f) return false;
     }
-    return GLObject::OpaqueFragments();
+    return GLObject::OpaqueFragments(alpha);
 }
 
 void GLObjectPlaneGradient::AppendLook(FrameLook& look) const {
@@ -185,7 +184,13 @@ GLObjectLight::GLObjectLight(const std::string& name, int lightIndex, float r, f
                              double y, double z)
     : GLObject(name, x, y, z), lightColour{r, g, b}, lightIndex(lightIndex) {}
 
-void GLObjectLight::Draw() {
+bool GLObjectLight::GeometryBox(const Pose&, double box[6]) const {
+    MakeEmptyBox(box);
+    return true;
+}
+
+void GLObjectLight::Draw(const DrawPass& pass) const {
+    if (pass.locateOnly) return;
     GLenum light;
     if (lightIndex == 0) {
         light = GL_LIGHT0;

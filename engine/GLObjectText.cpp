@@ -25,7 +25,7 @@ size_t StoredLength(const uint8_t* glyphs) {
 // Draws `count` glyph codes from the pen position, in the font's units scaled to the text size.
 void DrawCodes(const uint8_t* codes, size_t count) {
     GLuint base = glyphfont::ListBase();
-    if (base == 0 || count == 0 || GLObject::geometryOff) return;
+    if (base == 0 || count == 0) return;
     // The lists change the current normal; this changes the list base. Saving just those (not
     // every attribute group) keeps the state after the call exactly as before.
     glPushAttrib(GL_CURRENT_BIT | GL_LIST_BIT);
@@ -90,22 +90,9 @@ void GLObjectText::AppendLook(FrameLook& look) const {
     look.AddBytes(glyphs, length);
     look.Add(active);
     look.Add(caretOn);
-    if (active && FrameClockMs() - lastBlink > kBlinkMs) look.MarkChanging();  // the caret blinks
 }
 
-void GLObjectText::KeepDrawState(DrawState& state) const {
-    GLObject::KeepDrawState(state);
-    state.Keep(caretOn);
-    state.Keep(lastBlink);
-}
-
-void GLObjectText::PutBackDrawState(DrawState& state) {
-    GLObject::PutBackDrawState(state);
-    state.PutBack(caretOn);
-    state.PutBack(lastBlink);
-}
-
-bool GLObjectText::GeometryBox(double box[6]) const {
+bool GLObjectText::GeometryBox(const Pose&, double box[6]) const {
     // The glyphs run from the pen at -width / 4 to +width / 4 (advances are never negative) and
     // the caret starts there; each one reaches at most the font's box beyond its pen.
     const glyphfont::GlyphBox& glyph = glyphfont::Box();
@@ -120,21 +107,23 @@ bool GLObjectText::GeometryBox(double box[6]) const {
     return true;
 }
 
-void GLObjectText::DrawGeometry() {
-    const double width = TextWidth();
-    glPushMatrix();
-    glTranslated(-0.25 * width, -kDrop, 0);
+void GLObjectText::StepContent() {
     UpdateBounds();
-    DrawCodes(glyphs, StoredLength(glyphs));
-    glPopMatrix();
-
     if (active) {
-        uint32_t now = FrameClockMs();
+        const uint32_t now = FrameClockMs();
         if (now - lastBlink > kBlinkMs) {
             lastBlink = now;
             caretOn = !caretOn;
         }
     }
+}
+
+void GLObjectText::DrawGeometry(const DrawPass&, const Pose&) const {
+    const double width = TextWidth();
+    glPushMatrix();
+    glTranslated(-0.25 * width, -kDrop, 0);
+    DrawCodes(glyphs, StoredLength(glyphs));
+    glPopMatrix();
 
     glPushMatrix();
     if (active) {

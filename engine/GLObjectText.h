@@ -12,10 +12,7 @@ public:
     GLObjectText(const std::string& name, const std::u16string& text, double x, double y, double z);
     ~GLObjectText() override;
     void SetClicked(bool on) override;
-    void DrawGeometry() override;
-    bool GeometryBox(double box[6]) const override;
-    void KeepDrawState(DrawState& state) const override;
-    void PutBackDrawState(DrawState& state) override;
+    bool GeometryBox(const Pose& pose, double box[6]) const override;
     void AppendLook(FrameLook& look) const override;
 
     // Stores the glyph codes of `text`; texts past 999 characters are cut.
@@ -32,4 +29,9 @@ public:
     uint32_t lastBlink = 0;
     bool caretOn = false;
     bool editable = false;
+
+protected:
+    // Brings the bounds to the position and blinks the caret.
+    void StepContent() override;
+    void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 };

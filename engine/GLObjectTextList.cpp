@@ -208,32 +208,17 @@ bool GLObjectTextList::SelectPrevious() {
     return true;
 }
 
-void GLObjectTextList::KeepDrawState(DrawState& state) const {
-    GLObject::KeepDrawState(state);
-    state.Keep(firstVisible);
-    state.Keep(scrollStep);
-    state.Keep(scrollAmount);
-    state.Keep(scrollingUp);
-    state.Keep(scrollingDown);
-    for (const GLObjectText* line : lines) line->KeepDrawState(state);
+void GLObjectTextList::KeepMirrorPose() {
+    GLObject::KeepMirrorPose();
+    for (GLObjectText* line : lines) line->KeepMirrorPose();
 }
 
-void GLObjectTextList::PutBackDrawState(DrawState& state) {
-    GLObject::PutBackDrawState(state);
-    state.PutBack(firstVisible);
-    state.PutBack(scrollStep);
-    state.PutBack(scrollAmount);
-    state.PutBack(scrollingUp);
-    state.PutBack(scrollingDown);
-    for (GLObjectText* line : lines) line->PutBackDrawState(state);
-}
-
-bool GLObjectTextList::GeometryBox(double box[6]) const {
+bool GLObjectTextList::GeometryBox(const Pose&, double box[6]) const {
     MakeEmptyBox(box);
     return true;
 }
 
-void GLObjectTextList::DrawGeometry() {
+void GLObjectTextList::StepContent() {
     const int count = static_cast<int>(lines.size());
     auto lineAt = [&](int i) -> GLObjectText* { return i >= 0 && i < count ? lines[i] : nullptr; };
     if (scrollingDown) {
@@ -244,7 +229,7 @@ void GLObjectTextList::DrawGeometry() {
         for (GLObjectText* line : lines) {
             line->position[1] += kScrollStep;
             line->homePosition[1] += kScrollStep;
-            line->Draw();
+            line->Step();
         }
         if (scrollAmount > 0.4) {
             if (GLObjectText* leaving = lineAt(firstVisible)) SetAlpha(leaving, 0);
@@ -260,7 +245,7 @@ void GLObjectTextList::DrawGeometry() {
         for (GLObjectText* line : lines) {
             line->position[1] -= kScrollStep;
             line->homePosition[1] -= kScrollStep;
-            line->Draw();
+            line->Step();
         }
         if (scrollAmount < 0.6) {
             if (GLObjectText* entering = lineAt(firstVisible - 1)) SetAlpha(entering, 1);
@@ -270,13 +255,16 @@ void GLObjectTextList::DrawGeometry() {
             scrollingUp = false;
         }
     } else {
-        for (GLObjectText* line : lines) line->Draw();
+        for (GLObjectText* line : lines) line->Step();
     }
+}
+
+void GLObjectTextList::DrawParts(const DrawPass& pass) const {
+    for (const GLObjectText* line : lines) line->Draw(pass);
 }
 
 void GLObjectTextList::AppendLook(FrameLook& look) const {
     GLObject::AppendLook(look);
-    if (scrollingDown || scrollingUp) look.MarkChanging();
     const size_t count = lines.size();
     look.Add(count);
     for (const GLObjectText* line : lines) {
@@ -306,7 +294,7 @@ void GLObjectTextList::FlyIn() {
     downArrow->StartFade(FadeInPath(100, downArrow->baseColour[3]), 99);
 }
 
-// Lines and arrows also step their fades in their own Draw(), so they fade at double speed.
+// Lines and arrows also step their fades in their own Step(), so they fade at double speed.
 void GLObjectTextList::StepFade() {
     GLObject::StepFade();
     upArrow->StepFade();

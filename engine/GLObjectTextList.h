@@ -23,11 +23,9 @@ public:
     void FlyOut() override;
     void FlyIn() override;
     void StepFade() override;
-    void DrawGeometry() override;
     // Nothing of its own: each line's draw adds its own rectangle.
-    bool GeometryBox(double box[6]) const override;
-    void KeepDrawState(DrawState& state) const override;  // with the lines it draws
-    void PutBackDrawState(DrawState& state) override;
+    bool GeometryBox(const Pose& pose, double box[6]) const override;
+    void KeepMirrorPose() override;  // with the lines it draws
     void AppendLook(FrameLook& look) const override;
     void HoverParts(const CursorTest& underCursor) override;
     void ForEachPart(const std::function<void(const GLObject*)>& visit) const override;
@@ -61,6 +59,12 @@ public:
     double scrollStep = 0;
     double scrollAmount = 0;
     bool scrollingUp = false, scrollingDown = false;
+
+protected:
+    // The scroll's step, then each line's.
+    void StepContent() override;
+    void DrawGeometry(const DrawPass&, const Pose&) const override {}
+    void DrawParts(const DrawPass& pass) const override;
 
 private:
     void Restyle();

@@ -5,27 +5,53 @@
 namespace {
 
 // Each component a multiple of 0.001 in -0.1..0.099.
-void RandomVelocity(GLObject& particle) {
+void RandomVelocity(Particle& particle) {
     for (double& v : particle.velocity) v = ((std::rand() % 200) - 100) / 100.0 / 10.0;
 }
 
 }  // namespace
 
+void Particle::ResetToHome() {
+    for (int axis = 0; axis < 3; ++axis) position[axis] = homePosition[axis];
+    scale = 1;
+    for (int i = 0; i < 4; ++i) colour[i] = baseColour[i];
+}
+
 GLParticleSystem::GLParticleSystem(int count, const std::string& name, int duration, double x, double y,
                                    double z)
     : GLObject(name, x, y, z), duration(duration) {
     for (int i = 0; i < count; ++i) {
-        particles.push_back(std::make_unique<GLObject>("particle", x, y, z));
+        particles.push_back(std::make_unique<Particle>(Particle{{x, y, z}, {x, y, z}}));
         RandomVelocity(*particles.back());
     }
 }
 
 void GLParticleSystem::SetColour(double r, double g, double b, double a) {
-    for (auto& particle : particles) particle->SetColour(r, g, b, a);
+    const double rgba[4] = {r, g, b, a};
+    for (auto& particle : particles) {
+        for (int i = 0; i < 4; ++i) particle->colour[i] = particle->baseColour[i] = rgba[i];
+    }
     GLObject::SetColour(r, g, b, a);
 }
 
-void GLParticleSystem::DrawGeometry() {
+bool GLParticleSystem::GeometryBox(const Pose&, double box[6]) const {
+    MakeEmptyBox(box);
+    return false;  // the sprites fly anywhere: a frame with particles is drawn whole
+}
+
+void GLParticleSystem::KeepMirrorPose() {
+    GLObject::KeepMirrorPose();
+    mirrorParticles.clear();
+    for (const auto& particle : particles) mirrorParticles.push_back(*particle);
+}
+
+void GLParticleSystem::StepContent() {
+    for (size_t i = 0; i < particles.size(); ++i) Emit(static_cast<int>(i));
+    ++passCount;
+    if (duration < passCount) visible = false;
+}
+
+void GLParticleSystem::DrawGeometry(const DrawPass& pass, const Pose&) const {
     glNormal3f(0, 0, 1);
     // Sprites show their own colour: with lighting on and colour material off, glColor would be
     // ignored and every burst would take the material of whatever was drawn before it. They leave
@@ -34,8 +60,8 @@ void GLParticleSystem::DrawGeometry() {
     glDisable(GL_LIGHTING);
     glDepthMask(GL_FALSE);
     for (size_t i = 0; i < particles.size(); ++i) {
-        Emit(static_cast<int>(i));
-        const GLObject& particle = *particles[i];
+        const Particle& particle =
+            pass.mirrored && i < mirrorParticles.size() ? mirrorParticles[i] : *particles[i];
         glPushMatrix();
         glTranslatef(static_cast<float>(particle.position[0]), static_cast<float>(particle.position[1]),
                      static_cast<float>(particle.position[2]));
@@ -61,12 +87,10 @@ void GLParticleSystem::DrawGeometry() {
         glPopMatrix();
     }
     glPopAttrib();
-    ++passCount;
-    if (duration < passCount) visible = false;
 }
 
 void GLParticleSystem::Emit(int index) {
-    GLObject& particle = *particles[index];
+    Particle& particle = *particles[index];
     for (int axis = 0; axis < 3; ++axis) particle.position[axis] += particle.velocity[axis];
     particle.colour[3] -= 0.01;
     particle.scale -= 0.01;
@@ -94,7 +118,7 @@ GLParticleSystemSimpleExplosion::GLParticleSystemSimpleExplosion(int duration, c
     : GLParticleSystem(count, name, duration, x, y, z) {}
 
 void GLParticleSystemSimpleExplosion::Emit(int index) {
-    GLObject& particle = *particles[index];
+    Particle& particle = *particles[index];
     for (int axis = 0; axis < 3; ++axis) particle.position[axis] += particle.velocity[axis];
     particle.colour[3] -= 0.05;  // transparent after 20 passes from alpha 1
     particle.scale -= 0.01;

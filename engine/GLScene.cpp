@@ -26,35 +26,11 @@ const char* const kUnmirroredKey = key::kBackdrop;
 constexpr int64_t kPassOverheadPixels = 60000;
 constexpr double kWorthShare = 0.6;
 
-// Where the objects of a pass draw: with `drawn`, each object's draws are added to its own entry
-// (the list's index); with `cut`, the pass only touches pixels inside that rectangle, and an
-// object whose draws this frame (`landed`, by index) all lie outside it sends no vertices: they
-// could change no pixel there, and everything else its draw does still happens.
-struct PassAreas {
-    std::vector<DrawnArea>* drawn = nullptr;
-    const ScreenRect* cut = nullptr;
-    const std::vector<DrawnArea>* landed = nullptr;
-};
-
 bool Touches(const DrawnArea& area, const ScreenRect& rect) {
     for (const ScreenRect& drawnRect : area.rects) {
         if (drawnRect.Overlaps(rect)) return true;
     }
     return area.unknown;
-}
-
-// Draws the visible objects of the list but `skip`.
-void DrawVisible(const std::vector<GLObject*>& list, const char* skip, const PassAreas& pass) {
-    for (size_t i = 0; i < list.size(); ++i) {
-        GLObject* object = list[i];
-        if (!object->visible || (skip && object->name == skip)) continue;
-        if (pass.drawn) GLObject::drawnArea = &(*pass.drawn)[i];
-        const bool outside = pass.cut && pass.landed && !Touches((*pass.landed)[i], *pass.cut);
-        if (outside) GLObject::geometryOff = true;
-        object->Draw();
-        GLObject::drawnArea = nullptr;
-        if (outside) GLObject::geometryOff = false;
-    }
 }
 
 }  // namespace
@@ -149,6 +125,10 @@ void GLScene::Render(bool show) {
         return;
     }
     const FrameClockHold clock;
+    StepObjects();
+    for (GLObject* object : objects) {
+        if (object->visible) object->BuildLists();
+    }
     lastFrameDrawn = show && FrameNeedsDrawing();
     if (lastFrameDrawn) {
         ++framesDrawn;
@@ -158,6 +138,7 @@ void GLScene::Render(bool show) {
         const bool sized = window.width == width && window.height == height;
         if (sized && keptFrame.Start() && keptFrame.Fit(width, height)) {
             keptFrame.Bind();
+            frameRects.clear();
             TakePartLooks();
             if (drawRequested || !look.SameAs(lastDrawnLook)) wholeFramesOwed = 2;
             if (renderChangesOnly && keptPictureValid && wholeFramesOwed == 0) {
@@ -166,11 +147,18 @@ void GLScene::Render(bool show) {
                 RenderWhole();
             }
             if (wholeFramesOwed > 0) --wholeFramesOwed;
-            keptFrame.Show();
+            // After a swap the back buffer holds nothing to build on; the window still shows the
+            // last picture, so only the changes need to reach it either way.
+            if (backBufferHolds) {
+                keptFrame.Show(frameRects);
+            } else {
+                keptFrame.Show();
+            }
             keptPictureValid = true;
         } else {
+            frameRects.clear();
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-            DrawObjects();
+            DrawObjects(DrawPass{});
             keptPictureValid = false;
         }
         std::swap(look, lastDrawnLook);
@@ -180,75 +168,76 @@ void GLScene::Render(bool show) {
         changedLastParts.swap(changedParts);
         drawRequested = false;
     } else {
-        // The same calls with every fragment scissored away: each object moves on exactly as a
-        // drawn frame moves it, and the GL state left behind is the same, but no pixel is touched.
         ++framesSkipped;
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(0, 0, 0, 0);
-        DrawObjects();
-        glDisable(GL_SCISSOR_TEST);
     }
 
     platform::CursorPosition(cursorX, cursorY);
-    glMatrixMode(GL_MODELVIEW);
+    LoadView();  // the hover pass projects through the view, drawn or not
     HoverPass(objects);
     clickPending = false;
-    if (lastFrameDrawn) platform::SwapBuffers();
+    if (lastFrameDrawn) {
+        std::vector<platform::PixelRect> shown;
+        for (const ScreenRect& rect : frameRects) {
+            shown.push_back(platform::PixelRect{rect.x0, rect.y0, rect.x1 - rect.x0, rect.y1 - rect.y0});
+        }
+        backBufferHolds = platform::ShowFrame(shown);
+    }
     platform::ReleaseContext();
+}
+
+void GLScene::StepObjects() {
+    // The reflection is drawn first and each object stepped for it, then stepped again for
+    // itself: every mirrored object moves on twice a tick and its reflection shows the pose
+    // between the two.
+    for (GLObject* object : objects) {
+        if (!object->visible) continue;
+        if (!reflectionOff && object->name != kUnmirroredKey) {
+            object->Step();
+            object->KeepMirrorPose();
+            if (!object->visible) continue;  // a burst that ended
+        }
+        object->Step();
+    }
 }
 
 void GLScene::RenderWhole() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    DrawObjects(&areas);
+    DrawObjects(DrawPass{}, &areas);
     shownAreas.swap(areas);
     shownPartAreas.swap(partAreasNow);
 }
 
 void GLScene::RenderChanges() {
-    // Drawing moves animations on, so each rectangle draws the frame again from the same start:
-    // the objects' drawing state and the GL state are kept first and put back before each pass.
     // Objects that cannot tell where they draw (particles) make the frame whole.
     for (size_t i = 0; i < objects.size(); ++i) {
         GLObject* object = objects[i];
         if (!object->visible) continue;
-        object->BuildLists();
         double box[6];
         const bool changed = changedObjects[i] || (i < changedLastFrame.size() && changedLastFrame[i]);
-        if (changed && (!object->GeometryBox(box) || (i < shownAreas.size() && shownAreas[i].unknown))) {
+        if (changed && (!object->GeometryBox(object->CurrentPose(), box) ||
+                        (i < shownAreas.size() && shownAreas[i].unknown))) {
             RenderWhole();
             return;
         }
     }
-    // Kept for the objects visible now, and put back to the same ones even if a draw hid one.
-    drawState.Clear();
-    keptObjects.clear();
-    for (GLObject* object : objects) {
-        if (!object->visible) continue;
-        object->KeepDrawState(drawState);
-        keptObjects.push_back(object);
-    }
-    auto putBack = [this] {
-        drawState.Rewind();
-        for (GLObject* object : keptObjects) object->PutBackDrawState(drawState);
-    };
-    // A pass without vertices tells where everything lands this frame.
+    // Where everything lands this frame, without a pixel.
+    DrawPass locate;
+    locate.locateOnly = true;
     glPushAttrib(GL_ALL_ATTRIB_BITS);
-    GLObject::geometryOff = true;
-    DrawObjects(&areas);
-    GLObject::geometryOff = false;
+    DrawObjects(locate, &areas);
     glPopAttrib();
 
     bool whole = false;
     std::vector<ScreenRect> rects = ChangedRects(whole);
-    putBack();
     if (whole) {
         RenderWhole();
         return;
     }
     ++framesPartial;
+    frameRects = rects;
+    // Each rectangle is drawn by the whole drawing order from the same GL state.
     for (size_t k = 0; k < rects.size(); ++k) {
         const bool last = k + 1 == rects.size();
-        if (k > 0) putBack();
         if (!last) glPushAttrib(GL_ALL_ATTRIB_BITS);
         const ScreenRect rect{rects[k].x0 + rectangleInset, rects[k].y0 + rectangleInset,
                               rects[k].x1 - rectangleInset, rects[k].y1 - rectangleInset};
@@ -260,16 +249,9 @@ void GLScene::RenderChanges() {
             glScissor(rect.x0, keptFrame.RowOf(rect.y0, h), rect.x1 - rect.x0, h);
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
         }
-        DrawObjects(nullptr, &rect);
+        DrawObjects(DrawPass{}, nullptr, &rect);
         glDisable(GL_SCISSOR_TEST);
         if (!last) glPopAttrib();
-    }
-    // With nothing to render the objects still move on once, as in any frame.
-    if (rects.empty()) {
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(0, 0, 0, 0);
-        DrawObjects();
-        glDisable(GL_SCISSOR_TEST);
     }
     shownAreas.swap(areas);
     shownPartAreas.swap(partAreasNow);
@@ -322,13 +304,7 @@ std::vector<ScreenRect> GLScene::ChangedRects(bool& whole) const {
     return rects;
 }
 
-void GLScene::DrawObjects(std::vector<DrawnArea>* drawn, const ScreenRect* cut) {
-    if (drawn) {
-        drawn->assign(objects.size(), DrawnArea{});
-        partAreasNow.clear();
-        GLObject::partAreas = &partAreasNow;
-    }
-    const PassAreas pass{drawn, cut, cut ? &areas : nullptr};
+void GLScene::LoadView() {
     LoadProjection();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -337,11 +313,33 @@ void GLScene::DrawObjects(std::vector<DrawnArea>* drawn, const ScreenRect* cut) 
     glRotatef(static_cast<float>(viewRotation[2]), 0, 0, 1);
     glTranslatef(static_cast<float>(viewTranslation[0]), static_cast<float>(viewTranslation[1]),
                  static_cast<float>(viewTranslation[2]));
+}
 
-    for (GLObject* light : lights) light->Draw();
+void GLScene::DrawVisible(const char* skip, const DrawPass& pass, std::vector<DrawnArea>* drawn,
+                          const ScreenRect* cut) const {
+    for (size_t i = 0; i < objects.size(); ++i) {
+        const GLObject* object = objects[i];
+        if (!object->visible || (skip && object->name == skip)) continue;
+        DrawPass objectPass = pass;
+        if (drawn) objectPass.area = &(*drawn)[i];
+        // Wholly outside the rectangle this frame: its vertices could change no pixel there.
+        if (cut && i < areas.size() && !Touches(areas[i], *cut)) objectPass.stateOnly = true;
+        object->Draw(objectPass);
+    }
+}
+
+void GLScene::DrawObjects(const DrawPass& pass, std::vector<DrawnArea>* drawn, const ScreenRect* cut) {
+    DrawPass scenePass = pass;
+    if (drawn) {
+        drawn->assign(objects.size(), DrawnArea{});
+        partAreasNow.clear();
+        scenePass.partAreas = &partAreasNow;
+    }
+    LoadView();
+    for (const GLObject* light : lights) light->Draw(scenePass);
 
     if (reflectionOff) {
-        DrawVisible(objects, nullptr, pass);
+        DrawVisible(nullptr, scenePass, drawn, cut);
     } else {
         // Mark the floor in the stencil buffer, without colour or depth.
         glEnable(GL_TEXTURE_2D);
@@ -353,7 +351,7 @@ void GLScene::DrawObjects(std::vector<DrawnArea>* drawn, const ScreenRect* cut) 
         glStencilFunc(GL_ALWAYS, 1, 1);
         glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
         glDisable(GL_DEPTH_TEST);
-        DrawFloorQuad();
+        if (!pass.locateOnly) DrawFloorQuad();
         glEnable(GL_DEPTH_TEST);
         glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
         glStencilFunc(GL_EQUAL, 1, 1);
@@ -368,7 +366,9 @@ void GLScene::DrawObjects(std::vector<DrawnArea>* drawn, const ScreenRect* cut) 
         glPushMatrix();
         glTranslatef(0, -4, 0);
         glScalef(1, -1, 1);
-        DrawVisible(objects, kUnmirroredKey, pass);
+        DrawPass mirrored = scenePass;
+        mirrored.mirrored = true;
+        DrawVisible(kUnmirroredKey, mirrored, drawn, cut);
         glPopMatrix();
 
         // The floor itself, translucent over its reflection.
@@ -382,21 +382,19 @@ void GLScene::DrawObjects(std::vector<DrawnArea>* drawn, const ScreenRect* cut) 
         glDisable(GL_LIGHTING);
         glColor4f(1, 1, 1, 0.8f);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        DrawFloorQuad();
+        if (!pass.locateOnly) DrawFloorQuad();
         glEnable(GL_LIGHTING);
         glDisable(GL_BLEND);
         glPopMatrix();
 
         glPushMatrix();
-        DrawVisible(objects, nullptr, pass);
+        DrawVisible(nullptr, scenePass, drawn, cut);
         glPopMatrix();
         glFlush();
     }
-    GLObject::partAreas = nullptr;
 }
 
-void GLScene::DrawFloorQuad() {
-    if (GLObject::geometryOff) return;
+void GLScene::DrawFloorQuad() const {
     const int32_t slot = FindTexture("gfx/mirror.jpg");
     if (slot >= 0) {
         glBindTexture(GL_TEXTURE_2D, textureTable.textureNames[slot]);

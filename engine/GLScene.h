@@ -1,8 +1,10 @@
 // GLScene: the one scene. It owns the window's GL context, the fixed view (the origin seen from
 // 6 units in front), every drawable object and the lights drawn first (given to it once and freed
 // with it), the queue of delayed named events and the cursor position.
-// Render() draws a frame (plainly or over a stencil-masked mirrored floor), which also advances
-// every drawn object's animations, and recomputes the hover flags from the cursor.
+// Render() runs one tick: it steps every visible object once (twice while the floor mirrors them),
+// then, unless the tick is not shown or nothing it shows changed, draws the frame (plainly or
+// over a stencil-masked mirrored floor) by const walks over the objects, and recomputes the hover
+// flags from the cursor.
 // Frames are rendered into a kept picture (GLKeptFrame) shown by one blit: when only some objects
 // changed, only the window rectangles they covered in the shown frame and cover in this one are
 // rendered again, each by the whole drawing order cut to it (so their mirror images, highlight
@@ -39,8 +41,8 @@ public:
     GLScene(int width, int height, double viewX, double viewY, double viewZ);
     virtual ~GLScene();
 
-    // Draws the frame, or, when nothing it shows has changed since the last drawn frame, runs the
-    // same steps without touching a pixel or swapping: animations, hover and clicks go on alike.
+    // Steps the objects and draws the frame, or, when nothing it shows has changed since the last
+    // drawn frame, touches no pixel and does not swap: animations, hover and clicks go on alike.
     // With show false the frame is never drawn (the clock is ahead of the frames: a later tick
     // draws); everything else happens alike.
     void Render(bool show = true);
@@ -97,14 +99,20 @@ private:
     bool FrameNeedsDrawing();
     void TakeLooks();
     void TakePartLooks();
+    void StepObjects();
     void RenderWhole();
     void RenderChanges();
     std::vector<ScreenRect> ChangedRects(bool& whole) const;
     // With drawn, records where each object lands; with cut (a pass cut to that rectangle), the
     // objects that land wholly outside it this frame (areas) send no vertices.
-    void DrawObjects(std::vector<DrawnArea>* drawn = nullptr, const ScreenRect* cut = nullptr);
+    void DrawObjects(const DrawPass& pass, std::vector<DrawnArea>* drawn = nullptr,
+                     const ScreenRect* cut = nullptr);
+    void DrawVisible(const char* skip, const DrawPass& pass, std::vector<DrawnArea>* drawn,
+                     const ScreenRect* cut) const;
     void LoadProjection();
-    void DrawFloorQuad();
+    // The projection and the view, the model-view matrix current.
+    void LoadView();
+    void DrawFloorQuad() const;
     void HoverPass(const std::vector<GLObject*>& list);
 
     // The scene's own part of the look (size, view, lights, textures) and each object's part, for
@@ -125,8 +133,10 @@ private:
     int wholeFramesOwed = 0;
     GLKeptFrame keptFrame;
     bool keptPictureValid = false;
-    DrawState drawState;
-    std::vector<GLObject*> keptObjects;
+    // The rectangles this frame rendered again (none: the whole frame), and whether the window's
+    // back buffer still holds the last picture shown (it was shown without a swap).
+    std::vector<ScreenRect> frameRects;
+    bool backBufferHolds = false;
     // Drawn frames in a row made from lastDrawnLook. GL state one frame leaves behind can reach
     // the next, so a look is trusted only once two frames drawn from it started alike.
     int drawnAlike = 0;

@@ -34,7 +34,7 @@ void Model::ForgetCompiledGeometry() {
         if (list != 0) glDeleteLists(list, 1);
     }
     groupLists.clear();
-    compiled = false;
+    compiled = extentTaken = false;
 }
 
 void Model::SendGroup(const ModelGroup& group) const {
@@ -51,12 +51,11 @@ void Model::SendGroup(const ModelGroup& group) const {
     glEnd();
 }
 
-void Model::CompileGeometry() {
+void Model::TakeExtent() {
     for (int i = 0; i < 3; ++i) {
         meshExtent[i] = kEmptyBound;
         meshExtent[i + 3] = -kEmptyBound;
     }
-    groupLists.clear();
     for (const ModelGroup& group : mesh.groups) {
         for (int32_t triangleIndex : group.triangleIndices) {
             for (int32_t vertexIndex : mesh.triangles[triangleIndex].vertexIndices) {
@@ -68,6 +67,14 @@ void Model::CompileGeometry() {
                 }
             }
         }
+    }
+    extentTaken = true;
+}
+
+void Model::CompileGeometry() {
+    if (!extentTaken) TakeExtent();
+    groupLists.clear();
+    for (const ModelGroup& group : mesh.groups) {
         const GLuint list = glGenLists(1);
         if (list != 0) {
             glNewList(list, GL_COMPILE);
@@ -79,9 +86,9 @@ void Model::CompileGeometry() {
     compiled = true;
 }
 
-bool Model::GeometryBox(double box[6]) const {
+bool Model::GeometryBox(const Pose&, double box[6]) const {
     for (int i = 0; i < 6; ++i) box[i] = meshExtent[i];
-    return compiled;  // the extent is taken when the lists are built
+    return extentTaken;  // the extent is taken on the first step
 }
 
 void Model::BuildLists() {
@@ -89,8 +96,8 @@ void Model::BuildLists() {
     GLObject::BuildLists();
 }
 
-void Model::DrawGeometry() {
-    if (!compiled) CompileGeometry();
+void Model::StepContent() {
+    if (!extentTaken) TakeExtent();
     // Shifting the extent gives what adding the position to every vertex gave, bit for bit: both
     // add the same two doubles, and the minimum of the sums is the sum with the minimum.
     for (int axis = 0; axis < 3; ++axis) {
@@ -98,23 +105,42 @@ void Model::DrawGeometry() {
         bounds[axis] = empty ? kEmptyBound : meshExtent[axis] + position[axis];
         bounds[axis + 3] = empty ? -kEmptyBound : meshExtent[axis + 3] + position[axis];
     }
+}
+
+bool Model::ApplyGroupMaterial(const ModelGroup& group, const Pose& pose) const {
+    if (useObjectColour || group.materialIndex < 0 ||
+        static_cast<size_t>(group.materialIndex) >= mesh.materials.size()) {
+        return false;
+    }
+    // The material follows the object's fade: its alpha is the object's at every draw.
+    const ModelMaterial& material = mesh.materials[group.materialIndex];
+    GLfloat ambient[4], diffuse[4];
+    for (int i = 0; i < 3; ++i) {
+        ambient[i] = material.ambient[i];
+        diffuse[i] = material.diffuse[i];
+    }
+    ambient[3] = diffuse[3] = static_cast<float>(pose.colour[3]);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+    return true;
+}
+
+void Model::DrawGeometry(const DrawPass&, const Pose& pose) const {
     for (size_t g = 0; g < mesh.groups.size(); ++g) {
         const ModelGroup& group = mesh.groups[g];
-        if (!useObjectColour && group.materialIndex >= 0 &&
-            static_cast<size_t>(group.materialIndex) < mesh.materials.size()) {
-            // The material follows the object's fade: its alpha is the object's at every draw.
-            ModelMaterial& material = mesh.materials[group.materialIndex];
-            material.ambient[3] = static_cast<float>(colour[3]);
-            material.diffuse[3] = static_cast<float>(colour[3]);
-            glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material.ambient);
-            glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material.diffuse);
-        }
-        if (geometryOff) continue;
-        if (groupLists[g] != 0) {
+        ApplyGroupMaterial(group, pose);
+        if (g < groupLists.size() && groupLists[g] != 0) {
             glCallList(groupLists[g]);
         } else {
             SendGroup(group);
         }
+    }
+}
+
+void Model::LeaveGeometryState(const Pose& pose) const {
+    // Only the last group that brings a material of its own leaves it behind.
+    for (size_t g = mesh.groups.size(); g-- > 0;) {
+        if (ApplyGroupMaterial(mesh.groups[g], pose)) return;
     }
 }
 

@@ -1,8 +1,8 @@
 // Static meshes from MS3D files: triangle groups with per-group materials. Model keeps `bounds`
 // in step with what it drew (untransformed vertices shifted by the position) for the hover test.
 // The file parser is pure (Ms3dReader.h); Load() reads the file and takes the parsed mesh.
-// The first draw compiles each group's triangles into a display list and takes the mesh's
-// extent once; later draws replay the lists, so the mesh's geometry stays as loaded.
+// BuildLists() compiles each group's triangles into a display list, the first step takes the
+// mesh's extent once; draws replay the lists, so the mesh's geometry stays as loaded.
 #pragma once
 
 #include <cstdint>
@@ -17,8 +17,7 @@ public:
     Model(const std::string& name, double x, double y, double z);
     ~Model() override;
     void SetColour(double r, double g, double b, double a) override;
-    void DrawGeometry() override;
-    bool GeometryBox(double box[6]) const override;
+    bool GeometryBox(const Pose& pose, double box[6]) const override;
     void BuildLists() override;
     void AppendLook(FrameLook& look) const override;
     // `file` is relative to the executable's folder, e.g. "data/flag.ms3d". False leaves it empty.
@@ -31,12 +30,19 @@ public:
 protected:
     // Drops the compiled lists and the extent (a new mesh was loaded).
     void ForgetCompiledGeometry();
+    // Brings the bounds to the position.
+    void StepContent() override;
+    void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
+    void LeaveGeometryState(const Pose& pose) const override;  // the groups' materials
 
 private:
+    void TakeExtent();
     void CompileGeometry();
     void SendGroup(const ModelGroup& group) const;
+    // The group's own material with the pose's alpha; false when the group draws in the object's.
+    bool ApplyGroupMaterial(const ModelGroup& group, const Pose& pose) const;
 
-    bool compiled = false;
+    bool compiled = false, extentTaken = false;
     std::vector<GLuint> groupLists;             // 0 where no list could be made: that group is sent each draw
     double meshExtent[6] = {0, 0, 0, 0, 0, 0};  // untransformed min x, y, z, max x, y, z
 };

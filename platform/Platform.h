@@ -73,6 +73,18 @@ ContextResult CreateGLContext();
 bool MakeContextCurrent();
 void ReleaseContext();
 void SwapBuffers();
+// A rectangle of window pixels, x right and y up from the bottom row (GL's window coordinates).
+struct PixelRect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+// Shows what was drawn into the back buffer. Given the rectangles that changed since the last
+// frame shown, and a driver that copies parts of the back buffer to the window, only those are
+// shown and the back buffer is left as it is: then it returns true, and the back buffer still
+// holds the whole picture. Otherwise the buffers are swapped (naming the rectangles to the
+// compositor where it takes them) and the new back buffer holds nothing to rely on.
+bool ShowFrame(const std::vector<PixelRect>& changed);
+// Which of those ways the window uses, in words; the first frame shown also writes it as a trace.
+std::string FramePresentPath();
 void DestroyGLContext();
 // The address of a GL entry point beyond OpenGL 1.1 (framebuffer objects, clip control), or
 // nullptr when the driver has none; only meaningful while the context is current.

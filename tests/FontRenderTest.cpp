@@ -11,6 +11,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GlyphFont.h"
 #include "formats/GlyphCodes.h"
+#include "TestDrawables.h"
 #include "platform/Platform.h"
 #include "tests/hooks/Headless.h"
 
@@ -51,7 +52,7 @@ protected:
         glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
         glLightfv(GL_LIGHT0, GL_POSITION, place);
         glEnable(GL_LIGHT0);
-        text.Draw();
+        StepAndDraw(text);
         glFinish();
         pixels.resize(kWidth * kHeight * 3);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);

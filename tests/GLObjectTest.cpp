@@ -1,19 +1,22 @@
 #include <gtest/gtest.h>
 
 #include "GLTestContext.h"
+#include "TestDrawables.h"
 #include "engine/GLObject.h"
 
 namespace {
 
-class ProbeObject : public GLObject {
+class ProbeObject : public PlainObject {
 public:
-    using GLObject::GLObject;
-    void DrawGeometry() override { ++drawn; }
-    int drawn = 0;
+    using PlainObject::PlainObject;
+    mutable int drawn = 0;
+
+protected:
+    void DrawGeometry(const DrawPass&, const Pose&) const override { ++drawn; }
 };
 
 void DrawTimes(GLObject& object, int passes) {
-    for (int i = 0; i < passes; ++i) object.Draw();
+    for (int i = 0; i < passes; ++i) StepAndDraw(object);
 }
 
 }  // namespace
@@ -24,7 +27,7 @@ TEST_F(GLObjectTest, FlyInArrivesJustRightOfHomeWhileFadingIn) {
     ProbeObject object("o", 1, 2, 3);
     object.SetColour(1, 1, 1, 0.6);
     object.FlyIn();
-    object.Draw();
+    StepAndDraw(object);
     EXPECT_NEAR(object.position[0] - 1, 4.92, 0.01);
     EXPECT_NEAR(object.colour[3], 0.6 / 50, 1e-6);
     DrawTimes(object, 49);
@@ -34,7 +37,7 @@ TEST_F(GLObjectTest, FlyInArrivesJustRightOfHomeWhileFadingIn) {
     EXPECT_EQ(object.position[1], 2);
     EXPECT_NEAR(object.colour[3], 0.6, 1e-6);
     // One more pass drops the finished paths; the position stays where it ended.
-    object.Draw();
+    StepAndDraw(object);
     EXPECT_EQ(object.motionPath, nullptr);
     EXPECT_EQ(object.fadePath, nullptr);
     EXPECT_NEAR(object.position[0] - 1, 0.007275, 1e-6);
@@ -45,7 +48,7 @@ TEST_F(GLObjectTest, FlyOutHidesAfterFiftyPassesButKeepsMoving) {
     object.FlyOut();
     DrawTimes(object, 49);
     EXPECT_EQ(object.drawn, 49);
-    object.Draw();
+    StepAndDraw(object);
     EXPECT_EQ(object.colour[3], 0);
     EXPECT_EQ(object.drawn, 50 - 1);  // alpha reached 0 this pass: not drawn
     const double before = object.position[0];
@@ -60,7 +63,7 @@ TEST_F(GLObjectTest, FlyInAfterFlyOutRestartsBothCurves) {
     object.FlyOut();
     DrawTimes(object, 20);
     object.FlyIn();
-    object.Draw();
+    StepAndDraw(object);
     EXPECT_NEAR(object.position[0], 4.92, 0.01);
     EXPECT_NEAR(object.colour[3], 1.0 / 50, 1e-6);
 }
@@ -94,7 +97,7 @@ TEST_F(GLObjectTest, SpinStepsChildrenTwicePerPassWhileTheParentSpins) {
     child.children.push_back(&grandchild);
     parent.StartSpin(100, 0, 3.6, 0);
     EXPECT_EQ(child.spinTicks, 1000);
-    parent.Draw();
+    StepAndDraw(parent);
     EXPECT_NEAR(parent.rotation[1], 3.6, 1e-9);
     EXPECT_NEAR(child.rotation[1], 7.2, 1e-9);
     DrawTimes(parent, 99);
@@ -103,14 +106,14 @@ TEST_F(GLObjectTest, SpinStepsChildrenTwicePerPassWhileTheParentSpins) {
     EXPECT_EQ(child.spinStep, 200);
     // The grandchild is stepped by the parent's pass, the child's chain and its own draw.
     EXPECT_EQ(grandchild.spinStep, 300);
-    parent.Draw();
+    StepAndDraw(parent);
     EXPECT_NEAR(parent.rotation[1], 360, 1e-9);
     EXPECT_NEAR(child.rotation[1], 723.6, 1e-9);
     EXPECT_EQ(child.spinStep, 201);
 }
 
 TEST_F(GLObjectTest, ColourSettersAndResetToHome) {
-    GLObject object("o", 1, 2, 3);
+    PlainObject object("o", 1, 2, 3);
     object.SetVertexColour(0.1, 0.2, 0.3, 0.4);
     EXPECT_TRUE(object.vertexColour);
     object.SetVertexColourRgb(0.5, 0.6, 0.7);
@@ -130,9 +133,9 @@ TEST_F(GLObjectTest, ColourSettersAndResetToHome) {
 }
 
 TEST_F(GLObjectTest, NullPathsAreIgnored) {
-    GLObject object("o", 0, 0, 0);
+    PlainObject object("o", 0, 0, 0);
     object.StartMotion(PathEnterFromLeft(), 90);
-    object.Draw();
+    StepAndDraw(object);
     object.StartMotion(nullptr, 10);
     object.StartFade(nullptr, 10);
     EXPECT_EQ(object.motionTicks, 90);
@@ -147,19 +150,19 @@ TEST_F(GLObjectTest, HighlightAnimatesAlwaysAndDrawsOnlyWhenHovered) {
     const double bounds[6] = {-1, -2, -3, 1, 2, 3};
     std::copy(bounds, bounds + 6, object.bounds);
     highlight->StartSpin(10, 1, 0, 0);
-    object.Draw();
+    StepAndDraw(object);
     EXPECT_EQ(highlight->drawn, 0);
     EXPECT_EQ(highlight->rotation[0], 1);
     object.hovered = true;
-    object.Draw();
+    StepAndDraw(object);
     EXPECT_EQ(highlight->drawn, 1);
     EXPECT_EQ(highlight->bounds[4], 2);
-    // Stepped once by the owner and once by its own Draw().
+    // Stepped once with the owner's motion and once as a drawn part.
     EXPECT_EQ(highlight->rotation[0], 3);
 }
 
 TEST_F(GLObjectTest, FindObjectInReturnsFirstExactMatch) {
-    GLObject a("txt 1", 0, 0, 0), b("txt 1", 0, 0, 0), c("txt", 0, 0, 0);
+    PlainObject a("txt 1", 0, 0, 0), b("txt 1", 0, 0, 0), c("txt", 0, 0, 0);
     std::vector<GLObject*> list = {&c, &a, &b};
     EXPECT_EQ(FindObjectIn(list, "txt 1"), &a);
     EXPECT_EQ(FindObjectIn(list, "txt 2"), nullptr);
@@ -175,6 +178,6 @@ TEST_F(GLObjectTest, SubclassesKeepTheirExtents) {
     EXPECT_EQ(gradient.size[1], 5);
     // Degenerate planes draw nothing instead of looping forever.
     GLObjectPlane plane("p", 0, 0, 0, 0, 2, 2, 0);
-    plane.Draw();
+    StepAndDraw(plane);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "GLTestContext.h"
+#include "TestDrawables.h"
 #include "engine/GLObjectTextList.h"
 
 namespace {
@@ -88,7 +89,7 @@ TEST_F(TextListTest, SelectNextScrollsAfterTheSecondLine) {
     const double y0 = list->lines[0]->position[1];
     int passes = 0;
     while (list->scrollingDown && passes < 100) {
-        list->Draw();
+        StepAndDraw(*list);
         ++passes;
         if (passes == 20) {
             EXPECT_NEAR(list->lines[0]->colour[3], 1 - 20 * 0.03, 1e-9);
@@ -108,7 +109,7 @@ TEST_F(TextListTest, SelectPreviousScrollsBackUp) {
     auto list = MakeList(10, 4);
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(list->SelectNext());
-        for (int pass = 0; pass < 40; ++pass) list->Draw();
+        for (int pass = 0; pass < 40; ++pass) StepAndDraw(*list);
     }
     ASSERT_EQ(list->selected, 3);
     ASSERT_EQ(list->firstVisible, 2);
@@ -117,7 +118,7 @@ TEST_F(TextListTest, SelectPreviousScrollsBackUp) {
     EXPECT_TRUE(list->scrollingUp);
     int passes = 0;
     while (list->scrollingUp && passes < 100) {
-        list->Draw();
+        StepAndDraw(*list);
         ++passes;
     }
     EXPECT_EQ(passes, 40);
@@ -148,17 +149,17 @@ TEST_F(TextListTest, LinesAndArrowsFadeTwiceAsFast) {
     auto list = MakeList(3, 4);
     list->FlyOut();
     GLObject* up = FindObjectIn(list->children, "arrowup");
-    for (int pass = 0; pass < 14; ++pass) list->Draw();
+    for (int pass = 0; pass < 14; ++pass) StepAndDraw(*list);
     EXPECT_GT(list->lines[0]->colour[3], 0);
     EXPECT_GT(up->colour[3], 0);
-    list->Draw();
+    StepAndDraw(*list);
     EXPECT_EQ(list->lines[0]->colour[3], 0);
     EXPECT_EQ(up->colour[3], 0);
     EXPECT_EQ(list->colour[3], 1) << "the list itself keeps drawing its lines";
     EXPECT_GT(list->position[0], 0.5);
 
     list->FlyIn();
-    for (int pass = 0; pass < 25; ++pass) list->Draw();
+    for (int pass = 0; pass < 25; ++pass) StepAndDraw(*list);
     EXPECT_NEAR(list->lines[1]->colour[3], 1, 1e-9);
     EXPECT_NEAR(up->colour[3], 1, 1e-9);
 }

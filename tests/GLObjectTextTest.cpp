@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "GLTestContext.h"
+#include "TestDrawables.h"
 #include "engine/GLObjectText.h"
 #include "engine/GlyphFont.h"
 #include "engine/GlyphOutline.h"
@@ -117,20 +118,20 @@ TEST_F(TextTest, BoundsFollowTheAdvancesWithAMinimumWidth) {
 TEST_F(TextTest, CaretTogglesAtMostOncePer500Ms) {
     GLObjectText text("t", u"ana", 0, 0, 0);
     platform::headless::SetClockMs(10000);
-    text.Draw();
+    StepAndDraw(text);
     EXPECT_FALSE(text.caretOn) << "an inactive text has no caret";
     text.SetActive(true);
-    text.Draw();
+    StepAndDraw(text);
     EXPECT_TRUE(text.caretOn);
     EXPECT_EQ(text.lastBlink, 10000u);
     for (uint32_t ms = 10000; ms <= 10500; ms += 50) {
         platform::headless::SetClockMs(ms);
-        for (int frame = 0; frame < 5; ++frame) text.Draw();
+        for (int frame = 0; frame < 5; ++frame) StepAndDraw(text);
         EXPECT_TRUE(text.caretOn) << ms;
     }
     platform::headless::SetClockMs(10501);
-    text.Draw();
-    text.Draw();
+    StepAndDraw(text);
+    StepAndDraw(text);
     EXPECT_FALSE(text.caretOn);
     EXPECT_EQ(text.lastBlink, 10501u);
 }
@@ -139,12 +140,12 @@ TEST_F(TextTest, FontIsSharedAndDeletedWithTheLastText) {
     GLuint base;
     {
         GLObjectText first("a", u"a", 0, 0, 0);
-        first.Draw();
+        StepAndDraw(first);
         base = glyphfont::ListBase();
         ASSERT_NE(base, 0u);
         {
             GLObjectText second("b", u"b", 0, 0, 0);
-            second.Draw();
+            StepAndDraw(second);
             EXPECT_EQ(glyphfont::ListBase(), base);
         }
         EXPECT_TRUE(glIsList(base + 'a'));
@@ -159,7 +160,7 @@ TEST_F(TextPixelsTest, GlyphsDrawInsideTheirBounds) {
     GLObjectText text("t", u"oaxe ąęw", 0.3, -0.2, 0);
     text.SetVertexColour(1, 1, 1, 1);
     BeginFrame();
-    text.Draw();
+    StepAndDraw(text);
     glFinish();
     const auto lit = LitPixels();
     ASSERT_GT(lit.size(), 500u);
@@ -183,7 +184,7 @@ TEST_F(TextPixelsTest, HolesStayOpen) {
     text.scale = 4;
     text.SetVertexColour(1, 1, 1, 1);
     BeginFrame();
-    text.Draw();
+    StepAndDraw(text);
     glFinish();
     GlyphOutlineSource source(glyphfont::FontFile());
     GlyphGeometry o;
@@ -226,7 +227,7 @@ TEST_F(TextPixelsTest, GlyphNormalsKeepTheLengthTheirScaleGivesThem) {
         const GLfloat none[4] = {0, 0, 0, 1}, half[4] = {0.5f, 0.5f, 0.5f, 1}, headOn[4] = {0, 0, 1, 0};
         glLightModelfv(GL_LIGHT_MODEL_AMBIENT, none);
         Light0(none, half, headOn);
-        text.Draw();
+        StepAndDraw(text);
         glFinish();
         std::vector<uint8_t> rgb(kWidth * kHeight * 3);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -246,7 +247,7 @@ TEST_F(TextPixelsTest, CaretShowsAfterTheTextAndGoesAtOnce) {
     text.SetActive(true);
     platform::headless::SetClockMs(5000);
     BeginFrame();
-    text.Draw();
+    StepAndDraw(text);
     ASSERT_TRUE(text.caretOn);
     glFinish();
     const double textEnd = Project(0.25 * text.TextWidth(), 0, 0)[0];
@@ -258,7 +259,7 @@ TEST_F(TextPixelsTest, CaretShowsAfterTheTextAndGoesAtOnce) {
     EXPECT_GT(litRightOfText(), 20);
     text.SetActive(false);
     BeginFrame();
-    text.Draw();
+    StepAndDraw(text);
     glFinish();
     EXPECT_EQ(litRightOfText(), 0);
 }
@@ -306,7 +307,7 @@ TEST_F(NoFontTest, ObjectsKeepSaneWidthsAndDrawNothing) {
     text.SetActive(true);
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT);
-    text.Draw();
+    StepAndDraw(text);
     EXPECT_EQ(glyphfont::ListBase(), 0u);
     std::vector<uint8_t> rgb(kWidth * kHeight * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);

@@ -35,7 +35,6 @@ TEST(GLParticleSystem, VelocitiesAreThousandthsWithinRange) {
     GLParticleSystem fountain(500, "fountain", 10, 1, 2, 3);
     bool sawLow = false, sawHigh = false;
     for (const auto& particle : fountain.particles) {
-        EXPECT_EQ(particle->name, "particle");
         EXPECT_EQ(particle->homePosition[1], 2);
         for (double v : particle->velocity) {
             ASSERT_GE(v, -0.1 - 1e-12);
@@ -60,7 +59,7 @@ TEST(GLParticleSystem, SetColourColoursEveryParticleAndTheSystem) {
 
 TEST(GLParticleSystem, ExplosionParticlesFlyApartAndFade) {
     GLParticleSystemSimpleExplosion explosion(100, "explode", 1, 0, 0, 0);
-    GLObject& particle = *explosion.particles[0];
+    Particle& particle = *explosion.particles[0];
     const double vx = particle.velocity[0];
     for (int i = 0; i < 20; ++i) explosion.Emit(0);
     EXPECT_NEAR(particle.position[0], 20 * vx, 1e-9);
@@ -71,7 +70,7 @@ TEST(GLParticleSystem, ExplosionParticlesFlyApartAndFade) {
 TEST(GLParticleSystem, FountainReemitsAtTheEmitterWithScaleFour) {
     GLParticleSystem fountain(1, "fountain", 1000, 0, 0, 0);
     fountain.position[1] = 5;  // the emitter has moved since construction
-    GLObject& particle = *fountain.particles[0];
+    Particle& particle = *fountain.particles[0];
     particle.colour[3] = 0.015;
     fountain.Emit(0);
     EXPECT_NEAR(particle.colour[3], 0.005, 1e-9);

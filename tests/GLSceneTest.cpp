@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "GLTestContext.h"
+#include "TestDrawables.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
 #include "tests/hooks/Headless.h"
@@ -10,31 +11,35 @@
 namespace {
 
 // Counts what the scene asks of it.
-class ProbeObject : public GLObject {
+class ProbeObject : public PlainObject {
 public:
-    using GLObject::GLObject;
-    void DrawGeometry() override { ++drawn; }
+    using PlainObject::PlainObject;
     void SetClicked(bool on) override {
         GLObject::SetClicked(on);
         clickCalls.push_back(on);
     }
-    int drawn = 0;
+    mutable int drawn = 0;
     std::vector<bool> clickCalls;
+
+protected:
+    void DrawGeometry(const DrawPass&, const Pose&) const override { ++drawn; }
 };
 
 // Counts its own destruction.
-class FreedProbe : public GLObject {
+class FreedProbe : public PlainObject {
 public:
-    FreedProbe(const std::string& name, int& freed) : GLObject(name, 0, 0, 0), freed(freed) {}
+    FreedProbe(const std::string& name, int& freed) : PlainObject(name, 0, 0, 0), freed(freed) {}
     ~FreedProbe() override { ++freed; }
     int& freed;
 };
 
 // A slow draw: the clock moves on while it is drawn.
-class SlowObject : public GLObject {
+class SlowObject : public PlainObject {
 public:
-    using GLObject::GLObject;
-    void DrawGeometry() override { platform::headless::AdvanceClockMs(6); }
+    using PlainObject::PlainObject;
+
+protected:
+    void DrawGeometry(const DrawPass&, const Pose&) const override { platform::headless::AdvanceClockMs(6); }
 };
 
 }  // namespace
@@ -44,8 +49,9 @@ TEST_F(GLSceneTest, ACaretBlinkFallingDueWhileTheFrameDrawsIsShownByThatFrame) {
     auto* text = scene->Add(std::make_unique<GLObjectText>("t", u"ana", 0, 0, 0));
     text->SetActive(true);
     int blinks = 0;
-    // 5 ms a frame and 6 while the slow object draws: blinks fall due before and during frames.
-    for (int frame = 0; frame < 400; ++frame) {
+    // 5 ms a frame and 6 while the slow object draws (frames not drawn do not draw it): blinks
+    // fall due before and during frames.
+    for (int frame = 0; frame < 800; ++frame) {
         const bool caretBefore = text->caretOn;
         platform::headless::AdvanceClockMs(5);
         scene->Render();
@@ -54,6 +60,37 @@ TEST_F(GLSceneTest, ACaretBlinkFallingDueWhileTheFrameDrawsIsShownByThatFrame) {
         EXPECT_TRUE(scene->lastFrameDrawn) << "frame " << frame;
     }
     EXPECT_GT(blinks, 5);
+}
+
+// A tick behind the clock steps like a drawn one (twice for a mirrored object, the reflection
+// keeping the pose between) and draws nothing; the backdrop is never mirrored.
+TEST_F(GLSceneTest, TicksStepOnceOrTwiceAndOnlyShownTicksDraw) {
+    struct Case {
+        bool mirrored;
+        const char* key;
+        bool shown;
+        int steps;
+    };
+    const Case cases[] = {{false, "o", false, 5},
+                          {false, "o", true, 5},
+                          {true, "o", false, 10},
+                          {true, "o", true, 10},
+                          {true, key::kBackdrop, true, 5}};
+    for (const Case& c : cases) {
+        auto* probe = scene->Add(std::make_unique<ProbeObject>(c.key, 0, 0, 0));
+        probe->StartSpin(1000, 1, 0, 0);
+        scene->reflectionOff = !c.mirrored;
+        scene->skipUnchangedFrames = false;
+        for (int tick = 0; tick < 5; ++tick) scene->Render(c.shown);
+        SCOPED_TRACE(std::string(c.key) + (c.mirrored ? " mirrored" : "") + (c.shown ? " shown" : ""));
+        EXPECT_EQ(probe->spinStep, c.steps);
+        if (c.mirrored && c.steps == 10) {
+            EXPECT_EQ(probe->mirrorPose.rotation[0], 9);
+        }
+        const int drawsPerTick = c.mirrored && c.steps == 10 ? 2 : 1;
+        EXPECT_EQ(probe->drawn, c.shown ? 5 * drawsPerTick : 0);
+        probe->visible = false;
+    }
 }
 
 TEST_F(GLSceneTest, EventsWithEqualDelayArriveOnConsecutivePolls) {
@@ -91,9 +128,9 @@ TEST_F(GLSceneTest, OwnsWhatItIsGivenAndFreesItWhenItGoes) {
 }
 
 TEST_F(GLSceneTest, FindObjectMatchesWholeKeyOnly) {
-    GLObject child("child", 0, 0, 0);
-    GLObject* a = scene->Add(std::make_unique<GLObject>("main menu", 0, 0, 0));
-    GLObject* b = scene->Add(std::make_unique<GLObject>("main", 0, 0, 0));
+    PlainObject child("child", 0, 0, 0);
+    GLObject* a = scene->Add(std::make_unique<PlainObject>("main menu", 0, 0, 0));
+    GLObject* b = scene->Add(std::make_unique<PlainObject>("main", 0, 0, 0));
     a->children.push_back(&child);
     EXPECT_EQ(scene->FindObject("main"), b);
     EXPECT_EQ(scene->FindObject("main menu"), a);

@@ -18,7 +18,8 @@ namespace {
 template <class Base>
 struct AlwaysBlended : Base {
     using Base::Base;
-    bool OpaqueFragments() const override { return false; }
+    using Base::OpaqueFragments;
+    bool OpaqueFragments(double) const override { return false; }
 };
 
 std::string WritePicture(const std::string& name) {

@@ -1,0 +1,25 @@
+// DrawPass: what one walk over the drawn objects is for, handed down every Draw(). A walk either
+// draws (the whole frame, or the frame cut to a rectangle, where the scene leaves out the vertices
+// of objects that land wholly outside it) or only finds where each object and each of its parts
+// lands, with no pixel touched. Drawing never moves anything on: the objects stepped before.
+#pragma once
+
+#include <unordered_map>
+
+#include "engine/ScreenRect.h"
+
+class GLObject;
+
+struct DrawPass {
+    // Only where things land: transforms and boxes; no GL state is set and no vertex is sent.
+    bool locateOnly = false;
+    // The object's GL state is set as in a drawn frame, its vertices are left out: it lands
+    // outside the rectangle being drawn, but what it leaves behind reaches the objects after it.
+    bool stateOnly = false;
+    // The reflection in the floor: drawn from the poses the objects had between their two steps.
+    bool mirrored = false;
+    // When set, each draw adds the window rectangle its geometry covers to `area` (the drawn
+    // object's own entry) and to its own entry in `partAreas` (each part: a line, a highlight box).
+    DrawnArea* area = nullptr;
+    std::unordered_map<const GLObject*, DrawnArea>* partAreas = nullptr;
+};

@@ -1,0 +1,23 @@
+// Drawables for tests: an object that draws nothing and cannot tell its box (as an unknown kind
+// of drawable), and one tick of a single object as the scene runs it: a step, then a whole draw.
+#pragma once
+
+#include "engine/GLObject.h"
+
+class PlainObject : public GLObject {
+public:
+    using GLObject::GLObject;
+    bool GeometryBox(const Pose&, double box[6]) const override {
+        MakeEmptyBox(box);
+        return false;
+    }
+
+protected:
+    void StepContent() override {}
+    void DrawGeometry(const DrawPass&, const Pose&) const override {}
+};
+
+inline void StepAndDraw(GLObject& object) {
+    object.Step();
+    object.Draw(DrawPass{});
+}
