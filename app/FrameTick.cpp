@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/ListImports.h"
 #include "app/ScreenTable.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
@@ -186,6 +187,26 @@ const ScreenChange kScreenChanges[] = {
          ShowPractiseRound();
      },
      ScreenId::Learning},
+    {event::kExitConfirmAfterTopics,
+     [] {
+         HideTopicsScreen();
+         ShowExitConfirm(ScreenId::Topics);
+     },
+     ScreenId::ExitConfirm},
+    {event::kTopicsAfterExitConfirm,
+     [] {
+         scene->reflectionOff = false;
+         HideExitConfirm();
+         ShowTopicsScreen();
+     },
+     ScreenId::Topics},
+    {event::kTopicsAfterImport,
+     [] {
+         HideTopicsScreen();
+         RefreshTopicsList();
+         ShowTopicsScreen();
+     },
+     ScreenId::Topics},
     {event::kMainMenuAfterHallOfFame,
      [] {
          HideHallOfFameScreen();
@@ -239,6 +260,7 @@ void FrameTick() {
     } else if (app->currentScreen == ScreenId::NextLevel || app->currentScreen == ScreenId::GameOver) {
         FollowPractiseSelection();
     }
+    ImportWaitingListsWhenIdle();
     Dispatch(scene->PollEvent());
     scene->Render(platform::TickIsShown());
 }

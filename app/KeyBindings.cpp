@@ -70,6 +70,7 @@ const KeyBinding kBindings[] = {
     {ScreenId::Topics, Key::Down, key::kTopicsList, Part::DownArrow},
     {ScreenId::Topics, Key::Return, key::kTopicsList, Part::SelectedLine, 0, CheatOff},
     {ScreenId::Topics, Key::Escape, key::kArrowPrevious, Part::Object},
+    {ScreenId::Topics, Key::Delete, key::kRemoveListButton, Part::Object},
 
     {ScreenId::Learning, Key::Return, key::kArrowNext, Part::Object},
     {ScreenId::Learning, Key::Escape, key::kAbortButton, Part::Object},

@@ -152,6 +152,8 @@ bool UnlockNextTopic(int topicIndex) {
     if (app == nullptr || topicIndex < 0 || topicIndex >= app->topicCount - 1) return false;
     const TopicInfo& passed = app->topics[topicIndex];
     const TopicInfo& next = app->topics[topicIndex + 1];
+    // Own topics are always open, and passing one opens no designed topic.
+    if (passed.ownTopic >= 0 || next.ownTopic >= 0) return false;
     // Under the lock: another game that unlocked and played the next topic meanwhile keeps its file.
     const SaveFolderLock lock;
     if (!IsTopicUnlocked(passed.firstWord, passed.lastWord) ||

@@ -16,7 +16,7 @@ namespace platform {
 
 // The keys the game acts on beyond typed text, delivered on key-down (Up and Down also while held).
 // Return is also delivered as the character 13, as it always was; text fields take only that.
-enum class Key { Up, Down, Return, Escape, F2 };
+enum class Key { Up, Down, Return, Escape, F2, Delete };
 
 // What the window delivers to the game; every callback runs on the one game thread.
 struct WindowCallbacks {
@@ -27,6 +27,7 @@ struct WindowCallbacks {
     std::function<void(int notches)> wheel;  // the mouse wheel: > 0 turned away from the player (up)
     std::function<void(int width, int height)> paint;  // exposed or resized: drawable size
     std::function<void()> close;                       // the window's close request
+    std::function<void(const std::string& path)> fileDropped;  // a file dropped onto the window
 };
 
 // Result of creating the GL context; the scene turns each failure into its own message.

@@ -15,7 +15,6 @@
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
-#include "learning/AnswerCheck.h"
 #include "learning/HallOfFame.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
@@ -23,6 +22,7 @@
 #include "learning/SaveFolderLock.h"
 #include "learning/SpokenAnswer.h"
 #include "learning/TestRun.h"
+#include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "platform/TextInput.h"
@@ -48,8 +48,6 @@ void AddLabel(const std::string& objectKey, const std::u16string& text, double x
               double scale, double r, double g, double b) {
     AddHiddenLabel(objectKey, text, x, y, z, r, g, b)->scale = scale;
 }
-
-const TopicInfo& TopicUnderTest() { return app->topics[testRun.topicIndex]; }
 
 // The four counter lines at the left.
 void ShowCounters() {
@@ -139,9 +137,7 @@ void ShowTestScreen() {
     const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
     const int row = topicsList ? topicsList->selected : 0;
     testRun.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
-    const TopicInfo& topic = TopicUnderTest();
-    LoadTopicEntries(app->wordFilePath, topic.firstWord, topic.lastWord);
-    LoadRepetitions(topic.firstWord, topic.lastWord);
+    LoadTopicWords(testRun.topicIndex);
 
     testRun.score = 0;
     testRun.testLength = static_cast<int32_t>(WordCount());
@@ -229,10 +225,10 @@ void TestScreenInput(int code) {
         // The field holds glyph codes; accented letters must be letters again to be compared.
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
         const std::u16string expected = CurrentAnswer();
-        const bool right = CheckAnswer(typed, expected);
-        EvaluateAnswer(right);
+        const AnswerVerdict verdict = JudgeTypedAnswer(testRun.topicIndex, typed, expected);
+        EvaluateAnswer(verdict.right);
         // A right answer typed without an accent or marker leaves showing how it is spelt.
-        if (right && TypedInAnotherSpelling(typed, expected)) ShowExpectedSpelling(expected);
+        if (!verdict.spellingToShow.empty()) ShowExpectedSpelling(verdict.spellingToShow);
         return;
     }
     if (code != 1 && code != 13) TypeIntoText(key::kAnswerText, code);
@@ -280,7 +276,7 @@ void FinishTest() {
         // next screen loses neither; under one lock, so another game on the folder cannot save
         // between a re-read and a save.
         const SaveFolderLock lock;
-        if (WordCount() > 0) SaveRepetitions(TopicUnderTest().firstWord, TopicUnderTest().lastWord);
+        if (WordCount() > 0) SaveTopicCounts(testRun.topicIndex);
         LoadHallOfFame();
         AddHallOfFameEntry(app->userName, testRun.score);
         SaveHallOfFame();
@@ -298,7 +294,6 @@ void HideTestScreen() {
     }
     // Without entries there are no counts: saving would empty the topic's file.
     if (WordCount() == 0) return;
-    const TopicInfo& topic = TopicUnderTest();
-    SaveRepetitions(topic.firstWord, topic.lastWord);
+    SaveTopicCounts(testRun.topicIndex);
     TellSaveFailure();
 }

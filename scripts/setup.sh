@@ -11,6 +11,7 @@ PACKAGES=(
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick openbox
     dpkg-dev fakeroot file lintian desktop-file-utils appstream
+    shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 missing=()
