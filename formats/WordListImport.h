@@ -12,6 +12,8 @@
 constexpr size_t kMaxImportedCards = 10000;
 // A field (prompt, answer or hint) longer than this many bytes as read leaves its card out.
 constexpr size_t kMaxImportedFieldBytes = 4096;
+// How many reasons a list keeps for the cards it left out; the rest are only counted.
+constexpr size_t kMaxListedReasons = 100;
 
 struct ImportedCard {
     std::u16string prompt;
@@ -38,7 +40,8 @@ struct WordListImport {
     // answer, and speech is off for this list.
     bool languagesUnknown = false;
     bool readAsWindows1252 = false;    // the text was not valid UTF-8
-    std::vector<std::string> leftOut;  // one reason per card left out: "line 12: no answer"
+    size_t leftOutCount = 0;           // cards left out, and why (the first kMaxListedReasons):
+    std::vector<std::string> leftOut;  // "line 12: no answer", "line 30: 'ą' cannot be shown"
 
     size_t CardCount() const;
 };
