@@ -20,7 +20,9 @@ constexpr int kListCount = kGlyphCodeCount;
 constexpr int kFilledCodes = kGlyphCodesFilled;  // 0-221: Latin-1 below 192, the table's letters at 192-221
 
 // Codes with a glyph: the 8-bit ones up to the table's end and every extended letter.
-bool IsFilledCode(int code) { return code < kFilledCodes || (code >= kFirstExtendedCode && code < kListCount); }
+bool IsFilledCode(int code) {
+    return code < kFilledCodes || (code >= kFirstExtendedCode && code < kListCount);
+}
 // Width of a printable character when no font exists, so hover boxes still follow the text.
 constexpr double kNominalAdvance = 0.5;
 

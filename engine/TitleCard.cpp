@@ -53,7 +53,8 @@ public:
     int Width(const std::u16string& text) {
         int width = 0;
         for (char16_t c : text) {
-            if (FT_Load_Char(face, c, FT_LOAD_DEFAULT) == 0) width += static_cast<int>(face->glyph->advance.x >> 6);
+            if (FT_Load_Char(face, c, FT_LOAD_DEFAULT) == 0)
+                width += static_cast<int>(face->glyph->advance.x >> 6);
         }
         return width;
     }

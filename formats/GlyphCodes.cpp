@@ -53,7 +53,9 @@ constexpr ExtendedCodes MakeExtendedCodes() {
 
 constexpr ExtendedCodes kExtended = MakeExtendedCodes();
 
-bool InExtendedRange(char16_t letter) { return letter >= kFirstExtendedLetter && letter < kEndOfExtendedLetters; }
+bool InExtendedRange(char16_t letter) {
+    return letter >= kFirstExtendedLetter && letter < kEndOfExtendedLetters;
+}
 
 }  // namespace
 
@@ -73,7 +75,8 @@ bool HasGlyphFor(char16_t letter) {
 char16_t LetterOfGlyphCode(GlyphCode code) {
     if (code >= kFirstTableCode && code < kFirstTableCode + kTableSize)
         return kTableLetters[code - kFirstTableCode];
-    if (code >= kFirstExtendedCode && code < kGlyphCodeCount) return kExtended.letterOfCode[code - kFirstExtendedCode];
+    if (code >= kFirstExtendedCode && code < kGlyphCodeCount)
+        return kExtended.letterOfCode[code - kFirstExtendedCode];
     return code;
 }
 

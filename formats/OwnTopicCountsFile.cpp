@@ -18,7 +18,8 @@ bool ReadUint32(const uint8_t* data, size_t size, size_t& at, uint32_t& value) {
 
 bool ReadUnits(const uint8_t* data, size_t size, size_t& at, std::u16string& text) {
     uint32_t units = 0;
-    if (!ReadUint32(data, size, at, units) || units > kMaxCountedFieldUnits || (size - at) / 2 < units) return false;
+    if (!ReadUint32(data, size, at, units) || units > kMaxCountedFieldUnits || (size - at) / 2 < units)
+        return false;
     text.resize(units);
     for (uint32_t i = 0; i < units; ++i, at += 2)
         text[i] = static_cast<char16_t>(data[at] | static_cast<uint16_t>(data[at + 1]) << 8);

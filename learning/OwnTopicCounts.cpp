@@ -99,7 +99,8 @@ void ReplaceCountsOfList(const std::string& listFile, int oldParts, const std::v
         std::vector<OwnCardCount> cards;
         for (const WordEntry& card : topic.cards) {
             const auto found = carried.find(std::make_pair(card.prompt, card.answer));
-            if (found != carried.end()) cards.push_back(OwnCardCount{card.prompt, card.answer, found->second});
+            if (found != carried.end())
+                cards.push_back(OwnCardCount{card.prompt, card.answer, found->second});
         }
         if (!cards.empty()) WriteCounts(OwnCountsFileName(listFile, topic.part), cards);
     }

@@ -43,11 +43,12 @@ bool IsListFileName(const std::string& name) {
 
 std::string WriteListsFolder() { return SaveWriteFolder() + kListsFolderName; }
 
-// The folders lists are read from, the player's own first.
+// The folders lists are read from: the save folder's, then, for an installed game that saves in
+// the player's folder, the read-only game folder's (lists left there before it became read-only).
 std::vector<std::string> ListsFoldersToRead() {
     std::vector<std::string> folders{WriteListsFolder()};
-    const std::string fallback = SavedFileToRead(kListsFolderName);
-    if (fallback != folders[0]) folders.push_back(fallback);
+    const std::string gameLists = platform::GameFolder() + "data/" + kListsFolderName;
+    if (gameLists != folders[0]) folders.push_back(gameLists);
     return folders;
 }
 
@@ -81,10 +82,14 @@ void SortOwnTopics() {
 
 std::string RefusalOfRead(FileReadResult result) {
     switch (result) {
-        case FileReadResult::Missing: return "cannot be opened";
-        case FileReadResult::NotRegular: return "not a regular file";
-        case FileReadResult::TooLarge: return "larger than 8 MB";
-        default: return "cannot be read";
+        case FileReadResult::Missing:
+            return "cannot be opened";
+        case FileReadResult::NotRegular:
+            return "not a regular file";
+        case FileReadResult::TooLarge:
+            return "larger than 8 MB";
+        default:
+            return "cannot be read";
     }
 }
 
@@ -102,7 +107,8 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
             OwnTopic topic;
             topic.listFile = listFile;
             topic.part = static_cast<int32_t>(topics.size() + 1);
-            topic.title = pieces == 1 ? title : title + u" " + platform::Utf8ToUtf16(std::to_string(piece + 1));
+            topic.title =
+                pieces == 1 ? title : title + u" " + platform::Utf8ToUtf16(std::to_string(piece + 1));
             topic.answerLanguage = language;
             const size_t first = piece * kOwnTopicCards;
             const size_t last = std::min(lesson.cards.size(), first + kOwnTopicCards);
@@ -120,7 +126,8 @@ void ReadListsFolder() {
     for (const std::string& folder : ListsFoldersToRead()) {
         std::error_code error;
         std::vector<std::string> names;
-        for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+             it.increment(error)) {
             const std::string name = it->path().filename().string();
             if (IsListFileName(name) && seen.insert(name).second) names.push_back(name);
         }

@@ -58,7 +58,8 @@ bool DispatchEvent(const SDL_Event& event) {
             return false;
         }
         case SDL_MOUSEWHEEL: {
-            const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+            const int notches =
+                event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
             if (notches != 0 && cb.wheel) cb.wheel(notches);
             return false;
         }

@@ -51,8 +51,8 @@ void ShowExitConfirm(ScreenId returnScreen) {
     app->exitReturnScreen = static_cast<int32_t>(returnScreen);
     // Asked from the topics screen, the question is whether to remove the selected own list.
     const std::string list = returnScreen == ScreenId::Topics ? SelectedOwnList() : "";
-    SetTextOf(key::kExitQuestion,
-              list.empty() ? std::u16string(kExitQuestionText) : u"Remove " + platform::Utf8ToUtf16(list) + u"?");
+    SetTextOf(key::kExitQuestion, list.empty() ? std::u16string(kExitQuestionText)
+                                               : u"Remove " + platform::Utf8ToUtf16(list) + u"?");
     FlyInShown(key::kExitQuestion);
     FlyInShown(key::kExitAnswers);
 }

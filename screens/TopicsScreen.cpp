@@ -187,8 +187,12 @@ void RefreshTopicsList() {
     list->firstVisible = 0;
     list->scrollAmount = 0;
     list->scrollingUp = list->scrollingDown = false;
-    for (int row = 0; row < app->topicCount; ++row) list->AddLine(app->topics[row].title, key::kListLine, true);
+    for (int row = 0; row < app->topicCount; ++row)
+        list->AddLine(app->topics[row].title, key::kListLine, true);
     list->Select(0);
+    // The first plane enters with the screen: it shows the newly selected topic.
+    ShowPictureOn(FindSceneObject(key::kTopicPictureFirst), 0);
+    lastChangeEndedOnSecondPlane = false;
 }
 
 std::string SelectedOwnList() {
@@ -328,19 +332,19 @@ void CompleteTopicPictureChange(const std::string& leaving, const std::string& e
 }
 
 void FlyOutTopicsScreen() {
-    for (const char* objectKey : {key::kTopicsList, key::kTopicPictureFirst, key::kTopicPictureSecond,
-                                  key::kProgressBar, key::kProgressOutline, key::kProgressCaption,
-                                  key::kTopicsCaption, key::kArrowPrevious, key::kLockedSign,
-                                  key::kRemoveListButton}) {
+    for (const char* objectKey :
+         {key::kTopicsList, key::kTopicPictureFirst, key::kTopicPictureSecond, key::kProgressBar,
+          key::kProgressOutline, key::kProgressCaption, key::kTopicsCaption, key::kArrowPrevious,
+          key::kLockedSign, key::kRemoveListButton}) {
         FlyOutObject(objectKey);
     }
 }
 
 void HideTopicsScreen() {
-    for (const char* objectKey : {key::kTopicsList, key::kProgressBar, key::kProgressOutline,
-                                  key::kTopicPictureFirst, key::kTopicPictureSecond, key::kTopicsCaption,
-                                  key::kProgressCaption, key::kArrowPrevious, key::kLockedSign,
-                                  key::kRemoveListButton}) {
+    for (const char* objectKey :
+         {key::kTopicsList, key::kProgressBar, key::kProgressOutline, key::kTopicPictureFirst,
+          key::kTopicPictureSecond, key::kTopicsCaption, key::kProgressCaption, key::kArrowPrevious,
+          key::kLockedSign, key::kRemoveListButton}) {
         SetVisible(objectKey, false);
     }
 }
