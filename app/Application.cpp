@@ -6,6 +6,7 @@
 #include "app/FrameTick.h"
 #include "app/InputRouting.h"
 #include "app/KeyBindings.h"
+#include "app/ListImports.h"
 #include "app/WindowIcon.h"
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
@@ -13,6 +14,7 @@
 #include "game/ObjectKeys.h"
 #include "game/SaveFolder.h"
 #include "game/UiStrings.h"
+#include "learning/OwnTopics.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/WindowGeometry.h"
@@ -46,6 +48,7 @@ platform::WindowCallbacks MessageTable() {
         if (scene) scene->Resize(width, height);
     };
     callbacks.close = CloseApplication;
+    callbacks.fileDropped = QueueListImport;
     return callbacks;
 }
 
@@ -54,11 +57,14 @@ platform::WindowCallbacks MessageTable() {
 bool StartApplication() {
     if (!app) app = new AppContext(platform::GameFolder());
     DecideSaveFolder();
+    ReadListsFolder();
     if (!platform::Start()) return false;
     const platform::Size desktop = platform::DesktopSize();
     const platform::WindowRect r = platform::LoadingWindowRect(desktop.width, desktop.height);
     if (!platform::OpenWindow(r.x, r.y, r.width, r.height)) return false;
     SetWindowIconFromGameFolder();
+    // Files named on the command line are read before the topics are built.
+    ImportWaitingLists();
     InitApplication();
     platform::RunMainLoop(MessageTable());
     return true;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/ListImports.h"
 #include "app/ScreenTable.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
@@ -187,6 +188,26 @@ const ScreenChange kScreenChanges[] = {
          ShowPractiseRound();
      },
      ScreenId::Learning},
+    {event::kExitConfirmAfterTopics,
+     [] {
+         HideTopicsScreen();
+         ShowExitConfirm(ScreenId::Topics);
+     },
+     ScreenId::ExitConfirm},
+    {event::kTopicsAfterExitConfirm,
+     [] {
+         scene->reflectionOff = false;
+         HideExitConfirm();
+         ShowTopicsScreen();
+     },
+     ScreenId::Topics},
+    {event::kTopicsAfterImport,
+     [] {
+         HideTopicsScreen();
+         RefreshTopicsList();
+         ShowTopicsScreen();
+     },
+     ScreenId::Topics},
     {event::kMainMenuAfterHallOfFame,
      [] {
          HideHallOfFameScreen();
@@ -235,6 +256,7 @@ void Dispatch(const std::string& name) {
 void FrameTick() {
     if (const ScreenEntry* screen = FindScreen(app->currentScreen); screen && screen->tick) screen->tick();
     StepSpeechSign();
+    ImportWaitingListsWhenIdle();
     Dispatch(scene->PollEvent());
     scene->Render(platform::TickIsShown());
 }

@@ -1,14 +1,17 @@
 // lexaDRILL: learn Spanish vocabulary in a three-dimensional scene.
 #include "app/Application.h"
+#include "app/ListImports.h"
 #include "platform/ProcessStart.h"
 
-int main() {
+int main(int argc, char** argv) {
     // Before SDL opens anything: a closed standard stream must not lend its number to SDL's
     // display connection, and a closed pipe on the other end must not end the game.
     platform::MakeStandardDescriptorsValid();
     platform::IgnoreBrokenPipes();
     // The window's close and the information screen's own exit end with status 0; a start that
     // failed has said why on standard error.
+    // Every argument is a word list to import.
+    for (int i = 1; i < argc; ++i) QueueListImport(argv[i]);
     const bool started = StartApplication();
     StopApplication();
     return started ? 0 : 1;

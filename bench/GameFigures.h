@@ -14,6 +14,7 @@
 // and the test screen are also written there as binary PPM pictures (menu.ppm, test.ppm), read
 // back from the first frame measured. With byObject, each render figure is followed by what
 // each visible object and the mirrored floor cost. Returns false when the game could not be
-// driven there.
+// driven there. With ownLists, that many lists of 30 cards lie in the lists folder at the start,
+// and the start-up figure (StartApplication: window, lists read, loading screen) says so.
 bool RunGameFigures(std::chrono::steady_clock::time_point programStart, const std::string& shotsFolder,
-                    bool byObject);
+                    bool byObject, int ownLists = 0);

@@ -36,6 +36,8 @@ foreach(folder data gfx)
 endforeach()
 install(FILES ${PACKAGING}/${LEXADRILL_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${PACKAGING}/${LEXADRILL_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+# The KVTML type the menu entry declares, which shared-mime-info lacks.
+install(FILES ${CMAKE_SOURCE_DIR}/mime/packages/lexadrill.xml DESTINATION share/mime/packages)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION share/icons/hicolor)
 install(FILES ${PACKAGING_OUT}/lexadrill.6.gz DESTINATION share/man/man6)
 install(FILES ${PACKAGING}/copyright ${PACKAGING_OUT}/changelog.gz DESTINATION share/doc/lexadrill)

@@ -10,20 +10,20 @@
 
 namespace {
 
-constexpr size_t kMaxCharacters = sizeof(GLObjectText::glyphs) - 1;
+constexpr size_t kMaxCharacters = sizeof(GLObjectText::glyphs) / sizeof(GlyphCode) - 1;
 constexpr uint32_t kBlinkMs = 500;
 constexpr double kGlyphScale = 0.5;
 constexpr double kDrop = 0.1;  // the text sits this far below its position
 constexpr double kHalfHeight = 0.22;
 
 // Stored characters: up to the terminating zero, never past the last character the buffer holds.
-size_t StoredLength(const uint8_t* glyphs) {
-    const uint8_t* end = std::find(glyphs, glyphs + kMaxCharacters, 0);
+size_t StoredLength(const GlyphCode* glyphs) {
+    const GlyphCode* end = std::find(glyphs, glyphs + kMaxCharacters, 0);
     return static_cast<size_t>(end - glyphs);
 }
 
 // Draws `count` glyph codes from the pen position, in the font's units scaled to the text size.
-void DrawCodes(const uint8_t* codes, size_t count) {
+void DrawCodes(const GlyphCode* codes, size_t count) {
     GLuint base = glyphfont::ListBase();
     if (base == 0 || count == 0) return;
     // The lists change the current normal; this changes the list base. Saving just those (not
@@ -33,7 +33,7 @@ void DrawCodes(const uint8_t* codes, size_t count) {
     // colours were chosen for that brightness.
     glListBase(base);
     glScaled(kGlyphScale, kGlyphScale, kGlyphScale);
-    glCallLists(static_cast<GLsizei>(count), GL_UNSIGNED_BYTE, codes);
+    glCallLists(static_cast<GLsizei>(count), GL_UNSIGNED_SHORT, codes);
     glPopAttrib();
 }
 
@@ -62,7 +62,10 @@ void GLObjectText::SetText(const std::u16string& text) {
 std::u16string GLObjectText::GetText() const {
     std::u16string text;
     for (size_t i = 0, n = StoredLength(glyphs); i < n; ++i) {
-        text.push_back(static_cast<char16_t>(static_cast<int16_t>(static_cast<int8_t>(glyphs[i]))));
+        const GlyphCode code = glyphs[i];
+        text.push_back(code < kFirstExtendedCode
+                           ? static_cast<char16_t>(static_cast<int16_t>(static_cast<int8_t>(code)))
+                           : LetterOfGlyphCode(code));
     }
     return text;
 }
@@ -87,7 +90,7 @@ void GLObjectText::AppendLook(FrameLook& look) const {
     GLObject::AppendLook(look);
     const size_t length = StoredLength(glyphs);
     look.Add(length);
-    look.AddBytes(glyphs, length);
+    look.AddBytes(glyphs, length * sizeof(GlyphCode));
     look.Add(active);
     look.Add(caretOn);
 }
@@ -128,7 +131,7 @@ void GLObjectText::DrawGeometry(const DrawPass&, const Pose&) const {
     glPushMatrix();
     if (active) {
         glTranslated(0.25 * width, -kDrop, 0);
-        const uint8_t caret = caretOn ? '_' : ' ';
+        const GlyphCode caret = caretOn ? '_' : ' ';
         DrawCodes(&caret, 1);
     }
     glPopMatrix();

@@ -1,4 +1,4 @@
-// One line of extruded 3D text in the 8-bit glyph code (GlyphCodes.h), centred on its position,
+// One line of extruded 3D text in the glyph code (GlyphCodes.h), centred on its position,
 // with `bounds` around the drawn text and a caret that blinks while the object is active.
 #pragma once
 
@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/GLObject.h"
+#include "formats/GlyphCodes.h"
 
 class GLObjectText : public GLObject {
 public:
@@ -17,7 +18,8 @@ public:
 
     // Stores the glyph codes of `text`; texts past 999 characters are cut.
     void SetText(const std::u16string& text);
-    // One code unit per glyph code, sign-extended: 128-255 come back as 0xFF80-0xFFFF.
+    // One code unit per glyph code, sign-extended: 128-255 come back as 0xFF80-0xFFFF; codes past
+    // 255 as the letters they stand for.
     std::u16string GetText() const;
     // Sum of the glyph advances (unclamped).
     double TextWidth() const;
@@ -25,7 +27,7 @@ public:
     void UpdateBounds();
 
     int32_t lineWidth = 40;  // longest text TypeIntoText lets through
-    uint8_t glyphs[1000] = {};
+    GlyphCode glyphs[1000] = {};
     uint32_t lastBlink = 0;
     bool caretOn = false;
     bool editable = false;

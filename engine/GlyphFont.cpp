@@ -16,7 +16,13 @@
 namespace glyphfont {
 namespace {
 
-constexpr int kListCount = 256;
+constexpr int kListCount = kGlyphCodeCount;
+constexpr int kFilledCodes = kGlyphCodesFilled;  // 0-221: Latin-1 below 192, the table's letters at 192-221
+
+// Codes with a glyph: the 8-bit ones up to the table's end and every extended letter.
+bool IsFilledCode(int code) {
+    return code < kFilledCodes || (code >= kFirstExtendedCode && code < kListCount);
+}
 // Width of a printable character when no font exists, so hover boxes still follow the text.
 constexpr double kNominalAdvance = 0.5;
 
@@ -112,17 +118,18 @@ void Load() {
         // Without a face no text is drawn at all: the player must learn why and what cures it.
         platform::ShowMessage(kNoFontMessage);
         state.file.clear();
-        for (int code = 0; code < kGlyphCodesFilled; ++code) {
-            char16_t letter = LetterOfGlyphCode(static_cast<uint8_t>(code));
+        for (int code = 0; code < kListCount; ++code) {
+            if (!IsFilledCode(code)) continue;
+            char16_t letter = LetterOfGlyphCode(static_cast<GlyphCode>(code));
             state.advance[code] = IsControl(letter) ? 0.0 : kNominalAdvance;
         }
         return;
     }
-    state.geometry.resize(kGlyphCodesFilled);
-    for (int code = 0; code < kGlyphCodesFilled; ++code) {
-        char16_t letter = LetterOfGlyphCode(static_cast<uint8_t>(code));
+    state.geometry.resize(kListCount);
+    for (int code = 0; code < kListCount; ++code) {
+        char16_t letter = LetterOfGlyphCode(static_cast<GlyphCode>(code));
         // Control codes have no glyph; the font's fallback box would only show up as noise.
-        if (IsControl(letter)) continue;
+        if (!IsFilledCode(code) || IsControl(letter)) continue;
         source.Build(letter, state.geometry[code]);
         state.advance[code] = state.geometry[code].advance;
         TakeIntoBox(state.geometry[code]);
@@ -177,7 +184,7 @@ bool Available() { return state.available; }
 
 const GlyphBox& Box() { return state.box; }
 
-double Advance(uint8_t code) { return state.advance[code]; }
+double Advance(GlyphCode code) { return code < kListCount ? state.advance[code] : 0.0; }
 
 GLuint ListBase() {
     if (!state.available || state.references == 0) return 0;

@@ -1,5 +1,5 @@
-// The process-wide extruded font of the text objects: 256 display lists, one per glyph code
-// (codes 0-221 filled; the rest hold nothing), each drawing its glyph with the em square as 1.0
+// The process-wide extruded font of the text objects: one display list per glyph code
+// (formats/GlyphCodes.h: codes 0-221 and the extended letters from 256 filled; 222-255 hold nothing), each drawing its glyph with the em square as 1.0
 // and ending with the pen moved by the glyph's advance, so calling the lists of a string lays it
 // out. The face is "Myriad" when installed, else Carlito (its advance widths fit the layout), else
 // DejaVu Sans, else whatever outline face fontconfig offers. Text objects hold a reference each: the
@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "formats/GlyphCodes.h"
 
 namespace glyphfont {
 
@@ -31,8 +33,8 @@ bool Available();
 const GlyphBox& Box();
 // The glyph's advance in ems (the width metric). With no font, printable codes get a nominal
 // advance so texts keep a plausible width.
-double Advance(uint8_t code);
-// First of the 256 lists; compiles them on the first call, so a GL context must be current.
+double Advance(GlyphCode code);
+// First of the kGlyphCodeCount lists; compiles them on the first call, so a GL context must be current.
 // 0 when there is no font or GL gave no lists: draw nothing then.
 GLuint ListBase();
 // The font file in use ("" when none).

@@ -68,6 +68,23 @@ bool LoadTextureTga(const std::string& path) {
     return true;
 }
 
+int32_t LoadTextureImage(const std::string& name, const Image& image) {
+    if (textureTable.count >= MAX_TEXTURES) return -1;
+    const int32_t slot = TakeSlot(name);
+    if (EnsureContext()) textureTable.textureNames[slot] = UploadPicture(image);
+    textureTable.opaque[slot] = image.channels == 3;
+    return slot;
+}
+
+void ReplaceTextureImage(int32_t slot, const std::string& name, const Image& image) {
+    if (slot < 0 || slot >= textureTable.count || slot >= MAX_TEXTURES || !EnsureContext()) return;
+    if (textureTable.textureNames[slot]) glDeleteTextures(1, &textureTable.textureNames[slot]);
+    textureTable.textureNames[slot] = UploadPicture(image);
+    textureTable.fileNames[slot] = name;
+    textureTable.opaque[slot] = image.channels == 3;
+    ++textureTable.generation;
+}
+
 int32_t FindTexture(const std::string& fragment) {
     for (int32_t slot = 0; slot < textureTable.count && slot < MAX_TEXTURES; ++slot) {
         if (textureTable.fileNames[slot].find(fragment) != std::string::npos) return slot;

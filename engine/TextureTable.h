@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "formats/Image.h"
+
 constexpr int MAX_TEXTURES = 70;
 
 struct TextureTable {
@@ -28,6 +30,11 @@ extern TextureTable textureTable;
 int32_t LoadTextureJpeg(const std::string& path);
 // True when the image was uploaded. The slot is taken before reading and stays taken.
 bool LoadTextureTga(const std::string& path);
+// A picture made by the game (formats/Image.h) in a new slot named `name`; -1 when the table is full
+// (no message: the caller draws without it).
+int32_t LoadTextureImage(const std::string& name, const Image& image);
+// Puts another picture into a slot made by LoadTextureImage, under a new name.
+void ReplaceTextureImage(int32_t slot, const std::string& name, const Image& image);
 // First slot whose path contains `fragment` (case-sensitive); -1 when none does.
 int32_t FindTexture(const std::string& fragment);
 // Empties the table (tests only; the game never frees textures).

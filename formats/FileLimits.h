@@ -16,6 +16,8 @@ struct FileLimit {
 constexpr FileLimit kWordListLimit{"word list", 8u << 20};
 // Four bytes per word of one topic (30 words, 120 bytes); 64 KB is a topic of 16 384 words.
 constexpr FileLimit kRepetitionFileLimit{"repetition file", 64u << 10};
+// One topic of an own list: 30 cards of two fields of at most 4096 units (some 500 KB at most).
+constexpr FileLimit kOwnTopicCountsLimit{"counts file", 1u << 20};
 // The game writes at most ten short lines (under 500 bytes); 64 KB is over a hundred times that.
 constexpr FileLimit kHallOfFameLimit{"hall of fame", 64u << 10};
 // Shipped models are under 32 KB; 8 MB holds a mesh of 65 535 vertices and triangles, the most

@@ -1,6 +1,8 @@
 // The glyph code table: one place for both directions of the conversion.
 #include "formats/GlyphCodes.h"
 
+#include <array>
+
 namespace {
 
 constexpr int kFirstTableCode = 192;
@@ -16,38 +18,75 @@ constexpr char16_t kTableLetters[] = {
 constexpr int kTableSize = static_cast<int>(sizeof kTableLetters / sizeof kTableLetters[0]);
 static_assert(kFirstTableCode + kTableSize == kGlyphCodesFilled, "the font fills every table code");
 
-bool InTable(char16_t letter) {
-    for (char16_t tableLetter : kTableLetters) {
-        if (tableLetter == letter) return true;
+// The letters with extended codes: U+00C0 up to U+017F.
+constexpr char16_t kFirstExtendedLetter = u'\u00C0';
+constexpr char16_t kEndOfExtendedLetters = u'\u0180';
+constexpr int kExtendedRange = kEndOfExtendedLetters - kFirstExtendedLetter;
+static_assert(kFirstExtendedCode + kExtendedRange - kTableSize == kGlyphCodeCount,
+              "every letter of the range not in the table has one extended code");
+
+constexpr int TableIndexOf(char16_t letter) {
+    for (int i = 0; i < kTableSize; ++i) {
+        if (kTableLetters[i] == letter) return i;
     }
-    return false;
+    return -1;
+}
+
+// Both directions of the extended codes, in the letters' order, the table's letters skipped.
+struct ExtendedCodes {
+    std::array<GlyphCode, kExtendedRange> codeOfLetter{};  // 0: the letter is in the table
+    std::array<char16_t, kGlyphCodeCount - kFirstExtendedCode> letterOfCode{};
+};
+
+constexpr ExtendedCodes MakeExtendedCodes() {
+    ExtendedCodes codes;
+    int next = kFirstExtendedCode;
+    for (int i = 0; i < kExtendedRange; ++i) {
+        const char16_t letter = static_cast<char16_t>(kFirstExtendedLetter + i);
+        if (TableIndexOf(letter) >= 0) continue;
+        codes.codeOfLetter[i] = static_cast<GlyphCode>(next);
+        codes.letterOfCode[next - kFirstExtendedCode] = letter;
+        ++next;
+    }
+    return codes;
+}
+
+constexpr ExtendedCodes kExtended = MakeExtendedCodes();
+
+bool InExtendedRange(char16_t letter) {
+    return letter >= kFirstExtendedLetter && letter < kEndOfExtendedLetters;
 }
 
 }  // namespace
 
-uint8_t GlyphCodeOf(char16_t letter) {
-    for (int i = 0; i < kTableSize; ++i) {
-        if (kTableLetters[i] == letter) return static_cast<uint8_t>(kFirstTableCode + i);
-    }
-    return static_cast<uint8_t>(letter & 0xFF);
+GlyphCode GlyphCodeOf(char16_t letter) {
+    const int tableIndex = TableIndexOf(letter);
+    if (tableIndex >= 0) return static_cast<GlyphCode>(kFirstTableCode + tableIndex);
+    if (InExtendedRange(letter)) return kExtended.codeOfLetter[letter - kFirstExtendedLetter];
+    return static_cast<GlyphCode>(letter & 0xFF);
 }
 
 bool HasGlyphFor(char16_t letter) {
     const bool printableLatin1 =
         (letter >= 0x20 && letter < 0x7F) || (letter >= 0xA0 && letter < kFirstTableCode);
-    return printableLatin1 || InTable(letter);
+    return printableLatin1 || InExtendedRange(letter);
 }
 
-char16_t LetterOfGlyphCode(uint8_t code) {
+char16_t LetterOfGlyphCode(GlyphCode code) {
     if (code >= kFirstTableCode && code < kFirstTableCode + kTableSize)
         return kTableLetters[code - kFirstTableCode];
+    if (code >= kFirstExtendedCode && code < kGlyphCodeCount)
+        return kExtended.letterOfCode[code - kFirstExtendedCode];
     return code;
 }
 
 std::u16string GlyphTextToLetters(const std::u16string& getTextResult) {
     std::u16string letters;
     letters.reserve(getTextResult.size());
-    for (char16_t unit : getTextResult)
-        letters.push_back(LetterOfGlyphCode(static_cast<uint8_t>(unit & 0xFF)));
+    for (char16_t unit : getTextResult) {
+        // 8-bit codes come back sign-extended; anything between is a letter past the table already.
+        const bool eightBitCode = unit < 0x80 || unit >= 0xFF80;
+        letters.push_back(eightBitCode ? LetterOfGlyphCode(static_cast<GlyphCode>(unit & 0xFF)) : unit);
+    }
     return letters;
 }

@@ -8,7 +8,8 @@
 
 #include "game/ScreenId.h"
 
-constexpr int MAX_TOPICS = 200;
+// The twelve designed topics and the own topics of imported lists after them.
+constexpr int MAX_TOPICS = 1000;
 
 // One row of the topics table. (firstWord, lastWord) is a half-open range of word-list lines and
 // identifies the topic everywhere, also in the repetition file's name.
@@ -17,6 +18,8 @@ struct TopicInfo {
     std::string picturePath;  // exeDirNarrow + "gfx/tem/<stored name>.jpg"
     int32_t firstWord = 0;
     int32_t lastWord = 0;
+    // An own topic's index in learning/OwnTopics.h's list; -1 for a designed topic.
+    int32_t ownTopic = -1;
 };
 
 // What the screens keep between their own calls while they stand; a new AppContext (a new start)

@@ -33,6 +33,10 @@ inline constexpr char kInfoAfterGameOver[] = "ekran_info po gameover wjazd";
 inline constexpr char kLearningAfterNextLevel[] = "ekran_nauka po nextlevel wjazd";
 inline constexpr char kLearningAfterGameOver[] = "ekran_nauka po gameover wjazd";
 inline constexpr char kMainMenuAfterHallOfFame[] = "ekran_glowny po halloffame wjazd";
+// Removing an own list: the yes/no question and back; the topics afresh after an import.
+inline constexpr char kExitConfirmAfterTopics[] = "remove list question";
+inline constexpr char kTopicsAfterExitConfirm[] = "topics after remove list question";
+inline constexpr char kTopicsAfterImport[] = "topics after import";
 
 // Work on the current screen.
 inline constexpr char kTopicsShowSecondPicture[] = "ekran_tematy pokazuj bg2";

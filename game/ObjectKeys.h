@@ -43,6 +43,8 @@ inline constexpr char kTopicPictureSecond[] = "bg2 temat";
 inline constexpr char kLockedSign[] = "blocked";
 inline constexpr char kTopicsCaption[] = "subject";
 inline constexpr char kProgressCaption[] = "infopunkty";
+// Asks to remove the selected own topic's list; shown while one is selected.
+inline constexpr char kRemoveListButton[] = "remove list";
 inline constexpr char kProgressBar[] = "stat1";
 inline constexpr char kProgressOutline[] = "stat2";
 

@@ -144,6 +144,8 @@ TopicUnlock UnlockNextTopic(int topicIndex) {
     if (app == nullptr || topicIndex < 0 || topicIndex >= app->topicCount - 1) return TopicUnlock{};
     const TopicInfo& passed = app->topics[topicIndex];
     const TopicInfo& next = app->topics[topicIndex + 1];
+    // Own topics are always open, and passing one opens no designed topic.
+    if (passed.ownTopic >= 0 || next.ownTopic >= 0) return TopicUnlock{};
     // Looked at under the lock: another game that unlocked and played the next topic meanwhile
     // keeps its file.
     if (!IsTopicUnlocked(passed.firstWord, passed.lastWord) ||

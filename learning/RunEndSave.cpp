@@ -3,17 +3,18 @@
 #include "game/SaveFolder.h"
 #include "learning/HallOfFame.h"
 #include "learning/RepetitionStore.h"
+#include "learning/TopicWords.h"
 
 namespace {
 
 // The topic's counts: the file's, with this run's judged answers replayed onto them.
 class TopicCountsSave : public SaveParticipant {
 public:
-    TopicCountsSave(int first, int last) : first(first), last(last) {}
-    SaveResult Commit() override { return SaveRepetitions(first, last); }
+    explicit TopicCountsSave(int row) : row(row) {}
+    SaveResult Commit() override { return SaveTopicCounts(row); }
 
 private:
-    int first, last;
+    int row;
 };
 
 // The hall of fame as the file holds it now, with this run's entry added.
@@ -51,7 +52,7 @@ private:
 
 RunEndSave::RunEndSave(const RunEnd& run, uint32_t nowMs) : lock(nowMs) {
     // In this order: the unlock looks at the passed topic's file, which the counts have just saved.
-    if (run.hasCounts) participants.push_back(std::make_unique<TopicCountsSave>(run.firstWord, run.lastWord));
+    if (run.hasCounts) participants.push_back(std::make_unique<TopicCountsSave>(run.row));
     participants.push_back(std::make_unique<HallOfFameEntrySave>(run.player, run.score));
     if (run.passedRow >= 0) {
         auto next = std::make_unique<NextTopicUnlock>(run.passedRow);

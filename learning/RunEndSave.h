@@ -19,8 +19,7 @@
 
 // What a finished run leaves to save.
 struct RunEnd {
-    int firstWord = 0;  // the topic's words, as in its repetition file's name
-    int lastWord = 0;
+    int row = 0;  // the topics row whose counts the run changed (designed or own)
     bool hasCounts = true;  // false when no words were loaded: saving would empty the topic's file
     std::u16string player;
     int32_t score = 0;

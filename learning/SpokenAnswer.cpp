@@ -1,15 +1,12 @@
 #include "learning/SpokenAnswer.h"
 
 #include "learning/AnswerCheck.h"
+#include "learning/WordList.h"
 #include "platform/Speech.h"
 #include "platform/TextInput.h"
 
-namespace {
-
-constexpr char kAnswerLanguage[] = "es";
-
-}  // namespace
-
 void SpeakAnswer(const std::u16string& answer) {
-    platform::Speak(platform::Utf16ToUtf8(WithoutGenderMarker(answer)), kAnswerLanguage);
+    // A list whose languages could not be told is not spoken: a wrong voice teaches wrong sounds.
+    if (wordList.answerLanguage.empty()) return;
+    platform::Speak(platform::Utf16ToUtf8(WithoutGenderMarker(answer)), wordList.answerLanguage);
 }

@@ -23,6 +23,8 @@ struct WordList {
     // counts were loaded or last saved. A save replays these onto the counts on disk.
     std::vector<int8_t> judged;
     unsigned currentWord = 0;
+    // The language code the answers are spoken in ("es" for the designed topics); empty: not spoken.
+    std::string answerLanguage = "es";
 };
 
 // The one word list; empty at start-up, refilled by every LoadTopicEntries.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <string>
 
 #include "platform/ClickFlags.h"
 #include "platform/Platform.h"
@@ -68,6 +69,13 @@ bool DispatchEvent(const SDL_Event& event) {
                 const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
                 cb.click(ClickFlags((mod & KMOD_SHIFT) != 0, (mod & KMOD_CTRL) != 0,
                                     (buttons & SDL_BUTTON_RMASK) != 0));
+            }
+            return false;
+        case SDL_DROPFILE:
+            if (event.drop.file != nullptr) {
+                const std::string path = event.drop.file;
+                SDL_free(event.drop.file);
+                if (cb.fileDropped) cb.fileDropped(path);
             }
             return false;
         default:

@@ -16,7 +16,7 @@ namespace platform {
 
 // The keys the game acts on beyond typed text, each delivered once per press on key-down (Up, Down
 // and Backspace also while held). A key delivered here never arrives as a character too.
-enum class Key { Up, Down, Left, Right, Return, Escape, Backspace, F1, F2 };
+enum class Key { Up, Down, Left, Right, Return, Escape, Backspace, F1, F2, Delete };
 
 // What the window delivers to the game; every callback runs on the one game thread.
 struct WindowCallbacks {
@@ -27,6 +27,7 @@ struct WindowCallbacks {
     std::function<void(int notches)> wheel;  // the mouse wheel: > 0 turned away from the player (up)
     std::function<void(int width, int height)> paint;  // exposed or resized: drawable size
     std::function<void()> close;                       // the window's close request
+    std::function<void(const std::string& path)> fileDropped;  // a file dropped onto the window
 };
 
 // Result of creating the GL context; the scene turns each failure into its own message.

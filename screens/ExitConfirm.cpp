@@ -10,11 +10,34 @@
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
+#include "learning/OwnTopics.h"
+#include "platform/Platform.h"
+#include "platform/ProcessStart.h"
+#include "platform/TextInput.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
+#include "screens/TopicsScreen.h"
+
+namespace {
+
+constexpr char16_t kExitQuestionText[] = u"Are you sure?";
+
+// "yes" to removing the selected own list: its copy and progress go, and the topics follow.
+void RemoveSelectedList() {
+    const std::string list = SelectedOwnList();
+    if (list.empty()) return;
+    if (RemoveOwnList(list)) {
+        platform::TellTerminal("lexadrill: removed the list " + list);
+    } else {
+        platform::ShowMessage(list + " could not be removed from the lists folder");
+    }
+    RefreshTopicsList();
+}
+
+}  // namespace
 
 void BuildExitConfirm() {
-    AddHiddenLabel(key::kExitQuestion, u"Are you sure?", 0.0, 1.0, 0.1, 0.4, 0.4, 0.4);
+    AddHiddenLabel(key::kExitQuestion, kExitQuestionText, 0.0, 1.0, 0.1, 0.4, 0.4, 0.4);
 
     auto* answers = scene->Add(std::make_unique<GLObjectTextList>(key::kExitAnswers, 2, "data/arrow_up.MS3D",
                                                                   "data/arrow_down.MS3D", 0.0, 0.0, 0.1));
@@ -27,6 +50,10 @@ void BuildExitConfirm() {
 
 void ShowExitConfirm(ScreenId returnScreen) {
     app->exitReturnScreen = returnScreen;
+    // Asked from the topics screen, the question is whether to remove the selected own list.
+    const std::string list = returnScreen == ScreenId::Topics ? SelectedOwnList() : "";
+    SetTextOf(key::kExitQuestion, list.empty() ? std::u16string(kExitQuestionText)
+                                               : u"Remove " + platform::Utf8ToUtf16(list) + u"?");
     FlyInShown(key::kExitQuestion);
     FlyInShown(key::kExitAnswers);
 }
@@ -43,7 +70,10 @@ void ExitConfirmInput(const InputEvent& input) {
     app->transitionLock = true;
     if (GLObject* question = FindSceneObject(key::kExitQuestion)) question->FlyOut();
     answers->FlyOut();
-    if (answers->selected == LineOf(ExitAnswer::Yes)) {
+    if (answers->selected == LineOf(ExitAnswer::Yes) && app->exitReturnScreen == ScreenId::Topics) {
+        RemoveSelectedList();
+        scene->PostEvent(event::kTopicsAfterExitConfirm, 50);
+    } else if (answers->selected == LineOf(ExitAnswer::Yes)) {
         scene->PostEvent(event::kInfoAfterExitConfirm, 50);
     } else if (answers->selected == LineOf(ExitAnswer::No)) {
         ReturnFromExitConfirm();
@@ -55,6 +85,8 @@ void ReturnFromExitConfirm() {
         scene->PostEvent(event::kMainMenuAfterExitConfirm, 50);
     } else if (app->exitReturnScreen == ScreenId::UserName) {
         scene->PostEvent(event::kUserNameAfterExitConfirm, 50);
+    } else if (app->exitReturnScreen == ScreenId::Topics) {
+        scene->PostEvent(event::kTopicsAfterExitConfirm, 50);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
 #include "learning/SpokenAnswer.h"
+#include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
@@ -83,9 +84,7 @@ void ShowLearningScreen() {
     ResetLearning();
     const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
     const int row = topicsList ? topicsList->selected : 0;
-    const TopicInfo& topic = app->topics[row >= 0 && row < app->topicCount ? row : 0];
-    LoadTopicEntries(app->wordFilePath, topic.firstWord, topic.lastWord);
-    LoadRepetitions(topic.firstWord, topic.lastWord);
+    LoadTopicWords(row >= 0 && row < app->topicCount ? row : 0);
     EnterLearning();
 }
 

@@ -23,6 +23,7 @@
 #include "learning/RunEndSave.h"
 #include "learning/SpokenAnswer.h"
 #include "learning/TestRun.h"
+#include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "platform/ProcessStart.h"
@@ -49,8 +50,6 @@ void AddLabel(const std::string& objectKey, const std::u16string& text, double x
               double scale, double r, double g, double b) {
     AddHiddenLabel(objectKey, text, x, y, z, r, g, b)->scale = scale;
 }
-
-const TopicInfo& TopicUnderTest() { return app->topics[testRun.topicIndex]; }
 
 // The four counter lines at the left.
 void ShowCounters() {
@@ -185,9 +184,7 @@ void ShowTestScreen() {
     const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
     const int row = topicsList ? topicsList->selected : 0;
     testRun.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
-    const TopicInfo& topic = TopicUnderTest();
-    LoadTopicEntries(app->wordFilePath, topic.firstWord, topic.lastWord);
-    LoadRepetitions(topic.firstWord, topic.lastWord);
+    LoadTopicWords(testRun.topicIndex);
 
     testRun.score = 0;
     testRun.testLength = static_cast<int32_t>(WordCount());
@@ -277,10 +274,10 @@ void TestScreenInput(const InputEvent& input) {
         // The field holds glyph codes; accented letters must be letters again to be compared.
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
         const std::u16string expected = CurrentAnswer();
-        const bool right = CheckAnswer(typed, expected);
-        EvaluateAnswer(right);
+        const AnswerVerdict verdict = JudgeTypedAnswer(testRun.topicIndex, typed, expected);
+        EvaluateAnswer(verdict.right);
         // A right answer typed without an accent or marker leaves showing how it is spelt.
-        if (right && TypedInAnotherSpelling(typed, expected)) ShowExpectedSpelling(expected);
+        if (!verdict.spellingToShow.empty()) ShowExpectedSpelling(verdict.spellingToShow);
         return;
     }
     EditText(key::kAnswerText, input);
@@ -320,8 +317,7 @@ void FinishTest(RunEndKind how) {
     // The run's counts are saved with its hall-of-fame entry when the run ends, so a window closed
     // before the next screen loses neither.
     RunEnd run;
-    run.firstWord = TopicUnderTest().firstWord;
-    run.lastWord = TopicUnderTest().lastWord;
+    run.row = testRun.topicIndex;
     run.hasCounts = WordCount() > 0;
     run.player = app->userName;
     run.score = testRun.score;

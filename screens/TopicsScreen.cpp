@@ -5,13 +5,17 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
+#include "engine/GlyphFont.h"
 #include "engine/MotionPath.h"
 #include "engine/TextureTable.h"
+#include "engine/TitleCard.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
+#include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
+#include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "screens/SceneLookup.h"
@@ -30,11 +34,40 @@ int SelectedRow() {
     return row >= 0 && row < app->topicCount ? row : 0;
 }
 
-bool RowUnlocked(int row) { return IsTopicUnlocked(app->topics[row].firstWord, app->topics[row].lastWord); }
+bool RowUnlocked(int row) { return IsRowUnlocked(row); }
+
+// Own topics' pictures are made from their titles into a few slots used in turn (the texture table
+// never frees one); the two planes show at most two pictures at once.
+struct OwnPictureSlots {
+    static constexpr int kCount = 3;
+    int32_t slot[kCount] = {-1, -1, -1};
+    std::u16string title[kCount];
+    int next = 0;
+} ownPictures;
+
+int OwnPictureSlot(const std::u16string& title) {
+    for (int i = 0; i < OwnPictureSlots::kCount; ++i) {
+        if (ownPictures.slot[i] >= 0 && ownPictures.title[i] == title) return ownPictures.slot[i];
+    }
+    const int i = ownPictures.next;
+    ownPictures.next = (i + 1) % OwnPictureSlots::kCount;
+    const Image card = DrawTitleCard(title, glyphfont::FontFile());
+    const std::string name = "own topic picture " + std::to_string(i);
+    platform::MakeContextCurrent();
+    if (ownPictures.slot[i] < 0) {
+        ownPictures.slot[i] = LoadTextureImage(name, card);
+    } else {
+        ReplaceTextureImage(ownPictures.slot[i], name, card);
+    }
+    platform::ReleaseContext();
+    ownPictures.title[i] = ownPictures.slot[i] >= 0 ? title : u"";
+    return ownPictures.slot[i];
+}
 
 // The slot of the row's picture, loaded on first use (-1 when it cannot be read). Input handlers
 // run between frames, when no context is current, so the load makes the scene's own current.
 int PictureSlot(int row) {
+    if (OwnTopicOfRow(row) != nullptr) return OwnPictureSlot(app->topics[row].title);
     const std::string& path = app->topics[row].picturePath;
     if (FindTexture(path) == -1) {
         platform::MakeContextCurrent();
@@ -97,8 +130,20 @@ GLObjectCube* AddProgressCube(const std::string& objectKey, double r, double g, 
     return cube;
 }
 
+// The remove button stands while an own topic is selected.
+void ShowRemoveButtonFor(int row) {
+    GLObject* button = FindSceneObject(key::kRemoveListButton);
+    if (!button) return;
+    if (OwnTopicOfRow(row) == nullptr) {
+        button->visible = false;
+    } else if (!button->visible) {
+        EnterFromLeft(button);
+    }
+}
+
 // After a scroll: the new topic's picture and figures.
 void SelectionMoved() {
+    ShowRemoveButtonFor(SelectedRow());
     app->screens.topicPictureChanging = true;
     ShowTopicPicture(SelectedRow());
     UpdateTopicProgress();
@@ -130,6 +175,27 @@ void BuildTopicsScreen() {
     AddCaption(key::kProgressCaption, u"info 40%", 0, -1.4, 0.3, 1, 0, 0)->scale = 0.5;
     AddProgressCube(key::kProgressBar, 1, 0, 0, false);
     AddProgressCube(key::kProgressOutline, 0, 0, 0.6, true);
+    AddCaption(key::kRemoveListButton, u"remove list", 1.9, -1.45, 0.3, 0.5, 0.2, 0.2)->scale = 0.45;
+}
+
+void RefreshTopicsList() {
+    GLObjectTextList* list = TopicsList();
+    if (!list) return;
+    list->ClearLines();
+    list->firstVisible = 0;
+    list->scrollAmount = 0;
+    list->scrollingUp = list->scrollingDown = false;
+    for (int row = 0; row < app->topicCount; ++row)
+        list->AddLine(app->topics[row].title, key::kListLine, true);
+    list->Select(0);
+    // The first plane enters with the screen: it shows the newly selected topic.
+    ShowPictureOn(FindSceneObject(key::kTopicPictureFirst), 0);
+    app->screens.lastPictureOnSecondPlane = false;
+}
+
+std::string SelectedOwnList() {
+    const OwnTopic* own = OwnTopicOfRow(SelectedRow());
+    return own ? own->listFile : "";
 }
 
 void ShowTopicsScreen() {
@@ -159,6 +225,7 @@ void ShowTopicsScreen() {
     UpdateTopicProgress();
     for (const char* objectKey : {key::kProgressBar, key::kProgressOutline, key::kProgressCaption})
         EnterFromLeft(objectKey);
+    ShowRemoveButtonFor(selected);
 }
 
 void UpdateTopicProgress() {
@@ -168,9 +235,7 @@ void UpdateTopicProgress() {
     const std::u16string name =
         list && row < static_cast<int>(list->lines.size()) ? list->lines[row]->GetText() : topic.title;
 
-    // Without entries the counts are the file's as they stand (or one per word when there is none).
-    ReleaseEntries();
-    LoadRepetitions(topic.firstWord, topic.lastWord);
+    LoadTopicProgress(row);
     const int counts = static_cast<int>(wordList.counts.size());
     const int learned = counts == 0 ? 0 : CountLearned();
     const int percent = counts == 0 ? 0 : static_cast<int>(100LL * learned / counts);
@@ -184,7 +249,7 @@ void UpdateTopicProgress() {
         filled->homePosition[0] = filled->position[0] = (outline->position[0] - 0.5) + filled->size[0] * 0.5;
     }
     std::u16string caption = name + u" (" + NumberText(percent) + u"%)";
-    if (!IsTopicUnlocked(topic.firstWord, topic.lastWord)) caption += u" " + uiStrings.lockedCaption;
+    if (!IsRowUnlocked(row)) caption += u" " + uiStrings.lockedCaption;
     SetTextOf(key::kProgressCaption, caption);
 }
 
@@ -214,6 +279,14 @@ void TopicsScreenInput(const InputEvent& input) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
         scene->PostEvent(event::kMainMenuAfterTopics, 50);
+        return;
+    }
+    // Removing an own list asks first, with the exit question's yes and no.
+    if (Hovered(key::kRemoveListButton) && !app->screens.topicPictureChanging && !app->transitionLock &&
+        OwnTopicOfRow(SelectedRow()) != nullptr) {
+        app->transitionLock = true;
+        FlyOutTopicsScreen();
+        scene->PostEvent(event::kExitConfirmAfterTopics, 50);
         return;
     }
     const int lineCount = static_cast<int>(list->lines.size());
@@ -263,17 +336,19 @@ void CompleteTopicPictureChange(const std::string& leaving, const std::string& e
 }
 
 void FlyOutTopicsScreen() {
-    for (const char* objectKey : {key::kTopicsList, key::kTopicPictureFirst, key::kTopicPictureSecond,
-                                  key::kProgressBar, key::kProgressOutline, key::kProgressCaption,
-                                  key::kTopicsCaption, key::kArrowPrevious, key::kLockedSign}) {
+    for (const char* objectKey :
+         {key::kTopicsList, key::kTopicPictureFirst, key::kTopicPictureSecond, key::kProgressBar,
+          key::kProgressOutline, key::kProgressCaption, key::kTopicsCaption, key::kArrowPrevious,
+          key::kLockedSign, key::kRemoveListButton}) {
         FlyOutObject(objectKey);
     }
 }
 
 void HideTopicsScreen() {
-    for (const char* objectKey : {key::kTopicsList, key::kProgressBar, key::kProgressOutline,
-                                  key::kTopicPictureFirst, key::kTopicPictureSecond, key::kTopicsCaption,
-                                  key::kProgressCaption, key::kArrowPrevious, key::kLockedSign}) {
+    for (const char* objectKey :
+         {key::kTopicsList, key::kProgressBar, key::kProgressOutline, key::kTopicPictureFirst,
+          key::kTopicPictureSecond, key::kTopicsCaption, key::kProgressCaption, key::kArrowPrevious,
+          key::kLockedSign, key::kRemoveListButton}) {
         SetVisible(objectKey, false);
     }
 }

@@ -20,4 +20,9 @@ void ShowTopicPicture(int row);
 // `leaving` is hidden, `entering` comes in from the back.
 void CompleteTopicPictureChange(const std::string& leaving, const std::string& entering);
 void FlyOutTopicsScreen();
+// Builds the list's lines afresh from the topics table (after an import or a removal), the first
+// selected; while the list is hidden.
+void RefreshTopicsList();
+// The list file of the selected own topic; "" when a designed topic is selected.
+std::string SelectedOwnList();
 void HideTopicsScreen();

@@ -86,7 +86,7 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$out/install.log"
 expected=(games/lexadrill share/lexadrill/data/words_free.enc share/lexadrill/data/help.html
     share/lexadrill/data/arrow_up.MS3D share/lexadrill/gfx/icon.bmp "share/lexadrill/gfx/tem/time.jpg"
-    share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml share/man/man6/lexadrill.6.gz
+    share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml share/mime/packages/lexadrill.xml share/man/man6/lexadrill.6.gz
     share/doc/lexadrill/copyright share/doc/lexadrill/changelog.gz)
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/lexadrill.png")
@@ -100,7 +100,16 @@ saved=$(find "$prefix" -name '*_rep.dat' -o -name 'hof.hof' -o -name '*.tmp')
 desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >"$out/appstream.log" ||
     fail "appstreamcli validate: $(cat "$out/appstream.log")"
-echo "install-check: tree laid out under $prefix, desktop entry and AppStream data valid"
+# The installed type definition makes a .kvtml file application/x-kvtml, the type the entry declares;
+# the database is built outside the tree, as the package's trigger builds the system's.
+mkdir -p "$work/mime-data/mime/packages"
+cp "$prefix/share/mime/packages/lexadrill.xml" "$work/mime-data/mime/packages/"
+update-mime-database "$work/mime-data/mime" >"$out/mime.log" 2>&1 || fail "update-mime-database: $(cat "$out/mime.log")"
+printf '<?xml version="1.0"?>\n<kvtml version="2.0"></kvtml>\n' >"$work/words.kvtml"
+kvtml_type=$(XDG_DATA_HOME="$work/mime-data" XDG_DATA_DIRS="$work/mime-data:/usr/share" xdg-mime query filetype "$work/words.kvtml")
+[ "$kvtml_type" = application/x-kvtml ] || fail "xdg-mime gives $kvtml_type for a .kvtml file"
+grep -q '^MimeType=.*application/x-kvtml' "$prefix/share/applications/$app_id.desktop" || fail "the menu entry takes no KVTML"
+echo "install-check: tree laid out under $prefix, desktop entry and AppStream data valid, .kvtml is application/x-kvtml"
 
 chmod -R a-w "$prefix"
 manifest() { find "$prefix" -printf '%P %y %s %m %T@\n' | sort; }

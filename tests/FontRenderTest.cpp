@@ -143,6 +143,31 @@ TEST_F(FontRenderTest, EveryTableLetterIsDrawn) {
     }
 }
 
+TEST_F(FontRenderTest, EveryLatinLetterIsDrawnAsItselfNotAsItsPlainLetter) {
+    // Letters of the 8-bit table and letters with codes past it, each beside the plain letter it
+    // could be mistaken for: each is drawn, has a width, and looks different from that letter.
+    const struct {
+        char16_t letter;
+        char16_t plain;
+    } cases[] = {{u'ł', u'l'}, {u'ą', u'a'}, {u'ø', u'o'}, {u'œ', u'o'}, {u'ä', u'a'}, {u'ß', u'B'},
+                 {u'ç', u'c'}, {u'ř', u'r'}, {u'Ž', u'Z'}, {u'å', u'a'}, {u'Ő', u'O'}, {u'ŋ', u'n'}};
+    const GLObjectText keepsTheFont("keep", u"", 0, 0, 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.letter));
+        GLObjectText text("t", std::u16string(1, c.letter), 0, 0, 0);
+        text.scale = 6;
+        text.SetVertexColour(1, 1, 1, 1);
+        EXPECT_GT(text.TextWidth(), 0.2);
+        Frame(text);
+        const std::vector<uint8_t> drawn = pixels;
+        auto [first, last] = LitColumns();
+        EXPECT_LT(first, last) << "nothing drawn";
+        text.SetText(std::u16string(1, c.plain));
+        Frame(text);
+        EXPECT_NE(drawn, pixels) << "drawn as its plain letter";
+    }
+}
+
 TEST_F(FontRenderTest, LitPhraseTurnedTowardTheLight) {
     GLObjectText text("shot", u"lexa DRILL árbol Łódź", 0, 0.05, 0);
     text.scale = 2.6;

@@ -110,8 +110,9 @@ TEST_F(TextTest, BoundsFollowTheAdvancesWithAMinimumWidth) {
     EXPECT_NEAR(word.TextWidth(), sum, 1e-12);
     EXPECT_GT(sum, 5);
     EXPECT_DOUBLE_EQ(word.bounds[3] - word.bounds[0], 0.5 * sum);
-    // Codes beyond the table draw nothing and take no room.
-    GLObjectText beyond("b", u"\u00FF\u00FE", 0, 0, 0);
+    // Codes 222-255, past the table and below the extended letters, draw nothing and take no room
+    // (units outside Latin-1 and Latin Extended-A whose low byte is one of them).
+    GLObjectText beyond("b", u"\u04FF\u04DE", 0, 0, 0);
     EXPECT_EQ(beyond.TextWidth(), 0);
 }
 

@@ -152,27 +152,29 @@ TEST_F(KeyboardTest, AWholeGameWithKeysAlone) {
 TEST_F(KeyboardTest, TypedLettersAreShownJudgedAndKeptAsTyped) {
     const struct {
         const char16_t* typed;
-        const char* glyphs;      // the codes the field shows
+        const char16_t* glyphs;  // the codes the field shows
         const char16_t* shown;   // the letters it holds (what the hall of fame keeps, as UTF-16)
         const char16_t* answer;  // judged against this expected answer
         bool right;
     } cases[] = {
-        {u"ÁRBOL", "\xD7RBOL", u"ÁRBOL", u"árbol", true},
-        {u"árbol", "\xD2rbol", u"árbol", u"árbol", true},
-        {u"DÓNDE ESTÁ", "D\xCCNDE EST\xD7", u"DÓNDE ESTÁ", u"dónde está", true},
-        {u"ÉL", "\xD8L", u"ÉL", u"él", true},
-        {u"ÍÑIGO", "\xD9\xDBIGO", u"ÍÑIGO", u"íñigo", true},
-        {u"ÚLTIMO", "\xDALTIMO", u"ÚLTIMO", u"último", true},
-        {u"PINGÜINO", "PING\xDCINO", u"PINGÜINO", u"pingüino", true},
-        {u"pingüino", "ping\xDDino", u"pingüino", u"pingüino", true},
-        {u"PINGUINO", "PINGUINO", u"PINGUINO", u"pingüino", false},
+        {u"ÁRBOL", u"\u00D7RBOL", u"ÁRBOL", u"árbol", true},
+        {u"árbol", u"\u00D2rbol", u"árbol", u"árbol", true},
+        {u"DÓNDE ESTÁ", u"D\u00CCNDE EST\u00D7", u"DÓNDE ESTÁ", u"dónde está", true},
+        {u"ÉL", u"\u00D8L", u"ÉL", u"él", true},
+        {u"ÍÑIGO", u"\u00D9\u00DBIGO", u"ÍÑIGO", u"íñigo", true},
+        {u"ÚLTIMO", u"\u00DALTIMO", u"ÚLTIMO", u"último", true},
+        {u"PINGÜINO", u"PING\u00DCINO", u"PINGÜINO", u"pingüino", true},
+        {u"pingüino", u"ping\u00DDino", u"pingüino", u"pingüino", true},
+        {u"PINGUINO", u"PINGUINO", u"PINGUINO", u"pingüino", false},
         {u"¿ala",
-         "\xBF"
-         "ala",
+         u"\u00BF"
+         u"ala",
          u"¿ala", u"ala", false},
+        // Letters past the 8-bit table have codes from 256 on and are kept as themselves.
+        {u"Àgua", u"\u0100gua", u"Àgua", u"agua", false},
+        {u"łza", u"\u00C7za", u"łza", u"łza", true},
         // No glyph: not typed at all, rather than shown as another letter.
-        {u"Àgua", "gua", u"gua", u"agua", false},
-        {u"ça\u0441\u20ACy", "ay", u"ay", u"ay", true},
+        {u"a\u0441\u20ACy", u"ay", u"ay", u"ay", true},
     };
     LoadToUserName();
     auto* field = dynamic_cast<GLObjectText*>(Object(key::kNameField));
@@ -181,7 +183,8 @@ TEST_F(KeyboardTest, TypedLettersAreShownJudgedAndKeptAsTyped) {
         SCOPED_TRACE(Utf8(c.typed));
         for (int i = 0; i < 12; ++i) Key(8);
         Type(c.typed);
-        EXPECT_EQ(std::string(reinterpret_cast<const char*>(field->glyphs)), c.glyphs);
+        EXPECT_EQ(std::u16string(field->glyphs, field->glyphs + std::char_traits<char16_t>::length(c.glyphs) + 1),
+                  std::u16string(c.glyphs) + u'\0');
         const std::u16string letters = GlyphTextToLetters(field->GetText());
         EXPECT_EQ(letters, c.shown);
         EXPECT_EQ(CheckAnswer(letters, c.answer), c.right);

@@ -58,8 +58,7 @@ TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
         safe_file_write_testing::InjectFault(c.fault);
 
         RunEnd run;
-        run.firstWord = 0;
-        run.lastWord = 30;
+        run.row = 0;
         run.player = u"ana";
         run.score = 20;
         run.passedRow = 0;

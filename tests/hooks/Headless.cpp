@@ -60,6 +60,14 @@ void PressKey(int32_t sdlKeycode, bool alt, bool repeat) {
     detail::DispatchEvent(event);
 }
 
+void DropFile(const std::string& path) {
+    SDL_Event event{};
+    event.type = SDL_DROPFILE;
+    // The dispatch frees the name as SDL's own events require.
+    event.drop.file = SDL_strdup(path.c_str());
+    detail::DispatchEvent(event);
+}
+
 void TurnWheel(int notches) {
     SDL_Event event{};
     event.type = SDL_MOUSEWHEEL;

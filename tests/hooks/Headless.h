@@ -33,6 +33,8 @@ void Character(char16_t unit);
 // A key press (an SDLK_ code) or wheel notches, through the real window's event dispatch.
 void PressKey(int32_t sdlKeycode, bool alt = false, bool repeat = false);
 void TurnWheel(int notches);
+// A file dropped onto the window, through the real window's event dispatch.
+void DropFile(const std::string& path);
 void Paint();
 // Delivers the window's close request, as the real window does when the user closes it.
 void Close();

@@ -1,0 +1,139 @@
+#include "engine/TitleCard.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int kMargin = 28;  // the card's inner edge, where the text may start
+constexpr int kBorder = 6;
+constexpr int kLargestPixels = 44;
+constexpr int kSmallestPixels = 14;
+constexpr int kMostLines = 4;
+
+struct Rgb {
+    uint8_t r, g, b;
+};
+// The colours of the designed topic pictures: lavender, a white label with a violet edge, blue words.
+constexpr Rgb kBackdrop{190, 170, 225};
+constexpr Rgb kCard{245, 245, 250};
+constexpr Rgb kBorderColour{60, 40, 140};
+constexpr Rgb kText{30, 60, 140};
+
+void Put(Image& image, int x, int y, Rgb colour, int alpha = 255) {
+    if (x < 0 || y < 0 || x >= image.width || y >= image.height) return;
+    uint8_t* p = &image.pixels[(static_cast<size_t>(y) * image.width + x) * 3];
+    p[0] = static_cast<uint8_t>((p[0] * (255 - alpha) + colour.r * alpha) / 255);
+    p[1] = static_cast<uint8_t>((p[1] * (255 - alpha) + colour.g * alpha) / 255);
+    p[2] = static_cast<uint8_t>((p[2] * (255 - alpha) + colour.b * alpha) / 255);
+}
+
+void FillRect(Image& image, int x0, int y0, int x1, int y1, Rgb colour) {
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) Put(image, x, y, colour);
+}
+
+class Face {
+public:
+    explicit Face(const std::string& file) {
+        if (FT_Init_FreeType(&library) != 0) return;
+        if (!file.empty() && FT_New_Face(library, file.c_str(), 0, &face) != 0) face = nullptr;
+    }
+    ~Face() {
+        if (face) FT_Done_Face(face);
+        if (library) FT_Done_FreeType(library);
+    }
+    Face(const Face&) = delete;
+    Face& operator=(const Face&) = delete;
+    bool Ok() const { return face != nullptr; }
+    void SetPixels(int pixels) { FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixels)); }
+    int Width(const std::u16string& text) {
+        int width = 0;
+        for (char16_t c : text) {
+            if (FT_Load_Char(face, c, FT_LOAD_DEFAULT) == 0)
+                width += static_cast<int>(face->glyph->advance.x >> 6);
+        }
+        return width;
+    }
+    int LineHeight() const { return static_cast<int>(face->size->metrics.height >> 6); }
+    int Ascender() const { return static_cast<int>(face->size->metrics.ascender >> 6); }
+    void Draw(Image& image, const std::u16string& text, int x, int baseline, Rgb colour) {
+        for (char16_t c : text) {
+            if (FT_Load_Char(face, c, FT_LOAD_RENDER) != 0) continue;
+            const FT_Bitmap& bitmap = face->glyph->bitmap;
+            for (unsigned row = 0; row < bitmap.rows; ++row) {
+                for (unsigned col = 0; col < bitmap.width; ++col) {
+                    const int alpha = bitmap.buffer[row * bitmap.pitch + col];
+                    if (alpha > 0)
+                        Put(image, x + face->glyph->bitmap_left + static_cast<int>(col),
+                            baseline - face->glyph->bitmap_top + static_cast<int>(row), colour, alpha);
+                }
+            }
+            x += static_cast<int>(face->glyph->advance.x >> 6);
+        }
+    }
+
+private:
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+};
+
+// The title's words in lines no wider than `width` at the face's size; empty when a word alone is
+// wider or more lines than kMostLines are needed.
+std::vector<std::u16string> Wrap(Face& face, const std::u16string& title, int width) {
+    std::vector<std::u16string> lines;
+    std::u16string line;
+    size_t at = 0;
+    while (at <= title.size()) {
+        size_t space = title.find(u' ', at);
+        if (space == std::u16string::npos) space = title.size();
+        const std::u16string word = title.substr(at, space - at);
+        at = space + 1;
+        if (word.empty()) continue;
+        const std::u16string joined = line.empty() ? word : line + u" " + word;
+        if (face.Width(joined) <= width) {
+            line = joined;
+            continue;
+        }
+        if (line.empty() || face.Width(word) > width) return {};
+        lines.push_back(line);
+        line = word;
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines.size() <= static_cast<size_t>(kMostLines) ? lines : std::vector<std::u16string>{};
+}
+
+}  // namespace
+
+Image DrawTitleCard(const std::u16string& title, const std::string& fontFile) {
+    Image image;
+    image.width = image.height = kTitleCardSide;
+    image.channels = 3;
+    image.pixels.resize(image.RowBytes() * image.height);
+    FillRect(image, 0, 0, kTitleCardSide, kTitleCardSide, kBackdrop);
+    const int inset = kMargin / 2;
+    FillRect(image, inset, inset, kTitleCardSide - inset, kTitleCardSide - inset, kBorderColour);
+    FillRect(image, inset + kBorder, inset + kBorder, kTitleCardSide - inset - kBorder,
+             kTitleCardSide - inset - kBorder, kCard);
+
+    Face face(fontFile);
+    if (!face.Ok()) return image;
+    const int width = kTitleCardSide - 2 * kMargin;
+    for (int pixels = kLargestPixels; pixels >= kSmallestPixels; pixels -= 2) {
+        face.SetPixels(pixels);
+        std::vector<std::u16string> lines = Wrap(face, title, width);
+        if (lines.empty() && pixels > kSmallestPixels) continue;
+        if (lines.empty()) lines.push_back(title);  // too long at any size: cut by the card
+        const int lineHeight = face.LineHeight();
+        int baseline = (kTitleCardSide - lineHeight * static_cast<int>(lines.size())) / 2 + face.Ascender();
+        for (const std::u16string& line : lines) {
+            face.Draw(image, line, (kTitleCardSide - face.Width(line)) / 2, baseline, kText);
+            baseline += lineHeight;
+        }
+        break;
+    }
+    return image;
+}

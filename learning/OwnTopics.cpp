@@ -1,0 +1,190 @@
+#include "learning/OwnTopics.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+
+#include "formats/BoundedFileRead.h"
+#include "platform/Platform.h"
+#include "platform/SafeFileWrite.h"
+#include "game/AppContext.h"
+#include "game/SaveFolder.h"
+#include "learning/OwnTopicCounts.h"
+#include "learning/SaveFolderLock.h"
+#include "platform/GameFolder.h"
+#include "platform/TextInput.h"
+
+std::vector<OwnTopic> ownTopics;
+
+namespace {
+
+constexpr char kListsFolderName[] = "lists/";
+constexpr char kCountsSuffix[] = ".counts";
+
+std::string BaseName(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string Stem(const std::string& fileName) {
+    const size_t dot = fileName.find_last_of('.');
+    return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
+}
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// The game's own files beside the lists: counts files and a save's temporary files.
+bool IsListFileName(const std::string& name) {
+    return !name.empty() && name[0] != '.' && !EndsWith(name, kCountsSuffix) &&
+           name.find(".tmp.") == std::string::npos;
+}
+
+std::string WriteListsFolder() { return SaveWriteFolder() + kListsFolderName; }
+
+// The folders lists are read from: the save folder's, then, for an installed game that saves in
+// the player's folder, the read-only game folder's (lists left there before it became read-only).
+std::vector<std::string> ListsFoldersToRead() {
+    std::vector<std::string> folders{WriteListsFolder()};
+    const std::string gameLists = platform::GameFolder() + "data/" + kListsFolderName;
+    if (gameLists != folders[0]) folders.push_back(gameLists);
+    return folders;
+}
+
+int PartsOfList(const std::string& listFile) {
+    int parts = 0;
+    for (const OwnTopic& topic : ownTopics) {
+        if (topic.listFile == listFile) parts = std::max(parts, topic.part);
+    }
+    return parts;
+}
+
+// The designed rows stay first; the own topics follow, as many as the table holds.
+void RebuildOwnTopicRows() {
+    if (app == nullptr) return;
+    int designed = 0;
+    while (designed < app->topicCount && app->topics[designed].ownTopic < 0) ++designed;
+    app->topicCount = designed;
+    for (size_t i = 0; i < ownTopics.size() && app->topicCount < MAX_TOPICS; ++i) {
+        TopicInfo& row = app->topics[app->topicCount++];
+        row = TopicInfo{};
+        row.title = ownTopics[i].title;
+        row.ownTopic = static_cast<int32_t>(i);
+    }
+}
+
+void SortOwnTopics() {
+    std::stable_sort(ownTopics.begin(), ownTopics.end(), [](const OwnTopic& a, const OwnTopic& b) {
+        return a.listFile != b.listFile ? a.listFile < b.listFile : a.part < b.part;
+    });
+}
+
+std::string RefusalOfRead(FileReadResult result) {
+    switch (result) {
+        case FileReadResult::Missing:
+            return "cannot be opened";
+        case FileReadResult::NotRegular:
+            return "not a regular file";
+        case FileReadResult::TooLarge:
+            return "larger than 8 MB";
+        default:
+            return "cannot be read";
+    }
+}
+
+}  // namespace
+
+std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16string& stem,
+                                   const WordListImport& list) {
+    std::vector<OwnTopic> topics;
+    const std::u16string listTitle = list.title.empty() ? stem : list.title;
+    const std::string language = list.languagesUnknown ? "" : list.answerLanguage;
+    for (const ImportedLesson& lesson : list.lessons) {
+        const std::u16string title = lesson.title.empty() ? listTitle : lesson.title;
+        const size_t pieces = (lesson.cards.size() + kOwnTopicCards - 1) / kOwnTopicCards;
+        for (size_t piece = 0; piece < pieces; ++piece) {
+            OwnTopic topic;
+            topic.listFile = listFile;
+            topic.part = static_cast<int32_t>(topics.size() + 1);
+            topic.title =
+                pieces == 1 ? title : title + u" " + platform::Utf8ToUtf16(std::to_string(piece + 1));
+            topic.answerLanguage = language;
+            const size_t first = piece * kOwnTopicCards;
+            const size_t last = std::min(lesson.cards.size(), first + kOwnTopicCards);
+            for (size_t i = first; i < last; ++i)
+                topic.cards.push_back(WordEntry{lesson.cards[i].prompt, lesson.cards[i].answer});
+            topics.push_back(std::move(topic));
+        }
+    }
+    return topics;
+}
+
+void ReadListsFolder() {
+    ownTopics.clear();
+    std::set<std::string> seen;
+    for (const std::string& folder : ListsFoldersToRead()) {
+        std::error_code error;
+        std::vector<std::string> names;
+        for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+             it.increment(error)) {
+            const std::string name = it->path().filename().string();
+            if (IsListFileName(name) && seen.insert(name).second) names.push_back(name);
+        }
+        for (const std::string& name : names) {
+            std::vector<uint8_t> bytes;
+            if (!ReadFileWithin(folder + name, kWordListLimit, bytes)) continue;
+            const WordListImport list = ReadWordList(name, bytes);
+            if (list.refused) continue;
+            for (OwnTopic& topic : TopicsOfList(name, platform::Utf8ToUtf16(Stem(name)), list))
+                ownTopics.push_back(std::move(topic));
+        }
+    }
+    SortOwnTopics();
+    RebuildOwnTopicRows();
+}
+
+std::string ImportListFile(const std::string& path) {
+    const std::string name = BaseName(path);
+    std::vector<uint8_t> bytes;
+    const FileReadResult read = ReadBoundedFile(path, kWordListLimit, bytes);
+    if (read != FileReadResult::Ok || name.empty()) return name + ": not imported: " + RefusalOfRead(read);
+    const WordListImport list = ReadWordList(name, bytes);
+    if (list.refused) return DescribeImport(name, list, 0);
+
+    std::vector<OwnTopic> topics = TopicsOfList(name, platform::Utf8ToUtf16(Stem(name)), list);
+    {
+        // The copy and the counts it carries over change together, for this list only. The lock is
+        // asked for once: an import never stops the picture to wait for another game.
+        const SaveFolderLock lock(platform::TickCountMs());
+        const int oldParts = PartsOfList(name);
+        const CardCounts carried = SavedCountsOfList(name, oldParts);
+        platform::MakeFolders(WriteListsFolder());
+        if (!WriteFileAtomically(WriteListsFolder() + name, bytes.data(), bytes.size()))
+            return name + ": not imported: the lists folder " + WriteListsFolder() + " cannot be written";
+        ReplaceCountsOfList(name, oldParts, topics, carried);
+    }
+    const size_t topicCount = topics.size();
+    ownTopics.erase(std::remove_if(ownTopics.begin(), ownTopics.end(),
+                                   [&name](const OwnTopic& topic) { return topic.listFile == name; }),
+                    ownTopics.end());
+    for (OwnTopic& topic : topics) ownTopics.push_back(std::move(topic));
+    SortOwnTopics();
+    RebuildOwnTopicRows();
+    return DescribeImport(name, list, topicCount);
+}
+
+bool RemoveOwnList(const std::string& listFile) {
+    {
+        const SaveFolderLock lock(platform::TickCountMs());  // asked once, as for an import
+        ReplaceCountsOfList(listFile, PartsOfList(listFile), {}, {});
+        const std::string copy = WriteListsFolder() + listFile;
+        if (std::remove(copy.c_str()) != 0 && platform::PathExists(copy)) return false;
+    }
+    ownTopics.erase(std::remove_if(ownTopics.begin(), ownTopics.end(),
+                                   [&listFile](const OwnTopic& topic) { return topic.listFile == listFile; }),
+                    ownTopics.end());
+    RebuildOwnTopicRows();
+    return true;
+}

@@ -1,0 +1,43 @@
+// The learner's own word lists as topics after the designed twelve. Lists lie in the lists folder,
+// "lists/" in the save folder (game/SaveFolder.h), and are read from there at start-up; importing a
+// file copies it there first, so the original may move or vanish, and importing a list of the same
+// name again replaces its words (the counts of unchanged cards are kept). Each list, or each lesson
+// of one, is one topic named by its title; one of more than 30 cards is cut into topics of at most
+// 30 in file order ("animals 1", "animals 2"). Own topics are always open and never open a designed
+// one.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "formats/WordListImport.h"
+#include "learning/WordList.h"
+
+// A run keeps the design's length: no own topic holds more cards than a designed one.
+constexpr size_t kOwnTopicCards = 30;
+
+struct OwnTopic {
+    std::string listFile;  // the list's copy in the lists folder: "animals.kvtml"
+    int32_t part = 1;      // the topic's number within its list, from 1; names its counts file
+    std::u16string title;
+    std::vector<WordEntry> cards;
+    std::string answerLanguage;  // the code its answers are spoken in; empty: not spoken
+};
+
+// Every own topic, the lists in file-name order. Owned here: rebuilt by every ReadListsFolder,
+// ImportListFile and RemoveOwnList, which also rebuild the app's topic rows after the designed ones.
+extern std::vector<OwnTopic> ownTopics;
+
+// The topics a read list makes, named after `stem` when the list has no title of its own.
+std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16string& stem,
+                                   const WordListImport& list);
+// Reads every list in the lists folder (in an installed game's read-only folder too, for names the
+// player's folder lacks); a file that is not a list is skipped.
+void ReadListsFolder();
+// Imports the file at `path` and returns the line that tells the player what was read (or why
+// nothing was). Nothing but the list's copy and its own counts files is written.
+std::string ImportListFile(const std::string& path);
+// Removes the list's copy and its counts files; false when the copy could not be removed.
+bool RemoveOwnList(const std::string& listFile);

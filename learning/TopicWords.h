@@ -1,0 +1,30 @@
+// The topic rows of the topics table, designed or own (learning/OwnTopics.h), as the screens use
+// them: loading a row's words and counts, saving its counts, whether it is open and how a typed
+// answer to it is judged. The one place that tells the two kinds apart.
+#pragma once
+
+#include <string>
+
+#include "learning/SaveResult.h"
+
+struct OwnTopic;
+
+// The row's own topic, or nullptr for a designed row (or a row out of range).
+const OwnTopic* OwnTopicOfRow(int row);
+// Loads the row's entries and counts into the word list, and the language its answers are spoken in.
+void LoadTopicWords(int row);
+// The row's counts without its entries, as the topics screen shows a topic's progress.
+void LoadTopicProgress(int row);
+// Saves the loaded entries' counts for the row, with this run's answers replayed onto the file's;
+// the caller holds the save folder's lock (learning/RunEndSave.h).
+SaveResult SaveTopicCounts(int row);
+bool IsRowUnlocked(int row);
+
+struct AnswerVerdict {
+    bool right = false;
+    // For a right answer typed in another spelling: the spelling to show; else empty.
+    std::u16string spellingToShow;
+};
+// A designed row keeps the design's rule; an own row also takes any one of the answer's
+// alternatives, parenthesised parts left out and every letter's accents optional.
+AnswerVerdict JudgeTypedAnswer(int row, const std::u16string& typed, const std::u16string& expected);
