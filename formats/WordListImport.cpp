@@ -1,5 +1,6 @@
 #include "formats/WordListImport.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -89,8 +90,9 @@ std::string DescribeImport(const std::string& displayName, const WordListImport&
     if (list.leftOutCount > 0) {
         constexpr size_t kNamed = 3;
         line += "; " + std::to_string(list.leftOutCount) + " left out (";
-        for (size_t i = 0; i < list.leftOut.size() && i < kNamed; ++i) line += (i ? "; " : "") + list.leftOut[i];
-        if (list.leftOutCount > kNamed) line += "; " + std::to_string(list.leftOutCount - kNamed) + " more";
+        const size_t named = std::min(kNamed, list.leftOut.size());
+        for (size_t i = 0; i < named; ++i) line += (i ? "; " : "") + list.leftOut[i];
+        if (list.leftOutCount > named) line += "; " + std::to_string(list.leftOutCount - named) + " more";
         line += ")";
     }
     if (list.readAsWindows1252) line += "; read as Windows-1252 (not UTF-8)";

@@ -42,6 +42,11 @@ TEST(OwnAnswerCheck, AcceptsWhatTheListMeans) {
         {u"", u"car; automobile", false, u""},
         {u"", u";", false, u""},
         {u"cat", u"car; automobile", false, u""},
+        {u"snap", u"to take (a photo); snap", true, u""},
+        {u"to take", u"to take (a photo); snap", true, u"to take (a photo)"},
+        {u"car automobile", u"car; automobile", false, u""},
+        {u"el nino", u"el ni\u00F1o (m)", true, u"el ni\u00F1o (m)"},
+        {u"EL NI\u00D1O (M)", u"el ni\u00F1o (m)", true, u""},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];

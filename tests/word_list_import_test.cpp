@@ -78,6 +78,9 @@ TEST(WordListImport, ReadsEveryFormatAndRefusesEveryFault) {
          "g1\tthe <b>d</b>og\tel perro &amp; la perra<br>&#233;&#xE9;\ttag\n",
          "Animals|en>es [] the dog=el perro & la perra éé"},
         {"separator named in the header", "a.txt", "#separator:Pipe\nto go|ir\n", "|en>es [] to go=ir"},
+        {"a literal separator in the header", "a.txt", "#separator:=\nsea=mar\n", "|en>es [] sea=mar"},
+        {"Quizlet: tab, unquoted, quotes inside fields kept", "quizlet.txt", "it's \"ok\"\testá \"bien\"\n",
+         "|en>es [] it's \"ok\"=está \"bien\""},
         {"a literal separator, and space by name", "a.txt", "#separator:Space\ncat gato\n", "|en>es [] cat=gato"},
         {"tab first when tab and comma split alike", "a.tsv", "dog\tperro, can\ncat\tgato, minino\n",
          "|en>es [] dog=perro, can cat=gato, minino"},
@@ -127,6 +130,16 @@ TEST(WordListImport, ReadsEveryFormatAndRefusesEveryFault) {
                    "</name><entry id=\"1\"/><entry id=\"2\"/><entry id=\"0\"/><container><name>Fish</name><entry id=\"3\"/>"
                    "<entry id=\"0\"/></container></container></lessons>"),
          "Animals|en>de [Pets] bird=Vogel dog=Hund [Fish] fish=Fisch [] cow=Kuh(farm)"},
+        {"KVTML: two known languages keep the file's order", "a.kvtml",
+         Kvtml(Identifier(0, "German", "") + Identifier(1, "Français", "fr_FR"), kTwoEntries),
+         "Animals|de>fr [] dog=Hund cat=Katze"},
+        {"KVTML: of a known and an unknown language the known one is learned", "a.kvtml",
+         Kvtml(Identifier(0, "Spanish", "es_ES") + Identifier(1, "Hint", ""), kTwoEntries),
+         "Animals|>es [] Hund=dog Katze=cat"},
+        {"KVTML: another encoding, character references, CDATA", "a.kvtml",
+         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><kvtml version=\"2.0\"><identifiers>" + kEnglishGerman +
+             "</identifiers><entries>" + Entry("0", "caf\xE9 &amp; <![CDATA[<bar>]]>", "Caf&#233;") + "</entries></kvtml>",
+         "|en>de [] café & <bar>=Café"},
         {"KVTML: the older <lesson><entryid>", "a.kvtml",
          Kvtml(kEnglishGerman, kTwoEntries + "<lessons><lesson><name>One</name><entryid>1</entryid></lesson></lessons>"),
          "Animals|en>de [One] cat=Katze [] dog=Hund"},
@@ -169,6 +182,14 @@ TEST(WordListImport, ReportNamesTheFirstReasonsThenACount) {
     EXPECT_EQ(DescribeImport("a.csv", list, 1),
               "a.csv: 1 card in 1 topic; 4 left out (line 2: no answer; line 3: no prompt; line 4: 'ж' cannot be "
               "shown; 1 more); read as Windows-1252 (not UTF-8)");
+    // Past the card cap one reason stands for many cards.
+    list.leftOut = {"line 10001 on: past the 10000 cards a list may hold"};
+    list.leftOutCount = 500;
+    list.readAsWindows1252 = false;
+    list.languagesUnknown = true;
+    EXPECT_EQ(DescribeImport("a.csv", list, 1),
+              "a.csv: 1 card in 1 topic; 500 left out (line 10001 on: past the 10000 cards a list may hold; 499 "
+              "more); languages not known, so it is not spoken");
     list.refused = true;
     list.refusal = "the file is empty";
     EXPECT_EQ(DescribeImport("a.csv", list, 0), "a.csv: not imported: the file is empty");
