@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const ImportedLesson& lesson : list.lessons) {
         if (lesson.cards.empty()) std::abort();
         for (const ImportedCard& card : lesson.cards) {
-            if (card.prompt.empty() || card.answer.empty() || card.prompt.size() > kMaxImportedFieldBytes) std::abort();
+            if (card.prompt.empty() || card.answer.empty() || card.prompt.size() > kMaxImportedFieldBytes)
+                std::abort();
         }
     }
     DescribeImport("list.csv", list, list.lessons.size());
