@@ -147,13 +147,13 @@ TEST(WordListImport, ReadsEveryFormatAndRefusesEveryFault) {
              "<entries>" + Entry("0", "dog", "Hund") +
                  Entry("1", "cat", "Katze", "<deactivated>true</deactivated>") + Entry("2", "bird", "Vogel") +
                  Entry("3", "fish", "Fisch") +
-                 "<entry id=\"4\"><translation id=\"0\"><text>cow</text><comment>farm</comment></translation>"
+                 "<entry id=\"4\"><translation id=\"0\"><text>cow</text><comment>milk</comment></translation>"
                  "<translation "
                  "id=\"1\"><text>Kuh</text></translation></entry></entries><lessons><container><name>Pets"
                  "</name><entry id=\"1\"/><entry id=\"2\"/><entry "
                  "id=\"0\"/><container><name>Fish</name><entry id=\"3\"/>"
                  "<entry id=\"0\"/></container></container></lessons>"),
-         "Animals|en>de [Pets] bird=Vogel dog=Hund [Fish] fish=Fisch [] cow=Kuh(farm)"},
+         "Animals|en>de [Pets] bird=Vogel dog=Hund [Fish] fish=Fisch [] cow=Kuh(milk)"},
         {"KVTML: two known languages keep the file's order", "a.kvtml",
          Kvtml(Identifier(0, "German", "") + Identifier(1, "Français", "fr_FR"), kTwoEntries),
          "Animals|de>fr [] dog=Hund cat=Katze"},
