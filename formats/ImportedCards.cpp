@@ -30,7 +30,8 @@ std::string FirstCharacterWithoutGlyph(const std::u16string& text) {
 // The field's size in UTF-8, which is what the cap counts whatever the file's encoding.
 size_t Utf8Size(const std::u16string& field) {
     size_t bytes = 0;
-    for (char16_t unit : field) bytes += unit < 0x80 ? 1 : unit < 0x800 || (unit >= 0xD800 && unit <= 0xDFFF) ? 2 : 3;
+    for (char16_t unit : field)
+        bytes += unit < 0x80 ? 1 : unit < 0x800 || (unit >= 0xD800 && unit <= 0xDFFF) ? 2 : 3;
     return bytes;
 }
 
@@ -58,7 +59,8 @@ void CardCollector::Add(ImportedLesson& lesson, ImportedCard card) {
         return LeaveOut(card.where + " on", "past the 10000 cards a list may hold");
     }
     for (std::u16string* field : {&card.prompt, &card.answer, &card.hint}) {
-        if (Utf8Size(*field) > kMaxImportedFieldBytes) return LeaveOut(card.where, "a field longer than 4 KB");
+        if (Utf8Size(*field) > kMaxImportedFieldBytes)
+            return LeaveOut(card.where, "a field longer than 4 KB");
         *field = TidyField(*field);
     }
     if (card.prompt.empty()) return LeaveOut(card.where, "no prompt");
@@ -83,6 +85,8 @@ void CardCollector::Finish() {
                   lessons.end());
     if (cards_ == 0 && !list_.refused) {
         list_.refused = true;
-        list_.refusal = list_.leftOut.empty() ? "it holds no card" : "it holds no card that can be played (" + list_.leftOut.front() + ")";
+        list_.refusal = list_.leftOut.empty()
+                            ? "it holds no card"
+                            : "it holds no card that can be played (" + list_.leftOut.front() + ")";
     }
 }

@@ -34,17 +34,18 @@ void RefuseEntityDeclaration(void* context, const xmlChar*, int, const xmlChar*,
     Refuse(static_cast<xmlParserCtxtPtr>(context), "it declares XML entities, which a word list never needs");
 }
 
-void StartElementWithinDepth(void* context, const xmlChar* localName, const xmlChar* prefix, const xmlChar* uri,
-                             int namespaceCount, const xmlChar** namespaces, int attributeCount, int defaulted,
-                             const xmlChar** attributes) {
+void StartElementWithinDepth(void* context, const xmlChar* localName, const xmlChar* prefix,
+                             const xmlChar* uri, int namespaceCount, const xmlChar** namespaces,
+                             int attributeCount, int defaulted, const xmlChar** attributes) {
     auto* parser = static_cast<xmlParserCtxtPtr>(context);
     auto* guard = static_cast<ParseGuard*>(parser->_private);
     if (++guard->depth > kMaxKvtmlDepth) return Refuse(parser, "its elements nest deeper than 64 levels");
-    xmlSAX2StartElementNs(context, localName, prefix, uri, namespaceCount, namespaces, attributeCount, defaulted,
-                          attributes);
+    xmlSAX2StartElementNs(context, localName, prefix, uri, namespaceCount, namespaces, attributeCount,
+                          defaulted, attributes);
 }
 
-void EndElementWithinDepth(void* context, const xmlChar* localName, const xmlChar* prefix, const xmlChar* uri) {
+void EndElementWithinDepth(void* context, const xmlChar* localName, const xmlChar* prefix,
+                           const xmlChar* uri) {
     --static_cast<ParseGuard*>(static_cast<xmlParserCtxtPtr>(context)->_private)->depth;
     xmlSAX2EndElementNs(context, localName, prefix, uri);
 }
@@ -74,8 +75,8 @@ Document Parse(const uint8_t* data, size_t size, std::string& refusal) {
     context->sax->startElementNs = StartElementWithinDepth;
     context->sax->endElementNs = EndElementWithinDepth;
     const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
-    Document document(xmlCtxtReadMemory(context.get(), reinterpret_cast<const char*>(data), static_cast<int>(size),
-                                        "list.kvtml", nullptr, options));
+    Document document(xmlCtxtReadMemory(context.get(), reinterpret_cast<const char*>(data),
+                                        static_cast<int>(size), "list.kvtml", nullptr, options));
     if (!guard.refusal.empty()) {
         refusal = guard.refusal;
         return nullptr;
@@ -90,7 +91,8 @@ Document Parse(const uint8_t* data, size_t size, std::string& refusal) {
 }
 
 bool Named(const xmlNode* node, const char* name) {
-    return node->type == XML_ELEMENT_NODE && std::strcmp(reinterpret_cast<const char*>(node->name), name) == 0;
+    return node->type == XML_ELEMENT_NODE &&
+           std::strcmp(reinterpret_cast<const char*>(node->name), name) == 0;
 }
 
 std::vector<xmlNode*> Children(const xmlNode* parent, const char* name) {
@@ -174,7 +176,8 @@ void CollectLessons(const xmlNode* parent, std::vector<Lesson>& lessons) {
     for (xmlNode* child = parent->children; child; child = child->next) {
         if (!Named(child, "container") && !Named(child, "lesson")) continue;
         Lesson lesson{Content(Child(child, "name")), {}};
-        for (const xmlNode* entry : Children(child, "entry")) lesson.entryIds.push_back(Attribute(entry, "id"));
+        for (const xmlNode* entry : Children(child, "entry"))
+            lesson.entryIds.push_back(Attribute(entry, "id"));
         for (const xmlNode* entry : Children(child, "entryid")) lesson.entryIds.push_back(Utf8Content(entry));
         lessons.push_back(std::move(lesson));
         CollectLessons(child, lessons);
@@ -202,15 +205,16 @@ void ReadKvtml(const uint8_t* data, size_t size, WordListImport& list) {
     }
     if (!Named(root, "kvtml")) {
         list.refused = true;
-        list.refusal = "it is an XML file of another kind (<" + std::string(reinterpret_cast<const char*>(root->name)) +
-                       ">), not a word list";
+        list.refusal = "it is an XML file of another kind (<" +
+                       std::string(reinterpret_cast<const char*>(root->name)) + ">), not a word list";
         return;
     }
     const std::string version = Attribute(root, "version");
     if (version.rfind("2", 0) != 0) {
         list.refused = true;
-        list.refusal = "it is a KVTML 1 file, which is not read (open it in a KDE vocabulary trainer and save it as "
-                       "KVTML 2)";
+        list.refusal =
+            "it is a KVTML 1 file, which is not read (open it in a KDE vocabulary trainer and save it as "
+            "KVTML 2)";
         return;
     }
     list.format = "KVTML 2.0";
@@ -263,8 +267,8 @@ void ReadKvtml(const uint8_t* data, size_t size, WordListImport& list) {
             if (Utf8Content(Child(entry, "deactivated")) == "true") continue;
             std::u16string hint = TranslationPart(entry, answerId, "comment");
             if (hint.empty()) hint = TranslationPart(entry, promptId, "comment");
-            collector.Add(imported, {TranslationPart(entry, promptId, "text"), TranslationPart(entry, answerId, "text"),
-                                     hint, where});
+            collector.Add(imported, {TranslationPart(entry, promptId, "text"),
+                                     TranslationPart(entry, answerId, "text"), hint, where});
         }
         list.lessons.push_back(std::move(imported));
     }

@@ -5,9 +5,32 @@ namespace {
 // The plain letter of U+00C0-U+00FF, then of U+0100-U+017F; '*' keeps the letter itself.
 constexpr char kPlainLatin1[] = "AAAAAA*CEEEEIIII*NOOOOO*OUUUUY**aaaaaa*ceeeeiiii*nooooo*ouuuuy*y";
 constexpr char kPlainExtendedA[] =
-    "AaAaAa" "CcCcCcCc" "DdDd" "EeEeEeEeEe" "GgGgGgGg" "HhHh" "IiIiIiIiIi" "**" "Jj" "Kk" "*"
-    "LlLlLlLlLl" "NnNnNn" "n" "**" "OoOoOo" "**" "RrRrRr" "SsSsSsSs" "TtTtTt" "UuUuUuUuUuUu" "Ww"
-    "Yy" "Y" "ZzZzZz" "*";
+    "AaAaAa"
+    "CcCcCcCc"
+    "DdDd"
+    "EeEeEeEeEe"
+    "GgGgGgGg"
+    "HhHh"
+    "IiIiIiIiIi"
+    "**"
+    "Jj"
+    "Kk"
+    "*"
+    "LlLlLlLlLl"
+    "NnNnNn"
+    "n"
+    "**"
+    "OoOoOo"
+    "**"
+    "RrRrRr"
+    "SsSsSsSs"
+    "TtTtTt"
+    "UuUuUuUuUuUu"
+    "Ww"
+    "Yy"
+    "Y"
+    "ZzZzZz"
+    "*";
 static_assert(sizeof kPlainLatin1 == 0x40 + 1, "one entry per letter of U+00C0-U+00FF");
 static_assert(sizeof kPlainExtendedA == 0x80 + 1, "one entry per letter of U+0100-U+017F");
 

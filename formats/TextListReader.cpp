@@ -157,7 +157,8 @@ char16_t NamedSeparator(const std::u16string& value) {
 void ReadLanguages(const std::u16string& value, WordListImport& list) {
     const size_t comma = value.find(u',');
     const std::string prompt = LanguageCodeOf(Utf16ToUtf8(value.substr(0, comma)));
-    const std::string answer = comma == std::u16string::npos ? "" : LanguageCodeOf(Utf16ToUtf8(value.substr(comma + 1)));
+    const std::string answer =
+        comma == std::u16string::npos ? "" : LanguageCodeOf(Utf16ToUtf8(value.substr(comma + 1)));
     list.promptLanguage = prompt;
     list.answerLanguage = answer;
     list.languagesUnknown = answer.empty();
@@ -186,8 +187,9 @@ Header ReadHeader(const std::u16string& text, size_t& pos, size_t& line, WordLis
             list.title = last == std::u16string::npos ? value : Trimmed(value.substr(last + 2));
         }
         const std::u16string columnSuffix = u" column";
-        if (key.size() > columnSuffix.size() && key.compare(key.size() - columnSuffix.size(), columnSuffix.size(), columnSuffix) == 0 && !value.empty() && value.size() < 4 &&
-            std::all_of(value.begin(), value.end(), IsDigit)) {
+        if (key.size() > columnSuffix.size() &&
+            key.compare(key.size() - columnSuffix.size(), columnSuffix.size(), columnSuffix) == 0 &&
+            !value.empty() && value.size() < 4 && std::all_of(value.begin(), value.end(), IsDigit)) {
             const size_t column = std::stoul(Utf16ToUtf8(value));
             if (column > 0) header.otherColumns.push_back(column - 1);
         }
@@ -204,7 +206,8 @@ char16_t DecodeEntity(const std::u16string& text, size_t& pos) {
     static const struct {
         const char16_t* name;
         char16_t letter;
-    } kNamed[] = {{u"amp", u'&'}, {u"lt", u'<'}, {u"gt", u'>'}, {u"quot", u'"'}, {u"apos", u'\''}, {u"nbsp", u' '}};
+    } kNamed[] = {{u"amp", u'&'},  {u"lt", u'<'},    {u"gt", u'>'},
+                  {u"quot", u'"'}, {u"apos", u'\''}, {u"nbsp", u' '}};
     char16_t letter = 0;
     for (const auto& named : kNamed) {
         if (name == named.name) letter = named.letter;
@@ -214,7 +217,9 @@ char16_t DecodeEntity(const std::u16string& text, size_t& pos) {
         unsigned long value = 0;
         for (size_t i = hex ? 2 : 1; i < name.size(); ++i) {
             const char16_t unit = SmallLetterOf(name[i]);
-            const int digit = IsDigit(unit) ? unit - u'0' : (hex && unit >= u'a' && unit <= u'f') ? unit - u'a' + 10 : -1;
+            const int digit = IsDigit(unit)                           ? unit - u'0'
+                              : (hex && unit >= u'a' && unit <= u'f') ? unit - u'a' + 10
+                                                                      : -1;
             if (digit < 0 || value > 0xFFFF) return 0;
             value = value * (hex ? 16 : 10) + digit;
         }
@@ -233,7 +238,8 @@ std::u16string PlainTextOfHtml(const std::u16string& html) {
             if (end != std::u16string::npos) {
                 // A tag that breaks the line parts words; one that styles them ("<b>") does not.
                 const std::u16string tag = SmallLetters(html.substr(pos, std::min<size_t>(end - pos, 4)));
-                for (const char16_t* breaking : {u"<br", u"<div", u"</di", u"<p", u"</p", u"<li", u"<tr", u"<td"}) {
+                for (const char16_t* breaking :
+                     {u"<br", u"<div", u"</di", u"<p", u"</p", u"<li", u"<tr", u"<td"}) {
                     if (tag.compare(0, std::char_traits<char16_t>::length(breaking), breaking) == 0) {
                         plain.push_back(u' ');
                         break;
@@ -282,11 +288,14 @@ void ReadTextList(const uint8_t* data, size_t size, WordListImport& list) {
     ReadRecords(text, pos, line, separator, [&](Record record) {
         std::vector<std::u16string> fields;
         for (size_t column = 0; column < record.fields.size(); ++column) {
-            if (std::find(header.otherColumns.begin(), header.otherColumns.end(), column) == header.otherColumns.end())
-                fields.push_back(header.html ? PlainTextOfHtml(record.fields[column]) : std::move(record.fields[column]));
+            if (std::find(header.otherColumns.begin(), header.otherColumns.end(), column) ==
+                header.otherColumns.end())
+                fields.push_back(header.html ? PlainTextOfHtml(record.fields[column])
+                                             : std::move(record.fields[column]));
         }
         fields.resize(std::max<size_t>(fields.size(), 3));
-        collector.Add(list.lessons.back(), {fields[0], fields[1], fields[2], "line " + std::to_string(record.line)});
+        collector.Add(list.lessons.back(),
+                      {fields[0], fields[1], fields[2], "line " + std::to_string(record.line)});
     });
     collector.Finish();
 }

@@ -1,5 +1,6 @@
 #include "formats/WordListImport.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -21,7 +22,9 @@ constexpr struct {
     {"{\\rtf", 5, "an RTF document"},
     {"\xD0\xCF\x11\xE0", 4, "an old Microsoft Office document"},
     {"\x1F\x8B", 2, "a gzip archive"},
-    {"\x7F" "ELF", 4, "a program"},
+    {"\x7F"
+     "ELF",
+     4, "a program"},
     {"\x89PNG", 4, "a PNG picture"},
     {"\xFF\xD8\xFF", 3, "a JPEG picture"},
     {"GIF8", 4, "a GIF picture"},
@@ -43,7 +46,8 @@ bool EndsWith(const std::string& text, const char* tail) {
 bool LooksLikeXml(const uint8_t* data, size_t size) {
     size_t i = size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF ? 3 : 0;
     while (i < size && (data[i] == ' ' || data[i] == '\t' || data[i] == '\r' || data[i] == '\n')) ++i;
-    return i + 1 < size && data[i] == '<' && (data[i + 1] == '?' || data[i + 1] == '!' || std::isalpha(data[i + 1]));
+    return i + 1 < size && data[i] == '<' &&
+           (data[i + 1] == '?' || data[i + 1] == '!' || std::isalpha(data[i + 1]));
 }
 
 WordListImport Refused(const std::string& reason) {
@@ -66,7 +70,8 @@ WordListImport ReadWordList(const std::string& fileName, const uint8_t* data, si
     if (size > kWordListLimit.maxBytes) return Refused("the file is larger than 8 MB");
     for (const auto& other : kOtherFormats) {
         if (size >= other.length && std::memcmp(data, other.magic, other.length) == 0)
-            return Refused(std::string("it is ") + other.name + ", not a word list: export the words as text");
+            return Refused(std::string("it is ") + other.name +
+                           ", not a word list: export the words as text");
     }
     WordListImport list;
     if (EndsWith(fileName, ".kvtml") || EndsWith(fileName, ".xml") || LooksLikeXml(data, size))
@@ -84,13 +89,15 @@ WordListImport ReadWordList(const std::string& fileName, const std::vector<uint8
 std::string DescribeImport(const std::string& displayName, const WordListImport& list, size_t topicCount) {
     if (list.refused) return displayName + ": not imported: " + list.refusal;
     const size_t cards = list.CardCount();
-    std::string line = displayName + ": " + std::to_string(cards) + (cards == 1 ? " card in " : " cards in ") +
-                       std::to_string(topicCount) + (topicCount == 1 ? " topic" : " topics");
+    std::string line = displayName + ": " + std::to_string(cards) +
+                       (cards == 1 ? " card in " : " cards in ") + std::to_string(topicCount) +
+                       (topicCount == 1 ? " topic" : " topics");
     if (list.leftOutCount > 0) {
         constexpr size_t kNamed = 3;
         line += "; " + std::to_string(list.leftOutCount) + " left out (";
-        for (size_t i = 0; i < list.leftOut.size() && i < kNamed; ++i) line += (i ? "; " : "") + list.leftOut[i];
-        if (list.leftOutCount > kNamed) line += "; " + std::to_string(list.leftOutCount - kNamed) + " more";
+        const size_t named = std::min(kNamed, list.leftOut.size());
+        for (size_t i = 0; i < named; ++i) line += (i ? "; " : "") + list.leftOut[i];
+        if (list.leftOutCount > named) line += "; " + std::to_string(list.leftOutCount - named) + " more";
         line += ")";
     }
     if (list.readAsWindows1252) line += "; read as Windows-1252 (not UTF-8)";

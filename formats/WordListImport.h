@@ -29,7 +29,7 @@ struct ImportedLesson {
 
 struct WordListImport {
     bool refused = false;
-    std::string refusal;  // why nothing was imported, e.g. "KVTML 1 files are not read"
+    std::string refusal;  // why nothing was imported, e.g. "it is a KVTML 1 file, which is not read (...)"
     std::string format;   // "text list", "KVTML 2.0"
     // KVTML <title> or Anki's "#deck:"; empty means the caller names the list after the file's stem.
     std::u16string title;
@@ -46,7 +46,7 @@ struct WordListImport {
     size_t CardCount() const;
 };
 
-// Reads the list from its bytes; `fileName` only chooses the reader (".kvtml" or XML content is
+// Reads the list from its bytes; `fileName` only chooses the reader (".kvtml", ".xml" or XML content is
 // read as KVTML, anything else as text). Never throws; refuses what holds no card.
 WordListImport ReadWordList(const std::string& fileName, const uint8_t* data, size_t size);
 WordListImport ReadWordList(const std::string& fileName, const std::vector<uint8_t>& bytes);

@@ -70,8 +70,8 @@ OwnAnswerVerdict CheckOwnAnswer(const std::u16string& typed, const std::u16strin
     std::vector<std::u16string> alternatives = Alternatives(expected);
     alternatives.insert(alternatives.begin(), SingleSpaced(expected));
     for (const std::u16string& alternative : alternatives) {
-        for (const std::u16string& form : {alternative, WithoutParentheses(alternative, false),
-                                           WithoutParentheses(alternative, true)}) {
+        for (const std::u16string& form :
+             {alternative, WithoutParentheses(alternative, false), WithoutParentheses(alternative, true)}) {
             if (form.empty() || SmallPlainLetters(form) != typedFolded) continue;
             verdict.right = true;
             if (SmallLetters(typedSpaced) != SmallLetters(alternative)) verdict.spellingToShow = alternative;

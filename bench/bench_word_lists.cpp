@@ -1,0 +1,57 @@
+// Reading own word lists: hostile XML must be refused at once, and the largest text list a learner
+// may import read in a bounded time.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "formats/WordListImport.h"
+
+namespace {
+
+std::string Repeated(const std::string& part, size_t times) {
+    std::string text;
+    text.reserve(part.size() * times);
+    for (size_t i = 0; i < times; ++i) text += part;
+    return text;
+}
+
+std::string BillionLaughs() {
+    std::string declarations = "<!ENTITY l0 \"lol\">";
+    for (int level = 1; level <= 9; ++level) {
+        declarations += "<!ENTITY l" + std::to_string(level) + " \"" +
+                        Repeated("&l" + std::to_string(level - 1) + ";", 10) + "\">";
+    }
+    return "<?xml version=\"1.0\"?><!DOCTYPE kvtml [" + declarations +
+           "]><kvtml version=\"2.0\"><information><title>&l9;</title></information></kvtml>";
+}
+
+const std::string kExternalEntity =
+    "<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY p SYSTEM \"file:///etc/passwd\">]>"
+    "<kvtml version=\"2.0\"><information><title>&p;</title></information></kvtml>";
+
+void ReadList(benchmark::State& state, const std::string& fileName, const std::string& bytes) {
+    for (auto _ : state) {
+        const WordListImport list =
+            ReadWordList(fileName, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+        benchmark::DoNotOptimize(list.refused);
+    }
+}
+
+void BM_RefuseBillionLaughs(benchmark::State& state) { ReadList(state, "a.kvtml", BillionLaughs()); }
+void BM_RefuseExternalEntity(benchmark::State& state) { ReadList(state, "a.kvtml", kExternalEntity); }
+void BM_Refuse100000NestedElements(benchmark::State& state) {
+    ReadList(state, "a.kvtml",
+             "<kvtml version=\"2.0\">" + Repeated("<a>", 100000) + Repeated("</a>", 100000) + "</kvtml>");
+}
+void BM_Read8MegabyteTextList(benchmark::State& state) {
+    std::string text = Repeated("the word;la palabra, otra\n", 320000);
+    text.resize((8u << 20) - 1);
+    ReadList(state, "a.csv", text);
+}
+
+}  // namespace
+
+BENCHMARK(BM_RefuseBillionLaughs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefuseExternalEntity)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Refuse100000NestedElements)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Read8MegabyteTextList)->Unit(benchmark::kMillisecond)->Iterations(5);
