@@ -19,6 +19,7 @@
 #include "screens/LearningScreen.h"
 #include "screens/LoadingScreen.h"
 #include "screens/MainMenu.h"
+#include "screens/ProgressScreen.h"
 #include "screens/ResultScreens.h"
 #include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
@@ -192,6 +193,42 @@ const ScreenChange kScreenChanges[] = {
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
+    {event::kReviewAfterMainMenu,
+     [] {
+         HideMainMenu();
+         ShowReviewRun();
+     },
+     ScreenId::Test},
+    {event::kReviewResultAfterReview,
+     [] {
+         HideTestScreen();
+         ShowReviewResultScreen();
+     },
+     ScreenId::ReviewResult},
+    {event::kMainMenuAfterReviewResult,
+     [] {
+         HideResultScreens();
+         ShowMainMenu(false);
+     },
+     ScreenId::MainMenu},
+    {event::kLearningAfterReviewResult,
+     [] {
+         HideResultScreens();
+         ShowPractiseRound();
+     },
+     ScreenId::Learning},
+    {event::kProgressAfterMainMenu,
+     [] {
+         HideMainMenu();
+         ShowProgressScreen();
+     },
+     ScreenId::Progress},
+    {event::kMainMenuAfterProgress,
+     [] {
+         HideProgressScreen();
+         ShowMainMenu(false);
+     },
+     ScreenId::MainMenu},
 };
 
 // Events that do their work on the current screen and leave currentScreen and the lock alone.
@@ -236,7 +273,8 @@ void FrameTick() {
         LoadingStep(BuildSceneObjects);
     } else if (app->currentScreen == ScreenId::Test) {
         TestClockTick();
-    } else if (app->currentScreen == ScreenId::NextLevel || app->currentScreen == ScreenId::GameOver) {
+    } else if (app->currentScreen == ScreenId::NextLevel || app->currentScreen == ScreenId::GameOver ||
+               app->currentScreen == ScreenId::ReviewResult) {
         FollowPractiseSelection();
     }
     Dispatch(scene->PollEvent());

@@ -65,6 +65,7 @@ const KeyBinding kBindings[] = {
     {ScreenId::MainMenu, Key::Down, key::kMainMenu, Part::DownArrow},
     {ScreenId::MainMenu, Key::Return, key::kMainMenu, Part::SelectedLine},
     {ScreenId::MainMenu, Key::Escape, key::kMainMenu, Part::Line, 4},  // "exit": the exit question
+    {ScreenId::MainMenu, Key::F3, key::kMainMenu, Part::Line, 6},      // "progress"
 
     {ScreenId::Topics, Key::Up, key::kTopicsList, Part::UpArrow},
     {ScreenId::Topics, Key::Down, key::kTopicsList, Part::DownArrow},
@@ -85,6 +86,13 @@ const KeyBinding kBindings[] = {
     {ScreenId::GameOver, Key::Down, key::kPractiseList, Part::DownArrow},
     {ScreenId::GameOver, Key::Return, key::kPractiseList, Part::SelectedLine, 0, PractiseListHasAttention},
     {ScreenId::GameOver, Key::Return, key::kArrowNext, Part::Object},
+    {ScreenId::ReviewResult, Key::Up, key::kPractiseList, Part::UpArrow},
+    {ScreenId::ReviewResult, Key::Down, key::kPractiseList, Part::DownArrow},
+    {ScreenId::ReviewResult, Key::Return, key::kPractiseList, Part::SelectedLine, 0, PractiseListHasAttention},
+    {ScreenId::ReviewResult, Key::Return, key::kArrowNext, Part::Object},
+
+    {ScreenId::Progress, Key::Return, key::kArrowPrevious, Part::Object},  // its only way on
+    {ScreenId::Progress, Key::Escape, key::kArrowPrevious, Part::Object},
 
     {ScreenId::HallOfFame, Key::Up, key::kHallOfFameList, Part::UpArrow},
     {ScreenId::HallOfFame, Key::Down, key::kHallOfFameList, Part::DownArrow},

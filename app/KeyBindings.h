@@ -8,7 +8,8 @@
 #include "platform/Platform.h"
 
 // Up and Down are a list's arrows, Return its selected line or the screen's next arrow, Escape the
-// screen's way back or out; F2 turns speech off and on wherever the player is.
+// screen's way back or out, F3 the main menu's progress picture; F2 turns speech off and on wherever
+// the player is.
 void RouteKey(platform::Key key);
 // The wheel over a list is its arrows, one step a notch.
 void RouteWheel(int notches);

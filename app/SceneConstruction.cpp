@@ -103,6 +103,9 @@ void BuildScene() {
     menu->AddLine(uiStrings.menuResults, key::kLine3, true);
     menu->AddLine(uiStrings.menuAbout, key::kLine4, true);
     menu->AddLine(uiStrings.menuExit, key::kLine5, true);
+    // Added below the designed lines, which keep their places; the menu fills in the review line.
+    menu->AddLine(uiStrings.menuReview, key::kLine6, true);
+    menu->AddLine(uiStrings.menuProgress, key::kLine7, true);
     menu->Select(0);  // a click chooses the selected line, so it is shown from the start
 
     AddHidden(MakeButton(key::kArrowNext, "data/button_next.ms3d", 3.5, -1.7, 0.0, 0.4, 0.4, 0.9, true));

@@ -6,6 +6,7 @@
 #include "screens/InfoScreen.h"
 #include "screens/LearningScreen.h"
 #include "screens/MainMenu.h"
+#include "screens/ProgressScreen.h"
 #include "screens/ResultScreens.h"
 #include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
@@ -20,6 +21,8 @@ const ScreenEntry kScreens[] = {
     {ScreenId::Topics, BuildTopicsScreen, TopicsScreenInput},
     {ScreenId::NextLevel, BuildNextLevelScreen, NextLevelScreenInput},
     {ScreenId::GameOver, BuildGameOverScreen, GameOverScreenInput},
+    {ScreenId::ReviewResult, BuildReviewResultScreen, ReviewResultScreenInput},
+    {ScreenId::Progress, BuildProgressScreen, ProgressScreenInput},
     {ScreenId::ExitConfirm, BuildExitConfirm, ExitConfirmInput},
     {ScreenId::Test, BuildTestScreen, TestScreenInput},
     {ScreenId::Info, BuildInfoScreen, InfoScreenInput},

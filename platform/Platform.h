@@ -16,7 +16,7 @@ namespace platform {
 
 // The keys the game acts on beyond typed text, delivered on key-down (Up and Down also while held).
 // Return is also delivered as the character 13, as it always was; text fields take only that.
-enum class Key { Up, Down, Return, Escape, F2 };
+enum class Key { Up, Down, Return, Escape, F2, F3 };
 
 // What the window delivers to the game; every callback runs on the one game thread.
 struct WindowCallbacks {

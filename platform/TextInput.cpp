@@ -134,6 +134,9 @@ bool GameKeyFor(int32_t sdlKeycode, bool repeat, Key& key) {
         case SDLK_F2:
             key = Key::F2;
             return !repeat;
+        case SDLK_F3:
+            key = Key::F3;
+            return !repeat;
         default:
             return false;
     }

@@ -2,11 +2,14 @@
 // arrows, moves the selection. Every choice flies the menu out and schedules the next screen.
 #include "screens/MainMenu.h"
 
+#include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
+#include "game/UiStrings.h"
+#include "learning/ReviewSchedule.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
@@ -19,10 +22,40 @@ void FlyOutMainMenu() {
     for (const char* objectKey : kLeaving) FlyOutObject(objectKey);
 }
 
+// The review line tells what is due today; with nothing due it is disabled and chooses nothing.
+void ShowReviewLine() {
+    GLObjectTextList* menu = FindTextList(key::kMainMenu);
+    if (!menu || kReviewLine >= static_cast<int>(menu->lines.size())) return;
+    const int due = DueCountToday();
+    GLObjectText* line = menu->lines[kReviewLine];
+    line->SetText(ReviewLineText(due, due > 0 ? 0 : DaysUntilNextDue()));
+    line->visible = due > 0;  // the list's enabled mark
+    const bool selected = menu->selected == kReviewLine;
+    const double* rgb = due > 0 ? (selected ? menu->selectedColour : menu->normalColour)
+                                : (selected ? menu->selectedDisabledColour : menu->disabledColour);
+    line->SetVertexColourRgb(rgb[0], rgb[1], rgb[2]);
+}
+
+bool ReviewLineEnabled(const GLObjectTextList& menu) {
+    return kReviewLine < static_cast<int>(menu.lines.size()) && menu.lines[kReviewLine]->visible;
+}
+
 }  // namespace
+
+std::u16string ReviewLineText(int dueToday, int daysUntilNextDue) {
+    const std::u16string& review = uiStrings.menuReview;
+    if (dueToday > 0) {
+        const std::string count = DueCountText(dueToday);
+        return review + u" " + std::u16string(count.begin(), count.end());
+    }
+    if (daysUntilNextDue == 1) return review + u": next tomorrow";
+    if (daysUntilNextDue > 1) return review + u": next in " + NumberText(daysUntilNextDue) + u" days";
+    return review + u": nothing due";
+}
 
 void ShowMainMenu(bool logoShown) {
     if (!scene->lights.empty()) scene->lights[0]->position[2] = 0.9;
+    ShowReviewLine();
     FlyInShown(key::kMainMenu);
     FlyInShown(key::kMainMenuPicture);
     SetVisible(key::kBackdrop, true);
@@ -55,6 +88,7 @@ void MainMenuInput(int code) {
     if (SelectClickedLine(*menu)) return;
 
     if (!menu->hovered || app->transitionLock) return;
+    if (menu->selected == kReviewLine && !ReviewLineEnabled(*menu)) return;
     app->transitionLock = true;
     FlyOutMainMenu();
     switch (menu->selected) {
@@ -74,6 +108,12 @@ void MainMenuInput(int code) {
             break;
         case 4:
             scene->PostEvent(event::kExitConfirmAfterMenuLine, 80);
+            break;
+        case kReviewLine:
+            scene->PostEvent(event::kReviewAfterMainMenu, 80);
+            break;
+        case kProgressLine:
+            scene->PostEvent(event::kProgressAfterMainMenu, 80);
             break;
         default:
             break;

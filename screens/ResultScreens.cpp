@@ -62,9 +62,10 @@ void FillWordsToPractise() {
     spokenLine = -1;
 }
 
-void ShowResult(const std::string& panelKey) {
+// Under the panel: a test's score, or how many of a review's cards were answered right.
+void ShowResult(const std::string& panelKey, const std::u16string& finalLine) {
     FlyInShown(panelKey);
-    SetTextOf(key::kFinalScore, CounterLine(uiStrings.scoreLabel, testRun.score));
+    SetTextOf(key::kFinalScore, finalLine);
     FlyInShown(key::kFinalScore);
     FlyInShown(key::kArrowNext);
     FillWordsToPractise();
@@ -114,9 +115,16 @@ void BuildNextLevelScreen() {
 
 void BuildGameOverScreen() { BuildPanel(key::kGameOverPanel, u"Game over"); }
 
-void ShowNextLevelScreen() { ShowResult(key::kNextLevelPanel); }
+void BuildReviewResultScreen() { BuildPanel(key::kReviewPanel, u"Review done"); }
 
-void ShowGameOverScreen() { ShowResult(key::kGameOverPanel); }
+void ShowNextLevelScreen() { ShowResult(key::kNextLevelPanel, CounterLine(uiStrings.scoreLabel, testRun.score)); }
+
+void ShowGameOverScreen() { ShowResult(key::kGameOverPanel, CounterLine(uiStrings.scoreLabel, testRun.score)); }
+
+void ShowReviewResultScreen() {
+    ShowResult(key::kReviewPanel, CounterLine(uiStrings.correctLabel, testRun.correctCount) + u" of " +
+                                      NumberText(testRun.askedCount));
+}
 
 void NextLevelScreenInput(int code) {
     if (ChoosePractise(code, key::kNextLevelPanel, event::kLearningAfterNextLevel)) return;
@@ -128,6 +136,11 @@ void GameOverScreenInput(int code) {
     if (Leave(key::kGameOverPanel, event::kInfoAfterGameOver)) app->infoReturnScreen = 4;
 }
 
+void ReviewResultScreenInput(int code) {
+    if (ChoosePractise(code, key::kReviewPanel, event::kLearningAfterReviewResult)) return;
+    Leave(key::kReviewPanel, event::kMainMenuAfterReviewResult);
+}
+
 void FollowPractiseSelection() {
     const GLObjectTextList* list = FindTextList(key::kPractiseList);
     if (!list || list->selected == spokenLine) return;
@@ -137,7 +150,7 @@ void FollowPractiseSelection() {
 }
 
 void HideResultScreens() {
-    for (const char* objectKey : {key::kNextLevelPanel, key::kGameOverPanel, key::kFinalScore,
+    for (const char* objectKey : {key::kNextLevelPanel, key::kGameOverPanel, key::kReviewPanel, key::kFinalScore,
                                   key::kArrowNext, key::kPractiseTitle, key::kPractiseList})
         SetVisible(objectKey, false);
 }

@@ -1,17 +1,21 @@
-// "Next level unlocked" and "Game over", two screens of one shape: the panel, the run's final score
-// and the arrow, and above them the words to practise (the run's missed entries, "prompt - answer",
+// "Next level unlocked", "Game over" and "Review done", screens of one shape: the panel, the run's
+// final score (a review's right answers) and the arrow, and above them the words to practise (the run's missed entries, "prompt - answer",
 // in the order asked). Either leaves on a click or key while the arrow is hovered; a click on the
 // words' selected line starts a learning round of just those entries instead.
 #pragma once
 
 void BuildNextLevelScreen();
 void BuildGameOverScreen();
+void BuildReviewResultScreen();
 void ShowNextLevelScreen();
 void ShowGameOverScreen();
+void ShowReviewResultScreen();
 void NextLevelScreenInput(int code);
 void GameOverScreenInput(int code);
+// The arrow leads back to the main menu.
+void ReviewResultScreenInput(int code);
 // The frame tick's watch over the words to practise: the selected entry's answer is spoken when the
 // list appears and whenever its selection has moved, whatever moved it.
 void FollowPractiseSelection();
-// Hides whichever of the two is shown.
+// Hides whichever of them is shown.
 void HideResultScreens();

@@ -19,6 +19,8 @@
 #include "learning/HallOfFame.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
+#include "learning/ReviewRun.h"
+#include "learning/ReviewSchedule.h"
 #include "learning/SaveFailure.h"
 #include "learning/SaveFolderLock.h"
 #include "learning/SpokenAnswer.h"
@@ -51,6 +53,32 @@ void AddLabel(const std::string& objectKey, const std::u16string& text, double x
 
 const TopicInfo& TopicUnderTest() { return app->topics[testRun.topicIndex]; }
 
+bool Reviewing() { return testRun.mode == RunMode::Review; }
+
+// A review keeps no score and cannot pass: its score and "to pass" lines stay hidden.
+bool ShownInRun(const char* objectKey) {
+    return !Reviewing() || (objectKey != key::kScore && objectKey != key::kToPassCount);
+}
+
+// The schedule's card of the question on screen.
+CardRef QuestionCard() {
+    if (!Reviewing()) return CardRef{testRun.topicIndex, static_cast<int>(wordList.currentWord)};
+    const CardRef* card = CurrentReviewCard();
+    return card ? *card : CardRef{-1, -1};
+}
+
+// A test draws its questions by their counts; a review asks its cards in the order chosen.
+void ChooseQuestion() {
+    if (Reviewing()) {
+        FindUnasked(0);
+    } else {
+        ChooseNextWord();
+    }
+}
+
+// The screen change at the end of a run that is neither passed nor left by a failed save.
+const char* RunEndEvent() { return Reviewing() ? event::kReviewResultAfterReview : event::kGameOverAfterTest; }
+
 // The four counter lines at the left.
 void ShowCounters() {
     SetTextOf(key::kCorrectCount, CounterLine(uiStrings.correctLabel, testRun.correctCount));
@@ -75,10 +103,11 @@ void EnterRunObjects() {
     EnterFromLeft(key::kClock);
     SetTextOf(key::kClock, u"--");
     for (const char* objectKey :
-         {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
-        EnterFromLeft(objectKey);
+         {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount}) {
+        if (ShownInRun(objectKey)) EnterFromLeft(objectKey);
+    }
     ShowCounters();
-    EnterFromLeft(key::kScore);
+    if (ShownInRun(key::kScore)) EnterFromLeft(key::kScore);
     SetTextOf(key::kScore, u"score: " + NumberText(testRun.score));
 
     EnterFromLeft(key::kPromptText);
@@ -125,7 +154,10 @@ void BuildTestScreen() {
     pause->visible = false;
 }
 
-void ShowTestScreen() {
+namespace {
+
+// What a test and a review share at their start; testRun.mode says which it is.
+void StartRun() {
     testRun.answerSubmitted = testRun.answerEvaluated = testRun.paused = false;
     testRun.clockRunning = true;
     app->transitionLock = false;
@@ -136,12 +168,18 @@ void ShowTestScreen() {
     ClearSaveFailure();
     missedEntries.clear();
 
-    const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
-    const int row = topicsList ? topicsList->selected : 0;
-    testRun.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
-    const TopicInfo& topic = TopicUnderTest();
-    LoadTopicEntries(app->wordFilePath, topic.firstWord, topic.lastWord);
-    LoadRepetitions(topic.firstWord, topic.lastWord);
+    if (Reviewing()) {
+        testRun.topicIndex = 0;
+        LoadReviewCards(app->wordFilePath);
+    } else {
+        ForgetReviewCards();
+        const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
+        const int row = topicsList ? topicsList->selected : 0;
+        testRun.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
+        const TopicInfo& topic = TopicUnderTest();
+        LoadTopicEntries(app->wordFilePath, topic.firstWord, topic.lastWord);
+        LoadRepetitions(topic.firstWord, topic.lastWord);
+    }
 
     testRun.score = 0;
     testRun.testLength = static_cast<int32_t>(WordCount());
@@ -153,18 +191,30 @@ void ShowTestScreen() {
         // question, a score to enter or counts to store.
         testRun.clockRunning = false;
         testRun.answerEvaluated = true;
-        scene->PostEvent(event::kGameOverAfterTest, 50);
+        scene->PostEvent(RunEndEvent(), 50);
         return;
     }
-    ChooseNextWord();
+    ChooseQuestion();
 
     EnterRunObjects();
     SetTextOf(key::kPromptText, CurrentPrompt());
     SetTextOf(key::kAnswerText, u"");
 }
 
+}  // namespace
+
+void ShowTestScreen() {
+    testRun.mode = RunMode::Test;
+    StartRun();
+}
+
+void ShowReviewRun() {
+    testRun.mode = RunMode::Review;
+    StartRun();
+}
+
 void ShowNextTestQuestion() {
-    ChooseNextWord();  // -1 (nothing left) keeps the entry on screen
+    ChooseQuestion();  // nothing left keeps the entry on screen
     if (app->cheatMode) {
         const std::string line =
             platform::Utf16ToUtf8(CurrentPrompt()) + " = " + platform::Utf16ToUtf8(CurrentAnswer()) + "\n";
@@ -187,7 +237,7 @@ void ShowNextTestQuestion() {
     ShowCounters();
     for (const char* objectKey :
          {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
-        SetVisible(objectKey, true);
+        SetVisible(objectKey, ShownInRun(objectKey));
     SetVisible(key::kWrongFeedback, false);
     SetVisible(key::kCorrectFeedback, false);
     testRun.clockRunning = true;
@@ -218,7 +268,7 @@ void TestScreenInput(int code) {
         testRun.clockRunning = false;
         testRun.answerSubmitted = testRun.answerEvaluated = true;
         FinishTest();
-        scene->PostEvent(event::kGameOverAfterTest, 50);
+        scene->PostEvent(RunEndEvent(), 50);
         return;
     }
     const bool submit = code == 13 || (code == 1 && Hovered(key::kArrowNext));
@@ -243,6 +293,8 @@ void EvaluateAnswer(bool correct) {
     testRun.clockRunning = false;
     testRun.answerEvaluated = true;
     const bool bonus = ScoreAnswer(testRun, correct);
+    const CardRef card = QuestionCard();
+    RecordAnswer(card.topicIndex, card.entry, correct);
     if (correct) {
         MarkCorrect();
         ShowRightAnswer(bonus);
@@ -268,19 +320,33 @@ void EvaluateAnswer(bool correct) {
             scene->PostEvent(event::kTestNextWord, 140);
             break;
         case RunOutcome::Failed:
+        case RunOutcome::Reviewed:
             FinishTest();
-            scene->PostEvent(event::kGameOverAfterTest, 150);
+            scene->PostEvent(RunEndEvent(), 150);
             break;
     }
 }
 
 void FinishTest() {
+    if (Reviewing()) {
+        {
+            // A review's counts go to each topic's file and its answers to the schedule, under one
+            // lock; it has no hall-of-fame entry.
+            const SaveFolderLock lock;
+            SaveReviewRepetitions();
+            SaveSchedules();
+        }
+        TellSaveFailure();
+        LeaveRunObjects();
+        return;
+    }
     {
         // The run's counts are saved with its hall-of-fame entry, so a window closed before the
         // next screen loses neither; under one lock, so another game on the folder cannot save
         // between a re-read and a save.
         const SaveFolderLock lock;
         if (WordCount() > 0) SaveRepetitions(TopicUnderTest().firstWord, TopicUnderTest().lastWord);
+        SaveSchedules();
         LoadHallOfFame();
         AddHallOfFameEntry(app->userName, testRun.score);
         SaveHallOfFame();
@@ -298,6 +364,11 @@ void HideTestScreen() {
     }
     // Without entries there are no counts: saving would empty the topic's file.
     if (WordCount() == 0) return;
+    if (Reviewing()) {
+        SaveReviewRepetitions();
+        TellSaveFailure();
+        return;
+    }
     const TopicInfo& topic = TopicUnderTest();
     SaveRepetitions(topic.firstWord, topic.lastWord);
     TellSaveFailure();
