@@ -18,6 +18,7 @@
 #include "game/UnknownNames.h"
 #include "learning/HallOfFame.h"
 #include "learning/MissedEntries.h"
+#include "learning/ReviewSchedule.h"
 #include "learning/SaveFailure.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
@@ -56,6 +57,8 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         topicPictureChanging = false;
         ClearUnknownNames();
         ForgetSaveFolder();
+        ForgetSchedules();
+        platform::UseClockDay();
         ClearSaveFailure();
     }
 
