@@ -19,6 +19,7 @@
 #include "learning/HallOfFame.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
+#include "learning/ReviewSchedule.h"
 #include "learning/SaveFailure.h"
 #include "learning/SaveFolderLock.h"
 #include "learning/SpokenAnswer.h"
@@ -243,6 +244,7 @@ void EvaluateAnswer(bool correct) {
     testRun.clockRunning = false;
     testRun.answerEvaluated = true;
     const bool bonus = ScoreAnswer(testRun, correct);
+    if (WordCount() > 0) RecordAnswer(testRun.topicIndex, static_cast<int>(wordList.currentWord), correct);
     if (correct) {
         MarkCorrect();
         ShowRightAnswer(bonus);
@@ -281,6 +283,7 @@ void FinishTest() {
         // between a re-read and a save.
         const SaveFolderLock lock;
         if (WordCount() > 0) SaveRepetitions(TopicUnderTest().firstWord, TopicUnderTest().lastWord);
+        SaveSchedules();
         LoadHallOfFame();
         AddHallOfFameEntry(app->userName, testRun.score);
         SaveHallOfFame();
@@ -300,5 +303,6 @@ void HideTestScreen() {
     if (WordCount() == 0) return;
     const TopicInfo& topic = TopicUnderTest();
     SaveRepetitions(topic.firstWord, topic.lastWord);
+    SaveSchedules();
     TellSaveFailure();
 }
