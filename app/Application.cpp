@@ -13,6 +13,7 @@
 #include "game/ObjectKeys.h"
 #include "game/SaveFolder.h"
 #include "game/UiStrings.h"
+#include "learning/ReviewSchedule.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/WindowGeometry.h"
@@ -51,6 +52,8 @@ platform::WindowCallbacks MessageTable() {
 bool StartApplication() {
     if (!app) app = new AppContext(platform::GameFolder());
     DecideSaveFolder();
+    // Schedules are read from the folder just chosen, when first asked for.
+    ForgetSchedules();
     if (!platform::Start()) return false;
     const platform::Size desktop = platform::DesktopSize();
     const platform::WindowRect r = platform::LoadingWindowRect(desktop.width, desktop.height);

@@ -37,10 +37,10 @@ constexpr int kDueCountShownMax = 99;
 
 // One card's place in the schedule.
 struct CardSchedule {
-    int32_t box = kNewBox;   // 0 new .. 7
-    int32_t lastDay = 0;     // day number of its latest answer; meaningful when box > 0
-    int32_t dueDay = 0;      // day number from which it is due; meaningful when box > 0
-    bool missed = false;     // its latest answer was wrong or timed out
+    int32_t box = kNewBox;  // 0 new .. 7
+    int32_t lastDay = 0;    // day number of its latest answer; meaningful when box > 0
+    int32_t dueDay = 0;     // day number from which it is due; meaningful when box > 0
+    bool missed = false;    // its latest answer was wrong or timed out
 };
 
 // The schedule file's name for a topic whose counts are kept in countsFileName (its "_rep.dat"
@@ -101,7 +101,7 @@ constexpr int kDaysAheadShown = 7;
 // The cards of one row of the topics table per box group.
 struct TopicProgress {
     int topicIndex = 0;
-    int newCards = 0;    // box 0
+    int newCards = 0;  // box 0
     int boxes1to2 = 0;
     int boxes3to4 = 0;
     int boxes5to7 = 0;

@@ -293,8 +293,10 @@ void EvaluateAnswer(bool correct) {
     testRun.clockRunning = false;
     testRun.answerEvaluated = true;
     const bool bonus = ScoreAnswer(testRun, correct);
-    const CardRef card = QuestionCard();
-    RecordAnswer(card.topicIndex, card.entry, correct);
+    if (WordCount() > 0) {
+        const CardRef card = QuestionCard();
+        RecordAnswer(card.topicIndex, card.entry, correct);
+    }
     if (correct) {
         MarkCorrect();
         ShowRightAnswer(bonus);
@@ -366,10 +368,10 @@ void HideTestScreen() {
     if (WordCount() == 0) return;
     if (Reviewing()) {
         SaveReviewRepetitions();
-        TellSaveFailure();
-        return;
+    } else {
+        const TopicInfo& topic = TopicUnderTest();
+        SaveRepetitions(topic.firstWord, topic.lastWord);
     }
-    const TopicInfo& topic = TopicUnderTest();
-    SaveRepetitions(topic.firstWord, topic.lastWord);
+    SaveSchedules();
     TellSaveFailure();
 }

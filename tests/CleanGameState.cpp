@@ -19,6 +19,7 @@
 #include "learning/HallOfFame.h"
 #include "learning/MissedEntries.h"
 #include "learning/ReviewRun.h"
+#include "learning/ReviewSchedule.h"
 #include "learning/SaveFailure.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
@@ -58,6 +59,8 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         topicPictureChanging = false;
         ClearUnknownNames();
         ForgetSaveFolder();
+        ForgetSchedules();
+        platform::UseClockDay();
         ClearSaveFailure();
     }
 

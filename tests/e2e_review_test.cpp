@@ -26,15 +26,7 @@ const int32_t kFirstDay = platform::DayNumberOfDate(2026, 3, 2);
 
 class ReviewTest : public GameTest {
 protected:
-    void PrepareFolder() override {
-        ForgetSchedules();
-        platform::SetToday(kFirstDay);
-    }
-    void TearDown() override {
-        GameTest::TearDown();
-        ForgetSchedules();
-        platform::UseClockDay();
-    }
+    void PrepareFolder() override { platform::SetToday(kFirstDay); }
 
     // A later day: the game starts again and reads the schedule from its files.
     void StartOnDay(int32_t day) {
