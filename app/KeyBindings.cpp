@@ -88,7 +88,8 @@ const KeyBinding kBindings[] = {
     {ScreenId::GameOver, Key::Return, key::kArrowNext, Part::Object},
     {ScreenId::ReviewResult, Key::Up, key::kPractiseList, Part::UpArrow},
     {ScreenId::ReviewResult, Key::Down, key::kPractiseList, Part::DownArrow},
-    {ScreenId::ReviewResult, Key::Return, key::kPractiseList, Part::SelectedLine, 0, PractiseListHasAttention},
+    {ScreenId::ReviewResult, Key::Return, key::kPractiseList, Part::SelectedLine, 0,
+     PractiseListHasAttention},
     {ScreenId::ReviewResult, Key::Return, key::kArrowNext, Part::Object},
 
     {ScreenId::Progress, Key::Return, key::kArrowPrevious, Part::Object},  // its only way on

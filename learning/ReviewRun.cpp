@@ -39,7 +39,7 @@ size_t LoadReviewCards(const std::string& wordFilePath) {
         if (card.entry < 0 || static_cast<size_t>(card.entry) >= topic.entries.size()) continue;
         run.entries.push_back(topic.entries[card.entry]);
         run.counts.push_back(static_cast<size_t>(card.entry) < topic.counts.size() ? topic.counts[card.entry]
-                                                                                     : RepetitionRecord{1});
+                                                                                   : RepetitionRecord{1});
         reviewCards.push_back(card);
     }
     run.asked.assign(run.entries.size(), false);

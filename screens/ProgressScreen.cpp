@@ -28,7 +28,8 @@ constexpr double kFirstAheadX = 1.05, kAheadStep = 0.37, kAheadBaseY = -1.25, kA
 constexpr double kLabelScale = 0.3, kSmallScale = 0.22;
 
 // One colour per box group, in the order of TopicProgress: new, 1-2, 3-4, 5-7.
-constexpr double kGroupColours[4][3] = {{0.55, 0.55, 0.55}, {0.85, 0.2, 0.15}, {0.95, 0.62, 0.1}, {0.15, 0.7, 0.25}};
+constexpr double kGroupColours[4][3] = {
+    {0.55, 0.55, 0.55}, {0.85, 0.2, 0.15}, {0.95, 0.62, 0.1}, {0.15, 0.7, 0.25}};
 constexpr double kPractisedColour[3] = {0.15, 0.7, 0.25};
 constexpr double kRestColour[3] = {0.45, 0.45, 0.45};
 constexpr double kAheadColour[3] = {0.25, 0.4, 0.9};
@@ -51,7 +52,8 @@ struct ProgressObjects {
     GLObjectText* hint = nullptr;
 } objects;
 
-GLObject* AddBlock(const char* objectKey, double x, double y, double width, double height, const double* rgb) {
+GLObject* AddBlock(const char* objectKey, double x, double y, double width, double height,
+                   const double* rgb) {
     auto* cube = scene->Add(std::make_unique<GLObjectCube>(objectKey, x, y, 0.3, width, height, height));
     cube->SetColour(rgb[0], rgb[1], rgb[2], 1);
     cube->depthTest = true;
@@ -158,8 +160,8 @@ void BuildProgressScreen() {
     const char16_t* const groupNames[4] = {u"new", u"boxes 1-2", u"3-4", u"5-7"};
     const double legendX[4] = {-3.3, -2.35, -1.5, -0.95};
     for (int group = 0; group < 4; ++group)
-        objects.fixed.push_back(
-            AddText(key::kProgressLegend, groupNames[group], legendX[group], 1.78, kSmallScale, kGroupColours[group]));
+        objects.fixed.push_back(AddText(key::kProgressLegend, groupNames[group], legendX[group], 1.78,
+                                        kSmallScale, kGroupColours[group]));
 
     const int rows = std::min(app->topicCount, kRowsShown);
     const double spacing = rows > 0 ? std::min(kRowSpacing, kRowsHeight / rows) : kRowSpacing;
@@ -171,13 +173,16 @@ void BuildProgressScreen() {
         AlignRight(*row.name, kNameRight);
         const double thickness = kBarThickness * spacing / kRowSpacing;
         for (int group = 0; group < 4; ++group)
-            row.groups[group] = AddBlock(key::kProgressBoxBar, kBarLeft, y + 0.06, 0, thickness, kGroupColours[group]);
+            row.groups[group] =
+                AddBlock(key::kProgressBoxBar, kBarLeft, y + 0.06, 0, thickness, kGroupColours[group]);
         objects.rows.push_back(row);
     }
 
-    objects.fixed.push_back(AddText(key::kProgressDaysTitle, u"last 14 days", kRightMiddle, 1.62, kLabelScale, kTitle));
+    objects.fixed.push_back(
+        AddText(key::kProgressDaysTitle, u"last 14 days", kRightMiddle, 1.62, kLabelScale, kTitle));
     for (int day = 0; day < kPractisedDaysShown; ++day)
-        objects.days[day] = AddBlock(key::kProgressDay, kFirstDayX + day * kDayStep, kDaysY, kDaySize, kDaySize, kRestColour);
+        objects.days[day] =
+            AddBlock(key::kProgressDay, kFirstDayX + day * kDayStep, kDaysY, kDaySize, kDaySize, kRestColour);
     objects.streak = AddText(key::kProgressStreak, u"", kRightMiddle, 0.95, kLabelScale, kCaption);
 
     objects.fixed.push_back(
@@ -185,12 +190,13 @@ void BuildProgressScreen() {
     for (int day = 0; day < kDaysAheadShown; ++day) {
         const double x = kFirstAheadX + day * kAheadStep;
         objects.aheadBars[day] = AddBlock(key::kProgressDueBar, x, kAheadBaseY, 0.2, 0, kAheadColour);
-        objects.aheadCounts[day] = AddText(key::kProgressDueCount, u"0", x, kAheadBaseY, kSmallScale, kCaption);
-        objects.aheadDays[day] = AddText(key::kProgressDueDay, day == 0 ? u"today" : u"+" + NumberText(day), x,
-                                         kAheadBaseY - 0.2, kSmallScale * 0.9, kCaption);
+        objects.aheadCounts[day] =
+            AddText(key::kProgressDueCount, u"0", x, kAheadBaseY, kSmallScale, kCaption);
+        objects.aheadDays[day] = AddText(key::kProgressDueDay, day == 0 ? u"today" : u"+" + NumberText(day),
+                                         x, kAheadBaseY - 0.2, kSmallScale * 0.9, kCaption);
     }
-    objects.hint = AddText(key::kProgressHint, u"answer a test or a review to start your schedule", 0.3, -2.05,
-                           kLabelScale, kTitle);
+    objects.hint = AddText(key::kProgressHint, u"answer a test or a review to start your schedule", 0.3,
+                           -2.05, kLabelScale, kTitle);
 }
 
 void ShowProgressScreen() {

@@ -117,9 +117,13 @@ void BuildGameOverScreen() { BuildPanel(key::kGameOverPanel, u"Game over"); }
 
 void BuildReviewResultScreen() { BuildPanel(key::kReviewPanel, u"Review done"); }
 
-void ShowNextLevelScreen() { ShowResult(key::kNextLevelPanel, CounterLine(uiStrings.scoreLabel, testRun.score)); }
+void ShowNextLevelScreen() {
+    ShowResult(key::kNextLevelPanel, CounterLine(uiStrings.scoreLabel, testRun.score));
+}
 
-void ShowGameOverScreen() { ShowResult(key::kGameOverPanel, CounterLine(uiStrings.scoreLabel, testRun.score)); }
+void ShowGameOverScreen() {
+    ShowResult(key::kGameOverPanel, CounterLine(uiStrings.scoreLabel, testRun.score));
+}
 
 void ShowReviewResultScreen() {
     ShowResult(key::kReviewPanel, CounterLine(uiStrings.correctLabel, testRun.correctCount) + u" of " +
@@ -150,7 +154,7 @@ void FollowPractiseSelection() {
 }
 
 void HideResultScreens() {
-    for (const char* objectKey : {key::kNextLevelPanel, key::kGameOverPanel, key::kReviewPanel, key::kFinalScore,
-                                  key::kArrowNext, key::kPractiseTitle, key::kPractiseList})
+    for (const char* objectKey : {key::kNextLevelPanel, key::kGameOverPanel, key::kReviewPanel,
+                                  key::kFinalScore, key::kArrowNext, key::kPractiseTitle, key::kPractiseList})
         SetVisible(objectKey, false);
 }

@@ -77,7 +77,9 @@ void ChooseQuestion() {
 }
 
 // The screen change at the end of a run that is neither passed nor left by a failed save.
-const char* RunEndEvent() { return Reviewing() ? event::kReviewResultAfterReview : event::kGameOverAfterTest; }
+const char* RunEndEvent() {
+    return Reviewing() ? event::kReviewResultAfterReview : event::kGameOverAfterTest;
+}
 
 // The four counter lines at the left.
 void ShowCounters() {

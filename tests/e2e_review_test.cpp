@@ -88,9 +88,14 @@ TEST(ReviewLine, SaysWhatIsDueOrWhenTheNextIs) {
         int due, daysUntilNext;
         std::u16string text;
     } kRows[] = {
-        {1, 0, u"review 1"},          {12, 0, u"review 12"},     {99, 0, u"review 99"},
-        {100, 0, u"review 99+"},      {4000, 0, u"review 99+"},  {0, 1, u"review: next tomorrow"},
-        {0, 2, u"review: next in 2 days"}, {0, -1, u"review: nothing due"},
+        {1, 0, u"review 1"},
+        {12, 0, u"review 12"},
+        {99, 0, u"review 99"},
+        {100, 0, u"review 99+"},
+        {4000, 0, u"review 99+"},
+        {0, 1, u"review: next tomorrow"},
+        {0, 2, u"review: next in 2 days"},
+        {0, -1, u"review: nothing due"},
     };
     for (const auto& row : kRows) EXPECT_EQ(ReviewLineText(row.due, row.daysUntilNext), row.text) << row.due;
 }
