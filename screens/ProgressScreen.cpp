@@ -70,9 +70,14 @@ GLObjectText* AddText(const char* objectKey, const std::u16string& text, double 
     return label;
 }
 
-// A text placed with its right end at x (texts are centred on their position).
+// A text placed with its right (left) end at x: texts are centred on their position.
 void AlignRight(GLObjectText& text, double x) {
     text.homePosition[0] = text.position[0] = x - 0.25 * text.TextWidth() * text.scale;
+    text.UpdateBounds();
+}
+
+void AlignLeft(GLObjectText& text, double x) {
+    text.homePosition[0] = text.position[0] = x + 0.25 * text.TextWidth() * text.scale;
     text.UpdateBounds();
 }
 
@@ -157,11 +162,17 @@ void BuildProgressScreen() {
     objects = ProgressObjects();
     constexpr double kTitle[3] = {0.3, 0.3, 0.5}, kCaption[3] = {0.35, 0.35, 0.35};
     objects.fixed.push_back(AddText(key::kProgressTitle, u"progress", -1.6, 2.05, 0.5, kTitle));
+    // The legend: a block of each group's colour with its name beside it.
     const char16_t* const groupNames[4] = {u"new", u"boxes 1-2", u"3-4", u"5-7"};
-    const double legendX[4] = {-3.3, -2.35, -1.5, -0.95};
-    for (int group = 0; group < 4; ++group)
-        objects.fixed.push_back(AddText(key::kProgressLegend, groupNames[group], legendX[group], 1.78,
-                                        kSmallScale, kGroupColours[group]));
+    const double legendX[4] = {-3.4, -2.55, -1.35, -0.6};
+    for (int group = 0; group < 4; ++group) {
+        objects.fixed.push_back(
+            AddBlock(key::kProgressLegend, legendX[group], 1.8, kDaySize, kDaySize, kGroupColours[group]));
+        GLObjectText* name =
+            AddText(key::kProgressLegend, groupNames[group], legendX[group], 1.78, kSmallScale, kCaption);
+        AlignLeft(*name, legendX[group] + 0.12);
+        objects.fixed.push_back(name);
+    }
 
     const int rows = std::min(app->topicCount, kRowsShown);
     const double spacing = rows > 0 ? std::min(kRowSpacing, kRowsHeight / rows) : kRowSpacing;
