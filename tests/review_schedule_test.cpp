@@ -196,6 +196,26 @@ TEST_F(Schedule, DamagedFilesKeepWhatTheyCanTell) {
     EXPECT_EQ(WriteScheduleFile(oneCard), FileBytes(1, {{1, 6, 7, false}}, {6}));
 }
 
+TEST_F(Schedule, SaveReplaysThisRunOntoWhatIsOnDiskAndKeepsWhatFailed) {
+    RecordAnswer(0, 0, false);
+    // Another game saves meanwhile; a failed save keeps this run's answer for the next one.
+    folder.Write("data/0-4_box.dat",
+                 FileBytes(1, {{0, 0, 0, false}, {5, kDay0 - 3, kDay0 + 11, false}}, {kDay0 - 3}));
+    safe_file_write_testing::InjectFault(safe_file_write_testing::Fault::Rename);
+    EXPECT_FALSE(SaveSchedules());
+    safe_file_write_testing::InjectFault(safe_file_write_testing::Fault::None);
+    Restart();
+    ExpectCard(0, 0, 1, 0, 1, "this run's answer");
+    ExpectCard(0, 1, 5, -3, 11, "the other game's");
+    EXPECT_EQ(CurrentProgress().streakDays, 1);
+    EXPECT_TRUE(CurrentProgress().practised[10]);
+    // Saved once: a later save with no new answer replays nothing.
+    const std::vector<uint8_t> other = FileBytes(1, {{3, kDay0 - 1, kDay0 + 2, false}}, {});
+    folder.Write("data/0-4_box.dat", other);
+    EXPECT_TRUE(SaveSchedules());
+    EXPECT_EQ(folder.Read("data/0-4_box.dat"), other);
+}
+
 TEST_F(Schedule, ClockThatMisbehavesLosesNoBoxAndDueNoTwiceADay) {
     struct Answer {
         int32_t day;
