@@ -15,6 +15,7 @@
 #include "game/SaveFolder.h"
 #include "game/UiStrings.h"
 #include "learning/OwnTopics.h"
+#include "learning/ReviewSchedule.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/WindowGeometry.h"
@@ -58,6 +59,8 @@ bool StartApplication() {
     if (!app) app = new AppContext(platform::GameFolder());
     DecideSaveFolder();
     ReadListsFolder();
+    // Schedules are read from the folder just chosen, when first asked for.
+    ForgetSchedules();
     if (!platform::Start()) return false;
     const platform::Size desktop = platform::DesktopSize();
     const platform::WindowRect r = platform::LoadingWindowRect(desktop.width, desktop.height);

@@ -20,6 +20,7 @@
 #include "screens/LearningScreen.h"
 #include "screens/LoadingScreen.h"
 #include "screens/MainMenu.h"
+#include "screens/ProgressScreen.h"
 #include "screens/ResultScreens.h"
 #include "screens/SpeechSign.h"
 #include "screens/TestScreen.h"
@@ -211,6 +212,42 @@ const ScreenChange kScreenChanges[] = {
     {event::kMainMenuAfterHallOfFame,
      [] {
          HideHallOfFameScreen();
+         ShowMainMenu(false);
+     },
+     ScreenId::MainMenu},
+    {event::kReviewAfterMainMenu,
+     [] {
+         HideMainMenu();
+         ShowReviewRun();
+     },
+     ScreenId::Test},
+    {event::kReviewResultAfterReview,
+     [] {
+         HideTestScreen();
+         ShowReviewResultScreen();
+     },
+     ScreenId::ReviewResult},
+    {event::kMainMenuAfterReviewResult,
+     [] {
+         HideResultScreens();
+         ShowMainMenu(false);
+     },
+     ScreenId::MainMenu},
+    {event::kLearningAfterReviewResult,
+     [] {
+         HideResultScreens();
+         ShowPractiseRound();
+     },
+     ScreenId::Learning},
+    {event::kProgressAfterMainMenu,
+     [] {
+         HideMainMenu();
+         ShowProgressScreen();
+     },
+     ScreenId::Progress},
+    {event::kMainMenuAfterProgress,
+     [] {
+         HideProgressScreen();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},

@@ -99,6 +99,7 @@ const KeyBinding kBindings[] = {
     OnKey(ScreenId::MainMenu, Key::Down, key::kMainMenu, Part::DownArrow),
     OnKey(ScreenId::MainMenu, Key::Return, key::kMainMenu, Part::SelectedLine),
     OnKey(ScreenId::MainMenu, Key::Escape, key::kMainMenu, Part::Line, LineOf(MenuLine::Exit)),
+    OnKey(ScreenId::MainMenu, Key::F3, key::kMainMenu, Part::Line, LineOf(MenuLine::Progress)),
 
     OnKey(ScreenId::Topics, Key::Up, key::kTopicsList, Part::UpArrow),
     OnKey(ScreenId::Topics, Key::Down, key::kTopicsList, Part::DownArrow),
@@ -131,6 +132,16 @@ const KeyBinding kBindings[] = {
     OnKey(ScreenId::GameOver, Key::Return, key::kArrowNext, Part::Object),
     OnKey(ScreenId::GameOver, Key::Escape, key::kArrowNext, Part::Object),
     Doing(ScreenId::GameOver, kSpace, SpeakPractiseSelectionAgain),
+    OnKey(ScreenId::ReviewResult, Key::Up, key::kPractiseList, Part::UpArrow),
+    OnKey(ScreenId::ReviewResult, Key::Down, key::kPractiseList, Part::DownArrow),
+    OnKey(ScreenId::ReviewResult, Key::Return, key::kPractiseList, Part::SelectedLine, 0,
+          PractiseListHasAttention),
+    OnKey(ScreenId::ReviewResult, Key::Return, key::kArrowNext, Part::Object),
+    OnKey(ScreenId::ReviewResult, Key::Escape, key::kArrowNext, Part::Object),
+    Doing(ScreenId::ReviewResult, kSpace, SpeakPractiseSelectionAgain),
+
+    OnKey(ScreenId::Progress, Key::Return, key::kArrowPrevious, Part::Object),  // its only way on
+    OnKey(ScreenId::Progress, Key::Escape, key::kArrowPrevious, Part::Object),
 
     OnKey(ScreenId::HallOfFame, Key::Up, key::kHallOfFameList, Part::UpArrow),
     OnKey(ScreenId::HallOfFame, Key::Down, key::kHallOfFameList, Part::DownArrow),

@@ -7,6 +7,7 @@
 #include "screens/LearningScreen.h"
 #include "screens/LoadingScreen.h"
 #include "screens/MainMenu.h"
+#include "screens/ProgressScreen.h"
 #include "screens/ResultScreens.h"
 #include "screens/SpeechSign.h"
 #include "screens/TestScreen.h"
@@ -26,6 +27,8 @@ const ScreenEntry kScreens[] = {
     {ScreenId::Topics, BuildTopicsScreen, nullptr, TopicsScreenInput},
     {ScreenId::NextLevel, BuildNextLevelScreen, FollowPractiseSelection, NextLevelScreenInput},
     {ScreenId::GameOver, BuildGameOverScreen, FollowPractiseSelection, GameOverScreenInput},
+    {ScreenId::ReviewResult, BuildReviewResultScreen, FollowPractiseSelection, ReviewResultScreenInput},
+    {ScreenId::Progress, BuildProgressScreen, nullptr, ProgressScreenInput},
     {ScreenId::ExitConfirm, BuildExitConfirm, nullptr, ExitConfirmInput},
     {ScreenId::Test, BuildTestScreen, TestClockTick, TestScreenInput},
     {ScreenId::Info, BuildInfoScreen, nullptr, InfoScreenInput},

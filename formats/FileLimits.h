@@ -18,6 +18,9 @@ constexpr FileLimit kWordListLimit{"word list", 8u << 20};
 constexpr FileLimit kRepetitionFileLimit{"repetition file", 64u << 10};
 // One topic of an own list: 30 cards of two fields of at most 4096 units (some 500 KB at most).
 constexpr FileLimit kOwnTopicCountsLimit{"counts file", 1u << 20};
+// Ten bytes per card and four per practised day: a topic of 16 384 words with its days kept is
+// under 170 KB.
+constexpr FileLimit kScheduleFileLimit{"schedule file", 256u << 10};
 // The game writes at most ten short lines (under 500 bytes); 64 KB is over a hundred times that.
 constexpr FileLimit kHallOfFameLimit{"hall of fame", 64u << 10};
 // Shipped models are under 32 KB; 8 MB holds a mesh of 65 535 vertices and triangles, the most

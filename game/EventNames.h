@@ -37,6 +37,13 @@ inline constexpr char kMainMenuAfterHallOfFame[] = "ekran_glowny po halloffame w
 inline constexpr char kExitConfirmAfterTopics[] = "remove list question";
 inline constexpr char kTopicsAfterExitConfirm[] = "topics after remove list question";
 inline constexpr char kTopicsAfterImport[] = "topics after import";
+// The review (a run of the test screen over the due cards), its result and the progress picture.
+inline constexpr char kReviewAfterMainMenu[] = "ekran_powtorka wjazd";
+inline constexpr char kReviewResultAfterReview[] = "ekran_powtorka_wynik wjazd";
+inline constexpr char kMainMenuAfterReviewResult[] = "ekran_glowny po powtorce wjazd";
+inline constexpr char kLearningAfterReviewResult[] = "ekran_nauka po powtorce wjazd";
+inline constexpr char kProgressAfterMainMenu[] = "ekran_postepy wjazd";
+inline constexpr char kMainMenuAfterProgress[] = "ekran_glowny po postepach wjazd";
 
 // Work on the current screen.
 inline constexpr char kTopicsShowSecondPicture[] = "ekran_tematy pokazuj bg2";

@@ -34,6 +34,8 @@ inline constexpr char kLine2[] = "i2";
 inline constexpr char kLine3[] = "i3";
 inline constexpr char kLine4[] = "i4";
 inline constexpr char kLine5[] = "i5";
+inline constexpr char kLine6[] = "i6";
+inline constexpr char kLine7[] = "i7";
 inline constexpr char kListLine[] = "i";
 
 // The topics screen. The two picture planes take turns: one leaves while the other enters.
@@ -74,6 +76,22 @@ inline constexpr char kFinalScore[] = "wynik koncowy";
 // The run's missed entries under their heading; a click on the selected line studies them again.
 inline constexpr char kPractiseList[] = "words to practise";
 inline constexpr char kPractiseTitle[] = "words to practise title";
+inline constexpr char kReviewPanel[] = "review_info";
+
+// The progress picture. Rows, days and bars repeat under one key each; the screen keeps its own
+// objects in order, so no one looks one up by key.
+inline constexpr char kProgressTitle[] = "progress title";
+inline constexpr char kProgressLegend[] = "progress legend";
+inline constexpr char kProgressTopicName[] = "progress topic";
+inline constexpr char kProgressBoxBar[] = "progress boxes";
+inline constexpr char kProgressDaysTitle[] = "progress days title";
+inline constexpr char kProgressDay[] = "progress day";
+inline constexpr char kProgressStreak[] = "progress streak";
+inline constexpr char kProgressDueTitle[] = "progress due title";
+inline constexpr char kProgressDueBar[] = "progress due bar";
+inline constexpr char kProgressDueCount[] = "progress due count";
+inline constexpr char kProgressDueDay[] = "progress due day";
+inline constexpr char kProgressHint[] = "progress hint";
 
 // The hall of fame, the information panel and the exit question.
 inline constexpr char kHallOfFameList[] = "halloffame";

@@ -16,4 +16,6 @@ enum class ScreenId : int32_t {
     GameOver = 10,
     HallOfFame = 11,
     ExitConfirm = 12,
+    Progress = 13,
+    ReviewResult = 14,
 };

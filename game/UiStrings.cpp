@@ -19,6 +19,8 @@ const UiText kTexts[] = {
     {&UiStrings::menuResults, u"results", u"resultados", u"wyniki"},
     {&UiStrings::menuAbout, u"about", u"informacion", u"informacje"},
     {&UiStrings::menuExit, u"exit", u"salida", u"wyj.0014cie"},
+    {&UiStrings::menuReview, u"review", u"repaso", u""},
+    {&UiStrings::menuProgress, u"progress", u"progreso", u""},
     {&UiStrings::scoreLabel, u"score", u"score", u"wynik"},
     {&UiStrings::correctLabel, u"correct", u"correctos", u"dobre odp."},
     {&UiStrings::wrongLabel, u"wrong", u"incorrectos", u"złe odp."},

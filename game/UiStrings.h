@@ -7,6 +7,7 @@
 struct UiStrings {
     std::u16string uiLanguage;
     std::u16string menuLearn, menuTest, menuResults, menuAbout, menuExit;
+    std::u16string menuReview, menuProgress;
     std::u16string scoreLabel, correctLabel, wrongLabel, toPassLabel, wordsLeftLabel;
     std::u16string enterNameLabel;
     std::u16string menuHelp, menuScreen, layout1, layout2, returnLabel, showLabel;

@@ -3,6 +3,8 @@
 #include "game/SaveFolder.h"
 #include "learning/HallOfFame.h"
 #include "learning/RepetitionStore.h"
+#include "learning/ReviewRun.h"
+#include "learning/ReviewSchedule.h"
 #include "learning/TopicWords.h"
 
 namespace {
@@ -15,6 +17,22 @@ public:
 
 private:
     int row;
+};
+
+// A review's judged cards of one row, replayed onto that row's counts file.
+class ReviewedCountsSave : public SaveParticipant {
+public:
+    explicit ReviewedCountsSave(int row) : row(row) {}
+    SaveResult Commit() override { return SaveReviewedCounts(row); }
+
+private:
+    int row;
+};
+
+// This run's answers in the word schedule, replayed onto each topic's schedule file.
+class ScheduleSave : public SaveParticipant {
+public:
+    SaveResult Commit() override { return SaveSchedules(); }
 };
 
 // The hall of fame as the file holds it now, with this run's entry added.
@@ -52,9 +70,14 @@ private:
 
 RunEndSave::RunEndSave(const RunEnd& run, uint32_t nowMs) : lock(nowMs) {
     // In this order: the unlock looks at the passed topic's file, which the counts have just saved.
-    if (run.hasCounts) participants.push_back(std::make_unique<TopicCountsSave>(run.row));
-    participants.push_back(std::make_unique<HallOfFameEntrySave>(run.player, run.score));
-    if (run.passedRow >= 0) {
+    if (run.review) {
+        for (int row : run.reviewedRows) participants.push_back(std::make_unique<ReviewedCountsSave>(row));
+    } else if (run.hasCounts) {
+        participants.push_back(std::make_unique<TopicCountsSave>(run.row));
+    }
+    participants.push_back(std::make_unique<ScheduleSave>());
+    if (!run.review) participants.push_back(std::make_unique<HallOfFameEntrySave>(run.player, run.score));
+    if (run.passedRow >= 0 && !run.review) {
         auto next = std::make_unique<NextTopicUnlock>(run.passedRow);
         unlock = next.get();
         participants.push_back(std::move(next));

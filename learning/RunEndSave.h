@@ -1,8 +1,8 @@
-// The one owner of a test run's save: when a run ends (passed, failed or broken off) its counts,
-// its hall-of-fame entry and, after a pass, the next topic's unlock are saved together, once,
-// under the save folder's lock taken here and nowhere else (learning/SaveFolderLock.h). The lock
-// is waited for across ticks, never by stopping the game: the screen calls Step once a tick until
-// it gives the result, which says what the player is to be told.
+// The one owner of a run's save: when a test or review ends (passed, failed, reviewed or broken
+// off) its counts, its word schedule, a test's hall-of-fame entry and, after a pass, the next topic's unlock
+// are saved together, once, under the save folder's lock taken here and nowhere else
+// (learning/SaveFolderLock.h). The lock is waited for across ticks, never by stopping the game: the screen
+// calls Step once a tick until it gives the result, which says what the player is to be told.
 //
 // Each store takes part through a SaveParticipant; a store that joins the run's save (a review
 // schedule, say) adds its participant in RunEndSave's constructor and nothing else.
@@ -17,10 +17,15 @@
 #include "learning/SaveFolderLock.h"
 #include "learning/SaveResult.h"
 
-// What a finished run leaves to save.
+// What a finished run leaves to save. The word schedule's answers (learning/ReviewSchedule.h)
+// are saved with every run.
 struct RunEnd {
-    int row = 0;  // the topics row whose counts the run changed (designed or own)
+    int row = 0;            // the topics row whose counts the run changed (designed or own)
     bool hasCounts = true;  // false when no words were loaded: saving would empty the topic's file
+    // A review's cards come from several rows: each row here has its judged cards' counts saved
+    // (learning/ReviewRun.h), instead of `row`'s; empty for a test.
+    std::vector<int> reviewedRows;
+    bool review = false;  // a review: no hall-of-fame entry, no pass
     std::u16string player;
     int32_t score = 0;
     int passedRow = -1;  // a passed run's topics row, whose next row it unlocks; -1 for no pass

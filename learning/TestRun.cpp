@@ -32,6 +32,8 @@ bool ScoreAnswer(TestRun& run, bool correct) {
 }
 
 RunOutcome DecideRun(const TestRun& run) {
+    if (run.mode == RunMode::Review)
+        return run.askedCount < run.testLength ? RunOutcome::NextQuestion : RunOutcome::Reviewed;
     if (run.correctCount >= run.toPass) return RunOutcome::Passed;
     if (run.askedCount < run.testLength) return RunOutcome::NextQuestion;
     return RunOutcome::Failed;

@@ -3,7 +3,12 @@
 
 #include <cstdint>
 
+// A test asks one topic, scores and may pass; a review asks the schedule's due cards of every
+// topic in the order chosen, with the same judging and clock, and ends when all were asked.
+enum class RunMode { Test, Review };
+
 struct TestRun {
+    RunMode mode = RunMode::Test;
     int32_t timeLeft = 15;
     bool clockRunning = true;
     bool paused = false;
@@ -29,6 +34,7 @@ int32_t PassMark(int32_t testLength);
 // more than 10 seconds were left. Returns true when the bonus was earned.
 bool ScoreAnswer(TestRun& run, bool correct);
 
-enum class RunOutcome { NextQuestion, Passed, Failed };
-// After an answer: passed once toPass answers were right, failed when every question was asked.
+enum class RunOutcome { NextQuestion, Passed, Failed, Reviewed };
+// After an answer: passed once toPass answers were right, failed when every question was asked. A
+// review neither passes nor fails: it is reviewed when every card was asked.
 RunOutcome DecideRun(const TestRun& run);

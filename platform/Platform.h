@@ -16,7 +16,7 @@ namespace platform {
 
 // The keys the game acts on beyond typed text, each delivered once per press on key-down (Up, Down
 // and Backspace also while held). A key delivered here never arrives as a character too.
-enum class Key { Up, Down, Left, Right, Return, Escape, Backspace, F1, F2, Delete };
+enum class Key { Up, Down, Left, Right, Return, Escape, Backspace, F1, F2, F3, Delete };
 
 // What the window delivers to the game; every callback runs on the one game thread.
 struct WindowCallbacks {

@@ -119,6 +119,7 @@ bool GameKeyFor(int32_t sdlKeycode, bool repeat, Key& key) {
         {SDLK_ESCAPE, Key::Escape, false},
         {SDLK_F1, Key::F1, false},
         {SDLK_F2, Key::F2, false},
+        {SDLK_F3, Key::F3, false},
         {SDLK_DELETE, Key::Delete, false},
     };
     for (const Row& row : kKeys) {

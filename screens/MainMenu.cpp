@@ -2,12 +2,14 @@
 // arrows, moves the selection. Every choice flies the menu out and schedules the next screen.
 #include "screens/MainMenu.h"
 
+#include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
+#include "learning/ReviewSchedule.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
@@ -18,6 +20,26 @@ const char* const kLeaving[] = {key::kMainMenuPicture, key::kMainMenu, key::kLog
 
 void FlyOutMainMenu() {
     for (const char* objectKey : kLeaving) FlyOutObject(objectKey);
+}
+
+constexpr int kReviewLine = LineOf(MenuLine::Review);
+
+// The review line tells what is due today; with nothing due it is disabled and chooses nothing.
+void ShowReviewLine() {
+    GLObjectTextList* menu = FindTextList(key::kMainMenu);
+    if (!menu || kReviewLine >= static_cast<int>(menu->lines.size())) return;
+    const int due = DueCountToday();
+    GLObjectText* line = menu->lines[kReviewLine];
+    line->SetText(ReviewLineText(due, due > 0 ? 0 : DaysUntilNextDue()));
+    line->visible = due > 0;  // the list's enabled mark
+    const bool selected = menu->selected == kReviewLine;
+    const double* rgb = due > 0 ? (selected ? menu->selectedColour : menu->normalColour)
+                                : (selected ? menu->selectedDisabledColour : menu->disabledColour);
+    line->SetVertexColourRgb(rgb[0], rgb[1], rgb[2]);
+}
+
+bool ReviewLineEnabled(const GLObjectTextList& menu) {
+    return kReviewLine < static_cast<int>(menu.lines.size()) && menu.lines[kReviewLine]->visible;
 }
 
 }  // namespace
@@ -34,12 +56,27 @@ void AddMainMenuLines(GLObjectTextList& menu) {
         {MenuLine::Results, uiStrings.menuResults, key::kLine3},
         {MenuLine::About, uiStrings.menuAbout, key::kLine4},
         {MenuLine::Exit, uiStrings.menuExit, key::kLine5},
+        // Below the designed lines, which keep their places; ShowMainMenu fills in the review line.
+        {MenuLine::Review, uiStrings.menuReview, key::kLine6},
+        {MenuLine::Progress, uiStrings.menuProgress, key::kLine7},
     };
     for (const auto& row : kLines) menu.AddLine(row.text, row.lineKey, true);
 }
 
+std::u16string ReviewLineText(int dueToday, int daysUntilNextDue) {
+    const std::u16string& review = uiStrings.menuReview;
+    if (dueToday > 0) {
+        const std::string count = DueCountText(dueToday);
+        return review + u" " + std::u16string(count.begin(), count.end());
+    }
+    if (daysUntilNextDue == 1) return review + u": next tomorrow";
+    if (daysUntilNextDue > 1) return review + u": next in " + NumberText(daysUntilNextDue) + u" days";
+    return review + u": nothing due";
+}
+
 void ShowMainMenu(bool logoShown) {
     if (!scene->lights.empty()) scene->lights[0]->position[2] = 0.9;
+    ShowReviewLine();
     FlyInShown(key::kMainMenu);
     FlyInShown(key::kMainMenuPicture);
     SetVisible(key::kBackdrop, true);
@@ -72,6 +109,7 @@ void MainMenuInput(const InputEvent& input) {
     if (SelectClickedLine(*menu)) return;
 
     if (!ClickOnSelectedLine(*menu) || app->transitionLock) return;
+    if (menu->selected == kReviewLine && !ReviewLineEnabled(*menu)) return;
     app->transitionLock = true;
     FlyOutMainMenu();
     switch (static_cast<MenuLine>(menu->selected)) {
@@ -91,6 +129,12 @@ void MainMenuInput(const InputEvent& input) {
             break;
         case MenuLine::Exit:
             scene->PostEvent(event::kExitConfirmAfterMenuLine, 80);
+            break;
+        case MenuLine::Review:
+            scene->PostEvent(event::kReviewAfterMainMenu, 80);
+            break;
+        case MenuLine::Progress:
+            scene->PostEvent(event::kProgressAfterMainMenu, 80);
             break;
     }
 }

@@ -1,12 +1,15 @@
-// The hub: "learn", "test", "results", "about", "exit".
+// The hub: "learn", "test", "results", "about", "exit", then "review" (what is due today) and
+// "progress".
 #pragma once
+
+#include <string>
 
 #include "game/InputEvent.h"
 
 class GLObjectTextList;
 
-// The menu's lines, top first.
-enum class MenuLine { Learn, Test, Results, About, Exit };
+// The menu's lines, top first; the lines after the designed five keep those in their places.
+enum class MenuLine { Learn, Test, Results, About, Exit, Review, Progress };
 
 // The list line that shows the menu line.
 constexpr int LineOf(MenuLine line) { return static_cast<int>(line); }
@@ -16,3 +19,7 @@ void AddMainMenuLines(GLObjectTextList& menu);
 void ShowMainMenu(bool logoShown);
 void HideMainMenu();
 void MainMenuInput(const InputEvent& input);
+// The review line: "review 12" ("99+" above 99) while cards are due today, else when the next one
+// falls due ("review: next in 2 days", "review: next tomorrow"), or "review: nothing due" when no
+// card is scheduled (daysUntilNextDue -1).
+std::u16string ReviewLineText(int dueToday, int daysUntilNextDue);

@@ -60,9 +60,10 @@ void FillWordsToPractise() {
     app->screens.spokenPractiseLine = -1;
 }
 
-void ShowResult(const std::string& panelKey) {
+// Under the panel: a test's score, or how many of a review's cards were answered right.
+void ShowResult(const std::string& panelKey, const std::u16string& finalLine) {
     FlyInShown(panelKey);
-    SetTextOf(key::kFinalScore, CounterLine(uiStrings.scoreLabel, testRun.score));
+    SetTextOf(key::kFinalScore, finalLine);
     FlyInShown(key::kFinalScore);
     FlyInShown(key::kArrowNext);
     FillWordsToPractise();
@@ -112,9 +113,20 @@ void BuildNextLevelScreen() {
 
 void BuildGameOverScreen() { BuildPanel(key::kGameOverPanel, u"Game over"); }
 
-void ShowNextLevelScreen() { ShowResult(key::kNextLevelPanel); }
+void BuildReviewResultScreen() { BuildPanel(key::kReviewPanel, u"Review done"); }
 
-void ShowGameOverScreen() { ShowResult(key::kGameOverPanel); }
+void ShowNextLevelScreen() {
+    ShowResult(key::kNextLevelPanel, CounterLine(uiStrings.scoreLabel, testRun.score));
+}
+
+void ShowGameOverScreen() {
+    ShowResult(key::kGameOverPanel, CounterLine(uiStrings.scoreLabel, testRun.score));
+}
+
+void ShowReviewResultScreen() {
+    ShowResult(key::kReviewPanel, CounterLine(uiStrings.correctLabel, testRun.correctCount) + u" of " +
+                                      NumberText(testRun.askedCount));
+}
 
 void NextLevelScreenInput(const InputEvent& input) {
     if (ChoosePractise(input, key::kNextLevelPanel, event::kLearningAfterNextLevel)) return;
@@ -124,6 +136,11 @@ void NextLevelScreenInput(const InputEvent& input) {
 void GameOverScreenInput(const InputEvent& input) {
     if (ChoosePractise(input, key::kGameOverPanel, event::kLearningAfterGameOver)) return;
     if (Leave(key::kGameOverPanel, event::kInfoAfterGameOver)) app->infoReturnScreen = ScreenId::MainMenu;
+}
+
+void ReviewResultScreenInput(const InputEvent& input) {
+    if (ChoosePractise(input, key::kReviewPanel, event::kLearningAfterReviewResult)) return;
+    Leave(key::kReviewPanel, event::kMainMenuAfterReviewResult);
 }
 
 void FollowPractiseSelection() {
@@ -141,7 +158,7 @@ void SpeakPractiseSelectionAgain() {
 }
 
 void HideResultScreens() {
-    for (const char* objectKey : {key::kNextLevelPanel, key::kGameOverPanel, key::kFinalScore,
-                                  key::kArrowNext, key::kPractiseTitle, key::kPractiseList})
+    for (const char* objectKey : {key::kNextLevelPanel, key::kGameOverPanel, key::kReviewPanel,
+                                  key::kFinalScore, key::kArrowNext, key::kPractiseTitle, key::kPractiseList})
         SetVisible(objectKey, false);
 }

@@ -1,21 +1,25 @@
-// "Next level unlocked" and "Game over", two screens of one shape: the panel, the run's final score
-// and the arrow, and above them the words to practise (the run's missed entries, "prompt - answer",
-// in the order asked). Either leaves on a click or key while the arrow is hovered; a click on the
-// words' selected line starts a learning round of just those entries instead.
+// "Next level unlocked", "Game over" and "Review done", screens of one shape: the panel, the run's
+// final score (a review's right answers) and the arrow, and above them the words to practise (the run's
+// missed entries, "prompt - answer", in the order asked). Either leaves on a click or key while the arrow is
+// hovered; a click on the words' selected line starts a learning round of just those entries instead.
 #pragma once
 
 #include "game/InputEvent.h"
 
 void BuildNextLevelScreen();
 void BuildGameOverScreen();
+void BuildReviewResultScreen();
 void ShowNextLevelScreen();
 void ShowGameOverScreen();
+void ShowReviewResultScreen();
 void NextLevelScreenInput(const InputEvent& input);
 void GameOverScreenInput(const InputEvent& input);
+// The arrow leads back to the main menu.
+void ReviewResultScreenInput(const InputEvent& input);
 // The frame tick's watch over the words to practise: the selected entry's answer is spoken when the
 // list appears and whenever its selection has moved, whatever moved it.
 void FollowPractiseSelection();
 // Speaks the selected entry's answer again (nothing when no word was missed).
 void SpeakPractiseSelectionAgain();
-// Hides whichever of the two is shown.
+// Hides whichever of them is shown.
 void HideResultScreens();

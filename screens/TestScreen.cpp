@@ -20,6 +20,8 @@
 #include "learning/AnswerCheck.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
+#include "learning/ReviewRun.h"
+#include "learning/ReviewSchedule.h"
 #include "learning/RunEndSave.h"
 #include "learning/SpokenAnswer.h"
 #include "learning/TestRun.h"
@@ -51,6 +53,34 @@ void AddLabel(const std::string& objectKey, const std::u16string& text, double x
     AddHiddenLabel(objectKey, text, x, y, z, r, g, b)->scale = scale;
 }
 
+bool Reviewing() { return testRun.mode == RunMode::Review; }
+
+// A review keeps no score and cannot pass: its score and "to pass" lines stay hidden.
+bool ShownInRun(const char* objectKey) {
+    return !Reviewing() || (objectKey != key::kScore && objectKey != key::kToPassCount);
+}
+
+// The schedule's card of the question on screen.
+CardRef QuestionCard() {
+    if (!Reviewing()) return CardRef{testRun.topicIndex, static_cast<int>(wordList.currentWord)};
+    const CardRef* card = CurrentReviewCard();
+    return card ? *card : CardRef{-1, -1};
+}
+
+// The topics row whose rules judge the question on screen.
+int QuestionRow() { return Reviewing() ? CurrentReviewRow() : testRun.topicIndex; }
+
+// A test draws its questions by their counts; a review asks its cards in the order chosen, each
+// spoken in its own topic's language.
+void ChooseQuestion() {
+    if (Reviewing()) {
+        FindUnasked(0);
+        wordList.answerLanguage = CurrentReviewLanguage();
+    } else {
+        ChooseNextWord();
+    }
+}
+
 // The four counter lines at the left.
 void ShowCounters() {
     SetTextOf(key::kCorrectCount, CounterLine(uiStrings.correctLabel, testRun.correctCount));
@@ -75,10 +105,11 @@ void EnterRunObjects() {
     EnterFromLeft(key::kClock);
     SetTextOf(key::kClock, u"--");
     for (const char* objectKey :
-         {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
-        EnterFromLeft(objectKey);
+         {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount}) {
+        if (ShownInRun(objectKey)) EnterFromLeft(objectKey);
+    }
     ShowCounters();
-    EnterFromLeft(key::kScore);
+    if (ShownInRun(key::kScore)) EnterFromLeft(key::kScore);
     SetTextOf(key::kScore, u"score: " + NumberText(testRun.score));
 
     EnterFromLeft(key::kPromptText);
@@ -103,6 +134,9 @@ void TellSaveResult(const SaveResult& result) {
 
 // The screen that follows a run, and after how many ticks, once its save is done.
 const char* EventAfterRun(RunEndKind how, bool nextTopicUnlocked) {
+    // A review, finished or broken off, ends on its own result screen.
+    if (how == RunEndKind::Reviewed || (how == RunEndKind::BrokenOff && Reviewing()))
+        return event::kReviewResultAfterReview;
     if (how != RunEndKind::Passed) return event::kGameOverAfterTest;
     // An unlock that could not be written unlocked nothing: the main menu follows.
     return nextTopicUnlocked ? event::kNextLevelAfterTest : event::kMainMenuAfterTest;
@@ -113,6 +147,7 @@ int TicksAfterRun(RunEndKind how) {
         case RunEndKind::Passed:
             return 40;
         case RunEndKind::Failed:
+        case RunEndKind::Reviewed:
             return 150;
         case RunEndKind::BrokenOff:
             return 50;
@@ -171,7 +206,10 @@ void BuildTestScreen() {
     pause->visible = false;
 }
 
-void ShowTestScreen() {
+namespace {
+
+// What a test and a review share at their start; testRun.mode says which it is.
+void StartRun() {
     testRun.answerSubmitted = testRun.answerEvaluated = testRun.paused = false;
     testRun.clockRunning = true;
     app->transitionLock = false;
@@ -181,10 +219,16 @@ void ShowTestScreen() {
     testRun.lastTickMs = platform::TickCountMs();
     missedEntries.clear();
 
-    const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
-    const int row = topicsList ? topicsList->selected : 0;
-    testRun.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
-    LoadTopicWords(testRun.topicIndex);
+    if (Reviewing()) {
+        testRun.topicIndex = 0;
+        LoadReviewCards();
+    } else {
+        ForgetReviewCards();
+        const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
+        const int row = topicsList ? topicsList->selected : 0;
+        testRun.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
+        LoadTopicWords(testRun.topicIndex);
+    }
 
     testRun.score = 0;
     testRun.testLength = static_cast<int32_t>(WordCount());
@@ -196,18 +240,30 @@ void ShowTestScreen() {
         // question, a score to enter or counts to store.
         testRun.clockRunning = false;
         testRun.answerEvaluated = true;
-        scene->PostEvent(event::kGameOverAfterTest, 50);
+        scene->PostEvent(Reviewing() ? event::kReviewResultAfterReview : event::kGameOverAfterTest, 50);
         return;
     }
-    ChooseNextWord();
+    ChooseQuestion();
 
     EnterRunObjects();
     SetTextOf(key::kPromptText, CurrentPrompt());
     SetTextOf(key::kAnswerText, u"");
 }
 
+}  // namespace
+
+void ShowTestScreen() {
+    testRun.mode = RunMode::Test;
+    StartRun();
+}
+
+void ShowReviewRun() {
+    testRun.mode = RunMode::Review;
+    StartRun();
+}
+
 void ShowNextTestQuestion() {
-    ChooseNextWord();  // -1 (nothing left) keeps the entry on screen
+    ChooseQuestion();  // nothing left keeps the entry on screen
     if (app->cheatMode) {
         const std::string line =
             platform::Utf16ToUtf8(CurrentPrompt()) + " = " + platform::Utf16ToUtf8(CurrentAnswer()) + "\n";
@@ -230,7 +286,7 @@ void ShowNextTestQuestion() {
     ShowCounters();
     for (const char* objectKey :
          {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
-        SetVisible(objectKey, true);
+        SetVisible(objectKey, ShownInRun(objectKey));
     SetVisible(key::kWrongFeedback, false);
     SetVisible(key::kCorrectFeedback, false);
     testRun.clockRunning = true;
@@ -274,7 +330,7 @@ void TestScreenInput(const InputEvent& input) {
         // The field holds glyph codes; accented letters must be letters again to be compared.
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
         const std::u16string expected = CurrentAnswer();
-        const AnswerVerdict verdict = JudgeTypedAnswer(testRun.topicIndex, typed, expected);
+        const AnswerVerdict verdict = JudgeTypedAnswer(QuestionRow(), typed, expected);
         EvaluateAnswer(verdict.right);
         // A right answer typed without an accent or marker leaves showing how it is spelt.
         if (!verdict.spellingToShow.empty()) ShowExpectedSpelling(verdict.spellingToShow);
@@ -288,6 +344,10 @@ void EvaluateAnswer(bool correct) {
     testRun.clockRunning = false;
     testRun.answerEvaluated = true;
     const bool bonus = ScoreAnswer(testRun, correct);
+    if (WordCount() > 0) {
+        const CardRef card = QuestionCard();
+        RecordAnswer(card.topicIndex, card.entry, correct);
+    }
     if (correct) {
         MarkCorrect();
         ShowRightAnswer(bonus);
@@ -310,6 +370,9 @@ void EvaluateAnswer(bool correct) {
         case RunOutcome::Failed:
             FinishTest(RunEndKind::Failed);
             break;
+        case RunOutcome::Reviewed:
+            FinishTest(RunEndKind::Reviewed);
+            break;
     }
 }
 
@@ -319,6 +382,8 @@ void FinishTest(RunEndKind how) {
     RunEnd run;
     run.row = testRun.topicIndex;
     run.hasCounts = WordCount() > 0;
+    run.review = Reviewing();
+    if (run.review) run.reviewedRows = ReviewedRows();
     run.player = app->userName;
     run.score = testRun.score;
     run.passedRow = how == RunEndKind::Passed ? testRun.topicIndex : -1;

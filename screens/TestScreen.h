@@ -6,7 +6,11 @@
 #include "game/InputEvent.h"
 
 void BuildTestScreen();
+// A test of the topic selected on the topics screen.
 void ShowTestScreen();
+// A review of the schedule's due cards (learning/ReviewRun.h): judged and timed as a test, without
+// score, pass mark or hall of fame, ending on the review's result screen.
+void ShowReviewRun();
 // Once a tick on the test screen: the one-second clock, and a run's save waiting for the lock.
 void TestClockTick();
 void TestScreenInput(const InputEvent& input);
@@ -14,8 +18,8 @@ void TestScreenInput(const InputEvent& input);
 void ShowNextTestQuestion();
 // Judges the open question: feedback, counts, and the next question or the end of the run.
 void EvaluateAnswer(bool correct);
-enum class RunEndKind { Passed, Failed, BrokenOff };
-// The end of a run: the run's objects leave and its save starts (learning/RunEndSave.h), done at
+enum class RunEndKind { Passed, Failed, BrokenOff, Reviewed };
+// The end of a test or review: the run's objects leave and its save starts (learning/RunEndSave.h), done at
 // once unless another game holds the save folder's lock, else waited for across ticks; once done,
 // a save that did not go as it should is told in a message box and the next screen follows.
 void FinishTest(RunEndKind how);

@@ -18,6 +18,8 @@
 #include "game/UnknownNames.h"
 #include "learning/HallOfFame.h"
 #include "learning/MissedEntries.h"
+#include "learning/ReviewRun.h"
+#include "learning/ReviewSchedule.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -46,6 +48,7 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         setenv("SPEECHD_ADDRESS", ("unix_socket:" + playerData + "/no-speech-service").c_str(), 1);
         platform::ObserveSpeechRequests(nullptr);
         missedEntries.clear();
+        ForgetReviewCards();
         platform::headless::Reset();
         ResetTextureTable();
         clickPending = false;
@@ -54,6 +57,8 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         hallOfFame.clear();
         ClearUnknownNames();
         ForgetSaveFolder();
+        ForgetSchedules();
+        platform::UseClockDay();
     }
 
     std::string playerData;

@@ -154,7 +154,10 @@ TEST_F(GameTest, MenuAndExitQuestionShowTheirFirstSelectionFromTheStart) {
         ASSERT_EQ(list->selected, 0);
         for (size_t i = 0; i < list->lines.size(); ++i) {
             const GLObjectText* line = list->lines[i];
-            const double* expected = i == 0 ? list->selectedColour : list->normalColour;
+            // A disabled line (the review with nothing due) shows as disabled.
+            const double* expected = i == 0          ? list->selectedColour
+                                     : line->visible ? list->normalColour
+                                                     : list->disabledColour;
             EXPECT_EQ(std::vector<double>(line->colour, line->colour + 3),
                       std::vector<double>(expected, expected + 3))
                 << i;

@@ -3,21 +3,26 @@
 // the suite: run it on purpose with
 //   LEXADRILL_SHOTS=<folder> xvfb-run -a -s "-screen 0 1920x1080x24" lexadrill_tests
 //     --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
-// It writes topics.png, test.png, great.png, result.png and hall-of-fame.png into that folder (ImageMagick's
+// It writes topics.png, test.png, great.png, result.png, hall-of-fame.png and progress.png into that folder (ImageMagick's
 // import takes the pictures).
+#include <SDL_keycode.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <string>
 
 #include "engine/GLObjectTextList.h"
+#include "learning/ReviewSchedule.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
+#include "platform/CalendarDay.h"
 #include "platform/Platform.h"
 #include "platform/WindowGeometry.h"
 #include "screens/TestScreen.h"
 #include "tests/GameHarness.h"
 #include "tests/Utf16Bytes.h"
 #include "tests/hooks/Headless.h"
+#include "tests/hooks/TestHooks.h"
 
 namespace {
 
@@ -147,4 +152,22 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
     ASSERT_GE(list->lines.size(), 4u);
     FaceTheViewer(list);
     Shoot("hall-of-fame");
+
+    // A fortnight of practice before today, so the progress picture has boxes, days and a streak.
+    const int32_t today = platform::DayNumberOfDate(2026, 3, 20);
+    for (int32_t day = today - 13; day < today; ++day) {
+        if (day == today - 9 || day == today - 8) continue;
+        platform::SetToday(day);
+        for (int entry = 0; entry < 30; ++entry) {
+            if ((entry + day) % 3 != 0) RecordAnswer(entry < 20 ? 0 : 1, entry % 20, (entry * 7 + day) % 5 != 0);
+        }
+    }
+    platform::SetToday(today);
+    ClickObject("przerwij");
+    RunUntilScreen(ScreenId::MainMenu);
+    WaitUntilStill("main menu");
+    platform::headless::PressKey(SDLK_F3);
+    RunUntilScreen(ScreenId::Progress);
+    WaitUntilStill("arrowprev");
+    Shoot("progress");
 }

@@ -18,6 +18,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
+#include "formats/ScheduleFile.h"
 #include "formats/WordFileFormat.h"
 #include "learning/AnswerCheck.h"
 #include "learning/HallOfFame.h"
@@ -184,6 +185,7 @@ TEST_F(PlayTest, LearningStepsThroughThirtyEntriesInFileOrderThenReturnsToTheMen
     EXPECT_FALSE(Object("txt 1")->visible);
     EXPECT_FALSE(Object("wynik")->visible);
     EXPECT_FALSE(std::ifstream(DataFile("0-30_rep.dat")).good()) << "learning saves nothing";
+    EXPECT_FALSE(std::ifstream(DataFile("0-30_box.dat")).good()) << "learning schedules nothing";
 }
 
 TEST_F(PlayTest, TwentyOneFastRightAnswersPassAndUnlockTheNextTopic) {
@@ -267,6 +269,19 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     ASSERT_EQ(counts.size(), 30u);
     for (unsigned entry : wrongEntries) EXPECT_EQ(counts[entry], 2) << entry;
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 0), 20);
+    // Every word answered for the first time sits in box 1, the missed ones marked so.
+    const std::string scheduleBytes = ReadBytes("0-30_box.dat");
+    ScheduleFileContent schedule;
+    ASSERT_EQ(ReadScheduleFile(reinterpret_cast<const uint8_t*>(scheduleBytes.data()), scheduleBytes.size(),
+                               schedule),
+              ScheduleRead::Ok);
+    ASSERT_EQ(schedule.cards.size(), 30u);
+    for (unsigned entry = 0; entry < 30; ++entry) {
+        const bool missed = std::count(wrongEntries.begin(), wrongEntries.end(), entry) > 0;
+        EXPECT_EQ(schedule.cards[entry].box, 1) << entry;
+        EXPECT_EQ(schedule.cards[entry].flags, missed ? kScheduleMissedFlag : 0) << entry;
+    }
+    EXPECT_EQ(schedule.practisedDays.size(), 1u);
     EXPECT_FALSE(std::ifstream(DataFile("30-60_rep.dat")).good());
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t400\r\n"));
     // The words to practise: the ten missed entries, in the order asked.

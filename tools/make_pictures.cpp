@@ -193,8 +193,8 @@ void InfoPanel(Canvas& c) {
         {"more than 10 seconds left; 70 % right", false},
         {"passes and unlocks the next topic", false},
         {"keys", true},
-        {"Esc goes back, F2 turns speech off/on,", false},
-        {"F11 or Alt+Enter: full screen", false},
+        {"Esc goes back, F2 speech off/on, F3 your", false},
+        {"progress; F11 or Alt+Enter: full screen", false},
     };
     double y = 240;
     for (const auto& line : lines) {

@@ -2,6 +2,7 @@
 
 #include "engine/GlyphFont.h"
 #include "learning/RepetitionStore.h"
+#include "platform/CalendarDay.h"
 #include "platform/SpeechObserver.h"
 
 namespace safe_file_write_testing {
@@ -16,6 +17,9 @@ void UseSystemFont() { testing::fontFileOverride.reset(); }
 void SetWordChoiceRandom(int (*source)()) { wordChoiceRandom = source; }
 
 namespace platform {
+void SetToday(int32_t day) { calendar_testing::fixedToday = day; }
+void UseClockDay() { calendar_testing::fixedToday = calendar_testing::kClockDay; }
+
 void ObserveSpeechRequests(
     std::function<void(const std::string& text, const std::string& language)> observer) {
     speech_observer::observer = std::move(observer);

@@ -3,6 +3,7 @@
 // library beside the headless platform, so the shipped game cannot call them.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -24,6 +25,10 @@ void UseSystemFont();
 void SetWordChoiceRandom(int (*source)());
 
 namespace platform {
+// Today() reports this day number (platform/CalendarDay.h) until UseClockDay().
+void SetToday(int32_t day);
+void UseClockDay();
+
 // Calls observer on the game's thread whenever the game asks for a text to be spoken, before the
 // text is handed over; nullptr stops it.
 void ObserveSpeechRequests(

@@ -1,0 +1,33 @@
+// The cards of a review run, loaded as the one word list: entry i of wordList is card
+// reviewCards[i] of the topics table, with its topic's repetition count beside it, so the test
+// screen's judging and counting work on it unchanged. A save replays each topic's judged answers
+// onto that topic's own counts file.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "learning/ReviewSchedule.h"
+#include "learning/SaveResult.h"
+
+// The loaded run's cards, one per entry of wordList, in the order they are asked. Owned by the
+// review run: refilled by LoadReviewCards, emptied by ForgetReviewCards.
+extern std::vector<CardRef> reviewCards;
+
+// Loads the due cards ChooseReviewCards() gives today, each topic's entries and counts as its row
+// loads them (learning/TopicWords.h: designed or own). A card whose entry its topic lacks is left
+// out. Returns how many cards were loaded.
+size_t LoadReviewCards();
+void ForgetReviewCards();
+// The card of the entry on screen; nullptr when none is loaded.
+const CardRef* CurrentReviewCard();
+// The language the entry on screen is spoken in (its topic's); empty when none is loaded.
+std::string CurrentReviewLanguage();
+// The topics row of the entry on screen; -1 when none is loaded.
+int CurrentReviewRow();
+// The rows with at least one judged card, each once, in the order first met.
+std::vector<int> ReviewedRows();
+// The row's counts saved with its judged cards' answers replayed onto the file's (SaveTopicCounts);
+// the loaded run is kept as it is. The caller holds the save folder's lock (learning/RunEndSave.h).
+SaveResult SaveReviewedCounts(int row);

@@ -1,0 +1,266 @@
+#include "screens/ProgressScreen.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "engine/GLObjectText.h"
+#include "engine/GLScene.h"
+#include "game/AppContext.h"
+#include "game/EventNames.h"
+#include "game/ObjectKeys.h"
+#include "learning/ReviewSchedule.h"
+#include "screens/SceneLookup.h"
+#include "screens/ScreenSteps.h"
+
+namespace {
+
+// Topic rows drawn at most; the rows beyond are left out of the picture.
+constexpr int kRowsShown = 24;
+// The topic bars: names end left of the bar, which runs from kBarLeft for kBarLength.
+constexpr double kNameRight = -1.35, kBarLeft = -1.25, kBarLength = 1.7, kBarThickness = 0.14;
+constexpr double kFirstRowY = 1.45, kRowSpacing = 0.25, kRowsHeight = 3.05, kNameScale = 0.26;
+// The days strip and the bars of the days ahead, right of the topics.
+constexpr double kRightMiddle = 2.15;
+constexpr double kFirstDayX = 0.98, kDayStep = 0.18, kDaysY = 1.3, kDaySize = 0.13;
+constexpr double kFirstAheadX = 1.05, kAheadStep = 0.37, kAheadBaseY = -1.25, kAheadMaxHeight = 1.1;
+constexpr double kLabelScale = 0.3, kSmallScale = 0.22;
+
+// One colour per box group, in the order of TopicProgress: new, 1-2, 3-4, 5-7.
+constexpr double kGroupColours[4][3] = {
+    {0.55, 0.55, 0.55}, {0.85, 0.2, 0.15}, {0.95, 0.62, 0.1}, {0.15, 0.7, 0.25}};
+constexpr double kPractisedColour[3] = {0.15, 0.7, 0.25};
+constexpr double kRestColour[3] = {0.45, 0.45, 0.45};
+constexpr double kAheadColour[3] = {0.25, 0.4, 0.9};
+
+struct TopicRow {
+    GLObjectText* name = nullptr;
+    std::array<GLObject*, 4> groups{};
+};
+
+// The screen's objects in order (the scene owns them); filled by BuildProgressScreen, owned by
+// this screen for the run of the program.
+struct ProgressObjects {
+    std::vector<GLObject*> fixed;  // the title, the legend and the captions
+    std::vector<TopicRow> rows;
+    std::array<GLObject*, kPractisedDaysShown> days{};
+    std::array<GLObject*, kDaysAheadShown> aheadBars{};
+    std::array<GLObjectText*, kDaysAheadShown> aheadCounts{};
+    std::array<GLObjectText*, kDaysAheadShown> aheadDays{};
+    GLObjectText* streak = nullptr;
+    GLObjectText* hint = nullptr;
+} objects;
+
+GLObject* AddBlock(const char* objectKey, double x, double y, double width, double height,
+                   const double* rgb) {
+    auto* cube = scene->Add(std::make_unique<GLObjectCube>(objectKey, x, y, 0.3, width, height, height));
+    cube->SetColour(rgb[0], rgb[1], rgb[2], 1);
+    cube->depthTest = true;
+    cube->blend = true;
+    cube->texturedColour = false;
+    cube->visible = false;
+    return cube;
+}
+
+GLObjectText* AddText(const char* objectKey, const std::u16string& text, double x, double y, double scale,
+                      const double* rgb) {
+    GLObjectText* label = AddHiddenLabel(objectKey, text, x, y, 0.3, rgb[0], rgb[1], rgb[2]);
+    label->scale = label->homeScale = scale;
+    return label;
+}
+
+// A text placed with its right (left) end at x: texts are centred on their position.
+void AlignRight(GLObjectText& text, double x) {
+    text.homePosition[0] = text.position[0] = x - 0.25 * text.TextWidth() * text.scale;
+    text.UpdateBounds();
+}
+
+void AlignLeft(GLObjectText& text, double x) {
+    text.homePosition[0] = text.position[0] = x + 0.25 * text.TextWidth() * text.scale;
+    text.UpdateBounds();
+}
+
+// Sizes a block along one axis to `length`, starting at `start`; hidden when nothing is there.
+void Stretch(GLObject& block, int axis, double start, double length) {
+    block.size[axis] = block.homeSize[axis] = length;
+    block.homePosition[axis] = block.position[axis] = start + length / 2;
+    block.visible = length > 0;
+}
+
+void Enter(GLObject* object) {
+    if (object && object->visible) EnterFromLeft(object);
+}
+
+std::u16string DaysText(int days) { return NumberText(days) + (days == 1 ? u" day" : u" days"); }
+
+void FillTopicRows(const ProgressFigures& figures) {
+    for (size_t i = 0; i < objects.rows.size(); ++i) {
+        TopicRow& row = objects.rows[i];
+        const TopicProgress* topic = i < figures.topics.size() ? &figures.topics[i] : nullptr;
+        row.name->visible = topic != nullptr;
+        const std::array<int, 4> counts =
+            topic ? std::array<int, 4>{topic->newCards, topic->boxes1to2, topic->boxes3to4, topic->boxes5to7}
+                  : std::array<int, 4>{};
+        const int total = counts[0] + counts[1] + counts[2] + counts[3];
+        double start = kBarLeft;
+        for (size_t group = 0; group < counts.size(); ++group) {
+            const double length = total > 0 ? kBarLength * counts[group] / total : 0.0;
+            Stretch(*row.groups[group], 0, start, length);
+            start += length;
+        }
+    }
+}
+
+void FillDays(const ProgressFigures& figures) {
+    for (int day = 0; day < kPractisedDaysShown; ++day) {
+        GLObject* cube = objects.days[day];
+        const bool practised = figures.practised[day];
+        const double* rgb = practised ? kPractisedColour : kRestColour;
+        cube->SetColour(rgb[0], rgb[1], rgb[2], 1);
+        cube->wireframe = !practised;
+        cube->visible = true;
+    }
+    objects.streak->SetText(u"streak: " + DaysText(figures.streakDays));
+}
+
+void FillDaysAhead(const ProgressFigures& figures) {
+    const int most = std::max(1, *std::max_element(figures.dueOnDay.begin(), figures.dueOnDay.end()));
+    for (int day = 0; day < kDaysAheadShown; ++day) {
+        const int due = figures.dueOnDay[day];
+        const double height = kAheadMaxHeight * due / most;
+        Stretch(*objects.aheadBars[day], 1, kAheadBaseY, height);
+        GLObjectText* count = objects.aheadCounts[day];
+        count->SetText(NumberText(due));
+        count->homePosition[1] = count->position[1] = kAheadBaseY + height + 0.14;
+        count->UpdateBounds();
+    }
+}
+
+void FlyOutProgressScreen() {
+    auto flyOut = [](GLObject* object) {
+        if (object && object->visible) object->FlyOut();
+    };
+    for (GLObject* object : objects.fixed) flyOut(object);
+    for (const TopicRow& row : objects.rows) {
+        flyOut(row.name);
+        for (GLObject* group : row.groups) flyOut(group);
+    }
+    for (GLObject* day : objects.days) flyOut(day);
+    for (int day = 0; day < kDaysAheadShown; ++day) {
+        flyOut(objects.aheadBars[day]);
+        flyOut(objects.aheadCounts[day]);
+        flyOut(objects.aheadDays[day]);
+    }
+    flyOut(objects.streak);
+    flyOut(objects.hint);
+}
+
+}  // namespace
+
+void BuildProgressScreen() {
+    objects = ProgressObjects();
+    constexpr double kTitle[3] = {0.3, 0.3, 0.5}, kCaption[3] = {0.35, 0.35, 0.35};
+    objects.fixed.push_back(AddText(key::kProgressTitle, u"progress", -1.6, 2.05, 0.5, kTitle));
+    // The legend: a block of each group's colour with its name beside it.
+    const char16_t* const groupNames[4] = {u"new", u"boxes 1-2", u"3-4", u"5-7"};
+    const double legendX[4] = {-3.4, -2.55, -1.35, -0.6};
+    for (int group = 0; group < 4; ++group) {
+        objects.fixed.push_back(
+            AddBlock(key::kProgressLegend, legendX[group], 1.8, kDaySize, kDaySize, kGroupColours[group]));
+        GLObjectText* name =
+            AddText(key::kProgressLegend, groupNames[group], legendX[group], 1.78, kSmallScale, kCaption);
+        AlignLeft(*name, legendX[group] + 0.12);
+        objects.fixed.push_back(name);
+    }
+
+    const int rows = std::min(app->topicCount, kRowsShown);
+    const double spacing = rows > 0 ? std::min(kRowSpacing, kRowsHeight / rows) : kRowSpacing;
+    for (int i = 0; i < rows; ++i) {
+        const double y = kFirstRowY - i * spacing;
+        TopicRow row;
+        row.name = AddText(key::kProgressTopicName, app->topics[i].title, kNameRight, y,
+                           kNameScale * spacing / kRowSpacing, kCaption);
+        AlignRight(*row.name, kNameRight);
+        const double thickness = kBarThickness * spacing / kRowSpacing;
+        for (int group = 0; group < 4; ++group)
+            row.groups[group] =
+                AddBlock(key::kProgressBoxBar, kBarLeft, y + 0.06, 0, thickness, kGroupColours[group]);
+        objects.rows.push_back(row);
+    }
+
+    objects.fixed.push_back(
+        AddText(key::kProgressDaysTitle, u"last 14 days", kRightMiddle, 1.62, kLabelScale, kTitle));
+    for (int day = 0; day < kPractisedDaysShown; ++day)
+        objects.days[day] =
+            AddBlock(key::kProgressDay, kFirstDayX + day * kDayStep, kDaysY, kDaySize, kDaySize, kRestColour);
+    objects.streak = AddText(key::kProgressStreak, u"", kRightMiddle, 0.95, kLabelScale, kCaption);
+
+    objects.fixed.push_back(
+        AddText(key::kProgressDueTitle, u"due in the next 7 days", kRightMiddle, 0.55, kLabelScale, kTitle));
+    for (int day = 0; day < kDaysAheadShown; ++day) {
+        const double x = kFirstAheadX + day * kAheadStep;
+        objects.aheadBars[day] = AddBlock(key::kProgressDueBar, x, kAheadBaseY, 0.2, 0, kAheadColour);
+        objects.aheadCounts[day] =
+            AddText(key::kProgressDueCount, u"0", x, kAheadBaseY, kSmallScale, kCaption);
+        objects.aheadDays[day] = AddText(key::kProgressDueDay, day == 0 ? u"today" : u"+" + NumberText(day),
+                                         x, kAheadBaseY - 0.2, kSmallScale * 0.9, kCaption);
+    }
+    objects.hint = AddText(key::kProgressHint, u"answer a test or a review to start your schedule", 0.3,
+                           -2.05, kLabelScale, kTitle);
+}
+
+void ShowProgressScreen() {
+    const ProgressFigures figures = CurrentProgress();
+    FillTopicRows(figures);
+    FillDays(figures);
+    FillDaysAhead(figures);
+    for (GLObject* object : objects.fixed) object->visible = true;
+    for (GLObjectText* day : objects.aheadDays) day->visible = true;
+    objects.streak->visible = true;
+    objects.hint->visible = !figures.anyAnswered;
+
+    for (GLObject* object : objects.fixed) Enter(object);
+    for (const TopicRow& row : objects.rows) {
+        Enter(row.name);
+        for (GLObject* group : row.groups) Enter(group);
+    }
+    for (GLObject* day : objects.days) Enter(day);
+    for (int day = 0; day < kDaysAheadShown; ++day) {
+        Enter(objects.aheadBars[day]);
+        objects.aheadCounts[day]->visible = true;
+        Enter(objects.aheadCounts[day]);
+        Enter(objects.aheadDays[day]);
+    }
+    Enter(objects.streak);
+    Enter(objects.hint);
+    EnterFromLeft(key::kArrowPrevious);
+}
+
+void ProgressScreenInput(const InputEvent& input) {
+    if (!input.IsPlainClick() || !Hovered(key::kArrowPrevious) || app->transitionLock) return;
+    app->transitionLock = true;
+    FlyOutProgressScreen();
+    FlyOutObject(key::kArrowPrevious);
+    scene->PostEvent(event::kMainMenuAfterProgress, 80);
+}
+
+void HideProgressScreen() {
+    auto hide = [](GLObject* object) {
+        if (object) object->visible = false;
+    };
+    for (GLObject* object : objects.fixed) hide(object);
+    for (const TopicRow& row : objects.rows) {
+        hide(row.name);
+        for (GLObject* group : row.groups) hide(group);
+    }
+    for (GLObject* day : objects.days) hide(day);
+    for (int day = 0; day < kDaysAheadShown; ++day) {
+        hide(objects.aheadBars[day]);
+        hide(objects.aheadCounts[day]);
+        hide(objects.aheadDays[day]);
+    }
+    hide(objects.streak);
+    hide(objects.hint);
+    SetVisible(key::kArrowPrevious, false);
+}
