@@ -90,3 +90,7 @@ std::u16string GlyphTextToLetters(const std::u16string& getTextResult) {
     }
     return letters;
 }
+
+bool HasEightBitGlyphFor(char16_t letter) {
+    return HasGlyphFor(letter) && GlyphCodeOf(letter) < kFirstExtendedCode;
+}

@@ -22,6 +22,9 @@ GlyphCode GlyphCodeOf(char16_t letter);
 // True when the font draws the letter as itself: printable Latin-1 or a letter of U+00C0-U+017F.
 // A typed character without a glyph is not entered (its low byte would show another letter).
 bool HasGlyphFor(char16_t letter);
+// True when the letter has one of the 8-bit codes the designed content is limited to (the word
+// file, the hall of fame's encoding), not only a glyph.
+bool HasEightBitGlyphFor(char16_t letter);
 // The letter a code stands for: the table's letter for 192-221, the letter of an extended code,
 // else the code itself.
 char16_t LetterOfGlyphCode(GlyphCode code);

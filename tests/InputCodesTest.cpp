@@ -63,7 +63,7 @@ TEST(TextInput, EachKeyPressArrivesOnceAsAKeyOrACharacter) {
         {SDLK_TAB, u'\t', false, Key::Return, false},
         {SDLK_a, 0, false, Key::Return, false},
         {SDLK_SPACE, 0, false, Key::Return, false},
-        {SDLK_DELETE, 0, false, Key::Return, false},
+        {SDLK_DELETE, 0, true, Key::Delete, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sdlKeycode);

@@ -38,7 +38,7 @@ std::string CodeName(char16_t letter) {
 // Empty when the entry is well formed, else what is wrong with it.
 std::string ProblemOf(const std::u16string& entry) {
     for (char16_t letter : entry) {
-        if (!HasGlyphFor(letter))
+        if (!HasEightBitGlyphFor(letter))
             return "character " + CodeName(letter) + " cannot be drawn by the glyph table";
     }
     size_t separator = entry.find(u';');
