@@ -60,6 +60,7 @@ TEST(TextInput, EachKeyPressArrivesOnceAsAKeyOrACharacter) {
         {SDLK_RIGHT, 0, true, Key::Right, false},
         {SDLK_F1, 0, true, Key::F1, false},
         {SDLK_F2, 0, true, Key::F2, false},
+        {SDLK_F3, 0, true, Key::F3, false},
         {SDLK_TAB, u'\t', false, Key::Return, false},
         {SDLK_a, 0, false, Key::Return, false},
         {SDLK_SPACE, 0, false, Key::Return, false},
