@@ -19,14 +19,17 @@ public:
         AddBytes(&value, sizeof value);
     }
     void AddBytes(const void* data, size_t size) {
-        bytes.append(static_cast<const char*>(data), size);
         if (partDepth == 0) own.append(static_cast<const char*>(data), size);
+        if (!ownOnly) bytes.append(static_cast<const char*>(data), size);
     }
+    // From now on only the own look is kept: SameOwnAs works, SameAs does not.
+    void KeepOwnOnly() { ownOnly = true; }
     void MarkChanging() {
         changing = true;
         if (partDepth == 0) ownChanging = true;
     }
     bool Changing() const { return changing; }
+    bool Empty() const { return bytes.empty() && own.empty() && !changing; }
     void BeginPart() { ++partDepth; }
     void EndPart() { --partDepth; }
     void Clear() {
@@ -44,4 +47,5 @@ private:
     std::string bytes, own;
     bool changing = false, ownChanging = false;
     int partDepth = 0;
+    bool ownOnly = false;
 };

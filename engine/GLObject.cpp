@@ -128,6 +128,7 @@ void GLObject::Draw(const DrawPass& pass) const {
     Pose current;
     const Pose& pose = PoseFor(pass, current);
     if (pose.colour[3] == 0) return;  // hidden, with highlight and children
+    const bool stateOnly = pass.LandsOutside(this);
 
     if (!pass.locateOnly) {
         glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
@@ -145,7 +146,7 @@ void GLObject::Draw(const DrawPass& pass) const {
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
         glPushMatrix();
         ApplyTransform(pose);
-        if (pass.stateOnly) {
+        if (stateOnly) {
             LeaveGeometryState(pose);
         } else {
             DrawGeometry(pass, pose);
@@ -161,7 +162,7 @@ void GLObject::Draw(const DrawPass& pass) const {
     glPushMatrix();
     ApplyTransform(pose);
     if (pass.area) RecordDrawnArea(pass, pose);  // the mask pass above drew the same geometry here
-    if (pass.stateOnly) {
+    if (stateOnly) {
         LeaveGeometryState(pose);
     } else if (!pass.locateOnly) {
         DrawGeometry(pass, pose);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <utility>
 
 #include "engine/FrameClock.h"
@@ -25,13 +26,6 @@ const char* const kUnmirroredKey = key::kBackdrop;
 // clears per rectangle).
 constexpr int64_t kPassOverheadPixels = 60000;
 constexpr double kWorthShare = 0.6;
-
-bool Touches(const DrawnArea& area, const ScreenRect& rect) {
-    for (const ScreenRect& drawnRect : area.rects) {
-        if (drawnRect.Overlaps(rect)) return true;
-    }
-    return area.unknown;
-}
 
 }  // namespace
 
@@ -139,6 +133,7 @@ void GLScene::Render(bool show) {
         if (sized && keptFrame.Start() && keptFrame.Fit(width, height)) {
             keptFrame.Bind();
             frameRects.clear();
+            frameChangedNothing = false;
             TakePartLooks();
             if (drawRequested || !look.SameAs(lastDrawnLook)) wholeFramesOwed = 2;
             if (renderChangesOnly && keptPictureValid && wholeFramesOwed == 0) {
@@ -148,15 +143,19 @@ void GLScene::Render(bool show) {
             }
             if (wholeFramesOwed > 0) --wholeFramesOwed;
             // After a swap the back buffer holds nothing to build on; the window still shows the
-            // last picture, so only the changes need to reach it either way.
-            if (backBufferHolds) {
-                keptFrame.Show(frameRects);
-            } else {
-                keptFrame.Show();
+            // last picture, so only the changes need to reach it either way. Changes that landed
+            // nowhere (a hidden object moved) leave the window as it is.
+            if (!frameChangedNothing) {
+                if (backBufferHolds) {
+                    keptFrame.Show(frameRects);
+                } else {
+                    keptFrame.Show();
+                }
             }
             keptPictureValid = true;
         } else {
             frameRects.clear();
+            frameChangedNothing = false;
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
             DrawObjects(DrawPass{});
             keptPictureValid = false;
@@ -175,14 +174,15 @@ void GLScene::Render(bool show) {
     LoadView();  // the hover pass projects through the view, drawn or not
     HoverPass(objects);
     clickPending = false;
-    if (lastFrameDrawn) {
+    if (lastFrameDrawn && !frameChangedNothing) {
         std::vector<platform::PixelRect> shown;
         for (const ScreenRect& rect : frameRects) {
             shown.push_back(platform::PixelRect{rect.x0, rect.y0, rect.x1 - rect.x0, rect.y1 - rect.y0});
         }
         backBufferHolds = platform::ShowFrame(shown);
     }
-    platform::ReleaseContext();
+    // The context stays current between ticks: making it current again each tick costs the
+    // window system a round trip.
 }
 
 void GLScene::StepObjects() {
@@ -235,6 +235,9 @@ void GLScene::RenderChanges() {
     }
     ++framesPartial;
     frameRects = rects;
+    // Only where the back buffer still holds the shown picture: after a swap it may hold an
+    // older one, and what is shown next must start from the kept picture again.
+    frameChangedNothing = rects.empty() && backBufferHolds;
     // Each rectangle is drawn by the whole drawing order from the same GL state.
     for (size_t k = 0; k < rects.size(); ++k) {
         const bool last = k + 1 == rects.size();
@@ -249,7 +252,10 @@ void GLScene::RenderChanges() {
             glScissor(rect.x0, keptFrame.RowOf(rect.y0, h), rect.x1 - rect.x0, h);
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
         }
-        DrawObjects(DrawPass{}, nullptr, &rect);
+        DrawPass cutPass;
+        cutPass.cut = &rect;
+        cutPass.landed = &partAreasNow;
+        DrawObjects(cutPass);
         glDisable(GL_SCISSOR_TEST);
         if (!last) glPopAttrib();
     }
@@ -258,14 +264,20 @@ void GLScene::RenderChanges() {
 }
 
 void GLScene::TakePartLooks() {
-    partLooks.clear();
+    // Refilled in place, so that the map's entries and their buffers serve tick after tick; a
+    // part's look is never empty, so one left empty belongs to a part no longer drawn.
+    for (auto& [part, partLook] : partLooks) partLook.Clear();
     std::function<void(const GLObject*, bool)> take = [&](const GLObject* object, bool topLevel) {
         FrameLook& part = partLooks[object];
+        part.KeepOwnOnly();  // the parts within take looks of their own
         if (topLevel) part.Add(object->visible);
         if (!topLevel || object->visible) object->AppendLook(part);
         object->ForEachPart([&](const GLObject* inner) { take(inner, false); });
     };
     for (const GLObject* object : objects) take(object, true);
+    for (auto entry = partLooks.begin(); entry != partLooks.end();) {
+        entry = entry->second.Empty() ? partLooks.erase(entry) : std::next(entry);
+    }
     // A part changed when its own look did or anything it is drawn within changed.
     changedParts.clear();
     std::function<void(const GLObject*, bool)> compare = [&](const GLObject* object, bool within) {
@@ -315,20 +327,17 @@ void GLScene::LoadView() {
                  static_cast<float>(viewTranslation[2]));
 }
 
-void GLScene::DrawVisible(const char* skip, const DrawPass& pass, std::vector<DrawnArea>* drawn,
-                          const ScreenRect* cut) const {
+void GLScene::DrawVisible(const char* skip, const DrawPass& pass, std::vector<DrawnArea>* drawn) const {
     for (size_t i = 0; i < objects.size(); ++i) {
         const GLObject* object = objects[i];
         if (!object->visible || (skip && object->name == skip)) continue;
         DrawPass objectPass = pass;
         if (drawn) objectPass.area = &(*drawn)[i];
-        // Wholly outside the rectangle this frame: its vertices could change no pixel there.
-        if (cut && i < areas.size() && !Touches(areas[i], *cut)) objectPass.stateOnly = true;
         object->Draw(objectPass);
     }
 }
 
-void GLScene::DrawObjects(const DrawPass& pass, std::vector<DrawnArea>* drawn, const ScreenRect* cut) {
+void GLScene::DrawObjects(const DrawPass& pass, std::vector<DrawnArea>* drawn) {
     DrawPass scenePass = pass;
     if (drawn) {
         drawn->assign(objects.size(), DrawnArea{});
@@ -339,7 +348,7 @@ void GLScene::DrawObjects(const DrawPass& pass, std::vector<DrawnArea>* drawn, c
     for (const GLObject* light : lights) light->Draw(scenePass);
 
     if (reflectionOff) {
-        DrawVisible(nullptr, scenePass, drawn, cut);
+        DrawVisible(nullptr, scenePass, drawn);
     } else {
         // Mark the floor in the stencil buffer, without colour or depth.
         glEnable(GL_TEXTURE_2D);
@@ -368,7 +377,7 @@ void GLScene::DrawObjects(const DrawPass& pass, std::vector<DrawnArea>* drawn, c
         glScalef(1, -1, 1);
         DrawPass mirrored = scenePass;
         mirrored.mirrored = true;
-        DrawVisible(kUnmirroredKey, mirrored, drawn, cut);
+        DrawVisible(kUnmirroredKey, mirrored, drawn);
         glPopMatrix();
 
         // The floor itself, translucent over its reflection.
@@ -388,9 +397,8 @@ void GLScene::DrawObjects(const DrawPass& pass, std::vector<DrawnArea>* drawn, c
         glPopMatrix();
 
         glPushMatrix();
-        DrawVisible(nullptr, scenePass, drawn, cut);
+        DrawVisible(nullptr, scenePass, drawn);
         glPopMatrix();
-        glFlush();
     }
 }
 

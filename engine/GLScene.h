@@ -103,12 +103,9 @@ private:
     void RenderWhole();
     void RenderChanges();
     std::vector<ScreenRect> ChangedRects(bool& whole) const;
-    // With drawn, records where each object lands; with cut (a pass cut to that rectangle), the
-    // objects that land wholly outside it this frame (areas) send no vertices.
-    void DrawObjects(const DrawPass& pass, std::vector<DrawnArea>* drawn = nullptr,
-                     const ScreenRect* cut = nullptr);
-    void DrawVisible(const char* skip, const DrawPass& pass, std::vector<DrawnArea>* drawn,
-                     const ScreenRect* cut) const;
+    // With drawn, records where each object and part lands (areas, partAreasNow).
+    void DrawObjects(const DrawPass& pass, std::vector<DrawnArea>* drawn = nullptr);
+    void DrawVisible(const char* skip, const DrawPass& pass, std::vector<DrawnArea>* drawn) const;
     void LoadProjection();
     // The projection and the view, the model-view matrix current.
     void LoadView();
@@ -136,6 +133,9 @@ private:
     // The rectangles this frame rendered again (none: the whole frame), and whether the window's
     // back buffer still holds the last picture shown (it was shown without a swap).
     std::vector<ScreenRect> frameRects;
+    // The frame was rendered by its changes, they covered no pixel and the window's back buffer
+    // holds the shown picture: nothing is shown.
+    bool frameChangedNothing = false;
     bool backBufferHolds = false;
     // Drawn frames in a row made from lastDrawnLook. GL state one frame leaves behind can reach
     // the next, so a look is trusted only once two frames drawn from it started alike.

@@ -29,6 +29,12 @@ struct DrawnArea {
         rects.clear();
         unknown = false;
     }
+    bool Touches(const ScreenRect& rect) const {
+        for (const ScreenRect& drawnRect : rects) {
+            if (drawnRect.Overlaps(rect)) return true;
+        }
+        return unknown;
+    }
 };
 
 // The window rectangle a box (min x, y, z, max x, y, z in the current model-view's coordinates)
