@@ -206,8 +206,9 @@ void BuildProgressScreen() {
         objects.aheadDays[day] = AddText(key::kProgressDueDay, day == 0 ? u"today" : u"+" + NumberText(day),
                                          x, kAheadBaseY - 0.2, kSmallScale * 0.9, kCaption);
     }
-    objects.hint = AddText(key::kProgressHint, u"answer a test or a review to start your schedule", 0.3,
-                           -2.05, kLabelScale, kTitle);
+    // In the empty chart, which it stands for: nothing is due before the first answer.
+    objects.hint = AddText(key::kProgressHint, u"answer a test or a review to start your schedule",
+                           kRightMiddle, kAheadBaseY + 0.8 * kAheadMaxHeight, kSmallScale, kTitle);
 }
 
 void ShowProgressScreen() {

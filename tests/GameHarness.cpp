@@ -62,6 +62,7 @@ void GameTest::StartGame() {
     platform::headless::SetExecutableFolder(ExecutableFolder());
     // A small desktop keeps software rendering quick: loading window 256 x 192, play 819 x 491.
     platform::headless::SetDesktopSize(1024, 768);
+    platform::headless::SetSurfaceSize(1024, 768);  // the whole play window can be read back
     ASSERT_TRUE(StartApplication());
     ASSERT_NE(app, nullptr);
     ASSERT_NE(scene, nullptr);
