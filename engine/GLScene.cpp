@@ -126,6 +126,7 @@ void GLScene::Render(bool show) {
     lastFrameDrawn = show && FrameNeedsDrawing();
     if (lastFrameDrawn) {
         ++framesDrawn;
+        frameChangedNothing = false;
         // A window resized a moment ago is drawn directly until the scene takes its new size:
         // the clear then covers the whole window, as it always did.
         const platform::Size window = platform::ClientSize();
@@ -133,7 +134,6 @@ void GLScene::Render(bool show) {
         if (sized && keptFrame.Start() && keptFrame.Fit(width, height)) {
             keptFrame.Bind();
             frameRects.clear();
-            frameChangedNothing = false;
             TakePartLooks();
             if (drawRequested || !look.SameAs(lastDrawnLook)) wholeFramesOwed = 2;
             if (renderChangesOnly && keptPictureValid && wholeFramesOwed == 0) {
@@ -155,7 +155,6 @@ void GLScene::Render(bool show) {
             keptPictureValid = true;
         } else {
             frameRects.clear();
-            frameChangedNothing = false;
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
             DrawObjects(DrawPass{});
             keptPictureValid = false;

@@ -1,6 +1,7 @@
 // See GameHarness.h.
 #include "tests/GameHarness.h"
 
+#include <GL/gl.h>
 #include <SDL_keycode.h>
 
 #include <cstdlib>
@@ -85,6 +86,14 @@ void GameTest::TearDown() {
 }
 
 void GameTest::RunTicks(int n) { platform::headless::RunTicks(n); }
+
+std::vector<unsigned char> GameTest::WindowPicture() {
+    std::vector<unsigned char> rgb(static_cast<size_t>(scene->width) * scene->height * 3);
+    platform::MakeContextCurrent();
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, scene->width, scene->height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
 
 void GameTest::Type(const std::u16string& text) {
     for (char16_t unit : text) platform::headless::Character(unit);

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
@@ -40,6 +41,8 @@ protected:
     std::string folder;
 
     void RunTicks(int n);
+    // The play window's picture as the player sees it: rows bottom up, three bytes a pixel.
+    std::vector<unsigned char> WindowPicture();
     // Each UTF-16 code unit as one typed character.
     void Type(const std::u16string& text);
     // What the keyboard sends for a code: 13 the Return key, 8 the Backspace key; any other code

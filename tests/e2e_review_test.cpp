@@ -1,9 +1,9 @@
 // The review and the progress picture through the headless window, on days the test chooses: the
 // main menu's review line, a review run's order, judging, counts and schedule, its result screen,
 // and the progress picture's figures for a known schedule.
-#include <GL/gl.h>
 #include <SDL_keycode.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,7 +12,6 @@
 
 #include "app/ListImports.h"
 #include "engine/GLObjectText.h"
-#include "engine/GLScene.h"
 #include "engine/GLObjectTextList.h"
 #include "formats/OwnTopicCountsFile.h"
 #include "game/UiStrings.h"
@@ -32,14 +31,6 @@ const int32_t kFirstDay = platform::DayNumberOfDate(2026, 3, 2);
 class ReviewTest : public GameTest {
 protected:
     void PrepareFolder() override { platform::SetToday(kFirstDay); }
-
-    std::vector<unsigned char> WindowPicture() {
-        std::vector<unsigned char> rgb(static_cast<size_t>(scene->width) * scene->height * 3);
-        platform::MakeContextCurrent();
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, scene->width, scene->height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-        return rgb;
-    }
 
     // A later day: the game starts again and reads the schedule from its files.
     void StartOnDay(int32_t day) {
@@ -192,7 +183,8 @@ TEST_F(ReviewTest, ProgressShowsBoxGroupsPractisedDaysAndTheDaysAhead) {
         Object("progress hint")->visible = true;
         ASSERT_EQ(shown.size(), hidden.size());
         size_t changed = 0;
-        for (size_t i = 0; i < shown.size(); i += 3) changed += shown[i] != hidden[i] || shown[i + 1] != hidden[i + 1];
+        for (size_t i = 0; i < shown.size(); i += 3)
+            changed += !std::equal(shown.begin() + i, shown.begin() + i + 3, hidden.begin() + i);
         EXPECT_GT(changed, 300u);
     }
     EXPECT_TRUE(emptyBars[0]->visible && !emptyBars[1]->visible) << "every card new";
