@@ -1,0 +1,328 @@
+#include "record/RecordStore.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <thread>
+
+#include "game/SaveFolder.h"
+#include "platform/GameFolder.h"
+#include "record/Database.h"
+#include "record/RecordMigration.h"
+
+namespace record {
+
+namespace {
+
+using database::Execute;
+using database::Statement;
+
+// "LXDR": marks a database as this game's record.
+constexpr int32_t kApplicationId = 0x4C584452;
+
+// The session's record, owned by this file from StartRecord to StopRecord.
+struct Session {
+    std::string folder;  // ending in '/'
+    std::string path;
+    sqlite3* db = nullptr;
+    bool started = false;
+    bool newerFile = false;  // a newer game's record: left alone, nothing written
+} session;
+
+// Version 1. Days are local calendar day numbers; times seconds since 1970; directions 0 as the
+// topic is designed, 1 the reverse; a designed topic's card has no list but its word-file lines.
+constexpr char kSchema[] = R"(
+CREATE TABLE lists(
+    id INTEGER PRIMARY KEY,
+    file TEXT NOT NULL UNIQUE,
+    prompt_language TEXT NOT NULL DEFAULT '',
+    answer_language TEXT NOT NULL DEFAULT '',
+    languages_found TEXT NOT NULL DEFAULT '',
+    imported_at INTEGER NOT NULL DEFAULT 0);
+CREATE TABLE cards(
+    id INTEGER PRIMARY KEY,
+    list_id INTEGER REFERENCES lists(id) ON DELETE CASCADE,
+    first_word INTEGER,
+    last_word INTEGER,
+    prompt TEXT NOT NULL,
+    answer TEXT NOT NULL,
+    CHECK ((list_id IS NULL) = (first_word IS NOT NULL)));
+CREATE UNIQUE INDEX own_cards ON cards(list_id, prompt, answer) WHERE list_id IS NOT NULL;
+CREATE UNIQUE INDEX designed_cards ON cards(first_word, last_word, prompt, answer) WHERE list_id IS NULL;
+CREATE TABLE card_state(
+    card_id INTEGER NOT NULL REFERENCES cards(id) ON DELETE CASCADE,
+    direction INTEGER NOT NULL CHECK (direction IN (0, 1)),
+    count INTEGER,
+    box INTEGER NOT NULL DEFAULT 0,
+    last_day INTEGER NOT NULL DEFAULT 0,
+    due_day INTEGER NOT NULL DEFAULT 0,
+    missed INTEGER NOT NULL DEFAULT 0,
+    PRIMARY KEY (card_id, direction)) WITHOUT ROWID;
+CREATE TABLE answers(
+    id INTEGER PRIMARY KEY,
+    card_id INTEGER NOT NULL REFERENCES cards(id) ON DELETE CASCADE,
+    direction INTEGER NOT NULL CHECK (direction IN (0, 1)),
+    at INTEGER NOT NULL,
+    day INTEGER NOT NULL,
+    typed TEXT NOT NULL,
+    verdict TEXT NOT NULL CHECK (verdict IN ('right', 'wrong', 'almost', 'timed out')),
+    seconds REAL NOT NULL,
+    kind TEXT NOT NULL CHECK (kind IN ('test', 'review', 'round')));
+CREATE INDEX answers_by_day ON answers(day);
+CREATE INDEX answers_by_card ON answers(card_id);
+CREATE TABLE practised_days(day INTEGER PRIMARY KEY);
+)";
+
+bool Writable(const std::string& path) {
+    struct stat facts {};
+    if (stat(path.c_str(), &facts) != 0) return false;
+    // The owner's write bit as well as access(): the file's mode says read-only even to root.
+    return (facts.st_mode & S_IWUSR) != 0 && access(path.c_str(), W_OK) == 0;
+}
+
+sqlite3* OpenConnection(const std::string& path, int flags) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return nullptr;
+    }
+    sqlite3_extended_result_codes(db, 1);
+    Execute(db, "PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;");
+    return db;
+}
+
+void CloseConnection(sqlite3*& db) {
+    sqlite3_close(db);
+    db = nullptr;
+}
+
+int64_t PragmaNumber(sqlite3* db, const char* sql, int& code) {
+    Statement pragma(db, sql);
+    const bool row = pragma.Next();
+    if (code == SQLITE_OK) code = row ? SQLITE_OK : (pragma.code != SQLITE_OK ? pragma.code : SQLITE_CORRUPT);
+    return row ? pragma.Int(0) : 0;
+}
+
+enum class FileCheck { Ours, Empty, Newer, Damaged };
+struct CheckResult {
+    FileCheck verdict = FileCheck::Ours;
+    std::string why;  // for Damaged
+};
+
+CheckResult Damaged(std::string why) { return CheckResult{FileCheck::Damaged, std::move(why)}; }
+
+CheckResult CheckFile(sqlite3* db, const std::string& path) {
+    int code = SQLITE_OK;
+    const int64_t version = PragmaNumber(db, "PRAGMA user_version", code);
+    const int64_t application = PragmaNumber(db, "PRAGMA application_id", code);
+    const int64_t tables = PragmaNumber(db, "SELECT count(*) FROM sqlite_master", code);
+    if ((code & 0xff) == SQLITE_NOTADB) return Damaged("it is not a database");
+    if (code != SQLITE_OK) return Damaged(std::string("it cannot be read (") + sqlite3_errstr(code) + ")");
+    if (application == kApplicationId && version > kSchemaVersion) return CheckResult{FileCheck::Newer, ""};
+    if (tables == 0 && version == 0 && application == 0) return CheckResult{FileCheck::Empty, ""};
+    if (application != kApplicationId || version < 1) return Damaged("it is not lexaDRILL's record");
+    if (sqlite3_db_readonly(db, "main") != 0 || !Writable(path)) return Damaged("it cannot be written");
+    Statement check(db, "PRAGMA quick_check");
+    if (!check.Next() || check.Text(0) != "ok") return Damaged("it fails its integrity check");
+    return CheckResult{};
+}
+
+std::string LocalDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+// Renames the file (with its write-ahead log and shared memory, which belong to it) to a name
+// with today's date that no file has; the new name, or "" when it could not be renamed.
+std::string SetAside(const std::string& path) {
+    const std::string stem = path + ".damaged-" + LocalDate();
+    std::string aside = stem;
+    for (int n = 2; platform::PathExists(aside) && n < 1000; ++n) aside = stem + "-" + std::to_string(n);
+    if (std::rename(path.c_str(), aside.c_str()) != 0) return "";
+    for (const char* companion : {"-wal", "-shm"}) {
+        if (platform::PathExists(path + companion))
+            std::rename((path + companion).c_str(), (aside + companion).c_str());
+    }
+    return aside;
+}
+
+int MakeSchema(sqlite3* db) {
+    // The log mode is kept in the file; readers then never wait for a writer.
+    Execute(db, "PRAGMA journal_mode = WAL");
+    const std::string script = std::string("BEGIN IMMEDIATE;") + kSchema +
+                               "PRAGMA application_id = " + std::to_string(kApplicationId) +
+                               "; PRAGMA user_version = " + std::to_string(kSchemaVersion) + "; COMMIT;";
+    const int code = Execute(db, script.c_str());
+    if (code != SQLITE_OK) Execute(db, "ROLLBACK");
+    return code;
+}
+
+// Opens an existing file as this session's record, or tells why it cannot be.
+CheckResult OpenExisting() {
+    session.db = OpenConnection(session.path, SQLITE_OPEN_READWRITE);
+    if (session.db == nullptr) return Damaged("it cannot be opened");
+    CheckResult check = CheckFile(session.db, session.path);
+    if (check.verdict == FileCheck::Empty && MakeSchema(session.db) != SQLITE_OK)
+        check = Damaged("it cannot be written");
+    if (check.verdict != FileCheck::Ours && check.verdict != FileCheck::Empty) CloseConnection(session.db);
+    return check;
+}
+
+// Adds the lists the record lacks, in one transaction; none when it holds them all.
+WriteResult AddListsNotKept(const std::vector<ListFacts>& lists) {
+    std::vector<ListFacts> missing = lists;
+    if (sqlite3* db = database::Reader()) {
+        Statement kept(db, "SELECT 1 FROM lists WHERE file = ?");
+        missing.clear();
+        for (const ListFacts& list : lists) {
+            kept.Reset();
+            kept.Bind(1, list.file);
+            if (!kept.Next()) missing.push_back(list);
+        }
+    }
+    if (missing.empty()) return WriteResult{};
+    Transaction add;
+    const WriteResult begun = add.Begin(500);  // at start-up, before the window
+    if (!begun.Done()) return begun;
+    add.AddMissingLists(missing);
+    return add.Commit();
+}
+
+}  // namespace
+
+namespace database {
+
+sqlite3* Reader() {
+    // Another game may have made the record since this one started.
+    if (session.db == nullptr && session.started && !session.newerFile &&
+        platform::PathExists(session.path)) {
+        if (OpenExisting().verdict == FileCheck::Newer) session.newerFile = true;
+    }
+    return session.db;
+}
+
+sqlite3* Writer(WriteResult& failure) {
+    if (!session.started) StartRecord(SaveWriteFolder(), {}, nullptr);
+    if (session.newerFile) {
+        failure = WriteResult{WriteResult::Outcome::Off, 0, "a newer version of the game keeps this record"};
+        return nullptr;
+    }
+    if (Reader() != nullptr) return session.db;
+    if (platform::PathExists(session.path)) {
+        failure = WriteResult{WriteResult::Outcome::Failed, EIO,
+                              std::string(kRecordFileName) + " cannot be opened"};
+        return nullptr;
+    }
+    platform::MakeFolders(session.folder);
+    session.db = OpenConnection(session.path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    const int code = session.db ? MakeSchema(session.db) : SQLITE_CANTOPEN;
+    if (code != SQLITE_OK) {
+        CloseConnection(session.db);
+        std::remove(session.path.c_str());  // the empty file this call made, nothing else
+        failure = ResultOf(code);
+        return nullptr;
+    }
+    return session.db;
+}
+
+}  // namespace database
+
+StartReport StartRecord(const std::string& folder, const std::vector<ListFacts>& lists,
+                        const OldTopicsSource& oldTopics) {
+    StopRecord();
+    session.folder = folder;
+    session.path = folder + kRecordFileName;
+    session.started = true;
+    StartReport report;
+    if (platform::PathExists(session.path)) {
+        const CheckResult check = OpenExisting();
+        if (check.verdict == FileCheck::Newer) {
+            session.newerFile = true;
+            report.notice = "Your progress record " + session.path +
+                            " was written by a newer version of lexaDRILL: it is left as it is, and this "
+                            "game keeps no record of its answers until it is updated.";
+        } else if (check.verdict == FileCheck::Damaged) {
+            const std::string aside = SetAside(session.path);
+            if (aside.empty()) {
+                session.newerFile = true;  // cannot be moved: left alone like a newer game's
+                report.notice = "Your progress record " + session.path + " cannot be used (" + check.why +
+                                ") nor renamed: this game keeps no record of its answers.";
+            } else {
+                report.notice = "Your progress record " + session.path + " cannot be used (" + check.why +
+                                "). It was kept as " + aside + " and a new record was begun.";
+            }
+        }
+    }
+    if (session.newerFile) return report;
+    const WriteResult listed = AddListsNotKept(lists);
+    if (!listed.Done())
+        report.notice += (report.notice.empty() ? "" : "\n") +
+                         ("The lists could not be written into " + session.path + ": " + listed.reason);
+    const std::vector<std::string> old = OldFilesIn(folder);
+    if (old.empty()) return report;
+    const WriteResult carried =
+        CarryOverOldFiles(folder, oldTopics ? oldTopics() : std::vector<OldTopic>{}, old);
+    if (carried.Done()) {
+        report.migratedLine = "lexadrill: progress carried over into " + session.path +
+                              "; the old files are in " + folder + kMigratedFolder;
+    } else {
+        // Nothing moved: the next start tries again.
+        const std::string line = "The old progress files in " + folder + " could not be carried over into " +
+                                 kRecordFileName + ": " + carried.reason;
+        report.notice += (report.notice.empty() ? "" : "\n") + line;
+    }
+    return report;
+}
+
+void StopRecord() {
+    CloseConnection(session.db);
+    session = Session{};
+}
+
+std::string RecordPath() { return session.path; }
+
+bool RecordWritable() { return !session.newerFile; }
+
+Transaction::Transaction() = default;
+
+Transaction::~Transaction() {
+    if (begun) Execute(session.db, "ROLLBACK");
+}
+
+WriteResult Transaction::Begin(int waitMs) {
+    WriteResult opened;
+    sqlite3* db = database::Writer(opened);
+    if (db == nullptr) return opened;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    for (;;) {
+        const WriteResult begin = database::ResultOf(Execute(db, "BEGIN IMMEDIATE"));
+        if (begin.outcome != WriteResult::Outcome::Busy || std::chrono::steady_clock::now() >= until) {
+            begun = begin.Done();
+            return begin;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+WriteResult Transaction::Commit() {
+    if (!begun) return failure.Done() ? WriteResult{WriteResult::Outcome::Failed, EIO, "not begun"} : failure;
+    if (!failure.Done()) return failure;  // the destructor rolls back
+    const int code = Execute(session.db, "COMMIT");
+    if (code == SQLITE_OK) {
+        begun = false;
+        return WriteResult{};
+    }
+    // A commit that failed (a full disk, an injected fault) keeps nothing: roll back now.
+    Execute(session.db, "ROLLBACK");
+    begun = false;
+    return database::ResultOf(code);
+}
+
+}  // namespace record
