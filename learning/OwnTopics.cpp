@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <set>
 
@@ -10,10 +11,10 @@
 #include "platform/SafeFileWrite.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
-#include "learning/OwnTopicCounts.h"
 #include "learning/SaveFolderLock.h"
 #include "platform/GameFolder.h"
 #include "platform/TextInput.h"
+#include "record/RecordStore.h"
 
 std::vector<OwnTopic> ownTopics;
 
@@ -53,14 +54,6 @@ std::vector<std::string> ListsFoldersToRead() {
     return folders;
 }
 
-int PartsOfList(const std::string& listFile) {
-    int parts = 0;
-    for (const OwnTopic& topic : ownTopics) {
-        if (topic.listFile == listFile) parts = std::max(parts, topic.part);
-    }
-    return parts;
-}
-
 // The designed rows stay first; the own topics follow, as many as the table holds.
 void RebuildOwnTopicRows() {
     if (app == nullptr) return;
@@ -79,6 +72,28 @@ void SortOwnTopics() {
     std::stable_sort(ownTopics.begin(), ownTopics.end(), [](const OwnTopic& a, const OwnTopic& b) {
         return a.listFile != b.listFile ? a.listFile < b.listFile : a.part < b.part;
     });
+}
+
+// An import or removal waits this long at most for another game's write of the record: a frame's
+// worth, so the picture never stops for it.
+constexpr int kRecordWaitMs = 50;
+
+// Why the record could not be begun, in the import report's or removal's words.
+std::string RecordProblem(const record::WriteResult& begun) {
+    if (begun.outcome == record::WriteResult::Outcome::Busy)
+        return std::string("another game is saving ") + record::kRecordFileName + "; try again";
+    return std::string(record::kRecordFileName) + " cannot be written: " + begun.reason;
+}
+
+record::ListFacts FactsOf(const OwnTopic& topic) {
+    record::ListFacts facts;
+    facts.file = topic.listFile;
+    facts.promptLanguage = topic.promptLanguage;
+    facts.answerLanguage = topic.answerLanguage;
+    facts.languagesFound = topic.answerLanguage.empty()
+                               ? "unknown"
+                               : "as the list names them (English and Spanish when it names none)";
+    return facts;
 }
 
 std::string RefusalOfRead(FileReadResult result) {
@@ -111,6 +126,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
             topic.title =
                 pieces == 1 ? title : title + u" " + platform::Utf8ToUtf16(std::to_string(piece + 1));
             topic.answerLanguage = language;
+            topic.promptLanguage = list.languagesUnknown ? "" : list.promptLanguage;
             const size_t first = piece * kOwnTopicCards;
             const size_t last = std::min(lesson.cards.size(), first + kOwnTopicCards);
             for (size_t i = first; i < last; ++i)
@@ -155,15 +171,23 @@ std::string ImportListFile(const std::string& path) {
 
     std::vector<OwnTopic> topics = TopicsOfList(name, platform::Utf8ToUtf16(Stem(name)), list);
     {
-        // The copy and the counts it carries over change together, for this list only. The lock is
-        // asked for once: an import never stops the picture to wait for another game.
+        // The lock is asked for once: an import never stops the picture to wait for another game.
         const SaveFolderLock lock(platform::TickCountMs());
-        const int oldParts = PartsOfList(name);
-        const CardCounts carried = SavedCountsOfList(name, oldParts);
+        // The record first: nothing is deleted from it, so a copy that then cannot be written
+        // leaves only the list's row, and the cards keep their progress by their words.
+        record::Transaction change;
+        const record::WriteResult begun = change.Begin(kRecordWaitMs);
+        if (begun.outcome != record::WriteResult::Outcome::Off && !topics.empty()) {
+            if (!begun.Done()) return name + ": not imported: " + RecordProblem(begun);
+            record::ListFacts facts = FactsOf(topics.front());
+            facts.importedAt = static_cast<int64_t>(std::time(nullptr));
+            change.PutList(facts);
+            const record::WriteResult committed = change.Commit();
+            if (!committed.Done()) return name + ": not imported: " + RecordProblem(committed);
+        }
         platform::MakeFolders(WriteListsFolder());
         if (!WriteFileAtomically(WriteListsFolder() + name, bytes.data(), bytes.size()))
             return name + ": not imported: the lists folder " + WriteListsFolder() + " cannot be written";
-        ReplaceCountsOfList(name, oldParts, topics, carried);
     }
     const size_t topicCount = topics.size();
     ownTopics.erase(std::remove_if(ownTopics.begin(), ownTopics.end(),
@@ -175,16 +199,42 @@ std::string ImportListFile(const std::string& path) {
     return DescribeImport(name, list, topicCount);
 }
 
-bool RemoveOwnList(const std::string& listFile) {
+std::vector<record::ListFacts> OwnListFacts() {
+    std::vector<record::ListFacts> lists;
+    for (const OwnTopic& topic : ownTopics) {
+        if (lists.empty() || lists.back().file != topic.listFile) lists.push_back(FactsOf(topic));
+    }
+    return lists;
+}
+
+ListRemoval RemoveOwnList(const std::string& listFile) {
+    ListRemoval removal;
     {
         const SaveFolderLock lock(platform::TickCountMs());  // asked once, as for an import
-        ReplaceCountsOfList(listFile, PartsOfList(listFile), {}, {});
+        record::Transaction change;
+        const record::WriteResult begun = change.Begin(kRecordWaitMs);
+        const bool recorded = begun.Done();
+        if (!recorded && begun.outcome != record::WriteResult::Outcome::Off) {
+            removal.problem = RecordProblem(begun);
+            return removal;
+        }
+        if (recorded) change.RemoveList(listFile);
         const std::string copy = WriteListsFolder() + listFile;
-        if (std::remove(copy.c_str()) != 0 && platform::PathExists(copy)) return false;
+        if (std::remove(copy.c_str()) != 0 && platform::PathExists(copy)) {
+            removal.problem = "it cannot be removed from the lists folder";
+            return removal;  // the record's change is rolled back with it
+        }
+        const record::WriteResult committed = recorded ? change.Commit() : record::WriteResult{};
+        // The copy is gone: the list is. Its progress stays in the record, where an import of the
+        // same list finds it again.
+        if (!committed.Done())
+            removal.problem = std::string("its progress could not be taken out of ") + record::kRecordFileName +
+                              " (" + committed.reason + ")";
     }
+    removal.removed = true;
     ownTopics.erase(std::remove_if(ownTopics.begin(), ownTopics.end(),
                                    [&listFile](const OwnTopic& topic) { return topic.listFile == listFile; }),
                     ownTopics.end());
     RebuildOwnTopicRows();
-    return true;
+    return removal;
 }

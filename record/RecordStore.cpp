@@ -195,11 +195,14 @@ WriteResult AddListsNotKept(const std::vector<ListFacts>& lists) {
     return add.Commit();
 }
 
+StartReport OpenSession(const std::string& folder);
+
 }  // namespace
 
 namespace database {
 
 sqlite3* Reader() {
+    if (!session.started) OpenSession(SaveWriteFolder());
     // Another game may have made the record since this one started.
     if (session.db == nullptr && session.started && !session.newerFile &&
         platform::PathExists(session.path)) {
@@ -209,7 +212,7 @@ sqlite3* Reader() {
 }
 
 sqlite3* Writer(WriteResult& failure) {
-    if (!session.started) StartRecord(SaveWriteFolder(), {}, nullptr);
+    if (!session.started) OpenSession(SaveWriteFolder());
     if (session.newerFile) {
         failure = WriteResult{WriteResult::Outcome::Off, 0, "a newer version of the game keeps this record"};
         return nullptr;
@@ -234,8 +237,11 @@ sqlite3* Writer(WriteResult& failure) {
 
 }  // namespace database
 
-StartReport StartRecord(const std::string& folder, const std::vector<ListFacts>& lists,
-                        const OldTopicsSource& oldTopics) {
+namespace {
+
+// Opens the record in `folder` for this session, as StartRecord does, without the lists and the
+// old files: what a read or write before any start-up (a tool, a test) gets.
+StartReport OpenSession(const std::string& folder) {
     StopRecord();
     session.folder = folder;
     session.path = folder + kRecordFileName;
@@ -260,6 +266,14 @@ StartReport StartRecord(const std::string& folder, const std::vector<ListFacts>&
             }
         }
     }
+    return report;
+}
+
+}  // namespace
+
+StartReport StartRecord(const std::string& folder, const std::vector<ListFacts>& lists,
+                        const OldTopicsSource& oldTopics) {
+    StartReport report = OpenSession(folder);
     if (session.newerFile) return report;
     const WriteResult listed = AddListsNotKept(lists);
     if (!listed.Done())
