@@ -42,7 +42,8 @@ void LoadOwnTopicCounts(const OwnTopic& topic) {
     wordList.judged.assign(wordList.counts.size(), 0);
 }
 
-std::vector<KeptCount> PutOwnCounts(record::Transaction& change, const std::function<int(size_t)>& rowOfEntry) {
+std::vector<KeptCount> PutOwnCounts(record::Transaction& change,
+                                    const std::function<int(size_t)>& rowOfEntry) {
     std::vector<KeptCount> kept;
     const size_t n = std::min({wordList.entries.size(), wordList.counts.size(), wordList.judged.size()});
     for (size_t i = 0; i < n; ++i) {
@@ -53,10 +54,13 @@ std::vector<KeptCount> PutOwnCounts(record::Transaction& change, const std::func
         const record::CardWords words{wordList.entries[i].prompt, wordList.entries[i].answer};
         // Another game may have saved since this one loaded: its count is taken and this run's
         // judged answer replayed onto it.
-        record::CardState state = change.State(deck, words, record::Direction::Forward).value_or(record::CardState{});
-        const int32_t count = CountInRange(state.count) ? Stepped(state.count, step) : wordList.counts[i].repeatCount;
+        record::CardState state =
+            change.State(deck, words, record::Direction::Forward).value_or(record::CardState{});
+        const int32_t count =
+            CountInRange(state.count) ? Stepped(state.count, step) : wordList.counts[i].repeatCount;
         state.count = count;
-        if (change.PutState(deck, words, record::Direction::Forward, state)) kept.push_back(KeptCount{i, count});
+        if (change.PutState(deck, words, record::Direction::Forward, state))
+            kept.push_back(KeptCount{i, count});
     }
     return kept;
 }

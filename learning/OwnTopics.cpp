@@ -7,12 +7,12 @@
 #include <set>
 
 #include "formats/BoundedFileRead.h"
-#include "platform/Platform.h"
-#include "platform/SafeFileWrite.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/SaveFolderLock.h"
 #include "platform/GameFolder.h"
+#include "platform/Platform.h"
+#include "platform/SafeFileWrite.h"
 #include "platform/TextInput.h"
 #include "record/RecordStore.h"
 
@@ -228,8 +228,8 @@ ListRemoval RemoveOwnList(const std::string& listFile) {
         // The copy is gone: the list is. Its progress stays in the record, where an import of the
         // same list finds it again.
         if (!committed.Done())
-            removal.problem = std::string("its progress could not be taken out of ") + record::kRecordFileName +
-                              " (" + committed.reason + ")";
+            removal.problem = std::string("its progress could not be taken out of ") +
+                              record::kRecordFileName + " (" + committed.reason + ")";
     }
     removal.removed = true;
     ownTopics.erase(std::remove_if(ownTopics.begin(), ownTopics.end(),

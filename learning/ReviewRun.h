@@ -30,5 +30,6 @@ int CurrentReviewRow();
 std::vector<int> ReviewedRows();
 // A designed row's counts saved with its judged cards' answers replayed onto the file's
 // (SaveTopicCounts); the loaded run is kept as it is. An own row's counts go with the run's
-// transaction of the learner's record (learning/OwnTopicCounts.h): nothing is done here. The caller holds the save folder's lock (learning/RunEndSave.h).
+// transaction of the learner's record (learning/OwnTopicCounts.h): nothing is done here. The caller holds the
+// save folder's lock (learning/RunEndSave.h).
 SaveResult SaveReviewedCounts(int row);

@@ -94,16 +94,18 @@ std::vector<CardWords> TopicCardWords(const TopicInfo& topic) {
 
 std::string ScheduleKey(const TopicInfo& topic, Direction direction) {
     const OwnTopic* own = OwnTopicOf(topic);
-    const std::string row = own ? "list " + own->listFile + " " + std::to_string(own->part)
-                                : "topic " + std::to_string(topic.firstWord) + "-" + std::to_string(topic.lastWord);
+    const std::string row =
+        own ? "list " + own->listFile + " " + std::to_string(own->part)
+            : "topic " + std::to_string(topic.firstWord) + "-" + std::to_string(topic.lastWord);
     return row + (direction == Direction::Reverse ? " reverse" : "");
 }
 
 // A card the rules could have made: due after its latest answer by no more than its box's wait.
 CardSchedule CardFromState(const record::CardState& state) {
     CardSchedule card;
-    if (state.box <= kNewBox || state.box > kTopBox || state.lastDay < 0 || state.lastDay > kLastScheduleDay ||
-        state.dueDay <= state.lastDay || state.dueDay - state.lastDay > BoxWait(state.box))
+    if (state.box <= kNewBox || state.box > kTopBox || state.lastDay < 0 ||
+        state.lastDay > kLastScheduleDay || state.dueDay <= state.lastDay ||
+        state.dueDay - state.lastDay > BoxWait(state.box))
         return card;
     card.box = state.box;
     card.lastDay = state.lastDay;
@@ -194,7 +196,8 @@ std::vector<record::OldTopic> TopicsWithOldFiles() {
         old.deck = DeckOf(topic);
         old.cards = TopicCardWords(topic);
         old.scheduleFile = TopicScheduleFileName(topic);
-        if (const OwnTopic* own = OwnTopicOf(topic)) old.countsFile = OwnCountsFileName(own->listFile, own->part);
+        if (const OwnTopic* own = OwnTopicOf(topic))
+            old.countsFile = OwnCountsFileName(own->listFile, own->part);
         topics.push_back(std::move(old));
     }
     return topics;
@@ -261,7 +264,8 @@ void PutScheduleAnswers(record::Transaction& change) {
     for (auto& [key, topic] : schedules) {
         for (const Answer& answer : topic.unsaved) {
             const CardWords& words = topic.words[static_cast<size_t>(answer.entry)];
-            record::CardState state = change.State(topic.deck, words, topic.direction).value_or(record::CardState{});
+            record::CardState state =
+                change.State(topic.deck, words, topic.direction).value_or(record::CardState{});
             PutCard(state, CardAfterAnswer(CardFromState(state), answer.Right(), answer.day));
             if (!change.PutState(topic.deck, words, topic.direction, state)) continue;  // a list removed
             record::AnswerFacts facts;
@@ -303,13 +307,15 @@ std::vector<CardRef> ChooseReviewCards() {
     ForEachScheduledCard([&](const CardRef& ref, const CardSchedule& card) {
         const int32_t dueDay = EffectiveDueDay(card, today);
         if (dueDay <= today)
-            due.emplace_back(!card.missed, dueDay, card.box, ref.topicIndex, ref.entry, static_cast<int>(ref.direction));
+            due.emplace_back(!card.missed, dueDay, card.box, ref.topicIndex, ref.entry,
+                             static_cast<int>(ref.direction));
     });
     const size_t count = std::min(due.size(), static_cast<size_t>(kReviewRunMax));
     std::partial_sort(due.begin(), due.begin() + static_cast<std::ptrdiff_t>(count), due.end());
     std::vector<CardRef> chosen;
     for (size_t i = 0; i < count; ++i) {
-        chosen.push_back(CardRef{std::get<3>(due[i]), std::get<4>(due[i]), static_cast<Direction>(std::get<5>(due[i]))});
+        chosen.push_back(
+            CardRef{std::get<3>(due[i]), std::get<4>(due[i]), static_cast<Direction>(std::get<5>(due[i]))});
     }
     return chosen;
 }
@@ -392,7 +398,8 @@ ProgressFigures CurrentProgress() {
             // This run's answers not saved yet count as the record's do.
             for (const Answer& answer : topic.unsaved) {
                 practised.insert(answer.day);
-                if (answer.day >= firstShown) ++figures.answersOnDay[static_cast<size_t>(answer.day - firstShown)];
+                if (answer.day >= firstShown)
+                    ++figures.answersOnDay[static_cast<size_t>(answer.day - firstShown)];
                 AddAnswer(row.recall, answer.Right());
                 AddAnswer(figures.recall, answer.Right());
             }

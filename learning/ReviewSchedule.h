@@ -34,7 +34,7 @@
 namespace record {
 class Transaction;
 struct OldTopic;
-}
+}  // namespace record
 
 // Box 0 is a new card; boxes 1..7 wait these days after a right answer (box 1 also after a miss).
 constexpr int kNewBox = 0;
@@ -156,7 +156,7 @@ struct ProgressFigures {
     // practised[kPractisedDaysShown - 1] is today, [0] thirteen days before.
     std::array<bool, kPractisedDaysShown> practised{};
     std::array<int, kPractisedDaysShown> answersOnDay{};  // the answers given each of those days
-    Recall recall;  // every answer of the last kRecallDays days
+    Recall recall;                                        // every answer of the last kRecallDays days
     // Days in a row practised, ending today, or yesterday while today is not practised yet.
     int streakDays = 0;
     // dueOnDay[0]: due today (overdue included); dueOnDay[i]: falling due on today + i. Unlocked rows.

@@ -39,7 +39,8 @@ public:
     explicit RecordSave(const RunEnd& run) : review(run.review), row(run.row) {}
     std::optional<SaveResult> Commit(CommitAttempt attempt) override {
         record::Transaction change;
-        const record::WriteResult begun = change.Begin(attempt == CommitAttempt::Closing ? kClosingWaitMs : 0);
+        const record::WriteResult begun =
+            change.Begin(attempt == CommitAttempt::Closing ? kClosingWaitMs : 0);
         if (begun.outcome == record::WriteResult::Outcome::Busy) return Busy(attempt);
         if (!begun.Done()) return RecordSaveResult(begun);
         PutScheduleAnswers(change);
@@ -62,7 +63,8 @@ private:
     static std::optional<SaveResult> Busy(CommitAttempt attempt) {
         if (attempt == CommitAttempt::Again) return std::nullopt;
         std::string why = std::string("another game held ") + record::kRecordFileName;
-        if (attempt == CommitAttempt::Last) why += " for more than " + std::to_string(kLockWaitMs / 1000) + " seconds";
+        if (attempt == CommitAttempt::Last)
+            why += " for more than " + std::to_string(kLockWaitMs / 1000) + " seconds";
         return SaveResult{SaveResult::Status::NotSaved, SaveWriteFolder(), why};
     }
 
@@ -108,7 +110,8 @@ RunEndSave::RunEndSave(const RunEnd& run, uint32_t nowMs) : lock(nowMs) {
     // A designed topic's counts are its _rep.dat; an own topic's are the record's.
     if (run.review) {
         for (int row : run.reviewedRows) {
-            if (OwnTopicOfRow(row) == nullptr) participants.push_back(std::make_unique<ReviewedCountsSave>(row));
+            if (OwnTopicOfRow(row) == nullptr)
+                participants.push_back(std::make_unique<ReviewedCountsSave>(row));
         }
     } else if (run.hasCounts && OwnTopicOfRow(run.row) == nullptr) {
         participants.push_back(std::make_unique<TopicCountsSave>(run.row));

@@ -81,9 +81,9 @@ private:
 
     SaveFolderLock lock;
     std::vector<std::unique_ptr<SaveParticipant>> participants;
-    NextTopicUnlock* unlock = nullptr;  // among participants after a pass
-    size_t committed = 0;               // participants committed so far
-    RunEndResult result;                // what they told so far
+    NextTopicUnlock* unlock = nullptr;    // among participants after a pass
+    size_t committed = 0;                 // participants committed so far
+    RunEndResult result;                  // what they told so far
     std::optional<uint32_t> busySinceMs;  // when a participant first asked to be asked again
     bool done = false;
 };

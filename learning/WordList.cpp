@@ -26,7 +26,8 @@ std::vector<WordEntry> ReadTopicEntries(const uint8_t* data, size_t size, int fi
     std::vector<WordEntry> entries;
     size_t position = kWordFileHeaderBytes;
     std::u16string line;
-    for (int64_t lineNumber = 0; lineNumber < last && ReadWordFileLine(data, size, position, line); ++lineNumber) {
+    for (int64_t lineNumber = 0; lineNumber < last && ReadWordFileLine(data, size, position, line);
+         ++lineNumber) {
         DecodeLine(line);
         if (lineNumber < first) continue;
         WordFields fields = SplitFields(line);
@@ -42,8 +43,8 @@ void LoadTopicEntriesFromBytes(const uint8_t* data, size_t size, int first, int 
     for (const WordEntry& entry : wordList.entries) {
         wordList.counts.push_back(RepetitionRecord{0});
         wordList.asked.push_back(false);
-        platform::DebugOutput(platform::Utf16ToUtf8(entry.prompt) + " - " + platform::Utf16ToUtf8(entry.answer) +
-                              "\n");
+        platform::DebugOutput(platform::Utf16ToUtf8(entry.prompt) + " - " +
+                              platform::Utf16ToUtf8(entry.answer) + "\n");
     }
     wordList.currentWord = 0;
 }

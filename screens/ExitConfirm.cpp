@@ -29,7 +29,8 @@ void RemoveSelectedList() {
     const ListRemoval removal = RemoveOwnList(list);
     if (removal.removed) platform::TellTerminal("lexadrill: removed the list " + list);
     if (!removal.problem.empty())
-        platform::ShowMessage(list + (removal.removed ? " was removed, but " : " could not be removed: ") + removal.problem);
+        platform::ShowMessage(list + (removal.removed ? " was removed, but " : " could not be removed: ") +
+                              removal.problem);
     RefreshTopicsList();
 }
 

@@ -71,7 +71,8 @@ CardRef QuestionCard() {
 double SecondsTaken() {
     constexpr int32_t kQuestionSeconds = 15;
     double seconds = kQuestionSeconds - testRun.timeLeft;
-    if (testRun.clockRunning) seconds += std::min(1.0, (platform::TickCountMs() - testRun.lastTickMs) / 1000.0);
+    if (testRun.clockRunning)
+        seconds += std::min(1.0, (platform::TickCountMs() - testRun.lastTickMs) / 1000.0);
     return std::clamp(seconds, 0.0, double{kQuestionSeconds});
 }
 
@@ -355,7 +356,9 @@ void EvaluateAnswer(bool correct, const std::u16string& typed, bool timedOut) {
     const bool bonus = ScoreAnswer(testRun, correct);
     if (WordCount() > 0) {
         AnswerDetails details;
-        details.verdict = correct ? record::Verdict::Right : timedOut ? record::Verdict::TimedOut : record::Verdict::Wrong;
+        details.verdict = correct    ? record::Verdict::Right
+                          : timedOut ? record::Verdict::TimedOut
+                                     : record::Verdict::Wrong;
         details.typed = typed;
         details.seconds = seconds;
         details.kind = Reviewing() ? record::RunKind::Review : record::RunKind::Test;
