@@ -13,7 +13,6 @@
 #include "app/ListImports.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
-#include "formats/OwnTopicCountsFile.h"
 #include "game/UiStrings.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/TestRun.h"
@@ -21,6 +20,7 @@
 #include "platform/CalendarDay.h"
 #include "screens/MainMenu.h"
 #include "tests/GameHarness.h"
+#include "tests/RecordReader.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
 
@@ -235,7 +235,7 @@ TEST_F(ReviewTest, ProgressShowsBoxGroupsPractisedDaysAndTheDaysAhead) {
 }
 
 // An own list's cards join the review: drawn from its own file, judged by the own list's rules
-// (any one alternative is right) and counted in the list's own counts file.
+// (any one alternative is right) and counted in the learner's record.
 class OwnListReviewTest : public ReviewTest {
 protected:
     void PrepareFolder() override {
@@ -253,17 +253,16 @@ protected:
         return -1;
     }
 
-    int OwnCount(const std::u16string& prompt) const {
-        const std::string bytes = ReadBytes("lists/cars.csv.1.counts");
-        for (const OwnCardCount& card :
-             ParseOwnTopicCounts(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())) {
-            if (card.prompt == prompt) return card.count;
+    // The card's count as the learner's record keeps it; -1 for none.
+    int OwnCount(const std::string& prompt) const {
+        for (const std::string& card : RecordReader(folder + "data/progress.sqlite").Counts("cars.csv")) {
+            if (card.rfind(prompt + "|", 0) == 0) return std::stoi(card.substr(card.find_last_of('|') + 1));
         }
         return -1;
     }
 };
 
-TEST_F(OwnListReviewTest, OwnCardsAreReviewedByTheirListsRulesAndCountedInItsFile) {
+TEST_F(OwnListReviewTest, OwnCardsAreReviewedByTheirListsRulesAndCountedInTheRecord) {
     LoadToUserName();
     EnterName(u"ana");
     RunUntil([] { return OwnRow() >= 0; }, 400);
@@ -285,11 +284,16 @@ TEST_F(OwnListReviewTest, OwnCardsAreReviewedByTheirListsRulesAndCountedInItsFil
     Answer(u"zzz");
     RunUntilScreen(ScreenId::ReviewResult);
 
-    EXPECT_LT(OwnCount(u"car"), OwnCount(u"house")) << "right lowers a count, wrong raises it";
+    EXPECT_LT(OwnCount("car"), OwnCount("house")) << "right lowers a count, wrong raises it";
     EXPECT_EQ(CardAt(row, 0).box, 2);
     EXPECT_EQ(CardAt(row, 1).box, 1);
     EXPECT_EQ(CardAt(row, 1).dueDay, kFirstDay + 2);
-    EXPECT_FALSE(ReadBytes("lists/cars.csv.1.counts_box.dat").empty()) << "the list's schedule file";
+    EXPECT_EQ(
+        RecordReader(folder + "data/progress.sqlite")
+            .Rows("SELECT count(*), sum(kind = 'review') FROM answers a JOIN cards c ON c.id = a.card_id "
+                  "JOIN lists l ON l.id = c.list_id WHERE l.file = 'cars.csv'"),
+        std::vector<std::string>{"4|2"})
+        << "every answer kept, the review's as such";
 }
 
 }  // namespace

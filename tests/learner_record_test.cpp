@@ -17,8 +17,6 @@
 #include <vector>
 
 #include "app/ResultsExportCommand.h"
-#include "formats/OwnTopicCountsFile.h"
-#include "formats/ScheduleFile.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/LearnerRecord.h"
@@ -30,6 +28,7 @@
 #include "learning/WordList.h"
 #include "record/RecordStore.h"
 #include "record/ResultsExport.h"
+#include "tests/OldProgressFiles.h"
 #include "tests/RecordReader.h"
 #include "tests/TempGameFolder.h"
 #include "tests/hooks/RecordFaults.h"
@@ -189,7 +188,9 @@ TEST(LearnerRecord, TransactionsFailingAtEveryStepLeaveTheRecordAsItWas) {
                 record_testing::FailStep(record_testing::Fault::None, -1);
                 if (!injected) {
                     EXPECT_FALSE(told) << "nothing failed";
-                    if (transaction.changesRecord) EXPECT_NE(game.Dump(), before) << "the change was kept";
+                    if (transaction.changesRecord) {
+                        EXPECT_NE(game.Dump(), before) << "the change was kept";
+                    }
                     break;
                 }
                 EXPECT_TRUE(told);
@@ -311,13 +312,8 @@ TEST(LearnerRecord, ADamagedRecordIsToldOnceKeptAsideAndTheGamePlaysOn) {
     }
 }
 
-// A schedule file's bytes as the old format laid them out: one boxed card per entry given.
-std::vector<uint8_t> OldSchedule(const std::vector<ScheduleCardRecord>& cards,
-                                 const std::vector<int32_t>& days) {
-    ScheduleFileContent content;
-    content.cards = cards;
-    content.practisedDays = days;
-    return WriteScheduleFile(content);
+std::vector<uint8_t> OldSchedule(const std::vector<OldCard>& cards, const std::vector<int32_t>& days) {
+    return OldScheduleBytes(1, cards, days);
 }
 
 TEST(LearnerRecord, OldFilesAreCarriedOverOnceAndMovedAsideDamagedOnesToo) {
@@ -326,15 +322,14 @@ TEST(LearnerRecord, OldFilesAreCarriedOverOnceAndMovedAsideDamagedOnesToo) {
     game.folder.Write("data/lists/animals.csv", Bytes(kAnimals));
     // A designed topic's schedule, an own list's counts and schedule, a cut schedule, a damaged
     // counts file and one of a list no longer there.
-    const std::vector<uint8_t> designed =
-        OldSchedule({{3, 0, kDay - 2, kDay + 2}, {0, 0, 0, 0}, {1, 1, kDay - 1, kDay}}, {kDay - 2, kDay - 1});
+    const std::vector<uint8_t> designed = OldSchedule(
+        {{3, kDay - 2, kDay + 2, false}, {0, 0, 0, false}, {1, kDay - 1, kDay, true}}, {kDay - 2, kDay - 1});
     game.folder.Write("data/0-30_box.dat", designed);
-    game.folder.Write(
-        "data/lists/animals.csv.1.counts",
-        FormatOwnTopicCounts({{u"cat", u"Katze", 3}, {u"bird", u"Vogel", 0}, {u"owl", u"Eule", 4}}));
+    game.folder.Write("data/lists/animals.csv.1.counts",
+                      OldCountsBytes({{u"cat", u"Katze", 3}, {u"bird", u"Vogel", 0}, {u"owl", u"Eule", 4}}));
     game.folder.Write("data/lists/animals.csv.1.counts_box.dat",
-                      OldSchedule({{0, 0, 0, 0}, {2, 0, kDay - 1, kDay + 1}}, {kDay - 1}));
-    std::vector<uint8_t> cut = OldSchedule({{1, 0, kDay - 1, kDay}, {1, 0, kDay - 1, kDay}}, {});
+                      OldSchedule({{0, 0, 0, false}, {2, kDay - 1, kDay + 1, false}}, {kDay - 1}));
+    std::vector<uint8_t> cut = OldSchedule({{1, kDay - 1, kDay, false}, {1, kDay - 1, kDay, false}}, {});
     cut.resize(cut.size() - 5);
     game.folder.Write("data/30-60_box.dat", cut);
     game.folder.Write("data/lists/ghost.csv.1.counts", Bytes("LXCOUNT1\xff\xff"));

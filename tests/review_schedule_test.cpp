@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "formats/ScheduleFile.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/RepetitionStore.h"
@@ -17,6 +16,7 @@
 #include "platform/CalendarDay.h"
 #include "record/RecordMigration.h"
 #include "record/RecordStore.h"
+#include "tests/OldProgressFiles.h"
 #include "tests/RecordReader.h"
 #include "tests/TempGameFolder.h"
 #include "tests/hooks/RecordFaults.h"
@@ -26,31 +26,11 @@ namespace {
 
 constexpr int32_t kDay0 = 20000;  // 4 October 2024
 
-struct Card {
-    int box;
-    int32_t last;
-    int32_t due;
-    bool missed;
-};
+using Card = OldCard;
 
-// An old schedule file's bytes as the format lays them out, built apart from the game's reader.
 std::vector<uint8_t> FileBytes(uint32_t version, const std::vector<Card>& cards,
                                const std::vector<int32_t>& days) {
-    std::vector<uint8_t> bytes{'L', 'X', 'B', 'X'};
-    auto put = [&](uint32_t v) {
-        for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(v >> shift));
-    };
-    put(version);
-    put(static_cast<uint32_t>(cards.size()));
-    put(static_cast<uint32_t>(days.size()));
-    for (const Card& card : cards) {
-        bytes.push_back(static_cast<uint8_t>(card.box));
-        bytes.push_back(card.missed ? 1 : 0);
-        put(static_cast<uint32_t>(card.last));
-        put(static_cast<uint32_t>(card.due));
-    }
-    for (int32_t day : days) put(static_cast<uint32_t>(day));
-    return bytes;
+    return OldScheduleBytes(version, cards, days);
 }
 
 // Rows 0 and 1 (four cards each) are unlocked, row 2 (eight cards) locked; row 3 holds 200 cards.

@@ -1,0 +1,155 @@
+// The learner's record with a year of heavy use in it, 100,000 answers: what it adds to start-up
+// (opening it, its checks, the lists it holds), what a run's end costs (30 answers and their
+// cards' counts and schedule in one transaction, with the hall of fame beside it), what the
+// progress picture's figures cost, and how large the file is.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "game/AppContext.h"
+#include "game/SaveFolder.h"
+#include "learning/LearnerRecord.h"
+#include "learning/OwnTopics.h"
+#include "learning/RepetitionStore.h"
+#include "learning/ReviewSchedule.h"
+#include "learning/RunEndSave.h"
+#include "learning/TopicWords.h"
+#include "learning/WordList.h"
+#include "platform/TextInput.h"
+#include "record/RecordStore.h"
+#include "tests/hooks/Headless.h"
+#include "tests/hooks/TestHooks.h"
+
+namespace {
+
+constexpr int kAnswers = 100000;
+constexpr int kLists = 20;
+constexpr int kCardsPerList = 100;
+constexpr int32_t kToday = 20400;
+
+// A game folder whose record holds a year of answers; made once for every benchmark here, owned
+// by this file for the benchmark's run.
+struct YearOfAnswers {
+    std::string root;
+    std::unique_ptr<AppContext> context;
+
+    YearOfAnswers() {
+        char pattern[] = "/tmp/lexadrill_bench_record_XXXXXX";
+        root = std::string(mkdtemp(pattern)) + "/";
+        std::filesystem::create_directories(root + "data/lists");
+        platform::headless::SetExecutableFolder(root);
+        ForgetSaveFolder();
+        context = std::make_unique<AppContext>(root);
+        app = context.get();
+        for (int list = 0; list < kLists; ++list) {
+            std::ofstream out(root + "data/lists/list" + std::to_string(list) + ".csv");
+            for (int card = 0; card < kCardsPerList; ++card)
+                out << "word " << card << ";Wort " << card << "\n";
+        }
+        ReadListsFolder();
+        OpenLearnerRecord();
+        // A year of days, each with its share of the answers, over every card of every topic.
+        record::Transaction year;
+        year.Begin();
+        for (int i = 0; i < kAnswers; ++i) {
+            const int32_t day = kToday - 364 + i * 365 / kAnswers;
+            const int row = i % app->topicCount;
+            const OwnTopic* own = OwnTopicOfRow(row);
+            const TopicInfo& topic = app->topics[row];
+            const int cards = own ? static_cast<int>(own->cards.size()) : topic.lastWord - topic.firstWord;
+            const int entry = (i / app->topicCount) % cards;
+            record::AnswerFacts answer;
+            answer.deck = own ? record::Deck::OwnList(own->listFile)
+                              : record::Deck::Designed(topic.firstWord, topic.lastWord);
+            // A designed card by the name its line has without a word file.
+            answer.card =
+                own ? record::CardWords{own->cards[entry].prompt, own->cards[entry].answer}
+                    : record::CardWords{
+                          u"", u"line " + platform::Utf8ToUtf16(std::to_string(topic.firstWord + entry))};
+            answer.atSeconds = int64_t{day} * 86400;
+            answer.day = day;
+            answer.typed = u"typed answer";
+            answer.verdict = i % 4 == 0 ? record::Verdict::Wrong : record::Verdict::Right;
+            answer.seconds = 4.5;
+            year.AddAnswer(answer);
+            record::CardState state;
+            state.count = own ? i % 6 : record::CardState::kNoCount;
+            state.box = 1 + i % 7;
+            state.lastDay = day;
+            state.dueDay = day + kBoxWaitDays[static_cast<size_t>(state.box)];
+            year.PutState(answer.deck, answer.card, record::Direction::Forward, state);
+        }
+        year.Commit();
+        platform::SetToday(kToday);
+    }
+    ~YearOfAnswers() {
+        record::StopRecord();
+        ForgetSchedules();
+        ownTopics.clear();
+        app = nullptr;
+        platform::UseClockDay();
+        std::filesystem::remove_all(root);
+    }
+};
+
+YearOfAnswers& Year() {
+    static YearOfAnswers year;
+    return year;
+}
+
+double RecordMegabytes() {
+    double bytes = 0;
+    for (const char* name : {"progress.sqlite", "progress.sqlite-wal"}) {
+        std::error_code missing;
+        const auto size = std::filesystem::file_size(Year().root + "data/" + name, missing);
+        if (!missing) bytes += static_cast<double>(size);
+    }
+    return bytes / 1e6;
+}
+
+void BM_RecordStartUpWith100000Answers(benchmark::State& state) {
+    Year();
+    for (auto _ : state) {
+        record::StopRecord();
+        benchmark::DoNotOptimize(OpenLearnerRecord());
+    }
+    state.counters["file_MB"] = RecordMegabytes();
+}
+BENCHMARK(BM_RecordStartUpWith100000Answers)->Unit(benchmark::kMillisecond);
+
+void BM_RecordRunEndWith100000Answers(benchmark::State& state) {
+    Year();
+    // The first own list's first topic: 30 cards whose counts the record keeps too.
+    int row = 0;
+    while (row < app->topicCount && OwnTopicOfRow(row) == nullptr) ++row;
+    for (auto _ : state) {
+        state.PauseTiming();
+        LoadTopicWords(row);
+        for (unsigned entry = 0; entry < 30; ++entry) {
+            wordList.currentWord = entry;
+            entry % 3 == 0 ? MarkWrong() : MarkCorrect();
+            RecordAnswer(row, static_cast<int>(entry), entry % 3 != 0);
+        }
+        RunEnd run;
+        run.row = row;
+        run.player = u"ana";
+        run.score = 200;
+        RunEndSave save(run, 0);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(save.Step(0));
+    }
+    state.counters["file_MB"] = RecordMegabytes();
+}
+BENCHMARK(BM_RecordRunEndWith100000Answers)->Unit(benchmark::kMillisecond);
+
+void BM_RecordProgressFiguresWith100000Answers(benchmark::State& state) {
+    Year();
+    for (auto _ : state) benchmark::DoNotOptimize(CurrentProgress());
+}
+BENCHMARK(BM_RecordProgressFiguresWith100000Answers)->Unit(benchmark::kMillisecond);
+
+}  // namespace
