@@ -39,9 +39,21 @@ void CloseApplication() {
     app = nullptr;
 }
 
+// The record's integrity check, run beside the game, found the file damaged: told once, in the
+// game's words; the game plays on with a fresh record.
+void TellRecordCheck() {
+    const std::string notice = record::PollRecordCheck();
+    if (notice.empty()) return;
+    platform::TellTerminal("lexadrill: " + notice);
+    platform::ShowMessage(notice);
+}
+
 platform::WindowCallbacks MessageTable() {
     platform::WindowCallbacks callbacks;
-    callbacks.tick = [] { FrameTick(); };
+    callbacks.tick = [] {
+        TellRecordCheck();
+        FrameTick();
+    };
     callbacks.character = RouteCharacter;
     callbacks.click = [](int flags) {
         clickPending = true;

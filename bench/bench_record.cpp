@@ -20,6 +20,7 @@
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "platform/TextInput.h"
+#include "record/RecordFigures.h"
 #include "record/RecordStore.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
@@ -153,3 +154,11 @@ void BM_RecordProgressFiguresWith100000Answers(benchmark::State& state) {
 BENCHMARK(BM_RecordProgressFiguresWith100000Answers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+namespace {
+void BM_TmpReadAgain(benchmark::State& state) { Year(); CurrentProgress(); for (auto _ : state) ReadSchedulesAgain(); }
+BENCHMARK(BM_TmpReadAgain)->Unit(benchmark::kMillisecond);
+void BM_TmpRecall(benchmark::State& state) { Year(); for (auto _ : state) benchmark::DoNotOptimize(record::AnswersPerCardSince(kToday - 29)); }
+BENCHMARK(BM_TmpRecall)->Unit(benchmark::kMillisecond);
+void BM_TmpDue(benchmark::State& state) { Year(); CurrentProgress(); for (auto _ : state) benchmark::DoNotOptimize(DueCountToday()); }
+BENCHMARK(BM_TmpDue)->Unit(benchmark::kMillisecond);
+}

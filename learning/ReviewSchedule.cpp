@@ -121,11 +121,11 @@ void PutCard(record::CardState& state, const CardSchedule& card) {
     state.missed = card.missed;
 }
 
-// The topic's cards as the record holds them now, with this run's unsaved answers replayed.
-void ReadFromRecord(TopicSchedule& topic) {
+// The topic's cards as the record holds them now (`states`: its deck's), with this run's unsaved
+// answers replayed.
+void ReadFromRecord(TopicSchedule& topic, const std::vector<std::pair<CardWords, record::CardState>>& states) {
     topic.cards.assign(topic.words.size(), CardSchedule{});
-    std::map<CardWords, record::CardState> kept;
-    for (auto& [words, state] : record::KeptStates(topic.deck, topic.direction)) kept.emplace(words, state);
+    std::map<CardWords, record::CardState> kept(states.begin(), states.end());
     for (size_t i = 0; i < topic.words.size(); ++i) {
         const auto found = kept.find(topic.words[i]);
         if (found != kept.end()) topic.cards[i] = CardFromState(found->second);
@@ -144,7 +144,7 @@ TopicSchedule& ScheduleOf(const TopicInfo& topic, Direction direction = Directio
         read.deck = DeckOf(topic);
         read.direction = direction;
         read.words = TopicCardWords(topic);
-        ReadFromRecord(read);
+        ReadFromRecord(read, record::KeptStates(read.deck, direction));
         found = schedules.emplace(key, std::move(read)).first;
     }
     return found->second;
@@ -211,7 +211,19 @@ void LoadSchedules() {
 }
 
 void ReadSchedulesAgain() {
-    for (auto& [key, topic] : schedules) ReadFromRecord(topic);
+    if (schedules.empty()) return;
+    const std::vector<std::pair<CardWords, record::CardState>> none;
+    for (Direction direction : {Direction::Forward, Direction::Reverse}) {
+        const bool any = std::any_of(schedules.begin(), schedules.end(),
+                                     [direction](const auto& entry) { return entry.second.direction == direction; });
+        if (!any) continue;
+        const auto kept = record::AllKeptStates(direction);
+        for (auto& [key, topic] : schedules) {
+            if (topic.direction != direction) continue;
+            const auto found = kept.find(topic.deck);
+            ReadFromRecord(topic, found != kept.end() ? found->second : none);
+        }
+    }
 }
 
 void ForgetSchedules() {

@@ -96,6 +96,22 @@ std::vector<std::pair<CardWords, CardState>> KeptStates(const Deck& deck, Direct
     return StatesIn(db, deck, direction, code);
 }
 
+std::map<Deck, std::vector<std::pair<CardWords, CardState>>> AllKeptStates(Direction direction) {
+    std::map<Deck, std::vector<std::pair<CardWords, CardState>>> decks;
+    Statement rows(database::Reader(),
+                   "SELECT l.file, c.first_word, c.last_word, c.prompt, c.answer, s.count, s.box, s.last_day, "
+                   "s.due_day, s.missed FROM card_state s JOIN cards c ON c.id = s.card_id LEFT JOIN lists l ON "
+                   "l.id = c.list_id WHERE s.direction = ?");
+    rows.Bind(1, int64_t{static_cast<int32_t>(direction)});
+    while (rows.Next()) {
+        const Deck deck = rows.IsNull(0) ? Deck::Designed(static_cast<int32_t>(rows.Int(1)),
+                                                          static_cast<int32_t>(rows.Int(2)))
+                                         : Deck::OwnList(rows.Text(0));
+        decks[deck].emplace_back(CardWords{rows.Text16(3), rows.Text16(4)}, StateOfRow(rows, 5));
+    }
+    return decks;
+}
+
 std::vector<std::pair<CardWords, CardState>> Transaction::States(const Deck& deck, Direction direction) {
     int code = SQLITE_OK;
     auto states = StatesIn(database::Reader(), deck, direction, code);

@@ -11,7 +11,8 @@ std::vector<CardAnswers> AnswersPerCardSince(int32_t firstDay) {
     Statement rows(database::Reader(),
                    "SELECT l.file, c.first_word, c.last_word, c.prompt, c.answer, a.answers, a.right FROM "
                    "(SELECT card_id, count(*) AS answers, sum(verdict = 'right') AS right FROM answers "
-                   "WHERE day >= ? GROUP BY card_id) a JOIN cards c ON c.id = a.card_id "
+                   // The days' index holds every column asked for: a month is read, not the year.
+                   "INDEXED BY answers_by_day WHERE day >= ? GROUP BY card_id) a JOIN cards c ON c.id = a.card_id "
                    "LEFT JOIN lists l ON l.id = c.list_id");
     rows.Bind(1, int64_t{firstDay});
     while (rows.Next()) {

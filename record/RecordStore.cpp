@@ -3,10 +3,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
+#include <mutex>
 #include <cstdio>
 #include <ctime>
 #include <thread>
+
 
 #include "game/SaveFolder.h"
 #include "platform/GameFolder.h"
@@ -71,7 +74,7 @@ CREATE TABLE answers(
     verdict TEXT NOT NULL CHECK (verdict IN ('right', 'wrong', 'almost', 'timed out')),
     seconds REAL NOT NULL,
     kind TEXT NOT NULL CHECK (kind IN ('test', 'review', 'round')));
-CREATE INDEX answers_by_day ON answers(day);
+CREATE INDEX answers_by_day ON answers(day, card_id, verdict);
 CREATE INDEX answers_by_card ON answers(card_id);
 CREATE TABLE practised_days(day INTEGER PRIMARY KEY);
 )";
@@ -125,9 +128,59 @@ CheckResult CheckFile(sqlite3* db, const std::string& path) {
     if (tables == 0 && version == 0 && application == 0) return CheckResult{FileCheck::Empty, ""};
     if (application != kApplicationId || version < 1) return Damaged("it is not lexaDRILL's record");
     if (sqlite3_db_readonly(db, "main") != 0 || !Writable(path)) return Damaged("it cannot be written");
-    Statement check(db, "PRAGMA quick_check");
-    if (!check.Next() || check.Text(0) != "ok") return Damaged("it fails its integrity check");
+    // The integrity check reads the whole file: it runs beside the game (IntegrityCheck below).
     return CheckResult{};
+}
+
+// The record's integrity check, run on a thread of its own with its own read-only connection, so
+// a year of answers costs start-up nothing; the game's thread takes its result once a tick
+// (PollRecordCheck). Owned by this file from StartRecord to StopRecord.
+struct IntegrityCheck {
+    std::thread worker;
+    std::mutex guard;
+    sqlite3* reader = nullptr;  // the check's connection while it runs, under `guard`
+    std::atomic<bool> finished{false};
+    std::string why;  // set before `finished`: why the file is damaged; "" when it is whole
+    bool told = false;
+} integrity;
+
+void RunIntegrityCheck(const std::string& path) {
+    sqlite3* db = nullptr;
+    std::string why;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        {
+            const std::lock_guard<std::mutex> lock(integrity.guard);
+            integrity.reader = db;
+        }
+        Statement check(db, "PRAGMA quick_check");
+        const bool row = check.Next();
+        if ((check.code & 0xff) != SQLITE_INTERRUPT && (!row || check.Text(0) != "ok"))
+            why = "it fails its integrity check";
+    }
+    {
+        const std::lock_guard<std::mutex> lock(integrity.guard);
+        integrity.reader = nullptr;
+    }
+    sqlite3_close(db);
+    integrity.why = why;
+    integrity.finished = true;
+}
+
+void StartIntegrityCheck(const std::string& path) {
+    integrity.finished = false;
+    integrity.why.clear();
+    integrity.told = false;
+    integrity.worker = std::thread(RunIntegrityCheck, path);
+}
+
+// Ends a check still running (it is interrupted: the game is closing or starting again).
+void StopIntegrityCheck() {
+    if (!integrity.worker.joinable()) return;
+    {
+        const std::lock_guard<std::mutex> lock(integrity.guard);
+        if (integrity.reader) sqlite3_interrupt(integrity.reader);
+    }
+    integrity.worker.join();
 }
 
 std::string LocalDate() {
@@ -254,6 +307,8 @@ StartReport OpenSession(const std::string& folder) {
             report.notice = "Your progress record " + session.path +
                             " was written by a newer version of lexaDRILL: it is left as it is, and this "
                             "game keeps no record of its answers until it is updated.";
+        } else if (check.verdict == FileCheck::Ours) {
+            StartIntegrityCheck(session.path);
         } else if (check.verdict == FileCheck::Damaged) {
             const std::string aside = SetAside(session.path);
             if (aside.empty()) {
@@ -295,7 +350,26 @@ StartReport StartRecord(const std::string& folder, const std::vector<ListFacts>&
     return report;
 }
 
+std::string PollRecordCheck(bool wait) {
+    if (!integrity.worker.joinable() || integrity.told) return "";
+    if (!wait && !integrity.finished) return "";
+    integrity.worker.join();
+    integrity.told = true;
+    if (integrity.why.empty() || session.db == nullptr) return "";
+    // Set aside as at start-up; the next write begins a fresh record.
+    CloseConnection(session.db);
+    const std::string aside = SetAside(session.path);
+    if (aside.empty()) {
+        session.newerFile = true;  // cannot be moved: left alone, nothing more written
+        return "Your progress record " + session.path + " cannot be used (" + integrity.why +
+               ") nor renamed: this game keeps no further record of its answers.";
+    }
+    return "Your progress record " + session.path + " cannot be used (" + integrity.why + "). It was kept as " +
+           aside + " and a new record was begun.";
+}
+
 void StopRecord() {
+    StopIntegrityCheck();
     CloseConnection(session.db);
     session = Session{};
 }

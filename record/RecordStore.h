@@ -3,9 +3,9 @@
 // keeps beyond the design's own files lives here; the design's files (_rep.dat, hof.hof) are never
 // touched by it.
 //
-// At start-up StartRecord opens the file when there is one: its header, its version
-// (PRAGMA user_version) and a quick integrity check. A file that is not a database, fails the
-// check or cannot be written is renamed aside with the date ("progress.sqlite.damaged-2027-03-02",
+// At start-up StartRecord opens the file when there is one: its header and its version
+// (PRAGMA user_version), then a quick integrity check runs beside the game (PollRecordCheck). A
+// file that is not a database, fails the check or cannot be written is renamed aside with the date ("progress.sqlite.damaged-2027-03-02",
 // never deleted) and a fresh record is begun; a file from a newer version of the game is left
 // alone and nothing is written to it this session. Each of these is told once. Without a file,
 // nothing is made until the first write (the folder is made at the first save, never by starting).
@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,10 @@ struct StartReport {
 // be had is off, and saying so is in the report.
 StartReport StartRecord(const std::string& folder, const std::vector<ListFacts>& lists,
                         const OldTopicsSource& oldTopics);
+// The integrity check of a record opened at start-up runs beside the game; once a tick this takes
+// its result: what to tell the player when it found the file damaged (the file is then set aside as
+// at start-up and the next write begins a fresh record), else "". `wait` waits for it (the tests).
+std::string PollRecordCheck(bool wait = false);
 // Closes the database (a new start, the tests, the game's end).
 void StopRecord();
 // The record's path this session ("" before StartRecord).
@@ -100,5 +105,7 @@ private:
 
 // Reads outside a transaction (a reader never waits for a writer). Empty when there is no record.
 std::vector<std::pair<CardWords, CardState>> KeptStates(const Deck& deck, Direction direction);
+// Every deck's kept states in one direction, read at once (what reading every topic again takes).
+std::map<Deck, std::vector<std::pair<CardWords, CardState>>> AllKeptStates(Direction direction);
 
 }  // namespace record

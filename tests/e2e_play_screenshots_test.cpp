@@ -169,5 +169,13 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
     platform::headless::PressKey(SDLK_F3);
     RunUntilScreen(ScreenId::Progress);
     WaitUntilStill("arrowprev");
+    // More topics than the picture shows at once: the list scrolled down as the topics list does.
+    for (int line = 0; line < 9; ++line) {
+        WaitUntilStill("progress topics");
+        platform::headless::PressKey(SDLK_DOWN);
+        RunTicks(60);
+    }
+    WaitUntilStill("progress topics");
+    RunTicks(2);
     Shoot("progress");
 }
