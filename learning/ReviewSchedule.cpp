@@ -123,7 +123,8 @@ void PutCard(record::CardState& state, const CardSchedule& card) {
 
 // The topic's cards as the record holds them now (`states`: its deck's), with this run's unsaved
 // answers replayed.
-void ReadFromRecord(TopicSchedule& topic, const std::vector<std::pair<CardWords, record::CardState>>& states) {
+void ReadFromRecord(TopicSchedule& topic,
+                    const std::vector<std::pair<CardWords, record::CardState>>& states) {
     topic.cards.assign(topic.words.size(), CardSchedule{});
     std::map<CardWords, record::CardState> kept(states.begin(), states.end());
     for (size_t i = 0; i < topic.words.size(); ++i) {
@@ -214,8 +215,9 @@ void ReadSchedulesAgain() {
     if (schedules.empty()) return;
     const std::vector<std::pair<CardWords, record::CardState>> none;
     for (Direction direction : {Direction::Forward, Direction::Reverse}) {
-        const bool any = std::any_of(schedules.begin(), schedules.end(),
-                                     [direction](const auto& entry) { return entry.second.direction == direction; });
+        const bool any = std::any_of(schedules.begin(), schedules.end(), [direction](const auto& entry) {
+            return entry.second.direction == direction;
+        });
         if (!any) continue;
         const auto kept = record::AllKeptStates(direction);
         for (auto& [key, topic] : schedules) {

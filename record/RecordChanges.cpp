@@ -98,10 +98,11 @@ std::vector<std::pair<CardWords, CardState>> KeptStates(const Deck& deck, Direct
 
 std::map<Deck, std::vector<std::pair<CardWords, CardState>>> AllKeptStates(Direction direction) {
     std::map<Deck, std::vector<std::pair<CardWords, CardState>>> decks;
-    Statement rows(database::Reader(),
-                   "SELECT l.file, c.first_word, c.last_word, c.prompt, c.answer, s.count, s.box, s.last_day, "
-                   "s.due_day, s.missed FROM card_state s JOIN cards c ON c.id = s.card_id LEFT JOIN lists l ON "
-                   "l.id = c.list_id WHERE s.direction = ?");
+    Statement rows(
+        database::Reader(),
+        "SELECT l.file, c.first_word, c.last_word, c.prompt, c.answer, s.count, s.box, s.last_day, "
+        "s.due_day, s.missed FROM card_state s JOIN cards c ON c.id = s.card_id LEFT JOIN lists l ON "
+        "l.id = c.list_id WHERE s.direction = ?");
     rows.Bind(1, int64_t{static_cast<int32_t>(direction)});
     while (rows.Next()) {
         const Deck deck = rows.IsNull(0) ? Deck::Designed(static_cast<int32_t>(rows.Int(1)),

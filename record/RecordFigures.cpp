@@ -1,5 +1,7 @@
 #include "record/RecordFigures.h"
 
+#include <unordered_map>
+
 #include "record/Database.h"
 
 namespace record {
@@ -7,22 +9,33 @@ namespace record {
 using database::Statement;
 
 std::vector<CardAnswers> AnswersPerCardSince(int32_t firstDay) {
+    // The month's answers from the days' index, which holds every column asked for, counted here:
+    // SQLite's GROUP BY would sort them first.
+    std::unordered_map<int64_t, std::pair<int, int>> byCard;
+    Statement answers(
+        database::Reader(),
+        "SELECT card_id, verdict = 'right' FROM answers INDEXED BY answers_by_day WHERE day >= ?");
+    answers.Bind(1, int64_t{firstDay});
+    while (answers.Next()) {
+        std::pair<int, int>& counted = byCard[answers.Int(0)];
+        ++counted.first;
+        counted.second += static_cast<int>(answers.Int(1));
+    }
     std::vector<CardAnswers> cards;
+    if (byCard.empty()) return cards;
     Statement rows(database::Reader(),
-                   "SELECT l.file, c.first_word, c.last_word, c.prompt, c.answer, a.answers, a.right FROM "
-                   "(SELECT card_id, count(*) AS answers, sum(verdict = 'right') AS right FROM answers "
-                   // The days' index holds every column asked for: a month is read, not the year.
-                   "INDEXED BY answers_by_day WHERE day >= ? GROUP BY card_id) a JOIN cards c ON c.id = a.card_id "
+                   "SELECT c.id, l.file, c.first_word, c.last_word, c.prompt, c.answer FROM cards c "
                    "LEFT JOIN lists l ON l.id = c.list_id");
-    rows.Bind(1, int64_t{firstDay});
     while (rows.Next()) {
+        const auto found = byCard.find(rows.Int(0));
+        if (found == byCard.end()) continue;
         CardAnswers card;
-        card.deck = rows.IsNull(0)
-                        ? Deck::Designed(static_cast<int32_t>(rows.Int(1)), static_cast<int32_t>(rows.Int(2)))
-                        : Deck::OwnList(rows.Text(0));
-        card.card = CardWords{rows.Text16(3), rows.Text16(4)};
-        card.answers = static_cast<int>(rows.Int(5));
-        card.right = static_cast<int>(rows.Int(6));
+        card.deck = rows.IsNull(1)
+                        ? Deck::Designed(static_cast<int32_t>(rows.Int(2)), static_cast<int32_t>(rows.Int(3)))
+                        : Deck::OwnList(rows.Text(1));
+        card.card = CardWords{rows.Text16(4), rows.Text16(5)};
+        card.answers = found->second.first;
+        card.right = found->second.second;
         cards.push_back(std::move(card));
     }
     return cards;

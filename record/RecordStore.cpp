@@ -5,11 +5,10 @@
 
 #include <atomic>
 #include <chrono>
-#include <mutex>
 #include <cstdio>
 #include <ctime>
+#include <mutex>
 #include <thread>
-
 
 #include "game/SaveFolder.h"
 #include "platform/GameFolder.h"
@@ -364,8 +363,8 @@ std::string PollRecordCheck(bool wait) {
         return "Your progress record " + session.path + " cannot be used (" + integrity.why +
                ") nor renamed: this game keeps no further record of its answers.";
     }
-    return "Your progress record " + session.path + " cannot be used (" + integrity.why + "). It was kept as " +
-           aside + " and a new record was begun.";
+    return "Your progress record " + session.path + " cannot be used (" + integrity.why +
+           "). It was kept as " + aside + " and a new record was begun.";
 }
 
 void StopRecord() {

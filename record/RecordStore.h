@@ -5,10 +5,11 @@
 //
 // At start-up StartRecord opens the file when there is one: its header and its version
 // (PRAGMA user_version), then a quick integrity check runs beside the game (PollRecordCheck). A
-// file that is not a database, fails the check or cannot be written is renamed aside with the date ("progress.sqlite.damaged-2027-03-02",
-// never deleted) and a fresh record is begun; a file from a newer version of the game is left
-// alone and nothing is written to it this session. Each of these is told once. Without a file,
-// nothing is made until the first write (the folder is made at the first save, never by starting).
+// file that is not a database, fails the check or cannot be written is renamed aside with the date
+// ("progress.sqlite.damaged-2027-03-02", never deleted) and a fresh record is begun; a file from a newer
+// version of the game is left alone and nothing is written to it this session. Each of these is told once.
+// Without a file, nothing is made until the first write (the folder is made at the first save, never by
+// starting).
 //
 // Every change is one transaction (class Transaction): begun without waiting (busy_timeout 0), so
 // a game whose record another game is writing is told "busy" at once and asks again on a later
