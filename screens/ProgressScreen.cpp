@@ -18,11 +18,15 @@
 namespace {
 
 // Topic rows shown at once; the list of names scrolls over the rest, as the topics list does.
-constexpr int kRowsShown = 8;
-// The topic names are a list centred on kNamesX; each shown row's bar runs from kBarLeft for
-// kBarLength, its recall after it. Rows lie kRowSpacing apart, the list's own line spacing.
-constexpr double kNamesX = -2.6, kBarLeft = -1.2, kBarLength = 1.45, kBarThickness = 0.16;
-constexpr double kFirstRowY = 1.3, kRowSpacing = 0.4, kNameScale = 0.34, kRecallX = 0.36;
+constexpr int kRowsShown = 10;
+// The names are a text list, whose lines are drawn in its own frame: their size is the list's
+// scale squared and their place is scaled with it, so the list stands at centre / (1 + scale) to
+// centre its names on kNamesCentreX with the first at kFirstRowY, lines 0.4 * scale apart. Each
+// shown row's bar runs from kBarLeft for kBarLength, its recall after it.
+constexpr double kNameScale = 0.6, kNamesCentreX = -2.5, kFirstRowY = 1.4, kRowSpacing = 0.4 * kNameScale;
+constexpr double kBarLeft = -1.2, kBarLength = 1.45, kBarThickness = 0.14, kRecallX = 0.36;
+// A bar stands level with the middle of its name's letters.
+constexpr double kBarRaise = 0.23 * kNameScale * kNameScale;
 // The days strip and the bars of the days ahead, right of the topics.
 constexpr double kRightMiddle = 2.15;
 constexpr double kFirstDayX = 0.98, kDayStep = 0.18, kDaysY = 1.3, kDaySize = 0.13;
@@ -204,7 +208,8 @@ void BuildProgressScreen() {
     // The names are filled in when the picture is shown: the topics may have changed since.
     objects.names = scene->Add(
         std::make_unique<GLObjectTextList>(key::kProgressTopicList, kRowsShown, "data/arrow_up.MS3D",
-                                           "data/arrow_down.MS3D", kNamesX, kFirstRowY, 0.3));
+                                           "data/arrow_down.MS3D", kNamesCentreX / (1 + kNameScale),
+                                           kFirstRowY / (1 + kNameScale), 0.3));
     objects.names->scale = kNameScale;
     objects.names->visible = false;
     for (int slot = 0; slot < kRowsShown; ++slot) {
@@ -212,7 +217,7 @@ void BuildProgressScreen() {
         TopicRow& row = objects.rows[static_cast<size_t>(slot)];
         for (int group = 0; group < 4; ++group)
             row.groups[group] =
-                AddBlock(key::kProgressBoxBar, kBarLeft, y + 0.06, 0, kBarThickness, kGroupColours[group]);
+                AddBlock(key::kProgressBoxBar, kBarLeft, y + kBarRaise, 0, kBarThickness, kGroupColours[group]);
         row.recall = AddText(key::kProgressRecall, u"", kRecallX, y, kSmallScale, kCaption);
     }
 
