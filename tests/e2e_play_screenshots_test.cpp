@@ -38,6 +38,7 @@ protected:
         ASSERT_TRUE(platform::Start());
         GameTest::SetUp();
         platform::headless::SetDesktopSize(kDesktopWidth, kDesktopHeight);
+        platform::headless::DrawTicks(true);  // the display shows every frame, as the game's would
     }
 
     // The play window as the display shows it after the last frame.
