@@ -99,14 +99,18 @@ Folded Fold(const std::u16string& text, bool speltOut) {
     return folded;
 }
 
-// An English answer's leading article or "to", which a learner may leave out or add.
-std::u16string WithoutEnglishArticle(const std::u16string& folded) {
+// How many units an English answer's leading article or "to" takes, with its space; 0 for none.
+size_t EnglishArticleLength(const std::u16string& folded) {
     for (const char16_t* article : {u"the ", u"an ", u"a ", u"to "}) {
         const std::u16string lead(article);
-        if (folded.size() > lead.size() && folded.compare(0, lead.size(), lead) == 0)
-            return folded.substr(lead.size());
+        if (folded.size() > lead.size() && folded.compare(0, lead.size(), lead) == 0) return lead.size();
     }
-    return folded;
+    return 0;
+}
+
+// The answer without it, which a learner may leave out or add.
+std::u16string WithoutEnglishArticle(const std::u16string& folded) {
+    return folded.substr(EnglishArticleLength(folded));
 }
 
 bool SameAnswer(const std::u16string& typed, const std::u16string& form, bool englishArticles) {
@@ -138,11 +142,18 @@ AnswerVerdict CheckOwnAnswer(const std::u16string& typed, const std::u16string& 
         }
     }
     // Not right: one letter off one of the alternatives' forms, compared with the marks dropped.
-    const std::u16string typedFolded = Fold(typedSpaced, false).text;
+    std::u16string typedFolded = Fold(typedSpaced, false).text;
+    if (englishArticles) typedFolded = WithoutEnglishArticle(typedFolded);
     for (size_t i = 1; i < alternatives.size(); ++i) {
         const std::u16string& alternative = alternatives[i];
         for (const std::u16string& form : {alternative, WithoutParentheses(alternative, false)}) {
-            const Folded folded = Fold(form, false);
+            Folded folded = Fold(form, false);
+            if (englishArticles) {
+                const size_t article = EnglishArticleLength(folded.text);
+                folded.text.erase(0, article);
+                folded.origin.erase(folded.origin.begin(),
+                                    folded.origin.begin() + static_cast<std::ptrdiff_t>(article));
+            }
             const NearMiss miss = OneLetterOff(typedFolded, folded.text);
             if (!miss.almost) continue;
             verdict.almost = true;

@@ -26,13 +26,10 @@ namespace {
 constexpr int kDesignedTopics = 12;
 
 const std::vector<std::pair<std::string, std::string>> kDeck = {
-    {"der Hund", "the dog"},      {"die Katze", "the cat"},     {"das Haus", "the house"},
-    {"der Baum", "the tree"},     {"schön", "beautiful"},       {"gehen", "to go"},
-    {"die Straße", "the street"}, {"der Apfel", "the apple"},   {"die Birne", "the pear"},
-    {"laufen", "to run"},         {"sprechen", "to speak"},     {"das Fenster", "the window"},
-    {"die Tür", "the door"},      {"der Tisch", "the table"},   {"der Stuhl", "the chair"},
-    {"das Buch", "the book"},     {"die Schule", "the school"}, {"lernen", "to learn"},
-    {"schreiben", "to write"},    {"lesen", "to read"}};
+    {"der Hund", "the dog"},      {"die Katze", "the cat"},   {"das Haus", "the house"},
+    {"der Baum", "the tree"},     {"schön", "beautiful"},     {"gehen", "to go"},
+    {"die Straße", "the street"}, {"der Apfel", "the apple"}, {"die Birne", "the pear"},
+    {"das Fenster", "the window"}};
 
 class ListLanguagesGame : public GameTest {
 protected:
@@ -78,7 +75,7 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     platform::headless::DropFile(folder + "incoming/deck.txt");
     RunTicks(1);
     EXPECT_EQ(LastMessage(),
-              "deck.txt: 20 cards in 1 topic; German and English, guessed from the words; set them with a "
+              "deck.txt: 10 cards in 1 topic; German and English, guessed from the words; set them with a "
               "first line #languages:de,en");
     std::ifstream copy(folder + "data/lists/deck.txt", std::ios::binary);
     std::string firstLine;
@@ -103,14 +100,14 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     ClickObject("arrownext");
     RunUntilScreen(ScreenId::Test);
     RunTicks(1);
-    ASSERT_EQ(testRun.testLength, 20);
+    ASSERT_EQ(testRun.testLength, 10);
     // Beside the German word its language's card, beside the English answer English's.
     EXPECT_EQ(Object("flag 1")->texture, FindTexture("side language card 0"));
     EXPECT_EQ(Object("flag 2")->texture, FindTexture("side language card 1"));
 
     std::vector<std::u16string> missed;
     bool almostSeen = false;
-    for (int asked = 0; Screen() == ScreenId::Test && asked < 20; ++asked) {
+    for (int asked = 0; Screen() == ScreenId::Test && asked < 10; ++asked) {
         const std::u16string prompt = CurrentPrompt(), answer = CurrentAnswer();
         const std::u16string plain = Typed(answer);
         if (asked == 0) {
@@ -135,7 +132,7 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     }
     EXPECT_TRUE(almostSeen);
     RunUntilScreen(ScreenId::NextLevel);
-    EXPECT_EQ(testRun.correctCount, 14);
+    EXPECT_EQ(testRun.correctCount, 7);
     EXPECT_EQ(testRun.wrongCount, 2);
     EXPECT_TRUE(Object("passed_info")->visible);
     EXPECT_FALSE(Object("nextlevel_info")->visible);
@@ -144,7 +141,7 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     EXPECT_EQ(TextOf("wynik koncowy"), "score: " + std::to_string(testRun.score));
 
     // Only German was heard, and only the German words.
-    ASSERT_TRUE(service->WaitForMessages(16, std::chrono::seconds(10)));
+    ASSERT_TRUE(service->WaitForMessages(9, std::chrono::seconds(10)));
     for (const FakeSpeechService::Message& heard : service->Messages()) {
         EXPECT_EQ(heard.language, "de") << heard.text;
         EXPECT_TRUE(std::any_of(kDeck.begin(), kDeck.end(), [&](const auto& card) {

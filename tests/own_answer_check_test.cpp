@@ -114,7 +114,9 @@ TEST(AnswerJudging, EnglishArticlesAndAlmostInEveryTopic) {
         {true, false, u"Fenstr", u"Fenster; das Fenster", false, u"Fenst[e]r"},
         {true, false, u"take a phoot", u"to take (a photo)", false, u""},
         {true, false, u"to tkae", u"to take (a photo)", false, u"to t[ak]e"},
-        {true, true, u"to tkae", u"to take (a photo)", false, u"to t[ak]e"},
+        {true, true, u"to tkae", u"to take (a photo)", false, u""},  // "take": four letters
+        {true, true, u"windoq", u"the window", false, u"the windo[w]"},
+        {true, true, u"a windoq", u"window", false, u"windo[w]"},
         {true, false, u"qeu hora es", u"\u00BFQu\u00E9 hora es?", false, u"\u00BFQ[u\u00E9] hora es?"},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
