@@ -28,12 +28,11 @@
 
 namespace {
 
-// The own lists' panel: one texture slot, drawn again only when its texts change. Owned by this
-// screen for the program's life; the slot is the scene's texture.
-struct OwnPanel {
-    int32_t slot = -1;
-    std::u16string texts;
-} ownPanel;
+// The own lists' panel: one texture slot, found by its name and drawn again only when its texts
+// change. Owned by this screen for the program's life; the slot is the scene's texture (a new
+// table has none, so it is made anew).
+constexpr char kOwnPanelTexture[] = "own list information panel";
+std::u16string ownPanelTexts;
 
 std::u16string LanguageWord(const std::string& code) { return Utf8ToUtf16(EnglishLanguageName(code)); }
 
@@ -71,17 +70,18 @@ int32_t PanelTexture() {
     const std::vector<PanelLine> lines = OwnPanelLines(own->languages);
     std::u16string texts;
     for (const PanelLine& line : lines) texts += line.text + u"\n";
-    if (ownPanel.slot >= 0 && ownPanel.texts == texts) return ownPanel.slot;
+    int32_t slot = FindTexture(kOwnPanelTexture);
+    if (slot >= 0 && ownPanelTexts == texts) return slot;
     const Image picture = DrawInfoPanel(lines, glyphfont::FontFile());
     platform::MakeContextCurrent();
-    if (ownPanel.slot < 0) {
-        ownPanel.slot = LoadTextureImage("own list information panel", picture);
+    if (slot < 0) {
+        slot = LoadTextureImage(kOwnPanelTexture, picture);
     } else {
-        ReplaceTextureImage(ownPanel.slot, "own list information panel", picture);
+        ReplaceTextureImage(slot, kOwnPanelTexture, picture);
     }
     platform::ReleaseContext();
-    ownPanel.texts = ownPanel.slot >= 0 ? texts : u"";
-    return ownPanel.slot >= 0 ? ownPanel.slot : FindTexture(app->infoPicturePath);
+    ownPanelTexts = slot >= 0 ? texts : u"";
+    return slot >= 0 ? slot : FindTexture(app->infoPicturePath);
 }
 
 // Percent-encodes what a file:// address cannot carry as is (spaces, non-ASCII bytes, '#', ...).

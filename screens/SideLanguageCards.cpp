@@ -13,30 +13,27 @@
 
 namespace {
 
-// The card slot of each flag and the text it holds: the texture table never frees a slot, so each
-// flag has one, drawn again only when its language changes. Owned by this module for the program's
-// life; the slots are the scene's textures.
-struct SideCard {
-    int32_t slot = -1;
-    std::u16string text;
-};
-SideCard sideCards[2];
+// The text each flag's card holds: the texture table never frees a slot, so each flag has one,
+// found by its name and drawn again only when its language changes. Owned by this module for the
+// program's life; the slots are the scene's textures (a new table has none, so they are made anew).
+std::u16string cardTexts[2];
 
-int32_t CardSlot(SideCard& card, const std::string& code, int index) {
+int32_t CardSlot(const std::string& code, int index) {
     const std::u16string text = SideCardText(code);
-    if (card.slot >= 0 && card.text == text) return card.slot;
+    const std::string name = "side language card " + std::to_string(index);
+    int32_t slot = FindTexture(name);
+    if (slot >= 0 && cardTexts[index] == text) return slot;
     const Image image = DrawLanguageCard(
         text, Utf8ToUtf16(code.empty() ? "unknown" : EnglishLanguageName(code)), glyphfont::FontFile());
-    const std::string name = "side language card " + std::to_string(index);
     platform::MakeContextCurrent();
-    if (card.slot < 0) {
-        card.slot = LoadTextureImage(name, image);
+    if (slot < 0) {
+        slot = LoadTextureImage(name, image);
     } else {
-        ReplaceTextureImage(card.slot, name, image);
+        ReplaceTextureImage(slot, name, image);
     }
     platform::ReleaseContext();
-    card.text = card.slot >= 0 ? text : u"";
-    return card.slot;
+    cardTexts[index] = slot >= 0 ? text : u"";
+    return slot;
 }
 
 // The design's flag of a designed side: the British flag for English, the Spanish one for Spanish.
@@ -49,7 +46,7 @@ void ShowFlag(GLObject& flag, const std::string& code) {
 }
 
 void ShowCard(GLObject& flag, const std::string& code, int index) {
-    flag.texture = CardSlot(sideCards[index], code, index);
+    flag.texture = CardSlot(code, index);
     flag.textured = true;
     flag.texturedColour = true;
 }
