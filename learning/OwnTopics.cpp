@@ -6,13 +6,14 @@
 #include <set>
 
 #include "formats/BoundedFileRead.h"
-#include "platform/Platform.h"
-#include "platform/SafeFileWrite.h"
+#include "formats/LanguageGuess.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/SaveFolderLock.h"
 #include "platform/GameFolder.h"
+#include "platform/Platform.h"
+#include "platform/SafeFileWrite.h"
 #include "platform/TextInput.h"
 
 std::vector<OwnTopic> ownTopics;
@@ -100,7 +101,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
                                    const WordListImport& list) {
     std::vector<OwnTopic> topics;
     const std::u16string listTitle = list.title.empty() ? stem : list.title;
-    const std::string language = list.languagesUnknown ? "" : list.answerLanguage;
+    const SideLanguages languages{list.promptLanguage.code, list.answerLanguage.code, false};
     for (const ImportedLesson& lesson : list.lessons) {
         const std::u16string title = lesson.title.empty() ? listTitle : lesson.title;
         const size_t pieces = (lesson.cards.size() + kOwnTopicCards - 1) / kOwnTopicCards;
@@ -110,7 +111,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
             topic.part = static_cast<int32_t>(topics.size() + 1);
             topic.title =
                 pieces == 1 ? title : title + u" " + platform::Utf8ToUtf16(std::to_string(piece + 1));
-            topic.answerLanguage = language;
+            topic.languages = languages;
             const size_t first = piece * kOwnTopicCards;
             const size_t last = std::min(lesson.cards.size(), first + kOwnTopicCards);
             for (size_t i = first; i < last; ++i)
@@ -150,8 +151,11 @@ std::string ImportListFile(const std::string& path) {
     std::vector<uint8_t> bytes;
     const FileReadResult read = ReadBoundedFile(path, kWordListLimit, bytes);
     if (read != FileReadResult::Ok || name.empty()) return name + ": not imported: " + RefusalOfRead(read);
-    const WordListImport list = ReadWordList(name, bytes);
+    WordListImport list = ReadWordList(name, bytes);
     if (list.refused) return DescribeImport(name, list, 0);
+    // Only here are languages guessed: the copy keeps what was found, so a start never guesses.
+    GuessUnknownLanguages(list);
+    const std::vector<uint8_t> copy = CopyKeepingLanguages(bytes, list);
 
     std::vector<OwnTopic> topics = TopicsOfList(name, platform::Utf8ToUtf16(Stem(name)), list);
     {
@@ -161,7 +165,7 @@ std::string ImportListFile(const std::string& path) {
         const int oldParts = PartsOfList(name);
         const CardCounts carried = SavedCountsOfList(name, oldParts);
         platform::MakeFolders(WriteListsFolder());
-        if (!WriteFileAtomically(WriteListsFolder() + name, bytes.data(), bytes.size()))
+        if (!WriteFileAtomically(WriteListsFolder() + name, copy.data(), copy.size()))
             return name + ": not imported: the lists folder " + WriteListsFolder() + " cannot be written";
         ReplaceCountsOfList(name, oldParts, topics, carried);
     }
