@@ -7,6 +7,7 @@
 #include <set>
 
 #include "formats/BoundedFileRead.h"
+#include "formats/LanguageGuess.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/SaveFolderLock.h"
@@ -88,11 +89,8 @@ std::string RecordProblem(const record::WriteResult& begun) {
 record::ListFacts FactsOf(const OwnTopic& topic) {
     record::ListFacts facts;
     facts.file = topic.listFile;
-    facts.promptLanguage = topic.promptLanguage;
-    facts.answerLanguage = topic.answerLanguage;
-    facts.languagesFound = topic.answerLanguage.empty()
-                               ? "unknown"
-                               : "as the list names them (English and Spanish when it names none)";
+    facts.promptLanguage = SideLanguage{topic.languages.prompt, topic.promptFound};
+    facts.answerLanguage = SideLanguage{topic.languages.answer, topic.answerFound};
     return facts;
 }
 
@@ -115,7 +113,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
                                    const WordListImport& list) {
     std::vector<OwnTopic> topics;
     const std::u16string listTitle = list.title.empty() ? stem : list.title;
-    const std::string language = list.languagesUnknown ? "" : list.answerLanguage;
+    const SideLanguages languages{list.promptLanguage.code, list.answerLanguage.code, false};
     for (const ImportedLesson& lesson : list.lessons) {
         const std::u16string title = lesson.title.empty() ? listTitle : lesson.title;
         const size_t pieces = (lesson.cards.size() + kOwnTopicCards - 1) / kOwnTopicCards;
@@ -125,8 +123,9 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
             topic.part = static_cast<int32_t>(topics.size() + 1);
             topic.title =
                 pieces == 1 ? title : title + u" " + platform::Utf8ToUtf16(std::to_string(piece + 1));
-            topic.answerLanguage = language;
-            topic.promptLanguage = list.languagesUnknown ? "" : list.promptLanguage;
+            topic.languages = languages;
+            topic.promptFound = list.promptLanguage.found;
+            topic.answerFound = list.answerLanguage.found;
             const size_t first = piece * kOwnTopicCards;
             const size_t last = std::min(lesson.cards.size(), first + kOwnTopicCards);
             for (size_t i = first; i < last; ++i)
@@ -166,8 +165,11 @@ std::string ImportListFile(const std::string& path) {
     std::vector<uint8_t> bytes;
     const FileReadResult read = ReadBoundedFile(path, kWordListLimit, bytes);
     if (read != FileReadResult::Ok || name.empty()) return name + ": not imported: " + RefusalOfRead(read);
-    const WordListImport list = ReadWordList(name, bytes);
+    WordListImport list = ReadWordList(name, bytes);
     if (list.refused) return DescribeImport(name, list, 0);
+    // Only here are languages guessed: the copy keeps what was found, so a start never guesses.
+    GuessUnknownLanguages(list);
+    const std::vector<uint8_t> copy = CopyKeepingLanguages(bytes, list);
 
     std::vector<OwnTopic> topics = TopicsOfList(name, platform::Utf8ToUtf16(Stem(name)), list);
     {
@@ -186,7 +188,7 @@ std::string ImportListFile(const std::string& path) {
             if (!committed.Done()) return name + ": not imported: " + RecordProblem(committed);
         }
         platform::MakeFolders(WriteListsFolder());
-        if (!WriteFileAtomically(WriteListsFolder() + name, bytes.data(), bytes.size()))
+        if (!WriteFileAtomically(WriteListsFolder() + name, copy.data(), copy.size()))
             return name + ": not imported: the lists folder " + WriteListsFolder() + " cannot be written";
     }
     const size_t topicCount = topics.size();

@@ -24,8 +24,11 @@ struct OwnTopic {
     int32_t part = 1;      // the topic's number within its list, from 1; names its counts file
     std::u16string title;
     std::vector<WordEntry> cards;
-    std::string answerLanguage;  // the code its answers are spoken in; empty: not spoken
-    std::string promptLanguage;  // the code of its prompts; empty: unknown
+    SideLanguages languages;  // as the list names them or they were guessed at its import
+    // How each side's language was found (a list's copy keeps a guess as its "#languages:" line,
+    // so only the import itself knows a side was guessed).
+    LanguageFound promptFound = LanguageFound::Unknown;
+    LanguageFound answerFound = LanguageFound::Unknown;
 };
 
 // Every own topic, the lists in file-name order. Owned here: rebuilt by every ReadListsFolder,
@@ -41,9 +44,12 @@ void ReadListsFolder();
 // Every list of ownTopics as the learner's record keeps it (languages, not when imported).
 std::vector<record::ListFacts> OwnListFacts();
 // Imports the file at `path` and returns the line that tells the player what was read (or why
-// nothing was). Nothing but the list's copy and its row in the learner's record is written; the
-// record's change commits before the copy replaces an old one, and the cards' progress, kept by
-// their words, stays.
+// nothing was), with the list's languages and how they were found. A side whose language the list
+// does not name is guessed from its words (formats/LanguageGuess.h), here and never at start-up;
+// the copy of a text list keeps the guess as a first line "#languages:de,en". Nothing but the
+// list's copy and its row in the learner's record (its languages, how they were found, when it was
+// imported) is written; the record's change commits before the copy replaces an old one, and the
+// cards' progress, kept by their words, stays.
 std::string ImportListFile(const std::string& path);
 struct ListRemoval {
     bool removed = false;

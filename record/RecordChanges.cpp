@@ -186,24 +186,38 @@ void Transaction::AddPractisedDay(int32_t day) {
     if (add.Run() != SQLITE_OK && failure.Done()) failure = database::ResultOf(add.code);
 }
 
+namespace {
+
+// Binds a list's facts to ?1..?7 of `write`: file, the sides' languages and how they were found,
+// the import time.
+void BindList(Statement& write, const ListFacts& list) {
+    write.Bind(1, list.file).Bind(2, list.promptLanguage.code).Bind(3, list.answerLanguage.code);
+    write.Bind(4, std::string(LanguageFoundName(list.promptLanguage.found)));
+    write.Bind(5, std::string(LanguageFoundName(list.answerLanguage.found)));
+    write.Bind(6, list.importedAt);
+}
+
+constexpr char kInsertList[] =
+    "INSERT INTO lists(file, prompt_language, answer_language, prompt_found, answer_found, imported_at) "
+    "VALUES (?1, ?2, ?3, ?4, ?5, ?6)";
+
+}  // namespace
+
 void Transaction::PutList(const ListFacts& list) {
     Statement put(database::Reader(),
-                  "INSERT INTO lists(file, prompt_language, answer_language, languages_found, imported_at) "
-                  "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT(file) DO UPDATE SET prompt_language = ?2, "
-                  "answer_language = ?3, languages_found = ?4, imported_at = ?5");
-    put.Bind(1, list.file).Bind(2, list.promptLanguage).Bind(3, list.answerLanguage);
-    put.Bind(4, list.languagesFound).Bind(5, list.importedAt);
+                  (std::string(kInsertList) +
+                   " ON CONFLICT(file) DO UPDATE SET prompt_language = ?2, answer_language = ?3, "
+                   "prompt_found = ?4, answer_found = ?5, imported_at = ?6")
+                      .c_str());
+    BindList(put, list);
     if (put.Run() != SQLITE_OK && failure.Done()) failure = database::ResultOf(put.code);
 }
 
 void Transaction::AddMissingLists(const std::vector<ListFacts>& lists) {
-    Statement add(database::Reader(),
-                  "INSERT OR IGNORE INTO lists(file, prompt_language, answer_language, languages_found, "
-                  "imported_at) VALUES (?, ?, ?, ?, ?)");
+    Statement add(database::Reader(), (std::string(kInsertList) + " ON CONFLICT(file) DO NOTHING").c_str());
     for (const ListFacts& list : lists) {
         add.Reset();
-        add.Bind(1, list.file).Bind(2, list.promptLanguage).Bind(3, list.answerLanguage);
-        add.Bind(4, list.languagesFound).Bind(5, list.importedAt);
+        BindList(add, list);
         if (add.Run() != SQLITE_OK && failure.Done()) failure = database::ResultOf(add.code);
     }
 }
@@ -242,6 +256,22 @@ const char* RunKindName(RunKind kind) {
 
 const char* DirectionName(Direction direction) {
     return direction == Direction::Reverse ? "reverse" : "forward";
+}
+
+const char* LanguageFoundName(LanguageFound found) {
+    switch (found) {
+        case LanguageFound::Identifier:
+            return "identifiers";
+        case LanguageFound::Header:
+            return "languages line";
+        case LanguageFound::FirstRow:
+            return "first row";
+        case LanguageFound::Guessed:
+            return "guessed";
+        case LanguageFound::Unknown:
+            break;
+    }
+    return "unknown";
 }
 
 }  // namespace record

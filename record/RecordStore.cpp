@@ -42,7 +42,8 @@ CREATE TABLE lists(
     file TEXT NOT NULL UNIQUE,
     prompt_language TEXT NOT NULL DEFAULT '',
     answer_language TEXT NOT NULL DEFAULT '',
-    languages_found TEXT NOT NULL DEFAULT '',
+    prompt_found TEXT NOT NULL DEFAULT 'unknown' CHECK (prompt_found IN ('unknown', 'identifiers', 'languages line', 'first row', 'guessed')),
+    answer_found TEXT NOT NULL DEFAULT 'unknown' CHECK (answer_found IN ('unknown', 'identifiers', 'languages line', 'first row', 'guessed')),
     imported_at INTEGER NOT NULL DEFAULT 0);
 CREATE TABLE cards(
     id INTEGER PRIMARY KEY,

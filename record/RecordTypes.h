@@ -8,6 +8,8 @@
 #include <string>
 #include <tuple>
 
+#include "formats/WordListImport.h"
+
 namespace record {
 
 // Which way a card is asked: Forward as the topic is designed (the prompt shown, the answer typed),
@@ -74,15 +76,17 @@ struct AnswerFacts {
 
 // An own list as the record keeps it.
 struct ListFacts {
-    std::string file;            // its copy's name in lists/
-    std::string promptLanguage;  // ISO 639-1 code; "" when unknown
-    std::string answerLanguage;
-    std::string languagesFound;  // how they were found, in words, e.g. "named by the list"
-    int64_t importedAt = 0;      // seconds since 1970 (UTC); 0 when found in the lists folder
+    std::string file;             // its copy's name in lists/
+    SideLanguage promptLanguage;  // each side's ISO 639-1 code ("" when unknown) and how it was found
+    SideLanguage answerLanguage;
+    int64_t importedAt = 0;  // seconds since 1970 (UTC); 0 when found in the lists folder
 };
 
 const char* VerdictName(Verdict verdict);        // "right", "wrong", "almost", "timed out"
 const char* RunKindName(RunKind kind);           // "test", "review", "round"
 const char* DirectionName(Direction direction);  // "forward", "reverse"
+// How a list's side got its language, as the record keeps it: "unknown", "identifiers" (KVTML),
+// "languages line" ("#languages:"), "first row", "guessed".
+const char* LanguageFoundName(LanguageFound found);
 
 }  // namespace record

@@ -11,8 +11,9 @@
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
 #include "learning/MissedEntries.h"
-#include "learning/SpokenAnswer.h"
+#include "learning/SpokenWord.h"
 #include "learning/TestRun.h"
+#include "learning/TopicWords.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
@@ -53,11 +54,16 @@ void FillWordsToPractise() {
         // Shown as a disabled line: there is nothing to choose.
         list->AddLine(u"no word missed", key::kListLine, false);
     } else {
-        for (const WordEntry& entry : missedEntries)
-            list->AddLine(PractiseLineText(entry), key::kListLine, true);
+        for (const MissedEntry& missed : missedEntries)
+            list->AddLine(PractiseLineText(missed.words), key::kListLine, true);
         list->Select(0);
     }
     app->screens.spokenPractiseLine = -1;
+}
+
+// The next-level screen's panel: "Test passed" for an own list, which unlocks nothing.
+const char* NextLevelPanel() {
+    return OwnTopicOfRow(testRun.topicIndex) != nullptr ? key::kPassedPanel : key::kNextLevelPanel;
 }
 
 // Under the panel: a test's score, or how many of a review's cards were answered right.
@@ -109,15 +115,14 @@ bool ChoosePractise(const InputEvent& input, const std::string& panelKey, const 
 void BuildNextLevelScreen() {
     BuildPanel(key::kNextLevelPanel, u"Next level unlocked");
     BuildWordsToPractise();
+    BuildPanel(key::kPassedPanel, u"Test passed");
 }
 
 void BuildGameOverScreen() { BuildPanel(key::kGameOverPanel, u"Game over"); }
 
 void BuildReviewResultScreen() { BuildPanel(key::kReviewPanel, u"Review done"); }
 
-void ShowNextLevelScreen() {
-    ShowResult(key::kNextLevelPanel, CounterLine(uiStrings.scoreLabel, testRun.score));
-}
+void ShowNextLevelScreen() { ShowResult(NextLevelPanel(), CounterLine(uiStrings.scoreLabel, testRun.score)); }
 
 void ShowGameOverScreen() {
     ShowResult(key::kGameOverPanel, CounterLine(uiStrings.scoreLabel, testRun.score));
@@ -129,8 +134,8 @@ void ShowReviewResultScreen() {
 }
 
 void NextLevelScreenInput(const InputEvent& input) {
-    if (ChoosePractise(input, key::kNextLevelPanel, event::kLearningAfterNextLevel)) return;
-    Leave(key::kNextLevelPanel, event::kMainMenuAfterNextLevel);
+    if (ChoosePractise(input, NextLevelPanel(), event::kLearningAfterNextLevel)) return;
+    Leave(NextLevelPanel(), event::kMainMenuAfterNextLevel);
 }
 
 void GameOverScreenInput(const InputEvent& input) {
@@ -148,17 +153,19 @@ void FollowPractiseSelection() {
     if (!list || list->selected == app->screens.spokenPractiseLine) return;
     if (list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
     app->screens.spokenPractiseLine = list->selected;
-    SpeakAnswer(missedEntries[app->screens.spokenPractiseLine].answer);
+    const MissedEntry& missed = missedEntries[app->screens.spokenPractiseLine];
+    SpeakForeignWord(missed.words, missed.languages);
 }
 
 void SpeakPractiseSelectionAgain() {
     const GLObjectTextList* list = FindTextList(key::kPractiseList);
     if (!list || list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
-    SpeakAnswer(missedEntries[list->selected].answer);
+    SpeakForeignWord(missedEntries[list->selected].words, missedEntries[list->selected].languages);
 }
 
 void HideResultScreens() {
-    for (const char* objectKey : {key::kNextLevelPanel, key::kGameOverPanel, key::kReviewPanel,
-                                  key::kFinalScore, key::kArrowNext, key::kPractiseTitle, key::kPractiseList})
+    for (const char* objectKey :
+         {key::kNextLevelPanel, key::kPassedPanel, key::kGameOverPanel, key::kReviewPanel, key::kFinalScore,
+          key::kArrowNext, key::kPractiseTitle, key::kPractiseList})
         SetVisible(objectKey, false);
 }

@@ -23,7 +23,7 @@
 #include "learning/ReviewRun.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/RunEndSave.h"
-#include "learning/SpokenAnswer.h"
+#include "learning/SpokenWord.h"
 #include "learning/TestRun.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
@@ -32,6 +32,7 @@
 #include "platform/TextInput.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
+#include "screens/SideLanguageCards.h"
 #include "screens/TestFeedback.h"
 #include "screens/TextEntry.h"
 
@@ -80,14 +81,20 @@ double SecondsTaken() {
 int QuestionRow() { return Reviewing() ? CurrentReviewRow() : testRun.topicIndex; }
 
 // A test draws its questions by their counts; a review asks its cards in the order chosen, each
-// spoken in its own topic's language.
+// shown and spoken in its own topic's languages.
 void ChooseQuestion() {
     if (Reviewing()) {
         FindUnasked(0);
-        wordList.answerLanguage = CurrentReviewLanguage();
     } else {
         ChooseNextWord();
     }
+}
+
+// The question on screen: its prompt, its sides' languages, and its foreign word heard when shown.
+void ShowQuestion() {
+    SetTextOf(key::kPromptText, CurrentPrompt());
+    ShowSideLanguages(CurrentLanguages());
+    SpeakWhenAsked(CurrentEntry(), CurrentLanguages());
 }
 
 // The four counter lines at the left.
@@ -147,6 +154,8 @@ const char* EventAfterRun(RunEndKind how, bool nextTopicUnlocked) {
     if (how == RunEndKind::Reviewed || (how == RunEndKind::BrokenOff && Reviewing()))
         return event::kReviewResultAfterReview;
     if (how != RunEndKind::Passed) return event::kGameOverAfterTest;
+    // A passed own list has nothing to unlock and ends on its result all the same.
+    if (OwnTopicOfRow(testRun.topicIndex) != nullptr) return event::kNextLevelAfterTest;
     // An unlock that could not be written unlocked nothing: the main menu follows.
     return nextTopicUnlocked ? event::kNextLevelAfterTest : event::kMainMenuAfterTest;
 }
@@ -213,6 +222,8 @@ void BuildTestScreen() {
     pause->Load("data/przerwij.ms3d");
     pause->highlight = MakeHighlightBox(key::kButtonHighlight);
     pause->visible = false;
+
+    AddLabel(key::kAlmostFeedback, u"almost", 0, 0, 3.5, 1.5, 1, 0.6, 0.1);
 }
 
 namespace {
@@ -255,7 +266,7 @@ void StartRun() {
     ChooseQuestion();
 
     EnterRunObjects();
-    SetTextOf(key::kPromptText, CurrentPrompt());
+    ShowQuestion();
     SetTextOf(key::kAnswerText, u"");
 }
 
@@ -279,8 +290,8 @@ void ShowNextTestQuestion() {
         platform::DebugOutput(line);
         platform::ShowMessage(line);
     }
+    ShowQuestion();
     if (GLObjectText* prompt = FindText(key::kPromptText)) {
-        prompt->SetText(CurrentPrompt());
         prompt->StartMotion(PathEnterFromRight(), 150);
         prompt->StartFade(FadeInPath(100, prompt->baseColour[3]), 90);
     }
@@ -297,6 +308,7 @@ void ShowNextTestQuestion() {
          {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
         SetVisible(objectKey, ShownInRun(objectKey));
     SetVisible(key::kWrongFeedback, false);
+    SetVisible(key::kAlmostFeedback, false);
     SetVisible(key::kCorrectFeedback, false);
     testRun.clockRunning = true;
     testRun.answerSubmitted = false;
@@ -310,7 +322,7 @@ void TestClockTick() {
     if (!testRun.clockRunning || now - testRun.lastTickMs <= 1000) return;
     --testRun.timeLeft;
     testRun.lastTickMs = now;
-    if (testRun.timeLeft == 0) EvaluateAnswer(false, u"", true);  // a time-out is a wrong answer
+    if (testRun.timeLeft == 0) EvaluateAnswer(AnswerVerdict{}, u"", true);  // a time-out is a wrong answer
     SetTextOf(key::kClock, NumberText(testRun.timeLeft));
 }
 
@@ -340,25 +352,25 @@ void TestScreenInput(const InputEvent& input) {
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
         const std::u16string expected = CurrentAnswer();
         const AnswerVerdict verdict = JudgeTypedAnswer(QuestionRow(), typed, expected);
-        EvaluateAnswer(verdict.right, typed, false);
-        // A right answer typed without an accent or marker leaves showing how it is spelt.
-        if (!verdict.spellingToShow.empty()) ShowExpectedSpelling(verdict.spellingToShow);
+        EvaluateAnswer(verdict, typed, false);
         return;
     }
     EditText(key::kAnswerText, input);
 }
 
-void EvaluateAnswer(bool correct, const std::u16string& typed, bool timedOut) {
+void EvaluateAnswer(const AnswerVerdict& verdict, const std::u16string& typed, bool timedOut) {
     const double seconds = SecondsTaken();
+    const bool correct = verdict.right;
     SetTextOf(key::kClock, u"--");
     testRun.clockRunning = false;
     testRun.answerEvaluated = true;
     const bool bonus = ScoreAnswer(testRun, correct);
     if (WordCount() > 0) {
         AnswerDetails details;
-        details.verdict = correct    ? record::Verdict::Right
-                          : timedOut ? record::Verdict::TimedOut
-                                     : record::Verdict::Wrong;
+        details.verdict = correct          ? record::Verdict::Right
+                          : timedOut       ? record::Verdict::TimedOut
+                          : verdict.almost ? record::Verdict::Almost
+                                           : record::Verdict::Wrong;
         details.typed = typed;
         details.seconds = seconds;
         details.kind = Reviewing() ? record::RunKind::Review : record::RunKind::Test;
@@ -367,12 +379,18 @@ void EvaluateAnswer(bool correct, const std::u16string& typed, bool timedOut) {
     if (correct) {
         MarkCorrect();
         ShowRightAnswer(bonus);
+        // A right answer typed in another spelling leaves showing the list's.
+        if (!verdict.spellingToShow.empty()) ShowExpectedSpelling(verdict.spellingToShow);
     } else {
         MarkWrong();
-        ShowWrongAnswer(CurrentAnswer());
-        missedEntries.push_back(WordEntry{CurrentPrompt(), CurrentAnswer()});
+        if (verdict.almost) {
+            ShowAlmostAnswer(verdict.almostSpelling, verdict.markFirst, verdict.markCount);
+        } else {
+            ShowWrongAnswer(CurrentAnswer());
+        }
+        missedEntries.push_back(MissedEntry{CurrentEntry(), CurrentLanguages()});
     }
-    SpeakAnswer(CurrentAnswer());
+    SpeakWhenJudged(CurrentEntry(), CurrentLanguages());
     platform::DebugOutput("ekran_licznik_slow=" + std::to_string(testRun.askedCount) +
                           ", >>>=" + std::to_string(testRun.toPass - testRun.correctCount) + " \n");
 

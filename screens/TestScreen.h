@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/InputEvent.h"
+#include "learning/AnswerCheck.h"
 
 void BuildTestScreen();
 // A test of the topic selected on the topics screen.
@@ -16,9 +17,10 @@ void TestClockTick();
 void TestScreenInput(const InputEvent& input);
 // The frame tick's "ekran_test - nastepne slowo".
 void ShowNextTestQuestion();
-// Judges the open question: feedback, counts, the answer kept in the learner's record (what was
-// typed, or that time ran out), and the next question or the end of the run.
-void EvaluateAnswer(bool correct, const std::u16string& typed, bool timedOut);
+// Hands in the judged open question (a time-out: a verdict of wrong): feedback, counts, the answer
+// kept in the learner's record (what was typed and its verdict, or that time ran out), and the next
+// question or the end of the run.
+void EvaluateAnswer(const AnswerVerdict& verdict, const std::u16string& typed, bool timedOut);
 enum class RunEndKind { Passed, Failed, BrokenOff, Reviewed };
 // The end of a test or review: the run's objects leave and its save starts (learning/RunEndSave.h), done at
 // once unless another game holds the save folder's lock, else waited for across ticks; once done,

@@ -135,6 +135,7 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
     ASSERT_EQ(testRun.testLength, 3);
 
     std::vector<WordEntry> missed;
+    size_t said = 0;
     for (const char16_t* kind : {u"wrong", u"right", u"wrong"}) {
         const WordEntry asked{CurrentPrompt(), CurrentAnswer()};
         if (kind == std::u16string(u"wrong")) {
@@ -144,6 +145,9 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
             // Umlauts are optional for an own list's letters too.
             TypeAnswer(asked.answer == u"Vögel" ? u"Vogel" : asked.answer);
         }
+        // Each answer's word is heard before the next is given, as at a player's pace (the ticks
+        // here run far faster than 64 a second, and a newer word cuts off one not yet said).
+        ASSERT_TRUE(service->WaitForMessages(++said, std::chrono::seconds(10)));
     }
     RunUntilScreen(ScreenId::GameOver);
     EXPECT_EQ(testRun.correctCount, 1);

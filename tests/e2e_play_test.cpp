@@ -93,6 +93,7 @@ protected:
     // Mean brightness of the floor at the window's bottom left, where nothing above it is
     // mirrored on any screen; read back from the last frame.
     double FloorBrightness() {
+        EXPECT_TRUE(platform::headless::LastTickShown()) << "read after a drawn tick";
         constexpr int kWidth = 40, kHeight = 8;
         std::vector<uint8_t> rgb(kWidth * kHeight * 3);
         platform::MakeContextCurrent();
@@ -491,11 +492,13 @@ TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
 TEST_F(PlayTest, TopicsScreenShowsTheSameFilledFloorAsTheMainMenu) {
     LoadToUserName();
     EnterName(u"ana");
+    RunDrawnTick();
     const double menuFloor = FloorBrightness();
     ChooseMenuLine(kLearnLine);
     RunUntilScreen(ScreenId::Topics);
     WaitUntilStill("main menu 2");
     ASSERT_TRUE(Object("stat2")->visible && Object("stat2")->wireframe);
+    RunDrawnTick();
     EXPECT_NEAR(FloorBrightness(), menuFloor, 2.0);
 }
 

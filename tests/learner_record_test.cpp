@@ -404,6 +404,49 @@ TEST(LearnerRecord, AListImportedAgainInAnotherOrderKeepsEachWordsBoxAndCount) {
               std::vector<std::string>{"0"});
 }
 
+TEST(LearnerRecord, AListsLanguagesAreKeptAsItsImportFoundThem) {
+    const struct {
+        const char* what;
+        const char* file;
+        std::string text;
+        const char* kept;  // file|prompt|answer|how the prompt's was found|the answer's
+    } cases[] = {
+        {"a #languages line", "a.csv", "#languages:en,de\ndog;Hund\n",
+         "a.csv|en|de|languages line|languages line"},
+        {"a first row naming two languages", "b.csv", "English;Spanish\ndog;perro\n",
+         "b.csv|en|es|first row|first row"},
+        {"KVTML identifiers", "c.kvtml",
+         "<?xml version=\"1.0\"?><kvtml version=\"2.0\"><identifiers><identifier id=\"0\"><locale>de"
+         "</locale></identifier><identifier id=\"1\"><locale>fr</locale></identifier></identifiers><entries>"
+         "<entry id=\"0\"><translation id=\"0\"><text>Hund</text></translation><translation id=\"1\">"
+         "<text>chien</text></translation></entry></entries></kvtml>",
+         "c.kvtml|de|fr|identifiers|identifiers"},
+        {"too few words to tell", "d.csv", "1;2\n", "d.csv|||unknown|unknown"},
+        {"imported again: the row follows the new file", "a.csv", "French;German\nchien;Hund\n",
+         "a.csv|fr|de|first row|first row"},
+    };
+    RecordFolder game;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(game.Import(c.file, c.text).find("not imported"), std::string::npos);
+        EXPECT_EQ(RecordReader(game.RecordFile())
+                      .Rows(std::string("SELECT file, prompt_language, answer_language, prompt_found, "
+                                        "answer_found FROM lists WHERE imported_at > 0 AND file = '") +
+                            c.file + "'"),
+                  std::vector<std::string>{c.kept});
+    }
+    // A list found in the lists folder at start-up is added as its file names its languages, with
+    // no import time.
+    game.folder.Write("data/lists/e.csv", Bytes("#languages:es,en\nperro;dog\n"));
+    record::StopRecord();
+    ReadListsFolder();
+    OpenLearnerRecord();
+    EXPECT_EQ(RecordReader(game.RecordFile())
+                  .Rows("SELECT prompt_language, answer_language, prompt_found, imported_at FROM lists "
+                        "WHERE file = 'e.csv'"),
+              std::vector<std::string>{"es|en|languages line|0"});
+}
+
 TEST(LearnerRecord, ProgressFiguresOfAKnownRecord) {
     RecordFolder game;
     game.Import("animals.csv", kAnimals);
