@@ -43,3 +43,6 @@ protected:
     void StepContent() override;
     void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 };
+
+// The TextWidth() a text object would have holding `text`: its width before it is measured out.
+double TextWidthOf(const std::u16string& text);

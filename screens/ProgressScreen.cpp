@@ -24,9 +24,15 @@ constexpr int kRowsShown = 10;
 // centre its names on kNamesCentreX with the first at kFirstRowY, lines 0.4 * scale apart. Each
 // shown row's bar runs from kBarLeft for kBarLength, its recall after it.
 constexpr double kNameScale = 0.6, kNamesCentreX = -2.5, kFirstRowY = 1.4, kRowSpacing = 0.4 * kNameScale;
-constexpr double kBarLeft = -1.2, kBarLength = 1.45, kBarThickness = 0.14, kRecallX = 0.36;
+constexpr double kBarLeft = -1.1, kBarLength = 1.35, kBarThickness = 0.14, kRecallX = 0.36;
 // A bar stands level with the middle of its name's letters.
 constexpr double kBarRaise = 0.23 * kNameScale * kNameScale;
+// The list's arrows stand in a column of their own between the names and the bars, level with the
+// first and the last shown name; a name is cut ("...") to end before them. A text's drawn width
+// is half its glyph width at scale 1, and the names are drawn at the list's scale squared.
+constexpr double kArrowsX = -1.43, kArrowHalfWidth = 0.13;
+constexpr double kNamesRight = kArrowsX - kArrowHalfWidth - 0.05;
+constexpr double kMaxNameWidth = 2 * (kNamesRight - kNamesCentreX) / (0.5 * kNameScale * kNameScale);
 // The days strip and the bars of the days ahead, right of the topics.
 constexpr double kRightMiddle = 2.15;
 constexpr double kFirstDayX = 0.98, kDayStep = 0.18, kDaysY = 1.3, kDaySize = 0.13;
@@ -100,6 +106,22 @@ void Enter(GLObject* object) {
 }
 
 std::u16string DaysText(int days) { return NumberText(days) + (days == 1 ? u" day" : u" days"); }
+
+// The topic's name as the list shows it: whole when it fits beside the arrows, else cut short
+// with "..." (the longest prefix that fits, found by halving).
+std::u16string ShownName(const std::u16string& title) {
+    if (TextWidthOf(title) <= kMaxNameWidth) return title;
+    size_t fits = 0, tooLong = title.size();
+    while (tooLong - fits > 1) {
+        const size_t middle = fits + (tooLong - fits) / 2;
+        if (TextWidthOf(title.substr(0, middle) + u"...") <= kMaxNameWidth) {
+            fits = middle;
+        } else {
+            tooLong = middle;
+        }
+    }
+    return title.substr(0, fits) + u"...";
+}
 
 std::u16string RecallText(const Recall& recall) {
     return recall.answers > 0 ? NumberText(recall.Percent()) + u" %" : u"-";
@@ -206,18 +228,17 @@ void BuildProgressScreen() {
     }
 
     // The names are filled in when the picture is shown: the topics may have changed since.
-    objects.names = scene->Add(
-        std::make_unique<GLObjectTextList>(key::kProgressTopicList, kRowsShown, "data/arrow_up.MS3D",
-                                           "data/arrow_down.MS3D", kNamesCentreX / (1 + kNameScale),
-                                           kFirstRowY / (1 + kNameScale), 0.3));
+    objects.names = scene->Add(std::make_unique<GLObjectTextList>(
+        key::kProgressTopicList, kRowsShown, "data/arrow_up.MS3D", "data/arrow_down.MS3D",
+        kNamesCentreX / (1 + kNameScale), kFirstRowY / (1 + kNameScale), 0.3));
     objects.names->scale = kNameScale;
     objects.names->visible = false;
     for (int slot = 0; slot < kRowsShown; ++slot) {
         const double y = kFirstRowY - slot * kRowSpacing;
         TopicRow& row = objects.rows[static_cast<size_t>(slot)];
         for (int group = 0; group < 4; ++group)
-            row.groups[group] =
-                AddBlock(key::kProgressBoxBar, kBarLeft, y + kBarRaise, 0, kBarThickness, kGroupColours[group]);
+            row.groups[group] = AddBlock(key::kProgressBoxBar, kBarLeft, y + kBarRaise, 0, kBarThickness,
+                                         kGroupColours[group]);
         row.recall = AddText(key::kProgressRecall, u"", kRecallX, y, kSmallScale, kCaption);
     }
 
@@ -255,7 +276,9 @@ void ShowProgressScreen() {
     const int selected = objects.names->selected;
     objects.names->ClearLines();
     for (const TopicProgress& topic : figures.topics)
-        objects.names->AddLine(app->topics[topic.topicIndex].title, key::kProgressTopicName, true);
+        objects.names->AddLine(ShownName(app->topics[topic.topicIndex].title), key::kProgressTopicName, true);
+    objects.names->PlaceArrows(kArrowsX, kFirstRowY + kBarRaise,
+                               kFirstRowY - (kRowsShown - 1) * kRowSpacing + kBarRaise);
     objects.names->Select(std::clamp(selected, 0, std::max(0, static_cast<int>(figures.topics.size()) - 1)));
     FillTopicRows();
     FillDays(figures);
