@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <string_view>
 
 #include "platform/GameFolder.h"
 #include "record/Database.h"
@@ -30,11 +31,15 @@ std::string Seconds(double seconds) {
 }  // namespace
 
 std::string CsvField(const std::string& text) {
-    const bool quoted = text.find_first_of(",\"\r\n") != std::string::npos ||
-                        (!text.empty() && (text.front() == ' ' || text.back() == ' '));
-    if (!quoted) return text;
+    const size_t first = text.find_first_not_of(' ');
+    const bool formula = first != std::string::npos &&
+                         std::string_view("=+-@\t\r\n").find(text[first]) != std::string_view::npos;
+    const std::string cell = formula ? "'" + text : text;
+    const bool quoted = cell.find_first_of(",\"\r\n") != std::string::npos ||
+                        (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '));
+    if (!quoted) return cell;
     std::string field = "\"";
-    for (char c : text) field += c == '"' ? std::string("\"\"") : std::string(1, c);
+    for (char c : cell) field += c == '"' ? std::string("\"\"") : std::string(1, c);
     return field + "\"";
 }
 

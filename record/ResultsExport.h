@@ -15,8 +15,10 @@ namespace record {
 // How the CSV names a deck: a designed topic's title, an own list's file name.
 using DeckName = std::function<std::string(const Deck&)>;
 
-// A field as CSV writes it: quoted (its quotes doubled) when it holds a comma, a quote, a line
-// break or spaces at either end.
+// A text field as CSV writes it: quoted (its quotes doubled) when it holds a comma, a quote, a line
+// break or spaces at either end. A field a spreadsheet would take for a formula (its first
+// character, after any spaces, one of = + - @, a tab or a line break) starts with an apostrophe,
+// which spreadsheets read as "text follows": a list's words never run as a formula there.
 std::string CsvField(const std::string& text);
 
 // Writes the rows to `out`; "" on success, else why not (the record cannot be read, the output

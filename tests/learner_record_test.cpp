@@ -482,6 +482,28 @@ TEST(LearnerRecord, ProgressFiguresOfAKnownRecord) {
     EXPECT_EQ(figures.topics[own].boxes1to2, 3);
 }
 
+TEST(LearnerRecord, AnExportedCellIsQuotedAndNeverAFormula) {
+    const std::pair<std::string, std::string> cells[] = {
+        {"dog", "dog"},
+        {"", ""},
+        {"cat, big", "\"cat, big\""},
+        {"Katze \"gross\"", "\"Katze \"\"gross\"\"\""},
+        {" padded ", "\" padded \""},
+        {"two\nlines", "\"two\nlines\""},
+        {"a-b=c", "a-b=c"},
+        // What a spreadsheet would run as a formula starts with an apostrophe.
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
+        {"+49 30 1234", "'+49 30 1234"},
+        {"-ing", "'-ing"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\t=1", "'\t=1"},
+        {"\r=1", "\"'\r=1\""},
+        {"  =1+1", "'  =1+1"},
+        {"=1,2", "\"'=1,2\""},
+    };
+    for (const auto& [text, cell] : cells) EXPECT_EQ(record::CsvField(text), cell) << text;
+}
+
 TEST(LearnerRecord, TheExportWritesOneRowPerAnswer) {
     RecordFolder game;
     game.Import("animals.csv", "dog;Hund\n\"cat, big\";\"Katze \"\"gross\"\"\"\n");
