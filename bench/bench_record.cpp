@@ -1,10 +1,14 @@
 // The learner's record with a year of heavy use in it, 100,000 answers: what it adds to start-up
 // (opening it, its checks, the lists it holds), what a run's end costs (30 answers and their
-// cards' counts and schedule in one transaction, with the hall of fame beside it), what the
-// progress picture's figures cost, and how large the file is.
+// cards' counts and schedule in one transaction, with the hall of fame beside it, and that design
+// file's part alone), what the progress picture's figures cost (as shown again, and
+// after another game's answers made every schedule be read again), and how large the file is. The
+// figures come before the runs' ends, whose answers would add to the year's.
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 #include <stdlib.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -12,6 +16,7 @@
 
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
+#include "learning/HallOfFame.h"
 #include "learning/LearnerRecord.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
@@ -120,14 +125,50 @@ void BM_RecordStartUpWith100000Answers(benchmark::State& state) {
         benchmark::DoNotOptimize(OpenLearnerRecord());
     }
     state.counters["file_MB"] = RecordMegabytes();
+    // How long the integrity check beside the game takes to its end, on a start of its own.
+    record::StopRecord();
+    const auto start = std::chrono::steady_clock::now();
+    OpenLearnerRecord();
+    record::PollRecordCheck(true);
+    state.counters["check_beside_ms"] =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 BENCHMARK(BM_RecordStartUpWith100000Answers)->Unit(benchmark::kMillisecond);
+
+void BM_RecordProgressFiguresWith100000Answers(benchmark::State& state) {
+    Year();
+    for (auto _ : state) benchmark::DoNotOptimize(CurrentProgress());
+}
+BENCHMARK(BM_RecordProgressFiguresWith100000Answers)->Unit(benchmark::kMillisecond);
+
+// The same after another game saved an answer: every schedule is read from the record again.
+void BM_RecordProgressFiguresAfterAnotherGamesAnswer(benchmark::State& state) {
+    Year();
+    sqlite3* otherGame = nullptr;
+    sqlite3_open((Year().root + "data/progress.sqlite").c_str(), &otherGame);
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (sqlite3_exec(
+                otherGame,
+                "UPDATE card_state SET missed = 1 - missed WHERE card_id = (SELECT min(card_id) FROM "
+                "card_state)",
+                nullptr, nullptr, nullptr) != SQLITE_OK) {
+            state.SkipWithError("the other game's answer was not saved");
+            break;
+        }
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(CurrentProgress());
+    }
+    sqlite3_close(otherGame);
+}
+BENCHMARK(BM_RecordProgressFiguresAfterAnotherGamesAnswer)->Unit(benchmark::kMillisecond);
 
 void BM_RecordRunEndWith100000Answers(benchmark::State& state) {
     Year();
     // The first own list's first topic: 30 cards whose counts the record keeps too.
     int row = 0;
     while (row < app->topicCount && OwnTopicOfRow(row) == nullptr) ++row;
+    double slowest = 0;
     for (auto _ : state) {
         state.PauseTiming();
         LoadTopicWords(row);
@@ -142,16 +183,28 @@ void BM_RecordRunEndWith100000Answers(benchmark::State& state) {
         run.score = 200;
         RunEndSave save(run, 0);
         state.ResumeTiming();
+        const auto start = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(save.Step(0));
+        slowest = std::max(
+            slowest,
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     state.counters["file_MB"] = RecordMegabytes();
+    // The slowest end, wall time: one that checkpoints the record's write-ahead log into it.
+    state.counters["slowest_ms"] = slowest;
 }
 BENCHMARK(BM_RecordRunEndWith100000Answers)->Unit(benchmark::kMillisecond);
 
-void BM_RecordProgressFiguresWith100000Answers(benchmark::State& state) {
+// The hall of fame's part of a test's end alone: the design's file re-read and written safely, as
+// it always was (a temporary file synced, renamed over the old one, the folder synced).
+void BM_RecordRunEndsHallOfFameAlone(benchmark::State& state) {
     Year();
-    for (auto _ : state) benchmark::DoNotOptimize(CurrentProgress());
+    for (auto _ : state) {
+        LoadHallOfFame();
+        AddHallOfFameEntry(u"ana", 200);
+        benchmark::DoNotOptimize(SaveHallOfFame());
+    }
 }
-BENCHMARK(BM_RecordProgressFiguresWith100000Answers)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecordRunEndsHallOfFameAlone)->Unit(benchmark::kMillisecond);
 
 }  // namespace

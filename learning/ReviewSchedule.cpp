@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <ctime>
 #include <map>
+#include <optional>
 #include <set>
 #include <tuple>
+#include <unordered_map>
 
 #include "formats/BoundedFileRead.h"
 #include "formats/ScheduleFile.h"
@@ -29,6 +31,7 @@ constexpr Direction kDirectionsPlayed[] = {Direction::Forward};
 
 struct Answer {
     int entry;
+    CardWords words;  // the card's words when it was answered: a list imported again since keeps them
     AnswerDetails details;
     int32_t day;
     int64_t atSeconds;
@@ -46,6 +49,12 @@ struct TopicSchedule {
 // Every topic's schedule read so far, by row identity and direction; owned by this file: filled on
 // first use or by LoadSchedules, emptied by ForgetSchedules.
 std::map<std::string, TopicSchedule> schedules;
+// The record as the schedules were last read from it whole; owned like schedules. While the record
+// stays at this version, reading it again would give what the schedules hold.
+std::optional<record::RecordVersion> schedulesRead;
+// The record's version inside the transaction that saves this run's answers: when it is the one
+// the schedules were read at, only the decks saved need reading again afterwards.
+std::optional<record::RecordVersion> versionWhileSaving;
 // The designed topics' words by (first, last), read from the word file once; owned like schedules.
 std::map<std::pair<int32_t, int32_t>, std::vector<CardWords>> designedWords;
 
@@ -121,32 +130,65 @@ void PutCard(record::CardState& state, const CardSchedule& card) {
     state.missed = card.missed;
 }
 
+// The topic's entry with the card's words: `entry` while it still has them, else the first with
+// them; -1 when the topic has them no more.
+int EntryOf(const TopicSchedule& topic, int entry, const CardWords& words) {
+    if (entry >= 0 && static_cast<size_t>(entry) < topic.words.size() && topic.words[entry] == words)
+        return entry;
+    const auto found = std::find(topic.words.begin(), topic.words.end(), words);
+    return found == topic.words.end() ? -1 : static_cast<int>(found - topic.words.begin());
+}
+
 // The topic's cards as the record holds them now (`states`: its deck's), with this run's unsaved
 // answers replayed.
 void ReadFromRecord(TopicSchedule& topic,
                     const std::vector<std::pair<CardWords, record::CardState>>& states) {
     topic.cards.assign(topic.words.size(), CardSchedule{});
-    std::map<CardWords, record::CardState> kept(states.begin(), states.end());
+    std::unordered_map<CardWords, const record::CardState*, record::CardWordsHash> kept;
+    kept.reserve(states.size());
+    for (const auto& [words, state] : states) kept.emplace(words, &state);
     for (size_t i = 0; i < topic.words.size(); ++i) {
         const auto found = kept.find(topic.words[i]);
-        if (found != kept.end()) topic.cards[i] = CardFromState(found->second);
+        if (found != kept.end()) topic.cards[i] = CardFromState(*found->second);
     }
     for (const Answer& answer : topic.unsaved) {
-        CardSchedule& card = topic.cards[static_cast<size_t>(answer.entry)];
+        const int entry = EntryOf(topic, answer.entry, answer.words);
+        if (entry < 0) continue;
+        CardSchedule& card = topic.cards[static_cast<size_t>(entry)];
         card = CardAfterAnswer(card, answer.Right(), answer.day);
     }
+}
+
+// Whether the schedule was read for the topic's cards as they are: an own list imported again
+// since may hold other cards, or the same ones in another order.
+bool HoldsCardsOf(const TopicSchedule& schedule, const TopicInfo& topic) {
+    const OwnTopic* own = OwnTopicOf(topic);
+    if (own == nullptr) return true;  // the word file does not change while the game runs
+    if (own->cards.size() != schedule.words.size()) return false;
+    for (size_t i = 0; i < own->cards.size(); ++i) {
+        if (own->cards[i].prompt != schedule.words[i].prompt ||
+            own->cards[i].answer != schedule.words[i].answer)
+            return false;
+    }
+    return true;
 }
 
 TopicSchedule& ScheduleOf(const TopicInfo& topic, Direction direction = Direction::Forward) {
     const std::string key = ScheduleKey(topic, direction);
     auto found = schedules.find(key);
-    if (found == schedules.end()) {
+    if (found == schedules.end() || !HoldsCardsOf(found->second, topic)) {
         TopicSchedule read;
         read.deck = DeckOf(topic);
         read.direction = direction;
         read.words = TopicCardWords(topic);
+        // Answers not saved yet keep their cards by their words.
+        if (found != schedules.end()) read.unsaved = std::move(found->second.unsaved);
         ReadFromRecord(read, record::KeptStates(read.deck, direction));
-        found = schedules.emplace(key, std::move(read)).first;
+        if (found == schedules.end()) {
+            found = schedules.emplace(key, std::move(read)).first;
+        } else {
+            found->second = std::move(read);
+        }
     }
     return found->second;
 }
@@ -213,6 +255,9 @@ void LoadSchedules() {
 
 void ReadSchedulesAgain() {
     if (schedules.empty()) return;
+    const record::RecordVersion version = record::CurrentRecordVersion();
+    if (schedulesRead == version) return;
+    schedulesRead = version;
     const std::vector<std::pair<CardWords, record::CardState>> none;
     for (Direction direction : {Direction::Forward, Direction::Reverse}) {
         const bool any = std::any_of(schedules.begin(), schedules.end(), [direction](const auto& entry) {
@@ -231,6 +276,8 @@ void ReadSchedulesAgain() {
 void ForgetSchedules() {
     schedules.clear();
     designedWords.clear();
+    schedulesRead.reset();
+    versionWhileSaving.reset();
 }
 
 CardSchedule CardAfterAnswer(const CardSchedule& card, bool right, int32_t today) {
@@ -265,7 +312,8 @@ void RecordAnswer(const CardRef& ref, const AnswerDetails& details) {
     CardSchedule& card = topic.cards[static_cast<size_t>(ref.entry)];
     const bool right = details.verdict == record::Verdict::Right;
     card = CardAfterAnswer(card, right, today);
-    topic.unsaved.push_back(Answer{ref.entry, details, today, static_cast<int64_t>(std::time(nullptr))});
+    topic.unsaved.push_back(Answer{ref.entry, topic.words[static_cast<size_t>(ref.entry)], details, today,
+                                   static_cast<int64_t>(std::time(nullptr))});
 }
 
 void RecordAnswer(int topicIndex, int entry, bool right) {
@@ -275,9 +323,10 @@ void RecordAnswer(int topicIndex, int entry, bool right) {
 }
 
 void PutScheduleAnswers(record::Transaction& change) {
+    versionWhileSaving = record::CurrentRecordVersion();
     for (auto& [key, topic] : schedules) {
         for (const Answer& answer : topic.unsaved) {
-            const CardWords& words = topic.words[static_cast<size_t>(answer.entry)];
+            const CardWords& words = answer.words;
             record::CardState state =
                 change.State(topic.deck, words, topic.direction).value_or(record::CardState{});
             PutCard(state, CardAfterAnswer(CardFromState(state), answer.Right(), answer.day));
@@ -298,8 +347,30 @@ void PutScheduleAnswers(record::Transaction& change) {
 }
 
 void ScheduleAnswersKept() {
-    for (auto& [key, topic] : schedules) topic.unsaved.clear();
-    ReadSchedulesAgain();
+    // Nothing but this save changed the record since it was read (the save's own commit is all it
+    // added, and no other game committed since): the decks saved are read again, the rest hold
+    // what the record does. Else everything is.
+    const bool readBeforeSave = schedulesRead && versionWhileSaving && *schedulesRead == *versionWhileSaving;
+    std::optional<record::RecordVersion> afterSave = versionWhileSaving;
+    if (afterSave) ++afterSave->ownCommits;
+    versionWhileSaving.reset();
+    const bool onlyThisSave = readBeforeSave && record::CurrentRecordVersion() == *afterSave;
+    std::set<std::pair<Deck, Direction>> saved;
+    for (auto& [key, topic] : schedules) {
+        if (!topic.unsaved.empty()) saved.emplace(topic.deck, topic.direction);
+        topic.unsaved.clear();
+    }
+    if (!onlyThisSave) {
+        ReadSchedulesAgain();
+        return;
+    }
+    std::map<std::pair<Deck, Direction>, std::vector<std::pair<CardWords, record::CardState>>> kept;
+    for (const auto& deck : saved) kept[deck] = record::KeptStates(deck.first, deck.second);
+    for (auto& [key, topic] : schedules) {
+        const auto found = kept.find(std::make_pair(topic.deck, topic.direction));
+        if (found != kept.end()) ReadFromRecord(topic, found->second);
+    }
+    schedulesRead = afterSave;
 }
 
 SaveResult SaveSchedules() {
@@ -371,15 +442,22 @@ void AddAnswer(Recall& recall, bool right) {
     if (right) ++recall.right;
 }
 
-// Recall per card over the last kRecallDays days, from the record; the sum of all in `all`.
-std::map<std::pair<Deck, CardWords>, Recall> RecallByCard(int32_t today, Recall& all) {
-    std::map<std::pair<Deck, CardWords>, Recall> byCard;
+// One card's recall, and the last row that counted it (a card met twice in a row counts once).
+struct CardRecall {
+    Recall recall;
+    int countedInRow = -1;
+};
+using DeckRecall = std::unordered_map<CardWords, CardRecall, record::CardWordsHash>;
+
+// Recall per card over the last kRecallDays days, from the record, by deck; the sum of all in `all`.
+std::map<Deck, DeckRecall> RecallByCard(int32_t today, Recall& all) {
+    std::map<Deck, DeckRecall> byDeck;
     for (record::CardAnswers& card : record::AnswersPerCardSince(today - (kRecallDays - 1))) {
         all.answers += card.answers;
         all.right += card.right;
-        byCard[std::make_pair(std::move(card.deck), std::move(card.card))] = Recall{card.answers, card.right};
+        byDeck[card.deck][std::move(card.card)].recall = Recall{card.answers, card.right};
     }
-    return byCard;
+    return byDeck;
 }
 
 }  // namespace
@@ -395,7 +473,7 @@ ProgressFigures CurrentProgress() {
         practised.insert(day);
     for (const auto& [day, answers] : record::AnswersPerDaySince(firstShown))
         figures.answersOnDay[static_cast<size_t>(day - firstShown)] = answers;
-    const std::map<std::pair<Deck, CardWords>, Recall> recall = RecallByCard(today, figures.recall);
+    std::map<Deck, DeckRecall> recall = RecallByCard(today, figures.recall);
     for (int t = 0; t < app->topicCount; ++t) {
         TopicProgress row;
         row.topicIndex = t;
@@ -418,14 +496,14 @@ ProgressFigures CurrentProgress() {
                 AddAnswer(figures.recall, answer.Right());
             }
         }
-        // A card met twice in the row (the same words twice in a list) counts once.
-        std::set<CardWords> counted;
-        for (const CardWords& words : TopicCardWords(app->topics[t])) {
-            if (!counted.insert(words).second) continue;
-            const auto found = recall.find(std::make_pair(DeckOf(app->topics[t]), words));
-            if (found == recall.end()) continue;
-            row.recall.answers += found->second.answers;
-            row.recall.right += found->second.right;
+        const TopicSchedule& schedule = ScheduleOf(app->topics[t]);
+        const auto deck = recall.find(schedule.deck);
+        for (size_t i = 0; deck != recall.end() && i < schedule.words.size(); ++i) {
+            const auto found = deck->second.find(schedule.words[i]);
+            if (found == deck->second.end() || found->second.countedInRow == t) continue;
+            found->second.countedInRow = t;
+            row.recall.answers += found->second.recall.answers;
+            row.recall.right += found->second.recall.right;
         }
         figures.topics.push_back(row);
     }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <unordered_map>
 
 #include "platform/TextInput.h"
 
@@ -38,16 +39,75 @@ WriteResult ResultOf(int sqliteCode) {
     return result;
 }
 
+namespace {
+
+// The session connection's prepared statements by their SQL, each lent to one Statement at a time.
+// Owned by this file from KeepStatementsOf to ForgetStatements.
+struct KeptStatements {
+    sqlite3* db = nullptr;
+    struct Entry {
+        sqlite3_stmt* statement = nullptr;
+        bool lent = false;
+    };
+    std::unordered_map<std::string, Entry> bySql;  // nodes: an entry stays where it is
+    uint64_t generation = 0;                       // counts the ForgetStatements calls
+} keptStatements;
+
+}  // namespace
+
+void KeepStatementsOf(sqlite3* db) {
+    ForgetStatements();
+    keptStatements.db = db;
+}
+
+void ForgetStatements() {
+    for (auto& [sql, entry] : keptStatements.bySql) sqlite3_finalize(entry.statement);
+    keptStatements.bySql.clear();
+    keptStatements.db = nullptr;
+    ++keptStatements.generation;
+}
+
 Statement::Statement(sqlite3* db, const char* sql) {
     if (db == nullptr) {
         code = SQLITE_MISUSE;
         return;
     }
+    if (db == keptStatements.db) {
+        KeptStatements::Entry& entry = keptStatements.bySql[sql];
+        if (entry.statement == nullptr) {
+            const int prepared =
+                sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &entry.statement, nullptr);
+            if (prepared != SQLITE_OK) {
+                keptStatements.bySql.erase(sql);
+                code = prepared;
+                return;
+            }
+        }
+        if (!entry.lent) {
+            statement = entry.statement;
+            entry.lent = true;
+            lentFrom = &entry.lent;
+            lentGeneration = keptStatements.generation;
+            return;
+        }
+        // The same SQL already lent (a statement inside another's loop): one of its own.
+    }
     const int prepared = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
     if (prepared != SQLITE_OK) code = prepared;
 }
 
-Statement::~Statement() { sqlite3_finalize(statement); }
+Statement::~Statement() {
+    if (lentFrom == nullptr) {
+        sqlite3_finalize(statement);
+        return;
+    }
+    // Finalized meanwhile with its connection: nothing is left to give back.
+    if (lentGeneration != keptStatements.generation) return;
+    // Reset, it holds no read transaction open and is ready for the next use.
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    *lentFrom = false;
+}
 
 Statement& Statement::Bind(int index, int64_t value) {
     if (statement) sqlite3_bind_int64(statement, index, value);

@@ -22,7 +22,15 @@ sqlite3* Writer(WriteResult& failure);
 // for the rest) and its words.
 WriteResult ResultOf(int sqliteCode);
 
-// One prepared statement; a failure to prepare or step is kept in `code` (the first one).
+// The statements of one connection (the session's) are prepared once and kept for the next use of
+// the same SQL: a run's end asks the same few questions for every answer. Another connection's
+// are prepared each time. ForgetStatements finalizes the kept ones; it must come before the
+// connection closes.
+void KeepStatementsOf(sqlite3* db);
+void ForgetStatements();
+
+// One prepared statement; a failure to prepare or step is kept in `code` (the first one). A kept
+// statement is reset and its bindings cleared when this object goes.
 class Statement {
 public:
     Statement(sqlite3* db, const char* sql);
@@ -51,6 +59,10 @@ public:
 
 private:
     sqlite3_stmt* statement = nullptr;
+    // For a statement lent by the connection's kept ones: its lent mark, and which keeping it is
+    // from (a statement finalized since is not touched again).
+    bool* lentFrom = nullptr;
+    uint64_t lentGeneration = 0;
 };
 
 // Runs SQL without results; the SQLite result code.

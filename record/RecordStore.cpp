@@ -32,6 +32,10 @@ struct Session {
     sqlite3* db = nullptr;
     bool started = false;
     bool newerFile = false;  // a newer game's record: left alone, nothing written
+    // Connections opened and transactions committed by this game, for RecordVersion: counted over
+    // every session, so a version from before a new start never matches one after it.
+    uint64_t connections = 0;
+    uint64_t commits = 0;
 } session;
 
 // Version 1. Days are local calendar day numbers; times seconds since 1970; directions 0 as the
@@ -86,6 +90,42 @@ bool Writable(const std::string& path) {
     return (facts.st_mode & S_IWUSR) != 0 && access(path.c_str(), W_OK) == 0;
 }
 
+// The write-ahead log is copied into the record beside the game, so that no run's end pays for it:
+// after a commit leaves kCheckpointPages pages or more in the log (where SQLite's own automatic
+// checkpoint would copy it, on the committing thread), a thread of its own runs a passive
+// checkpoint on its own connection, one that never waits for nor stops a reader or a writer. Owned
+// by this file from the first such commit to CloseConnection.
+constexpr int kCheckpointPages = 1000;
+constexpr int kPageBytes = 4096;  // SQLite's page size, which the record keeps
+struct Checkpointer {
+    std::thread worker;
+    std::atomic<bool> running{false};
+} checkpointer;
+
+void RunCheckpoint(const std::string& path) {
+    sqlite3* db = nullptr;
+    // A first read opens the log: a connection that has read nothing does not know of it yet.
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+        Execute(db, "PRAGMA schema_version") == SQLITE_OK)
+        sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+    sqlite3_close(db);
+    checkpointer.running = false;
+}
+
+void StopCheckpointer() {
+    if (checkpointer.worker.joinable()) checkpointer.worker.join();
+}
+
+// SQLite's hook after every commit of the session's connection, with the pages now in the log.
+int CheckpointBeside(void*, sqlite3*, const char*, int pages) {
+    if (pages >= kCheckpointPages && !checkpointer.running) {
+        StopCheckpointer();  // the one before, finished
+        checkpointer.running = true;
+        checkpointer.worker = std::thread(RunCheckpoint, session.path);
+    }
+    return SQLITE_OK;
+}
+
 sqlite3* OpenConnection(const std::string& path, int flags) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
@@ -93,11 +133,21 @@ sqlite3* OpenConnection(const std::string& path, int flags) {
         return nullptr;
     }
     sqlite3_extended_result_codes(db, 1);
-    Execute(db, "PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;");
+    // Every commit synced; a log that grew past the pages of a checkpoint is cut back to them when
+    // it starts again from its beginning.
+    const std::string settings =
+        "PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL; PRAGMA journal_size_limit = " +
+        std::to_string(int64_t{kCheckpointPages} * kPageBytes) + ";";
+    Execute(db, settings.c_str());
+    database::KeepStatementsOf(db);
+    sqlite3_wal_hook(db, CheckpointBeside, nullptr);  // in place of the automatic checkpoint
+    ++session.connections;
     return db;
 }
 
 void CloseConnection(sqlite3*& db) {
+    StopCheckpointer();
+    if (db != nullptr) database::ForgetStatements();
     sqlite3_close(db);
     db = nullptr;
 }
@@ -371,7 +421,21 @@ std::string PollRecordCheck(bool wait) {
 void StopRecord() {
     StopIntegrityCheck();
     CloseConnection(session.db);
+    const uint64_t connections = session.connections, commits = session.commits;
     session = Session{};
+    session.connections = connections;
+    session.commits = commits;
+}
+
+RecordVersion CurrentRecordVersion() {
+    // Reader() first: it opens a record another game has made since.
+    sqlite3* db = database::Reader();
+    RecordVersion version{session.connections, session.commits, 0};
+    if (db != nullptr) {
+        int code = SQLITE_OK;
+        version.othersChanges = PragmaNumber(db, "PRAGMA data_version", code);
+    }
+    return version;
 }
 
 std::string RecordPath() { return session.path; }
@@ -405,6 +469,7 @@ WriteResult Transaction::Commit() {
     const int code = Execute(session.db, "COMMIT");
     if (code == SQLITE_OK) {
         begun = false;
+        ++session.commits;
         return WriteResult{};
     }
     // A commit that failed (a full disk, an injected fault) keeps nothing: roll back now.

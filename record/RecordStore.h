@@ -104,6 +104,20 @@ private:
     bool begun = false;
 };
 
+// Tells whether the record may hold something else than when an earlier version was taken: equal
+// versions, nothing was committed to it meanwhile, by this game or another. Costs one small query.
+struct RecordVersion {
+    uint64_t connection = 0;    // this game's connections opened so far
+    uint64_t ownCommits = 0;    // this game's transactions committed so far
+    int64_t othersChanges = 0;  // PRAGMA data_version: moves when another connection commits
+    bool operator==(const RecordVersion& other) const {
+        return connection == other.connection && ownCommits == other.ownCommits &&
+               othersChanges == other.othersChanges;
+    }
+    bool operator!=(const RecordVersion& other) const { return !(*this == other); }
+};
+RecordVersion CurrentRecordVersion();
+
 // Reads outside a transaction (a reader never waits for a writer). Empty when there is no record.
 std::vector<std::pair<CardWords, CardState>> KeptStates(const Deck& deck, Direction direction);
 // Every deck's kept states in one direction, read at once (what reading every topic again takes).

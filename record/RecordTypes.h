@@ -4,7 +4,9 @@
 // again in another order keeps each word's progress.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <tuple>
 
@@ -42,6 +44,14 @@ struct CardWords {
         return std::tie(prompt, answer) < std::tie(other.prompt, other.answer);
     }
     bool operator==(const CardWords& other) const { return prompt == other.prompt && answer == other.answer; }
+};
+
+struct CardWordsHash {
+    size_t operator()(const CardWords& words) const {
+        const size_t prompt = std::hash<std::u16string>()(words.prompt);
+        return prompt ^ (std::hash<std::u16string>()(words.answer) + 0x9e3779b97f4a7c15ULL + (prompt << 6) +
+                         (prompt >> 2));
+    }
 };
 
 // A card's kept state in one direction. The boxes' rules are the learning layer's
