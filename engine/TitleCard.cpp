@@ -106,6 +106,47 @@ std::vector<std::u16string> Wrap(Face& face, const std::u16string& title, int wi
     return lines.size() <= static_cast<size_t>(kMostLines) ? lines : std::vector<std::u16string>{};
 }
 
+// As much of `text` as fits `width` with "…" after it; the whole text when it fits.
+std::u16string CutToWidth(Face& face, const std::u16string& text, int width) {
+    if (face.Width(text) <= width) return text;
+    const int room = width - face.Width(u"\u2026");
+    size_t fits = 0;
+    for (int used = 0; fits < text.size(); ++fits) {
+        used += face.Width(text.substr(fits, 1));
+        if (used > room) break;
+    }
+    return text.substr(0, fits) + u"\u2026";
+}
+
+// A title too long for the card at its smallest size: its words in kMostLines lines, a word wider
+// than a line cut, and the last line ending in "…" when words are left over.
+std::vector<std::u16string> CutLines(Face& face, const std::u16string& title, int width) {
+    std::vector<std::u16string> lines(1);
+    size_t at = 0;
+    while (at < title.size()) {
+        size_t space = title.find(u' ', at);
+        if (space == std::u16string::npos) space = title.size();
+        const std::u16string word = title.substr(at, space - at);
+        at = space + 1;
+        if (word.empty()) continue;
+        const std::u16string joined = lines.back().empty() ? word : lines.back() + u" " + word;
+        if (face.Width(joined) <= width) {
+            lines.back() = joined;
+            continue;
+        }
+        if (lines.back().empty()) {
+            lines.back() = CutToWidth(face, word, width);
+            continue;
+        }
+        if (lines.size() == static_cast<size_t>(kMostLines)) {
+            lines.back() = CutToWidth(face, lines.back() + u"\u2026", width);
+            return lines;
+        }
+        lines.push_back(CutToWidth(face, word, width));
+    }
+    return lines;
+}
+
 }  // namespace
 
 Image DrawTitleCard(const std::u16string& title, const std::string& fontFile) {
@@ -126,7 +167,7 @@ Image DrawTitleCard(const std::u16string& title, const std::string& fontFile) {
         face.SetPixels(pixels);
         std::vector<std::u16string> lines = Wrap(face, title, width);
         if (lines.empty() && pixels > kSmallestPixels) continue;
-        if (lines.empty()) lines.push_back(title);  // too long at any size: cut by the card
+        if (lines.empty()) lines = CutLines(face, title, width);  // too long at any size
         const int lineHeight = face.LineHeight();
         int baseline = (kTitleCardSide - lineHeight * static_cast<int>(lines.size())) / 2 + face.Ascender();
         for (const std::u16string& line : lines) {
