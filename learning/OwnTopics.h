@@ -39,5 +39,8 @@ void ReadListsFolder();
 // Imports the file at `path` and returns the line that tells the player what was read (or why
 // nothing was). Nothing but the list's copy and its own counts files is written.
 std::string ImportListFile(const std::string& path);
+// How many of the list's topics have no row in the topics table (it holds MAX_TOPICS rows, the
+// lists in file-name order).
+size_t TopicsNotShown(const std::string& listFile);
 // Removes the list's copy and its counts files; false when the copy could not be removed.
 bool RemoveOwnList(const std::string& listFile);
