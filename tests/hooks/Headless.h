@@ -52,8 +52,9 @@ int RunRealTimeUntil(const std::function<bool()>& done, uint32_t limitMs);
 // Calls observer after every tick delivered from now on (nullptr stops it), e.g. to read back
 // each frame's picture.
 void ObserveTicks(const std::function<void()>& observer);
-// Everything ShowMessage / OpenAddress received, oldest first.
+// Everything ShowMessage / OpenAddress received, oldest first; the kind of each message beside it.
 const std::vector<std::string>& Messages();
+const std::vector<MessageKind>& MessageKinds();
 const std::vector<std::string>& OpenedAddresses();
 void ClearRecords();
 // True while the window is shown (false before it opens).
