@@ -12,6 +12,9 @@ constexpr double kLineSpacing = 0.4;
 constexpr double kScrollStep = 0.01;
 constexpr double kAlphaStep = 0.03;
 constexpr int kEndlessSpin = 100000;
+// The least distance between the two arrows' middles: an arrow is 0.3 long, and a gap shows
+// between them (every designed list has its arrows further apart).
+constexpr double kArrowSpacing = 0.5;
 // How far beside its drawn text a line still counts as clicked: a few pixels at the play size.
 constexpr double kLineGrace = 0.03;
 
@@ -74,7 +77,10 @@ void GLObjectTextList::AddLine(const std::u16string& text, const std::string& na
     if (up != nullptr) up->homePosition[0] = up->position[0] = bounds[3] + 0.25;
     if (down != nullptr) {
         down->homePosition[0] = down->position[0] = bounds[3] + 0.25;
-        down->homePosition[1] = down->position[1] = bounds[1];
+        // Below the lowest shown line, yet never into the up arrow (a list of one or two lines set
+        // high in the window would stack the two into a star).
+        const double lowest = up != nullptr ? up->homePosition[1] - kArrowSpacing : bounds[1];
+        down->homePosition[1] = down->position[1] = std::min(bounds[1], lowest);
     }
 }
 
@@ -151,6 +157,12 @@ bool GLObjectTextList::SelectLine(int index) {
     selected = index;
     Restyle();
     return true;
+}
+
+void GLObjectTextList::SelectOffScreen(int index) {
+    if (index < 0 || index >= static_cast<int>(lines.size())) return;
+    selected = index;
+    Restyle();
 }
 
 // A line's box: across, its drawn text (centred as it is drawn) with a little grace; up and down,

@@ -42,6 +42,9 @@ public:
     // Moves the selection straight to a shown line, as a click on it does; refused (false) like
     // the arrows' steps while the list scrolls or moves, and for a line out of range.
     bool SelectLine(int index);
+    // Moves the selection while the list is off screen (its last motion may not have ended): the
+    // lines restyled at once, nothing refused but a line out of range.
+    void SelectOffScreen(int index);
     // The box in the scene's frame in which the cursor hovers shown line `index` (valid index): its
     // drawn text, with a few pixels of grace.
     void LineBox(int index, double box[6]) const;

@@ -31,8 +31,8 @@ void ShowCounter() {
 }
 
 void ShowEntryTexts() {
-    SetTextOf(key::kPromptText, CurrentPrompt());
-    SetTextOf(key::kAnswerText, CurrentAnswer());
+    SetWordText(key::kPromptText, CurrentPrompt());
+    SetWordText(key::kAnswerText, CurrentAnswer());
     SpeakAnswer(CurrentAnswer());
 }
 

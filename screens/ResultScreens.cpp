@@ -6,6 +6,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
+#include "engine/TextFit.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
@@ -39,8 +40,12 @@ void BuildWordsToPractise() {
     list->visible = false;
 }
 
-// "prompt - answer": the glyph font has no dash of its own (U+2014 would draw nothing).
-std::u16string PractiseLineText(const WordEntry& entry) { return entry.prompt + u" - " + entry.answer; }
+// "prompt - answer": the glyph font has no dash of its own (U+2014 would draw nothing). A long one
+// (a learner's own card) is cut so the list's arrows at its right stay inside the window.
+std::u16string PractiseLineText(const WordEntry& entry) {
+    constexpr double kLineRoomEm = 14;
+    return CutToWidth(entry.prompt + u" - " + entry.answer, kLineRoomEm);
+}
 
 void FillWordsToPractise() {
     GLObjectTextList* list = FindTextList(key::kPractiseList);
@@ -124,6 +129,8 @@ void ShowGameOverScreen() {
 }
 
 void ShowReviewResultScreen() {
+    // A review broken off says so; the line below counts the answers given before.
+    SetTextOf(key::kReviewPanel, testRun.brokenOff ? u"review stopped" : u"Review done");
     ShowResult(key::kReviewPanel, CounterLine(uiStrings.correctLabel, testRun.correctCount) + u" of " +
                                       NumberText(testRun.askedCount));
 }

@@ -12,16 +12,20 @@
 
 namespace {
 
-// A quarter of a second per segment of the fade: in, standing for three, out.
+// A quarter of a second per segment of the fade: in, standing in full for six (over a second and
+// a half, time to read it), out.
 constexpr int kSegmentTicks = 16;
-constexpr int kSegments = 5;
+constexpr int kStandingSegments = 6;
+constexpr int kSegments = kStandingSegments + 2;
 // A fade step takes one tick more per segment (the step that starts the next one).
 constexpr int kFadeTicks = kSegments * (kSegmentTicks + 1);
 
 MotionPathPtr SignFade(double alpha) {
     auto path = std::make_unique<MotionPath>();
     const float full = static_cast<float>(alpha);
-    path->points = {{0, 0, 0}, {full, 0, 0}, {full, 0, 0}, {full, 0, 0}, {full, 0, 0}, {0, 0, 0}};
+    path->points.push_back({0, 0, 0});
+    for (int point = 0; point <= kStandingSegments; ++point) path->points.push_back({full, 0, 0});
+    path->points.push_back({0, 0, 0});
     path->period = kSegmentTicks;
     return path;
 }

@@ -46,12 +46,12 @@ void ShowRightAnswer(bool bonus) {
 void ShowWrongAnswer(const std::u16string& expected) {
     LeaveToLeft(FindSceneObject(key::kPromptText), 500, 490, 200, 190);
     // The expected answer stays readable while it slowly drifts away.
+    SetWordText(key::kAnswerText, expected);
     if (GLObjectText* answer = FindText(key::kAnswerText)) {
-        answer->SetText(expected);
         LeaveToLeft(answer, 500, 490, 500, 490);
         answer->SetActive(false);
     }
     FlyThrough(key::kWrongFeedback, 300, true);
 }
 
-void ShowExpectedSpelling(const std::u16string& expected) { SetTextOf(key::kAnswerText, expected); }
+void ShowExpectedSpelling(const std::u16string& expected) { SetWordText(key::kAnswerText, expected); }
