@@ -30,7 +30,7 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// A line cut to the box's width at a letter's start, ending in "...". 
+// A line cut to the box's width at a letter's start, ending in "...".
 std::string BoxLine(const std::string& line) {
     if (line.size() <= kBoxLineCharacters) return line;
     size_t end = kBoxLineCharacters - 3;
@@ -65,7 +65,10 @@ bool ImportWaitingLists() {
     std::map<std::string, std::pair<std::string, size_t>> importedAs;
     // The topics each list had without a row before this round: the table holds MAX_TOPICS rows.
     std::map<std::string, size_t> notShownBefore;
-    for (const OwnTopic& topic : ownTopics) notShownBefore.emplace(topic.listFile, TopicsNotShown(topic.listFile));
+    for (const OwnTopic& topic : ownTopics) {
+        if (notShownBefore.count(topic.listFile) == 0)
+            notShownBefore.emplace(topic.listFile, TopicsNotShown(topic.listFile));
+    }
     for (const std::string& path : std::vector<std::string>(std::move(waiting))) {
         const std::string copy = ListCopyName(BaseName(path));
         bool listed = false;
@@ -97,7 +100,7 @@ bool ImportWaitingLists() {
     for (const std::string& line : lines) std::printf("%s\n", line.c_str());
     waiting.clear();
     std::fflush(stdout);
-    untoldReport = BoxText(lines);
+    untoldReport += (untoldReport.empty() ? "" : "\n") + BoxText(lines);
     TellImportReport();
     return true;
 }

@@ -284,13 +284,17 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     EXPECT_EQ(schedule.practisedDays.size(), 1u);
     EXPECT_FALSE(std::ifstream(DataFile("30-60_rep.dat")).good());
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t400\r\n"));
-    // The words to practise: the ten missed entries, in the order asked.
+    // The words to practise: the ten missed entries, in the order asked, a line too wide for the
+    // window cut.
     auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
     ASSERT_EQ(practise->lines.size(), wrongEntries.size());
     for (size_t line = 0; line < wrongEntries.size(); ++line) {
         const WordEntry& entry = wordList.entries[wrongEntries[line]];
-        GLObjectText probe("probe", entry.prompt + u" - " + entry.answer, 0, 0, 0);
-        EXPECT_EQ(Utf8(practise->lines[line]->GetText()), Utf8(probe.GetText())) << line;
+        const std::string whole = Utf8(GLObjectText("probe", entry.prompt + u" - " + entry.answer, 0, 0, 0).GetText());
+        std::string shown = Utf8(practise->lines[line]->GetText());
+        if (shown != whole && shown.size() > 3 && shown.compare(shown.size() - 3, 3, "...") == 0)
+            shown.resize(shown.size() - 3);
+        EXPECT_EQ(whole.compare(0, shown.size(), shown), 0) << line << ": " << shown;
     }
 
     WaitUntilStill("arrownext");
