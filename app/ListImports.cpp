@@ -48,8 +48,9 @@ std::string BoxText(const std::vector<std::string>& lines) {
     if (shown == lines.size()) return text;
     size_t imported = 0;
     for (size_t i = shown; i < lines.size(); ++i) imported += Imported(lines[i]);
-    return text + "\n... and " + std::to_string(lines.size() - shown) + " more files: " +
-           std::to_string(imported) + " imported, " + std::to_string(lines.size() - shown - imported) +
+    return text + "\n... and " + std::to_string(lines.size() - shown) +
+           " more files: " + std::to_string(imported) + " imported, " +
+           std::to_string(lines.size() - shown - imported) +
            " not imported (every line is on standard output)";
 }
 

@@ -89,7 +89,8 @@ std::string ListCopyName(const std::string& fileName) {
     size_t extension = ExtensionStart(name);
     if (name.size() - extension > kMaxKeptExtensionBytes) extension = name.size();
     const std::string code = CodeOf(fileName), tail = name.substr(extension);
-    return CutAtLetter(name.substr(0, extension), kMaxListNameBytes - code.size() - tail.size()) + code + tail;
+    return CutAtLetter(name.substr(0, extension), kMaxListNameBytes - code.size() - tail.size()) + code +
+           tail;
 }
 
 std::u16string TitleOfListName(const std::string& copyName) {

@@ -7,14 +7,14 @@
 #include <set>
 
 #include "formats/BoundedFileRead.h"
-#include "platform/Platform.h"
-#include "platform/SafeFileWrite.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/ListFileNames.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/SaveFolderLock.h"
 #include "platform/GameFolder.h"
+#include "platform/Platform.h"
+#include "platform/SafeFileWrite.h"
 #include "platform/TextInput.h"
 
 std::vector<OwnTopic> ownTopics;
@@ -44,7 +44,8 @@ size_t RowsOfList(const std::string& listFile) {
     size_t rows = 0;
     for (int row = 0; app != nullptr && row < app->topicCount; ++row) {
         const int32_t own = app->topics[row].ownTopic;
-        if (own >= 0 && static_cast<size_t>(own) < ownTopics.size() && ownTopics[own].listFile == listFile) ++rows;
+        if (own >= 0 && static_cast<size_t>(own) < ownTopics.size() && ownTopics[own].listFile == listFile)
+            ++rows;
     }
     return rows;
 }
@@ -159,7 +160,8 @@ std::string ImportListFile(const std::string& path) {
         const int oldParts = PartsOfList(name);
         const CardCounts carried = SavedCountsOfList(name, oldParts);
         platform::MakeFolders(WriteListsFolder());
-        const FileWriteResult written = WriteFileAtomically(WriteListsFolder() + name, bytes.data(), bytes.size());
+        const FileWriteResult written =
+            WriteFileAtomically(WriteListsFolder() + name, bytes.data(), bytes.size());
         if (!written) {
             return shown + ": not imported: its copy cannot be written in the lists folder " +
                    WriteListsFolder() + " (" + std::strerror(written.error) + ")";

@@ -28,7 +28,8 @@ size_t ChoiceSize() {
 
 // Counts without entries belong to a progress query; with entries they must match them one to one.
 void FitCountsToEntries() {
-    if (!wordList.entries.empty()) wordList.counts.resize(wordList.entries.size(), RepetitionRecord{kNewWordCount});
+    if (!wordList.entries.empty())
+        wordList.counts.resize(wordList.entries.size(), RepetitionRecord{kNewWordCount});
     wordList.asked.assign(wordList.counts.size(), false);
     wordList.judged.assign(wordList.counts.size(), 0);
 }
@@ -99,7 +100,8 @@ bool LoadRepetitions(int first, int last) {
         LoadRepetitionsFromBytes(bytes.data(), bytes.size());
         return true;
     }
-    wordList.counts.assign(last > first ? static_cast<size_t>(last) - first : 0, RepetitionRecord{kNewWordCount});
+    wordList.counts.assign(last > first ? static_cast<size_t>(last) - first : 0,
+                           RepetitionRecord{kNewWordCount});
     FitCountsToEntries();
     return false;
 }

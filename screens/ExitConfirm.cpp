@@ -30,7 +30,8 @@ void RemoveSelectedList() {
     if (RemoveOwnList(list)) {
         platform::TellTerminal("lexadrill: removed the list " + list);
     } else {
-        platform::ShowMessage(list + " could not be removed from the lists folder", platform::MessageKind::Error);
+        platform::ShowMessage(list + " could not be removed from the lists folder",
+                              platform::MessageKind::Error);
     }
     RefreshTopicsList();
 }
@@ -75,9 +76,12 @@ void ShowExitConfirm(ScreenId returnScreen) {
     // A long list name is cut to keep the question inside the window.
     constexpr double kQuestionRoomEm = 15;
     const std::u16string remove = u"Remove ", mark = u"?";
-    SetTextOf(key::kExitQuestion,
-              list.empty() ? std::u16string(kExitQuestionText)
-                           : remove + CutToWidth(platform::Utf8ToUtf16(list), kQuestionRoomEm - TextWidthEm(remove + mark)) + mark);
+    SetTextOf(
+        key::kExitQuestion,
+        list.empty()
+            ? std::u16string(kExitQuestionText)
+            : remove + CutToWidth(platform::Utf8ToUtf16(list), kQuestionRoomEm - TextWidthEm(remove + mark)) +
+                  mark);
     FlyInShown(key::kExitQuestion);
     FlyInShown(key::kExitAnswers);
 }

@@ -184,8 +184,9 @@ void BuildProgressScreen() {
         TopicRow row;
         // A long own title is cut before it reaches the window's left edge.
         const double scale = kNameScale * spacing / kRowSpacing;
-        row.name = AddText(key::kProgressTopicName, CutToWidth(app->topics[i].title, kNameRoom / (0.5 * scale)),
-                           kNameRight, y, scale, kCaption);
+        row.name =
+            AddText(key::kProgressTopicName, CutToWidth(app->topics[i].title, kNameRoom / (0.5 * scale)),
+                    kNameRight, y, scale, kCaption);
         AlignRight(*row.name, kNameRight);
         const double thickness = kBarThickness * spacing / kRowSpacing;
         for (int group = 0; group < 4; ++group)

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "engine/GLObjectText.h"
-#include "engine/TextFit.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
+#include "engine/TextFit.h"
 #include "game/ObjectKeys.h"
 #include "screens/SceneLookup.h"
 

@@ -135,7 +135,8 @@ void TellSaveResult(const SaveResult& result) {
     const std::string message = SaveResultMessage(result);
     const bool lost = result.status == SaveResult::Status::NotSaved;
     if (!message.empty())
-        platform::ShowMessage(message, lost ? platform::MessageKind::Error : platform::MessageKind::Information);
+        platform::ShowMessage(message,
+                              lost ? platform::MessageKind::Error : platform::MessageKind::Information);
 }
 
 // The screen that follows a run, and after how many ticks, once its save is done.

@@ -118,7 +118,8 @@ std::string ReadUntilClosed(int fd, int limitMs) {
     std::string said;
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
         pollfd waiting = {fd, POLLIN, 0};
         if (left.count() <= 0 || poll(&waiting, 1, static_cast<int>(left.count())) <= 0) {
             ADD_FAILURE() << "the pipe is still open after " << limitMs << " ms";
@@ -229,8 +230,8 @@ public:
         if (pid == 0) {
             close(ready[0]);
             const std::string fd = std::to_string(ready[1]);
-            execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten",
-                  "tcp", static_cast<char*>(nullptr));
+            execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
+                  "-nolisten", "tcp", static_cast<char*>(nullptr));
             _exit(127);
         }
         close(ready[1]);
@@ -252,8 +253,8 @@ private:
         std::string said;
         const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
         while (said.find('\n') == std::string::npos) {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                until - std::chrono::steady_clock::now());
             pollfd waiting = {fd, POLLIN, 0};
             if (left.count() <= 0 || poll(&waiting, 1, static_cast<int>(left.count())) <= 0) break;
             char buffer[64];
@@ -292,9 +293,9 @@ TEST(ProcessStartOnADisplay, SigtermWhileAMessageBoxIsOpenEndsTheGame) {
     std::filesystem::copy_file(kGame, folder + "lexadrill");
     std::ofstream(folder + "words.csv") << "dog;Hund\ncat;Katze\n";
 
-    std::vector<std::string> environment = {"PATH=/usr/bin:/bin", "HOME=" + folder, "DISPLAY=" + display.Name(),
-                                            "SPEECHD_ADDRESS=unix_socket:" + folder + "no-speech.sock",
-                                            "XDG_DATA_HOME=" + folder + "player"};
+    std::vector<std::string> environment = {
+        "PATH=/usr/bin:/bin", "HOME=" + folder, "DISPLAY=" + display.Name(),
+        "SPEECHD_ADDRESS=unix_socket:" + folder + "no-speech.sock", "XDG_DATA_HOME=" + folder + "player"};
     for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS", "LD_PRELOAD"}) {
         if (const char* value = std::getenv(name)) environment.push_back(std::string(name) + "=" + value);
     }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "engine/GLScene.h"
-
 #include "platform/WindowGeometry.h"
 
 using platform::FitWindowRect;
@@ -148,14 +147,15 @@ TEST(WindowGeometry, PlayWindowFitsTheUsableAreaWithItsFrame) {
 // window sees the designed width and more above and below. Either way the designed picture (at the
 // origin's depth, 6 units from the eye) lies wholly inside.
 TEST(WindowGeometry, TheViewShowsTheDesignedPictureInAnyWindowShape) {
-    const double designedHalfHeight = 6 * std::tan(22.5 * M_PI / 180), designedHalfWidth = designedHalfHeight * 5 / 3;
+    const double designedHalfHeight = 6 * std::tan(22.5 * M_PI / 180),
+                 designedHalfWidth = designedHalfHeight * 5 / 3;
     const struct {
         int width, height;
         bool designedView;
     } cases[] = {
-        {1536, 921, true},  {3072, 1843, true}, {1092, 655, true}, {533, 320, true},  {480, 270, true},
-        {958, 574, true},   {3440, 900, true},  {1920, 1080, true}, {960, 1050, false}, {720, 1280, false},
-        {1078, 646, true},  {1000, 1000, false}, {1599, 960, true},   {1598, 960, false},
+        {1536, 921, true}, {3072, 1843, true},  {1092, 655, true},  {533, 320, true},   {480, 270, true},
+        {958, 574, true},  {3440, 900, true},   {1920, 1080, true}, {960, 1050, false}, {720, 1280, false},
+        {1078, 646, true}, {1000, 1000, false}, {1599, 960, true},  {1598, 960, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));

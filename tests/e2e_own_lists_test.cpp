@@ -249,7 +249,8 @@ protected:
 
     std::vector<std::u16string> OwnTitles() const {
         std::vector<std::u16string> titles;
-        for (int row = kDesignedTopics; row < app->topicCount; ++row) titles.push_back(app->topics[row].title);
+        for (int row = kDesignedTopics; row < app->topicCount; ++row)
+            titles.push_back(app->topics[row].title);
         return titles;
     }
 };
@@ -263,12 +264,15 @@ TEST_F(OwnListNamesTest, EveryImportedListComesBackUnderAnyName) {
     ASSERT_EQ(platform::headless::Messages().size(), 1u);
     const std::string report = LastMessage();
     EXPECT_EQ(report.find("not imported"), std::string::npos) << report;
-    EXPECT_NE(report.find(".hidden.csv: 2 cards in 1 topic; kept as _hidden.csv"), std::string::npos) << report;
-    EXPECT_NE(report.find("fruit.csv: 1 card in 1 topic; replaced by " + folder + "incoming/fruit.csv (the same name)"),
+    EXPECT_NE(report.find(".hidden.csv: 2 cards in 1 topic; kept as _hidden.csv"), std::string::npos)
+        << report;
+    EXPECT_NE(report.find("fruit.csv: 1 card in 1 topic; replaced by " + folder +
+                          "incoming/fruit.csv (the same name)"),
               std::string::npos)
         << report;
-    EXPECT_NE(report.find("fruit.csv: 2 cards in 1 topic; replaced " + folder + "other/fruit.csv (the same name)"),
-              std::string::npos)
+    EXPECT_NE(
+        report.find("fruit.csv: 2 cards in 1 topic; replaced " + folder + "other/fruit.csv (the same name)"),
+        std::string::npos)
         << report;
     // In the copies' order: the long names, then "_hidden.csv", "fruit.csv" and the rest.
     const std::vector<std::u16string> titles = OwnTitles();
@@ -324,7 +328,10 @@ TEST_F(OwnListsTest, TheReportFitsTheScreenAndSaysWhatWasNotKept) {
     EXPECT_LE(longest, 112u);
     // The lists sort before many.kvtml, so of its 1100 topics the table keeps 1000 less the
     // designed 12, animals.kvtml's one and the 180 lists' (19 of the 199 hold no card).
-    EXPECT_EQ(report.rfind("many.kvtml: 1100 cards in 1100 topics; 293 topics not shown: the topics list is full\n", 0), 0u)
+    EXPECT_EQ(
+        report.rfind("many.kvtml: 1100 cards in 1100 topics; 293 topics not shown: the topics list is full\n",
+                     0),
+        0u)
         << report;
     EXPECT_NE(report.find("list0.csv: 1 card in 1 topic"), std::string::npos) << report;
     EXPECT_NE(report.find("and 185 more files: 167 imported, 18 not imported"), std::string::npos) << report;

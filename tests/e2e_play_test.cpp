@@ -290,7 +290,8 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     ASSERT_EQ(practise->lines.size(), wrongEntries.size());
     for (size_t line = 0; line < wrongEntries.size(); ++line) {
         const WordEntry& entry = wordList.entries[wrongEntries[line]];
-        const std::string whole = Utf8(GLObjectText("probe", entry.prompt + u" - " + entry.answer, 0, 0, 0).GetText());
+        const std::string whole =
+            Utf8(GLObjectText("probe", entry.prompt + u" - " + entry.answer, 0, 0, 0).GetText());
         std::string shown = Utf8(practise->lines[line]->GetText());
         if (shown != whole && shown.size() > 3 && shown.compare(shown.size() - 3, 3, "...") == 0)
             shown.resize(shown.size() - 3);

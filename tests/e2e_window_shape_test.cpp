@@ -19,10 +19,12 @@ class WindowShapeTest : public GameTest {
 protected:
     // The window rectangle an object's bounds project to; false when it is off every side.
     static bool Inside(const GLObject* object, int width, int height, std::string& where) {
-        const WindowPoint a = gamedriver::ProjectedPoint(object->bounds[0], object->bounds[1], object->position[2]);
-        const WindowPoint b = gamedriver::ProjectedPoint(object->bounds[3], object->bounds[4], object->position[2]);
-        where = "(" + std::to_string(a.x) + ", " + std::to_string(a.y) + ") to (" + std::to_string(b.x) + ", " +
-                std::to_string(b.y) + ") in " + std::to_string(width) + " x " + std::to_string(height);
+        const WindowPoint a =
+            gamedriver::ProjectedPoint(object->bounds[0], object->bounds[1], object->position[2]);
+        const WindowPoint b =
+            gamedriver::ProjectedPoint(object->bounds[3], object->bounds[4], object->position[2]);
+        where = "(" + std::to_string(a.x) + ", " + std::to_string(a.y) + ") to (" + std::to_string(b.x) +
+                ", " + std::to_string(b.y) + ") in " + std::to_string(width) + " x " + std::to_string(height);
         return std::min(a.x, b.x) >= 0 && std::max(a.x, b.x) <= width && std::min(a.y, b.y) >= 0 &&
                std::max(a.y, b.y) <= height;
     }
@@ -59,8 +61,8 @@ TEST_F(WindowShapeTest, EveryObjectOfTheTestScreenStaysInAnyWindowShape) {
     // The counters, the clock, the score, the cross and the arrow among them.
     ASSERT_GE(inDesign.size(), 8u);
 
-    for (const Shape shape : {Shape{720, 1280}, Shape{958, 574}, Shape{960, 1050}, Shape{3440, 900},
-                              Shape{2560, 600}}) {
+    for (const Shape shape :
+         {Shape{720, 1280}, Shape{958, 574}, Shape{960, 1050}, Shape{3440, 900}, Shape{2560, 600}}) {
         scene->Resize(shape.width, shape.height);
         RunTicks(1);
         for (const GLObject* object : inDesign) {

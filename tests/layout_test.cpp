@@ -17,9 +17,9 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GlyphFont.h"
+#include "engine/TextFit.h"
 #include "formats/HallOfFameFile.h"
 #include "formats/Ms3dReader.h"
-#include "engine/TextFit.h"
 #include "game/UiStrings.h"
 #include "learning/MissedEntries.h"
 #include "learning/OwnTopics.h"
@@ -259,7 +259,8 @@ TEST_F(LayoutTest, TextsShownTogetherDoNotOverlapAndStayInTheWindow) {
 // "remove list", the removal question and the words stay in the window, and the words to practise
 // keep their arrows in the window and apart.
 TEST_F(LayoutTest, LongTextsOfOwnListsAreCutToTheirPlaces) {
-    const std::u16string longTitle = u"Deutsch Grundwortschatz f\u00fcr Anf\u00e4nger und Fortgeschrittene, Teil zwei";
+    const std::u16string longTitle =
+        u"Deutsch Grundwortschatz f\u00fcr Anf\u00e4nger und Fortgeschrittene, Teil zwei";
     std::u16string longWords;
     for (int i = 0; i < 20; ++i) longWords += u"Wortschatzw\u00f6rterbuch ";
     {
@@ -272,7 +273,8 @@ TEST_F(LayoutTest, LongTextsOfOwnListsAreCutToTheirPlaces) {
     auto* topics = dynamic_cast<GLObjectTextList*>(Object("main menu 2"));
     ASSERT_EQ(topics->lines.size(), 14u);
     double widestDesigned = 0;
-    for (int row = 0; row < 12; ++row) widestDesigned = std::max(widestDesigned, topics->lines[row]->TextWidth());
+    for (int row = 0; row < 12; ++row)
+        widestDesigned = std::max(widestDesigned, topics->lines[row]->TextWidth());
     for (int row = 12; row < 14; ++row) {
         const std::u16string shown = topics->lines[row]->GetText();
         EXPECT_LE(topics->lines[row]->TextWidth(), widestDesigned + 1e-9) << Utf8(shown);

@@ -139,7 +139,8 @@ TEST(ListFileNames, EveryImportedNameIsKeptUnderOneTheFolderGivesBack) {
     EXPECT_NE(ListCopyName(std::string(231, 'L') + "x.csv"), ListCopyName(std::string(231, 'L') + "y.csv"))
         << "long names differing at the end stay apart";
     // A multi-byte letter is never cut in half.
-    const std::string umlauts = ListCopyName(std::string(188, 'a') + "\xC3\xA4\xC3\xA4\xC3\xA4" + std::string(100, 'b'));
+    const std::string umlauts =
+        ListCopyName(std::string(188, 'a') + "\xC3\xA4\xC3\xA4\xC3\xA4" + std::string(100, 'b'));
     EXPECT_LE(umlauts.size(), kMaxListNameBytes);
     EXPECT_EQ(umlauts.find("\xC3~"), std::string::npos);
 }

@@ -97,7 +97,8 @@ TEST(WordListImport, ReadsEveryFormatAndRefusesEveryFault) {
          "#html:true\ndog;perro\nx;" + std::string(200000, '<') + "\n",
          "|en>es [] dog=perro {1: line 3: a field longer than 4 KB;}"},
         {"HTML: unended entities, and a tag running from the first '<', within the cap", "a.txt",
-         "#separator:tab\n#html:true\n" + std::string(999, '&') + "&amp;\t" + std::string(1000, '<') + "b>x\n",
+         "#separator:tab\n#html:true\n" + std::string(999, '&') + "&amp;\t" + std::string(1000, '<') +
+             "b>x\n",
          "|en>es [] " + std::string(1000, '&') + "=x"},
         {"a #deck: title longer than any place shows", "a.txt", "#deck:" + longTitle + "\ndog;perro\n",
          keptTitle + "|en>es [] dog=perro"},
