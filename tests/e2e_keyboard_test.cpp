@@ -2,6 +2,7 @@
 // and a click on a list line that is not selected, which selects it and chooses nothing.
 #include <SDL_keycode.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -279,6 +280,19 @@ TEST_F(KeyboardTest, KeysDoWhatTheScreenSays) {
 
     Press(SDLK_F1);
     EXPECT_EQ(platform::headless::OpenedAddresses(), std::vector<std::string>{HelpAddress()});
+    {
+        // No program to open pages: a box, in the game's name, says where the page is.
+        const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+        setenv("PATH", (folder + "no-programs").c_str(), 1);
+        Press(SDLK_F1);
+        setenv("PATH", path.c_str(), 1);
+        EXPECT_EQ(platform::headless::OpenedAddresses().size(), 1u) << "nothing handed on";
+        ASSERT_EQ(platform::headless::Messages().size(), 1u);
+        EXPECT_EQ(platform::headless::Messages()[0],
+                  "lexaDRILL: no program to open pages is installed (xdg-open); open it yourself: " + folder +
+                      "data/help.html");
+        EXPECT_EQ(platform::headless::MessageKinds()[0], platform::MessageKind::Information);
+    }
     GLObject* sign = Object(key::kSpeechSign);
     for (const char* shown : {"speech off", "speech on"}) {
         SCOPED_TRACE(shown);

@@ -90,10 +90,7 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     LoadToUserName();
     EnterName(u"ana");
     EXPECT_EQ(ReviewLine(), "review: nothing due");
-    OpenTopicInfo(1, 0);
-    WaitUntilStill("arrownext");
-    ClickObject("arrownext");
-    RunUntilScreen(ScreenId::Test);
+    StartTestOf(0);
     const int known = static_cast<int>(wordList.currentWord);
     const WordEntry knownEntry = wordList.entries[known];
     Answer(CurrentAnswer());
@@ -168,10 +165,7 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
 TEST_F(ReviewTest, AReviewSaysHowItEndedAndItsLastWrongAnswerShowsTheRightOne) {
     LoadToUserName();
     EnterName(u"ana");
-    OpenTopicInfo(1, 0);
-    WaitUntilStill("arrownext");
-    ClickObject("arrownext");
-    RunUntilScreen(ScreenId::Test);
+    StartTestOf(0);
     for (int miss = 0; miss < 2; ++miss) {
         Answer(u"zzz");
         NextQuestion();

@@ -45,10 +45,7 @@ protected:
 TEST_F(WindowShapeTest, EveryObjectOfTheTestScreenStaysInAnyWindowShape) {
     LoadToUserName();
     EnterName(u"ana");
-    OpenTopicInfo(1, 0);
-    WaitUntilStill("arrownext");
-    ClickObject("arrownext");
-    RunUntilScreen(ScreenId::Test);
+    StartTestOf(0);
     for (const char* key : {"txt 1", "przerwij", "arrownext", "dobre odp", "czas", "wynik", "score_board"})
         WaitUntilStill(key);
 
