@@ -112,12 +112,13 @@ std::string LinkOf(const std::string& path) {
     return n > 0 ? std::string(target, static_cast<size_t>(n)) : "";
 }
 
-// Everything the pipe brings until its writers close it, for at most limitMs: a game that hangs
-// with the pipe open fails the case instead of holding the suite.
-std::string ReadUntilClosed(int fd, int limitMs) {
+// Everything the pipe brings until its writers close it (or, with `untilLine`, up to a line end),
+// for at most limitMs: a child that hangs with the pipe open fails the case instead of holding the
+// suite.
+std::string ReadUntilClosed(int fd, int limitMs, bool untilLine = false) {
     std::string said;
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-    for (;;) {
+    while (!untilLine || said.find('\n') == std::string::npos) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
         pollfd waiting = {fd, POLLIN, 0};
@@ -130,6 +131,7 @@ std::string ReadUntilClosed(int fd, int limitMs) {
         if (n <= 0) return said;
         said.append(buffer, static_cast<size_t>(n));
     }
+    return said;
 }
 
 // Waits for the child to end, at most limitMs; kills it when it does not (a hang).
@@ -235,7 +237,7 @@ public:
             _exit(127);
         }
         close(ready[1]);
-        const std::string said = ReadUntilClosedOrLine(ready[0], 20000);
+        const std::string said = ReadUntilClosed(ready[0], 20000, true);
         close(ready[0]);
         if (!said.empty() && said.back() == '\n') number = said.substr(0, said.size() - 1);
     }
@@ -249,22 +251,6 @@ public:
     std::string Name() const { return number.empty() ? "" : ":" + number; }
 
 private:
-    static std::string ReadUntilClosedOrLine(int fd, int limitMs) {
-        std::string said;
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-        while (said.find('\n') == std::string::npos) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                until - std::chrono::steady_clock::now());
-            pollfd waiting = {fd, POLLIN, 0};
-            if (left.count() <= 0 || poll(&waiting, 1, static_cast<int>(left.count())) <= 0) break;
-            char buffer[64];
-            const ssize_t n = read(fd, buffer, sizeof buffer);
-            if (n <= 0) break;
-            said.append(buffer, static_cast<size_t>(n));
-        }
-        return said;
-    }
-
     pid_t pid = -1;
     std::string number;
 };
