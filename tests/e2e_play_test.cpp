@@ -13,6 +13,7 @@
 #include <memory>
 #include <numeric>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/GLObjectText.h"
@@ -872,6 +873,9 @@ TEST_F(InstalledGameTest, DISABLED_APassedTestIsKeptInThePlayersFolderAndReadBac
     StartRun(kTestLine, 0);
     for (int answer = 1; answer <= 21; ++answer) {
         Answer(CurrentAnswer());
+        // The real service is given each word's time to be said, as at a player's pace: the ticks
+        // here run far faster than 64 a second, and a newer word cuts off one still being said.
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
         if (answer < 21) NextQuestion();
     }
     RunUntilScreen(ScreenId::NextLevel);
