@@ -35,9 +35,10 @@ struct ScreenChange {
     ScreenId enters;
 };
 
+// The panel shown knows where it leads: before an own list's run it names the list's languages.
 void EnterInfo(ScreenId returnScreen) {
-    ShowInfoScreen();
     app->infoReturnScreen = returnScreen;
+    ShowInfoScreen();
 }
 
 const ScreenChange kScreenChanges[] = {

@@ -20,31 +20,64 @@ namespace {
 std::vector<std::string> waiting;
 std::string untoldReport;
 
-// A box no taller or wider than a small screen shows: this many lines of at most this many
-// characters; the files past them are summed up in one line (every line is on standard output).
-constexpr size_t kBoxLines = 16;
-constexpr size_t kBoxLineCharacters = 110;
+// A box no taller or wider than a small screen shows: this many rows of at most this many
+// characters. A file's line is wrapped at spaces into rows (at most kRowsOfAFile, the last one cut);
+// the files whose rows do not fit are summed up in one row (every line is on standard output).
+constexpr size_t kBoxRows = 16;
+constexpr size_t kBoxRowCharacters = 110;
+constexpr size_t kRowsOfAFile = 3;
+constexpr char kContinuation[] = "  ";  // a wrapped line's further rows are indented
 
 std::string BaseName(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// A line cut to the box's width at a letter's start, ending in "...".
-std::string BoxLine(const std::string& line) {
-    if (line.size() <= kBoxLineCharacters) return line;
-    size_t end = kBoxLineCharacters - 3;
-    while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) --end;
-    return line.substr(0, end) + "...";
+// Where a row of at most `room` bytes starting at `from` ends: after its last space that fits, else
+// (a word longer than the row) at a letter's start.
+size_t RowEnd(const std::string& line, size_t from, size_t room) {
+    if (line.size() - from <= room) return line.size();
+    const size_t space = line.rfind(' ', from + room);
+    if (space != std::string::npos && space > from) return space;
+    size_t end = from + room;
+    while (end > from && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) --end;
+    return end;
+}
+
+// A file's line as the box's rows: wrapped at spaces, the last row cut with "..." when more is left.
+std::vector<std::string> BoxRows(const std::string& line) {
+    std::vector<std::string> rows;
+    size_t at = 0;
+    while (at < line.size()) {
+        const std::string indent = rows.empty() ? "" : kContinuation;
+        const size_t room = kBoxRowCharacters - indent.size();
+        if (rows.size() + 1 == kRowsOfAFile && line.size() - at > room) {
+            rows.push_back(indent + line.substr(at, RowEnd(line, at, room - 3) - at) + "...");
+            break;
+        }
+        const size_t end = RowEnd(line, at, room);
+        rows.push_back(indent + line.substr(at, end - at));
+        at = end;
+        while (at < line.size() && line[at] == ' ') ++at;
+    }
+    return rows;
 }
 
 bool Imported(const std::string& line) { return line.find(": not imported: ") == std::string::npos; }
 
-// The box's text: the first lines whole (or cut to the box's width), the rest summed up.
+// The box's text: the files' rows while they fit, the rest summed up in the last row.
 std::string BoxText(const std::vector<std::string>& lines) {
+    std::vector<std::string> rows;
+    size_t shown = 0;
+    for (; shown < lines.size(); ++shown) {
+        const std::vector<std::string> fileRows = BoxRows(lines[shown]);
+        // Room for the summary row stays unless this is the last file.
+        const size_t limit = shown + 1 == lines.size() ? kBoxRows : kBoxRows - 1;
+        if (rows.size() + fileRows.size() > limit) break;
+        rows.insert(rows.end(), fileRows.begin(), fileRows.end());
+    }
     std::string text;
-    const size_t shown = lines.size() <= kBoxLines ? lines.size() : kBoxLines - 1;
-    for (size_t i = 0; i < shown; ++i) text += (i ? "\n" : "") + BoxLine(lines[i]);
+    for (const std::string& row : rows) text += (text.empty() ? "" : "\n") + row;
     if (shown == lines.size()) return text;
     size_t imported = 0;
     for (size_t i = shown; i < lines.size(); ++i) imported += Imported(lines[i]);

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "formats/ImportedCards.h"
@@ -159,9 +160,11 @@ void ChooseSides(const std::vector<Language>& languages, WordListImport& list, s
         prompt = 1, answer = 0;
     promptId = languages[prompt].id;
     answerId = languages[answer].id;
-    list.promptLanguage = languages[prompt].code;
-    list.answerLanguage = languages[answer].code;
-    list.languagesUnknown = list.answerLanguage.empty();
+    for (auto [side, index] :
+         {std::pair{&list.promptLanguage, prompt}, std::pair{&list.answerLanguage, answer}}) {
+        side->code = languages[index].code;
+        side->found = side->code.empty() ? LanguageFound::Unknown : LanguageFound::Identifier;
+    }
 }
 
 struct Lesson {

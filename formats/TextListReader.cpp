@@ -159,9 +159,27 @@ void ReadLanguages(const std::u16string& value, WordListImport& list) {
     const std::string prompt = LanguageCodeOf(Utf16ToUtf8(value.substr(0, comma)));
     const std::string answer =
         comma == std::u16string::npos ? "" : LanguageCodeOf(Utf16ToUtf8(value.substr(comma + 1)));
-    list.promptLanguage = prompt;
-    list.answerLanguage = answer;
-    list.languagesUnknown = answer.empty();
+    // A side an earlier line named keeps its language: the game's own line comes first in a copy.
+    if (list.promptLanguage.code.empty())
+        list.promptLanguage = {prompt, prompt.empty() ? LanguageFound::Unknown : LanguageFound::Header};
+    if (list.answerLanguage.code.empty())
+        list.answerLanguage = {answer, answer.empty() ? LanguageFound::Unknown : LanguageFound::Header};
+}
+
+// A first row whose two fields name two different languages ("English;Spanish", "Deutsch,Englisch",
+// "en<tab>fr") heads the columns: it is no card. A card that translates a language's name names
+// the same language twice ("German;alemán") and stays a card.
+bool ReadLanguagesRow(const std::vector<std::u16string>& fields, WordListImport& list) {
+    if (fields.size() < 2) return false;
+    const std::string prompt = LanguageCodeOf(Utf16ToUtf8(fields[0]));
+    const std::string answer = LanguageCodeOf(Utf16ToUtf8(fields[1]));
+    if (prompt.empty() || answer.empty() || prompt == answer) return false;
+    // A "#languages:" line names them already; the row is a heading all the same.
+    if (list.promptLanguage.found != LanguageFound::Header)
+        list.promptLanguage = {prompt, LanguageFound::FirstRow};
+    if (list.answerLanguage.found != LanguageFound::Header)
+        list.answerLanguage = {answer, LanguageFound::FirstRow};
+    return true;
 }
 
 // Reads the '#' lines at the top ("#separator:tab", "#html:true", "#deck:Spanish::Animals",
@@ -301,6 +319,7 @@ void ReadTextList(const uint8_t* data, size_t size, WordListImport& list) {
     const char16_t separator = header.separator != 0 ? header.separator : FindSeparator(text, pos, line);
     list.lessons.emplace_back();
     CardCollector collector(list);
+    bool firstRecord = true;
     ReadRecords(text, pos, line, separator, [&](Record record) {
         std::vector<std::u16string> fields;
         for (size_t column = 0; column < record.fields.size(); ++column) {
@@ -310,6 +329,10 @@ void ReadTextList(const uint8_t* data, size_t size, WordListImport& list) {
                 fields.push_back(header.html && record.fields[column].size() <= kMaxHtmlFieldUnits
                                      ? PlainTextOfHtml(record.fields[column])
                                      : std::move(record.fields[column]));
+        }
+        if (firstRecord) {
+            firstRecord = false;
+            if (ReadLanguagesRow(fields, list)) return;
         }
         fields.resize(std::max<size_t>(fields.size(), 3));
         collector.Add(list.lessons.back(),

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "formats/BoundedFileRead.h"
+#include "formats/LanguageGuess.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/ListFileNames.h"
@@ -97,7 +98,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
                                    const WordListImport& list) {
     std::vector<OwnTopic> topics;
     const std::u16string listTitle = list.title.empty() ? stem : list.title;
-    const std::string language = list.languagesUnknown ? "" : list.answerLanguage;
+    const SideLanguages languages{list.promptLanguage.code, list.answerLanguage.code, false};
     for (const ImportedLesson& lesson : list.lessons) {
         const std::u16string title = lesson.title.empty() ? listTitle : lesson.title;
         const size_t pieces = (lesson.cards.size() + kOwnTopicCards - 1) / kOwnTopicCards;
@@ -107,7 +108,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
             topic.part = static_cast<int32_t>(topics.size() + 1);
             topic.title =
                 pieces == 1 ? title : title + u" " + platform::Utf8ToUtf16(std::to_string(piece + 1));
-            topic.answerLanguage = language;
+            topic.languages = languages;
             const size_t first = piece * kOwnTopicCards;
             const size_t last = std::min(lesson.cards.size(), first + kOwnTopicCards);
             for (size_t i = first; i < last; ++i)
@@ -147,8 +148,11 @@ std::string ImportListFile(const std::string& path) {
     std::vector<uint8_t> bytes;
     const FileReadResult read = ReadBoundedFile(path, kWordListLimit, bytes);
     if (read != FileReadResult::Ok || shown.empty()) return shown + ": not imported: " + RefusalOfRead(read);
-    const WordListImport list = ReadWordList(shown, bytes);
+    WordListImport list = ReadWordList(shown, bytes);
     if (list.refused) return DescribeImport(shown, list, 0);
+    // Only here are languages guessed: the copy keeps what was found, so a start never guesses.
+    GuessUnknownLanguages(list);
+    const std::vector<uint8_t> copy = CopyKeepingLanguages(bytes, list);
 
     // Kept under a name the lists folder gives back as a list at the next start.
     const std::string name = ListCopyName(shown);
@@ -161,7 +165,7 @@ std::string ImportListFile(const std::string& path) {
         const CardCounts carried = SavedCountsOfList(name, oldParts);
         platform::MakeFolders(WriteListsFolder());
         const FileWriteResult written =
-            WriteFileAtomically(WriteListsFolder() + name, bytes.data(), bytes.size());
+            WriteFileAtomically(WriteListsFolder() + name, copy.data(), copy.size());
         if (!written) {
             return shown + ": not imported: its copy cannot be written in the lists folder " +
                    WriteListsFolder() + " (" + std::strerror(written.error) + ")";

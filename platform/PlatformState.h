@@ -42,6 +42,10 @@ struct State {
     std::vector<std::string> addresses;
     int exitStatus = -1000;
     std::function<void()> tickObserver;
+    // Headless ticks only step, as a tick run behind the clock does, while nobody reads the
+    // window's picture; a tick observer reads every tick, so its ticks are shown.
+    bool ticksStepOnly = false;
+    bool lastTickShown = false;
 };
 
 State& GetState();

@@ -23,7 +23,7 @@
 #include "learning/ReviewRun.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/RunEndSave.h"
-#include "learning/SpokenAnswer.h"
+#include "learning/SpokenWord.h"
 #include "learning/TestRun.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
@@ -32,6 +32,7 @@
 #include "platform/TextInput.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
+#include "screens/SideLanguageCards.h"
 #include "screens/TestFeedback.h"
 #include "screens/TextEntry.h"
 
@@ -71,14 +72,20 @@ CardRef QuestionCard() {
 int QuestionRow() { return Reviewing() ? CurrentReviewRow() : testRun.topicIndex; }
 
 // A test draws its questions by their counts; a review asks its cards in the order chosen, each
-// spoken in its own topic's language.
+// shown and spoken in its own topic's languages.
 void ChooseQuestion() {
     if (Reviewing()) {
         FindUnasked(0);
-        wordList.answerLanguage = CurrentReviewLanguage();
     } else {
         ChooseNextWord();
     }
+}
+
+// The question on screen: its prompt, its sides' languages, and its foreign word heard when shown.
+void ShowQuestion() {
+    SetWordText(key::kPromptText, CurrentPrompt());
+    ShowSideLanguages(CurrentLanguages());
+    SpeakWhenAsked(CurrentEntry(), CurrentLanguages());
 }
 
 // The four counter lines at the left.
@@ -145,6 +152,8 @@ const char* EventAfterRun(RunEndKind how, bool nextTopicUnlocked) {
     if (how == RunEndKind::Reviewed || (how == RunEndKind::BrokenOff && Reviewing()))
         return event::kReviewResultAfterReview;
     if (how != RunEndKind::Passed) return event::kGameOverAfterTest;
+    // A passed own list has nothing to unlock and ends on its result all the same.
+    if (OwnTopicOfRow(testRun.topicIndex) != nullptr) return event::kNextLevelAfterTest;
     // An unlock that could not be written unlocked nothing: the main menu follows.
     return nextTopicUnlocked ? event::kNextLevelAfterTest : event::kMainMenuAfterTest;
 }
@@ -211,6 +220,8 @@ void BuildTestScreen() {
     pause->Load("data/przerwij.ms3d");
     pause->highlight = MakeHighlightBox(key::kButtonHighlight);
     pause->visible = false;
+
+    AddLabel(key::kAlmostFeedback, u"almost", 0, 0, 3.5, 1.5, 1, 0.6, 0.1);
 }
 
 namespace {
@@ -253,7 +264,7 @@ void StartRun() {
     ChooseQuestion();
 
     EnterRunObjects();
-    SetWordText(key::kPromptText, CurrentPrompt());
+    ShowQuestion();
     SetWordText(key::kAnswerText, u"");
 }
 
@@ -277,7 +288,7 @@ void ShowNextTestQuestion() {
         platform::DebugOutput(line);
         platform::ShowMessage(line);
     }
-    SetWordText(key::kPromptText, CurrentPrompt());
+    ShowQuestion();
     SetWordText(key::kAnswerText, u"");
     if (GLObjectText* prompt = FindText(key::kPromptText)) {
         prompt->StartMotion(PathEnterFromRight(), 150);
@@ -295,6 +306,7 @@ void ShowNextTestQuestion() {
          {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
         SetVisible(objectKey, ShownInRun(objectKey));
     SetVisible(key::kWrongFeedback, false);
+    SetVisible(key::kAlmostFeedback, false);
     SetVisible(key::kCorrectFeedback, false);
     testRun.clockRunning = true;
     testRun.answerSubmitted = false;
@@ -308,7 +320,7 @@ void TestClockTick() {
     if (!testRun.clockRunning || now - testRun.lastTickMs <= 1000) return;
     --testRun.timeLeft;
     testRun.lastTickMs = now;
-    if (testRun.timeLeft == 0) EvaluateAnswer(false);  // a time-out is a wrong answer
+    if (testRun.timeLeft == 0) EvaluateAnswer(AnswerVerdict{});  // a time-out is a wrong answer
     SetTextOf(key::kClock, NumberText(testRun.timeLeft));
 }
 
@@ -339,15 +351,14 @@ void TestScreenInput(const InputEvent& input) {
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
         const std::u16string expected = CurrentAnswer();
         const AnswerVerdict verdict = JudgeTypedAnswer(QuestionRow(), typed, expected);
-        EvaluateAnswer(verdict.right);
-        // A right answer typed without an accent or marker leaves showing how it is spelt.
-        if (!verdict.spellingToShow.empty()) ShowExpectedSpelling(verdict.spellingToShow);
+        EvaluateAnswer(verdict);
         return;
     }
     EditText(key::kAnswerText, input);
 }
 
-void EvaluateAnswer(bool correct) {
+void EvaluateAnswer(const AnswerVerdict& verdict) {
+    const bool correct = verdict.right;
     SetTextOf(key::kClock, u"--");
     testRun.clockRunning = false;
     testRun.answerEvaluated = true;
@@ -359,12 +370,18 @@ void EvaluateAnswer(bool correct) {
     if (correct) {
         MarkCorrect();
         ShowRightAnswer(bonus);
+        // A right answer typed in another spelling leaves showing the list's.
+        if (!verdict.spellingToShow.empty()) ShowExpectedSpelling(verdict.spellingToShow);
     } else {
         MarkWrong();
-        ShowWrongAnswer(CurrentAnswer());
-        missedEntries.push_back(WordEntry{CurrentPrompt(), CurrentAnswer()});
+        if (verdict.almost) {
+            ShowAlmostAnswer(verdict.almostSpelling, verdict.markFirst, verdict.markCount);
+        } else {
+            ShowWrongAnswer(CurrentAnswer());
+        }
+        missedEntries.push_back(MissedEntry{CurrentEntry(), CurrentLanguages()});
     }
-    SpeakAnswer(CurrentAnswer());
+    SpeakWhenJudged(CurrentEntry(), CurrentLanguages());
     platform::DebugOutput("ekran_licznik_slow=" + std::to_string(testRun.askedCount) +
                           ", >>>=" + std::to_string(testRun.toPass - testRun.correctCount) + " \n");
 

@@ -41,7 +41,11 @@ protected:
     std::string folder;
 
     void RunTicks(int n);
-    // The play window's picture as the player sees it: rows bottom up, three bytes a pixel.
+    // Runs one tick that draws its frame, so the window holds the current picture (the ticks
+    // before it only stepped, as ticks behind the clock do, and show nothing else).
+    void RunDrawnTick();
+    // The play window's picture as the player sees it: rows bottom up, three bytes a pixel; read
+    // after a drawn tick (RunDrawnTick, platform::headless::DrawTicks).
     std::vector<unsigned char> WindowPicture();
     // Each UTF-16 code unit as one typed character.
     void Type(const std::u16string& text);

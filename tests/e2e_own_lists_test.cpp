@@ -77,6 +77,12 @@ protected:
         const auto& messages = platform::headless::Messages();
         return messages.empty() ? "" : messages.back();
     }
+    // The box's text with each wrapped line joined again (its further rows are indented).
+    std::string LastMessageUnwrapped() const {
+        std::string text = LastMessage();
+        for (size_t at; (at = text.find("\n  ")) != std::string::npos;) text.replace(at, 3, " ");
+        return text;
+    }
 
     // Presses a key and lets the screen settle before the next one.
     void Press(int32_t sdlKey) {
@@ -143,6 +149,7 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
     ASSERT_EQ(testRun.testLength, 3);
 
     std::vector<WordEntry> missed;
+    size_t said = 0;
     for (const char16_t* kind : {u"wrong", u"right", u"wrong"}) {
         const WordEntry asked{CurrentPrompt(), CurrentAnswer()};
         if (kind == std::u16string(u"wrong")) {
@@ -152,6 +159,9 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
             // Umlauts are optional for an own list's letters too.
             TypeAnswer(asked.answer == u"Vögel" ? u"Vogel" : asked.answer);
         }
+        // Each answer's word is heard before the next is given, as at a player's pace (the ticks
+        // here run far faster than 64 a second, and a newer word cuts off one not yet said).
+        ASSERT_TRUE(service->WaitForMessages(++said, std::chrono::seconds(10)));
     }
     RunUntilScreen(ScreenId::GameOver);
     EXPECT_EQ(testRun.correctCount, 1);
@@ -234,9 +244,10 @@ namespace {
 class OwnListNamesTest : public OwnListsTest {
 protected:
     void PrepareFolder() override {
-        for (const std::string& name : Names()) Write("incoming/" + name, "dog;Hund\ncat;Katze\n");
-        Write("other/fruit.csv", "apple;Apfel\n");
-        Write("incoming/fruit.csv", "pear;Birne\nplum;Pflaume\n");
+        for (const std::string& name : Names())
+            Write("incoming/" + name, "#languages:en,de\ndog;Hund\ncat;Katze\n");
+        Write("other/fruit.csv", "#languages:en,de\napple;Apfel\n");
+        Write("incoming/fruit.csv", "#languages:en,de\npear;Birne\nplum;Pflaume\n");
         for (const std::string& name : Names()) QueueListImport(folder + "incoming/" + name);
         QueueListImport(folder + "other/fruit.csv");
         QueueListImport(folder + "incoming/fruit.csv");
@@ -262,17 +273,19 @@ protected:
 TEST_F(OwnListNamesTest, EveryImportedListComesBackUnderAnyName) {
     LoadToUserName();
     ASSERT_EQ(platform::headless::Messages().size(), 1u);
-    const std::string report = LastMessage();
+    const std::string report = LastMessageUnwrapped();
+    const std::string languages = "English and German, from its #languages line; ";
     EXPECT_EQ(report.find("not imported"), std::string::npos) << report;
-    EXPECT_NE(report.find(".hidden.csv: 2 cards in 1 topic; kept as _hidden.csv"), std::string::npos)
+    EXPECT_NE(report.find(".hidden.csv: 2 cards in 1 topic; " + languages + "kept as _hidden.csv"),
+              std::string::npos)
         << report;
-    EXPECT_NE(report.find("fruit.csv: 1 card in 1 topic; replaced by " + folder +
+    EXPECT_NE(report.find("fruit.csv: 1 card in 1 topic; " + languages + "replaced by " + folder +
                           "incoming/fruit.csv (the same name)"),
               std::string::npos)
         << report;
-    EXPECT_NE(
-        report.find("fruit.csv: 2 cards in 1 topic; replaced " + folder + "other/fruit.csv (the same name)"),
-        std::string::npos)
+    EXPECT_NE(report.find("fruit.csv: 2 cards in 1 topic; " + languages + "replaced " + folder +
+                          "other/fruit.csv (the same name)"),
+              std::string::npos)
         << report;
     // In the copies' order: the long names, then "_hidden.csv", "fruit.csv" and the rest.
     const std::vector<std::u16string> titles = OwnTitles();
@@ -327,13 +340,19 @@ TEST_F(OwnListsTest, TheReportFitsTheScreenAndSaysWhatWasNotKept) {
     EXPECT_LE(lines, 16u);
     EXPECT_LE(longest, 112u);
     // The lists sort before many.kvtml, so of its 1100 topics the table keeps 1000 less the
-    // designed 12, animals.kvtml's one and the 180 lists' (19 of the 199 hold no card).
+    // designed 12, animals.kvtml's one and the 180 lists' (19 of the 199 hold no card). Each line
+    // wraps into two rows, so seven files fit above the summary row.
     EXPECT_EQ(
-        report.rfind("many.kvtml: 1100 cards in 1100 topics; 293 topics not shown: the topics list is full\n",
+        report.rfind("many.kvtml: 1100 cards in 1100 topics; English and German, as its identifiers name "
+                     "them; 293 topics not shown:\n  the topics list is full\n",
                      0),
         0u)
         << report;
-    EXPECT_NE(report.find("list0.csv: 1 card in 1 topic"), std::string::npos) << report;
-    EXPECT_NE(report.find("and 185 more files: 167 imported, 18 not imported"), std::string::npos) << report;
+    EXPECT_NE(report.find("\nlist0.csv: 1 card in 1 topic; languages not known"), std::string::npos)
+        << report;
+    EXPECT_NE(report.find("\nlist5.csv: "), std::string::npos) << report;
+    EXPECT_EQ(report.find("list6.csv"), std::string::npos) << report;
+    EXPECT_NE(report.find("\n... and 193 more files: 174 imported, 19 not imported"), std::string::npos)
+        << report;
     EXPECT_EQ(app->topicCount, MAX_TOPICS);
 }

@@ -223,9 +223,10 @@ TEST_F(ReviewTest, ProgressShowsBoxGroupsPractisedDaysAndTheDaysAhead) {
         // Where the player sees it: hiding it changes a whole line's worth of pixels (about 580
         // in this window), not the few dots (about 50) that peeked over the floor.
         WaitUntilStill("progress hint");
+        RunDrawnTick();
         const std::vector<unsigned char> shown = WindowPicture();
         Object("progress hint")->visible = false;
-        RunTicks(1);
+        RunDrawnTick();
         const std::vector<unsigned char> hidden = WindowPicture();
         Object("progress hint")->visible = true;
         ASSERT_EQ(shown.size(), hidden.size());

@@ -23,6 +23,7 @@
 #include "game/UiStrings.h"
 #include "learning/MissedEntries.h"
 #include "learning/OwnTopics.h"
+#include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "screens/ExitConfirm.h"
 #include "screens/HallOfFameScreen.h"
@@ -253,6 +254,47 @@ TEST_F(LayoutTest, TextsShownTogetherDoNotOverlapAndStayInTheWindow) {
     PrintMargin("texts shown together", tightest);
 }
 
+// The designed words are never cut, and keep their designed size on the learning and test screens;
+// in the words to practise the few longest lines ("how are you (estar, tu) - como estas") are made
+// smaller so that they and the list's arrows stay inside the window.
+TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
+    std::vector<MissedEntry> every;
+    MissedEntry widest;
+    for (int row = 0; row < 12; ++row) {  // the designed topics
+        LoadTopicWords(row);
+        for (const WordEntry& entry : wordList.entries) {
+            every.push_back({entry, {}});
+            if (WidthOf(entry.prompt + u" - " + entry.answer) >
+                WidthOf(widest.words.prompt + u" - " + widest.words.answer))
+                widest = every.back();
+            for (const char* word : {"txt 1", "txt 2"}) {
+                const double designed = Object(word)->scale;
+                SetWordText(word, word[4] == '1' ? entry.prompt : entry.answer);
+                EXPECT_EQ(Object(word)->scale, designed) << TextOf(word);
+            }
+        }
+    }
+    missedEntries = every;
+    ShowGameOverScreen();
+    auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
+    ASSERT_EQ(practise->lines.size(), every.size());
+    for (size_t line = 0; line < every.size(); ++line) {
+        const WordEntry& entry = every[line].words;
+        EXPECT_EQ(practise->lines[line]->GetText(),
+                  GLObjectText("probe", entry.prompt + u" - " + entry.answer, 0, 0, 0).GetText());
+    }
+
+    missedEntries = {widest};
+    ShowGameOverScreen();
+    const Placed row = Rows("words to practise").at(0);
+    EXPECT_GE(InsideMargin(row.rect, kWindow), 0) << row.what;
+    EXPECT_LT(practise->lines[0]->scale, 1.0) << row.what << " is wider than the window at its size";
+    const GLObject* up = ChildOf("words to practise", "arrowup");
+    const double arrowRight = practise->homePosition[0] + up->homePosition[0] + 0.15;
+    EXPECT_GE(InsideMargin(Project(arrowRight, arrowRight, 0, 0, practise->homePosition[2]), kWindow), 0);
+    missedEntries.clear();
+}
+
 // A learner's own list with a title and words far longer than any designed one: each line the
 // screens show of it is cut (or, for the words, made smaller first) to stay inside its place. The
 // topics' lines are no wider than the widest designed topic, the progress caption ends before
@@ -304,7 +346,7 @@ TEST_F(LayoutTest, LongTextsOfOwnListsAreCutToTheirPlaces) {
 
     for (size_t lines : {1u, 2u, 3u}) {
         SCOPED_TRACE(lines);
-        missedEntries.assign(lines, WordEntry{longWords, longWords});
+        missedEntries.assign(lines, MissedEntry{WordEntry{longWords, longWords}, {}});
         ShowGameOverScreen();
         auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
         for (const Placed& row : Rows("words to practise"))

@@ -43,8 +43,8 @@ TEST(OwnTopics, ListsAreCutIntoTopicsOfAtMostThirtyInFileOrderAndNamedByTitle) {
         WordListImport list;
         list.title = c.listTitle;
         list.lessons = c.lessons;
-        list.answerLanguage = "de";
-        list.languagesUnknown = c.languagesUnknown;
+        list.promptLanguage = {"en", LanguageFound::Header};
+        if (!c.languagesUnknown) list.answerLanguage = {"de", LanguageFound::Guessed};
         const std::vector<OwnTopic> topics = TopicsOfList("animals.csv", u"animals", list);
         ASSERT_EQ(topics.size(), c.titles.size());
         size_t card = 0, lesson = 0;
@@ -53,8 +53,10 @@ TEST(OwnTopics, ListsAreCutIntoTopicsOfAtMostThirtyInFileOrderAndNamedByTitle) {
             EXPECT_EQ(topics[i].cards.size(), c.sizes[i]);
             EXPECT_EQ(topics[i].part, static_cast<int>(i + 1));
             EXPECT_EQ(topics[i].listFile, "animals.csv");
-            // Spoken in the learned language; not at all when the languages could not be told.
-            EXPECT_EQ(topics[i].answerLanguage, c.languagesUnknown ? "" : "de");
+            // The list's languages, shown by name; an unknown side stays unknown.
+            EXPECT_EQ(topics[i].languages.prompt, "en");
+            EXPECT_EQ(topics[i].languages.answer, c.languagesUnknown ? "" : "de");
+            EXPECT_FALSE(topics[i].languages.designedFlags);
             // File order, no card lost or repeated.
             for (const WordEntry& entry : topics[i].cards) {
                 if (card == c.lessons[lesson].cards.size()) card = 0, ++lesson;

@@ -126,9 +126,14 @@ void Reset() {
     s.folderOverridden = false;
     s.folder.clear();
     s.tickObserver = nullptr;
+    s.ticksStepOnly = false;
 }
 
 void ObserveTicks(const std::function<void()>& observer) { GetState().tickObserver = observer; }
+
+void DrawTicks(bool draw) { GetState().ticksStepOnly = !draw; }
+
+bool LastTickShown() { return GetState().lastTickShown; }
 
 int RunRealTimeMs(uint32_t durationMs) {
     bool closed = false;
