@@ -50,7 +50,7 @@ protected:
     // The English answer as a learner types it: without its article or "to".
     static std::u16string Typed(std::u16string answer) {
         for (const char16_t* lead : {u"the ", u"to "}) {
-            if (answer.rfind(lead, 0) == 0) answer = answer.substr(3);
+            if (answer.rfind(lead, 0) == 0) answer = answer.substr(std::char_traits<char16_t>::length(lead));
         }
         return answer;
     }
@@ -109,6 +109,9 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     std::vector<std::u16string> missed;
     bool almostSeen = false;
     for (int asked = 0; Screen() == ScreenId::Test && asked < 10; ++asked) {
+        // Each question's word is heard before it is answered, as at a player's pace (the ticks here
+        // run far faster than 64 a second, and a newer word cuts off one not yet said).
+        ASSERT_TRUE(service->WaitForMessages(asked + 1, std::chrono::seconds(10)));
         const std::u16string prompt = CurrentPrompt(), answer = CurrentAnswer();
         const std::u16string plain = Typed(answer);
         if (asked == 0) {
