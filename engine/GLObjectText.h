@@ -30,6 +30,9 @@ public:
     void UpdateBounds();
 
     int32_t lineWidth = 40;  // longest text TypeIntoText lets through
+    // The designed scale, kept by the first SetTextWithin (engine/TextFit.h) that may shrink it; 0: never
+    // fitted.
+    double fittedScale = 0;
     GlyphCode glyphs[1000] = {};
     uint32_t lastBlink = 0;
     bool caretOn = false;

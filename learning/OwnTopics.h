@@ -42,5 +42,8 @@ void ReadListsFolder();
 // the copy of a text list keeps the guess as a first line "#languages:de,en". Nothing but the
 // list's copy and its own counts files is written.
 std::string ImportListFile(const std::string& path);
+// How many of the list's topics have no row in the topics table (it holds MAX_TOPICS rows, the
+// lists in file-name order).
+size_t TopicsNotShown(const std::string& listFile);
 // Removes the list's copy and its counts files; false when the copy could not be removed.
 bool RemoveOwnList(const std::string& listFile);

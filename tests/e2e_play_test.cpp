@@ -286,7 +286,7 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     EXPECT_EQ(schedule.practisedDays.size(), 1u);
     EXPECT_FALSE(std::ifstream(DataFile("30-60_rep.dat")).good());
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t400\r\n"));
-    // The words to practise: the ten missed entries, in the order asked.
+    // The words to practise: the ten missed entries, in the order asked, whole.
     auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
     ASSERT_EQ(practise->lines.size(), wrongEntries.size());
     for (size_t line = 0; line < wrongEntries.size(); ++line) {
