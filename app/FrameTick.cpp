@@ -297,4 +297,6 @@ void FrameTick() {
     ImportWaitingListsWhenIdle();
     Dispatch(scene->PollEvent());
     scene->Render(platform::TickIsShown());
+    // Over the frame just shown: the command line's import report waits for the play window.
+    TellImportReport();
 }

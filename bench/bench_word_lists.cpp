@@ -56,6 +56,19 @@ void BM_Read8MegabyteTextList(benchmark::State& state) {
     ReadList(state, "a.csv", text);
 }
 
+// HTML mode's worst fields: every '&' or '<' starts an entity or a tag that never ends. Read in
+// one pass, and a field past its cap is not decoded at all.
+void BM_ReadHtmlAmpersands400KB(benchmark::State& state) {
+    ReadList(state, "a.txt", "#html:true\n" + std::string(400000, '&') + ";x\n");
+}
+void BM_ReadHtmlTagOpenings400KB(benchmark::State& state) {
+    ReadList(state, "a.txt", "#html:true\nx;" + Repeated("<", 400000) + "\n");
+}
+// Every field just within the cap, all of it '&': the decoding itself.
+void BM_ReadHtmlAmpersandsInEveryField(benchmark::State& state) {
+    ReadList(state, "a.txt", "#html:true\n" + Repeated(std::string(4000, '&') + ";x\n", 500));
+}
+
 // An Anki export of a German deck with no line naming its languages: German words, then English.
 std::string GermanDeck(size_t cards) {
     const char* german[] = {"der Hund", "die Katze",   "das Haus",  "der Baum",  "schön",
@@ -96,6 +109,9 @@ void BM_Import10000CardListGuessingItsLanguages(benchmark::State& state) {
 
 }  // namespace
 
+BENCHMARK(BM_ReadHtmlAmpersands400KB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadHtmlTagOpenings400KB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadHtmlAmpersandsInEveryField)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefuseBillionLaughs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefuseExternalEntity)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Refuse100000NestedElements)->Unit(benchmark::kMillisecond);

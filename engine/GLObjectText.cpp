@@ -100,16 +100,6 @@ double GLObjectText::TextWidth() const {
     return width;
 }
 
-double TextWidthOf(const std::u16string& text) {
-    double width = 0;
-    for (size_t i = 0, n = std::min(text.size(), kMaxCharacters); i < n; ++i) {
-        const GlyphCode code = GlyphCodeOf(text[i]);
-        if (code == 0) break;  // where a stored text ends
-        width += glyphfont::Advance(code);
-    }
-    return width;
-}
-
 void GLObjectText::UpdateBounds() {
     double halfWidth = 0.25 * std::max(TextWidth(), 1.0);
     bounds[0] = position[0] - halfWidth;

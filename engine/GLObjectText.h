@@ -30,6 +30,9 @@ public:
     void UpdateBounds();
 
     int32_t lineWidth = 40;  // longest text TypeIntoText lets through
+    // The designed scale, kept by the first SetTextWithin (engine/TextFit.h) that may shrink it; 0: never
+    // fitted.
+    double fittedScale = 0;
     GlyphCode glyphs[1000] = {};
     uint32_t lastBlink = 0;
     bool caretOn = false;
@@ -43,6 +46,3 @@ protected:
     void StepContent() override;
     void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 };
-
-// The TextWidth() a text object would have holding `text`: its width before it is measured out.
-double TextWidthOf(const std::u16string& text);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/Model.h"
+#include "engine/TextFit.h"
 
 namespace {
 
@@ -12,6 +13,9 @@ constexpr double kLineSpacing = 0.4;
 constexpr double kScrollStep = 0.01;
 constexpr double kAlphaStep = 0.03;
 constexpr int kEndlessSpin = 100000;
+// The least distance between the two arrows' middles: an arrow is 0.3 long, and a gap shows
+// between them (every designed list has its arrows further apart).
+constexpr double kArrowSpacing = 0.5;
 // How far beside its drawn text a line still counts as clicked: a few pixels at the play size.
 constexpr double kLineGrace = 0.03;
 
@@ -68,23 +72,43 @@ void GLObjectTextList::AddLine(const std::u16string& text, const std::string& na
     for (size_t i = 0; i < lines.size(); ++i)
         SetAlpha(lines[i], static_cast<int>(i) < visibleCount ? 1.0 : 0.0);
     UpdateBounds();
+    PlaceArrows();
+}
 
+void GLObjectTextList::AddLineWithin(const std::u16string& text, const std::string& name, bool enabled,
+                                     double maxWidth, double minShare) {
+    AddLine(text, name, enabled);
+    GLObjectText* line = lines.back();
+    if (line->TextWidth() * 0.5 * line->scale <= maxWidth) return;
+    SetTextWithin(*line, text, maxWidth, minShare);
+    line->UpdateBounds();
+    UpdateBounds();
+    PlaceArrows();
+}
+
+// The arrows right of the shown lines, the down arrow at the lowest line's height.
+void GLObjectTextList::PlaceArrows() {
     GLObject* up = FindObjectIn(children, key::kListArrowUp);
     GLObject* down = FindObjectIn(children, key::kListArrowDown);
     if (up != nullptr) up->homePosition[0] = up->position[0] = bounds[3] + 0.25;
     if (down != nullptr) {
         down->homePosition[0] = down->position[0] = bounds[3] + 0.25;
-        down->homePosition[1] = down->position[1] = bounds[1];
+        // Below the lowest shown line, yet never into the up arrow (a list of one or two lines set
+        // high in the window would stack the two into a star).
+        const double lowest = up != nullptr ? up->homePosition[1] - kArrowSpacing : bounds[1];
+        down->homePosition[1] = down->position[1] = std::min(bounds[1], lowest);
     }
 }
 
 // Where a coordinate of the line's own frame lands in the scene's: lines are placed inside the
 // list's frame, so they are shifted by the list's home position and scaled by its scale, and each
-// line's extent around its centre is scaled once more by the line's own scale. At scale 1 this is
-// the line's bounds shifted by the home position, exactly.
+// line's extent around its centre is scaled once more by the line's own scale. A fitted line is
+// drawn smaller about its middle across, yet keeps its row's height (its scale when first fitted).
+// At scale 1 this is the line's bounds shifted by the home position, exactly.
 double GLObjectTextList::SceneCoordinate(const GLObjectText& line, int axis, double value) const {
     const double centre = 0.5 * (line.bounds[axis] + line.bounds[axis + 3]);
-    return homePosition[axis] + scale * (value * line.scale + centre * (1 - line.scale));
+    const double own = axis == 1 && line.fittedScale > 0 ? line.fittedScale : line.scale;
+    return homePosition[axis] + scale * (value * own + centre * (1 - own));
 }
 
 // The box around the shown lines, in the scene's frame. Recomputed from scratch so that a list
@@ -167,6 +191,12 @@ bool GLObjectTextList::SelectLine(int index) {
     selected = index;
     Restyle();
     return true;
+}
+
+void GLObjectTextList::SelectOffScreen(int index) {
+    if (index < 0 || index >= static_cast<int>(lines.size())) return;
+    selected = index;
+    Restyle();
 }
 
 // A line's box: across, its drawn text (centred as it is drawn) with a little grace; up and down,

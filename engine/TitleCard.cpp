@@ -125,6 +125,47 @@ std::vector<std::u16string> Wrap(Face& face, const std::u16string& title, int wi
     return lines.size() <= static_cast<size_t>(mostLines) ? lines : std::vector<std::u16string>{};
 }
 
+// As much of `text` as fits `width` with "…" after it; the whole text when it fits.
+std::u16string CutToWidth(Face& face, const std::u16string& text, int width) {
+    if (face.Width(text) <= width) return text;
+    const int room = width - face.Width(u"\u2026");
+    size_t fits = 0;
+    for (int used = 0; fits < text.size(); ++fits) {
+        used += face.Width(text.substr(fits, 1));
+        if (used > room) break;
+    }
+    return text.substr(0, fits) + u"\u2026";
+}
+
+// A text too long for the card at its smallest size: its words in `mostLines` lines, a word wider
+// than a line cut, and the last line ending in "…" when words are left over.
+std::vector<std::u16string> CutLines(Face& face, const std::u16string& title, int width, int mostLines) {
+    std::vector<std::u16string> lines(1);
+    size_t at = 0;
+    while (at < title.size()) {
+        size_t space = title.find(u' ', at);
+        if (space == std::u16string::npos) space = title.size();
+        const std::u16string word = title.substr(at, space - at);
+        at = space + 1;
+        if (word.empty()) continue;
+        const std::u16string joined = lines.back().empty() ? word : lines.back() + u" " + word;
+        if (face.Width(joined) <= width) {
+            lines.back() = joined;
+            continue;
+        }
+        if (lines.back().empty()) {
+            lines.back() = CutToWidth(face, word, width);
+            continue;
+        }
+        if (lines.size() == static_cast<size_t>(mostLines)) {
+            lines.back() = CutToWidth(face, lines.back() + u"\u2026", width);
+            return lines;
+        }
+        lines.push_back(CutToWidth(face, word, width));
+    }
+    return lines;
+}
+
 // The card with its border; the text centred inside, wrapped at spaces and made smaller until it
 // fits. Without a font file the card is drawn without the text.
 Image DrawCard(const CardLook& look, const std::u16string& text, Face& face) {
@@ -148,7 +189,7 @@ Image DrawCard(const CardLook& look, const std::u16string& text, Face& face) {
         const bool tooHigh =
             look.fitHeight && lineHeight * static_cast<int>(lines.size()) > look.height - 2 * look.margin;
         if ((lines.empty() || tooHigh) && pixels > kSmallestPixels) continue;
-        if (lines.empty()) lines.push_back(text);  // too long at any size: cut by the card
+        if (lines.empty()) lines = CutLines(face, text, width, look.mostLines);  // too long at any size
         int baseline = (look.height - lineHeight * static_cast<int>(lines.size())) / 2 + face.Ascender();
         for (const std::u16string& line : lines) {
             face.Draw(image, line, (look.width - face.Width(line)) / 2, baseline, kText);

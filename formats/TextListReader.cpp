@@ -202,7 +202,7 @@ Header ReadHeader(const std::u16string& text, size_t& pos, size_t& line, WordLis
         if (key == u"deck") {
             // Anki names a sub-deck by its path, "Spanish::Animals"; the list is the last part.
             const size_t last = value.rfind(u"::");
-            list.title = last == std::u16string::npos ? value : Trimmed(value.substr(last + 2));
+            list.title = ListTitle(last == std::u16string::npos ? value : value.substr(last + 2));
         }
         const std::u16string columnSuffix = u" column";
         if (key.size() > columnSuffix.size() &&
@@ -215,11 +215,19 @@ Header ReadHeader(const std::u16string& text, size_t& pos, size_t& line, WordLis
     return header;
 }
 
+// An HTML field is decoded only up to this many units: four times the field cap leaves room for a
+// 4 KB field's markup, and a longer one is left out by the cap anyway (the work stays small).
+constexpr size_t kMaxHtmlFieldUnits = 4 * kMaxImportedFieldBytes;
+// The longest entity the reader knows, "&#x0000FFFF;" with its '&' and ';'.
+constexpr size_t kMaxEntityUnits = 12;
+
 // "&amp;", "&lt;", "&#233;", "&#xE9;" ... at `pos` (which holds '&'): the character, advancing
-// past the entity; 0 when no entity the reader knows starts there.
+// past the entity; 0 when no entity the reader knows starts there. Looks no further than the
+// longest entity, so a field of '&' costs a few steps each.
 char16_t DecodeEntity(const std::u16string& text, size_t& pos) {
-    const size_t end = text.find(u';', pos);
-    if (end == std::u16string::npos || end - pos > 10) return 0;
+    size_t end = pos + 1;
+    while (end < text.size() && end < pos + kMaxEntityUnits && text[end] != u';') ++end;
+    if (end >= text.size() || text[end] != u';' || end - pos > 10) return 0;
     const std::u16string name = text.substr(pos + 1, end - pos - 1);
     static const struct {
         const char16_t* name;
@@ -248,11 +256,19 @@ char16_t DecodeEntity(const std::u16string& text, size_t& pos) {
 }
 
 // An Anki field written as HTML: tags dropped (a line break becomes a space), entities decoded.
+// One pass: the '>' closing a tag is searched for once for all the '<' before it, so a field of
+// '<' without one costs no more than a field of letters.
 std::u16string PlainTextOfHtml(const std::u16string& html) {
     std::u16string plain;
+    size_t nextClose = 0;  // the first '>' at or after the last search's start; npos: none
+    bool closeSought = false;
     for (size_t pos = 0; pos < html.size();) {
         if (html[pos] == u'<') {
-            const size_t end = html.find(u'>', pos);
+            if (!closeSought || (nextClose != std::u16string::npos && nextClose < pos)) {
+                nextClose = html.find(u'>', pos);
+                closeSought = true;
+            }
+            const size_t end = nextClose;
             if (end != std::u16string::npos) {
                 // A tag that breaks the line parts words; one that styles them ("<b>") does not.
                 const std::u16string tag = SmallLetters(html.substr(pos, std::min<size_t>(end - pos, 4)));
@@ -309,8 +325,10 @@ void ReadTextList(const uint8_t* data, size_t size, WordListImport& list) {
         for (size_t column = 0; column < record.fields.size(); ++column) {
             if (std::find(header.otherColumns.begin(), header.otherColumns.end(), column) ==
                 header.otherColumns.end())
-                fields.push_back(header.html ? PlainTextOfHtml(record.fields[column])
-                                             : std::move(record.fields[column]));
+                // Past its cap a field is left out as it is, undecoded.
+                fields.push_back(header.html && record.fields[column].size() <= kMaxHtmlFieldUnits
+                                     ? PlainTextOfHtml(record.fields[column])
+                                     : std::move(record.fields[column]));
         }
         if (firstRecord) {
             firstRecord = false;

@@ -12,6 +12,9 @@
 constexpr size_t kMaxImportedCards = 10000;
 // A field (prompt, answer or hint) longer than this many bytes as read leaves its card out.
 constexpr size_t kMaxImportedFieldBytes = 4096;
+// A list's or lesson's title is kept to this many units (cut, ending in "..."): more than any place
+// that shows a title can show, and the work of laying it out stays small.
+constexpr size_t kMaxListTitleUnits = 100;
 // How many reasons a list keeps for the cards it left out; the rest are only counted.
 constexpr size_t kMaxListedReasons = 100;
 

@@ -36,6 +36,8 @@ struct ScreenState {
     int spokenPractiseLine = -1;
     // The information panel opened the help page since it last came in.
     bool helpOpened = false;
+    // The exit question's own selection while "Remove <list>?" borrows its answers (-1: not borrowed).
+    int exitAnswerKept = -1;
 };
 
 struct AppContext {

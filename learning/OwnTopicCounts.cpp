@@ -2,14 +2,12 @@
 
 #include <map>
 
+#include "formats/RepetitionCount.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "record/RecordStore.h"
 
 namespace {
-
-// A card not counted yet is still to learn.
-constexpr int32_t kUnlearnedCount = 1;
 
 // The same rules as the designed counts: a wrong answer raises a count up to 5, a right one lowers it to 0.
 int32_t Stepped(int32_t count, int8_t step) {
@@ -18,8 +16,8 @@ int32_t Stepped(int32_t count, int8_t step) {
     return count;
 }
 
-// A kept count is one the rules could have made; anything else reads as still to learn.
-bool CountInRange(int32_t count) { return count >= 0 && count <= 5; }
+// A kept count is one the rules could have made; anything else reads as a new word's.
+bool CountInRange(int32_t count) { return CountAsRead(count) == count; }
 
 }  // namespace
 
@@ -36,7 +34,7 @@ void LoadOwnTopicCounts(const OwnTopic& topic) {
     wordList.counts.clear();
     for (const WordEntry& entry : wordList.entries) {
         const auto found = kept.find(record::CardWords{entry.prompt, entry.answer});
-        wordList.counts.push_back(RepetitionRecord{found == kept.end() ? kUnlearnedCount : found->second});
+        wordList.counts.push_back(RepetitionRecord{found == kept.end() ? kNewWordCount : found->second});
     }
     wordList.asked.assign(wordList.counts.size(), false);
     wordList.judged.assign(wordList.counts.size(), 0);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <set>
@@ -10,6 +11,7 @@
 #include "formats/LanguageGuess.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
+#include "learning/ListFileNames.h"
 #include "learning/SaveFolderLock.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
@@ -22,26 +24,10 @@ std::vector<OwnTopic> ownTopics;
 namespace {
 
 constexpr char kListsFolderName[] = "lists/";
-constexpr char kCountsSuffix[] = ".counts";
 
 std::string BaseName(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string Stem(const std::string& fileName) {
-    const size_t dot = fileName.find_last_of('.');
-    return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
-}
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-// The game's own files beside the lists: counts files and a save's temporary files.
-bool IsListFileName(const std::string& name) {
-    return !name.empty() && name[0] != '.' && !EndsWith(name, kCountsSuffix) &&
-           name.find(".tmp.") == std::string::npos;
 }
 
 std::string WriteListsFolder() { return SaveWriteFolder() + kListsFolderName; }
@@ -53,6 +39,17 @@ std::vector<std::string> ListsFoldersToRead() {
     const std::string gameLists = platform::GameFolder() + "data/" + kListsFolderName;
     if (gameLists != folders[0]) folders.push_back(gameLists);
     return folders;
+}
+
+// How many of the list's topics have a row in the topics table.
+size_t RowsOfList(const std::string& listFile) {
+    size_t rows = 0;
+    for (int row = 0; app != nullptr && row < app->topicCount; ++row) {
+        const int32_t own = app->topics[row].ownTopic;
+        if (own >= 0 && static_cast<size_t>(own) < ownTopics.size() && ownTopics[own].listFile == listFile)
+            ++rows;
+    }
+    return rows;
 }
 
 // The designed rows stay first; the own topics follow, as many as the table holds.
@@ -152,7 +149,7 @@ void ReadListsFolder() {
             if (!ReadFileWithin(folder + name, kWordListLimit, bytes)) continue;
             const WordListImport list = ReadWordList(name, bytes);
             if (list.refused) continue;
-            for (OwnTopic& topic : TopicsOfList(name, platform::Utf8ToUtf16(Stem(name)), list))
+            for (OwnTopic& topic : TopicsOfList(name, TitleOfListName(name), list))
                 ownTopics.push_back(std::move(topic));
         }
     }
@@ -161,17 +158,19 @@ void ReadListsFolder() {
 }
 
 std::string ImportListFile(const std::string& path) {
-    const std::string name = BaseName(path);
+    const std::string shown = BaseName(path);
     std::vector<uint8_t> bytes;
     const FileReadResult read = ReadBoundedFile(path, kWordListLimit, bytes);
-    if (read != FileReadResult::Ok || name.empty()) return name + ": not imported: " + RefusalOfRead(read);
-    WordListImport list = ReadWordList(name, bytes);
-    if (list.refused) return DescribeImport(name, list, 0);
+    if (read != FileReadResult::Ok || shown.empty()) return shown + ": not imported: " + RefusalOfRead(read);
+    WordListImport list = ReadWordList(shown, bytes);
+    if (list.refused) return DescribeImport(shown, list, 0);
     // Only here are languages guessed: the copy keeps what was found, so a start never guesses.
     GuessUnknownLanguages(list);
     const std::vector<uint8_t> copy = CopyKeepingLanguages(bytes, list);
 
-    std::vector<OwnTopic> topics = TopicsOfList(name, platform::Utf8ToUtf16(Stem(name)), list);
+    // Kept under a name the lists folder gives back as a list at the next start.
+    const std::string name = ListCopyName(shown);
+    std::vector<OwnTopic> topics = TopicsOfList(name, TitleOfListName(name), list);
     {
         // The lock is asked for once: an import never stops the picture to wait for another game.
         const SaveFolderLock lock(platform::TickCountMs());
@@ -180,16 +179,20 @@ std::string ImportListFile(const std::string& path) {
         record::Transaction change;
         const record::WriteResult begun = change.Begin(kRecordWaitMs);
         if (begun.outcome != record::WriteResult::Outcome::Off && !topics.empty()) {
-            if (!begun.Done()) return name + ": not imported: " + RecordProblem(begun);
+            if (!begun.Done()) return shown + ": not imported: " + RecordProblem(begun);
             record::ListFacts facts = FactsOf(topics.front());
             facts.importedAt = static_cast<int64_t>(std::time(nullptr));
             change.PutList(facts);
             const record::WriteResult committed = change.Commit();
-            if (!committed.Done()) return name + ": not imported: " + RecordProblem(committed);
+            if (!committed.Done()) return shown + ": not imported: " + RecordProblem(committed);
         }
         platform::MakeFolders(WriteListsFolder());
-        if (!WriteFileAtomically(WriteListsFolder() + name, copy.data(), copy.size()))
-            return name + ": not imported: the lists folder " + WriteListsFolder() + " cannot be written";
+        const FileWriteResult written =
+            WriteFileAtomically(WriteListsFolder() + name, copy.data(), copy.size());
+        if (!written) {
+            return shown + ": not imported: its copy cannot be written in the lists folder " +
+                   WriteListsFolder() + " (" + std::strerror(written.error) + ")";
+        }
     }
     const size_t topicCount = topics.size();
     ownTopics.erase(std::remove_if(ownTopics.begin(), ownTopics.end(),
@@ -198,7 +201,15 @@ std::string ImportListFile(const std::string& path) {
     for (OwnTopic& topic : topics) ownTopics.push_back(std::move(topic));
     SortOwnTopics();
     RebuildOwnTopicRows();
-    return DescribeImport(name, list, topicCount);
+    std::string line = DescribeImport(shown, list, topicCount);
+    if (name != shown) line += "; kept as " + name;
+    return line;
+}
+
+size_t TopicsNotShown(const std::string& listFile) {
+    size_t topics = 0;
+    for (const OwnTopic& topic : ownTopics) topics += topic.listFile == listFile;
+    return topics - std::min(topics, RowsOfList(listFile));
 }
 
 std::vector<record::ListFacts> OwnListFacts() {

@@ -51,6 +51,9 @@ std::vector<record::ListFacts> OwnListFacts();
 // imported) is written; the record's change commits before the copy replaces an old one, and the
 // cards' progress, kept by their words, stays.
 std::string ImportListFile(const std::string& path);
+// How many of the list's topics have no row in the topics table (it holds MAX_TOPICS rows, the
+// lists in file-name order).
+size_t TopicsNotShown(const std::string& listFile);
 struct ListRemoval {
     bool removed = false;
     std::string problem;  // why it was not removed, or what went wrong beside; "" when all went well

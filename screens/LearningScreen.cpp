@@ -32,8 +32,8 @@ void ShowCounter() {
 }
 
 void ShowEntryTexts() {
-    SetTextOf(key::kPromptText, CurrentPrompt());
-    SetTextOf(key::kAnswerText, CurrentAnswer());
+    SetWordText(key::kPromptText, CurrentPrompt());
+    SetWordText(key::kAnswerText, CurrentAnswer());
     ShowSideLanguages(CurrentLanguages());
     SpeakForeignWord(CurrentEntry(), CurrentLanguages());
 }

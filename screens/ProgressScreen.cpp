@@ -8,6 +8,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
+#include "engine/TextFit.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
@@ -106,22 +107,6 @@ void Enter(GLObject* object) {
 }
 
 std::u16string DaysText(int days) { return NumberText(days) + (days == 1 ? u" day" : u" days"); }
-
-// The topic's name as the list shows it: whole when it fits beside the arrows, else cut short
-// with "..." (the longest prefix that fits, found by halving).
-std::u16string ShownName(const std::u16string& title) {
-    if (TextWidthOf(title) <= kMaxNameWidth) return title;
-    size_t fits = 0, tooLong = title.size();
-    while (tooLong - fits > 1) {
-        const size_t middle = fits + (tooLong - fits) / 2;
-        if (TextWidthOf(title.substr(0, middle) + u"...") <= kMaxNameWidth) {
-            fits = middle;
-        } else {
-            tooLong = middle;
-        }
-    }
-    return title.substr(0, fits) + u"...";
-}
 
 std::u16string RecallText(const Recall& recall) {
     return recall.answers > 0 ? NumberText(recall.Percent()) + u" %" : u"-";
@@ -276,7 +261,8 @@ void ShowProgressScreen() {
     const int selected = objects.names->selected;
     objects.names->ClearLines();
     for (const TopicProgress& topic : figures.topics)
-        objects.names->AddLine(ShownName(app->topics[topic.topicIndex].title), key::kProgressTopicName, true);
+        objects.names->AddLine(CutToWidth(app->topics[topic.topicIndex].title, kMaxNameWidth),
+                               key::kProgressTopicName, true);
     objects.names->PlaceArrows(kArrowsX, kFirstRowY + kBarRaise,
                                kFirstRowY - (kRowsShown - 1) * kRowSpacing + kBarRaise);
     objects.names->Select(std::clamp(selected, 0, std::max(0, static_cast<int>(figures.topics.size()) - 1)));

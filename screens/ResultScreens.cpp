@@ -43,6 +43,10 @@ void BuildWordsToPractise() {
 // "prompt - answer": the glyph font has no dash of its own (U+2014 would draw nothing).
 std::u16string PractiseLineText(const WordEntry& entry) { return entry.prompt + u" - " + entry.answer; }
 
+// How wide a line may be, in scene units, for the list's arrows at its right to stay inside the
+// window; a longer line is made smaller, at most by half, then cut.
+constexpr double kPractiseLineRoom = 7.0, kPractiseLineSmallest = 0.5;
+
 void FillWordsToPractise() {
     GLObjectTextList* list = FindTextList(key::kPractiseList);
     if (!list) return;
@@ -55,7 +59,8 @@ void FillWordsToPractise() {
         list->AddLine(u"no word missed", key::kListLine, false);
     } else {
         for (const MissedEntry& missed : missedEntries)
-            list->AddLine(PractiseLineText(missed.words), key::kListLine, true);
+            list->AddLineWithin(PractiseLineText(missed.words), key::kListLine, true, kPractiseLineRoom,
+                                kPractiseLineSmallest);
         list->Select(0);
     }
     app->screens.spokenPractiseLine = -1;
@@ -129,6 +134,8 @@ void ShowGameOverScreen() {
 }
 
 void ShowReviewResultScreen() {
+    // A review broken off says so; the line below counts the answers given before.
+    SetTextOf(key::kReviewPanel, testRun.brokenOff ? u"review stopped" : u"Review done");
     ShowResult(key::kReviewPanel, CounterLine(uiStrings.correctLabel, testRun.correctCount) + u" of " +
                                       NumberText(testRun.askedCount));
 }

@@ -48,9 +48,9 @@ namespace {
 // The expected answer stays readable while it slowly drifts away.
 GLObjectText* ShowExpectedLeaving(const std::u16string& expected) {
     LeaveToLeft(FindSceneObject(key::kPromptText), 500, 490, 200, 190);
+    SetWordText(key::kAnswerText, expected);
     GLObjectText* answer = FindText(key::kAnswerText);
     if (answer) {
-        answer->SetText(expected);
         LeaveToLeft(answer, 500, 490, 500, 490);
         answer->SetActive(false);
     }
@@ -69,4 +69,4 @@ void ShowAlmostAnswer(const std::u16string& spelling, size_t markFirst, size_t m
     FlyThrough(key::kAlmostFeedback, 300, true);
 }
 
-void ShowExpectedSpelling(const std::u16string& expected) { SetTextOf(key::kAnswerText, expected); }
+void ShowExpectedSpelling(const std::u16string& expected) { SetWordText(key::kAnswerText, expected); }

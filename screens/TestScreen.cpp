@@ -92,7 +92,7 @@ void ChooseQuestion() {
 
 // The question on screen: its prompt, its sides' languages, and its foreign word heard when shown.
 void ShowQuestion() {
-    SetTextOf(key::kPromptText, CurrentPrompt());
+    SetWordText(key::kPromptText, CurrentPrompt());
     ShowSideLanguages(CurrentLanguages());
     SpeakWhenAsked(CurrentEntry(), CurrentLanguages());
 }
@@ -106,12 +106,16 @@ void ShowCounters() {
               CounterLine(uiStrings.wordsLeftLabel, testRun.testLength - testRun.askedCount));
 }
 
-// The leaving motion of the run's objects at its end.
-void LeaveRunObjects() {
+// The leaving motion of the run's objects at its end. After a judged last answer the prompt and
+// the answer field are already leaving as every judged answer's do (a wrong one slowly, showing
+// the right answer), so only a run broken off sends them off here.
+void LeaveRunObjects(bool lastAnswerJudged) {
     for (const char* objectKey :
          {key::kPromptText, key::kAnswerText, key::kAbortButton, key::kArrowNext, key::kNativeFlag,
           key::kForeignFlag, key::kScore, key::kCorrectCount, key::kWrongCount, key::kToPassCount,
           key::kWordsLeftCount, key::kClock, key::kScoreBoard}) {
+        const bool feedbackMoves = objectKey == key::kPromptText || objectKey == key::kAnswerText;
+        if (lastAnswerJudged && feedbackMoves) continue;
         LeaveToLeft(FindSceneObject(objectKey), 200, 190, 100, 90);
     }
 }
@@ -145,7 +149,10 @@ void EnterRunObjects() {
 // kept is not, or was written without the folder's lock.
 void TellSaveResult(const SaveResult& result) {
     const std::string message = SaveResultMessage(result);
-    if (!message.empty()) platform::ShowMessage(message);
+    const bool lost = result.status == SaveResult::Status::NotSaved;
+    if (!message.empty())
+        platform::ShowMessage(message,
+                              lost ? platform::MessageKind::Error : platform::MessageKind::Information);
 }
 
 // The screen that follows a run, and after how many ticks, once its save is done.
@@ -230,7 +237,7 @@ namespace {
 
 // What a test and a review share at their start; testRun.mode says which it is.
 void StartRun() {
-    testRun.answerSubmitted = testRun.answerEvaluated = testRun.paused = false;
+    testRun.answerSubmitted = testRun.answerEvaluated = testRun.paused = testRun.brokenOff = false;
     testRun.clockRunning = true;
     app->transitionLock = false;
     if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
@@ -267,7 +274,7 @@ void StartRun() {
 
     EnterRunObjects();
     ShowQuestion();
-    SetTextOf(key::kAnswerText, u"");
+    SetWordText(key::kAnswerText, u"");
 }
 
 }  // namespace
@@ -291,12 +298,12 @@ void ShowNextTestQuestion() {
         platform::ShowMessage(line);
     }
     ShowQuestion();
+    SetWordText(key::kAnswerText, u"");
     if (GLObjectText* prompt = FindText(key::kPromptText)) {
         prompt->StartMotion(PathEnterFromRight(), 150);
         prompt->StartFade(FadeInPath(100, prompt->baseColour[3]), 90);
     }
     if (GLObjectText* answer = FindText(key::kAnswerText)) {
-        answer->SetText(u"");
         answer->StartMotion(PathEnterFromRight(), 150);
         answer->StartFade(FadeInPath(100, answer->baseColour[3]), 90);
         answer->SetActive(true);
@@ -339,6 +346,7 @@ void TestScreenInput(const InputEvent& input) {
         // it while the screen leaves, after its score has gone into the hall of fame.
         testRun.clockRunning = false;
         testRun.answerSubmitted = testRun.answerEvaluated = true;
+        testRun.brokenOff = true;
         FinishTest(RunEndKind::BrokenOff);
         return;
     }
@@ -423,7 +431,7 @@ void FinishTest(RunEndKind how) {
     run.passedRow = how == RunEndKind::Passed ? testRun.topicIndex : -1;
     pendingRunEnd = std::make_unique<PendingRunEnd>(run, how, platform::TickCountMs());
     StepRunEnd();
-    LeaveRunObjects();
+    LeaveRunObjects(how != RunEndKind::BrokenOff);
 }
 
 void SaveRunEndNow() {

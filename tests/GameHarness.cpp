@@ -204,6 +204,13 @@ void GameTest::OpenTopicInfo(int menuLine, int row) {
     RunUntilScreen(ScreenId::Info);
 }
 
+void GameTest::StartTestOf(int row) {
+    OpenTopicInfo(1, row);
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::Test);
+}
+
 void GameTest::LoadToUserName() {
     RunTicks(1);
     RunTicks(80);

@@ -75,6 +75,8 @@ protected:
     // From the main menu, standing still, through the topics (choosing `menuLine`) to the
     // information panel of topic `row`.
     void OpenTopicInfo(int menuLine, int row);
+    // The same in test mode, then on from the information panel into the test of topic `row`.
+    void StartTestOf(int row);
 
     // Runs ticks until the object and its children have no motion or fade left (at most 600).
     void WaitUntilStill(GLObject* object);

@@ -46,7 +46,7 @@ protected:
     void Shoot(const std::string& name) {
         RunTicks(2);
         const platform::WindowRect r = platform::PlayWindowRect(kDesktopWidth, kDesktopHeight);
-        const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
+        const std::string command = "timeout 60 import -window root -crop " + std::to_string(r.width) + "x" +
                                     std::to_string(r.height) + "+" + std::to_string(r.x) + "+" +
                                     std::to_string(r.y) + " +repage '" + shots + "/" + name + ".png'";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;

@@ -67,6 +67,9 @@ std::string Nested(int depth) { return Repeated("<a>", depth) + Repeated("</a>",
 
 TEST(WordListImport, ReadsEveryFormatAndRefusesEveryFault) {
     const std::string longField(5000, 'x');
+    // Titles past what any place shows are kept cut, at a word's end here, with the cut mark.
+    const std::string longTitle = Repeated("Wortschatz ", 10000);
+    const std::string keptTitle = Repeated("Wortschatz ", 8) + "Wortschat...";
     const std::string billionLaughs =
         "<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b "
         "\"&a;&a;&a;&a;&a;&a;&a;&a;\">"
@@ -89,6 +92,20 @@ TEST(WordListImport, ReadsEveryFormatAndRefusesEveryFault) {
          "g1\tthe <b>d</b>og\tel perro &amp; la perra<br>&#233;&#xE9;\ttag\n",
          "Animals|?>? [] the dog=el perro & la perra éé"},
         {"separator named in the header", "a.txt", "#separator:Pipe\nto go|ir\n", "|?>? [] to go=ir"},
+        // HTML mode: a field of 200 000 '&' or '<' (none of them ending an entity or a tag) is left
+        // out by the field cap, undecoded; within the cap every '&' and '<' stays as it is.
+        {"HTML: a field of ampersands past the cap", "a.txt",
+         "#html:true\ndog;perro\n" + std::string(200000, '&') + ";x\n",
+         "|?>? [] dog=perro {1: line 3: a field longer than 4 KB;}"},
+        {"HTML: a field of tag openings past the cap", "a.txt",
+         "#html:true\ndog;perro\nx;" + std::string(200000, '<') + "\n",
+         "|?>? [] dog=perro {1: line 3: a field longer than 4 KB;}"},
+        {"HTML: unended entities, and a tag running from the first '<', within the cap", "a.txt",
+         "#separator:tab\n#html:true\n" + std::string(999, '&') + "&amp;\t" + std::string(1000, '<') +
+             "b>x\n",
+         "|?>? [] " + std::string(1000, '&') + "=x"},
+        {"a #deck: title longer than any place shows", "a.txt", "#deck:" + longTitle + "\ndog;perro\n",
+         keptTitle + "|?>? [] dog=perro"},
         {"a literal separator in the header", "a.txt", "#separator:=\nsea=mar\n", "|?>? [] sea=mar"},
         {"Quizlet: tab, unquoted, quotes inside fields kept", "quizlet.txt", "it's \"ok\"\testá \"bien\"\n",
          "|?>? [] it's \"ok\"=está \"bien\""},
@@ -168,6 +185,11 @@ TEST(WordListImport, ReadsEveryFormatAndRefusesEveryFault) {
              kEnglishGerman + "</identifiers><entries>" +
              Entry("0", "caf\xE9 &amp; <![CDATA[<bar>]]>", "Caf&#233;") + "</entries></kvtml>",
          "|en>de [] café & <bar>=Café"},
+        {"KVTML: titles of the list and a lesson longer than any place shows", "a.kvtml",
+         "<kvtml version=\"2.0\"><information><title>" + longTitle + "</title></information><identifiers>" +
+             kEnglishGerman + "</identifiers>" + kTwoEntries + "<lessons><container><name>" + longTitle +
+             "</name><entry id=\"1\"/></container></lessons></kvtml>",
+         keptTitle + "|en>de [" + keptTitle + "] cat=Katze [] dog=Hund"},
         {"KVTML: the older <lesson><entryid>", "a.kvtml",
          Kvtml(kEnglishGerman,
                kTwoEntries + "<lessons><lesson><name>One</name><entryid>1</entryid></lesson></lessons>"),

@@ -95,11 +95,14 @@ void RunTicks(int n) {
 
 const std::vector<std::string>& Messages() { return GetState().messages; }
 
+const std::vector<MessageKind>& MessageKinds() { return GetState().messageKinds; }
+
 const std::vector<std::string>& OpenedAddresses() { return GetState().addresses; }
 
 void ClearRecords() {
     auto& s = GetState();
     s.messages.clear();
+    s.messageKinds.clear();
     s.addresses.clear();
 }
 

@@ -57,8 +57,9 @@ void ObserveTicks(const std::function<void()>& observer);
 void DrawTicks(bool draw);
 // Whether the last tick delivered was shown: only then does the window hold the current picture.
 bool LastTickShown();
-// Everything ShowMessage / OpenAddress received, oldest first.
+// Everything ShowMessage / OpenAddress received, oldest first; the kind of each message beside it.
 const std::vector<std::string>& Messages();
+const std::vector<MessageKind>& MessageKinds();
 const std::vector<std::string>& OpenedAddresses();
 void ClearRecords();
 // True while the window is shown (false before it opens).
