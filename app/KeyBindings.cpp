@@ -106,6 +106,7 @@ const KeyBinding kBindings[] = {
     OnKey(ScreenId::Topics, Key::Return, key::kTopicsList, Part::SelectedLine, 0, NoCheatUnlock),
     OnKey(ScreenId::Topics, Key::Escape, key::kArrowPrevious, Part::Object),
     OnKey(ScreenId::Topics, Key::Delete, key::kRemoveListButton, Part::Object),
+    {ScreenId::Topics, InputEvent::Typed(u'\t'), key::kDirectionLine, Part::Object},
 
     OnKey(ScreenId::Learning, Key::Return, key::kArrowNext, Part::Object),
     OnKey(ScreenId::Learning, Key::Right, key::kArrowNext, Part::Object),

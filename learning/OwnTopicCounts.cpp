@@ -25,40 +25,45 @@ std::string OwnCountsFileName(const std::string& listFile, int part) {
     return "lists/" + listFile + "." + std::to_string(part) + ".counts";
 }
 
-void LoadOwnTopicCounts(const OwnTopic& topic) {
+void LoadKeptCounts(const record::Deck& deck, record::Direction direction) {
     std::map<record::CardWords, int32_t> kept;
-    for (const auto& [words, state] :
-         record::KeptStates(record::Deck::OwnList(topic.listFile), record::Direction::Forward)) {
+    for (const auto& [words, state] : record::KeptStates(deck, direction)) {
         if (CountInRange(state.count)) kept.emplace(words, state.count);
     }
     wordList.counts.clear();
     for (const WordEntry& entry : wordList.entries) {
-        const auto found = kept.find(record::CardWords{entry.prompt, entry.answer});
+        const auto found = kept.find(CardWordsOf(entry, wordList.languages));
         wordList.counts.push_back(RepetitionRecord{found == kept.end() ? kNewWordCount : found->second});
     }
     wordList.asked.assign(wordList.counts.size(), false);
     wordList.judged.assign(wordList.counts.size(), 0);
 }
 
-std::vector<KeptCount> PutOwnCounts(record::Transaction& change,
-                                    const std::function<int(size_t)>& rowOfEntry) {
+record::CardWords CardWordsOf(const WordEntry& entry, const SideLanguages& languages) {
+    const WordEntry asListed = languages.reversed ? Reversed(entry) : entry;
+    return record::CardWords{asListed.prompt, asListed.answer};
+}
+
+std::vector<KeptCount> PutKeptCounts(record::Transaction& change, const std::function<int(size_t)>& rowOfEntry) {
     std::vector<KeptCount> kept;
     const size_t n = std::min({wordList.entries.size(), wordList.counts.size(), wordList.judged.size()});
     for (size_t i = 0; i < n; ++i) {
         const int8_t step = wordList.judged[i];
-        const OwnTopic* own = step != 0 ? OwnTopicOfRow(rowOfEntry(i)) : nullptr;
-        if (own == nullptr) continue;
-        const record::Deck deck = record::Deck::OwnList(own->listFile);
-        const record::CardWords words{wordList.entries[i].prompt, wordList.entries[i].answer};
+        if (step == 0) continue;
+        const SideLanguages& languages =
+            i < wordList.entryLanguages.size() ? wordList.entryLanguages[i] : wordList.languages;
+        const record::Direction direction =
+            languages.reversed ? record::Direction::Reverse : record::Direction::Forward;
+        const std::optional<record::Deck> deck = CountsDeck(rowOfEntry(i), direction);
+        if (!deck) continue;
+        const record::CardWords words = CardWordsOf(wordList.entries[i], languages);
         // Another game may have saved since this one loaded: its count is taken and this run's
         // judged answer replayed onto it.
-        record::CardState state =
-            change.State(deck, words, record::Direction::Forward).value_or(record::CardState{});
+        record::CardState state = change.State(*deck, words, direction).value_or(record::CardState{});
         const int32_t count =
             CountInRange(state.count) ? Stepped(state.count, step) : wordList.counts[i].repeatCount;
         state.count = count;
-        if (change.PutState(deck, words, record::Direction::Forward, state))
-            kept.push_back(KeptCount{i, count});
+        if (change.PutState(*deck, words, direction, state)) kept.push_back(KeptCount{i, count});
     }
     return kept;
 }

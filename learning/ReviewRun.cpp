@@ -27,16 +27,15 @@ size_t LoadReviewCards() {
     reviewCards.clear();
     WordList run;
     // Each topic's entries and counts are read once, when its first card is met.
-    std::map<int, TopicCards> topics;
+    std::map<std::pair<int, record::Direction>, TopicCards> topics;
     for (const CardRef& card : chosen) {
         if (!RowExists(card.topicIndex)) continue;
-        auto found = topics.find(card.topicIndex);
+        // Each card is asked the way it is due: a topic's two directions are loaded apart.
+        const auto key = std::make_pair(card.topicIndex, card.direction);
+        auto found = topics.find(key);
         if (found == topics.end()) {
-            LoadTopicWords(card.topicIndex);  // designed or own
-            found = topics
-                        .emplace(card.topicIndex,
-                                 TopicCards{wordList.entries, wordList.counts, wordList.languages})
-                        .first;
+            LoadTopicWords(card.topicIndex, card.direction);  // designed or own
+            found = topics.emplace(key, TopicCards{wordList.entries, wordList.counts, wordList.languages}).first;
         }
         const TopicCards& topic = found->second;
         if (card.entry < 0 || static_cast<size_t>(card.entry) >= topic.entries.size()) continue;
@@ -83,7 +82,9 @@ SaveResult SaveReviewedCounts(int row) {
     bool anyJudged = false;
     for (size_t j = 0; j < reviewCards.size() && j < run.judged.size(); ++j) {
         const auto entry = static_cast<size_t>(reviewCards[j].entry);
-        if (reviewCards[j].topicIndex != row || run.judged[j] == 0 || entry >= wordList.judged.size())
+        // A reverse card's count is the record's (learning/OwnTopicCounts.h), never the file's.
+        if (reviewCards[j].topicIndex != row || reviewCards[j].direction != record::Direction::Forward ||
+            run.judged[j] == 0 || entry >= wordList.judged.size())
             continue;
         wordList.judged[entry] = run.judged[j];
         // Where the file has no count for the card, the save keeps the one in memory, as a test's.

@@ -10,16 +10,41 @@
 
 namespace {
 
+using record::Direction;
+
 const TopicInfo* RowInfo(int row) {
     if (app == nullptr || row < 0 || row >= app->topicCount) return nullptr;
     return &app->topics[row];
 }
 
-void LoadOwnCards(const OwnTopic& topic) {
+// Asked the other way round, every entry shows its answer and expects its prompt.
+void TurnLoadedEntries() {
+    for (WordEntry& entry : wordList.entries) entry = Reversed(entry);
+    wordList.languages = Reversed(wordList.languages);
+}
+
+// The row's entries, asked in `direction`, with the languages and counts that go with them.
+void LoadEntries(int row, Direction direction, bool withEntries) {
+    const OwnTopic* own = OwnTopicOfRow(row);
+    const TopicInfo* info = RowInfo(row);
+    if (info == nullptr) return;
     ReleaseEntries();
-    wordList.entries = topic.cards;
+    if (own != nullptr) {
+        wordList.entries = own->cards;
+        wordList.languages = own->languages;
+    } else if (withEntries || direction == Direction::Reverse) {
+        // A reverse run's counts are the record's, found by the cards' words.
+        LoadTopicEntries(app->wordFilePath, info->firstWord, info->lastWord);
+        wordList.languages = SideLanguages{};  // English and Spanish, under the design's flags
+    }
     wordList.currentWord = 0;
-    LoadOwnTopicCounts(topic);
+    if (direction == Direction::Reverse) TurnLoadedEntries();
+    if (const std::optional<record::Deck> deck = CountsDeck(row, direction)) {
+        LoadKeptCounts(*deck, direction);
+    } else {
+        // Without entries the counts are the file's as they stand (or one per word when there is none).
+        LoadRepetitions(info->firstWord, info->lastWord);
+    }
 }
 
 }  // namespace
@@ -31,34 +56,21 @@ const OwnTopic* OwnTopicOfRow(int row) {
     return &ownTopics[static_cast<size_t>(info->ownTopic)];
 }
 
-void LoadTopicWords(int row) {
-    if (const OwnTopic* own = OwnTopicOfRow(row)) {
-        LoadOwnCards(*own);
-        wordList.languages = own->languages;
-        return;
-    }
+std::optional<record::Deck> CountsDeck(int row, Direction direction) {
+    if (const OwnTopic* own = OwnTopicOfRow(row)) return record::Deck::OwnList(own->listFile);
     const TopicInfo* info = RowInfo(row);
-    if (info == nullptr) return;
-    LoadTopicEntries(app->wordFilePath, info->firstWord, info->lastWord);
-    LoadRepetitions(info->firstWord, info->lastWord);
-    wordList.languages = SideLanguages{};  // English and Spanish, under the design's flags
+    if (info == nullptr || direction == Direction::Forward) return std::nullopt;
+    return record::Deck::Designed(info->firstWord, info->lastWord);
 }
 
-void LoadTopicProgress(int row) {
-    if (const OwnTopic* own = OwnTopicOfRow(row)) {
-        LoadOwnCards(*own);
-        return;
-    }
-    const TopicInfo* info = RowInfo(row);
-    if (info == nullptr) return;
-    // Without entries the counts are the file's as they stand (or one per word when there is none).
-    ReleaseEntries();
-    LoadRepetitions(info->firstWord, info->lastWord);
-}
+void LoadTopicWords(int row, Direction direction) { LoadEntries(row, direction, true); }
+
+void LoadTopicProgress(int row, Direction direction) { LoadEntries(row, direction, false); }
 
 SaveResult SaveTopicCounts(int row) {
-    // An own topic's counts are the record's, saved in the run's transaction (learning/RunEndSave.h).
-    if (OwnTopicOfRow(row) != nullptr) return SaveResult{};
+    // An own topic's counts and every reverse run's are the record's, saved in the run's transaction
+    // (learning/RunEndSave.h).
+    if (OwnTopicOfRow(row) != nullptr || wordList.languages.reversed) return SaveResult{};
     const TopicInfo* info = RowInfo(row);
     // No row, no counts to keep: nothing is written.
     return info != nullptr ? SaveRepetitions(info->firstWord, info->lastWord) : SaveResult{};
@@ -71,7 +83,9 @@ bool IsRowUnlocked(int row) {
 }
 
 AnswerVerdict JudgeTypedAnswer(int row, const std::u16string& typed, const std::u16string& expected) {
-    if (OwnTopicOfRow(row) != nullptr)
+    // Asked the other way round, a designed topic's answer is the English side, written with
+    // alternatives and parentheses as an own list's are.
+    if (OwnTopicOfRow(row) != nullptr || CurrentLanguages().reversed)
         return CheckOwnAnswer(typed, expected, CurrentLanguages().answer == "en");
     AnswerVerdict verdict;
     verdict.right = CheckAnswer(typed, expected);

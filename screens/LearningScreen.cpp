@@ -10,6 +10,7 @@
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
 #include "learning/SpokenWord.h"
+#include "learning/TopicDirection.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "screens/SceneLookup.h"
@@ -86,7 +87,8 @@ void ShowLearningScreen() {
     ResetLearning();
     const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
     const int row = topicsList ? topicsList->selected : 0;
-    LoadTopicWords(row >= 0 && row < app->topicCount ? row : 0);
+    const int shown = row >= 0 && row < app->topicCount ? row : 0;
+    LoadTopicWords(shown, ChosenDirection(shown));
     EnterLearning();
 }
 

@@ -25,6 +25,7 @@
 #include "learning/RunEndSave.h"
 #include "learning/SpokenWord.h"
 #include "learning/TestRun.h"
+#include "learning/TopicDirection.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -63,7 +64,9 @@ bool ShownInRun(const char* objectKey) {
 
 // The schedule's card of the question on screen.
 CardRef QuestionCard() {
-    if (!Reviewing()) return CardRef{testRun.topicIndex, static_cast<int>(wordList.currentWord)};
+    if (!Reviewing())
+        return CardRef{testRun.topicIndex, static_cast<int>(wordList.currentWord),
+                       wordList.languages.reversed ? record::Direction::Reverse : record::Direction::Forward};
     const CardRef* card = CurrentReviewCard();
     return card ? *card : CardRef{-1, -1};
 }
@@ -161,8 +164,10 @@ const char* EventAfterRun(RunEndKind how, bool nextTopicUnlocked) {
     if (how == RunEndKind::Reviewed || (how == RunEndKind::BrokenOff && Reviewing()))
         return event::kReviewResultAfterReview;
     if (how != RunEndKind::Passed) return event::kGameOverAfterTest;
-    // A passed own list has nothing to unlock and ends on its result all the same.
-    if (OwnTopicOfRow(testRun.topicIndex) != nullptr) return event::kNextLevelAfterTest;
+    // A passed own list, or a topic passed the other way round, unlocks nothing and ends on its
+    // result all the same.
+    if (OwnTopicOfRow(testRun.topicIndex) != nullptr || wordList.languages.reversed)
+        return event::kNextLevelAfterTest;
     // An unlock that could not be written unlocked nothing: the main menu follows.
     return nextTopicUnlocked ? event::kNextLevelAfterTest : event::kMainMenuAfterTest;
 }
@@ -254,7 +259,7 @@ void StartRun() {
         const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
         const int row = topicsList ? topicsList->selected : 0;
         testRun.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
-        LoadTopicWords(testRun.topicIndex);
+        LoadTopicWords(testRun.topicIndex, ChosenDirection(testRun.topicIndex));
     }
 
     testRun.score = 0;
@@ -425,6 +430,7 @@ void FinishTest(RunEndKind how) {
     run.row = testRun.topicIndex;
     run.hasCounts = WordCount() > 0;
     run.review = Reviewing();
+    run.reversed = !run.review && wordList.languages.reversed;
     if (run.review) run.reviewedRows = ReviewedRows();
     run.player = app->userName;
     run.score = testRun.score;

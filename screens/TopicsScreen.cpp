@@ -17,6 +17,7 @@
 #include "game/UiStrings.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
+#include "learning/TopicDirection.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -199,6 +200,7 @@ void BuildTopicsScreen() {
     AddProgressCube(key::kProgressBar, 1, 0, 0, false);
     AddProgressCube(key::kProgressOutline, 0, 0, 0.6, true);
     AddCaption(key::kRemoveListButton, u"remove list", 1.9, -1.45, 0.3, 0.5, 0.2, 0.2)->scale = 0.45;
+    AddCaption(key::kDirectionLine, u"English \u2192 Spanish", 0, -1.85, 0.3, 0.3, 0.3, 0.5)->scale = 0.45;
 }
 
 void RefreshTopicsList() {
@@ -245,7 +247,8 @@ void ShowTopicsScreen() {
     if (!RowUnlocked(selected)) EnterFromBack(FindSceneObject(key::kLockedSign), 100, 90);
 
     UpdateTopicProgress();
-    for (const char* objectKey : {key::kProgressBar, key::kProgressOutline, key::kProgressCaption})
+    for (const char* objectKey :
+         {key::kProgressBar, key::kProgressOutline, key::kProgressCaption, key::kDirectionLine})
         EnterFromLeft(objectKey);
     ShowRemoveButtonFor(selected);
 }
@@ -257,7 +260,7 @@ void UpdateTopicProgress() {
     const std::u16string name =
         list && row < static_cast<int>(list->lines.size()) ? list->lines[row]->GetText() : topic.title;
 
-    LoadTopicProgress(row);
+    LoadTopicProgress(row, ChosenDirection(row));
     const int counts = static_cast<int>(wordList.counts.size());
     const int learned = counts == 0 ? 0 : CountLearned();
     const int percent = counts == 0 ? 0 : static_cast<int>(100LL * learned / counts);
@@ -272,6 +275,7 @@ void UpdateTopicProgress() {
     }
     std::u16string figures = u" (" + NumberText(percent) + u"%)";
     if (!IsRowUnlocked(row)) figures += u" " + uiStrings.lockedCaption;
+    if (GLObjectText* direction = FindText(key::kDirectionLine)) direction->SetText(DirectionCaption(row));
     GLObjectText* caption = FindText(key::kProgressCaption);
     if (!caption) return;
     // Beside "remove list" an own topic's name gives way; the figures always show.
@@ -314,6 +318,12 @@ void TopicsScreenInput(const InputEvent& input) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
         scene->PostEvent(event::kExitConfirmAfterTopics, 50);
+        return;
+    }
+    // The direction line turns the selected topic's direction; its progress follows.
+    if (Hovered(key::kDirectionLine) && !app->transitionLock) {
+        TurnDirection(SelectedRow());
+        UpdateTopicProgress();
         return;
     }
     const int lineCount = static_cast<int>(list->lines.size());
@@ -366,7 +376,7 @@ void FlyOutTopicsScreen() {
     for (const char* objectKey :
          {key::kTopicsList, key::kTopicPictureFirst, key::kTopicPictureSecond, key::kProgressBar,
           key::kProgressOutline, key::kProgressCaption, key::kTopicsCaption, key::kArrowPrevious,
-          key::kLockedSign, key::kRemoveListButton}) {
+          key::kLockedSign, key::kRemoveListButton, key::kDirectionLine}) {
         FlyOutObject(objectKey);
     }
 }
@@ -375,7 +385,7 @@ void HideTopicsScreen() {
     for (const char* objectKey :
          {key::kTopicsList, key::kProgressBar, key::kProgressOutline, key::kTopicPictureFirst,
           key::kTopicPictureSecond, key::kTopicsCaption, key::kProgressCaption, key::kArrowPrevious,
-          key::kLockedSign, key::kRemoveListButton}) {
+          key::kLockedSign, key::kRemoveListButton, key::kDirectionLine}) {
         SetVisible(objectKey, false);
     }
 }

@@ -21,6 +21,7 @@
 #include "learning/ReviewRun.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/TestRun.h"
+#include "learning/TopicDirection.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
@@ -60,6 +61,7 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         ForgetSaveFolder();
         record::StopRecord();
         ForgetSchedules();
+        ForgetChosenDirections();
         platform::UseClockDay();
     }
 
