@@ -75,7 +75,8 @@ bool HasGlyphFor(char16_t letter) { return IsListLetter(letter); }
 char16_t LetterOfGlyphCode(GlyphCode code) {
     if (code >= kFirstTableCode && code < kFirstTableCode + kTableSize)
         return kTableLetters[code - kFirstTableCode];
-    if (code >= kFirstExtendedCode && code < kArrowCode) return kExtended.letterOfCode[code - kFirstExtendedCode];
+    if (code >= kFirstExtendedCode && code < kArrowCode)
+        return kExtended.letterOfCode[code - kFirstExtendedCode];
     if (code == kArrowCode) return kArrowLetter;
     return code;
 }

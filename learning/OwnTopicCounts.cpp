@@ -44,7 +44,8 @@ record::CardWords CardWordsOf(const WordEntry& entry, const SideLanguages& langu
     return record::CardWords{asListed.prompt, asListed.answer};
 }
 
-std::vector<KeptCount> PutKeptCounts(record::Transaction& change, const std::function<int(size_t)>& rowOfEntry) {
+std::vector<KeptCount> PutKeptCounts(record::Transaction& change,
+                                     const std::function<int(size_t)>& rowOfEntry) {
     std::vector<KeptCount> kept;
     const size_t n = std::min({wordList.entries.size(), wordList.counts.size(), wordList.judged.size()});
     for (size_t i = 0; i < n; ++i) {

@@ -37,6 +37,7 @@ struct KeptCount {
 // own topic's, any topic's reverse ones: learning/TopicWords.h's CountsDeck) into `change`: the
 // record's count stepped by this run's answer (the count in memory for a card the record has none
 // of). `rowOfEntry` gives an entry's topics row. Returns what to keep afterwards.
-std::vector<KeptCount> PutKeptCounts(record::Transaction& change, const std::function<int(size_t)>& rowOfEntry);
+std::vector<KeptCount> PutKeptCounts(record::Transaction& change,
+                                     const std::function<int(size_t)>& rowOfEntry);
 // After the transaction committed: the counts in memory become those kept, nothing is left to replay.
 void TakeKeptCounts(const std::vector<KeptCount>& kept);

@@ -35,7 +35,8 @@ size_t LoadReviewCards() {
         auto found = topics.find(key);
         if (found == topics.end()) {
             LoadTopicWords(card.topicIndex, card.direction);  // designed or own
-            found = topics.emplace(key, TopicCards{wordList.entries, wordList.counts, wordList.languages}).first;
+            found =
+                topics.emplace(key, TopicCards{wordList.entries, wordList.counts, wordList.languages}).first;
         }
         const TopicCards& topic = found->second;
         if (card.entry < 0 || static_cast<size_t>(card.entry) >= topic.entries.size()) continue;

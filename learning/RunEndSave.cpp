@@ -118,7 +118,8 @@ RunEndSave::RunEndSave(const RunEnd& run, uint32_t nowMs) : lock(nowMs) {
     }
     participants.push_back(std::make_unique<RecordSave>(run));
     const bool designedFilesRun = !run.review && !run.reversed;
-    if (designedFilesRun) participants.push_back(std::make_unique<HallOfFameEntrySave>(run.player, run.score));
+    if (designedFilesRun)
+        participants.push_back(std::make_unique<HallOfFameEntrySave>(run.player, run.score));
     if (run.passedRow >= 0 && designedFilesRun) {
         auto next = std::make_unique<NextTopicUnlock>(run.passedRow);
         unlock = next.get();

@@ -42,7 +42,8 @@ Direction ChosenDirection(int row) {
 
 bool TurnDirection(int row) {
     if (!RowExists(row)) return false;
-    const Direction turned = ChosenDirection(row) == Direction::Forward ? Direction::Reverse : Direction::Forward;
+    const Direction turned =
+        ChosenDirection(row) == Direction::Forward ? Direction::Reverse : Direction::Forward;
     const record::TopicKey key = KeyOf(row);
     turnedThisSession[key] = turned;
     record::Transaction change;

@@ -237,7 +237,9 @@ void Transaction::PutChosenDirection(const TopicKey& topic, Direction direction)
     if (made != SQLITE_OK && failure.Done()) failure = database::ResultOf(made);
     Statement put(database::Reader(),
                   "INSERT OR REPLACE INTO chosen_directions(list_file, part, direction) VALUES (?, ?, ?)");
-    put.Bind(1, topic.listFile).Bind(2, int64_t{topic.part}).Bind(3, int64_t{static_cast<int32_t>(direction)});
+    put.Bind(1, topic.listFile)
+        .Bind(2, int64_t{topic.part})
+        .Bind(3, int64_t{static_cast<int32_t>(direction)});
     if (put.Run() != SQLITE_OK && failure.Done()) failure = database::ResultOf(put.code);
 }
 

@@ -1,0 +1,209 @@
+// Every topic practised both ways: a German deck without a header turned on the topics screen by
+// Tab and played in reverse by keys (the English word shown, the German one typed and heard in
+// German), its counts kept per direction in the record and its choice remembered at the next start;
+// and one table over what the direction changes for a designed and an own topic.
+#include <SDL2/SDL_keycode.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "learning/OwnTopicCounts.h"
+#include "learning/OwnTopics.h"
+#include "learning/RepetitionStore.h"
+#include "learning/SpokenWord.h"
+#include "learning/TestRun.h"
+#include "learning/TopicDirection.h"
+#include "learning/TopicWords.h"
+#include "learning/WordList.h"
+#include "tests/GameHarness.h"
+#include "tests/RecordReader.h"
+#include "tests/hooks/FakeSpeechService.h"
+#include "tests/hooks/Headless.h"
+
+namespace {
+
+using record::Direction;
+
+constexpr int kDesignedTopics = 12;
+
+const std::vector<std::pair<std::string, std::string>> kDeck = {
+    {"der Hund", "the dog"},      {"die Katze", "the cat"},   {"das Haus", "the house"},
+    {"der Baum", "the tree"},     {"schön", "beautiful"},     {"gehen", "to go"},
+    {"die Straße", "the street"}, {"der Apfel", "the apple"}, {"die Birne", "the pear"},
+    {"das Fenster", "the window"}};
+
+class BothWaysGame : public GameTest {
+protected:
+    void PrepareFolder() override {
+        std::string deck = "#separator:tab\n#html:false\n";
+        for (const auto& [german, english] : kDeck) deck += german + "\t" + english + "\n";
+        std::filesystem::create_directories(folder + "incoming");
+        std::ofstream(folder + "incoming/deck.txt", std::ios::binary) << deck;
+        service = std::make_unique<FakeSpeechService>(folder + "speech.sock");
+        setenv("SPEECHD_ADDRESS", service->Address().c_str(), 1);
+    }
+
+    void StartWithDeck() {
+        LoadToUserName();
+        EnterName(u"ana");
+        platform::headless::DropFile(folder + "incoming/deck.txt");
+        RunTicks(1);
+        ASSERT_EQ(app->topicCount, kDesignedTopics + 1);
+    }
+
+    // Up or Down once the list stands, so each press moves it.
+    void PressStill(int32_t sdlKey, const std::string& listKey) {
+        WaitUntilStill(listKey);
+        RunTicks(30);
+        platform::headless::PressKey(sdlKey);
+        RunTicks(1);
+    }
+
+    std::unique_ptr<FakeSpeechService> service;
+};
+
+TEST_F(BothWaysGame, AGermanDeckPlayedInReverseByKeysKeepsEachDirectionsCountsAndIsHeardInGerman) {
+    StartWithDeck();
+    // Main menu: "test", then the deck's topic, turned by Tab.
+    PressStill(SDLK_DOWN, "main menu");
+    platform::headless::PressKey(SDLK_RETURN);
+    RunUntilScreen(ScreenId::Topics);
+    for (int row = 0; row < kDesignedTopics; ++row) PressStill(SDLK_DOWN, "main menu 2");
+    WaitUntilStill("main menu 2");
+    RunTicks(30);
+    EXPECT_EQ(TextOf("direction"), "German \u2192 English");
+    Key('\t');
+    RunTicks(1);
+    EXPECT_EQ(TextOf("direction"), "English \u2192 German");
+    EXPECT_EQ(ChosenDirection(kDesignedTopics), Direction::Reverse);
+    platform::headless::PressKey(SDLK_RETURN);
+    RunUntilScreen(ScreenId::Info);
+    WaitUntilStill("arrownext");
+    platform::headless::PressKey(SDLK_RETURN);
+    RunUntilScreen(ScreenId::Test);
+    RunTicks(1);
+    ASSERT_EQ(testRun.testLength, 10);
+
+    std::vector<std::string> typedGerman;
+    for (int asked = 0; Screen() == ScreenId::Test && asked < 10; ++asked) {
+        // Asked the other way round: the English word shown, the German one expected.
+        const std::u16string prompt = CurrentPrompt(), answer = CurrentAnswer();
+        ASSERT_TRUE(std::any_of(kDeck.begin(), kDeck.end(), [&](const auto& card) {
+            return card.second == Utf8(prompt) && card.first == Utf8(answer);
+        })) << Utf8(prompt);
+        Type(asked == 0 ? u"zzz" : answer);
+        Key(13);
+        ASSERT_TRUE(testRun.answerEvaluated);
+        typedGerman.push_back(Utf8(answer));
+        // The German word is heard as the answer is judged, before the next question.
+        ASSERT_TRUE(service->WaitForMessages(asked + 1, std::chrono::seconds(10)));
+        RunUntil([] { return !testRun.answerEvaluated || app->currentScreen != ScreenId::Test; }, 400);
+        RunTicks(1);
+    }
+    RunUntilScreen(ScreenId::NextLevel);
+    EXPECT_EQ(testRun.correctCount, 7);
+    EXPECT_EQ(testRun.wrongCount, 1);
+    // A reverse pass ends on "Test passed" and writes no hall-of-fame entry.
+    EXPECT_TRUE(Object("passed_info")->visible);
+    EXPECT_FALSE(std::filesystem::exists(folder + "data/hof.hof"));
+
+    // Only the reverse direction was answered: its counts (7 right from 1, 1 wrong up to 2) and
+    // schedule; the designed direction of the list has none.
+    const RecordReader record(folder + "data/progress.sqlite");
+    EXPECT_EQ(record.Rows("SELECT direction, count, count(*) FROM card_state GROUP BY direction, count "
+                          "ORDER BY direction, count"),
+              (std::vector<std::string>{"1|0|7", "1|2|1"}));
+    EXPECT_EQ(record.Rows("SELECT direction, verdict, count(*) FROM answers GROUP BY direction, verdict"),
+              (std::vector<std::string>{"1|right|7", "1|wrong|1"}));
+    for (const FakeSpeechService::Message& heard : service->Messages()) {
+        EXPECT_EQ(heard.language, "de") << heard.text;
+        EXPECT_NE(std::find(typedGerman.begin(), typedGerman.end(), heard.text), typedGerman.end())
+            << heard.text;
+    }
+
+    // The choice and each direction's progress are there at the next start.
+    RestartGame();
+    LoadToUserName();
+    EnterName(u"ana");
+    EXPECT_EQ(ChosenDirection(kDesignedTopics), Direction::Reverse);
+    LoadTopicProgress(kDesignedTopics, Direction::Reverse);
+    EXPECT_EQ(CountLearned(), 7);
+    LoadTopicProgress(kDesignedTopics, Direction::Forward);
+    EXPECT_EQ(CountLearned(), 0);
+}
+
+// What the direction changes, for a designed topic and an own list: the side shown and typed, the
+// languages (and so the flags and the spoken side), where the counts are kept, and the judging.
+TEST_F(BothWaysGame, TheDirectionTurnsSidesLanguagesCountsAndJudging) {
+    StartWithDeck();
+    const int designed = 0, own = kDesignedTopics;
+    struct Case {
+        int row;
+        Direction direction;
+        std::string promptLanguage, answerLanguage;
+        bool countsInRecord;
+        bool promptSpoken;     // the shown word is the foreign one
+        std::u16string typed;  // typed for the entry's answer ("" types it as it stands)
+        bool right;
+    };
+    const Case cases[] = {
+        {designed, Direction::Forward, "en", "es", false, false, u"", true},
+        {designed, Direction::Reverse, "es", "en", true, true, u"", true},
+        {own, Direction::Forward, "de", "en", true, true, u"", true},
+        {own, Direction::Reverse, "en", "de", true, false, u"", true},
+        // Typed without its article: optional only where English is typed.
+        {own, Direction::Forward, "de", "en", true, true, u"dog", true},
+        {own, Direction::Reverse, "en", "de", true, false, u"hund", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.row) + (c.direction == Direction::Reverse ? " reverse" : " forward") +
+                     " " + Utf8(c.typed));
+        LoadTopicWords(c.row, Direction::Forward);
+        const WordEntry listed = wordList.entries.at(0);
+        LoadTopicWords(c.row, c.direction);
+        wordList.currentWord = 0;
+        const bool reverse = c.direction == Direction::Reverse;
+        EXPECT_EQ(Utf8(CurrentPrompt()), Utf8(reverse ? listed.answer : listed.prompt));
+        EXPECT_EQ(Utf8(CurrentAnswer()), Utf8(reverse ? listed.prompt : listed.answer));
+        EXPECT_EQ(CurrentLanguages().prompt, c.promptLanguage);
+        EXPECT_EQ(CurrentLanguages().answer, c.answerLanguage);
+        EXPECT_EQ(PromptIsForeign(CurrentLanguages()), c.promptSpoken);
+        EXPECT_EQ(CountsDeck(c.row, c.direction).has_value(), c.countsInRecord);
+        // The record knows the card by its words as listed, whichever way it is asked.
+        const record::CardWords words = CardWordsOf(CurrentEntry(), CurrentLanguages());
+        EXPECT_EQ(Utf8(words.prompt), Utf8(listed.prompt));
+        if (c.row == own) {
+            ASSERT_EQ(Utf8(listed.answer), "the dog");
+        }
+        const std::u16string typed = c.typed.empty() ? CurrentAnswer() : c.typed;
+        EXPECT_EQ(JudgeTypedAnswer(c.row, typed, CurrentAnswer()).right, c.right);
+    }
+}
+
+TEST_F(BothWaysGame, ADesignedTopicInReverseIsJudgedWithTheEnglishRules) {
+    StartWithDeck();
+    LoadTopicWords(0, Direction::Reverse);
+    // "excuse me (formal)" is answered without its hint, "you're welcome" as it stands; the
+    // Spanish side is never what is typed.
+    int checked = 0;
+    for (unsigned i = 0; i < WordCount(); ++i) {
+        wordList.currentWord = i;
+        const std::u16string answer = CurrentAnswer();
+        if (answer == u"excuse me (formal)") {
+            EXPECT_TRUE(JudgeTypedAnswer(0, u"excuse me", answer).right);
+            ++checked;
+        }
+        if (answer == u"goodbye") {
+            EXPECT_TRUE(JudgeTypedAnswer(0, u"Goodbye", answer).right);
+            EXPECT_FALSE(JudgeTypedAnswer(0, CurrentPrompt(), answer).right);
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 2);
+}
+
+}  // namespace
