@@ -235,3 +235,31 @@ TEST_F(ScreenshotTest, DISABLED_OwnListScreenshots) {
     RunTicks(110);
     Shoot("almost");
 }
+
+// The first topic turned by Tab on the topics screen and tested the other way round: the Spanish
+// word shown beside its flag, the English one asked (reverse-test.png), after the topics screen
+// showing the turned direction (reverse-topics.png).
+TEST_F(ScreenshotTest, DISABLED_ReverseTestScreenshot) {
+    const char* folderName = std::getenv("LEXADRILL_SHOTS");
+    if (folderName == nullptr) GTEST_SKIP() << "LEXADRILL_SHOTS names no folder";
+    shots = folderName;
+    LoadToUserName();
+    EnterName(u"ana");
+    ChooseMenuLine(1);
+    RunUntilScreen(ScreenId::Topics);
+    WaitUntilStill("main menu 2");
+    RunTicks(30);
+    Key('\t');
+    WaitUntilStill("direction");
+    RunTicks(2);
+    Shoot("reverse-topics");
+    platform::headless::PressKey(SDLK_RETURN);
+    RunUntilScreen(ScreenId::Info);
+    WaitUntilStill("arrownext");
+    platform::headless::PressKey(SDLK_RETURN);
+    RunUntilScreen(ScreenId::Test);
+    WaitUntilStill("txt 1");
+    Type(u"good");
+    RunTicks(2);
+    Shoot("reverse-test");
+}
