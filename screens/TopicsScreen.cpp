@@ -144,6 +144,37 @@ void ShowRemoveButtonFor(int row) {
     }
 }
 
+// A designed topic asked as designed keeps its designed screen: the direction line stands for an
+// own topic, and for a designed topic only once it is turned the other way round.
+bool DirectionLineShown(int row) {
+    return OwnTopicOfRow(row) != nullptr || ChosenDirection(row) == record::Direction::Reverse;
+}
+
+void ShowDirectionLineFor(int row) {
+    GLObject* line = FindSceneObject(key::kDirectionLine);
+    if (!line) return;
+    if (!DirectionLineShown(row)) {
+        line->visible = false;
+    } else if (!line->visible) {
+        EnterFromLeft(line);
+    }
+}
+
+// A hidden object keeps the hover flag of the last pass that saw it; only a shown one is clicked.
+bool ShownAndHovered(const char* objectKey) {
+    const GLObject* object = FindSceneObject(objectKey);
+    return object && object->visible && object->hovered;
+}
+
+// The selected topic's progress (caption or bar, drawn for every topic) and its direction line
+// turn it; the designed screen gains no button for it.
+bool ClickTurnsDirection() {
+    for (const char* objectKey : {key::kProgressCaption, key::kProgressOutline, key::kDirectionLine}) {
+        if (ShownAndHovered(objectKey)) return true;
+    }
+    return false;
+}
+
 // A row's line. An own topic's title is cut to the widest designed title's width: the list keeps
 // its designed place, inside the window on the left and with its arrows clear of the picture.
 std::u16string ListLineOf(int row) {
@@ -169,6 +200,7 @@ double CaptionRoomEm(const GLObjectText& caption) {
 // After a scroll: the new topic's picture and figures.
 void SelectionMoved() {
     ShowRemoveButtonFor(SelectedRow());
+    ShowDirectionLineFor(SelectedRow());
     app->screens.topicPictureChanging = true;
     ShowTopicPicture(SelectedRow());
     UpdateTopicProgress();
@@ -198,7 +230,13 @@ void BuildTopicsScreen() {
     AddCaption(key::kTopicsCaption, u"subject", -1.7, 1.3, 0.3, 0.3, 0.3, 0.5);
     AddCaption(key::kProgressCaption, u"info 40%", 0, -1.4, 0.3, 1, 0, 0)->scale = 0.5;
     AddProgressCube(key::kProgressBar, 1, 0, 0, false);
-    AddProgressCube(key::kProgressOutline, 0, 0, 0.6, true);
+    // A cube keeps no box for the hover pass: the outline gets its own where it stands, so a click
+    // on the bar turns the topic as a click on its caption does.
+    GLObjectCube* outline = AddProgressCube(key::kProgressOutline, 0, 0, 0.6, true);
+    for (int axis = 0; axis < 3; ++axis) {
+        outline->bounds[axis] = outline->homePosition[axis] - outline->homeSize[axis] / 2;
+        outline->bounds[axis + 3] = outline->homePosition[axis] + outline->homeSize[axis] / 2;
+    }
     AddCaption(key::kRemoveListButton, u"remove list", 1.9, -1.45, 0.3, 0.5, 0.2, 0.2)->scale = 0.45;
     AddCaption(key::kDirectionLine, u"English \u2192 Spanish", 0, -1.85, 0.3, 0.3, 0.3, 0.5)->scale = 0.45;
 }
@@ -247,10 +285,14 @@ void ShowTopicsScreen() {
     if (!RowUnlocked(selected)) EnterFromBack(FindSceneObject(key::kLockedSign), 100, 90);
 
     UpdateTopicProgress();
-    for (const char* objectKey :
-         {key::kProgressBar, key::kProgressOutline, key::kProgressCaption, key::kDirectionLine})
+    for (const char* objectKey : {key::kProgressBar, key::kProgressOutline, key::kProgressCaption})
         EnterFromLeft(objectKey);
     ShowRemoveButtonFor(selected);
+    if (DirectionLineShown(selected)) {
+        EnterFromLeft(key::kDirectionLine);
+    } else {
+        SetVisible(key::kDirectionLine, false);
+    }
 }
 
 void UpdateTopicProgress() {
@@ -320,10 +362,11 @@ void TopicsScreenInput(const InputEvent& input) {
         scene->PostEvent(event::kExitConfirmAfterTopics, 50);
         return;
     }
-    // The direction line turns the selected topic's direction; its progress follows.
-    if (Hovered(key::kDirectionLine) && !app->transitionLock) {
+    // Turning the selected topic's direction: its progress follows, its direction line shows.
+    if (ClickTurnsDirection() && !app->transitionLock) {
         TurnDirection(SelectedRow());
         UpdateTopicProgress();
+        ShowDirectionLineFor(SelectedRow());
         return;
     }
     const int lineCount = static_cast<int>(list->lines.size());

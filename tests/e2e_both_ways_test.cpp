@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "game/ObjectKeys.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
@@ -136,10 +137,75 @@ TEST_F(BothWaysGame, AGermanDeckPlayedInReverseByKeysKeepsEachDirectionsCountsAn
     EXPECT_EQ(CountLearned(), 0);
 }
 
-// What the direction changes, for a designed topic and an own list: the side shown and typed, the
-// languages (and so the flags and the spoken side), where the counts are kept, and the judging.
+// What the direction changes, for a designed topic and an own list: on the topics screen the
+// direction line (never drawn for a designed topic asked as designed), the side shown and typed,
+// the languages (and so the flags and the spoken side), where the counts are kept, and the judging.
 TEST_F(BothWaysGame, TheDirectionTurnsSidesLanguagesCountsAndJudging) {
     StartWithDeck();
+    ChooseMenuLine(0);
+    RunUntilScreen(ScreenId::Topics);
+    WaitUntilStill("main menu 2");
+    GLObject* line = Object(key::kDirectionLine);
+    // The line's pixels in the window as it stands: those that change when it is taken away for a
+    // frame, counted where it is drawn: the lower half of its box once drawn for a frame (its
+    // letters' lower half and their reflection; the progress bar above spins into the upper half).
+    auto linePixels = [&] {
+        WaitUntilStill(line);
+        RunDrawnTick();
+        const std::vector<unsigned char> asIs = WindowPicture();
+        const bool shown = line->visible;
+        line->visible = false;
+        RunDrawnTick();
+        const std::vector<unsigned char> without = WindowPicture();
+        line->visible = true;
+        RunDrawnTick();
+        line->visible = shown;
+        const double z = line->position[2], top = line->position[1];
+        const WindowPoint from = gamedriver::ProjectedPoint(line->bounds[0], top, z);
+        const WindowPoint to = gamedriver::ProjectedPoint(line->bounds[3], line->bounds[1], z);
+        size_t changed = 0;
+        for (int y = std::max(0, from.y); y < std::min(scene->height, to.y); ++y) {
+            for (int x = std::max(0, from.x); x < std::min(scene->width, to.x); ++x) {
+                const size_t at = 3 * (static_cast<size_t>(scene->height - 1 - y) * scene->width + x);
+                changed += !std::equal(asIs.begin() + at, asIs.begin() + at + 3, without.begin() + at);
+            }
+        }
+        return changed;
+    };
+    const struct {
+        const char* turnedBy;  // "" not turned, "Tab", or the object clicked
+        Direction after;
+        const char* shown;  // the direction line; nullptr: not drawn
+    } turns[] = {
+        {"", Direction::Forward, nullptr},
+        {"Tab", Direction::Reverse, "Spanish \u2192 English"},
+        {"Tab", Direction::Forward, nullptr},
+        {key::kProgressCaption, Direction::Reverse, "Spanish \u2192 English"},
+        {key::kDirectionLine, Direction::Forward, nullptr},
+        {key::kProgressOutline, Direction::Reverse, "Spanish \u2192 English"},
+        {key::kProgressCaption, Direction::Forward, nullptr},
+    };
+    for (const auto& turn : turns) {
+        SCOPED_TRACE(std::string("turned by ") + turn.turnedBy);
+        if (std::string(turn.turnedBy) == "Tab") {
+            Key('\t');
+        } else if (*turn.turnedBy != '\0') {
+            ClickObject(turn.turnedBy);
+        }
+        RunTicks(1);
+        EXPECT_EQ(ChosenDirection(0), turn.after);
+        EXPECT_EQ(line->visible, turn.shown != nullptr);
+        const size_t drawn = linePixels();
+        if (turn.shown) {
+            EXPECT_EQ(TextOf(key::kDirectionLine), turn.shown);
+            EXPECT_GT(drawn, 200u);
+        } else {
+            EXPECT_EQ(drawn, 0u);
+        }
+    }
+    ClickObject(key::kArrowPrevious);
+    RunUntilScreen(ScreenId::MainMenu);
+
     const int designed = 0, own = kDesignedTopics;
     struct Case {
         int row;
