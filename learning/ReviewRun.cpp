@@ -75,7 +75,7 @@ std::vector<int> ReviewedRows() {
 }
 
 SaveResult SaveReviewedCounts(int row) {
-    if (!RowExists(row)) return SaveResult{};
+    if (!RowExists(row) || OwnTopicOfRow(row) != nullptr) return SaveResult{};
     // The row's save works on the one word list; the run's own list comes back afterwards.
     WordList run = std::move(wordList);
     LoadTopicProgress(row);  // the counts as the file holds them

@@ -57,7 +57,8 @@ void LoadTopicProgress(int row) {
 }
 
 SaveResult SaveTopicCounts(int row) {
-    if (const OwnTopic* own = OwnTopicOfRow(row)) return SaveOwnTopicCounts(*own);
+    // An own topic's counts are the record's, saved in the run's transaction (learning/RunEndSave.h).
+    if (OwnTopicOfRow(row) != nullptr) return SaveResult{};
     const TopicInfo* info = RowInfo(row);
     // No row, no counts to keep: nothing is written.
     return info != nullptr ? SaveRepetitions(info->firstWord, info->lastWord) : SaveResult{};

@@ -16,8 +16,9 @@ const OwnTopic* OwnTopicOfRow(int row);
 void LoadTopicWords(int row);
 // The row's counts without its entries, as the topics screen shows a topic's progress.
 void LoadTopicProgress(int row);
-// Saves the loaded entries' counts for the row, with this run's answers replayed onto the file's;
-// the caller holds the save folder's lock (learning/RunEndSave.h).
+// Saves the loaded entries' counts for a designed row, with this run's answers replayed onto the
+// file's; the caller holds the save folder's lock (learning/RunEndSave.h). An own row's counts are
+// kept in the learner's record and saved with the run's transaction instead: nothing is done here.
 SaveResult SaveTopicCounts(int row);
 bool IsRowUnlocked(int row);
 

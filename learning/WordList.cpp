@@ -22,19 +22,27 @@ void LoadTopicEntries(const std::string& path, int first, int last) {
     LoadTopicEntriesFromBytes(bytes.data(), bytes.size(), first, last);
 }
 
-void LoadTopicEntriesFromBytes(const uint8_t* data, size_t size, int first, int last) {
-    ReleaseEntries();
+std::vector<WordEntry> ReadTopicEntries(const uint8_t* data, size_t size, int first, int last) {
+    std::vector<WordEntry> entries;
     size_t position = kWordFileHeaderBytes;
     std::u16string line;
-    for (int64_t lineNumber = 0; ReadWordFileLine(data, size, position, line); ++lineNumber) {
+    for (int64_t lineNumber = 0; lineNumber < last && ReadWordFileLine(data, size, position, line);
+         ++lineNumber) {
         DecodeLine(line);
-        if (lineNumber < first || lineNumber >= last) continue;
+        if (lineNumber < first) continue;
         WordFields fields = SplitFields(line);
         // A short line still takes its place, so entry k stays file line first + k.
+        entries.push_back(WordEntry{std::move(fields.prompt), std::move(fields.answer)});
+    }
+    return entries;
+}
+
+void LoadTopicEntriesFromBytes(const uint8_t* data, size_t size, int first, int last) {
+    ReleaseEntries();
+    wordList.entries = ReadTopicEntries(data, size, first, last);
+    for (const WordEntry& entry : wordList.entries) {
         wordList.counts.push_back(RepetitionRecord{0});
         wordList.asked.push_back(false);
-        wordList.entries.push_back(WordEntry{std::move(fields.prompt), std::move(fields.answer)});
-        const WordEntry& entry = wordList.entries.back();
         platform::DebugOutput(platform::Utf16ToUtf8(entry.prompt) + " - " +
                               platform::Utf16ToUtf8(entry.answer) + "\n");
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/GLObjectText.h"
+#include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/TextFit.h"
 #include "game/AppContext.h"
@@ -17,18 +18,27 @@
 
 namespace {
 
-// Topic rows drawn at most; the rows beyond are left out of the picture.
-constexpr int kRowsShown = 24;
-// The topic bars: names end left of the bar, which runs from kBarLeft for kBarLength; kNameRoom
-// is what lies left of kNameRight inside the window.
-constexpr double kNameRoom = 2.5;
-constexpr double kNameRight = -1.35, kBarLeft = -1.25, kBarLength = 1.7, kBarThickness = 0.14;
-constexpr double kFirstRowY = 1.45, kRowSpacing = 0.25, kRowsHeight = 3.05, kNameScale = 0.26;
+// Topic rows shown at once; the list of names scrolls over the rest, as the topics list does.
+constexpr int kRowsShown = 10;
+// The names are a text list, whose lines are drawn in its own frame: their size is the list's
+// scale squared and their place is scaled with it, so the list stands at centre / (1 + scale) to
+// centre its names on kNamesCentreX with the first at kFirstRowY, lines 0.4 * scale apart. Each
+// shown row's bar runs from kBarLeft for kBarLength, its recall after it.
+constexpr double kNameScale = 0.6, kNamesCentreX = -2.5, kFirstRowY = 1.4, kRowSpacing = 0.4 * kNameScale;
+constexpr double kBarLeft = -1.1, kBarLength = 1.35, kBarThickness = 0.14, kRecallX = 0.36;
+// A bar stands level with the middle of its name's letters.
+constexpr double kBarRaise = 0.23 * kNameScale * kNameScale;
+// The list's arrows stand in a column of their own between the names and the bars, level with the
+// first and the last shown name; a name is cut ("...") to end before them. A text's drawn width
+// is half its glyph width at scale 1, and the names are drawn at the list's scale squared.
+constexpr double kArrowsX = -1.43, kArrowHalfWidth = 0.13;
+constexpr double kNamesRight = kArrowsX - kArrowHalfWidth - 0.05;
+constexpr double kMaxNameWidth = 2 * (kNamesRight - kNamesCentreX) / (0.5 * kNameScale * kNameScale);
 // The days strip and the bars of the days ahead, right of the topics.
 constexpr double kRightMiddle = 2.15;
 constexpr double kFirstDayX = 0.98, kDayStep = 0.18, kDaysY = 1.3, kDaySize = 0.13;
 constexpr double kFirstAheadX = 1.05, kAheadStep = 0.37, kAheadBaseY = -1.25, kAheadMaxHeight = 1.1;
-constexpr double kLabelScale = 0.3, kSmallScale = 0.22;
+constexpr double kLabelScale = 0.3, kSmallScale = 0.26, kDayAnswersScale = 0.17;
 
 // One colour per box group, in the order of TopicProgress: new, 1-2, 3-4, 5-7.
 constexpr double kGroupColours[4][3] = {
@@ -37,21 +47,27 @@ constexpr double kPractisedColour[3] = {0.15, 0.7, 0.25};
 constexpr double kRestColour[3] = {0.45, 0.45, 0.45};
 constexpr double kAheadColour[3] = {0.25, 0.4, 0.9};
 
+// One shown row beside the list's names: its bar by box group and its recall.
 struct TopicRow {
-    GLObjectText* name = nullptr;
     std::array<GLObject*, 4> groups{};
+    GLObjectText* recall = nullptr;
 };
 
 // The screen's objects in order (the scene owns them); filled by BuildProgressScreen, owned by
 // this screen for the run of the program.
 struct ProgressObjects {
     std::vector<GLObject*> fixed;  // the title, the legend and the captions
-    std::vector<TopicRow> rows;
+    GLObjectTextList* names = nullptr;
+    std::array<TopicRow, kRowsShown> rows{};
+    ProgressFigures figures;  // what the picture shows, read when it was shown
+    int rowsFirst = -1;       // the list's first shown line the rows were filled for; -1 none
     std::array<GLObject*, kPractisedDaysShown> days{};
+    std::array<GLObjectText*, kPractisedDaysShown> dayAnswers{};
     std::array<GLObject*, kDaysAheadShown> aheadBars{};
     std::array<GLObjectText*, kDaysAheadShown> aheadCounts{};
     std::array<GLObjectText*, kDaysAheadShown> aheadDays{};
     GLObjectText* streak = nullptr;
+    GLObjectText* recall = nullptr;
     GLObjectText* hint = nullptr;
 } objects;
 
@@ -73,12 +89,7 @@ GLObjectText* AddText(const char* objectKey, const std::u16string& text, double 
     return label;
 }
 
-// A text placed with its right (left) end at x: texts are centred on their position.
-void AlignRight(GLObjectText& text, double x) {
-    text.homePosition[0] = text.position[0] = x - 0.25 * text.TextWidth() * text.scale;
-    text.UpdateBounds();
-}
-
+// A text placed with its left end at x: texts are centred on their position.
 void AlignLeft(GLObjectText& text, double x) {
     text.homePosition[0] = text.position[0] = x + 0.25 * text.TextWidth() * text.scale;
     text.UpdateBounds();
@@ -97,11 +108,19 @@ void Enter(GLObject* object) {
 
 std::u16string DaysText(int days) { return NumberText(days) + (days == 1 ? u" day" : u" days"); }
 
-void FillTopicRows(const ProgressFigures& figures) {
-    for (size_t i = 0; i < objects.rows.size(); ++i) {
-        TopicRow& row = objects.rows[i];
-        const TopicProgress* topic = i < figures.topics.size() ? &figures.topics[i] : nullptr;
-        row.name->visible = topic != nullptr;
+std::u16string RecallText(const Recall& recall) {
+    return recall.answers > 0 ? NumberText(recall.Percent()) + u" %" : u"-";
+}
+
+// The shown rows follow the list's window over the names; hidden while the list scrolls.
+void FillTopicRows() {
+    const int first = objects.names->firstVisible;
+    const bool scrolling = objects.names->scrollingUp || objects.names->scrollingDown;
+    const std::vector<TopicProgress>& topics = objects.figures.topics;
+    for (int slot = 0; slot < kRowsShown; ++slot) {
+        TopicRow& row = objects.rows[static_cast<size_t>(slot)];
+        const size_t index = static_cast<size_t>(first + slot);
+        const TopicProgress* topic = !scrolling && index < topics.size() ? &topics[index] : nullptr;
         const std::array<int, 4> counts =
             topic ? std::array<int, 4>{topic->newCards, topic->boxes1to2, topic->boxes3to4, topic->boxes5to7}
                   : std::array<int, 4>{};
@@ -112,7 +131,13 @@ void FillTopicRows(const ProgressFigures& figures) {
             Stretch(*row.groups[group], 0, start, length);
             start += length;
         }
+        row.recall->visible = topic != nullptr;
+        if (topic) {
+            row.recall->SetText(RecallText(topic->recall));
+            AlignLeft(*row.recall, kRecallX);
+        }
     }
+    objects.rowsFirst = scrolling ? -1 : first;
 }
 
 void FillDays(const ProgressFigures& figures) {
@@ -123,8 +148,15 @@ void FillDays(const ProgressFigures& figures) {
         cube->SetColour(rgb[0], rgb[1], rgb[2], 1);
         cube->wireframe = !practised;
         cube->visible = true;
+        const int answers = figures.answersOnDay[static_cast<size_t>(day)];
+        objects.dayAnswers[day]->SetText(answers > 0 ? NumberText(answers) : u"");
+        objects.dayAnswers[day]->visible = answers > 0;
     }
     objects.streak->SetText(u"streak: " + DaysText(figures.streakDays));
+    objects.recall->SetText(u"recall, last " + NumberText(kRecallDays) + u" days: " +
+                            (figures.recall.answers > 0 ? NumberText(figures.recall.Percent()) + u" % of " +
+                                                              NumberText(figures.recall.answers) + u" answers"
+                                                        : std::u16string(u"no answers")));
 }
 
 void FillDaysAhead(const ProgressFigures& figures) {
@@ -145,17 +177,20 @@ void FlyOutProgressScreen() {
         if (object && object->visible) object->FlyOut();
     };
     for (GLObject* object : objects.fixed) flyOut(object);
+    flyOut(objects.names);
     for (const TopicRow& row : objects.rows) {
-        flyOut(row.name);
+        flyOut(row.recall);
         for (GLObject* group : row.groups) flyOut(group);
     }
     for (GLObject* day : objects.days) flyOut(day);
+    for (GLObject* answers : objects.dayAnswers) flyOut(answers);
     for (int day = 0; day < kDaysAheadShown; ++day) {
         flyOut(objects.aheadBars[day]);
         flyOut(objects.aheadCounts[day]);
         flyOut(objects.aheadDays[day]);
     }
     flyOut(objects.streak);
+    flyOut(objects.recall);
     flyOut(objects.hint);
 }
 
@@ -177,30 +212,32 @@ void BuildProgressScreen() {
         objects.fixed.push_back(name);
     }
 
-    const int rows = std::min(app->topicCount, kRowsShown);
-    const double spacing = rows > 0 ? std::min(kRowSpacing, kRowsHeight / rows) : kRowSpacing;
-    for (int i = 0; i < rows; ++i) {
-        const double y = kFirstRowY - i * spacing;
-        TopicRow row;
-        // A long own title is cut before it reaches the window's left edge.
-        const double scale = kNameScale * spacing / kRowSpacing;
-        row.name =
-            AddText(key::kProgressTopicName, CutToWidth(app->topics[i].title, kNameRoom / (0.5 * scale)),
-                    kNameRight, y, scale, kCaption);
-        AlignRight(*row.name, kNameRight);
-        const double thickness = kBarThickness * spacing / kRowSpacing;
+    // The names are filled in when the picture is shown: the topics may have changed since.
+    objects.names = scene->Add(std::make_unique<GLObjectTextList>(
+        key::kProgressTopicList, kRowsShown, "data/arrow_up.MS3D", "data/arrow_down.MS3D",
+        kNamesCentreX / (1 + kNameScale), kFirstRowY / (1 + kNameScale), 0.3));
+    objects.names->scale = kNameScale;
+    objects.names->visible = false;
+    for (int slot = 0; slot < kRowsShown; ++slot) {
+        const double y = kFirstRowY - slot * kRowSpacing;
+        TopicRow& row = objects.rows[static_cast<size_t>(slot)];
         for (int group = 0; group < 4; ++group)
-            row.groups[group] =
-                AddBlock(key::kProgressBoxBar, kBarLeft, y + 0.06, 0, thickness, kGroupColours[group]);
-        objects.rows.push_back(row);
+            row.groups[group] = AddBlock(key::kProgressBoxBar, kBarLeft, y + kBarRaise, 0, kBarThickness,
+                                         kGroupColours[group]);
+        row.recall = AddText(key::kProgressRecall, u"", kRecallX, y, kSmallScale, kCaption);
     }
 
     objects.fixed.push_back(
         AddText(key::kProgressDaysTitle, u"last 14 days", kRightMiddle, 1.62, kLabelScale, kTitle));
-    for (int day = 0; day < kPractisedDaysShown; ++day)
-        objects.days[day] =
-            AddBlock(key::kProgressDay, kFirstDayX + day * kDayStep, kDaysY, kDaySize, kDaySize, kRestColour);
-    objects.streak = AddText(key::kProgressStreak, u"", kRightMiddle, 0.95, kLabelScale, kCaption);
+    for (int day = 0; day < kPractisedDaysShown; ++day) {
+        const double x = kFirstDayX + day * kDayStep;
+        objects.days[day] = AddBlock(key::kProgressDay, x, kDaysY, kDaySize, kDaySize, kRestColour);
+        // How many answers the day had, above its square.
+        objects.dayAnswers[day] =
+            AddText(key::kProgressDayAnswers, u"", x, kDaysY + 0.15, kDayAnswersScale, kCaption);
+    }
+    objects.streak = AddText(key::kProgressStreak, u"", kRightMiddle, 1.02, kLabelScale, kCaption);
+    objects.recall = AddText(key::kProgressRecall, u"", kRightMiddle, 0.8, kSmallScale, kCaption);
 
     objects.fixed.push_back(
         AddText(key::kProgressDueTitle, u"due in the next 7 days", kRightMiddle, 0.55, kLabelScale, kTitle));
@@ -218,21 +255,35 @@ void BuildProgressScreen() {
 }
 
 void ShowProgressScreen() {
-    const ProgressFigures figures = CurrentProgress();
-    FillTopicRows(figures);
+    objects.figures = CurrentProgress();
+    const ProgressFigures& figures = objects.figures;
+    // The names as the topics stand now, the selection kept where it still is a row.
+    const int selected = objects.names->selected;
+    objects.names->ClearLines();
+    for (const TopicProgress& topic : figures.topics)
+        objects.names->AddLine(CutToWidth(app->topics[topic.topicIndex].title, kMaxNameWidth),
+                               key::kProgressTopicName, true);
+    objects.names->PlaceArrows(kArrowsX, kFirstRowY + kBarRaise,
+                               kFirstRowY - (kRowsShown - 1) * kRowSpacing + kBarRaise);
+    objects.names->Select(std::clamp(selected, 0, std::max(0, static_cast<int>(figures.topics.size()) - 1)));
+    FillTopicRows();
     FillDays(figures);
     FillDaysAhead(figures);
     for (GLObject* object : objects.fixed) object->visible = true;
     for (GLObjectText* day : objects.aheadDays) day->visible = true;
     objects.streak->visible = true;
+    objects.recall->visible = true;
     objects.hint->visible = !figures.anyAnswered;
 
     for (GLObject* object : objects.fixed) Enter(object);
+    objects.names->visible = !figures.topics.empty();
+    if (objects.names->visible) objects.names->FlyIn();
     for (const TopicRow& row : objects.rows) {
-        Enter(row.name);
+        Enter(row.recall);
         for (GLObject* group : row.groups) Enter(group);
     }
     for (GLObject* day : objects.days) Enter(day);
+    for (GLObject* answers : objects.dayAnswers) Enter(answers);
     for (int day = 0; day < kDaysAheadShown; ++day) {
         Enter(objects.aheadBars[day]);
         objects.aheadCounts[day]->visible = true;
@@ -240,12 +291,26 @@ void ShowProgressScreen() {
         Enter(objects.aheadDays[day]);
     }
     Enter(objects.streak);
+    Enter(objects.recall);
     Enter(objects.hint);
     EnterFromLeft(key::kArrowPrevious);
 }
 
+void ProgressScreenTick() {
+    if (!objects.names || !objects.names->visible || app->transitionLock) return;
+    const bool scrolling = objects.names->scrollingUp || objects.names->scrollingDown;
+    // The rows follow the names once a scroll is over; they hide while it lasts.
+    if (scrolling ? objects.rowsFirst >= 0 : objects.rowsFirst != objects.names->firstVisible)
+        FillTopicRows();
+}
+
 void ProgressScreenInput(const InputEvent& input) {
-    if (!input.IsPlainClick() || !Hovered(key::kArrowPrevious) || app->transitionLock) return;
+    if (!input.IsPlainClick() || app->transitionLock) return;
+    if (!Hovered(key::kArrowPrevious)) {
+        MoveSelectionByHoveredArrow(*objects.names);
+        SelectClickedLine(*objects.names);
+        return;
+    }
     app->transitionLock = true;
     FlyOutProgressScreen();
     FlyOutObject(key::kArrowPrevious);
@@ -257,17 +322,20 @@ void HideProgressScreen() {
         if (object) object->visible = false;
     };
     for (GLObject* object : objects.fixed) hide(object);
+    hide(objects.names);
     for (const TopicRow& row : objects.rows) {
-        hide(row.name);
+        hide(row.recall);
         for (GLObject* group : row.groups) hide(group);
     }
     for (GLObject* day : objects.days) hide(day);
+    for (GLObject* answers : objects.dayAnswers) hide(answers);
     for (int day = 0; day < kDaysAheadShown; ++day) {
         hide(objects.aheadBars[day]);
         hide(objects.aheadCounts[day]);
         hide(objects.aheadDays[day]);
     }
     hide(objects.streak);
+    hide(objects.recall);
     hide(objects.hint);
     SetVisible(key::kArrowPrevious, false);
 }

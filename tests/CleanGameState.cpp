@@ -24,6 +24,7 @@
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
+#include "record/RecordStore.h"
 #include "screens/HallOfFameScreen.h"
 #include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
@@ -57,6 +58,7 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         hallOfFame.clear();
         ClearUnknownNames();
         ForgetSaveFolder();
+        record::StopRecord();
         ForgetSchedules();
         platform::UseClockDay();
     }
