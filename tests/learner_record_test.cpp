@@ -558,3 +558,41 @@ TEST(LearnerRecord, TheExportWritesOneRowPerAnswer) {
 }
 
 }  // namespace
+
+// The figures and the schedules are read again only when the record moved: every change must be
+// seen all the same, another game's commit as well as this game's save, and an answer not saved
+// yet follows its words through a list imported again meanwhile.
+TEST(LearnerRecord, TheFiguresFollowEveryChangeOfTheRecord) {
+    RecordFolder game;
+    game.Import("animals.csv", kAnimals);
+    const int own = game.RowOf("animals.csv");
+    ASSERT_TRUE(game.PlayAndSave(own, {true, true, true}));
+    EXPECT_EQ(CurrentProgress().topics[own].boxes1to2, 3);
+    EXPECT_EQ(CurrentProgress().topics[own].boxes5to7, 0) << "shown again, nothing changed";
+
+    // Another game moves two of the list's cards to box 5.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(game.RecordFile().c_str(), &other), SQLITE_OK);
+    EXPECT_EQ(
+        sqlite3_exec(other,
+                     "UPDATE card_state SET box = 5 WHERE card_id IN (SELECT c.id FROM cards c JOIN lists "
+                     "l ON l.id = c.list_id WHERE c.prompt IN ('dog', 'cat'))",
+                     nullptr, nullptr, nullptr),
+        SQLITE_OK);
+    sqlite3_close(other);
+    const ProgressFigures afterOther = CurrentProgress();
+    EXPECT_EQ(afterOther.topics[own].boxes5to7, 2);
+    EXPECT_EQ(afterOther.topics[own].boxes1to2, 1);
+
+    // This game's answer to the dog, then the list imported again in another order before the save.
+    platform::SetToday(kDay + 5);
+    RecordAnswer(own, 0, false);
+    game.Import("animals.csv", "bird;Vogel\ncat;Katze\ndog;Hund\n");
+    ASSERT_TRUE(SaveSchedules());
+    EXPECT_EQ(CardAt(own, 2).box, 1) << "dog: missed";
+    EXPECT_EQ(CardAt(own, 1).box, 5) << "cat: as the other game left it";
+    EXPECT_EQ(CardAt(own, 0).box, 1) << "bird: right once";
+    const ProgressFigures afterSave = CurrentProgress();
+    EXPECT_EQ(afterSave.topics[own].boxes5to7, 1);
+    EXPECT_EQ(afterSave.topics[own].boxes1to2, 2);
+}
