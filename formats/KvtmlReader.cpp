@@ -12,7 +12,7 @@
 
 #include "formats/ImportedCards.h"
 #include "formats/LanguageCodes.h"
-#include "formats/TextEncoding.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <set>
 
 #include "formats/BoundedFileRead.h"
-#include "platform/Platform.h"
-#include "platform/SafeFileWrite.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/SaveFolderLock.h"
 #include "platform/GameFolder.h"
-#include "platform/TextInput.h"
+#include "platform/Platform.h"
+#include "platform/SafeFileWrite.h"
+#include "unicode/Utf8Utf16.h"
 
 std::vector<OwnTopic> ownTopics;
 
@@ -108,8 +108,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
             OwnTopic topic;
             topic.listFile = listFile;
             topic.part = static_cast<int32_t>(topics.size() + 1);
-            topic.title =
-                pieces == 1 ? title : title + u" " + platform::Utf8ToUtf16(std::to_string(piece + 1));
+            topic.title = pieces == 1 ? title : title + u" " + Utf8ToUtf16(std::to_string(piece + 1));
             topic.answerLanguage = language;
             const size_t first = piece * kOwnTopicCards;
             const size_t last = std::min(lesson.cards.size(), first + kOwnTopicCards);
@@ -137,7 +136,7 @@ void ReadListsFolder() {
             if (!ReadFileWithin(folder + name, kWordListLimit, bytes)) continue;
             const WordListImport list = ReadWordList(name, bytes);
             if (list.refused) continue;
-            for (OwnTopic& topic : TopicsOfList(name, platform::Utf8ToUtf16(Stem(name)), list))
+            for (OwnTopic& topic : TopicsOfList(name, Utf8ToUtf16(Stem(name)), list))
                 ownTopics.push_back(std::move(topic));
         }
     }
@@ -153,7 +152,7 @@ std::string ImportListFile(const std::string& path) {
     const WordListImport list = ReadWordList(name, bytes);
     if (list.refused) return DescribeImport(name, list, 0);
 
-    std::vector<OwnTopic> topics = TopicsOfList(name, platform::Utf8ToUtf16(Stem(name)), list);
+    std::vector<OwnTopic> topics = TopicsOfList(name, Utf8ToUtf16(Stem(name)), list);
     {
         // The copy and the counts it carries over change together, for this list only. The lock is
         // asked for once: an import never stops the picture to wait for another game.

@@ -6,7 +6,7 @@
 #include "formats/BoundedFileRead.h"
 #include "formats/WordFileFormat.h"
 #include "platform/Platform.h"
-#include "platform/TextInput.h"
+#include "unicode/Utf8Utf16.h"
 
 WordList wordList;
 
@@ -35,8 +35,7 @@ void LoadTopicEntriesFromBytes(const uint8_t* data, size_t size, int first, int 
         wordList.asked.push_back(false);
         wordList.entries.push_back(WordEntry{std::move(fields.prompt), std::move(fields.answer)});
         const WordEntry& entry = wordList.entries.back();
-        platform::DebugOutput(platform::Utf16ToUtf8(entry.prompt) + " - " +
-                              platform::Utf16ToUtf8(entry.answer) + "\n");
+        platform::DebugOutput(Utf16ToUtf8(entry.prompt) + " - " + Utf16ToUtf8(entry.answer) + "\n");
     }
     wordList.currentWord = 0;
 }

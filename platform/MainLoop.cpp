@@ -14,6 +14,7 @@
 #include "platform/Platform.h"
 #include "platform/PlatformState.h"
 #include "platform/TextInput.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace platform {
 

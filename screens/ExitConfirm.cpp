@@ -13,10 +13,10 @@
 #include "learning/OwnTopics.h"
 #include "platform/Platform.h"
 #include "platform/ProcessStart.h"
-#include "platform/TextInput.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 #include "screens/TopicsScreen.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
@@ -52,8 +52,8 @@ void ShowExitConfirm(ScreenId returnScreen) {
     app->exitReturnScreen = returnScreen;
     // Asked from the topics screen, the question is whether to remove the selected own list.
     const std::string list = returnScreen == ScreenId::Topics ? SelectedOwnList() : "";
-    SetTextOf(key::kExitQuestion, list.empty() ? std::u16string(kExitQuestionText)
-                                               : u"Remove " + platform::Utf8ToUtf16(list) + u"?");
+    SetTextOf(key::kExitQuestion,
+              list.empty() ? std::u16string(kExitQuestionText) : u"Remove " + Utf8ToUtf16(list) + u"?");
     FlyInShown(key::kExitQuestion);
     FlyInShown(key::kExitAnswers);
 }

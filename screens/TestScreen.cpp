@@ -29,11 +29,11 @@
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "platform/ProcessStart.h"
-#include "platform/TextInput.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 #include "screens/TestFeedback.h"
 #include "screens/TextEntry.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
@@ -265,8 +265,7 @@ void ShowReviewRun() {
 void ShowNextTestQuestion() {
     ChooseQuestion();  // nothing left keeps the entry on screen
     if (app->cheatMode) {
-        const std::string line =
-            platform::Utf16ToUtf8(CurrentPrompt()) + " = " + platform::Utf16ToUtf8(CurrentAnswer()) + "\n";
+        const std::string line = Utf16ToUtf8(CurrentPrompt()) + " = " + Utf16ToUtf8(CurrentAnswer()) + "\n";
         platform::DebugOutput(line);
         platform::ShowMessage(line);
     }

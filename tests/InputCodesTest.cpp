@@ -3,10 +3,9 @@
 
 #include "platform/ClickFlags.h"
 #include "platform/TextInput.h"
+#include "unicode/Utf8Utf16.h"
 
 using platform::ClickFlags;
-using platform::Utf16ToUtf8;
-using platform::Utf8ToUtf16;
 
 TEST(TextInput, DecodesEachCharacterToItsUtf16Codes) {
     EXPECT_EQ(Utf8ToUtf16("ana"), u"ana");

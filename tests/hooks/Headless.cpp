@@ -51,6 +51,13 @@ void Character(char16_t unit) {
     if (cb.character) cb.character(unit);
 }
 
+void TypeText(const std::string& utf8) {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    utf8.copy(event.text.text, sizeof event.text.text - 1);
+    detail::DispatchEvent(event);
+}
+
 void PressKey(int32_t sdlKeycode, bool alt, bool repeat) {
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
