@@ -12,6 +12,7 @@
 #include <tuple>
 #include <vector>
 
+#include "engine/FontSearch.h"
 #include "engine/GlyphFont.h"
 #include "engine/GlyphOutline.h"
 #include "formats/JpegReader.h"
