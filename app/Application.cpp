@@ -40,7 +40,7 @@ platform::WindowCallbacks MessageTable() {
     callbacks.tick = [] { FrameTick(); };
     callbacks.character = RouteCharacter;
     callbacks.click = [](int flags) {
-        clickPending = true;
+        if (scene) scene->clickPending = true;
         RouteClick(flags);
     };
     callbacks.key = RouteKey;

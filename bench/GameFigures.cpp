@@ -301,7 +301,6 @@ double StartGame(const std::string& folder, int desktopWidth, int desktopHeight,
 
 void StopGame() {
     StopApplication();
-    ResetTextureTable();
     platform::headless::Reset();
 }
 

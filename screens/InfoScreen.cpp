@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "engine/GLScene.h"
-#include "engine/TextureTable.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
@@ -66,7 +65,7 @@ void BuildInfoScreen() {
     auto* panel =
         scene->Add(std::make_unique<GLObjectPlane>(key::kInfoPanel, 1.0f, 0.0, 0.0, 0.0, 4.0, 0.0, 4.0));
     panel->rotation[0] = 90.0;
-    panel->texture = FindTexture(app->infoPicturePath);
+    panel->texture = scene->textures.Find(app->infoPicturePath);
     panel->textured = true;
     panel->depthTest = true;
     panel->blend = true;

@@ -11,7 +11,6 @@
 #include "engine/GLScene.h"
 #include "engine/Model.h"
 #include "engine/MotionPath.h"
-#include "engine/TextureTable.h"
 #include "formats/GlyphCodes.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
@@ -40,7 +39,7 @@ namespace {
 void AddExplosion(const std::string& objectKey, double z, double r, double g, double b) {
     auto* burst = scene->Add(std::make_unique<GLParticleSystemSimpleExplosion>(100, objectKey, 20, 0, 0, z));
     burst->SetColour(r, g, b, 1);
-    burst->texture = FindTexture("particle.tga");
+    burst->texture = scene->textures.Find("particle.tga");
     burst->textured = true;
     burst->blend = true;
     burst->blendSrc = GL_SRC_ALPHA;

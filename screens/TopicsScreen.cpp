@@ -7,7 +7,6 @@
 #include "engine/GLScene.h"
 #include "engine/GlyphFont.h"
 #include "engine/MotionPath.h"
-#include "engine/TextureTable.h"
 #include "engine/TitleCard.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
@@ -55,9 +54,9 @@ int OwnPictureSlot(const std::u16string& title) {
     const std::string name = "own topic picture " + std::to_string(i);
     platform::MakeContextCurrent();
     if (ownPictures.slot[i] < 0) {
-        ownPictures.slot[i] = LoadTextureImage(name, card);
+        ownPictures.slot[i] = scene->textures.LoadImage(name, card);
     } else {
-        ReplaceTextureImage(ownPictures.slot[i], name, card);
+        scene->textures.ReplaceImage(ownPictures.slot[i], name, card);
     }
     platform::ReleaseContext();
     ownPictures.title[i] = ownPictures.slot[i] >= 0 ? title : u"";
@@ -69,12 +68,12 @@ int OwnPictureSlot(const std::u16string& title) {
 int PictureSlot(int row) {
     if (OwnTopicOfRow(row) != nullptr) return OwnPictureSlot(app->topics[row].title);
     const std::string& path = app->topics[row].picturePath;
-    if (FindTexture(path) == -1) {
+    if (scene->textures.Find(path) == -1) {
         platform::MakeContextCurrent();
-        LoadTextureJpeg(path);
+        scene->textures.LoadJpeg(path);
         platform::ReleaseContext();
     }
-    return FindTexture(path);
+    return scene->textures.Find(path);
 }
 
 void ShowPictureOn(GLObject* plane, int row) {
@@ -163,7 +162,7 @@ void BuildTopicsScreen() {
     auto* blocked =
         scene->Add(std::make_unique<GLObjectPlane>(key::kLockedSign, 1.0f, 2.2, -0.8, 0, 1.0, 0, 0.2));
     blocked->rotation[0] = 90;
-    blocked->texture = FindTexture("gfx/blocked.jpg");
+    blocked->texture = scene->textures.Find("gfx/blocked.jpg");
     blocked->textured = true;
     blocked->depthTest = true;
     blocked->blend = true;

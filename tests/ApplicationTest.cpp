@@ -66,9 +66,9 @@ TEST_F(ApplicationStart, PlayWindowSizeReachesTheScene) {
 
 TEST_F(ApplicationStart, ClickRaisesClickPendingBeforeRouting) {
     ASSERT_TRUE(StartApplication());
-    clickPending = false;
+    scene->clickPending = false;
     platform::headless::Click(1);
-    EXPECT_TRUE(clickPending);  // still set: only the next Render() consumes it
+    EXPECT_TRUE(scene->clickPending);  // still set: only the next Render() consumes it
 }
 
 TEST_F(ApplicationStart, ClosingTheWindowDeletesSceneAndApplication) {

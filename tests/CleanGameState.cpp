@@ -50,8 +50,6 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         missedEntries.clear();
         ForgetReviewCards();
         platform::headless::Reset();
-        ResetTextureTable();
-        clickPending = false;
         testRun = TestRun{};
         wordList = WordList{};
         hallOfFame.clear();

@@ -33,7 +33,6 @@ void GameTest::SetUp() {
 
 void GameTest::StartGame() {
     // ctest runs each test in its own process; this keeps a whole-suite run in one process honest.
-    ResetTextureTable();
     platform::headless::Enable();
     platform::headless::Reset();
     platform::headless::SetExecutableFolder(ExecutableFolder());

@@ -293,9 +293,9 @@ void ResetPeakResident() { std::ofstream("/proc/self/clear_refs") << "5"; }
 // The files whose picture became a texture.
 std::set<std::string> UploadedPictures(const std::string& folder) {
     std::set<std::string> names;
-    for (int slot = 0; slot < textureTable.count; ++slot) {
-        if (textureTable.textureNames[slot] != 0)
-            names.insert(textureTable.fileNames[slot].substr(folder.size()));
+    for (int slot = 0; slot < scene->textures.count; ++slot) {
+        if (scene->textures.textureNames[slot] != 0)
+            names.insert(scene->textures.fileNames[slot].substr(folder.size()));
     }
     return names;
 }

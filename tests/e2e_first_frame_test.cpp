@@ -27,7 +27,6 @@ class FirstFrameTest : public GameTest {
 protected:
     void Restart() {
         StopApplication();
-        ResetTextureTable();
         std::filesystem::remove_all(folder);
         gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
         platform::headless::SetDesktopSize(kDesktopWidth, kDesktopHeight);

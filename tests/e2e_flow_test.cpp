@@ -34,8 +34,8 @@ TEST_F(GameTest, LoadingShowsOnlyThePictureThenTheNameScreenInThePlayWindow) {
                                  "gfx/tem/time.jpg",          "gfx/blocked.jpg",
                                  "gfx/flag uk.jpg",           "gfx/flag spain.jpg",
                                  "gfx/particle.tga"};
-    ASSERT_EQ(textureTable.count, 11);
-    for (int slot = 0; slot < 11; ++slot) EXPECT_EQ(textureTable.fileNames[slot], folder + slots[slot]);
+    ASSERT_EQ(scene->textures.count, 11);
+    for (int slot = 0; slot < 11; ++slot) EXPECT_EQ(scene->textures.fileNames[slot], folder + slots[slot]);
     EXPECT_EQ(Object("bg glowny")->texture, 2);
     EXPECT_EQ(Object("flag 2")->texture, 9);
     // Insertion order is drawing order: the backdrop first, then the shared objects, then the

@@ -89,7 +89,6 @@ protected:
     // every random draw fixed. Without `changesOnly` every frame is drawn and rendered whole.
     void Restart(bool changesOnly, int inset = 0) {
         StopApplication();
-        ResetTextureTable();
         std::filesystem::remove_all(folder);
         gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
         sequenceState = 1;

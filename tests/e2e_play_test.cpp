@@ -575,8 +575,8 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     EXPECT_EQ(list->selected, 1);
     EXPECT_EQ(TextOf("infopunkty"), "human body 1 (100%)");
     EXPECT_TRUE(Object("bg1 temat")->visible);
-    EXPECT_NE(FindTexture(app->topics[1].picturePath), -1);
-    EXPECT_EQ(Object("bg1 temat")->texture, FindTexture(app->topics[1].picturePath));
+    EXPECT_NE(scene->textures.Find(app->topics[1].picturePath), -1);
+    EXPECT_EQ(Object("bg1 temat")->texture, scene->textures.Find(app->topics[1].picturePath));
     EXPECT_FALSE(Object("blocked")->visible);
 
     // Left with a locked topic selected, the screen comes back with that topic's lock.
