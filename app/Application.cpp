@@ -55,8 +55,9 @@ platform::WindowCallbacks MessageTable() {
 
 }  // namespace
 
-bool StartApplication() {
+bool StartApplication(const std::vector<std::string>& listsToImport) {
     if (!app) app = new AppContext(platform::GameFolder());
+    app->listsToImport.insert(app->listsToImport.end(), listsToImport.begin(), listsToImport.end());
     DecideSaveFolder();
     ReadListsFolder();
     // Schedules are read from the folder just chosen, when first asked for.

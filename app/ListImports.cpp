@@ -10,31 +10,26 @@
 #include "platform/Platform.h"
 #include "screens/TopicsScreen.h"
 
-namespace {
-
-// The files waiting, in the order they came; owned here, emptied by each import.
-std::vector<std::string> waiting;
-
-}  // namespace
-
-void QueueListImport(const std::string& path) { waiting.push_back(path); }
+void QueueListImport(const std::string& path) {
+    if (app) app->listsToImport.push_back(path);
+}
 
 bool ImportWaitingLists() {
-    if (waiting.empty()) return false;
+    if (!app || app->listsToImport.empty()) return false;
     std::string report;
-    for (const std::string& path : std::vector<std::string>(std::move(waiting))) {
+    for (const std::string& path : std::vector<std::string>(std::move(app->listsToImport))) {
         const std::string line = ImportListFile(path);
         std::printf("%s\n", line.c_str());
         report += (report.empty() ? "" : "\n") + line;
     }
-    waiting.clear();
+    app->listsToImport.clear();
     std::fflush(stdout);
     platform::ShowMessage(report);
     return true;
 }
 
 void ImportWaitingListsWhenIdle() {
-    if (waiting.empty() || !app || !scene || app->transitionLock || TopicPictureChanging()) return;
+    if (!app || app->listsToImport.empty() || !scene || app->transitionLock || TopicPictureChanging()) return;
     if (app->currentScreen == ScreenId::MainMenu) {
         ImportWaitingLists();
         RefreshTopicsList();

@@ -1,6 +1,5 @@
 // lexaDRILL: learn Spanish vocabulary in a three-dimensional scene.
 #include "app/Application.h"
-#include "app/ListImports.h"
 #include "platform/ProcessStart.h"
 
 int main(int argc, char** argv) {
@@ -11,8 +10,7 @@ int main(int argc, char** argv) {
     // The window's close and the information screen's own exit end with status 0; a start that
     // failed has said why on standard error.
     // Every argument is a word list to import.
-    for (int i = 1; i < argc; ++i) QueueListImport(argv[i]);
-    const bool started = StartApplication();
+    const bool started = StartApplication(std::vector<std::string>(argv + 1, argv + argc));
     StopApplication();
     return started ? 0 : 1;
 }

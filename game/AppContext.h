@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "game/ScreenId.h"
 
@@ -22,6 +24,22 @@ struct TopicInfo {
     int32_t ownTopic = -1;
 };
 
+// What the main menu's learn and test lines start: the topics lead on to learning or to a test.
+enum class SessionMode { Learning, Test };
+
+// The test screen's run save still waiting for the save folder's lock (screens/TestScreen.cpp
+// defines it: this layer only holds it).
+struct PendingRunEnd;
+
+// The topics screen's pictures of own topics, made from their titles into a few texture slots
+// used in turn: the slot (-1 until made) and the title each holds, and the slot to use next.
+struct OwnPictureSlots {
+    static constexpr int kCount = 3;
+    int32_t slot[kCount] = {-1, -1, -1};
+    std::u16string title[kCount];
+    int next = 0;
+};
+
 // What the screens keep between their own calls while they stand; a new AppContext (a new start)
 // begins with none of it.
 struct ScreenState {
@@ -32,10 +50,17 @@ struct ScreenState {
     // Learning: a step between pairs is under way; the screen is on its way out.
     bool learningStepping = false;
     bool learningLeaving = false;
-    // The words to practise: the line whose answer was spoken last since the list appeared (-1: none).
+    // The words to practise: the line whose answer was spoken last since the list appeared (-1: none),
+    // and whether a key moved the list since it appeared (it then has the keyboard's attention).
     int spokenPractiseLine = -1;
+    bool practiseListMoved = false;
     // The information panel opened the help page since it last came in.
     bool helpOpened = false;
+    // Topics: the own topics' pictures, whose slots live as long as the scene's textures.
+    OwnPictureSlots ownPictures;
+    // Test: a run's end whose save waits for the folder's lock. A shared_ptr takes its deleter where
+    // it is made, so the type need not be known here.
+    std::shared_ptr<PendingRunEnd> pendingRunEnd;
 };
 
 struct AppContext {
@@ -63,6 +88,9 @@ struct AppContext {
     ScreenId exitReturnScreen = ScreenId::None;
     std::u16string userName = u"player";  // at most 10 characters
     bool cheatMode = false;
+    // Word lists named on the command line or dropped onto the window, in the order they came,
+    // waiting to be imported (app/ListImports.h).
+    std::vector<std::string> listsToImport;
     ScreenState screens;
 };
 

@@ -39,18 +39,50 @@ struct TopicRow {
     std::array<GLObject*, 4> groups{};
 };
 
-// The screen's objects in order (the scene owns them); filled by BuildProgressScreen, owned by
-// this screen for the run of the program.
+// The screen's objects in the order BuildProgressScreen made them; the scene owns them and keeps
+// that order, so they are found there by their keys whenever the screen needs them.
 struct ProgressObjects {
     std::vector<GLObject*> fixed;  // the title, the legend and the captions
     std::vector<TopicRow> rows;
-    std::array<GLObject*, kPractisedDaysShown> days{};
-    std::array<GLObject*, kDaysAheadShown> aheadBars{};
-    std::array<GLObjectText*, kDaysAheadShown> aheadCounts{};
-    std::array<GLObjectText*, kDaysAheadShown> aheadDays{};
+    std::vector<GLObject*> days;  // kPractisedDaysShown
+    std::vector<GLObject*> aheadBars;  // kDaysAheadShown each
+    std::vector<GLObjectText*> aheadCounts;
+    std::vector<GLObjectText*> aheadDays;
     GLObjectText* streak = nullptr;
     GLObjectText* hint = nullptr;
-} objects;
+};
+
+std::vector<GLObjectText*> Texts(const char* objectKey) {
+    std::vector<GLObjectText*> texts;
+    for (GLObject* object : FindSceneObjects(objectKey)) {
+        if (auto* text = dynamic_cast<GLObjectText*>(object)) texts.push_back(text);
+    }
+    return texts;
+}
+
+ProgressObjects Gathered() {
+    ProgressObjects objects;
+    for (const char* objectKey :
+         {key::kProgressTitle, key::kProgressLegend, key::kProgressDaysTitle, key::kProgressDueTitle}) {
+        for (GLObject* object : FindSceneObjects(objectKey)) objects.fixed.push_back(object);
+    }
+    const std::vector<GLObject*> bars = FindSceneObjects(key::kProgressBoxBar);
+    for (GLObjectText* name : Texts(key::kProgressTopicName)) {
+        TopicRow row;
+        row.name = name;
+        const size_t first = objects.rows.size() * row.groups.size();
+        if (first + row.groups.size() > bars.size()) break;
+        for (size_t group = 0; group < row.groups.size(); ++group) row.groups[group] = bars[first + group];
+        objects.rows.push_back(row);
+    }
+    objects.days = FindSceneObjects(key::kProgressDay);
+    objects.aheadBars = FindSceneObjects(key::kProgressDueBar);
+    objects.aheadCounts = Texts(key::kProgressDueCount);
+    objects.aheadDays = Texts(key::kProgressDueDay);
+    objects.streak = FindText(key::kProgressStreak);
+    objects.hint = FindText(key::kProgressHint);
+    return objects;
+}
 
 GLObject* AddBlock(const char* objectKey, double x, double y, double width, double height,
                    const double* rgb) {
@@ -94,9 +126,9 @@ void Enter(GLObject* object) {
 
 std::u16string DaysText(int days) { return NumberText(days) + (days == 1 ? u" day" : u" days"); }
 
-void FillTopicRows(const ProgressFigures& figures) {
+void FillTopicRows(const ProgressObjects& objects, const ProgressFigures& figures) {
     for (size_t i = 0; i < objects.rows.size(); ++i) {
-        TopicRow& row = objects.rows[i];
+        const TopicRow& row = objects.rows[i];
         const TopicProgress* topic = i < figures.topics.size() ? &figures.topics[i] : nullptr;
         row.name->visible = topic != nullptr;
         const std::array<int, 4> counts =
@@ -112,8 +144,8 @@ void FillTopicRows(const ProgressFigures& figures) {
     }
 }
 
-void FillDays(const ProgressFigures& figures) {
-    for (int day = 0; day < kPractisedDaysShown; ++day) {
+void FillDays(const ProgressObjects& objects, const ProgressFigures& figures) {
+    for (size_t day = 0; day < objects.days.size() && day < figures.practised.size(); ++day) {
         GLObject* cube = objects.days[day];
         const bool practised = figures.practised[day];
         const double* rgb = practised ? kPractisedColour : kRestColour;
@@ -121,12 +153,13 @@ void FillDays(const ProgressFigures& figures) {
         cube->wireframe = !practised;
         cube->visible = true;
     }
-    objects.streak->SetText(u"streak: " + DaysText(figures.streakDays));
+    if (objects.streak) objects.streak->SetText(u"streak: " + DaysText(figures.streakDays));
 }
 
-void FillDaysAhead(const ProgressFigures& figures) {
+void FillDaysAhead(const ProgressObjects& objects, const ProgressFigures& figures) {
     const int most = std::max(1, *std::max_element(figures.dueOnDay.begin(), figures.dueOnDay.end()));
-    for (int day = 0; day < kDaysAheadShown; ++day) {
+    const size_t shown = std::min({objects.aheadBars.size(), objects.aheadCounts.size(), figures.dueOnDay.size()});
+    for (size_t day = 0; day < shown; ++day) {
         const int due = figures.dueOnDay[day];
         const double height = kAheadMaxHeight * due / most;
         Stretch(*objects.aheadBars[day], 1, kAheadBaseY, height);
@@ -138,6 +171,7 @@ void FillDaysAhead(const ProgressFigures& figures) {
 }
 
 void FlyOutProgressScreen() {
+    const ProgressObjects objects = Gathered();
     auto flyOut = [](GLObject* object) {
         if (object && object->visible) object->FlyOut();
     };
@@ -147,11 +181,9 @@ void FlyOutProgressScreen() {
         for (GLObject* group : row.groups) flyOut(group);
     }
     for (GLObject* day : objects.days) flyOut(day);
-    for (int day = 0; day < kDaysAheadShown; ++day) {
-        flyOut(objects.aheadBars[day]);
-        flyOut(objects.aheadCounts[day]);
-        flyOut(objects.aheadDays[day]);
-    }
+    for (GLObject* bar : objects.aheadBars) flyOut(bar);
+    for (GLObject* count : objects.aheadCounts) flyOut(count);
+    for (GLObject* day : objects.aheadDays) flyOut(day);
     flyOut(objects.streak);
     flyOut(objects.hint);
 }
@@ -159,67 +191,59 @@ void FlyOutProgressScreen() {
 }  // namespace
 
 void BuildProgressScreen() {
-    objects = ProgressObjects();
     constexpr double kTitle[3] = {0.3, 0.3, 0.5}, kCaption[3] = {0.35, 0.35, 0.35};
-    objects.fixed.push_back(AddText(key::kProgressTitle, u"progress", -1.6, 2.05, 0.5, kTitle));
+    AddText(key::kProgressTitle, u"progress", -1.6, 2.05, 0.5, kTitle);
     // The legend: a block of each group's colour with its name beside it.
     const char16_t* const groupNames[4] = {u"new", u"boxes 1-2", u"3-4", u"5-7"};
     const double legendX[4] = {-3.4, -2.55, -1.35, -0.6};
     for (int group = 0; group < 4; ++group) {
-        objects.fixed.push_back(
-            AddBlock(key::kProgressLegend, legendX[group], 1.8, kDaySize, kDaySize, kGroupColours[group]));
+        AddBlock(key::kProgressLegend, legendX[group], 1.8, kDaySize, kDaySize, kGroupColours[group]);
         GLObjectText* name =
             AddText(key::kProgressLegend, groupNames[group], legendX[group], 1.78, kSmallScale, kCaption);
         AlignLeft(*name, legendX[group] + 0.12);
-        objects.fixed.push_back(name);
     }
 
     const int rows = std::min(app->topicCount, kRowsShown);
     const double spacing = rows > 0 ? std::min(kRowSpacing, kRowsHeight / rows) : kRowSpacing;
     for (int i = 0; i < rows; ++i) {
         const double y = kFirstRowY - i * spacing;
-        TopicRow row;
-        row.name = AddText(key::kProgressTopicName, app->topics[i].title, kNameRight, y,
-                           kNameScale * spacing / kRowSpacing, kCaption);
-        AlignRight(*row.name, kNameRight);
+        GLObjectText* name = AddText(key::kProgressTopicName, app->topics[i].title, kNameRight, y,
+                                     kNameScale * spacing / kRowSpacing, kCaption);
+        AlignRight(*name, kNameRight);
         const double thickness = kBarThickness * spacing / kRowSpacing;
         for (int group = 0; group < 4; ++group)
-            row.groups[group] =
-                AddBlock(key::kProgressBoxBar, kBarLeft, y + 0.06, 0, thickness, kGroupColours[group]);
-        objects.rows.push_back(row);
+            AddBlock(key::kProgressBoxBar, kBarLeft, y + 0.06, 0, thickness, kGroupColours[group]);
     }
 
-    objects.fixed.push_back(
-        AddText(key::kProgressDaysTitle, u"last 14 days", kRightMiddle, 1.62, kLabelScale, kTitle));
+    AddText(key::kProgressDaysTitle, u"last 14 days", kRightMiddle, 1.62, kLabelScale, kTitle);
     for (int day = 0; day < kPractisedDaysShown; ++day)
-        objects.days[day] =
-            AddBlock(key::kProgressDay, kFirstDayX + day * kDayStep, kDaysY, kDaySize, kDaySize, kRestColour);
-    objects.streak = AddText(key::kProgressStreak, u"", kRightMiddle, 0.95, kLabelScale, kCaption);
+        AddBlock(key::kProgressDay, kFirstDayX + day * kDayStep, kDaysY, kDaySize, kDaySize, kRestColour);
+    AddText(key::kProgressStreak, u"", kRightMiddle, 0.95, kLabelScale, kCaption);
 
-    objects.fixed.push_back(
-        AddText(key::kProgressDueTitle, u"due in the next 7 days", kRightMiddle, 0.55, kLabelScale, kTitle));
+    AddText(key::kProgressDueTitle, u"due in the next 7 days", kRightMiddle, 0.55, kLabelScale, kTitle);
     for (int day = 0; day < kDaysAheadShown; ++day) {
         const double x = kFirstAheadX + day * kAheadStep;
-        objects.aheadBars[day] = AddBlock(key::kProgressDueBar, x, kAheadBaseY, 0.2, 0, kAheadColour);
-        objects.aheadCounts[day] =
-            AddText(key::kProgressDueCount, u"0", x, kAheadBaseY, kSmallScale, kCaption);
-        objects.aheadDays[day] = AddText(key::kProgressDueDay, day == 0 ? u"today" : u"+" + NumberText(day),
-                                         x, kAheadBaseY - 0.2, kSmallScale * 0.9, kCaption);
+        AddBlock(key::kProgressDueBar, x, kAheadBaseY, 0.2, 0, kAheadColour);
+        AddText(key::kProgressDueCount, u"0", x, kAheadBaseY, kSmallScale, kCaption);
+        AddText(key::kProgressDueDay, day == 0 ? u"today" : u"+" + NumberText(day), x, kAheadBaseY - 0.2,
+                kSmallScale * 0.9, kCaption);
     }
     // In the empty chart, which it stands for: nothing is due before the first answer.
-    objects.hint = AddText(key::kProgressHint, u"answer a test or a review to start your schedule",
-                           kRightMiddle, kAheadBaseY + 0.8 * kAheadMaxHeight, kSmallScale, kTitle);
+    AddText(key::kProgressHint, u"answer a test or a review to start your schedule", kRightMiddle,
+            kAheadBaseY + 0.8 * kAheadMaxHeight, kSmallScale, kTitle);
 }
 
 void ShowProgressScreen() {
     const ProgressFigures figures = CurrentProgress();
-    FillTopicRows(figures);
-    FillDays(figures);
-    FillDaysAhead(figures);
+    const ProgressObjects objects = Gathered();
+    FillTopicRows(objects, figures);
+    FillDays(objects, figures);
+    FillDaysAhead(objects, figures);
     for (GLObject* object : objects.fixed) object->visible = true;
     for (GLObjectText* day : objects.aheadDays) day->visible = true;
-    objects.streak->visible = true;
-    objects.hint->visible = !figures.anyAnswered;
+    for (GLObjectText* count : objects.aheadCounts) count->visible = true;
+    if (objects.streak) objects.streak->visible = true;
+    if (objects.hint) objects.hint->visible = !figures.anyAnswered;
 
     for (GLObject* object : objects.fixed) Enter(object);
     for (const TopicRow& row : objects.rows) {
@@ -227,19 +251,16 @@ void ShowProgressScreen() {
         for (GLObject* group : row.groups) Enter(group);
     }
     for (GLObject* day : objects.days) Enter(day);
-    for (int day = 0; day < kDaysAheadShown; ++day) {
-        Enter(objects.aheadBars[day]);
-        objects.aheadCounts[day]->visible = true;
-        Enter(objects.aheadCounts[day]);
-        Enter(objects.aheadDays[day]);
-    }
+    for (GLObject* bar : objects.aheadBars) Enter(bar);
+    for (GLObject* count : objects.aheadCounts) Enter(count);
+    for (GLObject* day : objects.aheadDays) Enter(day);
     Enter(objects.streak);
     Enter(objects.hint);
     EnterFromLeft(key::kArrowPrevious);
 }
 
 void ProgressScreenInput(const InputEvent& input) {
-    if (!input.IsPlainClick() || !Hovered(key::kArrowPrevious) || app->transitionLock) return;
+    if (!Presses(input, key::kArrowPrevious) || app->transitionLock) return;
     app->transitionLock = true;
     FlyOutProgressScreen();
     FlyOutObject(key::kArrowPrevious);
@@ -247,6 +268,7 @@ void ProgressScreenInput(const InputEvent& input) {
 }
 
 void HideProgressScreen() {
+    const ProgressObjects objects = Gathered();
     auto hide = [](GLObject* object) {
         if (object) object->visible = false;
     };
@@ -256,11 +278,9 @@ void HideProgressScreen() {
         for (GLObject* group : row.groups) hide(group);
     }
     for (GLObject* day : objects.days) hide(day);
-    for (int day = 0; day < kDaysAheadShown; ++day) {
-        hide(objects.aheadBars[day]);
-        hide(objects.aheadCounts[day]);
-        hide(objects.aheadDays[day]);
-    }
+    for (GLObject* bar : objects.aheadBars) hide(bar);
+    for (GLObject* count : objects.aheadCounts) hide(count);
+    for (GLObject* day : objects.aheadDays) hide(day);
     hide(objects.streak);
     hide(objects.hint);
     SetVisible(key::kArrowPrevious, false);

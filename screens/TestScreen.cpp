@@ -154,20 +154,24 @@ int TicksAfterRun(RunEndKind how) {
     return 50;
 }
 
+}  // namespace
+
 // A run's save from the run's end until it is done (at once unless another game holds the
-// folder's lock), and what then follows. Owned by the test screen: made by FinishTest, gone when
-// its result is told.
+// folder's lock), and what then follows. The test screen's state (app->screens.pendingRunEnd):
+// made by FinishTest, gone when its result is told.
 struct PendingRunEnd {
     PendingRunEnd(const RunEnd& run, RunEndKind how, uint32_t nowMs) : save(run, nowMs), how(how) {}
     RunEndSave save;
     RunEndKind how;
     int ticksWaited = 0;
 };
-std::unique_ptr<PendingRunEnd> pendingRunEnd;
+
+namespace {
 
 // Called once a tick (and at the run's end): tells the save's result once there is one and sends
 // the player on; the wait for the lock counts towards the usual delay before the next screen.
 void StepRunEnd() {
+    std::shared_ptr<PendingRunEnd>& pendingRunEnd = app->screens.pendingRunEnd;
     if (!pendingRunEnd) return;
     const std::optional<RunEndResult> result = pendingRunEnd->save.Step(platform::TickCountMs());
     if (!result) {
@@ -385,12 +389,14 @@ void FinishTest(RunEndKind how) {
     run.player = app->userName;
     run.score = testRun.score;
     run.passedRow = how == RunEndKind::Passed ? testRun.topicIndex : -1;
-    pendingRunEnd = std::make_unique<PendingRunEnd>(run, how, platform::TickCountMs());
+    app->screens.pendingRunEnd = std::make_shared<PendingRunEnd>(run, how, platform::TickCountMs());
     StepRunEnd();
     LeaveRunObjects();
 }
 
 void SaveRunEndNow() {
+    if (!app) return;
+    std::shared_ptr<PendingRunEnd>& pendingRunEnd = app->screens.pendingRunEnd;
     if (!pendingRunEnd) return;
     const RunEndResult result = pendingRunEnd->save.Finish();
     pendingRunEnd.reset();

@@ -37,14 +37,8 @@ bool RowUnlocked(int row) { return IsRowUnlocked(row); }
 
 // Own topics' pictures are made from their titles into a few slots used in turn (the texture table
 // never frees one); the two planes show at most two pictures at once.
-struct OwnPictureSlots {
-    static constexpr int kCount = 3;
-    int32_t slot[kCount] = {-1, -1, -1};
-    std::u16string title[kCount];
-    int next = 0;
-} ownPictures;
-
 int OwnPictureSlot(const std::u16string& title) {
+    OwnPictureSlots& ownPictures = app->screens.ownPictures;
     for (int i = 0; i < OwnPictureSlots::kCount; ++i) {
         if (ownPictures.slot[i] >= 0 && ownPictures.title[i] == title) return ownPictures.slot[i];
     }

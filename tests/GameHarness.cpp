@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
+#include <utility>
 
 #include "app/Application.h"
 #include "engine/GLObjectText.h"
@@ -39,7 +40,7 @@ void GameTest::StartGame() {
     // A small desktop keeps software rendering quick: loading window 256 x 192, play 819 x 491.
     platform::headless::SetDesktopSize(1024, 768);
     platform::headless::SetSurfaceSize(1024, 768);  // the whole play window can be read back
-    ASSERT_TRUE(StartApplication());
+    ASSERT_TRUE(StartApplication(std::exchange(commandLineLists, {})));
     ASSERT_NE(app, nullptr);
     ASSERT_NE(scene, nullptr);
 }

@@ -51,7 +51,7 @@ protected:
               "a\r\n");
         service = std::make_unique<FakeSpeechService>(folder + "speech.sock");
         setenv("SPEECHD_ADDRESS", service->Address().c_str(), 1);
-        QueueListImport(folder + "incoming/animals.kvtml");  // as main() queues its arguments
+        commandLineLists.push_back(folder + "incoming/animals.kvtml");  // as main() passes its arguments
     }
 
     void Write(const std::string& name, const std::string& bytes) const {

@@ -243,7 +243,7 @@ protected:
         const std::string list = folder + "incoming/cars.csv";
         std::filesystem::create_directories(folder + "incoming");
         std::ofstream(list, std::ios::binary) << "car;coche / auto\nhouse;casa\n";
-        QueueListImport(list);
+        commandLineLists.push_back(list);
     }
 
     static int OwnRow() {
