@@ -39,9 +39,9 @@ platform::WindowCallbacks MessageTable() {
     platform::WindowCallbacks callbacks;
     callbacks.tick = [] { FrameTick(); };
     callbacks.character = RouteCharacter;
-    callbacks.click = [](int flags) {
+    callbacks.click = [](platform::Click click) {
         if (scene) scene->clickPending = true;
-        RouteClick(flags);
+        RouteClick(click);
     };
     callbacks.key = RouteKey;
     callbacks.wheel = RouteWheel;

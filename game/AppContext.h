@@ -80,7 +80,7 @@ struct AppContext {
     // Run state.
     ScreenId currentScreen = ScreenId::None;
     bool transitionLock = false;
-    int32_t sessionMode = 0;  // 0 learning, 1 test
+    SessionMode sessionMode = SessionMode::Learning;
     // Where the information panel's arrow leads: the main menu, the test or learning; None ends
     // the program.
     ScreenId infoReturnScreen = ScreenId::None;

@@ -59,14 +59,14 @@ void ShowExitConfirm(ScreenId returnScreen) {
 }
 
 void ExitConfirmInput(const InputEvent& input) {
-    if (!input.IsPlainClick()) return;
+    if (!input.IsPlainClick() && !input.HasMeaning()) return;
     GLObjectTextList* answers = FindTextList(key::kExitAnswers);
     if (!answers) return;
-    MoveSelectionByHoveredArrow(*answers);
+    MoveSelectionByArrow(*answers, input);
     // "no" is a click away from being selected, never from ending the game.
-    if (SelectClickedLine(*answers)) return;
+    if (SelectPickedLine(*answers, input)) return;
 
-    if (!ClickOnSelectedLine(*answers) || app->transitionLock) return;
+    if (!ChoosesSelectedLine(*answers, input) || app->transitionLock) return;
     app->transitionLock = true;
     if (GLObject* question = FindSceneObject(key::kExitQuestion)) question->FlyOut();
     answers->FlyOut();

@@ -47,13 +47,13 @@ void ShowHallOfFameScreen() {
 }
 
 void HallOfFameScreenInput(const InputEvent& input) {
-    if (!input.IsPlainClick()) return;
+    if (!input.IsPlainClick() && !input.HasMeaning()) return;
     GLObjectTextList* list = HallOfFameList();
     if (!list) return;
-    MoveSelectionByHoveredArrow(*list);
-    SelectClickedLine(*list);
+    MoveSelectionByArrow(*list, input);
+    SelectPickedLine(*list, input);
     GLObject* abort = FindSceneObject(key::kAbortButton);
-    if (abort && abort->hovered && !app->transitionLock) {
+    if (abort && PointsAt(input, key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         abort->FlyOut();
         list->FlyOut();

@@ -80,6 +80,11 @@ void ShowInfoScreen() {
 }
 
 void InfoScreenInput(const InputEvent& input) {
+    // Return and Escape press the arrow.
+    if (input.Means(KeyMeaning::Act::Press, key::kArrowNext)) {
+        if (!app->transitionLock) GoOn();
+        return;
+    }
     if (!input.IsClick()) return;  // typed characters and keys without a row do nothing here
     if (Hovered(key::kArrowNext)) {
         // Only a plain click goes on, and only once; any other click on the arrow does nothing.

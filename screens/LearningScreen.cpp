@@ -95,13 +95,13 @@ void ShowPractiseRound() {
 }
 
 void LearningScreenInput(const InputEvent& input) {
-    if (!input.IsPlainClick() || app->screens.learningLeaving) return;
-    if (Hovered(key::kAbortButton) && !app->transitionLock) {
+    if ((!input.IsPlainClick() && !input.HasMeaning()) || app->screens.learningLeaving) return;
+    if (PointsAt(input, key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         LeaveLearning();
         return;
     }
-    if (!Hovered(key::kArrowNext) || app->screens.learningStepping) return;
+    if (!PointsAt(input, key::kArrowNext) || app->screens.learningStepping) return;
     if (wordList.currentWord + 1 >= WordCount()) {
         app->transitionLock = true;
         LeaveLearning();

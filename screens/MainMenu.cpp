@@ -95,31 +95,31 @@ void HideMainMenu() {
 }
 
 void MainMenuInput(const InputEvent& input) {
-    if (!input.IsPlainClick()) return;
+    if (!input.IsPlainClick() && !input.HasMeaning()) return;
     GLObjectTextList* menu = FindTextList(key::kMainMenu);
     if (!menu) return;
     // The abort button is not shown here; it can only still be hovered from the screen that hid
     // it. This road does not take the lock.
-    if (Hovered(key::kAbortButton)) {
+    if (PointsAt(input, key::kAbortButton)) {
         FlyOutMainMenu();
         scene->PostEvent(event::kExitConfirmAfterMainMenuAbort, 80);
         return;
     }
-    MoveSelectionByHoveredArrow(*menu);
-    if (SelectClickedLine(*menu)) return;
+    MoveSelectionByArrow(*menu, input);
+    if (SelectPickedLine(*menu, input)) return;
 
-    if (!ClickOnSelectedLine(*menu) || app->transitionLock) return;
+    if (!ChoosesSelectedLine(*menu, input) || app->transitionLock) return;
     if (menu->selected == kReviewLine && !ReviewLineEnabled(*menu)) return;
     app->transitionLock = true;
     FlyOutMainMenu();
     switch (static_cast<MenuLine>(menu->selected)) {
         case MenuLine::Learn:
             scene->PostEvent(event::kTopicsAfterMainMenu, 80);
-            app->sessionMode = 0;
+            app->sessionMode = SessionMode::Learning;
             break;
         case MenuLine::Test:
             scene->PostEvent(event::kTopicsAfterMainMenu, 80);
-            app->sessionMode = 1;
+            app->sessionMode = SessionMode::Test;
             break;
         case MenuLine::Results:
             scene->PostEvent(event::kHallOfFameAfterMainMenu, 80);

@@ -58,6 +58,7 @@ void FillWordsToPractise() {
         list->Select(0);
     }
     app->screens.spokenPractiseLine = -1;
+    app->screens.practiseListMoved = false;
 }
 
 // Under the panel: a test's score, or how many of a review's cards were answered right.
@@ -79,10 +80,13 @@ void FlyOutResult(const std::string& panelKey) {
         FlyOutObject(objectKey);
 }
 
-// Both screens leave the same way: only a hovered arrow counts, whatever the input was (a key
-// pressed while the cursor rests on the arrow leaves too).
-bool Leave(const std::string& panelKey, const std::string& event) {
-    if (!Hovered(key::kArrowNext) || app->transitionLock) return false;
+// Both screens leave the same way: by a key pressing the arrow (Return, Escape), or by any other
+// input while the cursor rests on the arrow (a click there, or a key the screen gives no meaning
+// pressed there, leaves too).
+bool Leave(const InputEvent& input, const std::string& panelKey, const std::string& event) {
+    const bool onArrow =
+        input.HasMeaning() ? input.Means(KeyMeaning::Act::Press, key::kArrowNext) : Hovered(key::kArrowNext);
+    if (!onArrow || app->transitionLock) return false;
     app->transitionLock = true;
     FlyOutResult(panelKey);
     scene->PostEvent(event, 50);
@@ -94,10 +98,13 @@ bool Leave(const std::string& panelKey, const std::string& event) {
 // a learning round of the missed entries (a list saying none were missed chooses nothing).
 bool ChoosePractise(const InputEvent& input, const std::string& panelKey, const std::string& event) {
     GLObjectTextList* list = FindTextList(key::kPractiseList);
-    if (!input.IsPlainClick() || !list) return false;
-    MoveSelectionByHoveredArrow(*list);
-    if (SelectClickedLine(*list)) return true;
-    if (!ClickOnSelectedLine(*list) || app->transitionLock || missedEntries.empty()) return false;
+    if ((!input.IsPlainClick() && !input.HasMeaning()) || !list) return false;
+    // Moved by a key (Up, Down or the wheel), the list has the keyboard's attention on this showing.
+    if (input.HasMeaning() && (StepsUp(*list, input) || StepsDown(*list, input)))
+        app->screens.practiseListMoved = true;
+    MoveSelectionByArrow(*list, input);
+    if (SelectPickedLine(*list, input)) return true;
+    if (!ChoosesSelectedLine(*list, input) || app->transitionLock || missedEntries.empty()) return false;
     app->transitionLock = true;
     FlyOutResult(panelKey);
     scene->PostEvent(event, 50);
@@ -130,17 +137,17 @@ void ShowReviewResultScreen() {
 
 void NextLevelScreenInput(const InputEvent& input) {
     if (ChoosePractise(input, key::kNextLevelPanel, event::kLearningAfterNextLevel)) return;
-    Leave(key::kNextLevelPanel, event::kMainMenuAfterNextLevel);
+    Leave(input, key::kNextLevelPanel, event::kMainMenuAfterNextLevel);
 }
 
 void GameOverScreenInput(const InputEvent& input) {
     if (ChoosePractise(input, key::kGameOverPanel, event::kLearningAfterGameOver)) return;
-    if (Leave(key::kGameOverPanel, event::kInfoAfterGameOver)) app->infoReturnScreen = ScreenId::MainMenu;
+    if (Leave(input, key::kGameOverPanel, event::kInfoAfterGameOver)) app->infoReturnScreen = ScreenId::MainMenu;
 }
 
 void ReviewResultScreenInput(const InputEvent& input) {
     if (ChoosePractise(input, key::kReviewPanel, event::kLearningAfterReviewResult)) return;
-    Leave(key::kReviewPanel, event::kMainMenuAfterReviewResult);
+    Leave(input, key::kReviewPanel, event::kMainMenuAfterReviewResult);
 }
 
 void FollowPractiseSelection() {
@@ -149,6 +156,13 @@ void FollowPractiseSelection() {
     if (list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
     app->screens.spokenPractiseLine = list->selected;
     SpeakAnswer(missedEntries[app->screens.spokenPractiseLine].answer);
+}
+
+bool PractiseListHasAttention() {
+    if (!app->screens.practiseListMoved) return false;
+    // A list saying that no word was missed (a disabled line) has nothing to choose.
+    const GLObjectTextList* list = FindTextList(key::kPractiseList);
+    return list && !list->lines.empty() && list->lines.front()->visible;
 }
 
 void SpeakPractiseSelectionAgain() {

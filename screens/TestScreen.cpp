@@ -313,8 +313,7 @@ void TestScreenInput(const InputEvent& input) {
         testRun.paused = true;
         return;
     }
-    if (!testRun.answerEvaluated && input.IsPlainClick() && Hovered(key::kAbortButton) &&
-        !app->transitionLock) {
+    if (!testRun.answerEvaluated && Presses(input, key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         // The open question is closed as if judged: no later Enter, click or time-out may judge
         // it while the screen leaves, after its score has gone into the hall of fame.

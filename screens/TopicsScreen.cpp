@@ -261,21 +261,18 @@ void TopicsScreenInput(const InputEvent& input) {
         UpdateTopicProgress();
         return;
     }
-    if (!input.IsPlainClick()) return;
+    if (!input.IsPlainClick() && !input.HasMeaning()) return;
 
-    GLObject* up = FindChildObject(*list, key::kListArrowUp);
-    GLObject* down = FindChildObject(*list, key::kListArrowDown);
-    GLObject* back = FindSceneObject(key::kArrowPrevious);
     // The back arrow takes the lock as every other way off this screen does, so a second click, or
     // a click on the list meanwhile, cannot post a second screen change.
-    if (back && back->hovered && !app->screens.topicPictureChanging && !app->transitionLock) {
+    if (PointsAt(input, key::kArrowPrevious) && !app->screens.topicPictureChanging && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
         scene->PostEvent(event::kMainMenuAfterTopics, 50);
         return;
     }
     // Removing an own list asks first, with the exit question's yes and no.
-    if (Hovered(key::kRemoveListButton) && !app->screens.topicPictureChanging && !app->transitionLock &&
+    if (PointsAt(input, key::kRemoveListButton) && !app->screens.topicPictureChanging && !app->transitionLock &&
         OwnTopicOfRow(SelectedRow()) != nullptr) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
@@ -283,20 +280,20 @@ void TopicsScreenInput(const InputEvent& input) {
         return;
     }
     const int lineCount = static_cast<int>(list->lines.size());
-    if (up && up->hovered && !app->screens.topicPictureChanging && list->selected > 0 &&
+    if (StepsUp(*list, input) && !app->screens.topicPictureChanging && list->selected > 0 &&
         list->SelectPrevious()) {
         SelectionMoved();
     }
-    if (down && down->hovered && !app->screens.topicPictureChanging && list->selected < lineCount - 1 &&
+    if (StepsDown(*list, input) && !app->screens.topicPictureChanging && list->selected < lineCount - 1 &&
         list->SelectNext()) {
         SelectionMoved();
     }
     // Another line is selected as the arrows would select it, with its picture and lock sign.
-    if (ClickOnUnselectedLine(*list)) {
-        if (!app->screens.topicPictureChanging && list->SelectLine(list->hoveredLine)) SelectionMoved();
+    if (const int line = OtherLinePicked(*list, input); line >= 0) {
+        if (!app->screens.topicPictureChanging && list->SelectLine(line)) SelectionMoved();
         return;
     }
-    if (ClickOnSelectedLine(*list) && !app->transitionLock && RowUnlocked(SelectedRow())) {
+    if (ChoosesSelectedLine(*list, input) && !app->transitionLock && RowUnlocked(SelectedRow())) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
         scene->PostEvent(event::kInfoAfterTopics, 50);

@@ -84,7 +84,7 @@ void ShowUserNameScreen() {
 }
 
 void UserNameScreenInput(const InputEvent& input) {
-    if (input.IsPlainClick() && Hovered(key::kAbortButton) && !app->transitionLock) {
+    if (Presses(input, key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutUserNameScreen(false);
         scene->PostEvent(event::kExitConfirmAfterUserName, 100);

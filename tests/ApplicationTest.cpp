@@ -67,7 +67,7 @@ TEST_F(ApplicationStart, PlayWindowSizeReachesTheScene) {
 TEST_F(ApplicationStart, ClickRaisesClickPendingBeforeRouting) {
     ASSERT_TRUE(StartApplication());
     scene->clickPending = false;
-    platform::headless::Click(1);
+    platform::headless::Click();
     EXPECT_TRUE(scene->clickPending);  // still set: only the next Render() consumes it
 }
 

@@ -121,7 +121,7 @@ void GameTest::ClickOn(GLObject* object) {
     RunTicks(1);
     EXPECT_TRUE(object->hovered) << "the cursor at (" << point.x << ", " << point.y << ") does not hover \""
                                  << object->name << "\"";
-    platform::headless::Click(1);
+    platform::headless::Click();
 }
 
 void GameTest::ClickObject(const std::string& key) { ClickOn(Object(key)); }
@@ -135,7 +135,7 @@ void GameTest::ClickLine(const std::string& listKey, int line) {
     RunTicks(1);
     EXPECT_EQ(list->hoveredLine, line) << "the cursor at (" << point.x << ", " << point.y
                                        << ") does not hover line " << line << " of \"" << listKey << "\"";
-    platform::headless::Click(1);
+    platform::headless::Click();
 }
 
 void GameTest::ClickChildOf(const std::string& parentKey, const std::string& childKey) {
@@ -145,7 +145,7 @@ void GameTest::ClickChildOf(const std::string& parentKey, const std::string& chi
 void GameTest::ClickAt(int x, int y) {
     platform::headless::SetCursor(x, y);
     RunTicks(1);
-    platform::headless::Click(1);
+    platform::headless::Click();
 }
 
 void GameTest::WaitUntilStill(GLObject* object) {

@@ -41,9 +41,9 @@ void AdvanceClockMs(uint32_t ms) {
     if (s.clockMs >= detail::kClockWrapMs) s.clockMs -= detail::kClockWrapMs;
 }
 
-void Click(int flags) {
+void Click(const platform::Click& click) {
     const auto& cb = GetState().callbacks;
-    if (cb.click) cb.click(flags);
+    if (cb.click) cb.click(click);
 }
 
 void Character(char16_t unit) {

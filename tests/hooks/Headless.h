@@ -28,7 +28,7 @@ void SetCursor(int x, int y);
 void SetClockMs(uint32_t ms);
 void AdvanceClockMs(uint32_t ms);
 // Delivers input exactly as the real window would.
-void Click(int flags = 1);
+void Click(const platform::Click& click = platform::Click{});
 void Character(char16_t unit);
 // Text as the window's text input delivers it (UTF-8 bytes, at most 31 of them, none zero),
 // through the real window's event dispatch.
