@@ -44,7 +44,7 @@ struct TopicRow {
 struct ProgressObjects {
     std::vector<GLObject*> fixed;  // the title, the legend and the captions
     std::vector<TopicRow> rows;
-    std::vector<GLObject*> days;  // kPractisedDaysShown
+    std::vector<GLObject*> days;       // kPractisedDaysShown
     std::vector<GLObject*> aheadBars;  // kDaysAheadShown each
     std::vector<GLObjectText*> aheadCounts;
     std::vector<GLObjectText*> aheadDays;
@@ -158,7 +158,8 @@ void FillDays(const ProgressObjects& objects, const ProgressFigures& figures) {
 
 void FillDaysAhead(const ProgressObjects& objects, const ProgressFigures& figures) {
     const int most = std::max(1, *std::max_element(figures.dueOnDay.begin(), figures.dueOnDay.end()));
-    const size_t shown = std::min({objects.aheadBars.size(), objects.aheadCounts.size(), figures.dueOnDay.size()});
+    const size_t shown =
+        std::min({objects.aheadBars.size(), objects.aheadCounts.size(), figures.dueOnDay.size()});
     for (size_t day = 0; day < shown; ++day) {
         const int due = figures.dueOnDay[day];
         const double height = kAheadMaxHeight * due / most;

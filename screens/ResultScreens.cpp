@@ -142,7 +142,8 @@ void NextLevelScreenInput(const InputEvent& input) {
 
 void GameOverScreenInput(const InputEvent& input) {
     if (ChoosePractise(input, key::kGameOverPanel, event::kLearningAfterGameOver)) return;
-    if (Leave(input, key::kGameOverPanel, event::kInfoAfterGameOver)) app->infoReturnScreen = ScreenId::MainMenu;
+    if (Leave(input, key::kGameOverPanel, event::kInfoAfterGameOver))
+        app->infoReturnScreen = ScreenId::MainMenu;
 }
 
 void ReviewResultScreenInput(const InputEvent& input) {

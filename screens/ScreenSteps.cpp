@@ -56,11 +56,13 @@ bool ArrowClicked(const GLObjectTextList& list, const InputEvent& input, const c
 }  // namespace
 
 bool StepsUp(const GLObjectTextList& list, const InputEvent& input) {
-    return ArrowClicked(list, input, key::kListArrowUp) || input.Means(KeyMeaning::Act::SelectPrevious, list.name);
+    return ArrowClicked(list, input, key::kListArrowUp) ||
+           input.Means(KeyMeaning::Act::SelectPrevious, list.name);
 }
 
 bool StepsDown(const GLObjectTextList& list, const InputEvent& input) {
-    return ArrowClicked(list, input, key::kListArrowDown) || input.Means(KeyMeaning::Act::SelectNext, list.name);
+    return ArrowClicked(list, input, key::kListArrowDown) ||
+           input.Means(KeyMeaning::Act::SelectNext, list.name);
 }
 
 void MoveSelectionByArrow(GLObjectTextList& list, const InputEvent& input) {

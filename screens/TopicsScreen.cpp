@@ -272,8 +272,8 @@ void TopicsScreenInput(const InputEvent& input) {
         return;
     }
     // Removing an own list asks first, with the exit question's yes and no.
-    if (PointsAt(input, key::kRemoveListButton) && !app->screens.topicPictureChanging && !app->transitionLock &&
-        OwnTopicOfRow(SelectedRow()) != nullptr) {
+    if (PointsAt(input, key::kRemoveListButton) && !app->screens.topicPictureChanging &&
+        !app->transitionLock && OwnTopicOfRow(SelectedRow()) != nullptr) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
         scene->PostEvent(event::kExitConfirmAfterTopics, 50);

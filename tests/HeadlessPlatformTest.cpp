@@ -60,8 +60,8 @@ TEST_F(HeadlessPlatform, CallbacksAreDrivenByTheTest) {
     cb.tick = [&] { log.push_back("tick"); };
     cb.character = [&](int code) { log.push_back("char " + std::to_string(code)); };
     cb.click = [&](platform::Click click) {
-        log.push_back(std::string("click") + (click.shiftHeld ? " shift" : "") + (click.ctrlHeld ? " ctrl" : "") +
-                      (click.rightButtonDown ? " right" : ""));
+        log.push_back(std::string("click") + (click.shiftHeld ? " shift" : "") +
+                      (click.ctrlHeld ? " ctrl" : "") + (click.rightButtonDown ? " right" : ""));
     };
     cb.paint = [&](int w, int h) { log.push_back("paint " + std::to_string(w) + "x" + std::to_string(h)); };
     cb.close = [&] { log.push_back("close"); };

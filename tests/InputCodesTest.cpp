@@ -4,7 +4,6 @@
 #include "platform/TextInput.h"
 #include "unicode/Utf8Utf16.h"
 
-
 TEST(TextInput, DecodesEachCharacterToItsUtf16Codes) {
     EXPECT_EQ(Utf8ToUtf16("ana"), u"ana");
     // Spanish and Polish letters are two UTF-8 bytes but one code each.

@@ -113,8 +113,9 @@ TEST_F(GameTest, TheNameTakesTabButNoOtherControlCharacterOrClickCode) {
     LoadToUserName();
     Type(u"a");
     for (int code : {27, 5, 1, 0x7F, 0x85}) Key(code);
-    for (const platform::Click& held : {platform::Click{true, false, false}, platform::Click{false, true, false},
-                                        platform::Click{false, false, true}})
+    for (const platform::Click& held :
+         {platform::Click{true, false, false}, platform::Click{false, true, false},
+          platform::Click{false, false, true}})
         platform::headless::Click(held);
     Type(u"\tb");
     EXPECT_EQ(TextOf("user"), "a\tb");

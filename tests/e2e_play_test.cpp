@@ -356,8 +356,9 @@ TEST_F(PlayTest, TheAnswerTakesNoControlCharacterOrClickCode) {
     StartRun(kTestLine, 0);
     Type(u"voy");
     for (int code : {27, 9, 5, 0x7F, 0x85}) Key(code);
-    for (const platform::Click& held : {platform::Click{true, false, false}, platform::Click{false, true, false},
-                                        platform::Click{false, false, true}})
+    for (const platform::Click& held :
+         {platform::Click{true, false, false}, platform::Click{false, true, false},
+          platform::Click{false, false, true}})
         platform::headless::Click(held);
     Type(u" a");
     EXPECT_EQ(TextOf("txt 2"), "voy a");
