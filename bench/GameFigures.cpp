@@ -18,7 +18,6 @@
 #include "app/Application.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
-#include "engine/TextureTable.h"
 #include "game/AppContext.h"
 #include "learning/RepetitionStore.h"
 #include "learning/TestRun.h"

@@ -12,7 +12,6 @@
 #include "app/Application.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
-#include "engine/TextureTable.h"
 #include "game/UnknownNames.h"
 #include "platform/Platform.h"
 #include "tests/hooks/Headless.h"

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "engine/TextureTable.h"
 #include "platform/Platform.h"
 #include "tests/GameHarness.h"
 #include "tests/hooks/Headless.h"

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "engine/TextureTable.h"
 #include "learning/RepetitionStore.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
