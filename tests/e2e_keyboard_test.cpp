@@ -12,12 +12,15 @@
 #include "engine/GLObjectTextList.h"
 #include "formats/GlyphCodes.h"
 #include "formats/HallOfFameFile.h"
+#include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "learning/AnswerCheck.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Speech.h"
+#include "screens/ExitConfirm.h"
 #include "screens/InfoScreen.h"
+#include "screens/MainMenu.h"
 #include "screens/TopicsScreen.h"
 #include "tests/GameDriver.h"
 #include "tests/GameHarness.h"
@@ -270,6 +273,39 @@ TEST_F(LineClickTest, AClickOnALineNotSelectedSelectsItAndChoosesNothing) {
 // The keys each screen names: Escape on the information panel and the result screens is their
 // arrow, Left and Right step through the pairs, Space says the shown word again, F1 opens the
 // help page and F2 shows that speech went off or on.
+// A key does what it means on its screen wherever the cursor rests: over another line, Return
+// still chooses the selected one and Escape is still "no"; the hover pass's flags stay as it set them.
+TEST_F(KeyboardTest, AKeyIsNotTakenForAClickOnWhatTheCursorRestsOn) {
+    LoadToUserName();
+    EnterName(u"ana");
+    ArriveAt(ScreenId::MainMenu, key::kMainMenu);
+    const auto restOn = [&](const char* listKey, int line) {
+        WindowPoint point;
+        ASSERT_TRUE(gamedriver::LineHoverPoint(List(listKey), line, point));
+        platform::headless::SetCursor(point.x, point.y);
+        RunTicks(1);
+        ASSERT_EQ(List(listKey)->hoveredLine, line);
+        ASSERT_NE(List(listKey)->selected, line);
+    };
+
+    Press(SDLK_ESCAPE);
+    ArriveAt(ScreenId::ExitConfirm, key::kExitAnswers);
+    Press(SDLK_DOWN);  // "no" selected, so the cursor can rest on "yes", the line not selected
+    WaitUntilStill(key::kExitAnswers);
+    restOn(key::kExitAnswers, LineOf(ExitAnswer::Yes));
+    Press(SDLK_ESCAPE);
+    ArriveAt(ScreenId::MainMenu, key::kMainMenu);
+    EXPECT_EQ(platform::headless::ExitStatus(), -1000);
+
+    restOn(key::kMainMenu, LineOf(MenuLine::Results));
+    Press(SDLK_RETURN);
+    ASSERT_EQ(scene->events.size(), 1u);
+    // "exit", the line Escape selected on the way to the question, not "results" under the cursor.
+    EXPECT_EQ(scene->events.front().name, event::kExitConfirmAfterMenuLine);
+    EXPECT_EQ(List(key::kMainMenu)->hoveredLine, LineOf(MenuLine::Results));
+    EXPECT_TRUE(List(key::kMainMenu)->hovered);
+}
+
 TEST_F(KeyboardTest, KeysDoWhatTheScreenSays) {
     std::vector<std::string> spoken;
     platform::ObserveSpeechRequests(
