@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <utility>
-#include <vector>
 
 #include "app/InputRouting.h"
 #include "engine/GLObjectTextList.h"
@@ -167,7 +165,7 @@ KeyMeaning MeaningOf(const KeyBinding& binding) {
 // Runs the row: its action, or the key with its meaning to the screen, whose buttons and lists
 // answer it. Nothing reaches the screen for an object that is not shown, nor for a list's step
 // when the list has no such arrow.
-void Press(const KeyBinding& binding, platform::Key key) {
+void Press(const KeyBinding& binding, Key key) {
     if (binding.part == Part::Action) {
         binding.action();
         return;
