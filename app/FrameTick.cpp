@@ -35,9 +35,10 @@ struct ScreenChange {
     ScreenId enters;
 };
 
+// The panel shown knows where it leads: before an own list's run it names the list's languages.
 void EnterInfo(ScreenId returnScreen) {
-    ShowInfoScreen();
     app->infoReturnScreen = returnScreen;
+    ShowInfoScreen();
 }
 
 const ScreenChange kScreenChanges[] = {
@@ -296,4 +297,6 @@ void FrameTick() {
     ImportWaitingListsWhenIdle();
     Dispatch(scene->PollEvent());
     scene->Render(platform::TickIsShown());
+    // Over the frame just shown: the command line's import report waits for the play window.
+    TellImportReport();
 }

@@ -21,8 +21,15 @@ size_t StoredLength(const GlyphCode* glyphs) {
     return static_cast<size_t>(end - glyphs);
 }
 
+// A run of letters drawn in another colour.
+struct MarkedRun {
+    size_t first = 0;
+    size_t end = 0;
+    const GLdouble* colour = nullptr;  // RGBA
+};
+
 // Draws `count` glyph codes from the pen position, in the font's units scaled to the text size.
-void DrawCodes(const GlyphCode* codes, size_t count) {
+void DrawCodes(const GlyphCode* codes, size_t count, const MarkedRun* mark = nullptr) {
     GLuint base = glyphfont::ListBase();
     if (base == 0 || count == 0) return;
     // The lists change the current normal; this changes the list base. Saving just those (not
@@ -32,7 +39,17 @@ void DrawCodes(const GlyphCode* codes, size_t count) {
     // colours were chosen for that brightness.
     glListBase(base);
     glScaled(kGlyphScale, kGlyphScale, kGlyphScale);
-    glCallLists(static_cast<GLsizei>(count), GL_UNSIGNED_SHORT, codes);
+    if (mark == nullptr) {
+        glCallLists(static_cast<GLsizei>(count), GL_UNSIGNED_SHORT, codes);
+    } else {
+        // Each glyph's list moves the pen past it, so the three runs follow each other as one text.
+        glCallLists(static_cast<GLsizei>(mark->first), GL_UNSIGNED_SHORT, codes);
+        glPushAttrib(GL_CURRENT_BIT);
+        glColor4dv(mark->colour);
+        glCallLists(static_cast<GLsizei>(mark->end - mark->first), GL_UNSIGNED_SHORT, codes + mark->first);
+        glPopAttrib();
+        glCallLists(static_cast<GLsizei>(count - mark->end), GL_UNSIGNED_SHORT, codes + mark->end);
+    }
     glPopAttrib();
 }
 
@@ -53,9 +70,16 @@ void GLObjectText::SetClicked(bool on) {
 }
 
 void GLObjectText::SetText(const std::u16string& text) {
+    markFirst = markCount = 0;
     std::memset(glyphs, 0, sizeof glyphs);
     size_t count = std::min(text.size(), kMaxCharacters);
     for (size_t i = 0; i < count; ++i) glyphs[i] = GlyphCodeOf(text[i]);
+}
+
+void GLObjectText::SetMark(size_t first, size_t count) {
+    const size_t length = StoredLength(glyphs);
+    markFirst = std::min(first, length);
+    markCount = std::min(count, length - markFirst);
 }
 
 std::u16string GLObjectText::GetText() const {
@@ -92,6 +116,8 @@ void GLObjectText::AppendLook(FrameLook& look) const {
     look.AddBytes(glyphs, length * sizeof(GlyphCode));
     look.Add(active);
     look.Add(caretOn);
+    look.Add(markFirst);
+    look.Add(markCount);
 }
 
 bool GLObjectText::GeometryBox(const Pose&, double box[6]) const {
@@ -119,11 +145,18 @@ void GLObjectText::StepContent(uint32_t clockMs) {
     }
 }
 
-void GLObjectText::DrawGeometry(const DrawPass&, const Pose&) const {
+void GLObjectText::DrawGeometry(const DrawPass&, const Pose& pose) const {
     const double width = TextWidth();
+    const size_t length = StoredLength(glyphs);
     glPushMatrix();
     glTranslated(-0.25 * width, -kDrop, 0);
-    DrawCodes(glyphs, StoredLength(glyphs));
+    if (markCount == 0 || markFirst >= length) {
+        DrawCodes(glyphs, length);
+    } else {
+        const GLdouble colour[4] = {markColour[0], markColour[1], markColour[2], pose.colour[3]};
+        const MarkedRun mark{markFirst, std::min(length, markFirst + markCount), colour};
+        DrawCodes(glyphs, length, &mark);
+    }
     glPopMatrix();
 
     glPushMatrix();

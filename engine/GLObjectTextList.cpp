@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/Model.h"
+#include "engine/TextFit.h"
 
 namespace {
 
@@ -12,8 +13,16 @@ constexpr double kLineSpacing = 0.4;
 constexpr double kScrollStep = 0.01;
 constexpr double kAlphaStep = 0.03;
 constexpr int kEndlessSpin = 100000;
+// The least distance between the two arrows' middles: an arrow is 0.3 long, and a gap shows
+// between them (every designed list has its arrows further apart).
+constexpr double kArrowSpacing = 0.5;
 // How far beside its drawn text a line still counts as clicked: a few pixels at the play size.
 constexpr double kLineGrace = 0.03;
+
+// How much smaller than the list's size a fitted line is drawn (1 for a line never fitted).
+double FittedShare(const GLObjectText& line) {
+    return line.fittedScale > 0 ? line.scale / line.fittedScale : 1.0;
+}
 
 // Changes alpha and base alpha by `delta`, each only when the result stays within 0..1.
 void NudgeAlpha(GLObject* o, double delta) {
@@ -68,13 +77,31 @@ void GLObjectTextList::AddLine(const std::u16string& text, const std::string& na
     for (size_t i = 0; i < lines.size(); ++i)
         SetAlpha(lines[i], static_cast<int>(i) < visibleCount ? 1.0 : 0.0);
     UpdateBounds();
+    PlaceArrows();
+}
 
+void GLObjectTextList::AddLineWithin(const std::u16string& text, const std::string& name, bool enabled,
+                                     double maxWidth, double minShare) {
+    AddLine(text, name, enabled);
+    GLObjectText* line = lines.back();
+    if (line->TextWidth() * 0.5 * line->scale <= maxWidth) return;
+    SetTextWithin(*line, text, maxWidth, minShare);
+    line->UpdateBounds();
+    UpdateBounds();
+    PlaceArrows();
+}
+
+// The arrows right of the shown lines, the down arrow at the lowest line's height.
+void GLObjectTextList::PlaceArrows() {
     GLObject* up = FindObjectIn(children, key::kListArrowUp);
     GLObject* down = FindObjectIn(children, key::kListArrowDown);
     if (up != nullptr) up->homePosition[0] = up->position[0] = bounds[3] + 0.25;
     if (down != nullptr) {
         down->homePosition[0] = down->position[0] = bounds[3] + 0.25;
-        down->homePosition[1] = down->position[1] = bounds[1];
+        // Below the lowest shown line, yet never into the up arrow (a list of one or two lines set
+        // high in the window would stack the two into a star).
+        const double lowest = up != nullptr ? up->homePosition[1] - kArrowSpacing : bounds[1];
+        down->homePosition[1] = down->position[1] = std::min(bounds[1], lowest);
     }
 }
 
@@ -86,9 +113,17 @@ void GLObjectTextList::UpdateBounds() {
     bounds[3] = bounds[4] = bounds[5] = -1000;
     size_t shown = std::min(lines.size(), static_cast<size_t>(std::max(visibleCount, 0)));
     for (size_t i = 0; i < shown; ++i) {
+        double line[6];
+        std::copy(lines[i]->bounds, lines[i]->bounds + 6, line);
+        if (const double share = FittedShare(*lines[i]); share != 1.0) {
+            // A fitted line is drawn smaller about its middle.
+            const double middle = 0.5 * (line[0] + line[3]), half = 0.5 * (line[3] - line[0]) * share;
+            line[0] = middle - half;
+            line[3] = middle + half;
+        }
         for (int axis = 0; axis < 2; ++axis) {
-            bounds[axis] = std::min(bounds[axis], lines[i]->bounds[axis] + homePosition[axis]);
-            bounds[axis + 3] = std::max(bounds[axis + 3], lines[i]->bounds[axis + 3] + homePosition[axis]);
+            bounds[axis] = std::min(bounds[axis], line[axis] + homePosition[axis]);
+            bounds[axis + 3] = std::max(bounds[axis + 3], line[axis + 3] + homePosition[axis]);
         }
     }
     bounds[2] = -0.5;
@@ -153,13 +188,19 @@ bool GLObjectTextList::SelectLine(int index) {
     return true;
 }
 
+void GLObjectTextList::SelectOffScreen(int index) {
+    if (index < 0 || index >= static_cast<int>(lines.size())) return;
+    selected = index;
+    Restyle();
+}
+
 // A line's box: across, its drawn text (centred as it is drawn) with a little grace; up and down,
 // its share of the spacing so that neighbouring lines never both count.
 void GLObjectTextList::LineBox(int index, double box[6]) const {
     const GLObjectText& line = *lines[index];
     const double middle = 0.5 * (line.bounds[1] + line.bounds[4]) + homePosition[1];
     const double centre = 0.5 * (line.bounds[0] + line.bounds[3]) + homePosition[0];
-    const double halfWidth = 0.25 * line.TextWidth() + kLineGrace;
+    const double halfWidth = 0.25 * line.TextWidth() * FittedShare(line) + kLineGrace;
     box[0] = centre - halfWidth;
     box[1] = middle - 0.5 * kLineSpacing;
     box[2] = bounds[2];

@@ -31,6 +31,11 @@ public:
     void ForEachPart(const std::function<void(const GLObject*)>& visit) const override;
 
     void AddLine(const std::u16string& text, const std::string& name, bool enabled);
+    // Adds a line that spans at most maxWidth of the list's units: made smaller, down to minShare
+    // of the list's size, then cut (engine/TextFit.h); the arrows keep to the right of the lines
+    // as drawn.
+    void AddLineWithin(const std::u16string& text, const std::string& name, bool enabled, double maxWidth,
+                       double minShare);
     // Empties the list; the lines added next start at its top.
     void ClearLines();
     // Moves the window of shown lines, at once, just far enough that the selected line is in it
@@ -42,6 +47,9 @@ public:
     // Moves the selection straight to a shown line, as a click on it does; refused (false) like
     // the arrows' steps while the list scrolls or moves, and for a line out of range.
     bool SelectLine(int index);
+    // Moves the selection while the list is off screen (its last motion may not have ended): the
+    // lines restyled at once, nothing refused but a line out of range.
+    void SelectOffScreen(int index);
     // The box in the scene's frame in which the cursor hovers shown line `index` (valid index): its
     // drawn text, with a few pixels of grace.
     void LineBox(int index, double box[6]) const;
@@ -69,6 +77,7 @@ protected:
 private:
     void Restyle();
     void UpdateBounds();
+    void PlaceArrows();
 
     // Every line ever added; ClearLines() only empties `lines`, so these keep them alive.
     std::vector<std::unique_ptr<GLObjectText>> ownedLines;

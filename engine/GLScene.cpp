@@ -2,9 +2,11 @@
 
 #include <GL/glu.h>
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <iterator>
+#include <string>
 #include <utility>
 
 #include "engine/GlyphFont.h"
@@ -16,6 +18,8 @@ GLScene* scene = nullptr;
 namespace {
 
 constexpr double kFieldOfView = 45, kNear = 0.1, kFar = 100;
+// The shape the scene was laid out for: the play window's 5:3.
+constexpr int kDesignedWidth = 5, kDesignedHeight = 3;
 const char* const kUnmirroredKey = key::kBackdrop;
 
 // A rectangle pass costs its pixels plus the drawing order's vertex work, which costs about what
@@ -25,22 +29,37 @@ const char* const kUnmirroredKey = key::kBackdrop;
 constexpr int64_t kPassOverheadPixels = 60000;
 constexpr double kWorthShare = 0.6;
 
+// What failed, in the player's words, with what SDL said and what to install or check: the game
+// goes on without a picture, as designed, so the message is all the player has to act on.
+void TellDrawingFailed(const std::string& what) {
+    const std::string said = platform::GraphicsError();
+    platform::ShowMessage(
+        "lexaDRILL cannot draw its picture: " + what + (said.empty() ? "" : " (" + said + ")") +
+            ".\nCheck that an OpenGL driver is installed (on Debian or Ubuntu: sudo apt install "
+            "libgl1-mesa-dri libglx-mesa0) and that this display runs OpenGL programs (glxinfo -B, from "
+            "the package mesa-utils, names the renderer).",
+        platform::MessageKind::Error);
+}
+
+const char* const kNoCurrentContext = "its OpenGL context cannot be made current";
+
 }  // namespace
 
 GLScene::GLScene(int width, int height, double viewX, double viewY, double viewZ)
     : width(width), height(height), viewTranslation{-viewX, -viewY, -viewZ} {
     switch (platform::CreateGLContext()) {
         case platform::ContextResult::PixelFormatFailed:
-            platform::ShowMessage("ChoosePixelFormat Failed");
+            TellDrawingFailed("the display offers no OpenGL format with a depth and a stencil buffer");
             return;
         case platform::ContextResult::SetPixelFormatFailed:
-            platform::ShowMessage("SetPixelFormat Failed");
+            TellDrawingFailed("its window is not an OpenGL window");
             return;
         case platform::ContextResult::CreateContextFailed:
-            platform::ShowMessage("wglCreateContext Failed ");
+            TellDrawingFailed("no OpenGL context can be made for its window");
             return;
         case platform::ContextResult::MakeCurrentFailed:
-            platform::ShowMessage("wglMageCurrent error");
+            TellDrawingFailed(kNoCurrentContext);
+            currentFailureTold = true;
             break;
         case platform::ContextResult::Ok:
             break;
@@ -72,13 +91,24 @@ GLScene::~GLScene() {
     }
 }
 
+double ViewFieldOfViewY(int width, int height) {
+    // A window as wide as the designed shape, or wider, shows the designed height (and more at the
+    // sides); one narrower by more than a pixel's rounding shows the designed width, and so more
+    // above and below. Either way every object of the designed picture stays in the window.
+    if (height <= 0 || width <= 0 || width * kDesignedHeight + kDesignedHeight >= height * kDesignedWidth)
+        return kFieldOfView;
+    const double designedAspect = static_cast<double>(kDesignedWidth) / kDesignedHeight;
+    const double halfHeight = std::tan(kFieldOfView / 2 * M_PI / 180) * designedAspect * height / width;
+    return 2 * std::atan(halfHeight) * 180 / M_PI;
+}
+
 void GLScene::LoadProjection() {
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     // A minimised window reports height 0; keep the projection finite.
     const double aspect = height > 0 ? static_cast<double>(width) / height : 1.0;
-    gluPerspective(kFieldOfView, aspect, kNear, kFar);
+    gluPerspective(ViewFieldOfViewY(width, height), aspect, kNear, kFar);
 }
 
 void GLScene::TakeLooks() {
@@ -113,7 +143,9 @@ bool GLScene::FrameNeedsDrawing() {
 
 void GLScene::Render(bool show) {
     if (!platform::MakeContextCurrent()) {
-        platform::ShowMessage("wglMageCurrent error in GLSScene::Render");
+        // Every tick tries again, as designed; the player is told once.
+        if (!currentFailureTold) TellDrawingFailed(kNoCurrentContext);
+        currentFailureTold = true;
         return;
     }
     // One reading of the clock for every step of the frame, the mirrored objects' two among them.

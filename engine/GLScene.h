@@ -71,6 +71,8 @@ public:
     std::list<SceneEvent> events;
     bool reflectionOff = true;
     bool contextReady = false;
+    // The player was told that the context cannot be made current (told once, tried every tick).
+    bool currentFailureTold = false;
     int32_t cursorX = 0, cursorY = 0;
     double viewTranslation[3];
     double viewRotation[3] = {0, 0, 0};
@@ -153,3 +155,7 @@ private:
 // The one scene, the program's drawing of its one window; owned by the application, created after
 // the window and deleted when it closes (see Application.cpp).
 extern GLScene* scene;
+
+// The vertical field of view, in degrees, of a window of this size: the designed 45 for the designed
+// 5:3 and wider windows, more for narrower ones so the designed width still fits.
+double ViewFieldOfViewY(int width, int height);

@@ -64,7 +64,7 @@ void Load() {
     state.available = !state.file.empty() && source.Ok();
     if (!state.available) {
         // Without a face no text is drawn at all: the player must learn why and what cures it.
-        platform::ShowMessage(kNoFontMessage);
+        platform::ShowMessage(kNoFontMessage, platform::MessageKind::Error);
         state.file.clear();
         for (int code = 0; code < kListCount; ++code) {
             if (!IsFilledCode(code)) continue;

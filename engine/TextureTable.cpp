@@ -83,6 +83,22 @@ void TextureTable::ReplaceImage(int32_t slot, const std::string& name, const Ima
     ++generation;
 }
 
+int32_t TextureTable::DrawnImage(const std::string& name, const std::u16string& source,
+                                 const std::function<Image()>& draw) {
+    int32_t slot = Find(name);
+    if (slot >= 0 && drawnFrom[slot] == source) return slot;
+    const Image image = draw();
+    platform::MakeContextCurrent();
+    if (slot < 0) {
+        slot = LoadImage(name, image);
+    } else {
+        ReplaceImage(slot, name, image);
+    }
+    platform::ReleaseContext();
+    if (slot >= 0) drawnFrom[slot] = source;
+    return slot;
+}
+
 int32_t TextureTable::Find(const std::string& fragment) const {
     for (int32_t slot = 0; slot < count && slot < MAX_TEXTURES; ++slot) {
         if (fileNames[slot].find(fragment) != std::string::npos) return slot;
@@ -94,6 +110,7 @@ void TextureTable::Reset() {
     for (int32_t slot = 0; slot < count && slot < MAX_TEXTURES; ++slot) {
         if (textureNames[slot]) glDeleteTextures(1, &textureNames[slot]);
         fileNames[slot].clear();
+        drawnFrom[slot].clear();
         textureNames[slot] = 0;
         opaque[slot] = false;
     }

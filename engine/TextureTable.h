@@ -8,6 +8,7 @@
 #include <GL/gl.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "formats/Image.h"
@@ -19,6 +20,8 @@ struct TextureTable {
     GLuint textureNames[MAX_TEXTURES] = {};
     // The slot's picture has no alpha channel (every texel samples with alpha 1).
     bool opaque[MAX_TEXTURES] = {};
+    // The text a picture of DrawnImage was drawn from (empty for the rest).
+    std::u16string drawnFrom[MAX_TEXTURES];
     int32_t count = 0;
     // Moves on whenever a slot is taken or the table emptied: the pictures drawn may have changed.
     uint32_t generation = 0;
@@ -33,6 +36,11 @@ struct TextureTable {
     int32_t LoadImage(const std::string& name, const Image& image);
     // Puts another picture into a slot made by LoadImage, under a new name.
     void ReplaceImage(int32_t slot, const std::string& name, const Image& image);
+    // The slot named `name` with the picture drawn from `source` (e.g. its texts): `draw` runs, and
+    // the slot is filled with the scene's context current, only when the slot is new or was drawn
+    // from another source. -1 when the table is full (the caller draws without it).
+    int32_t DrawnImage(const std::string& name, const std::u16string& source,
+                       const std::function<Image()>& draw);
     // First slot whose path contains `fragment` (case-sensitive); -1 when none does.
     int32_t Find(const std::string& fragment) const;
     // Empties the table, deleting its textures (the game never does; a table of its own in a test).

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "formats/LatinLetters.h"
+
 namespace {
 
 constexpr int kFirstTableCode = 192;
@@ -66,11 +68,8 @@ GlyphCode GlyphCodeOf(char16_t letter) {
     return static_cast<GlyphCode>(letter & 0xFF);
 }
 
-bool HasGlyphFor(char16_t letter) {
-    const bool printableLatin1 =
-        (letter >= 0x20 && letter < 0x7F) || (letter >= 0xA0 && letter < kFirstTableCode);
-    return printableLatin1 || InExtendedRange(letter);
-}
+// The font draws exactly the letters a list may hold (formats/LatinLetters.h).
+bool HasGlyphFor(char16_t letter) { return IsListLetter(letter); }
 
 char16_t LetterOfGlyphCode(GlyphCode code) {
     if (code >= kFirstTableCode && code < kFirstTableCode + kTableSize)

@@ -51,6 +51,18 @@ std::u16string TidyField(const std::u16string& field) {
     return tidy;
 }
 
+std::u16string ListTitle(const std::u16string& title) {
+    // Only the part that can be kept is tidied: a title of a million blanks costs no more.
+    std::u16string tidy = TidyField(title.substr(0, 4 * kMaxListTitleUnits));
+    if (tidy.size() <= kMaxListTitleUnits) return tidy;
+    tidy.resize(kMaxListTitleUnits - 3);
+    // Not in the middle of a surrogate pair, nor with a blank before the mark.
+    while (!tidy.empty() && ((tidy.back() >= 0xD800 && tidy.back() <= 0xDBFF) || tidy.back() == u' '))
+        tidy.pop_back();
+    // Three full stops: the game's extruded font has no single-character ellipsis.
+    return tidy + u"...";
+}
+
 void CardCollector::Add(ImportedLesson& lesson, ImportedCard card) {
     if (cards_ >= kMaxImportedCards) {
         // One reason names where the cap was reached; the cards after it are only counted.

@@ -9,6 +9,8 @@
 
 // Tidies a field: runs of spaces, tabs and line breaks become one space, none at either end.
 std::u16string TidyField(const std::u16string& field);
+// A list's or lesson's title as read: tidied like a field and cut to kMaxListTitleUnits.
+std::u16string ListTitle(const std::u16string& title);
 
 class CardCollector {
 public:

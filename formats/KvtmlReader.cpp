@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "formats/ImportedCards.h"
@@ -159,9 +160,11 @@ void ChooseSides(const std::vector<Language>& languages, WordListImport& list, s
         prompt = 1, answer = 0;
     promptId = languages[prompt].id;
     answerId = languages[answer].id;
-    list.promptLanguage = languages[prompt].code;
-    list.answerLanguage = languages[answer].code;
-    list.languagesUnknown = list.answerLanguage.empty();
+    for (auto [side, index] :
+         {std::pair{&list.promptLanguage, prompt}, std::pair{&list.answerLanguage, answer}}) {
+        side->code = languages[index].code;
+        side->found = side->code.empty() ? LanguageFound::Unknown : LanguageFound::Identifier;
+    }
 }
 
 struct Lesson {
@@ -175,7 +178,7 @@ void CollectLessons(const xmlNode* parent, std::vector<Lesson>& lessons) {
     if (!parent) return;
     for (xmlNode* child = parent->children; child; child = child->next) {
         if (!Named(child, "container") && !Named(child, "lesson")) continue;
-        Lesson lesson{Content(Child(child, "name")), {}};
+        Lesson lesson{ListTitle(Content(Child(child, "name"))), {}};
         for (const xmlNode* entry : Children(child, "entry"))
             lesson.entryIds.push_back(Attribute(entry, "id"));
         for (const xmlNode* entry : Children(child, "entryid")) lesson.entryIds.push_back(Utf8Content(entry));
@@ -218,7 +221,7 @@ void ReadKvtml(const uint8_t* data, size_t size, WordListImport& list) {
         return;
     }
     list.format = "KVTML 2.0";
-    list.title = Content(Child(Child(root, "information"), "title"));
+    list.title = ListTitle(Content(Child(Child(root, "information"), "title")));
 
     std::vector<Language> languages;
     for (const xmlNode* identifier : Children(Child(root, "identifiers"), "identifier")) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "formats/RepetitionCount.h"
+
 namespace {
 
 constexpr char kMagic[] = "LXCOUNT1";
@@ -51,7 +53,7 @@ std::vector<OwnCardCount> ParseOwnTopicCounts(const uint8_t* data, size_t size) 
         if (!ReadUint32(data, size, at, count) || !ReadUnits(data, size, at, card.prompt) ||
             !ReadUnits(data, size, at, card.answer))
             break;
-        card.count = static_cast<int32_t>(count);
+        card.count = CountAsRead(static_cast<int32_t>(count));
         cards.push_back(std::move(card));
     }
     return cards;

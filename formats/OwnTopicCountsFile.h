@@ -20,7 +20,7 @@ struct OwnCardCount {
 // A field holds at most this many units; a record claiming more ends the reading.
 constexpr uint32_t kMaxCountedFieldUnits = 4096;
 
-// The records of a whole file in file order. Another magic gives none; a cut or oversized record
-// ends the list there.
+// The records of a whole file in file order, each count outside its range read as a new word's
+// (formats/RepetitionCount.h). Another magic gives none; a cut or oversized record ends the list there.
 std::vector<OwnCardCount> ParseOwnTopicCounts(const uint8_t* data, size_t size);
 std::vector<uint8_t> FormatOwnTopicCounts(const std::vector<OwnCardCount>& cards);

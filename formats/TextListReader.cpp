@@ -160,9 +160,27 @@ void ReadLanguages(const std::u16string& value, WordListImport& list) {
     const std::string prompt = LanguageCodeOf(Utf16ToUtf8(value.substr(0, comma)));
     const std::string answer =
         comma == std::u16string::npos ? "" : LanguageCodeOf(Utf16ToUtf8(value.substr(comma + 1)));
-    list.promptLanguage = prompt;
-    list.answerLanguage = answer;
-    list.languagesUnknown = answer.empty();
+    // A side an earlier line named keeps its language: the game's own line comes first in a copy.
+    if (list.promptLanguage.code.empty())
+        list.promptLanguage = {prompt, prompt.empty() ? LanguageFound::Unknown : LanguageFound::Header};
+    if (list.answerLanguage.code.empty())
+        list.answerLanguage = {answer, answer.empty() ? LanguageFound::Unknown : LanguageFound::Header};
+}
+
+// A first row whose two fields name two different languages ("English;Spanish", "Deutsch,Englisch",
+// "en<tab>fr") heads the columns: it is no card. A card that translates a language's name names
+// the same language twice ("German;alemán") and stays a card.
+bool ReadLanguagesRow(const std::vector<std::u16string>& fields, WordListImport& list) {
+    if (fields.size() < 2) return false;
+    const std::string prompt = LanguageCodeOf(Utf16ToUtf8(fields[0]));
+    const std::string answer = LanguageCodeOf(Utf16ToUtf8(fields[1]));
+    if (prompt.empty() || answer.empty() || prompt == answer) return false;
+    // A "#languages:" line names them already; the row is a heading all the same.
+    if (list.promptLanguage.found != LanguageFound::Header)
+        list.promptLanguage = {prompt, LanguageFound::FirstRow};
+    if (list.answerLanguage.found != LanguageFound::Header)
+        list.answerLanguage = {answer, LanguageFound::FirstRow};
+    return true;
 }
 
 // Reads the '#' lines at the top ("#separator:tab", "#html:true", "#deck:Spanish::Animals",
@@ -185,7 +203,7 @@ Header ReadHeader(const std::u16string& text, size_t& pos, size_t& line, WordLis
         if (key == u"deck") {
             // Anki names a sub-deck by its path, "Spanish::Animals"; the list is the last part.
             const size_t last = value.rfind(u"::");
-            list.title = last == std::u16string::npos ? value : Trimmed(value.substr(last + 2));
+            list.title = ListTitle(last == std::u16string::npos ? value : value.substr(last + 2));
         }
         const std::u16string columnSuffix = u" column";
         if (key.size() > columnSuffix.size() &&
@@ -198,11 +216,19 @@ Header ReadHeader(const std::u16string& text, size_t& pos, size_t& line, WordLis
     return header;
 }
 
+// An HTML field is decoded only up to this many units: four times the field cap leaves room for a
+// 4 KB field's markup, and a longer one is left out by the cap anyway (the work stays small).
+constexpr size_t kMaxHtmlFieldUnits = 4 * kMaxImportedFieldBytes;
+// The longest entity the reader knows, "&#x0000FFFF;" with its '&' and ';'.
+constexpr size_t kMaxEntityUnits = 12;
+
 // "&amp;", "&lt;", "&#233;", "&#xE9;" ... at `pos` (which holds '&'): the character, advancing
-// past the entity; 0 when no entity the reader knows starts there.
+// past the entity; 0 when no entity the reader knows starts there. Looks no further than the
+// longest entity, so a field of '&' costs a few steps each.
 char16_t DecodeEntity(const std::u16string& text, size_t& pos) {
-    const size_t end = text.find(u';', pos);
-    if (end == std::u16string::npos || end - pos > 10) return 0;
+    size_t end = pos + 1;
+    while (end < text.size() && end < pos + kMaxEntityUnits && text[end] != u';') ++end;
+    if (end >= text.size() || text[end] != u';' || end - pos > 10) return 0;
     const std::u16string name = text.substr(pos + 1, end - pos - 1);
     static const struct {
         const char16_t* name;
@@ -231,11 +257,19 @@ char16_t DecodeEntity(const std::u16string& text, size_t& pos) {
 }
 
 // An Anki field written as HTML: tags dropped (a line break becomes a space), entities decoded.
+// One pass: the '>' closing a tag is searched for once for all the '<' before it, so a field of
+// '<' without one costs no more than a field of letters.
 std::u16string PlainTextOfHtml(const std::u16string& html) {
     std::u16string plain;
+    size_t nextClose = 0;  // the first '>' at or after the last search's start; npos: none
+    bool closeSought = false;
     for (size_t pos = 0; pos < html.size();) {
         if (html[pos] == u'<') {
-            const size_t end = html.find(u'>', pos);
+            if (!closeSought || (nextClose != std::u16string::npos && nextClose < pos)) {
+                nextClose = html.find(u'>', pos);
+                closeSought = true;
+            }
+            const size_t end = nextClose;
             if (end != std::u16string::npos) {
                 // A tag that breaks the line parts words; one that styles them ("<b>") does not.
                 const std::u16string tag = SmallLetters(html.substr(pos, std::min<size_t>(end - pos, 4)));
@@ -286,13 +320,20 @@ void ReadTextList(const uint8_t* data, size_t size, WordListImport& list) {
     const char16_t separator = header.separator != 0 ? header.separator : FindSeparator(text, pos, line);
     list.lessons.emplace_back();
     CardCollector collector(list);
+    bool firstRecord = true;
     ReadRecords(text, pos, line, separator, [&](Record record) {
         std::vector<std::u16string> fields;
         for (size_t column = 0; column < record.fields.size(); ++column) {
             if (std::find(header.otherColumns.begin(), header.otherColumns.end(), column) ==
                 header.otherColumns.end())
-                fields.push_back(header.html ? PlainTextOfHtml(record.fields[column])
-                                             : std::move(record.fields[column]));
+                // Past its cap a field is left out as it is, undecoded.
+                fields.push_back(header.html && record.fields[column].size() <= kMaxHtmlFieldUnits
+                                     ? PlainTextOfHtml(record.fields[column])
+                                     : std::move(record.fields[column]));
+        }
+        if (firstRecord) {
+            firstRecord = false;
+            if (ReadLanguagesRow(fields, list)) return;
         }
         fields.resize(std::max<size_t>(fields.size(), 3));
         collector.Add(list.lessons.back(),

@@ -6,6 +6,7 @@
 
 #include "formats/FileLimits.h"
 #include "formats/KvtmlReader.h"
+#include "formats/LanguageCodes.h"
 #include "formats/TextListReader.h"
 
 namespace {
@@ -50,6 +51,54 @@ bool LooksLikeXml(const uint8_t* data, size_t size) {
            (data[i + 1] == '?' || data[i + 1] == '!' || std::isalpha(data[i + 1]));
 }
 
+const char* HowFound(LanguageFound found) {
+    switch (found) {
+        case LanguageFound::Identifier:
+            return "as its identifiers name them";
+        case LanguageFound::Header:
+            return "from its #languages line";
+        case LanguageFound::FirstRow:
+            return "from its first row";
+        case LanguageFound::Guessed:
+            return "guessed from the words";
+        case LanguageFound::Unknown:
+            break;
+    }
+    return "";
+}
+
+std::string LanguageName(const SideLanguage& side) {
+    const std::string name = EnglishLanguageName(side.code);
+    return name.empty() ? "not known" : name;
+}
+
+// "German and English, guessed from the words; set them with a first line #languages:de,en"
+std::string DescribeLanguages(const WordListImport& list) {
+    const SideLanguage& prompt = list.promptLanguage;
+    const SideLanguage& answer = list.answerLanguage;
+    const bool promptKnown = !prompt.code.empty(), answerKnown = !answer.code.empty();
+    std::string line;
+    if (!promptKnown && !answerKnown) {
+        line = "languages not known, so it is not spoken";
+    } else if (promptKnown && answerKnown && prompt.found == answer.found) {
+        line = LanguageName(prompt) + " and " + LanguageName(answer) + ", " + HowFound(prompt.found);
+    } else {
+        for (const SideLanguage* side : {&prompt, &answer}) {
+            if (side == &answer) line += " and ";
+            line += side->code.empty() ? std::string("a language not known (not spoken)")
+                                       : LanguageName(*side) + " (" + HowFound(side->found) + ")";
+        }
+    }
+    const bool guessedOrUnknown = prompt.found == LanguageFound::Guessed || !promptKnown ||
+                                  answer.found == LanguageFound::Guessed || !answerKnown;
+    if (guessedOrUnknown && list.format == "text list") {
+        line += promptKnown && answerKnown
+                    ? "; set them with a first line #languages:" + prompt.code + "," + answer.code
+                    : "; name them with a first line such as #languages:en,de";
+    }
+    return line;
+}
+
 WordListImport Refused(const std::string& reason) {
     WordListImport list;
     list.refused = true;
@@ -86,6 +135,33 @@ WordListImport ReadWordList(const std::string& fileName, const std::vector<uint8
     return ReadWordList(fileName, bytes.data(), bytes.size());
 }
 
+std::vector<uint8_t> CopyKeepingLanguages(const std::vector<uint8_t>& bytes, const WordListImport& list) {
+    const bool guessed = list.promptLanguage.found == LanguageFound::Guessed ||
+                         list.answerLanguage.found == LanguageFound::Guessed;
+    if (list.refused || list.format != "text list" || !guessed) return bytes;
+    const std::string line = "#languages:" + list.promptLanguage.code + "," + list.answerLanguage.code + "\n";
+    // The line goes after a byte-order mark, in the units the mark announces.
+    size_t mark = 0;
+    bool utf16 = false, bigEndian = false;
+    if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) mark = 3;
+    if (bytes.size() >= 2 &&
+        ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF))) {
+        mark = 2;
+        utf16 = true;
+        bigEndian = bytes[0] == 0xFE;
+    }
+    std::vector<uint8_t> copy(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(mark));
+    for (char c : line) {
+        const uint8_t unit = static_cast<uint8_t>(c);  // the line is ASCII
+        if (utf16 && bigEndian) copy.push_back(0);
+        copy.push_back(unit);
+        if (utf16 && !bigEndian) copy.push_back(0);
+    }
+    copy.insert(copy.end(), bytes.begin() + static_cast<std::ptrdiff_t>(mark), bytes.end());
+    // A list at the size cap keeps its bytes: its copy must still be read on the next start.
+    return copy.size() <= kWordListLimit.maxBytes ? copy : bytes;
+}
+
 std::string DescribeImport(const std::string& displayName, const WordListImport& list, size_t topicCount) {
     if (list.refused) return displayName + ": not imported: " + list.refusal;
     const size_t cards = list.CardCount();
@@ -101,6 +177,5 @@ std::string DescribeImport(const std::string& displayName, const WordListImport&
         line += ")";
     }
     if (list.readAsWindows1252) line += "; read as Windows-1252 (not UTF-8)";
-    if (list.languagesUnknown) line += "; languages not known, so it is not spoken";
-    return line;
+    return line + "; " + DescribeLanguages(list);
 }

@@ -31,15 +31,6 @@ enum class SessionMode { Learning, Test };
 // defines it: this layer only holds it).
 struct PendingRunEnd;
 
-// The topics screen's pictures of own topics, made from their titles into a few texture slots
-// used in turn: the slot (-1 until made) and the title each holds, and the slot to use next.
-struct OwnPictureSlots {
-    static constexpr int kCount = 3;
-    int32_t slot[kCount] = {-1, -1, -1};
-    std::u16string title[kCount];
-    int next = 0;
-};
-
 // What the screens keep between their own calls while they stand; a new AppContext (a new start)
 // begins with none of it.
 struct ScreenState {
@@ -56,11 +47,13 @@ struct ScreenState {
     bool practiseListMoved = false;
     // The information panel opened the help page since it last came in.
     bool helpOpened = false;
-    // Topics: the own topics' pictures, whose slots live as long as the scene's textures.
-    OwnPictureSlots ownPictures;
+    // Topics: the own topics' picture slot to draw into next.
+    int nextOwnPicture = 0;
     // Test: a run's end whose save waits for the folder's lock. A shared_ptr takes its deleter where
     // it is made, so the type need not be known here.
     std::shared_ptr<PendingRunEnd> pendingRunEnd;
+    // The exit question's own selection while "Remove <list>?" borrows its answers (-1: not borrowed).
+    int exitAnswerKept = -1;
 };
 
 struct AppContext {
@@ -91,6 +84,8 @@ struct AppContext {
     // Word lists named on the command line or dropped onto the window, in the order they came,
     // waiting to be imported (app/ListImports.h).
     std::vector<std::string> listsToImport;
+    // The report of imports the player has not been shown yet (it waits for the play window).
+    std::string untoldImportReport;
     ScreenState screens;
 };
 

@@ -65,6 +65,8 @@ inline constexpr char kToPassCount[] = "do zaliczenia";
 inline constexpr char kWordsLeftCount[] = "pozostalo";
 inline constexpr char kCorrectFeedback[] = "dobrze";
 inline constexpr char kWrongFeedback[] = "zle";
+// A wrong answer one letter off: "almost".
+inline constexpr char kAlmostFeedback[] = "almost";
 inline constexpr char kBonusFeedback[] = "bonus1";
 inline constexpr char kCorrectBurst[] = "explode";
 inline constexpr char kBonusBurst[] = "bonus2";
@@ -72,6 +74,8 @@ inline constexpr char kBonusBurst[] = "bonus2";
 // The result screens.
 inline constexpr char kNextLevelPanel[] = "nextlevel_info";
 inline constexpr char kGameOverPanel[] = "gameover_info";
+// The next-level screen's panel after a passed own list, which unlocks nothing.
+inline constexpr char kPassedPanel[] = "passed_info";
 inline constexpr char kFinalScore[] = "wynik koncowy";
 // The run's missed entries under their heading; a click on the selected line studies them again.
 inline constexpr char kPractiseList[] = "words to practise";

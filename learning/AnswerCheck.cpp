@@ -1,27 +1,16 @@
 #include "learning/AnswerCheck.h"
 
+#include "formats/LatinLetters.h"
+#include "learning/NearMiss.h"
+
 namespace {
 
-// The capitals a Spanish learner types, beside A-Z: each has its small letter 0x20 above it.
-constexpr char16_t kAccentedCapitals[] = {u'\u00C1', u'\u00C9', u'\u00CD', u'\u00D3',
-                                          u'\u00DA', u'\u00D1', u'\u00DC'};
-
+// The design's case rule, from the one letter table: A-Z and the Spanish capitals.
 void LowerCapitals(std::u16string& text) {
     for (char16_t& unit : text) {
-        bool capital = unit >= u'A' && unit <= u'Z';
-        for (char16_t accented : kAccentedCapitals) capital = capital || unit == accented;
-        if (capital) unit = static_cast<char16_t>(unit + 0x20);
+        if (DesignedCheckLowers(unit)) unit = SmallLetterOf(unit);
     }
 }
-
-// Lower-casing has run before the fold, so a folded letter must come out small to be comparable.
-constexpr struct {
-    char16_t accented;
-    char16_t plain;
-} kFoldTable[] = {
-    {u'\u00C1', u'a'}, {u'\u00E1', u'a'}, {u'\u00E9', u'e'}, {u'\u00ED', u'i'},
-    {u'\u00F1', u'n'}, {u'\u00F3', u'o'}, {u'\u00FA', u'u'},
-};
 
 bool ContainsGenderMarker(const std::u16string& text) {
     return text.find(u"(f)") != std::u16string::npos || text.find(u"(m)") != std::u16string::npos;
@@ -30,11 +19,7 @@ bool ContainsGenderMarker(const std::u16string& text) {
 }  // namespace
 
 void FoldAccents(std::u16string& text) {
-    for (char16_t& unit : text) {
-        for (const auto& pair : kFoldTable) {
-            if (unit == pair.accented) unit = pair.plain;
-        }
-    }
+    for (char16_t& unit : text) unit = DesignedFoldOf(unit);
 }
 
 bool CheckAnswer(std::u16string typed, std::u16string expected) {
@@ -65,4 +50,24 @@ std::u16string WithoutGenderMarker(const std::u16string& answer) {
             return answer.substr(0, answer.size() - tail.size());
     }
     return answer;
+}
+
+AnswerVerdict DesignedNearMiss(std::u16string typed, std::u16string expected) {
+    AnswerVerdict verdict;
+    std::u16string folded = expected;
+    LowerCapitals(typed);
+    LowerCapitals(folded);
+    FoldAccents(typed);
+    FoldAccents(folded);
+    // Both folds keep every unit in its place, so a place in the folded answer is one in the answer.
+    for (const std::u16string& form : {folded, WithoutGenderMarker(folded)}) {
+        const NearMiss miss = OneLetterOff(typed, form);
+        if (!miss.almost) continue;
+        verdict.almost = true;
+        verdict.almostSpelling = expected;
+        verdict.markFirst = miss.first;
+        verdict.markCount = miss.count;
+        break;
+    }
+    return verdict;
 }

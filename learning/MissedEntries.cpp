@@ -1,10 +1,13 @@
 #include "learning/MissedEntries.h"
 
-std::vector<WordEntry> missedEntries;
+std::vector<MissedEntry> missedEntries;
 
 void LoadMissedEntriesAsWordList() {
     ReleaseEntries();
-    wordList.entries = missedEntries;
+    for (const MissedEntry& missed : missedEntries) {
+        wordList.entries.push_back(missed.words);
+        wordList.entryLanguages.push_back(missed.languages);
+    }
     wordList.counts.assign(missedEntries.size(), RepetitionRecord{0});
     wordList.asked.assign(missedEntries.size(), false);
     wordList.currentWord = 0;

@@ -6,15 +6,13 @@
 
 #include "formats/BoundedFileRead.h"
 #include "formats/OwnTopicCountsFile.h"
+#include "formats/RepetitionCount.h"
 #include "game/SaveFolder.h"
 #include "learning/WordList.h"
 #include "platform/GameFolder.h"
 #include "platform/SafeFileWrite.h"
 
 namespace {
-
-// A card not counted yet is still to learn.
-constexpr int32_t kUnlearnedCount = 1;
 
 CardCounts ReadCounts(const std::string& name) {
     CardCounts counts;
@@ -51,7 +49,7 @@ void LoadOwnTopicCounts(const OwnTopic& topic) {
     wordList.counts.clear();
     for (const WordEntry& entry : wordList.entries) {
         const auto found = saved.find(std::make_pair(entry.prompt, entry.answer));
-        wordList.counts.push_back(RepetitionRecord{found == saved.end() ? kUnlearnedCount : found->second});
+        wordList.counts.push_back(RepetitionRecord{found == saved.end() ? kNewWordCount : found->second});
     }
     wordList.asked.assign(wordList.counts.size(), false);
     wordList.judged.assign(wordList.counts.size(), 0);

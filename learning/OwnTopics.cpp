@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <set>
 
 #include "formats/BoundedFileRead.h"
+#include "formats/LanguageGuess.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
+#include "learning/ListFileNames.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/SaveFolderLock.h"
 #include "platform/GameFolder.h"
@@ -20,26 +23,10 @@ std::vector<OwnTopic> ownTopics;
 namespace {
 
 constexpr char kListsFolderName[] = "lists/";
-constexpr char kCountsSuffix[] = ".counts";
 
 std::string BaseName(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string Stem(const std::string& fileName) {
-    const size_t dot = fileName.find_last_of('.');
-    return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
-}
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-// The game's own files beside the lists: counts files and a save's temporary files.
-bool IsListFileName(const std::string& name) {
-    return !name.empty() && name[0] != '.' && !EndsWith(name, kCountsSuffix) &&
-           name.find(".tmp.") == std::string::npos;
 }
 
 std::string WriteListsFolder() { return SaveWriteFolder() + kListsFolderName; }
@@ -51,6 +38,17 @@ std::vector<std::string> ListsFoldersToRead() {
     const std::string gameLists = platform::GameFolder() + "data/" + kListsFolderName;
     if (gameLists != folders[0]) folders.push_back(gameLists);
     return folders;
+}
+
+// How many of the list's topics have a row in the topics table.
+size_t RowsOfList(const std::string& listFile) {
+    size_t rows = 0;
+    for (int row = 0; app != nullptr && row < app->topicCount; ++row) {
+        const int32_t own = app->topics[row].ownTopic;
+        if (own >= 0 && static_cast<size_t>(own) < ownTopics.size() && ownTopics[own].listFile == listFile)
+            ++rows;
+    }
+    return rows;
 }
 
 int PartsOfList(const std::string& listFile) {
@@ -100,7 +98,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
                                    const WordListImport& list) {
     std::vector<OwnTopic> topics;
     const std::u16string listTitle = list.title.empty() ? stem : list.title;
-    const std::string language = list.languagesUnknown ? "" : list.answerLanguage;
+    const SideLanguages languages{list.promptLanguage.code, list.answerLanguage.code, false};
     for (const ImportedLesson& lesson : list.lessons) {
         const std::u16string title = lesson.title.empty() ? listTitle : lesson.title;
         const size_t pieces = (lesson.cards.size() + kOwnTopicCards - 1) / kOwnTopicCards;
@@ -109,7 +107,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
             topic.listFile = listFile;
             topic.part = static_cast<int32_t>(topics.size() + 1);
             topic.title = pieces == 1 ? title : title + u" " + Utf8ToUtf16(std::to_string(piece + 1));
-            topic.answerLanguage = language;
+            topic.languages = languages;
             const size_t first = piece * kOwnTopicCards;
             const size_t last = std::min(lesson.cards.size(), first + kOwnTopicCards);
             for (size_t i = first; i < last; ++i)
@@ -136,7 +134,7 @@ void ReadListsFolder() {
             if (!ReadFileWithin(folder + name, kWordListLimit, bytes)) continue;
             const WordListImport list = ReadWordList(name, bytes);
             if (list.refused) continue;
-            for (OwnTopic& topic : TopicsOfList(name, Utf8ToUtf16(Stem(name)), list))
+            for (OwnTopic& topic : TopicsOfList(name, TitleOfListName(name), list))
                 ownTopics.push_back(std::move(topic));
         }
     }
@@ -145,14 +143,19 @@ void ReadListsFolder() {
 }
 
 std::string ImportListFile(const std::string& path) {
-    const std::string name = BaseName(path);
+    const std::string shown = BaseName(path);
     std::vector<uint8_t> bytes;
     const FileReadResult read = ReadBoundedFile(path, kWordListLimit, bytes);
-    if (read != FileReadResult::Ok || name.empty()) return name + ": not imported: " + RefusalOfRead(read);
-    const WordListImport list = ReadWordList(name, bytes);
-    if (list.refused) return DescribeImport(name, list, 0);
+    if (read != FileReadResult::Ok || shown.empty()) return shown + ": not imported: " + RefusalOfRead(read);
+    WordListImport list = ReadWordList(shown, bytes);
+    if (list.refused) return DescribeImport(shown, list, 0);
+    // Only here are languages guessed: the copy keeps what was found, so a start never guesses.
+    GuessUnknownLanguages(list);
+    const std::vector<uint8_t> copy = CopyKeepingLanguages(bytes, list);
 
-    std::vector<OwnTopic> topics = TopicsOfList(name, Utf8ToUtf16(Stem(name)), list);
+    // Kept under a name the lists folder gives back as a list at the next start.
+    const std::string name = ListCopyName(shown);
+    std::vector<OwnTopic> topics = TopicsOfList(name, TitleOfListName(name), list);
     {
         // The copy and the counts it carries over change together, for this list only. The lock is
         // asked for once: an import never stops the picture to wait for another game.
@@ -160,8 +163,12 @@ std::string ImportListFile(const std::string& path) {
         const int oldParts = PartsOfList(name);
         const CardCounts carried = SavedCountsOfList(name, oldParts);
         platform::MakeFolders(WriteListsFolder());
-        if (!WriteFileAtomically(WriteListsFolder() + name, bytes.data(), bytes.size()))
-            return name + ": not imported: the lists folder " + WriteListsFolder() + " cannot be written";
+        const FileWriteResult written =
+            WriteFileAtomically(WriteListsFolder() + name, copy.data(), copy.size());
+        if (!written) {
+            return shown + ": not imported: its copy cannot be written in the lists folder " +
+                   WriteListsFolder() + " (" + std::strerror(written.error) + ")";
+        }
         ReplaceCountsOfList(name, oldParts, topics, carried);
     }
     const size_t topicCount = topics.size();
@@ -171,7 +178,15 @@ std::string ImportListFile(const std::string& path) {
     for (OwnTopic& topic : topics) ownTopics.push_back(std::move(topic));
     SortOwnTopics();
     RebuildOwnTopicRows();
-    return DescribeImport(name, list, topicCount);
+    std::string line = DescribeImport(shown, list, topicCount);
+    if (name != shown) line += "; kept as " + name;
+    return line;
+}
+
+size_t TopicsNotShown(const std::string& listFile) {
+    size_t topics = 0;
+    for (const OwnTopic& topic : ownTopics) topics += topic.listFile == listFile;
+    return topics - std::min(topics, RowsOfList(listFile));
 }
 
 bool RemoveOwnList(const std::string& listFile) {

@@ -23,7 +23,7 @@ struct OwnTopic {
     int32_t part = 1;      // the topic's number within its list, from 1; names its counts file
     std::u16string title;
     std::vector<WordEntry> cards;
-    std::string answerLanguage;  // the code its answers are spoken in; empty: not spoken
+    SideLanguages languages;  // as the list names them or they were guessed at its import
 };
 
 // Every own topic, the lists in file-name order. Owned here: rebuilt by every ReadListsFolder,
@@ -37,7 +37,13 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
 // player's folder lacks); a file that is not a list is skipped.
 void ReadListsFolder();
 // Imports the file at `path` and returns the line that tells the player what was read (or why
-// nothing was). Nothing but the list's copy and its own counts files is written.
+// nothing was), with the list's languages and how they were found. A side whose language the list
+// does not name is guessed from its words (formats/LanguageGuess.h), here and never at start-up;
+// the copy of a text list keeps the guess as a first line "#languages:de,en". Nothing but the
+// list's copy and its own counts files is written.
 std::string ImportListFile(const std::string& path);
+// How many of the list's topics have no row in the topics table (it holds MAX_TOPICS rows, the
+// lists in file-name order).
+size_t TopicsNotShown(const std::string& listFile);
 // Removes the list's copy and its counts files; false when the copy could not be removed.
 bool RemoveOwnList(const std::string& listFile);

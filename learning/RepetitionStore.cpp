@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/BoundedFileRead.h"
+#include "formats/RepetitionCount.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/WordList.h"
@@ -27,19 +28,21 @@ size_t ChoiceSize() {
 
 // Counts without entries belong to a progress query; with entries they must match them one to one.
 void FitCountsToEntries() {
-    if (!wordList.entries.empty()) wordList.counts.resize(wordList.entries.size(), RepetitionRecord{1});
+    if (!wordList.entries.empty())
+        wordList.counts.resize(wordList.entries.size(), RepetitionRecord{kNewWordCount});
     wordList.asked.assign(wordList.counts.size(), false);
     wordList.judged.assign(wordList.counts.size(), 0);
 }
 
-// The little-endian int32 values of a repetition file (a last piece shorter than 4 bytes ignored).
+// The counts of a repetition file: little-endian int32 values (a last piece shorter than 4 bytes
+// ignored), each outside the counts' range read as a new word's.
 std::vector<int32_t> CountsFromBytes(const uint8_t* data, size_t size) {
     std::vector<int32_t> counts;
     for (size_t offset = 0; offset + 4 <= size; offset += 4) {
         uint32_t value = static_cast<uint32_t>(data[offset]) | static_cast<uint32_t>(data[offset + 1]) << 8 |
                          static_cast<uint32_t>(data[offset + 2]) << 16 |
                          static_cast<uint32_t>(data[offset + 3]) << 24;
-        counts.push_back(static_cast<int32_t>(value));
+        counts.push_back(CountAsRead(static_cast<int32_t>(value)));
     }
     return counts;
 }
@@ -97,7 +100,8 @@ bool LoadRepetitions(int first, int last) {
         LoadRepetitionsFromBytes(bytes.data(), bytes.size());
         return true;
     }
-    wordList.counts.assign(last > first ? static_cast<size_t>(last) - first : 0, RepetitionRecord{1});
+    wordList.counts.assign(last > first ? static_cast<size_t>(last) - first : 0,
+                           RepetitionRecord{kNewWordCount});
     FitCountsToEntries();
     return false;
 }

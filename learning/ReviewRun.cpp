@@ -15,11 +15,8 @@ namespace {
 struct TopicCards {
     std::vector<WordEntry> entries;
     std::vector<RepetitionRecord> counts;
-    std::string answerLanguage;
+    SideLanguages languages;
 };
-
-// The language each loaded card's answer is spoken in, beside reviewCards.
-std::vector<std::string> reviewLanguages;
 
 bool RowExists(int topicIndex) { return app != nullptr && topicIndex >= 0 && topicIndex < app->topicCount; }
 
@@ -28,7 +25,6 @@ bool RowExists(int topicIndex) { return app != nullptr && topicIndex >= 0 && top
 size_t LoadReviewCards() {
     const std::vector<CardRef> chosen = ChooseReviewCards();
     reviewCards.clear();
-    reviewLanguages.clear();
     WordList run;
     // Each topic's entries and counts are read once, when its first card is met.
     std::map<int, TopicCards> topics;
@@ -39,7 +35,7 @@ size_t LoadReviewCards() {
             LoadTopicWords(card.topicIndex);  // designed or own
             found = topics
                         .emplace(card.topicIndex,
-                                 TopicCards{wordList.entries, wordList.counts, wordList.answerLanguage})
+                                 TopicCards{wordList.entries, wordList.counts, wordList.languages})
                         .first;
         }
         const TopicCards& topic = found->second;
@@ -48,7 +44,7 @@ size_t LoadReviewCards() {
         run.counts.push_back(static_cast<size_t>(card.entry) < topic.counts.size() ? topic.counts[card.entry]
                                                                                    : RepetitionRecord{1});
         reviewCards.push_back(card);
-        reviewLanguages.push_back(topic.answerLanguage);
+        run.entryLanguages.push_back(topic.languages);
     }
     run.asked.assign(run.entries.size(), false);
     run.judged.assign(run.entries.size(), 0);
@@ -56,15 +52,7 @@ size_t LoadReviewCards() {
     return reviewCards.size();
 }
 
-void ForgetReviewCards() {
-    std::vector<CardRef>().swap(reviewCards);
-    std::vector<std::string>().swap(reviewLanguages);
-}
-
-std::string CurrentReviewLanguage() {
-    return wordList.currentWord < reviewLanguages.size() ? reviewLanguages[wordList.currentWord]
-                                                         : std::string();
-}
+void ForgetReviewCards() { std::vector<CardRef>().swap(reviewCards); }
 
 const CardRef* CurrentReviewCard() {
     if (wordList.currentWord >= reviewCards.size()) return nullptr;

@@ -22,8 +22,6 @@ size_t LoadReviewCards();
 void ForgetReviewCards();
 // The card of the entry on screen; nullptr when none is loaded.
 const CardRef* CurrentReviewCard();
-// The language the entry on screen is spoken in (its topic's); empty when none is loaded.
-std::string CurrentReviewLanguage();
 // The topics row of the entry on screen; -1 when none is loaded.
 int CurrentReviewRow();
 // The rows with at least one judged card, each once, in the order first met.

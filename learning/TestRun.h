@@ -22,6 +22,8 @@ struct TestRun {
     int32_t topicIndex = 0;
     bool answerSubmitted = false;
     bool answerEvaluated = false;
+    // The player broke the run off (its cross) before it was decided.
+    bool brokenOff = false;
 };
 
 // The run in progress (one at a time).

@@ -10,9 +10,6 @@
 
 namespace {
 
-// The designed topics are Spanish words.
-constexpr char kDesignedAnswerLanguage[] = "es";
-
 const TopicInfo* RowInfo(int row) {
     if (app == nullptr || row < 0 || row >= app->topicCount) return nullptr;
     return &app->topics[row];
@@ -37,14 +34,14 @@ const OwnTopic* OwnTopicOfRow(int row) {
 void LoadTopicWords(int row) {
     if (const OwnTopic* own = OwnTopicOfRow(row)) {
         LoadOwnCards(*own);
-        wordList.answerLanguage = own->answerLanguage;
+        wordList.languages = own->languages;
         return;
     }
     const TopicInfo* info = RowInfo(row);
     if (info == nullptr) return;
     LoadTopicEntries(app->wordFilePath, info->firstWord, info->lastWord);
     LoadRepetitions(info->firstWord, info->lastWord);
-    wordList.answerLanguage = kDesignedAnswerLanguage;
+    wordList.languages = SideLanguages{};  // English and Spanish, under the design's flags
 }
 
 void LoadTopicProgress(int row) {
@@ -73,12 +70,11 @@ bool IsRowUnlocked(int row) {
 }
 
 AnswerVerdict JudgeTypedAnswer(int row, const std::u16string& typed, const std::u16string& expected) {
-    if (OwnTopicOfRow(row) != nullptr) {
-        const OwnAnswerVerdict own = CheckOwnAnswer(typed, expected);
-        return AnswerVerdict{own.right, own.spellingToShow};
-    }
+    if (OwnTopicOfRow(row) != nullptr)
+        return CheckOwnAnswer(typed, expected, CurrentLanguages().answer == "en");
     AnswerVerdict verdict;
     verdict.right = CheckAnswer(typed, expected);
     if (verdict.right && TypedInAnotherSpelling(typed, expected)) verdict.spellingToShow = expected;
+    if (!verdict.right) verdict = DesignedNearMiss(typed, expected);
     return verdict;
 }

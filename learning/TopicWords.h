@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "learning/AnswerCheck.h"
 #include "learning/SaveResult.h"
 
 struct OwnTopic;
@@ -20,11 +21,8 @@ void LoadTopicProgress(int row);
 SaveResult SaveTopicCounts(int row);
 bool IsRowUnlocked(int row);
 
-struct AnswerVerdict {
-    bool right = false;
-    // For a right answer typed in another spelling: the spelling to show; else empty.
-    std::u16string spellingToShow;
-};
 // A designed row keeps the design's rule; an own row also takes any one of the answer's
-// alternatives, parenthesised parts left out and every letter's accents optional.
+// alternatives, parenthesised parts and punctuation left out, every letter's accents optional and
+// umlauts spelt out, and a leading English article when the answer is English. In every row a wrong
+// answer one letter off a word of five letters or more is told as almost right.
 AnswerVerdict JudgeTypedAnswer(int row, const std::u16string& typed, const std::u16string& expected);

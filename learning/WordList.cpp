@@ -45,6 +45,7 @@ void ReleaseEntries() {
     std::vector<WordEntry>().swap(wordList.entries);
     std::vector<RepetitionRecord>().swap(wordList.counts);
     std::vector<bool>().swap(wordList.asked);
+    std::vector<SideLanguages>().swap(wordList.entryLanguages);
 }
 
 unsigned WordCount() { return static_cast<unsigned>(wordList.entries.size()); }
@@ -57,4 +58,12 @@ std::u16string CurrentPrompt() {
 std::u16string CurrentAnswer() {
     if (wordList.currentWord >= wordList.entries.size()) return std::u16string();
     return wordList.entries[wordList.currentWord].answer;
+}
+
+WordEntry CurrentEntry() { return WordEntry{CurrentPrompt(), CurrentAnswer()}; }
+
+const SideLanguages& CurrentLanguages() {
+    return wordList.currentWord < wordList.entryLanguages.size()
+               ? wordList.entryLanguages[wordList.currentWord]
+               : wordList.languages;
 }

@@ -7,8 +7,17 @@
 #include <vector>
 
 struct WordEntry {
-    std::u16string prompt;  // interface language
-    std::u16string answer;  // language being learned
+    std::u16string prompt;  // asked (the designed topics: English)
+    std::u16string answer;  // typed (the designed topics: Spanish)
+};
+
+// The languages of a list's two sides as ISO 639-1 codes; an empty code is a side whose language
+// is not known, shown as such and never spoken. A designed topic shows its sides by the design's
+// flags, a learner's own list by its languages' names.
+struct SideLanguages {
+    std::string prompt = "en";
+    std::string answer = "es";
+    bool designedFlags = true;
 };
 
 struct RepetitionRecord {
@@ -23,8 +32,10 @@ struct WordList {
     // counts were loaded or last saved. A save replays these onto the counts on disk.
     std::vector<int8_t> judged;
     unsigned currentWord = 0;
-    // The language code the answers are spoken in ("es" for the designed topics); empty: not spoken.
-    std::string answerLanguage = "es";
+    // The loaded topic's languages; when the entries come from several topics (a review, its
+    // missed words), each entry's instead, in entryLanguages beside the entries.
+    SideLanguages languages;
+    std::vector<SideLanguages> entryLanguages;
 };
 
 // The one word list; empty at start-up, refilled by every LoadTopicEntries.
@@ -40,3 +51,7 @@ unsigned WordCount();
 // Entry currentWord's strings; empty when the list is empty.
 std::u16string CurrentPrompt();
 std::u16string CurrentAnswer();
+// Entry currentWord; empty when the list is empty.
+WordEntry CurrentEntry();
+// The languages of entry currentWord.
+const SideLanguages& CurrentLanguages();

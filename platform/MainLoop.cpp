@@ -97,8 +97,13 @@ void DeliverTick() {
         s.clockMs += kTickPeriodMs;
         if (s.clockMs >= kClockWrapMs) s.clockMs -= kClockWrapMs;
     }
+    s.lastTickShown = TickIsShown();
     if (s.callbacks.tick) s.callbacks.tick();
-    if (s.headless && s.tickObserver) s.tickObserver();
+    if (s.headless && s.tickObserver) {
+        // A copy: the observer may stop observing from within.
+        const std::function<void()> observer = s.tickObserver;
+        observer();
+    }
 }
 
 void DeliverClose() {
@@ -137,7 +142,10 @@ bool DispatchEventsBefore(Uint32 dueTicksMs) {
 
 }  // namespace
 
-bool TickIsShown() { return !GetState().tickBehind; }
+bool TickIsShown() {
+    const auto& s = GetState();
+    return !s.tickBehind && !(s.headless && s.ticksStepOnly && !s.tickObserver);
+}
 
 namespace detail {
 

@@ -114,8 +114,16 @@ int RunMainLoop(const WindowCallbacks& callbacks);
 // than a tick): that tick runs without drawing, and only the last of them draws.
 bool TickIsShown();
 
-// A modal message box with an OK button (no owner, default caption). Frames pause while open.
-void ShowMessage(const std::string& text);
+// Who speaks in a message box, and of what. The design's own boxes keep the caption a box without
+// one of its own always had, "Error"; the game's own boxes are titled "lexaDRILL", with the icon of
+// what they tell.
+enum class MessageKind { Designed, Information, Warning, Error };
+// What SDL said of the last failure, e.g. of the GL context; the messages that tell the player
+// name it.
+std::string GraphicsError();
+// A modal message box with an OK button (no owner). Frames pause while it is open; a SIGTERM or
+// SIGINT meanwhile closes it and then ends the game as it does at any other time.
+void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Designed);
 // Opens an address (file:// or http) in the user's browser; the result is not checked.
 void OpenAddress(const std::string& address);
 // Debugger output (the load trace, the cheat lines, the answer counters): written to standard

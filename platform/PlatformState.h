@@ -67,9 +67,14 @@ struct State {
     int cursorY = 0;
     double clockMs = 0.0;  // headless clock, fractional so ticks add up to exact seconds
     std::vector<std::string> messages;
+    std::vector<MessageKind> messageKinds;  // beside `messages`, one each
     std::vector<std::string> addresses;
     int exitStatus = -1000;
     std::function<void()> tickObserver;
+    // Headless ticks only step, as a tick run behind the clock does, while nobody reads the
+    // window's picture; a tick observer reads every tick, so its ticks are shown.
+    bool ticksStepOnly = false;
+    bool lastTickShown = false;
 };
 
 State& GetState();
@@ -86,5 +91,7 @@ void DeliverTick();
 int RunTimedLoop(double limitMs, bool& closed, const std::function<bool()>& done = nullptr);
 // Runs the close callback once and forgets every callback (the objects they reach are gone).
 void DeliverClose();
+// Shows a real message box (platform/MessageBox.cpp); false when none could be shown.
+bool ShowMessageBox(MessageKind kind, const std::string& text);
 
 }  // namespace platform::detail

@@ -253,28 +253,29 @@ void CursorPosition(int& x, int& y) {
     SDL_GetMouseState(&x, &y);
 }
 
-void ShowMessage(const std::string& text) {
+void ShowMessage(const std::string& text, MessageKind kind) {
     auto& s = GetState();
     if (s.headless) {
         s.messages.push_back(text);
+        s.messageKinds.push_back(kind);
         return;
     }
-    // Blocks this, the only, thread: no frames run while the box is open. "Error" is the caption a
-    // box without one of its own has always had.
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Error", text.c_str(), nullptr) != 0) {
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
+    // Blocks this, the only, thread: no frames run while the box is open.
+    if (!detail::ShowMessageBox(kind, text)) std::fprintf(stderr, "%s\n", text.c_str());
 }
 
 void OpenAddress(const std::string& address) {
     auto& s = GetState();
-    if (s.headless) {
-        s.addresses.push_back(address);
-        return;
-    }
+    // Looked for headless too, so the tests see what a player without one is told.
     const char* searchPath = std::getenv("PATH");
     if (FindProgram(kAddressOpener, searchPath ? searchPath : "").empty()) {
+        // Said in a box where the player looks, and on the terminal, where the path can be copied.
         TellTerminal(NoOpenerLine(address));
+        ShowMessage(NoOpenerLine(address), MessageKind::Information);
+        return;
+    }
+    if (s.headless) {
+        s.addresses.push_back(address);
         return;
     }
     SDL_OpenURL(address.c_str());
@@ -287,6 +288,8 @@ void DebugOutput(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fflush(stderr);
 }
+
+std::string GraphicsError() { return SDL_GetError(); }
 
 uint32_t TickCountMs() {
     auto& s = GetState();

@@ -7,6 +7,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
+#include "engine/TextFit.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
@@ -29,7 +30,8 @@ void RemoveSelectedList() {
     if (RemoveOwnList(list)) {
         platform::TellTerminal("lexadrill: removed the list " + list);
     } else {
-        platform::ShowMessage(list + " could not be removed from the lists folder");
+        platform::ShowMessage(list + " could not be removed from the lists folder",
+                              platform::MessageKind::Error);
     }
     RefreshTopicsList();
 }
@@ -48,12 +50,37 @@ void BuildExitConfirm() {
     answers->visible = false;
 }
 
+namespace {
+
+// Removing a list cannot be undone, so that question starts on "no"; the exit question gets back
+// the selection it had, as designed.
+void SelectFirstAnswer(bool removing) {
+    GLObjectTextList* answers = FindTextList(key::kExitAnswers);
+    if (!answers) return;
+    if (removing) {
+        if (app->screens.exitAnswerKept < 0) app->screens.exitAnswerKept = answers->selected;
+        answers->SelectOffScreen(LineOf(ExitAnswer::No));
+    } else if (app->screens.exitAnswerKept >= 0) {
+        answers->SelectOffScreen(app->screens.exitAnswerKept);
+        app->screens.exitAnswerKept = -1;
+    }
+}
+
+}  // namespace
+
 void ShowExitConfirm(ScreenId returnScreen) {
     app->exitReturnScreen = returnScreen;
     // Asked from the topics screen, the question is whether to remove the selected own list.
     const std::string list = returnScreen == ScreenId::Topics ? SelectedOwnList() : "";
-    SetTextOf(key::kExitQuestion,
-              list.empty() ? std::u16string(kExitQuestionText) : u"Remove " + Utf8ToUtf16(list) + u"?");
+    SelectFirstAnswer(!list.empty());
+    // A long list name is cut to keep the question inside the window.
+    constexpr double kQuestionRoomEm = 15;
+    const std::u16string remove = u"Remove ", mark = u"?";
+    SetTextOf(
+        key::kExitQuestion,
+        list.empty()
+            ? std::u16string(kExitQuestionText)
+            : remove + CutToWidth(Utf8ToUtf16(list), kQuestionRoomEm - TextWidthEm(remove + mark)) + mark);
     FlyInShown(key::kExitQuestion);
     FlyInShown(key::kExitAnswers);
 }

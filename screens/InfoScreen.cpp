@@ -1,21 +1,76 @@
 // The information panel. Its arrow goes on to the screen recorded in infoReturnScreen, or ends
 // the program when that is None; a click beside the arrow opens the help page that ships with the
 // game, once while the panel stands (a browser per stray click or typed letter helps no one).
-// Typed characters do nothing here.
+// Typed characters do nothing here. Before a learner's own list is learned or tested the panel
+// names the list's languages ("type the German word"), drawn at run time in the designed panel's
+// layout; everywhere else it is the designed picture.
 #include "screens/InfoScreen.h"
 
 #include <cstdio>
 #include <memory>
 
+#include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
+#include "engine/GlyphFont.h"
+#include "engine/TextureTable.h"
+#include "engine/TitleCard.h"
+#include "formats/LanguageCodes.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
+#include "learning/OwnTopics.h"
+#include "learning/TopicWords.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
+#include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
+
+// The own lists' panel: one texture slot of the scene's, drawn again only when its texts change.
+constexpr char kOwnPanelTexture[] = "own list information panel";
+
+std::u16string LanguageWord(const std::string& code) { return Utf8ToUtf16(EnglishLanguageName(code)); }
+
+std::vector<PanelLine> OwnPanelLines(const SideLanguages& languages) {
+    using Style = PanelLine::Style;
+    const std::u16string prompt = LanguageWord(languages.prompt), answer = LanguageWord(languages.answer);
+    return {
+        {u"choosing", Style::Heading},
+        {u"the arrows, Up and Down or the wheel"},
+        {u"move a list; a click on the highlighted"},
+        {u"line or Enter chooses it"},
+        {u"learning", Style::Heading},
+        {u"each " + (prompt.empty() ? u"word" : prompt + u" word") + u" with its" +
+         (answer.empty() ? u"" : u" " + answer)},
+        {u"answer: read, then the arrow or Enter"},
+        {u"test", Style::Heading},
+        {u"type the " + (answer.empty() ? u"answer" : answer + u" word") + u", press Enter"},
+        {u"in 15 seconds: 10 points, or 20 with"},
+        {u"more than 10 seconds left; 70 % right"},
+        {u"passes the test of your own list"},
+        {u"keys", Style::Heading},
+        {u"Esc goes back, F2 speech off/on, F3 your"},
+        {u"progress; F11 or Alt+Enter: full screen"},
+    };
+}
+
+// The texture of the panel for the topic about to be learned or tested: an own list's own panel,
+// else the designed picture.
+int32_t PanelTexture() {
+    const bool beforeARun =
+        app->infoReturnScreen == ScreenId::Learning || app->infoReturnScreen == ScreenId::Test;
+    const GLObjectTextList* topics = FindTextList(key::kTopicsList);
+    const OwnTopic* own = beforeARun && topics ? OwnTopicOfRow(topics->selected) : nullptr;
+    if (own == nullptr) return scene->textures.Find(app->infoPicturePath);
+    const std::vector<PanelLine> lines = OwnPanelLines(own->languages);
+    std::u16string texts;
+    for (const PanelLine& line : lines) texts += line.text + u"\n";
+    const int32_t slot = scene->textures.DrawnImage(
+        kOwnPanelTexture, texts, [&] { return DrawInfoPanel(lines, glyphfont::FontFile()); });
+    return slot >= 0 ? slot : scene->textures.Find(app->infoPicturePath);
+}
 
 // Percent-encodes what a file:// address cannot carry as is (spaces, non-ASCII bytes, '#', ...).
 std::string EncodePath(const std::string& path) {
@@ -76,6 +131,7 @@ void BuildInfoScreen() {
 
 void ShowInfoScreen() {
     app->screens.helpOpened = false;
+    if (GLObject* panel = FindSceneObject(key::kInfoPanel)) panel->texture = PanelTexture();
     for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) FlyInShown(objectKey);
 }
 

@@ -9,11 +9,12 @@
 #include "game/ObjectKeys.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
-#include "learning/SpokenAnswer.h"
+#include "learning/SpokenWord.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
+#include "screens/SideLanguageCards.h"
 
 namespace {
 
@@ -31,9 +32,10 @@ void ShowCounter() {
 }
 
 void ShowEntryTexts() {
-    SetTextOf(key::kPromptText, CurrentPrompt());
-    SetTextOf(key::kAnswerText, CurrentAnswer());
-    SpeakAnswer(CurrentAnswer());
+    SetWordText(key::kPromptText, CurrentPrompt());
+    SetWordText(key::kAnswerText, CurrentAnswer());
+    ShowSideLanguages(CurrentLanguages());
+    SpeakForeignWord(CurrentEntry(), CurrentLanguages());
 }
 
 // The screen's entry over the loaded word list, from its first entry.
@@ -120,7 +122,7 @@ void ShowPreviousLearningPair() {
 void SpeakLearningAnswerAgain() {
     if (app->screens.learningLeaving || app->screens.learningStepping || wordList.currentWord >= WordCount())
         return;
-    SpeakAnswer(CurrentAnswer());
+    SpeakForeignWord(CurrentEntry(), CurrentLanguages());
 }
 
 void ShowNextLearningEntry() {

@@ -7,6 +7,7 @@
 
 #include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
+#include "engine/TextFit.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
@@ -18,7 +19,9 @@ namespace {
 
 // Topic rows drawn at most; the rows beyond are left out of the picture.
 constexpr int kRowsShown = 24;
-// The topic bars: names end left of the bar, which runs from kBarLeft for kBarLength.
+// The topic bars: names end left of the bar, which runs from kBarLeft for kBarLength; kNameRoom
+// is what lies left of kNameRight inside the window.
+constexpr double kNameRoom = 2.5;
 constexpr double kNameRight = -1.35, kBarLeft = -1.25, kBarLength = 1.7, kBarThickness = 0.14;
 constexpr double kFirstRowY = 1.45, kRowSpacing = 0.25, kRowsHeight = 3.05, kNameScale = 0.26;
 // The days strip and the bars of the days ahead, right of the topics.
@@ -208,8 +211,11 @@ void BuildProgressScreen() {
     const double spacing = rows > 0 ? std::min(kRowSpacing, kRowsHeight / rows) : kRowSpacing;
     for (int i = 0; i < rows; ++i) {
         const double y = kFirstRowY - i * spacing;
-        GLObjectText* name = AddText(key::kProgressTopicName, app->topics[i].title, kNameRight, y,
-                                     kNameScale * spacing / kRowSpacing, kCaption);
+        // A long own title is cut before it reaches the window's left edge.
+        const double scale = kNameScale * spacing / kRowSpacing;
+        GLObjectText* name =
+            AddText(key::kProgressTopicName, CutToWidth(app->topics[i].title, kNameRoom / (0.5 * scale)),
+                    kNameRight, y, scale, kCaption);
         AlignRight(*name, kNameRight);
         const double thickness = kBarThickness * spacing / kRowSpacing;
         for (int group = 0; group < 4; ++group)

@@ -11,8 +11,9 @@
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
 #include "learning/MissedEntries.h"
-#include "learning/SpokenAnswer.h"
+#include "learning/SpokenWord.h"
 #include "learning/TestRun.h"
+#include "learning/TopicWords.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
@@ -42,6 +43,10 @@ void BuildWordsToPractise() {
 // "prompt - answer": the glyph font has no dash of its own (U+2014 would draw nothing).
 std::u16string PractiseLineText(const WordEntry& entry) { return entry.prompt + u" - " + entry.answer; }
 
+// How wide a line may be, in scene units, for the list's arrows at its right to stay inside the
+// window; a longer line is made smaller, at most by half, then cut.
+constexpr double kPractiseLineRoom = 7.0, kPractiseLineSmallest = 0.5;
+
 void FillWordsToPractise() {
     GLObjectTextList* list = FindTextList(key::kPractiseList);
     if (!list) return;
@@ -53,12 +58,18 @@ void FillWordsToPractise() {
         // Shown as a disabled line: there is nothing to choose.
         list->AddLine(u"no word missed", key::kListLine, false);
     } else {
-        for (const WordEntry& entry : missedEntries)
-            list->AddLine(PractiseLineText(entry), key::kListLine, true);
+        for (const MissedEntry& missed : missedEntries)
+            list->AddLineWithin(PractiseLineText(missed.words), key::kListLine, true, kPractiseLineRoom,
+                                kPractiseLineSmallest);
         list->Select(0);
     }
     app->screens.spokenPractiseLine = -1;
     app->screens.practiseListMoved = false;
+}
+
+// The next-level screen's panel: "Test passed" for an own list, which unlocks nothing.
+const char* NextLevelPanel() {
+    return OwnTopicOfRow(testRun.topicIndex) != nullptr ? key::kPassedPanel : key::kNextLevelPanel;
 }
 
 // Under the panel: a test's score, or how many of a review's cards were answered right.
@@ -116,28 +127,29 @@ bool ChoosePractise(const InputEvent& input, const std::string& panelKey, const 
 void BuildNextLevelScreen() {
     BuildPanel(key::kNextLevelPanel, u"Next level unlocked");
     BuildWordsToPractise();
+    BuildPanel(key::kPassedPanel, u"Test passed");
 }
 
 void BuildGameOverScreen() { BuildPanel(key::kGameOverPanel, u"Game over"); }
 
 void BuildReviewResultScreen() { BuildPanel(key::kReviewPanel, u"Review done"); }
 
-void ShowNextLevelScreen() {
-    ShowResult(key::kNextLevelPanel, CounterLine(uiStrings.scoreLabel, testRun.score));
-}
+void ShowNextLevelScreen() { ShowResult(NextLevelPanel(), CounterLine(uiStrings.scoreLabel, testRun.score)); }
 
 void ShowGameOverScreen() {
     ShowResult(key::kGameOverPanel, CounterLine(uiStrings.scoreLabel, testRun.score));
 }
 
 void ShowReviewResultScreen() {
+    // A review broken off says so; the line below counts the answers given before.
+    SetTextOf(key::kReviewPanel, testRun.brokenOff ? u"review stopped" : u"Review done");
     ShowResult(key::kReviewPanel, CounterLine(uiStrings.correctLabel, testRun.correctCount) + u" of " +
                                       NumberText(testRun.askedCount));
 }
 
 void NextLevelScreenInput(const InputEvent& input) {
-    if (ChoosePractise(input, key::kNextLevelPanel, event::kLearningAfterNextLevel)) return;
-    Leave(input, key::kNextLevelPanel, event::kMainMenuAfterNextLevel);
+    if (ChoosePractise(input, NextLevelPanel(), event::kLearningAfterNextLevel)) return;
+    Leave(input, NextLevelPanel(), event::kMainMenuAfterNextLevel);
 }
 
 void GameOverScreenInput(const InputEvent& input) {
@@ -156,7 +168,8 @@ void FollowPractiseSelection() {
     if (!list || list->selected == app->screens.spokenPractiseLine) return;
     if (list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
     app->screens.spokenPractiseLine = list->selected;
-    SpeakAnswer(missedEntries[app->screens.spokenPractiseLine].answer);
+    const MissedEntry& missed = missedEntries[app->screens.spokenPractiseLine];
+    SpeakForeignWord(missed.words, missed.languages);
 }
 
 bool PractiseListHasAttention() {
@@ -169,11 +182,12 @@ bool PractiseListHasAttention() {
 void SpeakPractiseSelectionAgain() {
     const GLObjectTextList* list = FindTextList(key::kPractiseList);
     if (!list || list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
-    SpeakAnswer(missedEntries[list->selected].answer);
+    SpeakForeignWord(missedEntries[list->selected].words, missedEntries[list->selected].languages);
 }
 
 void HideResultScreens() {
-    for (const char* objectKey : {key::kNextLevelPanel, key::kGameOverPanel, key::kReviewPanel,
-                                  key::kFinalScore, key::kArrowNext, key::kPractiseTitle, key::kPractiseList})
+    for (const char* objectKey :
+         {key::kNextLevelPanel, key::kPassedPanel, key::kGameOverPanel, key::kReviewPanel, key::kFinalScore,
+          key::kArrowNext, key::kPractiseTitle, key::kPractiseList})
         SetVisible(objectKey, false);
 }

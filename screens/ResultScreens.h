@@ -1,7 +1,8 @@
-// "Next level unlocked", "Game over" and "Review done", screens of one shape: the panel, the run's
-// final score (a review's right answers) and the arrow, and above them the words to practise (the run's
-// missed entries, "prompt - answer", in the order asked). Either leaves on a click or key while the arrow is
-// hovered; a click on the words' selected line starts a learning round of just those entries instead.
+// "Next level unlocked", "Game over" and "Review done" ("review stopped" when broken off), screens of one
+// shape: the panel, the run's final score (a review's right answers) and the arrow, and above them the words
+// to practise (the run's missed entries, "prompt - answer", in the order asked). Either leaves on a click or
+// key while the arrow is hovered; a click on the words' selected line starts a learning round of just those
+// entries instead.
 #pragma once
 
 #include "game/InputEvent.h"

@@ -6,6 +6,7 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
+#include "engine/TextFit.h"
 #include "game/ObjectKeys.h"
 #include "screens/SceneLookup.h"
 
@@ -102,6 +103,13 @@ void EnterFromLeft(GLObject* object) {
 }
 
 void EnterFromLeft(const std::string& objectKey) { EnterFromLeft(FindSceneObject(objectKey)); }
+
+void SetWordText(const std::string& objectKey, const std::u16string& text) {
+    // Centred a little right of the middle, the words keep clear of the window's edges this much
+    // inside; the designed words are far narrower.
+    constexpr double kWordRoom = 6.6, kSmallestShare = 0.5;
+    if (GLObjectText* word = FindText(objectKey)) SetTextWithin(*word, text, kWordRoom, kSmallestShare);
+}
 
 void EnterAnswerField(bool editable) {
     if (GLObjectText* answer = FindText(key::kAnswerText)) {

@@ -55,6 +55,9 @@ void EnterAnswerField(bool editable);
 void LeaveToLeft(GLObject* object, int period, int motionTicks, int fadeLength, int fadeTicks);
 void SetVisible(const std::string& objectKey, bool on);
 void SetTextOf(const std::string& objectKey, const std::u16string& text);
+// A word of the learning and test screens (a prompt or an answer field): shown whole where it
+// fits the window, else smaller, and cut only past half its size (a learner's own card may be long).
+void SetWordText(const std::string& objectKey, const std::u16string& text);
 
 std::u16string NumberText(int value);
 // "%s: %d"

@@ -12,17 +12,23 @@
 
 namespace {
 
-// A quarter of a second per segment of the fade: in, standing for three, out.
+// A quarter of a second per segment of the fade: in, standing in full for six (over a second and
+// a half, time to read it), out.
 constexpr int kSegmentTicks = 16;
-constexpr int kSegments = 5;
-// A fade step takes one tick more per segment (the step that starts the next one).
-constexpr int kFadeTicks = kSegments * (kSegmentTicks + 1);
+constexpr int kStandingSegments = 6;
+constexpr int kSegments = kStandingSegments + 2;
+
+// A screen over the mirrored floor steps every object twice a tick; the sign's steps follow, so
+// it stands as long on every screen.
+int StepsPerTick() { return scene->reflectionOff ? 1 : 2; }
 
 MotionPathPtr SignFade(double alpha) {
     auto path = std::make_unique<MotionPath>();
     const float full = static_cast<float>(alpha);
-    path->points = {{0, 0, 0}, {full, 0, 0}, {full, 0, 0}, {full, 0, 0}, {full, 0, 0}, {0, 0, 0}};
-    path->period = kSegmentTicks;
+    path->points.push_back({0, 0, 0});
+    for (int point = 0; point <= kStandingSegments; ++point) path->points.push_back({full, 0, 0});
+    path->points.push_back({0, 0, 0});
+    path->period = kSegmentTicks * StepsPerTick();
     return path;
 }
 
@@ -40,7 +46,8 @@ void ShowSpeechSign(bool speechOn) {
     GLObjectText* sign = FindText(key::kSpeechSign);
     if (!sign) return;
     sign->SetText(speechOn ? u"speech on" : u"speech off");
-    sign->StartFade(SignFade(sign->baseColour[3]), kFadeTicks);
+    // A fade takes one step more per segment (the step that starts the next one).
+    sign->StartFade(SignFade(sign->baseColour[3]), kSegments * (kSegmentTicks * StepsPerTick() + 1));
     sign->colour[3] = 0;
     sign->visible = true;
 }

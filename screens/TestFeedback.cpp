@@ -43,15 +43,30 @@ void ShowRightAnswer(bool bonus) {
     }
 }
 
-void ShowWrongAnswer(const std::u16string& expected) {
+namespace {
+
+// The expected answer stays readable while it slowly drifts away.
+GLObjectText* ShowExpectedLeaving(const std::u16string& expected) {
     LeaveToLeft(FindSceneObject(key::kPromptText), 500, 490, 200, 190);
-    // The expected answer stays readable while it slowly drifts away.
-    if (GLObjectText* answer = FindText(key::kAnswerText)) {
-        answer->SetText(expected);
+    SetWordText(key::kAnswerText, expected);
+    GLObjectText* answer = FindText(key::kAnswerText);
+    if (answer) {
         LeaveToLeft(answer, 500, 490, 500, 490);
         answer->SetActive(false);
     }
+    return answer;
+}
+
+}  // namespace
+
+void ShowWrongAnswer(const std::u16string& expected) {
+    ShowExpectedLeaving(expected);
     FlyThrough(key::kWrongFeedback, 300, true);
 }
 
-void ShowExpectedSpelling(const std::u16string& expected) { SetTextOf(key::kAnswerText, expected); }
+void ShowAlmostAnswer(const std::u16string& spelling, size_t markFirst, size_t markCount) {
+    if (GLObjectText* answer = ShowExpectedLeaving(spelling)) answer->SetMark(markFirst, markCount);
+    FlyThrough(key::kAlmostFeedback, 300, true);
+}
+
+void ShowExpectedSpelling(const std::u16string& expected) { SetWordText(key::kAnswerText, expected); }

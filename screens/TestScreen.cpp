@@ -22,7 +22,7 @@
 #include "learning/ReviewRun.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/RunEndSave.h"
-#include "learning/SpokenAnswer.h"
+#include "learning/SpokenWord.h"
 #include "learning/TestRun.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
@@ -30,6 +30,7 @@
 #include "platform/ProcessStart.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
+#include "screens/SideLanguageCards.h"
 #include "screens/TestFeedback.h"
 #include "screens/TextEntry.h"
 #include "unicode/Utf8Utf16.h"
@@ -70,14 +71,20 @@ CardRef QuestionCard() {
 int QuestionRow() { return Reviewing() ? CurrentReviewRow() : testRun.topicIndex; }
 
 // A test draws its questions by their counts; a review asks its cards in the order chosen, each
-// spoken in its own topic's language.
+// shown and spoken in its own topic's languages.
 void ChooseQuestion() {
     if (Reviewing()) {
         FindUnasked(0);
-        wordList.answerLanguage = CurrentReviewLanguage();
     } else {
         ChooseNextWord();
     }
+}
+
+// The question on screen: its prompt, its sides' languages, and its foreign word heard when shown.
+void ShowQuestion() {
+    SetWordText(key::kPromptText, CurrentPrompt());
+    ShowSideLanguages(CurrentLanguages());
+    SpeakWhenAsked(CurrentEntry(), CurrentLanguages());
 }
 
 // The four counter lines at the left.
@@ -89,12 +96,16 @@ void ShowCounters() {
               CounterLine(uiStrings.wordsLeftLabel, testRun.testLength - testRun.askedCount));
 }
 
-// The leaving motion of the run's objects at its end.
-void LeaveRunObjects() {
+// The leaving motion of the run's objects at its end. After a judged last answer the prompt and
+// the answer field are already leaving as every judged answer's do (a wrong one slowly, showing
+// the right answer), so only a run broken off sends them off here.
+void LeaveRunObjects(bool lastAnswerJudged) {
     for (const char* objectKey :
          {key::kPromptText, key::kAnswerText, key::kAbortButton, key::kArrowNext, key::kNativeFlag,
           key::kForeignFlag, key::kScore, key::kCorrectCount, key::kWrongCount, key::kToPassCount,
           key::kWordsLeftCount, key::kClock, key::kScoreBoard}) {
+        const bool feedbackMoves = objectKey == key::kPromptText || objectKey == key::kAnswerText;
+        if (lastAnswerJudged && feedbackMoves) continue;
         LeaveToLeft(FindSceneObject(objectKey), 200, 190, 100, 90);
     }
 }
@@ -128,7 +139,10 @@ void EnterRunObjects() {
 // kept is not, or was written without the folder's lock.
 void TellSaveResult(const SaveResult& result) {
     const std::string message = SaveResultMessage(result);
-    if (!message.empty()) platform::ShowMessage(message);
+    const bool lost = result.status == SaveResult::Status::NotSaved;
+    if (!message.empty())
+        platform::ShowMessage(message,
+                              lost ? platform::MessageKind::Error : platform::MessageKind::Information);
 }
 
 // The screen that follows a run, and after how many ticks, once its save is done.
@@ -137,6 +151,8 @@ const char* EventAfterRun(RunEndKind how, bool nextTopicUnlocked) {
     if (how == RunEndKind::Reviewed || (how == RunEndKind::BrokenOff && Reviewing()))
         return event::kReviewResultAfterReview;
     if (how != RunEndKind::Passed) return event::kGameOverAfterTest;
+    // A passed own list has nothing to unlock and ends on its result all the same.
+    if (OwnTopicOfRow(testRun.topicIndex) != nullptr) return event::kNextLevelAfterTest;
     // An unlock that could not be written unlocked nothing: the main menu follows.
     return nextTopicUnlocked ? event::kNextLevelAfterTest : event::kMainMenuAfterTest;
 }
@@ -207,13 +223,15 @@ void BuildTestScreen() {
     pause->Load("data/przerwij.ms3d");
     pause->highlight = MakeHighlightBox(key::kButtonHighlight);
     pause->visible = false;
+
+    AddLabel(key::kAlmostFeedback, u"almost", 0, 0, 3.5, 1.5, 1, 0.6, 0.1);
 }
 
 namespace {
 
 // What a test and a review share at their start; testRun.mode says which it is.
 void StartRun() {
-    testRun.answerSubmitted = testRun.answerEvaluated = testRun.paused = false;
+    testRun.answerSubmitted = testRun.answerEvaluated = testRun.paused = testRun.brokenOff = false;
     testRun.clockRunning = true;
     app->transitionLock = false;
     if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
@@ -249,8 +267,8 @@ void StartRun() {
     ChooseQuestion();
 
     EnterRunObjects();
-    SetTextOf(key::kPromptText, CurrentPrompt());
-    SetTextOf(key::kAnswerText, u"");
+    ShowQuestion();
+    SetWordText(key::kAnswerText, u"");
 }
 
 }  // namespace
@@ -272,13 +290,13 @@ void ShowNextTestQuestion() {
         platform::DebugOutput(line);
         platform::ShowMessage(line);
     }
+    ShowQuestion();
+    SetWordText(key::kAnswerText, u"");
     if (GLObjectText* prompt = FindText(key::kPromptText)) {
-        prompt->SetText(CurrentPrompt());
         prompt->StartMotion(PathEnterFromRight(), 150);
         prompt->StartFade(FadeInPath(100, prompt->baseColour[3]), 90);
     }
     if (GLObjectText* answer = FindText(key::kAnswerText)) {
-        answer->SetText(u"");
         answer->StartMotion(PathEnterFromRight(), 150);
         answer->StartFade(FadeInPath(100, answer->baseColour[3]), 90);
         answer->SetActive(true);
@@ -290,6 +308,7 @@ void ShowNextTestQuestion() {
          {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
         SetVisible(objectKey, ShownInRun(objectKey));
     SetVisible(key::kWrongFeedback, false);
+    SetVisible(key::kAlmostFeedback, false);
     SetVisible(key::kCorrectFeedback, false);
     testRun.clockRunning = true;
     testRun.answerSubmitted = false;
@@ -303,7 +322,7 @@ void TestClockTick() {
     if (!testRun.clockRunning || now - testRun.lastTickMs <= 1000) return;
     --testRun.timeLeft;
     testRun.lastTickMs = now;
-    if (testRun.timeLeft == 0) EvaluateAnswer(false);  // a time-out is a wrong answer
+    if (testRun.timeLeft == 0) EvaluateAnswer(AnswerVerdict{});  // a time-out is a wrong answer
     SetTextOf(key::kClock, NumberText(testRun.timeLeft));
 }
 
@@ -319,6 +338,7 @@ void TestScreenInput(const InputEvent& input) {
         // it while the screen leaves, after its score has gone into the hall of fame.
         testRun.clockRunning = false;
         testRun.answerSubmitted = testRun.answerEvaluated = true;
+        testRun.brokenOff = true;
         FinishTest(RunEndKind::BrokenOff);
         return;
     }
@@ -332,15 +352,14 @@ void TestScreenInput(const InputEvent& input) {
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
         const std::u16string expected = CurrentAnswer();
         const AnswerVerdict verdict = JudgeTypedAnswer(QuestionRow(), typed, expected);
-        EvaluateAnswer(verdict.right);
-        // A right answer typed without an accent or marker leaves showing how it is spelt.
-        if (!verdict.spellingToShow.empty()) ShowExpectedSpelling(verdict.spellingToShow);
+        EvaluateAnswer(verdict);
         return;
     }
     EditText(key::kAnswerText, input);
 }
 
-void EvaluateAnswer(bool correct) {
+void EvaluateAnswer(const AnswerVerdict& verdict) {
+    const bool correct = verdict.right;
     SetTextOf(key::kClock, u"--");
     testRun.clockRunning = false;
     testRun.answerEvaluated = true;
@@ -352,12 +371,18 @@ void EvaluateAnswer(bool correct) {
     if (correct) {
         MarkCorrect();
         ShowRightAnswer(bonus);
+        // A right answer typed in another spelling leaves showing the list's.
+        if (!verdict.spellingToShow.empty()) ShowExpectedSpelling(verdict.spellingToShow);
     } else {
         MarkWrong();
-        ShowWrongAnswer(CurrentAnswer());
-        missedEntries.push_back(WordEntry{CurrentPrompt(), CurrentAnswer()});
+        if (verdict.almost) {
+            ShowAlmostAnswer(verdict.almostSpelling, verdict.markFirst, verdict.markCount);
+        } else {
+            ShowWrongAnswer(CurrentAnswer());
+        }
+        missedEntries.push_back(MissedEntry{CurrentEntry(), CurrentLanguages()});
     }
-    SpeakAnswer(CurrentAnswer());
+    SpeakWhenJudged(CurrentEntry(), CurrentLanguages());
     platform::DebugOutput("ekran_licznik_slow=" + std::to_string(testRun.askedCount) +
                           ", >>>=" + std::to_string(testRun.toPass - testRun.correctCount) + " \n");
 
@@ -390,7 +415,7 @@ void FinishTest(RunEndKind how) {
     run.passedRow = how == RunEndKind::Passed ? testRun.topicIndex : -1;
     app->screens.pendingRunEnd = std::make_shared<PendingRunEnd>(run, how, platform::TickCountMs());
     StepRunEnd();
-    LeaveRunObjects();
+    LeaveRunObjects(how != RunEndKind::BrokenOff);
 }
 
 void SaveRunEndNow() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/InputEvent.h"
+#include "learning/AnswerCheck.h"
 
 void BuildTestScreen();
 // A test of the topic selected on the topics screen.
@@ -16,8 +17,9 @@ void TestClockTick();
 void TestScreenInput(const InputEvent& input);
 // The frame tick's "ekran_test - nastepne slowo".
 void ShowNextTestQuestion();
-// Judges the open question: feedback, counts, and the next question or the end of the run.
-void EvaluateAnswer(bool correct);
+// Hands in the judged open question (a time-out: a verdict of wrong): feedback, counts, and the next
+// question or the end of the run.
+void EvaluateAnswer(const AnswerVerdict& verdict);
 enum class RunEndKind { Passed, Failed, BrokenOff, Reviewed };
 // The end of a test or review: the run's objects leave and its save starts (learning/RunEndSave.h), done at
 // once unless another game holds the save folder's lock, else waited for across ticks; once done,

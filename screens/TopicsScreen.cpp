@@ -1,5 +1,6 @@
 #include "screens/TopicsScreen.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "engine/GLObjectText.h"
@@ -7,6 +8,7 @@
 #include "engine/GLScene.h"
 #include "engine/GlyphFont.h"
 #include "engine/MotionPath.h"
+#include "engine/TextFit.h"
 #include "engine/TitleCard.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
@@ -38,23 +40,16 @@ bool RowUnlocked(int row) { return IsRowUnlocked(row); }
 // Own topics' pictures are made from their titles into a few slots used in turn (the texture table
 // never frees one); the two planes show at most two pictures at once.
 int OwnPictureSlot(const std::u16string& title) {
-    OwnPictureSlots& ownPictures = app->screens.ownPictures;
-    for (int i = 0; i < OwnPictureSlots::kCount; ++i) {
-        if (ownPictures.slot[i] >= 0 && ownPictures.title[i] == title) return ownPictures.slot[i];
+    constexpr int kPictureSlots = 3;
+    const auto name = [](int i) { return "own topic picture " + std::to_string(i); };
+    for (int i = 0; i < kPictureSlots; ++i) {
+        const int32_t slot = scene->textures.Find(name(i));
+        if (slot >= 0 && scene->textures.drawnFrom[slot] == title) return slot;
     }
-    const int i = ownPictures.next;
-    ownPictures.next = (i + 1) % OwnPictureSlots::kCount;
-    const Image card = DrawTitleCard(title, glyphfont::FontFile());
-    const std::string name = "own topic picture " + std::to_string(i);
-    platform::MakeContextCurrent();
-    if (ownPictures.slot[i] < 0) {
-        ownPictures.slot[i] = scene->textures.LoadImage(name, card);
-    } else {
-        scene->textures.ReplaceImage(ownPictures.slot[i], name, card);
-    }
-    platform::ReleaseContext();
-    ownPictures.title[i] = ownPictures.slot[i] >= 0 ? title : u"";
-    return ownPictures.slot[i];
+    const int i = app->screens.nextOwnPicture;
+    app->screens.nextOwnPicture = (i + 1) % kPictureSlots;
+    return scene->textures.DrawnImage(name(i), title,
+                                      [&] { return DrawTitleCard(title, glyphfont::FontFile()); });
 }
 
 // The slot of the row's picture, loaded on first use (-1 when it cannot be read). Input handlers
@@ -134,6 +129,28 @@ void ShowRemoveButtonFor(int row) {
     }
 }
 
+// A row's line. An own topic's title is cut to the widest designed title's width: the list keeps
+// its designed place, inside the window on the left and with its arrows clear of the picture.
+std::u16string ListLineOf(int row) {
+    const std::u16string& title = app->topics[row].title;
+    if (OwnTopicOfRow(row) == nullptr) return title;
+    constexpr double kFallbackEm = 10;  // the designed topics' width, should their word list be gone
+    double widest = 0;
+    for (int designed = 0; designed < app->topicCount && OwnTopicOfRow(designed) == nullptr; ++designed)
+        widest = std::max(widest, TextWidthEm(app->topics[designed].title));
+    return CutToWidth(title, widest > 0 ? widest : kFallbackEm);
+}
+
+// The progress caption's room, in ems at its scale, when "remove list" stands at its right: the
+// caption is centred under the picture and must end before the button begins.
+double CaptionRoomEm(const GLObjectText& caption) {
+    const auto* button = dynamic_cast<const GLObjectText*>(FindSceneObject(key::kRemoveListButton));
+    if (!button) return 1e9;
+    constexpr double kGap = 0.15;
+    const double buttonLeft = button->homePosition[0] - 0.25 * button->TextWidth() * button->scale;
+    return 2 * (buttonLeft - kGap - caption.homePosition[0]) / (0.5 * caption.scale);
+}
+
 // After a scroll: the new topic's picture and figures.
 void SelectionMoved() {
     ShowRemoveButtonFor(SelectedRow());
@@ -148,8 +165,7 @@ void BuildTopicsScreen() {
     auto* list = scene->Add(std::make_unique<GLObjectTextList>(key::kTopicsList, 4, "data/arrow_up.MS3D",
                                                                "data/arrow_down.MS3D", -1.0, 0.2, 0.1));
     list->scale = 0.9;
-    for (int row = 0; row < app->topicCount; ++row)
-        list->AddLine(app->topics[row].title, key::kListLine, true);
+    for (int row = 0; row < app->topicCount; ++row) list->AddLine(ListLineOf(row), key::kListLine, true);
     list->visible = false;
     list->Select(0);
 
@@ -178,8 +194,7 @@ void RefreshTopicsList() {
     list->firstVisible = 0;
     list->scrollAmount = 0;
     list->scrollingUp = list->scrollingDown = false;
-    for (int row = 0; row < app->topicCount; ++row)
-        list->AddLine(app->topics[row].title, key::kListLine, true);
+    for (int row = 0; row < app->topicCount; ++row) list->AddLine(ListLineOf(row), key::kListLine, true);
     list->Select(0);
     // The first plane enters with the screen: it shows the newly selected topic.
     ShowPictureOn(FindSceneObject(key::kTopicPictureFirst), 0);
@@ -241,9 +256,14 @@ void UpdateTopicProgress() {
         // The filled bar grows from the left end of the unit-long outline.
         filled->homePosition[0] = filled->position[0] = (outline->position[0] - 0.5) + filled->size[0] * 0.5;
     }
-    std::u16string caption = name + u" (" + NumberText(percent) + u"%)";
-    if (!IsRowUnlocked(row)) caption += u" " + uiStrings.lockedCaption;
-    SetTextOf(key::kProgressCaption, caption);
+    std::u16string figures = u" (" + NumberText(percent) + u"%)";
+    if (!IsRowUnlocked(row)) figures += u" " + uiStrings.lockedCaption;
+    GLObjectText* caption = FindText(key::kProgressCaption);
+    if (!caption) return;
+    // Beside "remove list" an own topic's name gives way; the figures always show.
+    const bool own = OwnTopicOfRow(row) != nullptr;
+    caption->SetText(own ? CutToWidth(name, CaptionRoomEm(*caption) - TextWidthEm(figures)) + figures
+                         : name + figures);
 }
 
 bool TopicPictureChanging() { return app && app->screens.topicPictureChanging; }

@@ -34,7 +34,7 @@ void CopyContent(const fs::path& from, const fs::path& to) {
 }
 
 // The view the hover pass projects with: the scene's view rotation (always zero in this game)
-// and translation, and the 45-degree perspective of Render().
+// and translation, and the perspective of Render() for the window's shape.
 void ViewMatrices(double modelView[16], double projection[16]) {
     for (int i = 0; i < 16; ++i) modelView[i] = projection[i] = 0.0;
     modelView[0] = modelView[5] = modelView[10] = modelView[15] = 1.0;
@@ -44,7 +44,7 @@ void ViewMatrices(double modelView[16], double projection[16]) {
 
     const double nearPlane = 0.1, farPlane = 100.0;
     const double aspect = static_cast<double>(scene->width) / scene->height;
-    const double f = 1.0 / std::tan(45.0 / 2.0 * M_PI / 180.0);
+    const double f = 1.0 / std::tan(ViewFieldOfViewY(scene->width, scene->height) / 2.0 * M_PI / 180.0);
     projection[0] = f / aspect;
     projection[5] = f;
     projection[10] = (farPlane + nearPlane) / (nearPlane - farPlane);

@@ -39,6 +39,9 @@ void GameTest::StartGame() {
     // A small desktop keeps software rendering quick: loading window 256 x 192, play 819 x 491.
     platform::headless::SetDesktopSize(1024, 768);
     platform::headless::SetSurfaceSize(1024, 768);  // the whole play window can be read back
+    // A frame nobody reads is not drawn: ticks only step, as ticks behind the clock do, unless
+    // the test looks at the picture (DrawTicks, ObserveTicks).
+    platform::headless::DrawTicks(false);
     ASSERT_TRUE(StartApplication(std::exchange(commandLineLists, {})));
     ASSERT_NE(app, nullptr);
     ASSERT_NE(scene, nullptr);
@@ -62,7 +65,14 @@ void GameTest::TearDown() {
 
 void GameTest::RunTicks(int n) { platform::headless::RunTicks(n); }
 
+void GameTest::RunDrawnTick() {
+    platform::headless::DrawTicks(true);
+    RunTicks(1);
+    platform::headless::DrawTicks(false);
+}
+
 std::vector<unsigned char> GameTest::WindowPicture() {
+    EXPECT_TRUE(platform::headless::LastTickShown()) << "the picture is read after a drawn tick";
     std::vector<unsigned char> rgb(static_cast<size_t>(scene->width) * scene->height * 3);
     platform::MakeContextCurrent();
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -167,6 +177,13 @@ void GameTest::OpenTopicInfo(int menuLine, int row) {
     RunTicks(30);  // any picture change of the entry has ended
     ChooseLine("main menu 2", row);
     RunUntilScreen(ScreenId::Info);
+}
+
+void GameTest::StartTestOf(int row) {
+    OpenTopicInfo(1, row);
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::Test);
 }
 
 void GameTest::LoadToUserName() {

@@ -43,7 +43,11 @@ protected:
     std::vector<std::string> commandLineLists;
 
     void RunTicks(int n);
-    // The play window's picture as the player sees it: rows bottom up, three bytes a pixel.
+    // Runs one tick that draws its frame, so the window holds the current picture (the ticks
+    // before it only stepped, as ticks behind the clock do, and show nothing else).
+    void RunDrawnTick();
+    // The play window's picture as the player sees it: rows bottom up, three bytes a pixel; read
+    // after a drawn tick (RunDrawnTick, platform::headless::DrawTicks).
     std::vector<unsigned char> WindowPicture();
     // Each UTF-16 code unit as one typed character.
     void Type(const std::u16string& text);
@@ -73,6 +77,8 @@ protected:
     // From the main menu, standing still, through the topics (choosing `menuLine`) to the
     // information panel of topic `row`.
     void OpenTopicInfo(int menuLine, int row);
+    // The same in test mode, then on from the information panel into the test of topic `row`.
+    void StartTestOf(int row);
 
     // Runs ticks until the object and its children have no motion or fade left (at most 600).
     void WaitUntilStill(GLObject* object);

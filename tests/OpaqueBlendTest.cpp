@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <vector>
@@ -24,7 +25,9 @@ struct AlwaysBlended : Base {
 
 std::string WritePicture(const std::string& name) {
     const std::string folder = ::testing::TempDir() + "opaque_" + std::to_string(getpid()) + "/gfx/";
-    EXPECT_EQ(std::system(("mkdir -p '" + folder + "'").c_str()), 0);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    EXPECT_FALSE(error) << folder;
     std::vector<uint8_t> rgb(64 * 64 * 3), jpeg;
     for (size_t i = 0; i < rgb.size(); ++i) rgb[i] = static_cast<uint8_t>((i * 53) ^ (i >> 7));
     EXPECT_TRUE(EncodeJpeg(rgb.data(), 64, 64, 90, jpeg));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -14,7 +15,9 @@ namespace {
 
 std::string WriteJpeg(const std::string& name, const std::vector<uint8_t>& rgb, int width, int height) {
     const std::string folder = ::testing::TempDir() + "render_" + std::to_string(getpid()) + "/gfx/";
-    EXPECT_EQ(std::system(("mkdir -p '" + folder + "'").c_str()), 0);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    EXPECT_FALSE(error) << folder;
     std::vector<uint8_t> jpeg;
     EXPECT_TRUE(EncodeJpeg(rgb.data(), width, height, 95, jpeg));
     std::ofstream(folder + name, std::ios::binary)

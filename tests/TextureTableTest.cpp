@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "GLTestContext.h"
@@ -12,8 +13,9 @@ namespace {
 
 std::string TestFolder() {
     const std::string folder = ::testing::TempDir() + "textures_" + std::to_string(getpid()) + "/";
-    std::string command = "mkdir -p '" + folder + "gfx'";
-    EXPECT_EQ(std::system(command.c_str()), 0);
+    std::error_code error;
+    std::filesystem::create_directories(folder + "gfx", error);
+    EXPECT_FALSE(error) << folder;
     return folder;
 }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
+#include "engine/GLScene.h"
 #include "platform/WindowGeometry.h"
 
 using platform::FitWindowRect;
@@ -120,6 +122,15 @@ TEST(WindowGeometry, PlayWindowFitsTheUsableAreaWithItsFrame) {
          {239, 70, 1442, 865}},
         {"narrower than tall", {0, 0, 1200, 720}, {0, 0, 1000, 2000}, {0, 0, 0, 0}, {0, 700, 1000, 600}},
         {"usable area unknown", {192, 80, 1536, 921}, {0, 0, 0, 0}, {20, 0, 0, 0}, {192, 80, 1536, 921}},
+        // The shapes a player then gives the window (snapped to half the screen, a portrait screen,
+        // a strip) start from these; the view shows the whole picture in any of them (below).
+        {"the left half of a 1920 x 1080 desktop",
+         {192, 80, 1536, 921},
+         {0, 0, 960, 1050},
+         {30, 1, 1, 1},
+         {1, 252, 958, 574}},
+        {"a portrait screen", {192, 80, 1536, 921}, {0, 0, 1080, 1920}, {30, 1, 1, 1}, {1, 651, 1078, 646}},
+        {"a strip", {192, 80, 1536, 921}, {0, 0, 3840, 700}, {30, 1, 1, 1}, {1362, 30, 1115, 669}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -129,4 +140,35 @@ TEST(WindowGeometry, PlayWindowFitsTheUsableAreaWithItsFrame) {
         EXPECT_EQ(r.width, c.fitted.width);
         EXPECT_EQ(r.height, c.fitted.height);
     }
+}
+
+// The view in a window of any shape: the designed 45 degrees for the designed 5:3 (a pixel's
+// rounding of it included) and anything wider, which then sees more at the sides; a narrower
+// window sees the designed width and more above and below. Either way the designed picture (at the
+// origin's depth, 6 units from the eye) lies wholly inside.
+TEST(WindowGeometry, TheViewShowsTheDesignedPictureInAnyWindowShape) {
+    const double designedHalfHeight = 6 * std::tan(22.5 * M_PI / 180),
+                 designedHalfWidth = designedHalfHeight * 5 / 3;
+    const struct {
+        int width, height;
+        bool designedView;
+    } cases[] = {
+        {1536, 921, true}, {3072, 1843, true},  {1092, 655, true},  {533, 320, true},   {480, 270, true},
+        {958, 574, true},  {3440, 900, true},   {1920, 1080, true}, {960, 1050, false}, {720, 1280, false},
+        {1078, 646, true}, {1000, 1000, false}, {1599, 960, true},  {1598, 960, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        const double fovy = ViewFieldOfViewY(c.width, c.height);
+        if (c.designedView) {
+            EXPECT_EQ(fovy, 45.0);
+        } else {
+            EXPECT_GT(fovy, 45.0);
+        }
+        const double halfHeight = 6 * std::tan(fovy / 2 * M_PI / 180);
+        const double halfWidth = halfHeight * c.width / c.height;
+        EXPECT_GE(halfHeight, designedHalfHeight - 1e-9);
+        EXPECT_GE(halfWidth, designedHalfWidth * (1 - 2.0 / c.width));  // within a pixel's rounding
+    }
+    EXPECT_EQ(ViewFieldOfViewY(800, 0), 45.0) << "a minimised window";
 }

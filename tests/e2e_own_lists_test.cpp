@@ -16,7 +16,11 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "formats/OwnTopicCountsFile.h"
+#include "learning/OwnTopicCounts.h"
+#include "learning/OwnTopics.h"
+#include "learning/RepetitionStore.h"
 #include "learning/TestRun.h"
+#include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "tests/GameHarness.h"
 #include "tests/hooks/FakeSpeechService.h"
@@ -73,6 +77,12 @@ protected:
         const auto& messages = platform::headless::Messages();
         return messages.empty() ? "" : messages.back();
     }
+    // The box's text with each wrapped line joined again (its further rows are indented).
+    std::string LastMessageUnwrapped() const {
+        std::string text = LastMessage();
+        for (size_t at; (at = text.find("\n  ")) != std::string::npos;) text.replace(at, 3, " ");
+        return text;
+    }
 
     // Presses a key and lets the screen settle before the next one.
     void Press(int32_t sdlKey) {
@@ -112,8 +122,11 @@ protected:
 }  // namespace
 
 TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved) {
-    EXPECT_EQ(LastMessage().rfind("animals.kvtml: 3 cards in 1 topic", 0), 0u) << LastMessage();
+    // The command line's report waits for the play window's first frame, and speaks as the game.
+    EXPECT_TRUE(platform::headless::Messages().empty()) << LastMessage();
     LoadToUserName();
+    EXPECT_EQ(LastMessage().rfind("animals.kvtml: 3 cards in 1 topic", 0), 0u) << LastMessage();
+    EXPECT_EQ(platform::headless::MessageKinds().back(), platform::MessageKind::Information);
     EnterName(u"ana");
     platform::headless::DropFile(folder + "incoming/fruit.csv");
     RunTicks(1);
@@ -136,6 +149,7 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
     ASSERT_EQ(testRun.testLength, 3);
 
     std::vector<WordEntry> missed;
+    size_t said = 0;
     for (const char16_t* kind : {u"wrong", u"right", u"wrong"}) {
         const WordEntry asked{CurrentPrompt(), CurrentAnswer()};
         if (kind == std::u16string(u"wrong")) {
@@ -145,6 +159,9 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
             // Umlauts are optional for an own list's letters too.
             TypeAnswer(asked.answer == u"Vögel" ? u"Vogel" : asked.answer);
         }
+        // Each answer's word is heard before the next is given, as at a player's pace (the ticks
+        // here run far faster than 64 a second, and a newer word cuts off one not yet said).
+        ASSERT_TRUE(service->WaitForMessages(++said, std::chrono::seconds(10)));
     }
     RunUntilScreen(ScreenId::GameOver);
     EXPECT_EQ(testRun.correctCount, 1);
@@ -186,15 +203,156 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
     ASSERT_EQ(kept.size(), 2u);
     for (const OwnCardCount& card : kept) EXPECT_NE(card.prompt, u"cat");
 
-    // Removing the CSV's list: Delete on its topic, then "yes".
+    // Removing the CSV's list: Delete on its topic. The question starts on "no", so Enter at once
+    // keeps the list; Up to "yes" and Enter removes it.
     TopicsByKeys(kDesignedTopics + 1);
-    Press(SDLK_DELETE);
-    RunUntilScreen(ScreenId::ExitConfirm);
-    EXPECT_EQ(TextOf("areyousure"), "Remove fruit.csv?");
-    WaitUntilStill("menu tak-nie");
-    Press(SDLK_RETURN);
-    RunUntilScreen(ScreenId::Topics);
-    EXPECT_EQ(app->topicCount, kDesignedTopics + 1);
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes ? "yes" : "no");
+        Press(SDLK_DELETE);
+        RunUntilScreen(ScreenId::ExitConfirm);
+        EXPECT_EQ(TextOf("areyousure"), "Remove fruit.csv?");
+        EXPECT_EQ(List("menu tak-nie")->selected, 1) << "\"no\" is selected";
+        WaitUntilStill("menu tak-nie");
+        if (yes) {
+            Press(SDLK_UP);
+            WaitUntilStill("menu tak-nie");
+        }
+        Press(SDLK_RETURN);
+        RunUntilScreen(ScreenId::Topics);
+        EXPECT_EQ(app->topicCount, kDesignedTopics + (yes ? 1 : 2));
+        EXPECT_EQ(std::filesystem::exists(Lists() + "fruit.csv"), !yes);
+        WaitUntilStill("main menu 2");
+        RunTicks(30);
+    }
     EXPECT_FALSE(std::filesystem::exists(Lists() + "fruit.csv"));
     EXPECT_TRUE(std::filesystem::exists(Lists() + "animals.kvtml"));
+
+    // The exit question keeps its own first answer, "yes", after the removal borrowed the lines.
+    Press(SDLK_ESCAPE);
+    RunUntilScreen(ScreenId::MainMenu);
+    WaitUntilStill("main menu");
+    Press(SDLK_ESCAPE);
+    RunUntilScreen(ScreenId::ExitConfirm);
+    EXPECT_EQ(TextOf("areyousure"), "Are you sure?");
+    EXPECT_EQ(List("menu tak-nie")->selected, 0);
+}
+
+namespace {
+
+// Names a learner's files really have: hidden, looking like the game's own files, too long to keep
+// with their counts' names, and two files of one name from two folders.
+class OwnListNamesTest : public OwnListsTest {
+protected:
+    void PrepareFolder() override {
+        for (const std::string& name : Names())
+            Write("incoming/" + name, "#languages:en,de\ndog;Hund\ncat;Katze\n");
+        Write("other/fruit.csv", "#languages:en,de\napple;Apfel\n");
+        Write("incoming/fruit.csv", "#languages:en,de\npear;Birne\nplum;Pflaume\n");
+        for (const std::string& name : Names()) commandLineLists.push_back(folder + "incoming/" + name);
+        commandLineLists.push_back(folder + "other/fruit.csv");
+        commandLineLists.push_back(folder + "incoming/fruit.csv");
+    }
+
+    static std::vector<std::string> Names() {
+        return {".hidden.csv", "vocab.tmp.csv", "week.counts", std::string(231, 'L') + ".csv",
+                std::string(246, 'M') + ".csv"};
+    }
+
+    std::vector<std::u16string> OwnTitles() const {
+        std::vector<std::u16string> titles;
+        for (int row = kDesignedTopics; row < app->topicCount; ++row)
+            titles.push_back(app->topics[row].title);
+        return titles;
+    }
+};
+
+}  // namespace
+
+// Every one is imported, reported truthfully, comes back at the next start under the same title,
+// and keeps its progress.
+TEST_F(OwnListNamesTest, EveryImportedListComesBackUnderAnyName) {
+    LoadToUserName();
+    ASSERT_EQ(platform::headless::Messages().size(), 1u);
+    const std::string report = LastMessageUnwrapped();
+    const std::string languages = "English and German, from its #languages line; ";
+    EXPECT_EQ(report.find("not imported"), std::string::npos) << report;
+    EXPECT_NE(report.find(".hidden.csv: 2 cards in 1 topic; " + languages + "kept as _hidden.csv"),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("fruit.csv: 1 card in 1 topic; " + languages + "replaced by " + folder +
+                          "incoming/fruit.csv (the same name)"),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("fruit.csv: 2 cards in 1 topic; " + languages + "replaced " + folder +
+                          "other/fruit.csv (the same name)"),
+              std::string::npos)
+        << report;
+    // In the copies' order: the long names, then "_hidden.csv", "fruit.csv" and the rest.
+    const std::vector<std::u16string> titles = OwnTitles();
+    ASSERT_EQ(titles.size(), 6u);
+    EXPECT_EQ(titles[0], std::u16string(97, u'L') + u"...");
+    EXPECT_EQ(titles[2], u"_hidden");
+    EXPECT_EQ(titles[4], u"vocab.tmp");
+    EXPECT_EQ(titles[5], u"week");
+
+    RestartGame();
+    LoadToUserName();
+    EXPECT_EQ(OwnTitles(), titles) << "every list back, each under its title";
+
+    // The longest name's progress is kept like any other's.
+    const int longRow = kDesignedTopics + 1;
+    const OwnTopic& topic = ownTopics[app->topics[longRow].ownTopic];
+    LoadTopicWords(longRow);
+    wordList.currentWord = 0;
+    MarkWrong();
+    EXPECT_TRUE(SaveOwnTopicCounts(topic));
+    EXPECT_EQ(Counts(OwnCountsFileName(topic.listFile, topic.part).substr(6)).size(), 2u);
+}
+
+// A report of 200 files fits a small screen: the first lines whole, the rest summed up, every line
+// on standard output; a list of more lessons than the topics table holds says what was not kept.
+TEST_F(OwnListsTest, TheReportFitsTheScreenAndSaysWhatWasNotKept) {
+    LoadToUserName();
+    EnterName(u"ana");
+    std::string lessons;
+    for (int lesson = 0; lesson < 1100; ++lesson) {
+        const std::string id = std::to_string(lesson);
+        lessons += "<container><name>L" + id + "</name><entry id=\"" + id + "\"/></container>";
+    }
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (int i = 0; i < 1100; ++i) pairs.push_back({"w" + std::to_string(i), "W" + std::to_string(i)});
+    std::string many = Kvtml(pairs);
+    many.replace(many.find("</kvtml>"), 8, "<lessons>" + lessons + "</lessons></kvtml>");
+    Write("incoming/many.kvtml", many);
+    QueueListImport(folder + "incoming/many.kvtml");
+    for (int i = 0; i < 199; ++i) {
+        const std::string name = "incoming/list" + std::to_string(i) + ".csv";
+        Write(name, i % 10 == 9 ? "no answer\n" : "dog;Hund\n");
+        QueueListImport(folder + name);
+    }
+    platform::headless::ClearRecords();
+    RunTicks(2);
+    ASSERT_EQ(platform::headless::Messages().size(), 1u);
+    const std::string report = LastMessage();
+    size_t lines = 1, longest = 0, start = 0;
+    for (size_t end; (end = report.find('\n', start)) != std::string::npos; start = end + 1, ++lines)
+        longest = std::max(longest, end - start);
+    EXPECT_LE(lines, 16u);
+    EXPECT_LE(longest, 112u);
+    // The lists sort before many.kvtml, so of its 1100 topics the table keeps 1000 less the
+    // designed 12, animals.kvtml's one and the 180 lists' (19 of the 199 hold no card). Each line
+    // wraps into two rows, so seven files fit above the summary row.
+    EXPECT_EQ(
+        report.rfind("many.kvtml: 1100 cards in 1100 topics; English and German, as its identifiers name "
+                     "them; 293 topics not shown:\n  the topics list is full\n",
+                     0),
+        0u)
+        << report;
+    EXPECT_NE(report.find("\nlist0.csv: 1 card in 1 topic; languages not known"), std::string::npos)
+        << report;
+    EXPECT_NE(report.find("\nlist5.csv: "), std::string::npos) << report;
+    EXPECT_EQ(report.find("list6.csv"), std::string::npos) << report;
+    EXPECT_NE(report.find("\n... and 193 more files: 174 imported, 19 not imported"), std::string::npos)
+        << report;
+    EXPECT_EQ(app->topicCount, MAX_TOPICS);
 }

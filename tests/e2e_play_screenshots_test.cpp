@@ -3,8 +3,9 @@
 // the suite: run it on purpose with
 //   LEXADRILL_SHOTS=<folder> xvfb-run -a -s "-screen 0 1920x1080x24" lexadrill_tests
 //     --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
-// It writes topics.png, test.png, great.png, result.png, hall-of-fame.png and progress.png into that folder (ImageMagick's
-// import takes the pictures).
+// It writes topics.png, test.png, great.png, result.png, hall-of-fame.png and progress.png into that folder
+// (ImageMagick's import takes the pictures); the own list's pictures, own-info.png, german-learning.png and
+// almost.png, come from a German deck dropped onto the window (OwnListScreenshots).
 #include <SDL_keycode.h>
 
 #include <cstdlib>
@@ -38,13 +39,14 @@ protected:
         ASSERT_TRUE(platform::Start());
         GameTest::SetUp();
         platform::headless::SetDesktopSize(kDesktopWidth, kDesktopHeight);
+        platform::headless::DrawTicks(true);  // the display shows every frame, as the game's would
     }
 
     // The play window as the display shows it after the last frame.
     void Shoot(const std::string& name) {
         RunTicks(2);
         const platform::WindowRect r = platform::PlayWindowRect(kDesktopWidth, kDesktopHeight);
-        const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
+        const std::string command = "timeout 60 import -window root -crop " + std::to_string(r.width) + "x" +
                                     std::to_string(r.height) + "+" + std::to_string(r.x) + "+" +
                                     std::to_string(r.y) + " +repage '" + shots + "/" + name + ".png'";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
@@ -159,7 +161,8 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
         if (day == today - 9 || day == today - 8) continue;
         platform::SetToday(day);
         for (int entry = 0; entry < 30; ++entry) {
-            if ((entry + day) % 3 != 0) RecordAnswer(entry < 20 ? 0 : 1, entry % 20, (entry * 7 + day) % 5 != 0);
+            if ((entry + day) % 3 != 0)
+                RecordAnswer(entry < 20 ? 0 : 1, entry % 20, (entry * 7 + day) % 5 != 0);
         }
     }
     platform::SetToday(today);
@@ -170,4 +173,56 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
     RunUntilScreen(ScreenId::Progress);
     WaitUntilStill("arrowprev");
     Shoot("progress");
+}
+
+TEST_F(ScreenshotTest, DISABLED_OwnListScreenshots) {
+    const char* folderName = std::getenv("LEXADRILL_SHOTS");
+    if (folderName == nullptr) GTEST_SKIP() << "LEXADRILL_SHOTS names no folder";
+    shots = folderName;
+    // An Anki export of a German deck, without a line naming its languages.
+    std::string deck = "#separator:tab\n#html:false\n";
+    for (const char* card :
+         {"der Hund\tthe dog", "die Katze\tthe cat", "das Haus\tthe house", "der Baum\tthe tree",
+          "schön\tbeautiful", "gehen\tto go", "die Straße\tthe street", "der Apfel\tthe apple",
+          "die Birne\tthe pear", "laufen\tto run", "sprechen\tto speak", "das Fenster\tthe window"})
+        deck += std::string(card) + "\n";
+    std::ofstream(folder + "Deutsch.txt", std::ios::binary) << deck;
+    LoadToUserName();
+    EnterName(u"ana");
+    platform::headless::DropFile(folder + "Deutsch.txt");
+    RunTicks(1);
+
+    // Learning the list: its information panel, then its first pair under its languages' names.
+    OpenTopicInfo(0, 12);
+    WaitUntilStill("arrownext");
+    Shoot("own-info");
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::Learning);
+    WaitUntilStill("txt 2");
+    Shoot("german-learning");
+    ClickObject("przerwij");
+    RunUntilScreen(ScreenId::MainMenu);
+    WaitUntilStill("main menu");
+
+    // A test of it: right answers until a word of five letters or more, typed one letter off.
+    OpenTopicInfo(1, 12);
+    WaitUntilStill("arrownext");
+    ClickObject("arrownext");
+    RunUntilScreen(ScreenId::Test);
+    for (int question = 0; question < 12; ++question) {
+        WaitUntilStill("txt 1");
+        std::u16string typed = CurrentAnswer();
+        if (typed.rfind(u"the ", 0) == 0 || typed.rfind(u"to ", 0) == 0)
+            typed = typed.substr(typed.find(u' ') + 1);
+        const bool slip = typed.size() >= 5;
+        if (slip) typed.back() = typed.back() == u'e' ? u'a' : u'e';
+        Type(typed);
+        Key(13);
+        if (slip) break;
+        for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+    }
+    ASSERT_TRUE(Object("almost")->visible);
+    // "almost" flies on; the right answer drifts away, its differing letter marked.
+    RunTicks(110);
+    Shoot("almost");
 }

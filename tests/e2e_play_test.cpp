@@ -13,6 +13,7 @@
 #include <memory>
 #include <numeric>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/GLObjectText.h"
@@ -93,6 +94,7 @@ protected:
     // Mean brightness of the floor at the window's bottom left, where nothing above it is
     // mirrored on any screen; read back from the last frame.
     double FloorBrightness() {
+        EXPECT_TRUE(platform::headless::LastTickShown()) << "read after a drawn tick";
         constexpr int kWidth = 40, kHeight = 8;
         std::vector<uint8_t> rgb(kWidth * kHeight * 3);
         platform::MakeContextCurrent();
@@ -284,7 +286,7 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     EXPECT_EQ(schedule.practisedDays.size(), 1u);
     EXPECT_FALSE(std::ifstream(DataFile("30-60_rep.dat")).good());
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t400\r\n"));
-    // The words to practise: the ten missed entries, in the order asked.
+    // The words to practise: the ten missed entries, in the order asked, whole.
     auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
     ASSERT_EQ(practise->lines.size(), wrongEntries.size());
     for (size_t line = 0; line < wrongEntries.size(); ++line) {
@@ -497,11 +499,13 @@ TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
 TEST_F(PlayTest, TopicsScreenShowsTheSameFilledFloorAsTheMainMenu) {
     LoadToUserName();
     EnterName(u"ana");
+    RunDrawnTick();
     const double menuFloor = FloorBrightness();
     ChooseMenuLine(kLearnLine);
     RunUntilScreen(ScreenId::Topics);
     WaitUntilStill("main menu 2");
     ASSERT_TRUE(Object("stat2")->visible && Object("stat2")->wireframe);
+    RunDrawnTick();
     EXPECT_NEAR(FloorBrightness(), menuFloor, 2.0);
 }
 
@@ -872,6 +876,9 @@ TEST_F(InstalledGameTest, DISABLED_APassedTestIsKeptInThePlayersFolderAndReadBac
     StartRun(kTestLine, 0);
     for (int answer = 1; answer <= 21; ++answer) {
         Answer(CurrentAnswer());
+        // The real service is given each word's time to be said, as at a player's pace: the ticks
+        // here run far faster than 64 a second, and a newer word cuts off one still being said.
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
         if (answer < 21) NextQuestion();
     }
     RunUntilScreen(ScreenId::NextLevel);

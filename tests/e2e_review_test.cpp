@@ -90,10 +90,7 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     LoadToUserName();
     EnterName(u"ana");
     EXPECT_EQ(ReviewLine(), "review: nothing due");
-    OpenTopicInfo(1, 0);
-    WaitUntilStill("arrownext");
-    ClickObject("arrownext");
-    RunUntilScreen(ScreenId::Test);
+    StartTestOf(0);
     const int known = static_cast<int>(wordList.currentWord);
     const WordEntry knownEntry = wordList.entries[known];
     Answer(CurrentAnswer());
@@ -161,6 +158,56 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     EXPECT_EQ(ReviewLine(), "review: next tomorrow");
 }
 
+// How a review ends, as the player sees it: broken off after one wrong answer it says "review
+// stopped" with the one answer counted; a full one whose last answer is wrong shows the right
+// answer as every wrong answer does, drifting away readable until the result screen, then says
+// "Review done".
+TEST_F(ReviewTest, AReviewSaysHowItEndedAndItsLastWrongAnswerShowsTheRightOne) {
+    LoadToUserName();
+    EnterName(u"ana");
+    StartTestOf(0);
+    for (int miss = 0; miss < 2; ++miss) {
+        Answer(u"zzz");
+        NextQuestion();
+    }
+    WaitUntilStill("przerwij");
+    ClickObject("przerwij");
+    RunUntilScreen(ScreenId::GameOver);
+
+    StartOnDay(kFirstDay + 1);
+    ChooseMenuLine(LineOf(MenuLine::Review));
+    RunUntilScreen(ScreenId::Test);
+    ASSERT_EQ(testRun.testLength, 2);
+    Answer(u"zzz");
+    NextQuestion();
+    WaitUntilStill("przerwij");
+    ClickObject("przerwij");
+    RunUntilScreen(ScreenId::ReviewResult);
+    EXPECT_EQ(TextOf("review_info"), "review stopped");
+    EXPECT_EQ(TextOf("wynik koncowy"), "correct: 0 of 1");
+
+    StartOnDay(kFirstDay + 2);
+    ChooseMenuLine(LineOf(MenuLine::Review));
+    RunUntilScreen(ScreenId::Test);
+    ASSERT_EQ(testRun.testLength, 2);
+    Answer(CurrentAnswer());
+    NextQuestion();
+    const std::u16string lastAnswer = CurrentAnswer();
+    Answer(u"zzz");
+    // As after any wrong answer, it fades over two seconds (a quick leave was gone in 45 ticks).
+    const GLObject* field = Object("txt 2");
+    for (int tick = 0; tick < 80; ++tick) {
+        RunTicks(1);
+        ASSERT_EQ(Screen(), ScreenId::Test) << tick;
+        ASSERT_TRUE(field->visible) << tick;
+        ASSERT_EQ(TextOf("txt 2"), Shown(lastAnswer)) << tick;
+        ASSERT_GT(field->colour[3], 0.3) << "readable at tick " << tick;
+    }
+    RunUntilScreen(ScreenId::ReviewResult);
+    EXPECT_EQ(TextOf("review_info"), "Review done");
+    EXPECT_EQ(TextOf("wynik koncowy"), "correct: 1 of 2");
+}
+
 // Five right answers and one miss on the first day, three of them right again the next; on the
 // third day (nothing answered yet) the picture shows the figures those answers give.
 TEST_F(ReviewTest, ProgressShowsBoxGroupsPractisedDaysAndTheDaysAhead) {
@@ -176,9 +223,10 @@ TEST_F(ReviewTest, ProgressShowsBoxGroupsPractisedDaysAndTheDaysAhead) {
         // Where the player sees it: hiding it changes a whole line's worth of pixels (about 580
         // in this window), not the few dots (about 50) that peeked over the floor.
         WaitUntilStill("progress hint");
+        RunDrawnTick();
         const std::vector<unsigned char> shown = WindowPicture();
         Object("progress hint")->visible = false;
-        RunTicks(1);
+        RunDrawnTick();
         const std::vector<unsigned char> hidden = WindowPicture();
         Object("progress hint")->visible = true;
         ASSERT_EQ(shown.size(), hidden.size());

@@ -56,15 +56,20 @@ struct SaveFaultCase {
     const char* told;            // the one message box, "{data}" for the save folder; nullptr: no box
     ScreenId next;
     bool unlocksNext = false;  // the next topic's file of zeros is written
+    // How the box speaks: titled "lexaDRILL" for the game's own news, with the error icon when
+    // progress was lost.
+    platform::MessageKind toldAs = platform::MessageKind::Information;
 };
 
 const SaveFaultCase kCases[] = {
     // Nothing written: the design's "nothing unlocked" road (the main menu), not the next level.
     {SaveFault::FullFolder, "FullFolder", u"perro", 3, nullptr,
-     "Progress not saved in {data}: No space left on device", ScreenId::MainMenu},
+     "Progress not saved in {data}: No space left on device", ScreenId::MainMenu, false,
+     platform::MessageKind::Error},
     // The folder chosen at the start stays the folder: the saves fail there, none moves elsewhere.
     {SaveFault::ReadOnlyAfterStart, "ReadOnlyAfterStart", u"gato", 3, nullptr,
-     "Progress not saved in {data}: Permission denied", ScreenId::GameOver},
+     "Progress not saved in {data}: Permission denied", ScreenId::GameOver, false,
+     platform::MessageKind::Error},
     // The other game raised the count to 4 and entered the hall of fame; this run's wrong answer
     // raises it once more, and both entries stand.
     {SaveFault::TwoGamesInterleaved, "TwoGamesInterleaved", u"gato", 5, u"bea\t10\r\nana\t0\r\n", nullptr,
@@ -232,6 +237,7 @@ TEST_P(SaveFaultTest, TheRunsFilesAreKeptOrTheFailureIsTold) {
         told.replace(told.find("{data}"), 6, folder + "data/");
         EXPECT_EQ(platform::headless::Messages(), std::vector<std::string>{told})
             << "one box for the run, its later saves failing too";
+        EXPECT_EQ(platform::headless::MessageKinds(), std::vector<platform::MessageKind>{c.toldAs});
     } else {
         EXPECT_TRUE(platform::headless::Messages().empty());
     }

@@ -13,7 +13,8 @@ const std::string kEncoder = std::string(LEXADRILL_BUILD_DIR) + "/tools/encode_w
 
 int Encode(const TempGameFolder& folder, const std::string& source) {
     std::ofstream(folder.Path("words.txt"), std::ios::binary) << source;
-    const std::string command = "'" + kEncoder + "' '" + folder.Path("words.txt") + "' '" +
+    // Bounded like every wait on a child: a hung encoder fails the test instead of holding the suite.
+    const std::string command = "timeout 60 '" + kEncoder + "' '" + folder.Path("words.txt") + "' '" +
                                 folder.Path("data/words_free.enc") + "' >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

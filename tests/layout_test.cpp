@@ -17,12 +17,19 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GlyphFont.h"
+#include "engine/TextFit.h"
 #include "formats/HallOfFameFile.h"
 #include "formats/Ms3dReader.h"
 #include "game/UiStrings.h"
+#include "learning/MissedEntries.h"
+#include "learning/OwnTopics.h"
+#include "learning/TopicWords.h"
 #include "learning/WordList.h"
+#include "screens/ExitConfirm.h"
 #include "screens/HallOfFameScreen.h"
+#include "screens/ResultScreens.h"
 #include "screens/ScreenSteps.h"
+#include "screens/TopicsScreen.h"
 #include "tests/GameHarness.h"
 
 namespace {
@@ -245,6 +252,112 @@ TEST_F(LayoutTest, TextsShownTogetherDoNotOverlapAndStayInTheWindow) {
         }
     }
     PrintMargin("texts shown together", tightest);
+}
+
+// The designed words are never cut, and keep their designed size on the learning and test screens;
+// in the words to practise the few longest lines ("how are you (estar, tu) - como estas") are made
+// smaller so that they and the list's arrows stay inside the window.
+TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
+    std::vector<MissedEntry> every;
+    MissedEntry widest;
+    for (int row = 0; row < 12; ++row) {  // the designed topics
+        LoadTopicWords(row);
+        for (const WordEntry& entry : wordList.entries) {
+            every.push_back({entry, {}});
+            if (WidthOf(entry.prompt + u" - " + entry.answer) >
+                WidthOf(widest.words.prompt + u" - " + widest.words.answer))
+                widest = every.back();
+            for (const char* word : {"txt 1", "txt 2"}) {
+                const double designed = Object(word)->scale;
+                SetWordText(word, word[4] == '1' ? entry.prompt : entry.answer);
+                EXPECT_EQ(Object(word)->scale, designed) << TextOf(word);
+            }
+        }
+    }
+    missedEntries = every;
+    ShowGameOverScreen();
+    auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
+    ASSERT_EQ(practise->lines.size(), every.size());
+    for (size_t line = 0; line < every.size(); ++line) {
+        const WordEntry& entry = every[line].words;
+        EXPECT_EQ(practise->lines[line]->GetText(),
+                  GLObjectText("probe", entry.prompt + u" - " + entry.answer, 0, 0, 0).GetText());
+    }
+
+    missedEntries = {widest};
+    ShowGameOverScreen();
+    const Placed row = Rows("words to practise").at(0);
+    EXPECT_GE(InsideMargin(row.rect, kWindow), 0) << row.what;
+    EXPECT_LT(practise->lines[0]->scale, 1.0) << row.what << " is wider than the window at its size";
+    const GLObject* up = ChildOf("words to practise", "arrowup");
+    const double arrowRight = practise->homePosition[0] + up->homePosition[0] + 0.15;
+    EXPECT_GE(InsideMargin(Project(arrowRight, arrowRight, 0, 0, practise->homePosition[2]), kWindow), 0);
+    missedEntries.clear();
+}
+
+// A learner's own list with a title and words far longer than any designed one: each line the
+// screens show of it is cut (or, for the words, made smaller first) to stay inside its place. The
+// topics' lines are no wider than the widest designed topic, the progress caption ends before
+// "remove list", the removal question and the words stay in the window, and the words to practise
+// keep their arrows in the window and apart.
+TEST_F(LayoutTest, LongTextsOfOwnListsAreCutToTheirPlaces) {
+    const std::u16string longTitle =
+        u"Deutsch Grundwortschatz f\u00fcr Anf\u00e4nger und Fortgeschrittene, Teil zwei";
+    std::u16string longWords;
+    for (int i = 0; i < 20; ++i) longWords += u"Wortschatzw\u00f6rterbuch ";
+    {
+        std::ofstream list(folder + "long.txt", std::ios::binary);
+        list << "#deck:" << Utf8(longTitle) << "\n" << Utf8(longWords) << "\t" << Utf8(longWords) << "\n";
+        for (int i = 0; i < 40; ++i) list << "word" << i << "\tWort" << i << "\n";
+    }
+    ImportListFile(folder + "long.txt");
+    RefreshTopicsList();
+    auto* topics = dynamic_cast<GLObjectTextList*>(Object("main menu 2"));
+    ASSERT_EQ(topics->lines.size(), 14u);
+    double widestDesigned = 0;
+    for (int row = 0; row < 12; ++row)
+        widestDesigned = std::max(widestDesigned, topics->lines[row]->TextWidth());
+    for (int row = 12; row < 14; ++row) {
+        const std::u16string shown = topics->lines[row]->GetText();
+        EXPECT_LE(topics->lines[row]->TextWidth(), widestDesigned + 1e-9) << Utf8(shown);
+        EXPECT_EQ(shown.substr(shown.size() - 3), u"...") << Utf8(shown);
+    }
+
+    topics->selected = 12;
+    UpdateTopicProgress();
+    const Placed caption = Text("infopunkty"), remove = Text("remove list");
+    EXPECT_GT(Gap(caption.rect, remove.rect), 0) << caption.what << " runs into " << remove.what;
+    EXPECT_GE(InsideMargin(caption.rect, kWindow), 0) << caption.what;
+    EXPECT_NE(TextOf("infopunkty").find(" (0%)"), std::string::npos) << "the figures always show";
+
+    ShowExitConfirm(ScreenId::Topics);
+    const Placed question = Text("areyousure");
+    EXPECT_GE(InsideMargin(question.rect, kWindow), 0) << question.what;
+    HideExitConfirm();
+
+    for (const char* word : {"txt 1", "txt 2"}) {
+        SetWordText(word, longWords);
+        const Placed placed = Text(word);
+        EXPECT_GE(InsideMargin(placed.rect, kWindow), 0) << placed.what;
+        EXPECT_GE(Object(word)->scale, 0.5 - 1e-9) << "made smaller, at most to half";
+        SetWordText(word, u"perro");
+        EXPECT_EQ(Object(word)->scale, 1.0) << "a short word has its designed size again";
+    }
+
+    for (size_t lines : {1u, 2u, 3u}) {
+        SCOPED_TRACE(lines);
+        missedEntries.assign(lines, MissedEntry{WordEntry{longWords, longWords}, {}});
+        ShowGameOverScreen();
+        auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
+        for (const Placed& row : Rows("words to practise"))
+            EXPECT_GE(InsideMargin(row.rect, kWindow), 0) << row.what;
+        const GLObject* up = ChildOf("words to practise", "arrowup");
+        const GLObject* down = ChildOf("words to practise", "arrowdown");
+        EXPECT_GE(up->homePosition[1] - down->homePosition[1], 0.45) << "the arrows stand apart";
+        const double arrowRight = practise->homePosition[0] + up->homePosition[0] + 0.15;
+        EXPECT_GE(InsideMargin(Project(arrowRight, arrowRight, 0, 0, practise->homePosition[2]), kWindow), 0);
+    }
+    missedEntries.clear();
 }
 
 }  // namespace

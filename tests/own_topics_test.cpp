@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/OwnTopicCountsFile.h"
+#include "learning/ListFileNames.h"
 #include "learning/OwnTopics.h"
 
 namespace {
@@ -42,8 +43,8 @@ TEST(OwnTopics, ListsAreCutIntoTopicsOfAtMostThirtyInFileOrderAndNamedByTitle) {
         WordListImport list;
         list.title = c.listTitle;
         list.lessons = c.lessons;
-        list.answerLanguage = "de";
-        list.languagesUnknown = c.languagesUnknown;
+        list.promptLanguage = {"en", LanguageFound::Header};
+        if (!c.languagesUnknown) list.answerLanguage = {"de", LanguageFound::Guessed};
         const std::vector<OwnTopic> topics = TopicsOfList("animals.csv", u"animals", list);
         ASSERT_EQ(topics.size(), c.titles.size());
         size_t card = 0, lesson = 0;
@@ -52,8 +53,10 @@ TEST(OwnTopics, ListsAreCutIntoTopicsOfAtMostThirtyInFileOrderAndNamedByTitle) {
             EXPECT_EQ(topics[i].cards.size(), c.sizes[i]);
             EXPECT_EQ(topics[i].part, static_cast<int>(i + 1));
             EXPECT_EQ(topics[i].listFile, "animals.csv");
-            // Spoken in the learned language; not at all when the languages could not be told.
-            EXPECT_EQ(topics[i].answerLanguage, c.languagesUnknown ? "" : "de");
+            // The list's languages, shown by name; an unknown side stays unknown.
+            EXPECT_EQ(topics[i].languages.prompt, "en");
+            EXPECT_EQ(topics[i].languages.answer, c.languagesUnknown ? "" : "de");
+            EXPECT_FALSE(topics[i].languages.designedFlags);
             // File order, no card lost or repeated.
             for (const WordEntry& entry : topics[i].cards) {
                 if (card == c.lessons[lesson].cards.size()) card = 0, ++lesson;
@@ -66,7 +69,7 @@ TEST(OwnTopics, ListsAreCutIntoTopicsOfAtMostThirtyInFileOrderAndNamedByTitle) {
 
 TEST(OwnTopicCountsFile, RoundTripsAndStopsAtDamage) {
     const std::vector<OwnCardCount> cards = {
-        {u"dog", u"Hund", 0}, {u"to take (a photo)", u"hacer; sacar", 5}, {u"łódź", u"", -3}};
+        {u"dog", u"Hund", 0}, {u"to take (a photo)", u"hacer; sacar", 5}, {u"łódź", u"", 3}};
     const std::vector<uint8_t> bytes = FormatOwnTopicCounts(cards);
     const auto parsed = ParseOwnTopicCounts(bytes.data(), bytes.size());
     ASSERT_EQ(parsed.size(), cards.size());
@@ -95,6 +98,53 @@ TEST(OwnTopicCountsFile, RoundTripsAndStopsAtDamage) {
         SCOPED_TRACE(d.bytes.size());
         EXPECT_EQ(ParseOwnTopicCounts(d.bytes.data(), d.bytes.size()).size(), d.records);
     }
+}
+
+// The names in the lists folder: a list is any file but the game's own (counts, schedules, a
+// save's temporary files) and hidden ones; an imported file is kept under a name that is a list,
+// fits with its counts' names in 255 bytes, and gives back the list's title.
+TEST(ListFileNames, EveryImportedNameIsKeptUnderOneTheFolderGivesBack) {
+    const std::string long235 = std::string(231, 'L') + ".csv", long250 = std::string(246, 'M') + ".csv";
+    const std::string cut235 = ListCopyName(long235), cut250 = ListCopyName(long250);
+    const struct {
+        std::string name;
+        bool isList;
+        std::string copy;      // "" : the name itself
+        std::u16string title;  // of the copy
+    } cases[] = {
+        {"animals.kvtml", true, "", u"animals"},
+        {"vocab.tmp.csv", true, "", u"vocab.tmp"},
+        {"week.counts", true, "", u"week"},
+        {"animals.kvtml.1.counts", false, "animals.kvtml.1.counts.txt", u"animals.kvtml.1.counts"},
+        {"animals.kvtml.12.counts_box.dat", false, "animals.kvtml.12.counts_box.dat.txt",
+         u"animals.kvtml.12.counts_box.dat"},
+        {"animals.kvtml.tmp.4711.2", false, "animals.kvtml.tmp.4711.2.txt", u"animals.kvtml.tmp.4711.2"},
+        {".hidden.csv", false, "_hidden.csv", u"_hidden"},
+        {"..csv", false, "__csv", u"__csv"},
+        {"noextension", true, "", u"noextension"},
+        {long235, true, cut235, std::u16string(97, u'L') + u"..."},
+        {long250, true, cut250, std::u16string(97, u'M') + u"..."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.substr(0, 40));
+        EXPECT_EQ(IsListFileName(c.name), c.isList);
+        const std::string copy = ListCopyName(c.name);
+        EXPECT_EQ(copy, c.copy.empty() ? c.name : c.copy);
+        EXPECT_TRUE(IsListFileName(copy));
+        EXPECT_LE(copy.size(), kMaxListNameBytes);
+        // With its longest counts and schedule names and a save's temporary name beside them.
+        EXPECT_LE((copy + ".99999.counts_box.dat.tmp.4194304.99999").size(), 255u);
+        EXPECT_EQ(ListCopyName(c.name), copy) << "the same name, the same copy";
+        EXPECT_EQ(TitleOfListName(copy), c.title);
+    }
+    EXPECT_EQ(cut235.substr(cut235.size() - 4), ".csv") << "the extension is kept";
+    EXPECT_NE(ListCopyName(std::string(231, 'L') + "x.csv"), ListCopyName(std::string(231, 'L') + "y.csv"))
+        << "long names differing at the end stay apart";
+    // A multi-byte letter is never cut in half.
+    const std::string umlauts =
+        ListCopyName(std::string(188, 'a') + "\xC3\xA4\xC3\xA4\xC3\xA4" + std::string(100, 'b'));
+    EXPECT_LE(umlauts.size(), kMaxListNameBytes);
+    EXPECT_EQ(umlauts.find("\xC3~"), std::string::npos);
 }
 
 }  // namespace

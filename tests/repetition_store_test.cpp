@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "formats/OwnTopicCountsFile.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/RepetitionStore.h"
@@ -43,6 +44,12 @@ void SetTopic(const std::vector<int32_t>& counts) {
     LoadRepetitionsFromBytes(bytes.data(), bytes.size());
 }
 
+// The same with counts no file can give any more (the updates on values out of range).
+void SetTopicInMemory(const std::vector<int32_t>& counts) {
+    SetTopic(std::vector<int32_t>(counts.size(), 0));
+    for (size_t i = 0; i < counts.size(); ++i) wordList.counts[i].repeatCount = counts[i];
+}
+
 // rand() stand-in that replays a script of draws.
 std::vector<int> script;
 size_t scriptPosition = 0;
@@ -68,8 +75,8 @@ TEST(RepetitionFile, ReadsWholeLittleEndianValuesOnly) {
     TempGameFolder folder;
     ReleaseEntries();
     std::vector<int32_t> values(30, 2);
-    values[0] = -1;
-    values[1] = 0x01020304;
+    values[0] = 5;
+    values[1] = 0;
     std::vector<uint8_t> bytes = LittleEndian(values);
     folder.Write("data/30-60_rep.dat", bytes);
     EXPECT_TRUE(LoadRepetitions(30, 60));
@@ -113,6 +120,48 @@ TEST(RepetitionFile, CountsAreFittedToTheLoadedEntries) {
     EXPECT_EQ(Counts(), std::vector<int32_t>(5, 1));
 }
 
+// Every reader of stored counts, the designed topics' files and an own list's alike, takes a count
+// the updates could never have made for a new word's 1: a word is never "learned" by damage, nor
+// asked over and over, and the next save (which merges with the file) writes it back in range.
+TEST(RepetitionFile, CountsOutsideTheirRangeAreReadAsNew) {
+    const struct {
+        int32_t stored, read;
+    } cases[] = {{0, 0}, {1, 1}, {5, 5}, {-1, 1}, {6, 1}, {0x01020304, 1}, {INT32_MIN, 1}, {INT32_MAX, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        TempGameFolder folder;
+        ReleaseEntries();
+        folder.Write("data/30-60_rep.dat", LittleEndian({c.stored, 3}));
+        ASSERT_TRUE(LoadRepetitions(30, 60));
+        EXPECT_EQ(Counts(), (std::vector<int32_t>{c.read, 3}));
+        const std::vector<uint8_t> own = FormatOwnTopicCounts({{u"hello", u"hola", c.stored}});
+        const std::vector<OwnCardCount> parsed = ParseOwnTopicCounts(own.data(), own.size());
+        ASSERT_EQ(parsed.size(), 1u);
+        EXPECT_EQ(parsed[0].count, c.read);
+
+        // A run that judged the other word: the damaged count is saved as read.
+        wordList.entries.resize(2);
+        LoadRepetitions(30, 60);
+        wordList.currentWord = 1;
+        MarkWrong();
+        ASSERT_TRUE(SaveRepetitions(30, 60));
+        EXPECT_EQ(folder.Read("data/30-60_rep.dat"), LittleEndian({c.read, 4}));
+    }
+
+    // 120 bytes of 0xFF: thirty new words, not thirty learned ones after a wrong answer each.
+    TempGameFolder folder;
+    ReleaseEntries();
+    wordList.entries.resize(30);
+    folder.Write("data/30-60_rep.dat", std::vector<uint8_t>(120, 0xFF));
+    ASSERT_TRUE(LoadRepetitions(30, 60));
+    for (unsigned entry = 0; entry < 6; ++entry) {
+        wordList.currentWord = entry;
+        MarkWrong();
+    }
+    EXPECT_EQ(CountLearned(), 0);
+    EXPECT_EQ(Counts()[0], 2);
+}
+
 TEST(RepetitionFile, UnlockWritesZerosAndSaveWritesTheCounts) {
     TempGameFolder folder;
     ReleaseEntries();
@@ -127,11 +176,11 @@ TEST(RepetitionFile, UnlockWritesZerosAndSaveWritesTheCounts) {
     EXPECT_TRUE(folder.Read("data/5-5_rep.dat").empty());
 
     // A topic without a file gets the counts in memory.
-    SetTopic({5, 0, -2, 3});
+    SetTopic({5, 0, 2, 3});
     wordList.currentWord = 3;
     MarkWrong();
     EXPECT_TRUE(SaveRepetitions(60, 90));
-    EXPECT_EQ(folder.Read("data/60-90_rep.dat"), LittleEndian({5, 0, -2, 4}));
+    EXPECT_EQ(folder.Read("data/60-90_rep.dat"), LittleEndian({5, 0, 2, 4}));
     EXPECT_FALSE(folder.Exists("data/60-90_rep.dat.tmp"));
 
     // A file saved meanwhile (by another game) keeps its counts; only the entries this run judged
@@ -283,7 +332,7 @@ TEST(RepetitionFile, UnlockNextTopicOnlyFromAnUnlockedToALockedRow) {
 }
 
 TEST(RepetitionCounts, UpdatesStayWithinZeroToFive) {
-    SetTopic({5, 0, 7, -3, 2});
+    SetTopicInMemory({5, 0, 7, -3, 2});
     const int32_t afterWrong[] = {5, 1, 7, -2, 3};
     const int32_t afterRight[] = {4, 0, 6, -3, 1};
     for (unsigned i = 0; i < 5; ++i) {
@@ -338,7 +387,7 @@ TEST_F(WordChoice, NothingLeftKeepsTheWordOnScreen) {
         EXPECT_EQ(wordList.currentWord, 2u);
     }
     // Negative counts are reached only by the plain scan.
-    SetTopic({-1, -4});
+    SetTopicInMemory({-1, -4});
     Script({0, 0, 0, 9});
     EXPECT_EQ(ChooseNextWord(), -1);
     EXPECT_EQ(ChooseNextWord(), 0);
@@ -352,8 +401,8 @@ TEST_F(WordChoice, EmptyListChoosesNothing) {
     EXPECT_EQ(FindUnasked(0), -1);
 }
 
-TEST_F(WordChoice, HugeCountFromAFileIsChosenAtOnce) {
-    SetTopic({0, INT32_MAX, 3});
+TEST_F(WordChoice, HugeCountIsChosenAtOnce) {
+    SetTopicInMemory({0, INT32_MAX, 3});
     Script({0, 0, 0, 0});
     EXPECT_EQ(ChooseNextWord(), 1);
     EXPECT_EQ(ChooseNextWord(), 2);

@@ -9,11 +9,15 @@
 
 namespace {
 
-// "title|en>es|flags [lesson] prompt=answer(hint), ... {left out: reasons}" or "refused: reason".
+// "title|en>es|flags [lesson] prompt=answer(hint), ... {left out: reasons}" or "refused: reason";
+// a side whose language is not known shows as "?".
 std::string Summary(const WordListImport& list) {
     if (list.refused) return "refused: " + list.refusal;
-    std::string text = Utf16ToUtf8(list.title) + "|" + list.promptLanguage + ">" + list.answerLanguage;
-    if (list.languagesUnknown) text += "|unknown";
+    const auto code = [](const SideLanguage& side) {
+        return side.code.empty() ? std::string("?") : side.code;
+    };
+    std::string text =
+        Utf16ToUtf8(list.title) + "|" + code(list.promptLanguage) + ">" + code(list.answerLanguage);
     if (list.readAsWindows1252) text += "|1252";
     for (const ImportedLesson& lesson : list.lessons) {
         text += " [" + Utf16ToUtf8(lesson.title) + "]";
@@ -63,6 +67,9 @@ std::string Nested(int depth) { return Repeated("<a>", depth) + Repeated("</a>",
 
 TEST(WordListImport, ReadsEveryFormatAndRefusesEveryFault) {
     const std::string longField(5000, 'x');
+    // Titles past what any place shows are kept cut, at a word's end here, with the cut mark.
+    const std::string longTitle = Repeated("Wortschatz ", 10000);
+    const std::string keptTitle = Repeated("Wortschatz ", 8) + "Wortschat...";
     const std::string billionLaughs =
         "<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b "
         "\"&a;&a;&a;&a;&a;&a;&a;&a;\">"
@@ -83,46 +90,59 @@ TEST(WordListImport, ReadsEveryFormatAndRefusesEveryFault) {
          "#separator:tab\n#html:true\n#deck:Spanish::Animals\n#notetype:Basic\n#tags column:4\n#guid "
          "column:1\n"
          "g1\tthe <b>d</b>og\tel perro &amp; la perra<br>&#233;&#xE9;\ttag\n",
-         "Animals|en>es [] the dog=el perro & la perra éé"},
-        {"separator named in the header", "a.txt", "#separator:Pipe\nto go|ir\n", "|en>es [] to go=ir"},
-        {"a literal separator in the header", "a.txt", "#separator:=\nsea=mar\n", "|en>es [] sea=mar"},
+         "Animals|?>? [] the dog=el perro & la perra éé"},
+        {"separator named in the header", "a.txt", "#separator:Pipe\nto go|ir\n", "|?>? [] to go=ir"},
+        // HTML mode: a field of 200 000 '&' or '<' (none of them ending an entity or a tag) is left
+        // out by the field cap, undecoded; within the cap every '&' and '<' stays as it is.
+        {"HTML: a field of ampersands past the cap", "a.txt",
+         "#html:true\ndog;perro\n" + std::string(200000, '&') + ";x\n",
+         "|?>? [] dog=perro {1: line 3: a field longer than 4 KB;}"},
+        {"HTML: a field of tag openings past the cap", "a.txt",
+         "#html:true\ndog;perro\nx;" + std::string(200000, '<') + "\n",
+         "|?>? [] dog=perro {1: line 3: a field longer than 4 KB;}"},
+        {"HTML: unended entities, and a tag running from the first '<', within the cap", "a.txt",
+         "#separator:tab\n#html:true\n" + std::string(999, '&') + "&amp;\t" + std::string(1000, '<') +
+             "b>x\n",
+         "|?>? [] " + std::string(1000, '&') + "=x"},
+        {"a #deck: title longer than any place shows", "a.txt", "#deck:" + longTitle + "\ndog;perro\n",
+         keptTitle + "|?>? [] dog=perro"},
+        {"a literal separator in the header", "a.txt", "#separator:=\nsea=mar\n", "|?>? [] sea=mar"},
         {"Quizlet: tab, unquoted, quotes inside fields kept", "quizlet.txt", "it's \"ok\"\testá \"bien\"\n",
-         "|en>es [] it's \"ok\"=está \"bien\""},
+         "|?>? [] it's \"ok\"=está \"bien\""},
         {"a literal separator, and space by name", "a.txt", "#separator:Space\ncat gato\n",
-         "|en>es [] cat=gato"},
+         "|?>? [] cat=gato"},
         {"tab first when tab and comma split alike", "a.tsv", "dog\tperro, can\ncat\tgato, minino\n",
-         "|en>es [] dog=perro, can cat=gato, minino"},
+         "|?>? [] dog=perro, can cat=gato, minino"},
         {"semicolon where commas split unevenly", "a.csv", "car;coche, auto\ncat;gato\n",
-         "|en>es [] car=coche, auto cat=gato"},
+         "|?>? [] car=coche, auto cat=gato"},
         {"a third field is the hint; blank and # lines skipped", "a.csv",
-         "dog,perro,animal\n\n# note\ncat,gato,\n", "|en>es [] dog=perro(animal) cat=gato"},
+         "dog,perro,animal\n\n# note\ncat,gato,\n", "|?>? [] dog=perro(animal) cat=gato"},
         {"never a colon inside a time", "a.txt", "the time: las 9:00\nnoon: 12:00\n",
-         "|en>es [] the time=las 9:00 noon=12:00"},
+         "|?>? [] the time=las 9:00 noon=12:00"},
         {"CSV quotes: separators, doubled quotes, line breaks", "a.csv",
          "\"a; b\";\"say \"\"hi\"\"\"\n\"to go\nout\";salir\nend;fin\n",
-         "|en>es [] a; b=say \"hi\" to go out=salir end=fin"},
+         "|?>? [] a; b=say \"hi\" to go out=salir end=fin"},
         {"an unclosed quote swallows nothing", "a.csv", "\"dog;perro\ncat;gato\n",
-         "|en>es [] \"dog=perro cat=gato"},
-        {"UTF-8 byte-order mark dropped", "a.txt", "\xEF\xBB\xBFle\xC3\xB3n;lion\n", "|en>es [] león=lion"},
+         "|?>? [] \"dog=perro cat=gato"},
+        {"UTF-8 byte-order mark dropped", "a.txt", "\xEF\xBB\xBFle\xC3\xB3n;lion\n", "|?>? [] león=lion"},
         {"not UTF-8: Windows-1252", "a.csv", "caf\xE9;caf\xE9\n\x80;euro\n",
-         "|en>es|1252 [] café=café {1: line 2: '€' cannot be shown;}"},
+         "|?>?|1252 [] café=café {1: line 2: '€' cannot be shown;}"},
         {"UTF-16 with its byte-order mark", "a.txt",
          std::string("\xFF\xFE"
                      "a\0;\0b\0",
                      8),
-         "|en>es [] a=b"},
+         "|?>? [] a=b"},
         {"#languages: chooses both sides", "a.txt", "#languages:en,de\ndog;Hund\n", "|en>de [] dog=Hund"},
-        {"#languages: unknown means no speech", "a.txt", "#languages:en,klingon\nx;y\n",
-         "|en>|unknown [] x=y"},
+        {"#languages: unknown means no speech", "a.txt", "#languages:en,klingon\nx;y\n", "|en>? [] x=y"},
         {"faults leave cards out with their line", "a.csv",
          "dog;perro\n;gato\nbird;\nwater;w\xC4\x85"
          "da\nbeetle;\xD0\xB6uk\nlong;" +
              longField + "\n",
-         "|en>es [] dog=perro water=wąda {4: line 2: no prompt; line 3: no answer; line 5: 'ж' cannot be "
+         "|?>? [] dog=perro water=wąda {4: line 2: no prompt; line 3: no answer; line 5: 'ж' cannot be "
          "shown; "
          "line 6: a field longer than 4 KB;}"},
         {"more cards than a list may hold", "a.csv", Repeated("a;b\n", 10002),
-         "|en>es [] " + Repeated("a=b ", 9999) +
+         "|?>? [] " + Repeated("a=b ", 9999) +
              "a=b {2: line 10001 on: past the 10000 cards a list may hold;}"},
         {"only a header: no card", "a.txt", "#separator:tab\n#deck:x\n", "refused: it holds no card"},
         {"no card that can be played", "a.txt", "one\ntwo\n",
@@ -159,12 +179,17 @@ TEST(WordListImport, ReadsEveryFormatAndRefusesEveryFault) {
          "Animals|de>fr [] dog=Hund cat=Katze"},
         {"KVTML: of a known and an unknown language the known one is learned", "a.kvtml",
          Kvtml(Identifier(0, "Spanish", "es_ES") + Identifier(1, "Hint", ""), kTwoEntries),
-         "Animals|>es [] Hund=dog Katze=cat"},
+         "Animals|?>es [] Hund=dog Katze=cat"},
         {"KVTML: another encoding, character references, CDATA", "a.kvtml",
          "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><kvtml version=\"2.0\"><identifiers>" +
              kEnglishGerman + "</identifiers><entries>" +
              Entry("0", "caf\xE9 &amp; <![CDATA[<bar>]]>", "Caf&#233;") + "</entries></kvtml>",
          "|en>de [] café & <bar>=Café"},
+        {"KVTML: titles of the list and a lesson longer than any place shows", "a.kvtml",
+         "<kvtml version=\"2.0\"><information><title>" + longTitle + "</title></information><identifiers>" +
+             kEnglishGerman + "</identifiers>" + kTwoEntries + "<lessons><container><name>" + longTitle +
+             "</name><entry id=\"1\"/></container></lessons></kvtml>",
+         keptTitle + "|en>de [" + keptTitle + "] cat=Katze [] dog=Hund"},
         {"KVTML: the older <lesson><entryid>", "a.kvtml",
          Kvtml(kEnglishGerman,
                kTwoEntries + "<lessons><lesson><name>One</name><entryid>1</entryid></lesson></lessons>"),
@@ -172,7 +197,7 @@ TEST(WordListImport, ReadsEveryFormatAndRefusesEveryFault) {
         {"KVTML: unknown languages keep the file's order", "a.kvtml",
          Kvtml(Identifier(0, "State", "") + Identifier(1, "Capital", ""),
                "<entries>" + Entry("0", "Bavaria", "Munich") + "</entries>"),
-         "Animals|>|unknown [] Bavaria=Munich"},
+         "Animals|?>? [] Bavaria=Munich"},
         {"KVTML: a translation missing", "a.kvtml",
          Kvtml(kEnglishGerman,
                "<entries>" + Entry("7", "dog", "") + Entry("8", "cat", "Katze") + "</entries>"),
@@ -213,19 +238,23 @@ TEST(WordListImport, ReportNamesTheFirstReasonsThenACount) {
                     "line 5: no answer"};
     list.leftOutCount = 4;
     list.readAsWindows1252 = true;
+    list.format = "text list";
+    list.promptLanguage = {"en", LanguageFound::Header};
+    list.answerLanguage = {"es", LanguageFound::Header};
     EXPECT_EQ(
         DescribeImport("a.csv", list, 1),
         "a.csv: 1 card in 1 topic; 4 left out (line 2: no answer; line 3: no prompt; line 4: 'ж' cannot be "
-        "shown; 1 more); read as Windows-1252 (not UTF-8)");
+        "shown; 1 more); read as Windows-1252 (not UTF-8); English and Spanish, from its #languages line");
     // Past the card cap one reason stands for many cards.
     list.leftOut = {"line 10001 on: past the 10000 cards a list may hold"};
     list.leftOutCount = 500;
     list.readAsWindows1252 = false;
-    list.languagesUnknown = true;
+    list.promptLanguage = list.answerLanguage = {};
     EXPECT_EQ(
         DescribeImport("a.csv", list, 1),
         "a.csv: 1 card in 1 topic; 500 left out (line 10001 on: past the 10000 cards a list may hold; 499 "
-        "more); languages not known, so it is not spoken");
+        "more); languages not known, so it is not spoken; name them with a first line such as "
+        "#languages:en,de");
     list.refused = true;
     list.refusal = "the file is empty";
     EXPECT_EQ(DescribeImport("a.csv", list, 0), "a.csv: not imported: the file is empty");

@@ -102,11 +102,14 @@ void RunTicks(int n) {
 
 const std::vector<std::string>& Messages() { return GetState().messages; }
 
+const std::vector<MessageKind>& MessageKinds() { return GetState().messageKinds; }
+
 const std::vector<std::string>& OpenedAddresses() { return GetState().addresses; }
 
 void ClearRecords() {
     auto& s = GetState();
     s.messages.clear();
+    s.messageKinds.clear();
     s.addresses.clear();
 }
 
@@ -130,9 +133,14 @@ void Reset() {
     s.folderOverridden = false;
     s.folder.clear();
     s.tickObserver = nullptr;
+    s.ticksStepOnly = false;
 }
 
 void ObserveTicks(const std::function<void()>& observer) { GetState().tickObserver = observer; }
+
+void DrawTicks(bool draw) { GetState().ticksStepOnly = !draw; }
+
+bool LastTickShown() { return GetState().lastTickShown; }
 
 int RunRealTimeMs(uint32_t durationMs) {
     bool closed = false;

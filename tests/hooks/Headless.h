@@ -53,10 +53,16 @@ int RunRealTimeMs(uint32_t durationMs);
 // wall-clock time, whichever comes first; returns the ticks delivered (for timing a real run).
 int RunRealTimeUntil(const std::function<bool()>& done, uint32_t limitMs);
 // Calls observer after every tick delivered from now on (nullptr stops it), e.g. to read back
-// each frame's picture.
+// each frame's picture; every observed tick is shown.
 void ObserveTicks(const std::function<void()>& observer);
-// Everything ShowMessage / OpenAddress received, oldest first.
+// Whether ticks draw their frame (the default, as in the game) or only step, as a tick run behind
+// the clock does: a test that reads no picture has no frame drawn that nobody looks at.
+void DrawTicks(bool draw);
+// Whether the last tick delivered was shown: only then does the window hold the current picture.
+bool LastTickShown();
+// Everything ShowMessage / OpenAddress received, oldest first; the kind of each message beside it.
 const std::vector<std::string>& Messages();
+const std::vector<MessageKind>& MessageKinds();
 const std::vector<std::string>& OpenedAddresses();
 void ClearRecords();
 // True while the window is shown (false before it opens).
@@ -66,7 +72,7 @@ Size WindowIconSize();
 // The status passed to RequestExit, or -1000 when none was requested.
 int ExitStatus();
 // Clears records, exit status, cursor, clock, the tick observer and the desktop-size and folder
-// overrides.
+// overrides; ticks draw again.
 void Reset();
 }  // namespace headless
 
