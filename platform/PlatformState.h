@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <csignal>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -53,6 +54,12 @@ struct State {
     Size icon;                // of the picture the window shows as its icon; 0 x 0 for the default one
     bool tickBehind = false;  // more ticks are due right after the one being delivered
     FramePresenter presenter;
+
+    // A message box's (platform/MessageBox.cpp), reset around each box: the signal that asked the
+    // game to end while it was open (0: none), noted by a signal handler, and the pipe that wakes
+    // the box's watcher (-1: no box open).
+    volatile sig_atomic_t boxEndSignal = 0;
+    int boxWakeWatcher = -1;
 
     // The headless twin's settings and records (tests/hooks/Headless.h), cleared by its Reset.
     bool headless = false;
