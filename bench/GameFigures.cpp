@@ -26,6 +26,7 @@
 #include "tests/GameDriver.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
+#include "learning/LearningRun.h"
 
 namespace {
 
@@ -312,7 +313,7 @@ bool Tour(const std::function<void(ScreenId)>& atScreen) {
     atScreen(ScreenId::MainMenu);
     if (!ToTopics(1)) return Fail("the topics never came to rest");
     atScreen(ScreenId::Topics);
-    if (!(FromTopicsTo(ScreenId::Test) && !testRun.answerEvaluated))
+    if (!(FromTopicsTo(ScreenId::Test) && !currentRun.test.answerEvaluated))
         return Fail("no question on the test screen");
     atScreen(ScreenId::Test);
     if (!AbortTestToMainMenu()) return Fail("no way back from the test screen");

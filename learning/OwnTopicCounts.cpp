@@ -8,6 +8,7 @@
 #include "formats/OwnTopicCountsFile.h"
 #include "formats/RepetitionCount.h"
 #include "game/SaveFolder.h"
+#include "learning/LearningRun.h"
 #include "learning/WordList.h"
 #include "platform/GameFolder.h"
 #include "platform/SafeFileWrite.h"
@@ -44,35 +45,35 @@ std::string OwnCountsFileName(const std::string& listFile, int part) {
     return "lists/" + listFile + "." + std::to_string(part) + ".counts";
 }
 
-void LoadOwnTopicCounts(const OwnTopic& topic) {
+void LoadOwnTopicCounts(WordList& list, const OwnTopic& topic) {
     const CardCounts saved = ReadCounts(OwnCountsFileName(topic.listFile, topic.part));
-    wordList.counts.clear();
-    for (const WordEntry& entry : wordList.entries) {
+    list.counts.clear();
+    for (const WordEntry& entry : list.entries) {
         const auto found = saved.find(std::make_pair(entry.prompt, entry.answer));
-        wordList.counts.push_back(RepetitionRecord{found == saved.end() ? kNewWordCount : found->second});
+        list.counts.push_back(RepetitionRecord{found == saved.end() ? kNewWordCount : found->second});
     }
-    wordList.asked.assign(wordList.counts.size(), false);
-    wordList.judged.assign(wordList.counts.size(), 0);
+    list.asked.assign(list.counts.size(), false);
+    list.judged.assign(list.counts.size(), 0);
 }
 
-SaveResult SaveOwnTopicCounts(const OwnTopic& topic) {
+SaveResult SaveOwnTopicCounts(WordList& list, const OwnTopic& topic) {
     const std::string name = OwnCountsFileName(topic.listFile, topic.part);
     // Another game may have saved since this one loaded: its counts are taken and this run's
     // judged answers replayed onto them.
     const CardCounts disk = ReadCounts(name);
-    std::vector<RepetitionRecord> merged = wordList.counts;
+    std::vector<RepetitionRecord> merged = list.counts;
     std::vector<OwnCardCount> cards;
-    for (size_t i = 0; i < wordList.entries.size() && i < merged.size(); ++i) {
-        const WordEntry& entry = wordList.entries[i];
+    for (size_t i = 0; i < list.entries.size() && i < merged.size(); ++i) {
+        const WordEntry& entry = list.entries[i];
         const auto found = disk.find(std::make_pair(entry.prompt, entry.answer));
-        const int8_t step = i < wordList.judged.size() ? wordList.judged[i] : 0;
+        const int8_t step = i < list.judged.size() ? list.judged[i] : 0;
         if (found != disk.end()) merged[i].repeatCount = Stepped(found->second, step);
         cards.push_back(OwnCardCount{entry.prompt, entry.answer, merged[i].repeatCount});
     }
     const SaveResult written = WriteCounts(name, cards);
     if (!written) return written;
-    wordList.counts = merged;
-    std::fill(wordList.judged.begin(), wordList.judged.end(), 0);
+    list.counts = merged;
+    std::fill(list.judged.begin(), list.judged.end(), 0);
     return written;
 }
 

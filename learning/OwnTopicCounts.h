@@ -10,15 +10,16 @@
 
 #include "learning/OwnTopics.h"
 #include "learning/SaveResult.h"
+#include "learning/WordList.h"
 
 // The counts file's name inside the save folder.
 std::string OwnCountsFileName(const std::string& listFile, int part);
 // The counts of the loaded entries (the topic's cards): each card's saved count, 1 (still to
 // learn) for a card the file does not hold. Resets the asked and judged marks.
-void LoadOwnTopicCounts(const OwnTopic& topic);
+void LoadOwnTopicCounts(WordList& list, const OwnTopic& topic);
 // Saves the loaded entries' counts under the caller's lock (learning/RunEndSave.h); not saved, with the
 // file could not be written.
-SaveResult SaveOwnTopicCounts(const OwnTopic& topic);
+SaveResult SaveOwnTopicCounts(WordList& list, const OwnTopic& topic);
 
 // Every saved count of the list's topics by card (prompt, answer), for a list imported again.
 using CardCounts = std::map<std::pair<std::u16string, std::u16string>, int32_t>;

@@ -2,6 +2,7 @@
 
 #include "game/SaveFolder.h"
 #include "learning/HallOfFame.h"
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/ReviewRun.h"
 #include "learning/ReviewSchedule.h"
@@ -13,7 +14,7 @@ namespace {
 class TopicCountsSave : public SaveParticipant {
 public:
     explicit TopicCountsSave(int row) : row(row) {}
-    SaveResult Commit() override { return SaveTopicCounts(row); }
+    SaveResult Commit() override { return SaveTopicCounts(currentRun.words, row); }
 
 private:
     int row;

@@ -16,6 +16,7 @@
 #include "learning/TopicWords.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
+#include "learning/LearningRun.h"
 
 namespace {
 
@@ -54,11 +55,11 @@ void FillWordsToPractise() {
     list->firstVisible = 0;
     list->scrollingUp = list->scrollingDown = false;
     list->scrollAmount = 0;
-    if (missedEntries.empty()) {
+    if (currentRun.missed.empty()) {
         // Shown as a disabled line: there is nothing to choose.
         list->AddLine(u"no word missed", key::kListLine, false);
     } else {
-        for (const MissedEntry& missed : missedEntries)
+        for (const MissedEntry& missed : currentRun.missed)
             list->AddLineWithin(PractiseLineText(missed.words), key::kListLine, true, kPractiseLineRoom,
                                 kPractiseLineSmallest);
         list->Select(0);
@@ -69,7 +70,7 @@ void FillWordsToPractise() {
 
 // The next-level screen's panel: "Test passed" for an own list, which unlocks nothing.
 const char* NextLevelPanel() {
-    return OwnTopicOfRow(testRun.topicIndex) != nullptr ? key::kPassedPanel : key::kNextLevelPanel;
+    return OwnTopicOfRow(currentRun.test.topicIndex) != nullptr ? key::kPassedPanel : key::kNextLevelPanel;
 }
 
 // Under the panel: a test's score, or how many of a review's cards were answered right.
@@ -115,7 +116,7 @@ bool ChoosePractise(const InputEvent& input, const std::string& panelKey, const 
         app->screens.practiseListMoved = true;
     MoveSelectionByArrow(*list, input);
     if (SelectPickedLine(*list, input)) return true;
-    if (!ChoosesSelectedLine(*list, input) || app->transitionLock || missedEntries.empty()) return false;
+    if (!ChoosesSelectedLine(*list, input) || app->transitionLock || currentRun.missed.empty()) return false;
     app->transitionLock = true;
     FlyOutResult(panelKey);
     scene->PostEvent(event, 50);
@@ -134,17 +135,17 @@ void BuildGameOverScreen() { BuildPanel(key::kGameOverPanel, u"Game over"); }
 
 void BuildReviewResultScreen() { BuildPanel(key::kReviewPanel, u"Review done"); }
 
-void ShowNextLevelScreen() { ShowResult(NextLevelPanel(), CounterLine(uiStrings.scoreLabel, testRun.score)); }
+void ShowNextLevelScreen() { ShowResult(NextLevelPanel(), CounterLine(uiStrings.scoreLabel, currentRun.test.score)); }
 
 void ShowGameOverScreen() {
-    ShowResult(key::kGameOverPanel, CounterLine(uiStrings.scoreLabel, testRun.score));
+    ShowResult(key::kGameOverPanel, CounterLine(uiStrings.scoreLabel, currentRun.test.score));
 }
 
 void ShowReviewResultScreen() {
     // A review broken off says so; the line below counts the answers given before.
-    SetTextOf(key::kReviewPanel, testRun.brokenOff ? u"review stopped" : u"Review done");
-    ShowResult(key::kReviewPanel, CounterLine(uiStrings.correctLabel, testRun.correctCount) + u" of " +
-                                      NumberText(testRun.askedCount));
+    SetTextOf(key::kReviewPanel, currentRun.test.brokenOff ? u"review stopped" : u"Review done");
+    ShowResult(key::kReviewPanel, CounterLine(uiStrings.correctLabel, currentRun.test.correctCount) + u" of " +
+                                      NumberText(currentRun.test.askedCount));
 }
 
 void NextLevelScreenInput(const InputEvent& input) {
@@ -166,9 +167,9 @@ void ReviewResultScreenInput(const InputEvent& input) {
 void FollowPractiseSelection() {
     const GLObjectTextList* list = FindTextList(key::kPractiseList);
     if (!list || list->selected == app->screens.spokenPractiseLine) return;
-    if (list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
+    if (list->selected < 0 || list->selected >= static_cast<int>(currentRun.missed.size())) return;
     app->screens.spokenPractiseLine = list->selected;
-    const MissedEntry& missed = missedEntries[app->screens.spokenPractiseLine];
+    const MissedEntry& missed = currentRun.missed[app->screens.spokenPractiseLine];
     SpeakForeignWord(missed.words, missed.languages);
 }
 
@@ -181,8 +182,8 @@ bool PractiseListHasAttention() {
 
 void SpeakPractiseSelectionAgain() {
     const GLObjectTextList* list = FindTextList(key::kPractiseList);
-    if (!list || list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
-    SpeakForeignWord(missedEntries[list->selected].words, missedEntries[list->selected].languages);
+    if (!list || list->selected < 0 || list->selected >= static_cast<int>(currentRun.missed.size())) return;
+    SpeakForeignWord(currentRun.missed[list->selected].words, currentRun.missed[list->selected].languages);
 }
 
 void HideResultScreens() {

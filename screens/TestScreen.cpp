@@ -34,6 +34,7 @@
 #include "screens/TestFeedback.h"
 #include "screens/TextEntry.h"
 #include "unicode/Utf8Utf16.h"
+#include "learning/LearningRun.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void AddLabel(const std::string& objectKey, const std::u16string& text, double x
     AddHiddenLabel(objectKey, text, x, y, z, r, g, b)->scale = scale;
 }
 
-bool Reviewing() { return testRun.mode == RunMode::Review; }
+bool Reviewing() { return currentRun.test.mode == RunMode::Review; }
 
 // A review keeps no score and cannot pass: its score and "to pass" lines stay hidden.
 bool ShownInRun(const char* objectKey) {
@@ -62,13 +63,13 @@ bool ShownInRun(const char* objectKey) {
 
 // The schedule's card of the question on screen.
 CardRef QuestionCard() {
-    if (!Reviewing()) return CardRef{testRun.topicIndex, static_cast<int>(wordList.currentWord)};
+    if (!Reviewing()) return CardRef{currentRun.test.topicIndex, static_cast<int>(currentRun.words.currentWord)};
     const CardRef* card = CurrentReviewCard();
     return card ? *card : CardRef{-1, -1};
 }
 
 // The topics row whose rules judge the question on screen.
-int QuestionRow() { return Reviewing() ? CurrentReviewRow() : testRun.topicIndex; }
+int QuestionRow() { return Reviewing() ? CurrentReviewRow() : currentRun.test.topicIndex; }
 
 // A test draws its questions by their counts; a review asks its cards in the order chosen, each
 // shown and spoken in its own topic's languages.
@@ -89,11 +90,11 @@ void ShowQuestion() {
 
 // The four counter lines at the left.
 void ShowCounters() {
-    SetTextOf(key::kCorrectCount, CounterLine(uiStrings.correctLabel, testRun.correctCount));
-    SetTextOf(key::kWrongCount, CounterLine(uiStrings.wrongLabel, testRun.wrongCount));
-    SetTextOf(key::kToPassCount, CounterLine(uiStrings.toPassLabel, testRun.toPass - testRun.correctCount));
+    SetTextOf(key::kCorrectCount, CounterLine(uiStrings.correctLabel, currentRun.test.correctCount));
+    SetTextOf(key::kWrongCount, CounterLine(uiStrings.wrongLabel, currentRun.test.wrongCount));
+    SetTextOf(key::kToPassCount, CounterLine(uiStrings.toPassLabel, currentRun.test.toPass - currentRun.test.correctCount));
     SetTextOf(key::kWordsLeftCount,
-              CounterLine(uiStrings.wordsLeftLabel, testRun.testLength - testRun.askedCount));
+              CounterLine(uiStrings.wordsLeftLabel, currentRun.test.testLength - currentRun.test.askedCount));
 }
 
 // The leaving motion of the run's objects at its end. After a judged last answer the prompt and
@@ -120,7 +121,7 @@ void EnterRunObjects() {
     }
     ShowCounters();
     if (ShownInRun(key::kScore)) EnterFromLeft(key::kScore);
-    SetTextOf(key::kScore, u"score: " + NumberText(testRun.score));
+    SetTextOf(key::kScore, u"score: " + NumberText(currentRun.test.score));
 
     EnterFromLeft(key::kPromptText);
     EnterAnswerField(true);
@@ -152,7 +153,7 @@ const char* EventAfterRun(RunEndKind how, bool nextTopicUnlocked) {
         return event::kReviewResultAfterReview;
     if (how != RunEndKind::Passed) return event::kGameOverAfterTest;
     // A passed own list has nothing to unlock and ends on its result all the same.
-    if (OwnTopicOfRow(testRun.topicIndex) != nullptr) return event::kNextLevelAfterTest;
+    if (OwnTopicOfRow(currentRun.test.topicIndex) != nullptr) return event::kNextLevelAfterTest;
     // An unlock that could not be written unlocked nothing: the main menu follows.
     return nextTopicUnlocked ? event::kNextLevelAfterTest : event::kMainMenuAfterTest;
 }
@@ -229,38 +230,38 @@ void BuildTestScreen() {
 
 namespace {
 
-// What a test and a review share at their start; testRun.mode says which it is.
+// What a test and a review share at their start; currentRun.test.mode says which it is.
 void StartRun() {
-    testRun.answerSubmitted = testRun.answerEvaluated = testRun.paused = testRun.brokenOff = false;
-    testRun.clockRunning = true;
+    currentRun.test.answerSubmitted = currentRun.test.answerEvaluated = currentRun.test.paused = currentRun.test.brokenOff = false;
+    currentRun.test.clockRunning = true;
     app->transitionLock = false;
     if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
-    testRun.timeLeft = 15;
-    testRun.correctCount = testRun.wrongCount = testRun.askedCount = 0;
-    testRun.lastTickMs = platform::TickCountMs();
-    missedEntries.clear();
+    currentRun.test.timeLeft = 15;
+    currentRun.test.correctCount = currentRun.test.wrongCount = currentRun.test.askedCount = 0;
+    currentRun.test.lastTickMs = platform::TickCountMs();
+    currentRun.missed.clear();
 
     if (Reviewing()) {
-        testRun.topicIndex = 0;
+        currentRun.test.topicIndex = 0;
         LoadReviewCards();
     } else {
         ForgetReviewCards();
         const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
         const int row = topicsList ? topicsList->selected : 0;
-        testRun.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
-        LoadTopicWords(testRun.topicIndex);
+        currentRun.test.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
+        LoadTopicWords(currentRun.words, currentRun.test.topicIndex);
     }
 
-    testRun.score = 0;
-    testRun.testLength = static_cast<int32_t>(WordCount());
+    currentRun.test.score = 0;
+    currentRun.test.testLength = static_cast<int32_t>(WordCount());
     // A topic of one entry still needs its one right answer to pass.
-    testRun.toPass = PassMark(testRun.testLength);
+    currentRun.test.toPass = PassMark(currentRun.test.testLength);
 
-    if (testRun.testLength == 0) {
+    if (currentRun.test.testLength == 0) {
         // Nothing to ask (the word list is missing): the run ends as game over at once, without a
         // question, a score to enter or counts to store.
-        testRun.clockRunning = false;
-        testRun.answerEvaluated = true;
+        currentRun.test.clockRunning = false;
+        currentRun.test.answerEvaluated = true;
         scene->PostEvent(Reviewing() ? event::kReviewResultAfterReview : event::kGameOverAfterTest, 50);
         return;
     }
@@ -274,12 +275,12 @@ void StartRun() {
 }  // namespace
 
 void ShowTestScreen() {
-    testRun.mode = RunMode::Test;
+    currentRun.test.mode = RunMode::Test;
     StartRun();
 }
 
 void ShowReviewRun() {
-    testRun.mode = RunMode::Review;
+    currentRun.test.mode = RunMode::Review;
     StartRun();
 }
 
@@ -301,8 +302,8 @@ void ShowNextTestQuestion() {
         answer->StartFade(FadeInPath(100, answer->baseColour[3]), 90);
         answer->SetActive(true);
     }
-    testRun.timeLeft = 15;
-    SetTextOf(key::kScore, CounterLine(uiStrings.scoreLabel, testRun.score));
+    currentRun.test.timeLeft = 15;
+    SetTextOf(key::kScore, CounterLine(uiStrings.scoreLabel, currentRun.test.score));
     ShowCounters();
     for (const char* objectKey :
          {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
@@ -310,43 +311,43 @@ void ShowNextTestQuestion() {
     SetVisible(key::kWrongFeedback, false);
     SetVisible(key::kAlmostFeedback, false);
     SetVisible(key::kCorrectFeedback, false);
-    testRun.clockRunning = true;
-    testRun.answerSubmitted = false;
-    testRun.answerEvaluated = false;
+    currentRun.test.clockRunning = true;
+    currentRun.test.answerSubmitted = false;
+    currentRun.test.answerEvaluated = false;
 }
 
 void TestClockTick() {
     StepRunEnd();
-    if (testRun.paused) return;
+    if (currentRun.test.paused) return;
     const uint32_t now = platform::TickCountMs();
-    if (!testRun.clockRunning || now - testRun.lastTickMs <= 1000) return;
-    --testRun.timeLeft;
-    testRun.lastTickMs = now;
-    if (testRun.timeLeft == 0) EvaluateAnswer(AnswerVerdict{});  // a time-out is a wrong answer
-    SetTextOf(key::kClock, NumberText(testRun.timeLeft));
+    if (!currentRun.test.clockRunning || now - currentRun.test.lastTickMs <= 1000) return;
+    --currentRun.test.timeLeft;
+    currentRun.test.lastTickMs = now;
+    if (currentRun.test.timeLeft == 0) EvaluateAnswer(AnswerVerdict{});  // a time-out is a wrong answer
+    SetTextOf(key::kClock, NumberText(currentRun.test.timeLeft));
 }
 
 void TestScreenInput(const InputEvent& input) {
-    if (testRun.paused) testRun.paused = false;  // any input resumes
+    if (currentRun.test.paused) currentRun.test.paused = false;  // any input resumes
     if (input.IsPlainClick() && Hovered(key::kPauseButton) && !app->transitionLock) {
-        testRun.paused = true;
+        currentRun.test.paused = true;
         return;
     }
-    if (!testRun.answerEvaluated && Presses(input, key::kAbortButton) && !app->transitionLock) {
+    if (!currentRun.test.answerEvaluated && Presses(input, key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         // The open question is closed as if judged: no later Enter, click or time-out may judge
         // it while the screen leaves, after its score has gone into the hall of fame.
-        testRun.clockRunning = false;
-        testRun.answerSubmitted = testRun.answerEvaluated = true;
-        testRun.brokenOff = true;
+        currentRun.test.clockRunning = false;
+        currentRun.test.answerSubmitted = currentRun.test.answerEvaluated = true;
+        currentRun.test.brokenOff = true;
         FinishTest(RunEndKind::BrokenOff);
         return;
     }
     const bool submit =
         input.IsKey(platform::Key::Return) || (input.IsPlainClick() && Hovered(key::kArrowNext));
-    if (testRun.answerEvaluated) return;
-    if (submit && !testRun.answerSubmitted) {
-        testRun.answerSubmitted = true;
+    if (currentRun.test.answerEvaluated) return;
+    if (submit && !currentRun.test.answerSubmitted) {
+        currentRun.test.answerSubmitted = true;
         const GLObjectText* answer = FindText(key::kAnswerText);
         // The field holds glyph codes; accented letters must be letters again to be compared.
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
@@ -361,9 +362,9 @@ void TestScreenInput(const InputEvent& input) {
 void EvaluateAnswer(const AnswerVerdict& verdict) {
     const bool correct = verdict.right;
     SetTextOf(key::kClock, u"--");
-    testRun.clockRunning = false;
-    testRun.answerEvaluated = true;
-    const bool bonus = ScoreAnswer(testRun, correct);
+    currentRun.test.clockRunning = false;
+    currentRun.test.answerEvaluated = true;
+    const bool bonus = ScoreAnswer(currentRun.test, correct);
     if (WordCount() > 0) {
         const CardRef card = QuestionCard();
         RecordAnswer(card.topicIndex, card.entry, correct);
@@ -380,13 +381,13 @@ void EvaluateAnswer(const AnswerVerdict& verdict) {
         } else {
             ShowWrongAnswer(CurrentAnswer());
         }
-        missedEntries.push_back(MissedEntry{CurrentEntry(), CurrentLanguages()});
+        currentRun.missed.push_back(MissedEntry{CurrentEntry(), CurrentLanguages()});
     }
     SpeakWhenJudged(CurrentEntry(), CurrentLanguages());
-    platform::DebugOutput("ekran_licznik_slow=" + std::to_string(testRun.askedCount) +
-                          ", >>>=" + std::to_string(testRun.toPass - testRun.correctCount) + " \n");
+    platform::DebugOutput("ekran_licznik_slow=" + std::to_string(currentRun.test.askedCount) +
+                          ", >>>=" + std::to_string(currentRun.test.toPass - currentRun.test.correctCount) + " \n");
 
-    switch (DecideRun(testRun)) {
+    switch (DecideRun(currentRun.test)) {
         case RunOutcome::Passed:
             FinishTest(RunEndKind::Passed);
             break;
@@ -406,13 +407,13 @@ void FinishTest(RunEndKind how) {
     // The run's counts are saved with its hall-of-fame entry when the run ends, so a window closed
     // before the next screen loses neither.
     RunEnd run;
-    run.row = testRun.topicIndex;
+    run.row = currentRun.test.topicIndex;
     run.hasCounts = WordCount() > 0;
     run.review = Reviewing();
     if (run.review) run.reviewedRows = ReviewedRows();
     run.player = app->userName;
-    run.score = testRun.score;
-    run.passedRow = how == RunEndKind::Passed ? testRun.topicIndex : -1;
+    run.score = currentRun.test.score;
+    run.passedRow = how == RunEndKind::Passed ? currentRun.test.topicIndex : -1;
     app->screens.pendingRunEnd = std::make_shared<PendingRunEnd>(run, how, platform::TickCountMs());
     StepRunEnd();
     LeaveRunObjects(how != RunEndKind::BrokenOff);

@@ -21,6 +21,7 @@
 #include "platform/Platform.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
+#include "learning/LearningRun.h"
 
 namespace {
 
@@ -243,8 +244,8 @@ void UpdateTopicProgress() {
     const std::u16string name =
         list && row < static_cast<int>(list->lines.size()) ? list->lines[row]->GetText() : topic.title;
 
-    LoadTopicProgress(row);
-    const int counts = static_cast<int>(wordList.counts.size());
+    LoadTopicProgress(currentRun.words, row);
+    const int counts = static_cast<int>(currentRun.words.counts.size());
     const int learned = counts == 0 ? 0 : CountLearned();
     const int percent = counts == 0 ? 0 : static_cast<int>(100LL * learned / counts);
 

@@ -16,11 +16,8 @@
 #include "game/SaveFolder.h"
 #include "game/UnknownNames.h"
 #include "learning/HallOfFame.h"
-#include "learning/MissedEntries.h"
-#include "learning/ReviewRun.h"
+#include "learning/LearningRun.h"
 #include "learning/ReviewSchedule.h"
-#include "learning/TestRun.h"
-#include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "screens/HallOfFameScreen.h"
@@ -46,11 +43,8 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         platform::StopSpeech();
         setenv("SPEECHD_ADDRESS", ("unix_socket:" + playerData + "/no-speech-service").c_str(), 1);
         platform::ObserveSpeechRequests(nullptr);
-        missedEntries.clear();
-        ForgetReviewCards();
+        currentRun = LearningRun{};
         platform::headless::Reset();
-        testRun = TestRun{};
-        wordList = WordList{};
         hallOfFame.clear();
         ClearUnknownNames();
         ForgetSaveFolder();

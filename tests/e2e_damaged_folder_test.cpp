@@ -23,6 +23,7 @@
 #include "tests/GameHarness.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
+#include "learning/LearningRun.h"
 
 namespace fs = std::filesystem;
 
@@ -73,8 +74,8 @@ protected:
         ASSERT_GT(WordCount(), 0u);
         Type(CurrentAnswer());
         Key(13);
-        ASSERT_TRUE(testRun.answerEvaluated);
-        for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+        ASSERT_TRUE(currentRun.test.answerEvaluated);
+        for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
         WaitUntilStill("przerwij");
         ClickObject("przerwij");
         RunUntilScreen(ScreenId::GameOver);
@@ -95,7 +96,7 @@ protected:
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
         RunTicks(40);
-        EXPECT_EQ(wordList.currentWord, 1u);
+        EXPECT_EQ(currentRun.words.currentWord, 1u);
     }
 };
 

@@ -21,6 +21,7 @@
 #include "tests/GameHarness.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
+#include "learning/LearningRun.h"
 
 namespace {
 
@@ -168,7 +169,7 @@ protected:
             RunTicks(130);  // the clock steps each second
             Type(typed);
             Key(13);
-            for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+            for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
         }
         IdleThenClick("przerwij", ScreenId::GameOver, 70);
         IdleThenClick("arrownext", ScreenId::Info);

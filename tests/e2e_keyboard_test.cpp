@@ -28,6 +28,7 @@
 #include "tests/Utf16Bytes.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
+#include "learning/LearningRun.h"
 
 namespace {
 
@@ -100,15 +101,15 @@ TEST_F(KeyboardTest, AWholeGameWithKeysAlone) {
     // Twenty-one answers in capitals with their accents, each handed in with Return.
     for (int answer = 1; answer <= 21; ++answer) {
         SCOPED_TRACE(answer);
-        RunUntil([] { return !testRun.answerEvaluated; }, 200);
+        RunUntil([] { return !currentRun.test.answerEvaluated; }, 200);
         RunTicks(1);
         Type(Capitals(CurrentAnswer()));
         Press(SDLK_RETURN);
-        ASSERT_TRUE(testRun.answerEvaluated);
-        EXPECT_EQ(testRun.correctCount, answer);
+        ASSERT_TRUE(currentRun.test.answerEvaluated);
+        EXPECT_EQ(currentRun.test.correctCount, answer);
     }
     ArriveAt(ScreenId::NextLevel, key::kArrowNext);
-    EXPECT_EQ(testRun.score, 420);
+    EXPECT_EQ(currentRun.test.score, 420);
     // The name is kept as typed: Í and ñ as their own UTF-16 letters.
     EXPECT_EQ(SavedBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"Íñigo\t420\r\n"));
 
@@ -382,8 +383,8 @@ TEST_F(KeyboardTest, KeysDoWhatTheScreenSays) {
         if (step.on == ScreenId::Test) {
             Type(u"zzz");
             Press(SDLK_RETURN);
-            ASSERT_TRUE(testRun.answerEvaluated);
-            RunUntil([] { return !testRun.answerEvaluated; }, 200);
+            ASSERT_TRUE(currentRun.test.answerEvaluated);
+            RunUntil([] { return !currentRun.test.answerEvaluated; }, 200);
             RunTicks(1);
         }
         const size_t spokenBefore = spoken.size();

@@ -20,6 +20,7 @@
 #include "tests/GameHarness.h"
 #include "tests/hooks/FakeSpeechService.h"
 #include "tests/hooks/Headless.h"
+#include "learning/LearningRun.h"
 
 namespace {
 
@@ -58,11 +59,11 @@ protected:
     void Answer(const std::u16string& typed) {
         Type(typed);
         Key(13);
-        ASSERT_TRUE(testRun.answerEvaluated);
+        ASSERT_TRUE(currentRun.test.answerEvaluated);
     }
 
     void WaitForNextQuestion() {
-        RunUntil([] { return !testRun.answerEvaluated || app->currentScreen != ScreenId::Test; }, 400);
+        RunUntil([] { return !currentRun.test.answerEvaluated || app->currentScreen != ScreenId::Test; }, 400);
         RunTicks(1);
     }
 
@@ -101,7 +102,7 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     ClickObject("arrownext");
     RunUntilScreen(ScreenId::Test);
     RunTicks(1);
-    ASSERT_EQ(testRun.testLength, 10);
+    ASSERT_EQ(currentRun.test.testLength, 10);
     // Beside the German word its language's card, beside the English answer English's.
     EXPECT_EQ(Object("flag 1")->texture, scene->textures.Find("side language card 0"));
     EXPECT_EQ(Object("flag 2")->texture, scene->textures.Find("side language card 1"));
@@ -136,13 +137,13 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     }
     EXPECT_TRUE(almostSeen);
     RunUntilScreen(ScreenId::NextLevel);
-    EXPECT_EQ(testRun.correctCount, 7);
-    EXPECT_EQ(testRun.wrongCount, 2);
+    EXPECT_EQ(currentRun.test.correctCount, 7);
+    EXPECT_EQ(currentRun.test.wrongCount, 2);
     EXPECT_TRUE(Object("passed_info")->visible);
     EXPECT_FALSE(Object("nextlevel_info")->visible);
     auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
     ASSERT_EQ(practise->lines.size(), missed.size());
-    EXPECT_EQ(TextOf("wynik koncowy"), "score: " + std::to_string(testRun.score));
+    EXPECT_EQ(TextOf("wynik koncowy"), "score: " + std::to_string(currentRun.test.score));
 
     // Only German was heard, and only the German words.
     ASSERT_TRUE(service->WaitForMessages(9, std::chrono::seconds(10)));

@@ -25,6 +25,7 @@
 #include "tests/GameHarness.h"
 #include "tests/hooks/FakeSpeechService.h"
 #include "tests/hooks/Headless.h"
+#include "learning/LearningRun.h"
 
 namespace {
 
@@ -111,8 +112,8 @@ protected:
     void TypeAnswer(const std::u16string& typed) {
         Type(typed);
         Key(13);
-        ASSERT_TRUE(testRun.answerEvaluated);
-        RunUntil([] { return !testRun.answerEvaluated || app->currentScreen != ScreenId::Test; }, 400);
+        ASSERT_TRUE(currentRun.test.answerEvaluated);
+        RunUntil([] { return !currentRun.test.answerEvaluated || app->currentScreen != ScreenId::Test; }, 400);
         RunTicks(1);
     }
 
@@ -146,7 +147,7 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
     Press(SDLK_RETURN);
     RunUntilScreen(ScreenId::Test);
     RunTicks(1);
-    ASSERT_EQ(testRun.testLength, 3);
+    ASSERT_EQ(currentRun.test.testLength, 3);
 
     std::vector<WordEntry> missed;
     size_t said = 0;
@@ -164,7 +165,7 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
         ASSERT_TRUE(service->WaitForMessages(++said, std::chrono::seconds(10)));
     }
     RunUntilScreen(ScreenId::GameOver);
-    EXPECT_EQ(testRun.correctCount, 1);
+    EXPECT_EQ(currentRun.test.correctCount, 1);
 
     auto* practise = List("words to practise");
     ASSERT_EQ(practise->lines.size(), missed.size());
@@ -302,10 +303,10 @@ TEST_F(OwnListNamesTest, EveryImportedListComesBackUnderAnyName) {
     // The longest name's progress is kept like any other's.
     const int longRow = kDesignedTopics + 1;
     const OwnTopic& topic = ownTopics[app->topics[longRow].ownTopic];
-    LoadTopicWords(longRow);
-    wordList.currentWord = 0;
+    LoadTopicWords(currentRun.words, longRow);
+    currentRun.words.currentWord = 0;
     MarkWrong();
-    EXPECT_TRUE(SaveOwnTopicCounts(topic));
+    EXPECT_TRUE(SaveOwnTopicCounts(currentRun.words, topic));
     EXPECT_EQ(Counts(OwnCountsFileName(topic.listFile, topic.part).substr(6)).size(), 2u);
 }
 

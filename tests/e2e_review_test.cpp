@@ -23,6 +23,7 @@
 #include "tests/GameHarness.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
+#include "learning/LearningRun.h"
 
 namespace {
 
@@ -56,13 +57,13 @@ protected:
     }
 
     void Answer(const std::u16string& typed) {
-        ASSERT_FALSE(testRun.answerEvaluated);
+        ASSERT_FALSE(currentRun.test.answerEvaluated);
         Type(typed);
         Key(13);
-        ASSERT_TRUE(testRun.answerEvaluated);
+        ASSERT_TRUE(currentRun.test.answerEvaluated);
     }
     void NextQuestion() {
-        RunUntil([] { return !testRun.answerEvaluated; }, 200);
+        RunUntil([] { return !currentRun.test.answerEvaluated; }, 200);
         RunTicks(1);
     }
 
@@ -91,12 +92,12 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     EnterName(u"ana");
     EXPECT_EQ(ReviewLine(), "review: nothing due");
     StartTestOf(0);
-    const int known = static_cast<int>(wordList.currentWord);
-    const WordEntry knownEntry = wordList.entries[known];
+    const int known = static_cast<int>(currentRun.words.currentWord);
+    const WordEntry knownEntry = currentRun.words.entries[known];
     Answer(CurrentAnswer());
     NextQuestion();
-    const int missed = static_cast<int>(wordList.currentWord);
-    const WordEntry missedEntry = wordList.entries[missed];
+    const int missed = static_cast<int>(currentRun.words.currentWord);
+    const WordEntry missedEntry = currentRun.words.entries[missed];
     Answer(u"zzz");
     NextQuestion();
     WaitUntilStill("przerwij");
@@ -123,8 +124,8 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     EXPECT_EQ(ReviewLine(), "review 2");
     ChooseMenuLine(LineOf(MenuLine::Review));
     RunUntilScreen(ScreenId::Test);
-    EXPECT_EQ(testRun.mode, RunMode::Review);
-    EXPECT_EQ(testRun.testLength, 2);
+    EXPECT_EQ(currentRun.test.mode, RunMode::Review);
+    EXPECT_EQ(currentRun.test.testLength, 2);
     EXPECT_FALSE(Object("wynik")->visible) << "a review keeps no score";
     EXPECT_FALSE(Object("do zaliczenia")->visible) << "a review cannot pass";
     EXPECT_TRUE(Object("pozostalo")->visible);
@@ -136,6 +137,10 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     EXPECT_EQ(TextOf("czas"), "14") << "the test's countdown";
     Answer(knownEntry.answer);
     RunUntilScreen(ScreenId::ReviewResult);
+    // Its topic's counts were saved from a list of their own: the run's is still its two cards.
+    ASSERT_EQ(currentRun.words.entries.size(), 2u);
+    EXPECT_EQ(currentRun.words.entries[0].prompt, missedEntry.prompt);
+    EXPECT_EQ(currentRun.reviewCards.size(), 2u);
 
     EXPECT_EQ(TextOf("review_info"), "Review done");
     EXPECT_EQ(TextOf("wynik koncowy"), "correct: 1 of 2");
@@ -177,7 +182,7 @@ TEST_F(ReviewTest, AReviewSaysHowItEndedAndItsLastWrongAnswerShowsTheRightOne) {
     StartOnDay(kFirstDay + 1);
     ChooseMenuLine(LineOf(MenuLine::Review));
     RunUntilScreen(ScreenId::Test);
-    ASSERT_EQ(testRun.testLength, 2);
+    ASSERT_EQ(currentRun.test.testLength, 2);
     Answer(u"zzz");
     NextQuestion();
     WaitUntilStill("przerwij");
@@ -189,7 +194,7 @@ TEST_F(ReviewTest, AReviewSaysHowItEndedAndItsLastWrongAnswerShowsTheRightOne) {
     StartOnDay(kFirstDay + 2);
     ChooseMenuLine(LineOf(MenuLine::Review));
     RunUntilScreen(ScreenId::Test);
-    ASSERT_EQ(testRun.testLength, 2);
+    ASSERT_EQ(currentRun.test.testLength, 2);
     Answer(CurrentAnswer());
     NextQuestion();
     const std::u16string lastAnswer = CurrentAnswer();
@@ -327,7 +332,7 @@ TEST_F(OwnListReviewTest, OwnCardsAreReviewedByTheirListsRulesAndCountedInItsFil
     RunUntilScreen(ScreenId::Test);
     EXPECT_EQ(TextOf("txt 1"), Shown(u"car")) << "last run's miss first";
     Answer(u"auto");  // one alternative of the own list's answer
-    EXPECT_EQ(testRun.correctCount, 1);
+    EXPECT_EQ(currentRun.test.correctCount, 1);
     NextQuestion();
     EXPECT_EQ(TextOf("txt 1"), Shown(u"house"));
     Answer(u"zzz");

@@ -6,6 +6,7 @@
 
 #include "learning/WordList.h"
 #include "tests/TempGameFolder.h"
+#include "learning/LearningRun.h"
 
 namespace {
 
@@ -37,12 +38,12 @@ TEST(EncodeWords, EncodedListReadsBackAsItsSource) {
     EXPECT_EQ(bytes[1], 0xFE);
     EXPECT_EQ(std::vector<uint8_t>(bytes.end() - 4, bytes.end()), (std::vector<uint8_t>{0x0D, 0, 0x0A, 0}));
 
-    LoadTopicEntries(folder.Path("data/words_free.enc"), 0, 100);
+    LoadTopicEntries(currentRun.words, folder.Path("data/words_free.enc"), 0, 100);
     ASSERT_EQ(WordCount(), 3u);
-    EXPECT_EQ(wordList.entries[0].prompt, u"the tree");
-    EXPECT_EQ(wordList.entries[0].answer, u"\u00E1rbol");
-    EXPECT_EQ(wordList.entries[1].answer, u"mesa (f)");
-    EXPECT_EQ(wordList.entries[2].answer, u"el ni\u00F1o");
+    EXPECT_EQ(currentRun.words.entries[0].prompt, u"the tree");
+    EXPECT_EQ(currentRun.words.entries[0].answer, u"\u00E1rbol");
+    EXPECT_EQ(currentRun.words.entries[1].answer, u"mesa (f)");
+    EXPECT_EQ(currentRun.words.entries[2].answer, u"el ni\u00F1o");
 }
 
 TEST(EncodeWords, RefusesMalformedLinesAndWritesNothing) {

@@ -31,6 +31,7 @@
 #include "screens/ScreenSteps.h"
 #include "screens/TopicsScreen.h"
 #include "tests/GameHarness.h"
+#include "learning/LearningRun.h"
 
 namespace {
 
@@ -141,11 +142,11 @@ protected:
     static std::vector<std::u16string> Prompts(bool answers) {
         std::vector<std::u16string> texts;
         for (int topic = 0; topic < 12; ++topic) {
-            LoadTopicEntries(LEXADRILL_BUILD_DIR "/data/words_free.enc", topic * 30, topic * 30 + 30);
-            for (const WordEntry& entry : wordList.entries)
+            LoadTopicEntries(currentRun.words, LEXADRILL_BUILD_DIR "/data/words_free.enc", topic * 30, topic * 30 + 30);
+            for (const WordEntry& entry : currentRun.words.entries)
                 texts.push_back(answers ? entry.answer : entry.prompt);
         }
-        ReleaseEntries();
+        ReleaseEntries(currentRun.words);
         return texts;
     }
 
@@ -261,8 +262,8 @@ TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
     std::vector<MissedEntry> every;
     MissedEntry widest;
     for (int row = 0; row < 12; ++row) {  // the designed topics
-        LoadTopicWords(row);
-        for (const WordEntry& entry : wordList.entries) {
+        LoadTopicWords(currentRun.words, row);
+        for (const WordEntry& entry : currentRun.words.entries) {
             every.push_back({entry, {}});
             if (WidthOf(entry.prompt + u" - " + entry.answer) >
                 WidthOf(widest.words.prompt + u" - " + widest.words.answer))
@@ -274,7 +275,7 @@ TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
             }
         }
     }
-    missedEntries = every;
+    currentRun.missed = every;
     ShowGameOverScreen();
     auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
     ASSERT_EQ(practise->lines.size(), every.size());
@@ -284,7 +285,7 @@ TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
                   GLObjectText("probe", entry.prompt + u" - " + entry.answer, 0, 0, 0).GetText());
     }
 
-    missedEntries = {widest};
+    currentRun.missed = {widest};
     ShowGameOverScreen();
     const Placed row = Rows("words to practise").at(0);
     EXPECT_GE(InsideMargin(row.rect, kWindow), 0) << row.what;
@@ -292,7 +293,7 @@ TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
     const GLObject* up = ChildOf("words to practise", "arrowup");
     const double arrowRight = practise->homePosition[0] + up->homePosition[0] + 0.15;
     EXPECT_GE(InsideMargin(Project(arrowRight, arrowRight, 0, 0, practise->homePosition[2]), kWindow), 0);
-    missedEntries.clear();
+    currentRun.missed.clear();
 }
 
 // A learner's own list with a title and words far longer than any designed one: each line the
@@ -346,7 +347,7 @@ TEST_F(LayoutTest, LongTextsOfOwnListsAreCutToTheirPlaces) {
 
     for (size_t lines : {1u, 2u, 3u}) {
         SCOPED_TRACE(lines);
-        missedEntries.assign(lines, MissedEntry{WordEntry{longWords, longWords}, {}});
+        currentRun.missed.assign(lines, MissedEntry{WordEntry{longWords, longWords}, {}});
         ShowGameOverScreen();
         auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
         for (const Placed& row : Rows("words to practise"))
@@ -357,7 +358,7 @@ TEST_F(LayoutTest, LongTextsOfOwnListsAreCutToTheirPlaces) {
         const double arrowRight = practise->homePosition[0] + up->homePosition[0] + 0.15;
         EXPECT_GE(InsideMargin(Project(arrowRight, arrowRight, 0, 0, practise->homePosition[2]), kWindow), 0);
     }
-    missedEntries.clear();
+    currentRun.missed.clear();
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "platform/SafeFileWrite.h"
 #include "tests/TempGameFolder.h"
 #include "tests/hooks/TestHooks.h"
+#include "learning/LearningRun.h"
 
 namespace {
 
@@ -46,9 +47,9 @@ TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
         AppContext* const previous = app;
         app = &context;
         // A passed run of row 0 that got its one word right.
-        wordList = WordList{};
-        wordList.entries.resize(1);
-        LoadRepetitions(0, 30);
+        currentRun.words = WordList{};
+        currentRun.words.entries.resize(1);
+        LoadRepetitions(currentRun.words, 0, 30);
         ChooseNextWord();
         MarkCorrect();
 

@@ -9,18 +9,19 @@
 #include <optional>
 #include <utility>
 
-#include "learning/RepetitionStore.h"
 #include "platform/Speech.h"
 
 namespace {
 
 // Owner of each: the test that sets it; the suite's listener (tests/CleanGameState.cpp) resets the
-// day and the watch before every test, the tests that set a fault or a font reset them themselves.
+// day and the watch before every test, the tests that set a fault, a font or a word source reset
+// them themselves.
 safe_file_write_testing::Fault injectedFault = safe_file_write_testing::Fault::None;
 std::optional<std::string> fontFileOverride;
 constexpr int32_t kClockDay = INT32_MIN;
 int32_t fixedToday = kClockDay;
 std::function<void(const std::string& text, const std::string& language)> speechObserver;
+int (*wordChoiceSource)() = nullptr;
 
 }  // namespace
 
@@ -33,7 +34,7 @@ void UseFontFileForTesting(const std::string& path) { fontFileOverride = path; }
 void UseSystemFont() { fontFileOverride.reset(); }
 }  // namespace glyphfont
 
-void SetWordChoiceRandom(int (*source)()) { wordChoiceRandom = source; }
+void SetWordChoiceRandom(int (*source)()) { wordChoiceSource = source; }
 
 namespace platform {
 void SetToday(int32_t day) { fixedToday = day; }
@@ -80,3 +81,10 @@ void WrappedSpeak(const std::string& text, const std::string& language) {
 std::string RealFindFontFile() asm("__real__ZN9glyphfont12FindFontFileB5cxx11Ev");
 std::string WrappedFindFontFile() asm("__wrap__ZN9glyphfont12FindFontFileB5cxx11Ev");
 std::string WrappedFindFontFile() { return fontFileOverride ? *fontFileOverride : RealFindFontFile(); }
+
+// WordChoiceDraw()
+int RealWordChoiceDraw() asm("__real__Z14WordChoiceDrawv");
+int WrappedWordChoiceDraw() asm("__wrap__Z14WordChoiceDrawv");
+int WrappedWordChoiceDraw() {
+    return wordChoiceSource != nullptr ? wordChoiceSource() : RealWordChoiceDraw();
+}
