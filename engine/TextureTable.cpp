@@ -87,6 +87,7 @@ int32_t TextureTable::DrawnImage(const std::string& name, const std::u16string& 
                                  const std::function<Image()>& draw) {
     int32_t slot = Find(name);
     if (slot >= 0 && drawnFrom[slot] == source) return slot;
+    if (slot < 0 && count >= MAX_TEXTURES) return -1;  // nothing to draw into
     const Image image = draw();
     platform::MakeContextCurrent();
     if (slot < 0) {

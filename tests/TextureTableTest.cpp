@@ -110,3 +110,41 @@ TEST_F(TextureTableTest, LoadingBetweenFramesMakesTheContextCurrent) {
     EXPECT_TRUE(textures.LoadTga(WriteTga(folder + "gfx/late.tga", 24)));
     EXPECT_EQ(glIsTexture(textures.textureNames[1]), GL_TRUE);
 }
+
+// The game's own pictures (an own topic's title card, a language card, the own lists' panel): each
+// name keeps one slot, drawn again only when what it shows changed.
+TEST_F(TextureTableTest, DrawnPictureIsDrawnAgainOnlyWhenItsSourceChanges) {
+    int draws = 0;
+    const auto drawn = [&](const std::u16string& source, uint8_t shade) {
+        return textures.DrawnImage("card", source, [&] {
+            ++draws;
+            Image image;
+            image.width = image.height = 2;
+            image.channels = 3;
+            image.pixels.assign(12, shade);
+            return image;
+        });
+    };
+    const int32_t slot = drawn(u"Hund", 10);
+    ASSERT_EQ(slot, 0);
+    EXPECT_EQ(drawn(u"Hund", 20), slot);
+    EXPECT_EQ(draws, 1);
+    EXPECT_EQ(drawn(u"Katze", 30), slot);  // the same slot, drawn again
+    EXPECT_EQ(draws, 2);
+    EXPECT_EQ(textures.drawnFrom[slot], u"Katze");
+    EXPECT_EQ(textures.count, 1);
+    platform::MakeContextCurrent();
+    EXPECT_EQ(glIsTexture(textures.textureNames[slot]), GL_TRUE);
+
+    // A full table has no slot for a new name: nothing is drawn.
+    while (textures.count < MAX_TEXTURES) textures.LoadTga(WriteTga(TestFolder() + "gfx/filler.tga", 24));
+    EXPECT_EQ(textures.DrawnImage("another card", u"Hund",
+                                  [&] {
+                                      ++draws;
+                                      return Image{};
+                                  }),
+              -1);
+    EXPECT_EQ(draws, 2);
+    EXPECT_EQ(drawn(u"Maus", 40), slot);  // a slot it has is still drawn into
+    EXPECT_EQ(draws, 3);
+}
