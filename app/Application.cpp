@@ -89,7 +89,7 @@ void InitApplication() {
         scene->viewTranslation[1] = 0.0;
         scene->viewTranslation[2] = -6.0;
     }
-    SelectInterfaceTexts();
+    app->strings = InterfaceTexts();
     BuildLoadingScreen();
     ShowLoadingScreen();
 }

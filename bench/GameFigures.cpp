@@ -19,6 +19,7 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/TestRun.h"
 #include "platform/Platform.h"
@@ -26,7 +27,6 @@
 #include "tests/GameDriver.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
-#include "learning/LearningRun.h"
 
 namespace {
 

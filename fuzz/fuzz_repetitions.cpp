@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/WordList.h"
-#include "learning/LearningRun.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t entryCount = data[0] % 64;
     currentRun.words.entries.resize(entryCount);
     LoadRepetitionsFromBytes(currentRun.words, data + 1, size - 1);
-    if (entryCount > 0 && (currentRun.words.counts.size() != entryCount || currentRun.words.asked.size() != entryCount)) {
+    if (entryCount > 0 &&
+        (currentRun.words.counts.size() != entryCount || currentRun.words.asked.size() != entryCount)) {
         std::abort();
     }
     for (;;) {
@@ -26,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             MarkWrong();
         }
     }
-    if (CountLearned() < 0 || static_cast<size_t>(CountLearned()) > currentRun.words.counts.size()) std::abort();
+    if (CountLearned() < 0 || static_cast<size_t>(CountLearned()) > currentRun.words.counts.size())
+        std::abort();
     return 0;
 }

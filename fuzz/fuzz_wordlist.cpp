@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "learning/WordList.h"
 #include "learning/LearningRun.h"
+#include "learning/WordList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A range that starts inside the file and one that starts far beyond it.

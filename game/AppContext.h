@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/ScreenId.h"
+#include "game/UiStrings.h"
 
 // The twelve designed topics and the own topics of imported lists after them.
 constexpr int MAX_TOPICS = 1000;
@@ -79,6 +80,8 @@ struct AppContext {
     ScreenId infoReturnScreen = ScreenId::None;
     // Where "no" in the exit question leads back to: the main menu or the user-name screen.
     ScreenId exitReturnScreen = ScreenId::None;
+    // The interface texts, made at start-up.
+    UiStrings strings;
     std::u16string userName = u"player";  // at most 10 characters
     bool cheatMode = false;
     // Word lists named on the command line or dropped onto the window, in the order they came,

@@ -7,6 +7,7 @@
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
+#include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
 #include "learning/SpokenWord.h"
@@ -15,7 +16,6 @@
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 #include "screens/SideLanguageCards.h"
-#include "learning/LearningRun.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ const char* const kScreenObjects[] = {key::kPromptText, key::kAbortButton, key::
                                       key::kNativeFlag, key::kForeignFlag, key::kScore};
 
 void ShowCounter() {
-    SetTextOf(key::kScore, u"words: " + NumberText(static_cast<int>(currentRun.words.currentWord) + 1) + u" of " +
-                               NumberText(static_cast<int>(WordCount())));
+    SetTextOf(key::kScore, u"words: " + NumberText(static_cast<int>(currentRun.words.currentWord) + 1) +
+                               u" of " + NumberText(static_cast<int>(WordCount())));
 }
 
 void ShowEntryTexts() {
@@ -121,7 +121,8 @@ void ShowPreviousLearningPair() {
 }
 
 void SpeakLearningAnswerAgain() {
-    if (app->screens.learningLeaving || app->screens.learningStepping || currentRun.words.currentWord >= WordCount())
+    if (app->screens.learningLeaving || app->screens.learningStepping ||
+        currentRun.words.currentWord >= WordCount())
         return;
     SpeakForeignWord(CurrentEntry(), CurrentLanguages());
 }

@@ -30,7 +30,7 @@ void ShowReviewLine() {
     if (!menu || kReviewLine >= static_cast<int>(menu->lines.size())) return;
     const int due = DueCountToday();
     GLObjectText* line = menu->lines[kReviewLine];
-    line->SetText(ReviewLineText(due, due > 0 ? 0 : DaysUntilNextDue()));
+    line->SetText(ReviewLineText(app->strings, due, due > 0 ? 0 : DaysUntilNextDue()));
     line->visible = due > 0;  // the list's enabled mark
     const bool selected = menu->selected == kReviewLine;
     const double* rgb = due > 0 ? (selected ? menu->selectedColour : menu->normalColour)
@@ -51,20 +51,20 @@ void AddMainMenuLines(GLObjectTextList& menu) {
         const std::u16string& text;
         const char* lineKey;
     } kLines[] = {
-        {MenuLine::Learn, uiStrings.menuLearn, key::kLine1},
-        {MenuLine::Test, uiStrings.menuTest, key::kLine2},
-        {MenuLine::Results, uiStrings.menuResults, key::kLine3},
-        {MenuLine::About, uiStrings.menuAbout, key::kLine4},
-        {MenuLine::Exit, uiStrings.menuExit, key::kLine5},
+        {MenuLine::Learn, app->strings.menuLearn, key::kLine1},
+        {MenuLine::Test, app->strings.menuTest, key::kLine2},
+        {MenuLine::Results, app->strings.menuResults, key::kLine3},
+        {MenuLine::About, app->strings.menuAbout, key::kLine4},
+        {MenuLine::Exit, app->strings.menuExit, key::kLine5},
         // Below the designed lines, which keep their places; ShowMainMenu fills in the review line.
-        {MenuLine::Review, uiStrings.menuReview, key::kLine6},
-        {MenuLine::Progress, uiStrings.menuProgress, key::kLine7},
+        {MenuLine::Review, app->strings.menuReview, key::kLine6},
+        {MenuLine::Progress, app->strings.menuProgress, key::kLine7},
     };
     for (const auto& row : kLines) menu.AddLine(row.text, row.lineKey, true);
 }
 
-std::u16string ReviewLineText(int dueToday, int daysUntilNextDue) {
-    const std::u16string& review = uiStrings.menuReview;
+std::u16string ReviewLineText(const UiStrings& texts, int dueToday, int daysUntilNextDue) {
+    const std::u16string& review = texts.menuReview;
     if (dueToday > 0) {
         const std::string count = DueCountText(dueToday);
         return review + u" " + std::u16string(count.begin(), count.end());

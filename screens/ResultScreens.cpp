@@ -10,13 +10,13 @@
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
+#include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/SpokenWord.h"
 #include "learning/TestRun.h"
 #include "learning/TopicWords.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
-#include "learning/LearningRun.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ void BuildPanel(const std::string& objectKey, const std::u16string& text) {
 // One list and heading serve both screens. Lines are drawn inside the list's own transform, so a
 // list at height y shows its first line at 2y: here 1.6, above the panel, the next two below it.
 void BuildWordsToPractise() {
-    AddHiddenLabel(key::kPractiseTitle, uiStrings.summaryTitle, 0, 2.1, 0, 0.5, 0.5, 0.5)->scale = 0.7;
+    AddHiddenLabel(key::kPractiseTitle, app->strings.summaryTitle, 0, 2.1, 0, 0.5, 0.5, 0.5)->scale = 0.7;
     auto* list = scene->Add(std::make_unique<GLObjectTextList>(
         key::kPractiseList, kPractiseLinesShown, "data/arrow_up.MS3D", "data/arrow_down.MS3D", 0, 0.8, 0));
     list->visible = false;
@@ -135,17 +135,19 @@ void BuildGameOverScreen() { BuildPanel(key::kGameOverPanel, u"Game over"); }
 
 void BuildReviewResultScreen() { BuildPanel(key::kReviewPanel, u"Review done"); }
 
-void ShowNextLevelScreen() { ShowResult(NextLevelPanel(), CounterLine(uiStrings.scoreLabel, currentRun.test.score)); }
+void ShowNextLevelScreen() {
+    ShowResult(NextLevelPanel(), CounterLine(app->strings.scoreLabel, currentRun.test.score));
+}
 
 void ShowGameOverScreen() {
-    ShowResult(key::kGameOverPanel, CounterLine(uiStrings.scoreLabel, currentRun.test.score));
+    ShowResult(key::kGameOverPanel, CounterLine(app->strings.scoreLabel, currentRun.test.score));
 }
 
 void ShowReviewResultScreen() {
     // A review broken off says so; the line below counts the answers given before.
     SetTextOf(key::kReviewPanel, currentRun.test.brokenOff ? u"review stopped" : u"Review done");
-    ShowResult(key::kReviewPanel, CounterLine(uiStrings.correctLabel, currentRun.test.correctCount) + u" of " +
-                                      NumberText(currentRun.test.askedCount));
+    ShowResult(key::kReviewPanel, CounterLine(app->strings.correctLabel, currentRun.test.correctCount) +
+                                      u" of " + NumberText(currentRun.test.askedCount));
 }
 
 void NextLevelScreenInput(const InputEvent& input) {

@@ -17,6 +17,7 @@
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
 #include "learning/AnswerCheck.h"
+#include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
 #include "learning/ReviewRun.h"
@@ -34,7 +35,6 @@
 #include "screens/TestFeedback.h"
 #include "screens/TextEntry.h"
 #include "unicode/Utf8Utf16.h"
-#include "learning/LearningRun.h"
 
 namespace {
 
@@ -63,7 +63,8 @@ bool ShownInRun(const char* objectKey) {
 
 // The schedule's card of the question on screen.
 CardRef QuestionCard() {
-    if (!Reviewing()) return CardRef{currentRun.test.topicIndex, static_cast<int>(currentRun.words.currentWord)};
+    if (!Reviewing())
+        return CardRef{currentRun.test.topicIndex, static_cast<int>(currentRun.words.currentWord)};
     const CardRef* card = CurrentReviewCard();
     return card ? *card : CardRef{-1, -1};
 }
@@ -90,11 +91,12 @@ void ShowQuestion() {
 
 // The four counter lines at the left.
 void ShowCounters() {
-    SetTextOf(key::kCorrectCount, CounterLine(uiStrings.correctLabel, currentRun.test.correctCount));
-    SetTextOf(key::kWrongCount, CounterLine(uiStrings.wrongLabel, currentRun.test.wrongCount));
-    SetTextOf(key::kToPassCount, CounterLine(uiStrings.toPassLabel, currentRun.test.toPass - currentRun.test.correctCount));
-    SetTextOf(key::kWordsLeftCount,
-              CounterLine(uiStrings.wordsLeftLabel, currentRun.test.testLength - currentRun.test.askedCount));
+    SetTextOf(key::kCorrectCount, CounterLine(app->strings.correctLabel, currentRun.test.correctCount));
+    SetTextOf(key::kWrongCount, CounterLine(app->strings.wrongLabel, currentRun.test.wrongCount));
+    SetTextOf(key::kToPassCount,
+              CounterLine(app->strings.toPassLabel, currentRun.test.toPass - currentRun.test.correctCount));
+    SetTextOf(key::kWordsLeftCount, CounterLine(app->strings.wordsLeftLabel,
+                                                currentRun.test.testLength - currentRun.test.askedCount));
 }
 
 // The leaving motion of the run's objects at its end. After a judged last answer the prompt and
@@ -232,7 +234,8 @@ namespace {
 
 // What a test and a review share at their start; currentRun.test.mode says which it is.
 void StartRun() {
-    currentRun.test.answerSubmitted = currentRun.test.answerEvaluated = currentRun.test.paused = currentRun.test.brokenOff = false;
+    currentRun.test.answerSubmitted = currentRun.test.answerEvaluated = currentRun.test.paused =
+        currentRun.test.brokenOff = false;
     currentRun.test.clockRunning = true;
     app->transitionLock = false;
     if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
@@ -303,7 +306,7 @@ void ShowNextTestQuestion() {
         answer->SetActive(true);
     }
     currentRun.test.timeLeft = 15;
-    SetTextOf(key::kScore, CounterLine(uiStrings.scoreLabel, currentRun.test.score));
+    SetTextOf(key::kScore, CounterLine(app->strings.scoreLabel, currentRun.test.score));
     ShowCounters();
     for (const char* objectKey :
          {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
@@ -384,8 +387,8 @@ void EvaluateAnswer(const AnswerVerdict& verdict) {
         currentRun.missed.push_back(MissedEntry{CurrentEntry(), CurrentLanguages()});
     }
     SpeakWhenJudged(CurrentEntry(), CurrentLanguages());
-    platform::DebugOutput("ekran_licznik_slow=" + std::to_string(currentRun.test.askedCount) +
-                          ", >>>=" + std::to_string(currentRun.test.toPass - currentRun.test.correctCount) + " \n");
+    platform::DebugOutput("ekran_licznik_slow=" + std::to_string(currentRun.test.askedCount) + ", >>>=" +
+                          std::to_string(currentRun.test.toPass - currentRun.test.correctCount) + " \n");
 
     switch (DecideRun(currentRun.test)) {
         case RunOutcome::Passed:

@@ -14,6 +14,7 @@
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
+#include "learning/LearningRun.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
 #include "learning/TopicWords.h"
@@ -21,7 +22,6 @@
 #include "platform/Platform.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
-#include "learning/LearningRun.h"
 
 namespace {
 
@@ -258,7 +258,7 @@ void UpdateTopicProgress() {
         filled->homePosition[0] = filled->position[0] = (outline->position[0] - 0.5) + filled->size[0] * 0.5;
     }
     std::u16string figures = u" (" + NumberText(percent) + u"%)";
-    if (!IsRowUnlocked(row)) figures += u" " + uiStrings.lockedCaption;
+    if (!IsRowUnlocked(row)) figures += u" " + app->strings.lockedCaption;
     GLObjectText* caption = FindText(key::kProgressCaption);
     if (!caption) return;
     // Beside "remove list" an own topic's name gives way; the figures always show.

@@ -49,7 +49,7 @@ TEST_F(ApplicationStart, OpensTheLoadingWindowAndBuildsEverythingBeforeTheFirstT
     EXPECT_EQ(scene->viewTranslation[2], -6.0);
     ASSERT_EQ(scene->lights.size(), 1u);
     EXPECT_EQ(scene->lights[0]->name, "light 0");
-    EXPECT_EQ(uiStrings.menuLearn, u"learn");
+    EXPECT_EQ(app->strings.menuLearn, u"learn");
     EXPECT_EQ(platform::headless::ExitStatus(), -1000);
 }
 

@@ -18,8 +18,8 @@
 #include "formats/JpegReader.h"
 #include "formats/Ms3dReader.h"
 #include "formats/TgaReader.h"
-#include "learning/WordList.h"
 #include "learning/LearningRun.h"
+#include "learning/WordList.h"
 
 namespace {
 
@@ -107,7 +107,8 @@ TEST(ContentWords, EncodedListDecodesToTheSourceTopicByTopic) {
             EXPECT_EQ(currentRun.words.entries[k].prompt, expected.prompt) << "entry " << k;
             EXPECT_EQ(currentRun.words.entries[k].answer, expected.answer) << "entry " << k;
             EXPECT_TRUE(AnswerAllowed(currentRun.words.entries[k].answer)) << "entry " << k;
-            EXPECT_TRUE(prompts.insert(currentRun.words.entries[k].prompt).second) << "prompt twice, entry " << k;
+            EXPECT_TRUE(prompts.insert(currentRun.words.entries[k].prompt).second)
+                << "prompt twice, entry " << k;
         }
     }
     ReleaseEntries(currentRun.words);

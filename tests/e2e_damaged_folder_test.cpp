@@ -15,6 +15,7 @@
 
 #include "engine/TextureTable.h"
 #include "formats/FileLimits.h"
+#include "learning/LearningRun.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -23,7 +24,6 @@
 #include "tests/GameHarness.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
-#include "learning/LearningRun.h"
 
 namespace fs = std::filesystem;
 

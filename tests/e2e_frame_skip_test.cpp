@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
@@ -21,7 +22,6 @@
 #include "tests/GameHarness.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
-#include "learning/LearningRun.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "learning/AnswerCheck.h"
+#include "learning/LearningRun.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Speech.h"
@@ -28,7 +29,6 @@
 #include "tests/Utf16Bytes.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
-#include "learning/LearningRun.h"
 
 namespace {
 
@@ -188,8 +188,9 @@ TEST_F(KeyboardTest, TypedLettersAreShownJudgedAndKeptAsTyped) {
         SCOPED_TRACE(Utf8(c.typed));
         for (int i = 0; i < 12; ++i) Key(8);
         Type(c.typed);
-        EXPECT_EQ(std::u16string(field->glyphs, field->glyphs + std::char_traits<char16_t>::length(c.glyphs) + 1),
-                  std::u16string(c.glyphs) + u'\0');
+        EXPECT_EQ(
+            std::u16string(field->glyphs, field->glyphs + std::char_traits<char16_t>::length(c.glyphs) + 1),
+            std::u16string(c.glyphs) + u'\0');
         const std::u16string letters = GlyphTextToLetters(field->GetText());
         EXPECT_EQ(letters, c.shown);
         EXPECT_EQ(CheckAnswer(letters, c.answer), c.right);

@@ -14,13 +14,13 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
+#include "learning/LearningRun.h"
 #include "learning/OwnTopics.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "tests/GameHarness.h"
 #include "tests/hooks/FakeSpeechService.h"
 #include "tests/hooks/Headless.h"
-#include "learning/LearningRun.h"
 
 namespace {
 
@@ -63,7 +63,8 @@ protected:
     }
 
     void WaitForNextQuestion() {
-        RunUntil([] { return !currentRun.test.answerEvaluated || app->currentScreen != ScreenId::Test; }, 400);
+        RunUntil([] { return !currentRun.test.answerEvaluated || app->currentScreen != ScreenId::Test; },
+                 400);
         RunTicks(1);
     }
 

@@ -16,6 +16,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "formats/OwnTopicCountsFile.h"
+#include "learning/LearningRun.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
@@ -25,7 +26,6 @@
 #include "tests/GameHarness.h"
 #include "tests/hooks/FakeSpeechService.h"
 #include "tests/hooks/Headless.h"
-#include "learning/LearningRun.h"
 
 namespace {
 
@@ -113,7 +113,8 @@ protected:
         Type(typed);
         Key(13);
         ASSERT_TRUE(currentRun.test.answerEvaluated);
-        RunUntil([] { return !currentRun.test.answerEvaluated || app->currentScreen != ScreenId::Test; }, 400);
+        RunUntil([] { return !currentRun.test.answerEvaluated || app->currentScreen != ScreenId::Test; },
+                 400);
         RunTicks(1);
     }
 

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/GLObjectTextList.h"
+#include "learning/LearningRun.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
@@ -24,7 +25,6 @@
 #include "tests/Utf16Bytes.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
-#include "learning/LearningRun.h"
 
 namespace {
 

@@ -23,6 +23,7 @@
 #include "formats/WordFileFormat.h"
 #include "learning/AnswerCheck.h"
 #include "learning/HallOfFame.h"
+#include "learning/LearningRun.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/GameFolder.h"
@@ -35,7 +36,6 @@
 #include "tests/hooks/FakeSpeechService.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
-#include "learning/LearningRun.h"
 
 namespace {
 
@@ -452,7 +452,8 @@ TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
     // The topic with the most answers that carry accents.
     int best = 0, bestCount = -1;
     for (int row = 0; row < app->topicCount; ++row) {
-        LoadTopicEntries(currentRun.words, app->wordFilePath, app->topics[row].firstWord, app->topics[row].lastWord);
+        LoadTopicEntries(currentRun.words, app->wordFilePath, app->topics[row].firstWord,
+                         app->topics[row].lastWord);
         const int count =
             static_cast<int>(std::count_if(currentRun.words.entries.begin(), currentRun.words.entries.end(),
                                            [](const WordEntry& e) { return HasNonAscii(e.answer); }));

@@ -15,6 +15,7 @@
 #include "engine/GLObjectTextList.h"
 #include "formats/OwnTopicCountsFile.h"
 #include "game/UiStrings.h"
+#include "learning/LearningRun.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
@@ -23,7 +24,6 @@
 #include "tests/GameHarness.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
-#include "learning/LearningRun.h"
 
 namespace {
 
@@ -79,10 +79,10 @@ protected:
 
 // The cases the game below does not reach: more than 99 due, the next card days away.
 TEST(ReviewLine, SaysWhatIsDueOrWhenTheNextIs) {
-    SelectInterfaceTexts();
-    EXPECT_EQ(ReviewLineText(100, 0), u"review 99+");
-    EXPECT_EQ(ReviewLineText(99, 0), u"review 99");
-    EXPECT_EQ(ReviewLineText(0, 2), u"review: next in 2 days");
+    const UiStrings texts = InterfaceTexts();
+    EXPECT_EQ(ReviewLineText(texts, 100, 0), u"review 99+");
+    EXPECT_EQ(ReviewLineText(texts, 99, 0), u"review 99");
+    EXPECT_EQ(ReviewLineText(texts, 0, 2), u"review: next in 2 days");
 }
 
 // A test on the first day answers one word right and one wrong; the next day's review asks the

@@ -21,6 +21,7 @@
 
 #include "formats/WordFileFormat.h"
 #include "learning/HallOfFame.h"
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/SaveFolderLock.h"
 #include "learning/TestRun.h"
@@ -30,7 +31,6 @@
 #include "tests/Utf16Bytes.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
-#include "learning/LearningRun.h"
 
 namespace fs = std::filesystem;
 

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "learning/LearningRun.h"
 #include "learning/WordList.h"
 #include "tests/TempGameFolder.h"
-#include "learning/LearningRun.h"
 
 namespace {
 
@@ -48,13 +48,14 @@ TEST(EncodeWords, EncodedListReadsBackAsItsSource) {
 
 TEST(EncodeWords, RefusesMalformedLinesAndWritesNothing) {
     const char* malformed[] = {
-        "the cat gato\n",             // no separator
-        "the cat;gato;extra\n",       // a third field would be dropped
-        ";gato\n",                    // empty prompt
-        "the cat;gato \n",            // a trailing space would have to be typed
-        "facade;fa\xC3\xA7" "ade\n",  // no glyph for c with cedilla
-        "tab;\tx\n",                  // control character
-        "bad;\xC3\n",                 // broken UTF-8
+        "the cat gato\n",        // no separator
+        "the cat;gato;extra\n",  // a third field would be dropped
+        ";gato\n",               // empty prompt
+        "the cat;gato \n",       // a trailing space would have to be typed
+        "facade;fa\xC3\xA7"
+        "ade\n",       // no glyph for c with cedilla
+        "tab;\tx\n",   // control character
+        "bad;\xC3\n",  // broken UTF-8
     };
     for (const char* line : malformed) {
         TempGameFolder folder;

@@ -21,6 +21,7 @@
 #include "formats/HallOfFameFile.h"
 #include "formats/Ms3dReader.h"
 #include "game/UiStrings.h"
+#include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/OwnTopics.h"
 #include "learning/TopicWords.h"
@@ -31,7 +32,6 @@
 #include "screens/ScreenSteps.h"
 #include "screens/TopicsScreen.h"
 #include "tests/GameHarness.h"
-#include "learning/LearningRun.h"
 
 namespace {
 
@@ -142,7 +142,8 @@ protected:
     static std::vector<std::u16string> Prompts(bool answers) {
         std::vector<std::u16string> texts;
         for (int topic = 0; topic < 12; ++topic) {
-            LoadTopicEntries(currentRun.words, LEXADRILL_BUILD_DIR "/data/words_free.enc", topic * 30, topic * 30 + 30);
+            LoadTopicEntries(currentRun.words, LEXADRILL_BUILD_DIR "/data/words_free.enc", topic * 30,
+                             topic * 30 + 30);
             for (const WordEntry& entry : currentRun.words.entries)
                 texts.push_back(answers ? entry.answer : entry.prompt);
         }
@@ -151,8 +152,8 @@ protected:
     }
 
     static std::vector<std::u16string> Counters() {
-        return {CounterLine(uiStrings.correctLabel, 30), CounterLine(uiStrings.wrongLabel, 30),
-                CounterLine(uiStrings.toPassLabel, 21), CounterLine(uiStrings.wordsLeftLabel, 30)};
+        return {CounterLine(app->strings.correctLabel, 30), CounterLine(app->strings.wrongLabel, 30),
+                CounterLine(app->strings.toPassLabel, 21), CounterLine(app->strings.wordsLeftLabel, 30)};
     }
 
     std::vector<Placed> CounterTexts() {
@@ -167,10 +168,10 @@ protected:
     // Every screen's texts that are shown at the same time, with their widest contents.
     std::vector<std::vector<Placed>> Screens() {
         const std::u16string longestName(10, u'W');
-        const std::u16string bestScore = CounterLine(uiStrings.scoreLabel, 600);
+        const std::u16string bestScore = CounterLine(app->strings.scoreLabel, 600);
         std::vector<std::u16string> captions;
         for (const GLObjectText* line : dynamic_cast<GLObjectTextList&>(*Object("main menu 2")).lines)
-            captions.push_back(line->GetText() + u" (100%) " + uiStrings.lockedCaption);
+            captions.push_back(line->GetText() + u" (100%) " + app->strings.lockedCaption);
         const std::vector<Placed> logo = {Text("lexa"), Text("drill")};
         std::vector<std::vector<Placed>> screens = {
             {Text("user_label"), Text("user", {longestName})},

@@ -11,6 +11,7 @@
 #include "formats/OwnTopicCountsFile.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/SaveFolderLock.h"
 #include "learning/SaveResult.h"
@@ -18,7 +19,6 @@
 #include "platform/SafeFileWrite.h"
 #include "tests/TempGameFolder.h"
 #include "tests/hooks/TestHooks.h"
-#include "learning/LearningRun.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "game/AppContext.h"
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/RunEndSave.h"
 #include "learning/WordList.h"
 #include "platform/SafeFileWrite.h"
 #include "tests/TempGameFolder.h"
 #include "tests/hooks/TestHooks.h"
-#include "learning/LearningRun.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <ctime>
 
 #include "formats/WordFileFormat.h"
+#include "learning/LearningRun.h"
 #include "learning/WordList.h"
 #include "tests/TempGameFolder.h"
-#include "learning/LearningRun.h"
 
 namespace {
 
