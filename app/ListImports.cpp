@@ -8,6 +8,7 @@
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
+#include "learning/Learner.h"
 #include "learning/ListFileNames.h"
 #include "learning/OwnTopics.h"
 #include "platform/Platform.h"
@@ -96,14 +97,14 @@ bool ImportWaitingLists() {
     std::map<std::string, std::pair<std::string, size_t>> importedAs;
     // The topics each list had without a row before this round: the table holds MAX_TOPICS rows.
     std::map<std::string, size_t> notShownBefore;
-    for (const OwnTopic& topic : ownTopics) {
+    for (const OwnTopic& topic : learner.ownTopics) {
         if (notShownBefore.count(topic.listFile) == 0)
             notShownBefore.emplace(topic.listFile, TopicsNotShown(topic.listFile));
     }
     for (const std::string& path : std::vector<std::string>(std::move(app->listsToImport))) {
         const std::string copy = ListCopyName(BaseName(path));
         bool listed = false;
-        for (const OwnTopic& topic : ownTopics) listed = listed || topic.listFile == copy;
+        for (const OwnTopic& topic : learner.ownTopics) listed = listed || topic.listFile == copy;
         std::string line = ImportListFile(path);
         if (Imported(line)) {
             const auto earlier = importedAs.find(copy);

@@ -10,6 +10,7 @@
 #include "formats/LanguageGuess.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
+#include "learning/Learner.h"
 #include "learning/ListFileNames.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/SaveFolderLock.h"
@@ -17,8 +18,6 @@
 #include "platform/Platform.h"
 #include "platform/SafeFileWrite.h"
 #include "unicode/Utf8Utf16.h"
-
-std::vector<OwnTopic> ownTopics;
 
 namespace {
 
@@ -45,7 +44,8 @@ size_t RowsOfList(const std::string& listFile) {
     size_t rows = 0;
     for (int row = 0; app != nullptr && row < app->topicCount; ++row) {
         const int32_t own = app->topics[row].ownTopic;
-        if (own >= 0 && static_cast<size_t>(own) < ownTopics.size() && ownTopics[own].listFile == listFile)
+        if (own >= 0 && static_cast<size_t>(own) < learner.ownTopics.size() &&
+            learner.ownTopics[own].listFile == listFile)
             ++rows;
     }
     return rows;
@@ -53,7 +53,7 @@ size_t RowsOfList(const std::string& listFile) {
 
 int PartsOfList(const std::string& listFile) {
     int parts = 0;
-    for (const OwnTopic& topic : ownTopics) {
+    for (const OwnTopic& topic : learner.ownTopics) {
         if (topic.listFile == listFile) parts = std::max(parts, topic.part);
     }
     return parts;
@@ -65,18 +65,19 @@ void RebuildOwnTopicRows() {
     int designed = 0;
     while (designed < app->topicCount && app->topics[designed].ownTopic < 0) ++designed;
     app->topicCount = designed;
-    for (size_t i = 0; i < ownTopics.size() && app->topicCount < MAX_TOPICS; ++i) {
+    for (size_t i = 0; i < learner.ownTopics.size() && app->topicCount < MAX_TOPICS; ++i) {
         TopicInfo& row = app->topics[app->topicCount++];
         row = TopicInfo{};
-        row.title = ownTopics[i].title;
+        row.title = learner.ownTopics[i].title;
         row.ownTopic = static_cast<int32_t>(i);
     }
 }
 
 void SortOwnTopics() {
-    std::stable_sort(ownTopics.begin(), ownTopics.end(), [](const OwnTopic& a, const OwnTopic& b) {
-        return a.listFile != b.listFile ? a.listFile < b.listFile : a.part < b.part;
-    });
+    std::stable_sort(learner.ownTopics.begin(), learner.ownTopics.end(),
+                     [](const OwnTopic& a, const OwnTopic& b) {
+                         return a.listFile != b.listFile ? a.listFile < b.listFile : a.part < b.part;
+                     });
 }
 
 std::string RefusalOfRead(FileReadResult result) {
@@ -119,7 +120,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
 }
 
 void ReadListsFolder() {
-    ownTopics.clear();
+    learner.ownTopics.clear();
     std::set<std::string> seen;
     for (const std::string& folder : ListsFoldersToRead()) {
         std::error_code error;
@@ -135,7 +136,7 @@ void ReadListsFolder() {
             const WordListImport list = ReadWordList(name, bytes);
             if (list.refused) continue;
             for (OwnTopic& topic : TopicsOfList(name, TitleOfListName(name), list))
-                ownTopics.push_back(std::move(topic));
+                learner.ownTopics.push_back(std::move(topic));
         }
     }
     SortOwnTopics();
@@ -172,10 +173,10 @@ std::string ImportListFile(const std::string& path) {
         ReplaceCountsOfList(name, oldParts, topics, carried);
     }
     const size_t topicCount = topics.size();
-    ownTopics.erase(std::remove_if(ownTopics.begin(), ownTopics.end(),
-                                   [&name](const OwnTopic& topic) { return topic.listFile == name; }),
-                    ownTopics.end());
-    for (OwnTopic& topic : topics) ownTopics.push_back(std::move(topic));
+    learner.ownTopics.erase(std::remove_if(learner.ownTopics.begin(), learner.ownTopics.end(),
+                                           [&name](const OwnTopic& topic) { return topic.listFile == name; }),
+                            learner.ownTopics.end());
+    for (OwnTopic& topic : topics) learner.ownTopics.push_back(std::move(topic));
     SortOwnTopics();
     RebuildOwnTopicRows();
     std::string line = DescribeImport(shown, list, topicCount);
@@ -185,7 +186,7 @@ std::string ImportListFile(const std::string& path) {
 
 size_t TopicsNotShown(const std::string& listFile) {
     size_t topics = 0;
-    for (const OwnTopic& topic : ownTopics) topics += topic.listFile == listFile;
+    for (const OwnTopic& topic : learner.ownTopics) topics += topic.listFile == listFile;
     return topics - std::min(topics, RowsOfList(listFile));
 }
 
@@ -196,9 +197,10 @@ bool RemoveOwnList(const std::string& listFile) {
         const std::string copy = WriteListsFolder() + listFile;
         if (std::remove(copy.c_str()) != 0 && platform::PathExists(copy)) return false;
     }
-    ownTopics.erase(std::remove_if(ownTopics.begin(), ownTopics.end(),
-                                   [&listFile](const OwnTopic& topic) { return topic.listFile == listFile; }),
-                    ownTopics.end());
+    learner.ownTopics.erase(
+        std::remove_if(learner.ownTopics.begin(), learner.ownTopics.end(),
+                       [&listFile](const OwnTopic& topic) { return topic.listFile == listFile; }),
+        learner.ownTopics.end());
     RebuildOwnTopicRows();
     return true;
 }

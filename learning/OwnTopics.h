@@ -26,10 +26,6 @@ struct OwnTopic {
     SideLanguages languages;  // as the list names them or they were guessed at its import
 };
 
-// Every own topic, the lists in file-name order. Owned here: rebuilt by every ReadListsFolder,
-// ImportListFile and RemoveOwnList, which also rebuild the app's topic rows after the designed ones.
-extern std::vector<OwnTopic> ownTopics;
-
 // The topics a read list makes, named after `stem` when the list has no title of its own.
 std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16string& stem,
                                    const WordListImport& list);

@@ -8,6 +8,7 @@
 #include "formats/BoundedFileRead.h"
 #include "formats/ScheduleFile.h"
 #include "game/SaveFolder.h"
+#include "learning/Learner.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
@@ -45,8 +46,8 @@ int32_t ScheduleToday() { return std::clamp(platform::Today(), 0, kLastScheduleD
 
 // The own topic a row of the topics table shows, or nullptr for a designed one.
 const OwnTopic* OwnTopicOf(const TopicInfo& topic) {
-    if (topic.ownTopic < 0 || static_cast<size_t>(topic.ownTopic) >= ownTopics.size()) return nullptr;
-    return &ownTopics[static_cast<size_t>(topic.ownTopic)];
+    if (topic.ownTopic < 0 || static_cast<size_t>(topic.ownTopic) >= learner.ownTopics.size()) return nullptr;
+    return &learner.ownTopics[static_cast<size_t>(topic.ownTopic)];
 }
 
 int TopicCardCount(const TopicInfo& topic) {

@@ -2,6 +2,7 @@
 
 #include "game/AppContext.h"
 #include "learning/AnswerCheck.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/OwnAnswerCheck.h"
 #include "learning/OwnTopicCounts.h"
@@ -27,9 +28,10 @@ void LoadOwnCards(WordList& list, const OwnTopic& topic) {
 
 const OwnTopic* OwnTopicOfRow(int row) {
     const TopicInfo* info = RowInfo(row);
-    if (info == nullptr || info->ownTopic < 0 || static_cast<size_t>(info->ownTopic) >= ownTopics.size())
+    if (info == nullptr || info->ownTopic < 0 ||
+        static_cast<size_t>(info->ownTopic) >= learner.ownTopics.size())
         return nullptr;
-    return &ownTopics[static_cast<size_t>(info->ownTopic)];
+    return &learner.ownTopics[static_cast<size_t>(info->ownTopic)];
 }
 
 void LoadTopicWords(WordList& list, int row) {

@@ -16,6 +16,7 @@
 #include "game/SaveFolder.h"
 #include "game/UnknownNames.h"
 #include "learning/HallOfFame.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/ReviewSchedule.h"
 #include "platform/Platform.h"
@@ -45,7 +46,7 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         platform::ObserveSpeechRequests(nullptr);
         currentRun = LearningRun{};
         platform::headless::Reset();
-        hallOfFame.clear();
+        learner = Learner{};
         ClearUnknownNames();
         ForgetSaveFolder();
         ForgetSchedules();

@@ -14,6 +14,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/OwnTopics.h"
 #include "learning/TestRun.h"
@@ -90,9 +91,9 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     LoadToUserName();
     EnterName(u"ana");
     ASSERT_EQ(app->topicCount, kDesignedTopics + 1);
-    ASSERT_EQ(ownTopics.size(), 1u);
-    EXPECT_EQ(ownTopics[0].languages.prompt, "de");
-    EXPECT_EQ(ownTopics[0].languages.answer, "en");
+    ASSERT_EQ(learner.ownTopics.size(), 1u);
+    EXPECT_EQ(learner.ownTopics[0].languages.prompt, "de");
+    EXPECT_EQ(learner.ownTopics[0].languages.answer, "en");
 
     OpenTopicInfo(1, kDesignedTopics);
     WaitUntilStill("arrownext");

@@ -16,6 +16,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "formats/OwnTopicCountsFile.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/OwnTopics.h"
@@ -303,7 +304,7 @@ TEST_F(OwnListNamesTest, EveryImportedListComesBackUnderAnyName) {
 
     // The longest name's progress is kept like any other's.
     const int longRow = kDesignedTopics + 1;
-    const OwnTopic& topic = ownTopics[app->topics[longRow].ownTopic];
+    const OwnTopic& topic = learner.ownTopics[app->topics[longRow].ownTopic];
     LoadTopicWords(currentRun.words, longRow);
     currentRun.words.currentWord = 0;
     MarkWrong();

@@ -23,6 +23,7 @@
 #include "formats/WordFileFormat.h"
 #include "learning/AnswerCheck.h"
 #include "learning/HallOfFame.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
@@ -625,7 +626,7 @@ TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
     ASSERT_EQ(list->lines.size(), 12u);
     EXPECT_EQ(Utf8(list->lines[0]->GetText()), "pa - 99");
     EXPECT_EQ(Utf8(list->lines[11]->GetText()), "pl - 66");
-    EXPECT_EQ(hallOfFame.size(), 12u);
+    EXPECT_EQ(learner.hallOfFame.size(), 12u);
     WaitUntilStill(list);
     ClickChildOf("halloffame", "arrowdown");
     EXPECT_EQ(list->selected, 1);
@@ -635,7 +636,7 @@ TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
     EXPECT_EQ(Screen(), ScreenId::HallOfFame);
     RunTicks(1);
     EXPECT_EQ(Screen(), ScreenId::MainMenu);
-    EXPECT_TRUE(hallOfFame.empty());
+    EXPECT_TRUE(learner.hallOfFame.empty());
 
     // A run broken off at once enters 0, which a full list drops; the save keeps the first ten.
     RunAgain(kTestLine);

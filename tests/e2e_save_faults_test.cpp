@@ -21,6 +21,7 @@
 
 #include "formats/WordFileFormat.h"
 #include "learning/HallOfFame.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/SaveFolderLock.h"
@@ -146,7 +147,7 @@ protected:
     // hall-of-fame entry: the same code on the state that game's process would hold.
     void AnotherGameSaves() {
         WordList ours = std::move(currentRun.words);
-        std::vector<HallOfFameEntry> ourHallOfFame = std::move(hallOfFame);
+        std::vector<HallOfFameEntry> ourHallOfFame = std::move(learner.hallOfFame);
         currentRun.words = WordList{};
         LoadTopicEntries(currentRun.words, app->wordFilePath, 0, 30);
         LoadRepetitions(currentRun.words, 0, 30);
@@ -157,7 +158,7 @@ protected:
         AddHallOfFameEntry(u"bea", 10);
         EXPECT_TRUE(SaveHallOfFame());
         currentRun.words = std::move(ours);
-        hallOfFame = std::move(ourHallOfFame);
+        learner.hallOfFame = std::move(ourHallOfFame);
         ASSERT_EQ(ReadFile(Counts()), LittleEndian(4));
     }
 };
