@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include <cstdio>
 #include <memory>
 #include <new>
 
@@ -14,10 +15,12 @@
 #include "game/ObjectKeys.h"
 #include "game/SaveFolder.h"
 #include "game/UiStrings.h"
+#include "learning/LearnerRecord.h"
 #include "learning/OwnTopics.h"
 #include "learning/ReviewSchedule.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
+#include "platform/ProcessStart.h"
 #include "platform/WindowGeometry.h"
 #include "screens/LoadingScreen.h"
 #include "screens/TestScreen.h"
@@ -29,15 +32,28 @@ namespace {
 // then ends with status 0.
 void CloseApplication() {
     SaveRunEndNow();
+    record::StopRecord();
     delete scene;
     scene = nullptr;
     delete app;
     app = nullptr;
 }
 
+// The record's integrity check, run beside the game, found the file damaged: told once, in the
+// game's words; the game plays on with a fresh record.
+void TellRecordCheck() {
+    const std::string notice = record::PollRecordCheck();
+    if (notice.empty()) return;
+    platform::TellTerminal("lexadrill: " + notice);
+    platform::ShowMessage(notice);
+}
+
 platform::WindowCallbacks MessageTable() {
     platform::WindowCallbacks callbacks;
-    callbacks.tick = [] { FrameTick(); };
+    callbacks.tick = [] {
+        TellRecordCheck();
+        FrameTick();
+    };
     callbacks.character = RouteCharacter;
     callbacks.click = [](platform::Click click) {
         if (scene) scene->clickPending = true;
@@ -60,13 +76,20 @@ bool StartApplication(const std::vector<std::string>& listsToImport) {
     app->listsToImport.insert(app->listsToImport.end(), listsToImport.begin(), listsToImport.end());
     DecideSaveFolder();
     ReadListsFolder();
-    // Schedules are read from the folder just chosen, when first asked for.
-    ForgetSchedules();
+    // The record of the folder just chosen; schedules are read from it when first asked for.
+    const record::StartReport record = OpenLearnerRecord();
+    if (!record.migratedLine.empty()) {
+        std::printf("%s\n", record.migratedLine.c_str());
+        std::fflush(stdout);
+    }
+    if (!record.notice.empty()) platform::TellTerminal("lexadrill: " + record.notice);
     if (!platform::Start()) return false;
     const platform::Size desktop = platform::DesktopSize();
     const platform::WindowRect r = platform::LoadingWindowRect(desktop.width, desktop.height);
     if (!platform::OpenWindow(r.x, r.y, r.width, r.height)) return false;
     SetWindowIconFromGameFolder();
+    // Told once, in the window: the game plays on whatever became of the record.
+    if (!record.notice.empty()) platform::ShowMessage(record.notice);
     // Files named on the command line are read before the topics are built.
     ImportWaitingLists();
     InitApplication();

@@ -120,6 +120,8 @@ const KeyBinding kBindings[] = {
     OnKey(ScreenId::ReviewResult, Key::Escape, key::kArrowNext, Part::Object),
     Doing(ScreenId::ReviewResult, kSpace, SpeakPractiseSelectionAgain),
 
+    OnKey(ScreenId::Progress, Key::Up, key::kProgressTopicList, Part::UpArrow),
+    OnKey(ScreenId::Progress, Key::Down, key::kProgressTopicList, Part::DownArrow),
     OnKey(ScreenId::Progress, Key::Return, key::kArrowPrevious, Part::Object),  // its only way on
     OnKey(ScreenId::Progress, Key::Escape, key::kArrowPrevious, Part::Object),
 

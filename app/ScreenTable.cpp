@@ -28,7 +28,7 @@ const ScreenEntry kScreens[] = {
     {ScreenId::NextLevel, BuildNextLevelScreen, FollowPractiseSelection, NextLevelScreenInput},
     {ScreenId::GameOver, BuildGameOverScreen, FollowPractiseSelection, GameOverScreenInput},
     {ScreenId::ReviewResult, BuildReviewResultScreen, FollowPractiseSelection, ReviewResultScreenInput},
-    {ScreenId::Progress, BuildProgressScreen, nullptr, ProgressScreenInput},
+    {ScreenId::Progress, BuildProgressScreen, ProgressScreenTick, ProgressScreenInput},
     {ScreenId::ExitConfirm, BuildExitConfirm, nullptr, ExitConfirmInput},
     {ScreenId::Test, BuildTestScreen, TestClockTick, TestScreenInput},
     {ScreenId::Info, BuildInfoScreen, nullptr, InfoScreenInput},

@@ -1,5 +1,8 @@
 // lexaDRILL: learn Spanish vocabulary in a three-dimensional scene.
+#include <string>
+
 #include "app/Application.h"
+#include "app/ResultsExportCommand.h"
 #include "platform/ProcessStart.h"
 
 int main(int argc, char** argv) {
@@ -9,6 +12,9 @@ int main(int argc, char** argv) {
     platform::IgnoreBrokenPipes();
     // The window's close and the information screen's own exit end with status 0; a start that
     // failed has said why on standard error.
+    // The results out of the learner's record, without starting the game.
+    if (argc >= 2 && std::string(argv[1]) == "--export-results")
+        return ExportResultsCommand(argc >= 3 ? argv[2] : "");
     // Every argument is a word list to import.
     const bool started = StartApplication(std::vector<std::string>(argv + 1, argv + argc));
     StopApplication();

@@ -65,9 +65,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.lexadrill.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dpkg-shlibdeps gives the linked libraries. Besides them: the outline fonts of the extruded text
 # (Carlito has the proportions the layout was made for; DejaVu Sans is the last fallback),
-# and libgl1, the GLX library SDL loads at run time to create the window's GL context (Mesa's
-# drivers come with it).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-crosextra-carlito, fonts-dejavu-core, libgl1")
+# libgl1, the GLX library SDL loads at run time to create the window's GL context (Mesa's
+# drivers come with it), and libsqlite3-0, the learner's record (named too, though linked, so the
+# package says it keeps progress.sqlite with the distribution's SQLite).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-crosextra-carlito, fonts-dejavu-core, libgl1, libsqlite3-0")
 # Speech is opened at run time (libspeechd, which speech-dispatcher brings): the game plays without it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher, speech-dispatcher-espeak-ng")
 # Only what the game ships: the tests and tools install nothing, but keep it explicit.

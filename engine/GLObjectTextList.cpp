@@ -19,11 +19,6 @@ constexpr double kArrowSpacing = 0.5;
 // How far beside its drawn text a line still counts as clicked: a few pixels at the play size.
 constexpr double kLineGrace = 0.03;
 
-// How much smaller than the list's size a fitted line is drawn (1 for a line never fitted).
-double FittedShare(const GLObjectText& line) {
-    return line.fittedScale > 0 ? line.scale / line.fittedScale : 1.0;
-}
-
 // Changes alpha and base alpha by `delta`, each only when the result stays within 0..1.
 void NudgeAlpha(GLObject* o, double delta) {
     double a = o->colour[3] + delta;
@@ -105,29 +100,39 @@ void GLObjectTextList::PlaceArrows() {
     }
 }
 
-// The box around the shown lines, in the scene's frame: lines are positioned inside the list's
-// frame, so their bounds are shifted by the list's home position. Recomputed from scratch so that
-// a list refilled after ClearLines() fits its new lines.
+// Where a coordinate of the line's own frame lands in the scene's: lines are placed inside the
+// list's frame, so they are shifted by the list's home position and scaled by its scale, and each
+// line's extent around its centre is scaled once more by the line's own scale. A fitted line is
+// drawn smaller about its middle across, yet keeps its row's height (its scale when first fitted).
+// At scale 1 this is the line's bounds shifted by the home position, exactly.
+double GLObjectTextList::SceneCoordinate(const GLObjectText& line, int axis, double value) const {
+    const double centre = 0.5 * (line.bounds[axis] + line.bounds[axis + 3]);
+    const double own = axis == 1 && line.fittedScale > 0 ? line.fittedScale : line.scale;
+    return homePosition[axis] + scale * (value * own + centre * (1 - own));
+}
+
+// The box around the shown lines, in the scene's frame. Recomputed from scratch so that a list
+// refilled after ClearLines() fits its new lines.
 void GLObjectTextList::UpdateBounds() {
     bounds[0] = bounds[1] = bounds[2] = 1000;
     bounds[3] = bounds[4] = bounds[5] = -1000;
     size_t shown = std::min(lines.size(), static_cast<size_t>(std::max(visibleCount, 0)));
     for (size_t i = 0; i < shown; ++i) {
-        double line[6];
-        std::copy(lines[i]->bounds, lines[i]->bounds + 6, line);
-        if (const double share = FittedShare(*lines[i]); share != 1.0) {
-            // A fitted line is drawn smaller about its middle.
-            const double middle = 0.5 * (line[0] + line[3]), half = 0.5 * (line[3] - line[0]) * share;
-            line[0] = middle - half;
-            line[3] = middle + half;
-        }
         for (int axis = 0; axis < 2; ++axis) {
-            bounds[axis] = std::min(bounds[axis], line[axis] + homePosition[axis]);
-            bounds[axis + 3] = std::max(bounds[axis + 3], line[axis + 3] + homePosition[axis]);
+            bounds[axis] = std::min(bounds[axis], SceneCoordinate(*lines[i], axis, lines[i]->bounds[axis]));
+            bounds[axis + 3] =
+                std::max(bounds[axis + 3], SceneCoordinate(*lines[i], axis, lines[i]->bounds[axis + 3]));
         }
     }
     bounds[2] = -0.5;
     bounds[5] = 0.5;
+}
+
+void GLObjectTextList::PlaceArrows(double x, double upY, double downY) {
+    upArrow->homePosition[0] = upArrow->position[0] = x;
+    upArrow->homePosition[1] = upArrow->position[1] = upY;
+    downArrow->homePosition[0] = downArrow->position[0] = x;
+    downArrow->homePosition[1] = downArrow->position[1] = downY;
 }
 
 void GLObjectTextList::ClearLines() {
@@ -198,14 +203,14 @@ void GLObjectTextList::SelectOffScreen(int index) {
 // its share of the spacing so that neighbouring lines never both count.
 void GLObjectTextList::LineBox(int index, double box[6]) const {
     const GLObjectText& line = *lines[index];
-    const double middle = 0.5 * (line.bounds[1] + line.bounds[4]) + homePosition[1];
-    const double centre = 0.5 * (line.bounds[0] + line.bounds[3]) + homePosition[0];
-    const double halfWidth = 0.25 * line.TextWidth() * FittedShare(line) + kLineGrace;
+    const double middle = homePosition[1] + scale * (0.5 * (line.bounds[1] + line.bounds[4]));
+    const double centre = homePosition[0] + scale * (0.5 * (line.bounds[0] + line.bounds[3]));
+    const double halfWidth = scale * line.scale * 0.25 * line.TextWidth() + kLineGrace;
     box[0] = centre - halfWidth;
-    box[1] = middle - 0.5 * kLineSpacing;
+    box[1] = middle - scale * 0.5 * kLineSpacing;
     box[2] = bounds[2];
     box[3] = centre + halfWidth;
-    box[4] = middle + 0.5 * kLineSpacing;
+    box[4] = middle + scale * 0.5 * kLineSpacing;
     box[5] = bounds[5];
 }
 

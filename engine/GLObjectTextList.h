@@ -53,6 +53,9 @@ public:
     // The box in the scene's frame in which the cursor hovers shown line `index` (valid index): its
     // drawn text, with a few pixels of grace.
     void LineBox(int index, double box[6]) const;
+    // Puts both arrows at x, the up arrow at upY and the down arrow at downY (the scene's frame),
+    // for a list its screen lays out: each added line places them again beside the lines.
+    void PlaceArrows(double x, double upY, double downY);
 
     double selectedColour[3] = {0.8, 0.4, 0};
     double selectedDisabledColour[3] = {0.25, 0.25, 0.25};
@@ -77,6 +80,8 @@ protected:
 private:
     void Restyle();
     void UpdateBounds();
+    double SceneCoordinate(const GLObjectText& line, int axis, double value) const;
+    // The arrows right of the shown lines, as each added line places them.
     void PlaceArrows();
 
     // Every line ever added; ClearLines() only empties `lines`, so these keep them alive.

@@ -28,19 +28,6 @@ bool ReadUnits(const uint8_t* data, size_t size, size_t& at, std::u16string& tex
     return true;
 }
 
-void PutUint32(std::vector<uint8_t>& bytes, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(value >> shift));
-}
-
-void PutUnits(std::vector<uint8_t>& bytes, const std::u16string& text) {
-    const size_t units = std::min<size_t>(text.size(), kMaxCountedFieldUnits);
-    PutUint32(bytes, static_cast<uint32_t>(units));
-    for (size_t i = 0; i < units; ++i) {
-        bytes.push_back(static_cast<uint8_t>(text[i] & 0xFF));
-        bytes.push_back(static_cast<uint8_t>(text[i] >> 8));
-    }
-}
-
 }  // namespace
 
 std::vector<OwnCardCount> ParseOwnTopicCounts(const uint8_t* data, size_t size) {
@@ -57,14 +44,4 @@ std::vector<OwnCardCount> ParseOwnTopicCounts(const uint8_t* data, size_t size) 
         cards.push_back(std::move(card));
     }
     return cards;
-}
-
-std::vector<uint8_t> FormatOwnTopicCounts(const std::vector<OwnCardCount>& cards) {
-    std::vector<uint8_t> bytes(kMagic, kMagic + kMagicBytes);
-    for (const OwnCardCount& card : cards) {
-        PutUint32(bytes, static_cast<uint32_t>(card.count));
-        PutUnits(bytes, card.prompt);
-        PutUnits(bytes, card.answer);
-    }
-    return bytes;
 }

@@ -22,5 +22,5 @@ constexpr uint32_t kMaxCountedFieldUnits = 4096;
 
 // The records of a whole file in file order, each count outside its range read as a new word's
 // (formats/RepetitionCount.h). Another magic gives none; a cut or oversized record ends the list there.
+// Only the carrying over of old files into the learner's record reads these files; nothing writes them.
 std::vector<OwnCardCount> ParseOwnTopicCounts(const uint8_t* data, size_t size);
-std::vector<uint8_t> FormatOwnTopicCounts(const std::vector<OwnCardCount>& cards);

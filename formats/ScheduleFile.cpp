@@ -11,10 +11,6 @@ uint32_t ReadU32(const uint8_t* p) {
            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
-void PutU32(std::vector<uint8_t>& out, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(value >> shift));
-}
-
 bool DayInRange(int32_t day) { return day >= 0 && day <= kLastScheduleDay; }
 
 }  // namespace
@@ -57,23 +53,4 @@ ScheduleRead ReadScheduleFile(const uint8_t* data, size_t size, ScheduleFileCont
         content.practisedDays.push_back(day);
     }
     return daysHeld < dayCount ? ScheduleRead::Cut : ScheduleRead::Ok;
-}
-
-std::vector<uint8_t> WriteScheduleFile(const ScheduleFileContent& content) {
-    const size_t dayCount = std::min(content.practisedDays.size(), kPractisedDaysKept);
-    std::vector<uint8_t> out(kMagic, kMagic + 4);
-    out.reserve(kScheduleHeaderSize + content.cards.size() * kScheduleCardSize + dayCount * 4);
-    PutU32(out, kScheduleFileVersion);
-    PutU32(out, static_cast<uint32_t>(content.cards.size()));
-    PutU32(out, static_cast<uint32_t>(dayCount));
-    for (const ScheduleCardRecord& card : content.cards) {
-        out.push_back(card.box);
-        out.push_back(card.flags);
-        PutU32(out, static_cast<uint32_t>(card.lastDay));
-        PutU32(out, static_cast<uint32_t>(card.dueDay));
-    }
-    for (size_t i = content.practisedDays.size() - dayCount; i < content.practisedDays.size(); ++i) {
-        PutU32(out, static_cast<uint32_t>(content.practisedDays[i]));
-    }
-    return out;
 }

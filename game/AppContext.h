@@ -31,6 +31,8 @@ enum class SessionMode { Learning, Test };
 // The test screen's run save still waiting for the save folder's lock (screens/TestScreen.cpp
 // defines it: this layer only holds it).
 struct PendingRunEnd;
+// The progress picture's objects and figures (screens/ProgressScreen.cpp defines them).
+struct ProgressObjects;
 
 // What the screens keep between their own calls while they stand; a new AppContext (a new start)
 // begins with none of it.
@@ -53,6 +55,8 @@ struct ScreenState {
     // Test: a run's end whose save waits for the folder's lock. A shared_ptr takes its deleter where
     // it is made, so the type need not be known here.
     std::shared_ptr<PendingRunEnd> pendingRunEnd;
+    // Progress: the picture's objects and the figures it shows.
+    std::shared_ptr<ProgressObjects> progressObjects;
     // The exit question's own selection while "Remove <list>?" borrows its answers (-1: not borrowed).
     int exitAnswerKept = -1;
 };

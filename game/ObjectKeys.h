@@ -86,7 +86,10 @@ inline constexpr char kReviewPanel[] = "review_info";
 // objects in order, so no one looks one up by key.
 inline constexpr char kProgressTitle[] = "progress title";
 inline constexpr char kProgressLegend[] = "progress legend";
+inline constexpr char kProgressTopicList[] = "progress topics";
 inline constexpr char kProgressTopicName[] = "progress topic";
+inline constexpr char kProgressRecall[] = "progress recall";
+inline constexpr char kProgressDayAnswers[] = "progress day answers";
 inline constexpr char kProgressBoxBar[] = "progress boxes";
 inline constexpr char kProgressDaysTitle[] = "progress days title";
 inline constexpr char kProgressDay[] = "progress day";

@@ -1,30 +1,38 @@
-// Where and how an own topic's repetition counts are kept: "lists/<list file>.<part>.counts" in the
-// save folder (formats/OwnTopicCountsFile.h), saved as the designed counts are: under the save
-// folder's lock, re-read and with this run's judged answers replayed onto it, through a temporary
-// file and a rename.
+// An own topic's repetition counts, kept in the learner's record (record/RecordStore.h) by card:
+// each card's count beside its schedule, found by its words, so a list imported again keeps each
+// word's count wherever it now falls. Saved in the run's one transaction (learning/RunEndSave.h),
+// this run's judged answers replayed onto what the record holds then.
 #pragma once
 
-#include <map>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
-#include <utility>
+#include <vector>
 
 #include "learning/OwnTopics.h"
-#include "learning/SaveResult.h"
 #include "learning/WordList.h"
 
-// The counts file's name inside the save folder.
-std::string OwnCountsFileName(const std::string& listFile, int part);
-// The counts of the loaded entries (the topic's cards): each card's saved count, 1 (still to
-// learn) for a card the file does not hold. Resets the asked and judged marks.
-void LoadOwnTopicCounts(WordList& list, const OwnTopic& topic);
-// Saves the loaded entries' counts under the caller's lock (learning/RunEndSave.h); not saved, with the
-// file could not be written.
-SaveResult SaveOwnTopicCounts(WordList& list, const OwnTopic& topic);
+namespace record {
+class Transaction;
+}
 
-// Every saved count of the list's topics by card (prompt, answer), for a list imported again.
-using CardCounts = std::map<std::pair<std::u16string, std::u16string>, int32_t>;
-CardCounts SavedCountsOfList(const std::string& listFile, int parts);
-// Removes the list's counts files (parts 1..parts) and writes, for each of `topics`, the counts of
-// its cards `carried` holds. Runs under the save folder's lock the caller holds.
-void ReplaceCountsOfList(const std::string& listFile, int oldParts, const std::vector<OwnTopic>& topics,
-                         const CardCounts& carried);
+// The old counts file's name inside the save folder, "lists/<list file>.<part>.counts": what the
+// game kept before the record, carried over once.
+std::string OwnCountsFileName(const std::string& listFile, int part);
+// The counts of `list`'s entries (the topic's cards): each card's kept count, 1 (still to learn)
+// for a card the record does not hold. Resets the asked and judged marks.
+void LoadOwnTopicCounts(WordList& list, const OwnTopic& topic);
+
+// A count to take into the word list once its transaction committed.
+struct KeptCount {
+    size_t entry = 0;
+    int32_t count = 0;
+};
+// Puts the count of every judged entry of `list` (a run's) that belongs to an own topic into
+// `change`: the record's count stepped by this run's answer (the count in memory for a card the
+// record has none of). `rowOfEntry` gives an entry's topics row. Returns what to keep afterwards.
+std::vector<KeptCount> PutOwnCounts(record::Transaction& change, const WordList& list,
+                                    const std::function<int(size_t)>& rowOfEntry);
+// After the transaction committed: the counts in memory become those kept, nothing is left to replay.
+void TakeKeptCounts(WordList& list, const std::vector<KeptCount>& kept);

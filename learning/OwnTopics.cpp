@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <set>
 
@@ -12,11 +13,11 @@
 #include "game/SaveFolder.h"
 #include "learning/Learner.h"
 #include "learning/ListFileNames.h"
-#include "learning/OwnTopicCounts.h"
 #include "learning/SaveFolderLock.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/SafeFileWrite.h"
+#include "record/RecordStore.h"
 #include "unicode/Utf8Utf16.h"
 
 namespace {
@@ -51,14 +52,6 @@ size_t RowsOfList(const std::string& listFile) {
     return rows;
 }
 
-int PartsOfList(const std::string& listFile) {
-    int parts = 0;
-    for (const OwnTopic& topic : learner.ownTopics) {
-        if (topic.listFile == listFile) parts = std::max(parts, topic.part);
-    }
-    return parts;
-}
-
 // The designed rows stay first; the own topics follow, as many as the table holds.
 void RebuildOwnTopicRows() {
     if (app == nullptr) return;
@@ -78,6 +71,25 @@ void SortOwnTopics() {
                      [](const OwnTopic& a, const OwnTopic& b) {
                          return a.listFile != b.listFile ? a.listFile < b.listFile : a.part < b.part;
                      });
+}
+
+// An import or removal waits this long at most for another game's write of the record: a frame's
+// worth, so the picture never stops for it.
+constexpr int kRecordWaitMs = 50;
+
+// Why the record could not be begun, in the import report's or removal's words.
+std::string RecordProblem(const record::WriteResult& begun) {
+    if (begun.outcome == record::WriteResult::Outcome::Busy)
+        return std::string("another game is saving ") + record::kRecordFileName + "; try again";
+    return std::string(record::kRecordFileName) + " cannot be written: " + begun.reason;
+}
+
+record::ListFacts FactsOf(const OwnTopic& topic) {
+    record::ListFacts facts;
+    facts.file = topic.listFile;
+    facts.promptLanguage = SideLanguage{topic.languages.prompt, topic.promptFound};
+    facts.answerLanguage = SideLanguage{topic.languages.answer, topic.answerFound};
+    return facts;
 }
 
 std::string RefusalOfRead(FileReadResult result) {
@@ -109,6 +121,8 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
             topic.part = static_cast<int32_t>(topics.size() + 1);
             topic.title = pieces == 1 ? title : title + u" " + Utf8ToUtf16(std::to_string(piece + 1));
             topic.languages = languages;
+            topic.promptFound = list.promptLanguage.found;
+            topic.answerFound = list.answerLanguage.found;
             const size_t first = piece * kOwnTopicCards;
             const size_t last = std::min(lesson.cards.size(), first + kOwnTopicCards);
             for (size_t i = first; i < last; ++i)
@@ -158,11 +172,20 @@ std::string ImportListFile(const std::string& path) {
     const std::string name = ListCopyName(shown);
     std::vector<OwnTopic> topics = TopicsOfList(name, TitleOfListName(name), list);
     {
-        // The copy and the counts it carries over change together, for this list only. The lock is
-        // asked for once: an import never stops the picture to wait for another game.
+        // The lock is asked for once: an import never stops the picture to wait for another game.
         const SaveFolderLock lock(platform::TickCountMs());
-        const int oldParts = PartsOfList(name);
-        const CardCounts carried = SavedCountsOfList(name, oldParts);
+        // The record first: nothing is deleted from it, so a copy that then cannot be written
+        // leaves only the list's row, and the cards keep their progress by their words.
+        record::Transaction change;
+        const record::WriteResult begun = change.Begin(kRecordWaitMs);
+        if (begun.outcome != record::WriteResult::Outcome::Off && !topics.empty()) {
+            if (!begun.Done()) return shown + ": not imported: " + RecordProblem(begun);
+            record::ListFacts facts = FactsOf(topics.front());
+            facts.importedAt = static_cast<int64_t>(std::time(nullptr));
+            change.PutList(facts);
+            const record::WriteResult committed = change.Commit();
+            if (!committed.Done()) return shown + ": not imported: " + RecordProblem(committed);
+        }
         platform::MakeFolders(WriteListsFolder());
         const FileWriteResult written =
             WriteFileAtomically(WriteListsFolder() + name, copy.data(), copy.size());
@@ -170,7 +193,6 @@ std::string ImportListFile(const std::string& path) {
             return shown + ": not imported: its copy cannot be written in the lists folder " +
                    WriteListsFolder() + " (" + std::strerror(written.error) + ")";
         }
-        ReplaceCountsOfList(name, oldParts, topics, carried);
     }
     const size_t topicCount = topics.size();
     learner.ownTopics.erase(std::remove_if(learner.ownTopics.begin(), learner.ownTopics.end(),
@@ -190,17 +212,43 @@ size_t TopicsNotShown(const std::string& listFile) {
     return topics - std::min(topics, RowsOfList(listFile));
 }
 
-bool RemoveOwnList(const std::string& listFile) {
+std::vector<record::ListFacts> OwnListFacts() {
+    std::vector<record::ListFacts> lists;
+    for (const OwnTopic& topic : learner.ownTopics) {
+        if (lists.empty() || lists.back().file != topic.listFile) lists.push_back(FactsOf(topic));
+    }
+    return lists;
+}
+
+ListRemoval RemoveOwnList(const std::string& listFile) {
+    ListRemoval removal;
     {
         const SaveFolderLock lock(platform::TickCountMs());  // asked once, as for an import
-        ReplaceCountsOfList(listFile, PartsOfList(listFile), {}, {});
+        record::Transaction change;
+        const record::WriteResult begun = change.Begin(kRecordWaitMs);
+        const bool recorded = begun.Done();
+        if (!recorded && begun.outcome != record::WriteResult::Outcome::Off) {
+            removal.problem = RecordProblem(begun);
+            return removal;
+        }
+        if (recorded) change.RemoveList(listFile);
         const std::string copy = WriteListsFolder() + listFile;
-        if (std::remove(copy.c_str()) != 0 && platform::PathExists(copy)) return false;
+        if (std::remove(copy.c_str()) != 0 && platform::PathExists(copy)) {
+            removal.problem = "it cannot be removed from the lists folder";
+            return removal;  // the record's change is rolled back with it
+        }
+        const record::WriteResult committed = recorded ? change.Commit() : record::WriteResult{};
+        // The copy is gone: the list is. Its progress stays in the record, where an import of the
+        // same list finds it again.
+        if (!committed.Done())
+            removal.problem = std::string("its progress could not be taken out of ") +
+                              record::kRecordFileName + " (" + committed.reason + ")";
     }
+    removal.removed = true;
     learner.ownTopics.erase(
         std::remove_if(learner.ownTopics.begin(), learner.ownTopics.end(),
                        [&listFile](const OwnTopic& topic) { return topic.listFile == listFile; }),
         learner.ownTopics.end());
     RebuildOwnTopicRows();
-    return true;
+    return removal;
 }

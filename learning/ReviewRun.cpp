@@ -66,7 +66,7 @@ std::vector<int> ReviewedRows() {
 }
 
 SaveResult SaveReviewedCounts(int row) {
-    if (!RowExists(row)) return SaveResult{};
+    if (!RowExists(row) || OwnTopicOfRow(row) != nullptr) return SaveResult{};
     // The row's counts as the file holds them, with the run's answers to the row's cards beside them.
     WordList topic;
     LoadTopicProgress(topic, row);

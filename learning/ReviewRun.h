@@ -22,6 +22,8 @@ const CardRef* CurrentReviewCard();
 int CurrentReviewRow();
 // The rows with at least one judged card, each once, in the order first met.
 std::vector<int> ReviewedRows();
-// The row's counts saved with its judged cards' answers replayed onto the file's (SaveTopicCounts);
-// the loaded run is kept as it is. The caller holds the save folder's lock (learning/RunEndSave.h).
+// A designed row's counts saved with its judged cards' answers replayed onto the file's
+// (SaveTopicCounts); the loaded run is kept as it is. An own row's counts go with the run's
+// transaction of the learner's record (learning/OwnTopicCounts.h): nothing is done here. The caller holds the
+// save folder's lock (learning/RunEndSave.h).
 SaveResult SaveReviewedCounts(int row);

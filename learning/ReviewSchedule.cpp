@@ -1,43 +1,63 @@
 #include "learning/ReviewSchedule.h"
 
 #include <algorithm>
+#include <ctime>
 #include <map>
+#include <optional>
 #include <set>
 #include <tuple>
+#include <unordered_map>
 
 #include "formats/BoundedFileRead.h"
 #include "formats/ScheduleFile.h"
-#include "game/SaveFolder.h"
 #include "learning/Learner.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
 #include "learning/TopicWords.h"
 #include "platform/CalendarDay.h"
-#include "platform/SafeFileWrite.h"
+#include "unicode/Utf8Utf16.h"
+#include "record/RecordFigures.h"
+#include "record/RecordMigration.h"
+#include "record/RecordStore.h"
 
 namespace {
 
-// The largest topic a schedule is kept for: the most words a repetition file may hold.
-constexpr int kMostCardsInTopic = static_cast<int>(kRepetitionFileLimit.maxBytes / 4);
+using record::CardWords;
+using record::Deck;
+using record::Direction;
+
+// The directions the game asks today; the reverse joins when it can be played.
+constexpr Direction kDirectionsPlayed[] = {Direction::Forward};
 
 struct Answer {
     int entry;
-    bool right;
+    CardWords words;  // the card's words when it was answered: a list imported again since keeps them
+    AnswerDetails details;
     int32_t day;
+    int64_t atSeconds;
+    bool Right() const { return details.verdict == record::Verdict::Right; }
 };
 
 struct TopicSchedule {
+    Deck deck;
+    Direction direction = Direction::Forward;
+    std::vector<CardWords> words;  // the topic's cards, in its order
     std::vector<CardSchedule> cards;
-    std::vector<int32_t> practisedDays;  // ascending, no repeats
-    std::vector<Answer> unsaved;         // this run's answers, in the order given
-    // Written by a newer game: read as all new and never overwritten, so that game loses nothing.
-    bool newerFile = false;
+    std::vector<Answer> unsaved;  // this run's answers, in the order given
 };
 
-// Every topic's schedule read so far, by its file name; owned by this file: filled on first use
-// or by LoadSchedules, emptied by ForgetSchedules.
+// Every topic's schedule read so far, by row identity and direction; owned by this file: filled on
+// first use or by LoadSchedules, emptied by ForgetSchedules.
 std::map<std::string, TopicSchedule> schedules;
+// The record as the schedules were last read from it whole; owned like schedules. While the record
+// stays at this version, reading it again would give what the schedules hold.
+std::optional<record::RecordVersion> schedulesRead;
+// The record's version inside the transaction that saves this run's answers: when it is the one
+// the schedules were read at, only the decks saved need reading again afterwards.
+std::optional<record::RecordVersion> versionWhileSaving;
+// The designed topics' words by (first, last), read from the word file once; owned like schedules.
+std::map<std::pair<int32_t, int32_t>, std::vector<CardWords>> designedWords;
 
 int32_t BoxWait(int32_t box) { return kBoxWaitDays[static_cast<size_t>(std::clamp(box, 1, kTopBox))]; }
 
@@ -50,59 +70,126 @@ const OwnTopic* OwnTopicOf(const TopicInfo& topic) {
     return &learner.ownTopics[static_cast<size_t>(topic.ownTopic)];
 }
 
-int TopicCardCount(const TopicInfo& topic) {
-    if (const OwnTopic* own = OwnTopicOf(topic))
-        return std::min(static_cast<int>(own->cards.size()), kMostCardsInTopic);
-    return std::clamp(topic.lastWord - topic.firstWord, 0, kMostCardsInTopic);
+Deck DeckOf(const TopicInfo& topic) {
+    if (const OwnTopic* own = OwnTopicOf(topic)) return Deck::OwnList(own->listFile);
+    return Deck::Designed(topic.firstWord, topic.lastWord);
+}
+
+// The words of a designed topic's cards, from the word file; a line the file lacks is known by its
+// number, so no two cards of a topic share a name.
+const std::vector<CardWords>& DesignedWords(int32_t first, int32_t last) {
+    const auto key = std::make_pair(first, last);
+    auto found = designedWords.find(key);
+    if (found != designedWords.end()) return found->second;
+    std::vector<CardWords> words;
+    std::vector<uint8_t> bytes;
+    if (app != nullptr && ReadFileWithin(app->wordFilePath, kWordListLimit, bytes)) {
+        for (WordEntry& entry : ReadTopicEntries(bytes.data(), bytes.size(), first, last))
+            words.push_back(CardWords{std::move(entry.prompt), std::move(entry.answer)});
+    }
+    for (int32_t line = first + static_cast<int32_t>(words.size()); line < last; ++line)
+        words.push_back(CardWords{u"", u"line " + Utf8ToUtf16(std::to_string(line))});
+    return designedWords.emplace(key, std::move(words)).first->second;
+}
+
+std::vector<CardWords> TopicCardWords(const TopicInfo& topic) {
+    if (const OwnTopic* own = OwnTopicOf(topic)) {
+        std::vector<CardWords> words;
+        for (const WordEntry& card : own->cards) words.push_back(CardWords{card.prompt, card.answer});
+        return words;
+    }
+    if (topic.lastWord <= topic.firstWord) return {};
+    return DesignedWords(topic.firstWord, topic.lastWord);
+}
+
+std::string ScheduleKey(const TopicInfo& topic, Direction direction) {
+    const OwnTopic* own = OwnTopicOf(topic);
+    const std::string row =
+        own ? "list " + own->listFile + " " + std::to_string(own->part)
+            : "topic " + std::to_string(topic.firstWord) + "-" + std::to_string(topic.lastWord);
+    return row + (direction == Direction::Reverse ? " reverse" : "");
 }
 
 // A card the rules could have made: due after its latest answer by no more than its box's wait.
-CardSchedule CardFromRecord(const ScheduleCardRecord& record) {
+CardSchedule CardFromState(const record::CardState& state) {
     CardSchedule card;
-    if (record.box == kNewBox || record.dueDay - record.lastDay > BoxWait(record.box)) return card;
-    card.box = record.box;
-    card.lastDay = record.lastDay;
-    card.dueDay = record.dueDay;
-    card.missed = (record.flags & kScheduleMissedFlag) != 0;
+    if (state.box <= kNewBox || state.box > kTopBox || state.lastDay < 0 ||
+        state.lastDay > kLastScheduleDay || state.dueDay <= state.lastDay ||
+        state.dueDay - state.lastDay > BoxWait(state.box))
+        return card;
+    card.box = state.box;
+    card.lastDay = state.lastDay;
+    card.dueDay = state.dueDay;
+    card.missed = state.missed;
     return card;
 }
 
-ScheduleCardRecord RecordFromCard(const CardSchedule& card) {
-    ScheduleCardRecord record;
-    if (card.box == kNewBox) return record;
-    record.box = static_cast<uint8_t>(card.box);
-    record.flags = card.missed ? kScheduleMissedFlag : 0;
-    record.lastDay = card.lastDay;
-    record.dueDay = card.dueDay;
-    return record;
+void PutCard(record::CardState& state, const CardSchedule& card) {
+    state.box = card.box;
+    state.lastDay = card.lastDay;
+    state.dueDay = card.dueDay;
+    state.missed = card.missed;
 }
 
-void AddPractisedDay(std::vector<int32_t>& days, int32_t day) {
-    const auto at = std::lower_bound(days.begin(), days.end(), day);
-    if (at == days.end() || *at != day) days.insert(at, day);
+// The topic's entry with the card's words: `entry` while it still has them, else the first with
+// them; -1 when the topic has them no more.
+int EntryOf(const TopicSchedule& topic, int entry, const CardWords& words) {
+    if (entry >= 0 && static_cast<size_t>(entry) < topic.words.size() && topic.words[entry] == words)
+        return entry;
+    const auto found = std::find(topic.words.begin(), topic.words.end(), words);
+    return found == topic.words.end() ? -1 : static_cast<int>(found - topic.words.begin());
 }
 
-// The topic's schedule as its file holds it now, fitted to cardCount cards: what the file cannot
-// tell about is new.
-TopicSchedule ReadTopicSchedule(const std::string& name, int cardCount) {
-    TopicSchedule topic;
-    topic.cards.resize(static_cast<size_t>(cardCount));
-    std::vector<uint8_t> bytes;
-    if (!ReadFileWithin(SavedFileToRead(name), kScheduleFileLimit, bytes)) return topic;
-    ScheduleFileContent content;
-    const ScheduleRead result = ReadScheduleFile(bytes.data(), bytes.size(), content);
-    topic.newerFile = result == ScheduleRead::FutureVersion;
-    const size_t kept = std::min(content.cards.size(), topic.cards.size());
-    for (size_t i = 0; i < kept; ++i) topic.cards[i] = CardFromRecord(content.cards[i]);
-    topic.practisedDays = std::move(content.practisedDays);
-    return topic;
+// The topic's cards as the record holds them now (`states`: its deck's), with this run's unsaved
+// answers replayed.
+void ReadFromRecord(TopicSchedule& topic,
+                    const std::vector<std::pair<CardWords, record::CardState>>& states) {
+    topic.cards.assign(topic.words.size(), CardSchedule{});
+    std::unordered_map<CardWords, const record::CardState*, record::CardWordsHash> kept;
+    kept.reserve(states.size());
+    for (const auto& [words, state] : states) kept.emplace(words, &state);
+    for (size_t i = 0; i < topic.words.size(); ++i) {
+        const auto found = kept.find(topic.words[i]);
+        if (found != kept.end()) topic.cards[i] = CardFromState(*found->second);
+    }
+    for (const Answer& answer : topic.unsaved) {
+        const int entry = EntryOf(topic, answer.entry, answer.words);
+        if (entry < 0) continue;
+        CardSchedule& card = topic.cards[static_cast<size_t>(entry)];
+        card = CardAfterAnswer(card, answer.Right(), answer.day);
+    }
 }
 
-TopicSchedule& ScheduleOf(const TopicInfo& topic) {
-    const std::string name = TopicScheduleFileName(topic);
-    auto found = schedules.find(name);
-    if (found == schedules.end()) {
-        found = schedules.emplace(name, ReadTopicSchedule(name, TopicCardCount(topic))).first;
+// Whether the schedule was read for the topic's cards as they are: an own list imported again
+// since may hold other cards, or the same ones in another order.
+bool HoldsCardsOf(const TopicSchedule& schedule, const TopicInfo& topic) {
+    const OwnTopic* own = OwnTopicOf(topic);
+    if (own == nullptr) return true;  // the word file does not change while the game runs
+    if (own->cards.size() != schedule.words.size()) return false;
+    for (size_t i = 0; i < own->cards.size(); ++i) {
+        if (own->cards[i].prompt != schedule.words[i].prompt ||
+            own->cards[i].answer != schedule.words[i].answer)
+            return false;
+    }
+    return true;
+}
+
+TopicSchedule& ScheduleOf(const TopicInfo& topic, Direction direction = Direction::Forward) {
+    const std::string key = ScheduleKey(topic, direction);
+    auto found = schedules.find(key);
+    if (found == schedules.end() || !HoldsCardsOf(found->second, topic)) {
+        TopicSchedule read;
+        read.deck = DeckOf(topic);
+        read.direction = direction;
+        read.words = TopicCardWords(topic);
+        // Answers not saved yet keep their cards by their words.
+        if (found != schedules.end()) read.unsaved = std::move(found->second.unsaved);
+        ReadFromRecord(read, record::KeptStates(read.deck, direction));
+        if (found == schedules.end()) {
+            found = schedules.emplace(key, std::move(read)).first;
+        } else {
+            found->second = std::move(read);
+        }
     }
     return found->second;
 }
@@ -111,42 +198,19 @@ bool RowExists(int topicIndex) { return app != nullptr && topicIndex >= 0 && top
 
 bool RowIsUnlocked(int topicIndex) { return IsRowUnlocked(topicIndex); }
 
-// Calls visit(topicIndex, entry, card) for every answered card of the unlocked rows.
+// Calls visit(card, schedule) for every answered card of the unlocked rows.
 template <typename Visit>
 void ForEachScheduledCard(Visit visit) {
     if (app == nullptr) return;
     for (int t = 0; t < app->topicCount; ++t) {
         if (!RowIsUnlocked(t)) continue;
-        const std::vector<CardSchedule>& cards = ScheduleOf(app->topics[t]).cards;
-        for (size_t e = 0; e < cards.size(); ++e) {
-            if (cards[e].box != kNewBox) visit(t, static_cast<int>(e), cards[e]);
+        for (Direction direction : kDirectionsPlayed) {
+            const std::vector<CardSchedule>& cards = ScheduleOf(app->topics[t], direction).cards;
+            for (size_t e = 0; e < cards.size(); ++e) {
+                if (cards[e].box != kNewBox) visit(CardRef{t, static_cast<int>(e), direction}, cards[e]);
+            }
         }
     }
-}
-
-SaveResult SaveTopicSchedule(const std::string& name, TopicSchedule& topic) {
-    TopicSchedule disk = ReadTopicSchedule(name, static_cast<int>(topic.cards.size()));
-    if (disk.newerFile) {
-        topic.newerFile = true;
-        return SaveResult{};
-    }
-    for (const Answer& answer : topic.unsaved) {
-        CardSchedule& card = disk.cards[static_cast<size_t>(answer.entry)];
-        card = CardAfterAnswer(card, answer.right, answer.day);
-        AddPractisedDay(disk.practisedDays, answer.day);
-    }
-    ScheduleFileContent content;
-    content.cards.reserve(disk.cards.size());
-    for (const CardSchedule& card : disk.cards) content.cards.push_back(RecordFromCard(card));
-    content.practisedDays = disk.practisedDays;
-    const std::vector<uint8_t> bytes = WriteScheduleFile(content);
-    const FileWriteResult written = WriteFileAtomically(SavedFileToWrite(name), bytes.data(), bytes.size());
-    if (!written) return NotSavedBecause(written.error);
-    // The file holds this run's answers now: saving again replays none of them twice.
-    topic.cards = std::move(disk.cards);
-    topic.practisedDays = std::move(disk.practisedDays);
-    topic.unsaved.clear();
-    return SaveResult{};
 }
 
 }  // namespace
@@ -167,12 +231,55 @@ std::string TopicScheduleFileName(const TopicInfo& topic) {
     return ScheduleFileName(RepetitionFileName(topic.firstWord, topic.lastWord));
 }
 
-void LoadSchedules() {
-    if (app == nullptr) return;
-    for (int t = 0; t < app->topicCount; ++t) ScheduleOf(app->topics[t]);
+std::vector<record::OldTopic> TopicsWithOldFiles() {
+    std::vector<record::OldTopic> topics;
+    if (app == nullptr) return topics;
+    for (int t = 0; t < app->topicCount; ++t) {
+        const TopicInfo& topic = app->topics[t];
+        record::OldTopic old;
+        old.deck = DeckOf(topic);
+        old.cards = TopicCardWords(topic);
+        old.scheduleFile = TopicScheduleFileName(topic);
+        if (const OwnTopic* own = OwnTopicOf(topic))
+            old.countsFile = OwnCountsFileName(own->listFile, own->part);
+        topics.push_back(std::move(old));
+    }
+    return topics;
 }
 
-void ForgetSchedules() { schedules.clear(); }
+void LoadSchedules() {
+    if (app == nullptr) return;
+    for (int t = 0; t < app->topicCount; ++t) {
+        for (Direction direction : kDirectionsPlayed) ScheduleOf(app->topics[t], direction);
+    }
+}
+
+void ReadSchedulesAgain() {
+    if (schedules.empty()) return;
+    const record::RecordVersion version = record::CurrentRecordVersion();
+    if (schedulesRead == version) return;
+    schedulesRead = version;
+    const std::vector<std::pair<CardWords, record::CardState>> none;
+    for (Direction direction : {Direction::Forward, Direction::Reverse}) {
+        const bool any = std::any_of(schedules.begin(), schedules.end(), [direction](const auto& entry) {
+            return entry.second.direction == direction;
+        });
+        if (!any) continue;
+        const auto kept = record::AllKeptStates(direction);
+        for (auto& [key, topic] : schedules) {
+            if (topic.direction != direction) continue;
+            const auto found = kept.find(topic.deck);
+            ReadFromRecord(topic, found != kept.end() ? found->second : none);
+        }
+    }
+}
+
+void ForgetSchedules() {
+    schedules.clear();
+    designedWords.clear();
+    schedulesRead.reset();
+    versionWhileSaving.reset();
+}
 
 CardSchedule CardAfterAnswer(const CardSchedule& card, bool right, int32_t today) {
     CardSchedule next = card;
@@ -198,46 +305,111 @@ int32_t EffectiveDueDay(const CardSchedule& card, int32_t today) {
     return card.dueDay;
 }
 
-void RecordAnswer(int topicIndex, int entry, bool right) {
-    if (!RowExists(topicIndex)) return;
-    TopicSchedule& topic = ScheduleOf(app->topics[topicIndex]);
-    if (entry < 0 || static_cast<size_t>(entry) >= topic.cards.size()) return;
+void RecordAnswer(const CardRef& ref, const AnswerDetails& details) {
+    if (!RowExists(ref.topicIndex)) return;
+    TopicSchedule& topic = ScheduleOf(app->topics[ref.topicIndex], ref.direction);
+    if (ref.entry < 0 || static_cast<size_t>(ref.entry) >= topic.cards.size()) return;
     const int32_t today = ScheduleToday();
-    CardSchedule& card = topic.cards[static_cast<size_t>(entry)];
+    CardSchedule& card = topic.cards[static_cast<size_t>(ref.entry)];
+    const bool right = details.verdict == record::Verdict::Right;
     card = CardAfterAnswer(card, right, today);
-    AddPractisedDay(topic.practisedDays, today);
-    topic.unsaved.push_back(Answer{entry, right, today});
+    topic.unsaved.push_back(Answer{ref.entry, topic.words[static_cast<size_t>(ref.entry)], details, today,
+                                   static_cast<int64_t>(std::time(nullptr))});
+}
+
+void RecordAnswer(int topicIndex, int entry, bool right) {
+    AnswerDetails details;
+    details.verdict = right ? record::Verdict::Right : record::Verdict::Wrong;
+    RecordAnswer(CardRef{topicIndex, entry, Direction::Forward}, details);
+}
+
+void PutScheduleAnswers(record::Transaction& change) {
+    versionWhileSaving = record::CurrentRecordVersion();
+    for (auto& [key, topic] : schedules) {
+        for (const Answer& answer : topic.unsaved) {
+            const CardWords& words = answer.words;
+            record::CardState state =
+                change.State(topic.deck, words, topic.direction).value_or(record::CardState{});
+            PutCard(state, CardAfterAnswer(CardFromState(state), answer.Right(), answer.day));
+            if (!change.PutState(topic.deck, words, topic.direction, state)) continue;  // a list removed
+            record::AnswerFacts facts;
+            facts.deck = topic.deck;
+            facts.card = words;
+            facts.direction = topic.direction;
+            facts.atSeconds = answer.atSeconds;
+            facts.day = answer.day;
+            facts.typed = answer.details.typed;
+            facts.verdict = answer.details.verdict;
+            facts.seconds = answer.details.seconds;
+            facts.kind = answer.details.kind;
+            change.AddAnswer(facts);
+        }
+    }
+}
+
+void ScheduleAnswersKept() {
+    // Nothing but this save changed the record since it was read (the save's own commit is all it
+    // added, and no other game committed since): the decks saved are read again, the rest hold
+    // what the record does. Else everything is.
+    const bool readBeforeSave = schedulesRead && versionWhileSaving && *schedulesRead == *versionWhileSaving;
+    std::optional<record::RecordVersion> afterSave = versionWhileSaving;
+    if (afterSave) ++afterSave->ownCommits;
+    versionWhileSaving.reset();
+    const bool onlyThisSave = readBeforeSave && record::CurrentRecordVersion() == *afterSave;
+    std::set<std::pair<Deck, Direction>> saved;
+    for (auto& [key, topic] : schedules) {
+        if (!topic.unsaved.empty()) saved.emplace(topic.deck, topic.direction);
+        topic.unsaved.clear();
+    }
+    if (!onlyThisSave) {
+        ReadSchedulesAgain();
+        return;
+    }
+    std::map<std::pair<Deck, Direction>, std::vector<std::pair<CardWords, record::CardState>>> kept;
+    for (const auto& deck : saved) kept[deck] = record::KeptStates(deck.first, deck.second);
+    for (auto& [key, topic] : schedules) {
+        const auto found = kept.find(std::make_pair(topic.deck, topic.direction));
+        if (found != kept.end()) ReadFromRecord(topic, found->second);
+    }
+    schedulesRead = afterSave;
 }
 
 SaveResult SaveSchedules() {
-    SaveResult result;
-    // Every topic is tried, whatever the others did.
-    for (auto& [name, topic] : schedules) {
-        if (!topic.unsaved.empty()) result = Worse(result, SaveTopicSchedule(name, topic));
-    }
-    return result;
+    record::Transaction change;
+    const record::WriteResult begun = change.Begin();
+    if (!begun.Done()) return RecordSaveResult(begun);
+    PutScheduleAnswers(change);
+    const record::WriteResult committed = change.Commit();
+    if (!committed.Done()) return RecordSaveResult(committed);
+    ScheduleAnswersKept();
+    return SaveResult{};
 }
 
 std::vector<CardRef> ChooseReviewCards() {
     const int32_t today = ScheduleToday();
     // Missed first, then most overdue (earliest effective due day), lower box, table order.
-    using Key = std::tuple<bool, int32_t, int32_t, int, int>;
+    using Key = std::tuple<bool, int32_t, int32_t, int, int, int>;
     std::vector<Key> due;
-    ForEachScheduledCard([&](int t, int e, const CardSchedule& card) {
+    ForEachScheduledCard([&](const CardRef& ref, const CardSchedule& card) {
         const int32_t dueDay = EffectiveDueDay(card, today);
-        if (dueDay <= today) due.emplace_back(!card.missed, dueDay, card.box, t, e);
+        if (dueDay <= today)
+            due.emplace_back(!card.missed, dueDay, card.box, ref.topicIndex, ref.entry,
+                             static_cast<int>(ref.direction));
     });
     const size_t count = std::min(due.size(), static_cast<size_t>(kReviewRunMax));
     std::partial_sort(due.begin(), due.begin() + static_cast<std::ptrdiff_t>(count), due.end());
     std::vector<CardRef> chosen;
-    for (size_t i = 0; i < count; ++i) chosen.push_back(CardRef{std::get<3>(due[i]), std::get<4>(due[i])});
+    for (size_t i = 0; i < count; ++i) {
+        chosen.push_back(
+            CardRef{std::get<3>(due[i]), std::get<4>(due[i]), static_cast<Direction>(std::get<5>(due[i]))});
+    }
     return chosen;
 }
 
 int DueCountToday() {
     const int32_t today = ScheduleToday();
     int count = 0;
-    ForEachScheduledCard([&](int, int, const CardSchedule& card) {
+    ForEachScheduledCard([&](const CardRef&, const CardSchedule& card) {
         if (EffectiveDueDay(card, today) <= today) ++count;
     });
     return count;
@@ -250,7 +422,7 @@ std::string DueCountText(int count) {
 int DaysUntilNextDue() {
     const int32_t today = ScheduleToday();
     int32_t earliest = -1;
-    ForEachScheduledCard([&](int, int, const CardSchedule& card) {
+    ForEachScheduledCard([&](const CardRef&, const CardSchedule& card) {
         const int32_t days = std::max(EffectiveDueDay(card, today) - today, 0);
         if (earliest < 0 || days < earliest) earliest = days;
     });
@@ -264,35 +436,85 @@ CardSchedule CardAt(int topicIndex, int entry) {
     return cards[static_cast<size_t>(entry)];
 }
 
+namespace {
+
+void AddAnswer(Recall& recall, bool right) {
+    ++recall.answers;
+    if (right) ++recall.right;
+}
+
+// One card's recall, and the last row that counted it (a card met twice in a row counts once).
+struct CardRecall {
+    Recall recall;
+    int countedInRow = -1;
+};
+using DeckRecall = std::unordered_map<CardWords, CardRecall, record::CardWordsHash>;
+
+// Recall per card over the last kRecallDays days, from the record, by deck; the sum of all in `all`.
+std::map<Deck, DeckRecall> RecallByCard(int32_t today, Recall& all) {
+    std::map<Deck, DeckRecall> byDeck;
+    for (record::CardAnswers& card : record::AnswersPerCardSince(today - (kRecallDays - 1))) {
+        all.answers += card.answers;
+        all.right += card.right;
+        byDeck[card.deck][std::move(card.card)].recall = Recall{card.answers, card.right};
+    }
+    return byDeck;
+}
+
+}  // namespace
+
 ProgressFigures CurrentProgress() {
     ProgressFigures figures;
     if (app == nullptr) return figures;
+    ReadSchedulesAgain();
     const int32_t today = ScheduleToday();
+    const int32_t firstShown = today - (kPractisedDaysShown - 1);
     std::set<int32_t> practised;
+    for (int32_t day : record::PractisedDaysSince(today - static_cast<int32_t>(kPractisedDaysKept)))
+        practised.insert(day);
+    for (const auto& [day, answers] : record::AnswersPerDaySince(firstShown))
+        figures.answersOnDay[static_cast<size_t>(day - firstShown)] = answers;
+    std::map<Deck, DeckRecall> recall = RecallByCard(today, figures.recall);
     for (int t = 0; t < app->topicCount; ++t) {
-        const TopicSchedule& topic = ScheduleOf(app->topics[t]);
         TopicProgress row;
         row.topicIndex = t;
-        for (const CardSchedule& card : topic.cards) {
-            int& group = card.box == kNewBox ? row.newCards
-                         : card.box <= 2     ? row.boxes1to2
-                         : card.box <= 4     ? row.boxes3to4
-                                             : row.boxes5to7;
-            ++group;
+        for (Direction direction : kDirectionsPlayed) {
+            const TopicSchedule& topic = ScheduleOf(app->topics[t], direction);
+            for (const CardSchedule& card : topic.cards) {
+                int& group = card.box == kNewBox ? row.newCards
+                             : card.box <= 2     ? row.boxes1to2
+                             : card.box <= 4     ? row.boxes3to4
+                                                 : row.boxes5to7;
+                ++group;
+            }
+            figures.anyAnswered = figures.anyAnswered || row.newCards < static_cast<int>(topic.cards.size());
+            // This run's answers not saved yet count as the record's do.
+            for (const Answer& answer : topic.unsaved) {
+                practised.insert(answer.day);
+                if (answer.day >= firstShown)
+                    ++figures.answersOnDay[static_cast<size_t>(answer.day - firstShown)];
+                AddAnswer(row.recall, answer.Right());
+                AddAnswer(figures.recall, answer.Right());
+            }
         }
-        figures.anyAnswered = figures.anyAnswered || row.newCards < static_cast<int>(topic.cards.size()) ||
-                              !topic.practisedDays.empty();
+        const TopicSchedule& schedule = ScheduleOf(app->topics[t]);
+        const auto deck = recall.find(schedule.deck);
+        for (size_t i = 0; deck != recall.end() && i < schedule.words.size(); ++i) {
+            const auto found = deck->second.find(schedule.words[i]);
+            if (found == deck->second.end() || found->second.countedInRow == t) continue;
+            found->second.countedInRow = t;
+            row.recall.answers += found->second.recall.answers;
+            row.recall.right += found->second.recall.right;
+        }
         figures.topics.push_back(row);
-        practised.insert(topic.practisedDays.begin(), topic.practisedDays.end());
     }
-    for (int i = 0; i < kPractisedDaysShown; ++i) {
-        figures.practised[static_cast<size_t>(i)] =
-            practised.count(today - (kPractisedDaysShown - 1) + i) > 0;
-    }
+    figures.anyAnswered = figures.anyAnswered || !practised.empty();
+    for (int i = 0; i < kPractisedDaysShown; ++i)
+        figures.practised[static_cast<size_t>(i)] = practised.count(firstShown + i) > 0;
     for (int32_t day = practised.count(today) > 0 ? today : today - 1; practised.count(day) > 0; --day) {
         ++figures.streakDays;
     }
-    ForEachScheduledCard([&](int, int, const CardSchedule& card) {
+    ForEachScheduledCard([&](const CardRef&, const CardSchedule& card) {
         const int32_t ahead = std::max(EffectiveDueDay(card, today) - today, 0);
         if (ahead < kDaysAheadShown) ++figures.dueOnDay[static_cast<size_t>(ahead)];
     });

@@ -15,9 +15,11 @@
 //  - Every answer stores the day it was given and marks that day practised.
 // Learning screens and the round of words to practise record nothing.
 //
-// Each topic's schedule is its own file beside the topic's counts (see ScheduleFileName), in the
-// format of formats/ScheduleFile.h, saved like the counts: under the save folder's lock, the file
-// re-read and this run's answers replayed onto it, written through a temporary file and a rename.
+// The schedule is kept in the learner's record (record/RecordStore.h), each card by its words and
+// direction, with every answer: a run's answers are saved in one transaction of the run's save
+// (learning/RunEndSave.h), replayed onto what the record holds then, so another game's answers
+// meanwhile count too. What is read here is read again from the record whenever the progress
+// picture or the main menu is shown.
 #pragma once
 
 #include <array>
@@ -27,6 +29,12 @@
 
 #include "game/AppContext.h"
 #include "learning/SaveResult.h"
+#include "record/RecordTypes.h"
+
+namespace record {
+class Transaction;
+struct OldTopic;
+}  // namespace record
 
 // Box 0 is a new card; boxes 1..7 wait these days after a right answer (box 1 also after a miss).
 constexpr int kNewBox = 0;
@@ -44,22 +52,48 @@ struct CardSchedule {
     bool missed = false;    // its latest answer was wrong or timed out
 };
 
-// The schedule file's name for a topic whose counts are kept in countsFileName (its "_rep.dat"
-// ending becomes "_box.dat"), so every topic's schedule lies beside its counts.
+// The old schedule file's name for a topic whose counts are kept in countsFileName (its "_rep.dat"
+// ending becomes "_box.dat"): what the game kept before the record, carried over once.
 std::string ScheduleFileName(const std::string& countsFileName);
-// The schedule file's name of a row of the topics table.
+// The old schedule file's name of a row of the topics table.
 std::string TopicScheduleFileName(const TopicInfo& topic);
 
-// Reads every topic's schedule file from the save folder (app->topics, own lists included). Queries
-// load what they need by themselves; calling this at start-up only moves the reading there. A
-// missing, cut, corrupt or future-version file is never fatal: the cards it cannot tell about are
-// new, the rest kept (a future version's file is then never overwritten).
+// Every row of app->topics with the names of the files the game kept its schedule and (an own
+// topic's) counts in before the record, to carry them over once (record/RecordMigration.h).
+std::vector<record::OldTopic> TopicsWithOldFiles();
+
+// Reads every topic's schedule from the record (app->topics, own lists included). Queries load
+// what they need by themselves; calling this at start-up only moves the reading there. A kept
+// state the rules could not have made (a record edited by hand) is read as a new card.
 void LoadSchedules();
+// Reads every schedule read so far again from the record, with this run's unsaved answers replayed
+// onto it: what another game saved, a list imported or removed, shows.
+void ReadSchedulesAgain();
 // Forgets everything read and every unsaved answer (a new start, the tests).
 void ForgetSchedules();
 
-// A test or review answer to entry `entry` of row topicIndex of app->topics, on platform::Today().
-// Ignored for a row or entry that does not exist.
+// A card of the topics table, in the direction it is asked.
+struct CardRef {
+    int topicIndex = 0;
+    int entry = 0;
+    record::Direction direction = record::Direction::Forward;
+    bool operator==(const CardRef& other) const {
+        return topicIndex == other.topicIndex && entry == other.entry && direction == other.direction;
+    }
+};
+
+// What the record keeps of an answer beside right or wrong.
+struct AnswerDetails {
+    record::Verdict verdict = record::Verdict::Wrong;
+    std::u16string typed;
+    double seconds = 0;
+    record::RunKind kind = record::RunKind::Test;
+};
+
+// A test or review answer to a card, on platform::Today(); right is Verdict::Right. Ignored for a
+// row or entry that does not exist.
+void RecordAnswer(const CardRef& card, const AnswerDetails& details);
+// The same for the designed direction, typed text unknown.
 void RecordAnswer(int topicIndex, int entry, bool right);
 // The rules above applied to one card: the card after an answer given on day `today`.
 CardSchedule CardAfterAnswer(const CardSchedule& card, bool right, int32_t today);
@@ -67,20 +101,15 @@ CardSchedule CardAfterAnswer(const CardSchedule& card, bool right, int32_t today
 // its wait from today); meaningless for a new card.
 int32_t EffectiveDueDay(const CardSchedule& card, int32_t today);
 
-// For every topic with answers not yet saved: re-reads its schedule file, replays this run's
-// answers onto it and writes it through a temporary file and a rename. A failed write keeps those
-// answers for the next save. The caller holds the save folder's lock: it is one participant of the
-// run's one save (learning/RunEndSave.h).
+// Puts every answer not yet saved into `change`: each card's state as the record holds it now,
+// with the answer replayed onto it, and the answer itself. A card of an own list the record no
+// longer holds (removed by another game) is left out.
+void PutScheduleAnswers(record::Transaction& change);
+// After that transaction committed: nothing is left to save, and the schedules read again.
+void ScheduleAnswersKept();
+// The answers not yet saved, put and committed in a transaction of their own (what the run's save
+// does with the rest of the run); a failure keeps them for the next save.
 SaveResult SaveSchedules();
-
-// A card of the topics table.
-struct CardRef {
-    int topicIndex = 0;
-    int entry = 0;
-    bool operator==(const CardRef& other) const {
-        return topicIndex == other.topicIndex && entry == other.entry;
-    }
-};
 
 // The cards a review run asks today: at most kReviewRunMax due cards of the unlocked rows of
 // app->topics; the cards whose latest answer was a miss first, then the rest, each group most
@@ -99,20 +128,35 @@ CardSchedule CardAt(int topicIndex, int entry);
 constexpr int kPractisedDaysShown = 14;
 constexpr int kDaysAheadShown = 7;
 
-// The cards of one row of the topics table per box group.
+// Recall is counted over this many days, today included.
+constexpr int kRecallDays = 30;
+
+// How many answers, and how many of them right.
+struct Recall {
+    int answers = 0;
+    int right = 0;
+    // Right answers of all answers in whole per cent, rounded down; -1 with no answer.
+    int Percent() const { return answers > 0 ? right * 100 / answers : -1; }
+};
+
+// The cards of one row of the topics table per box group, and their recall.
 struct TopicProgress {
     int topicIndex = 0;
     int newCards = 0;  // box 0
     int boxes1to2 = 0;
     int boxes3to4 = 0;
     int boxes5to7 = 0;
+    Recall recall;  // its cards' answers of the last kRecallDays days, both directions
 };
 
-// The figures of the progress picture, built from the schedule files and this run's answers.
+// The figures of the progress picture, built from the record and this run's unsaved answers, read
+// again each time.
 struct ProgressFigures {
     std::vector<TopicProgress> topics;  // every row of app->topics, in table order
     // practised[kPractisedDaysShown - 1] is today, [0] thirteen days before.
     std::array<bool, kPractisedDaysShown> practised{};
+    std::array<int, kPractisedDaysShown> answersOnDay{};  // the answers given each of those days
+    Recall recall;                                        // every answer of the last kRecallDays days
     // Days in a row practised, ending today, or yesterday while today is not practised yet.
     int streakDays = 0;
     // dueOnDay[0]: due today (overdue included); dueOnDay[i]: falling due on today + i. Unlocked rows.

@@ -3,10 +3,13 @@
 #include "game/SaveFolder.h"
 #include "learning/HallOfFame.h"
 #include "learning/LearningRun.h"
+#include "learning/OwnTopicCounts.h"
 #include "learning/RepetitionStore.h"
 #include "learning/ReviewRun.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/TopicWords.h"
+#include "learning/WordList.h"
+#include "record/RecordStore.h"
 
 namespace {
 
@@ -14,7 +17,9 @@ namespace {
 class TopicCountsSave : public SaveParticipant {
 public:
     explicit TopicCountsSave(int row) : row(row) {}
-    SaveResult Commit() override { return SaveTopicCounts(currentRun.words, row); }
+    std::optional<SaveResult> Commit(CommitAttempt) override {
+        return SaveTopicCounts(currentRun.words, row);
+    }
 
 private:
     int row;
@@ -24,23 +29,59 @@ private:
 class ReviewedCountsSave : public SaveParticipant {
 public:
     explicit ReviewedCountsSave(int row) : row(row) {}
-    SaveResult Commit() override { return SaveReviewedCounts(row); }
+    std::optional<SaveResult> Commit(CommitAttempt) override { return SaveReviewedCounts(row); }
 
 private:
     int row;
 };
 
-// This run's answers in the word schedule, replayed onto each topic's schedule file.
-class ScheduleSave : public SaveParticipant {
+// The run in the learner's record, one transaction: every answer with its card's schedule, and an
+// own topic's counts, each replayed onto what the record holds now.
+class RecordSave : public SaveParticipant {
 public:
-    SaveResult Commit() override { return SaveSchedules(); }
+    explicit RecordSave(const RunEnd& run) : review(run.review), row(run.row) {}
+    std::optional<SaveResult> Commit(CommitAttempt attempt) override {
+        record::Transaction change;
+        const record::WriteResult begun =
+            change.Begin(attempt == CommitAttempt::Closing ? kClosingWaitMs : 0);
+        if (begun.outcome == record::WriteResult::Outcome::Busy) return Busy(attempt);
+        if (!begun.Done()) return RecordSaveResult(begun);
+        PutScheduleAnswers(change);
+        // A review's entries each belong to their card's row; a test's to the run's row.
+        const std::vector<KeptCount> counts = PutOwnCounts(change, currentRun.words, [this](size_t entry) {
+            return !review                                 ? row
+                   : entry < currentRun.reviewCards.size() ? currentRun.reviewCards[entry].topicIndex
+                                                           : -1;
+        });
+        const record::WriteResult written = change.Commit();
+        if (written.outcome == record::WriteResult::Outcome::Busy) return Busy(attempt);
+        if (!written.Done()) return RecordSaveResult(written);
+        ScheduleAnswersKept();
+        TakeKeptCounts(currentRun.words, counts);
+        return SaveResult{};
+    }
+
+private:
+    // The game is closing: a moment's wait costs no frame.
+    static constexpr int kClosingWaitMs = 1000;
+
+    static std::optional<SaveResult> Busy(CommitAttempt attempt) {
+        if (attempt == CommitAttempt::Again) return std::nullopt;
+        std::string why = std::string("another game held ") + record::kRecordFileName;
+        if (attempt == CommitAttempt::Last)
+            why += " for more than " + std::to_string(kLockWaitMs / 1000) + " seconds";
+        return SaveResult{SaveResult::Status::NotSaved, SaveWriteFolder(), why};
+    }
+
+    bool review;
+    int row;
 };
 
 // The hall of fame as the file holds it now, with this run's entry added.
 class HallOfFameEntrySave : public SaveParticipant {
 public:
     HallOfFameEntrySave(std::u16string player, int32_t score) : player(std::move(player)), score(score) {}
-    SaveResult Commit() override {
+    std::optional<SaveResult> Commit(CommitAttempt) override {
         LoadHallOfFame();
         AddHallOfFameEntry(player, score);
         return SaveHallOfFame();
@@ -57,7 +98,7 @@ private:
 class NextTopicUnlock : public SaveParticipant {
 public:
     explicit NextTopicUnlock(int passedRow) : passedRow(passedRow) {}
-    SaveResult Commit() override {
+    std::optional<SaveResult> Commit(CommitAttempt) override {
         const TopicUnlock done = UnlockNextTopic(passedRow);
         unlocked = done.unlocked;
         return done.save;
@@ -71,12 +112,16 @@ private:
 
 RunEndSave::RunEndSave(const RunEnd& run, uint32_t nowMs) : lock(nowMs) {
     // In this order: the unlock looks at the passed topic's file, which the counts have just saved.
+    // A designed topic's counts are its _rep.dat; an own topic's are the record's.
     if (run.review) {
-        for (int row : run.reviewedRows) participants.push_back(std::make_unique<ReviewedCountsSave>(row));
-    } else if (run.hasCounts) {
+        for (int row : run.reviewedRows) {
+            if (OwnTopicOfRow(row) == nullptr)
+                participants.push_back(std::make_unique<ReviewedCountsSave>(row));
+        }
+    } else if (run.hasCounts && OwnTopicOfRow(run.row) == nullptr) {
         participants.push_back(std::make_unique<TopicCountsSave>(run.row));
     }
-    participants.push_back(std::make_unique<ScheduleSave>());
+    participants.push_back(std::make_unique<RecordSave>(run));
     if (!run.review) participants.push_back(std::make_unique<HallOfFameEntrySave>(run.player, run.score));
     if (run.passedRow >= 0 && !run.review) {
         auto next = std::make_unique<NextTopicUnlock>(run.passedRow);
@@ -89,22 +134,28 @@ RunEndSave::~RunEndSave() = default;
 
 std::optional<RunEndResult> RunEndSave::Step(uint32_t nowMs) {
     if (done || !lock.Settled(nowMs)) return std::nullopt;
-    return Commit();
+    // Unsigned difference: right across the millisecond counter's wrap too.
+    const bool waitedOut = busySinceMs && nowMs - *busySinceMs >= kLockWaitMs;
+    return Commit(waitedOut ? CommitAttempt::Last : CommitAttempt::Again, nowMs);
 }
 
 RunEndResult RunEndSave::Finish() {
     if (done) return RunEndResult{};
     lock.GiveUp();
-    return Commit();
+    return Commit(CommitAttempt::Closing, 0).value_or(RunEndResult{});
 }
 
-RunEndResult RunEndSave::Commit() {
-    done = true;
-    RunEndResult result;
+std::optional<RunEndResult> RunEndSave::Commit(CommitAttempt attempt, uint32_t nowMs) {
     // Every store is tried, whatever the others did: one full disk must not cost the others' files.
-    for (const std::unique_ptr<SaveParticipant>& participant : participants) {
-        result.save = Worse(result.save, participant->Commit());
+    for (; committed < participants.size(); ++committed) {
+        const std::optional<SaveResult> told = participants[committed]->Commit(attempt);
+        if (!told) {
+            if (!busySinceMs) busySinceMs = nowMs;
+            return std::nullopt;  // asked again on the next tick, the folder's lock kept meanwhile
+        }
+        result.save = Worse(result.save, *told);
     }
+    done = true;
     if (!lock.Held()) {
         result.save = Worse(result.save, SaveResult{SaveResult::Status::SavedWithoutLock, SaveWriteFolder(),
                                                     lock.WhyNotHeld()});

@@ -5,7 +5,11 @@
 // calls Step once a tick until it gives the result, which says what the player is to be told.
 //
 // Each store takes part through a SaveParticipant; a store that joins the run's save (a review
-// schedule, say) adds its participant in RunEndSave's constructor and nothing else.
+// schedule, say) adds its participant in RunEndSave's constructor and nothing else. The learner's
+// record (record/RecordStore.h) is one participant: the run's answers, schedule and own counts in
+// one transaction. Its database has a lock of its own, asked for without waiting like the
+// folder's: while another game writes it, the save asks again on the next tick, and after
+// kLockWaitMs it gives up and says so.
 #pragma once
 
 #include <cstdint>
@@ -36,13 +40,21 @@ struct RunEndResult {
     bool nextTopicUnlocked = false;
 };
 
-// One store's share of a run's save. Commit runs once, with the folder's lock held (or once the
-// wait for it is over): it re-reads the store's file, replays this run's changes onto what the
-// file holds and writes it safely (platform/SafeFileWrite.h).
+// How a participant's commit may go about a lock of its own that another game holds.
+enum class CommitAttempt {
+    Again,    // without waiting; nothing (ask again next tick) while the lock is held
+    Last,     // without waiting; not saved while the lock is held
+    Closing,  // the game is closing: may wait a moment for it, then not saved
+};
+
+// One store's share of a run's save. Commit runs with the folder's lock held (or once the wait for
+// it is over): it re-reads the store's file, replays this run's changes onto what the file holds
+// and writes it safely (platform/SafeFileWrite.h). It answers nothing only for
+// CommitAttempt::Again, and is then asked again.
 class SaveParticipant {
 public:
     virtual ~SaveParticipant() = default;
-    virtual SaveResult Commit() = 0;
+    virtual std::optional<SaveResult> Commit(CommitAttempt attempt) = 0;
 };
 
 class NextTopicUnlock;
@@ -64,10 +76,14 @@ public:
     RunEndResult Finish();
 
 private:
-    RunEndResult Commit();
+    // Commits the participants not committed yet; nothing while one asks to be asked again.
+    std::optional<RunEndResult> Commit(CommitAttempt attempt, uint32_t nowMs);
 
     SaveFolderLock lock;
     std::vector<std::unique_ptr<SaveParticipant>> participants;
-    NextTopicUnlock* unlock = nullptr;  // among participants after a pass
+    NextTopicUnlock* unlock = nullptr;    // among participants after a pass
+    size_t committed = 0;                 // participants committed so far
+    RunEndResult result;                  // what they told so far
+    std::optional<uint32_t> busySinceMs;  // when a participant first asked to be asked again
     bool done = false;
 };

@@ -4,10 +4,19 @@
 #include <cstring>
 
 #include "game/SaveFolder.h"
+#include "record/RecordStore.h"
 
 SaveResult NotSavedBecause(int error) {
     return SaveResult{SaveResult::Status::NotSaved, SaveWriteFolder(),
                       std::strerror(error != 0 ? error : EIO)};
+}
+
+SaveResult RecordSaveResult(const record::WriteResult& written) {
+    using Outcome = record::WriteResult::Outcome;
+    if (written.outcome == Outcome::Done || written.outcome == Outcome::Off) return SaveResult{};
+    if (written.outcome == Outcome::Busy)
+        return SaveResult{SaveResult::Status::NotSaved, SaveWriteFolder(), written.reason};
+    return NotSavedBecause(written.error);
 }
 
 SaveResult Worse(const SaveResult& first, const SaveResult& second) {

@@ -5,6 +5,10 @@
 
 #include <string>
 
+namespace record {
+struct WriteResult;
+}
+
 struct SaveResult {
     enum class Status { Saved, SavedWithoutLock, NotSaved };
     Status status = Status::Saved;
@@ -17,6 +21,9 @@ struct SaveResult {
 
 // A failed write into the save folder: errno of the step that failed (ENOSPC for a full disk).
 SaveResult NotSavedBecause(int error);
+// A write of the learner's record as the screen tells it: done, or not saved with its reason (a
+// record the game does not write this session, told once at start-up, counts as done).
+SaveResult RecordSaveResult(const record::WriteResult& written);
 // What a run's several saves tell together: a write that failed matters more than a lock that was
 // not held, and the first of equals is kept.
 SaveResult Worse(const SaveResult& first, const SaveResult& second);

@@ -60,7 +60,8 @@ void LoadTopicProgress(WordList& list, int row) {
 }
 
 SaveResult SaveTopicCounts(WordList& list, int row) {
-    if (const OwnTopic* own = OwnTopicOfRow(row)) return SaveOwnTopicCounts(list, *own);
+    // An own topic's counts are the record's, saved in the run's transaction (learning/RunEndSave.h).
+    if (OwnTopicOfRow(row) != nullptr) return SaveResult{};
     const TopicInfo* info = RowInfo(row);
     // No row, no counts to keep: nothing is written.
     return info != nullptr ? SaveRepetitions(list, info->firstWord, info->lastWord) : SaveResult{};

@@ -17,8 +17,9 @@ const OwnTopic* OwnTopicOfRow(int row);
 void LoadTopicWords(WordList& list, int row);
 // The row's counts without its entries, as the topics screen shows a topic's progress.
 void LoadTopicProgress(WordList& list, int row);
-// Saves the counts of `list`, the row's entries, with its judged answers replayed onto the file's;
-// the caller holds the save folder's lock (learning/RunEndSave.h).
+// Saves the counts of `list`, a designed row's entries, with its judged answers replayed onto the
+// file's; the caller holds the save folder's lock (learning/RunEndSave.h). An own row's counts are
+// kept in the learner's record and saved with the run's transaction instead: nothing is done here.
 SaveResult SaveTopicCounts(WordList& list, int row);
 bool IsRowUnlocked(int row);
 

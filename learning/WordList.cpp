@@ -21,19 +21,27 @@ void LoadTopicEntries(WordList& list, const std::string& path, int first, int la
     LoadTopicEntriesFromBytes(list, bytes.data(), bytes.size(), first, last);
 }
 
-void LoadTopicEntriesFromBytes(WordList& list, const uint8_t* data, size_t size, int first, int last) {
-    ReleaseEntries(list);
+std::vector<WordEntry> ReadTopicEntries(const uint8_t* data, size_t size, int first, int last) {
+    std::vector<WordEntry> entries;
     size_t position = kWordFileHeaderBytes;
     std::u16string line;
-    for (int64_t lineNumber = 0; ReadWordFileLine(data, size, position, line); ++lineNumber) {
+    for (int64_t lineNumber = 0; lineNumber < last && ReadWordFileLine(data, size, position, line);
+         ++lineNumber) {
         DecodeLine(line);
-        if (lineNumber < first || lineNumber >= last) continue;
+        if (lineNumber < first) continue;
         WordFields fields = SplitFields(line);
         // A short line still takes its place, so entry k stays file line first + k.
+        entries.push_back(WordEntry{std::move(fields.prompt), std::move(fields.answer)});
+    }
+    return entries;
+}
+
+void LoadTopicEntriesFromBytes(WordList& list, const uint8_t* data, size_t size, int first, int last) {
+    ReleaseEntries(list);
+    list.entries = ReadTopicEntries(data, size, first, last);
+    for (const WordEntry& entry : list.entries) {
         list.counts.push_back(RepetitionRecord{0});
         list.asked.push_back(false);
-        list.entries.push_back(WordEntry{std::move(fields.prompt), std::move(fields.answer)});
-        const WordEntry& entry = list.entries.back();
         platform::DebugOutput(Utf16ToUtf8(entry.prompt) + " - " + Utf16ToUtf8(entry.answer) + "\n");
     }
     list.currentWord = 0;

@@ -41,7 +41,10 @@ struct WordList {
 // Loads file lines first..last-1 (re-seeding rand() with the time). A missing file leaves the list
 // empty. A line with fewer than two fields keeps the missing field empty.
 void LoadTopicEntries(WordList& list, const std::string& path, int first, int last);
-// The same from the file's bytes (without the re-seeding); LoadTopicEntries reads the file into it.
+// Lines first..last-1 of the word file's bytes as entries (a line with fewer than two fields keeps
+// the missing field empty); pure.
+std::vector<WordEntry> ReadTopicEntries(const uint8_t* data, size_t size, int first, int last);
+// The same into `list` (without the re-seeding); LoadTopicEntries reads the file into it.
 void LoadTopicEntriesFromBytes(WordList& list, const uint8_t* data, size_t size, int first, int last);
 void ReleaseEntries(WordList& list);
 // The run's words (learning/LearningRun.h):

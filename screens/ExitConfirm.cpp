@@ -27,12 +27,12 @@ constexpr char16_t kExitQuestionText[] = u"Are you sure?";
 void RemoveSelectedList() {
     const std::string list = SelectedOwnList();
     if (list.empty()) return;
-    if (RemoveOwnList(list)) {
-        platform::TellTerminal("lexadrill: removed the list " + list);
-    } else {
-        platform::ShowMessage(list + " could not be removed from the lists folder",
-                              platform::MessageKind::Error);
-    }
+    const ListRemoval removal = RemoveOwnList(list);
+    if (removal.removed) platform::TellTerminal("lexadrill: removed the list " + list);
+    if (!removal.problem.empty())
+        platform::ShowMessage(
+            list + (removal.removed ? " was removed, but " : " could not be removed: ") + removal.problem,
+            removal.removed ? platform::MessageKind::Warning : platform::MessageKind::Error);
     RefreshTopicsList();
 }
 

@@ -28,6 +28,8 @@ constexpr int kReviewLine = LineOf(MenuLine::Review);
 void ShowReviewLine() {
     GLObjectTextList* menu = FindTextList(key::kMainMenu);
     if (!menu || kReviewLine >= static_cast<int>(menu->lines.size())) return;
+    // What another game saved, or a list imported or removed since, counts.
+    ReadSchedulesAgain();
     const int due = DueCountToday();
     GLObjectText* line = menu->lines[kReviewLine];
     line->SetText(ReviewLineText(app->strings, due, due > 0 ? 0 : DaysUntilNextDue()));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/GLObjectText.h"
+#include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/TextFit.h"
 #include "game/AppContext.h"
@@ -17,18 +18,27 @@
 
 namespace {
 
-// Topic rows drawn at most; the rows beyond are left out of the picture.
-constexpr int kRowsShown = 24;
-// The topic bars: names end left of the bar, which runs from kBarLeft for kBarLength; kNameRoom
-// is what lies left of kNameRight inside the window.
-constexpr double kNameRoom = 2.5;
-constexpr double kNameRight = -1.35, kBarLeft = -1.25, kBarLength = 1.7, kBarThickness = 0.14;
-constexpr double kFirstRowY = 1.45, kRowSpacing = 0.25, kRowsHeight = 3.05, kNameScale = 0.26;
+// Topic rows shown at once; the list of names scrolls over the rest, as the topics list does.
+constexpr int kRowsShown = 10;
+// The names are a text list, whose lines are drawn in its own frame: their size is the list's
+// scale squared and their place is scaled with it, so the list stands at centre / (1 + scale) to
+// centre its names on kNamesCentreX with the first at kFirstRowY, lines 0.4 * scale apart. Each
+// shown row's bar runs from kBarLeft for kBarLength, its recall after it.
+constexpr double kNameScale = 0.6, kNamesCentreX = -2.5, kFirstRowY = 1.4, kRowSpacing = 0.4 * kNameScale;
+constexpr double kBarLeft = -1.1, kBarLength = 1.35, kBarThickness = 0.14, kRecallX = 0.36;
+// A bar stands level with the middle of its name's letters.
+constexpr double kBarRaise = 0.23 * kNameScale * kNameScale;
+// The list's arrows stand in a column of their own between the names and the bars, level with the
+// first and the last shown name; a name is cut ("...") to end before them. A text's drawn width
+// is half its glyph width at scale 1, and the names are drawn at the list's scale squared.
+constexpr double kArrowsX = -1.43, kArrowHalfWidth = 0.13;
+constexpr double kNamesRight = kArrowsX - kArrowHalfWidth - 0.05;
+constexpr double kMaxNameWidth = 2 * (kNamesRight - kNamesCentreX) / (0.5 * kNameScale * kNameScale);
 // The days strip and the bars of the days ahead, right of the topics.
 constexpr double kRightMiddle = 2.15;
 constexpr double kFirstDayX = 0.98, kDayStep = 0.18, kDaysY = 1.3, kDaySize = 0.13;
 constexpr double kFirstAheadX = 1.05, kAheadStep = 0.37, kAheadBaseY = -1.25, kAheadMaxHeight = 1.1;
-constexpr double kLabelScale = 0.3, kSmallScale = 0.22;
+constexpr double kLabelScale = 0.3, kSmallScale = 0.26, kDayAnswersScale = 0.17;
 
 // One colour per box group, in the order of TopicProgress: new, 1-2, 3-4, 5-7.
 constexpr double kGroupColours[4][3] = {
@@ -37,54 +47,38 @@ constexpr double kPractisedColour[3] = {0.15, 0.7, 0.25};
 constexpr double kRestColour[3] = {0.45, 0.45, 0.45};
 constexpr double kAheadColour[3] = {0.25, 0.4, 0.9};
 
+// One shown row beside the list's names: its bar by box group and its recall.
 struct TopicRow {
-    GLObjectText* name = nullptr;
     std::array<GLObject*, 4> groups{};
+    GLObjectText* recall = nullptr;
 };
 
-// The screen's objects in the order BuildProgressScreen made them; the scene owns them and keeps
-// that order, so they are found there by their keys whenever the screen needs them.
+}  // namespace
+
+// The screen's objects in order (the scene owns them), and what it shows; filled by
+// BuildProgressScreen, kept in the screens' state (AppContext::screens) as long as the scene.
 struct ProgressObjects {
     std::vector<GLObject*> fixed;  // the title, the legend and the captions
-    std::vector<TopicRow> rows;
-    std::vector<GLObject*> days;       // kPractisedDaysShown
-    std::vector<GLObject*> aheadBars;  // kDaysAheadShown each
-    std::vector<GLObjectText*> aheadCounts;
-    std::vector<GLObjectText*> aheadDays;
+    GLObjectTextList* names = nullptr;
+    std::array<TopicRow, kRowsShown> rows{};
+    ProgressFigures figures;  // what the picture shows, read when it was shown
+    int rowsFirst = -1;       // the list's first shown line the rows were filled for; -1 none
+    std::array<GLObject*, kPractisedDaysShown> days{};
+    std::array<GLObjectText*, kPractisedDaysShown> dayAnswers{};
+    std::array<GLObject*, kDaysAheadShown> aheadBars{};
+    std::array<GLObjectText*, kDaysAheadShown> aheadCounts{};
+    std::array<GLObjectText*, kDaysAheadShown> aheadDays{};
     GLObjectText* streak = nullptr;
+    GLObjectText* recall = nullptr;
     GLObjectText* hint = nullptr;
 };
 
-std::vector<GLObjectText*> Texts(const char* objectKey) {
-    std::vector<GLObjectText*> texts;
-    for (GLObject* object : FindSceneObjects(objectKey)) {
-        if (auto* text = dynamic_cast<GLObjectText*>(object)) texts.push_back(text);
-    }
-    return texts;
-}
+namespace {
 
-ProgressObjects Gathered() {
-    ProgressObjects objects;
-    for (const char* objectKey :
-         {key::kProgressTitle, key::kProgressLegend, key::kProgressDaysTitle, key::kProgressDueTitle}) {
-        for (GLObject* object : FindSceneObjects(objectKey)) objects.fixed.push_back(object);
-    }
-    const std::vector<GLObject*> bars = FindSceneObjects(key::kProgressBoxBar);
-    for (GLObjectText* name : Texts(key::kProgressTopicName)) {
-        TopicRow row;
-        row.name = name;
-        const size_t first = objects.rows.size() * row.groups.size();
-        if (first + row.groups.size() > bars.size()) break;
-        for (size_t group = 0; group < row.groups.size(); ++group) row.groups[group] = bars[first + group];
-        objects.rows.push_back(row);
-    }
-    objects.days = FindSceneObjects(key::kProgressDay);
-    objects.aheadBars = FindSceneObjects(key::kProgressDueBar);
-    objects.aheadCounts = Texts(key::kProgressDueCount);
-    objects.aheadDays = Texts(key::kProgressDueDay);
-    objects.streak = FindText(key::kProgressStreak);
-    objects.hint = FindText(key::kProgressHint);
-    return objects;
+// The screen's objects; an empty set before the screen was built.
+ProgressObjects& Objects() {
+    if (!app->screens.progressObjects) app->screens.progressObjects = std::make_shared<ProgressObjects>();
+    return *app->screens.progressObjects;
 }
 
 GLObject* AddBlock(const char* objectKey, double x, double y, double width, double height,
@@ -105,12 +99,7 @@ GLObjectText* AddText(const char* objectKey, const std::u16string& text, double 
     return label;
 }
 
-// A text placed with its right (left) end at x: texts are centred on their position.
-void AlignRight(GLObjectText& text, double x) {
-    text.homePosition[0] = text.position[0] = x - 0.25 * text.TextWidth() * text.scale;
-    text.UpdateBounds();
-}
-
+// A text placed with its left end at x: texts are centred on their position.
 void AlignLeft(GLObjectText& text, double x) {
     text.homePosition[0] = text.position[0] = x + 0.25 * text.TextWidth() * text.scale;
     text.UpdateBounds();
@@ -129,11 +118,19 @@ void Enter(GLObject* object) {
 
 std::u16string DaysText(int days) { return NumberText(days) + (days == 1 ? u" day" : u" days"); }
 
-void FillTopicRows(const ProgressObjects& objects, const ProgressFigures& figures) {
-    for (size_t i = 0; i < objects.rows.size(); ++i) {
-        const TopicRow& row = objects.rows[i];
-        const TopicProgress* topic = i < figures.topics.size() ? &figures.topics[i] : nullptr;
-        row.name->visible = topic != nullptr;
+std::u16string RecallText(const Recall& recall) {
+    return recall.answers > 0 ? NumberText(recall.Percent()) + u" %" : u"-";
+}
+
+// The shown rows follow the list's window over the names; hidden while the list scrolls.
+void FillTopicRows() {
+    const int first = Objects().names->firstVisible;
+    const bool scrolling = Objects().names->scrollingUp || Objects().names->scrollingDown;
+    const std::vector<TopicProgress>& topics = Objects().figures.topics;
+    for (int slot = 0; slot < kRowsShown; ++slot) {
+        TopicRow& row = Objects().rows[static_cast<size_t>(slot)];
+        const size_t index = static_cast<size_t>(first + slot);
+        const TopicProgress* topic = !scrolling && index < topics.size() ? &topics[index] : nullptr;
         const std::array<int, 4> counts =
             topic ? std::array<int, 4>{topic->newCards, topic->boxes1to2, topic->boxes3to4, topic->boxes5to7}
                   : std::array<int, 4>{};
@@ -144,30 +141,42 @@ void FillTopicRows(const ProgressObjects& objects, const ProgressFigures& figure
             Stretch(*row.groups[group], 0, start, length);
             start += length;
         }
+        row.recall->visible = topic != nullptr;
+        if (topic) {
+            row.recall->SetText(RecallText(topic->recall));
+            AlignLeft(*row.recall, kRecallX);
+        }
     }
+    Objects().rowsFirst = scrolling ? -1 : first;
 }
 
-void FillDays(const ProgressObjects& objects, const ProgressFigures& figures) {
-    for (size_t day = 0; day < objects.days.size() && day < figures.practised.size(); ++day) {
-        GLObject* cube = objects.days[day];
+void FillDays(const ProgressFigures& figures) {
+    for (int day = 0; day < kPractisedDaysShown; ++day) {
+        GLObject* cube = Objects().days[day];
         const bool practised = figures.practised[day];
         const double* rgb = practised ? kPractisedColour : kRestColour;
         cube->SetColour(rgb[0], rgb[1], rgb[2], 1);
         cube->wireframe = !practised;
         cube->visible = true;
+        const int answers = figures.answersOnDay[static_cast<size_t>(day)];
+        Objects().dayAnswers[day]->SetText(answers > 0 ? NumberText(answers) : u"");
+        Objects().dayAnswers[day]->visible = answers > 0;
     }
-    if (objects.streak) objects.streak->SetText(u"streak: " + DaysText(figures.streakDays));
+    Objects().streak->SetText(u"streak: " + DaysText(figures.streakDays));
+    Objects().recall->SetText(u"recall, last " + NumberText(kRecallDays) + u" days: " +
+                              (figures.recall.answers > 0
+                                   ? NumberText(figures.recall.Percent()) + u" % of " +
+                                         NumberText(figures.recall.answers) + u" answers"
+                                   : std::u16string(u"no answers")));
 }
 
-void FillDaysAhead(const ProgressObjects& objects, const ProgressFigures& figures) {
+void FillDaysAhead(const ProgressFigures& figures) {
     const int most = std::max(1, *std::max_element(figures.dueOnDay.begin(), figures.dueOnDay.end()));
-    const size_t shown =
-        std::min({objects.aheadBars.size(), objects.aheadCounts.size(), figures.dueOnDay.size()});
-    for (size_t day = 0; day < shown; ++day) {
+    for (int day = 0; day < kDaysAheadShown; ++day) {
         const int due = figures.dueOnDay[day];
         const double height = kAheadMaxHeight * due / most;
-        Stretch(*objects.aheadBars[day], 1, kAheadBaseY, height);
-        GLObjectText* count = objects.aheadCounts[day];
+        Stretch(*Objects().aheadBars[day], 1, kAheadBaseY, height);
+        GLObjectText* count = Objects().aheadCounts[day];
         count->SetText(NumberText(due));
         count->homePosition[1] = count->position[1] = kAheadBaseY + height + 0.14;
         count->UpdateBounds();
@@ -175,99 +184,147 @@ void FillDaysAhead(const ProgressObjects& objects, const ProgressFigures& figure
 }
 
 void FlyOutProgressScreen() {
-    const ProgressObjects objects = Gathered();
     auto flyOut = [](GLObject* object) {
         if (object && object->visible) object->FlyOut();
     };
-    for (GLObject* object : objects.fixed) flyOut(object);
-    for (const TopicRow& row : objects.rows) {
-        flyOut(row.name);
+    for (GLObject* object : Objects().fixed) flyOut(object);
+    flyOut(Objects().names);
+    for (const TopicRow& row : Objects().rows) {
+        flyOut(row.recall);
         for (GLObject* group : row.groups) flyOut(group);
     }
-    for (GLObject* day : objects.days) flyOut(day);
-    for (GLObject* bar : objects.aheadBars) flyOut(bar);
-    for (GLObject* count : objects.aheadCounts) flyOut(count);
-    for (GLObject* day : objects.aheadDays) flyOut(day);
-    flyOut(objects.streak);
-    flyOut(objects.hint);
+    for (GLObject* day : Objects().days) flyOut(day);
+    for (GLObject* answers : Objects().dayAnswers) flyOut(answers);
+    for (int day = 0; day < kDaysAheadShown; ++day) {
+        flyOut(Objects().aheadBars[day]);
+        flyOut(Objects().aheadCounts[day]);
+        flyOut(Objects().aheadDays[day]);
+    }
+    flyOut(Objects().streak);
+    flyOut(Objects().recall);
+    flyOut(Objects().hint);
 }
 
 }  // namespace
 
 void BuildProgressScreen() {
+    app->screens.progressObjects = std::make_shared<ProgressObjects>();
     constexpr double kTitle[3] = {0.3, 0.3, 0.5}, kCaption[3] = {0.35, 0.35, 0.35};
-    AddText(key::kProgressTitle, u"progress", -1.6, 2.05, 0.5, kTitle);
+    Objects().fixed.push_back(AddText(key::kProgressTitle, u"progress", -1.6, 2.05, 0.5, kTitle));
     // The legend: a block of each group's colour with its name beside it.
     const char16_t* const groupNames[4] = {u"new", u"boxes 1-2", u"3-4", u"5-7"};
     const double legendX[4] = {-3.4, -2.55, -1.35, -0.6};
     for (int group = 0; group < 4; ++group) {
-        AddBlock(key::kProgressLegend, legendX[group], 1.8, kDaySize, kDaySize, kGroupColours[group]);
+        Objects().fixed.push_back(
+            AddBlock(key::kProgressLegend, legendX[group], 1.8, kDaySize, kDaySize, kGroupColours[group]));
         GLObjectText* name =
             AddText(key::kProgressLegend, groupNames[group], legendX[group], 1.78, kSmallScale, kCaption);
         AlignLeft(*name, legendX[group] + 0.12);
+        Objects().fixed.push_back(name);
     }
 
-    const int rows = std::min(app->topicCount, kRowsShown);
-    const double spacing = rows > 0 ? std::min(kRowSpacing, kRowsHeight / rows) : kRowSpacing;
-    for (int i = 0; i < rows; ++i) {
-        const double y = kFirstRowY - i * spacing;
-        // A long own title is cut before it reaches the window's left edge.
-        const double scale = kNameScale * spacing / kRowSpacing;
-        GLObjectText* name =
-            AddText(key::kProgressTopicName, CutToWidth(app->topics[i].title, kNameRoom / (0.5 * scale)),
-                    kNameRight, y, scale, kCaption);
-        AlignRight(*name, kNameRight);
-        const double thickness = kBarThickness * spacing / kRowSpacing;
+    // The names are filled in when the picture is shown: the topics may have changed since.
+    Objects().names = scene->Add(std::make_unique<GLObjectTextList>(
+        key::kProgressTopicList, kRowsShown, "data/arrow_up.MS3D", "data/arrow_down.MS3D",
+        kNamesCentreX / (1 + kNameScale), kFirstRowY / (1 + kNameScale), 0.3));
+    Objects().names->scale = kNameScale;
+    Objects().names->visible = false;
+    for (int slot = 0; slot < kRowsShown; ++slot) {
+        const double y = kFirstRowY - slot * kRowSpacing;
+        TopicRow& row = Objects().rows[static_cast<size_t>(slot)];
         for (int group = 0; group < 4; ++group)
-            AddBlock(key::kProgressBoxBar, kBarLeft, y + 0.06, 0, thickness, kGroupColours[group]);
+            row.groups[group] = AddBlock(key::kProgressBoxBar, kBarLeft, y + kBarRaise, 0, kBarThickness,
+                                         kGroupColours[group]);
+        row.recall = AddText(key::kProgressRecall, u"", kRecallX, y, kSmallScale, kCaption);
     }
 
-    AddText(key::kProgressDaysTitle, u"last 14 days", kRightMiddle, 1.62, kLabelScale, kTitle);
-    for (int day = 0; day < kPractisedDaysShown; ++day)
-        AddBlock(key::kProgressDay, kFirstDayX + day * kDayStep, kDaysY, kDaySize, kDaySize, kRestColour);
-    AddText(key::kProgressStreak, u"", kRightMiddle, 0.95, kLabelScale, kCaption);
+    Objects().fixed.push_back(
+        AddText(key::kProgressDaysTitle, u"last 14 days", kRightMiddle, 1.62, kLabelScale, kTitle));
+    for (int day = 0; day < kPractisedDaysShown; ++day) {
+        const double x = kFirstDayX + day * kDayStep;
+        Objects().days[day] = AddBlock(key::kProgressDay, x, kDaysY, kDaySize, kDaySize, kRestColour);
+        // How many answers the day had, above its square.
+        Objects().dayAnswers[day] =
+            AddText(key::kProgressDayAnswers, u"", x, kDaysY + 0.15, kDayAnswersScale, kCaption);
+    }
+    Objects().streak = AddText(key::kProgressStreak, u"", kRightMiddle, 1.02, kLabelScale, kCaption);
+    Objects().recall = AddText(key::kProgressRecall, u"", kRightMiddle, 0.8, kSmallScale, kCaption);
 
-    AddText(key::kProgressDueTitle, u"due in the next 7 days", kRightMiddle, 0.55, kLabelScale, kTitle);
+    Objects().fixed.push_back(
+        AddText(key::kProgressDueTitle, u"due in the next 7 days", kRightMiddle, 0.55, kLabelScale, kTitle));
     for (int day = 0; day < kDaysAheadShown; ++day) {
         const double x = kFirstAheadX + day * kAheadStep;
-        AddBlock(key::kProgressDueBar, x, kAheadBaseY, 0.2, 0, kAheadColour);
-        AddText(key::kProgressDueCount, u"0", x, kAheadBaseY, kSmallScale, kCaption);
-        AddText(key::kProgressDueDay, day == 0 ? u"today" : u"+" + NumberText(day), x, kAheadBaseY - 0.2,
-                kSmallScale * 0.9, kCaption);
+        Objects().aheadBars[day] = AddBlock(key::kProgressDueBar, x, kAheadBaseY, 0.2, 0, kAheadColour);
+        Objects().aheadCounts[day] =
+            AddText(key::kProgressDueCount, u"0", x, kAheadBaseY, kSmallScale, kCaption);
+        Objects().aheadDays[day] = AddText(key::kProgressDueDay, day == 0 ? u"today" : u"+" + NumberText(day),
+                                           x, kAheadBaseY - 0.2, kSmallScale * 0.9, kCaption);
     }
     // In the empty chart, which it stands for: nothing is due before the first answer.
-    AddText(key::kProgressHint, u"answer a test or a review to start your schedule", kRightMiddle,
-            kAheadBaseY + 0.8 * kAheadMaxHeight, kSmallScale, kTitle);
+    Objects().hint = AddText(key::kProgressHint, u"answer a test or a review to start your schedule",
+                             kRightMiddle, kAheadBaseY + 0.8 * kAheadMaxHeight, kSmallScale, kTitle);
 }
 
 void ShowProgressScreen() {
-    const ProgressFigures figures = CurrentProgress();
-    const ProgressObjects objects = Gathered();
-    FillTopicRows(objects, figures);
-    FillDays(objects, figures);
-    FillDaysAhead(objects, figures);
-    for (GLObject* object : objects.fixed) object->visible = true;
-    for (GLObjectText* day : objects.aheadDays) day->visible = true;
-    for (GLObjectText* count : objects.aheadCounts) count->visible = true;
-    if (objects.streak) objects.streak->visible = true;
-    if (objects.hint) objects.hint->visible = !figures.anyAnswered;
+    Objects().figures = CurrentProgress();
+    const ProgressFigures& figures = Objects().figures;
+    // The names as the topics stand now, the selection kept where it still is a row.
+    const int selected = Objects().names->selected;
+    Objects().names->ClearLines();
+    for (const TopicProgress& topic : figures.topics)
+        Objects().names->AddLine(CutToWidth(app->topics[topic.topicIndex].title, kMaxNameWidth),
+                                 key::kProgressTopicName, true);
+    Objects().names->PlaceArrows(kArrowsX, kFirstRowY + kBarRaise,
+                                 kFirstRowY - (kRowsShown - 1) * kRowSpacing + kBarRaise);
+    Objects().names->Select(
+        std::clamp(selected, 0, std::max(0, static_cast<int>(figures.topics.size()) - 1)));
+    FillTopicRows();
+    FillDays(figures);
+    FillDaysAhead(figures);
+    for (GLObject* object : Objects().fixed) object->visible = true;
+    for (GLObjectText* day : Objects().aheadDays) day->visible = true;
+    Objects().streak->visible = true;
+    Objects().recall->visible = true;
+    Objects().hint->visible = !figures.anyAnswered;
 
-    for (GLObject* object : objects.fixed) Enter(object);
-    for (const TopicRow& row : objects.rows) {
-        Enter(row.name);
+    for (GLObject* object : Objects().fixed) Enter(object);
+    Objects().names->visible = !figures.topics.empty();
+    if (Objects().names->visible) Objects().names->FlyIn();
+    for (const TopicRow& row : Objects().rows) {
+        Enter(row.recall);
         for (GLObject* group : row.groups) Enter(group);
     }
-    for (GLObject* day : objects.days) Enter(day);
-    for (GLObject* bar : objects.aheadBars) Enter(bar);
-    for (GLObject* count : objects.aheadCounts) Enter(count);
-    for (GLObject* day : objects.aheadDays) Enter(day);
-    Enter(objects.streak);
-    Enter(objects.hint);
+    for (GLObject* day : Objects().days) Enter(day);
+    for (GLObject* answers : Objects().dayAnswers) Enter(answers);
+    for (int day = 0; day < kDaysAheadShown; ++day) {
+        Enter(Objects().aheadBars[day]);
+        Objects().aheadCounts[day]->visible = true;
+        Enter(Objects().aheadCounts[day]);
+        Enter(Objects().aheadDays[day]);
+    }
+    Enter(Objects().streak);
+    Enter(Objects().recall);
+    Enter(Objects().hint);
     EnterFromLeft(key::kArrowPrevious);
 }
 
+void ProgressScreenTick() {
+    if (!Objects().names || !Objects().names->visible || app->transitionLock) return;
+    const bool scrolling = Objects().names->scrollingUp || Objects().names->scrollingDown;
+    // The rows follow the names once a scroll is over; they hide while it lasts.
+    if (scrolling ? Objects().rowsFirst >= 0 : Objects().rowsFirst != Objects().names->firstVisible)
+        FillTopicRows();
+}
+
 void ProgressScreenInput(const InputEvent& input) {
-    if (!Presses(input, key::kArrowPrevious) || app->transitionLock) return;
+    if (app->transitionLock) return;
+    if (!Presses(input, key::kArrowPrevious)) {
+        if (GLObjectTextList* names = Objects().names) {
+            MoveSelectionByArrow(*names, input);
+            SelectPickedLine(*names, input);
+        }
+        return;
+    }
     app->transitionLock = true;
     FlyOutProgressScreen();
     FlyOutObject(key::kArrowPrevious);
@@ -275,20 +332,24 @@ void ProgressScreenInput(const InputEvent& input) {
 }
 
 void HideProgressScreen() {
-    const ProgressObjects objects = Gathered();
     auto hide = [](GLObject* object) {
         if (object) object->visible = false;
     };
-    for (GLObject* object : objects.fixed) hide(object);
-    for (const TopicRow& row : objects.rows) {
-        hide(row.name);
+    for (GLObject* object : Objects().fixed) hide(object);
+    hide(Objects().names);
+    for (const TopicRow& row : Objects().rows) {
+        hide(row.recall);
         for (GLObject* group : row.groups) hide(group);
     }
-    for (GLObject* day : objects.days) hide(day);
-    for (GLObject* bar : objects.aheadBars) hide(bar);
-    for (GLObject* count : objects.aheadCounts) hide(count);
-    for (GLObject* day : objects.aheadDays) hide(day);
-    hide(objects.streak);
-    hide(objects.hint);
+    for (GLObject* day : Objects().days) hide(day);
+    for (GLObject* answers : Objects().dayAnswers) hide(answers);
+    for (int day = 0; day < kDaysAheadShown; ++day) {
+        hide(Objects().aheadBars[day]);
+        hide(Objects().aheadCounts[day]);
+        hide(Objects().aheadDays[day]);
+    }
+    hide(Objects().streak);
+    hide(Objects().recall);
+    hide(Objects().hint);
     SetVisible(key::kArrowPrevious, false);
 }

@@ -69,6 +69,15 @@ CardRef QuestionCard() {
     return card ? *card : CardRef{-1, -1};
 }
 
+// The seconds the open question has taken on the run's clock (which stops while paused).
+double SecondsTaken() {
+    constexpr int32_t kQuestionSeconds = 15;
+    double seconds = kQuestionSeconds - currentRun.test.timeLeft;
+    if (currentRun.test.clockRunning)
+        seconds += std::min(1.0, (platform::TickCountMs() - currentRun.test.lastTickMs) / 1000.0);
+    return std::clamp(seconds, 0.0, double{kQuestionSeconds});
+}
+
 // The topics row whose rules judge the question on screen.
 int QuestionRow() { return Reviewing() ? CurrentReviewRow() : currentRun.test.topicIndex; }
 
@@ -326,7 +335,8 @@ void TestClockTick() {
     if (!currentRun.test.clockRunning || now - currentRun.test.lastTickMs <= 1000) return;
     --currentRun.test.timeLeft;
     currentRun.test.lastTickMs = now;
-    if (currentRun.test.timeLeft == 0) EvaluateAnswer(AnswerVerdict{});  // a time-out is a wrong answer
+    if (currentRun.test.timeLeft == 0)
+        EvaluateAnswer(AnswerVerdict{}, u"", true);  // a time-out is a wrong answer
     SetTextOf(key::kClock, NumberText(currentRun.test.timeLeft));
 }
 
@@ -356,21 +366,29 @@ void TestScreenInput(const InputEvent& input) {
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
         const std::u16string expected = CurrentAnswer();
         const AnswerVerdict verdict = JudgeTypedAnswer(QuestionRow(), typed, expected);
-        EvaluateAnswer(verdict);
+        EvaluateAnswer(verdict, typed, false);
         return;
     }
     EditText(key::kAnswerText, input);
 }
 
-void EvaluateAnswer(const AnswerVerdict& verdict) {
+void EvaluateAnswer(const AnswerVerdict& verdict, const std::u16string& typed, bool timedOut) {
+    const double seconds = SecondsTaken();
     const bool correct = verdict.right;
     SetTextOf(key::kClock, u"--");
     currentRun.test.clockRunning = false;
     currentRun.test.answerEvaluated = true;
     const bool bonus = ScoreAnswer(currentRun.test, correct);
     if (WordCount() > 0) {
-        const CardRef card = QuestionCard();
-        RecordAnswer(card.topicIndex, card.entry, correct);
+        AnswerDetails details;
+        details.verdict = correct          ? record::Verdict::Right
+                          : timedOut       ? record::Verdict::TimedOut
+                          : verdict.almost ? record::Verdict::Almost
+                                           : record::Verdict::Wrong;
+        details.typed = typed;
+        details.seconds = seconds;
+        details.kind = Reviewing() ? record::RunKind::Review : record::RunKind::Test;
+        RecordAnswer(QuestionCard(), details);
     }
     if (correct) {
         MarkCorrect();

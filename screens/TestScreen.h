@@ -17,9 +17,10 @@ void TestClockTick();
 void TestScreenInput(const InputEvent& input);
 // The frame tick's "ekran_test - nastepne slowo".
 void ShowNextTestQuestion();
-// Hands in the judged open question (a time-out: a verdict of wrong): feedback, counts, and the next
+// Hands in the judged open question (a time-out: a verdict of wrong): feedback, counts, the answer
+// kept in the learner's record (what was typed and its verdict, or that time ran out), and the next
 // question or the end of the run.
-void EvaluateAnswer(const AnswerVerdict& verdict);
+void EvaluateAnswer(const AnswerVerdict& verdict, const std::u16string& typed, bool timedOut);
 enum class RunEndKind { Passed, Failed, BrokenOff, Reviewed };
 // The end of a test or review: the run's objects leave and its save starts (learning/RunEndSave.h), done at
 // once unless another game holds the save folder's lock, else waited for across ticks; once done,

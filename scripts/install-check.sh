@@ -190,6 +190,7 @@ done
 grep -q '^ Depends: .*fonts-crosextra-carlito' "$out/package-info.txt" || fail "the package does not depend on the font"
 grep -q '^ Depends: .*libgl1' "$out/package-info.txt" || fail "the package does not depend on the GLX library"
 grep -q '^ Depends: .*libsdl2' "$out/package-info.txt" || fail "the package's library dependencies are missing"
+grep -q '^ Depends: .*libsqlite3-0' "$out/package-info.txt" || fail "the package does not depend on SQLite"
 grep -q '^ Recommends: .*speech-dispatcher-espeak-ng' "$out/package-info.txt" || fail "the package does not recommend speech"
 lintian --fail-on error,warning "$deb" >"$out/lintian.txt" 2>&1 || fail "lintian: $(cat "$out/lintian.txt")"
 echo "install-check: $(basename "$deb") built; lintian finds no error or warning"

@@ -7,7 +7,7 @@ PACKAGES=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     libsdl2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0 libglx-mesa0
     libjpeg62-turbo-dev libxml2-dev libcld2-dev libfreetype-dev libfontconfig-dev fonts-crosextra-carlito fonts-dejavu-core libcairo2-dev
-    libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
+    libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng libsqlite3-dev
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick openbox
     dpkg-dev fakeroot file lintian desktop-file-utils appstream

@@ -21,6 +21,7 @@
 #include "learning/ReviewSchedule.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
+#include "record/RecordStore.h"
 #include "screens/HallOfFameScreen.h"
 #include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
@@ -49,6 +50,7 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         learner = Learner{};
         ClearUnknownNames();
         ForgetSaveFolder();
+        record::StopRecord();
         ForgetSchedules();
         platform::UseClockDay();
     }

@@ -20,6 +20,7 @@
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "tests/GameHarness.h"
+#include "tests/RecordReader.h"
 #include "tests/hooks/FakeSpeechService.h"
 #include "tests/hooks/Headless.h"
 
@@ -111,6 +112,7 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
 
     std::vector<std::u16string> missed;
     bool almostSeen = false;
+    std::u16string slipTyped;
     for (int asked = 0; Screen() == ScreenId::Test && asked < 10; ++asked) {
         // Each question's word is heard before it is answered, as at a player's pace (the ticks here
         // run far faster than 64 a second, and a newer word cuts off one not yet said).
@@ -125,6 +127,7 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
             slip.back() = slip.back() == u'q' ? u'x' : u'q';
             Answer(slip);
             almostSeen = true;
+            slipTyped = slip;
             missed.push_back(prompt);
             EXPECT_TRUE(Object("almost")->visible);
             EXPECT_FALSE(Object("zle")->visible);
@@ -146,6 +149,17 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
     ASSERT_EQ(practise->lines.size(), missed.size());
     EXPECT_EQ(TextOf("wynik koncowy"), "score: " + std::to_string(currentRun.test.score));
+
+    // The record keeps the languages as the import found them (the copy's "#languages:" line read
+    // at the restart changes nothing) and every answer with the verdict it was shown.
+    const RecordReader record(folder + "data/progress.sqlite");
+    EXPECT_EQ(record.Rows("SELECT file, prompt_language, answer_language, prompt_found, answer_found, "
+                          "imported_at > 0 FROM lists"),
+              std::vector<std::string>{"deck.txt|de|en|guessed|guessed|1"});
+    EXPECT_EQ(record.Rows("SELECT verdict, count(*) FROM answers GROUP BY verdict ORDER BY verdict"),
+              (std::vector<std::string>{"almost|1", "right|7", "wrong|1"}));
+    EXPECT_EQ(record.Rows("SELECT typed FROM answers WHERE verdict = 'almost'"),
+              std::vector<std::string>{Utf8(slipTyped)});
 
     // Only German was heard, and only the German words.
     ASSERT_TRUE(service->WaitForMessages(9, std::chrono::seconds(10)));

@@ -15,16 +15,16 @@
 #include "app/ListImports.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
-#include "formats/OwnTopicCountsFile.h"
 #include "learning/Learner.h"
 #include "learning/LearningRun.h"
-#include "learning/OwnTopicCounts.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
+#include "learning/RunEndSave.h"
 #include "learning/TestRun.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "tests/GameHarness.h"
+#include "tests/RecordReader.h"
 #include "tests/hooks/FakeSpeechService.h"
 #include "tests/hooks/Headless.h"
 
@@ -67,10 +67,9 @@ protected:
 
     std::string Lists() const { return folder + "data/lists/"; }
 
-    std::vector<OwnCardCount> Counts(const std::string& name) const {
-        std::ifstream in(Lists() + name, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        return ParseOwnTopicCounts(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    // The list's cards with their counts as the learner's record keeps them: "prompt|answer|count".
+    std::vector<std::string> Counts(const std::string& listFile) const {
+        return RecordReader(folder + "data/progress.sqlite").Counts(listFile);
     }
 
     GLObjectTextList* List(const std::string& key) { return dynamic_cast<GLObjectTextList*>(Object(key)); }
@@ -182,11 +181,12 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
         EXPECT_NE(heard.text, "dog");
     }
     // The counts: one up for each miss, one down for the right answer; no designed file touched.
-    const std::vector<OwnCardCount> counts = Counts("animals.kvtml.1.counts");
+    const std::vector<std::string> counts = Counts("animals.kvtml");
     ASSERT_EQ(counts.size(), 3u);
-    for (const OwnCardCount& card : counts) {
-        const bool wasMissed = card.prompt == missed[0].prompt || card.prompt == missed[1].prompt;
-        EXPECT_EQ(card.count, wasMissed ? 2 : 0) << Utf8(card.prompt);
+    for (const std::string& card : counts) {
+        const bool wasMissed = card.rfind(Utf8(missed[0].prompt) + "|", 0) == 0 ||
+                               card.rfind(Utf8(missed[1].prompt) + "|", 0) == 0;
+        EXPECT_EQ(card.back(), wasMissed ? '2' : '0') << card;
     }
     EXPECT_FALSE(std::filesystem::exists(folder + "data/30-60_rep.dat")) << "no designed topic opened";
     EXPECT_FALSE(std::filesystem::exists(folder + "data/0-0_rep.dat"));
@@ -202,9 +202,10 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
     Write("again/animals.kvtml", Kvtml({{"dog", "Hund"}, {"cat", "Kater"}, {"bird", "Vögel"}}));
     platform::headless::DropFile(folder + "again/animals.kvtml");
     RunTicks(2);
-    const std::vector<OwnCardCount> kept = Counts("animals.kvtml.1.counts");
-    ASSERT_EQ(kept.size(), 2u);
-    for (const OwnCardCount& card : kept) EXPECT_NE(card.prompt, u"cat");
+    // The cards are kept by their words: the dog and the bird keep their counts, "cat - Kater" is new,
+    // and "cat - Katze" keeps its count in the record for a list that brings it back.
+    EXPECT_EQ(Counts("animals.kvtml"), counts);
+    ASSERT_EQ(app->topicCount, kDesignedTopics + 2);
 
     // Removing the CSV's list: Delete on its topic. The question starts on "no", so Enter at once
     // keeps the list; Up to "yes" and Enter removes it.
@@ -229,6 +230,10 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
     }
     EXPECT_FALSE(std::filesystem::exists(Lists() + "fruit.csv"));
     EXPECT_TRUE(std::filesystem::exists(Lists() + "animals.kvtml"));
+    // The list went from the record with its cards; the other's stayed.
+    const RecordReader record(folder + "data/progress.sqlite");
+    EXPECT_TRUE(record.Rows("SELECT * FROM lists WHERE file = 'fruit.csv'").empty());
+    EXPECT_EQ(record.Counts("animals.kvtml"), counts);
 
     // The exit question keeps its own first answer, "yes", after the removal borrowed the lines.
     Press(SDLK_ESCAPE);
@@ -308,8 +313,14 @@ TEST_F(OwnListNamesTest, EveryImportedListComesBackUnderAnyName) {
     LoadTopicWords(currentRun.words, longRow);
     currentRun.words.currentWord = 0;
     MarkWrong();
-    EXPECT_TRUE(SaveOwnTopicCounts(currentRun.words, topic));
-    EXPECT_EQ(Counts(OwnCountsFileName(topic.listFile, topic.part).substr(6)).size(), 2u);
+    RunEnd run;
+    run.row = longRow;
+    run.player = u"ana";
+    RunEndSave save(run, 0);
+    const std::optional<RunEndResult> saved = save.Step(0);
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_TRUE(saved->save) << saved->save.reason;
+    EXPECT_EQ(Counts(topic.listFile), std::vector<std::string>{"dog|Hund|2"});
 }
 
 // A report of 200 files fits a small screen: the first lines whole, the rest summed up, every line

@@ -173,6 +173,15 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
     platform::headless::PressKey(SDLK_F3);
     RunUntilScreen(ScreenId::Progress);
     WaitUntilStill("arrowprev");
+    // More topics than the picture shows at once: the list scrolled down one line as the topics
+    // list does, the first topic above it and the last below.
+    for (int line = 0; line < 2; ++line) {
+        WaitUntilStill("progress topics");
+        platform::headless::PressKey(SDLK_DOWN);
+        RunTicks(60);
+    }
+    WaitUntilStill("progress topics");
+    RunTicks(2);
     Shoot("progress");
 }
 

@@ -19,7 +19,6 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
-#include "formats/ScheduleFile.h"
 #include "formats/WordFileFormat.h"
 #include "learning/AnswerCheck.h"
 #include "learning/HallOfFame.h"
@@ -33,6 +32,7 @@
 #include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
 #include "tests/GameHarness.h"
+#include "tests/RecordReader.h"
 #include "tests/Utf16Bytes.h"
 #include "tests/hooks/FakeSpeechService.h"
 #include "tests/hooks/Headless.h"
@@ -273,19 +273,16 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     ASSERT_EQ(counts.size(), 30u);
     for (unsigned entry : wrongEntries) EXPECT_EQ(counts[entry], 2) << entry;
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 0), 20);
-    // Every word answered for the first time sits in box 1, the missed ones marked so.
-    const std::string scheduleBytes = ReadBytes("0-30_box.dat");
-    ScheduleFileContent schedule;
-    ASSERT_EQ(ReadScheduleFile(reinterpret_cast<const uint8_t*>(scheduleBytes.data()), scheduleBytes.size(),
-                               schedule),
-              ScheduleRead::Ok);
-    ASSERT_EQ(schedule.cards.size(), 30u);
-    for (unsigned entry = 0; entry < 30; ++entry) {
-        const bool missed = std::count(wrongEntries.begin(), wrongEntries.end(), entry) > 0;
-        EXPECT_EQ(schedule.cards[entry].box, 1) << entry;
-        EXPECT_EQ(schedule.cards[entry].flags, missed ? kScheduleMissedFlag : 0) << entry;
-    }
-    EXPECT_EQ(schedule.practisedDays.size(), 1u);
+    // Every word answered for the first time sits in box 1, the missed ones marked so, and every
+    // answer is kept: in the learner's record, read as a check would.
+    const RecordReader record(DataFile("progress.sqlite"));
+    const std::vector<std::string> boxes =
+        record.Rows("SELECT box || ' ' || missed FROM card_state WHERE direction = 0");
+    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "1 1"), static_cast<long>(wrongEntries.size()));
+    EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "1 0"), 30 - static_cast<long>(wrongEntries.size()));
+    EXPECT_EQ(record.Rows("SELECT count(*), sum(verdict = 'right') FROM answers WHERE kind = 'test'"),
+              std::vector<std::string>{"30|20"});
+    EXPECT_EQ(record.Rows("SELECT count(*) FROM practised_days"), std::vector<std::string>{"1"});
     EXPECT_FALSE(std::ifstream(DataFile("30-60_rep.dat")).good());
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t400\r\n"));
     // The words to practise: the ten missed entries, in the order asked, whole.

@@ -4,8 +4,10 @@
 #include <SDL_keycode.h>
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -13,7 +15,7 @@
 #include "app/ListImports.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
-#include "formats/OwnTopicCountsFile.h"
+#include "engine/ScreenRect.h"
 #include "game/UiStrings.h"
 #include "learning/LearningRun.h"
 #include "learning/ReviewSchedule.h"
@@ -22,6 +24,7 @@
 #include "platform/CalendarDay.h"
 #include "screens/MainMenu.h"
 #include "tests/GameHarness.h"
+#include "tests/RecordReader.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
 
@@ -222,7 +225,10 @@ TEST_F(ReviewTest, ProgressShowsBoxGroupsPractisedDaysAndTheDaysAhead) {
     platform::headless::PressKey(SDLK_F3);
     RunUntilScreen(ScreenId::Progress);
     const std::vector<GLObject*> emptyBars = AllOf("progress boxes");
-    ASSERT_GE(emptyBars.size(), 4u * 12);
+    ASSERT_EQ(emptyBars.size(), 4u * 10)
+        << "ten topics' bars at once; the list of names scrolls over the rest";
+    EXPECT_EQ(dynamic_cast<GLObjectTextList*>(Object("progress topics"))->lines.size(), 12u)
+        << "every topic named";
     EXPECT_TRUE(Object("progress hint")->visible) << "with no schedule, how to start";
     {
         // Where the player sees it: hiding it changes a whole line's worth of pixels (about 580
@@ -287,8 +293,113 @@ TEST_F(ReviewTest, ProgressShowsBoxGroupsPractisedDaysAndTheDaysAhead) {
     RunUntilScreen(ScreenId::MainMenu);
 }
 
+// More topics than the picture shows at once, one of them a list with a title longer than the
+// names' column: where the player sees them, the arrows stand between the names and the bars,
+// level with the first and the last shown name, the long name is cut before them, and a click on a
+// name's letters selects it.
+class ProgressLayoutTest : public ReviewTest {
+protected:
+    void PrepareFolder() override {
+        ReviewTest::PrepareFolder();
+        const std::string list = folder + "incoming/trip.csv";
+        std::filesystem::create_directories(folder + "incoming");
+        std::ofstream(list, std::ios::binary) << "#deck:" << kLongTitle << "\ncar;coche\nhouse;casa\n";
+        commandLineLists.push_back(list);  // as main() passes its arguments
+    }
+
+    // The box of the window pixels (GL's, rows bottom up) that change while `show(false)` hides
+    // a part; the part is shown again afterwards.
+    ScreenRect PixelsOf(const std::function<void(bool)>& show) {
+        RunDrawnTick();
+        const std::vector<unsigned char> shown = WindowPicture();
+        show(false);
+        RunDrawnTick();
+        const std::vector<unsigned char> hidden = WindowPicture();
+        show(true);
+        ScreenRect box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+        for (int y = 0; y < scene->height; ++y) {
+            for (int x = 0; x < scene->width; ++x) {
+                const size_t at = 3 * (static_cast<size_t>(y) * scene->width + x);
+                if (std::equal(shown.begin() + at, shown.begin() + at + 3, hidden.begin() + at)) continue;
+                box = ScreenRect{std::min(box.x0, x), std::min(box.y0, y), std::max(box.x1, x + 1),
+                                 std::max(box.y1, y + 1)};
+            }
+        }
+        EXPECT_FALSE(box.Empty()) << "the part shows no pixel";
+        return box;
+    }
+
+    static void ShowAlpha(GLObject* object, bool show, double alpha) { object->colour[3] = show ? alpha : 0; }
+
+    static constexpr char kLongTitle[] =
+        "Spanish words for a long journey through the mountains of the north";
+};
+
+TEST_F(ProgressLayoutTest, ArrowsStandBesideTheNamesAndNothingOverlaps) {
+    LoadToUserName();
+    EnterName(u"ana");
+    platform::headless::PressKey(SDLK_F3);
+    RunUntilScreen(ScreenId::Progress);
+    auto* names = List("progress topics");
+    ASSERT_EQ(names->lines.size(), 13u) << "the designed topics and the list";
+    // Down to the list's name, the last line.
+    while (names->selected < 12) {
+        WaitUntilStill(names);
+        platform::headless::PressKey(SDLK_DOWN);
+        RunTicks(1);
+    }
+    WaitUntilStill(names);
+    WaitUntilStill("arrowprev");
+    ASSERT_EQ(names->firstVisible, 3);
+    const std::string shownTitle = Utf8(names->lines[12]->GetText());
+    ASSERT_GT(shownTitle.size(), 3u);
+    EXPECT_EQ(shownTitle.substr(shownTitle.size() - 3), "...");
+    EXPECT_EQ(std::string(kLongTitle).rfind(shownTitle.substr(0, shownTitle.size() - 3), 0), 0u)
+        << shownTitle;
+
+    // The selected name spins; held still, only the part hidden changes the picture.
+    GLObjectText* spinning = names->lines[12];
+    spinning->StartSpin(100000, 0, 0, 0);
+    for (int axis = 0; axis < 3; ++axis) spinning->rotation[axis] = 0;
+
+    GLObject* up = ChildOf("progress topics", "arrowup");
+    GLObject* down = ChildOf("progress topics", "arrowdown");
+    const double arrowAlpha = up->colour[3];
+    const ScreenRect upBox = PixelsOf([&](bool show) { ShowAlpha(up, show, arrowAlpha); });
+    const ScreenRect downBox = PixelsOf([&](bool show) { ShowAlpha(down, show, arrowAlpha); });
+    auto lineShown = [&](int line) {
+        return [this, names, line](bool show) { ShowAlpha(names->lines[line], show, 1.0); };
+    };
+    const ScreenRect firstName = PixelsOf(lineShown(3));
+    const ScreenRect lastName = PixelsOf(lineShown(12));
+    const ScreenRect allNames = PixelsOf([&](bool show) {
+        for (int line = 3; line < 13; ++line) lineShown(line)(show);
+    });
+    const std::vector<GLObject*> bars = AllOf("progress boxes");
+    std::vector<bool> barShown;
+    for (GLObject* bar : bars) barShown.push_back(bar->visible);
+    const ScreenRect allBars = PixelsOf([&](bool show) {
+        for (size_t i = 0; i < bars.size(); ++i) bars[i]->visible = show && barShown[i];
+    });
+
+    for (const ScreenRect* arrow : {&upBox, &downBox}) {
+        EXPECT_LE(allNames.x1, arrow->x0) << "the names end before the arrows";
+        EXPECT_LE(arrow->x1, allBars.x0) << "the arrows end before the bars";
+    }
+    EXPECT_FALSE(upBox.Overlaps(downBox));
+    // Level with the first and the last shown name (rows bottom up).
+    EXPECT_TRUE(upBox.y0 < firstName.y1 && firstName.y0 < upBox.y1);
+    EXPECT_TRUE(downBox.y0 < lastName.y1 && lastName.y0 < downBox.y1);
+    EXPECT_LE(allNames.x1, allBars.x0) << "no name reaches into the bars";
+
+    // A click in the middle of a name's letters selects that name.
+    ClickAt((firstName.x0 + firstName.x1) / 2, scene->height - (firstName.y0 + firstName.y1) / 2);
+    RunTicks(1);
+    EXPECT_EQ(names->selected, 3);
+}
+
 // An own list's cards join the review: drawn from its own file, judged by the own list's rules
-// (any one alternative is right) and counted in the list's own counts file.
+// (any one alternative is right) and counted in the learner's record.
 class OwnListReviewTest : public ReviewTest {
 protected:
     void PrepareFolder() override {
@@ -306,17 +417,16 @@ protected:
         return -1;
     }
 
-    int OwnCount(const std::u16string& prompt) const {
-        const std::string bytes = ReadBytes("lists/cars.csv.1.counts");
-        for (const OwnCardCount& card :
-             ParseOwnTopicCounts(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())) {
-            if (card.prompt == prompt) return card.count;
+    // The card's count as the learner's record keeps it; -1 for none.
+    int OwnCount(const std::string& prompt) const {
+        for (const std::string& card : RecordReader(folder + "data/progress.sqlite").Counts("cars.csv")) {
+            if (card.rfind(prompt + "|", 0) == 0) return std::stoi(card.substr(card.find_last_of('|') + 1));
         }
         return -1;
     }
 };
 
-TEST_F(OwnListReviewTest, OwnCardsAreReviewedByTheirListsRulesAndCountedInItsFile) {
+TEST_F(OwnListReviewTest, OwnCardsAreReviewedByTheirListsRulesAndCountedInTheRecord) {
     LoadToUserName();
     EnterName(u"ana");
     RunUntil([] { return OwnRow() >= 0; }, 400);
@@ -338,11 +448,16 @@ TEST_F(OwnListReviewTest, OwnCardsAreReviewedByTheirListsRulesAndCountedInItsFil
     Answer(u"zzz");
     RunUntilScreen(ScreenId::ReviewResult);
 
-    EXPECT_LT(OwnCount(u"car"), OwnCount(u"house")) << "right lowers a count, wrong raises it";
+    EXPECT_LT(OwnCount("car"), OwnCount("house")) << "right lowers a count, wrong raises it";
     EXPECT_EQ(CardAt(row, 0).box, 2);
     EXPECT_EQ(CardAt(row, 1).box, 1);
     EXPECT_EQ(CardAt(row, 1).dueDay, kFirstDay + 2);
-    EXPECT_FALSE(ReadBytes("lists/cars.csv.1.counts_box.dat").empty()) << "the list's schedule file";
+    EXPECT_EQ(
+        RecordReader(folder + "data/progress.sqlite")
+            .Rows("SELECT count(*), sum(kind = 'review') FROM answers a JOIN cards c ON c.id = a.card_id "
+                  "JOIN lists l ON l.id = c.list_id WHERE l.file = 'cars.csv'"),
+        std::vector<std::string>{"4|2"})
+        << "every answer kept, the review's as such";
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Own lists as topics without a window: how a read list is cut into topics and named, and the
-// counts file of an own topic, both ways and against damaged bytes.
+// old counts file of an own topic, read whole and against damaged bytes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +8,7 @@
 #include "formats/OwnTopicCountsFile.h"
 #include "learning/ListFileNames.h"
 #include "learning/OwnTopics.h"
+#include "tests/OldProgressFiles.h"
 
 namespace {
 
@@ -67,10 +68,10 @@ TEST(OwnTopics, ListsAreCutIntoTopicsOfAtMostThirtyInFileOrderAndNamedByTitle) {
     }
 }
 
-TEST(OwnTopicCountsFile, RoundTripsAndStopsAtDamage) {
-    const std::vector<OwnCardCount> cards = {
+TEST(OwnTopicCountsFile, ReadsEveryRecordAndStopsAtDamage) {
+    const std::vector<OldCount> cards = {
         {u"dog", u"Hund", 0}, {u"to take (a photo)", u"hacer; sacar", 5}, {u"łódź", u"", 3}};
-    const std::vector<uint8_t> bytes = FormatOwnTopicCounts(cards);
+    const std::vector<uint8_t> bytes = OldCountsBytes(cards);
     const auto parsed = ParseOwnTopicCounts(bytes.data(), bytes.size());
     ASSERT_EQ(parsed.size(), cards.size());
     for (size_t i = 0; i < cards.size(); ++i) {
@@ -79,7 +80,7 @@ TEST(OwnTopicCountsFile, RoundTripsAndStopsAtDamage) {
         EXPECT_EQ(parsed[i].count, cards[i].count);
     }
 
-    std::vector<uint8_t> huge = FormatOwnTopicCounts({{u"a", u"b", 1}});
+    std::vector<uint8_t> huge = OldCountsBytes({{u"a", u"b", 1}});
     const std::vector<uint8_t> claim = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F};  // 2^31 units promised
     huge.insert(huge.end(), claim.begin(), claim.end());
     std::vector<uint8_t> otherMagic = bytes;

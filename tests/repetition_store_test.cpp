@@ -17,6 +17,7 @@
 #include "learning/SaveResult.h"
 #include "learning/WordList.h"
 #include "platform/SafeFileWrite.h"
+#include "tests/OldProgressFiles.h"
 #include "tests/TempGameFolder.h"
 #include "tests/hooks/TestHooks.h"
 
@@ -135,7 +136,7 @@ TEST(RepetitionFile, CountsOutsideTheirRangeAreReadAsNew) {
         folder.Write("data/30-60_rep.dat", LittleEndian({c.stored, 3}));
         ASSERT_TRUE(LoadRepetitions(currentRun.words, 30, 60));
         EXPECT_EQ(Counts(), (std::vector<int32_t>{c.read, 3}));
-        const std::vector<uint8_t> own = FormatOwnTopicCounts({{u"hello", u"hola", c.stored}});
+        const std::vector<uint8_t> own = OldCountsBytes({{u"hello", u"hola", c.stored}});
         const std::vector<OwnCardCount> parsed = ParseOwnTopicCounts(own.data(), own.size());
         ASSERT_EQ(parsed.size(), 1u);
         EXPECT_EQ(parsed[0].count, c.read);

@@ -1,5 +1,5 @@
-// The word schedule: its rules day by day, its files (damaged ones too), a clock that misbehaves,
-// the review's choice and the progress figures.
+// The word schedule: its rules day by day, kept in the learner's record, the old files (damaged
+// ones too) carried over, a clock that misbehaves, the review's choice and the progress figures.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,43 +9,28 @@
 #include <string>
 #include <vector>
 
-#include "formats/ScheduleFile.h"
 #include "game/AppContext.h"
+#include "game/SaveFolder.h"
 #include "learning/RepetitionStore.h"
 #include "learning/ReviewSchedule.h"
 #include "platform/CalendarDay.h"
+#include "record/RecordMigration.h"
+#include "record/RecordStore.h"
+#include "tests/OldProgressFiles.h"
+#include "tests/RecordReader.h"
 #include "tests/TempGameFolder.h"
+#include "tests/hooks/RecordFaults.h"
 #include "tests/hooks/TestHooks.h"
 
 namespace {
 
 constexpr int32_t kDay0 = 20000;  // 4 October 2024
 
-struct Card {
-    int box;
-    int32_t last;
-    int32_t due;
-    bool missed;
-};
+using Card = OldCard;
 
-// A schedule file's bytes as the format lays them out, built apart from the writer.
 std::vector<uint8_t> FileBytes(uint32_t version, const std::vector<Card>& cards,
                                const std::vector<int32_t>& days) {
-    std::vector<uint8_t> bytes{'L', 'X', 'B', 'X'};
-    auto put = [&](uint32_t v) {
-        for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(v >> shift));
-    };
-    put(version);
-    put(static_cast<uint32_t>(cards.size()));
-    put(static_cast<uint32_t>(days.size()));
-    for (const Card& card : cards) {
-        bytes.push_back(static_cast<uint8_t>(card.box));
-        bytes.push_back(card.missed ? 1 : 0);
-        put(static_cast<uint32_t>(card.last));
-        put(static_cast<uint32_t>(card.due));
-    }
-    for (int32_t day : days) put(static_cast<uint32_t>(day));
-    return bytes;
+    return OldScheduleBytes(version, cards, days);
 }
 
 // Rows 0 and 1 (four cards each) are unlocked, row 2 (eight cards) locked; row 3 holds 200 cards.
@@ -64,13 +49,31 @@ protected:
         UnlockTopic(16, 216);
         platform::SetToday(kDay0);
     }
-    void TearDown() override { app = previous; }
+    void TearDown() override {
+        record::StopRecord();
+        app = previous;
+    }
 
     void On(int32_t day) { platform::SetToday(kDay0 + day); }
     // Saves and starts again, as a game closed and opened.
     void Restart() {
         ASSERT_TRUE(SaveSchedules());
+        record::StopRecord();
         ForgetSchedules();
+    }
+    // A start that finds old schedule files in the folder and carries them over into the record.
+    void StartWithOldFile(const std::string& name, const std::vector<uint8_t>& bytes) {
+        folder.Write("data/" + name, bytes);
+        record::StopRecord();
+        // As a start does, without forgetting this run's answers not saved yet.
+        EXPECT_NE(record::StartRecord(SaveWriteFolder(), {}, TopicsWithOldFiles).migratedLine, "") << name;
+    }
+    // A folder without a record, as before the first start.
+    void ForgetRecord() {
+        record::StopRecord();
+        ForgetSchedules();
+        for (const char* name : {"progress.sqlite", "progress.sqlite-wal", "progress.sqlite-shm", "migrated"})
+            std::filesystem::remove_all(folder.Path(std::string("data/") + name));
     }
     static void ExpectCard(int topic, int entry, int box, int32_t last, int32_t due,
                            const std::string& when) {
@@ -174,46 +177,41 @@ TEST_F(Schedule, DamagedFilesKeepWhatTheyCanTell) {
         {"future version", FileBytes(2, good, {}), {0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
-        ForgetSchedules();
-        folder.Write("data/0-4_box.dat", c.bytes);
+        ForgetRecord();
         On(6);
+        StartWithOldFile("0-4_box.dat", c.bytes);
         for (int e = 0; e < 4; ++e) EXPECT_EQ(CardAt(0, e).box, c.boxes[static_cast<size_t>(e)]) << c.what;
+        EXPECT_EQ(folder.Read("data/migrated/0-4_box.dat"), c.bytes) << "moved aside whole, never rewritten";
         RecordAnswer(0, 3, true);
-        ASSERT_TRUE(SaveSchedules()) << c.what;
-        const std::vector<uint8_t> saved = folder.Read("data/0-4_box.dat");
-        ScheduleFileContent content;
-        if (std::string(c.what) == "future version") {
-            EXPECT_EQ(saved, c.bytes) << "a newer game's file is never overwritten";
-            continue;
-        }
-        ASSERT_EQ(ReadScheduleFile(saved.data(), saved.size(), content), ScheduleRead::Ok) << c.what;
-        ASSERT_EQ(content.cards.size(), 4u) << c.what;
-        for (int e = 0; e < 3; ++e)
-            EXPECT_EQ(content.cards[e].box, c.boxes[static_cast<size_t>(e)]) << c.what;
-        EXPECT_EQ(content.cards[3].box, 1) << c.what;
+        Restart();
+        for (int e = 0; e < 3; ++e) EXPECT_EQ(CardAt(0, e).box, c.boxes[static_cast<size_t>(e)]) << c.what;
+        EXPECT_EQ(CardAt(0, 3).box, 1) << c.what;
     }
-    const ScheduleFileContent oneCard{{{1, 0, 6, 7}}, {6}};
-    EXPECT_EQ(WriteScheduleFile(oneCard), FileBytes(1, {{1, 6, 7, false}}, {6}));
 }
 
-TEST_F(Schedule, SaveReplaysThisRunOntoWhatIsOnDiskAndKeepsWhatFailed) {
+TEST_F(Schedule, SaveReplaysThisRunOntoWhatTheRecordHoldsAndKeepsWhatFailed) {
     RecordAnswer(0, 0, false);
-    // Another game saves meanwhile; a failed save keeps this run's answer for the next one.
-    folder.Write("data/0-4_box.dat",
-                 FileBytes(1, {{0, 0, 0, false}, {5, kDay0 - 3, kDay0 + 11, false}}, {kDay0 - 3}));
-    safe_file_write_testing::InjectFault(safe_file_write_testing::Fault::Rename);
+    // Another game saves meanwhile (carried over here from its old file); a failed save keeps this
+    // run's answer for the next one.
+    StartWithOldFile("0-4_box.dat",
+                     FileBytes(1, {{0, 0, 0, false}, {5, kDay0 - 3, kDay0 + 11, false}}, {kDay0 - 3}));
+    record_testing::InstallFaultLayer();
+    record::StopRecord();  // the next connection goes through the fault layer
+    record_testing::FailStep(record_testing::Fault::DiskFull, 0);
     EXPECT_FALSE(SaveSchedules());
-    safe_file_write_testing::InjectFault(safe_file_write_testing::Fault::None);
+    record_testing::FailStep(record_testing::Fault::None, -1);
+    record::StopRecord();
+    record_testing::RemoveFaultLayer();
+    ASSERT_TRUE(SaveSchedules());
     Restart();
     ExpectCard(0, 0, 1, 0, 1, "this run's answer");
     ExpectCard(0, 1, 5, -3, 11, "the other game's");
     EXPECT_EQ(CurrentProgress().streakDays, 1);
     EXPECT_TRUE(CurrentProgress().practised[10]);
     // Saved once: a later save with no new answer replays nothing.
-    const std::vector<uint8_t> other = FileBytes(1, {{3, kDay0 - 1, kDay0 + 2, false}}, {});
-    folder.Write("data/0-4_box.dat", other);
+    const std::string kept = RecordReader(folder.Path("data/progress.sqlite")).Dump();
     EXPECT_TRUE(SaveSchedules());
-    EXPECT_EQ(folder.Read("data/0-4_box.dat"), other);
+    EXPECT_EQ(RecordReader(folder.Path("data/progress.sqlite")).Dump(), kept);
 }
 
 TEST_F(Schedule, ClockThatMisbehavesLosesNoBoxAndDueNoTwiceADay) {
@@ -227,8 +225,7 @@ TEST_F(Schedule, ClockThatMisbehavesLosesNoBoxAndDueNoTwiceADay) {
         {{0, true}, {0, true}, {1, true}, {1, true}, {3, true}},               // 25-hour days: one day
     };
     for (size_t r = 0; r < runs.size(); ++r) {
-        ForgetSchedules();
-        std::filesystem::remove(folder.Path("data/0-4_box.dat"));
+        ForgetRecord();
         int boxBefore = kNewBox;
         for (const Answer& answer : runs[r]) {
             const std::string when = "run " + std::to_string(r) + " day " + std::to_string(answer.day);
@@ -249,9 +246,6 @@ TEST_F(Schedule, ClockThatMisbehavesLosesNoBoxAndDueNoTwiceADay) {
                     << when;
             }
             boxBefore = after.box;
-            const std::vector<uint8_t> bytes = folder.Read("data/0-4_box.dat");
-            ScheduleFileContent content;
-            EXPECT_EQ(ReadScheduleFile(bytes.data(), bytes.size(), content), ScheduleRead::Ok) << when;
         }
     }
 }
@@ -260,7 +254,7 @@ TEST_F(Schedule, ReviewTakesThirtyMissedFirstThenOldest) {
     std::vector<Card> cards;
     for (int i = 0; i < 200; ++i) cards.push_back({1, -i - 1, -i, i == 150});
     for (Card& card : cards) card.last += kDay0, card.due += kDay0;
-    folder.Write("data/16-216_box.dat", FileBytes(1, cards, {}));
+    StartWithOldFile("16-216_box.dat", FileBytes(1, cards, {}));
     EXPECT_EQ(DueCountToday(), 200);
     EXPECT_EQ(DueCountText(DueCountToday()), "99+");
     EXPECT_EQ(DueCountText(99), "99");
@@ -289,8 +283,7 @@ TEST_F(Schedule, ProgressFiguresOfAKnownSchedule) {
                                                 {4, day(t - 1), day(t + 6), false},
                                                 {4, day(t - 2), day(t + 5), false}},
                                                {day(t - 14), day(t - 13), day(t - 3)}));
-    folder.Write("data/8-16_box.dat", FileBytes(1, {{1, day(t - 1), day(t), false}}, {day(t - 20)}));
-    ForgetSchedules();  // the first look above read the folder without files
+    StartWithOldFile("8-16_box.dat", FileBytes(1, {{1, day(t - 1), day(t), false}}, {day(t - 20)}));
     On(t);
     const ProgressFigures figures = CurrentProgress();
     EXPECT_TRUE(figures.anyAnswered);

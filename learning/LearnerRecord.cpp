@@ -1,0 +1,11 @@
+#include "learning/LearnerRecord.h"
+
+#include "game/SaveFolder.h"
+#include "learning/OwnTopics.h"
+#include "learning/ReviewSchedule.h"
+#include "record/RecordMigration.h"
+
+record::StartReport OpenLearnerRecord() {
+    ForgetSchedules();
+    return record::StartRecord(SaveWriteFolder(), OwnListFacts(), TopicsWithOldFiles);
+}
