@@ -25,37 +25,37 @@ std::string OwnCountsFileName(const std::string& listFile, int part) {
     return "lists/" + listFile + "." + std::to_string(part) + ".counts";
 }
 
-void LoadOwnTopicCounts(const OwnTopic& topic) {
+void LoadOwnTopicCounts(WordList& list, const OwnTopic& topic) {
     std::map<record::CardWords, int32_t> kept;
     for (const auto& [words, state] :
          record::KeptStates(record::Deck::OwnList(topic.listFile), record::Direction::Forward)) {
         if (CountInRange(state.count)) kept.emplace(words, state.count);
     }
-    wordList.counts.clear();
-    for (const WordEntry& entry : wordList.entries) {
+    list.counts.clear();
+    for (const WordEntry& entry : list.entries) {
         const auto found = kept.find(record::CardWords{entry.prompt, entry.answer});
-        wordList.counts.push_back(RepetitionRecord{found == kept.end() ? kNewWordCount : found->second});
+        list.counts.push_back(RepetitionRecord{found == kept.end() ? kNewWordCount : found->second});
     }
-    wordList.asked.assign(wordList.counts.size(), false);
-    wordList.judged.assign(wordList.counts.size(), 0);
+    list.asked.assign(list.counts.size(), false);
+    list.judged.assign(list.counts.size(), 0);
 }
 
-std::vector<KeptCount> PutOwnCounts(record::Transaction& change,
+std::vector<KeptCount> PutOwnCounts(record::Transaction& change, const WordList& list,
                                     const std::function<int(size_t)>& rowOfEntry) {
     std::vector<KeptCount> kept;
-    const size_t n = std::min({wordList.entries.size(), wordList.counts.size(), wordList.judged.size()});
+    const size_t n = std::min({list.entries.size(), list.counts.size(), list.judged.size()});
     for (size_t i = 0; i < n; ++i) {
-        const int8_t step = wordList.judged[i];
+        const int8_t step = list.judged[i];
         const OwnTopic* own = step != 0 ? OwnTopicOfRow(rowOfEntry(i)) : nullptr;
         if (own == nullptr) continue;
         const record::Deck deck = record::Deck::OwnList(own->listFile);
-        const record::CardWords words{wordList.entries[i].prompt, wordList.entries[i].answer};
+        const record::CardWords words{list.entries[i].prompt, list.entries[i].answer};
         // Another game may have saved since this one loaded: its count is taken and this run's
         // judged answer replayed onto it.
         record::CardState state =
             change.State(deck, words, record::Direction::Forward).value_or(record::CardState{});
         const int32_t count =
-            CountInRange(state.count) ? Stepped(state.count, step) : wordList.counts[i].repeatCount;
+            CountInRange(state.count) ? Stepped(state.count, step) : list.counts[i].repeatCount;
         state.count = count;
         if (change.PutState(deck, words, record::Direction::Forward, state))
             kept.push_back(KeptCount{i, count});
@@ -63,9 +63,9 @@ std::vector<KeptCount> PutOwnCounts(record::Transaction& change,
     return kept;
 }
 
-void TakeKeptCounts(const std::vector<KeptCount>& kept) {
+void TakeKeptCounts(WordList& list, const std::vector<KeptCount>& kept) {
     for (const KeptCount& count : kept) {
-        if (count.entry < wordList.counts.size()) wordList.counts[count.entry].repeatCount = count.count;
-        if (count.entry < wordList.judged.size()) wordList.judged[count.entry] = 0;
+        if (count.entry < list.counts.size()) list.counts[count.entry].repeatCount = count.count;
+        if (count.entry < list.judged.size()) list.judged[count.entry] = 0;
     }
 }

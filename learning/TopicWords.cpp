@@ -2,6 +2,8 @@
 
 #include "game/AppContext.h"
 #include "learning/AnswerCheck.h"
+#include "learning/Learner.h"
+#include "learning/LearningRun.h"
 #include "learning/OwnAnswerCheck.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/OwnTopics.h"
@@ -15,53 +17,54 @@ const TopicInfo* RowInfo(int row) {
     return &app->topics[row];
 }
 
-void LoadOwnCards(const OwnTopic& topic) {
-    ReleaseEntries();
-    wordList.entries = topic.cards;
-    wordList.currentWord = 0;
-    LoadOwnTopicCounts(topic);
+void LoadOwnCards(WordList& list, const OwnTopic& topic) {
+    ReleaseEntries(list);
+    list.entries = topic.cards;
+    list.currentWord = 0;
+    LoadOwnTopicCounts(list, topic);
 }
 
 }  // namespace
 
 const OwnTopic* OwnTopicOfRow(int row) {
     const TopicInfo* info = RowInfo(row);
-    if (info == nullptr || info->ownTopic < 0 || static_cast<size_t>(info->ownTopic) >= ownTopics.size())
+    if (info == nullptr || info->ownTopic < 0 ||
+        static_cast<size_t>(info->ownTopic) >= learner.ownTopics.size())
         return nullptr;
-    return &ownTopics[static_cast<size_t>(info->ownTopic)];
+    return &learner.ownTopics[static_cast<size_t>(info->ownTopic)];
 }
 
-void LoadTopicWords(int row) {
+void LoadTopicWords(WordList& list, int row) {
     if (const OwnTopic* own = OwnTopicOfRow(row)) {
-        LoadOwnCards(*own);
-        wordList.languages = own->languages;
+        LoadOwnCards(list, *own);
+        list.languages = own->languages;
         return;
     }
     const TopicInfo* info = RowInfo(row);
     if (info == nullptr) return;
-    LoadTopicEntries(app->wordFilePath, info->firstWord, info->lastWord);
-    LoadRepetitions(info->firstWord, info->lastWord);
-    wordList.languages = SideLanguages{};  // English and Spanish, under the design's flags
+    LoadTopicEntries(list, app->wordFilePath, info->firstWord, info->lastWord);
+    LoadRepetitions(list, info->firstWord, info->lastWord);
+    list.languages = SideLanguages{};  // English and Spanish, under the design's flags
 }
 
-void LoadTopicProgress(int row) {
+void LoadTopicProgress(WordList& list, int row) {
     if (const OwnTopic* own = OwnTopicOfRow(row)) {
-        LoadOwnCards(*own);
+        LoadOwnCards(list, *own);
         return;
     }
     const TopicInfo* info = RowInfo(row);
     if (info == nullptr) return;
     // Without entries the counts are the file's as they stand (or one per word when there is none).
-    ReleaseEntries();
-    LoadRepetitions(info->firstWord, info->lastWord);
+    ReleaseEntries(list);
+    LoadRepetitions(list, info->firstWord, info->lastWord);
 }
 
-SaveResult SaveTopicCounts(int row) {
+SaveResult SaveTopicCounts(WordList& list, int row) {
     // An own topic's counts are the record's, saved in the run's transaction (learning/RunEndSave.h).
     if (OwnTopicOfRow(row) != nullptr) return SaveResult{};
     const TopicInfo* info = RowInfo(row);
     // No row, no counts to keep: nothing is written.
-    return info != nullptr ? SaveRepetitions(info->firstWord, info->lastWord) : SaveResult{};
+    return info != nullptr ? SaveRepetitions(list, info->firstWord, info->lastWord) : SaveResult{};
 }
 
 bool IsRowUnlocked(int row) {

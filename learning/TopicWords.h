@@ -7,19 +7,20 @@
 
 #include "learning/AnswerCheck.h"
 #include "learning/SaveResult.h"
+#include "learning/WordList.h"
 
 struct OwnTopic;
 
 // The row's own topic, or nullptr for a designed row (or a row out of range).
 const OwnTopic* OwnTopicOfRow(int row);
-// Loads the row's entries and counts into the word list, and the language its answers are spoken in.
-void LoadTopicWords(int row);
+// Loads the row's entries and counts into `list`, and the languages of its sides.
+void LoadTopicWords(WordList& list, int row);
 // The row's counts without its entries, as the topics screen shows a topic's progress.
-void LoadTopicProgress(int row);
-// Saves the loaded entries' counts for a designed row, with this run's answers replayed onto the
+void LoadTopicProgress(WordList& list, int row);
+// Saves the counts of `list`, a designed row's entries, with its judged answers replayed onto the
 // file's; the caller holds the save folder's lock (learning/RunEndSave.h). An own row's counts are
 // kept in the learner's record and saved with the run's transaction instead: nothing is done here.
-SaveResult SaveTopicCounts(int row);
+SaveResult SaveTopicCounts(WordList& list, int row);
 bool IsRowUnlocked(int row);
 
 // A designed row keeps the design's rule; an own row also takes any one of the answer's
