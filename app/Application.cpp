@@ -55,9 +55,9 @@ platform::WindowCallbacks MessageTable() {
         FrameTick();
     };
     callbacks.character = RouteCharacter;
-    callbacks.click = [](int flags) {
-        clickPending = true;
-        RouteClick(flags);
+    callbacks.click = [](platform::Click click) {
+        if (scene) scene->clickPending = true;
+        RouteClick(click);
     };
     callbacks.key = RouteKey;
     callbacks.wheel = RouteWheel;
@@ -71,8 +71,9 @@ platform::WindowCallbacks MessageTable() {
 
 }  // namespace
 
-bool StartApplication() {
+bool StartApplication(const std::vector<std::string>& listsToImport) {
     if (!app) app = new AppContext(platform::GameFolder());
+    app->listsToImport.insert(app->listsToImport.end(), listsToImport.begin(), listsToImport.end());
     DecideSaveFolder();
     ReadListsFolder();
     // The record of the folder just chosen; schedules are read from it when first asked for.
@@ -111,7 +112,7 @@ void InitApplication() {
         scene->viewTranslation[1] = 0.0;
         scene->viewTranslation[2] = -6.0;
     }
-    SelectInterfaceTexts();
+    app->strings = InterfaceTexts();
     BuildLoadingScreen();
     ShowLoadingScreen();
 }

@@ -115,7 +115,7 @@ const ScreenChange kScreenChanges[] = {
     {event::kInfoAfterTopics,
      [] {
          HideTopicsScreen();
-         EnterInfo(app->sessionMode == 0 ? ScreenId::Learning : ScreenId::Test);
+         EnterInfo(app->sessionMode == SessionMode::Learning ? ScreenId::Learning : ScreenId::Test);
      },
      ScreenId::Info},
     {event::kMainMenuAfterTopics,

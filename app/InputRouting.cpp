@@ -10,4 +10,4 @@ void RouteInput(const InputEvent& input) {
     if (screen && screen->input) screen->input(input);
 }
 
-void RouteClick(int flags) { RouteInput(InputEvent::Click(flags)); }
+void RouteClick(const platform::Click& click) { RouteInput(InputEvent::Clicked(click)); }

@@ -1,10 +1,10 @@
 // Input reaches the current screen's handler as one InputEvent (game/InputEvent.h): a click with
-// its key-state flags, a typed character or a named key that the key table (app/KeyBindings) has
-// no row for.
+// what was held, a typed character, or a named key with its meaning there from the key table
+// (app/KeyBindings), or without one where the table has no row for it.
 #pragma once
 
 #include "game/InputEvent.h"
 
 void RouteInput(const InputEvent& input);
-// RouteInput for a click's key-state flags (1 | 4 Shift | 8 Ctrl | 2 right button).
-void RouteClick(int flags);
+// RouteInput for a left click and what was held with it.
+void RouteClick(const platform::Click& click);

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <utility>
-#include <vector>
 
 #include "app/InputRouting.h"
 #include "engine/GLObjectTextList.h"
@@ -23,11 +21,12 @@ namespace {
 
 using platform::Key;
 
-// What of the object a key's click is on, or what the key does that no click does.
+// What of the object the key works on, as a click on it would, or what the key does that no click
+// does.
 enum class Part {
-    Object,        // the object itself (a button, an arrow)
-    UpArrow,       // the list's up arrow
-    DownArrow,     // the list's down arrow
+    Object,        // the object itself (a button, an arrow): pressed
+    UpArrow,       // the list steps up, as by its up arrow
+    DownArrow,     // the list steps down, as by its down arrow
     SelectedLine,  // the list's selected line: chooses it
     Line,          // a given line of the list: selects it, then chooses it once selected
     Action,        // no click: the row's action runs
@@ -53,25 +52,6 @@ constexpr KeyBinding OnKey(ScreenId screen, Key key, const char* objectKey, Part
 
 constexpr KeyBinding Doing(ScreenId screen, InputEvent trigger, void (*action)()) {
     return {screen, trigger, nullptr, Part::Action, 0, nullptr, action};
-}
-
-// The words to practise have the keyboard's attention once the player moved them with Up, Down or
-// the wheel on this showing of the list; until then Return is the screen's arrow, as designed. A
-// list refilled for another run has new line objects, so the attention ends with the run.
-struct ListAttention {
-    ScreenId screen = ScreenId::None;
-    const GLObject* firstLine = nullptr;
-} attention;
-
-const GLObject* FirstLineOf(const char* listKey) {
-    const auto* list = dynamic_cast<const GLObjectTextList*>(scene->FindObject(listKey));
-    return list && !list->lines.empty() ? list->lines.front() : nullptr;
-}
-
-bool PractiseListHasAttention() {
-    // A list saying that no word was missed (a disabled line) has nothing to choose.
-    return attention.screen == app->currentScreen && attention.firstLine != nullptr &&
-           attention.firstLine == FirstLineOf(key::kPractiseList) && attention.firstLine->visible;
 }
 
 // With the cheat on, Return on a locked topic unlocks it (the screen's own handler takes it).
@@ -167,76 +147,44 @@ const KeyBinding* FindBinding(ScreenId screen, const InputEvent& trigger) {
     return nullptr;
 }
 
-// Every hover flag the scene holds (objects, their children, lists' hovered lines), so a key's
-// click can stand alone and the flags the last hover pass set come back afterwards.
-class HoverFlags {
-public:
-    HoverFlags() { Save(scene->objects); }
-    ~HoverFlags() {
-        for (const auto& [object, hovered] : objects) object->hovered = hovered;
-        for (const auto& [list, line] : lines) list->hoveredLine = line;
+// What the row's key means on its screen (game/InputEvent.h).
+KeyMeaning MeaningOf(const KeyBinding& binding) {
+    using Act = KeyMeaning::Act;
+    switch (binding.part) {
+        case Part::Object:
+            return {Act::Press, binding.objectKey, 0};
+        case Part::UpArrow:
+            return {Act::SelectPrevious, binding.objectKey, 0};
+        case Part::DownArrow:
+            return {Act::SelectNext, binding.objectKey, 0};
+        case Part::SelectedLine:
+            return {Act::ChooseSelected, binding.objectKey, 0};
+        case Part::Line:
+            return {Act::ChooseLine, binding.objectKey, binding.line};
+        case Part::Action:
+            break;
     }
-    HoverFlags(const HoverFlags&) = delete;
-    HoverFlags& operator=(const HoverFlags&) = delete;
-
-private:
-    void Save(const std::vector<GLObject*>& list) {
-        for (GLObject* object : list) {
-            objects.emplace_back(object, object->hovered);
-            object->hovered = false;
-            if (auto* textList = dynamic_cast<GLObjectTextList*>(object)) {
-                lines.emplace_back(textList, textList->hoveredLine);
-                textList->hoveredLine = -1;
-            }
-            Save(object->children);
-        }
-    }
-    std::vector<std::pair<GLObject*, bool>> objects;
-    std::vector<std::pair<GLObjectTextList*, int>> lines;
-};
-
-// Routes a plain left click with nothing but the given object (or list line) hovered.
-void ClickOnly(GLObject* object, int line = -1) {
-    const HoverFlags saved;
-    object->hovered = true;
-    if (line >= 0) static_cast<GLObjectTextList*>(object)->hoveredLine = line;
-    RouteClick(1);
+    return {};
 }
 
-void Press(const KeyBinding& binding) {
+// Runs the row: its action, or the key with its meaning to the screen, whose buttons and lists
+// answer it. Nothing reaches the screen for an object that is not shown, nor for a list's step
+// when the list has no such arrow.
+void Press(const KeyBinding& binding, Key key) {
     if (binding.part == Part::Action) {
         binding.action();
         return;
     }
-    GLObject* object = scene->FindObject(binding.objectKey);
+    const GLObject* object = scene->FindObject(binding.objectKey);
     if (!object || !object->visible) return;
-    auto* list = dynamic_cast<GLObjectTextList*>(object);
-    if (list && (binding.part == Part::UpArrow || binding.part == Part::DownArrow))
-        attention = ListAttention{binding.screen, FirstLineOf(binding.objectKey)};
-    switch (binding.part) {
-        case Part::Object:
-            ClickOnly(object);
-            return;
-        case Part::UpArrow:
-        case Part::DownArrow:
-            if (!list) return;
-            if (GLObject* arrow = FindObjectIn(
-                    list->children, binding.part == Part::UpArrow ? key::kListArrowUp : key::kListArrowDown))
-                ClickOnly(arrow);
-            return;
-        case Part::SelectedLine:
-            if (list) ClickOnly(list, list->selected);
-            return;
-        case Part::Line:
-            if (!list) return;
-            // The first click selects the line; only a line that is then selected is chosen, so a
-            // list that could not move (while it flies in) chooses nothing.
-            if (list->selected != binding.line) ClickOnly(list, binding.line);
-            if (list->selected == binding.line && app && scene) ClickOnly(list, binding.line);
-            return;
-        case Part::Action:
-            return;
+    if (binding.part != Part::Object) {
+        const auto* list = dynamic_cast<const GLObjectTextList*>(object);
+        if (!list) return;
+        const bool step = binding.part == Part::UpArrow || binding.part == Part::DownArrow;
+        const char* arrow = binding.part == Part::UpArrow ? key::kListArrowUp : key::kListArrowDown;
+        if (step && !FindObjectIn(list->children, arrow)) return;
     }
+    RouteInput(InputEvent::Pressed(key, MeaningOf(binding)));
 }
 
 bool OverList(const GLObject& list) {
@@ -249,7 +197,7 @@ bool OverList(const GLObject& list) {
 void RouteTyped(const InputEvent& input) {
     if (!app || !scene) return;
     if (const KeyBinding* binding = FindBinding(app->currentScreen, input)) {
-        Press(*binding);
+        Press(*binding, input.key);
         return;
     }
     RouteInput(input);
@@ -263,11 +211,11 @@ void RouteCharacter(char16_t unit) { RouteTyped(InputEvent::Typed(unit)); }
 
 void RouteWheel(int notches) {
     if (!app || !scene || notches == 0) return;
-    const KeyBinding* binding =
-        FindBinding(app->currentScreen, InputEvent::Pressed(notches > 0 ? Key::Up : Key::Down));
+    const Key key = notches > 0 ? Key::Up : Key::Down;
+    const KeyBinding* binding = FindBinding(app->currentScreen, InputEvent::Pressed(key));
     if (!binding) return;
     const GLObject* list = scene->FindObject(binding->objectKey);
     if (!list || !OverList(*list)) return;
     // A list steps once per click and refuses while it scrolls, so more notches than lines are moot.
-    for (int i = 0, n = std::min(std::abs(notches), 30); i < n; ++i) Press(*binding);
+    for (int i = 0, n = std::min(std::abs(notches), 30); i < n; ++i) Press(*binding, key);
 }

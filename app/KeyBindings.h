@@ -1,10 +1,11 @@
-// The game's keys, each standing for the click it replaces or for what the screen says it does.
-// One table says, per screen, which object a key is a click on (an arrow, a button, a list's
-// selected line or one named line), or which step of the screen it runs (the previous pair, the
-// word spoken again, the help page, speech off and on). A click row runs that screen's own click
-// handler with only that object hovered, so it takes the same transition lock, posts the same
-// events and starts the same animations as the click. What no row names reaches the screen's own
-// handler as a typed event.
+// The game's keys, each doing what the click it stands for does, or what the screen says it does.
+// One table says, per screen, what a key works on (an arrow, a button, a list's steps, its selected
+// line or one named line) or which step of the screen it runs (the previous pair, the word spoken
+// again, the help page, speech off and on). A key with an object reaches the screen's own handler
+// as that key with its meaning there (game/InputEvent.h), and the screen's buttons and lists answer
+// it as they answer a plain click on them: the same transition lock, the same events, the same
+// animations; nothing about the cursor or the hover flags changes. What no row names reaches the
+// screen's own handler as a key or character without a meaning.
 #pragma once
 
 #include "platform/Platform.h"

@@ -8,17 +8,13 @@
 #include "engine/GLScene.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
+#include "learning/Learner.h"
 #include "learning/ListFileNames.h"
 #include "learning/OwnTopics.h"
 #include "platform/Platform.h"
 #include "screens/TopicsScreen.h"
 
 namespace {
-
-// The files waiting, in the order they came, and the report of imports not told yet; owned here,
-// emptied by each import and each telling.
-std::vector<std::string> waiting;
-std::string untoldReport;
 
 // A box no taller or wider than a small screen shows: this many rows of at most this many
 // characters. A file's line is wrapped at spaces into rows (at most kRowsOfAFile, the last one cut);
@@ -89,24 +85,26 @@ std::string BoxText(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-void QueueListImport(const std::string& path) { waiting.push_back(path); }
+void QueueListImport(const std::string& path) {
+    if (app) app->listsToImport.push_back(path);
+}
 
 bool ImportWaitingLists() {
-    if (waiting.empty()) return false;
+    if (!app || app->listsToImport.empty()) return false;
     std::vector<std::string> lines;
     // The file of this round each copy's name was last imported from (its path and line): a later
     // file of the same name replaces its list, and both lines say so.
     std::map<std::string, std::pair<std::string, size_t>> importedAs;
     // The topics each list had without a row before this round: the table holds MAX_TOPICS rows.
     std::map<std::string, size_t> notShownBefore;
-    for (const OwnTopic& topic : ownTopics) {
+    for (const OwnTopic& topic : learner.ownTopics) {
         if (notShownBefore.count(topic.listFile) == 0)
             notShownBefore.emplace(topic.listFile, TopicsNotShown(topic.listFile));
     }
-    for (const std::string& path : std::vector<std::string>(std::move(waiting))) {
+    for (const std::string& path : std::vector<std::string>(std::move(app->listsToImport))) {
         const std::string copy = ListCopyName(BaseName(path));
         bool listed = false;
-        for (const OwnTopic& topic : ownTopics) listed = listed || topic.listFile == copy;
+        for (const OwnTopic& topic : learner.ownTopics) listed = listed || topic.listFile == copy;
         std::string line = ImportListFile(path);
         if (Imported(line)) {
             const auto earlier = importedAs.find(copy);
@@ -132,25 +130,25 @@ bool ImportWaitingLists() {
                             " more topics not shown: the topics list is full");
     }
     for (const std::string& line : lines) std::printf("%s\n", line.c_str());
-    waiting.clear();
+    app->listsToImport.clear();
     std::fflush(stdout);
-    untoldReport += (untoldReport.empty() ? "" : "\n") + BoxText(lines);
+    app->untoldImportReport += (app->untoldImportReport.empty() ? "" : "\n") + BoxText(lines);
     TellImportReport();
     return true;
 }
 
 void TellImportReport() {
     // Before the play window has shown its first frame the box would stand on a bare desktop.
-    if (untoldReport.empty() || !app || app->currentScreen == ScreenId::Loading ||
+    if (!app || app->untoldImportReport.empty() || app->currentScreen == ScreenId::Loading ||
         app->currentScreen == ScreenId::None)
         return;
-    const std::string report = std::move(untoldReport);
-    untoldReport.clear();
+    const std::string report = std::move(app->untoldImportReport);
+    app->untoldImportReport.clear();
     platform::ShowMessage(report, platform::MessageKind::Information);
 }
 
 void ImportWaitingListsWhenIdle() {
-    if (waiting.empty() || !app || !scene || app->transitionLock || TopicPictureChanging()) return;
+    if (!app || app->listsToImport.empty() || !scene || app->transitionLock || TopicPictureChanging()) return;
     if (app->currentScreen == ScreenId::MainMenu) {
         ImportWaitingLists();
         RefreshTopicsList();

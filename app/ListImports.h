@@ -1,12 +1,13 @@
 // The ways a learner's own lists come in while the game runs: files named on the command line
-// and files dropped onto the window wait here until the player stands on the main menu or the
-// topics screen (a screen under way is never cut short), then are imported
-// (learning/OwnTopics.h). One message box tells what was read (a long report summed up to fit the
-// screen), and every line goes to standard output.
+// and files dropped onto the window wait in the application object (AppContext::listsToImport)
+// until the player stands on the main menu or the topics screen (a screen under way is never cut
+// short), then are imported (learning/OwnTopics.h). One message box tells what was read (a long
+// report summed up to fit the screen), and every line goes to standard output.
 #pragma once
 
 #include <string>
 
+// A file dropped onto the window.
 void QueueListImport(const std::string& path);
 // Imports every waiting file now, whatever the screen, and tells the player (at once once the play
 // window shows, else when it does); true when any was waiting. Start-up uses it for the command

@@ -8,8 +8,8 @@
 #include "game/SaveFolder.h"
 #include "platform/GameFolder.h"
 #include "platform/ProcessStart.h"
-#include "platform/TextInput.h"
 #include "record/ResultsExport.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ std::string DeckName(const AppContext& context, const record::Deck& deck) {
     for (int row = 0; row < context.topicCount; ++row) {
         const TopicInfo& topic = context.topics[row];
         if (topic.ownTopic < 0 && topic.firstWord == deck.firstWord && topic.lastWord == deck.lastWord)
-            return platform::Utf16ToUtf8(topic.title);
+            return Utf16ToUtf8(topic.title);
     }
     return std::to_string(deck.firstWord) + "-" + std::to_string(deck.lastWord);
 }

@@ -8,7 +8,6 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/Model.h"
-#include "engine/TextureTable.h"
 #include "game/AppContext.h"
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
@@ -57,7 +56,7 @@ std::unique_ptr<GLObjectPlane> MakePicture(const std::string& objectKey, double 
     auto plane = std::make_unique<GLObjectPlane>(objectKey, 1.0f, 3.0, 1.0, -2.0, width, 0.0, 5.0);
     plane->SetColour(1.0, 1.0, 1.0, 1.0);
     plane->rotation[0] = 90.0;
-    plane->texture = FindTexture(picture);
+    plane->texture = scene->textures.Find(picture);
     plane->textured = true;
     plane->texturedColour = true;
     plane->blend = true;
@@ -70,7 +69,7 @@ std::unique_ptr<MilkshapeModel> MakeFlag(const std::string& objectKey, double y,
     auto flag = std::make_unique<MilkshapeModel>(objectKey, 0.5, y, 0.1);
     flag->SetColour(1.0, 1.0, 1.0, 1.0);
     flag->Load("data/flag.ms3d");
-    flag->texture = FindTexture(picture);
+    flag->texture = scene->textures.Find(picture);
     flag->textured = true;
     flag->texturedColour = texturedColour;
     flag->blend = true;

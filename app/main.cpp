@@ -2,7 +2,6 @@
 #include <string>
 
 #include "app/Application.h"
-#include "app/ListImports.h"
 #include "app/ResultsExportCommand.h"
 #include "platform/ProcessStart.h"
 
@@ -17,8 +16,7 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::string(argv[1]) == "--export-results")
         return ExportResultsCommand(argc >= 3 ? argv[2] : "");
     // Every argument is a word list to import.
-    for (int i = 1; i < argc; ++i) QueueListImport(argv[i]);
-    const bool started = StartApplication();
+    const bool started = StartApplication(std::vector<std::string>(argv + 1, argv + argc));
     StopApplication();
     return started ? 0 : 1;
 }

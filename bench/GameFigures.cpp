@@ -18,8 +18,8 @@
 #include "app/Application.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
-#include "engine/TextureTable.h"
 #include "game/AppContext.h"
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/TestRun.h"
 #include "platform/Platform.h"
@@ -301,7 +301,6 @@ double StartGame(const std::string& folder, int desktopWidth, int desktopHeight,
 
 void StopGame() {
     StopApplication();
-    ResetTextureTable();
     platform::headless::Reset();
 }
 
@@ -314,7 +313,7 @@ bool Tour(const std::function<void(ScreenId)>& atScreen) {
     atScreen(ScreenId::MainMenu);
     if (!ToTopics(1)) return Fail("the topics never came to rest");
     atScreen(ScreenId::Topics);
-    if (!(FromTopicsTo(ScreenId::Test) && !testRun.answerEvaluated))
+    if (!(FromTopicsTo(ScreenId::Test) && !currentRun.test.answerEvaluated))
         return Fail("no question on the test screen");
     atScreen(ScreenId::Test);
     if (!AbortTestToMainMenu()) return Fail("no way back from the test screen");

@@ -17,17 +17,19 @@
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
 #include "learning/HallOfFame.h"
+#include "learning/Learner.h"
 #include "learning/LearnerRecord.h"
+#include "learning/LearningRun.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/RunEndSave.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
-#include "platform/TextInput.h"
 #include "record/RecordStore.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
@@ -73,8 +75,7 @@ struct YearOfAnswers {
             // A designed card by the name its line has without a word file.
             answer.card =
                 own ? record::CardWords{own->cards[entry].prompt, own->cards[entry].answer}
-                    : record::CardWords{
-                          u"", u"line " + platform::Utf8ToUtf16(std::to_string(topic.firstWord + entry))};
+                    : record::CardWords{u"", u"line " + Utf8ToUtf16(std::to_string(topic.firstWord + entry))};
             answer.atSeconds = int64_t{day} * 86400;
             answer.day = day;
             answer.typed = u"typed answer";
@@ -94,7 +95,7 @@ struct YearOfAnswers {
     ~YearOfAnswers() {
         record::StopRecord();
         ForgetSchedules();
-        ownTopics.clear();
+        learner.ownTopics.clear();
         app = nullptr;
         platform::UseClockDay();
         std::filesystem::remove_all(root);
@@ -171,9 +172,9 @@ void BM_RecordRunEndWith100000Answers(benchmark::State& state) {
     double slowest = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        LoadTopicWords(row);
+        LoadTopicWords(currentRun.words, row);
         for (unsigned entry = 0; entry < 30; ++entry) {
-            wordList.currentWord = entry;
+            currentRun.words.currentWord = entry;
             entry % 3 == 0 ? MarkWrong() : MarkCorrect();
             RecordAnswer(row, static_cast<int>(entry), entry % 3 != 0);
         }

@@ -36,7 +36,7 @@ public:
     ~BenchWindow() {
         if (scene) {
             platform::MakeContextCurrent();
-            ResetTextureTable();
+            scene->textures.Reset();
             delete scene;
             scene = nullptr;
         }
@@ -70,8 +70,8 @@ void BM_RenderMirror50Textured(benchmark::State& state) {
         state.SkipWithError("no GL window");
         return;
     }
-    LoadTextureJpeg(WritePicture("mirror.jpg"));
-    const int32_t picture = LoadTextureJpeg(WritePicture("picture.jpg"));
+    scene->textures.LoadJpeg(WritePicture("mirror.jpg"));
+    const int32_t picture = scene->textures.LoadJpeg(WritePicture("picture.jpg"));
     scene->AddLight(std::make_unique<GLObjectLight>("light", 0, 1, 1, 1, 0, 3, 8));
     for (int i = 0; i < 50; ++i) {
         const double x = -3.6 + (i % 10) * 0.8, y = -1.2 + (i / 10) * 0.7;

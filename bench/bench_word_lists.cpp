@@ -10,6 +10,7 @@
 
 #include "formats/WordListImport.h"
 #include "game/SaveFolder.h"
+#include "learning/Learner.h"
 #include "learning/OwnTopics.h"
 #include "tests/hooks/Headless.h"
 
@@ -103,7 +104,7 @@ void BM_Import10000CardListGuessingItsLanguages(benchmark::State& state) {
         std::string::npos)
         state.SkipWithError(report.c_str());
     ForgetSaveFolder();
-    ownTopics.clear();
+    learner.ownTopics.clear();
     std::filesystem::remove_all(folder);
 }
 

@@ -9,8 +9,11 @@
 #include "engine/ScreenRect.h"
 
 class GLObject;
+struct TextureTable;
 
 struct DrawPass {
+    // The textures the objects' slots name (the scene's); none: every slot binds no picture.
+    const TextureTable* textures = nullptr;
     // Only where things land: transforms and boxes; no GL state is set and no vertex is sent.
     bool locateOnly = false;
     // A walk cut to this window rectangle: an object or part that `landed` (this frame's

@@ -4,15 +4,16 @@
 
 namespace {
 
-// Binds a texture slot; false (and nothing bound) for a slot outside the table, e.g. -1.
-bool BindSlot(int slot) {
+// Binds a texture slot of the table (with no table, no picture); false (and nothing bound) for a
+// slot outside the table, e.g. -1.
+bool BindSlot(const TextureTable* textures, int slot) {
     if (slot < 0 || slot >= MAX_TEXTURES) return false;
-    glBindTexture(GL_TEXTURE_2D, textureTable.textureNames[slot]);
+    glBindTexture(GL_TEXTURE_2D, textures ? textures->textureNames[slot] : 0);
     return true;
 }
 
-void EnableTexture(int slot) {
-    if (BindSlot(slot)) {
+void EnableTexture(const TextureTable* textures, int slot) {
+    if (BindSlot(textures, slot)) {
         glEnable(GL_TEXTURE_2D);
     } else {
         glDisable(GL_TEXTURE_2D);
@@ -82,7 +83,7 @@ void GLObject::StepSpin() {
     for (GLObject* child : children) child->StepSpin();
 }
 
-void GLObject::Step() {
+void GLObject::Step(uint32_t clockMs) {
     StepMotion();
     StepSpin();
     StepFade();
@@ -92,13 +93,13 @@ void GLObject::Step() {
         highlight->StepFade();
     }
     if (colour[3] == 0) return;  // hidden, with highlight and children, but still animating
-    StepContent();
+    StepContent(clockMs);
     if (highlight && hovered) {
         // The box takes its owner's bounds, then steps as anything drawn does.
         for (int i = 0; i < 6; ++i) highlight->bounds[i] = bounds[i];
-        highlight->Step();
+        highlight->Step(clockMs);
     }
-    for (GLObject* child : children) child->Step();
+    for (GLObject* child : children) child->Step(clockMs);
 }
 
 Pose GLObject::CurrentPose() const {
@@ -142,7 +143,7 @@ void GLObject::Draw(const DrawPass& pass) const {
         glEnable(GL_BLEND);
         glDisable(GL_DEPTH_TEST);
         glBlendFunc(GL_DST_COLOR, GL_ZERO);
-        EnableTexture(maskTexture);
+        EnableTexture(pass.textures, maskTexture);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
         glPushMatrix();
         ApplyTransform(pose);
@@ -155,9 +156,9 @@ void GLObject::Draw(const DrawPass& pass) const {
         glBlendFunc(GL_ONE, GL_ONE);
     }
     if (!pass.locateOnly) {
-        ApplyMaterial(pose);
+        ApplyMaterial(pass.textures, pose);
         // Blending opaque fragments changes no pixel but makes the rasteriser read every one it covers.
-        if (OpaqueFragments(pose.colour[3])) glDisable(GL_BLEND);
+        if (OpaqueFragments(pass.textures, pose.colour[3])) glDisable(GL_BLEND);
     }
     glPushMatrix();
     ApplyTransform(pose);
@@ -192,7 +193,7 @@ bool GLObject::HitTest(double x, double y) {
     return dx < 0.5 && dx > -0.5 && dy < 0.2 && dy > -0.2;
 }
 
-bool GLObject::OpaqueFragments(double alpha) const {
+bool GLObject::OpaqueFragments(const TextureTable* textures, double alpha) const {
     if (maskPass || alpha != 1.0) return false;
     // The function in force: the object's own; where texturedColour alone turns blending on,
     // whatever function the objects drawn before left; none at all for the others.
@@ -206,7 +207,8 @@ bool GLObject::OpaqueFragments(double alpha) const {
     }
     if (source != GL_SRC_ALPHA || destination != GL_ONE_MINUS_SRC_ALPHA) return false;
     // Each branch follows ApplyMaterial: the alpha is the colour's, times the texture's if one is bound.
-    if (texturedColour) return texture < 0 || texture >= MAX_TEXTURES || textureTable.opaque[texture];
+    if (texturedColour)
+        return texture < 0 || texture >= MAX_TEXTURES || (textures != nullptr && textures->opaque[texture]);
     if (textured) return false;  // lit with whatever material the object drawn before left
     if (vertexColour) return true;
     // The plain material: its alpha only counts while lighting is on.
@@ -349,7 +351,7 @@ void GLObject::ApplyTransform(const Pose& pose) const {
     glScaled(scale, scale, scale);
 }
 
-void GLObject::ApplyMaterial(const Pose& pose) const {
+void GLObject::ApplyMaterial(const TextureTable* textures, const Pose& pose) const {
     const double* colour = pose.colour;
     GLfloat material[4];
     for (int i = 0; i < 4; ++i) material[i] = static_cast<GLfloat>(colour[i]);
@@ -357,13 +359,13 @@ void GLObject::ApplyMaterial(const Pose& pose) const {
         glDisable(GL_COLOR_MATERIAL);
         glColor4dv(colour);
         glEnable(GL_BLEND);
-        EnableTexture(texture);
+        EnableTexture(textures, texture);
         glMaterialfv(GL_FRONT, GL_AMBIENT, material);
         glMaterialfv(GL_FRONT, GL_DIFFUSE, material);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     } else if (textured) {
         glDisable(GL_COLOR_MATERIAL);
-        EnableTexture(texture);
+        EnableTexture(textures, texture);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     } else if (vertexColour) {
         glDisable(GL_TEXTURE_2D);

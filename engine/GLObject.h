@@ -9,6 +9,7 @@
 
 #include <GL/gl.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -40,8 +41,9 @@ public:
     virtual void FlyIn();   // enter from the right over 190 ticks, fade in over 99
     virtual void StepFade();
     // One tick: motion, spin and fade, the highlight's, then (unless hidden) the object's own
-    // content, the highlight's draw step and the children's steps.
-    void Step();
+    // content, the highlight's draw step and the children's steps. `clockMs` is the frame's one
+    // reading of the millisecond clock, for what the content animates by the clock (a caret).
+    void Step(uint32_t clockMs);
     // Draws the object, its highlight and children, as they stand, for `pass`.
     virtual void Draw(const DrawPass& pass) const;
     // Keeps the pose of this object and every part it draws for the reflection (see Pose).
@@ -54,9 +56,9 @@ public:
     virtual void SetClicked(bool on);
     // True when drawing unblended could change no pixel: the blend function in force is source
     // alpha / one minus source alpha (or there is none) and every fragment the next draw makes has
-    // alpha exactly 1. Call with the material applied.
-    bool OpaqueFragments() const { return OpaqueFragments(colour[3]); }
-    virtual bool OpaqueFragments(double alpha) const;
+    // alpha exactly 1, the texture's among them (of `textures`). Call with the material applied.
+    bool OpaqueFragments(const TextureTable* textures) const { return OpaqueFragments(textures, colour[3]); }
+    virtual bool OpaqueFragments(const TextureTable* textures, double alpha) const;
     // Adds what this object's draw is made from (itself, its highlight and its children) and
     // marks the look as changing when it moves on by itself from tick to tick.
     virtual void AppendLook(FrameLook& look) const;
@@ -132,7 +134,7 @@ public:
 protected:
     // What the object's own content animates, once a tick while it is not hidden (a caret, a
     // list's scroll, particles); also where bounds that follow the pose are brought up to date.
-    virtual void StepContent() = 0;
+    virtual void StepContent(uint32_t clockMs) = 0;
     // The vertices, in the object's transformed frame, as `pose` has them.
     virtual void DrawGeometry(const DrawPass& pass, const Pose& pose) const = 0;
     // GL state DrawGeometry() leaves behind, set without a vertex (a pass that leaves this
@@ -142,7 +144,7 @@ protected:
     virtual void DrawParts(const DrawPass& pass) const;
     const Pose& PoseFor(const DrawPass& pass, Pose& current) const;
     void ApplyTransform(const Pose& pose) const;
-    void ApplyMaterial(const Pose& pose) const;
+    void ApplyMaterial(const TextureTable* textures, const Pose& pose) const;
     void RecordDrawnArea(const DrawPass& pass, const Pose& pose) const;
     static void MakeEmptyBox(double box[6]);
 };
@@ -157,7 +159,7 @@ public:
     bool GeometryBox(const Pose& pose, double box[6]) const override;
 
 protected:
-    void StepContent() override {}
+    void StepContent(uint32_t) override {}
     void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 };
 
@@ -168,7 +170,7 @@ public:
     bool GeometryBox(const Pose& pose, double box[6]) const override;
 
 protected:
-    void StepContent() override {}
+    void StepContent(uint32_t) override {}
     void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 };
 
@@ -193,7 +195,7 @@ public:
     float tiles;
 
 protected:
-    void StepContent() override {}
+    void StepContent(uint32_t) override {}
     void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 };
 
@@ -203,13 +205,13 @@ public:
                           double third);
     bool GeometryBox(const Pose& pose, double box[6]) const override;
     using GLObject::OpaqueFragments;
-    bool OpaqueFragments(double alpha) const override;  // the corners bring their own alphas
+    bool OpaqueFragments(const TextureTable* textures, double alpha) const override;  // the corners' alphas
     void AppendLook(FrameLook& look) const override;
     float cornerRed[4] = {0, 0, 0, 0}, cornerGreen[4] = {0, 0, 0, 0};
     float cornerBlue[4] = {0, 0, 0, 0}, cornerAlpha[4] = {0, 0, 0, 0};
 
 protected:
-    void StepContent() override {}
+    void StepContent(uint32_t) override {}
     void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 };
 
@@ -225,6 +227,6 @@ public:
     int lightIndex;
 
 protected:
-    void StepContent() override {}
+    void StepContent(uint32_t) override {}
     void DrawGeometry(const DrawPass&, const Pose&) const override {}
 };

@@ -165,11 +165,11 @@ void GLObjectPlaneGradient::DrawGeometry(const DrawPass&, const Pose& pose) cons
     glEnd();
 }
 
-bool GLObjectPlaneGradient::OpaqueFragments(double alpha) const {
+bool GLObjectPlaneGradient::OpaqueFragments(const TextureTable* textures, double alpha) const {
     for (float corner : cornerAlpha) {
         if (corner != 1.0f) return false;
     }
-    return GLObject::OpaqueFragments(alpha);
+    return GLObject::OpaqueFragments(textures, alpha);
 }
 
 void GLObjectPlaneGradient::AppendLook(FrameLook& look) const {

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/FrameClock.h"
 #include "engine/GlyphFont.h"
 #include "formats/GlyphCodes.h"
 
@@ -136,12 +135,11 @@ bool GLObjectText::GeometryBox(const Pose&, double box[6]) const {
     return true;
 }
 
-void GLObjectText::StepContent() {
+void GLObjectText::StepContent(uint32_t clockMs) {
     UpdateBounds();
     if (active) {
-        const uint32_t now = FrameClockMs();
-        if (now - lastBlink > kBlinkMs) {
-            lastBlink = now;
+        if (clockMs - lastBlink > kBlinkMs) {
+            lastBlink = clockMs;
             caretOn = !caretOn;
         }
     }

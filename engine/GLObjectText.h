@@ -43,6 +43,6 @@ public:
 
 protected:
     // Brings the bounds to the position and blinks the caret.
-    void StepContent() override;
+    void StepContent(uint32_t clockMs) override;
     void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 };

@@ -264,7 +264,7 @@ bool GLObjectTextList::GeometryBox(const Pose&, double box[6]) const {
     return true;
 }
 
-void GLObjectTextList::StepContent() {
+void GLObjectTextList::StepContent(uint32_t clockMs) {
     const int count = static_cast<int>(lines.size());
     auto lineAt = [&](int i) -> GLObjectText* { return i >= 0 && i < count ? lines[i] : nullptr; };
     if (scrollingDown) {
@@ -275,7 +275,7 @@ void GLObjectTextList::StepContent() {
         for (GLObjectText* line : lines) {
             line->position[1] += kScrollStep;
             line->homePosition[1] += kScrollStep;
-            line->Step();
+            line->Step(clockMs);
         }
         if (scrollAmount > 0.4) {
             if (GLObjectText* leaving = lineAt(firstVisible)) SetAlpha(leaving, 0);
@@ -291,7 +291,7 @@ void GLObjectTextList::StepContent() {
         for (GLObjectText* line : lines) {
             line->position[1] -= kScrollStep;
             line->homePosition[1] -= kScrollStep;
-            line->Step();
+            line->Step(clockMs);
         }
         if (scrollAmount < 0.6) {
             if (GLObjectText* entering = lineAt(firstVisible - 1)) SetAlpha(entering, 1);
@@ -301,7 +301,7 @@ void GLObjectTextList::StepContent() {
             scrollingUp = false;
         }
     } else {
-        for (GLObjectText* line : lines) line->Step();
+        for (GLObjectText* line : lines) line->Step(clockMs);
     }
 }
 

@@ -73,7 +73,7 @@ public:
 
 protected:
     // The scroll's step, then each line's.
-    void StepContent() override;
+    void StepContent(uint32_t clockMs) override;
     void DrawGeometry(const DrawPass&, const Pose&) const override {}
     void DrawParts(const DrawPass& pass) const override;
 

@@ -45,7 +45,7 @@ void GLParticleSystem::KeepMirrorPose() {
     for (const auto& particle : particles) mirrorParticles.push_back(*particle);
 }
 
-void GLParticleSystem::StepContent() {
+void GLParticleSystem::StepContent(uint32_t) {
     for (size_t i = 0; i < particles.size(); ++i) Emit(static_cast<int>(i));
     ++passCount;
     if (duration < passCount) visible = false;

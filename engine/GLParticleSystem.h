@@ -27,7 +27,7 @@ public:
     void SetColour(double r, double g, double b, double a) override;
     bool GeometryBox(const Pose& pose, double box[6]) const override;
     using GLObject::OpaqueFragments;
-    bool OpaqueFragments(double) const override { return false; }  // sprites carry their own alphas
+    bool OpaqueFragments(const TextureTable*, double) const override { return false; }  // sprites: own alphas
     void AppendLook(FrameLook& look) const override { look.MarkChanging(); }  // they move every step
     void KeepMirrorPose() override;
     virtual void Emit(int index);  // advances particle `index` by one step (fountain)
@@ -38,7 +38,7 @@ public:
     std::vector<std::unique_ptr<Particle>> particles;
 
 protected:
-    void StepContent() override;
+    void StepContent(uint32_t clockMs) override;
     void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
 
 private:

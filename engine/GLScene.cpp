@@ -9,13 +9,11 @@
 #include <string>
 #include <utility>
 
-#include "engine/FrameClock.h"
 #include "engine/GlyphFont.h"
 #include "engine/TextureTable.h"
 #include "platform/Platform.h"
 
 GLScene* scene = nullptr;
-bool clickPending = false;
 
 namespace {
 
@@ -121,7 +119,7 @@ void GLScene::TakeLooks() {
     look.Add(viewTranslation);
     look.Add(viewRotation);
     look.Add(clearColour);
-    look.Add(textureTable.generation);
+    look.Add(textures.generation);
     for (const GLObject* light : lights) light->AppendLook(look);
     objectLooks.resize(objects.size());
     changedObjects.assign(objects.size(), true);
@@ -150,8 +148,8 @@ void GLScene::Render(bool show) {
         currentFailureTold = true;
         return;
     }
-    const FrameClockHold clock;
-    StepObjects();
+    // One reading of the clock for every step of the frame, the mirrored objects' two among them.
+    StepObjects(platform::TickCountMs());
     for (GLObject* object : objects) {
         if (object->visible) object->BuildLists();
     }
@@ -216,18 +214,18 @@ void GLScene::Render(bool show) {
     // window system a round trip.
 }
 
-void GLScene::StepObjects() {
+void GLScene::StepObjects(uint32_t clockMs) {
     // The reflection is drawn first and each object stepped for it, then stepped again for
     // itself: every mirrored object moves on twice a tick and its reflection shows the pose
     // between the two.
     for (GLObject* object : objects) {
         if (!object->visible) continue;
         if (!reflectionOff && object->name != kUnmirroredKey) {
-            object->Step();
+            object->Step(clockMs);
             object->KeepMirrorPose();
             if (!object->visible) continue;  // a burst that ended
         }
-        object->Step();
+        object->Step(clockMs);
     }
 }
 
@@ -370,6 +368,7 @@ void GLScene::DrawVisible(const char* skip, const DrawPass& pass, std::vector<Dr
 
 void GLScene::DrawObjects(const DrawPass& pass, std::vector<DrawnArea>* drawn) {
     DrawPass scenePass = pass;
+    scenePass.textures = &textures;
     if (drawn) {
         drawn->assign(objects.size(), DrawnArea{});
         partAreasNow.clear();
@@ -434,9 +433,9 @@ void GLScene::DrawObjects(const DrawPass& pass, std::vector<DrawnArea>* drawn) {
 }
 
 void GLScene::DrawFloorQuad() const {
-    const int32_t slot = FindTexture("gfx/mirror.jpg");
+    const int32_t slot = textures.Find("gfx/mirror.jpg");
     if (slot >= 0) {
-        glBindTexture(GL_TEXTURE_2D, textureTable.textureNames[slot]);
+        glBindTexture(GL_TEXTURE_2D, textures.textureNames[slot]);
     } else {
         glDisable(GL_TEXTURE_2D);  // never bind a slot that is not there
     }

@@ -1,6 +1,7 @@
 // GLScene: the one scene. It owns the window's GL context, the fixed view (the origin seen from
 // 6 units in front), every drawable object and the lights drawn first (given to it once and freed
-// with it), the queue of delayed named events and the cursor position.
+// with it), the texture table its objects' slots name, the queue of delayed named events, the
+// cursor position and the click waiting for the hover pass.
 // Render() runs one tick: it steps every visible object once (twice while the floor mirrors them),
 // then, unless the tick is not shown or nothing it shows changed, draws the frame (plainly or
 // over a stencil-masked mirrored floor) by const walks over the objects, and recomputes the hover
@@ -22,6 +23,7 @@
 #include "engine/GLKeptFrame.h"
 #include "engine/GLObject.h"
 #include "engine/ScreenRect.h"
+#include "engine/TextureTable.h"
 
 namespace key {
 // The game's backdrop: it stands on the mirrored floor and is the one object not mirrored in it.
@@ -88,6 +90,10 @@ public:
     bool lastFrameDrawn = false;
     // Drawn frames (the partial ones among them) and frames not drawn.
     uint64_t framesDrawn = 0, framesPartial = 0, framesSkipped = 0;
+    // Raised by a left click before the click is routed; the next Render() consumes it.
+    bool clickPending = false;
+    // The pictures the objects' texture slots name, for as long as the scene's GL context lives.
+    TextureTable textures;
 
 private:
     template <class Kind>
@@ -101,7 +107,7 @@ private:
     bool FrameNeedsDrawing();
     void TakeLooks();
     void TakePartLooks();
-    void StepObjects();
+    void StepObjects(uint32_t clockMs);
     void RenderWhole();
     void RenderChanges();
     std::vector<ScreenRect> ChangedRects(bool& whole) const;
@@ -146,10 +152,9 @@ private:
     std::vector<std::unique_ptr<GLObject>> ownedObjects, ownedLights;
 };
 
-// The one scene; created after the window, deleted when it closes (see Application.cpp).
+// The one scene, the program's drawing of its one window; owned by the application, created after
+// the window and deleted when it closes (see Application.cpp).
 extern GLScene* scene;
-// Raised by a left click before the click is routed; the next Render() consumes it.
-extern bool clickPending;
 
 // The vertical field of view, in degrees, of a window of this size: the designed 45 for the designed
 // 5:3 and wider windows, more for narrower ones so the designed width still fits.

@@ -1,15 +1,14 @@
 // The process-wide extruded font of the text objects: one display list per glyph code
-// (formats/GlyphCodes.h: codes 0-221 and the extended letters from 256 filled; 222-255 hold nothing), each drawing its glyph with the em square as 1.0
-// and ending with the pen moved by the glyph's advance, so calling the lists of a string lays it
-// out. The face is "Myriad" when installed, else Carlito (its advance widths fit the layout), else
-// DejaVu Sans, else whatever outline face fontconfig offers. Text objects hold a reference each: the
-// first loads the font, the last deletes it.
+// (formats/GlyphCodes.h: codes 0-221 and the extended letters from 256 filled; 222-255 hold nothing), each
+// drawing its glyph with the em square as 1.0 and ending with the pen moved by the glyph's advance, so
+// calling the lists of a string lays it out. The face is "Myriad" when installed, else Carlito (its advance
+// widths fit the layout), else DejaVu Sans, else whatever outline face fontconfig offers. Text objects hold a
+// reference each: the first loads the font, the last deletes it.
 #pragma once
 
 #include <GL/gl.h>
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "formats/GlyphCodes.h"
@@ -39,14 +38,5 @@ double Advance(GlyphCode code);
 GLuint ListBase();
 // The font file in use ("" when none).
 const std::string& FontFile();
-
-// The file of the first installed outline face of "Myriad", Carlito and DejaVu Sans, or of
-// fontconfig's best outline match for "Myriad" when none is; "" when there is no outline face at all.
-std::string FindFontFile();
-namespace testing {
-// The file used instead of asking fontconfig ("" means no font is found), taking effect when the
-// font is next loaded: unset in the game; only the tests' hooks (tests/hooks) set it.
-extern std::optional<std::string> fontFileOverride;
-}  // namespace testing
 
 }  // namespace glyphfont

@@ -96,7 +96,7 @@ void Model::BuildLists() {
     GLObject::BuildLists();
 }
 
-void Model::StepContent() {
+void Model::StepContent(uint32_t) {
     if (!extentTaken) TakeExtent();
     // Shifting the extent gives what adding the position to every vertex gave, bit for bit: both
     // add the same two doubles, and the minimum of the sums is the sum with the minimum.

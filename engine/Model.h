@@ -31,7 +31,7 @@ protected:
     // Drops the compiled lists and the extent (a new mesh was loaded).
     void ForgetCompiledGeometry();
     // Brings the bounds to the position.
-    void StepContent() override;
+    void StepContent(uint32_t clockMs) override;
     void DrawGeometry(const DrawPass& pass, const Pose& pose) const override;
     void LeaveGeometryState(const Pose& pose) const override;  // the groups' materials
 

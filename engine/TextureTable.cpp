@@ -8,8 +8,6 @@
 #include "formats/TgaReader.h"
 #include "platform/Platform.h"
 
-TextureTable textureTable;
-
 namespace {
 
 const char* const kTableFull = "can't load more textures (MAX_TEXTURES)";
@@ -22,17 +20,17 @@ bool EnsureContext() {
     return platform::MakeContextCurrent() && glGetString(GL_VERSION);
 }
 
-int32_t TakeSlot(const std::string& path) {
-    const int32_t slot = textureTable.count++;
-    ++textureTable.generation;
-    textureTable.fileNames[slot] = path;
+}  // namespace
+
+int32_t TextureTable::TakeSlot(const std::string& path) {
+    const int32_t slot = count++;
+    ++generation;
+    fileNames[slot] = path;
     return slot;
 }
 
-}  // namespace
-
-int32_t LoadTextureJpeg(const std::string& path) {
-    if (textureTable.count >= MAX_TEXTURES) {
+int32_t TextureTable::LoadJpeg(const std::string& path) {
+    if (count >= MAX_TEXTURES) {
         platform::ShowMessage(kTableFull);
         platform::RequestExit(-1);
         return -1;  // only reached when headless records the exit
@@ -45,13 +43,13 @@ int32_t LoadTextureJpeg(const std::string& path) {
 
     const int32_t slot = TakeSlot(path);
     if (!EnsureContext()) return slot;  // no context at all: the slot stays without an image
-    textureTable.textureNames[slot] = UploadPicture(image);
-    textureTable.opaque[slot] = true;
+    textureNames[slot] = UploadPicture(image);
+    opaque[slot] = true;
     return slot;
 }
 
-bool LoadTextureTga(const std::string& path) {
-    if (textureTable.count >= MAX_TEXTURES) {
+bool TextureTable::LoadTga(const std::string& path) {
+    if (count >= MAX_TEXTURES) {
         platform::ShowMessage(kTableFull);
         return false;
     }
@@ -63,42 +61,60 @@ bool LoadTextureTga(const std::string& path) {
         DecodeTga(bytes.data(), bytes.size(), kPictureLimits, tga) != TgaOk || !TgaToImage(tga, image) ||
         !EnsureContext())
         return false;
-    textureTable.textureNames[slot] = UploadSprite(image);
-    textureTable.opaque[slot] = image.channels == 3;
+    textureNames[slot] = UploadSprite(image);
+    opaque[slot] = image.channels == 3;
     return true;
 }
 
-int32_t LoadTextureImage(const std::string& name, const Image& image) {
-    if (textureTable.count >= MAX_TEXTURES) return -1;
+int32_t TextureTable::LoadImage(const std::string& name, const Image& image) {
+    if (count >= MAX_TEXTURES) return -1;
     const int32_t slot = TakeSlot(name);
-    if (EnsureContext()) textureTable.textureNames[slot] = UploadPicture(image);
-    textureTable.opaque[slot] = image.channels == 3;
+    if (EnsureContext()) textureNames[slot] = UploadPicture(image);
+    opaque[slot] = image.channels == 3;
     return slot;
 }
 
-void ReplaceTextureImage(int32_t slot, const std::string& name, const Image& image) {
-    if (slot < 0 || slot >= textureTable.count || slot >= MAX_TEXTURES || !EnsureContext()) return;
-    if (textureTable.textureNames[slot]) glDeleteTextures(1, &textureTable.textureNames[slot]);
-    textureTable.textureNames[slot] = UploadPicture(image);
-    textureTable.fileNames[slot] = name;
-    textureTable.opaque[slot] = image.channels == 3;
-    ++textureTable.generation;
+void TextureTable::ReplaceImage(int32_t slot, const std::string& name, const Image& image) {
+    if (slot < 0 || slot >= count || slot >= MAX_TEXTURES || !EnsureContext()) return;
+    if (textureNames[slot]) glDeleteTextures(1, &textureNames[slot]);
+    textureNames[slot] = UploadPicture(image);
+    fileNames[slot] = name;
+    opaque[slot] = image.channels == 3;
+    ++generation;
 }
 
-int32_t FindTexture(const std::string& fragment) {
-    for (int32_t slot = 0; slot < textureTable.count && slot < MAX_TEXTURES; ++slot) {
-        if (textureTable.fileNames[slot].find(fragment) != std::string::npos) return slot;
+int32_t TextureTable::DrawnImage(const std::string& name, const std::u16string& source,
+                                 const std::function<Image()>& draw) {
+    int32_t slot = Find(name);
+    if (slot >= 0 && drawnFrom[slot] == source) return slot;
+    if (slot < 0 && count >= MAX_TEXTURES) return -1;  // nothing to draw into
+    const Image image = draw();
+    platform::MakeContextCurrent();
+    if (slot < 0) {
+        slot = LoadImage(name, image);
+    } else {
+        ReplaceImage(slot, name, image);
+    }
+    platform::ReleaseContext();
+    if (slot >= 0) drawnFrom[slot] = source;
+    return slot;
+}
+
+int32_t TextureTable::Find(const std::string& fragment) const {
+    for (int32_t slot = 0; slot < count && slot < MAX_TEXTURES; ++slot) {
+        if (fileNames[slot].find(fragment) != std::string::npos) return slot;
     }
     return -1;
 }
 
-void ResetTextureTable() {
-    for (int32_t slot = 0; slot < textureTable.count && slot < MAX_TEXTURES; ++slot) {
-        if (textureTable.textureNames[slot]) glDeleteTextures(1, &textureTable.textureNames[slot]);
-        textureTable.fileNames[slot].clear();
-        textureTable.textureNames[slot] = 0;
-        textureTable.opaque[slot] = false;
+void TextureTable::Reset() {
+    for (int32_t slot = 0; slot < count && slot < MAX_TEXTURES; ++slot) {
+        if (textureNames[slot]) glDeleteTextures(1, &textureNames[slot]);
+        fileNames[slot].clear();
+        drawnFrom[slot].clear();
+        textureNames[slot] = 0;
+        opaque[slot] = false;
     }
-    textureTable.count = 0;
-    ++textureTable.generation;
+    count = 0;
+    ++generation;
 }

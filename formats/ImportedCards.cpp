@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "formats/GlyphCodes.h"
-#include "formats/TextEncoding.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "formats/ImportedCards.h"
 #include "formats/LanguageCodes.h"
-#include "formats/TextEncoding.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdio>  // compact_lang_det.h uses FILE without including it
 
 #include "formats/LanguageCodes.h"
-#include "formats/TextEncoding.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "formats/LanguageCodes.h"
 #include "formats/LatinLetters.h"
 #include "formats/TextEncoding.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 

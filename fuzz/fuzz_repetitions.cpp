@@ -3,16 +3,18 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/WordList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    ReleaseEntries();
+    ReleaseEntries(currentRun.words);
     const size_t entryCount = data[0] % 64;
-    wordList.entries.resize(entryCount);
-    LoadRepetitionsFromBytes(data + 1, size - 1);
-    if (entryCount > 0 && (wordList.counts.size() != entryCount || wordList.asked.size() != entryCount)) {
+    currentRun.words.entries.resize(entryCount);
+    LoadRepetitionsFromBytes(currentRun.words, data + 1, size - 1);
+    if (entryCount > 0 &&
+        (currentRun.words.counts.size() != entryCount || currentRun.words.asked.size() != entryCount)) {
         std::abort();
     }
     for (;;) {
@@ -25,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             MarkWrong();
         }
     }
-    if (CountLearned() < 0 || static_cast<size_t>(CountLearned()) > wordList.counts.size()) std::abort();
+    if (CountLearned() < 0 || static_cast<size_t>(CountLearned()) > currentRun.words.counts.size())
+        std::abort();
     return 0;
 }

@@ -3,21 +3,22 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "learning/LearningRun.h"
 #include "learning/WordList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A range that starts inside the file and one that starts far beyond it.
-    LoadTopicEntriesFromBytes(data, size, 3, 40);
-    if (wordList.counts.size() != wordList.entries.size() ||
-        wordList.asked.size() != wordList.entries.size()) {
+    LoadTopicEntriesFromBytes(currentRun.words, data, size, 3, 40);
+    if (currentRun.words.counts.size() != currentRun.words.entries.size() ||
+        currentRun.words.asked.size() != currentRun.words.entries.size()) {
         std::abort();
     }
     for (unsigned i = 0; i < WordCount(); ++i) {
-        wordList.currentWord = i;
+        currentRun.words.currentWord = i;
         if (CurrentPrompt().size() + CurrentAnswer().size() > 2 * 1999) std::abort();
     }
-    LoadTopicEntriesFromBytes(data, size, 100000, 100030);
+    LoadTopicEntriesFromBytes(currentRun.words, data, size, 100000, 100030);
     if (WordCount() != 0 && size < 100000 * 2) std::abort();
-    ReleaseEntries();
+    ReleaseEntries(currentRun.words);
     return 0;
 }

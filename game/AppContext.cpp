@@ -1,6 +1,6 @@
 #include "game/AppContext.h"
 
-#include "platform/TextInput.h"
+#include "unicode/Utf8Utf16.h"
 
 AppContext* app = nullptr;
 
@@ -35,13 +35,13 @@ constexpr TopicRow kTopics[] = {
 AppContext::AppContext(const std::string& folder) {
     exeDirNarrow = folder;
     if (exeDirNarrow.empty() || exeDirNarrow.back() != '/') exeDirNarrow.push_back('/');
-    exeDir = platform::Utf8ToUtf16(exeDirNarrow);
+    exeDir = Utf8ToUtf16(exeDirNarrow);
 
     for (const TopicRow& row : kTopics) {
         TopicInfo& topic = topics[topicCount++];
         topic.title = row.title;
         const std::u16string stem = row.pictureStem ? row.pictureStem : row.title;
-        topic.picturePath = exeDirNarrow + "gfx/tem/" + platform::Utf16ToUtf8(stem) + ".jpg";
+        topic.picturePath = exeDirNarrow + "gfx/tem/" + Utf16ToUtf8(stem) + ".jpg";
         topic.firstWord = row.firstWord;
         topic.lastWord = row.lastWord;
     }

@@ -1,7 +1,5 @@
 #include "game/UiStrings.h"
 
-UiStrings uiStrings;
-
 namespace {
 
 // One slot in the three languages. The Polish texts keep their five-character sequences
@@ -52,18 +50,19 @@ const UiText kTexts[] = {
 
 }  // namespace
 
-void SelectInterfaceTexts(const std::u16string& language) {
-    uiStrings = UiStrings();
-    uiStrings.uiLanguage = language;
+UiStrings InterfaceTexts(const std::u16string& language) {
+    UiStrings texts;
+    texts.uiLanguage = language;
     const char16_t* UiText::*column = nullptr;
-    if (uiStrings.uiLanguage == u"polski") {
+    if (language == u"polski") {
         column = &UiText::polski;
-    } else if (uiStrings.uiLanguage == u"espanol") {
+    } else if (language == u"espanol") {
         column = &UiText::espanol;
-    } else if (uiStrings.uiLanguage == u"english") {
+    } else if (language == u"english") {
         column = &UiText::english;
     } else {
-        return;
+        return texts;
     }
-    for (const UiText& text : kTexts) uiStrings.*(text.slot) = text.*column;
+    for (const UiText& text : kTexts) texts.*(text.slot) = text.*column;
+    return texts;
 }

@@ -1,5 +1,5 @@
-// The interface texts of the chosen language, filled once at start-up by SelectInterfaceTexts()
-// and read-only afterwards. Slots the language does not set stay empty.
+// The interface texts of the chosen language: the application's (AppContext::strings), made once
+// at start-up and read-only afterwards. Slots the language does not set stay empty.
 #pragma once
 
 #include <string>
@@ -17,9 +17,6 @@ struct UiStrings {
     std::u16string aboutText, makerLine;
 };
 
-// The one table of interface texts.
-extern UiStrings uiStrings;
-
-// Fills uiStrings for `language` ("english", "espanol" or "polski"; anything else leaves every
-// slot but uiLanguage empty). The game always asks for "english".
-void SelectInterfaceTexts(const std::u16string& language = u"english");
+// The texts of `language` ("english", "espanol" or "polski"; anything else leaves every slot but
+// uiLanguage empty). The game always asks for "english".
+UiStrings InterfaceTexts(const std::u16string& language = u"english");

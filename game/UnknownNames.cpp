@@ -5,21 +5,27 @@
 
 namespace {
 
-int objectKeys = 0, eventNames = 0;
+// The names reported since start-up, of each kind (owner: this file, for the program's run).
+struct UnknownNameCounts {
+    int objectKeys = 0;
+    int eventNames = 0;
+} counts;
 
 }  // namespace
 
 void ReportUnknownName(UnknownName kind, const std::string& name) {
     if (kind == UnknownName::ObjectKey) {
-        ++objectKeys;
+        ++counts.objectKeys;
         std::fprintf(stderr, "lexadrill: no scene object \"%s\"; skipped\n", name.c_str());
     } else {
-        ++eventNames;
+        ++counts.eventNames;
         std::fprintf(stderr, "lexadrill: unknown event \"%s\"; dropped\n", name.c_str());
     }
     assert(!"a name that matches nothing (see the line above)");
 }
 
-int UnknownNameCount(UnknownName kind) { return kind == UnknownName::ObjectKey ? objectKeys : eventNames; }
+int UnknownNameCount(UnknownName kind) {
+    return kind == UnknownName::ObjectKey ? counts.objectKeys : counts.eventNames;
+}
 
-void ClearUnknownNames() { objectKeys = eventNames = 0; }
+void ClearUnknownNames() { counts = UnknownNameCounts{}; }

@@ -6,26 +6,25 @@
 #include "formats/BoundedFileRead.h"
 #include "formats/FileLimits.h"
 #include "game/SaveFolder.h"
+#include "learning/Learner.h"
 #include "platform/SafeFileWrite.h"
-
-std::vector<HallOfFameEntry> hallOfFame;
 
 void LoadHallOfFame() {
     ClearHallOfFame();
     std::vector<uint8_t> bytes;
     if (!ReadFileWithin(SavedFileToRead(kHallOfFameFile), kHallOfFameLimit, bytes)) return;
-    hallOfFame = ParseHallOfFame(std::string(bytes.begin(), bytes.end()));
+    learner.hallOfFame = ParseHallOfFame(std::string(bytes.begin(), bytes.end()));
 }
 
 void AddHallOfFameEntry(const std::u16string& name, int32_t score) {
-    InsertHallOfFameEntry(hallOfFame, HallOfFameEntry{name, score});
+    InsertHallOfFameEntry(learner.hallOfFame, HallOfFameEntry{name, score});
 }
 
 SaveResult SaveHallOfFame() {
-    const std::string bytes = FormatHallOfFame(hallOfFame);
+    const std::string bytes = FormatHallOfFame(learner.hallOfFame);
     const FileWriteResult written =
         WriteFileAtomically(SavedFileToWrite(kHallOfFameFile), bytes.data(), bytes.size());
     return written ? SaveResult{} : NotSavedBecause(written.error);
 }
 
-void ClearHallOfFame() { hallOfFame.clear(); }
+void ClearHallOfFame() { learner.hallOfFame.clear(); }

@@ -9,8 +9,6 @@
 #include "formats/HallOfFameFile.h"
 #include "learning/SaveResult.h"
 
-extern std::vector<HallOfFameEntry> hallOfFame;
-
 // The file as designed: "hof.hof", kept where game/SaveFolder.h says.
 constexpr const char* kHallOfFameFile = "hof.hof";
 // Replaces the resident list with the file's entries (none when it is missing or refused).

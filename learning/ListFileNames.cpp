@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "formats/ImportedCards.h"
-#include "platform/TextInput.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
@@ -98,5 +98,5 @@ std::u16string TitleOfListName(const std::string& copyName) {
     // A name cut to fit is as long as a name may be, give or take a letter's bytes.
     const bool cut = copyName.size() + 3 >= kMaxListNameBytes && EndsWithCode(stem);
     if (cut) stem.resize(stem.size() - kCodeDigits - 1);
-    return ListTitle(platform::Utf8ToUtf16(stem) + (cut ? u"..." : u""));
+    return ListTitle(Utf8ToUtf16(stem) + (cut ? u"..." : u""));
 }

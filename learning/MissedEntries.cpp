@@ -1,14 +1,14 @@
 #include "learning/MissedEntries.h"
 
-std::vector<MissedEntry> missedEntries;
+#include "learning/LearningRun.h"
 
 void LoadMissedEntriesAsWordList() {
-    ReleaseEntries();
-    for (const MissedEntry& missed : missedEntries) {
-        wordList.entries.push_back(missed.words);
-        wordList.entryLanguages.push_back(missed.languages);
+    ReleaseEntries(currentRun.words);
+    for (const MissedEntry& missed : currentRun.missed) {
+        currentRun.words.entries.push_back(missed.words);
+        currentRun.words.entryLanguages.push_back(missed.languages);
     }
-    wordList.counts.assign(missedEntries.size(), RepetitionRecord{0});
-    wordList.asked.assign(missedEntries.size(), false);
-    wordList.currentWord = 0;
+    currentRun.words.counts.assign(currentRun.missed.size(), RepetitionRecord{0});
+    currentRun.words.asked.assign(currentRun.missed.size(), false);
+    currentRun.words.currentWord = 0;
 }

@@ -11,9 +11,6 @@ struct MissedEntry {
     SideLanguages languages;  // its topic's
 };
 
-// Emptied when a test run starts; each wrong answer or time-out adds its entry.
-extern std::vector<MissedEntry> missedEntries;
-
 // Makes the missed entries the loaded word list, in the order asked, for a learning round over them.
 // No repetition count is read or written for them: the list then belongs to no topic's file.
 void LoadMissedEntriesAsWordList();

@@ -25,18 +25,18 @@ std::string OwnCountsFileName(const std::string& listFile, int part) {
     return "lists/" + listFile + "." + std::to_string(part) + ".counts";
 }
 
-void LoadKeptCounts(const record::Deck& deck, record::Direction direction) {
+void LoadKeptCounts(WordList& list, const record::Deck& deck, record::Direction direction) {
     std::map<record::CardWords, int32_t> kept;
     for (const auto& [words, state] : record::KeptStates(deck, direction)) {
         if (CountInRange(state.count)) kept.emplace(words, state.count);
     }
-    wordList.counts.clear();
-    for (const WordEntry& entry : wordList.entries) {
-        const auto found = kept.find(CardWordsOf(entry, wordList.languages));
-        wordList.counts.push_back(RepetitionRecord{found == kept.end() ? kNewWordCount : found->second});
+    list.counts.clear();
+    for (const WordEntry& entry : list.entries) {
+        const auto found = kept.find(CardWordsOf(entry, list.languages));
+        list.counts.push_back(RepetitionRecord{found == kept.end() ? kNewWordCount : found->second});
     }
-    wordList.asked.assign(wordList.counts.size(), false);
-    wordList.judged.assign(wordList.counts.size(), 0);
+    list.asked.assign(list.counts.size(), false);
+    list.judged.assign(list.counts.size(), 0);
 }
 
 record::CardWords CardWordsOf(const WordEntry& entry, const SideLanguages& languages) {
@@ -44,34 +44,34 @@ record::CardWords CardWordsOf(const WordEntry& entry, const SideLanguages& langu
     return record::CardWords{asListed.prompt, asListed.answer};
 }
 
-std::vector<KeptCount> PutKeptCounts(record::Transaction& change,
+std::vector<KeptCount> PutKeptCounts(record::Transaction& change, const WordList& list,
                                      const std::function<int(size_t)>& rowOfEntry) {
     std::vector<KeptCount> kept;
-    const size_t n = std::min({wordList.entries.size(), wordList.counts.size(), wordList.judged.size()});
+    const size_t n = std::min({list.entries.size(), list.counts.size(), list.judged.size()});
     for (size_t i = 0; i < n; ++i) {
-        const int8_t step = wordList.judged[i];
+        const int8_t step = list.judged[i];
         if (step == 0) continue;
         const SideLanguages& languages =
-            i < wordList.entryLanguages.size() ? wordList.entryLanguages[i] : wordList.languages;
+            i < list.entryLanguages.size() ? list.entryLanguages[i] : list.languages;
         const record::Direction direction =
             languages.reversed ? record::Direction::Reverse : record::Direction::Forward;
         const std::optional<record::Deck> deck = CountsDeck(rowOfEntry(i), direction);
         if (!deck) continue;
-        const record::CardWords words = CardWordsOf(wordList.entries[i], languages);
+        const record::CardWords words = CardWordsOf(list.entries[i], languages);
         // Another game may have saved since this one loaded: its count is taken and this run's
         // judged answer replayed onto it.
         record::CardState state = change.State(*deck, words, direction).value_or(record::CardState{});
         const int32_t count =
-            CountInRange(state.count) ? Stepped(state.count, step) : wordList.counts[i].repeatCount;
+            CountInRange(state.count) ? Stepped(state.count, step) : list.counts[i].repeatCount;
         state.count = count;
         if (change.PutState(*deck, words, direction, state)) kept.push_back(KeptCount{i, count});
     }
     return kept;
 }
 
-void TakeKeptCounts(const std::vector<KeptCount>& kept) {
+void TakeKeptCounts(WordList& list, const std::vector<KeptCount>& kept) {
     for (const KeptCount& count : kept) {
-        if (count.entry < wordList.counts.size()) wordList.counts[count.entry].repeatCount = count.count;
-        if (count.entry < wordList.judged.size()) wordList.judged[count.entry] = 0;
+        if (count.entry < list.counts.size()) list.counts[count.entry].repeatCount = count.count;
+        if (count.entry < list.judged.size()) list.judged[count.entry] = 0;
     }
 }

@@ -22,9 +22,9 @@ class Transaction;
 // The old counts file's name inside the save folder, "lists/<list file>.<part>.counts": what the
 // game kept before the record, carried over once.
 std::string OwnCountsFileName(const std::string& listFile, int part);
-// The counts of the loaded entries, asked in `direction`, from the record's `deck`: each card's kept
+// The counts of `list`'s entries, asked in `direction`, from the record's `deck`: each card's kept
 // count, 1 (still to learn) for a card the record does not hold. Resets the asked and judged marks.
-void LoadKeptCounts(const record::Deck& deck, record::Direction direction);
+void LoadKeptCounts(WordList& list, const record::Deck& deck, record::Direction direction);
 // The card's words as its list holds them, whichever way round the entry is asked.
 record::CardWords CardWordsOf(const WordEntry& entry, const SideLanguages& languages);
 
@@ -33,11 +33,11 @@ struct KeptCount {
     size_t entry = 0;
     int32_t count = 0;
 };
-// Puts the count of every judged entry of the loaded word list whose counts the record keeps (an
-// own topic's, any topic's reverse ones: learning/TopicWords.h's CountsDeck) into `change`: the
+// Puts the count of every judged entry of `list` (a run's) whose counts the record keeps (an own
+// topic's, any topic's reverse ones: learning/TopicWords.h's CountsDeck) into `change`: the
 // record's count stepped by this run's answer (the count in memory for a card the record has none
 // of). `rowOfEntry` gives an entry's topics row. Returns what to keep afterwards.
-std::vector<KeptCount> PutKeptCounts(record::Transaction& change,
+std::vector<KeptCount> PutKeptCounts(record::Transaction& change, const WordList& list,
                                      const std::function<int(size_t)>& rowOfEntry);
 // After the transaction committed: the counts in memory become those kept, nothing is left to replay.
-void TakeKeptCounts(const std::vector<KeptCount>& kept);
+void TakeKeptCounts(WordList& list, const std::vector<KeptCount>& kept);

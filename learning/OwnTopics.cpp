@@ -11,15 +11,14 @@
 #include "formats/LanguageGuess.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
+#include "learning/Learner.h"
 #include "learning/ListFileNames.h"
 #include "learning/SaveFolderLock.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "platform/SafeFileWrite.h"
-#include "platform/TextInput.h"
 #include "record/RecordStore.h"
-
-std::vector<OwnTopic> ownTopics;
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
@@ -46,7 +45,8 @@ size_t RowsOfList(const std::string& listFile) {
     size_t rows = 0;
     for (int row = 0; app != nullptr && row < app->topicCount; ++row) {
         const int32_t own = app->topics[row].ownTopic;
-        if (own >= 0 && static_cast<size_t>(own) < ownTopics.size() && ownTopics[own].listFile == listFile)
+        if (own >= 0 && static_cast<size_t>(own) < learner.ownTopics.size() &&
+            learner.ownTopics[own].listFile == listFile)
             ++rows;
     }
     return rows;
@@ -58,18 +58,19 @@ void RebuildOwnTopicRows() {
     int designed = 0;
     while (designed < app->topicCount && app->topics[designed].ownTopic < 0) ++designed;
     app->topicCount = designed;
-    for (size_t i = 0; i < ownTopics.size() && app->topicCount < MAX_TOPICS; ++i) {
+    for (size_t i = 0; i < learner.ownTopics.size() && app->topicCount < MAX_TOPICS; ++i) {
         TopicInfo& row = app->topics[app->topicCount++];
         row = TopicInfo{};
-        row.title = ownTopics[i].title;
+        row.title = learner.ownTopics[i].title;
         row.ownTopic = static_cast<int32_t>(i);
     }
 }
 
 void SortOwnTopics() {
-    std::stable_sort(ownTopics.begin(), ownTopics.end(), [](const OwnTopic& a, const OwnTopic& b) {
-        return a.listFile != b.listFile ? a.listFile < b.listFile : a.part < b.part;
-    });
+    std::stable_sort(learner.ownTopics.begin(), learner.ownTopics.end(),
+                     [](const OwnTopic& a, const OwnTopic& b) {
+                         return a.listFile != b.listFile ? a.listFile < b.listFile : a.part < b.part;
+                     });
 }
 
 // An import or removal waits this long at most for another game's write of the record: a frame's
@@ -118,8 +119,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
             OwnTopic topic;
             topic.listFile = listFile;
             topic.part = static_cast<int32_t>(topics.size() + 1);
-            topic.title =
-                pieces == 1 ? title : title + u" " + platform::Utf8ToUtf16(std::to_string(piece + 1));
+            topic.title = pieces == 1 ? title : title + u" " + Utf8ToUtf16(std::to_string(piece + 1));
             topic.languages = languages;
             topic.promptFound = list.promptLanguage.found;
             topic.answerFound = list.answerLanguage.found;
@@ -134,7 +134,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
 }
 
 void ReadListsFolder() {
-    ownTopics.clear();
+    learner.ownTopics.clear();
     std::set<std::string> seen;
     for (const std::string& folder : ListsFoldersToRead()) {
         std::error_code error;
@@ -150,7 +150,7 @@ void ReadListsFolder() {
             const WordListImport list = ReadWordList(name, bytes);
             if (list.refused) continue;
             for (OwnTopic& topic : TopicsOfList(name, TitleOfListName(name), list))
-                ownTopics.push_back(std::move(topic));
+                learner.ownTopics.push_back(std::move(topic));
         }
     }
     SortOwnTopics();
@@ -195,10 +195,10 @@ std::string ImportListFile(const std::string& path) {
         }
     }
     const size_t topicCount = topics.size();
-    ownTopics.erase(std::remove_if(ownTopics.begin(), ownTopics.end(),
-                                   [&name](const OwnTopic& topic) { return topic.listFile == name; }),
-                    ownTopics.end());
-    for (OwnTopic& topic : topics) ownTopics.push_back(std::move(topic));
+    learner.ownTopics.erase(std::remove_if(learner.ownTopics.begin(), learner.ownTopics.end(),
+                                           [&name](const OwnTopic& topic) { return topic.listFile == name; }),
+                            learner.ownTopics.end());
+    for (OwnTopic& topic : topics) learner.ownTopics.push_back(std::move(topic));
     SortOwnTopics();
     RebuildOwnTopicRows();
     std::string line = DescribeImport(shown, list, topicCount);
@@ -208,13 +208,13 @@ std::string ImportListFile(const std::string& path) {
 
 size_t TopicsNotShown(const std::string& listFile) {
     size_t topics = 0;
-    for (const OwnTopic& topic : ownTopics) topics += topic.listFile == listFile;
+    for (const OwnTopic& topic : learner.ownTopics) topics += topic.listFile == listFile;
     return topics - std::min(topics, RowsOfList(listFile));
 }
 
 std::vector<record::ListFacts> OwnListFacts() {
     std::vector<record::ListFacts> lists;
-    for (const OwnTopic& topic : ownTopics) {
+    for (const OwnTopic& topic : learner.ownTopics) {
         if (lists.empty() || lists.back().file != topic.listFile) lists.push_back(FactsOf(topic));
     }
     return lists;
@@ -245,9 +245,10 @@ ListRemoval RemoveOwnList(const std::string& listFile) {
                               record::kRecordFileName + " (" + committed.reason + ")";
     }
     removal.removed = true;
-    ownTopics.erase(std::remove_if(ownTopics.begin(), ownTopics.end(),
-                                   [&listFile](const OwnTopic& topic) { return topic.listFile == listFile; }),
-                    ownTopics.end());
+    learner.ownTopics.erase(
+        std::remove_if(learner.ownTopics.begin(), learner.ownTopics.end(),
+                       [&listFile](const OwnTopic& topic) { return topic.listFile == listFile; }),
+        learner.ownTopics.end());
     RebuildOwnTopicRows();
     return removal;
 }

@@ -31,17 +31,13 @@ struct OwnTopic {
     LanguageFound answerFound = LanguageFound::Unknown;
 };
 
-// Every own topic, the lists in file-name order. Owned here: rebuilt by every ReadListsFolder,
-// ImportListFile and RemoveOwnList, which also rebuild the app's topic rows after the designed ones.
-extern std::vector<OwnTopic> ownTopics;
-
 // The topics a read list makes, named after `stem` when the list has no title of its own.
 std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16string& stem,
                                    const WordListImport& list);
 // Reads every list in the lists folder (in an installed game's read-only folder too, for names the
 // player's folder lacks); a file that is not a list is skipped.
 void ReadListsFolder();
-// Every list of ownTopics as the learner's record keeps it (languages, not when imported).
+// Every list of the own topics as the learner's record keeps it (languages, not when imported).
 std::vector<record::ListFacts> OwnListFacts();
 // Imports the file at `path` and returns the line that tells the player what was read (or why
 // nothing was), with the list's languages and how they were found. A side whose language the list

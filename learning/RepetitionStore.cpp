@@ -1,7 +1,6 @@
 #include "learning/RepetitionStore.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -9,29 +8,27 @@
 #include "formats/RepetitionCount.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
+#include "learning/LearningRun.h"
+#include "learning/WordChoiceDraw.h"
 #include "learning/WordList.h"
 #include "platform/SafeFileWrite.h"
 
-int (*wordChoiceRandom)() = nullptr;
-
 namespace {
 
-unsigned Draw() {
-    return static_cast<unsigned>(wordChoiceRandom != nullptr ? wordChoiceRandom() : std::rand());
-}
+unsigned Draw() { return static_cast<unsigned>(WordChoiceDraw()); }
 
 // The entries the choice may look at: every sequence has one element per entry after a load; the
 // smallest keeps a scan inside all of them even when they were left unequal.
 size_t ChoiceSize() {
-    return std::min({wordList.entries.size(), wordList.counts.size(), wordList.asked.size()});
+    return std::min(
+        {currentRun.words.entries.size(), currentRun.words.counts.size(), currentRun.words.asked.size()});
 }
 
 // Counts without entries belong to a progress query; with entries they must match them one to one.
-void FitCountsToEntries() {
-    if (!wordList.entries.empty())
-        wordList.counts.resize(wordList.entries.size(), RepetitionRecord{kNewWordCount});
-    wordList.asked.assign(wordList.counts.size(), false);
-    wordList.judged.assign(wordList.counts.size(), 0);
+void FitCountsToEntries(WordList& list) {
+    if (!list.entries.empty()) list.counts.resize(list.entries.size(), RepetitionRecord{kNewWordCount});
+    list.asked.assign(list.counts.size(), false);
+    list.judged.assign(list.counts.size(), 0);
 }
 
 // The counts of a repetition file: little-endian int32 values (a last piece shorter than 4 bytes
@@ -54,21 +51,22 @@ int32_t LoweredCount(int32_t count) { return count >= 1 ? count - 1 : count; }
 // The counts to save: another game may have saved the file since this one loaded it, so its
 // counts are taken and this run's judged answers replayed onto them, and both games' answers
 // count. An entry is judged at most once a run. Without a readable file, the counts in memory.
-std::vector<RepetitionRecord> CountsMergedWithDisk(const std::string& name) {
-    std::vector<RepetitionRecord> merged = wordList.counts;
+std::vector<RepetitionRecord> CountsMergedWithDisk(const WordList& list, const std::string& name) {
+    std::vector<RepetitionRecord> merged = list.counts;
     std::vector<uint8_t> bytes;
     if (!ReadFileWithin(SavedFileToRead(name), kRepetitionFileLimit, bytes)) return merged;
     const std::vector<int32_t> disk = CountsFromBytes(bytes.data(), bytes.size());
-    const size_t n = std::min({disk.size(), merged.size(), wordList.judged.size()});
+    const size_t n = std::min({disk.size(), merged.size(), list.judged.size()});
     for (size_t i = 0; i < n; ++i) {
-        const int8_t step = wordList.judged[i];
+        const int8_t step = list.judged[i];
         merged[i].repeatCount = step > 0 ? RaisedCount(disk[i]) : step < 0 ? LoweredCount(disk[i]) : disk[i];
     }
     return merged;
 }
 
 void Judge(int8_t step) {
-    if (wordList.currentWord < wordList.judged.size()) wordList.judged[wordList.currentWord] = step;
+    if (currentRun.words.currentWord < currentRun.words.judged.size())
+        currentRun.words.judged[currentRun.words.currentWord] = step;
 }
 
 // Scans from start, wrapping, for the first unasked entry that `accept` takes; marks and returns it.
@@ -77,16 +75,16 @@ int FindUnaskedWhere(int start, const std::function<bool(size_t)>& accept) {
     if (n == 0 || start < 0) return -1;
     for (size_t step = 0; step < n; ++step) {
         size_t index = (static_cast<size_t>(start) + step) % n;
-        if (!wordList.asked[index] && accept(index)) {
-            wordList.currentWord = static_cast<unsigned>(index);
-            wordList.asked[index] = true;
+        if (!currentRun.words.asked[index] && accept(index)) {
+            currentRun.words.currentWord = static_cast<unsigned>(index);
+            currentRun.words.asked[index] = true;
             return static_cast<int>(index);
         }
     }
     return -1;
 }
 
-bool CurrentHasCount() { return wordList.currentWord < wordList.counts.size(); }
+bool CurrentHasCount() { return currentRun.words.currentWord < currentRun.words.counts.size(); }
 
 }  // namespace
 
@@ -94,27 +92,26 @@ std::string RepetitionFileName(int first, int last) {
     return std::to_string(first) + "-" + std::to_string(last) + "_rep.dat";
 }
 
-bool LoadRepetitions(int first, int last) {
+bool LoadRepetitions(WordList& list, int first, int last) {
     std::vector<uint8_t> bytes;
     if (ReadFileWithin(SavedFileToRead(RepetitionFileName(first, last)), kRepetitionFileLimit, bytes)) {
-        LoadRepetitionsFromBytes(bytes.data(), bytes.size());
+        LoadRepetitionsFromBytes(list, bytes.data(), bytes.size());
         return true;
     }
-    wordList.counts.assign(last > first ? static_cast<size_t>(last) - first : 0,
-                           RepetitionRecord{kNewWordCount});
-    FitCountsToEntries();
+    list.counts.assign(last > first ? static_cast<size_t>(last) - first : 0, RepetitionRecord{kNewWordCount});
+    FitCountsToEntries(list);
     return false;
 }
 
-void LoadRepetitionsFromBytes(const uint8_t* data, size_t size) {
-    wordList.counts.clear();
-    for (int32_t value : CountsFromBytes(data, size)) wordList.counts.push_back(RepetitionRecord{value});
-    FitCountsToEntries();
+void LoadRepetitionsFromBytes(WordList& list, const uint8_t* data, size_t size) {
+    list.counts.clear();
+    for (int32_t value : CountsFromBytes(data, size)) list.counts.push_back(RepetitionRecord{value});
+    FitCountsToEntries(list);
 }
 
-SaveResult SaveRepetitions(int first, int last) {
+SaveResult SaveRepetitions(WordList& list, int first, int last) {
     const std::string name = RepetitionFileName(first, last);
-    const std::vector<RepetitionRecord> merged = CountsMergedWithDisk(name);
+    const std::vector<RepetitionRecord> merged = CountsMergedWithDisk(list, name);
     std::vector<uint8_t> bytes;
     bytes.reserve(merged.size() * 4);
     for (const RepetitionRecord& record : merged) {
@@ -125,8 +122,8 @@ SaveResult SaveRepetitions(int first, int last) {
     const FileWriteResult written = WriteFileAtomically(SavedFileToWrite(name), bytes.data(), bytes.size());
     if (!written) return NotSavedBecause(written.error);
     // The file holds this run's answers now: saving again replays none of them twice.
-    wordList.counts = merged;
-    std::fill(wordList.judged.begin(), wordList.judged.end(), 0);
+    list.counts = merged;
+    std::fill(list.judged.begin(), list.judged.end(), 0);
     return SaveResult{};
 }
 
@@ -171,8 +168,8 @@ int ChooseNextWord() {
     // ones tried: a file value of two billion must not mean two billion empty scans.
     std::vector<int32_t> levels;
     for (size_t i = 0; i < n; ++i) {
-        if (!wordList.asked[i] && wordList.counts[i].repeatCount >= 0)
-            levels.push_back(wordList.counts[i].repeatCount);
+        if (!currentRun.words.asked[i] && currentRun.words.counts[i].repeatCount >= 0)
+            levels.push_back(currentRun.words.counts[i].repeatCount);
     }
     std::sort(levels.rbegin(), levels.rend());
     levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
@@ -188,26 +185,26 @@ int FindUnasked(int start) {
 }
 
 int FindUnaskedWithCount(int start, int level) {
-    return FindUnaskedWhere(start,
-                            [level](size_t index) { return wordList.counts[index].repeatCount == level; });
+    return FindUnaskedWhere(
+        start, [level](size_t index) { return currentRun.words.counts[index].repeatCount == level; });
 }
 
 void MarkCorrect() {
     if (!CurrentHasCount()) return;
-    int32_t& count = wordList.counts[wordList.currentWord].repeatCount;
+    int32_t& count = currentRun.words.counts[currentRun.words.currentWord].repeatCount;
     count = LoweredCount(count);
     Judge(-1);
 }
 
 void MarkWrong() {
     if (!CurrentHasCount()) return;
-    int32_t& count = wordList.counts[wordList.currentWord].repeatCount;
+    int32_t& count = currentRun.words.counts[currentRun.words.currentWord].repeatCount;
     count = RaisedCount(count);
     Judge(+1);
 }
 
 int CountLearned() {
     return static_cast<int>(
-        std::count_if(wordList.counts.begin(), wordList.counts.end(),
+        std::count_if(currentRun.words.counts.begin(), currentRun.words.counts.end(),
                       [](const RepetitionRecord& record) { return record.repeatCount == 0; }));
 }

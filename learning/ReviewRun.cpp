@@ -4,19 +4,12 @@
 #include <map>
 #include <utility>
 
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 
-std::vector<CardRef> reviewCards;
-
 namespace {
-
-struct TopicCards {
-    std::vector<WordEntry> entries;
-    std::vector<RepetitionRecord> counts;
-    SideLanguages languages;
-};
 
 bool RowExists(int topicIndex) { return app != nullptr && topicIndex >= 0 && topicIndex < app->topicCount; }
 
@@ -24,39 +17,39 @@ bool RowExists(int topicIndex) { return app != nullptr && topicIndex >= 0 && top
 
 size_t LoadReviewCards() {
     const std::vector<CardRef> chosen = ChooseReviewCards();
-    reviewCards.clear();
+    std::vector<CardRef> cards;
     WordList run;
     // Each topic's entries and counts are read once, when its first card is met.
-    std::map<std::pair<int, record::Direction>, TopicCards> topics;
+    std::map<std::pair<int, record::Direction>, WordList> topics;
     for (const CardRef& card : chosen) {
         if (!RowExists(card.topicIndex)) continue;
         // Each card is asked the way it is due: a topic's two directions are loaded apart.
         const auto key = std::make_pair(card.topicIndex, card.direction);
         auto found = topics.find(key);
         if (found == topics.end()) {
-            LoadTopicWords(card.topicIndex, card.direction);  // designed or own
-            found =
-                topics.emplace(key, TopicCards{wordList.entries, wordList.counts, wordList.languages}).first;
+            found = topics.emplace(key, WordList{}).first;
+            LoadTopicWords(found->second, card.topicIndex, card.direction);  // designed or own
         }
-        const TopicCards& topic = found->second;
+        const WordList& topic = found->second;
         if (card.entry < 0 || static_cast<size_t>(card.entry) >= topic.entries.size()) continue;
         run.entries.push_back(topic.entries[card.entry]);
         run.counts.push_back(static_cast<size_t>(card.entry) < topic.counts.size() ? topic.counts[card.entry]
                                                                                    : RepetitionRecord{1});
-        reviewCards.push_back(card);
+        cards.push_back(card);
         run.entryLanguages.push_back(topic.languages);
     }
     run.asked.assign(run.entries.size(), false);
     run.judged.assign(run.entries.size(), 0);
-    wordList = std::move(run);
-    return reviewCards.size();
+    currentRun.words = std::move(run);
+    currentRun.reviewCards = std::move(cards);
+    return currentRun.reviewCards.size();
 }
 
-void ForgetReviewCards() { std::vector<CardRef>().swap(reviewCards); }
+void ForgetReviewCards() { std::vector<CardRef>().swap(currentRun.reviewCards); }
 
 const CardRef* CurrentReviewCard() {
-    if (wordList.currentWord >= reviewCards.size()) return nullptr;
-    return &reviewCards[wordList.currentWord];
+    if (currentRun.words.currentWord >= currentRun.reviewCards.size()) return nullptr;
+    return &currentRun.reviewCards[currentRun.words.currentWord];
 }
 
 int CurrentReviewRow() {
@@ -66,9 +59,9 @@ int CurrentReviewRow() {
 
 std::vector<int> ReviewedRows() {
     std::vector<int> rows;
-    for (size_t i = 0; i < reviewCards.size() && i < wordList.judged.size(); ++i) {
-        const int row = reviewCards[i].topicIndex;
-        if (wordList.judged[i] != 0 && std::find(rows.begin(), rows.end(), row) == rows.end())
+    for (size_t i = 0; i < currentRun.reviewCards.size() && i < currentRun.words.judged.size(); ++i) {
+        const int row = currentRun.reviewCards[i].topicIndex;
+        if (currentRun.words.judged[i] != 0 && std::find(rows.begin(), rows.end(), row) == rows.end())
             rows.push_back(row);
     }
     return rows;
@@ -76,24 +69,23 @@ std::vector<int> ReviewedRows() {
 
 SaveResult SaveReviewedCounts(int row) {
     if (!RowExists(row) || OwnTopicOfRow(row) != nullptr) return SaveResult{};
-    // The row's save works on the one word list; the run's own list comes back afterwards.
-    WordList run = std::move(wordList);
-    LoadTopicProgress(row);  // the counts as the file holds them
-    wordList.judged.assign(wordList.counts.size(), 0);
+    // The row's counts as the file holds them, with the run's answers to the row's cards beside them.
+    WordList topic;
+    LoadTopicProgress(topic, row);
+    topic.judged.assign(topic.counts.size(), 0);
+    const WordList& run = currentRun.words;
+    const std::vector<CardRef>& cards = currentRun.reviewCards;
     bool anyJudged = false;
-    for (size_t j = 0; j < reviewCards.size() && j < run.judged.size(); ++j) {
-        const auto entry = static_cast<size_t>(reviewCards[j].entry);
+    for (size_t j = 0; j < cards.size() && j < run.judged.size(); ++j) {
+        const auto entry = static_cast<size_t>(cards[j].entry);
         // A reverse card's count is the record's (learning/OwnTopicCounts.h), never the file's.
-        if (reviewCards[j].topicIndex != row || reviewCards[j].direction != record::Direction::Forward ||
-            run.judged[j] == 0 || entry >= wordList.judged.size())
+        if (cards[j].topicIndex != row || cards[j].direction != record::Direction::Forward ||
+            run.judged[j] == 0 || entry >= topic.judged.size())
             continue;
-        wordList.judged[entry] = run.judged[j];
+        topic.judged[entry] = run.judged[j];
         // Where the file has no count for the card, the save keeps the one in memory, as a test's.
-        if (j < run.counts.size() && entry < wordList.counts.size()) wordList.counts[entry] = run.counts[j];
+        if (j < run.counts.size() && entry < topic.counts.size()) topic.counts[entry] = run.counts[j];
         anyJudged = true;
     }
-    SaveResult result;
-    if (anyJudged) result = SaveTopicCounts(row);
-    wordList = std::move(run);
-    return result;
+    return anyJudged ? SaveTopicCounts(topic, row) : SaveResult{};
 }

@@ -1,5 +1,5 @@
-// The cards of a review run, loaded as the one word list: entry i of wordList is card
-// reviewCards[i] of the topics table, with its topic's repetition count beside it, so the test
+// The cards of a review run, loaded as the one word list: entry i of currentRun.words is card
+// currentRun.reviewCards[i] of the topics table, with its topic's repetition count beside it, so the test
 // screen's judging and counting work on it unchanged. A save replays each topic's judged answers
 // onto that topic's own counts file.
 #pragma once
@@ -10,10 +10,6 @@
 
 #include "learning/ReviewSchedule.h"
 #include "learning/SaveResult.h"
-
-// The loaded run's cards, one per entry of wordList, in the order they are asked. Owned by the
-// review run: refilled by LoadReviewCards, emptied by ForgetReviewCards.
-extern std::vector<CardRef> reviewCards;
 
 // Loads the due cards ChooseReviewCards() gives today, each topic's entries and counts as its row
 // loads them (learning/TopicWords.h: designed or own). A card whose entry its topic lacks is left

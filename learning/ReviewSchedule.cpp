@@ -10,15 +10,16 @@
 
 #include "formats/BoundedFileRead.h"
 #include "formats/ScheduleFile.h"
+#include "learning/Learner.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
 #include "learning/TopicWords.h"
 #include "platform/CalendarDay.h"
-#include "platform/TextInput.h"
 #include "record/RecordFigures.h"
 #include "record/RecordMigration.h"
 #include "record/RecordStore.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
@@ -46,17 +47,30 @@ struct TopicSchedule {
     std::vector<Answer> unsaved;  // this run's answers, in the order given
 };
 
-// Every topic's schedule read so far, by row identity and direction; owned by this file: filled on
-// first use or by LoadSchedules, emptied by ForgetSchedules.
-std::map<std::string, TopicSchedule> schedules;
-// The record as the schedules were last read from it whole; owned like schedules. While the record
-// stays at this version, reading it again would give what the schedules hold.
-std::optional<record::RecordVersion> schedulesRead;
-// The record's version inside the transaction that saves this run's answers: when it is the one
-// the schedules were read at, only the decks saved need reading again afterwards.
-std::optional<record::RecordVersion> versionWhileSaving;
-// The designed topics' words by (first, last), read from the word file once; owned like schedules.
-std::map<std::pair<int32_t, int32_t>, std::vector<CardWords>> designedWords;
+}  // namespace
+
+// The schedules read so far and what they were read from: the learner's (learning/Learner.h),
+// whose form only this file knows.
+struct ScheduleCache {
+    // Every topic's schedule read so far, by row identity and direction: filled on first use or by
+    // LoadSchedules, emptied by ForgetSchedules.
+    std::map<std::string, TopicSchedule> schedules;
+    // The record as the schedules were last read from it whole. While the record stays at this
+    // version, reading it again would give what the schedules hold.
+    std::optional<record::RecordVersion> schedulesRead;
+    // The record's version inside the transaction that saves this run's answers: when it is the
+    // one the schedules were read at, only the decks saved need reading again afterwards.
+    std::optional<record::RecordVersion> versionWhileSaving;
+    // The designed topics' words by (first, last), read from the word file once.
+    std::map<std::pair<int32_t, int32_t>, std::vector<CardWords>> designedWords;
+};
+
+namespace {
+
+ScheduleCache& Cache() {
+    if (!learner.schedules) learner.schedules = std::make_shared<ScheduleCache>();
+    return *learner.schedules;
+}
 
 int32_t BoxWait(int32_t box) { return kBoxWaitDays[static_cast<size_t>(std::clamp(box, 1, kTopBox))]; }
 
@@ -65,8 +79,8 @@ int32_t ScheduleToday() { return std::clamp(platform::Today(), 0, kLastScheduleD
 
 // The own topic a row of the topics table shows, or nullptr for a designed one.
 const OwnTopic* OwnTopicOf(const TopicInfo& topic) {
-    if (topic.ownTopic < 0 || static_cast<size_t>(topic.ownTopic) >= ownTopics.size()) return nullptr;
-    return &ownTopics[static_cast<size_t>(topic.ownTopic)];
+    if (topic.ownTopic < 0 || static_cast<size_t>(topic.ownTopic) >= learner.ownTopics.size()) return nullptr;
+    return &learner.ownTopics[static_cast<size_t>(topic.ownTopic)];
 }
 
 Deck DeckOf(const TopicInfo& topic) {
@@ -78,8 +92,8 @@ Deck DeckOf(const TopicInfo& topic) {
 // number, so no two cards of a topic share a name.
 const std::vector<CardWords>& DesignedWords(int32_t first, int32_t last) {
     const auto key = std::make_pair(first, last);
-    auto found = designedWords.find(key);
-    if (found != designedWords.end()) return found->second;
+    auto found = Cache().designedWords.find(key);
+    if (found != Cache().designedWords.end()) return found->second;
     std::vector<CardWords> words;
     std::vector<uint8_t> bytes;
     if (app != nullptr && ReadFileWithin(app->wordFilePath, kWordListLimit, bytes)) {
@@ -87,8 +101,8 @@ const std::vector<CardWords>& DesignedWords(int32_t first, int32_t last) {
             words.push_back(CardWords{std::move(entry.prompt), std::move(entry.answer)});
     }
     for (int32_t line = first + static_cast<int32_t>(words.size()); line < last; ++line)
-        words.push_back(CardWords{u"", u"line " + platform::Utf8ToUtf16(std::to_string(line))});
-    return designedWords.emplace(key, std::move(words)).first->second;
+        words.push_back(CardWords{u"", u"line " + Utf8ToUtf16(std::to_string(line))});
+    return Cache().designedWords.emplace(key, std::move(words)).first->second;
 }
 
 std::vector<CardWords> TopicCardWords(const TopicInfo& topic) {
@@ -175,17 +189,17 @@ bool HoldsCardsOf(const TopicSchedule& schedule, const TopicInfo& topic) {
 
 TopicSchedule& ScheduleOf(const TopicInfo& topic, Direction direction = Direction::Forward) {
     const std::string key = ScheduleKey(topic, direction);
-    auto found = schedules.find(key);
-    if (found == schedules.end() || !HoldsCardsOf(found->second, topic)) {
+    auto found = Cache().schedules.find(key);
+    if (found == Cache().schedules.end() || !HoldsCardsOf(found->second, topic)) {
         TopicSchedule read;
         read.deck = DeckOf(topic);
         read.direction = direction;
         read.words = TopicCardWords(topic);
         // Answers not saved yet keep their cards by their words.
-        if (found != schedules.end()) read.unsaved = std::move(found->second.unsaved);
+        if (found != Cache().schedules.end()) read.unsaved = std::move(found->second.unsaved);
         ReadFromRecord(read, record::KeptStates(read.deck, direction));
-        if (found == schedules.end()) {
-            found = schedules.emplace(key, std::move(read)).first;
+        if (found == Cache().schedules.end()) {
+            found = Cache().schedules.emplace(key, std::move(read)).first;
         } else {
             found->second = std::move(read);
         }
@@ -254,18 +268,18 @@ void LoadSchedules() {
 }
 
 void ReadSchedulesAgain() {
-    if (schedules.empty()) return;
+    if (Cache().schedules.empty()) return;
     const record::RecordVersion version = record::CurrentRecordVersion();
-    if (schedulesRead == version) return;
-    schedulesRead = version;
+    if (Cache().schedulesRead == version) return;
+    Cache().schedulesRead = version;
     const std::vector<std::pair<CardWords, record::CardState>> none;
     for (Direction direction : {Direction::Forward, Direction::Reverse}) {
-        const bool any = std::any_of(schedules.begin(), schedules.end(), [direction](const auto& entry) {
-            return entry.second.direction == direction;
-        });
+        const bool any =
+            std::any_of(Cache().schedules.begin(), Cache().schedules.end(),
+                        [direction](const auto& entry) { return entry.second.direction == direction; });
         if (!any) continue;
         const auto kept = record::AllKeptStates(direction);
-        for (auto& [key, topic] : schedules) {
+        for (auto& [key, topic] : Cache().schedules) {
             if (topic.direction != direction) continue;
             const auto found = kept.find(topic.deck);
             ReadFromRecord(topic, found != kept.end() ? found->second : none);
@@ -274,10 +288,10 @@ void ReadSchedulesAgain() {
 }
 
 void ForgetSchedules() {
-    schedules.clear();
-    designedWords.clear();
-    schedulesRead.reset();
-    versionWhileSaving.reset();
+    Cache().schedules.clear();
+    Cache().designedWords.clear();
+    Cache().schedulesRead.reset();
+    Cache().versionWhileSaving.reset();
 }
 
 CardSchedule CardAfterAnswer(const CardSchedule& card, bool right, int32_t today) {
@@ -323,8 +337,8 @@ void RecordAnswer(int topicIndex, int entry, bool right) {
 }
 
 void PutScheduleAnswers(record::Transaction& change) {
-    versionWhileSaving = record::CurrentRecordVersion();
-    for (auto& [key, topic] : schedules) {
+    Cache().versionWhileSaving = record::CurrentRecordVersion();
+    for (auto& [key, topic] : Cache().schedules) {
         for (const Answer& answer : topic.unsaved) {
             const CardWords& words = answer.words;
             record::CardState state =
@@ -350,13 +364,14 @@ void ScheduleAnswersKept() {
     // Nothing but this save changed the record since it was read (the save's own commit is all it
     // added, and no other game committed since): the decks saved are read again, the rest hold
     // what the record does. Else everything is.
-    const bool readBeforeSave = schedulesRead && versionWhileSaving && *schedulesRead == *versionWhileSaving;
-    std::optional<record::RecordVersion> afterSave = versionWhileSaving;
+    const bool readBeforeSave = Cache().schedulesRead && Cache().versionWhileSaving &&
+                                *Cache().schedulesRead == *Cache().versionWhileSaving;
+    std::optional<record::RecordVersion> afterSave = Cache().versionWhileSaving;
     if (afterSave) ++afterSave->ownCommits;
-    versionWhileSaving.reset();
+    Cache().versionWhileSaving.reset();
     const bool onlyThisSave = readBeforeSave && record::CurrentRecordVersion() == *afterSave;
     std::set<std::pair<Deck, Direction>> saved;
-    for (auto& [key, topic] : schedules) {
+    for (auto& [key, topic] : Cache().schedules) {
         if (!topic.unsaved.empty()) saved.emplace(topic.deck, topic.direction);
         topic.unsaved.clear();
     }
@@ -366,11 +381,11 @@ void ScheduleAnswersKept() {
     }
     std::map<std::pair<Deck, Direction>, std::vector<std::pair<CardWords, record::CardState>>> kept;
     for (const auto& deck : saved) kept[deck] = record::KeptStates(deck.first, deck.second);
-    for (auto& [key, topic] : schedules) {
+    for (auto& [key, topic] : Cache().schedules) {
         const auto found = kept.find(std::make_pair(topic.deck, topic.direction));
         if (found != kept.end()) ReadFromRecord(topic, found->second);
     }
-    schedulesRead = afterSave;
+    Cache().schedulesRead = afterSave;
 }
 
 SaveResult SaveSchedules() {

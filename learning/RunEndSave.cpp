@@ -2,6 +2,7 @@
 
 #include "game/SaveFolder.h"
 #include "learning/HallOfFame.h"
+#include "learning/LearningRun.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/RepetitionStore.h"
 #include "learning/ReviewRun.h"
@@ -16,7 +17,9 @@ namespace {
 class TopicCountsSave : public SaveParticipant {
 public:
     explicit TopicCountsSave(int row) : row(row) {}
-    std::optional<SaveResult> Commit(CommitAttempt) override { return SaveTopicCounts(row); }
+    std::optional<SaveResult> Commit(CommitAttempt) override {
+        return SaveTopicCounts(currentRun.words, row);
+    }
 
 private:
     int row;
@@ -45,14 +48,16 @@ public:
         if (!begun.Done()) return RecordSaveResult(begun);
         PutScheduleAnswers(change);
         // A review's entries each belong to their card's row; a test's to the run's row.
-        const std::vector<KeptCount> counts = PutKeptCounts(change, [this](size_t entry) {
-            return !review ? row : entry < reviewCards.size() ? reviewCards[entry].topicIndex : -1;
+        const std::vector<KeptCount> counts = PutKeptCounts(change, currentRun.words, [this](size_t entry) {
+            return !review                                 ? row
+                   : entry < currentRun.reviewCards.size() ? currentRun.reviewCards[entry].topicIndex
+                                                           : -1;
         });
         const record::WriteResult written = change.Commit();
         if (written.outcome == record::WriteResult::Outcome::Busy) return Busy(attempt);
         if (!written.Done()) return RecordSaveResult(written);
         ScheduleAnswersKept();
-        TakeKeptCounts(counts);
+        TakeKeptCounts(currentRun.words, counts);
         return SaveResult{};
     }
 

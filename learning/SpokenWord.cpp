@@ -2,7 +2,7 @@
 
 #include "learning/AnswerCheck.h"
 #include "platform/Speech.h"
-#include "platform/TextInput.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ constexpr char kPlayersLanguage[] = "en";
 
 void Say(const std::u16string& word, const std::string& language) {
     if (language.empty()) return;
-    platform::Speak(platform::Utf16ToUtf8(WithoutGenderMarker(word)), language);
+    platform::Speak(Utf16ToUtf8(WithoutGenderMarker(word)), language);
 }
 
 }  // namespace

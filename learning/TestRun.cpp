@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-TestRun testRun;
+#include "learning/LearningRun.h"
 
 namespace {
 

@@ -26,9 +26,6 @@ struct TestRun {
     bool brokenOff = false;
 };
 
-// The run in progress (one at a time).
-extern TestRun testRun;
-
 // Right answers needed to pass a run of testLength questions: 70 %, and at least one.
 int32_t PassMark(int32_t testLength);
 

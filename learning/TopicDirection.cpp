@@ -3,19 +3,16 @@
 #include <map>
 
 #include "formats/LanguageCodes.h"
-#include "formats/TextEncoding.h"
 #include "game/AppContext.h"
+#include "learning/Learner.h"
 #include "learning/OwnTopics.h"
 #include "learning/TopicWords.h"
 #include "record/RecordStore.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
 using record::Direction;
-
-// The turns made this session, so a turn the record could not keep still holds until the game
-// ends. Owned by this file; emptied by ForgetChosenDirections.
-std::map<record::TopicKey, Direction> turnedThisSession;
 
 bool RowExists(int row) { return app != nullptr && row >= 0 && row < app->topicCount; }
 
@@ -33,8 +30,8 @@ std::u16string SideName(const std::string& code) {
 Direction ChosenDirection(int row) {
     if (!RowExists(row)) return Direction::Forward;
     const record::TopicKey key = KeyOf(row);
-    const auto turned = turnedThisSession.find(key);
-    if (turned != turnedThisSession.end()) return turned->second;
+    const auto turned = learner.turnedThisSession.find(key);
+    if (turned != learner.turnedThisSession.end()) return turned->second;
     const std::map<record::TopicKey, Direction> kept = record::ChosenDirections();
     const auto found = kept.find(key);
     return found == kept.end() ? Direction::Forward : found->second;
@@ -45,7 +42,7 @@ bool TurnDirection(int row) {
     const Direction turned =
         ChosenDirection(row) == Direction::Forward ? Direction::Reverse : Direction::Forward;
     const record::TopicKey key = KeyOf(row);
-    turnedThisSession[key] = turned;
+    learner.turnedThisSession[key] = turned;
     record::Transaction change;
     if (!change.Begin().Done()) return false;
     change.PutChosenDirection(key, turned);
@@ -61,4 +58,4 @@ std::u16string DirectionCaption(int row) {
     return first + u" \u2192 " + second;
 }
 
-void ForgetChosenDirections() { turnedThisSession.clear(); }
+void ForgetChosenDirections() { learner.turnedThisSession.clear(); }

@@ -2,6 +2,8 @@
 
 #include "game/AppContext.h"
 #include "learning/AnswerCheck.h"
+#include "learning/Learner.h"
+#include "learning/LearningRun.h"
 #include "learning/OwnAnswerCheck.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/OwnTopics.h"
@@ -18,32 +20,32 @@ const TopicInfo* RowInfo(int row) {
 }
 
 // Asked the other way round, every entry shows its answer and expects its prompt.
-void TurnLoadedEntries() {
-    for (WordEntry& entry : wordList.entries) entry = Reversed(entry);
-    wordList.languages = Reversed(wordList.languages);
+void TurnEntries(WordList& list) {
+    for (WordEntry& entry : list.entries) entry = Reversed(entry);
+    list.languages = Reversed(list.languages);
 }
 
 // The row's entries, asked in `direction`, with the languages and counts that go with them.
-void LoadEntries(int row, Direction direction, bool withEntries) {
+void LoadEntries(WordList& list, int row, Direction direction, bool withEntries) {
     const OwnTopic* own = OwnTopicOfRow(row);
     const TopicInfo* info = RowInfo(row);
     if (info == nullptr) return;
-    ReleaseEntries();
+    ReleaseEntries(list);
     if (own != nullptr) {
-        wordList.entries = own->cards;
-        wordList.languages = own->languages;
+        list.entries = own->cards;
+        list.languages = own->languages;
     } else if (withEntries || direction == Direction::Reverse) {
         // A reverse run's counts are the record's, found by the cards' words.
-        LoadTopicEntries(app->wordFilePath, info->firstWord, info->lastWord);
-        wordList.languages = SideLanguages{};  // English and Spanish, under the design's flags
+        LoadTopicEntries(list, app->wordFilePath, info->firstWord, info->lastWord);
+        list.languages = SideLanguages{};  // English and Spanish, under the design's flags
     }
-    wordList.currentWord = 0;
-    if (direction == Direction::Reverse) TurnLoadedEntries();
+    list.currentWord = 0;
+    if (direction == Direction::Reverse) TurnEntries(list);
     if (const std::optional<record::Deck> deck = CountsDeck(row, direction)) {
-        LoadKeptCounts(*deck, direction);
+        LoadKeptCounts(list, *deck, direction);
     } else {
         // Without entries the counts are the file's as they stand (or one per word when there is none).
-        LoadRepetitions(info->firstWord, info->lastWord);
+        LoadRepetitions(list, info->firstWord, info->lastWord);
     }
 }
 
@@ -51,9 +53,10 @@ void LoadEntries(int row, Direction direction, bool withEntries) {
 
 const OwnTopic* OwnTopicOfRow(int row) {
     const TopicInfo* info = RowInfo(row);
-    if (info == nullptr || info->ownTopic < 0 || static_cast<size_t>(info->ownTopic) >= ownTopics.size())
+    if (info == nullptr || info->ownTopic < 0 ||
+        static_cast<size_t>(info->ownTopic) >= learner.ownTopics.size())
         return nullptr;
-    return &ownTopics[static_cast<size_t>(info->ownTopic)];
+    return &learner.ownTopics[static_cast<size_t>(info->ownTopic)];
 }
 
 std::optional<record::Deck> CountsDeck(int row, Direction direction) {
@@ -63,17 +66,19 @@ std::optional<record::Deck> CountsDeck(int row, Direction direction) {
     return record::Deck::Designed(info->firstWord, info->lastWord);
 }
 
-void LoadTopicWords(int row, Direction direction) { LoadEntries(row, direction, true); }
+void LoadTopicWords(WordList& list, int row, Direction direction) { LoadEntries(list, row, direction, true); }
 
-void LoadTopicProgress(int row, Direction direction) { LoadEntries(row, direction, false); }
+void LoadTopicProgress(WordList& list, int row, Direction direction) {
+    LoadEntries(list, row, direction, false);
+}
 
-SaveResult SaveTopicCounts(int row) {
+SaveResult SaveTopicCounts(WordList& list, int row) {
     // An own topic's counts and every reverse run's are the record's, saved in the run's transaction
     // (learning/RunEndSave.h).
-    if (OwnTopicOfRow(row) != nullptr || wordList.languages.reversed) return SaveResult{};
+    if (OwnTopicOfRow(row) != nullptr || list.languages.reversed) return SaveResult{};
     const TopicInfo* info = RowInfo(row);
     // No row, no counts to keep: nothing is written.
-    return info != nullptr ? SaveRepetitions(info->firstWord, info->lastWord) : SaveResult{};
+    return info != nullptr ? SaveRepetitions(list, info->firstWord, info->lastWord) : SaveResult{};
 }
 
 bool IsRowUnlocked(int row) {

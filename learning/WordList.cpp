@@ -5,10 +5,9 @@
 
 #include "formats/BoundedFileRead.h"
 #include "formats/WordFileFormat.h"
+#include "learning/LearningRun.h"
 #include "platform/Platform.h"
-#include "platform/TextInput.h"
-
-WordList wordList;
+#include "unicode/Utf8Utf16.h"
 
 SideLanguages Reversed(const SideLanguages& languages) {
     return SideLanguages{languages.answer, languages.prompt, languages.designedFlags, !languages.reversed};
@@ -16,16 +15,16 @@ SideLanguages Reversed(const SideLanguages& languages) {
 
 WordEntry Reversed(const WordEntry& entry) { return WordEntry{entry.answer, entry.prompt}; }
 
-void LoadTopicEntries(const std::string& path, int first, int last) {
+void LoadTopicEntries(WordList& list, const std::string& path, int first, int last) {
     // A new random sequence for the word choice each time a screen loads a topic.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     std::vector<uint8_t> bytes;
     if (!ReadFileWithin(path, kWordListLimit, bytes)) {
-        ReleaseEntries();
-        wordList.currentWord = 0;
+        ReleaseEntries(list);
+        list.currentWord = 0;
         return;
     }
-    LoadTopicEntriesFromBytes(bytes.data(), bytes.size(), first, last);
+    LoadTopicEntriesFromBytes(list, bytes.data(), bytes.size(), first, last);
 }
 
 std::vector<WordEntry> ReadTopicEntries(const uint8_t* data, size_t size, int first, int last) {
@@ -43,42 +42,41 @@ std::vector<WordEntry> ReadTopicEntries(const uint8_t* data, size_t size, int fi
     return entries;
 }
 
-void LoadTopicEntriesFromBytes(const uint8_t* data, size_t size, int first, int last) {
-    ReleaseEntries();
-    wordList.entries = ReadTopicEntries(data, size, first, last);
-    for (const WordEntry& entry : wordList.entries) {
-        wordList.counts.push_back(RepetitionRecord{0});
-        wordList.asked.push_back(false);
-        platform::DebugOutput(platform::Utf16ToUtf8(entry.prompt) + " - " +
-                              platform::Utf16ToUtf8(entry.answer) + "\n");
+void LoadTopicEntriesFromBytes(WordList& list, const uint8_t* data, size_t size, int first, int last) {
+    ReleaseEntries(list);
+    list.entries = ReadTopicEntries(data, size, first, last);
+    for (const WordEntry& entry : list.entries) {
+        list.counts.push_back(RepetitionRecord{0});
+        list.asked.push_back(false);
+        platform::DebugOutput(Utf16ToUtf8(entry.prompt) + " - " + Utf16ToUtf8(entry.answer) + "\n");
     }
-    wordList.currentWord = 0;
+    list.currentWord = 0;
 }
 
-void ReleaseEntries() {
+void ReleaseEntries(WordList& list) {
     // Swaps with empty containers so the memory of the previous topic is given back.
-    std::vector<WordEntry>().swap(wordList.entries);
-    std::vector<RepetitionRecord>().swap(wordList.counts);
-    std::vector<bool>().swap(wordList.asked);
-    std::vector<SideLanguages>().swap(wordList.entryLanguages);
+    std::vector<WordEntry>().swap(list.entries);
+    std::vector<RepetitionRecord>().swap(list.counts);
+    std::vector<bool>().swap(list.asked);
+    std::vector<SideLanguages>().swap(list.entryLanguages);
 }
 
-unsigned WordCount() { return static_cast<unsigned>(wordList.entries.size()); }
+unsigned WordCount() { return static_cast<unsigned>(currentRun.words.entries.size()); }
 
 std::u16string CurrentPrompt() {
-    if (wordList.currentWord >= wordList.entries.size()) return std::u16string();
-    return wordList.entries[wordList.currentWord].prompt;
+    if (currentRun.words.currentWord >= currentRun.words.entries.size()) return std::u16string();
+    return currentRun.words.entries[currentRun.words.currentWord].prompt;
 }
 
 std::u16string CurrentAnswer() {
-    if (wordList.currentWord >= wordList.entries.size()) return std::u16string();
-    return wordList.entries[wordList.currentWord].answer;
+    if (currentRun.words.currentWord >= currentRun.words.entries.size()) return std::u16string();
+    return currentRun.words.entries[currentRun.words.currentWord].answer;
 }
 
 WordEntry CurrentEntry() { return WordEntry{CurrentPrompt(), CurrentAnswer()}; }
 
 const SideLanguages& CurrentLanguages() {
-    return wordList.currentWord < wordList.entryLanguages.size()
-               ? wordList.entryLanguages[wordList.currentWord]
-               : wordList.languages;
+    return currentRun.words.currentWord < currentRun.words.entryLanguages.size()
+               ? currentRun.words.entryLanguages[currentRun.words.currentWord]
+               : currentRun.words.languages;
 }

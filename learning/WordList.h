@@ -45,18 +45,16 @@ struct WordList {
     std::vector<SideLanguages> entryLanguages;
 };
 
-// The one word list; empty at start-up, refilled by every LoadTopicEntries.
-extern WordList wordList;
-
 // Loads file lines first..last-1 (re-seeding rand() with the time). A missing file leaves the list
 // empty. A line with fewer than two fields keeps the missing field empty.
-void LoadTopicEntries(const std::string& path, int first, int last);
+void LoadTopicEntries(WordList& list, const std::string& path, int first, int last);
 // Lines first..last-1 of the word file's bytes as entries (a line with fewer than two fields keeps
 // the missing field empty); pure.
 std::vector<WordEntry> ReadTopicEntries(const uint8_t* data, size_t size, int first, int last);
-// The same into the word list (without the re-seeding); LoadTopicEntries reads the file into it.
-void LoadTopicEntriesFromBytes(const uint8_t* data, size_t size, int first, int last);
-void ReleaseEntries();
+// The same into `list` (without the re-seeding); LoadTopicEntries reads the file into it.
+void LoadTopicEntriesFromBytes(WordList& list, const uint8_t* data, size_t size, int first, int last);
+void ReleaseEntries(WordList& list);
+// The run's words (learning/LearningRun.h):
 unsigned WordCount();
 // Entry currentWord's strings; empty when the list is empty.
 std::u16string CurrentPrompt();

@@ -4,10 +4,6 @@
 
 namespace platform {
 
-namespace calendar_testing {
-int32_t fixedToday = kClockDay;
-}  // namespace calendar_testing
-
 int32_t DayNumberOfDate(int year, int month, int day) {
     // Days from the civil date (proleptic Gregorian), counted from a March-based year so the leap
     // day falls at the end.
@@ -20,7 +16,6 @@ int32_t DayNumberOfDate(int year, int month, int day) {
 }
 
 int32_t Today() {
-    if (calendar_testing::fixedToday != calendar_testing::kClockDay) return calendar_testing::fixedToday;
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     if (localtime_r(&now, &local) == nullptr) return 0;

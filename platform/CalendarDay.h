@@ -14,11 +14,4 @@ int32_t Today();
 // The day number of a local calendar date (month 1..12, day 1..31); pure, for tests and figures.
 int32_t DayNumberOfDate(int year, int month, int day);
 
-namespace calendar_testing {
-constexpr int32_t kClockDay = INT32_MIN;
-// The day Today() reports instead of the clock's: kClockDay in the game; only the tests' hooks
-// (tests/hooks) set it.
-extern int32_t fixedToday;
-}  // namespace calendar_testing
-
 }  // namespace platform

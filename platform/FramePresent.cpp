@@ -16,53 +16,34 @@ namespace platform {
 
 namespace {
 
-// The entry points, declared with plain types so that neither GLX nor EGL headers are needed.
-using CopySubBuffer = void (*)(void* display, unsigned long drawable, int x, int y, int width, int height);
-using GetCurrent = void* (*)();
-using GetCurrentSurface = void* (*)(int which);
-using SwapWithDamage = unsigned (*)(void* display, void* surface, const int* rects, int count);
 constexpr int kEglDraw = 0x3059;  // EGL_DRAW
 
-enum class Path { Unknown, Swap, CopyRects, DamageSwap };
+using detail::FramePresenter;
 
-struct Presenter {
-    SDL_GLContext context = nullptr;
-    Path path = Path::Unknown;
-    CopySubBuffer copySubBuffer = nullptr;
-    void* display = nullptr;
-    unsigned long drawable = 0;
-    SwapWithDamage swapWithDamage = nullptr;
-    GetCurrent currentDisplay = nullptr;
-    GetCurrentSurface currentSurface = nullptr;
-};
-
-// Owner: this file; chosen again for each new GL context.
-Presenter presenter;
-
-void ChoosePath(SDL_Window* window, SDL_GLContext context) {
-    presenter = Presenter{};
+void ChoosePath(FramePresenter& presenter, SDL_Window* window, SDL_GLContext context) {
+    presenter = FramePresenter{};
     presenter.context = context;
-    presenter.path = Path::Swap;
+    presenter.path = FramePresenter::Path::Swap;
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (SDL_GetWindowWMInfo(window, &info) == SDL_TRUE) {
         if (info.subsystem == SDL_SYSWM_X11) {
-            presenter.copySubBuffer =
-                reinterpret_cast<CopySubBuffer>(SDL_GL_GetProcAddress("glXCopySubBufferMESA"));
+            presenter.copySubBuffer = reinterpret_cast<FramePresenter::CopySubBuffer>(
+                SDL_GL_GetProcAddress("glXCopySubBufferMESA"));
             presenter.display = info.info.x11.display;
             presenter.drawable = info.info.x11.window;
             if (presenter.copySubBuffer && presenter.display && presenter.drawable)
-                presenter.path = Path::CopyRects;
+                presenter.path = FramePresenter::Path::CopyRects;
         } else if (info.subsystem == SDL_SYSWM_WAYLAND) {
             void* entry = SDL_GL_GetProcAddress("eglSwapBuffersWithDamageKHR");
             if (!entry) entry = SDL_GL_GetProcAddress("eglSwapBuffersWithDamageEXT");
-            presenter.swapWithDamage = reinterpret_cast<SwapWithDamage>(entry);
+            presenter.swapWithDamage = reinterpret_cast<FramePresenter::SwapWithDamage>(entry);
             presenter.currentDisplay =
-                reinterpret_cast<GetCurrent>(SDL_GL_GetProcAddress("eglGetCurrentDisplay"));
-            presenter.currentSurface =
-                reinterpret_cast<GetCurrentSurface>(SDL_GL_GetProcAddress("eglGetCurrentSurface"));
+                reinterpret_cast<FramePresenter::GetCurrent>(SDL_GL_GetProcAddress("eglGetCurrentDisplay"));
+            presenter.currentSurface = reinterpret_cast<FramePresenter::GetCurrentSurface>(
+                SDL_GL_GetProcAddress("eglGetCurrentSurface"));
             if (presenter.swapWithDamage && presenter.currentDisplay && presenter.currentSurface) {
-                presenter.path = Path::DamageSwap;
+                presenter.path = FramePresenter::Path::DamageSwap;
             }
         }
     }
@@ -72,10 +53,10 @@ void ChoosePath(SDL_Window* window, SDL_GLContext context) {
 }  // namespace
 
 std::string FramePresentPath() {
-    switch (presenter.path) {
-        case Path::CopyRects:
+    switch (detail::GetState().presenter.path) {
+        case FramePresenter::Path::CopyRects:
             return "copying the changed rectangles (GLX_MESA_copy_sub_buffer)";
-        case Path::DamageSwap:
+        case FramePresenter::Path::DamageSwap:
             return "a swap naming the changed rectangles (EGL swap_buffers_with_damage)";
         default:
             return "swapping the whole picture";
@@ -84,20 +65,21 @@ std::string FramePresentPath() {
 
 bool ShowFrame(const std::vector<PixelRect>& changed) {
     auto& s = detail::GetState();
+    FramePresenter& presenter = s.presenter;
     if (!s.window || !s.context) return false;
     if (s.headless) {
         SDL_GL_SwapWindow(s.window);
         return false;
     }
-    if (presenter.context != s.context) ChoosePath(s.window, s.context);
-    if (!changed.empty() && presenter.path == Path::CopyRects) {
+    if (presenter.context != s.context) ChoosePath(presenter, s.window, s.context);
+    if (!changed.empty() && presenter.path == FramePresenter::Path::CopyRects) {
         for (const PixelRect& rect : changed) {
             presenter.copySubBuffer(presenter.display, presenter.drawable, rect.x, rect.y, rect.width,
                                     rect.height);
         }
         return true;
     }
-    if (!changed.empty() && presenter.path == Path::DamageSwap) {
+    if (!changed.empty() && presenter.path == FramePresenter::Path::DamageSwap) {
         std::vector<int> rects;
         for (const PixelRect& rect : changed)
             rects.insert(rects.end(), {rect.x, rect.y, rect.width, rect.height});

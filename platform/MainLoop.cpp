@@ -10,10 +10,10 @@
 #include <functional>
 #include <string>
 
-#include "platform/ClickFlags.h"
 #include "platform/Platform.h"
 #include "platform/PlatformState.h"
 #include "platform/TextInput.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace platform {
 
@@ -67,8 +67,8 @@ bool DispatchEvent(const SDL_Event& event) {
             if (event.button.button == SDL_BUTTON_LEFT && cb.click) {
                 const SDL_Keymod mod = SDL_GetModState();
                 const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
-                cb.click(ClickFlags((mod & KMOD_SHIFT) != 0, (mod & KMOD_CTRL) != 0,
-                                    (buttons & SDL_BUTTON_RMASK) != 0));
+                cb.click(Click{(mod & KMOD_SHIFT) != 0, (mod & KMOD_CTRL) != 0,
+                               (buttons & SDL_BUTTON_RMASK) != 0});
             }
             return false;
         case SDL_DROPFILE:

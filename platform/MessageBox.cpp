@@ -23,15 +23,12 @@ namespace platform::detail {
 
 namespace {
 
-// The signal that asked the game to end while the box was open (0: none), and the pipe that wakes
-// the box's watcher; both owned by the one ShowMessageBox running, reset around each box.
-volatile sig_atomic_t endSignal = 0;
-int wakeWatcher = -1;
-
+// The platform's instance exists before any box can open, so the handler only reads its fields.
 void NoteEndSignal(int signal) {
-    endSignal = signal;
+    State& state = GetState();
+    state.boxEndSignal = signal;
     const char byte = 'e';
-    if (wakeWatcher >= 0) (void)!write(wakeWatcher, &byte, 1);
+    if (state.boxWakeWatcher >= 0) (void)!write(state.boxWakeWatcher, &byte, 1);
 }
 
 // The processes this thread has started and not yet waited for: the box's, once SDL forked it.
@@ -80,8 +77,9 @@ bool ShowMessageBox(MessageKind kind, const std::string& text) {
     if (pipe2(wake, O_CLOEXEC) != 0) {
         return SDL_ShowSimpleMessageBox(BoxFlags(kind), title, text.c_str(), nullptr) == 0;
     }
-    endSignal = 0;
-    wakeWatcher = wake[1];
+    State& state = GetState();
+    state.boxEndSignal = 0;
+    state.boxWakeWatcher = wake[1];
     struct sigaction noting = {}, oldTerm = {}, oldInt = {};
     noting.sa_handler = NoteEndSignal;
     sigemptyset(&noting.sa_mask);
@@ -97,11 +95,11 @@ bool ShowMessageBox(MessageKind kind, const std::string& text) {
     watcher.join();
     sigaction(SIGTERM, &oldTerm, nullptr);
     sigaction(SIGINT, &oldInt, nullptr);
-    wakeWatcher = -1;
+    state.boxWakeWatcher = -1;
     close(wake[0]);
     close(wake[1]);
     // Handed on to whoever handles it at other times: SDL's handler asks the loop to end.
-    if (endSignal != 0) raise(endSignal);
+    if (state.boxEndSignal != 0) raise(state.boxEndSignal);
     return shown;
 }
 

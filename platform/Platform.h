@@ -18,11 +18,25 @@ namespace platform {
 // and Backspace also while held). A key delivered here never arrives as a character too.
 enum class Key { Up, Down, Left, Right, Return, Escape, Backspace, F1, F2, F3, Delete };
 
+// A click of the left button, and what was held with it: Shift, Ctrl, the right button.
+struct Click {
+    bool shiftHeld = false;
+    bool ctrlHeld = false;
+    bool rightButtonDown = false;
+
+    // Nothing held: the click the game's buttons and lists answer.
+    constexpr bool IsPlain() const { return !shiftHeld && !ctrlHeld && !rightButtonDown; }
+    constexpr bool operator==(const Click& other) const {
+        return shiftHeld == other.shiftHeld && ctrlHeld == other.ctrlHeld &&
+               rightButtonDown == other.rightButtonDown;
+    }
+};
+
 // What the window delivers to the game; every callback runs on the one game thread.
 struct WindowCallbacks {
     std::function<void()> tick;                    // one per timer period (64 a second)
     std::function<void(char16_t unit)> character;  // a typed UTF-16 code unit (Tab is '\t')
-    std::function<void(int flags)> click;          // left button: 1 | 4 (Shift) | 8 (Ctrl) | 2 (right held)
+    std::function<void(Click click)> click;        // the left button, with what was held
     std::function<void(Key key)> key;
     std::function<void(int notches)> wheel;  // the mouse wheel: > 0 turned away from the player (up)
     std::function<void(int width, int height)> paint;  // exposed or resized: drawable size

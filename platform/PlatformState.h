@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <csignal>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -16,16 +17,51 @@ namespace platform::detail {
 constexpr double kTickPeriodMs = 1000.0 / 64.0;
 constexpr double kClockWrapMs = 4294967296.0;  // the millisecond counter is 32 bits wide
 
+// How drawn frames reach the window (platform/FramePresent.cpp): chosen for the GL context it was
+// chosen with, and again for each new one. The entry points are declared with plain types so that
+// neither GLX nor EGL headers are needed.
+struct FramePresenter {
+    using CopySubBuffer = void (*)(void* display, unsigned long drawable, int x, int y, int width,
+                                   int height);
+    using GetCurrent = void* (*)();
+    using GetCurrentSurface = void* (*)(int which);
+    using SwapWithDamage = unsigned (*)(void* display, void* surface, const int* rects, int count);
+    enum class Path { Unknown, Swap, CopyRects, DamageSwap };
+
+    SDL_GLContext context = nullptr;
+    Path path = Path::Unknown;
+    CopySubBuffer copySubBuffer = nullptr;
+    void* display = nullptr;
+    unsigned long drawable = 0;
+    SwapWithDamage swapWithDamage = nullptr;
+    GetCurrent currentDisplay = nullptr;
+    GetCurrentSurface currentSurface = nullptr;
+};
+
+// The platform's one instance (GetState, owned by platform/SdlPlatform.cpp), its fields by lifetime.
 struct State {
+    // The program's: SDL started (Start to Stop), the executable's folder (asked of SDL once).
+    bool sdlStarted = false;
+    std::string executableFolder;
+
+    // The window's: from OpenWindow to Stop, its GL context from CreateGLContext to
+    // DestroyGLContext (the presenter is chosen anew for each context).
     SDL_Window* window = nullptr;
     SDL_GLContext context = nullptr;
-    bool sdlStarted = false;
     // The window had to be opened without the requested depth/stencil/double-buffer format.
     bool pixelFormatFailed = false;
     WindowCallbacks callbacks;
-    Size icon;  // of the picture the window shows as its icon; 0 x 0 for the default one
+    Size icon;                // of the picture the window shows as its icon; 0 x 0 for the default one
     bool tickBehind = false;  // more ticks are due right after the one being delivered
+    FramePresenter presenter;
 
+    // A message box's (platform/MessageBox.cpp), reset around each box: the signal that asked the
+    // game to end while it was open (0: none), noted by a signal handler, and the pipe that wakes
+    // the box's watcher (-1: no box open).
+    volatile sig_atomic_t boxEndSignal = 0;
+    int boxWakeWatcher = -1;
+
+    // The headless twin's settings and records (tests/hooks/Headless.h), cleared by its Reset.
     bool headless = false;
     bool folderOverridden = false;
     std::string folder;

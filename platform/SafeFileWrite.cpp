@@ -7,10 +7,6 @@
 #include <cstdio>
 #include <string>
 
-namespace safe_file_write_testing {
-Fault injectedFault = Fault::None;
-}  // namespace safe_file_write_testing
-
 namespace {
 
 bool WriteAll(int fd, const uint8_t* data, size_t size) {
@@ -41,19 +37,18 @@ void SyncFolder(const std::string& folder) {
     close(fd);
 }
 
-// The process id and a per-process count: no running save picks the same name, and a name left
-// by an earlier process is skipped by the next count.
-std::string TemporaryName(const std::string& path) {
-    static unsigned long names = 0;
-    return path + ".tmp." + std::to_string(getpid()) + "." + std::to_string(++names);
+// The process id and the attempt's number: a name a running save holds, or one left by a killed
+// save, is skipped by the next attempt (the file is only ever created new).
+std::string TemporaryName(const std::string& path, unsigned attempt) {
+    return path + ".tmp." + std::to_string(getpid()) + "." + std::to_string(attempt);
 }
 
 // Creates the temporary file for `path` in the same folder, as a new file only: an existing file or
 // link of the chosen name is never opened (O_EXCL), a link is never followed (O_NOFOLLOW). The
 // mode is the one any new file of the player gets (0666 less the umask).
 int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
-    for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        temporary = TemporaryName(path);
+    for (unsigned attempt = 1; attempt <= 100; ++attempt) {
+        temporary = TemporaryName(path, attempt);
         const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -63,24 +58,16 @@ int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
 }  // namespace
 
 FileWriteResult WriteFileAtomically(const std::string& path, const void* data, size_t size) {
-    using safe_file_write_testing::Fault;
-    using safe_file_write_testing::injectedFault;
     std::string temporary;
     const int fd = CreateTemporaryBeside(path, temporary);
     if (fd < 0) return FileWriteResult{errno != 0 ? errno : EIO};
     int error = 0;
-    if (injectedFault == Fault::Write) {
-        error = ENOSPC;  // as a full disk fails it
-    } else if (!WriteAll(fd, static_cast<const uint8_t*>(data), size) || fsync(fd) != 0) {
+    if (!WriteAll(fd, static_cast<const uint8_t*>(data), size) || fsync(fd) != 0) {
         error = errno;
     }
     if (close(fd) != 0 && error == 0) error = errno;
     if (error == 0) {
-        if (injectedFault == Fault::Rename) {
-            error = EACCES;
-        } else if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-            error = errno;
-        }
+        if (std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
     }
     if (error != 0) {
         unlink(temporary.c_str());

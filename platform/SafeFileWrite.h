@@ -21,10 +21,3 @@ struct FileWriteResult {
 // Writes `size` bytes as the new content of `path`. When any step fails the old file, if any, is
 // left as it was and no temporary file stays behind.
 FileWriteResult WriteFileAtomically(const std::string& path, const void* data, size_t size);
-
-namespace safe_file_write_testing {
-enum class Fault { None, Write, Rename };
-// The step at which every write fails: None in the game; only the tests' hooks (tests/hooks) set it.
-// A failed write reports ENOSPC, as on a full disk; a failed rename EACCES.
-extern Fault injectedFault;
-}  // namespace safe_file_write_testing

@@ -300,14 +300,13 @@ uint32_t TickCountMs() {
 std::string ExecutableFolder() {
     auto& s = GetState();
     if (s.folderOverridden) return s.folder;
-    static const std::string folder = [] {
+    if (s.executableFolder.empty()) {
         char* base = SDL_GetBasePath();
-        std::string path = base ? base : "./";  // SDL cannot tell only on exotic systems
+        s.executableFolder = base ? base : "./";  // SDL cannot tell only on exotic systems
         SDL_free(base);
-        if (path.empty() || path.back() != '/') path.push_back('/');
-        return path;
-    }();
-    return folder;
+        if (s.executableFolder.empty() || s.executableFolder.back() != '/') s.executableFolder.push_back('/');
+    }
+    return s.executableFolder;
 }
 
 void RequestExit(int status) {

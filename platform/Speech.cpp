@@ -27,8 +27,6 @@
 #include <thread>
 #include <utility>
 
-#include "platform/SpeechObserver.h"
-
 namespace platform {
 namespace {
 
@@ -56,10 +54,26 @@ struct SpeechLibrary {
     decltype(&spd_set_language) setLanguage = nullptr;
 };
 
-// Why speech is off is told once per process, whichever way it failed.
+struct Worker;
+
+// The speech client, the program's one instance of the speech service (owner: this file).
+struct SpeechClient {
+    // Opened once per process and never closed: the library keeps glib loaded, which cannot be
+    // unloaded. `library` points at `entries` once every entry point was found.
+    std::once_flag libraryOpened;
+    std::once_flag interruptHandlerInstalled;
+    SpeechLibrary entries;
+    const SpeechLibrary* library = nullptr;
+    // Made on the first word and ended by StopSpeech. One StopSpeech could not end is left behind,
+    // never destroyed: its thread may still be inside the library.
+    Worker* worker = nullptr;
+    std::atomic<bool> enabled{true};
+    // Why speech is off is told once per process, whichever way it failed.
+    std::atomic<bool> toldOff{false};
+} client;
+
 void TellSpeechIsOff(const std::string& why) {
-    static std::atomic<bool> told{false};
-    if (!told.exchange(true)) std::fprintf(stderr, "lexadrill: speech is off: %s\n", why.c_str());
+    if (!client.toldOff.exchange(true)) std::fprintf(stderr, "lexadrill: speech is off: %s\n", why.c_str());
 }
 
 template <class Function>
@@ -67,15 +81,14 @@ void Find(void* handle, const char* name, Function& entry) {
     entry = reinterpret_cast<Function>(dlsym(handle, name));
 }
 
-// Opened once per process and never closed: the library keeps glib loaded, which cannot be unloaded.
 const SpeechLibrary* Library() {
-    static const SpeechLibrary* const library = []() -> const SpeechLibrary* {
+    std::call_once(client.libraryOpened, [] {
         void* handle = dlopen(kLibrary, RTLD_NOW | RTLD_LOCAL);
         if (!handle) {
             TellSpeechIsOff(std::string(kLibrary) + " is not installed (package speech-dispatcher)");
-            return nullptr;
+            return;
         }
-        static SpeechLibrary found;
+        SpeechLibrary& found = client.entries;
         Find(handle, "spd_open2", found.open);
         Find(handle, "spd_close", found.close);
         Find(handle, "spd_say", found.say);
@@ -83,11 +96,11 @@ const SpeechLibrary* Library() {
         Find(handle, "spd_set_language", found.setLanguage);
         if (!found.open || !found.close || !found.say || !found.cancel || !found.setLanguage) {
             TellSpeechIsOff(std::string(kLibrary) + " lacks an entry point the game needs");
-            return nullptr;
+            return;
         }
-        return &found;
-    }();
-    return library;
+        client.library = &found;
+    });
+    return client.library;
 }
 
 struct Request {
@@ -115,14 +128,13 @@ struct Worker {
 int InterruptSignal() { return SIGRTMIN + 2; }
 
 void InstallInterruptHandler() {
-    static const bool installed = [] {
+    std::call_once(client.interruptHandlerInstalled, [] {
         struct sigaction action = {};
         action.sa_handler = [](int) {};
         action.sa_flags = 0;  // no SA_RESTART: the interrupted wait must fail
         sigemptyset(&action.sa_mask);
-        return sigaction(InterruptSignal(), &action, nullptr) == 0;
-    }();
-    (void)installed;
+        sigaction(InterruptSignal(), &action, nullptr);
+    });
 }
 
 // Called on the worker's thread: the timer's signal goes to this thread alone.
@@ -172,11 +184,6 @@ bool Bounded(Worker& w, std::chrono::milliseconds limit, bool& stalled, Call cal
     }
     return true;
 }
-
-// Made on the first word and ended by StopSpeech. One StopSpeech could not end is left behind,
-// never destroyed: its thread may still be inside the library.
-Worker* worker = nullptr;
-std::atomic<bool> enabled{true};
 
 // The service decides by its own rule where to connect; only the user's default address may have
 // the library start the service.
@@ -288,23 +295,18 @@ void RunWorker(Worker& w) {
 
 // The worker starts with the first request of a run.
 Worker& RunningWorker() {
-    if (!worker) {
+    if (!client.worker) {
         InstallInterruptHandler();
-        worker = new Worker;
-        worker->thread = std::thread(RunWorker, std::ref(*worker));
+        client.worker = new Worker;
+        client.worker->thread = std::thread(RunWorker, std::ref(*client.worker));
     }
-    return *worker;
+    return *client.worker;
 }
 
 }  // namespace
 
-namespace speech_observer {
-std::function<void(const std::string& text, const std::string& language)> observer;
-}  // namespace speech_observer
-
 void Speak(const std::string& text, const std::string& language) {
-    if (!enabled || text.empty()) return;
-    if (speech_observer::observer) speech_observer::observer(text, language);
+    if (!client.enabled || text.empty()) return;
     Worker& w = RunningWorker();
     {
         std::lock_guard<std::mutex> lock(w.mutex);
@@ -315,6 +317,7 @@ void Speak(const std::string& text, const std::string& language) {
 }
 
 void CancelSpeech() {
+    Worker* worker = client.worker;
     if (!worker) return;
     {
         std::lock_guard<std::mutex> lock(worker->mutex);
@@ -325,17 +328,17 @@ void CancelSpeech() {
 }
 
 void ToggleSpeech() {
-    enabled = !enabled;
-    if (!enabled) CancelSpeech();
+    client.enabled = !client.enabled;
+    if (!client.enabled) CancelSpeech();
 }
 
-bool SpeechEnabled() { return enabled; }
+bool SpeechEnabled() { return client.enabled; }
 
 void StopSpeech() {
-    enabled = true;
-    if (!worker) return;
-    Worker* stopping = worker;
-    worker = nullptr;
+    client.enabled = true;
+    if (!client.worker) return;
+    Worker* stopping = client.worker;
+    client.worker = nullptr;
     std::unique_lock<std::mutex> lock(stopping->mutex);
     stopping->stop = true;
     // A reply the service never sends must not hold the game at its end: the read ends on the shut

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "platform/TextInput.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace record::database {
 
@@ -39,28 +39,13 @@ WriteResult ResultOf(int sqliteCode) {
     return result;
 }
 
-namespace {
-
-// The session connection's prepared statements by their SQL, each lent to one Statement at a time.
-// Owned by this file from KeepStatementsOf to ForgetStatements.
-struct KeptStatements {
-    sqlite3* db = nullptr;
-    struct Entry {
-        sqlite3_stmt* statement = nullptr;
-        bool lent = false;
-    };
-    std::unordered_map<std::string, Entry> bySql;  // nodes: an entry stays where it is
-    uint64_t generation = 0;                       // counts the ForgetStatements calls
-} keptStatements;
-
-}  // namespace
-
 void KeepStatementsOf(sqlite3* db) {
     ForgetStatements();
-    keptStatements.db = db;
+    SessionStatements().db = db;
 }
 
 void ForgetStatements() {
+    KeptStatements& keptStatements = SessionStatements();
     for (auto& [sql, entry] : keptStatements.bySql) sqlite3_finalize(entry.statement);
     keptStatements.bySql.clear();
     keptStatements.db = nullptr;
@@ -72,6 +57,7 @@ Statement::Statement(sqlite3* db, const char* sql) {
         code = SQLITE_MISUSE;
         return;
     }
+    KeptStatements& keptStatements = SessionStatements();
     if (db == keptStatements.db) {
         KeptStatements::Entry& entry = keptStatements.bySql[sql];
         if (entry.statement == nullptr) {
@@ -102,7 +88,7 @@ Statement::~Statement() {
         return;
     }
     // Finalized meanwhile with its connection: nothing is left to give back.
-    if (lentGeneration != keptStatements.generation) return;
+    if (lentGeneration != SessionStatements().generation) return;
     // Reset, it holds no read transaction open and is ready for the next use.
     sqlite3_reset(statement);
     sqlite3_clear_bindings(statement);
@@ -125,9 +111,7 @@ Statement& Statement::Bind(int index, const std::string& text) {
     return *this;
 }
 
-Statement& Statement::Bind(int index, const std::u16string& text) {
-    return Bind(index, platform::Utf16ToUtf8(text));
-}
+Statement& Statement::Bind(int index, const std::u16string& text) { return Bind(index, Utf16ToUtf8(text)); }
 
 Statement& Statement::BindNull(int index) {
     if (statement) sqlite3_bind_null(statement, index);
@@ -162,7 +146,7 @@ std::string Statement::Text(int column) const {
                 : std::string();
 }
 
-std::u16string Statement::Text16(int column) const { return platform::Utf8ToUtf16(Text(column)); }
+std::u16string Statement::Text16(int column) const { return Utf8ToUtf16(Text(column)); }
 
 bool Statement::IsNull(int column) const { return sqlite3_column_type(statement, column) == SQLITE_NULL; }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 
 #include "record/RecordStore.h"
 
@@ -37,6 +38,19 @@ WriteResult ResultOf(int sqliteCode);
 // connection closes.
 void KeepStatementsOf(sqlite3* db);
 void ForgetStatements();
+
+// The session connection's prepared statements by their SQL, each lent to one Statement at a time;
+// part of the record's one state (record/RecordStore.cpp), from KeepStatementsOf to ForgetStatements.
+struct KeptStatements {
+    sqlite3* db = nullptr;
+    struct Entry {
+        sqlite3_stmt* statement = nullptr;
+        bool lent = false;
+    };
+    std::unordered_map<std::string, Entry> bySql;  // nodes: an entry stays where it is
+    uint64_t generation = 0;                       // counts the ForgetStatements calls
+};
+KeptStatements& SessionStatements();
 
 // One prepared statement; a failure to prepare or step is kept in `code` (the first one). A kept
 // statement is reset and its bindings cleared when this object goes.

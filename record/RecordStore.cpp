@@ -25,7 +25,7 @@ using database::Statement;
 // "LXDR": marks a database as this game's record.
 constexpr int32_t kApplicationId = 0x4C584452;
 
-// The session's record, owned by this file from StartRecord to StopRecord.
+// The session's record, from StartRecord to StopRecord.
 struct Session {
     std::string folder;  // ending in '/'
     std::string path;
@@ -36,7 +36,7 @@ struct Session {
     // every session, so a version from before a new start never matches one after it.
     uint64_t connections = 0;
     uint64_t commits = 0;
-} session;
+};
 
 // Version 1. Days are local calendar day numbers; times seconds since 1970; directions 0 as the
 // topic is designed, 1 the reverse; a designed topic's card has no list but its word-file lines.
@@ -94,13 +94,35 @@ bool Writable(const std::string& path) {
 // after a commit leaves kCheckpointPages pages or more in the log (where SQLite's own automatic
 // checkpoint would copy it, on the committing thread), a thread of its own runs a passive
 // checkpoint on its own connection, one that never waits for nor stops a reader or a writer. Owned
-// by this file from the first such commit to CloseConnection.
+// from the first such commit to CloseConnection.
 constexpr int kCheckpointPages = 1000;
 constexpr int kPageBytes = 4096;  // SQLite's page size, which the record keeps
 struct Checkpointer {
     std::thread worker;
     std::atomic<bool> running{false};
-} checkpointer;
+};
+
+// The record's integrity check, run on a thread of its own with its own read-only connection, so
+// a year of answers costs start-up nothing; the game's thread takes its result once a tick
+// (PollRecordCheck). From StartRecord to StopRecord.
+struct IntegrityCheck {
+    std::thread worker;
+    std::mutex guard;
+    sqlite3* reader = nullptr;  // the check's connection while it runs, under `guard`
+    std::atomic<bool> finished{false};
+    std::string why;  // set before `finished`: why the file is damaged; "" when it is whole
+    bool told = false;
+};
+
+// The record's one state, owned by this file: the session's connection and its kept statements,
+// the checkpoint's thread and the integrity check's.
+struct RecordState {
+    Session session;
+    database::KeptStatements statements;
+    Checkpointer checkpointer;
+    IntegrityCheck integrity;
+};
+RecordState state;
 
 void RunCheckpoint(const std::string& path) {
     sqlite3* db = nullptr;
@@ -109,19 +131,19 @@ void RunCheckpoint(const std::string& path) {
         Execute(db, "PRAGMA schema_version") == SQLITE_OK)
         sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
     sqlite3_close(db);
-    checkpointer.running = false;
+    state.checkpointer.running = false;
 }
 
 void StopCheckpointer() {
-    if (checkpointer.worker.joinable()) checkpointer.worker.join();
+    if (state.checkpointer.worker.joinable()) state.checkpointer.worker.join();
 }
 
 // SQLite's hook after every commit of the session's connection, with the pages now in the log.
 int CheckpointBeside(void*, sqlite3*, const char*, int pages) {
-    if (pages >= kCheckpointPages && !checkpointer.running) {
+    if (pages >= kCheckpointPages && !state.checkpointer.running) {
         StopCheckpointer();  // the one before, finished
-        checkpointer.running = true;
-        checkpointer.worker = std::thread(RunCheckpoint, session.path);
+        state.checkpointer.running = true;
+        state.checkpointer.worker = std::thread(RunCheckpoint, state.session.path);
     }
     return SQLITE_OK;
 }
@@ -141,7 +163,7 @@ sqlite3* OpenConnection(const std::string& path, int flags) {
     Execute(db, settings.c_str());
     database::KeepStatementsOf(db);
     sqlite3_wal_hook(db, CheckpointBeside, nullptr);  // in place of the automatic checkpoint
-    ++session.connections;
+    ++state.session.connections;
     return db;
 }
 
@@ -182,25 +204,13 @@ CheckResult CheckFile(sqlite3* db, const std::string& path) {
     return CheckResult{};
 }
 
-// The record's integrity check, run on a thread of its own with its own read-only connection, so
-// a year of answers costs start-up nothing; the game's thread takes its result once a tick
-// (PollRecordCheck). Owned by this file from StartRecord to StopRecord.
-struct IntegrityCheck {
-    std::thread worker;
-    std::mutex guard;
-    sqlite3* reader = nullptr;  // the check's connection while it runs, under `guard`
-    std::atomic<bool> finished{false};
-    std::string why;  // set before `finished`: why the file is damaged; "" when it is whole
-    bool told = false;
-} integrity;
-
 void RunIntegrityCheck(const std::string& path) {
     sqlite3* db = nullptr;
     std::string why;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
         {
-            const std::lock_guard<std::mutex> lock(integrity.guard);
-            integrity.reader = db;
+            const std::lock_guard<std::mutex> lock(state.integrity.guard);
+            state.integrity.reader = db;
         }
         Statement check(db, "PRAGMA quick_check");
         const bool row = check.Next();
@@ -208,29 +218,29 @@ void RunIntegrityCheck(const std::string& path) {
             why = "it fails its integrity check";
     }
     {
-        const std::lock_guard<std::mutex> lock(integrity.guard);
-        integrity.reader = nullptr;
+        const std::lock_guard<std::mutex> lock(state.integrity.guard);
+        state.integrity.reader = nullptr;
     }
     sqlite3_close(db);
-    integrity.why = why;
-    integrity.finished = true;
+    state.integrity.why = why;
+    state.integrity.finished = true;
 }
 
 void StartIntegrityCheck(const std::string& path) {
-    integrity.finished = false;
-    integrity.why.clear();
-    integrity.told = false;
-    integrity.worker = std::thread(RunIntegrityCheck, path);
+    state.integrity.finished = false;
+    state.integrity.why.clear();
+    state.integrity.told = false;
+    state.integrity.worker = std::thread(RunIntegrityCheck, path);
 }
 
 // Ends a check still running (it is interrupted: the game is closing or starting again).
 void StopIntegrityCheck() {
-    if (!integrity.worker.joinable()) return;
+    if (!state.integrity.worker.joinable()) return;
     {
-        const std::lock_guard<std::mutex> lock(integrity.guard);
-        if (integrity.reader) sqlite3_interrupt(integrity.reader);
+        const std::lock_guard<std::mutex> lock(state.integrity.guard);
+        if (state.integrity.reader) sqlite3_interrupt(state.integrity.reader);
     }
-    integrity.worker.join();
+    state.integrity.worker.join();
 }
 
 std::string LocalDate() {
@@ -269,12 +279,13 @@ int MakeSchema(sqlite3* db) {
 
 // Opens an existing file as this session's record, or tells why it cannot be.
 CheckResult OpenExisting() {
-    session.db = OpenConnection(session.path, SQLITE_OPEN_READWRITE);
-    if (session.db == nullptr) return Damaged("it cannot be opened");
-    CheckResult check = CheckFile(session.db, session.path);
-    if (check.verdict == FileCheck::Empty && MakeSchema(session.db) != SQLITE_OK)
+    state.session.db = OpenConnection(state.session.path, SQLITE_OPEN_READWRITE);
+    if (state.session.db == nullptr) return Damaged("it cannot be opened");
+    CheckResult check = CheckFile(state.session.db, state.session.path);
+    if (check.verdict == FileCheck::Empty && MakeSchema(state.session.db) != SQLITE_OK)
         check = Damaged("it cannot be written");
-    if (check.verdict != FileCheck::Ours && check.verdict != FileCheck::Empty) CloseConnection(session.db);
+    if (check.verdict != FileCheck::Ours && check.verdict != FileCheck::Empty)
+        CloseConnection(state.session.db);
     return check;
 }
 
@@ -304,38 +315,40 @@ StartReport OpenSession(const std::string& folder);
 
 namespace database {
 
+KeptStatements& SessionStatements() { return state.statements; }
+
 sqlite3* Reader() {
-    if (!session.started) OpenSession(SaveWriteFolder());
+    if (!state.session.started) OpenSession(SaveWriteFolder());
     // Another game may have made the record since this one started.
-    if (session.db == nullptr && session.started && !session.newerFile &&
-        platform::PathExists(session.path)) {
-        if (OpenExisting().verdict == FileCheck::Newer) session.newerFile = true;
+    if (state.session.db == nullptr && state.session.started && !state.session.newerFile &&
+        platform::PathExists(state.session.path)) {
+        if (OpenExisting().verdict == FileCheck::Newer) state.session.newerFile = true;
     }
-    return session.db;
+    return state.session.db;
 }
 
 sqlite3* Writer(WriteResult& failure) {
-    if (!session.started) OpenSession(SaveWriteFolder());
-    if (session.newerFile) {
+    if (!state.session.started) OpenSession(SaveWriteFolder());
+    if (state.session.newerFile) {
         failure = WriteResult{WriteResult::Outcome::Off, 0, "a newer version of the game keeps this record"};
         return nullptr;
     }
-    if (Reader() != nullptr) return session.db;
-    if (platform::PathExists(session.path)) {
+    if (Reader() != nullptr) return state.session.db;
+    if (platform::PathExists(state.session.path)) {
         failure = WriteResult{WriteResult::Outcome::Failed, EIO,
                               std::string(kRecordFileName) + " cannot be opened"};
         return nullptr;
     }
-    platform::MakeFolders(session.folder);
-    session.db = OpenConnection(session.path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    const int code = session.db ? MakeSchema(session.db) : SQLITE_CANTOPEN;
+    platform::MakeFolders(state.session.folder);
+    state.session.db = OpenConnection(state.session.path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    const int code = state.session.db ? MakeSchema(state.session.db) : SQLITE_CANTOPEN;
     if (code != SQLITE_OK) {
-        CloseConnection(session.db);
-        std::remove(session.path.c_str());  // the empty file this call made, nothing else
+        CloseConnection(state.session.db);
+        std::remove(state.session.path.c_str());  // the empty file this call made, nothing else
         failure = ResultOf(code);
         return nullptr;
     }
-    return session.db;
+    return state.session.db;
 }
 
 }  // namespace database
@@ -346,28 +359,28 @@ namespace {
 // old files: what a read or write before any start-up (a tool, a test) gets.
 StartReport OpenSession(const std::string& folder) {
     StopRecord();
-    session.folder = folder;
-    session.path = folder + kRecordFileName;
-    session.started = true;
+    state.session.folder = folder;
+    state.session.path = folder + kRecordFileName;
+    state.session.started = true;
     StartReport report;
-    if (platform::PathExists(session.path)) {
+    if (platform::PathExists(state.session.path)) {
         const CheckResult check = OpenExisting();
         if (check.verdict == FileCheck::Newer) {
-            session.newerFile = true;
-            report.notice = "Your progress record " + session.path +
+            state.session.newerFile = true;
+            report.notice = "Your progress record " + state.session.path +
                             " was written by a newer version of lexaDRILL: it is left as it is, and this "
                             "game keeps no record of its answers until it is updated.";
         } else if (check.verdict == FileCheck::Ours) {
-            StartIntegrityCheck(session.path);
+            StartIntegrityCheck(state.session.path);
         } else if (check.verdict == FileCheck::Damaged) {
-            const std::string aside = SetAside(session.path);
+            const std::string aside = SetAside(state.session.path);
             if (aside.empty()) {
-                session.newerFile = true;  // cannot be moved: left alone like a newer game's
-                report.notice = "Your progress record " + session.path + " cannot be used (" + check.why +
-                                ") nor renamed: this game keeps no record of its answers.";
+                state.session.newerFile = true;  // cannot be moved: left alone like a newer game's
+                report.notice = "Your progress record " + state.session.path + " cannot be used (" +
+                                check.why + ") nor renamed: this game keeps no record of its answers.";
             } else {
-                report.notice = "Your progress record " + session.path + " cannot be used (" + check.why +
-                                "). It was kept as " + aside + " and a new record was begun.";
+                report.notice = "Your progress record " + state.session.path + " cannot be used (" +
+                                check.why + "). It was kept as " + aside + " and a new record was begun.";
             }
         }
     }
@@ -379,17 +392,17 @@ StartReport OpenSession(const std::string& folder) {
 StartReport StartRecord(const std::string& folder, const std::vector<ListFacts>& lists,
                         const OldTopicsSource& oldTopics) {
     StartReport report = OpenSession(folder);
-    if (session.newerFile) return report;
+    if (state.session.newerFile) return report;
     const WriteResult listed = AddListsNotKept(lists);
     if (!listed.Done())
         report.notice += (report.notice.empty() ? "" : "\n") +
-                         ("The lists could not be written into " + session.path + ": " + listed.reason);
+                         ("The lists could not be written into " + state.session.path + ": " + listed.reason);
     const std::vector<std::string> old = OldFilesIn(folder);
     if (old.empty()) return report;
     const WriteResult carried =
         CarryOverOldFiles(folder, oldTopics ? oldTopics() : std::vector<OldTopic>{}, old);
     if (carried.Done()) {
-        report.migratedLine = "lexadrill: progress carried over into " + session.path +
+        report.migratedLine = "lexadrill: progress carried over into " + state.session.path +
                               "; the old files are in " + folder + kMigratedFolder;
     } else {
         // Nothing moved: the next start tries again.
@@ -401,36 +414,36 @@ StartReport StartRecord(const std::string& folder, const std::vector<ListFacts>&
 }
 
 std::string PollRecordCheck(bool wait) {
-    if (!integrity.worker.joinable() || integrity.told) return "";
-    if (!wait && !integrity.finished) return "";
-    integrity.worker.join();
-    integrity.told = true;
-    if (integrity.why.empty() || session.db == nullptr) return "";
+    if (!state.integrity.worker.joinable() || state.integrity.told) return "";
+    if (!wait && !state.integrity.finished) return "";
+    state.integrity.worker.join();
+    state.integrity.told = true;
+    if (state.integrity.why.empty() || state.session.db == nullptr) return "";
     // Set aside as at start-up; the next write begins a fresh record.
-    CloseConnection(session.db);
-    const std::string aside = SetAside(session.path);
+    CloseConnection(state.session.db);
+    const std::string aside = SetAside(state.session.path);
     if (aside.empty()) {
-        session.newerFile = true;  // cannot be moved: left alone, nothing more written
-        return "Your progress record " + session.path + " cannot be used (" + integrity.why +
+        state.session.newerFile = true;  // cannot be moved: left alone, nothing more written
+        return "Your progress record " + state.session.path + " cannot be used (" + state.integrity.why +
                ") nor renamed: this game keeps no further record of its answers.";
     }
-    return "Your progress record " + session.path + " cannot be used (" + integrity.why +
+    return "Your progress record " + state.session.path + " cannot be used (" + state.integrity.why +
            "). It was kept as " + aside + " and a new record was begun.";
 }
 
 void StopRecord() {
     StopIntegrityCheck();
-    CloseConnection(session.db);
-    const uint64_t connections = session.connections, commits = session.commits;
-    session = Session{};
-    session.connections = connections;
-    session.commits = commits;
+    CloseConnection(state.session.db);
+    const uint64_t connections = state.session.connections, commits = state.session.commits;
+    state.session = Session{};
+    state.session.connections = connections;
+    state.session.commits = commits;
 }
 
 RecordVersion CurrentRecordVersion() {
     // Reader() first: it opens a record another game has made since.
     sqlite3* db = database::Reader();
-    RecordVersion version{session.connections, session.commits, 0};
+    RecordVersion version{state.session.connections, state.session.commits, 0};
     if (db != nullptr) {
         int code = SQLITE_OK;
         version.othersChanges = PragmaNumber(db, "PRAGMA data_version", code);
@@ -438,14 +451,14 @@ RecordVersion CurrentRecordVersion() {
     return version;
 }
 
-std::string RecordPath() { return session.path; }
+std::string RecordPath() { return state.session.path; }
 
-bool RecordWritable() { return !session.newerFile; }
+bool RecordWritable() { return !state.session.newerFile; }
 
 Transaction::Transaction() = default;
 
 Transaction::~Transaction() {
-    if (begun) Execute(session.db, "ROLLBACK");
+    if (begun) Execute(state.session.db, "ROLLBACK");
 }
 
 WriteResult Transaction::Begin(int waitMs) {
@@ -466,14 +479,14 @@ WriteResult Transaction::Begin(int waitMs) {
 WriteResult Transaction::Commit() {
     if (!begun) return failure.Done() ? WriteResult{WriteResult::Outcome::Failed, EIO, "not begun"} : failure;
     if (!failure.Done()) return failure;  // the destructor rolls back
-    const int code = Execute(session.db, "COMMIT");
+    const int code = Execute(state.session.db, "COMMIT");
     if (code == SQLITE_OK) {
         begun = false;
-        ++session.commits;
+        ++state.session.commits;
         return WriteResult{};
     }
     // A commit that failed (a full disk, an injected fault) keeps nothing: roll back now.
-    Execute(session.db, "ROLLBACK");
+    Execute(state.session.db, "ROLLBACK");
     begun = false;
     return database::ResultOf(code);
 }

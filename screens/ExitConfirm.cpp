@@ -14,10 +14,10 @@
 #include "learning/OwnTopics.h"
 #include "platform/Platform.h"
 #include "platform/ProcessStart.h"
-#include "platform/TextInput.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 #include "screens/TopicsScreen.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
@@ -80,21 +80,20 @@ void ShowExitConfirm(ScreenId returnScreen) {
         key::kExitQuestion,
         list.empty()
             ? std::u16string(kExitQuestionText)
-            : remove + CutToWidth(platform::Utf8ToUtf16(list), kQuestionRoomEm - TextWidthEm(remove + mark)) +
-                  mark);
+            : remove + CutToWidth(Utf8ToUtf16(list), kQuestionRoomEm - TextWidthEm(remove + mark)) + mark);
     FlyInShown(key::kExitQuestion);
     FlyInShown(key::kExitAnswers);
 }
 
 void ExitConfirmInput(const InputEvent& input) {
-    if (!input.IsPlainClick()) return;
+    if (!input.IsPlainClick() && !input.HasMeaning()) return;
     GLObjectTextList* answers = FindTextList(key::kExitAnswers);
     if (!answers) return;
-    MoveSelectionByHoveredArrow(*answers);
+    MoveSelectionByArrow(*answers, input);
     // "no" is a click away from being selected, never from ending the game.
-    if (SelectClickedLine(*answers)) return;
+    if (SelectPickedLine(*answers, input)) return;
 
-    if (!ClickOnSelectedLine(*answers) || app->transitionLock) return;
+    if (!ChoosesSelectedLine(*answers, input) || app->transitionLock) return;
     app->transitionLock = true;
     if (GLObject* question = FindSceneObject(key::kExitQuestion)) question->FlyOut();
     answers->FlyOut();

@@ -11,6 +11,7 @@
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "learning/HallOfFame.h"
+#include "learning/Learner.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 
@@ -23,7 +24,7 @@ void RefillList() {
     GLObjectTextList* list = HallOfFameList();
     if (!list) return;
     list->ClearLines();
-    for (const HallOfFameEntry& entry : hallOfFame)
+    for (const HallOfFameEntry& entry : learner.hallOfFame)
         list->AddLine(HallOfFameLineText(entry), key::kListLine, true);
     list->Select(0);
 }
@@ -47,13 +48,13 @@ void ShowHallOfFameScreen() {
 }
 
 void HallOfFameScreenInput(const InputEvent& input) {
-    if (!input.IsPlainClick()) return;
+    if (!input.IsPlainClick() && !input.HasMeaning()) return;
     GLObjectTextList* list = HallOfFameList();
     if (!list) return;
-    MoveSelectionByHoveredArrow(*list);
-    SelectClickedLine(*list);
+    MoveSelectionByArrow(*list, input);
+    SelectPickedLine(*list, input);
     GLObject* abort = FindSceneObject(key::kAbortButton);
-    if (abort && abort->hovered && !app->transitionLock) {
+    if (abort && PointsAt(input, key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         abort->FlyOut();
         list->FlyOut();

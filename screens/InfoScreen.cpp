@@ -15,7 +15,6 @@
 #include "engine/TextureTable.h"
 #include "engine/TitleCard.h"
 #include "formats/LanguageCodes.h"
-#include "formats/TextEncoding.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
@@ -26,14 +25,12 @@
 #include "platform/Platform.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
-// The own lists' panel: one texture slot, found by its name and drawn again only when its texts
-// change. Owned by this screen for the program's life; the slot is the scene's texture (a new
-// table has none, so it is made anew).
+// The own lists' panel: one texture slot of the scene's, drawn again only when its texts change.
 constexpr char kOwnPanelTexture[] = "own list information panel";
-std::u16string ownPanelTexts;
 
 std::u16string LanguageWord(const std::string& code) { return Utf8ToUtf16(EnglishLanguageName(code)); }
 
@@ -71,23 +68,14 @@ int32_t PanelTexture() {
     // A designed topic asked the other way round gets a panel of its own too; the designed
     // direction keeps the designed picture.
     const bool reverse = beforeARun && ChosenDirection(row) == record::Direction::Reverse;
-    if (own == nullptr && !reverse) return FindTexture(app->infoPicturePath);
+    if (own == nullptr && !reverse) return scene->textures.Find(app->infoPicturePath);
     const SideLanguages sides = own ? own->languages : SideLanguages{};
     const std::vector<PanelLine> lines = OwnPanelLines(reverse ? Reversed(sides) : sides, own != nullptr);
     std::u16string texts;
     for (const PanelLine& line : lines) texts += line.text + u"\n";
-    int32_t slot = FindTexture(kOwnPanelTexture);
-    if (slot >= 0 && ownPanelTexts == texts) return slot;
-    const Image picture = DrawInfoPanel(lines, glyphfont::FontFile());
-    platform::MakeContextCurrent();
-    if (slot < 0) {
-        slot = LoadTextureImage(kOwnPanelTexture, picture);
-    } else {
-        ReplaceTextureImage(slot, kOwnPanelTexture, picture);
-    }
-    platform::ReleaseContext();
-    ownPanelTexts = slot >= 0 ? texts : u"";
-    return slot >= 0 ? slot : FindTexture(app->infoPicturePath);
+    const int32_t slot = scene->textures.DrawnImage(
+        kOwnPanelTexture, texts, [&] { return DrawInfoPanel(lines, glyphfont::FontFile()); });
+    return slot >= 0 ? slot : scene->textures.Find(app->infoPicturePath);
 }
 
 // Percent-encodes what a file:// address cannot carry as is (spaces, non-ASCII bytes, '#', ...).
@@ -138,7 +126,7 @@ void BuildInfoScreen() {
     auto* panel =
         scene->Add(std::make_unique<GLObjectPlane>(key::kInfoPanel, 1.0f, 0.0, 0.0, 0.0, 4.0, 0.0, 4.0));
     panel->rotation[0] = 90.0;
-    panel->texture = FindTexture(app->infoPicturePath);
+    panel->texture = scene->textures.Find(app->infoPicturePath);
     panel->textured = true;
     panel->depthTest = true;
     panel->blend = true;
@@ -154,6 +142,11 @@ void ShowInfoScreen() {
 }
 
 void InfoScreenInput(const InputEvent& input) {
+    // Return and Escape press the arrow.
+    if (input.Means(KeyMeaning::Act::Press, key::kArrowNext)) {
+        if (!app->transitionLock) GoOn();
+        return;
+    }
     if (!input.IsClick()) return;  // typed characters and keys without a row do nothing here
     if (Hovered(key::kArrowNext)) {
         // Only a plain click goes on, and only once; any other click on the arrow does nothing.

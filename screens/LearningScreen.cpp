@@ -7,6 +7,7 @@
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
+#include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
 #include "learning/SpokenWord.h"
@@ -28,8 +29,8 @@ const char* const kScreenObjects[] = {key::kPromptText, key::kAbortButton, key::
                                       key::kNativeFlag, key::kForeignFlag, key::kScore};
 
 void ShowCounter() {
-    SetTextOf(key::kScore, u"words: " + NumberText(static_cast<int>(wordList.currentWord) + 1) + u" of " +
-                               NumberText(static_cast<int>(WordCount())));
+    SetTextOf(key::kScore, u"words: " + NumberText(static_cast<int>(currentRun.words.currentWord) + 1) +
+                               u" of " + NumberText(static_cast<int>(WordCount())));
 }
 
 void ShowEntryTexts() {
@@ -41,7 +42,7 @@ void ShowEntryTexts() {
 
 // The screen's entry over the loaded word list, from its first entry.
 void EnterLearning() {
-    wordList.currentWord = 0;
+    currentRun.words.currentWord = 0;
     if (WordCount() == 0) {
         // Nothing to study (the word list is missing): straight back to the main menu.
         LeaveLearning();
@@ -62,14 +63,14 @@ void EnterLearning() {
 // The state of a fresh entry to the screen, before its words are loaded.
 void ResetLearning() {
     if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
-    wordList.currentWord = 0;
+    currentRun.words.currentWord = 0;
     app->screens.learningStepping = false;
     app->screens.learningLeaving = false;
 }
 
 // The shown pair leaves to the left and pair `index` follows once it has gone.
 void StepTo(unsigned index) {
-    wordList.currentWord = index;
+    currentRun.words.currentWord = index;
     app->screens.learningStepping = true;
     ShowCounter();
     for (const char* objectKey : {key::kPromptText, key::kAnswerText}) {
@@ -88,7 +89,7 @@ void ShowLearningScreen() {
     const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
     const int row = topicsList ? topicsList->selected : 0;
     const int shown = row >= 0 && row < app->topicCount ? row : 0;
-    LoadTopicWords(shown, ChosenDirection(shown));
+    LoadTopicWords(currentRun.words, shown, ChosenDirection(shown));
     EnterLearning();
 }
 
@@ -99,30 +100,31 @@ void ShowPractiseRound() {
 }
 
 void LearningScreenInput(const InputEvent& input) {
-    if (!input.IsPlainClick() || app->screens.learningLeaving) return;
-    if (Hovered(key::kAbortButton) && !app->transitionLock) {
+    if ((!input.IsPlainClick() && !input.HasMeaning()) || app->screens.learningLeaving) return;
+    if (PointsAt(input, key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         LeaveLearning();
         return;
     }
-    if (!Hovered(key::kArrowNext) || app->screens.learningStepping) return;
-    if (wordList.currentWord + 1 >= WordCount()) {
+    if (!PointsAt(input, key::kArrowNext) || app->screens.learningStepping) return;
+    if (currentRun.words.currentWord + 1 >= WordCount()) {
         app->transitionLock = true;
         LeaveLearning();
         return;
     }
-    StepTo(wordList.currentWord + 1);
+    StepTo(currentRun.words.currentWord + 1);
 }
 
 void ShowPreviousLearningPair() {
     if (app->screens.learningLeaving || app->screens.learningStepping || app->transitionLock ||
-        wordList.currentWord == 0)
+        currentRun.words.currentWord == 0)
         return;
-    StepTo(wordList.currentWord - 1);
+    StepTo(currentRun.words.currentWord - 1);
 }
 
 void SpeakLearningAnswerAgain() {
-    if (app->screens.learningLeaving || app->screens.learningStepping || wordList.currentWord >= WordCount())
+    if (app->screens.learningLeaving || app->screens.learningStepping ||
+        currentRun.words.currentWord >= WordCount())
         return;
     SpeakForeignWord(CurrentEntry(), CurrentLanguages());
 }

@@ -7,7 +7,6 @@
 
 #include "engine/GLScene.h"
 #include "engine/GlyphFont.h"
-#include "engine/TextureTable.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
@@ -19,14 +18,14 @@ namespace {
 
 void LoadSharedTextures() {
     const std::string& folder = app->exeDirNarrow;
-    LoadTextureJpeg(folder + "gfx/mirror.jpg");
-    LoadTextureJpeg(folder + "gfx/glowny_bg.jpg");
-    LoadTextureJpeg(app->infoPicturePath);
-    for (int row = 0; row < 3; ++row) LoadTextureJpeg(app->topics[row].picturePath);
-    LoadTextureJpeg(folder + "gfx/blocked.jpg");
-    LoadTextureJpeg(app->nativeFlagPath);
-    LoadTextureJpeg(app->foreignFlagPath);
-    LoadTextureTga(folder + "gfx/particle.tga");
+    scene->textures.LoadJpeg(folder + "gfx/mirror.jpg");
+    scene->textures.LoadJpeg(folder + "gfx/glowny_bg.jpg");
+    scene->textures.LoadJpeg(app->infoPicturePath);
+    for (int row = 0; row < 3; ++row) scene->textures.LoadJpeg(app->topics[row].picturePath);
+    scene->textures.LoadJpeg(folder + "gfx/blocked.jpg");
+    scene->textures.LoadJpeg(app->nativeFlagPath);
+    scene->textures.LoadJpeg(app->foreignFlagPath);
+    scene->textures.LoadTga(folder + "gfx/particle.tga");
 }
 
 // The grey backdrop behind every later screen; added first so it is drawn first.
@@ -49,7 +48,7 @@ void BuildBackdrop() {
 
 void BuildLoadingScreen() {
     app->userName = u"player";
-    LoadTextureJpeg(app->exeDirNarrow + "gfx/loading.jpg");
+    scene->textures.LoadJpeg(app->exeDirNarrow + "gfx/loading.jpg");
     auto* picture =
         scene->Add(std::make_unique<GLObjectPlane>(key::kLoadingPicture, 1.0f, 0.0, 0.0, 2.0, 4.0, 0.0, 2.0));
     picture->rotation[0] = 90.0;
@@ -57,7 +56,7 @@ void BuildLoadingScreen() {
     picture->blend = true;
     picture->texturedColour = true;
     picture->SetColour(1.0, 1.0, 1.0, 1.0);
-    picture->texture = FindTexture("gfx/loading.jpg");
+    picture->texture = scene->textures.Find("gfx/loading.jpg");
     picture->textured = true;
 }
 

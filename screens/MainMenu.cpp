@@ -32,7 +32,7 @@ void ShowReviewLine() {
     ReadSchedulesAgain();
     const int due = DueCountToday();
     GLObjectText* line = menu->lines[kReviewLine];
-    line->SetText(ReviewLineText(due, due > 0 ? 0 : DaysUntilNextDue()));
+    line->SetText(ReviewLineText(app->strings, due, due > 0 ? 0 : DaysUntilNextDue()));
     line->visible = due > 0;  // the list's enabled mark
     const bool selected = menu->selected == kReviewLine;
     const double* rgb = due > 0 ? (selected ? menu->selectedColour : menu->normalColour)
@@ -53,20 +53,20 @@ void AddMainMenuLines(GLObjectTextList& menu) {
         const std::u16string& text;
         const char* lineKey;
     } kLines[] = {
-        {MenuLine::Learn, uiStrings.menuLearn, key::kLine1},
-        {MenuLine::Test, uiStrings.menuTest, key::kLine2},
-        {MenuLine::Results, uiStrings.menuResults, key::kLine3},
-        {MenuLine::About, uiStrings.menuAbout, key::kLine4},
-        {MenuLine::Exit, uiStrings.menuExit, key::kLine5},
+        {MenuLine::Learn, app->strings.menuLearn, key::kLine1},
+        {MenuLine::Test, app->strings.menuTest, key::kLine2},
+        {MenuLine::Results, app->strings.menuResults, key::kLine3},
+        {MenuLine::About, app->strings.menuAbout, key::kLine4},
+        {MenuLine::Exit, app->strings.menuExit, key::kLine5},
         // Below the designed lines, which keep their places; ShowMainMenu fills in the review line.
-        {MenuLine::Review, uiStrings.menuReview, key::kLine6},
-        {MenuLine::Progress, uiStrings.menuProgress, key::kLine7},
+        {MenuLine::Review, app->strings.menuReview, key::kLine6},
+        {MenuLine::Progress, app->strings.menuProgress, key::kLine7},
     };
     for (const auto& row : kLines) menu.AddLine(row.text, row.lineKey, true);
 }
 
-std::u16string ReviewLineText(int dueToday, int daysUntilNextDue) {
-    const std::u16string& review = uiStrings.menuReview;
+std::u16string ReviewLineText(const UiStrings& texts, int dueToday, int daysUntilNextDue) {
+    const std::u16string& review = texts.menuReview;
     if (dueToday > 0) {
         const std::string count = DueCountText(dueToday);
         return review + u" " + std::u16string(count.begin(), count.end());
@@ -97,31 +97,31 @@ void HideMainMenu() {
 }
 
 void MainMenuInput(const InputEvent& input) {
-    if (!input.IsPlainClick()) return;
+    if (!input.IsPlainClick() && !input.HasMeaning()) return;
     GLObjectTextList* menu = FindTextList(key::kMainMenu);
     if (!menu) return;
     // The abort button is not shown here; it can only still be hovered from the screen that hid
     // it. This road does not take the lock.
-    if (Hovered(key::kAbortButton)) {
+    if (PointsAt(input, key::kAbortButton)) {
         FlyOutMainMenu();
         scene->PostEvent(event::kExitConfirmAfterMainMenuAbort, 80);
         return;
     }
-    MoveSelectionByHoveredArrow(*menu);
-    if (SelectClickedLine(*menu)) return;
+    MoveSelectionByArrow(*menu, input);
+    if (SelectPickedLine(*menu, input)) return;
 
-    if (!ClickOnSelectedLine(*menu) || app->transitionLock) return;
+    if (!ChoosesSelectedLine(*menu, input) || app->transitionLock) return;
     if (menu->selected == kReviewLine && !ReviewLineEnabled(*menu)) return;
     app->transitionLock = true;
     FlyOutMainMenu();
     switch (static_cast<MenuLine>(menu->selected)) {
         case MenuLine::Learn:
             scene->PostEvent(event::kTopicsAfterMainMenu, 80);
-            app->sessionMode = 0;
+            app->sessionMode = SessionMode::Learning;
             break;
         case MenuLine::Test:
             scene->PostEvent(event::kTopicsAfterMainMenu, 80);
-            app->sessionMode = 1;
+            app->sessionMode = SessionMode::Test;
             break;
         case MenuLine::Results:
             scene->PostEvent(event::kHallOfFameAfterMainMenu, 80);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/InputEvent.h"
+#include "game/UiStrings.h"
 
 class GLObjectTextList;
 
@@ -22,4 +23,4 @@ void MainMenuInput(const InputEvent& input);
 // The review line: "review 12" ("99+" above 99) while cards are due today, else when the next one
 // falls due ("review: next in 2 days", "review: next tomorrow"), or "review: nothing due" when no
 // card is scheduled (daysUntilNextDue -1).
-std::u16string ReviewLineText(int dueToday, int daysUntilNextDue);
+std::u16string ReviewLineText(const UiStrings& texts, int dueToday, int daysUntilNextDue);

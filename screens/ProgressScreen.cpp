@@ -53,8 +53,10 @@ struct TopicRow {
     GLObjectText* recall = nullptr;
 };
 
-// The screen's objects in order (the scene owns them); filled by BuildProgressScreen, owned by
-// this screen for the run of the program.
+}  // namespace
+
+// The screen's objects in order (the scene owns them), and what it shows; filled by
+// BuildProgressScreen, kept in the screens' state (AppContext::screens) as long as the scene.
 struct ProgressObjects {
     std::vector<GLObject*> fixed;  // the title, the legend and the captions
     GLObjectTextList* names = nullptr;
@@ -69,7 +71,15 @@ struct ProgressObjects {
     GLObjectText* streak = nullptr;
     GLObjectText* recall = nullptr;
     GLObjectText* hint = nullptr;
-} objects;
+};
+
+namespace {
+
+// The screen's objects; an empty set before the screen was built.
+ProgressObjects& Objects() {
+    if (!app->screens.progressObjects) app->screens.progressObjects = std::make_shared<ProgressObjects>();
+    return *app->screens.progressObjects;
+}
 
 GLObject* AddBlock(const char* objectKey, double x, double y, double width, double height,
                    const double* rgb) {
@@ -114,11 +124,11 @@ std::u16string RecallText(const Recall& recall) {
 
 // The shown rows follow the list's window over the names; hidden while the list scrolls.
 void FillTopicRows() {
-    const int first = objects.names->firstVisible;
-    const bool scrolling = objects.names->scrollingUp || objects.names->scrollingDown;
-    const std::vector<TopicProgress>& topics = objects.figures.topics;
+    const int first = Objects().names->firstVisible;
+    const bool scrolling = Objects().names->scrollingUp || Objects().names->scrollingDown;
+    const std::vector<TopicProgress>& topics = Objects().figures.topics;
     for (int slot = 0; slot < kRowsShown; ++slot) {
-        TopicRow& row = objects.rows[static_cast<size_t>(slot)];
+        TopicRow& row = Objects().rows[static_cast<size_t>(slot)];
         const size_t index = static_cast<size_t>(first + slot);
         const TopicProgress* topic = !scrolling && index < topics.size() ? &topics[index] : nullptr;
         const std::array<int, 4> counts =
@@ -137,26 +147,27 @@ void FillTopicRows() {
             AlignLeft(*row.recall, kRecallX);
         }
     }
-    objects.rowsFirst = scrolling ? -1 : first;
+    Objects().rowsFirst = scrolling ? -1 : first;
 }
 
 void FillDays(const ProgressFigures& figures) {
     for (int day = 0; day < kPractisedDaysShown; ++day) {
-        GLObject* cube = objects.days[day];
+        GLObject* cube = Objects().days[day];
         const bool practised = figures.practised[day];
         const double* rgb = practised ? kPractisedColour : kRestColour;
         cube->SetColour(rgb[0], rgb[1], rgb[2], 1);
         cube->wireframe = !practised;
         cube->visible = true;
         const int answers = figures.answersOnDay[static_cast<size_t>(day)];
-        objects.dayAnswers[day]->SetText(answers > 0 ? NumberText(answers) : u"");
-        objects.dayAnswers[day]->visible = answers > 0;
+        Objects().dayAnswers[day]->SetText(answers > 0 ? NumberText(answers) : u"");
+        Objects().dayAnswers[day]->visible = answers > 0;
     }
-    objects.streak->SetText(u"streak: " + DaysText(figures.streakDays));
-    objects.recall->SetText(u"recall, last " + NumberText(kRecallDays) + u" days: " +
-                            (figures.recall.answers > 0 ? NumberText(figures.recall.Percent()) + u" % of " +
-                                                              NumberText(figures.recall.answers) + u" answers"
-                                                        : std::u16string(u"no answers")));
+    Objects().streak->SetText(u"streak: " + DaysText(figures.streakDays));
+    Objects().recall->SetText(u"recall, last " + NumberText(kRecallDays) + u" days: " +
+                              (figures.recall.answers > 0
+                                   ? NumberText(figures.recall.Percent()) + u" % of " +
+                                         NumberText(figures.recall.answers) + u" answers"
+                                   : std::u16string(u"no answers")));
 }
 
 void FillDaysAhead(const ProgressFigures& figures) {
@@ -164,8 +175,8 @@ void FillDaysAhead(const ProgressFigures& figures) {
     for (int day = 0; day < kDaysAheadShown; ++day) {
         const int due = figures.dueOnDay[day];
         const double height = kAheadMaxHeight * due / most;
-        Stretch(*objects.aheadBars[day], 1, kAheadBaseY, height);
-        GLObjectText* count = objects.aheadCounts[day];
+        Stretch(*Objects().aheadBars[day], 1, kAheadBaseY, height);
+        GLObjectText* count = Objects().aheadCounts[day];
         count->SetText(NumberText(due));
         count->homePosition[1] = count->position[1] = kAheadBaseY + height + 0.14;
         count->UpdateBounds();
@@ -176,139 +187,142 @@ void FlyOutProgressScreen() {
     auto flyOut = [](GLObject* object) {
         if (object && object->visible) object->FlyOut();
     };
-    for (GLObject* object : objects.fixed) flyOut(object);
-    flyOut(objects.names);
-    for (const TopicRow& row : objects.rows) {
+    for (GLObject* object : Objects().fixed) flyOut(object);
+    flyOut(Objects().names);
+    for (const TopicRow& row : Objects().rows) {
         flyOut(row.recall);
         for (GLObject* group : row.groups) flyOut(group);
     }
-    for (GLObject* day : objects.days) flyOut(day);
-    for (GLObject* answers : objects.dayAnswers) flyOut(answers);
+    for (GLObject* day : Objects().days) flyOut(day);
+    for (GLObject* answers : Objects().dayAnswers) flyOut(answers);
     for (int day = 0; day < kDaysAheadShown; ++day) {
-        flyOut(objects.aheadBars[day]);
-        flyOut(objects.aheadCounts[day]);
-        flyOut(objects.aheadDays[day]);
+        flyOut(Objects().aheadBars[day]);
+        flyOut(Objects().aheadCounts[day]);
+        flyOut(Objects().aheadDays[day]);
     }
-    flyOut(objects.streak);
-    flyOut(objects.recall);
-    flyOut(objects.hint);
+    flyOut(Objects().streak);
+    flyOut(Objects().recall);
+    flyOut(Objects().hint);
 }
 
 }  // namespace
 
 void BuildProgressScreen() {
-    objects = ProgressObjects();
+    app->screens.progressObjects = std::make_shared<ProgressObjects>();
     constexpr double kTitle[3] = {0.3, 0.3, 0.5}, kCaption[3] = {0.35, 0.35, 0.35};
-    objects.fixed.push_back(AddText(key::kProgressTitle, u"progress", -1.6, 2.05, 0.5, kTitle));
+    Objects().fixed.push_back(AddText(key::kProgressTitle, u"progress", -1.6, 2.05, 0.5, kTitle));
     // The legend: a block of each group's colour with its name beside it.
     const char16_t* const groupNames[4] = {u"new", u"boxes 1-2", u"3-4", u"5-7"};
     const double legendX[4] = {-3.4, -2.55, -1.35, -0.6};
     for (int group = 0; group < 4; ++group) {
-        objects.fixed.push_back(
+        Objects().fixed.push_back(
             AddBlock(key::kProgressLegend, legendX[group], 1.8, kDaySize, kDaySize, kGroupColours[group]));
         GLObjectText* name =
             AddText(key::kProgressLegend, groupNames[group], legendX[group], 1.78, kSmallScale, kCaption);
         AlignLeft(*name, legendX[group] + 0.12);
-        objects.fixed.push_back(name);
+        Objects().fixed.push_back(name);
     }
 
     // The names are filled in when the picture is shown: the topics may have changed since.
-    objects.names = scene->Add(std::make_unique<GLObjectTextList>(
+    Objects().names = scene->Add(std::make_unique<GLObjectTextList>(
         key::kProgressTopicList, kRowsShown, "data/arrow_up.MS3D", "data/arrow_down.MS3D",
         kNamesCentreX / (1 + kNameScale), kFirstRowY / (1 + kNameScale), 0.3));
-    objects.names->scale = kNameScale;
-    objects.names->visible = false;
+    Objects().names->scale = kNameScale;
+    Objects().names->visible = false;
     for (int slot = 0; slot < kRowsShown; ++slot) {
         const double y = kFirstRowY - slot * kRowSpacing;
-        TopicRow& row = objects.rows[static_cast<size_t>(slot)];
+        TopicRow& row = Objects().rows[static_cast<size_t>(slot)];
         for (int group = 0; group < 4; ++group)
             row.groups[group] = AddBlock(key::kProgressBoxBar, kBarLeft, y + kBarRaise, 0, kBarThickness,
                                          kGroupColours[group]);
         row.recall = AddText(key::kProgressRecall, u"", kRecallX, y, kSmallScale, kCaption);
     }
 
-    objects.fixed.push_back(
+    Objects().fixed.push_back(
         AddText(key::kProgressDaysTitle, u"last 14 days", kRightMiddle, 1.62, kLabelScale, kTitle));
     for (int day = 0; day < kPractisedDaysShown; ++day) {
         const double x = kFirstDayX + day * kDayStep;
-        objects.days[day] = AddBlock(key::kProgressDay, x, kDaysY, kDaySize, kDaySize, kRestColour);
+        Objects().days[day] = AddBlock(key::kProgressDay, x, kDaysY, kDaySize, kDaySize, kRestColour);
         // How many answers the day had, above its square.
-        objects.dayAnswers[day] =
+        Objects().dayAnswers[day] =
             AddText(key::kProgressDayAnswers, u"", x, kDaysY + 0.15, kDayAnswersScale, kCaption);
     }
-    objects.streak = AddText(key::kProgressStreak, u"", kRightMiddle, 1.02, kLabelScale, kCaption);
-    objects.recall = AddText(key::kProgressRecall, u"", kRightMiddle, 0.8, kSmallScale, kCaption);
+    Objects().streak = AddText(key::kProgressStreak, u"", kRightMiddle, 1.02, kLabelScale, kCaption);
+    Objects().recall = AddText(key::kProgressRecall, u"", kRightMiddle, 0.8, kSmallScale, kCaption);
 
-    objects.fixed.push_back(
+    Objects().fixed.push_back(
         AddText(key::kProgressDueTitle, u"due in the next 7 days", kRightMiddle, 0.55, kLabelScale, kTitle));
     for (int day = 0; day < kDaysAheadShown; ++day) {
         const double x = kFirstAheadX + day * kAheadStep;
-        objects.aheadBars[day] = AddBlock(key::kProgressDueBar, x, kAheadBaseY, 0.2, 0, kAheadColour);
-        objects.aheadCounts[day] =
+        Objects().aheadBars[day] = AddBlock(key::kProgressDueBar, x, kAheadBaseY, 0.2, 0, kAheadColour);
+        Objects().aheadCounts[day] =
             AddText(key::kProgressDueCount, u"0", x, kAheadBaseY, kSmallScale, kCaption);
-        objects.aheadDays[day] = AddText(key::kProgressDueDay, day == 0 ? u"today" : u"+" + NumberText(day),
-                                         x, kAheadBaseY - 0.2, kSmallScale * 0.9, kCaption);
+        Objects().aheadDays[day] = AddText(key::kProgressDueDay, day == 0 ? u"today" : u"+" + NumberText(day),
+                                           x, kAheadBaseY - 0.2, kSmallScale * 0.9, kCaption);
     }
     // In the empty chart, which it stands for: nothing is due before the first answer.
-    objects.hint = AddText(key::kProgressHint, u"answer a test or a review to start your schedule",
-                           kRightMiddle, kAheadBaseY + 0.8 * kAheadMaxHeight, kSmallScale, kTitle);
+    Objects().hint = AddText(key::kProgressHint, u"answer a test or a review to start your schedule",
+                             kRightMiddle, kAheadBaseY + 0.8 * kAheadMaxHeight, kSmallScale, kTitle);
 }
 
 void ShowProgressScreen() {
-    objects.figures = CurrentProgress();
-    const ProgressFigures& figures = objects.figures;
+    Objects().figures = CurrentProgress();
+    const ProgressFigures& figures = Objects().figures;
     // The names as the topics stand now, the selection kept where it still is a row.
-    const int selected = objects.names->selected;
-    objects.names->ClearLines();
+    const int selected = Objects().names->selected;
+    Objects().names->ClearLines();
     for (const TopicProgress& topic : figures.topics)
-        objects.names->AddLine(CutToWidth(app->topics[topic.topicIndex].title, kMaxNameWidth),
-                               key::kProgressTopicName, true);
-    objects.names->PlaceArrows(kArrowsX, kFirstRowY + kBarRaise,
-                               kFirstRowY - (kRowsShown - 1) * kRowSpacing + kBarRaise);
-    objects.names->Select(std::clamp(selected, 0, std::max(0, static_cast<int>(figures.topics.size()) - 1)));
+        Objects().names->AddLine(CutToWidth(app->topics[topic.topicIndex].title, kMaxNameWidth),
+                                 key::kProgressTopicName, true);
+    Objects().names->PlaceArrows(kArrowsX, kFirstRowY + kBarRaise,
+                                 kFirstRowY - (kRowsShown - 1) * kRowSpacing + kBarRaise);
+    Objects().names->Select(
+        std::clamp(selected, 0, std::max(0, static_cast<int>(figures.topics.size()) - 1)));
     FillTopicRows();
     FillDays(figures);
     FillDaysAhead(figures);
-    for (GLObject* object : objects.fixed) object->visible = true;
-    for (GLObjectText* day : objects.aheadDays) day->visible = true;
-    objects.streak->visible = true;
-    objects.recall->visible = true;
-    objects.hint->visible = !figures.anyAnswered;
+    for (GLObject* object : Objects().fixed) object->visible = true;
+    for (GLObjectText* day : Objects().aheadDays) day->visible = true;
+    Objects().streak->visible = true;
+    Objects().recall->visible = true;
+    Objects().hint->visible = !figures.anyAnswered;
 
-    for (GLObject* object : objects.fixed) Enter(object);
-    objects.names->visible = !figures.topics.empty();
-    if (objects.names->visible) objects.names->FlyIn();
-    for (const TopicRow& row : objects.rows) {
+    for (GLObject* object : Objects().fixed) Enter(object);
+    Objects().names->visible = !figures.topics.empty();
+    if (Objects().names->visible) Objects().names->FlyIn();
+    for (const TopicRow& row : Objects().rows) {
         Enter(row.recall);
         for (GLObject* group : row.groups) Enter(group);
     }
-    for (GLObject* day : objects.days) Enter(day);
-    for (GLObject* answers : objects.dayAnswers) Enter(answers);
+    for (GLObject* day : Objects().days) Enter(day);
+    for (GLObject* answers : Objects().dayAnswers) Enter(answers);
     for (int day = 0; day < kDaysAheadShown; ++day) {
-        Enter(objects.aheadBars[day]);
-        objects.aheadCounts[day]->visible = true;
-        Enter(objects.aheadCounts[day]);
-        Enter(objects.aheadDays[day]);
+        Enter(Objects().aheadBars[day]);
+        Objects().aheadCounts[day]->visible = true;
+        Enter(Objects().aheadCounts[day]);
+        Enter(Objects().aheadDays[day]);
     }
-    Enter(objects.streak);
-    Enter(objects.recall);
-    Enter(objects.hint);
+    Enter(Objects().streak);
+    Enter(Objects().recall);
+    Enter(Objects().hint);
     EnterFromLeft(key::kArrowPrevious);
 }
 
 void ProgressScreenTick() {
-    if (!objects.names || !objects.names->visible || app->transitionLock) return;
-    const bool scrolling = objects.names->scrollingUp || objects.names->scrollingDown;
+    if (!Objects().names || !Objects().names->visible || app->transitionLock) return;
+    const bool scrolling = Objects().names->scrollingUp || Objects().names->scrollingDown;
     // The rows follow the names once a scroll is over; they hide while it lasts.
-    if (scrolling ? objects.rowsFirst >= 0 : objects.rowsFirst != objects.names->firstVisible)
+    if (scrolling ? Objects().rowsFirst >= 0 : Objects().rowsFirst != Objects().names->firstVisible)
         FillTopicRows();
 }
 
 void ProgressScreenInput(const InputEvent& input) {
-    if (!input.IsPlainClick() || app->transitionLock) return;
-    if (!Hovered(key::kArrowPrevious)) {
-        MoveSelectionByHoveredArrow(*objects.names);
-        SelectClickedLine(*objects.names);
+    if (app->transitionLock) return;
+    if (!Presses(input, key::kArrowPrevious)) {
+        if (GLObjectTextList* names = Objects().names) {
+            MoveSelectionByArrow(*names, input);
+            SelectPickedLine(*names, input);
+        }
         return;
     }
     app->transitionLock = true;
@@ -321,21 +335,21 @@ void HideProgressScreen() {
     auto hide = [](GLObject* object) {
         if (object) object->visible = false;
     };
-    for (GLObject* object : objects.fixed) hide(object);
-    hide(objects.names);
-    for (const TopicRow& row : objects.rows) {
+    for (GLObject* object : Objects().fixed) hide(object);
+    hide(Objects().names);
+    for (const TopicRow& row : Objects().rows) {
         hide(row.recall);
         for (GLObject* group : row.groups) hide(group);
     }
-    for (GLObject* day : objects.days) hide(day);
-    for (GLObject* answers : objects.dayAnswers) hide(answers);
+    for (GLObject* day : Objects().days) hide(day);
+    for (GLObject* answers : Objects().dayAnswers) hide(answers);
     for (int day = 0; day < kDaysAheadShown; ++day) {
-        hide(objects.aheadBars[day]);
-        hide(objects.aheadCounts[day]);
-        hide(objects.aheadDays[day]);
+        hide(Objects().aheadBars[day]);
+        hide(Objects().aheadCounts[day]);
+        hide(Objects().aheadDays[day]);
     }
-    hide(objects.streak);
-    hide(objects.recall);
-    hide(objects.hint);
+    hide(Objects().streak);
+    hide(Objects().recall);
+    hide(Objects().hint);
     SetVisible(key::kArrowPrevious, false);
 }

@@ -10,6 +10,7 @@
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
+#include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/SpokenWord.h"
 #include "learning/TestRun.h"
@@ -34,7 +35,7 @@ void BuildPanel(const std::string& objectKey, const std::u16string& text) {
 // One list and heading serve both screens. Lines are drawn inside the list's own transform, so a
 // list at height y shows its first line at 2y: here 1.6, above the panel, the next two below it.
 void BuildWordsToPractise() {
-    AddHiddenLabel(key::kPractiseTitle, uiStrings.summaryTitle, 0, 2.1, 0, 0.5, 0.5, 0.5)->scale = 0.7;
+    AddHiddenLabel(key::kPractiseTitle, app->strings.summaryTitle, 0, 2.1, 0, 0.5, 0.5, 0.5)->scale = 0.7;
     auto* list = scene->Add(std::make_unique<GLObjectTextList>(
         key::kPractiseList, kPractiseLinesShown, "data/arrow_up.MS3D", "data/arrow_down.MS3D", 0, 0.8, 0));
     list->visible = false;
@@ -54,21 +55,22 @@ void FillWordsToPractise() {
     list->firstVisible = 0;
     list->scrollingUp = list->scrollingDown = false;
     list->scrollAmount = 0;
-    if (missedEntries.empty()) {
+    if (currentRun.missed.empty()) {
         // Shown as a disabled line: there is nothing to choose.
         list->AddLine(u"no word missed", key::kListLine, false);
     } else {
-        for (const MissedEntry& missed : missedEntries)
+        for (const MissedEntry& missed : currentRun.missed)
             list->AddLineWithin(PractiseLineText(missed.words), key::kListLine, true, kPractiseLineRoom,
                                 kPractiseLineSmallest);
         list->Select(0);
     }
     app->screens.spokenPractiseLine = -1;
+    app->screens.practiseListMoved = false;
 }
 
 // The next-level screen's panel: "Test passed" for an own list, which unlocks nothing.
 const char* NextLevelPanel() {
-    return OwnTopicOfRow(testRun.topicIndex) != nullptr ? key::kPassedPanel : key::kNextLevelPanel;
+    return OwnTopicOfRow(currentRun.test.topicIndex) != nullptr ? key::kPassedPanel : key::kNextLevelPanel;
 }
 
 // Under the panel: a test's score, or how many of a review's cards were answered right.
@@ -90,10 +92,13 @@ void FlyOutResult(const std::string& panelKey) {
         FlyOutObject(objectKey);
 }
 
-// Both screens leave the same way: only a hovered arrow counts, whatever the input was (a key
-// pressed while the cursor rests on the arrow leaves too).
-bool Leave(const std::string& panelKey, const std::string& event) {
-    if (!Hovered(key::kArrowNext) || app->transitionLock) return false;
+// Both screens leave the same way: by a key pressing the arrow (Return, Escape), or by any other
+// input while the cursor rests on the arrow (a click there, or a key the screen gives no meaning
+// pressed there, leaves too).
+bool Leave(const InputEvent& input, const std::string& panelKey, const std::string& event) {
+    const bool onArrow =
+        input.HasMeaning() ? input.Means(KeyMeaning::Act::Press, key::kArrowNext) : Hovered(key::kArrowNext);
+    if (!onArrow || app->transitionLock) return false;
     app->transitionLock = true;
     FlyOutResult(panelKey);
     scene->PostEvent(event, 50);
@@ -105,10 +110,13 @@ bool Leave(const std::string& panelKey, const std::string& event) {
 // a learning round of the missed entries (a list saying none were missed chooses nothing).
 bool ChoosePractise(const InputEvent& input, const std::string& panelKey, const std::string& event) {
     GLObjectTextList* list = FindTextList(key::kPractiseList);
-    if (!input.IsPlainClick() || !list) return false;
-    MoveSelectionByHoveredArrow(*list);
-    if (SelectClickedLine(*list)) return true;
-    if (!ClickOnSelectedLine(*list) || app->transitionLock || missedEntries.empty()) return false;
+    if ((!input.IsPlainClick() && !input.HasMeaning()) || !list) return false;
+    // Moved by a key (Up, Down or the wheel), the list has the keyboard's attention on this showing.
+    if (input.HasMeaning() && (StepsUp(*list, input) || StepsDown(*list, input)))
+        app->screens.practiseListMoved = true;
+    MoveSelectionByArrow(*list, input);
+    if (SelectPickedLine(*list, input)) return true;
+    if (!ChoosesSelectedLine(*list, input) || app->transitionLock || currentRun.missed.empty()) return false;
     app->transitionLock = true;
     FlyOutResult(panelKey);
     scene->PostEvent(event, 50);
@@ -127,47 +135,57 @@ void BuildGameOverScreen() { BuildPanel(key::kGameOverPanel, u"Game over"); }
 
 void BuildReviewResultScreen() { BuildPanel(key::kReviewPanel, u"Review done"); }
 
-void ShowNextLevelScreen() { ShowResult(NextLevelPanel(), CounterLine(uiStrings.scoreLabel, testRun.score)); }
+void ShowNextLevelScreen() {
+    ShowResult(NextLevelPanel(), CounterLine(app->strings.scoreLabel, currentRun.test.score));
+}
 
 void ShowGameOverScreen() {
-    ShowResult(key::kGameOverPanel, CounterLine(uiStrings.scoreLabel, testRun.score));
+    ShowResult(key::kGameOverPanel, CounterLine(app->strings.scoreLabel, currentRun.test.score));
 }
 
 void ShowReviewResultScreen() {
     // A review broken off says so; the line below counts the answers given before.
-    SetTextOf(key::kReviewPanel, testRun.brokenOff ? u"review stopped" : u"Review done");
-    ShowResult(key::kReviewPanel, CounterLine(uiStrings.correctLabel, testRun.correctCount) + u" of " +
-                                      NumberText(testRun.askedCount));
+    SetTextOf(key::kReviewPanel, currentRun.test.brokenOff ? u"review stopped" : u"Review done");
+    ShowResult(key::kReviewPanel, CounterLine(app->strings.correctLabel, currentRun.test.correctCount) +
+                                      u" of " + NumberText(currentRun.test.askedCount));
 }
 
 void NextLevelScreenInput(const InputEvent& input) {
     if (ChoosePractise(input, NextLevelPanel(), event::kLearningAfterNextLevel)) return;
-    Leave(NextLevelPanel(), event::kMainMenuAfterNextLevel);
+    Leave(input, NextLevelPanel(), event::kMainMenuAfterNextLevel);
 }
 
 void GameOverScreenInput(const InputEvent& input) {
     if (ChoosePractise(input, key::kGameOverPanel, event::kLearningAfterGameOver)) return;
-    if (Leave(key::kGameOverPanel, event::kInfoAfterGameOver)) app->infoReturnScreen = ScreenId::MainMenu;
+    if (Leave(input, key::kGameOverPanel, event::kInfoAfterGameOver))
+        app->infoReturnScreen = ScreenId::MainMenu;
 }
 
 void ReviewResultScreenInput(const InputEvent& input) {
     if (ChoosePractise(input, key::kReviewPanel, event::kLearningAfterReviewResult)) return;
-    Leave(key::kReviewPanel, event::kMainMenuAfterReviewResult);
+    Leave(input, key::kReviewPanel, event::kMainMenuAfterReviewResult);
 }
 
 void FollowPractiseSelection() {
     const GLObjectTextList* list = FindTextList(key::kPractiseList);
     if (!list || list->selected == app->screens.spokenPractiseLine) return;
-    if (list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
+    if (list->selected < 0 || list->selected >= static_cast<int>(currentRun.missed.size())) return;
     app->screens.spokenPractiseLine = list->selected;
-    const MissedEntry& missed = missedEntries[app->screens.spokenPractiseLine];
+    const MissedEntry& missed = currentRun.missed[app->screens.spokenPractiseLine];
     SpeakForeignWord(missed.words, missed.languages);
+}
+
+bool PractiseListHasAttention() {
+    if (!app->screens.practiseListMoved) return false;
+    // A list saying that no word was missed (a disabled line) has nothing to choose.
+    const GLObjectTextList* list = FindTextList(key::kPractiseList);
+    return list && !list->lines.empty() && list->lines.front()->visible;
 }
 
 void SpeakPractiseSelectionAgain() {
     const GLObjectTextList* list = FindTextList(key::kPractiseList);
-    if (!list || list->selected < 0 || list->selected >= static_cast<int>(missedEntries.size())) return;
-    SpeakForeignWord(missedEntries[list->selected].words, missedEntries[list->selected].languages);
+    if (!list || list->selected < 0 || list->selected >= static_cast<int>(currentRun.missed.size())) return;
+    SpeakForeignWord(currentRun.missed[list->selected].words, currentRun.missed[list->selected].languages);
 }
 
 void HideResultScreens() {

@@ -20,6 +20,10 @@ void ReviewResultScreenInput(const InputEvent& input);
 // The frame tick's watch over the words to practise: the selected entry's answer is spoken when the
 // list appears and whenever its selection has moved, whatever moved it.
 void FollowPractiseSelection();
+// The words to practise have the keyboard's attention once the player moved them with Up, Down or
+// the wheel on this showing of the list, while they hold a word to choose: Return then chooses the
+// highlighted line; until then it is the arrow at the bottom right, as designed.
+bool PractiseListHasAttention();
 // Speaks the selected entry's answer again (nothing when no word was missed).
 void SpeakPractiseSelectionAgain();
 // Hides whichever of them is shown.

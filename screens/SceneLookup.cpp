@@ -21,6 +21,15 @@ GLObject* FindSceneObject(const std::string& objectKey) {
     return Checked<GLObject>(scene->FindObject(objectKey), objectKey);
 }
 
+std::vector<GLObject*> FindSceneObjects(const std::string& objectKey) {
+    std::vector<GLObject*> found;
+    for (GLObject* object : scene->objects) {
+        if (object->name == objectKey) found.push_back(object);
+    }
+    if (found.empty()) ReportUnknownName(UnknownName::ObjectKey, objectKey);
+    return found;
+}
+
 GLObject* FindChildObject(const GLObject& parent, const std::string& objectKey) {
     return Checked<GLObject>(FindObjectIn(parent.children, objectKey), objectKey);
 }

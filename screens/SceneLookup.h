@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class GLObject;
 class GLObjectText;
@@ -11,6 +12,9 @@ class GLObjectTextList;
 class GLParticleSystem;
 
 GLObject* FindSceneObject(const std::string& objectKey);
+// Every object of the scene under the key, in the order they were added (a screen that builds
+// many under one key); none found is reported once.
+std::vector<GLObject*> FindSceneObjects(const std::string& objectKey);
 // Among the parent's children (a list's arrows), by the same rule.
 GLObject* FindChildObject(const GLObject& parent, const std::string& objectKey);
 GLObjectText* FindText(const std::string& objectKey);

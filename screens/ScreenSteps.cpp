@@ -37,25 +37,62 @@ bool Hovered(const std::string& objectKey) {
     return object && object->hovered;
 }
 
-void MoveSelectionByHoveredArrow(GLObjectTextList& list) {
-    const GLObject* up = FindChildObject(list, key::kListArrowUp);
-    const GLObject* down = FindChildObject(list, key::kListArrowDown);
-    if (up && up->hovered) list.SelectPrevious();
-    if (down && down->hovered) list.SelectNext();
+bool PointsAt(const InputEvent& input, const std::string& objectKey) {
+    if (input.IsClick()) return Hovered(objectKey);
+    return input.Means(KeyMeaning::Act::Press, objectKey);
 }
 
-bool ClickOnUnselectedLine(const GLObjectTextList& list) {
-    return list.hovered && list.hoveredLine >= 0 && list.hoveredLine != list.selected;
+bool Presses(const InputEvent& input, const std::string& objectKey) {
+    return (input.IsPlainClick() || input.HasMeaning()) && PointsAt(input, objectKey);
 }
 
-bool ClickOnSelectedLine(const GLObjectTextList& list) {
-    return list.hovered && list.hoveredLine >= 0 && list.hoveredLine == list.selected;
+namespace {
+
+bool ArrowClicked(const GLObjectTextList& list, const InputEvent& input, const char* arrowKey) {
+    if (!input.IsClick()) return false;
+    const GLObject* arrow = FindChildObject(list, arrowKey);
+    return arrow && arrow->hovered;
 }
 
-bool SelectClickedLine(GLObjectTextList& list) {
-    if (!ClickOnUnselectedLine(list)) return false;
-    list.SelectLine(list.hoveredLine);
-    return true;
+}  // namespace
+
+bool StepsUp(const GLObjectTextList& list, const InputEvent& input) {
+    return ArrowClicked(list, input, key::kListArrowUp) ||
+           input.Means(KeyMeaning::Act::SelectPrevious, list.name);
+}
+
+bool StepsDown(const GLObjectTextList& list, const InputEvent& input) {
+    return ArrowClicked(list, input, key::kListArrowDown) ||
+           input.Means(KeyMeaning::Act::SelectNext, list.name);
+}
+
+void MoveSelectionByArrow(GLObjectTextList& list, const InputEvent& input) {
+    if (StepsUp(list, input)) list.SelectPrevious();
+    if (StepsDown(list, input)) list.SelectNext();
+}
+
+int OtherLinePicked(const GLObjectTextList& list, const InputEvent& input) {
+    if (input.IsClick()) {
+        const bool other = list.hovered && list.hoveredLine >= 0 && list.hoveredLine != list.selected;
+        return other ? list.hoveredLine : -1;
+    }
+    if (input.Means(KeyMeaning::Act::ChooseLine, list.name) && input.meaning.line != list.selected)
+        return input.meaning.line;
+    return -1;
+}
+
+bool ChoosesSelectedLine(const GLObjectTextList& list, const InputEvent& input) {
+    if (input.IsClick()) return list.hovered && list.hoveredLine >= 0 && list.hoveredLine == list.selected;
+    if (list.selected < 0) return false;
+    return input.Means(KeyMeaning::Act::ChooseSelected, list.name) ||
+           (input.Means(KeyMeaning::Act::ChooseLine, list.name) && input.meaning.line == list.selected);
+}
+
+bool SelectPickedLine(GLObjectTextList& list, const InputEvent& input) {
+    const int line = OtherLinePicked(list, input);
+    if (line < 0) return false;
+    list.SelectLine(line);
+    return input.IsClick() || list.selected != line;
 }
 
 void EnterFromLeft(GLObject* object) {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "game/InputEvent.h"
+
 class GLObject;
 class GLObjectText;
 class GLObjectTextList;
@@ -19,18 +21,30 @@ void FlyInShown(const std::string& objectKey);
 void FlyOutObject(const std::string& objectKey);
 // False for a missing object.
 bool Hovered(const std::string& objectKey);
-// A click on a list's up or down arrow moves its selection by one line (a missing arrow does
-// nothing).
-void MoveSelectionByHoveredArrow(GLObjectTextList& list);
-// A click on a shown line that is not the selected one selects that line (SelectLine(hoveredLine))
-// and chooses nothing; only a click on the selected line chooses it.
-bool ClickOnUnselectedLine(const GLObjectTextList& list);
-// A click that chooses the list's selected line: on that line's own box, not merely somewhere on the
-// list (a click beside every line chooses nothing).
-bool ClickOnSelectedLine(const GLObjectTextList& list);
-// That step for screens with nothing more to do on such a click: true when the click was on a line
-// not selected (whether or not the list could move then), which the caller must not choose.
-bool SelectClickedLine(GLObjectTextList& list);
+
+// How buttons and lists answer input: a click on them (the caller says which clicks count), or a
+// key whose meaning on the screen names them (game/InputEvent.h). A key never looks at the cursor.
+//
+// The input is on the object: a click while the cursor is over it, or a key pressing it.
+bool PointsAt(const InputEvent& input, const std::string& objectKey);
+// The object is pressed: a plain click on it, or a key pressing it.
+bool Presses(const InputEvent& input, const std::string& objectKey);
+// The input steps the list up (down): a click on its up (down) arrow, or a key stepping it.
+bool StepsUp(const GLObjectTextList& list, const InputEvent& input);
+bool StepsDown(const GLObjectTextList& list, const InputEvent& input);
+// Moves the list's selection by one line for either (a missing arrow does nothing).
+void MoveSelectionByArrow(GLObjectTextList& list, const InputEvent& input);
+// The line the input picks that is not the selected one: a click on a shown line's own box, or a
+// key choosing a line by its place; -1 for none.
+int OtherLinePicked(const GLObjectTextList& list, const InputEvent& input);
+// The input chooses the list's selected line: a click on that line's own box, not merely somewhere
+// on the list (a click beside every line chooses nothing), or a key choosing it.
+bool ChoosesSelectedLine(const GLObjectTextList& list, const InputEvent& input);
+// Picking another line selects it (SelectLine) and chooses nothing; only the selected line is
+// chosen. True when the caller must stop there: a click on a line not selected (whether or not the
+// list could move then), or a key whose line could not be selected. A key's line that could be
+// selected goes on to be chosen (ChoosesSelectedLine).
+bool SelectPickedLine(GLObjectTextList& list, const InputEvent& input);
 // StartMotion(PathEnterFromLeft(), 90), StartFade(FadeInPath(100, base alpha), 90), visible.
 void EnterFromLeft(GLObject* object);
 void EnterFromLeft(const std::string& objectKey);

@@ -1,45 +1,33 @@
 #include "screens/SideLanguageCards.h"
 
 #include "engine/GLObject.h"
+#include "engine/GLScene.h"
 #include "engine/GlyphFont.h"
 #include "engine/TextureTable.h"
 #include "engine/TitleCard.h"
 #include "formats/LanguageCodes.h"
-#include "formats/TextEncoding.h"
 #include "game/AppContext.h"
 #include "game/ObjectKeys.h"
 #include "platform/Platform.h"
 #include "screens/SceneLookup.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
-// The text each flag's card holds: the texture table never frees a slot, so each flag has one,
-// found by its name and drawn again only when its language changes. Owned by this module for the
-// program's life; the slots are the scene's textures (a new table has none, so they are made anew).
-std::u16string cardTexts[2];
-
+// Each flag's card: one texture slot of the scene's per flag, drawn again only when its language
+// changes.
 int32_t CardSlot(const std::string& code, int index) {
     const std::u16string text = SideCardText(code);
-    const std::string name = "side language card " + std::to_string(index);
-    int32_t slot = FindTexture(name);
-    if (slot >= 0 && cardTexts[index] == text) return slot;
-    const Image image = DrawLanguageCard(
-        text, Utf8ToUtf16(code.empty() ? "unknown" : EnglishLanguageName(code)), glyphfont::FontFile());
-    platform::MakeContextCurrent();
-    if (slot < 0) {
-        slot = LoadTextureImage(name, image);
-    } else {
-        ReplaceTextureImage(slot, name, image);
-    }
-    platform::ReleaseContext();
-    cardTexts[index] = slot >= 0 ? text : u"";
-    return slot;
+    return scene->textures.DrawnImage("side language card " + std::to_string(index), text, [&] {
+        return DrawLanguageCard(text, Utf8ToUtf16(code.empty() ? "unknown" : EnglishLanguageName(code)),
+                                glyphfont::FontFile());
+    });
 }
 
 // The design's flag of a designed side: the British flag for English, the Spanish one for Spanish.
 void ShowFlag(GLObject& flag, const std::string& code) {
     const bool english = code == "en";
-    flag.texture = FindTexture(english ? app->nativeFlagPath : app->foreignFlagPath);
+    flag.texture = scene->textures.Find(english ? app->nativeFlagPath : app->foreignFlagPath);
     flag.textured = true;
     // As the flags were built: the British one lit by its colour, the Spanish one by its texture.
     flag.texturedColour = english;

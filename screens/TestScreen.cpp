@@ -11,13 +11,13 @@
 #include "engine/GLScene.h"
 #include "engine/Model.h"
 #include "engine/MotionPath.h"
-#include "engine/TextureTable.h"
 #include "formats/GlyphCodes.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
 #include "learning/AnswerCheck.h"
+#include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
 #include "learning/ReviewRun.h"
@@ -30,19 +30,19 @@
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "platform/ProcessStart.h"
-#include "platform/TextInput.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 #include "screens/SideLanguageCards.h"
 #include "screens/TestFeedback.h"
 #include "screens/TextEntry.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
 void AddExplosion(const std::string& objectKey, double z, double r, double g, double b) {
     auto* burst = scene->Add(std::make_unique<GLParticleSystemSimpleExplosion>(100, objectKey, 20, 0, 0, z));
     burst->SetColour(r, g, b, 1);
-    burst->texture = FindTexture("particle.tga");
+    burst->texture = scene->textures.Find("particle.tga");
     burst->textured = true;
     burst->blend = true;
     burst->blendSrc = GL_SRC_ALPHA;
@@ -55,7 +55,7 @@ void AddLabel(const std::string& objectKey, const std::u16string& text, double x
     AddHiddenLabel(objectKey, text, x, y, z, r, g, b)->scale = scale;
 }
 
-bool Reviewing() { return testRun.mode == RunMode::Review; }
+bool Reviewing() { return currentRun.test.mode == RunMode::Review; }
 
 // A review keeps no score and cannot pass: its score and "to pass" lines stay hidden.
 bool ShownInRun(const char* objectKey) {
@@ -65,8 +65,9 @@ bool ShownInRun(const char* objectKey) {
 // The schedule's card of the question on screen.
 CardRef QuestionCard() {
     if (!Reviewing())
-        return CardRef{testRun.topicIndex, static_cast<int>(wordList.currentWord),
-                       wordList.languages.reversed ? record::Direction::Reverse : record::Direction::Forward};
+        return CardRef{
+            currentRun.test.topicIndex, static_cast<int>(currentRun.words.currentWord),
+            currentRun.words.languages.reversed ? record::Direction::Reverse : record::Direction::Forward};
     const CardRef* card = CurrentReviewCard();
     return card ? *card : CardRef{-1, -1};
 }
@@ -74,14 +75,14 @@ CardRef QuestionCard() {
 // The seconds the open question has taken on the run's clock (which stops while paused).
 double SecondsTaken() {
     constexpr int32_t kQuestionSeconds = 15;
-    double seconds = kQuestionSeconds - testRun.timeLeft;
-    if (testRun.clockRunning)
-        seconds += std::min(1.0, (platform::TickCountMs() - testRun.lastTickMs) / 1000.0);
+    double seconds = kQuestionSeconds - currentRun.test.timeLeft;
+    if (currentRun.test.clockRunning)
+        seconds += std::min(1.0, (platform::TickCountMs() - currentRun.test.lastTickMs) / 1000.0);
     return std::clamp(seconds, 0.0, double{kQuestionSeconds});
 }
 
 // The topics row whose rules judge the question on screen.
-int QuestionRow() { return Reviewing() ? CurrentReviewRow() : testRun.topicIndex; }
+int QuestionRow() { return Reviewing() ? CurrentReviewRow() : currentRun.test.topicIndex; }
 
 // A test draws its questions by their counts; a review asks its cards in the order chosen, each
 // shown and spoken in its own topic's languages.
@@ -102,11 +103,12 @@ void ShowQuestion() {
 
 // The four counter lines at the left.
 void ShowCounters() {
-    SetTextOf(key::kCorrectCount, CounterLine(uiStrings.correctLabel, testRun.correctCount));
-    SetTextOf(key::kWrongCount, CounterLine(uiStrings.wrongLabel, testRun.wrongCount));
-    SetTextOf(key::kToPassCount, CounterLine(uiStrings.toPassLabel, testRun.toPass - testRun.correctCount));
-    SetTextOf(key::kWordsLeftCount,
-              CounterLine(uiStrings.wordsLeftLabel, testRun.testLength - testRun.askedCount));
+    SetTextOf(key::kCorrectCount, CounterLine(app->strings.correctLabel, currentRun.test.correctCount));
+    SetTextOf(key::kWrongCount, CounterLine(app->strings.wrongLabel, currentRun.test.wrongCount));
+    SetTextOf(key::kToPassCount,
+              CounterLine(app->strings.toPassLabel, currentRun.test.toPass - currentRun.test.correctCount));
+    SetTextOf(key::kWordsLeftCount, CounterLine(app->strings.wordsLeftLabel,
+                                                currentRun.test.testLength - currentRun.test.askedCount));
 }
 
 // The leaving motion of the run's objects at its end. After a judged last answer the prompt and
@@ -133,7 +135,7 @@ void EnterRunObjects() {
     }
     ShowCounters();
     if (ShownInRun(key::kScore)) EnterFromLeft(key::kScore);
-    SetTextOf(key::kScore, u"score: " + NumberText(testRun.score));
+    SetTextOf(key::kScore, u"score: " + NumberText(currentRun.test.score));
 
     EnterFromLeft(key::kPromptText);
     EnterAnswerField(true);
@@ -166,7 +168,7 @@ const char* EventAfterRun(RunEndKind how, bool nextTopicUnlocked) {
     if (how != RunEndKind::Passed) return event::kGameOverAfterTest;
     // A passed own list, or a topic passed the other way round, unlocks nothing and ends on its
     // result all the same.
-    if (OwnTopicOfRow(testRun.topicIndex) != nullptr || wordList.languages.reversed)
+    if (OwnTopicOfRow(currentRun.test.topicIndex) != nullptr || currentRun.words.languages.reversed)
         return event::kNextLevelAfterTest;
     // An unlock that could not be written unlocked nothing: the main menu follows.
     return nextTopicUnlocked ? event::kNextLevelAfterTest : event::kMainMenuAfterTest;
@@ -185,20 +187,24 @@ int TicksAfterRun(RunEndKind how) {
     return 50;
 }
 
+}  // namespace
+
 // A run's save from the run's end until it is done (at once unless another game holds the
-// folder's lock), and what then follows. Owned by the test screen: made by FinishTest, gone when
-// its result is told.
+// folder's lock), and what then follows. The test screen's state (app->screens.pendingRunEnd):
+// made by FinishTest, gone when its result is told.
 struct PendingRunEnd {
     PendingRunEnd(const RunEnd& run, RunEndKind how, uint32_t nowMs) : save(run, nowMs), how(how) {}
     RunEndSave save;
     RunEndKind how;
     int ticksWaited = 0;
 };
-std::unique_ptr<PendingRunEnd> pendingRunEnd;
+
+namespace {
 
 // Called once a tick (and at the run's end): tells the save's result once there is one and sends
 // the player on; the wait for the lock counts towards the usual delay before the next screen.
 void StepRunEnd() {
+    std::shared_ptr<PendingRunEnd>& pendingRunEnd = app->screens.pendingRunEnd;
     if (!pendingRunEnd) return;
     const std::optional<RunEndResult> result = pendingRunEnd->save.Step(platform::TickCountMs());
     if (!result) {
@@ -240,38 +246,40 @@ void BuildTestScreen() {
 
 namespace {
 
-// What a test and a review share at their start; testRun.mode says which it is.
+// What a test and a review share at their start; currentRun.test.mode says which it is.
 void StartRun() {
-    testRun.answerSubmitted = testRun.answerEvaluated = testRun.paused = testRun.brokenOff = false;
-    testRun.clockRunning = true;
+    currentRun.test.answerSubmitted = currentRun.test.answerEvaluated = currentRun.test.paused =
+        currentRun.test.brokenOff = false;
+    currentRun.test.clockRunning = true;
     app->transitionLock = false;
     if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
-    testRun.timeLeft = 15;
-    testRun.correctCount = testRun.wrongCount = testRun.askedCount = 0;
-    testRun.lastTickMs = platform::TickCountMs();
-    missedEntries.clear();
+    currentRun.test.timeLeft = 15;
+    currentRun.test.correctCount = currentRun.test.wrongCount = currentRun.test.askedCount = 0;
+    currentRun.test.lastTickMs = platform::TickCountMs();
+    currentRun.missed.clear();
 
     if (Reviewing()) {
-        testRun.topicIndex = 0;
+        currentRun.test.topicIndex = 0;
         LoadReviewCards();
     } else {
         ForgetReviewCards();
         const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
         const int row = topicsList ? topicsList->selected : 0;
-        testRun.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
-        LoadTopicWords(testRun.topicIndex, ChosenDirection(testRun.topicIndex));
+        currentRun.test.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
+        LoadTopicWords(currentRun.words, currentRun.test.topicIndex,
+                       ChosenDirection(currentRun.test.topicIndex));
     }
 
-    testRun.score = 0;
-    testRun.testLength = static_cast<int32_t>(WordCount());
+    currentRun.test.score = 0;
+    currentRun.test.testLength = static_cast<int32_t>(WordCount());
     // A topic of one entry still needs its one right answer to pass.
-    testRun.toPass = PassMark(testRun.testLength);
+    currentRun.test.toPass = PassMark(currentRun.test.testLength);
 
-    if (testRun.testLength == 0) {
+    if (currentRun.test.testLength == 0) {
         // Nothing to ask (the word list is missing): the run ends as game over at once, without a
         // question, a score to enter or counts to store.
-        testRun.clockRunning = false;
-        testRun.answerEvaluated = true;
+        currentRun.test.clockRunning = false;
+        currentRun.test.answerEvaluated = true;
         scene->PostEvent(Reviewing() ? event::kReviewResultAfterReview : event::kGameOverAfterTest, 50);
         return;
     }
@@ -285,20 +293,19 @@ void StartRun() {
 }  // namespace
 
 void ShowTestScreen() {
-    testRun.mode = RunMode::Test;
+    currentRun.test.mode = RunMode::Test;
     StartRun();
 }
 
 void ShowReviewRun() {
-    testRun.mode = RunMode::Review;
+    currentRun.test.mode = RunMode::Review;
     StartRun();
 }
 
 void ShowNextTestQuestion() {
     ChooseQuestion();  // nothing left keeps the entry on screen
     if (app->cheatMode) {
-        const std::string line =
-            platform::Utf16ToUtf8(CurrentPrompt()) + " = " + platform::Utf16ToUtf8(CurrentAnswer()) + "\n";
+        const std::string line = Utf16ToUtf8(CurrentPrompt()) + " = " + Utf16ToUtf8(CurrentAnswer()) + "\n";
         platform::DebugOutput(line);
         platform::ShowMessage(line);
     }
@@ -313,8 +320,8 @@ void ShowNextTestQuestion() {
         answer->StartFade(FadeInPath(100, answer->baseColour[3]), 90);
         answer->SetActive(true);
     }
-    testRun.timeLeft = 15;
-    SetTextOf(key::kScore, CounterLine(uiStrings.scoreLabel, testRun.score));
+    currentRun.test.timeLeft = 15;
+    SetTextOf(key::kScore, CounterLine(app->strings.scoreLabel, currentRun.test.score));
     ShowCounters();
     for (const char* objectKey :
          {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
@@ -322,44 +329,44 @@ void ShowNextTestQuestion() {
     SetVisible(key::kWrongFeedback, false);
     SetVisible(key::kAlmostFeedback, false);
     SetVisible(key::kCorrectFeedback, false);
-    testRun.clockRunning = true;
-    testRun.answerSubmitted = false;
-    testRun.answerEvaluated = false;
+    currentRun.test.clockRunning = true;
+    currentRun.test.answerSubmitted = false;
+    currentRun.test.answerEvaluated = false;
 }
 
 void TestClockTick() {
     StepRunEnd();
-    if (testRun.paused) return;
+    if (currentRun.test.paused) return;
     const uint32_t now = platform::TickCountMs();
-    if (!testRun.clockRunning || now - testRun.lastTickMs <= 1000) return;
-    --testRun.timeLeft;
-    testRun.lastTickMs = now;
-    if (testRun.timeLeft == 0) EvaluateAnswer(AnswerVerdict{}, u"", true);  // a time-out is a wrong answer
-    SetTextOf(key::kClock, NumberText(testRun.timeLeft));
+    if (!currentRun.test.clockRunning || now - currentRun.test.lastTickMs <= 1000) return;
+    --currentRun.test.timeLeft;
+    currentRun.test.lastTickMs = now;
+    if (currentRun.test.timeLeft == 0)
+        EvaluateAnswer(AnswerVerdict{}, u"", true);  // a time-out is a wrong answer
+    SetTextOf(key::kClock, NumberText(currentRun.test.timeLeft));
 }
 
 void TestScreenInput(const InputEvent& input) {
-    if (testRun.paused) testRun.paused = false;  // any input resumes
+    if (currentRun.test.paused) currentRun.test.paused = false;  // any input resumes
     if (input.IsPlainClick() && Hovered(key::kPauseButton) && !app->transitionLock) {
-        testRun.paused = true;
+        currentRun.test.paused = true;
         return;
     }
-    if (!testRun.answerEvaluated && input.IsPlainClick() && Hovered(key::kAbortButton) &&
-        !app->transitionLock) {
+    if (!currentRun.test.answerEvaluated && Presses(input, key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         // The open question is closed as if judged: no later Enter, click or time-out may judge
         // it while the screen leaves, after its score has gone into the hall of fame.
-        testRun.clockRunning = false;
-        testRun.answerSubmitted = testRun.answerEvaluated = true;
-        testRun.brokenOff = true;
+        currentRun.test.clockRunning = false;
+        currentRun.test.answerSubmitted = currentRun.test.answerEvaluated = true;
+        currentRun.test.brokenOff = true;
         FinishTest(RunEndKind::BrokenOff);
         return;
     }
     const bool submit =
         input.IsKey(platform::Key::Return) || (input.IsPlainClick() && Hovered(key::kArrowNext));
-    if (testRun.answerEvaluated) return;
-    if (submit && !testRun.answerSubmitted) {
-        testRun.answerSubmitted = true;
+    if (currentRun.test.answerEvaluated) return;
+    if (submit && !currentRun.test.answerSubmitted) {
+        currentRun.test.answerSubmitted = true;
         const GLObjectText* answer = FindText(key::kAnswerText);
         // The field holds glyph codes; accented letters must be letters again to be compared.
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
@@ -375,9 +382,9 @@ void EvaluateAnswer(const AnswerVerdict& verdict, const std::u16string& typed, b
     const double seconds = SecondsTaken();
     const bool correct = verdict.right;
     SetTextOf(key::kClock, u"--");
-    testRun.clockRunning = false;
-    testRun.answerEvaluated = true;
-    const bool bonus = ScoreAnswer(testRun, correct);
+    currentRun.test.clockRunning = false;
+    currentRun.test.answerEvaluated = true;
+    const bool bonus = ScoreAnswer(currentRun.test, correct);
     if (WordCount() > 0) {
         AnswerDetails details;
         details.verdict = correct          ? record::Verdict::Right
@@ -401,13 +408,13 @@ void EvaluateAnswer(const AnswerVerdict& verdict, const std::u16string& typed, b
         } else {
             ShowWrongAnswer(CurrentAnswer());
         }
-        missedEntries.push_back(MissedEntry{CurrentEntry(), CurrentLanguages()});
+        currentRun.missed.push_back(MissedEntry{CurrentEntry(), CurrentLanguages()});
     }
     SpeakWhenJudged(CurrentEntry(), CurrentLanguages());
-    platform::DebugOutput("ekran_licznik_slow=" + std::to_string(testRun.askedCount) +
-                          ", >>>=" + std::to_string(testRun.toPass - testRun.correctCount) + " \n");
+    platform::DebugOutput("ekran_licznik_slow=" + std::to_string(currentRun.test.askedCount) + ", >>>=" +
+                          std::to_string(currentRun.test.toPass - currentRun.test.correctCount) + " \n");
 
-    switch (DecideRun(testRun)) {
+    switch (DecideRun(currentRun.test)) {
         case RunOutcome::Passed:
             FinishTest(RunEndKind::Passed);
             break;
@@ -427,20 +434,22 @@ void FinishTest(RunEndKind how) {
     // The run's counts are saved with its hall-of-fame entry when the run ends, so a window closed
     // before the next screen loses neither.
     RunEnd run;
-    run.row = testRun.topicIndex;
+    run.row = currentRun.test.topicIndex;
     run.hasCounts = WordCount() > 0;
     run.review = Reviewing();
-    run.reversed = !run.review && wordList.languages.reversed;
+    run.reversed = !run.review && currentRun.words.languages.reversed;
     if (run.review) run.reviewedRows = ReviewedRows();
     run.player = app->userName;
-    run.score = testRun.score;
-    run.passedRow = how == RunEndKind::Passed ? testRun.topicIndex : -1;
-    pendingRunEnd = std::make_unique<PendingRunEnd>(run, how, platform::TickCountMs());
+    run.score = currentRun.test.score;
+    run.passedRow = how == RunEndKind::Passed ? currentRun.test.topicIndex : -1;
+    app->screens.pendingRunEnd = std::make_shared<PendingRunEnd>(run, how, platform::TickCountMs());
     StepRunEnd();
     LeaveRunObjects(how != RunEndKind::BrokenOff);
 }
 
 void SaveRunEndNow() {
+    if (!app) return;
+    std::shared_ptr<PendingRunEnd>& pendingRunEnd = app->screens.pendingRunEnd;
     if (!pendingRunEnd) return;
     const RunEndResult result = pendingRunEnd->save.Finish();
     pendingRunEnd.reset();

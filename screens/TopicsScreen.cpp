@@ -9,12 +9,12 @@
 #include "engine/GlyphFont.h"
 #include "engine/MotionPath.h"
 #include "engine/TextFit.h"
-#include "engine/TextureTable.h"
 #include "engine/TitleCard.h"
 #include "game/AppContext.h"
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "game/UiStrings.h"
+#include "learning/LearningRun.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
 #include "learning/TopicDirection.h"
@@ -41,30 +41,17 @@ bool RowUnlocked(int row) { return IsRowUnlocked(row); }
 
 // Own topics' pictures are made from their titles into a few slots used in turn (the texture table
 // never frees one); the two planes show at most two pictures at once.
-struct OwnPictureSlots {
-    static constexpr int kCount = 3;
-    int32_t slot[kCount] = {-1, -1, -1};
-    std::u16string title[kCount];
-    int next = 0;
-} ownPictures;
-
 int OwnPictureSlot(const std::u16string& title) {
-    for (int i = 0; i < OwnPictureSlots::kCount; ++i) {
-        if (ownPictures.slot[i] >= 0 && ownPictures.title[i] == title) return ownPictures.slot[i];
+    constexpr int kPictureSlots = 3;
+    const auto name = [](int i) { return "own topic picture " + std::to_string(i); };
+    for (int i = 0; i < kPictureSlots; ++i) {
+        const int32_t slot = scene->textures.Find(name(i));
+        if (slot >= 0 && scene->textures.drawnFrom[slot] == title) return slot;
     }
-    const int i = ownPictures.next;
-    ownPictures.next = (i + 1) % OwnPictureSlots::kCount;
-    const Image card = DrawTitleCard(title, glyphfont::FontFile());
-    const std::string name = "own topic picture " + std::to_string(i);
-    platform::MakeContextCurrent();
-    if (ownPictures.slot[i] < 0) {
-        ownPictures.slot[i] = LoadTextureImage(name, card);
-    } else {
-        ReplaceTextureImage(ownPictures.slot[i], name, card);
-    }
-    platform::ReleaseContext();
-    ownPictures.title[i] = ownPictures.slot[i] >= 0 ? title : u"";
-    return ownPictures.slot[i];
+    const int i = app->screens.nextOwnPicture;
+    app->screens.nextOwnPicture = (i + 1) % kPictureSlots;
+    return scene->textures.DrawnImage(name(i), title,
+                                      [&] { return DrawTitleCard(title, glyphfont::FontFile()); });
 }
 
 // The slot of the row's picture, loaded on first use (-1 when it cannot be read). Input handlers
@@ -72,12 +59,12 @@ int OwnPictureSlot(const std::u16string& title) {
 int PictureSlot(int row) {
     if (OwnTopicOfRow(row) != nullptr) return OwnPictureSlot(app->topics[row].title);
     const std::string& path = app->topics[row].picturePath;
-    if (FindTexture(path) == -1) {
+    if (scene->textures.Find(path) == -1) {
         platform::MakeContextCurrent();
-        LoadTextureJpeg(path);
+        scene->textures.LoadJpeg(path);
         platform::ReleaseContext();
     }
-    return FindTexture(path);
+    return scene->textures.Find(path);
 }
 
 void ShowPictureOn(GLObject* plane, int row) {
@@ -160,17 +147,13 @@ void ShowDirectionLineFor(int row) {
     }
 }
 
-// A hidden object keeps the hover flag of the last pass that saw it; only a shown one is clicked.
-bool ShownAndHovered(const char* objectKey) {
-    const GLObject* object = FindSceneObject(objectKey);
-    return object && object->visible && object->hovered;
-}
-
 // The selected topic's progress (caption or bar, drawn for every topic) and its direction line
-// turn it; the designed screen gains no button for it.
-bool ClickTurnsDirection() {
+// turn it, by a click or by the key table's Tab; the designed screen gains no button for it. A
+// hidden object keeps the hover flag of the last pass that saw it: only a shown one counts.
+bool TurnsDirection(const InputEvent& input) {
     for (const char* objectKey : {key::kProgressCaption, key::kProgressOutline, key::kDirectionLine}) {
-        if (ShownAndHovered(objectKey)) return true;
+        const GLObject* object = FindSceneObject(objectKey);
+        if (object && object->visible && Presses(input, objectKey)) return true;
     }
     return false;
 }
@@ -219,7 +202,7 @@ void BuildTopicsScreen() {
     auto* blocked =
         scene->Add(std::make_unique<GLObjectPlane>(key::kLockedSign, 1.0f, 2.2, -0.8, 0, 1.0, 0, 0.2));
     blocked->rotation[0] = 90;
-    blocked->texture = FindTexture("gfx/blocked.jpg");
+    blocked->texture = scene->textures.Find("gfx/blocked.jpg");
     blocked->textured = true;
     blocked->depthTest = true;
     blocked->blend = true;
@@ -302,8 +285,8 @@ void UpdateTopicProgress() {
     const std::u16string name =
         list && row < static_cast<int>(list->lines.size()) ? list->lines[row]->GetText() : topic.title;
 
-    LoadTopicProgress(row, ChosenDirection(row));
-    const int counts = static_cast<int>(wordList.counts.size());
+    LoadTopicProgress(currentRun.words, row, ChosenDirection(row));
+    const int counts = static_cast<int>(currentRun.words.counts.size());
     const int learned = counts == 0 ? 0 : CountLearned();
     const int percent = counts == 0 ? 0 : static_cast<int>(100LL * learned / counts);
 
@@ -316,7 +299,7 @@ void UpdateTopicProgress() {
         filled->homePosition[0] = filled->position[0] = (outline->position[0] - 0.5) + filled->size[0] * 0.5;
     }
     std::u16string figures = u" (" + NumberText(percent) + u"%)";
-    if (!IsRowUnlocked(row)) figures += u" " + uiStrings.lockedCaption;
+    if (!IsRowUnlocked(row)) figures += u" " + app->strings.lockedCaption;
     if (GLObjectText* direction = FindText(key::kDirectionLine)) direction->SetText(DirectionCaption(row));
     GLObjectText* caption = FindText(key::kProgressCaption);
     if (!caption) return;
@@ -341,49 +324,46 @@ void TopicsScreenInput(const InputEvent& input) {
         UpdateTopicProgress();
         return;
     }
-    if (!input.IsPlainClick()) return;
+    if (!input.IsPlainClick() && !input.HasMeaning()) return;
 
-    GLObject* up = FindChildObject(*list, key::kListArrowUp);
-    GLObject* down = FindChildObject(*list, key::kListArrowDown);
-    GLObject* back = FindSceneObject(key::kArrowPrevious);
     // The back arrow takes the lock as every other way off this screen does, so a second click, or
     // a click on the list meanwhile, cannot post a second screen change.
-    if (back && back->hovered && !app->screens.topicPictureChanging && !app->transitionLock) {
+    if (PointsAt(input, key::kArrowPrevious) && !app->screens.topicPictureChanging && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
         scene->PostEvent(event::kMainMenuAfterTopics, 50);
         return;
     }
     // Removing an own list asks first, with the exit question's yes and no.
-    if (Hovered(key::kRemoveListButton) && !app->screens.topicPictureChanging && !app->transitionLock &&
-        OwnTopicOfRow(SelectedRow()) != nullptr) {
+    if (PointsAt(input, key::kRemoveListButton) && !app->screens.topicPictureChanging &&
+        !app->transitionLock && OwnTopicOfRow(SelectedRow()) != nullptr) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
         scene->PostEvent(event::kExitConfirmAfterTopics, 50);
         return;
     }
     // Turning the selected topic's direction: its progress follows, its direction line shows.
-    if (ClickTurnsDirection() && !app->transitionLock) {
+    if (TurnsDirection(input) && !app->transitionLock) {
         TurnDirection(SelectedRow());
         UpdateTopicProgress();
         ShowDirectionLineFor(SelectedRow());
         return;
     }
     const int lineCount = static_cast<int>(list->lines.size());
-    if (up && up->hovered && !app->screens.topicPictureChanging && list->selected > 0 &&
+    if (StepsUp(*list, input) && !app->screens.topicPictureChanging && list->selected > 0 &&
         list->SelectPrevious()) {
         SelectionMoved();
     }
-    if (down && down->hovered && !app->screens.topicPictureChanging && list->selected < lineCount - 1 &&
+    if (StepsDown(*list, input) && !app->screens.topicPictureChanging && list->selected < lineCount - 1 &&
         list->SelectNext()) {
         SelectionMoved();
     }
     // Another line is selected as the arrows would select it, with its picture and lock sign.
-    if (ClickOnUnselectedLine(*list)) {
-        if (!app->screens.topicPictureChanging && list->SelectLine(list->hoveredLine)) SelectionMoved();
+    if (const int line = OtherLinePicked(*list, input); line >= 0) {
+        if (!app->screens.topicPictureChanging && list->SelectLine(line)) SelectionMoved();
         return;
     }
-    if (ClickOnSelectedLine(*list) && !app->transitionLock && RowUnlocked(SelectedRow())) {
+    if (ChoosesSelectedLine(*list, input) && !app->transitionLock && RowUnlocked(SelectedRow())) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
         scene->PostEvent(event::kInfoAfterTopics, 50);

@@ -55,7 +55,7 @@ void AcceptName() {
 }  // namespace
 
 void BuildUserNameScreen() {
-    AddHiddenLabel(key::kNameLabel, uiStrings.enterNameLabel, -0.2, 0.5, -2.1, 0.5, 0.5, 0.5);
+    AddHiddenLabel(key::kNameLabel, app->strings.enterNameLabel, -0.2, 0.5, -2.1, 0.5, 0.5, 0.5);
 
     auto* field = scene->Add(std::make_unique<GLObjectText>(key::kNameField, u"", -0.2, 0.0, -2.1));
     field->SetVertexColour(0.2, 0.2, 0.2, 1.0);
@@ -84,7 +84,7 @@ void ShowUserNameScreen() {
 }
 
 void UserNameScreenInput(const InputEvent& input) {
-    if (input.IsPlainClick() && Hovered(key::kAbortButton) && !app->transitionLock) {
+    if (Presses(input, key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutUserNameScreen(false);
         scene->PostEvent(event::kExitConfirmAfterUserName, 100);

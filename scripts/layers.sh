@@ -7,7 +7,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 cd "${1:-$here}"
-order=(platform formats engine game record learning screens app)
+order=(unicode platform formats engine game record learning screens app)
 declare -A sees
 for layer in "${order[@]}"; do
     uses=$(sed -n 's/^add_layer([a-z]* USES \([a-z ]*\).*/\1/p' "$here/$layer/CMakeLists.txt")

@@ -49,7 +49,7 @@ TEST_F(ApplicationStart, OpensTheLoadingWindowAndBuildsEverythingBeforeTheFirstT
     EXPECT_EQ(scene->viewTranslation[2], -6.0);
     ASSERT_EQ(scene->lights.size(), 1u);
     EXPECT_EQ(scene->lights[0]->name, "light 0");
-    EXPECT_EQ(uiStrings.menuLearn, u"learn");
+    EXPECT_EQ(app->strings.menuLearn, u"learn");
     EXPECT_EQ(platform::headless::ExitStatus(), -1000);
 }
 
@@ -66,9 +66,9 @@ TEST_F(ApplicationStart, PlayWindowSizeReachesTheScene) {
 
 TEST_F(ApplicationStart, ClickRaisesClickPendingBeforeRouting) {
     ASSERT_TRUE(StartApplication());
-    clickPending = false;
-    platform::headless::Click(1);
-    EXPECT_TRUE(clickPending);  // still set: only the next Render() consumes it
+    scene->clickPending = false;
+    platform::headless::Click();
+    EXPECT_TRUE(scene->clickPending);  // still set: only the next Render() consumes it
 }
 
 TEST_F(ApplicationStart, ClosingTheWindowDeletesSceneAndApplication) {

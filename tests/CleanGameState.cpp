@@ -1,6 +1,6 @@
 // The game's state is process-wide by design, and ctest gives every test a process of its own; run
 // as one process (in order or shuffled), each test would otherwise see what the one before it
-// left: the headless folder, clock and exit status, textures in the table, a half-played run.
+// left: the headless folder, clock and exit status, a half-played run.
 // This listener gives every test the state a fresh process starts with. It also gives the tests a
 // player's data folder of their own: a test whose game folder cannot be written would otherwise
 // save into the real $HOME/.local/share/lexadrill/ of whoever runs the suite; and it keeps the
@@ -13,16 +13,13 @@
 #include <string>
 
 #include "engine/GLScene.h"
-#include "engine/TextureTable.h"
 #include "game/SaveFolder.h"
 #include "game/UnknownNames.h"
 #include "learning/HallOfFame.h"
-#include "learning/MissedEntries.h"
-#include "learning/ReviewRun.h"
+#include "learning/Learner.h"
+#include "learning/LearningRun.h"
 #include "learning/ReviewSchedule.h"
-#include "learning/TestRun.h"
 #include "learning/TopicDirection.h"
-#include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "record/RecordStore.h"
@@ -49,14 +46,9 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         platform::StopSpeech();
         setenv("SPEECHD_ADDRESS", ("unix_socket:" + playerData + "/no-speech-service").c_str(), 1);
         platform::ObserveSpeechRequests(nullptr);
-        missedEntries.clear();
-        ForgetReviewCards();
+        currentRun = LearningRun{};
         platform::headless::Reset();
-        ResetTextureTable();
-        clickPending = false;
-        testRun = TestRun{};
-        wordList = WordList{};
-        hallOfFame.clear();
+        learner = Learner{};
         ClearUnknownNames();
         ForgetSaveFolder();
         record::StopRecord();

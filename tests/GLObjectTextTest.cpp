@@ -271,14 +271,14 @@ TEST_F(GLSceneTest, ClickGivesAnEditableTextTheCaretAndAClickElsewhereTakesIt) {
     name->editable = true;
     // (0, 0) is the middle of the window; the label is 1.2 units (about 93 pixels) above.
     platform::headless::SetCursor(kWidth / 2, kHeight / 2);
-    clickPending = true;
+    scene->clickPending = true;
     scene->Render();
     EXPECT_TRUE(name->active);
     EXPECT_TRUE(name->clicked);
     EXPECT_FALSE(label->clicked);
 
     platform::headless::SetCursor(kWidth / 2, kHeight / 2 - 93);
-    clickPending = true;
+    scene->clickPending = true;
     scene->Render();
     EXPECT_FALSE(name->active);
     EXPECT_TRUE(label->clicked);

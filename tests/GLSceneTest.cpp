@@ -191,9 +191,9 @@ TEST_F(GLSceneTest, SetClickedOnlyInTheFrameAfterAClick) {
 
     scene->Render();
     EXPECT_TRUE(under->clickCalls.empty());
-    clickPending = true;
+    scene->clickPending = true;
     scene->Render();
-    EXPECT_FALSE(clickPending);
+    EXPECT_FALSE(scene->clickPending);
     EXPECT_EQ(under->clickCalls, std::vector<bool>{true});
     EXPECT_EQ(away->clickCalls, std::vector<bool>{false});
     EXPECT_TRUE(hidden->clickCalls.empty());

@@ -23,7 +23,7 @@ protected:
     void SetUp() override { OpenWindow(true); }
 
     void TearDown() override {
-        ResetTextureTable();
+        textures.Reset();
         platform::DestroyGLContext();
         platform::Stop();
     }
@@ -70,6 +70,9 @@ protected:
         Light0(white, white, place);
     }
 
+    // A texture table of the test's own, for tests without a scene.
+    TextureTable textures;
+
     // RGB of the pixel at (x, y) of the last frame drawn, y counted down from the top.
     static std::array<int, 3> ReadPixel(int x, int y) {
         platform::MakeContextCurrent();
@@ -89,12 +92,11 @@ protected:
         scene->viewTranslation[2] = -6;
         ASSERT_TRUE(scene->contextReady);
         platform::MakeContextCurrent();
-        clickPending = false;
     }
 
     void TearDown() override {
         platform::MakeContextCurrent();
-        ResetTextureTable();
+        scene->textures.Reset();
         delete scene;
         scene = nullptr;
         platform::Stop();

@@ -119,7 +119,7 @@ bool ClickOn(GLObject* object) {
     platform::headless::SetCursor(point.x, point.y);
     platform::headless::RunTicks(1);
     if (!object->hovered) return false;
-    platform::headless::Click(1);
+    platform::headless::Click();
     return true;
 }
 
@@ -129,7 +129,7 @@ bool ClickOnLine(GLObjectTextList* list, int line) {
     platform::headless::SetCursor(point.x, point.y);
     platform::headless::RunTicks(1);
     if (!list->hovered || list->hoveredLine != line) return false;
-    platform::headless::Click(1);
+    platform::headless::Click();
     return true;
 }
 

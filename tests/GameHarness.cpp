@@ -7,41 +7,17 @@
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
+#include <utility>
 
 #include "app/Application.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
-#include "engine/TextureTable.h"
 #include "game/UnknownNames.h"
 #include "platform/Platform.h"
 #include "tests/hooks/Headless.h"
+#include "unicode/Utf8Utf16.h"
 
-std::string Utf8(const std::u16string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        uint32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] < 0xE000) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
+std::string Utf8(const std::u16string& text) { return Utf16ToUtf8(text); }
 
 void GameTest::SetUp() {
     char pattern[] = "/tmp/lexadrill-test-XXXXXX";
@@ -57,7 +33,6 @@ void GameTest::SetUp() {
 
 void GameTest::StartGame() {
     // ctest runs each test in its own process; this keeps a whole-suite run in one process honest.
-    ResetTextureTable();
     platform::headless::Enable();
     platform::headless::Reset();
     platform::headless::SetExecutableFolder(ExecutableFolder());
@@ -67,7 +42,7 @@ void GameTest::StartGame() {
     // A frame nobody reads is not drawn: ticks only step, as ticks behind the clock do, unless
     // the test looks at the picture (DrawTicks, ObserveTicks).
     platform::headless::DrawTicks(false);
-    ASSERT_TRUE(StartApplication());
+    ASSERT_TRUE(StartApplication(std::exchange(commandLineLists, {})));
     ASSERT_NE(app, nullptr);
     ASSERT_NE(scene, nullptr);
 }
@@ -155,7 +130,7 @@ void GameTest::ClickOn(GLObject* object) {
     RunTicks(1);
     EXPECT_TRUE(object->hovered) << "the cursor at (" << point.x << ", " << point.y << ") does not hover \""
                                  << object->name << "\"";
-    platform::headless::Click(1);
+    platform::headless::Click();
 }
 
 void GameTest::ClickObject(const std::string& key) { ClickOn(Object(key)); }
@@ -169,7 +144,7 @@ void GameTest::ClickLine(const std::string& listKey, int line) {
     RunTicks(1);
     EXPECT_EQ(list->hoveredLine, line) << "the cursor at (" << point.x << ", " << point.y
                                        << ") does not hover line " << line << " of \"" << listKey << "\"";
-    platform::headless::Click(1);
+    platform::headless::Click();
 }
 
 void GameTest::ClickChildOf(const std::string& parentKey, const std::string& childKey) {
@@ -179,7 +154,7 @@ void GameTest::ClickChildOf(const std::string& parentKey, const std::string& chi
 void GameTest::ClickAt(int x, int y) {
     platform::headless::SetCursor(x, y);
     RunTicks(1);
-    platform::headless::Click(1);
+    platform::headless::Click();
 }
 
 void GameTest::WaitUntilStill(GLObject* object) {

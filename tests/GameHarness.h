@@ -39,6 +39,8 @@ protected:
 
     // The game folder of this test, ending in '/'.
     std::string folder;
+    // Word lists the game is started with, as if named on its command line (handed over once).
+    std::vector<std::string> commandLineLists;
 
     void RunTicks(int n);
     // Runs one tick that draws its frame, so the window holds the current picture (the ticks

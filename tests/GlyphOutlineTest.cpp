@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "engine/FontSearch.h"
 #include "engine/GlyphFont.h"
 #include "engine/GlyphOutline.h"
 #include "formats/GlyphCodes.h"

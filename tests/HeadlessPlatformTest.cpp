@@ -59,7 +59,10 @@ TEST_F(HeadlessPlatform, CallbacksAreDrivenByTheTest) {
     platform::WindowCallbacks cb;
     cb.tick = [&] { log.push_back("tick"); };
     cb.character = [&](int code) { log.push_back("char " + std::to_string(code)); };
-    cb.click = [&](int flags) { log.push_back("click " + std::to_string(flags)); };
+    cb.click = [&](platform::Click click) {
+        log.push_back(std::string("click") + (click.shiftHeld ? " shift" : "") +
+                      (click.ctrlHeld ? " ctrl" : "") + (click.rightButtonDown ? " right" : ""));
+    };
     cb.paint = [&](int w, int h) { log.push_back("paint " + std::to_string(w) + "x" + std::to_string(h)); };
     cb.close = [&] { log.push_back("close"); };
     EXPECT_EQ(platform::RunMainLoop(cb), 0);  // returns at once when headless
@@ -68,13 +71,13 @@ TEST_F(HeadlessPlatform, CallbacksAreDrivenByTheTest) {
 
     platform::headless::RunTicks(2);
     platform::headless::Character(13);
-    platform::headless::Click(1 | 4);
+    platform::headless::Click(platform::Click{true, false, false});
     platform::headless::Paint();
     platform::headless::Close();
     platform::headless::RunTicks(1);  // nothing reaches the callbacks after the close
     platform::headless::Click();
-    const std::vector<std::string> expected = {"tick",    "tick",          "char 13",
-                                               "click 5", "paint 320x200", "close"};
+    const std::vector<std::string> expected = {"tick",        "tick",          "char 13",
+                                               "click shift", "paint 320x200", "close"};
     EXPECT_EQ(log, expected);
 }
 

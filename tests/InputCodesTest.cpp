@@ -1,12 +1,8 @@
 #include <SDL_keycode.h>
 #include <gtest/gtest.h>
 
-#include "platform/ClickFlags.h"
 #include "platform/TextInput.h"
-
-using platform::ClickFlags;
-using platform::Utf16ToUtf8;
-using platform::Utf8ToUtf16;
+#include "unicode/Utf8Utf16.h"
 
 TEST(TextInput, DecodesEachCharacterToItsUtf16Codes) {
     EXPECT_EQ(Utf8ToUtf16("ana"), u"ana");
@@ -79,10 +75,13 @@ TEST(TextInput, EachKeyPressArrivesOnceAsAKeyOrACharacter) {
     }
 }
 
-TEST(ClickFlags, CarryTheHeldKeysAndButtons) {
-    EXPECT_EQ(ClickFlags(false, false, false), 1);
-    EXPECT_EQ(ClickFlags(true, false, false), 1 | 4);
-    EXPECT_EQ(ClickFlags(false, true, false), 1 | 8);
-    EXPECT_EQ(ClickFlags(false, false, true), 1 | 2);
-    EXPECT_EQ(ClickFlags(true, true, true), 15);
+// Only a click with nothing held is plain; each held key or button alone makes it another click.
+TEST(Click, IsPlainOnlyWithNothingHeld) {
+    using platform::Click;
+    EXPECT_TRUE(Click{}.IsPlain());
+    for (const Click& held : {Click{true, false, false}, Click{false, true, false}, Click{false, false, true},
+                              Click{true, true, true}}) {
+        EXPECT_FALSE(held.IsPlain());
+        EXPECT_FALSE(held == Click{});
+    }
 }

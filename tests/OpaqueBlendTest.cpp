@@ -20,7 +20,7 @@ template <class Base>
 struct AlwaysBlended : Base {
     using Base::Base;
     using Base::OpaqueFragments;
-    bool OpaqueFragments(double) const override { return false; }
+    bool OpaqueFragments(const TextureTable*, double) const override { return false; }
 };
 
 std::string WritePicture(const std::string& name) {
@@ -41,7 +41,7 @@ protected:
     void SetUp() override {
         GLSceneTest::SetUp();
         scene->AddLight(std::make_unique<GLObjectLight>("light", 0, 0.9f, 0.8f, 0.7f, 1, 2, 5));
-        picture = LoadTextureJpeg(WritePicture("picture.jpg"));
+        picture = scene->textures.LoadJpeg(WritePicture("picture.jpg"));
         ASSERT_GE(picture, 0);
     }
 
@@ -105,45 +105,45 @@ TEST_F(OpaqueBlendTest, OnlyFragmentsSureToBeOpaqueSkipBlending) {
     plane.SetColour(1, 1, 1, 1);
     plane.texture = picture;
     plane.textured = plane.texturedColour = plane.blend = true;
-    EXPECT_TRUE(plane.OpaqueFragments());
+    EXPECT_TRUE(plane.OpaqueFragments(&scene->textures));
     plane.colour[3] = 0.999;  // fading
-    EXPECT_FALSE(plane.OpaqueFragments());
+    EXPECT_FALSE(plane.OpaqueFragments(&scene->textures));
     plane.colour[3] = 1;
     plane.blendDst = GL_ONE;  // additive: the destination always counts
-    EXPECT_FALSE(plane.OpaqueFragments());
+    EXPECT_FALSE(plane.OpaqueFragments(&scene->textures));
     plane.blendDst = GL_ONE_MINUS_SRC_ALPHA;
     plane.maskPass = true;
-    EXPECT_FALSE(plane.OpaqueFragments());
+    EXPECT_FALSE(plane.OpaqueFragments(&scene->textures));
     plane.maskPass = false;
     // Without blend of its own, texturedColour blends with whatever function is current.
     plane.blend = false;
     glBlendFunc(GL_ONE, GL_ONE);
-    EXPECT_FALSE(plane.OpaqueFragments());
+    EXPECT_FALSE(plane.OpaqueFragments(&scene->textures));
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    EXPECT_TRUE(plane.OpaqueFragments());
+    EXPECT_TRUE(plane.OpaqueFragments(&scene->textures));
     plane.blend = true;  // its own function is applied
     glBlendFunc(GL_ONE, GL_ONE);
-    EXPECT_TRUE(plane.OpaqueFragments());
+    EXPECT_TRUE(plane.OpaqueFragments(&scene->textures));
     plane.texturedColour = false;  // lit with whatever material was left behind
-    EXPECT_FALSE(plane.OpaqueFragments());
+    EXPECT_FALSE(plane.OpaqueFragments(&scene->textures));
 
     GLObjectCube plain("c", 0, 0, 0, 1, 1, 1);
     plain.SetColour(1, 1, 1, 1);
     glEnable(GL_LIGHTING);
-    EXPECT_TRUE(plain.OpaqueFragments());
+    EXPECT_TRUE(plain.OpaqueFragments(&scene->textures));
     glDisable(GL_LIGHTING);  // the current colour, whatever it is, decides
-    EXPECT_FALSE(plain.OpaqueFragments());
+    EXPECT_FALSE(plain.OpaqueFragments(&scene->textures));
 
     GLObjectPlaneGradient gradient("g", 0, 0, 0, 1, 1, 1);
     gradient.SetVertexColour(1, 1, 1, 1);
     for (float& alpha : gradient.cornerAlpha) alpha = 1;
-    EXPECT_TRUE(gradient.OpaqueFragments());
+    EXPECT_TRUE(gradient.OpaqueFragments(&scene->textures));
     gradient.cornerAlpha[2] = 0.5f;
-    EXPECT_FALSE(gradient.OpaqueFragments());
+    EXPECT_FALSE(gradient.OpaqueFragments(&scene->textures));
 
     GLParticleSystemSimpleExplosion burst(10, "b", 5, 0, 0, 0);
     burst.SetColour(1, 1, 1, 1);
-    EXPECT_FALSE(burst.OpaqueFragments());
+    EXPECT_FALSE(burst.OpaqueFragments(&scene->textures));
 }
 
 }  // namespace

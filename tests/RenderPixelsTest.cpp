@@ -63,7 +63,7 @@ protected:
 
 // At z = 0 the view shows 77.25 pixels a unit around the centre (320, 192).
 TEST_F(RenderPixelsTest, TexturedPlaneAppearsInPlaceTheRightWayUp) {
-    const int32_t slot = LoadTextureJpeg(WriteJpeg("quadrants.jpg", Quadrants(64), 64, 64));
+    const int32_t slot = scene->textures.LoadJpeg(WriteJpeg("quadrants.jpg", Quadrants(64), 64, 64));
     ASSERT_GE(slot, 0);
     // 154 pixels square around the centre.
     auto* plane = scene->Add(std::make_unique<GLObjectPlane>("picture", 1, 0, 0, 0, 2, 2, 0));
@@ -88,7 +88,7 @@ TEST_F(RenderPixelsTest, TexturedPlaneAppearsInPlaceTheRightWayUp) {
 // 315..342; the floor covers everything below row 295.
 TEST_F(RenderPixelsTest, MirroredFloorShowsTheReflectionBelowTheObject) {
     std::vector<uint8_t> grey(16 * 16 * 3, 128);
-    ASSERT_GE(LoadTextureJpeg(WriteJpeg("mirror.jpg", grey, 16, 16)), 0);
+    ASSERT_GE(scene->textures.LoadJpeg(WriteJpeg("mirror.jpg", grey, 16, 16)), 0);
     auto* box = scene->Add(std::make_unique<GLObjectCube>("box", 0, -1.5, -2.5, 0.5, 0.5, 0.5));
     box->SetColour(1, 0, 0, 1);
     scene->reflectionOff = false;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/GLObject.h"
+#include "platform/Platform.h"
 
 class PlainObject : public GLObject {
 public:
@@ -13,11 +14,11 @@ public:
     }
 
 protected:
-    void StepContent() override {}
+    void StepContent(uint32_t) override {}
     void DrawGeometry(const DrawPass&, const Pose&) const override {}
 };
 
 inline void StepAndDraw(GLObject& object) {
-    object.Step();
+    object.Step(platform::TickCountMs());
     object.Draw(DrawPass{});
 }

@@ -52,41 +52,38 @@ bool EndsWith(const std::u16string& text, const std::u16string& suffix) {
 }
 
 TEST(UiStrings, EnglishIsTheDefault) {
-    SelectInterfaceTexts();
-    EXPECT_EQ(uiStrings.uiLanguage, u"english");
-    for (const auto& e : kExpected) EXPECT_EQ(uiStrings.*e.slot, e.english) << e.key;
-    EXPECT_FALSE(uiStrings.summaryTitle.empty());
+    const UiStrings texts = InterfaceTexts();
+    EXPECT_EQ(texts.uiLanguage, u"english");
+    for (const auto& e : kExpected) EXPECT_EQ(texts.*e.slot, e.english) << e.key;
+    EXPECT_FALSE(texts.summaryTitle.empty());
     // Eight blanks, an address with its full stop, three blanks, the tag line, seven blanks.
-    const std::u16string& maker = uiStrings.makerLine;
+    const std::u16string& maker = texts.makerLine;
     EXPECT_TRUE(StartsWith(maker, u"        ") && maker[8] != u' ');
     EXPECT_TRUE(EndsWith(maker, u".   PC and mobile software.       "));
     EXPECT_NE(maker[maker.size() - 8], u' ');
 }
 
 TEST(UiStrings, SpanishColumn) {
-    SelectInterfaceTexts(u"espanol");
-    for (const auto& e : kExpected) EXPECT_EQ(uiStrings.*e.slot, e.espanol) << e.key;
-    EXPECT_TRUE(EndsWith(uiStrings.makerLine, u".   Programas para PC y dispositivos mobiles    "));
-    EXPECT_NE(uiStrings.makerLine[uiStrings.makerLine.size() - 5], u' ');
+    const UiStrings texts = InterfaceTexts(u"espanol");
+    for (const auto& e : kExpected) EXPECT_EQ(texts.*e.slot, e.espanol) << e.key;
+    EXPECT_TRUE(EndsWith(texts.makerLine, u".   Programas para PC y dispositivos mobiles    "));
+    EXPECT_NE(texts.makerLine[texts.makerLine.size() - 5], u' ');
 }
 
-TEST(UiStrings, PolishColumnReplacesEarlierTexts) {
-    SelectInterfaceTexts(u"english");
-    SelectInterfaceTexts(u"polski");
-    EXPECT_EQ(uiStrings.uiLanguage, u"polski");
-    for (const auto& e : kExpected) EXPECT_EQ(uiStrings.*e.slot, e.polski) << e.key;
-    EXPECT_TRUE(
-        EndsWith(uiStrings.makerLine, u".   Aplikacje dla PC oraz urz.000edze.0012 mobilnych.        "));
-    EXPECT_NE(uiStrings.makerLine[uiStrings.makerLine.size() - 9], u' ');
+TEST(UiStrings, PolishColumn) {
+    const UiStrings texts = InterfaceTexts(u"polski");
+    EXPECT_EQ(texts.uiLanguage, u"polski");
+    for (const auto& e : kExpected) EXPECT_EQ(texts.*e.slot, e.polski) << e.key;
+    EXPECT_TRUE(EndsWith(texts.makerLine, u".   Aplikacje dla PC oraz urz.000edze.0012 mobilnych.        "));
+    EXPECT_NE(texts.makerLine[texts.makerLine.size() - 9], u' ');
 }
 
 TEST(UiStrings, UnknownLanguageLeavesEverySlotEmpty) {
-    SelectInterfaceTexts(u"english");
-    SelectInterfaceTexts(u"English");  // the comparison is exact
-    EXPECT_EQ(uiStrings.uiLanguage, u"English");
-    for (const auto& e : kExpected) EXPECT_TRUE((uiStrings.*e.slot).empty()) << e.key;
-    EXPECT_TRUE(uiStrings.makerLine.empty());
-    EXPECT_TRUE(uiStrings.summaryTitle.empty());
+    const UiStrings texts = InterfaceTexts(u"English");  // the comparison is exact
+    EXPECT_EQ(texts.uiLanguage, u"English");
+    for (const auto& e : kExpected) EXPECT_TRUE((texts.*e.slot).empty()) << e.key;
+    EXPECT_TRUE(texts.makerLine.empty());
+    EXPECT_TRUE(texts.summaryTitle.empty());
 }
 
 }  // namespace

@@ -12,11 +12,13 @@
 #include <tuple>
 #include <vector>
 
+#include "engine/FontSearch.h"
 #include "engine/GlyphFont.h"
 #include "engine/GlyphOutline.h"
 #include "formats/JpegReader.h"
 #include "formats/Ms3dReader.h"
 #include "formats/TgaReader.h"
+#include "learning/LearningRun.h"
 #include "learning/WordList.h"
 
 namespace {
@@ -97,18 +99,19 @@ TEST(ContentWords, EncodedListDecodesToTheSourceTopicByTopic) {
 
     for (int topic = 0; topic < 12; ++topic) {
         SCOPED_TRACE(kTitles[topic]);
-        LoadTopicEntries(kBuild + "data/words_free.enc", topic * 30, topic * 30 + 30);
+        LoadTopicEntries(currentRun.words, kBuild + "data/words_free.enc", topic * 30, topic * 30 + 30);
         ASSERT_EQ(WordCount(), 30u);
         std::set<std::u16string> prompts;
         for (int k = 0; k < 30; ++k) {
             const SourceEntry& expected = source[topic * 30 + k];
-            EXPECT_EQ(wordList.entries[k].prompt, expected.prompt) << "entry " << k;
-            EXPECT_EQ(wordList.entries[k].answer, expected.answer) << "entry " << k;
-            EXPECT_TRUE(AnswerAllowed(wordList.entries[k].answer)) << "entry " << k;
-            EXPECT_TRUE(prompts.insert(wordList.entries[k].prompt).second) << "prompt twice, entry " << k;
+            EXPECT_EQ(currentRun.words.entries[k].prompt, expected.prompt) << "entry " << k;
+            EXPECT_EQ(currentRun.words.entries[k].answer, expected.answer) << "entry " << k;
+            EXPECT_TRUE(AnswerAllowed(currentRun.words.entries[k].answer)) << "entry " << k;
+            EXPECT_TRUE(prompts.insert(currentRun.words.entries[k].prompt).second)
+                << "prompt twice, entry " << k;
         }
     }
-    ReleaseEntries();
+    ReleaseEntries(currentRun.words);
 }
 
 // Prompts that had more than one natural answer in the Spanish of Spain, as they now read: each

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/ObjectKeys.h"
+#include "learning/LearningRun.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
@@ -87,7 +88,7 @@ TEST_F(BothWaysGame, AGermanDeckPlayedInReverseByKeysKeepsEachDirectionsCountsAn
     platform::headless::PressKey(SDLK_RETURN);
     RunUntilScreen(ScreenId::Test);
     RunTicks(1);
-    ASSERT_EQ(testRun.testLength, 10);
+    ASSERT_EQ(currentRun.test.testLength, 10);
 
     std::vector<std::string> typedGerman;
     for (int asked = 0; Screen() == ScreenId::Test && asked < 10; ++asked) {
@@ -98,16 +99,17 @@ TEST_F(BothWaysGame, AGermanDeckPlayedInReverseByKeysKeepsEachDirectionsCountsAn
         })) << Utf8(prompt);
         Type(asked == 0 ? u"zzz" : answer);
         Key(13);
-        ASSERT_TRUE(testRun.answerEvaluated);
+        ASSERT_TRUE(currentRun.test.answerEvaluated);
         typedGerman.push_back(Utf8(answer));
         // The German word is heard as the answer is judged, before the next question.
         ASSERT_TRUE(service->WaitForMessages(asked + 1, std::chrono::seconds(10)));
-        RunUntil([] { return !testRun.answerEvaluated || app->currentScreen != ScreenId::Test; }, 400);
+        RunUntil([] { return !currentRun.test.answerEvaluated || app->currentScreen != ScreenId::Test; },
+                 400);
         RunTicks(1);
     }
     RunUntilScreen(ScreenId::NextLevel);
-    EXPECT_EQ(testRun.correctCount, 7);
-    EXPECT_EQ(testRun.wrongCount, 1);
+    EXPECT_EQ(currentRun.test.correctCount, 7);
+    EXPECT_EQ(currentRun.test.wrongCount, 1);
     // A reverse pass ends on "Test passed" and writes no hall-of-fame entry.
     EXPECT_TRUE(Object("passed_info")->visible);
     EXPECT_FALSE(std::filesystem::exists(folder + "data/hof.hof"));
@@ -131,9 +133,9 @@ TEST_F(BothWaysGame, AGermanDeckPlayedInReverseByKeysKeepsEachDirectionsCountsAn
     LoadToUserName();
     EnterName(u"ana");
     EXPECT_EQ(ChosenDirection(kDesignedTopics), Direction::Reverse);
-    LoadTopicProgress(kDesignedTopics, Direction::Reverse);
+    LoadTopicProgress(currentRun.words, kDesignedTopics, Direction::Reverse);
     EXPECT_EQ(CountLearned(), 7);
-    LoadTopicProgress(kDesignedTopics, Direction::Forward);
+    LoadTopicProgress(currentRun.words, kDesignedTopics, Direction::Forward);
     EXPECT_EQ(CountLearned(), 0);
 }
 
@@ -228,10 +230,10 @@ TEST_F(BothWaysGame, TheDirectionTurnsSidesLanguagesCountsAndJudging) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.row) + (c.direction == Direction::Reverse ? " reverse" : " forward") +
                      " " + Utf8(c.typed));
-        LoadTopicWords(c.row, Direction::Forward);
-        const WordEntry listed = wordList.entries.at(0);
-        LoadTopicWords(c.row, c.direction);
-        wordList.currentWord = 0;
+        LoadTopicWords(currentRun.words, c.row, Direction::Forward);
+        const WordEntry listed = currentRun.words.entries.at(0);
+        LoadTopicWords(currentRun.words, c.row, c.direction);
+        currentRun.words.currentWord = 0;
         const bool reverse = c.direction == Direction::Reverse;
         EXPECT_EQ(Utf8(CurrentPrompt()), Utf8(reverse ? listed.answer : listed.prompt));
         EXPECT_EQ(Utf8(CurrentAnswer()), Utf8(reverse ? listed.prompt : listed.answer));
@@ -252,12 +254,12 @@ TEST_F(BothWaysGame, TheDirectionTurnsSidesLanguagesCountsAndJudging) {
 
 TEST_F(BothWaysGame, ADesignedTopicInReverseIsJudgedWithTheEnglishRules) {
     StartWithDeck();
-    LoadTopicWords(0, Direction::Reverse);
+    LoadTopicWords(currentRun.words, 0, Direction::Reverse);
     // "excuse me (formal)" is answered without its hint, "you're welcome" as it stands; the
     // Spanish side is never what is typed.
     int checked = 0;
     for (unsigned i = 0; i < WordCount(); ++i) {
-        wordList.currentWord = i;
+        currentRun.words.currentWord = i;
         const std::u16string answer = CurrentAnswer();
         if (answer == u"excuse me (formal)") {
             EXPECT_TRUE(JudgeTypedAnswer(0, u"excuse me", answer).right);

@@ -15,6 +15,7 @@
 
 #include "engine/TextureTable.h"
 #include "formats/FileLimits.h"
+#include "learning/LearningRun.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -73,8 +74,8 @@ protected:
         ASSERT_GT(WordCount(), 0u);
         Type(CurrentAnswer());
         Key(13);
-        ASSERT_TRUE(testRun.answerEvaluated);
-        for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+        ASSERT_TRUE(currentRun.test.answerEvaluated);
+        for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
         WaitUntilStill("przerwij");
         ClickObject("przerwij");
         RunUntilScreen(ScreenId::GameOver);
@@ -95,7 +96,7 @@ protected:
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
         RunTicks(40);
-        EXPECT_EQ(wordList.currentWord, 1u);
+        EXPECT_EQ(currentRun.words.currentWord, 1u);
     }
 };
 
@@ -293,9 +294,9 @@ void ResetPeakResident() { std::ofstream("/proc/self/clear_refs") << "5"; }
 // The files whose picture became a texture.
 std::set<std::string> UploadedPictures(const std::string& folder) {
     std::set<std::string> names;
-    for (int slot = 0; slot < textureTable.count; ++slot) {
-        if (textureTable.textureNames[slot] != 0)
-            names.insert(textureTable.fileNames[slot].substr(folder.size()));
+    for (int slot = 0; slot < scene->textures.count; ++slot) {
+        if (scene->textures.textureNames[slot] != 0)
+            names.insert(scene->textures.fileNames[slot].substr(folder.size()));
     }
     return names;
 }

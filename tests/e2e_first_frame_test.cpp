@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "engine/TextureTable.h"
 #include "platform/Platform.h"
 #include "tests/GameHarness.h"
 #include "tests/hooks/Headless.h"
@@ -27,7 +26,6 @@ class FirstFrameTest : public GameTest {
 protected:
     void Restart() {
         StopApplication();
-        ResetTextureTable();
         std::filesystem::remove_all(folder);
         gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
         platform::headless::SetDesktopSize(kDesktopWidth, kDesktopHeight);

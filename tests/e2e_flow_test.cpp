@@ -1,6 +1,7 @@
 // The game's flow played through the headless window: loading, the name, the main menu, the exit
 // confirmation and the information screen.
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "engine/GLObjectTextList.h"
@@ -22,7 +23,7 @@ TEST_F(GameTest, LoadingShowsOnlyThePictureThenTheNameScreenInThePlayWindow) {
 
     // A click and a key during loading change nothing.
     Key('a');
-    platform::headless::Click(1);
+    platform::headless::Click();
     RunTicks(1);
     EXPECT_EQ(Screen(), ScreenId::None);
     EXPECT_FALSE(Object("w")->visible);
@@ -34,8 +35,8 @@ TEST_F(GameTest, LoadingShowsOnlyThePictureThenTheNameScreenInThePlayWindow) {
                                  "gfx/tem/time.jpg",          "gfx/blocked.jpg",
                                  "gfx/flag uk.jpg",           "gfx/flag spain.jpg",
                                  "gfx/particle.tga"};
-    ASSERT_EQ(textureTable.count, 11);
-    for (int slot = 0; slot < 11; ++slot) EXPECT_EQ(textureTable.fileNames[slot], folder + slots[slot]);
+    ASSERT_EQ(scene->textures.count, 11);
+    for (int slot = 0; slot < 11; ++slot) EXPECT_EQ(scene->textures.fileNames[slot], folder + slots[slot]);
     EXPECT_EQ(Object("bg glowny")->texture, 2);
     EXPECT_EQ(Object("flag 2")->texture, 9);
     // Insertion order is drawing order: the backdrop first, then the shared objects, then the
@@ -112,7 +113,10 @@ TEST_F(GameTest, TheNameTakesTabButNoOtherControlCharacterOrClickCode) {
     LoadToUserName();
     Type(u"a");
     for (int code : {27, 5, 1, 0x7F, 0x85}) Key(code);
-    for (int flags : {5, 9, 3}) platform::headless::Click(flags);
+    for (const platform::Click& held :
+         {platform::Click{true, false, false}, platform::Click{false, true, false},
+          platform::Click{false, false, true}})
+        platform::headless::Click(held);
     Type(u"\tb");
     EXPECT_EQ(TextOf("user"), "a\tb");
     Key(13);
@@ -177,20 +181,20 @@ TEST_F(GameTest, MainMenuLinesLeadToTheirScreens) {
     struct Case {
         int line;
         ScreenId screen;
-        int sessionMode;
+        std::optional<SessionMode> sessionMode;
     };
     // After each choice the menu comes back through the event table's own return rows; the
     // roads back that each screen offers are that screen's tests' business.
-    const Case cases[] = {{0, ScreenId::Topics, 0},
-                          {1, ScreenId::Topics, 1},
-                          {2, ScreenId::HallOfFame, -1},
-                          {3, ScreenId::Info, -1},
-                          {4, ScreenId::ExitConfirm, -1}};
+    const Case cases[] = {{0, ScreenId::Topics, SessionMode::Learning},
+                          {1, ScreenId::Topics, SessionMode::Test},
+                          {2, ScreenId::HallOfFame, std::nullopt},
+                          {3, ScreenId::Info, std::nullopt},
+                          {4, ScreenId::ExitConfirm, std::nullopt}};
     LoadToUserName();
     EnterName(u"ana");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        app->sessionMode = 7;  // neither mode, so the menu must write it
+        app->sessionMode = static_cast<SessionMode>(7);  // neither mode, so the menu must write it
         ChooseMenuLine(c.line);
         EXPECT_TRUE(app->transitionLock);
         RunTicks(79);
@@ -198,8 +202,8 @@ TEST_F(GameTest, MainMenuLinesLeadToTheirScreens) {
         RunTicks(1);
         EXPECT_EQ(Screen(), c.screen);
         EXPECT_FALSE(app->transitionLock);
-        if (c.sessionMode >= 0) {
-            EXPECT_EQ(app->sessionMode, c.sessionMode);
+        if (c.sessionMode) {
+            EXPECT_EQ(app->sessionMode, *c.sessionMode);
         }
         EXPECT_FALSE(Object("main menu")->visible);
         if (c.screen == ScreenId::Info) {
@@ -311,7 +315,7 @@ TEST_F(GameTest, InformationScreenOpensTheHelpPageOnceForAStrayClickAndNeverForK
     ClickAt(2, 2);
     EXPECT_EQ(platform::headless::OpenedAddresses(), std::vector<std::string>{help});
     ClickAt(3, 3);
-    platform::headless::Click(5);
+    platform::headless::Click(platform::Click{true, false, false});  // with Shift
     EXPECT_EQ(platform::headless::OpenedAddresses().size(), 1u) << "once while the panel stands";
     RunTicks(60);
     EXPECT_EQ(Screen(), ScreenId::Info);
@@ -321,7 +325,7 @@ TEST_F(GameTest, InformationScreenOpensTheHelpPageOnceForAStrayClickAndNeverForK
     // nothing either.
     platform::headless::ClearRecords();
     ClickObject("arrownext");
-    platform::headless::Click(1);
+    platform::headless::Click();
     EXPECT_TRUE(platform::headless::OpenedAddresses().empty());
     RunTicks(50);
     EXPECT_EQ(Screen(), ScreenId::MainMenu);
@@ -341,17 +345,17 @@ TEST_F(GameTest, InformationScreenOpensTheHelpPageOnceForAStrayClickAndNeverForK
 TEST_F(GameTest, InformationAfterATopicGoesOnToLearningOrTestByTheMenuChoice) {
     LoadToUserName();
     EnterName(u"ana");
-    for (int mode : {0, 1}) {
-        SCOPED_TRACE(mode);
+    for (SessionMode mode : {SessionMode::Learning, SessionMode::Test}) {
+        SCOPED_TRACE(static_cast<int>(mode));
         app->sessionMode = mode;
         scene->PostEvent("ekran_info po tematach wjazd", 1);
         RunTicks(1);
         ASSERT_EQ(Screen(), ScreenId::Info);
-        EXPECT_EQ(app->infoReturnScreen, mode == 0 ? ScreenId::Learning : ScreenId::Test);
+        EXPECT_EQ(app->infoReturnScreen, mode == SessionMode::Learning ? ScreenId::Learning : ScreenId::Test);
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
         RunTicks(50);
-        EXPECT_EQ(Screen(), mode == 0 ? ScreenId::Learning : ScreenId::Test);
+        EXPECT_EQ(Screen(), mode == SessionMode::Learning ? ScreenId::Learning : ScreenId::Test);
         EXPECT_FALSE(Object("corvina_info")->visible);
         EXPECT_FALSE(app->transitionLock);
     }

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "engine/TextureTable.h"
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
@@ -100,7 +100,6 @@ protected:
     // every random draw fixed. Without `changesOnly` every frame is drawn and rendered whole.
     void Restart(bool changesOnly, int inset = 0) {
         StopApplication();
-        ResetTextureTable();
         std::filesystem::remove_all(folder);
         gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
         sequenceState = 1;
@@ -170,7 +169,7 @@ protected:
             RunTicks(130);  // the clock steps each second
             Type(typed);
             Key(13);
-            for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+            for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
         }
         IdleThenClick("przerwij", ScreenId::GameOver, 70);
         IdleThenClick("arrownext", ScreenId::Info);

@@ -13,12 +13,16 @@
 #include "engine/GLObjectTextList.h"
 #include "formats/GlyphCodes.h"
 #include "formats/HallOfFameFile.h"
+#include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "learning/AnswerCheck.h"
+#include "learning/LearningRun.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/Speech.h"
+#include "screens/ExitConfirm.h"
 #include "screens/InfoScreen.h"
+#include "screens/MainMenu.h"
 #include "screens/TopicsScreen.h"
 #include "tests/GameDriver.h"
 #include "tests/GameHarness.h"
@@ -97,15 +101,15 @@ TEST_F(KeyboardTest, AWholeGameWithKeysAlone) {
     // Twenty-one answers in capitals with their accents, each handed in with Return.
     for (int answer = 1; answer <= 21; ++answer) {
         SCOPED_TRACE(answer);
-        RunUntil([] { return !testRun.answerEvaluated; }, 200);
+        RunUntil([] { return !currentRun.test.answerEvaluated; }, 200);
         RunTicks(1);
         Type(Capitals(CurrentAnswer()));
         Press(SDLK_RETURN);
-        ASSERT_TRUE(testRun.answerEvaluated);
-        EXPECT_EQ(testRun.correctCount, answer);
+        ASSERT_TRUE(currentRun.test.answerEvaluated);
+        EXPECT_EQ(currentRun.test.correctCount, answer);
     }
     ArriveAt(ScreenId::NextLevel, key::kArrowNext);
-    EXPECT_EQ(testRun.score, 420);
+    EXPECT_EQ(currentRun.test.score, 420);
     // The name is kept as typed: Í and ñ as their own UTF-16 letters.
     EXPECT_EQ(SavedBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"Íñigo\t420\r\n"));
 
@@ -184,8 +188,9 @@ TEST_F(KeyboardTest, TypedLettersAreShownJudgedAndKeptAsTyped) {
         SCOPED_TRACE(Utf8(c.typed));
         for (int i = 0; i < 12; ++i) Key(8);
         Type(c.typed);
-        EXPECT_EQ(std::u16string(field->glyphs, field->glyphs + std::char_traits<char16_t>::length(c.glyphs) + 1),
-                  std::u16string(c.glyphs) + u'\0');
+        EXPECT_EQ(
+            std::u16string(field->glyphs, field->glyphs + std::char_traits<char16_t>::length(c.glyphs) + 1),
+            std::u16string(c.glyphs) + u'\0');
         const std::u16string letters = GlyphTextToLetters(field->GetText());
         EXPECT_EQ(letters, c.shown);
         EXPECT_EQ(CheckAnswer(letters, c.answer), c.right);
@@ -271,6 +276,39 @@ TEST_F(LineClickTest, AClickOnALineNotSelectedSelectsItAndChoosesNothing) {
 // The keys each screen names: Escape on the information panel and the result screens is their
 // arrow, Left and Right step through the pairs, Space says the shown word again, F1 opens the
 // help page and F2 shows that speech went off or on.
+// A key does what it means on its screen wherever the cursor rests: over another line, Return
+// still chooses the selected one and Escape is still "no"; the hover pass's flags stay as it set them.
+TEST_F(KeyboardTest, AKeyIsNotTakenForAClickOnWhatTheCursorRestsOn) {
+    LoadToUserName();
+    EnterName(u"ana");
+    ArriveAt(ScreenId::MainMenu, key::kMainMenu);
+    const auto restOn = [&](const char* listKey, int line) {
+        WindowPoint point;
+        ASSERT_TRUE(gamedriver::LineHoverPoint(List(listKey), line, point));
+        platform::headless::SetCursor(point.x, point.y);
+        RunTicks(1);
+        ASSERT_EQ(List(listKey)->hoveredLine, line);
+        ASSERT_NE(List(listKey)->selected, line);
+    };
+
+    Press(SDLK_ESCAPE);
+    ArriveAt(ScreenId::ExitConfirm, key::kExitAnswers);
+    Press(SDLK_DOWN);  // "no" selected, so the cursor can rest on "yes", the line not selected
+    WaitUntilStill(key::kExitAnswers);
+    restOn(key::kExitAnswers, LineOf(ExitAnswer::Yes));
+    Press(SDLK_ESCAPE);
+    ArriveAt(ScreenId::MainMenu, key::kMainMenu);
+    EXPECT_EQ(platform::headless::ExitStatus(), -1000);
+
+    restOn(key::kMainMenu, LineOf(MenuLine::Results));
+    Press(SDLK_RETURN);
+    ASSERT_EQ(scene->events.size(), 1u);
+    // "exit", the line Escape selected on the way to the question, not "results" under the cursor.
+    EXPECT_EQ(scene->events.front().name, event::kExitConfirmAfterMenuLine);
+    EXPECT_EQ(List(key::kMainMenu)->hoveredLine, LineOf(MenuLine::Results));
+    EXPECT_TRUE(List(key::kMainMenu)->hovered);
+}
+
 TEST_F(KeyboardTest, KeysDoWhatTheScreenSays) {
     std::vector<std::string> spoken;
     platform::ObserveSpeechRequests(
@@ -346,8 +384,8 @@ TEST_F(KeyboardTest, KeysDoWhatTheScreenSays) {
         if (step.on == ScreenId::Test) {
             Type(u"zzz");
             Press(SDLK_RETURN);
-            ASSERT_TRUE(testRun.answerEvaluated);
-            RunUntil([] { return !testRun.answerEvaluated; }, 200);
+            ASSERT_TRUE(currentRun.test.answerEvaluated);
+            RunUntil([] { return !currentRun.test.answerEvaluated; }, 200);
             RunTicks(1);
         }
         const size_t spokenBefore = spoken.size();

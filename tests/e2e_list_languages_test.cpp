@@ -14,6 +14,8 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
+#include "learning/Learner.h"
+#include "learning/LearningRun.h"
 #include "learning/OwnTopics.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
@@ -59,11 +61,12 @@ protected:
     void Answer(const std::u16string& typed) {
         Type(typed);
         Key(13);
-        ASSERT_TRUE(testRun.answerEvaluated);
+        ASSERT_TRUE(currentRun.test.answerEvaluated);
     }
 
     void WaitForNextQuestion() {
-        RunUntil([] { return !testRun.answerEvaluated || app->currentScreen != ScreenId::Test; }, 400);
+        RunUntil([] { return !currentRun.test.answerEvaluated || app->currentScreen != ScreenId::Test; },
+                 400);
         RunTicks(1);
     }
 
@@ -89,23 +92,23 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     LoadToUserName();
     EnterName(u"ana");
     ASSERT_EQ(app->topicCount, kDesignedTopics + 1);
-    ASSERT_EQ(ownTopics.size(), 1u);
-    EXPECT_EQ(ownTopics[0].languages.prompt, "de");
-    EXPECT_EQ(ownTopics[0].languages.answer, "en");
+    ASSERT_EQ(learner.ownTopics.size(), 1u);
+    EXPECT_EQ(learner.ownTopics[0].languages.prompt, "de");
+    EXPECT_EQ(learner.ownTopics[0].languages.answer, "en");
 
     OpenTopicInfo(1, kDesignedTopics);
     WaitUntilStill("arrownext");
     // The panel is the list's own, drawn for its languages; the designed one stays for the designed topics.
-    const int32_t ownPanel = FindTexture("own list information panel");
+    const int32_t ownPanel = scene->textures.Find("own list information panel");
     ASSERT_GE(ownPanel, 0);
     EXPECT_EQ(Object("corvina_info")->texture, ownPanel);
     ClickObject("arrownext");
     RunUntilScreen(ScreenId::Test);
     RunTicks(1);
-    ASSERT_EQ(testRun.testLength, 10);
+    ASSERT_EQ(currentRun.test.testLength, 10);
     // Beside the German word its language's card, beside the English answer English's.
-    EXPECT_EQ(Object("flag 1")->texture, FindTexture("side language card 0"));
-    EXPECT_EQ(Object("flag 2")->texture, FindTexture("side language card 1"));
+    EXPECT_EQ(Object("flag 1")->texture, scene->textures.Find("side language card 0"));
+    EXPECT_EQ(Object("flag 2")->texture, scene->textures.Find("side language card 1"));
 
     std::vector<std::u16string> missed;
     bool almostSeen = false;
@@ -139,13 +142,13 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     }
     EXPECT_TRUE(almostSeen);
     RunUntilScreen(ScreenId::NextLevel);
-    EXPECT_EQ(testRun.correctCount, 7);
-    EXPECT_EQ(testRun.wrongCount, 2);
+    EXPECT_EQ(currentRun.test.correctCount, 7);
+    EXPECT_EQ(currentRun.test.wrongCount, 2);
     EXPECT_TRUE(Object("passed_info")->visible);
     EXPECT_FALSE(Object("nextlevel_info")->visible);
     auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
     ASSERT_EQ(practise->lines.size(), missed.size());
-    EXPECT_EQ(TextOf("wynik koncowy"), "score: " + std::to_string(testRun.score));
+    EXPECT_EQ(TextOf("wynik koncowy"), "score: " + std::to_string(currentRun.test.score));
 
     // The record keeps the languages as the import found them (the copy's "#languages:" line read
     // at the restart changes nothing) and every answer with the verdict it was shown.

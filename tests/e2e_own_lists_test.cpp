@@ -15,6 +15,8 @@
 #include "app/ListImports.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
+#include "learning/Learner.h"
+#include "learning/LearningRun.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
 #include "learning/RunEndSave.h"
@@ -55,7 +57,7 @@ protected:
               "a\r\n");
         service = std::make_unique<FakeSpeechService>(folder + "speech.sock");
         setenv("SPEECHD_ADDRESS", service->Address().c_str(), 1);
-        QueueListImport(folder + "incoming/animals.kvtml");  // as main() queues its arguments
+        commandLineLists.push_back(folder + "incoming/animals.kvtml");  // as main() passes its arguments
     }
 
     void Write(const std::string& name, const std::string& bytes) const {
@@ -110,8 +112,9 @@ protected:
     void TypeAnswer(const std::u16string& typed) {
         Type(typed);
         Key(13);
-        ASSERT_TRUE(testRun.answerEvaluated);
-        RunUntil([] { return !testRun.answerEvaluated || app->currentScreen != ScreenId::Test; }, 400);
+        ASSERT_TRUE(currentRun.test.answerEvaluated);
+        RunUntil([] { return !currentRun.test.answerEvaluated || app->currentScreen != ScreenId::Test; },
+                 400);
         RunTicks(1);
     }
 
@@ -145,7 +148,7 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
     Press(SDLK_RETURN);
     RunUntilScreen(ScreenId::Test);
     RunTicks(1);
-    ASSERT_EQ(testRun.testLength, 3);
+    ASSERT_EQ(currentRun.test.testLength, 3);
 
     std::vector<WordEntry> missed;
     size_t said = 0;
@@ -163,7 +166,7 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
         ASSERT_TRUE(service->WaitForMessages(++said, std::chrono::seconds(10)));
     }
     RunUntilScreen(ScreenId::GameOver);
-    EXPECT_EQ(testRun.correctCount, 1);
+    EXPECT_EQ(currentRun.test.correctCount, 1);
 
     auto* practise = List("words to practise");
     ASSERT_EQ(practise->lines.size(), missed.size());
@@ -253,9 +256,9 @@ protected:
             Write("incoming/" + name, "#languages:en,de\ndog;Hund\ncat;Katze\n");
         Write("other/fruit.csv", "#languages:en,de\napple;Apfel\n");
         Write("incoming/fruit.csv", "#languages:en,de\npear;Birne\nplum;Pflaume\n");
-        for (const std::string& name : Names()) QueueListImport(folder + "incoming/" + name);
-        QueueListImport(folder + "other/fruit.csv");
-        QueueListImport(folder + "incoming/fruit.csv");
+        for (const std::string& name : Names()) commandLineLists.push_back(folder + "incoming/" + name);
+        commandLineLists.push_back(folder + "other/fruit.csv");
+        commandLineLists.push_back(folder + "incoming/fruit.csv");
     }
 
     static std::vector<std::string> Names() {
@@ -306,9 +309,9 @@ TEST_F(OwnListNamesTest, EveryImportedListComesBackUnderAnyName) {
 
     // The longest name's progress is kept like any other's.
     const int longRow = kDesignedTopics + 1;
-    const OwnTopic& topic = ownTopics[app->topics[longRow].ownTopic];
-    LoadTopicWords(longRow);
-    wordList.currentWord = 0;
+    const OwnTopic& topic = learner.ownTopics[app->topics[longRow].ownTopic];
+    LoadTopicWords(currentRun.words, longRow);
+    currentRun.words.currentWord = 0;
     MarkWrong();
     RunEnd run;
     run.row = longRow;

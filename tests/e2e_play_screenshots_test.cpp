@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/GLObjectTextList.h"
+#include "learning/LearningRun.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
@@ -114,7 +115,7 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
     for (int answer = 0; answer < 3; ++answer) {
         Type(CurrentAnswer());
         Key(13);
-        for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+        for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
     }
     WaitUntilStill("txt 1");
     Type(CurrentAnswer().substr(0, 3));
@@ -129,12 +130,12 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
 
     // Two misses, then the run is broken off: the result screen lists them as words to practise.
     for (int miss = 0; miss < 2; ++miss) {
-        for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+        for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
         Type(u"zzz");
         Key(13);
     }
     WaitUntilStill("przerwij");
-    for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+    for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
     ClickObject("przerwij");
     RunUntilScreen(ScreenId::GameOver);
     WaitUntilStill("words to practise");
@@ -228,7 +229,7 @@ TEST_F(ScreenshotTest, DISABLED_OwnListScreenshots) {
         Type(typed);
         Key(13);
         if (slip) break;
-        for (int tick = 0; tick < 200 && testRun.answerEvaluated; ++tick) RunTicks(1);
+        for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
     }
     ASSERT_TRUE(Object("almost")->visible);
     // "almost" flies on; the right answer drifts away, its differing letter marked.

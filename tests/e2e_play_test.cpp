@@ -22,6 +22,8 @@
 #include "formats/WordFileFormat.h"
 #include "learning/AnswerCheck.h"
 #include "learning/HallOfFame.h"
+#include "learning/Learner.h"
+#include "learning/LearningRun.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/GameFolder.h"
@@ -127,15 +129,15 @@ protected:
     }
 
     void Answer(const std::u16string& typed) {
-        ASSERT_FALSE(testRun.answerEvaluated);
+        ASSERT_FALSE(currentRun.test.answerEvaluated);
         Type(typed);
         Key(13);
-        ASSERT_TRUE(testRun.answerEvaluated);
+        ASSERT_TRUE(currentRun.test.answerEvaluated);
     }
 
     // Waits for the next question and the first step of its clock (the tick after it is shown).
     void NextQuestion() {
-        RunUntil([] { return !testRun.answerEvaluated; }, 200);
+        RunUntil([] { return !currentRun.test.answerEvaluated; }, 200);
         RunTicks(1);
     }
 
@@ -160,7 +162,7 @@ TEST_F(PlayTest, LearningStepsThroughThirtyEntriesInFileOrderThenReturnsToTheMen
     StartRun(kLearnLine, 0);
     ASSERT_EQ(WordCount(), 30u);
     EXPECT_EQ(TextOf("wynik"), "words: 1 of 30");
-    GLObjectText first("probe", wordList.entries[0].prompt, 0, 0, 0);
+    GLObjectText first("probe", currentRun.words.entries[0].prompt, 0, 0, 0);
     EXPECT_EQ(TextOf("txt 1"), Utf8(first.GetText()));
     WaitUntilStill("arrownext");
 
@@ -170,13 +172,13 @@ TEST_F(PlayTest, LearningStepsThroughThirtyEntriesInFileOrderThenReturnsToTheMen
     Type(u"abc");
     EXPECT_EQ(TextOf("wynik"), "words: 2 of 30");
     RunTicks(40);
-    EXPECT_EQ(wordList.currentWord, 1u);
+    EXPECT_EQ(currentRun.words.currentWord, 1u);
 
     for (int entry = 1; entry < 30; ++entry) {
         SCOPED_TRACE(entry);
-        GLObjectText probe("probe", wordList.entries[entry].prompt, 0, 0, 0);
+        GLObjectText probe("probe", currentRun.words.entries[entry].prompt, 0, 0, 0);
         EXPECT_EQ(TextOf("txt 1"), Utf8(probe.GetText()));
-        probe.SetText(wordList.entries[entry].answer);
+        probe.SetText(currentRun.words.entries[entry].answer);
         EXPECT_EQ(TextOf("txt 2"), Utf8(probe.GetText()));
         EXPECT_EQ(TextOf("wynik"), "words: " + std::to_string(entry + 1) + " of 30");
         ClickObject("arrownext");
@@ -201,8 +203,8 @@ TEST_F(PlayTest, TwentyOneFastRightAnswersPassAndUnlockTheNextTopic) {
     for (int answer = 1; answer <= 21; ++answer) {
         SCOPED_TRACE(answer);
         Answer(CurrentAnswer());
-        EXPECT_EQ(testRun.correctCount, answer);
-        EXPECT_EQ(testRun.score, 20 * answer);
+        EXPECT_EQ(currentRun.test.correctCount, answer);
+        EXPECT_EQ(currentRun.test.score, 20 * answer);
         EXPECT_TRUE(Object("bonus1")->visible);
         EXPECT_EQ(TextOf("czas"), "--");
         if (answer < 21) {
@@ -215,7 +217,7 @@ TEST_F(PlayTest, TwentyOneFastRightAnswersPassAndUnlockTheNextTopic) {
         }
     }
     RunUntilScreen(ScreenId::NextLevel);
-    EXPECT_EQ(testRun.score, 420);
+    EXPECT_EQ(currentRun.test.score, 420);
     EXPECT_EQ(TextOf("nextlevel_info"), "Next level unlocked");
     EXPECT_EQ(TextOf("wynik koncowy"), "score: 420");
     EXPECT_EQ(ReadCounts("30-60_rep.dat"), std::vector<int32_t>(30, 0));
@@ -252,7 +254,7 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     for (int question = 1; question <= 30; ++question) {
         SCOPED_TRACE(question);
         if (question <= 10) {
-            wrongEntries.push_back(wordList.currentWord);
+            wrongEntries.push_back(currentRun.words.currentWord);
             Answer(u"zzz");
             EXPECT_TRUE(Object("zle")->visible);
             GLObjectText probe("probe", CurrentAnswer(), 0, 0, 0);
@@ -262,8 +264,8 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
         }
         if (question < 30) NextQuestion();
     }
-    EXPECT_EQ(testRun.wrongCount, 10);
-    EXPECT_EQ(testRun.correctCount, 20);
+    EXPECT_EQ(currentRun.test.wrongCount, 10);
+    EXPECT_EQ(currentRun.test.correctCount, 20);
     RunUntilScreen(ScreenId::GameOver);
     EXPECT_TRUE(Object("gameover_info")->visible);
     EXPECT_EQ(TextOf("wynik koncowy"), "score: 400");
@@ -287,7 +289,7 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
     ASSERT_EQ(practise->lines.size(), wrongEntries.size());
     for (size_t line = 0; line < wrongEntries.size(); ++line) {
-        const WordEntry& entry = wordList.entries[wrongEntries[line]];
+        const WordEntry& entry = currentRun.words.entries[wrongEntries[line]];
         GLObjectText probe("probe", entry.prompt + u" - " + entry.answer, 0, 0, 0);
         EXPECT_EQ(Utf8(practise->lines[line]->GetText()), Utf8(probe.GetText())) << line;
     }
@@ -303,7 +305,7 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
 
 TEST_F(PlayTest, UnansweredQuestionCountsDownAndTimesOutAsWrong) {
     StartRun(kTestLine, 0);
-    const unsigned asked = wordList.currentWord;
+    const unsigned asked = currentRun.words.currentWord;
     EXPECT_EQ(TextOf("czas"), "--");
     RunTicks(60);  // under a second on the clock
     EXPECT_EQ(TextOf("czas"), "--");
@@ -311,14 +313,14 @@ TEST_F(PlayTest, UnansweredQuestionCountsDownAndTimesOutAsWrong) {
         platform::headless::AdvanceClockMs(1000);
         RunTicks(1);
         EXPECT_EQ(TextOf("czas"), std::to_string(left));
-        EXPECT_FALSE(testRun.answerEvaluated);
+        EXPECT_FALSE(currentRun.test.answerEvaluated);
     }
     platform::headless::AdvanceClockMs(1000);
     RunTicks(1);
     EXPECT_EQ(TextOf("czas"), "0");
-    EXPECT_TRUE(testRun.answerEvaluated);
-    EXPECT_EQ(testRun.wrongCount, 1);
-    EXPECT_EQ(wordList.counts[asked].repeatCount, 2);
+    EXPECT_TRUE(currentRun.test.answerEvaluated);
+    EXPECT_EQ(currentRun.test.wrongCount, 1);
+    EXPECT_EQ(currentRun.words.counts[asked].repeatCount, 2);
     GLObjectText probe("probe", CurrentAnswer(), 0, 0, 0);
     EXPECT_EQ(TextOf("txt 2"), Utf8(probe.GetText()));
     // Typing while the answer is judged changes nothing.
@@ -333,7 +335,7 @@ TEST_F(PlayTest, AbortWorksWhileAskingButNotWhileAnAnswerIsJudged) {
     StartRun(kTestLine, 0);
     WaitUntilStill("przerwij");
     Answer(CurrentAnswer());
-    const unsigned judged = wordList.currentWord;
+    const unsigned judged = currentRun.words.currentWord;
     ClickObject("przerwij");
     EXPECT_FALSE(app->transitionLock);
     EXPECT_EQ(scene->events.size(), 1u);  // only the next question
@@ -355,10 +357,13 @@ TEST_F(PlayTest, TheAnswerTakesNoControlCharacterOrClickCode) {
     StartRun(kTestLine, 0);
     Type(u"voy");
     for (int code : {27, 9, 5, 0x7F, 0x85}) Key(code);
-    for (int flags : {5, 9, 3}) platform::headless::Click(flags);
+    for (const platform::Click& held :
+         {platform::Click{true, false, false}, platform::Click{false, true, false},
+          platform::Click{false, false, true}})
+        platform::headless::Click(held);
     Type(u" a");
     EXPECT_EQ(TextOf("txt 2"), "voy a");
-    EXPECT_FALSE(testRun.answerEvaluated);
+    EXPECT_FALSE(currentRun.test.answerEvaluated);
 }
 
 // Once the run is broken off, the open question is closed: neither an Enter on the typed answer
@@ -384,8 +389,8 @@ TEST_P(AbortTest, NothingIsJudgedCountedOrShownAfterTheAbort) {
     RunTicks(200);
     EXPECT_EQ(Screen(), ScreenId::GameOver);
     EXPECT_TRUE(scene->events.empty());
-    EXPECT_EQ(testRun.score, 0);
-    EXPECT_EQ(testRun.askedCount, 0);
+    EXPECT_EQ(currentRun.test.score, 0);
+    EXPECT_EQ(currentRun.test.askedCount, 0);
     EXPECT_EQ(TextOf("wynik koncowy"), "score: 0");
     EXPECT_FALSE(Object("dobre odp")->visible) << "no next question";
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t0\r\n"));
@@ -445,9 +450,10 @@ TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
     // The topic with the most answers that carry accents.
     int best = 0, bestCount = -1;
     for (int row = 0; row < app->topicCount; ++row) {
-        LoadTopicEntries(app->wordFilePath, app->topics[row].firstWord, app->topics[row].lastWord);
+        LoadTopicEntries(currentRun.words, app->wordFilePath, app->topics[row].firstWord,
+                         app->topics[row].lastWord);
         const int count =
-            static_cast<int>(std::count_if(wordList.entries.begin(), wordList.entries.end(),
+            static_cast<int>(std::count_if(currentRun.words.entries.begin(), currentRun.words.entries.end(),
                                            [](const WordEntry& e) { return HasNonAscii(e.answer); }));
         if (count > bestCount) {
             best = row;
@@ -478,7 +484,7 @@ TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
         const std::u16string expected = CurrentAnswer();
         judgedWithAccents += HasNonAscii(expected) ? 1 : 0;
         Answer(expected);  // typed as its UTF-16 letters, stored by the field as glyph codes
-        ASSERT_EQ(testRun.correctCount, answer) << Utf8(expected);
+        ASSERT_EQ(currentRun.test.correctCount, answer) << Utf8(expected);
         if (answer < 21) {
             NextQuestion();
             ASSERT_FALSE(platform::headless::Messages().empty());
@@ -576,8 +582,8 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     EXPECT_EQ(list->selected, 1);
     EXPECT_EQ(TextOf("infopunkty"), "human body 1 (100%)");
     EXPECT_TRUE(Object("bg1 temat")->visible);
-    EXPECT_NE(FindTexture(app->topics[1].picturePath), -1);
-    EXPECT_EQ(Object("bg1 temat")->texture, FindTexture(app->topics[1].picturePath));
+    EXPECT_NE(scene->textures.Find(app->topics[1].picturePath), -1);
+    EXPECT_EQ(Object("bg1 temat")->texture, scene->textures.Find(app->topics[1].picturePath));
     EXPECT_FALSE(Object("blocked")->visible);
 
     // Left with a locked topic selected, the screen comes back with that topic's lock.
@@ -617,7 +623,7 @@ TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
     ASSERT_EQ(list->lines.size(), 12u);
     EXPECT_EQ(Utf8(list->lines[0]->GetText()), "pa - 99");
     EXPECT_EQ(Utf8(list->lines[11]->GetText()), "pl - 66");
-    EXPECT_EQ(hallOfFame.size(), 12u);
+    EXPECT_EQ(learner.hallOfFame.size(), 12u);
     WaitUntilStill(list);
     ClickChildOf("halloffame", "arrowdown");
     EXPECT_EQ(list->selected, 1);
@@ -627,7 +633,7 @@ TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
     EXPECT_EQ(Screen(), ScreenId::HallOfFame);
     RunTicks(1);
     EXPECT_EQ(Screen(), ScreenId::MainMenu);
-    EXPECT_TRUE(hallOfFame.empty());
+    EXPECT_TRUE(learner.hallOfFame.empty());
 
     // A run broken off at once enters 0, which a full list drops; the save keeps the first ten.
     RunAgain(kTestLine);
@@ -647,9 +653,9 @@ TEST_F(PlayTest, WithoutAWordListRunsAskNothingAndStoreNothing) {
 
     RunAgain(kTestLine);
     EXPECT_EQ(Topics()->selected, 1);
-    EXPECT_GE(testRun.toPass, 1);
+    EXPECT_GE(currentRun.test.toPass, 1);
     Key(13);  // nothing to answer
-    EXPECT_EQ(testRun.askedCount, 0);
+    EXPECT_EQ(currentRun.test.askedCount, 0);
     RunUntilScreen(ScreenId::GameOver);
     EXPECT_EQ(TextOf("wynik koncowy"), "score: 0");
     EXPECT_EQ(ReadCounts("30-60_rep.dat"), std::vector<int32_t>(30, 0)) << "the progress file stays whole";
@@ -668,8 +674,8 @@ TEST_F(PlayTest, ATopicOfOneEntryNeedsItsOneRightAnswer) {
 
     // Wrong: every entry has been asked without a pass.
     RunAgain(kTestLine);
-    EXPECT_EQ(testRun.testLength, 1);
-    EXPECT_EQ(testRun.toPass, 1);
+    EXPECT_EQ(currentRun.test.testLength, 1);
+    EXPECT_EQ(currentRun.test.toPass, 1);
     EXPECT_EQ(TextOf("do zaliczenia"), "words left to pass: 1");
     Answer(u"gato");
     RunUntilScreen(ScreenId::GameOver);
@@ -730,10 +736,10 @@ protected:
 
 TEST_P(LearnerLoopTest, MissedWordsAreListedStudiedAgainAndEveryAnswerIsHeard) {
     StartRun(kTestLine, 0);
-    ASSERT_EQ(testRun.testLength, 6);
+    ASSERT_EQ(currentRun.test.testLength, 6);
     EXPECT_TRUE(requests.empty()) << "nothing is spoken before the first judgement";
     std::vector<WordEntry> missed;
-    for (int question = 1; testRun.correctCount < testRun.toPass; ++question) {
+    for (int question = 1; currentRun.test.correctCount < currentRun.test.toPass; ++question) {
         SCOPED_TRACE(question);
         const WordEntry asked{CurrentPrompt(), CurrentAnswer()};
         if (question == 1) {
@@ -744,21 +750,21 @@ TEST_P(LearnerLoopTest, MissedWordsAreListedStudiedAgainAndEveryAnswerIsHeard) {
                 platform::headless::AdvanceClockMs(1000);
                 RunTicks(1);
             }
-            ASSERT_TRUE(testRun.answerEvaluated) << "timed out";
+            ASSERT_TRUE(currentRun.test.answerEvaluated) << "timed out";
             missed.push_back(asked);
         } else {
             std::u16string plain = WithoutGenderMarker(asked.answer);
             FoldAccents(plain);
             Answer(plain);
-            ASSERT_EQ(testRun.wrongCount, static_cast<int>(missed.size())) << "judged right";
+            ASSERT_EQ(currentRun.test.wrongCount, static_cast<int>(missed.size())) << "judged right";
             GLObjectText shown("probe", TypedInAnotherSpelling(plain, asked.answer) ? asked.answer : plain, 0,
                                0, 0);
             EXPECT_EQ(TextOf("txt 2"), Utf8(shown.GetText()));
         }
         ExpectSpoken(asked.answer, question);
-        if (testRun.correctCount < testRun.toPass) NextQuestion();
+        if (currentRun.test.correctCount < currentRun.test.toPass) NextQuestion();
     }
-    EXPECT_EQ(testRun.score, 4 * 20);  // the spelling shown changes no score
+    EXPECT_EQ(currentRun.test.score, 4 * 20);  // the spelling shown changes no score
     const size_t judged = requests.size();
 
     RunUntilScreen(ScreenId::NextLevel);

@@ -17,6 +17,7 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/ScreenRect.h"
 #include "game/UiStrings.h"
+#include "learning/LearningRun.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
@@ -59,13 +60,13 @@ protected:
     }
 
     void Answer(const std::u16string& typed) {
-        ASSERT_FALSE(testRun.answerEvaluated);
+        ASSERT_FALSE(currentRun.test.answerEvaluated);
         Type(typed);
         Key(13);
-        ASSERT_TRUE(testRun.answerEvaluated);
+        ASSERT_TRUE(currentRun.test.answerEvaluated);
     }
     void NextQuestion() {
-        RunUntil([] { return !testRun.answerEvaluated; }, 200);
+        RunUntil([] { return !currentRun.test.answerEvaluated; }, 200);
         RunTicks(1);
     }
 
@@ -81,10 +82,10 @@ protected:
 
 // The cases the game below does not reach: more than 99 due, the next card days away.
 TEST(ReviewLine, SaysWhatIsDueOrWhenTheNextIs) {
-    SelectInterfaceTexts();
-    EXPECT_EQ(ReviewLineText(100, 0), u"review 99+");
-    EXPECT_EQ(ReviewLineText(99, 0), u"review 99");
-    EXPECT_EQ(ReviewLineText(0, 2), u"review: next in 2 days");
+    const UiStrings texts = InterfaceTexts();
+    EXPECT_EQ(ReviewLineText(texts, 100, 0), u"review 99+");
+    EXPECT_EQ(ReviewLineText(texts, 99, 0), u"review 99");
+    EXPECT_EQ(ReviewLineText(texts, 0, 2), u"review: next in 2 days");
 }
 
 // A test on the first day answers one word right and one wrong; the next day's review asks the
@@ -94,12 +95,12 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     EnterName(u"ana");
     EXPECT_EQ(ReviewLine(), "review: nothing due");
     StartTestOf(0);
-    const int known = static_cast<int>(wordList.currentWord);
-    const WordEntry knownEntry = wordList.entries[known];
+    const int known = static_cast<int>(currentRun.words.currentWord);
+    const WordEntry knownEntry = currentRun.words.entries[known];
     Answer(CurrentAnswer());
     NextQuestion();
-    const int missed = static_cast<int>(wordList.currentWord);
-    const WordEntry missedEntry = wordList.entries[missed];
+    const int missed = static_cast<int>(currentRun.words.currentWord);
+    const WordEntry missedEntry = currentRun.words.entries[missed];
     Answer(u"zzz");
     NextQuestion();
     WaitUntilStill("przerwij");
@@ -126,8 +127,8 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     EXPECT_EQ(ReviewLine(), "review 2");
     ChooseMenuLine(LineOf(MenuLine::Review));
     RunUntilScreen(ScreenId::Test);
-    EXPECT_EQ(testRun.mode, RunMode::Review);
-    EXPECT_EQ(testRun.testLength, 2);
+    EXPECT_EQ(currentRun.test.mode, RunMode::Review);
+    EXPECT_EQ(currentRun.test.testLength, 2);
     EXPECT_FALSE(Object("wynik")->visible) << "a review keeps no score";
     EXPECT_FALSE(Object("do zaliczenia")->visible) << "a review cannot pass";
     EXPECT_TRUE(Object("pozostalo")->visible);
@@ -139,6 +140,10 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     EXPECT_EQ(TextOf("czas"), "14") << "the test's countdown";
     Answer(knownEntry.answer);
     RunUntilScreen(ScreenId::ReviewResult);
+    // Its topic's counts were saved from a list of their own: the run's is still its two cards.
+    ASSERT_EQ(currentRun.words.entries.size(), 2u);
+    EXPECT_EQ(currentRun.words.entries[0].prompt, missedEntry.prompt);
+    EXPECT_EQ(currentRun.reviewCards.size(), 2u);
 
     EXPECT_EQ(TextOf("review_info"), "Review done");
     EXPECT_EQ(TextOf("wynik koncowy"), "correct: 1 of 2");
@@ -180,7 +185,7 @@ TEST_F(ReviewTest, AReviewSaysHowItEndedAndItsLastWrongAnswerShowsTheRightOne) {
     StartOnDay(kFirstDay + 1);
     ChooseMenuLine(LineOf(MenuLine::Review));
     RunUntilScreen(ScreenId::Test);
-    ASSERT_EQ(testRun.testLength, 2);
+    ASSERT_EQ(currentRun.test.testLength, 2);
     Answer(u"zzz");
     NextQuestion();
     WaitUntilStill("przerwij");
@@ -192,7 +197,7 @@ TEST_F(ReviewTest, AReviewSaysHowItEndedAndItsLastWrongAnswerShowsTheRightOne) {
     StartOnDay(kFirstDay + 2);
     ChooseMenuLine(LineOf(MenuLine::Review));
     RunUntilScreen(ScreenId::Test);
-    ASSERT_EQ(testRun.testLength, 2);
+    ASSERT_EQ(currentRun.test.testLength, 2);
     Answer(CurrentAnswer());
     NextQuestion();
     const std::u16string lastAnswer = CurrentAnswer();
@@ -299,7 +304,7 @@ protected:
         const std::string list = folder + "incoming/trip.csv";
         std::filesystem::create_directories(folder + "incoming");
         std::ofstream(list, std::ios::binary) << "#deck:" << kLongTitle << "\ncar;coche\nhouse;casa\n";
-        QueueListImport(list);
+        commandLineLists.push_back(list);  // as main() passes its arguments
     }
 
     // The box of the window pixels (GL's, rows bottom up) that change while `show(false)` hides
@@ -402,7 +407,7 @@ protected:
         const std::string list = folder + "incoming/cars.csv";
         std::filesystem::create_directories(folder + "incoming");
         std::ofstream(list, std::ios::binary) << "car;coche / auto\nhouse;casa\n";
-        QueueListImport(list);
+        commandLineLists.push_back(list);
     }
 
     static int OwnRow() {
@@ -437,7 +442,7 @@ TEST_F(OwnListReviewTest, OwnCardsAreReviewedByTheirListsRulesAndCountedInTheRec
     RunUntilScreen(ScreenId::Test);
     EXPECT_EQ(TextOf("txt 1"), Shown(u"car")) << "last run's miss first";
     Answer(u"auto");  // one alternative of the own list's answer
-    EXPECT_EQ(testRun.correctCount, 1);
+    EXPECT_EQ(currentRun.test.correctCount, 1);
     NextQuestion();
     EXPECT_EQ(TextOf("txt 1"), Shown(u"house"));
     Answer(u"zzz");

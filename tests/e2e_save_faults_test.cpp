@@ -21,6 +21,8 @@
 
 #include "formats/WordFileFormat.h"
 #include "learning/HallOfFame.h"
+#include "learning/Learner.h"
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/SaveFolderLock.h"
 #include "learning/TestRun.h"
@@ -144,19 +146,19 @@ protected:
     // Another game on the same folder plays the topic, answers wrong, and saves its counts and its
     // hall-of-fame entry: the same code on the state that game's process would hold.
     void AnotherGameSaves() {
-        WordList ours = std::move(wordList);
-        std::vector<HallOfFameEntry> ourHallOfFame = std::move(hallOfFame);
-        wordList = WordList{};
-        LoadTopicEntries(app->wordFilePath, 0, 30);
-        LoadRepetitions(0, 30);
+        WordList ours = std::move(currentRun.words);
+        std::vector<HallOfFameEntry> ourHallOfFame = std::move(learner.hallOfFame);
+        currentRun.words = WordList{};
+        LoadTopicEntries(currentRun.words, app->wordFilePath, 0, 30);
+        LoadRepetitions(currentRun.words, 0, 30);
         ASSERT_EQ(ChooseNextWord(), 0);
         MarkWrong();
-        EXPECT_TRUE(SaveRepetitions(0, 30));
+        EXPECT_TRUE(SaveRepetitions(currentRun.words, 0, 30));
         LoadHallOfFame();
         AddHallOfFameEntry(u"bea", 10);
         EXPECT_TRUE(SaveHallOfFame());
-        wordList = std::move(ours);
-        hallOfFame = std::move(ourHallOfFame);
+        currentRun.words = std::move(ours);
+        learner.hallOfFame = std::move(ourHallOfFame);
         ASSERT_EQ(ReadFile(Counts()), LittleEndian(4));
     }
 };
@@ -202,7 +204,7 @@ TEST_P(SaveFaultTest, TheRunsFilesAreKeptOrTheFailureIsTold) {
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     };
     timed([&] { Key(13); });
-    ASSERT_TRUE(testRun.answerEvaluated);
+    ASSERT_TRUE(currentRun.test.answerEvaluated);
     if (c.fault == SaveFault::CloseRightAfterTheRunEnds || c.fault == SaveFault::CloseWhileTheLockIsHeld) {
         timed([] { platform::headless::Close(); });
     } else {

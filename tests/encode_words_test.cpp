@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "learning/LearningRun.h"
 #include "learning/WordList.h"
 #include "tests/TempGameFolder.h"
 
@@ -37,23 +38,24 @@ TEST(EncodeWords, EncodedListReadsBackAsItsSource) {
     EXPECT_EQ(bytes[1], 0xFE);
     EXPECT_EQ(std::vector<uint8_t>(bytes.end() - 4, bytes.end()), (std::vector<uint8_t>{0x0D, 0, 0x0A, 0}));
 
-    LoadTopicEntries(folder.Path("data/words_free.enc"), 0, 100);
+    LoadTopicEntries(currentRun.words, folder.Path("data/words_free.enc"), 0, 100);
     ASSERT_EQ(WordCount(), 3u);
-    EXPECT_EQ(wordList.entries[0].prompt, u"the tree");
-    EXPECT_EQ(wordList.entries[0].answer, u"\u00E1rbol");
-    EXPECT_EQ(wordList.entries[1].answer, u"mesa (f)");
-    EXPECT_EQ(wordList.entries[2].answer, u"el ni\u00F1o");
+    EXPECT_EQ(currentRun.words.entries[0].prompt, u"the tree");
+    EXPECT_EQ(currentRun.words.entries[0].answer, u"\u00E1rbol");
+    EXPECT_EQ(currentRun.words.entries[1].answer, u"mesa (f)");
+    EXPECT_EQ(currentRun.words.entries[2].answer, u"el ni\u00F1o");
 }
 
 TEST(EncodeWords, RefusesMalformedLinesAndWritesNothing) {
     const char* malformed[] = {
-        "the cat gato\n",             // no separator
-        "the cat;gato;extra\n",       // a third field would be dropped
-        ";gato\n",                    // empty prompt
-        "the cat;gato \n",            // a trailing space would have to be typed
-        "facade;fa\xC3\xA7" "ade\n",  // no glyph for c with cedilla
-        "tab;\tx\n",                  // control character
-        "bad;\xC3\n",                 // broken UTF-8
+        "the cat gato\n",        // no separator
+        "the cat;gato;extra\n",  // a third field would be dropped
+        ";gato\n",               // empty prompt
+        "the cat;gato \n",       // a trailing space would have to be typed
+        "facade;fa\xC3\xA7"
+        "ade\n",       // no glyph for c with cedilla
+        "tab;\tx\n",   // control character
+        "bad;\xC3\n",  // broken UTF-8
     };
     for (const char* line : malformed) {
         TempGameFolder folder;

@@ -21,6 +21,7 @@
 #include "formats/HallOfFameFile.h"
 #include "formats/Ms3dReader.h"
 #include "game/UiStrings.h"
+#include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/OwnTopics.h"
 #include "learning/TopicWords.h"
@@ -141,17 +142,18 @@ protected:
     static std::vector<std::u16string> Prompts(bool answers) {
         std::vector<std::u16string> texts;
         for (int topic = 0; topic < 12; ++topic) {
-            LoadTopicEntries(LEXADRILL_BUILD_DIR "/data/words_free.enc", topic * 30, topic * 30 + 30);
-            for (const WordEntry& entry : wordList.entries)
+            LoadTopicEntries(currentRun.words, LEXADRILL_BUILD_DIR "/data/words_free.enc", topic * 30,
+                             topic * 30 + 30);
+            for (const WordEntry& entry : currentRun.words.entries)
                 texts.push_back(answers ? entry.answer : entry.prompt);
         }
-        ReleaseEntries();
+        ReleaseEntries(currentRun.words);
         return texts;
     }
 
     static std::vector<std::u16string> Counters() {
-        return {CounterLine(uiStrings.correctLabel, 30), CounterLine(uiStrings.wrongLabel, 30),
-                CounterLine(uiStrings.toPassLabel, 21), CounterLine(uiStrings.wordsLeftLabel, 30)};
+        return {CounterLine(app->strings.correctLabel, 30), CounterLine(app->strings.wrongLabel, 30),
+                CounterLine(app->strings.toPassLabel, 21), CounterLine(app->strings.wordsLeftLabel, 30)};
     }
 
     std::vector<Placed> CounterTexts() {
@@ -166,10 +168,10 @@ protected:
     // Every screen's texts that are shown at the same time, with their widest contents.
     std::vector<std::vector<Placed>> Screens() {
         const std::u16string longestName(10, u'W');
-        const std::u16string bestScore = CounterLine(uiStrings.scoreLabel, 600);
+        const std::u16string bestScore = CounterLine(app->strings.scoreLabel, 600);
         std::vector<std::u16string> captions;
         for (const GLObjectText* line : dynamic_cast<GLObjectTextList&>(*Object("main menu 2")).lines)
-            captions.push_back(line->GetText() + u" (100%) " + uiStrings.lockedCaption);
+            captions.push_back(line->GetText() + u" (100%) " + app->strings.lockedCaption);
         const std::vector<Placed> logo = {Text("lexa"), Text("drill")};
         std::vector<std::vector<Placed>> screens = {
             {Text("user_label"), Text("user", {longestName})},
@@ -261,8 +263,8 @@ TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
     std::vector<MissedEntry> every;
     MissedEntry widest;
     for (int row = 0; row < 12; ++row) {  // the designed topics
-        LoadTopicWords(row);
-        for (const WordEntry& entry : wordList.entries) {
+        LoadTopicWords(currentRun.words, row);
+        for (const WordEntry& entry : currentRun.words.entries) {
             every.push_back({entry, {}});
             if (WidthOf(entry.prompt + u" - " + entry.answer) >
                 WidthOf(widest.words.prompt + u" - " + widest.words.answer))
@@ -274,7 +276,7 @@ TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
             }
         }
     }
-    missedEntries = every;
+    currentRun.missed = every;
     ShowGameOverScreen();
     auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
     ASSERT_EQ(practise->lines.size(), every.size());
@@ -284,7 +286,7 @@ TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
                   GLObjectText("probe", entry.prompt + u" - " + entry.answer, 0, 0, 0).GetText());
     }
 
-    missedEntries = {widest};
+    currentRun.missed = {widest};
     ShowGameOverScreen();
     const Placed row = Rows("words to practise").at(0);
     EXPECT_GE(InsideMargin(row.rect, kWindow), 0) << row.what;
@@ -292,7 +294,7 @@ TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
     const GLObject* up = ChildOf("words to practise", "arrowup");
     const double arrowRight = practise->homePosition[0] + up->homePosition[0] + 0.15;
     EXPECT_GE(InsideMargin(Project(arrowRight, arrowRight, 0, 0, practise->homePosition[2]), kWindow), 0);
-    missedEntries.clear();
+    currentRun.missed.clear();
 }
 
 // A learner's own list with a title and words far longer than any designed one: each line the
@@ -346,7 +348,7 @@ TEST_F(LayoutTest, LongTextsOfOwnListsAreCutToTheirPlaces) {
 
     for (size_t lines : {1u, 2u, 3u}) {
         SCOPED_TRACE(lines);
-        missedEntries.assign(lines, MissedEntry{WordEntry{longWords, longWords}, {}});
+        currentRun.missed.assign(lines, MissedEntry{WordEntry{longWords, longWords}, {}});
         ShowGameOverScreen();
         auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
         for (const Placed& row : Rows("words to practise"))
@@ -357,7 +359,7 @@ TEST_F(LayoutTest, LongTextsOfOwnListsAreCutToTheirPlaces) {
         const double arrowRight = practise->homePosition[0] + up->homePosition[0] + 0.15;
         EXPECT_GE(InsideMargin(Project(arrowRight, arrowRight, 0, 0, practise->homePosition[2]), kWindow), 0);
     }
-    missedEntries.clear();
+    currentRun.missed.clear();
 }
 
 }  // namespace

@@ -19,7 +19,9 @@
 #include "app/ResultsExportCommand.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
+#include "learning/Learner.h"
 #include "learning/LearnerRecord.h"
+#include "learning/LearningRun.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
 #include "learning/ReviewSchedule.h"
@@ -49,14 +51,14 @@ public:
         app = &context;
         ForgetSaveFolder();
         record::StopRecord();
-        ownTopics.clear();
+        learner.ownTopics.clear();
         platform::SetToday(kDay);
     }
     ~RecordFolder() {
         record::StopRecord();
         ForgetSchedules();
-        ownTopics.clear();
-        wordList = WordList{};
+        learner.ownTopics.clear();
+        currentRun.words = WordList{};
         platform::UseClockDay();
         app = previous;
     }
@@ -85,9 +87,9 @@ public:
 
     // A test of the row: each entry answered right or wrong in turn, then the run's one save.
     std::optional<RunEndResult> PlayAndSave(int row, const std::vector<bool>& right, uint32_t nowMs = 0) {
-        LoadTopicWords(row);
+        LoadTopicWords(currentRun.words, row);
         for (size_t entry = 0; entry < right.size(); ++entry) {
-            wordList.currentWord = static_cast<unsigned>(entry);
+            currentRun.words.currentWord = static_cast<unsigned>(entry);
             right[entry] ? MarkCorrect() : MarkWrong();
             RecordAnswer(row, static_cast<int>(entry), right[entry]);
         }
@@ -360,11 +362,11 @@ TEST(LearnerRecord, OldFilesAreCarriedOverOnceAndMovedAsideDamagedOnesToo) {
     EXPECT_EQ(CardAt(1, 0).box, 1);
     const int row = game.RowOf("animals.csv");
     EXPECT_EQ(CardAt(row, 1).box, 2);
-    LoadTopicWords(row);
-    ASSERT_EQ(wordList.counts.size(), 3u);
-    EXPECT_EQ(wordList.counts[0].repeatCount, 1) << "dog: not counted, still to learn";
-    EXPECT_EQ(wordList.counts[1].repeatCount, 3);
-    EXPECT_EQ(wordList.counts[2].repeatCount, 0);
+    LoadTopicWords(currentRun.words, row);
+    ASSERT_EQ(currentRun.words.counts.size(), 3u);
+    EXPECT_EQ(currentRun.words.counts[0].repeatCount, 1) << "dog: not counted, still to learn";
+    EXPECT_EQ(currentRun.words.counts[1].repeatCount, 3);
+    EXPECT_EQ(currentRun.words.counts[2].repeatCount, 0);
     EXPECT_EQ(CurrentProgress().streakDays, 2) << "the practised days came along";
 
     // Said once: the next start finds nothing to carry over and changes nothing.
@@ -389,11 +391,11 @@ TEST(LearnerRecord, AListImportedAgainInAnotherOrderKeepsEachWordsBoxAndCount) {
     EXPECT_EQ(CardAt(row, 1).box, 1) << "bird: missed yesterday";
     EXPECT_EQ(CardAt(row, 2).box, 2) << "cat: missed, then right when due";
     EXPECT_EQ(CardAt(row, 3).box, 2) << "dog: right twice";
-    LoadTopicWords(row);
-    EXPECT_EQ(wordList.counts[0].repeatCount, 1);
-    EXPECT_EQ(wordList.counts[1].repeatCount, 1);  // bird: 1 - 1 + 1
-    EXPECT_EQ(wordList.counts[2].repeatCount, 1);  // cat: 1 + 1 - 1
-    EXPECT_EQ(wordList.counts[3].repeatCount, 0);  // dog
+    LoadTopicWords(currentRun.words, row);
+    EXPECT_EQ(currentRun.words.counts[0].repeatCount, 1);
+    EXPECT_EQ(currentRun.words.counts[1].repeatCount, 1);  // bird: 1 - 1 + 1
+    EXPECT_EQ(currentRun.words.counts[2].repeatCount, 1);  // cat: 1 + 1 - 1
+    EXPECT_EQ(currentRun.words.counts[3].repeatCount, 0);  // dog
     // Nothing due from a list removed: its cards and answers went with it.
     platform::SetToday(kDay + 30);
     EXPECT_GT(DueCountToday(), 0);

@@ -10,8 +10,8 @@
 
 #include "formats/LanguageCodes.h"
 #include "formats/LanguageGuess.h"
-#include "formats/TextEncoding.h"
 #include "formats/WordListImport.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 

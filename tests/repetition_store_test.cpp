@@ -11,6 +11,7 @@
 #include "formats/OwnTopicCountsFile.h"
 #include "game/AppContext.h"
 #include "game/SaveFolder.h"
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/SaveFolderLock.h"
 #include "learning/SaveResult.h"
@@ -33,22 +34,22 @@ std::vector<uint8_t> LittleEndian(const std::vector<int32_t>& values) {
 
 std::vector<int32_t> Counts() {
     std::vector<int32_t> counts;
-    for (const RepetitionRecord& record : wordList.counts) counts.push_back(record.repeatCount);
+    for (const RepetitionRecord& record : currentRun.words.counts) counts.push_back(record.repeatCount);
     return counts;
 }
 
 // A loaded topic of `counts.size()` entries with these counts, none asked.
 void SetTopic(const std::vector<int32_t>& counts) {
-    ReleaseEntries();
-    wordList.entries.resize(counts.size());
+    ReleaseEntries(currentRun.words);
+    currentRun.words.entries.resize(counts.size());
     const std::vector<uint8_t> bytes = LittleEndian(counts);
-    LoadRepetitionsFromBytes(bytes.data(), bytes.size());
+    LoadRepetitionsFromBytes(currentRun.words, bytes.data(), bytes.size());
 }
 
 // The same with counts no file can give any more (the updates on values out of range).
 void SetTopicInMemory(const std::vector<int32_t>& counts) {
     SetTopic(std::vector<int32_t>(counts.size(), 0));
-    for (size_t i = 0; i < counts.size(); ++i) wordList.counts[i].repeatCount = counts[i];
+    for (size_t i = 0; i < counts.size(); ++i) currentRun.words.counts[i].repeatCount = counts[i];
 }
 
 // rand() stand-in that replays a script of draws.
@@ -74,50 +75,50 @@ TEST(RepetitionFile, NameIsInTheGameFoldersData) {
 
 TEST(RepetitionFile, ReadsWholeLittleEndianValuesOnly) {
     TempGameFolder folder;
-    ReleaseEntries();
+    ReleaseEntries(currentRun.words);
     std::vector<int32_t> values(30, 2);
     values[0] = 5;
     values[1] = 0;
     std::vector<uint8_t> bytes = LittleEndian(values);
     folder.Write("data/30-60_rep.dat", bytes);
-    EXPECT_TRUE(LoadRepetitions(30, 60));
+    EXPECT_TRUE(LoadRepetitions(currentRun.words, 30, 60));
     EXPECT_EQ(Counts(), values);
-    EXPECT_EQ(wordList.asked.size(), 30u);
+    EXPECT_EQ(currentRun.words.asked.size(), 30u);
 
     bytes.push_back(0x7F);  // 121 bytes: the last piece is not a value
     folder.Write("data/30-60_rep.dat", bytes);
-    EXPECT_TRUE(LoadRepetitions(30, 60));
+    EXPECT_TRUE(LoadRepetitions(currentRun.words, 30, 60));
     EXPECT_EQ(Counts(), values);
 }
 
 TEST(RepetitionFile, MissingFileMeansCountsOfOneAndWritesNothing) {
     TempGameFolder folder;
-    ReleaseEntries();
-    EXPECT_FALSE(LoadRepetitions(0, 30));
+    ReleaseEntries(currentRun.words);
+    EXPECT_FALSE(LoadRepetitions(currentRun.words, 0, 30));
     EXPECT_EQ(Counts(), std::vector<int32_t>(30, 1));
     EXPECT_EQ(CountLearned(), 0);
     EXPECT_TRUE(IsTopicUnlocked(0, 30));
     EXPECT_FALSE(IsTopicUnlocked(30, 60));
     EXPECT_FALSE(folder.Exists("data/0-30_rep.dat"));
 
-    EXPECT_FALSE(LoadRepetitions(60, 30));
-    EXPECT_TRUE(wordList.counts.empty());
+    EXPECT_FALSE(LoadRepetitions(currentRun.words, 60, 30));
+    EXPECT_TRUE(currentRun.words.counts.empty());
 }
 
 TEST(RepetitionFile, CountsAreFittedToTheLoadedEntries) {
     TempGameFolder folder;
-    ReleaseEntries();
-    wordList.entries.resize(5);
+    ReleaseEntries(currentRun.words);
+    currentRun.words.entries.resize(5);
     folder.Write("data/30-60_rep.dat", LittleEndian({4, 0, 3}));
-    EXPECT_TRUE(LoadRepetitions(30, 60));
+    EXPECT_TRUE(LoadRepetitions(currentRun.words, 30, 60));
     EXPECT_EQ(Counts(), (std::vector<int32_t>{4, 0, 3, 1, 1}));
-    EXPECT_EQ(wordList.asked, std::vector<bool>(5, false));
+    EXPECT_EQ(currentRun.words.asked, std::vector<bool>(5, false));
 
     folder.Write("data/30-60_rep.dat", LittleEndian({1, 2, 3, 4, 5, 0, 0, 0}));
-    EXPECT_TRUE(LoadRepetitions(30, 60));
+    EXPECT_TRUE(LoadRepetitions(currentRun.words, 30, 60));
     EXPECT_EQ(Counts(), (std::vector<int32_t>{1, 2, 3, 4, 5}));
 
-    EXPECT_FALSE(LoadRepetitions(90, 120));  // no file: (last - first) ones, fitted too
+    EXPECT_FALSE(LoadRepetitions(currentRun.words, 90, 120));  // no file: (last - first) ones, fitted too
     EXPECT_EQ(Counts(), std::vector<int32_t>(5, 1));
 }
 
@@ -131,9 +132,9 @@ TEST(RepetitionFile, CountsOutsideTheirRangeAreReadAsNew) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
         TempGameFolder folder;
-        ReleaseEntries();
+        ReleaseEntries(currentRun.words);
         folder.Write("data/30-60_rep.dat", LittleEndian({c.stored, 3}));
-        ASSERT_TRUE(LoadRepetitions(30, 60));
+        ASSERT_TRUE(LoadRepetitions(currentRun.words, 30, 60));
         EXPECT_EQ(Counts(), (std::vector<int32_t>{c.read, 3}));
         const std::vector<uint8_t> own = OldCountsBytes({{u"hello", u"hola", c.stored}});
         const std::vector<OwnCardCount> parsed = ParseOwnTopicCounts(own.data(), own.size());
@@ -141,22 +142,22 @@ TEST(RepetitionFile, CountsOutsideTheirRangeAreReadAsNew) {
         EXPECT_EQ(parsed[0].count, c.read);
 
         // A run that judged the other word: the damaged count is saved as read.
-        wordList.entries.resize(2);
-        LoadRepetitions(30, 60);
-        wordList.currentWord = 1;
+        currentRun.words.entries.resize(2);
+        LoadRepetitions(currentRun.words, 30, 60);
+        currentRun.words.currentWord = 1;
         MarkWrong();
-        ASSERT_TRUE(SaveRepetitions(30, 60));
+        ASSERT_TRUE(SaveRepetitions(currentRun.words, 30, 60));
         EXPECT_EQ(folder.Read("data/30-60_rep.dat"), LittleEndian({c.read, 4}));
     }
 
     // 120 bytes of 0xFF: thirty new words, not thirty learned ones after a wrong answer each.
     TempGameFolder folder;
-    ReleaseEntries();
-    wordList.entries.resize(30);
+    ReleaseEntries(currentRun.words);
+    currentRun.words.entries.resize(30);
     folder.Write("data/30-60_rep.dat", std::vector<uint8_t>(120, 0xFF));
-    ASSERT_TRUE(LoadRepetitions(30, 60));
+    ASSERT_TRUE(LoadRepetitions(currentRun.words, 30, 60));
     for (unsigned entry = 0; entry < 6; ++entry) {
-        wordList.currentWord = entry;
+        currentRun.words.currentWord = entry;
         MarkWrong();
     }
     EXPECT_EQ(CountLearned(), 0);
@@ -165,11 +166,11 @@ TEST(RepetitionFile, CountsOutsideTheirRangeAreReadAsNew) {
 
 TEST(RepetitionFile, UnlockWritesZerosAndSaveWritesTheCounts) {
     TempGameFolder folder;
-    ReleaseEntries();
+    ReleaseEntries(currentRun.words);
     UnlockTopic(30, 60);
     EXPECT_TRUE(IsTopicUnlocked(30, 60));
     EXPECT_EQ(folder.Read("data/30-60_rep.dat"), std::vector<uint8_t>(120, 0));
-    EXPECT_TRUE(LoadRepetitions(30, 60));
+    EXPECT_TRUE(LoadRepetitions(currentRun.words, 30, 60));
     EXPECT_EQ(CountLearned(), 30);
 
     UnlockTopic(5, 5);
@@ -178,9 +179,9 @@ TEST(RepetitionFile, UnlockWritesZerosAndSaveWritesTheCounts) {
 
     // A topic without a file gets the counts in memory.
     SetTopic({5, 0, 2, 3});
-    wordList.currentWord = 3;
+    currentRun.words.currentWord = 3;
     MarkWrong();
-    EXPECT_TRUE(SaveRepetitions(60, 90));
+    EXPECT_TRUE(SaveRepetitions(currentRun.words, 60, 90));
     EXPECT_EQ(folder.Read("data/60-90_rep.dat"), LittleEndian({5, 0, 2, 4}));
     EXPECT_FALSE(folder.Exists("data/60-90_rep.dat.tmp"));
 
@@ -189,13 +190,13 @@ TEST(RepetitionFile, UnlockWritesZerosAndSaveWritesTheCounts) {
     folder.Write("data/60-90_rep.dat", LittleEndian({1, 5, 5, 2}));
     SetTopic({1, 1, 1, 1});
     for (unsigned entry : {0u, 2u}) {
-        wordList.currentWord = entry;
+        currentRun.words.currentWord = entry;
         MarkCorrect();
     }
-    wordList.currentWord = 1;
+    currentRun.words.currentWord = 1;
     MarkWrong();
     for (int save = 0; save < 2; ++save) {
-        EXPECT_TRUE(SaveRepetitions(60, 90));
+        EXPECT_TRUE(SaveRepetitions(currentRun.words, 60, 90));
         EXPECT_EQ(folder.Read("data/60-90_rep.dat"), LittleEndian({0, 5, 4, 2}));
         EXPECT_EQ(Counts(), (std::vector<int32_t>{0, 5, 4, 2}));
     }
@@ -209,7 +210,7 @@ TEST(RepetitionFile, FailedSaveKeepsTheOldFileWhole) {
     SetTopic({0, 0, 0});
     for (auto fault : {safe_file_write_testing::Fault::Write, safe_file_write_testing::Fault::Rename}) {
         safe_file_write_testing::InjectFault(fault);
-        const SaveResult saved = SaveRepetitions(30, 60);
+        const SaveResult saved = SaveRepetitions(currentRun.words, 30, 60);
         EXPECT_FALSE(UnlockTopic(30, 60));
         safe_file_write_testing::InjectFault(safe_file_write_testing::Fault::None);
         EXPECT_EQ(SaveResultMessage(saved),
@@ -221,13 +222,13 @@ TEST(RepetitionFile, FailedSaveKeepsTheOldFileWhole) {
     }
     // A folder that cannot be written to: nothing is written; the failure is recorded.
     std::filesystem::remove_all(folder.Path("data"));
-    const SaveResult saved = SaveRepetitions(30, 60);
+    const SaveResult saved = SaveRepetitions(currentRun.words, 30, 60);
     EXPECT_EQ(saved.status, SaveResult::Status::NotSaved);
     EXPECT_EQ(saved.reason, "No such file or directory");
     EXPECT_FALSE(folder.Exists("data/30-60_rep.dat"));
 
     std::filesystem::create_directories(folder.Path("data"));
-    SaveRepetitions(30, 60);
+    SaveRepetitions(currentRun.words, 30, 60);
     EXPECT_EQ(folder.Read("data/30-60_rep.dat"), LittleEndian({0, 0, 0}));
 }
 
@@ -337,15 +338,15 @@ TEST(RepetitionCounts, UpdatesStayWithinZeroToFive) {
     const int32_t afterWrong[] = {5, 1, 7, -2, 3};
     const int32_t afterRight[] = {4, 0, 6, -3, 1};
     for (unsigned i = 0; i < 5; ++i) {
-        wordList.currentWord = i;
-        const int32_t before = wordList.counts[i].repeatCount;
+        currentRun.words.currentWord = i;
+        const int32_t before = currentRun.words.counts[i].repeatCount;
         MarkWrong();
-        EXPECT_EQ(wordList.counts[i].repeatCount, afterWrong[i]) << i;
-        wordList.counts[i].repeatCount = before;
+        EXPECT_EQ(currentRun.words.counts[i].repeatCount, afterWrong[i]) << i;
+        currentRun.words.counts[i].repeatCount = before;
         MarkCorrect();
-        EXPECT_EQ(wordList.counts[i].repeatCount, afterRight[i]) << i;
+        EXPECT_EQ(currentRun.words.counts[i].repeatCount, afterRight[i]) << i;
     }
-    wordList.currentWord = 9;  // past the list: ignored
+    currentRun.words.currentWord = 9;  // past the list: ignored
     MarkWrong();
     MarkCorrect();
     EXPECT_EQ(CountLearned(), 1);
@@ -360,16 +361,16 @@ TEST_F(WordChoice, PriorityBranchTakesHighestCountsFirstScanningFromStart) {
     EXPECT_EQ(ChooseNextWord(), 3);
     EXPECT_EQ(ChooseNextWord(), 0);  // start 0, level 0
     EXPECT_TRUE(ScriptUsedUp());
-    EXPECT_EQ(wordList.currentWord, 0u);
-    EXPECT_EQ(wordList.asked, (std::vector<bool>{true, true, true, true, false}));
+    EXPECT_EQ(currentRun.words.currentWord, 0u);
+    EXPECT_EQ(currentRun.words.asked, (std::vector<bool>{true, true, true, true, false}));
 }
 
 TEST_F(WordChoice, OtherBranchTakesTheNextUnaskedWrappingRound) {
     SetTopic({0, 0, 5, 0, 0});
-    wordList.asked = {true, false, false, true, true};
+    currentRun.words.asked = {true, false, false, true, true};
     Script({4, 5});  // 5 is the smallest draw of this branch; the priority branch would take entry 2
     EXPECT_EQ(ChooseNextWord(), 1);
-    EXPECT_EQ(wordList.currentWord, 1u);
+    EXPECT_EQ(currentRun.words.currentWord, 1u);
 
     SetTopic({0, 0, 5, 0, 0});
     Script({3, 9});  // ignores the high count of entry 2
@@ -380,12 +381,12 @@ TEST_F(WordChoice, OtherBranchTakesTheNextUnaskedWrappingRound) {
 
 TEST_F(WordChoice, NothingLeftKeepsTheWordOnScreen) {
     SetTopic({1, 2, 3});
-    wordList.asked = {true, true, true};
-    wordList.currentWord = 2;
+    currentRun.words.asked = {true, true, true};
+    currentRun.words.currentWord = 2;
     for (int branch : {0, 9}) {
         Script({1, branch});
         EXPECT_EQ(ChooseNextWord(), -1);
-        EXPECT_EQ(wordList.currentWord, 2u);
+        EXPECT_EQ(currentRun.words.currentWord, 2u);
     }
     // Negative counts are reached only by the plain scan.
     SetTopicInMemory({-1, -4});
@@ -395,8 +396,8 @@ TEST_F(WordChoice, NothingLeftKeepsTheWordOnScreen) {
 }
 
 TEST_F(WordChoice, EmptyListChoosesNothing) {
-    ReleaseEntries();
-    EXPECT_FALSE(LoadRepetitions(0, 30));  // counts of a progress query, but no entries
+    ReleaseEntries(currentRun.words);
+    EXPECT_FALSE(LoadRepetitions(currentRun.words, 0, 30));  // counts of a progress query, but no entries
     Script({3, 0});
     EXPECT_EQ(ChooseNextWord(), -1);
     EXPECT_EQ(FindUnasked(0), -1);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/AppContext.h"
+#include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/RunEndSave.h"
 #include "learning/WordList.h"
@@ -46,9 +47,9 @@ TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
         AppContext* const previous = app;
         app = &context;
         // A passed run of row 0 that got its one word right.
-        wordList = WordList{};
-        wordList.entries.resize(1);
-        LoadRepetitions(0, 30);
+        currentRun.words = WordList{};
+        currentRun.words.entries.resize(1);
+        LoadRepetitions(currentRun.words, 0, 30);
         ChooseNextWord();
         MarkCorrect();
 

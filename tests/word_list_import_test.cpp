@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "formats/TextEncoding.h"
 #include "formats/WordListImport.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "formats/WordFileFormat.h"
+#include "learning/LearningRun.h"
 #include "learning/WordList.h"
 #include "tests/TempGameFolder.h"
 
@@ -26,7 +27,7 @@ std::vector<uint8_t> WordFile(const std::vector<std::u16string>& plainLines) {
 }
 
 void Load(const std::vector<uint8_t>& bytes, int first, int last) {
-    LoadTopicEntriesFromBytes(bytes.data(), bytes.size(), first, last);
+    LoadTopicEntriesFromBytes(currentRun.words, bytes.data(), bytes.size(), first, last);
 }
 
 std::u16string Decoded(std::u16string stored) {
@@ -40,9 +41,9 @@ TEST(WordFile, HandShiftedLineGivesItsTwoFields) {
                                         0x69, 0,    0x67, 0, 0x0D, 0, 0x0A, 0};
     Load(bytes, 0, 1);
     ASSERT_EQ(WordCount(), 1u);
-    EXPECT_EQ(wordList.entries[0].prompt, u"ab");
-    EXPECT_EQ(wordList.entries[0].answer, u"cd");
-    EXPECT_EQ(wordList.counts[0].repeatCount, 0);
+    EXPECT_EQ(currentRun.words.entries[0].prompt, u"ab");
+    EXPECT_EQ(currentRun.words.entries[0].answer, u"cd");
+    EXPECT_EQ(currentRun.words.counts[0].repeatCount, 0);
     EXPECT_EQ(CurrentPrompt(), u"ab");
     EXPECT_EQ(CurrentAnswer(), u"cd");
 }
@@ -84,9 +85,9 @@ TEST(WordFile, ZeroUnitEndsTheLine) {
         AppendUnits(bytes, c.stored + EncodeLine(u"next;line") + u"\r\n");
         Load(bytes, 0, 2);
         ASSERT_EQ(WordCount(), 2u);
-        EXPECT_EQ(wordList.entries[0].prompt, u"ab");
-        EXPECT_EQ(wordList.entries[0].answer, u"");
-        EXPECT_EQ(wordList.entries[1].prompt, u"next") << "the cut line still counts as one line";
+        EXPECT_EQ(currentRun.words.entries[0].prompt, u"ab");
+        EXPECT_EQ(currentRun.words.entries[0].answer, u"");
+        EXPECT_EQ(currentRun.words.entries[1].prompt, u"next") << "the cut line still counts as one line";
     }
 }
 
@@ -135,19 +136,19 @@ TEST(WordList, KeepsOnlyTheTopicsRangeInFileOrder) {
     const std::vector<uint8_t> bytes = WordFile(lines);
     Load(bytes, 30, 60);
     ASSERT_EQ(WordCount(), 30u);
-    EXPECT_EQ(wordList.entries[0].prompt, u"p30");
-    EXPECT_EQ(wordList.entries[29].answer, u"a59");
-    EXPECT_EQ(wordList.counts.size(), 30u);
-    for (const RepetitionRecord& record : wordList.counts) EXPECT_EQ(record.repeatCount, 0);
-    EXPECT_EQ(wordList.currentWord, 0u);
+    EXPECT_EQ(currentRun.words.entries[0].prompt, u"p30");
+    EXPECT_EQ(currentRun.words.entries[29].answer, u"a59");
+    EXPECT_EQ(currentRun.words.counts.size(), 30u);
+    for (const RepetitionRecord& record : currentRun.words.counts) EXPECT_EQ(record.repeatCount, 0);
+    EXPECT_EQ(currentRun.words.currentWord, 0u);
 
     // The next topic replaces the first one entirely.
-    wordList.currentWord = 7;
+    currentRun.words.currentWord = 7;
     Load(bytes, 330, 360);
     ASSERT_EQ(WordCount(), 30u);
-    EXPECT_EQ(wordList.entries[0].prompt, u"p330");
-    EXPECT_EQ(wordList.entries[29].prompt, u"p359");
-    EXPECT_EQ(wordList.currentWord, 0u);
+    EXPECT_EQ(currentRun.words.entries[0].prompt, u"p330");
+    EXPECT_EQ(currentRun.words.entries[29].prompt, u"p359");
+    EXPECT_EQ(currentRun.words.currentWord, 0u);
 
     // A range running past the end of the file keeps what is there.
     Load(bytes, 350, 400);
@@ -158,21 +159,21 @@ TEST(WordList, ShortLineKeepsItsPlaceWithAnEmptyField) {
     const std::vector<uint8_t> bytes = WordFile({u"one;uno", u"two", u"", u"four;cuatro"});
     Load(bytes, 0, 4);
     ASSERT_EQ(WordCount(), 4u);
-    EXPECT_EQ(wordList.entries[1].prompt, u"two");
-    EXPECT_EQ(wordList.entries[1].answer, u"");
-    EXPECT_EQ(wordList.entries[2].prompt, u"");
-    EXPECT_EQ(wordList.entries[3].answer, u"cuatro");
-    EXPECT_EQ(wordList.asked.size(), 4u);
+    EXPECT_EQ(currentRun.words.entries[1].prompt, u"two");
+    EXPECT_EQ(currentRun.words.entries[1].answer, u"");
+    EXPECT_EQ(currentRun.words.entries[2].prompt, u"");
+    EXPECT_EQ(currentRun.words.entries[3].answer, u"cuatro");
+    EXPECT_EQ(currentRun.words.asked.size(), 4u);
 }
 
 TEST(WordList, MissingFileEmptiesTheList) {
     TempGameFolder folder;
     Load(WordFile({u"a;b"}), 0, 1);
-    wordList.currentWord = 3;
-    LoadTopicEntries(folder.Path("data/words_free.enc"), 0, 30);
+    currentRun.words.currentWord = 3;
+    LoadTopicEntries(currentRun.words, folder.Path("data/words_free.enc"), 0, 30);
     EXPECT_EQ(WordCount(), 0u);
-    EXPECT_TRUE(wordList.counts.empty());
-    EXPECT_EQ(wordList.currentWord, 0u);
+    EXPECT_TRUE(currentRun.words.counts.empty());
+    EXPECT_EQ(currentRun.words.currentWord, 0u);
     EXPECT_EQ(CurrentPrompt(), u"");
     EXPECT_EQ(CurrentAnswer(), u"");
 }
@@ -184,26 +185,26 @@ TEST(WordList, LoadsFromFileTracesEachEntryAndReseeds) {
 
     // The trace shows the answers: it is written only with a debugger's stand-in, LEXADRILL_TRACE=1.
     testing::internal::CaptureStderr();
-    LoadTopicEntries(path, 1, 3);
+    LoadTopicEntries(currentRun.words, path, 1, 3);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     setenv("LEXADRILL_TRACE", "1", 1);
     testing::internal::CaptureStderr();
-    LoadTopicEntries(path, 1, 3);
+    LoadTopicEntries(currentRun.words, path, 1, 3);
     const std::string trace = testing::internal::GetCapturedStderr();
     unsetenv("LEXADRILL_TRACE");
     EXPECT_EQ(trace,
               "tree - \xC3\xA1rbol\ngirl - ni\xC3\xB1"
               "a\n");
     ASSERT_EQ(WordCount(), 2u);
-    EXPECT_EQ(wordList.entries[0].answer, u"\u00E1rbol");
+    EXPECT_EQ(currentRun.words.entries[0].answer, u"\u00E1rbol");
 
     // Every load seeds rand() with the time: two loads in the same second give the same draw.
     for (int attempt = 0; attempt < 3; ++attempt) {
         const std::time_t before = std::time(nullptr);
-        LoadTopicEntries(path, 1, 3);
+        LoadTopicEntries(currentRun.words, path, 1, 3);
         const int firstDraw = std::rand();
         std::srand(4242);
-        LoadTopicEntries(path, 1, 3);
+        LoadTopicEntries(currentRun.words, path, 1, 3);
         const int secondDraw = std::rand();
         if (std::time(nullptr) != before) continue;
         std::srand(static_cast<unsigned>(before));
@@ -216,11 +217,11 @@ TEST(WordList, LoadsFromFileTracesEachEntryAndReseeds) {
 
 TEST(WordList, ReleaseEntriesEmptiesEverySequence) {
     Load(WordFile({u"a;b", u"c;d"}), 0, 2);
-    wordList.currentWord = 1;
-    ReleaseEntries();
+    currentRun.words.currentWord = 1;
+    ReleaseEntries(currentRun.words);
     EXPECT_EQ(WordCount(), 0u);
-    EXPECT_TRUE(wordList.counts.empty());
-    EXPECT_TRUE(wordList.asked.empty());
+    EXPECT_TRUE(currentRun.words.counts.empty());
+    EXPECT_TRUE(currentRun.words.asked.empty());
     EXPECT_EQ(CurrentPrompt(), u"");
 }
 

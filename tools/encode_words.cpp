@@ -23,7 +23,7 @@
 #include "formats/GlyphCodes.h"
 #include "formats/WordFileFormat.h"
 #include "platform/SafeFileWrite.h"
-#include "platform/TextInput.h"
+#include "unicode/Utf8Utf16.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     for (int lineNumber = 1; std::getline(input, raw); ++lineNumber) {
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
         if (raw.find_first_not_of(' ') == std::string::npos || raw[0] == '#') continue;
-        const std::u16string entry = platform::Utf8ToUtf16(raw);
+        const std::u16string entry = Utf8ToUtf16(raw);
         // The decoder marks every malformed byte with U+FFFD, which no glyph draws either.
         const std::string problem =
             entry.find(u'\uFFFD') != std::u16string::npos ? "not valid UTF-8" : ProblemOf(entry);

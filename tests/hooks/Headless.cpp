@@ -41,14 +41,21 @@ void AdvanceClockMs(uint32_t ms) {
     if (s.clockMs >= detail::kClockWrapMs) s.clockMs -= detail::kClockWrapMs;
 }
 
-void Click(int flags) {
+void Click(const platform::Click& click) {
     const auto& cb = GetState().callbacks;
-    if (cb.click) cb.click(flags);
+    if (cb.click) cb.click(click);
 }
 
 void Character(char16_t unit) {
     const auto& cb = GetState().callbacks;
     if (cb.character) cb.character(unit);
+}
+
+void TypeText(const std::string& utf8) {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    utf8.copy(event.text.text, sizeof event.text.text - 1);
+    detail::DispatchEvent(event);
 }
 
 void PressKey(int32_t sdlKeycode, bool alt, bool repeat) {

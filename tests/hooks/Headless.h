@@ -28,8 +28,11 @@ void SetCursor(int x, int y);
 void SetClockMs(uint32_t ms);
 void AdvanceClockMs(uint32_t ms);
 // Delivers input exactly as the real window would.
-void Click(int flags = 1);
+void Click(const platform::Click& click = platform::Click{});
 void Character(char16_t unit);
+// Text as the window's text input delivers it (UTF-8 bytes, at most 31 of them, none zero),
+// through the real window's event dispatch.
+void TypeText(const std::string& utf8);
 // A key press (an SDLK_ code) or wheel notches, through the real window's event dispatch.
 void PressKey(int32_t sdlKeycode, bool alt = false, bool repeat = false);
 void TurnWheel(int notches);

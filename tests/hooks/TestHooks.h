@@ -1,16 +1,19 @@
 // Hooks the tests and the benchmark use to put the game's modules into a known state: a save that
-// fails at a chosen step, a chosen font file, a fixed word choice. They live in the test-only
-// library beside the headless platform, so the shipped game cannot call them.
+// fails at a chosen step, a chosen font file, a fixed day, a fixed word choice, a watch on the words
+// spoken. They live in the test-only library beside the headless platform, so the shipped game
+// cannot call them. Most stand in front of one of the game's own functions at link time
+// (tests/CMakeLists.txt): the game's libraries hold no trace of them.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
 
-#include "platform/SafeFileWrite.h"
-
 namespace safe_file_write_testing {
-// Makes every following WriteFileAtomically fail at the given step, until reset with None.
+enum class Fault { None, Write, Rename };
+// Makes every following WriteFileAtomically fail at the given step, until reset with None: a
+// failed write reports ENOSPC, as on a full disk (the file's data never reaches the disk), a
+// failed rename EACCES.
 void InjectFault(Fault fault);
 }  // namespace safe_file_write_testing
 

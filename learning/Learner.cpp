@@ -1,0 +1,3 @@
+#include "learning/Learner.h"
+
+Learner learner;

@@ -1,0 +1,3 @@
+#include "learning/LearningRun.h"
+
+LearningRun currentRun;

@@ -1,0 +1,5 @@
+#include "learning/WordChoiceDraw.h"
+
+#include <cstdlib>
+
+int WordChoiceDraw() { return std::rand(); }
