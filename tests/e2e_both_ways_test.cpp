@@ -22,6 +22,7 @@
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "tests/GameHarness.h"
+#include "tests/GermanDeckGame.h"
 #include "tests/RecordReader.h"
 #include "tests/hooks/FakeSpeechService.h"
 #include "tests/hooks/Headless.h"
@@ -30,25 +31,8 @@ namespace {
 
 using record::Direction;
 
-constexpr int kDesignedTopics = 12;
-
-const std::vector<std::pair<std::string, std::string>> kDeck = {
-    {"der Hund", "the dog"},      {"die Katze", "the cat"},   {"das Haus", "the house"},
-    {"der Baum", "the tree"},     {"schön", "beautiful"},     {"gehen", "to go"},
-    {"die Straße", "the street"}, {"der Apfel", "the apple"}, {"die Birne", "the pear"},
-    {"das Fenster", "the window"}};
-
-class BothWaysGame : public GameTest {
+class BothWaysGame : public GermanDeckGame {
 protected:
-    void PrepareFolder() override {
-        std::string deck = "#separator:tab\n#html:false\n";
-        for (const auto& [german, english] : kDeck) deck += german + "\t" + english + "\n";
-        std::filesystem::create_directories(folder + "incoming");
-        std::ofstream(folder + "incoming/deck.txt", std::ios::binary) << deck;
-        service = std::make_unique<FakeSpeechService>(folder + "speech.sock");
-        setenv("SPEECHD_ADDRESS", service->Address().c_str(), 1);
-    }
-
     void StartWithDeck() {
         LoadToUserName();
         EnterName(u"ana");
@@ -64,8 +48,6 @@ protected:
         platform::headless::PressKey(sdlKey);
         RunTicks(1);
     }
-
-    std::unique_ptr<FakeSpeechService> service;
 };
 
 TEST_F(BothWaysGame, AGermanDeckPlayedInReverseByKeysKeepsEachDirectionsCountsAndIsHeardInGerman) {
