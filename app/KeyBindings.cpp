@@ -86,6 +86,9 @@ const KeyBinding kBindings[] = {
     OnKey(ScreenId::Topics, Key::Return, key::kTopicsList, Part::SelectedLine, 0, NoCheatUnlock),
     OnKey(ScreenId::Topics, Key::Escape, key::kArrowPrevious, Part::Object),
     OnKey(ScreenId::Topics, Key::Delete, key::kRemoveListButton, Part::Object),
+    // A click on the progress caption turns the topic: it stands for every topic, the direction
+    // line only where it shows.
+    {ScreenId::Topics, InputEvent::Typed(u'\t'), key::kProgressCaption, Part::Object},
 
     OnKey(ScreenId::Learning, Key::Return, key::kArrowNext, Part::Object),
     OnKey(ScreenId::Learning, Key::Right, key::kArrowNext, Part::Object),

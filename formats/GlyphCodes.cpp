@@ -24,7 +24,7 @@ static_assert(kFirstTableCode + kTableSize == kGlyphCodesFilled, "the font fills
 constexpr char16_t kFirstExtendedLetter = u'\u00C0';
 constexpr char16_t kEndOfExtendedLetters = u'\u0180';
 constexpr int kExtendedRange = kEndOfExtendedLetters - kFirstExtendedLetter;
-static_assert(kFirstExtendedCode + kExtendedRange - kTableSize == kGlyphCodeCount,
+static_assert(kFirstExtendedCode + kExtendedRange - kTableSize == kArrowCode,
               "every letter of the range not in the table has one extended code");
 
 constexpr int TableIndexOf(char16_t letter) {
@@ -37,7 +37,7 @@ constexpr int TableIndexOf(char16_t letter) {
 // Both directions of the extended codes, in the letters' order, the table's letters skipped.
 struct ExtendedCodes {
     std::array<GlyphCode, kExtendedRange> codeOfLetter{};  // 0: the letter is in the table
-    std::array<char16_t, kGlyphCodeCount - kFirstExtendedCode> letterOfCode{};
+    std::array<char16_t, kArrowCode - kFirstExtendedCode> letterOfCode{};
 };
 
 constexpr ExtendedCodes MakeExtendedCodes() {
@@ -65,6 +65,7 @@ GlyphCode GlyphCodeOf(char16_t letter) {
     const int tableIndex = TableIndexOf(letter);
     if (tableIndex >= 0) return static_cast<GlyphCode>(kFirstTableCode + tableIndex);
     if (InExtendedRange(letter)) return kExtended.codeOfLetter[letter - kFirstExtendedLetter];
+    if (letter == kArrowLetter) return kArrowCode;
     return static_cast<GlyphCode>(letter & 0xFF);
 }
 
@@ -74,8 +75,9 @@ bool HasGlyphFor(char16_t letter) { return IsListLetter(letter); }
 char16_t LetterOfGlyphCode(GlyphCode code) {
     if (code >= kFirstTableCode && code < kFirstTableCode + kTableSize)
         return kTableLetters[code - kFirstTableCode];
-    if (code >= kFirstExtendedCode && code < kGlyphCodeCount)
+    if (code >= kFirstExtendedCode && code < kArrowCode)
         return kExtended.letterOfCode[code - kFirstExtendedCode];
+    if (code == kArrowCode) return kArrowLetter;
     return code;
 }
 

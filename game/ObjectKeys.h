@@ -47,6 +47,8 @@ inline constexpr char kTopicsCaption[] = "subject";
 inline constexpr char kProgressCaption[] = "infopunkty";
 // Asks to remove the selected own topic's list; shown while one is selected.
 inline constexpr char kRemoveListButton[] = "remove list";
+// Which way round the selected topic is practised ("English → Spanish"); a click turns it.
+inline constexpr char kDirectionLine[] = "direction";
 inline constexpr char kProgressBar[] = "stat1";
 inline constexpr char kProgressOutline[] = "stat2";
 

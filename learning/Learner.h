@@ -3,11 +3,13 @@
 // lifetime, `learner`, owned by the learning layer.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "learning/HallOfFame.h"
 #include "learning/OwnTopics.h"
+#include "record/RecordTypes.h"
 
 // The schedules read so far (learning/ReviewSchedule.cpp defines them: only it knows their form).
 struct ScheduleCache;
@@ -22,6 +24,9 @@ struct Learner {
     // Made on first use; a shared_ptr takes its deleter where it is made, so the type need not be
     // known here.
     std::shared_ptr<ScheduleCache> schedules;
+    // The topics turned this session (learning/TopicDirection.h), so a turn the record could not
+    // keep still holds until the game ends.
+    std::map<record::TopicKey, record::Direction> turnedThisSession;
 };
 
 extern Learner learner;

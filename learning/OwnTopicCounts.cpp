@@ -25,40 +25,46 @@ std::string OwnCountsFileName(const std::string& listFile, int part) {
     return "lists/" + listFile + "." + std::to_string(part) + ".counts";
 }
 
-void LoadOwnTopicCounts(WordList& list, const OwnTopic& topic) {
+void LoadKeptCounts(WordList& list, const record::Deck& deck, record::Direction direction) {
     std::map<record::CardWords, int32_t> kept;
-    for (const auto& [words, state] :
-         record::KeptStates(record::Deck::OwnList(topic.listFile), record::Direction::Forward)) {
+    for (const auto& [words, state] : record::KeptStates(deck, direction)) {
         if (CountInRange(state.count)) kept.emplace(words, state.count);
     }
     list.counts.clear();
     for (const WordEntry& entry : list.entries) {
-        const auto found = kept.find(record::CardWords{entry.prompt, entry.answer});
+        const auto found = kept.find(CardWordsOf(entry, list.languages));
         list.counts.push_back(RepetitionRecord{found == kept.end() ? kNewWordCount : found->second});
     }
     list.asked.assign(list.counts.size(), false);
     list.judged.assign(list.counts.size(), 0);
 }
 
-std::vector<KeptCount> PutOwnCounts(record::Transaction& change, const WordList& list,
-                                    const std::function<int(size_t)>& rowOfEntry) {
+record::CardWords CardWordsOf(const WordEntry& entry, const SideLanguages& languages) {
+    const WordEntry asListed = languages.reversed ? Reversed(entry) : entry;
+    return record::CardWords{asListed.prompt, asListed.answer};
+}
+
+std::vector<KeptCount> PutKeptCounts(record::Transaction& change, const WordList& list,
+                                     const std::function<int(size_t)>& rowOfEntry) {
     std::vector<KeptCount> kept;
     const size_t n = std::min({list.entries.size(), list.counts.size(), list.judged.size()});
     for (size_t i = 0; i < n; ++i) {
         const int8_t step = list.judged[i];
-        const OwnTopic* own = step != 0 ? OwnTopicOfRow(rowOfEntry(i)) : nullptr;
-        if (own == nullptr) continue;
-        const record::Deck deck = record::Deck::OwnList(own->listFile);
-        const record::CardWords words{list.entries[i].prompt, list.entries[i].answer};
+        if (step == 0) continue;
+        const SideLanguages& languages =
+            i < list.entryLanguages.size() ? list.entryLanguages[i] : list.languages;
+        const record::Direction direction =
+            languages.reversed ? record::Direction::Reverse : record::Direction::Forward;
+        const std::optional<record::Deck> deck = CountsDeck(rowOfEntry(i), direction);
+        if (!deck) continue;
+        const record::CardWords words = CardWordsOf(list.entries[i], languages);
         // Another game may have saved since this one loaded: its count is taken and this run's
         // judged answer replayed onto it.
-        record::CardState state =
-            change.State(deck, words, record::Direction::Forward).value_or(record::CardState{});
+        record::CardState state = change.State(*deck, words, direction).value_or(record::CardState{});
         const int32_t count =
             CountInRange(state.count) ? Stepped(state.count, step) : list.counts[i].repeatCount;
         state.count = count;
-        if (change.PutState(deck, words, record::Direction::Forward, state))
-            kept.push_back(KeptCount{i, count});
+        if (change.PutState(*deck, words, direction, state)) kept.push_back(KeptCount{i, count});
     }
     return kept;
 }

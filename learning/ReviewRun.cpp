@@ -20,13 +20,15 @@ size_t LoadReviewCards() {
     std::vector<CardRef> cards;
     WordList run;
     // Each topic's entries and counts are read once, when its first card is met.
-    std::map<int, WordList> topics;
+    std::map<std::pair<int, record::Direction>, WordList> topics;
     for (const CardRef& card : chosen) {
         if (!RowExists(card.topicIndex)) continue;
-        auto found = topics.find(card.topicIndex);
+        // Each card is asked the way it is due: a topic's two directions are loaded apart.
+        const auto key = std::make_pair(card.topicIndex, card.direction);
+        auto found = topics.find(key);
         if (found == topics.end()) {
-            found = topics.emplace(card.topicIndex, WordList{}).first;
-            LoadTopicWords(found->second, card.topicIndex);  // designed or own
+            found = topics.emplace(key, WordList{}).first;
+            LoadTopicWords(found->second, card.topicIndex, card.direction);  // designed or own
         }
         const WordList& topic = found->second;
         if (card.entry < 0 || static_cast<size_t>(card.entry) >= topic.entries.size()) continue;
@@ -76,7 +78,10 @@ SaveResult SaveReviewedCounts(int row) {
     bool anyJudged = false;
     for (size_t j = 0; j < cards.size() && j < run.judged.size(); ++j) {
         const auto entry = static_cast<size_t>(cards[j].entry);
-        if (cards[j].topicIndex != row || run.judged[j] == 0 || entry >= topic.judged.size()) continue;
+        // A reverse card's count is the record's (learning/OwnTopicCounts.h), never the file's.
+        if (cards[j].topicIndex != row || cards[j].direction != record::Direction::Forward ||
+            run.judged[j] == 0 || entry >= topic.judged.size())
+            continue;
         topic.judged[entry] = run.judged[j];
         // Where the file has no count for the card, the save keeps the one in memory, as a test's.
         if (j < run.counts.size() && entry < topic.counts.size()) topic.counts[entry] = run.counts[j];

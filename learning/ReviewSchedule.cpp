@@ -27,8 +27,8 @@ using record::CardWords;
 using record::Deck;
 using record::Direction;
 
-// The directions the game asks today; the reverse joins when it can be played.
-constexpr Direction kDirectionsPlayed[] = {Direction::Forward};
+// Both directions are asked, each card by its own schedule.
+constexpr Direction kDirectionsPlayed[] = {Direction::Forward, Direction::Reverse};
 
 struct Answer {
     int entry;
@@ -494,14 +494,16 @@ ProgressFigures CurrentProgress() {
         row.topicIndex = t;
         for (Direction direction : kDirectionsPlayed) {
             const TopicSchedule& topic = ScheduleOf(app->topics[t], direction);
+            // The bars are the designed direction's; the topics screen shows each direction's own.
             for (const CardSchedule& card : topic.cards) {
+                figures.anyAnswered = figures.anyAnswered || card.box != kNewBox;
+                if (direction == Direction::Reverse) continue;
                 int& group = card.box == kNewBox ? row.newCards
                              : card.box <= 2     ? row.boxes1to2
                              : card.box <= 4     ? row.boxes3to4
                                                  : row.boxes5to7;
                 ++group;
             }
-            figures.anyAnswered = figures.anyAnswered || row.newCards < static_cast<int>(topic.cards.size());
             // This run's answers not saved yet count as the record's do.
             for (const Answer& answer : topic.unsaved) {
                 practised.insert(answer.day);

@@ -48,7 +48,7 @@ public:
         if (!begun.Done()) return RecordSaveResult(begun);
         PutScheduleAnswers(change);
         // A review's entries each belong to their card's row; a test's to the run's row.
-        const std::vector<KeptCount> counts = PutOwnCounts(change, currentRun.words, [this](size_t entry) {
+        const std::vector<KeptCount> counts = PutKeptCounts(change, currentRun.words, [this](size_t entry) {
             return !review                                 ? row
                    : entry < currentRun.reviewCards.size() ? currentRun.reviewCards[entry].topicIndex
                                                            : -1;
@@ -118,12 +118,14 @@ RunEndSave::RunEndSave(const RunEnd& run, uint32_t nowMs) : lock(nowMs) {
             if (OwnTopicOfRow(row) == nullptr)
                 participants.push_back(std::make_unique<ReviewedCountsSave>(row));
         }
-    } else if (run.hasCounts && OwnTopicOfRow(run.row) == nullptr) {
+    } else if (run.hasCounts && OwnTopicOfRow(run.row) == nullptr && !run.reversed) {
         participants.push_back(std::make_unique<TopicCountsSave>(run.row));
     }
     participants.push_back(std::make_unique<RecordSave>(run));
-    if (!run.review) participants.push_back(std::make_unique<HallOfFameEntrySave>(run.player, run.score));
-    if (run.passedRow >= 0 && !run.review) {
+    const bool designedFilesRun = !run.review && !run.reversed;
+    if (designedFilesRun)
+        participants.push_back(std::make_unique<HallOfFameEntrySave>(run.player, run.score));
+    if (run.passedRow >= 0 && designedFilesRun) {
         auto next = std::make_unique<NextTopicUnlock>(run.passedRow);
         unlock = next.get();
         participants.push_back(std::move(next));

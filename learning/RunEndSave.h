@@ -30,6 +30,9 @@ struct RunEnd {
     // (learning/ReviewRun.h), instead of `row`'s; empty for a test.
     std::vector<int> reviewedRows;
     bool review = false;  // a review: no hall-of-fame entry, no pass
+    // A test the other way round: its counts and schedule are the record's reverse ones; it makes
+    // no hall-of-fame entry and unlocks nothing (the design's files belong to its own direction).
+    bool reversed = false;
     std::u16string player;
     int32_t score = 0;
     int passedRow = -1;  // a passed run's topics row, whose next row it unlocks; -1 for no pass

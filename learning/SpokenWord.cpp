@@ -16,6 +16,9 @@ void Say(const std::u16string& word, const std::string& language) {
 }  // namespace
 
 bool PromptIsForeign(const SideLanguages& languages) {
+    // Which side is foreign is the list's own matter: asked the other way round, it is the other side
+    // (of two languages besides English, still the list's answer side).
+    if (languages.reversed) return !PromptIsForeign(Reversed(languages));
     const bool answerEnglishOrUnknown = languages.answer.empty() || languages.answer == kPlayersLanguage;
     if (languages.prompt.empty()) return languages.answer == kPlayersLanguage;
     return languages.prompt != kPlayersLanguage && answerEnglishOrUnknown;

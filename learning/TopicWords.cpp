@@ -12,16 +12,41 @@
 
 namespace {
 
+using record::Direction;
+
 const TopicInfo* RowInfo(int row) {
     if (app == nullptr || row < 0 || row >= app->topicCount) return nullptr;
     return &app->topics[row];
 }
 
-void LoadOwnCards(WordList& list, const OwnTopic& topic) {
+// Asked the other way round, every entry shows its answer and expects its prompt.
+void TurnEntries(WordList& list) {
+    for (WordEntry& entry : list.entries) entry = Reversed(entry);
+    list.languages = Reversed(list.languages);
+}
+
+// The row's entries, asked in `direction`, with the languages and counts that go with them.
+void LoadEntries(WordList& list, int row, Direction direction, bool withEntries) {
+    const OwnTopic* own = OwnTopicOfRow(row);
+    const TopicInfo* info = RowInfo(row);
+    if (info == nullptr) return;
     ReleaseEntries(list);
-    list.entries = topic.cards;
+    if (own != nullptr) {
+        list.entries = own->cards;
+        list.languages = own->languages;
+    } else if (withEntries || direction == Direction::Reverse) {
+        // A reverse run's counts are the record's, found by the cards' words.
+        LoadTopicEntries(list, app->wordFilePath, info->firstWord, info->lastWord);
+        list.languages = SideLanguages{};  // English and Spanish, under the design's flags
+    }
     list.currentWord = 0;
-    LoadOwnTopicCounts(list, topic);
+    if (direction == Direction::Reverse) TurnEntries(list);
+    if (const std::optional<record::Deck> deck = CountsDeck(row, direction)) {
+        LoadKeptCounts(list, *deck, direction);
+    } else {
+        // Without entries the counts are the file's as they stand (or one per word when there is none).
+        LoadRepetitions(list, info->firstWord, info->lastWord);
+    }
 }
 
 }  // namespace
@@ -34,34 +59,23 @@ const OwnTopic* OwnTopicOfRow(int row) {
     return &learner.ownTopics[static_cast<size_t>(info->ownTopic)];
 }
 
-void LoadTopicWords(WordList& list, int row) {
-    if (const OwnTopic* own = OwnTopicOfRow(row)) {
-        LoadOwnCards(list, *own);
-        list.languages = own->languages;
-        return;
-    }
+std::optional<record::Deck> CountsDeck(int row, Direction direction) {
+    if (const OwnTopic* own = OwnTopicOfRow(row)) return record::Deck::OwnList(own->listFile);
     const TopicInfo* info = RowInfo(row);
-    if (info == nullptr) return;
-    LoadTopicEntries(list, app->wordFilePath, info->firstWord, info->lastWord);
-    LoadRepetitions(list, info->firstWord, info->lastWord);
-    list.languages = SideLanguages{};  // English and Spanish, under the design's flags
+    if (info == nullptr || direction == Direction::Forward) return std::nullopt;
+    return record::Deck::Designed(info->firstWord, info->lastWord);
 }
 
-void LoadTopicProgress(WordList& list, int row) {
-    if (const OwnTopic* own = OwnTopicOfRow(row)) {
-        LoadOwnCards(list, *own);
-        return;
-    }
-    const TopicInfo* info = RowInfo(row);
-    if (info == nullptr) return;
-    // Without entries the counts are the file's as they stand (or one per word when there is none).
-    ReleaseEntries(list);
-    LoadRepetitions(list, info->firstWord, info->lastWord);
+void LoadTopicWords(WordList& list, int row, Direction direction) { LoadEntries(list, row, direction, true); }
+
+void LoadTopicProgress(WordList& list, int row, Direction direction) {
+    LoadEntries(list, row, direction, false);
 }
 
 SaveResult SaveTopicCounts(WordList& list, int row) {
-    // An own topic's counts are the record's, saved in the run's transaction (learning/RunEndSave.h).
-    if (OwnTopicOfRow(row) != nullptr) return SaveResult{};
+    // An own topic's counts and every reverse run's are the record's, saved in the run's transaction
+    // (learning/RunEndSave.h).
+    if (OwnTopicOfRow(row) != nullptr || list.languages.reversed) return SaveResult{};
     const TopicInfo* info = RowInfo(row);
     // No row, no counts to keep: nothing is written.
     return info != nullptr ? SaveRepetitions(list, info->firstWord, info->lastWord) : SaveResult{};
@@ -74,7 +88,9 @@ bool IsRowUnlocked(int row) {
 }
 
 AnswerVerdict JudgeTypedAnswer(int row, const std::u16string& typed, const std::u16string& expected) {
-    if (OwnTopicOfRow(row) != nullptr)
+    // Asked the other way round, a designed topic's answer is the English side, written with
+    // alternatives and parentheses as an own list's are.
+    if (OwnTopicOfRow(row) != nullptr || CurrentLanguages().reversed)
         return CheckOwnAnswer(typed, expected, CurrentLanguages().answer == "en");
     AnswerVerdict verdict;
     verdict.right = CheckAnswer(typed, expected);

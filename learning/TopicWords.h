@@ -3,20 +3,28 @@
 // answer to it is judged. The one place that tells the two kinds apart.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "learning/AnswerCheck.h"
 #include "learning/SaveResult.h"
 #include "learning/WordList.h"
+#include "record/RecordTypes.h"
 
 struct OwnTopic;
 
 // The row's own topic, or nullptr for a designed row (or a row out of range).
 const OwnTopic* OwnTopicOfRow(int row);
-// Loads the row's entries and counts into `list`, and the languages of its sides.
-void LoadTopicWords(WordList& list, int row);
-// The row's counts without its entries, as the topics screen shows a topic's progress.
-void LoadTopicProgress(WordList& list, int row);
+// Loads the row's entries and counts into `list`, and the languages of its sides, asked in
+// `direction`: in reverse each entry's sides and the languages are swapped, and the counts are the
+// record's reverse ones (learning/TopicDirection.h).
+void LoadTopicWords(WordList& list, int row, record::Direction direction = record::Direction::Forward);
+// The row's counts in `direction` (a designed topic's designed ones without its entries), as the
+// topics screen shows a topic's progress.
+void LoadTopicProgress(WordList& list, int row, record::Direction direction = record::Direction::Forward);
+// Where the learner's record keeps the row's counts in `direction`: an own topic's list in both, a
+// designed topic in reverse; nothing where its _rep.dat keeps them (and for a row out of range).
+std::optional<record::Deck> CountsDeck(int row, record::Direction direction);
 // Saves the counts of `list`, a designed row's entries, with its judged answers replayed onto the
 // file's; the caller holds the save folder's lock (learning/RunEndSave.h). An own row's counts are
 // kept in the learner's record and saved with the run's transaction instead: nothing is done here.

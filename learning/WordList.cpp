@@ -9,6 +9,12 @@
 #include "platform/Platform.h"
 #include "unicode/Utf8Utf16.h"
 
+SideLanguages Reversed(const SideLanguages& languages) {
+    return SideLanguages{languages.answer, languages.prompt, languages.designedFlags, !languages.reversed};
+}
+
+WordEntry Reversed(const WordEntry& entry) { return WordEntry{entry.answer, entry.prompt}; }
+
 void LoadTopicEntries(WordList& list, const std::string& path, int first, int last) {
     // A new random sequence for the word choice each time a screen loads a topic.
     std::srand(static_cast<unsigned>(std::time(nullptr)));

@@ -18,7 +18,14 @@ struct SideLanguages {
     std::string prompt = "en";
     std::string answer = "es";
     bool designedFlags = true;
+    // Asked the other way round: `prompt` is the list's answer side and `answer` its prompt side.
+    bool reversed = false;
 };
+
+// The same sides asked the other way round (twice: as they were).
+SideLanguages Reversed(const SideLanguages& languages);
+// The entry with its two sides swapped, as a card asked the other way round shows and expects them.
+WordEntry Reversed(const WordEntry& entry);
 
 struct RepetitionRecord {
     int32_t repeatCount = 0;  // 0 learned .. 5

@@ -12,6 +12,15 @@
 
 namespace record::database {
 
+// The direction each topic is practised in, as last chosen: a designed topic by its first word-file
+// line (list_file ''), an own topic by its list and its part. Made with the record, and by the first
+// choice kept in a record made before the table was (so such a record needs no new version).
+constexpr char kChosenDirectionsTable[] =
+    "CREATE TABLE IF NOT EXISTS chosen_directions("
+    "list_file TEXT NOT NULL, part INTEGER NOT NULL, "
+    "direction INTEGER NOT NULL CHECK (direction IN (0, 1)), "
+    "PRIMARY KEY (list_file, part)) WITHOUT ROWID;";
+
 // The session's connection; nullptr while there is no record (none yet, or off).
 sqlite3* Reader();
 // The connection for a write: the record is made (with its folder) when it is missing. nullptr

@@ -226,6 +226,33 @@ void Transaction::RemoveList(const std::string& file) {
     Statement remove(database::Reader(), "DELETE FROM lists WHERE file = ?");
     remove.Bind(1, file);
     if (remove.Run() != SQLITE_OK && failure.Done()) failure = database::ResultOf(remove.code);
+    // A record made before the table was has no choices to forget.
+    Statement forget(database::Reader(), "DELETE FROM chosen_directions WHERE list_file = ?");
+    forget.Bind(1, file);
+    forget.Run();
+}
+
+void Transaction::PutChosenDirection(const TopicKey& topic, Direction direction) {
+    const int made = database::Execute(database::Reader(), database::kChosenDirectionsTable);
+    if (made != SQLITE_OK && failure.Done()) failure = database::ResultOf(made);
+    Statement put(database::Reader(),
+                  "INSERT OR REPLACE INTO chosen_directions(list_file, part, direction) VALUES (?, ?, ?)");
+    put.Bind(1, topic.listFile)
+        .Bind(2, int64_t{topic.part})
+        .Bind(3, int64_t{static_cast<int32_t>(direction)});
+    if (put.Run() != SQLITE_OK && failure.Done()) failure = database::ResultOf(put.code);
+}
+
+std::map<TopicKey, Direction> ChosenDirections() {
+    std::map<TopicKey, Direction> chosen;
+    sqlite3* db = database::Reader();
+    if (db == nullptr) return chosen;
+    Statement rows(db, "SELECT list_file, part, direction FROM chosen_directions");
+    while (rows.Next()) {
+        const Direction direction = rows.Int(2) == 1 ? Direction::Reverse : Direction::Forward;
+        chosen[TopicKey{rows.Text(0), static_cast<int32_t>(rows.Int(1))}] = direction;
+    }
+    return chosen;
 }
 
 const char* VerdictName(Verdict verdict) {

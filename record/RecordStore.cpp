@@ -269,7 +269,7 @@ std::string SetAside(const std::string& path) {
 int MakeSchema(sqlite3* db) {
     // The log mode is kept in the file; readers then never wait for a writer.
     Execute(db, "PRAGMA journal_mode = WAL");
-    const std::string script = std::string("BEGIN IMMEDIATE;") + kSchema +
+    const std::string script = std::string("BEGIN IMMEDIATE;") + kSchema + database::kChosenDirectionsTable +
                                "PRAGMA application_id = " + std::to_string(kApplicationId) +
                                "; PRAGMA user_version = " + std::to_string(kSchemaVersion) + "; COMMIT;";
     const int code = Execute(db, script.c_str());

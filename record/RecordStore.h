@@ -93,8 +93,10 @@ public:
     void PutList(const ListFacts& list);
     // Adds each list the record lacks; those it holds are left as they are.
     void AddMissingLists(const std::vector<ListFacts>& lists);
-    // Removes the list with its cards, their states and answers.
+    // Removes the list with its cards, their states and answers, and its topics' chosen directions.
     void RemoveList(const std::string& file);
+    // Keeps the direction the topic is to be practised in (record/RecordTypes.h's TopicKey).
+    void PutChosenDirection(const TopicKey& topic, Direction direction);
 
     // Keeps every change made since Begin, or none. Busy when the record could not be had.
     WriteResult Commit();
@@ -122,5 +124,7 @@ RecordVersion CurrentRecordVersion();
 std::vector<std::pair<CardWords, CardState>> KeptStates(const Deck& deck, Direction direction);
 // Every deck's kept states in one direction, read at once (what reading every topic again takes).
 std::map<Deck, std::vector<std::pair<CardWords, CardState>>> AllKeptStates(Direction direction);
+// Every topic's direction as last chosen; a topic not in it was never turned (Forward).
+std::map<TopicKey, Direction> ChosenDirections();
 
 }  // namespace record

@@ -37,6 +37,16 @@ struct Deck {
     }
 };
 
+// A topic as its chosen direction is kept: a designed topic by its first word-file line (listFile
+// empty), an own topic by its list's copy and its part (a list cut into topics of 30).
+struct TopicKey {
+    std::string listFile;
+    int32_t part = 0;
+    bool operator<(const TopicKey& other) const {
+        return std::tie(listFile, part) < std::tie(other.listFile, other.part);
+    }
+};
+
 struct CardWords {
     std::u16string prompt;
     std::u16string answer;

@@ -1,9 +1,9 @@
 // The information panel. Its arrow goes on to the screen recorded in infoReturnScreen, or ends
 // the program when that is None; a click beside the arrow opens the help page that ships with the
 // game, once while the panel stands (a browser per stray click or typed letter helps no one).
-// Typed characters do nothing here. Before a learner's own list is learned or tested the panel
-// names the list's languages ("type the German word"), drawn at run time in the designed panel's
-// layout; everywhere else it is the designed picture.
+// Typed characters do nothing here. Before a learner's own list, or any topic the other way round,
+// is learned or tested the panel names the languages as they are asked ("type the German word"),
+// drawn at run time in the designed panel's layout; everywhere else it is the designed picture.
 #include "screens/InfoScreen.h"
 
 #include <cstdio>
@@ -19,6 +19,7 @@
 #include "game/EventNames.h"
 #include "game/ObjectKeys.h"
 #include "learning/OwnTopics.h"
+#include "learning/TopicDirection.h"
 #include "learning/TopicWords.h"
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
@@ -33,7 +34,7 @@ constexpr char kOwnPanelTexture[] = "own list information panel";
 
 std::u16string LanguageWord(const std::string& code) { return Utf8ToUtf16(EnglishLanguageName(code)); }
 
-std::vector<PanelLine> OwnPanelLines(const SideLanguages& languages) {
+std::vector<PanelLine> OwnPanelLines(const SideLanguages& languages, bool ownList) {
     using Style = PanelLine::Style;
     const std::u16string prompt = LanguageWord(languages.prompt), answer = LanguageWord(languages.answer);
     return {
@@ -49,7 +50,7 @@ std::vector<PanelLine> OwnPanelLines(const SideLanguages& languages) {
         {u"type the " + (answer.empty() ? u"answer" : answer + u" word") + u", press Enter"},
         {u"in 15 seconds: 10 points, or 20 with"},
         {u"more than 10 seconds left; 70 % right"},
-        {u"passes the test of your own list"},
+        {ownList ? u"passes the test of your own list" : u"passes; this way round unlocks nothing"},
         {u"keys", Style::Heading},
         {u"Esc goes back, F2 speech off/on, F3 your"},
         {u"progress; F11 or Alt+Enter: full screen"},
@@ -62,9 +63,14 @@ int32_t PanelTexture() {
     const bool beforeARun =
         app->infoReturnScreen == ScreenId::Learning || app->infoReturnScreen == ScreenId::Test;
     const GLObjectTextList* topics = FindTextList(key::kTopicsList);
-    const OwnTopic* own = beforeARun && topics ? OwnTopicOfRow(topics->selected) : nullptr;
-    if (own == nullptr) return scene->textures.Find(app->infoPicturePath);
-    const std::vector<PanelLine> lines = OwnPanelLines(own->languages);
+    const int row = topics ? topics->selected : -1;
+    const OwnTopic* own = beforeARun ? OwnTopicOfRow(row) : nullptr;
+    // A designed topic asked the other way round gets a panel of its own too; the designed
+    // direction keeps the designed picture.
+    const bool reverse = beforeARun && ChosenDirection(row) == record::Direction::Reverse;
+    if (own == nullptr && !reverse) return scene->textures.Find(app->infoPicturePath);
+    const SideLanguages sides = own ? own->languages : SideLanguages{};
+    const std::vector<PanelLine> lines = OwnPanelLines(reverse ? Reversed(sides) : sides, own != nullptr);
     std::u16string texts;
     for (const PanelLine& line : lines) texts += line.text + u"\n";
     const int32_t slot = scene->textures.DrawnImage(

@@ -11,6 +11,7 @@
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
 #include "learning/SpokenWord.h"
+#include "learning/TopicDirection.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "screens/SceneLookup.h"
@@ -87,7 +88,8 @@ void ShowLearningScreen() {
     ResetLearning();
     const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
     const int row = topicsList ? topicsList->selected : 0;
-    LoadTopicWords(currentRun.words, row >= 0 && row < app->topicCount ? row : 0);
+    const int shown = row >= 0 && row < app->topicCount ? row : 0;
+    LoadTopicWords(currentRun.words, shown, ChosenDirection(shown));
     EnterLearning();
 }
 

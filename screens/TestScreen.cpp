@@ -25,6 +25,7 @@
 #include "learning/RunEndSave.h"
 #include "learning/SpokenWord.h"
 #include "learning/TestRun.h"
+#include "learning/TopicDirection.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -64,7 +65,9 @@ bool ShownInRun(const char* objectKey) {
 // The schedule's card of the question on screen.
 CardRef QuestionCard() {
     if (!Reviewing())
-        return CardRef{currentRun.test.topicIndex, static_cast<int>(currentRun.words.currentWord)};
+        return CardRef{
+            currentRun.test.topicIndex, static_cast<int>(currentRun.words.currentWord),
+            currentRun.words.languages.reversed ? record::Direction::Reverse : record::Direction::Forward};
     const CardRef* card = CurrentReviewCard();
     return card ? *card : CardRef{-1, -1};
 }
@@ -163,8 +166,10 @@ const char* EventAfterRun(RunEndKind how, bool nextTopicUnlocked) {
     if (how == RunEndKind::Reviewed || (how == RunEndKind::BrokenOff && Reviewing()))
         return event::kReviewResultAfterReview;
     if (how != RunEndKind::Passed) return event::kGameOverAfterTest;
-    // A passed own list has nothing to unlock and ends on its result all the same.
-    if (OwnTopicOfRow(currentRun.test.topicIndex) != nullptr) return event::kNextLevelAfterTest;
+    // A passed own list, or a topic passed the other way round, unlocks nothing and ends on its
+    // result all the same.
+    if (OwnTopicOfRow(currentRun.test.topicIndex) != nullptr || currentRun.words.languages.reversed)
+        return event::kNextLevelAfterTest;
     // An unlock that could not be written unlocked nothing: the main menu follows.
     return nextTopicUnlocked ? event::kNextLevelAfterTest : event::kMainMenuAfterTest;
 }
@@ -261,7 +266,8 @@ void StartRun() {
         const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
         const int row = topicsList ? topicsList->selected : 0;
         currentRun.test.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
-        LoadTopicWords(currentRun.words, currentRun.test.topicIndex);
+        LoadTopicWords(currentRun.words, currentRun.test.topicIndex,
+                       ChosenDirection(currentRun.test.topicIndex));
     }
 
     currentRun.test.score = 0;
@@ -431,6 +437,7 @@ void FinishTest(RunEndKind how) {
     run.row = currentRun.test.topicIndex;
     run.hasCounts = WordCount() > 0;
     run.review = Reviewing();
+    run.reversed = !run.review && currentRun.words.languages.reversed;
     if (run.review) run.reviewedRows = ReviewedRows();
     run.player = app->userName;
     run.score = currentRun.test.score;

@@ -17,6 +17,7 @@
 #include "learning/LearningRun.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
+#include "learning/TopicDirection.h"
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 #include "platform/Platform.h"
@@ -130,6 +131,33 @@ void ShowRemoveButtonFor(int row) {
     }
 }
 
+// A designed topic asked as designed keeps its designed screen: the direction line stands for an
+// own topic, and for a designed topic only once it is turned the other way round.
+bool DirectionLineShown(int row) {
+    return OwnTopicOfRow(row) != nullptr || ChosenDirection(row) == record::Direction::Reverse;
+}
+
+void ShowDirectionLineFor(int row) {
+    GLObject* line = FindSceneObject(key::kDirectionLine);
+    if (!line) return;
+    if (!DirectionLineShown(row)) {
+        line->visible = false;
+    } else if (!line->visible) {
+        EnterFromLeft(line);
+    }
+}
+
+// The selected topic's progress (caption or bar, drawn for every topic) and its direction line
+// turn it, by a click or by the key table's Tab; the designed screen gains no button for it. A
+// hidden object keeps the hover flag of the last pass that saw it: only a shown one counts.
+bool TurnsDirection(const InputEvent& input) {
+    for (const char* objectKey : {key::kProgressCaption, key::kProgressOutline, key::kDirectionLine}) {
+        const GLObject* object = FindSceneObject(objectKey);
+        if (object && object->visible && Presses(input, objectKey)) return true;
+    }
+    return false;
+}
+
 // A row's line. An own topic's title is cut to the widest designed title's width: the list keeps
 // its designed place, inside the window on the left and with its arrows clear of the picture.
 std::u16string ListLineOf(int row) {
@@ -155,6 +183,7 @@ double CaptionRoomEm(const GLObjectText& caption) {
 // After a scroll: the new topic's picture and figures.
 void SelectionMoved() {
     ShowRemoveButtonFor(SelectedRow());
+    ShowDirectionLineFor(SelectedRow());
     app->screens.topicPictureChanging = true;
     ShowTopicPicture(SelectedRow());
     UpdateTopicProgress();
@@ -184,8 +213,15 @@ void BuildTopicsScreen() {
     AddCaption(key::kTopicsCaption, u"subject", -1.7, 1.3, 0.3, 0.3, 0.3, 0.5);
     AddCaption(key::kProgressCaption, u"info 40%", 0, -1.4, 0.3, 1, 0, 0)->scale = 0.5;
     AddProgressCube(key::kProgressBar, 1, 0, 0, false);
-    AddProgressCube(key::kProgressOutline, 0, 0, 0.6, true);
+    // A cube keeps no box for the hover pass: the outline gets its own where it stands, so a click
+    // on the bar turns the topic as a click on its caption does.
+    GLObjectCube* outline = AddProgressCube(key::kProgressOutline, 0, 0, 0.6, true);
+    for (int axis = 0; axis < 3; ++axis) {
+        outline->bounds[axis] = outline->homePosition[axis] - outline->homeSize[axis] / 2;
+        outline->bounds[axis + 3] = outline->homePosition[axis] + outline->homeSize[axis] / 2;
+    }
     AddCaption(key::kRemoveListButton, u"remove list", 1.9, -1.45, 0.3, 0.5, 0.2, 0.2)->scale = 0.45;
+    AddCaption(key::kDirectionLine, u"English \u2192 Spanish", 0, -1.85, 0.3, 0.3, 0.3, 0.5)->scale = 0.45;
 }
 
 void RefreshTopicsList() {
@@ -235,6 +271,11 @@ void ShowTopicsScreen() {
     for (const char* objectKey : {key::kProgressBar, key::kProgressOutline, key::kProgressCaption})
         EnterFromLeft(objectKey);
     ShowRemoveButtonFor(selected);
+    if (DirectionLineShown(selected)) {
+        EnterFromLeft(key::kDirectionLine);
+    } else {
+        SetVisible(key::kDirectionLine, false);
+    }
 }
 
 void UpdateTopicProgress() {
@@ -244,7 +285,7 @@ void UpdateTopicProgress() {
     const std::u16string name =
         list && row < static_cast<int>(list->lines.size()) ? list->lines[row]->GetText() : topic.title;
 
-    LoadTopicProgress(currentRun.words, row);
+    LoadTopicProgress(currentRun.words, row, ChosenDirection(row));
     const int counts = static_cast<int>(currentRun.words.counts.size());
     const int learned = counts == 0 ? 0 : CountLearned();
     const int percent = counts == 0 ? 0 : static_cast<int>(100LL * learned / counts);
@@ -259,6 +300,7 @@ void UpdateTopicProgress() {
     }
     std::u16string figures = u" (" + NumberText(percent) + u"%)";
     if (!IsRowUnlocked(row)) figures += u" " + app->strings.lockedCaption;
+    if (GLObjectText* direction = FindText(key::kDirectionLine)) direction->SetText(DirectionCaption(row));
     GLObjectText* caption = FindText(key::kProgressCaption);
     if (!caption) return;
     // Beside "remove list" an own topic's name gives way; the figures always show.
@@ -298,6 +340,13 @@ void TopicsScreenInput(const InputEvent& input) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
         scene->PostEvent(event::kExitConfirmAfterTopics, 50);
+        return;
+    }
+    // Turning the selected topic's direction: its progress follows, its direction line shows.
+    if (TurnsDirection(input) && !app->transitionLock) {
+        TurnDirection(SelectedRow());
+        UpdateTopicProgress();
+        ShowDirectionLineFor(SelectedRow());
         return;
     }
     const int lineCount = static_cast<int>(list->lines.size());
@@ -350,7 +399,7 @@ void FlyOutTopicsScreen() {
     for (const char* objectKey :
          {key::kTopicsList, key::kTopicPictureFirst, key::kTopicPictureSecond, key::kProgressBar,
           key::kProgressOutline, key::kProgressCaption, key::kTopicsCaption, key::kArrowPrevious,
-          key::kLockedSign, key::kRemoveListButton}) {
+          key::kLockedSign, key::kRemoveListButton, key::kDirectionLine}) {
         FlyOutObject(objectKey);
     }
 }
@@ -359,7 +408,7 @@ void HideTopicsScreen() {
     for (const char* objectKey :
          {key::kTopicsList, key::kProgressBar, key::kProgressOutline, key::kTopicPictureFirst,
           key::kTopicPictureSecond, key::kTopicsCaption, key::kProgressCaption, key::kArrowPrevious,
-          key::kLockedSign, key::kRemoveListButton}) {
+          key::kLockedSign, key::kRemoveListButton, key::kDirectionLine}) {
         SetVisible(objectKey, false);
     }
 }

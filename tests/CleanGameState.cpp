@@ -19,6 +19,7 @@
 #include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/ReviewSchedule.h"
+#include "learning/TopicDirection.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "record/RecordStore.h"
@@ -52,6 +53,7 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         ForgetSaveFolder();
         record::StopRecord();
         ForgetSchedules();
+        ForgetChosenDirections();
         platform::UseClockDay();
     }
 

@@ -20,31 +20,15 @@
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "tests/GameHarness.h"
+#include "tests/GermanDeckGame.h"
 #include "tests/RecordReader.h"
 #include "tests/hooks/FakeSpeechService.h"
 #include "tests/hooks/Headless.h"
 
 namespace {
 
-constexpr int kDesignedTopics = 12;
-
-const std::vector<std::pair<std::string, std::string>> kDeck = {
-    {"der Hund", "the dog"},      {"die Katze", "the cat"},   {"das Haus", "the house"},
-    {"der Baum", "the tree"},     {"schön", "beautiful"},     {"gehen", "to go"},
-    {"die Straße", "the street"}, {"der Apfel", "the apple"}, {"die Birne", "the pear"},
-    {"das Fenster", "the window"}};
-
-class ListLanguagesGame : public GameTest {
+class ListLanguagesGame : public GermanDeckGame {
 protected:
-    void PrepareFolder() override {
-        std::string deck = "#separator:tab\n#html:false\n";
-        for (const auto& [german, english] : kDeck) deck += german + "\t" + english + "\n";
-        std::filesystem::create_directories(folder + "incoming");
-        std::ofstream(folder + "incoming/deck.txt", std::ios::binary) << deck;
-        service = std::make_unique<FakeSpeechService>(folder + "speech.sock");
-        setenv("SPEECHD_ADDRESS", service->Address().c_str(), 1);
-    }
-
     std::string LastMessage() const {
         const auto& messages = platform::headless::Messages();
         return messages.empty() ? "" : messages.back();
@@ -69,8 +53,6 @@ protected:
                  400);
         RunTicks(1);
     }
-
-    std::unique_ptr<FakeSpeechService> service;
 };
 
 TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsResult) {

@@ -5,7 +5,8 @@
 //     --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
 // It writes topics.png, test.png, great.png, result.png, hall-of-fame.png and progress.png into that folder
 // (ImageMagick's import takes the pictures); the own list's pictures, own-info.png, german-learning.png and
-// almost.png, come from a German deck dropped onto the window (OwnListScreenshots).
+// almost.png, come from a German deck dropped onto the window (OwnListScreenshots); long-title.png
+// and half-screen-test.png from WindowAndTitleScreenshots.
 #include <SDL_keycode.h>
 
 #include <cstdlib>
@@ -43,10 +44,11 @@ protected:
         platform::headless::DrawTicks(true);  // the display shows every frame, as the game's would
     }
 
-    // The play window as the display shows it after the last frame.
-    void Shoot(const std::string& name) {
+    // The play window as the display shows it after the last frame (at its designed place unless
+    // the test moved it).
+    void Shoot(const std::string& name,
+               const platform::WindowRect& r = platform::PlayWindowRect(kDesktopWidth, kDesktopHeight)) {
         RunTicks(2);
-        const platform::WindowRect r = platform::PlayWindowRect(kDesktopWidth, kDesktopHeight);
         const std::string command = "timeout 60 import -window root -crop " + std::to_string(r.width) + "x" +
                                     std::to_string(r.height) + "+" + std::to_string(r.x) + "+" +
                                     std::to_string(r.y) + " +repage '" + shots + "/" + name + ".png'";
@@ -235,4 +237,90 @@ TEST_F(ScreenshotTest, DISABLED_OwnListScreenshots) {
     // "almost" flies on; the right answer drifts away, its differing letter marked.
     RunTicks(110);
     Shoot("almost");
+}
+
+// The first topic turned by Tab on the topics screen and tested the other way round: the Spanish
+// word shown beside its flag, the English one asked (reverse-test.png), after the topics screen
+// showing the turned direction (reverse-topics.png).
+TEST_F(ScreenshotTest, DISABLED_ReverseTestScreenshots) {
+    const char* folderName = std::getenv("LEXADRILL_SHOTS");
+    if (folderName == nullptr) GTEST_SKIP() << "LEXADRILL_SHOTS names no folder";
+    shots = folderName;
+    LoadToUserName();
+    EnterName(u"ana");
+    ChooseMenuLine(1);
+    RunUntilScreen(ScreenId::Topics);
+    WaitUntilStill("main menu 2");
+    RunTicks(30);
+    Key('\t');
+    WaitUntilStill("direction");
+    RunTicks(2);
+    Shoot("reverse-topics");
+    platform::headless::PressKey(SDLK_RETURN);
+    RunUntilScreen(ScreenId::Info);
+    WaitUntilStill("arrownext");
+    platform::headless::PressKey(SDLK_RETURN);
+    RunUntilScreen(ScreenId::Test);
+    WaitUntilStill("txt 1");
+    Type(u"good");
+    RunTicks(2);
+    Shoot("reverse-test");
+}
+
+// A list with a long title on the topics screen: its line cut with "…" to the designed titles'
+// width, its progress caption cut before "(0%)" and clear of "remove list" (long-title.png); then a
+// test in a window snapped to the left half of the screen, 960 x 1050, with every counter, the
+// clock, the score, the cross and the arrow inside it (half-screen-test.png).
+TEST_F(ScreenshotTest, DISABLED_WindowAndTitleScreenshots) {
+    const char* folderName = std::getenv("LEXADRILL_SHOTS");
+    if (folderName == nullptr) GTEST_SKIP() << "LEXADRILL_SHOTS names no folder";
+    shots = folderName;
+    std::string deck =
+        "#separator:tab\n#html:false\n#deck:Deutsch Grundwortschatz 2 \u2013 Alltag, Familie und Freizeit\n";
+    for (const char* card :
+         {"die Familie\tthe family", "der Bruder\tthe brother", "die Schwester\tthe sister",
+          "der Alltag\teveryday life", "die Freizeit\tfree time", "arbeiten\tto work", "kochen\tto cook",
+          "das Wochenende\tthe weekend"})
+        deck += std::string(card) + "\n";
+    std::ofstream(folder + "grundwortschatz.txt", std::ios::binary) << deck;
+    LoadToUserName();
+    EnterName(u"ana");
+    platform::headless::DropFile(folder + "grundwortschatz.txt");
+    RunTicks(1);
+    ASSERT_EQ(app->topicCount, 13);
+
+    ChooseMenuLine(0);
+    RunUntilScreen(ScreenId::Topics);
+    auto* topics = dynamic_cast<GLObjectTextList*>(Object("main menu 2"));
+    ASSERT_NE(topics, nullptr);
+    WaitUntilStill(topics);
+    RunTicks(30);
+    while (topics->selected < 12) {
+        ClickChildOf("main menu 2", "arrowdown");
+        RunTicks(30);
+        WaitUntilStill(topics);
+    }
+    RunTicks(200);  // the picture change has ended
+    WaitUntilStill("direction");
+    FaceTheViewer(topics);
+    Shoot("long-title");
+    platform::headless::PressKey(SDLK_ESCAPE);
+    RunUntilScreen(ScreenId::MainMenu);
+    WaitUntilStill("main menu");
+
+    StartTestOf(0);
+    for (int answer = 0; answer < 2; ++answer) {
+        WaitUntilStill("txt 1");
+        Type(CurrentAnswer());
+        Key(13);
+        for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
+    }
+    WaitUntilStill("txt 1");
+    Type(CurrentAnswer().substr(0, 2));
+    const platform::WindowRect half{0, 0, kDesktopWidth / 2, kDesktopHeight - 30};
+    platform::SetWindowFrame(half.x, half.y, half.width, half.height, true);
+    RunTicks(2);
+    ASSERT_EQ(platform::ClientSize().width, half.width);
+    ASSERT_EQ(platform::ClientSize().height, half.height);
+    Shoot("half-screen-test", half);
 }
