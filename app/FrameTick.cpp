@@ -1,6 +1,6 @@
 // The screen state machine. Screens never switch directly: they post a named event, and when it
 // falls due the row of that name below hides what is left of the old screen and shows the new
-// one. The screens post the names declared in game/EventNames.h, the same constants as below.
+// one. The screens post the names declared in game/names/EventNames.h, the same constants as below.
 #include "app/FrameTick.h"
 
 #include <string>
@@ -9,10 +9,10 @@
 #include "app/ListImports.h"
 #include "app/ScreenTable.h"
 #include "engine/GLScene.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
-#include "game/UnknownNames.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/names/UnknownNames.h"
+#include "game/state/AppContext.h"
 #include "platform/Platform.h"
 #include "screens/ExitConfirm.h"
 #include "screens/HallOfFameScreen.h"

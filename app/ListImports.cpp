@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/GLScene.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
+#include "game/names/EventNames.h"
+#include "game/state/AppContext.h"
 #include "learning/Learner.h"
 #include "learning/ListFileNames.h"
 #include "learning/OwnTopics.h"

@@ -7,9 +7,9 @@
 
 #include "engine/GLScene.h"
 #include "engine/GlyphFont.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
 #include "platform/Platform.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"

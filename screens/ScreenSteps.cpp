@@ -7,7 +7,7 @@
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
 #include "engine/TextFit.h"
-#include "game/ObjectKeys.h"
+#include "game/names/ObjectKeys.h"
 #include "screens/SceneLookup.h"
 
 GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string& text, double x, double y,

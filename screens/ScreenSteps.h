@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "game/InputEvent.h"
+#include "game/state/InputEvent.h"
 
 class GLObject;
 class GLObjectText;
@@ -23,7 +23,7 @@ void FlyOutObject(const std::string& objectKey);
 bool Hovered(const std::string& objectKey);
 
 // How buttons and lists answer input: a click on them (the caller says which clicks count), or a
-// key whose meaning on the screen names them (game/InputEvent.h). A key never looks at the cursor.
+// key whose meaning on the screen names them (game/state/InputEvent.h). A key never looks at the cursor.
 //
 // The input is on the object: a click while the cursor is over it, or a key pressing it.
 bool PointsAt(const InputEvent& input, const std::string& objectKey);
