@@ -59,7 +59,7 @@ void HallOfFameScreenInput(const InputEvent& input) {
         abort->FlyOut();
         list->FlyOut();
         FlyOutObject(key::kHallOfFameTitle);
-        scene->PostEvent(event::kMainMenuAfterHallOfFame, 80);
+        PostScreenEvent(ScreenEvent::MainMenuAfterHallOfFame, 80);
     }
 }
 

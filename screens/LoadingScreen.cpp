@@ -85,7 +85,7 @@ void LoadingStep(void (*buildScene)()) {
     platform::ReleaseContext();
 
     LeaveToLeft(FindSceneObject(key::kLoadingPicture), 200, 190, 100, 90);
-    scene->PostEvent(event::kUserNameAfterLoading, 80);
+    PostScreenEvent(ScreenEvent::UserNameAfterLoading, 80);
 }
 
 void HideLoadingScreen() { SetVisible(key::kLoadingPicture, false); }

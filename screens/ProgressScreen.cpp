@@ -328,7 +328,7 @@ void ProgressScreenInput(const InputEvent& input) {
     app->transitionLock = true;
     FlyOutProgressScreen();
     FlyOutObject(key::kArrowPrevious);
-    scene->PostEvent(event::kMainMenuAfterProgress, 80);
+    PostScreenEvent(ScreenEvent::MainMenuAfterProgress, 80);
 }
 
 void HideProgressScreen() {

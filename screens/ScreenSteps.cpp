@@ -21,6 +21,8 @@ GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string&
     return label;
 }
 
+void PostScreenEvent(ScreenEvent event, int delayTicks) { scene->PostEvent(EventName(event), delayTicks); }
+
 void FlyInShown(const std::string& objectKey) {
     if (GLObject* object = FindSceneObject(objectKey)) {
         object->FlyIn();

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "game/names/EventNames.h"
 #include "game/state/InputEvent.h"
 
 class GLObject;
@@ -15,6 +16,9 @@ class GLObjectTextList;
 // hidden and added to the scene.
 GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string& text, double x, double y,
                              double z, double r, double g, double b);
+
+// Posts the event to fall due in delayTicks ticks; the scene's queue carries its name.
+void PostScreenEvent(ScreenEvent event, int delayTicks);
 
 // Shown, flying in from the right (FlyIn()).
 void FlyInShown(const std::string& objectKey);
