@@ -1,18 +1,20 @@
-// The screen state machine. Screens never switch directly: they post a named event, and when it
-// falls due the row of that name below hides what is left of the old screen and shows the new
-// one. The screens post the names declared in game/EventNames.h, the same constants as below.
+// The screen state machine. Screens never switch directly: they post an event, and when it falls due
+// the row of that event below hides what is left of the old screen and shows the new one. The scene's
+// queue carries the event's name (game/names/EventNames.h); it is turned back into its value once,
+// and the rows are found by the value.
 #include "app/FrameTick.h"
 
+#include <optional>
 #include <string>
 
 #include "app/Application.h"
 #include "app/ListImports.h"
 #include "app/ScreenTable.h"
 #include "engine/GLScene.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
-#include "game/UnknownNames.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/names/UnknownNames.h"
+#include "game/state/AppContext.h"
 #include "platform/Platform.h"
 #include "screens/ExitConfirm.h"
 #include "screens/HallOfFameScreen.h"
@@ -30,7 +32,7 @@
 namespace {
 
 struct ScreenChange {
-    const char* event;
+    ScreenEvent event;
     void (*actions)();
     ScreenId enters;
 };
@@ -42,7 +44,7 @@ void EnterInfo(ScreenId returnScreen) {
 }
 
 const ScreenChange kScreenChanges[] = {
-    {event::kUserNameAfterLoading,
+    {ScreenEvent::UserNameAfterLoading,
      [] {
          scene->reflectionOff = false;
          HideLoadingScreen();
@@ -50,203 +52,203 @@ const ScreenChange kScreenChanges[] = {
          ResizeToPlayWindow();
      },
      ScreenId::UserName},
-    {event::kMainMenuAfterUserName,
+    {ScreenEvent::MainMenuAfterUserName,
      [] {
          HideUserNameScreen();
          ShowMainMenu(true);  // the logo is already standing
      },
      ScreenId::MainMenu},
-    {event::kExitConfirmAfterUserName,
+    {ScreenEvent::ExitConfirmAfterUserName,
      [] {
          HideUserNameScreen();
          ShowExitConfirm(ScreenId::UserName);
      },
      ScreenId::ExitConfirm},
-    {event::kTopicsAfterMainMenu,
+    {ScreenEvent::TopicsAfterMainMenu,
      [] {
          HideMainMenu();
          ShowTopicsScreen();
      },
      ScreenId::Topics},
-    {event::kHallOfFameAfterMainMenu,
+    {ScreenEvent::HallOfFameAfterMainMenu,
      [] {
          HideMainMenu();
          ShowHallOfFameScreen();
      },
      ScreenId::HallOfFame},
-    {event::kInfoAfterMainMenu,
+    {ScreenEvent::InfoAfterMainMenu,
      [] {
          HideMainMenu();
          EnterInfo(ScreenId::MainMenu);
      },
      ScreenId::Info},
-    {event::kExitConfirmAfterMenuLine,
+    {ScreenEvent::ExitConfirmAfterMenuLine,
      [] {
          HideMainMenu();
          ShowExitConfirm(ScreenId::MainMenu);
      },
      ScreenId::ExitConfirm},
-    {event::kExitConfirmAfterMainMenuAbort,
+    {ScreenEvent::ExitConfirmAfterMainMenuAbort,
      [] {
          HideMainMenu();
          ShowExitConfirm(ScreenId::MainMenu);
      },
      ScreenId::ExitConfirm},
-    {event::kMainMenuAfterExitConfirm,
+    {ScreenEvent::MainMenuAfterExitConfirm,
      [] {
          scene->reflectionOff = false;
          HideExitConfirm();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {event::kUserNameAfterExitConfirm,
+    {ScreenEvent::UserNameAfterExitConfirm,
      [] {
          HideExitConfirm();
          ShowUserNameScreen();
      },
      ScreenId::UserName},
-    {event::kInfoAfterExitConfirm,
+    {ScreenEvent::InfoAfterExitConfirm,
      [] {
          scene->reflectionOff = false;
          HideExitConfirm();
          EnterInfo(ScreenId::None);  // the arrow now ends the program
      },
      ScreenId::Info},
-    {event::kInfoAfterTopics,
+    {ScreenEvent::InfoAfterTopics,
      [] {
          HideTopicsScreen();
          EnterInfo(app->sessionMode == SessionMode::Learning ? ScreenId::Learning : ScreenId::Test);
      },
      ScreenId::Info},
-    {event::kMainMenuAfterTopics,
+    {ScreenEvent::MainMenuAfterTopics,
      [] {
          HideTopicsScreen();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {event::kLearningAfterInfo,
+    {ScreenEvent::LearningAfterInfo,
      [] {
          HideInfoScreen();
          ShowLearningScreen();
      },
      ScreenId::Learning},
-    {event::kTestAfterInfo,
+    {ScreenEvent::TestAfterInfo,
      [] {
          HideInfoScreen();
          ShowTestScreen();
      },
      ScreenId::Test},
-    {event::kMainMenuAfterInfo,
+    {ScreenEvent::MainMenuAfterInfo,
      [] {
          HideInfoScreen();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {event::kMainMenuAfterLearning,
+    {ScreenEvent::MainMenuAfterLearning,
      [] {
          HideLearningScreen();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {event::kNextLevelAfterTest,
+    {ScreenEvent::NextLevelAfterTest,
      [] {
          HideTestScreen();
          ShowNextLevelScreen();
      },
      ScreenId::NextLevel},
-    {event::kMainMenuAfterTest,
+    {ScreenEvent::MainMenuAfterTest,
      [] {
          HideTestScreen();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {event::kGameOverAfterTest,
+    {ScreenEvent::GameOverAfterTest,
      [] {
          HideTestScreen();
          ShowGameOverScreen();
      },
      ScreenId::GameOver},
-    {event::kMainMenuAfterNextLevel,
+    {ScreenEvent::MainMenuAfterNextLevel,
      [] {
          HideResultScreens();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {event::kInfoAfterGameOver,
+    {ScreenEvent::InfoAfterGameOver,
      [] {
          HideResultScreens();
          EnterInfo(ScreenId::MainMenu);
      },
      ScreenId::Info},
-    {event::kLearningAfterNextLevel,
+    {ScreenEvent::LearningAfterNextLevel,
      [] {
          HideResultScreens();
          ShowPractiseRound();
      },
      ScreenId::Learning},
-    {event::kLearningAfterGameOver,
+    {ScreenEvent::LearningAfterGameOver,
      [] {
          HideResultScreens();
          ShowPractiseRound();
      },
      ScreenId::Learning},
-    {event::kExitConfirmAfterTopics,
+    {ScreenEvent::ExitConfirmAfterTopics,
      [] {
          HideTopicsScreen();
          ShowExitConfirm(ScreenId::Topics);
      },
      ScreenId::ExitConfirm},
-    {event::kTopicsAfterExitConfirm,
+    {ScreenEvent::TopicsAfterExitConfirm,
      [] {
          scene->reflectionOff = false;
          HideExitConfirm();
          ShowTopicsScreen();
      },
      ScreenId::Topics},
-    {event::kTopicsAfterImport,
+    {ScreenEvent::TopicsAfterImport,
      [] {
          HideTopicsScreen();
          RefreshTopicsList();
          ShowTopicsScreen();
      },
      ScreenId::Topics},
-    {event::kMainMenuAfterHallOfFame,
+    {ScreenEvent::MainMenuAfterHallOfFame,
      [] {
          HideHallOfFameScreen();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {event::kReviewAfterMainMenu,
+    {ScreenEvent::ReviewAfterMainMenu,
      [] {
          HideMainMenu();
          ShowReviewRun();
      },
      ScreenId::Test},
-    {event::kReviewResultAfterReview,
+    {ScreenEvent::ReviewResultAfterReview,
      [] {
          HideTestScreen();
          ShowReviewResultScreen();
      },
      ScreenId::ReviewResult},
-    {event::kMainMenuAfterReviewResult,
+    {ScreenEvent::MainMenuAfterReviewResult,
      [] {
          HideResultScreens();
          ShowMainMenu(false);
      },
      ScreenId::MainMenu},
-    {event::kLearningAfterReviewResult,
+    {ScreenEvent::LearningAfterReviewResult,
      [] {
          HideResultScreens();
          ShowPractiseRound();
      },
      ScreenId::Learning},
-    {event::kProgressAfterMainMenu,
+    {ScreenEvent::ProgressAfterMainMenu,
      [] {
          HideMainMenu();
          ShowProgressScreen();
      },
      ScreenId::Progress},
-    {event::kMainMenuAfterProgress,
+    {ScreenEvent::MainMenuAfterProgress,
      [] {
          HideProgressScreen();
          ShowMainMenu(false);
@@ -256,23 +258,28 @@ const ScreenChange kScreenChanges[] = {
 
 // Events that do their work on the current screen and leave currentScreen and the lock alone.
 struct InScreenEvent {
-    const char* event;
+    ScreenEvent event;
     void (*actions)();
 };
 
 const InScreenEvent kInScreenEvents[] = {
-    {event::kTopicsShowSecondPicture,
+    {ScreenEvent::TopicsShowSecondPicture,
      [] { CompleteTopicPictureChange(key::kTopicPictureFirst, key::kTopicPictureSecond); }},
-    {event::kTopicsShowFirstPicture,
+    {ScreenEvent::TopicsShowFirstPicture,
      [] { CompleteTopicPictureChange(key::kTopicPictureSecond, key::kTopicPictureFirst); }},
-    {event::kTestNextWord, ShowNextTestQuestion},
-    {event::kLearningNextWord, ShowNextLearningEntry},
+    {ScreenEvent::TestNextWord, ShowNextTestQuestion},
+    {ScreenEvent::LearningNextWord, ShowNextLearningEntry},
 };
 
 void Dispatch(const std::string& name) {
     if (name.empty()) return;
+    const std::optional<ScreenEvent> event = EventNamed(name);
+    if (!event) {
+        ReportUnknownName(UnknownName::EventName, name);  // and dropped
+        return;
+    }
     for (const ScreenChange& row : kScreenChanges) {
-        if (name == row.event) {
+        if (*event == row.event) {
             row.actions();
             scene->RenderWholeNext();
             app->currentScreen = row.enters;
@@ -281,12 +288,12 @@ void Dispatch(const std::string& name) {
         }
     }
     for (const InScreenEvent& row : kInScreenEvents) {
-        if (name == row.event) {
+        if (*event == row.event) {
             row.actions();
             return;
         }
     }
-    ReportUnknownName(UnknownName::EventName, name);  // and dropped
+    ReportUnknownName(UnknownName::EventName, name);  // a name no row acts on, dropped
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "app/InputRouting.h"
 
 #include "app/ScreenTable.h"
-#include "game/AppContext.h"
+#include "game/state/AppContext.h"
 
 void RouteInput(const InputEvent& input) {
     const ScreenEntry* screen = FindScreen(app->currentScreen);

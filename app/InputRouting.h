@@ -1,9 +1,9 @@
-// Input reaches the current screen's handler as one InputEvent (game/InputEvent.h): a click with
+// Input reaches the current screen's handler as one InputEvent (game/state/InputEvent.h): a click with
 // what was held, a typed character, or a named key with its meaning there from the key table
 // (app/KeyBindings), or without one where the table has no row for it.
 #pragma once
 
-#include "game/InputEvent.h"
+#include "game/state/InputEvent.h"
 
 void RouteInput(const InputEvent& input);
 // RouteInput for a left click and what was held with it.

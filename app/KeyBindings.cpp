@@ -6,8 +6,8 @@
 #include "app/InputRouting.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
-#include "game/AppContext.h"
-#include "game/ObjectKeys.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
 #include "platform/Speech.h"
 #include "screens/ExitConfirm.h"
 #include "screens/InfoScreen.h"
@@ -147,7 +147,7 @@ const KeyBinding* FindBinding(ScreenId screen, const InputEvent& trigger) {
     return nullptr;
 }
 
-// What the row's key means on its screen (game/InputEvent.h).
+// What the row's key means on its screen (game/state/InputEvent.h).
 KeyMeaning MeaningOf(const KeyBinding& binding) {
     using Act = KeyMeaning::Act;
     switch (binding.part) {

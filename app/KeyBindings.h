@@ -2,7 +2,7 @@
 // One table says, per screen, what a key works on (an arrow, a button, a list's steps, its selected
 // line or one named line) or which step of the screen it runs (the previous pair, the word spoken
 // again, the help page, speech off and on). A key with an object reaches the screen's own handler
-// as that key with its meaning there (game/InputEvent.h), and the screen's buttons and lists answer
+// as that key with its meaning there (game/state/InputEvent.h), and the screen's buttons and lists answer
 // it as they answer a plain click on them: the same transition lock, the same events, the same
 // animations; nothing about the cursor or the hover flags changes. What no row names reaches the
 // screen's own handler as a key or character without a meaning.

@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "engine/GLScene.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
+#include "game/names/EventNames.h"
+#include "game/state/AppContext.h"
 #include "learning/Learner.h"
 #include "learning/ListFileNames.h"
 #include "learning/OwnTopics.h"
 #include "platform/Platform.h"
+#include "screens/ScreenSteps.h"
 #include "screens/TopicsScreen.h"
 
 namespace {
@@ -157,6 +158,6 @@ void ImportWaitingListsWhenIdle() {
         // The list is built afresh while the screen is away, as after any other screen.
         app->transitionLock = true;
         FlyOutTopicsScreen();
-        scene->PostEvent(event::kTopicsAfterImport, 50);
+        PostScreenEvent(ScreenEvent::TopicsAfterImport, 50);
     }
 }

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "game/AppContext.h"
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
+#include "game/state/AppContext.h"
 #include "platform/GameFolder.h"
 #include "platform/ProcessStart.h"
 #include "record/ResultsExport.h"

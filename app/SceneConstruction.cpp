@@ -8,9 +8,9 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/Model.h"
-#include "game/AppContext.h"
-#include "game/ObjectKeys.h"
-#include "game/UiStrings.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
+#include "game/texts/UiStrings.h"
 #include "screens/MainMenu.h"
 
 namespace {

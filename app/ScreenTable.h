@@ -4,8 +4,8 @@
 // away (app/FrameTick).
 #pragma once
 
-#include "game/InputEvent.h"
-#include "game/ScreenId.h"
+#include "game/state/InputEvent.h"
+#include "game/state/ScreenId.h"
 
 struct ScreenEntry {
     ScreenId id;

@@ -18,7 +18,7 @@
 #include "app/Application.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
-#include "game/AppContext.h"
+#include "game/state/AppContext.h"
 #include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/TestRun.h"

@@ -14,8 +14,8 @@
 #include <memory>
 #include <string>
 
-#include "game/AppContext.h"
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
+#include "game/state/AppContext.h"
 #include "learning/HallOfFame.h"
 #include "learning/Learner.h"
 #include "learning/LearnerRecord.h"

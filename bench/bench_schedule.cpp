@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "game/AppContext.h"
+#include "game/state/AppContext.h"
 #include "learning/RepetitionStore.h"
 #include "learning/ReviewSchedule.h"
 #include "platform/CalendarDay.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "formats/WordListImport.h"
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
 #include "learning/Learner.h"
 #include "learning/OwnTopics.h"
 #include "tests/hooks/Headless.h"

@@ -8,7 +8,7 @@
 #
 # The folders are fixed (games/, where Debian keeps games, and share/) because the executable
 # finds its content by that one relative step. The player's own files go to
-# $XDG_DATA_HOME/lexadrill/ when the tree is read-only (see game/SaveFolder.h).
+# $XDG_DATA_HOME/lexadrill/ when the tree is read-only (see game/saves/SaveFolder.h).
 
 set(LEXADRILL_VERSION 1.0.0)
 set(LEXADRILL_APP_ID example.lexadrill.lexadrill)

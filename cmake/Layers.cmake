@@ -1,12 +1,13 @@
 # A layer is one folder of the game built as one static library. It sees only its own headers and
 # those of the layers it uses, directly or through them: the build gives it an include folder that
 # holds links to just those folders, so an include against the arrows fails to compile, and its
-# links follow the same arrows.
+# links follow the same arrows. A layer's sub-folders (its rooms) are part of it: their sources build
+# into the same library and their headers are included by path, e.g. "game/state/AppContext.h".
 #
 #   add_layer(<folder> [USES <layer>...] [LIBS <library>...])   -> target lexadrill_<folder>
 function(add_layer layer)
   cmake_parse_arguments(LAYER "" "" "USES;LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   list(REMOVE_ITEM sources ${CMAKE_SOURCE_DIR}/app/main.cpp)
   add_library(lexadrill_${layer} STATIC ${sources})
 

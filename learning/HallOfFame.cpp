@@ -5,7 +5,7 @@
 
 #include "formats/BoundedFileRead.h"
 #include "formats/FileLimits.h"
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
 #include "learning/Learner.h"
 #include "platform/SafeFileWrite.h"
 

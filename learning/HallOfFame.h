@@ -9,7 +9,7 @@
 #include "formats/HallOfFameFile.h"
 #include "learning/SaveResult.h"
 
-// The file as designed: "hof.hof", kept where game/SaveFolder.h says.
+// The file as designed: "hof.hof", kept where game/saves/SaveFolder.h says.
 constexpr const char* kHallOfFameFile = "hof.hof";
 // Replaces the resident list with the file's entries (none when it is missing or refused).
 void LoadHallOfFame();

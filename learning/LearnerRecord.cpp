@@ -1,6 +1,6 @@
 #include "learning/LearnerRecord.h"
 
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
 #include "learning/OwnTopics.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/TopicDirection.h"

@@ -9,8 +9,8 @@
 
 #include "formats/BoundedFileRead.h"
 #include "formats/LanguageGuess.h"
-#include "game/AppContext.h"
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
+#include "game/state/AppContext.h"
 #include "learning/Learner.h"
 #include "learning/ListFileNames.h"
 #include "learning/SaveFolderLock.h"

@@ -1,5 +1,5 @@
 // The learner's own word lists as topics after the designed twelve. Lists lie in the lists folder,
-// "lists/" in the save folder (game/SaveFolder.h), and are read from there at start-up; importing a
+// "lists/" in the save folder (game/saves/SaveFolder.h), and are read from there at start-up; importing a
 // file copies it there first, so the original may move or vanish, and importing a list of the same
 // name again replaces its words (the counts of unchanged cards are kept). Each list, or each lesson
 // of one, is one topic named by its title; one of more than 30 cards is cut into topics of at most

@@ -6,8 +6,8 @@
 
 #include "formats/BoundedFileRead.h"
 #include "formats/RepetitionCount.h"
-#include "game/AppContext.h"
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
+#include "game/state/AppContext.h"
 #include "learning/LearningRun.h"
 #include "learning/WordChoiceDraw.h"
 #include "learning/WordList.h"

@@ -10,7 +10,7 @@
 #include "learning/SaveResult.h"
 #include "learning/WordList.h"
 
-// "<first>-<last>_rep.dat", the file's name inside the save folder (see game/SaveFolder.h).
+// "<first>-<last>_rep.dat", the file's name inside the save folder (see game/saves/SaveFolder.h).
 std::string RepetitionFileName(int first, int last);
 // Replaces the counts and asked flags; counts are fitted to the entries. True when the file existed.
 // With no entries loaded (the topics screen asks for a topic's progress) the counts are the file's

@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "game/AppContext.h"
+#include "game/state/AppContext.h"
 #include "learning/SaveResult.h"
 #include "record/RecordTypes.h"
 

@@ -1,6 +1,6 @@
 #include "learning/RunEndSave.h"
 
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
 #include "learning/HallOfFame.h"
 #include "learning/LearningRun.h"
 #include "learning/OwnTopicCounts.h"

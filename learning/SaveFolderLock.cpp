@@ -1,6 +1,6 @@
 #include "learning/SaveFolderLock.h"
 
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
 #include "platform/FileLock.h"
 
 SaveFolderLock::SaveFolderLock(uint32_t nowMs)

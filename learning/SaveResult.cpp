@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
 #include "record/RecordStore.h"
 
 SaveResult NotSavedBecause(int error) {

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "formats/LanguageCodes.h"
-#include "game/AppContext.h"
+#include "game/state/AppContext.h"
 #include "learning/Learner.h"
 #include "learning/OwnTopics.h"
 #include "learning/TopicWords.h"

@@ -1,6 +1,6 @@
 #include "learning/TopicWords.h"
 
-#include "game/AppContext.h"
+#include "game/state/AppContext.h"
 #include "learning/AnswerCheck.h"
 #include "learning/Learner.h"
 #include "learning/LearningRun.h"

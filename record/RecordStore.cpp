@@ -10,7 +10,7 @@
 #include <mutex>
 #include <thread>
 
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
 #include "platform/GameFolder.h"
 #include "record/Database.h"
 #include "record/RecordMigration.h"

@@ -1,5 +1,5 @@
 // The learner's record: the one SQLite database "progress.sqlite" in the save folder
-// (game/SaveFolder.h), and the one place that opens, checks and writes it. Everything the game
+// (game/saves/SaveFolder.h), and the one place that opens, checks and writes it. Everything the game
 // keeps beyond the design's own files lives here; the design's files (_rep.dat, hof.hof) are never
 // touched by it.
 //

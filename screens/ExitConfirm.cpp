@@ -8,9 +8,9 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/TextFit.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
 #include "learning/OwnTopics.h"
 #include "platform/Platform.h"
 #include "platform/ProcessStart.h"
@@ -99,9 +99,9 @@ void ExitConfirmInput(const InputEvent& input) {
     answers->FlyOut();
     if (answers->selected == LineOf(ExitAnswer::Yes) && app->exitReturnScreen == ScreenId::Topics) {
         RemoveSelectedList();
-        scene->PostEvent(event::kTopicsAfterExitConfirm, 50);
+        PostScreenEvent(ScreenEvent::TopicsAfterExitConfirm, 50);
     } else if (answers->selected == LineOf(ExitAnswer::Yes)) {
-        scene->PostEvent(event::kInfoAfterExitConfirm, 50);
+        PostScreenEvent(ScreenEvent::InfoAfterExitConfirm, 50);
     } else if (answers->selected == LineOf(ExitAnswer::No)) {
         ReturnFromExitConfirm();
     }
@@ -109,11 +109,11 @@ void ExitConfirmInput(const InputEvent& input) {
 
 void ReturnFromExitConfirm() {
     if (app->exitReturnScreen == ScreenId::MainMenu) {
-        scene->PostEvent(event::kMainMenuAfterExitConfirm, 50);
+        PostScreenEvent(ScreenEvent::MainMenuAfterExitConfirm, 50);
     } else if (app->exitReturnScreen == ScreenId::UserName) {
-        scene->PostEvent(event::kUserNameAfterExitConfirm, 50);
+        PostScreenEvent(ScreenEvent::UserNameAfterExitConfirm, 50);
     } else if (app->exitReturnScreen == ScreenId::Topics) {
-        scene->PostEvent(event::kTopicsAfterExitConfirm, 50);
+        PostScreenEvent(ScreenEvent::TopicsAfterExitConfirm, 50);
     }
 }
 

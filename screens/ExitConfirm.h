@@ -3,8 +3,8 @@
 // answers lead back to the topics.
 #pragma once
 
-#include "game/InputEvent.h"
-#include "game/ScreenId.h"
+#include "game/state/InputEvent.h"
+#include "game/state/ScreenId.h"
 
 // The answers' lines, top first.
 enum class ExitAnswer { Yes, No };

@@ -7,9 +7,9 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
 #include "learning/HallOfFame.h"
 #include "learning/Learner.h"
 #include "screens/SceneLookup.h"
@@ -59,7 +59,7 @@ void HallOfFameScreenInput(const InputEvent& input) {
         abort->FlyOut();
         list->FlyOut();
         FlyOutObject(key::kHallOfFameTitle);
-        scene->PostEvent(event::kMainMenuAfterHallOfFame, 80);
+        PostScreenEvent(ScreenEvent::MainMenuAfterHallOfFame, 80);
     }
 }
 

@@ -1,7 +1,7 @@
 // The hall-of-fame screen: the scrolling list of the best ten results and its way back.
 #pragma once
 
-#include "game/InputEvent.h"
+#include "game/state/InputEvent.h"
 
 void BuildHallOfFameScreen();
 // Reads the hall of fame from its file and shows it.

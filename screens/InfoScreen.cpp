@@ -15,9 +15,9 @@
 #include "engine/TextureTable.h"
 #include "engine/TitleCard.h"
 #include "formats/LanguageCodes.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
 #include "learning/OwnTopics.h"
 #include "learning/TopicDirection.h"
 #include "learning/TopicWords.h"
@@ -102,13 +102,13 @@ void GoOn() {
     FlyOutObject(key::kInfoPanel);
     switch (app->infoReturnScreen) {
         case ScreenId::Test:
-            scene->PostEvent(event::kTestAfterInfo, 50);
+            PostScreenEvent(ScreenEvent::TestAfterInfo, 50);
             break;
         case ScreenId::Learning:
-            scene->PostEvent(event::kLearningAfterInfo, 50);
+            PostScreenEvent(ScreenEvent::LearningAfterInfo, 50);
             break;
         case ScreenId::MainMenu:
-            scene->PostEvent(event::kMainMenuAfterInfo, 50);
+            PostScreenEvent(ScreenEvent::MainMenuAfterInfo, 50);
             break;
         case ScreenId::None:
             platform::RequestExit(0);  // nothing is saved on this road

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "game/InputEvent.h"
+#include "game/state/InputEvent.h"
 
 void BuildInfoScreen();
 void ShowInfoScreen();

@@ -4,9 +4,9 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
 #include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
@@ -79,7 +79,7 @@ void StepTo(unsigned index) {
             text->StartFade(FadeOutPath(30, text->baseColour[3]), 30);
         }
     }
-    scene->PostEvent(event::kLearningNextWord, 40);
+    PostScreenEvent(ScreenEvent::LearningNextWord, 40);
 }
 
 }  // namespace
@@ -146,7 +146,7 @@ void LeaveLearning() {
                                   key::kAbortButton, key::kArrowNext, key::kScore}) {
         LeaveToLeft(FindSceneObject(objectKey), 100, 90, 50, 50);
     }
-    scene->PostEvent(event::kMainMenuAfterLearning, 50);
+    PostScreenEvent(ScreenEvent::MainMenuAfterLearning, 50);
 }
 
 void HideLearningScreen() {

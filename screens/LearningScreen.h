@@ -1,7 +1,7 @@
 // Studying a topic: one prompt/answer pair at a time in file order, with a counter.
 #pragma once
 
-#include "game/InputEvent.h"
+#include "game/state/InputEvent.h"
 
 // Over the topic selected on the topics screen.
 void ShowLearningScreen();

@@ -7,9 +7,9 @@
 
 #include "engine/GLScene.h"
 #include "engine/GlyphFont.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
 #include "platform/Platform.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
@@ -85,7 +85,7 @@ void LoadingStep(void (*buildScene)()) {
     platform::ReleaseContext();
 
     LeaveToLeft(FindSceneObject(key::kLoadingPicture), 200, 190, 100, 90);
-    scene->PostEvent(event::kUserNameAfterLoading, 80);
+    PostScreenEvent(ScreenEvent::UserNameAfterLoading, 80);
 }
 
 void HideLoadingScreen() { SetVisible(key::kLoadingPicture, false); }

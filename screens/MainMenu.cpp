@@ -5,10 +5,10 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
-#include "game/UiStrings.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
+#include "game/texts/UiStrings.h"
 #include "learning/ReviewSchedule.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
@@ -104,7 +104,7 @@ void MainMenuInput(const InputEvent& input) {
     // it. This road does not take the lock.
     if (PointsAt(input, key::kAbortButton)) {
         FlyOutMainMenu();
-        scene->PostEvent(event::kExitConfirmAfterMainMenuAbort, 80);
+        PostScreenEvent(ScreenEvent::ExitConfirmAfterMainMenuAbort, 80);
         return;
     }
     MoveSelectionByArrow(*menu, input);
@@ -116,27 +116,27 @@ void MainMenuInput(const InputEvent& input) {
     FlyOutMainMenu();
     switch (static_cast<MenuLine>(menu->selected)) {
         case MenuLine::Learn:
-            scene->PostEvent(event::kTopicsAfterMainMenu, 80);
+            PostScreenEvent(ScreenEvent::TopicsAfterMainMenu, 80);
             app->sessionMode = SessionMode::Learning;
             break;
         case MenuLine::Test:
-            scene->PostEvent(event::kTopicsAfterMainMenu, 80);
+            PostScreenEvent(ScreenEvent::TopicsAfterMainMenu, 80);
             app->sessionMode = SessionMode::Test;
             break;
         case MenuLine::Results:
-            scene->PostEvent(event::kHallOfFameAfterMainMenu, 80);
+            PostScreenEvent(ScreenEvent::HallOfFameAfterMainMenu, 80);
             break;
         case MenuLine::About:
-            scene->PostEvent(event::kInfoAfterMainMenu, 80);
+            PostScreenEvent(ScreenEvent::InfoAfterMainMenu, 80);
             break;
         case MenuLine::Exit:
-            scene->PostEvent(event::kExitConfirmAfterMenuLine, 80);
+            PostScreenEvent(ScreenEvent::ExitConfirmAfterMenuLine, 80);
             break;
         case MenuLine::Review:
-            scene->PostEvent(event::kReviewAfterMainMenu, 80);
+            PostScreenEvent(ScreenEvent::ReviewAfterMainMenu, 80);
             break;
         case MenuLine::Progress:
-            scene->PostEvent(event::kProgressAfterMainMenu, 80);
+            PostScreenEvent(ScreenEvent::ProgressAfterMainMenu, 80);
             break;
     }
 }

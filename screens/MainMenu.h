@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "game/InputEvent.h"
-#include "game/UiStrings.h"
+#include "game/state/InputEvent.h"
+#include "game/texts/UiStrings.h"
 
 class GLObjectTextList;
 

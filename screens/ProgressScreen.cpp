@@ -9,9 +9,9 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "engine/TextFit.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
 #include "learning/ReviewSchedule.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
@@ -328,7 +328,7 @@ void ProgressScreenInput(const InputEvent& input) {
     app->transitionLock = true;
     FlyOutProgressScreen();
     FlyOutObject(key::kArrowPrevious);
-    scene->PostEvent(event::kMainMenuAfterProgress, 80);
+    PostScreenEvent(ScreenEvent::MainMenuAfterProgress, 80);
 }
 
 void HideProgressScreen() {

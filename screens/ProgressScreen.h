@@ -7,7 +7,7 @@
 // The back arrow leads to the main menu.
 #pragma once
 
-#include "game/InputEvent.h"
+#include "game/state/InputEvent.h"
 
 void BuildProgressScreen();
 void ShowProgressScreen();

@@ -6,10 +6,10 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
-#include "game/UiStrings.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
+#include "game/texts/UiStrings.h"
 #include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/SpokenWord.h"
@@ -95,20 +95,20 @@ void FlyOutResult(const std::string& panelKey) {
 // Both screens leave the same way: by a key pressing the arrow (Return, Escape), or by any other
 // input while the cursor rests on the arrow (a click there, or a key the screen gives no meaning
 // pressed there, leaves too).
-bool Leave(const InputEvent& input, const std::string& panelKey, const std::string& event) {
+bool Leave(const InputEvent& input, const std::string& panelKey, ScreenEvent event) {
     const bool onArrow =
         input.HasMeaning() ? input.Means(KeyMeaning::Act::Press, key::kArrowNext) : Hovered(key::kArrowNext);
     if (!onArrow || app->transitionLock) return false;
     app->transitionLock = true;
     FlyOutResult(panelKey);
-    scene->PostEvent(event, 50);
+    PostScreenEvent(event, 50);
     return true;
 }
 
 // The list's arrows and a click on another line move its selection; a click on the selected line,
 // which starts
 // a learning round of the missed entries (a list saying none were missed chooses nothing).
-bool ChoosePractise(const InputEvent& input, const std::string& panelKey, const std::string& event) {
+bool ChoosePractise(const InputEvent& input, const std::string& panelKey, ScreenEvent event) {
     GLObjectTextList* list = FindTextList(key::kPractiseList);
     if ((!input.IsPlainClick() && !input.HasMeaning()) || !list) return false;
     // Moved by a key (Up, Down or the wheel), the list has the keyboard's attention on this showing.
@@ -119,7 +119,7 @@ bool ChoosePractise(const InputEvent& input, const std::string& panelKey, const 
     if (!ChoosesSelectedLine(*list, input) || app->transitionLock || currentRun.missed.empty()) return false;
     app->transitionLock = true;
     FlyOutResult(panelKey);
-    scene->PostEvent(event, 50);
+    PostScreenEvent(event, 50);
     return true;
 }
 
@@ -151,19 +151,19 @@ void ShowReviewResultScreen() {
 }
 
 void NextLevelScreenInput(const InputEvent& input) {
-    if (ChoosePractise(input, NextLevelPanel(), event::kLearningAfterNextLevel)) return;
-    Leave(input, NextLevelPanel(), event::kMainMenuAfterNextLevel);
+    if (ChoosePractise(input, NextLevelPanel(), ScreenEvent::LearningAfterNextLevel)) return;
+    Leave(input, NextLevelPanel(), ScreenEvent::MainMenuAfterNextLevel);
 }
 
 void GameOverScreenInput(const InputEvent& input) {
-    if (ChoosePractise(input, key::kGameOverPanel, event::kLearningAfterGameOver)) return;
-    if (Leave(input, key::kGameOverPanel, event::kInfoAfterGameOver))
+    if (ChoosePractise(input, key::kGameOverPanel, ScreenEvent::LearningAfterGameOver)) return;
+    if (Leave(input, key::kGameOverPanel, ScreenEvent::InfoAfterGameOver))
         app->infoReturnScreen = ScreenId::MainMenu;
 }
 
 void ReviewResultScreenInput(const InputEvent& input) {
-    if (ChoosePractise(input, key::kReviewPanel, event::kLearningAfterReviewResult)) return;
-    Leave(input, key::kReviewPanel, event::kMainMenuAfterReviewResult);
+    if (ChoosePractise(input, key::kReviewPanel, ScreenEvent::LearningAfterReviewResult)) return;
+    Leave(input, key::kReviewPanel, ScreenEvent::MainMenuAfterReviewResult);
 }
 
 void FollowPractiseSelection() {

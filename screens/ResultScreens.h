@@ -5,7 +5,7 @@
 // entries instead.
 #pragma once
 
-#include "game/InputEvent.h"
+#include "game/state/InputEvent.h"
 
 void BuildNextLevelScreen();
 void BuildGameOverScreen();

@@ -4,7 +4,7 @@
 #include "engine/GLObjectTextList.h"
 #include "engine/GLParticleSystem.h"
 #include "engine/GLScene.h"
-#include "game/UnknownNames.h"
+#include "game/names/UnknownNames.h"
 
 namespace {
 

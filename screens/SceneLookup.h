@@ -1,5 +1,5 @@
 // How screens find the scene's objects: by key, through these lookups and no other. A key that
-// finds nothing, or an object of another kind than asked for, is reported (game/UnknownNames.h)
+// finds nothing, or an object of another kind than asked for, is reported (game/names/UnknownNames.h)
 // and the lookup returns nullptr; every caller skips what it did not get.
 #pragma once
 

@@ -7,7 +7,7 @@
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
 #include "engine/TextFit.h"
-#include "game/ObjectKeys.h"
+#include "game/names/ObjectKeys.h"
 #include "screens/SceneLookup.h"
 
 GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string& text, double x, double y,
@@ -20,6 +20,8 @@ GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string&
     label->visible = false;
     return label;
 }
+
+void PostScreenEvent(ScreenEvent event, int delayTicks) { scene->PostEvent(EventName(event), delayTicks); }
 
 void FlyInShown(const std::string& objectKey) {
     if (GLObject* object = FindSceneObject(objectKey)) {

@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "game/InputEvent.h"
+#include "game/names/EventNames.h"
+#include "game/state/InputEvent.h"
 
 class GLObject;
 class GLObjectText;
@@ -16,6 +17,9 @@ class GLObjectTextList;
 GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string& text, double x, double y,
                              double z, double r, double g, double b);
 
+// Posts the event to fall due in delayTicks ticks; the scene's queue carries its name.
+void PostScreenEvent(ScreenEvent event, int delayTicks);
+
 // Shown, flying in from the right (FlyIn()).
 void FlyInShown(const std::string& objectKey);
 void FlyOutObject(const std::string& objectKey);
@@ -23,7 +27,7 @@ void FlyOutObject(const std::string& objectKey);
 bool Hovered(const std::string& objectKey);
 
 // How buttons and lists answer input: a click on them (the caller says which clicks count), or a
-// key whose meaning on the screen names them (game/InputEvent.h). A key never looks at the cursor.
+// key whose meaning on the screen names them (game/state/InputEvent.h). A key never looks at the cursor.
 //
 // The input is on the object: a click while the cursor is over it, or a key pressing it.
 bool PointsAt(const InputEvent& input, const std::string& objectKey);

@@ -5,8 +5,8 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
-#include "game/AppContext.h"
-#include "game/ObjectKeys.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 

@@ -6,7 +6,7 @@
 #include "engine/GLParticleSystem.h"
 #include "engine/GLScene.h"
 #include "engine/MotionPath.h"
-#include "game/ObjectKeys.h"
+#include "game/names/ObjectKeys.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
 

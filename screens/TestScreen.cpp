@@ -12,10 +12,10 @@
 #include "engine/Model.h"
 #include "engine/MotionPath.h"
 #include "formats/GlyphCodes.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
-#include "game/UiStrings.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
+#include "game/texts/UiStrings.h"
 #include "learning/AnswerCheck.h"
 #include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
@@ -161,17 +161,17 @@ void TellSaveResult(const SaveResult& result) {
 }
 
 // The screen that follows a run, and after how many ticks, once its save is done.
-const char* EventAfterRun(RunEndKind how, bool nextTopicUnlocked) {
+ScreenEvent EventAfterRun(RunEndKind how, bool nextTopicUnlocked) {
     // A review, finished or broken off, ends on its own result screen.
     if (how == RunEndKind::Reviewed || (how == RunEndKind::BrokenOff && Reviewing()))
-        return event::kReviewResultAfterReview;
-    if (how != RunEndKind::Passed) return event::kGameOverAfterTest;
+        return ScreenEvent::ReviewResultAfterReview;
+    if (how != RunEndKind::Passed) return ScreenEvent::GameOverAfterTest;
     // A passed own list, or a topic passed the other way round, unlocks nothing and ends on its
     // result all the same.
     if (OwnTopicOfRow(currentRun.test.topicIndex) != nullptr || currentRun.words.languages.reversed)
-        return event::kNextLevelAfterTest;
+        return ScreenEvent::NextLevelAfterTest;
     // An unlock that could not be written unlocked nothing: the main menu follows.
-    return nextTopicUnlocked ? event::kNextLevelAfterTest : event::kMainMenuAfterTest;
+    return nextTopicUnlocked ? ScreenEvent::NextLevelAfterTest : ScreenEvent::MainMenuAfterTest;
 }
 
 int TicksAfterRun(RunEndKind how) {
@@ -215,7 +215,7 @@ void StepRunEnd() {
     const int ticksLeft = std::max(1, TicksAfterRun(how) - pendingRunEnd->ticksWaited);
     pendingRunEnd.reset();
     TellSaveResult(result->save);
-    scene->PostEvent(EventAfterRun(how, result->nextTopicUnlocked), ticksLeft);
+    PostScreenEvent(EventAfterRun(how, result->nextTopicUnlocked), ticksLeft);
 }
 
 }  // namespace
@@ -280,7 +280,8 @@ void StartRun() {
         // question, a score to enter or counts to store.
         currentRun.test.clockRunning = false;
         currentRun.test.answerEvaluated = true;
-        scene->PostEvent(Reviewing() ? event::kReviewResultAfterReview : event::kGameOverAfterTest, 50);
+        PostScreenEvent(Reviewing() ? ScreenEvent::ReviewResultAfterReview : ScreenEvent::GameOverAfterTest,
+                        50);
         return;
     }
     ChooseQuestion();
@@ -419,7 +420,7 @@ void EvaluateAnswer(const AnswerVerdict& verdict, const std::u16string& typed, b
             FinishTest(RunEndKind::Passed);
             break;
         case RunOutcome::NextQuestion:
-            scene->PostEvent(event::kTestNextWord, 140);
+            PostScreenEvent(ScreenEvent::TestNextWord, 140);
             break;
         case RunOutcome::Failed:
             FinishTest(RunEndKind::Failed);

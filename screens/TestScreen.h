@@ -3,7 +3,7 @@
 // are in learning/TestRun.h.
 #pragma once
 
-#include "game/InputEvent.h"
+#include "game/state/InputEvent.h"
 #include "learning/AnswerCheck.h"
 
 void BuildTestScreen();

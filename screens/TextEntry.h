@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "game/InputEvent.h"
+#include "game/state/InputEvent.h"
 
 // Edits the text of the named text object: Backspace removes the last character, a typed character
 // is appended while the text is shorter than the object's lineWidth. Control characters and

@@ -10,10 +10,10 @@
 #include "engine/MotionPath.h"
 #include "engine/TextFit.h"
 #include "engine/TitleCard.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
-#include "game/UiStrings.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
+#include "game/texts/UiStrings.h"
 #include "learning/LearningRun.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
@@ -331,7 +331,7 @@ void TopicsScreenInput(const InputEvent& input) {
     if (PointsAt(input, key::kArrowPrevious) && !app->screens.topicPictureChanging && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
-        scene->PostEvent(event::kMainMenuAfterTopics, 50);
+        PostScreenEvent(ScreenEvent::MainMenuAfterTopics, 50);
         return;
     }
     // Removing an own list asks first, with the exit question's yes and no.
@@ -339,7 +339,7 @@ void TopicsScreenInput(const InputEvent& input) {
         !app->transitionLock && OwnTopicOfRow(SelectedRow()) != nullptr) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
-        scene->PostEvent(event::kExitConfirmAfterTopics, 50);
+        PostScreenEvent(ScreenEvent::ExitConfirmAfterTopics, 50);
         return;
     }
     // Turning the selected topic's direction: its progress follows, its direction line shows.
@@ -366,7 +366,7 @@ void TopicsScreenInput(const InputEvent& input) {
     if (ChoosesSelectedLine(*list, input) && !app->transitionLock && RowUnlocked(SelectedRow())) {
         app->transitionLock = true;
         FlyOutTopicsScreen();
-        scene->PostEvent(event::kInfoAfterTopics, 50);
+        PostScreenEvent(ScreenEvent::InfoAfterTopics, 50);
     }
 }
 
@@ -383,7 +383,8 @@ void ShowTopicPicture(int row) {
     FlyOutIfVisible(key::kLockedSign);
     entering->texture = slot;
     entering->textured = true;
-    scene->PostEvent(firstShowing ? event::kTopicsShowSecondPicture : event::kTopicsShowFirstPicture, 20);
+    PostScreenEvent(firstShowing ? ScreenEvent::TopicsShowSecondPicture : ScreenEvent::TopicsShowFirstPicture,
+                    20);
 }
 
 void CompleteTopicPictureChange(const std::string& leaving, const std::string& entering) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game/InputEvent.h"
+#include "game/state/InputEvent.h"
 
 // A picture change is under way; arrows and the back arrow ignore clicks meanwhile.
 bool TopicPictureChanging();

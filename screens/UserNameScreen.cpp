@@ -7,10 +7,10 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLScene.h"
 #include "formats/GlyphCodes.h"
-#include "game/AppContext.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
-#include "game/UiStrings.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/state/AppContext.h"
+#include "game/texts/UiStrings.h"
 #include "platform/Platform.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
@@ -47,7 +47,7 @@ void AcceptName() {
 
     app->transitionLock = true;
     FlyOutUserNameScreen(true);
-    scene->PostEvent(event::kMainMenuAfterUserName, 100);
+    PostScreenEvent(ScreenEvent::MainMenuAfterUserName, 100);
     if (GLObject* arrow = FindSceneObject(key::kArrowNext)) arrow->hovered = false;
     app->currentScreen = ScreenId::None;  // no typing reaches the screen while it leaves
 }
@@ -87,7 +87,7 @@ void UserNameScreenInput(const InputEvent& input) {
     if (Presses(input, key::kAbortButton) && !app->transitionLock) {
         app->transitionLock = true;
         FlyOutUserNameScreen(false);
-        scene->PostEvent(event::kExitConfirmAfterUserName, 100);
+        PostScreenEvent(ScreenEvent::ExitConfirmAfterUserName, 100);
     }
     const bool accepting =
         input.IsKey(platform::Key::Return) || (input.IsPlainClick() && Hovered(key::kArrowNext));

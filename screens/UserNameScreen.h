@@ -1,7 +1,7 @@
 // The player types a name of up to ten characters; Enter or the arrow accepts it.
 #pragma once
 
-#include "game/InputEvent.h"
+#include "game/state/InputEvent.h"
 
 void BuildUserNameScreen();
 void ShowUserNameScreen();

@@ -2,7 +2,8 @@
 # Prints which folders of the game include which (counting #include lines), one arrow a line, and
 # marks and fails on an arrow the layers do not allow: each folder may include only the layers its
 # CMakeLists.txt says it uses, directly or through them. The build already refuses such an include;
-# this shows the whole graph at once, e.g. before and after moving files.
+# this shows the whole graph at once, e.g. before and after moving files. A layer's sub-folders are
+# part of it.
 #   scripts/layers.sh [checkout]      (a checkout without the layer files is judged by this one's)
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
@@ -22,6 +23,6 @@ for from in "${order[@]}"; do
         mark=""
         case "${sees[$from]}" in *" $to "*) ;; *) mark="  <- not allowed"; status=1 ;; esac
         printf '%-9s -> %-9s %3d includes%s\n' "$from" "$to" "$count" "$mark"
-    done < <(cat "$from"/*.h "$from"/*.cpp 2>/dev/null | sed -n 's/^#include "\([a-z]*\)\/.*/\1/p' | sort | uniq -c)
+    done < <(find "$from" -name '*.h' -o -name '*.cpp' | sort | xargs cat | sed -n 's/^#include "\([a-z]*\)\/.*/\1/p' | sort | uniq -c)
 done
 exit $status

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/AppContext.h"
+#include "game/state/AppContext.h"
 
 TEST(AppContext, EveryPathStartsAtTheExecutableFolder) {
     const AppContext context("/opt/games/lexa drill/");

@@ -8,8 +8,8 @@
 
 #include "app/Application.h"
 #include "engine/GLScene.h"
-#include "game/AppContext.h"
-#include "game/UiStrings.h"
+#include "game/state/AppContext.h"
+#include "game/texts/UiStrings.h"
 #include "platform/Platform.h"
 #include "tests/hooks/Headless.h"
 

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "engine/GLScene.h"
-#include "game/SaveFolder.h"
-#include "game/UnknownNames.h"
+#include "game/names/UnknownNames.h"
+#include "game/saves/SaveFolder.h"
 #include "learning/HallOfFame.h"
 #include "learning/Learner.h"
 #include "learning/LearningRun.h"

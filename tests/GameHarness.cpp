@@ -12,7 +12,7 @@
 #include "app/Application.h"
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
-#include "game/UnknownNames.h"
+#include "game/names/UnknownNames.h"
 #include "platform/Platform.h"
 #include "tests/hooks/Headless.h"
 #include "unicode/Utf8Utf16.h"

@@ -13,7 +13,7 @@
 
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
-#include "game/AppContext.h"
+#include "game/state/AppContext.h"
 #include "tests/GameDriver.h"
 
 using WindowPoint = gamedriver::WindowPoint;

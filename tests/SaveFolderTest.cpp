@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
 #include "platform/GameFolder.h"
 #include "platform/SafeFileWrite.h"
 #include "tests/TempGameFolder.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/UiStrings.h"
+#include "game/texts/UiStrings.h"
 
 namespace {
 

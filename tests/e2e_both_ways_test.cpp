@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "game/ObjectKeys.h"
+#include "game/names/ObjectKeys.h"
 #include "learning/LearningRun.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/OwnTopics.h"

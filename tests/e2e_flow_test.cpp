@@ -6,8 +6,8 @@
 
 #include "engine/GLObjectTextList.h"
 #include "engine/TextureTable.h"
-#include "game/ObjectKeys.h"
-#include "game/UnknownNames.h"
+#include "game/names/ObjectKeys.h"
+#include "game/names/UnknownNames.h"
 #include "platform/Platform.h"
 #include "screens/InfoScreen.h"
 #include "tests/GameHarness.h"

@@ -13,8 +13,8 @@
 #include "engine/GLObjectTextList.h"
 #include "formats/GlyphCodes.h"
 #include "formats/HallOfFameFile.h"
-#include "game/EventNames.h"
-#include "game/ObjectKeys.h"
+#include "game/names/EventNames.h"
+#include "game/names/ObjectKeys.h"
 #include "learning/AnswerCheck.h"
 #include "learning/LearningRun.h"
 #include "learning/TestRun.h"
@@ -304,7 +304,7 @@ TEST_F(KeyboardTest, AKeyIsNotTakenForAClickOnWhatTheCursorRestsOn) {
     Press(SDLK_RETURN);
     ASSERT_EQ(scene->events.size(), 1u);
     // "exit", the line Escape selected on the way to the question, not "results" under the cursor.
-    EXPECT_EQ(scene->events.front().name, event::kExitConfirmAfterMenuLine);
+    EXPECT_EQ(scene->events.front().name, EventName(ScreenEvent::ExitConfirmAfterMenuLine));
     EXPECT_EQ(List(key::kMainMenu)->hoveredLine, LineOf(MenuLine::Results));
     EXPECT_TRUE(List(key::kMainMenu)->hovered);
 }

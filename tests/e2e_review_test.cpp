@@ -16,7 +16,7 @@
 #include "engine/GLObjectText.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/ScreenRect.h"
-#include "game/UiStrings.h"
+#include "game/texts/UiStrings.h"
 #include "learning/LearningRun.h"
 #include "learning/ReviewSchedule.h"
 #include "learning/TestRun.h"

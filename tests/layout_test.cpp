@@ -20,7 +20,7 @@
 #include "engine/TextFit.h"
 #include "formats/HallOfFameFile.h"
 #include "formats/Ms3dReader.h"
-#include "game/UiStrings.h"
+#include "game/texts/UiStrings.h"
 #include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/OwnTopics.h"

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "app/ResultsExportCommand.h"
-#include "game/AppContext.h"
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
+#include "game/state/AppContext.h"
 #include "learning/Learner.h"
 #include "learning/LearnerRecord.h"
 #include "learning/LearningRun.h"

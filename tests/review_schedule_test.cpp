@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "game/AppContext.h"
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
+#include "game/state/AppContext.h"
 #include "learning/RepetitionStore.h"
 #include "learning/ReviewSchedule.h"
 #include "platform/CalendarDay.h"

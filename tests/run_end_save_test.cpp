@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "game/AppContext.h"
+#include "game/state/AppContext.h"
 #include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/RunEndSave.h"

@@ -1,4 +1,4 @@
-#include "game/AppContext.h"
+#include "game/state/AppContext.h"
 
 #include "unicode/Utf8Utf16.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "game/ScreenId.h"
-#include "game/UiStrings.h"
+#include "game/state/ScreenId.h"
+#include "game/texts/UiStrings.h"
 
 // The twelve designed topics and the own topics of imported lists after them.
 constexpr int MAX_TOPICS = 1000;

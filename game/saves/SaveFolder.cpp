@@ -1,4 +1,4 @@
-#include "game/SaveFolder.h"
+#include "game/saves/SaveFolder.h"
 
 #include <optional>
 

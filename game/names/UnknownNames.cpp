@@ -1,4 +1,4 @@
-#include "game/UnknownNames.h"
+#include "game/names/UnknownNames.h"
 
 #include <cassert>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "game/UiStrings.h"
+#include "game/texts/UiStrings.h"
 
 namespace {
 
