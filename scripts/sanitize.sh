@@ -18,14 +18,22 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
-if [ ! -f build/build.ninja ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# --build-only: builds build-asan/ and stops; the caller has set up and built build/ (test.sh runs
+# it beside the stages that mostly wait, then this script again, whose build is then done).
+build_only=false
+if [ "${1:-}" = --build-only ]; then build_only=true; fi
+
+if ! $build_only; then
+    scripts/setup.sh
+    if [ ! -f build/build.ninja ]; then
+        cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    fi
+    cmake --build build -j"$(nproc)" --target game_content
 fi
-cmake --build build -j"$(nproc)" --target game_content
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DLEXADRILL_SANITIZE=ON \
     -DLEXADRILL_CONTENT_FROM="$PWD/build" >/dev/null
 cmake --build build-asan -j"$(nproc)" --target lexadrill_tests
+if $build_only; then exit 0; fi
 cd build-asan
 
 libdir=/usr/lib/$(gcc -print-multiarch)

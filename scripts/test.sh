@@ -10,7 +10,7 @@
 #  5. the suite again under AddressSanitizer + UndefinedBehaviorSanitizer (scripts/sanitize.sh,
 #     in build-asan/, which reuses the content built here).
 # Each stage says how long it took. Stage 2 needs one core and stages 3 and 4 mostly wait for
-# their windows and the speech service, so 2 runs beside them.
+# their windows and the speech service, so 2 runs beside them, and so does stage 5's build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,12 +27,15 @@ stage layers eval 'scripts/layers.sh >/dev/null'
 stage build eval 'cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo && cmake --build build -j"$(nproc)"'
 stage suite eval '(cd build && SDL_VIDEODRIVER=offscreen ctest --output-on-failure --timeout 600 -j"$(nproc)")'
 
-shuffled_log=build/shuffled-suite.log
-shuffled_start=$SECONDS
+shuffled_log=build/shuffled-suite.log sanitized_build_log=build/sanitized-build.log
+beside_start=$SECONDS
 (cd build && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy timeout 1200 tests/lexadrill_tests --gtest_shuffle \
     --gtest_brief=1) >"$shuffled_log" 2>&1 &
 shuffled=$!
-trap 'kill "$shuffled" 2>/dev/null || true' EXIT
+# The sanitizers' build takes what the shuffled suite and the waiting checks leave of the cores.
+nice -n 10 timeout 2400 scripts/sanitize.sh --build-only >"$sanitized_build_log" 2>&1 &
+sanitized_build=$!
+trap 'kill "$shuffled" "$sanitized_build" 2>/dev/null || true' EXIT
 stage smoke scripts/smoke.sh build
 stage install-check scripts/install-check.sh build
 if ! wait "$shuffled"; then
@@ -40,9 +43,15 @@ if ! wait "$shuffled"; then
     echo "test.sh: the shuffled suite in one process failed ($shuffled_log)" >&2
     exit 1
 fi
-trap - EXIT
 tail -n 3 "$shuffled_log"
-echo "test.sh: shuffled suite took $((SECONDS - shuffled_start)) s (beside smoke and install-check)"
+echo "test.sh: shuffled suite took $((SECONDS - beside_start)) s (beside smoke and install-check)"
+if ! wait "$sanitized_build"; then
+    tail -n 60 "$sanitized_build_log"
+    echo "test.sh: the sanitizers' build failed ($sanitized_build_log)" >&2
+    exit 1
+fi
+trap - EXIT
+echo "test.sh: the sanitizers' build took $((SECONDS - beside_start)) s (beside the three above)"
 
 stage sanitizers scripts/sanitize.sh
 echo "test.sh: passed in $((SECONDS - started)) s"
