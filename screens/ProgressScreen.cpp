@@ -183,26 +183,31 @@ void FillDaysAhead(const ProgressFigures& figures) {
     }
 }
 
-void FlyOutProgressScreen() {
-    auto flyOut = [](GLObject* object) {
-        if (object && object->visible) object->FlyOut();
-    };
-    for (GLObject* object : Objects().fixed) flyOut(object);
-    flyOut(Objects().names);
+// Every object the screen builds (its arrow aside), as the screen's exits visit them.
+template <typename Visit>
+void ForEachProgressObject(Visit visit) {
+    for (GLObject* object : Objects().fixed) visit(object);
+    visit(Objects().names);
     for (const TopicRow& row : Objects().rows) {
-        flyOut(row.recall);
-        for (GLObject* group : row.groups) flyOut(group);
+        visit(row.recall);
+        for (GLObject* group : row.groups) visit(group);
     }
-    for (GLObject* day : Objects().days) flyOut(day);
-    for (GLObject* answers : Objects().dayAnswers) flyOut(answers);
+    for (GLObject* day : Objects().days) visit(day);
+    for (GLObject* answers : Objects().dayAnswers) visit(answers);
     for (int day = 0; day < kDaysAheadShown; ++day) {
-        flyOut(Objects().aheadBars[day]);
-        flyOut(Objects().aheadCounts[day]);
-        flyOut(Objects().aheadDays[day]);
+        visit(Objects().aheadBars[day]);
+        visit(Objects().aheadCounts[day]);
+        visit(Objects().aheadDays[day]);
     }
-    flyOut(Objects().streak);
-    flyOut(Objects().recall);
-    flyOut(Objects().hint);
+    visit(Objects().streak);
+    visit(Objects().recall);
+    visit(Objects().hint);
+}
+
+void FlyOutProgressScreen() {
+    ForEachProgressObject([](GLObject* object) {
+        if (object && object->visible) object->FlyOut();
+    });
 }
 
 }  // namespace
@@ -332,24 +337,8 @@ void ProgressScreenInput(const InputEvent& input) {
 }
 
 void HideProgressScreen() {
-    auto hide = [](GLObject* object) {
+    ForEachProgressObject([](GLObject* object) {
         if (object) object->visible = false;
-    };
-    for (GLObject* object : Objects().fixed) hide(object);
-    hide(Objects().names);
-    for (const TopicRow& row : Objects().rows) {
-        hide(row.recall);
-        for (GLObject* group : row.groups) hide(group);
-    }
-    for (GLObject* day : Objects().days) hide(day);
-    for (GLObject* answers : Objects().dayAnswers) hide(answers);
-    for (int day = 0; day < kDaysAheadShown; ++day) {
-        hide(Objects().aheadBars[day]);
-        hide(Objects().aheadCounts[day]);
-        hide(Objects().aheadDays[day]);
-    }
-    hide(Objects().streak);
-    hide(Objects().recall);
-    hide(Objects().hint);
+    });
     SetVisible(key::kArrowPrevious, false);
 }

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-    cmake ninja-build g++ clang libclang-rt-14-dev
+    cmake ninja-build pkg-config g++ clang libclang-rt-14-dev
     libsdl2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0 libglx-mesa0
     libjpeg62-turbo-dev libxml2-dev libcld2-dev libfreetype-dev libfontconfig-dev fonts-crosextra-carlito fonts-dejavu-core libcairo2-dev
     libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng libsqlite3-dev
