@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "bench/FinishFrame.h"
 #include "engine/GLObjectTextList.h"
 #include "engine/GLScene.h"
 #include "game/state/AppContext.h"
@@ -58,11 +59,6 @@ double ProcessCpuMs() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-void FinishFrame() {
-    platform::MakeContextCurrent();
-    glFinish();
 }
 
 struct Frames {

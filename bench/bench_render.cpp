@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/FinishFrame.h"
 #include "engine/GLScene.h"
 #include "engine/TextureTable.h"
 #include "formats/JpegReader.h"
@@ -46,7 +47,7 @@ public:
 };
 
 // A 256 x 256 picture written as JPEG to a temporary gfx/ folder; returns its path.
-std::string WritePicture(const std::string& name) {
+std::string WriteJpegPicture(const std::string& name) {
     const std::string folder = "/tmp/lexadrill_bench_" + std::to_string(getpid()) + "/gfx/";
     if (std::system(("mkdir -p '" + folder + "'").c_str()) != 0) return "";
     std::vector<uint8_t> rgb(256 * 256 * 3), jpeg;
@@ -59,19 +60,14 @@ std::string WritePicture(const std::string& name) {
     return folder + name;
 }
 
-void FinishFrame() {
-    platform::MakeContextCurrent();
-    glFinish();
-}
-
 void BM_RenderMirror50Textured(benchmark::State& state) {
     BenchWindow window;
     if (!window.ok) {
         state.SkipWithError("no GL window");
         return;
     }
-    scene->textures.LoadJpeg(WritePicture("mirror.jpg"));
-    const int32_t picture = scene->textures.LoadJpeg(WritePicture("picture.jpg"));
+    scene->textures.LoadJpeg(WriteJpegPicture("mirror.jpg"));
+    const int32_t picture = scene->textures.LoadJpeg(WriteJpegPicture("picture.jpg"));
     scene->AddLight(std::make_unique<GLObjectLight>("light", 0, 1, 1, 1, 0, 3, 8));
     for (int i = 0; i < 50; ++i) {
         const double x = -3.6 + (i % 10) * 0.8, y = -1.2 + (i / 10) * 0.7;

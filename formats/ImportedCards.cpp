@@ -8,7 +8,9 @@
 
 namespace {
 
-bool IsBlank(char16_t unit) { return unit == u' ' || unit == u'\t' || unit == u'\r' || unit == u'\n'; }
+bool IsSpaceOrLineBreak(char16_t unit) {
+    return unit == u' ' || unit == u'\t' || unit == u'\r' || unit == u'\n';
+}
 
 // The first character of the text the font cannot show, named for the report: quoted as UTF-8
 // (a surrogate pair whole), a control character by its code; "" when every one can be shown.
@@ -41,7 +43,7 @@ std::u16string TidyField(const std::u16string& field) {
     std::u16string tidy;
     tidy.reserve(field.size());
     for (char16_t unit : field) {
-        if (!IsBlank(unit)) {
+        if (!IsSpaceOrLineBreak(unit)) {
             tidy.push_back(unit);
         } else if (!tidy.empty() && tidy.back() != u' ') {
             tidy.push_back(u' ');

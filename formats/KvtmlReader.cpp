@@ -130,7 +130,7 @@ std::string Attribute(const xmlNode* node, const char* name) {
     return text;
 }
 
-struct Language {
+struct IdentifierLanguage {
     std::string id;
     std::string code;  // "" when neither its locale nor its name names a language the game knows
 };
@@ -138,8 +138,8 @@ struct Language {
 // Which identifier is asked and which answered: the player knows English, so English is the
 // prompt and the other language the answer; two other known languages keep the file's order; of
 // one known and one unknown, the known one is learned; of two unknown, the file's order.
-void ChooseSides(const std::vector<Language>& languages, WordListImport& list, std::string& promptId,
-                 std::string& answerId) {
+void ChooseSides(const std::vector<IdentifierLanguage>& languages, WordListImport& list,
+                 std::string& promptId, std::string& answerId) {
     size_t prompt = 0, answer = 1;
     for (size_t i = 0; i < languages.size(); ++i) {
         if (languages[i].code == "en") {
@@ -223,7 +223,7 @@ void ReadKvtml(const uint8_t* data, size_t size, WordListImport& list) {
     list.format = "KVTML 2.0";
     list.title = ListTitle(Content(Child(Child(root, "information"), "title")));
 
-    std::vector<Language> languages;
+    std::vector<IdentifierLanguage> languages;
     for (const xmlNode* identifier : Children(Child(root, "identifiers"), "identifier")) {
         std::string code = LanguageCodeOf(Utf8Content(Child(identifier, "locale")));
         if (code.empty()) code = LanguageCodeOf(Utf8Content(Child(identifier, "name")));

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr uint8_t kMagic[4] = {'L', 'X', 'B', 'X'};
+constexpr uint8_t kScheduleMagic[4] = {'L', 'X', 'B', 'X'};
 
 uint32_t ReadU32(const uint8_t* p) {
     return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
@@ -23,7 +23,7 @@ bool ScheduleCardIsValid(const ScheduleCardRecord& card) {
 
 ScheduleRead ReadScheduleFile(const uint8_t* data, size_t size, ScheduleFileContent& content) {
     content = ScheduleFileContent{};
-    if (size < kScheduleHeaderSize || !std::equal(kMagic, kMagic + 4, data))
+    if (size < kScheduleHeaderSize || !std::equal(kScheduleMagic, kScheduleMagic + 4, data))
         return ScheduleRead::NotASchedule;
     const uint32_t version = ReadU32(data + 4);
     if (version == 0) return ScheduleRead::NotASchedule;

@@ -47,17 +47,16 @@ constexpr double kPractisedColour[3] = {0.15, 0.7, 0.25};
 constexpr double kRestColour[3] = {0.45, 0.45, 0.45};
 constexpr double kAheadColour[3] = {0.25, 0.4, 0.9};
 
-// One shown row beside the list's names: its bar by box group and its recall.
-struct TopicRow {
-    std::array<GLObject*, 4> groups{};
-    GLObjectText* recall = nullptr;
-};
-
 }  // namespace
 
 // The screen's objects in order (the scene owns them), and what it shows; filled by
 // BuildProgressScreen, kept in the screens' state (AppContext::screens) as long as the scene.
 struct ProgressObjects {
+    // One shown row beside the list's names: its bar by box group and its recall.
+    struct TopicRow {
+        std::array<GLObject*, 4> groups{};
+        GLObjectText* recall = nullptr;
+    };
     std::vector<GLObject*> fixed;  // the title, the legend and the captions
     GLObjectTextList* names = nullptr;
     std::array<TopicRow, kRowsShown> rows{};
@@ -128,7 +127,7 @@ void FillTopicRows() {
     const bool scrolling = Objects().names->scrollingUp || Objects().names->scrollingDown;
     const std::vector<TopicProgress>& topics = Objects().figures.topics;
     for (int slot = 0; slot < kRowsShown; ++slot) {
-        TopicRow& row = Objects().rows[static_cast<size_t>(slot)];
+        ProgressObjects::TopicRow& row = Objects().rows[static_cast<size_t>(slot)];
         const size_t index = static_cast<size_t>(first + slot);
         const TopicProgress* topic = !scrolling && index < topics.size() ? &topics[index] : nullptr;
         const std::array<int, 4> counts =
@@ -188,7 +187,7 @@ template <typename Visit>
 void ForEachProgressObject(Visit visit) {
     for (GLObject* object : Objects().fixed) visit(object);
     visit(Objects().names);
-    for (const TopicRow& row : Objects().rows) {
+    for (const ProgressObjects::TopicRow& row : Objects().rows) {
         visit(row.recall);
         for (GLObject* group : row.groups) visit(group);
     }
@@ -236,7 +235,7 @@ void BuildProgressScreen() {
     Objects().names->visible = false;
     for (int slot = 0; slot < kRowsShown; ++slot) {
         const double y = kFirstRowY - slot * kRowSpacing;
-        TopicRow& row = Objects().rows[static_cast<size_t>(slot)];
+        ProgressObjects::TopicRow& row = Objects().rows[static_cast<size_t>(slot)];
         for (int group = 0; group < 4; ++group)
             row.groups[group] = AddBlock(key::kProgressBoxBar, kBarLeft, y + kBarRaise, 0, kBarThickness,
                                          kGroupColours[group]);
@@ -295,7 +294,7 @@ void ShowProgressScreen() {
     for (GLObject* object : Objects().fixed) Enter(object);
     Objects().names->visible = !figures.topics.empty();
     if (Objects().names->visible) Objects().names->FlyIn();
-    for (const TopicRow& row : Objects().rows) {
+    for (const ProgressObjects::TopicRow& row : Objects().rows) {
         Enter(row.recall);
         for (GLObject* group : row.groups) Enter(group);
     }

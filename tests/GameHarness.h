@@ -18,6 +18,11 @@
 
 using WindowPoint = gamedriver::WindowPoint;
 
+// The designed topics, before any own list's.
+constexpr int kDesignedTopics = 12;
+// A desktop whose play window (512 x 307) is quick to draw and read back.
+constexpr int kSmallDesktopWidth = 640, kSmallDesktopHeight = 480;
+
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override;

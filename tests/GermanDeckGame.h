@@ -13,8 +13,6 @@
 #include "tests/GameHarness.h"
 #include "tests/hooks/FakeSpeechService.h"
 
-constexpr int kDesignedTopics = 12;
-
 // German first, English second, as the deck lists them.
 inline const std::vector<std::pair<std::string, std::string>> kDeck = {
     {"der Hund", "the dog"},      {"die Katze", "the cat"},   {"das Haus", "the house"},

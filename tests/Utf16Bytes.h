@@ -1,8 +1,11 @@
-// The bytes of a text as the game's UTF-16LE files store it, for tests that check files exactly.
+// The bytes of texts, for tests that write files or check them exactly.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
+// A text as the game's UTF-16LE files store it.
 inline std::string Utf16Le(const std::u16string& text) {
     std::string bytes;
     for (char16_t c : text) {
@@ -10,4 +13,9 @@ inline std::string Utf16Le(const std::u16string& text) {
         bytes.push_back(static_cast<char>(c >> 8));
     }
     return bytes;
+}
+
+// A byte string as the byte vector the readers take.
+inline std::vector<uint8_t> Bytes(const std::string& text) {
+    return std::vector<uint8_t>(text.begin(), text.end());
 }

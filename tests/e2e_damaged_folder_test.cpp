@@ -20,6 +20,7 @@
 #include "learning/WordList.h"
 #include "platform/Platform.h"
 #include "platform/SafeFileWrite.h"
+#include "screens/MainMenu.h"
 #include "screens/TestScreen.h"
 #include "tests/GameHarness.h"
 #include "tests/hooks/Headless.h"
@@ -28,8 +29,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kLearnLine = 0, kTestLine = 1, kResultsLine = 2;
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -69,7 +68,7 @@ protected:
     }
 
     void BrokenOffTest() {
-        OpenTopicInfo(kTestLine, 0);
+        OpenTopicInfo(LineOf(MenuLine::Test), 0);
         NextArrow(ScreenId::Test);
         ASSERT_GT(WordCount(), 0u);
         Type(CurrentAnswer());
@@ -85,13 +84,13 @@ protected:
         NextArrow(ScreenId::Info);
         NextArrow(ScreenId::MainMenu);
         WaitUntilStill("main menu");
-        ChooseMenuLine(kResultsLine);
+        ChooseMenuLine(LineOf(MenuLine::Results));
         RunUntilScreen(ScreenId::HallOfFame);
         WaitUntilStill("przerwij");
         ClickObject("przerwij");
         RunUntilScreen(ScreenId::MainMenu);
         WaitUntilStill("main menu");
-        OpenTopicInfo(kLearnLine, 0);
+        OpenTopicInfo(LineOf(MenuLine::Learn), 0);
         NextArrow(ScreenId::Learning);
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
@@ -160,7 +159,7 @@ TEST_P(DamagedFolderTest, GameStartsPlaysAndEnds) {
     if (GetParam() == Damage::NoData) {
         // No models, so no arrows: the menu's first line and the topics' first row are what can be
         // chosen, and the information panel has no arrow to go on.
-        OpenTopicInfo(kLearnLine, 0);
+        OpenTopicInfo(LineOf(MenuLine::Learn), 0);
         EXPECT_EQ(WordCount(), 0u);
         Key('x');
         RunTicks(100);
@@ -390,7 +389,7 @@ protected:
         if (!GetParam().readInARound) return;
         EnterName(u"ana");
         if (GetParam().kind == Hostile::WordListPastLimit) {
-            OpenTopicInfo(kLearnLine, 0);
+            OpenTopicInfo(LineOf(MenuLine::Learn), 0);
             wordsInTopic = WordCount();
             NextArrow(ScreenId::Learning);
             RunTicks(100);

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kDesktopWidth = 640, kDesktopHeight = 480;
-
 struct ShownFrame {
     ScreenId screen;
     bool windowShown;
@@ -28,8 +26,8 @@ protected:
         StopApplication();
         std::filesystem::remove_all(folder);
         gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
-        platform::headless::SetDesktopSize(kDesktopWidth, kDesktopHeight);
-        platform::headless::SetSurfaceSize(kDesktopWidth, kDesktopHeight);
+        platform::headless::SetDesktopSize(kSmallDesktopWidth, kSmallDesktopHeight);
+        platform::headless::SetSurfaceSize(kSmallDesktopWidth, kSmallDesktopHeight);
         ASSERT_TRUE(StartApplication());
         platform::headless::ObserveTicks([this] { Record(); });
     }

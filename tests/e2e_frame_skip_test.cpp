@@ -25,9 +25,6 @@
 
 namespace {
 
-// A small play window (512 x 307) keeps reading back every frame quick.
-constexpr int kDesktopWidth = 640, kDesktopHeight = 480;
-
 unsigned sequenceState = 1;
 
 int FixedSequence() {
@@ -105,8 +102,8 @@ protected:
         sequenceState = 1;
         ticks.clear();
         differed = false;
-        platform::headless::SetDesktopSize(kDesktopWidth, kDesktopHeight);
-        platform::headless::SetSurfaceSize(kDesktopWidth, kDesktopHeight);
+        platform::headless::SetDesktopSize(kSmallDesktopWidth, kSmallDesktopHeight);
+        platform::headless::SetSurfaceSize(kSmallDesktopWidth, kSmallDesktopHeight);
         // The cursor stays where the last click left it: both runs start with it over nothing, or
         // the first run's last click could leave the second hovering the name field.
         platform::headless::SetCursor(0, 0);

@@ -30,8 +30,6 @@
 
 namespace {
 
-constexpr int kDesignedTopics = 12;
-
 std::string Kvtml(const std::vector<std::pair<std::string, std::string>>& pairs) {
     std::string xml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\">\n"

@@ -29,7 +29,7 @@
 
 namespace {
 
-constexpr int kDesktopWidth = 1920, kDesktopHeight = 1080;
+constexpr int kScreenshotDesktopWidth = 1920, kScreenshotDesktopHeight = 1080;
 
 class ScreenshotTest : public GameTest {
 protected:
@@ -40,14 +40,15 @@ protected:
         // opens a real window there while the test still drives its ticks, cursor and keys.
         ASSERT_TRUE(platform::Start());
         GameTest::SetUp();
-        platform::headless::SetDesktopSize(kDesktopWidth, kDesktopHeight);
+        platform::headless::SetDesktopSize(kScreenshotDesktopWidth, kScreenshotDesktopHeight);
         platform::headless::DrawTicks(true);  // the display shows every frame, as the game's would
     }
 
     // The play window as the display shows it after the last frame (at its designed place unless
     // the test moved it).
     void Shoot(const std::string& name,
-               const platform::WindowRect& r = platform::PlayWindowRect(kDesktopWidth, kDesktopHeight)) {
+               const platform::WindowRect& r = platform::PlayWindowRect(kScreenshotDesktopWidth,
+                                                                        kScreenshotDesktopHeight)) {
         RunTicks(2);
         const std::string command = "timeout 60 import -window root -crop " + std::to_string(r.width) + "x" +
                                     std::to_string(r.height) + "+" + std::to_string(r.x) + "+" +
@@ -317,7 +318,7 @@ TEST_F(ScreenshotTest, DISABLED_WindowAndTitleScreenshots) {
     }
     WaitUntilStill("txt 1");
     Type(CurrentAnswer().substr(0, 2));
-    const platform::WindowRect half{0, 0, kDesktopWidth / 2, kDesktopHeight - 30};
+    const platform::WindowRect half{0, 0, kScreenshotDesktopWidth / 2, kScreenshotDesktopHeight - 30};
     platform::SetWindowFrame(half.x, half.y, half.width, half.height, true);
     RunTicks(2);
     ASSERT_EQ(platform::ClientSize().width, half.width);

@@ -29,6 +29,7 @@
 #include "platform/GameFolder.h"
 #include "platform/Platform.h"
 #include "screens/HallOfFameScreen.h"
+#include "screens/MainMenu.h"
 #include "screens/TestScreen.h"
 #include "screens/TopicsScreen.h"
 #include "tests/GameHarness.h"
@@ -39,8 +40,6 @@
 #include "tests/hooks/TestHooks.h"
 
 namespace {
-
-constexpr int kLearnLine = 0, kTestLine = 1, kResultsLine = 2;
 
 bool HasNonAscii(const std::u16string& text) {
     for (char16_t c : text) {
@@ -125,7 +124,7 @@ protected:
         OpenTopicInfo(menuLine, row);
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
-        RunUntilScreen(menuLine == kLearnLine ? ScreenId::Learning : ScreenId::Test);
+        RunUntilScreen(menuLine == LineOf(MenuLine::Learn) ? ScreenId::Learning : ScreenId::Test);
     }
 
     void Answer(const std::u16string& typed) {
@@ -152,14 +151,14 @@ protected:
         RunUntilScreen(ScreenId::Info);
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
-        RunUntilScreen(menuLine == kLearnLine ? ScreenId::Learning : ScreenId::Test);
+        RunUntilScreen(menuLine == LineOf(MenuLine::Learn) ? ScreenId::Learning : ScreenId::Test);
     }
 };
 
 }  // namespace
 
 TEST_F(PlayTest, LearningStepsThroughThirtyEntriesInFileOrderThenReturnsToTheMenu) {
-    StartRun(kLearnLine, 0);
+    StartRun(LineOf(MenuLine::Learn), 0);
     ASSERT_EQ(WordCount(), 30u);
     EXPECT_EQ(TextOf("wynik"), "words: 1 of 30");
     GLObjectText first("probe", currentRun.words.entries[0].prompt, 0, 0, 0);
@@ -193,7 +192,7 @@ TEST_F(PlayTest, LearningStepsThroughThirtyEntriesInFileOrderThenReturnsToTheMen
 }
 
 TEST_F(PlayTest, TwentyOneFastRightAnswersPassAndUnlockTheNextTopic) {
-    StartRun(kTestLine, 0);
+    StartRun(LineOf(MenuLine::Test), 0);
     EXPECT_EQ(TextOf("czas"), "--");
     EXPECT_EQ(TextOf("do zaliczenia"), "words left to pass: 21");
     EXPECT_EQ(TextOf("pozostalo"), "words left: 30");
@@ -249,7 +248,7 @@ TEST_F(PlayTest, TwentyOneFastRightAnswersPassAndUnlockTheNextTopic) {
 }
 
 TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
-    StartRun(kTestLine, 0);
+    StartRun(LineOf(MenuLine::Test), 0);
     std::vector<unsigned> wrongEntries;
     for (int question = 1; question <= 30; ++question) {
         SCOPED_TRACE(question);
@@ -304,7 +303,7 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
 }
 
 TEST_F(PlayTest, UnansweredQuestionCountsDownAndTimesOutAsWrong) {
-    StartRun(kTestLine, 0);
+    StartRun(LineOf(MenuLine::Test), 0);
     const unsigned asked = currentRun.words.currentWord;
     EXPECT_EQ(TextOf("czas"), "--");
     RunTicks(60);  // under a second on the clock
@@ -332,7 +331,7 @@ TEST_F(PlayTest, UnansweredQuestionCountsDownAndTimesOutAsWrong) {
 }
 
 TEST_F(PlayTest, AbortWorksWhileAskingButNotWhileAnAnswerIsJudged) {
-    StartRun(kTestLine, 0);
+    StartRun(LineOf(MenuLine::Test), 0);
     WaitUntilStill("przerwij");
     Answer(CurrentAnswer());
     const unsigned judged = currentRun.words.currentWord;
@@ -354,7 +353,7 @@ TEST_F(PlayTest, AbortWorksWhileAskingButNotWhileAnAnswerIsJudged) {
 
 // The answer field takes no control character: what the player sees is what is judged.
 TEST_F(PlayTest, TheAnswerTakesNoControlCharacterOrClickCode) {
-    StartRun(kTestLine, 0);
+    StartRun(LineOf(MenuLine::Test), 0);
     Type(u"voy");
     for (int code : {27, 9, 5, 0x7F, 0x85}) Key(code);
     for (const platform::Click& held :
@@ -372,7 +371,7 @@ class AbortTest : public PlayTest, public ::testing::WithParamInterface<bool> {}
 
 TEST_P(AbortTest, NothingIsJudgedCountedOrShownAfterTheAbort) {
     const bool enterAfterAbort = GetParam();
-    StartRun(kTestLine, 0);
+    StartRun(LineOf(MenuLine::Test), 0);
     WaitUntilStill("przerwij");
     Type(CurrentAnswer());
     ClickObject("przerwij");
@@ -419,7 +418,7 @@ TEST_F(PlayTest, TheCheatUnlocksOnlyALockedTopic) {
         LoadToUserName();
         EnterName(u"vofu");
         platform::headless::ClearRecords();
-        ChooseMenuLine(kTestLine);
+        ChooseMenuLine(LineOf(MenuLine::Test));
         RunUntilScreen(ScreenId::Topics);
         WaitUntilStill("main menu 2");
         for (int down = 0; down < c.row; ++down) {
@@ -462,7 +461,7 @@ TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
     }
     // With ten or more of thirty, 21 questions cannot all miss them.
     ASSERT_GE(bestCount, 10);
-    ChooseMenuLine(kTestLine);
+    ChooseMenuLine(LineOf(MenuLine::Test));
     RunUntilScreen(ScreenId::Topics);
     ChooseLine("main menu 2", best);
     if (best != 0) {
@@ -501,7 +500,7 @@ TEST_F(PlayTest, TopicsScreenShowsTheSameFilledFloorAsTheMainMenu) {
     EnterName(u"ana");
     RunDrawnTick();
     const double menuFloor = FloorBrightness();
-    ChooseMenuLine(kLearnLine);
+    ChooseMenuLine(LineOf(MenuLine::Learn));
     RunUntilScreen(ScreenId::Topics);
     WaitUntilStill("main menu 2");
     ASSERT_TRUE(Object("stat2")->visible && Object("stat2")->wireframe);
@@ -516,7 +515,7 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     for (int i = 20; i < 30; ++i) twoThirds[i] = 3;
     WriteCounts("60-90_rep.dat", twoThirds);
     EnterName(u"ana");
-    ChooseMenuLine(kLearnLine);
+    ChooseMenuLine(LineOf(MenuLine::Learn));
     RunUntilScreen(ScreenId::Topics);
     WaitUntilStill("main menu 2");
 
@@ -577,7 +576,7 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     RunUntilScreen(ScreenId::MainMenu);
     EXPECT_EQ(scene->events.size(), 0u);
     WaitUntilStill("main menu");
-    ChooseMenuLine(kLearnLine);
+    ChooseMenuLine(LineOf(MenuLine::Learn));
     RunUntilScreen(ScreenId::Topics);
     EXPECT_EQ(list->selected, 1);
     EXPECT_EQ(TextOf("infopunkty"), "human body 1 (100%)");
@@ -600,7 +599,7 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     RunUntilScreen(ScreenId::MainMenu);
     EXPECT_FALSE(Object("blocked")->visible);
     WaitUntilStill("main menu");
-    ChooseMenuLine(kLearnLine);
+    ChooseMenuLine(LineOf(MenuLine::Learn));
     RunUntilScreen(ScreenId::Topics);
     EXPECT_TRUE(Object("blocked")->visible);
 }
@@ -617,7 +616,7 @@ TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
     LoadToUserName();
     WriteBytes("hof.hof", "\xFF\xFE" + Utf16Le(text));
     EnterName(u"ana");
-    ChooseMenuLine(kResultsLine);
+    ChooseMenuLine(LineOf(MenuLine::Results));
     RunUntilScreen(ScreenId::HallOfFame);
     auto* list = dynamic_cast<GLObjectTextList*>(Object("halloffame"));
     ASSERT_EQ(list->lines.size(), 12u);
@@ -636,7 +635,7 @@ TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
     EXPECT_TRUE(learner.hallOfFame.empty());
 
     // A run broken off at once enters 0, which a full list drops; the save keeps the first ten.
-    RunAgain(kTestLine);
+    RunAgain(LineOf(MenuLine::Test));
     WaitUntilStill("przerwij");
     ClickObject("przerwij");
     RunUntilScreen(ScreenId::GameOver);
@@ -646,12 +645,12 @@ TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
 TEST_F(PlayTest, WithoutAWordListRunsAskNothingAndStoreNothing) {
     std::remove(DataFile("words_free.enc").c_str());
     WriteCounts("30-60_rep.dat", std::vector<int32_t>(30, 0));
-    StartRun(kLearnLine, 1);
+    StartRun(LineOf(MenuLine::Learn), 1);
     EXPECT_EQ(WordCount(), 0u);
     RunUntilScreen(ScreenId::MainMenu);
     EXPECT_FALSE(Object("txt 1")->visible);
 
-    RunAgain(kTestLine);
+    RunAgain(LineOf(MenuLine::Test));
     EXPECT_EQ(Topics()->selected, 1);
     EXPECT_GE(currentRun.test.toPass, 1);
     Key(13);  // nothing to answer
@@ -665,7 +664,7 @@ TEST_F(PlayTest, WithoutAWordListRunsAskNothingAndStoreNothing) {
 
 TEST_F(PlayTest, ATopicOfOneEntryNeedsItsOneRightAnswer) {
     WriteWordList({u"dog;perro"});
-    StartRun(kLearnLine, 0);
+    StartRun(LineOf(MenuLine::Learn), 0);
     EXPECT_EQ(TextOf("wynik"), "words: 1 of 1");
     EXPECT_EQ(TextOf("txt 2"), "perro");
     WaitUntilStill("arrownext");
@@ -673,7 +672,7 @@ TEST_F(PlayTest, ATopicOfOneEntryNeedsItsOneRightAnswer) {
     RunUntilScreen(ScreenId::MainMenu);
 
     // Wrong: every entry has been asked without a pass.
-    RunAgain(kTestLine);
+    RunAgain(LineOf(MenuLine::Test));
     EXPECT_EQ(currentRun.test.testLength, 1);
     EXPECT_EQ(currentRun.test.toPass, 1);
     EXPECT_EQ(TextOf("do zaliczenia"), "words left to pass: 1");
@@ -687,7 +686,7 @@ TEST_F(PlayTest, ATopicOfOneEntryNeedsItsOneRightAnswer) {
     ClickObject("arrownext");
 
     // Right: passed, and the next topic opens.
-    RunAgain(kTestLine);
+    RunAgain(LineOf(MenuLine::Test));
     Answer(u"PERRO");
     RunUntilScreen(ScreenId::NextLevel);
     EXPECT_EQ(ReadCounts("0-30_rep.dat"), std::vector<int32_t>{1});
@@ -735,7 +734,7 @@ protected:
 };
 
 TEST_P(LearnerLoopTest, MissedWordsAreListedStudiedAgainAndEveryAnswerIsHeard) {
-    StartRun(kTestLine, 0);
+    StartRun(LineOf(MenuLine::Test), 0);
     ASSERT_EQ(currentRun.test.testLength, 6);
     EXPECT_TRUE(requests.empty()) << "nothing is spoken before the first judgement";
     std::vector<WordEntry> missed;
@@ -873,7 +872,7 @@ TEST_F(InstalledGameTest, DISABLED_APassedTestIsKeptInThePlayersFolderAndReadBac
     const std::string share = "/share/lexadrill/";
     ASSERT_GT(app->exeDirNarrow.size(), share.size());
     EXPECT_EQ(app->exeDirNarrow.substr(app->exeDirNarrow.size() - share.size()), share);
-    StartRun(kTestLine, 0);
+    StartRun(LineOf(MenuLine::Test), 0);
     for (int answer = 1; answer <= 21; ++answer) {
         Answer(CurrentAnswer());
         // The real service is given each word's time to be said, as at a player's pace: the ticks
@@ -889,7 +888,7 @@ TEST_F(InstalledGameTest, DISABLED_APassedTestIsKeptInThePlayersFolderAndReadBac
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 0), 21);
 
     RestartGame();
-    OpenTopics(kTestLine);
+    OpenTopics(LineOf(MenuLine::Test));
     EXPECT_TRUE(Topics()->lines[1]->visible) << "the topic the test unlocked is read back";
     EXPECT_FALSE(Topics()->lines[2]->visible);
 }

@@ -28,6 +28,7 @@
 #include "learning/TestRun.h"
 #include "learning/WordList.h"
 #include "platform/SafeFileWrite.h"
+#include "screens/MainMenu.h"
 #include "tests/GameHarness.h"
 #include "tests/Utf16Bytes.h"
 #include "tests/hooks/Headless.h"
@@ -36,8 +37,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kTestLine = 1;
 
 enum class SaveFault {
     FullFolder,
@@ -136,7 +135,7 @@ protected:
     void StartTestRun() {
         LoadToUserName();
         EnterName(u"ana");
-        OpenTopicInfo(kTestLine, 0);
+        OpenTopicInfo(LineOf(MenuLine::Test), 0);
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
         RunUntilScreen(ScreenId::Test);

@@ -33,6 +33,7 @@
 #include "tests/OldProgressFiles.h"
 #include "tests/RecordReader.h"
 #include "tests/TempGameFolder.h"
+#include "tests/Utf16Bytes.h"
 #include "tests/hooks/RecordFaults.h"
 #include "tests/hooks/TestHooks.h"
 
@@ -40,8 +41,6 @@ namespace {
 
 constexpr int kDesigned = 12;
 constexpr int32_t kDay = 20000;
-
-std::vector<uint8_t> Bytes(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }
 
 // A game folder with the designed topics and the record's session on it, torn down afterwards.
 class RecordFolder {

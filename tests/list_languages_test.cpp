@@ -11,6 +11,7 @@
 #include "formats/LanguageCodes.h"
 #include "formats/LanguageGuess.h"
 #include "formats/WordListImport.h"
+#include "tests/Utf16Bytes.h"
 #include "unicode/Utf8Utf16.h"
 
 namespace {
@@ -64,8 +65,6 @@ std::string Found(const SideLanguage& side) {
 WordListImport Read(const std::string& name, const std::vector<uint8_t>& bytes) {
     return ReadWordList(name, bytes);
 }
-
-std::vector<uint8_t> Bytes(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }
 
 TEST(ListLanguages, AreNamedReadFromTheFirstRowOrGuessedConfidentlyAndKeptInTheCopy) {
     struct Case {
