@@ -6,7 +6,8 @@
 # every other test in the other, instead of one process per test: a sanitized process spends most
 # of a second starting and checking for leaks at its exit, which three hundred processes repeat.
 # Each process still ends with one leak check over everything its tests did. Line tables only
-# (-g1) keep the reports' file:line while compiling faster.
+# (-g1) keep the reports' file:line while compiling faster, and like test.sh's build it is a unity
+# build (each target's sources compiled as a few translation units).
 #
 # Only the test executable is built there: the content generators and the benchmark are not
 # rebuilt with the sanitizers; data/ and gfx/ are copied from the normal build (build/), whose
@@ -30,7 +31,7 @@ if ! $build_only; then
     fi
     cmake --build build -j"$(nproc)" --target game_content
 fi
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DLEXADRILL_SANITIZE=ON \
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DLEXADRILL_SANITIZE=ON -DCMAKE_UNITY_BUILD=ON \
     -DLEXADRILL_CONTENT_FROM="$PWD/build" >/dev/null
 cmake --build build-asan -j"$(nproc)" --target lexadrill_tests
 if $build_only; then exit 0; fi
