@@ -43,6 +43,8 @@ constexpr int32_t kToday = 20400;
 struct YearOfAnswers {
     std::string root;
     std::unique_ptr<AppContext> context;
+    Learner learner;
+    LearningRun currentRun;
 
     YearOfAnswers() {
         char pattern[] = "/tmp/lexadrill_bench_record_XXXXXX";
@@ -57,15 +59,15 @@ struct YearOfAnswers {
             for (int card = 0; card < kCardsPerList; ++card)
                 out << "word " << card << ";Wort " << card << "\n";
         }
-        ReadListsFolder();
-        OpenLearnerRecord();
+        ReadListsFolder(learner);
+        OpenLearnerRecord(learner);
         // A year of days, each with its share of the answers, over every card of every topic.
         record::Transaction year;
         year.Begin();
         for (int i = 0; i < kAnswers; ++i) {
             const int32_t day = kToday - 364 + i * 365 / kAnswers;
             const int row = i % app->topicCount;
-            const OwnTopic* own = OwnTopicOfRow(row);
+            const OwnTopic* own = OwnTopicOfRow(learner, row);
             const TopicInfo& topic = app->topics[row];
             const int cards = own ? static_cast<int>(own->cards.size()) : topic.lastWord - topic.firstWord;
             const int entry = (i / app->topicCount) % cards;
@@ -94,7 +96,7 @@ struct YearOfAnswers {
     }
     ~YearOfAnswers() {
         record::StopRecord();
-        ForgetSchedules();
+        ForgetSchedules(learner);
         learner.ownTopics.clear();
         app = nullptr;
         platform::UseClockDay();
@@ -123,13 +125,13 @@ void BM_RecordStartUpWith100000Answers(benchmark::State& state) {
         state.PauseTiming();
         record::StopRecord();  // ends the last start's integrity check, which runs beside the game
         state.ResumeTiming();
-        benchmark::DoNotOptimize(OpenLearnerRecord());
+        benchmark::DoNotOptimize(OpenLearnerRecord(Year().learner));
     }
     state.counters["file_MB"] = RecordMegabytes();
     // How long the integrity check beside the game takes to its end, on a start of its own.
     record::StopRecord();
     const auto start = std::chrono::steady_clock::now();
-    OpenLearnerRecord();
+    OpenLearnerRecord(Year().learner);
     record::PollRecordCheck(true);
     state.counters["check_beside_ms"] =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
@@ -138,7 +140,7 @@ BENCHMARK(BM_RecordStartUpWith100000Answers)->Unit(benchmark::kMillisecond);
 
 void BM_RecordProgressFiguresWith100000Answers(benchmark::State& state) {
     Year();
-    for (auto _ : state) benchmark::DoNotOptimize(CurrentProgress());
+    for (auto _ : state) benchmark::DoNotOptimize(CurrentProgress(Year().learner));
 }
 BENCHMARK(BM_RecordProgressFiguresWith100000Answers)->Unit(benchmark::kMillisecond);
 
@@ -158,7 +160,7 @@ void BM_RecordProgressFiguresAfterAnotherGamesAnswer(benchmark::State& state) {
             break;
         }
         state.ResumeTiming();
-        benchmark::DoNotOptimize(CurrentProgress());
+        benchmark::DoNotOptimize(CurrentProgress(Year().learner));
     }
     sqlite3_close(otherGame);
 }
@@ -168,21 +170,21 @@ void BM_RecordRunEndWith100000Answers(benchmark::State& state) {
     Year();
     // The first own list's first topic: 30 cards whose counts the record keeps too.
     int row = 0;
-    while (row < app->topicCount && OwnTopicOfRow(row) == nullptr) ++row;
+    while (row < app->topicCount && OwnTopicOfRow(Year().learner, row) == nullptr) ++row;
     double slowest = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        LoadTopicWords(currentRun.words, row);
+        LoadTopicWords(Year().learner, Year().currentRun.words, row);
         for (unsigned entry = 0; entry < 30; ++entry) {
-            currentRun.words.currentWord = entry;
-            entry % 3 == 0 ? MarkWrong() : MarkCorrect();
-            RecordAnswer(row, static_cast<int>(entry), entry % 3 != 0);
+            Year().currentRun.words.currentWord = entry;
+            entry % 3 == 0 ? MarkWrong(Year().currentRun.words) : MarkCorrect(Year().currentRun.words);
+            RecordAnswer(Year().learner, row, static_cast<int>(entry), entry % 3 != 0);
         }
         RunEnd run;
         run.row = row;
         run.player = u"ana";
         run.score = 200;
-        RunEndSave save(run, 0);
+        RunEndSave save(run, Year().learner, Year().currentRun, 0);
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(save.Step(0));
@@ -201,9 +203,9 @@ BENCHMARK(BM_RecordRunEndWith100000Answers)->Unit(benchmark::kMillisecond);
 void BM_RecordRunEndsHallOfFameAlone(benchmark::State& state) {
     Year();
     for (auto _ : state) {
-        LoadHallOfFame();
-        AddHallOfFameEntry(u"ana", 200);
-        benchmark::DoNotOptimize(SaveHallOfFame());
+        LoadHallOfFame(Year().learner);
+        AddHallOfFameEntry(Year().learner, u"ana", 200);
+        benchmark::DoNotOptimize(SaveHallOfFame(Year().learner));
     }
 }
 BENCHMARK(BM_RecordRunEndsHallOfFameAlone)->Unit(benchmark::kMillisecond);

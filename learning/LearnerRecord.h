@@ -6,4 +6,6 @@
 
 #include "record/RecordStore.h"
 
-record::StartReport OpenLearnerRecord();
+struct Learner;
+
+record::StartReport OpenLearnerRecord(Learner& learner);

@@ -36,9 +36,9 @@ struct TopicUnlock {
 // next row was open already, or the passed row itself is locked). Under the caller's lock.
 TopicUnlock UnlockNextTopic(int topicIndex);
 // Index of the chosen entry (also made currentWord and marked asked), or -1.
-int ChooseNextWord();
-int FindUnasked(int start);
-int FindUnaskedWithCount(int start, int level);
-void MarkCorrect();
-void MarkWrong();
-int CountLearned();
+int ChooseNextWord(WordList& list);
+int FindUnasked(WordList& list, int start);
+int FindUnaskedWithCount(WordList& list, int start, int level);
+void MarkCorrect(WordList& list);
+void MarkWrong(WordList& list);
+int CountLearned(const WordList& list);

@@ -15,8 +15,8 @@ bool RowExists(int topicIndex) { return app != nullptr && topicIndex >= 0 && top
 
 }  // namespace
 
-size_t LoadReviewCards() {
-    const std::vector<CardRef> chosen = ChooseReviewCards();
+size_t LoadReviewCards(Learner& learner, LearningRun& currentRun) {
+    const std::vector<CardRef> chosen = ChooseReviewCards(learner);
     std::vector<CardRef> cards;
     WordList run;
     // Each topic's entries and counts are read once, when its first card is met.
@@ -28,7 +28,7 @@ size_t LoadReviewCards() {
         auto found = topics.find(key);
         if (found == topics.end()) {
             found = topics.emplace(key, WordList{}).first;
-            LoadTopicWords(found->second, card.topicIndex, card.direction);  // designed or own
+            LoadTopicWords(learner, found->second, card.topicIndex, card.direction);  // designed or own
         }
         const WordList& topic = found->second;
         if (card.entry < 0 || static_cast<size_t>(card.entry) >= topic.entries.size()) continue;
@@ -45,19 +45,19 @@ size_t LoadReviewCards() {
     return currentRun.reviewCards.size();
 }
 
-void ForgetReviewCards() { std::vector<CardRef>().swap(currentRun.reviewCards); }
+void ForgetReviewCards(LearningRun& currentRun) { std::vector<CardRef>().swap(currentRun.reviewCards); }
 
-const CardRef* CurrentReviewCard() {
+const CardRef* CurrentReviewCard(LearningRun& currentRun) {
     if (currentRun.words.currentWord >= currentRun.reviewCards.size()) return nullptr;
     return &currentRun.reviewCards[currentRun.words.currentWord];
 }
 
-int CurrentReviewRow() {
-    const CardRef* card = CurrentReviewCard();
+int CurrentReviewRow(LearningRun& currentRun) {
+    const CardRef* card = CurrentReviewCard(currentRun);
     return card ? card->topicIndex : -1;
 }
 
-std::vector<int> ReviewedRows() {
+std::vector<int> ReviewedRows(LearningRun& currentRun) {
     std::vector<int> rows;
     for (size_t i = 0; i < currentRun.reviewCards.size() && i < currentRun.words.judged.size(); ++i) {
         const int row = currentRun.reviewCards[i].topicIndex;
@@ -67,11 +67,11 @@ std::vector<int> ReviewedRows() {
     return rows;
 }
 
-SaveResult SaveReviewedCounts(int row) {
-    if (!RowExists(row) || OwnTopicOfRow(row) != nullptr) return SaveResult{};
+SaveResult SaveReviewedCounts(Learner& learner, LearningRun& currentRun, int row) {
+    if (!RowExists(row) || OwnTopicOfRow(learner, row) != nullptr) return SaveResult{};
     // The row's counts as the file holds them, with the run's answers to the row's cards beside them.
     WordList topic;
-    LoadTopicProgress(topic, row);
+    LoadTopicProgress(learner, topic, row);
     topic.judged.assign(topic.counts.size(), 0);
     const WordList& run = currentRun.words;
     const std::vector<CardRef>& cards = currentRun.reviewCards;
@@ -87,5 +87,5 @@ SaveResult SaveReviewedCounts(int row) {
         if (j < run.counts.size() && entry < topic.counts.size()) topic.counts[entry] = run.counts[j];
         anyJudged = true;
     }
-    return anyJudged ? SaveTopicCounts(topic, row) : SaveResult{};
+    return anyJudged ? SaveTopicCounts(learner, topic, row) : SaveResult{};
 }

@@ -26,8 +26,8 @@ void TurnEntries(WordList& list) {
 }
 
 // The row's entries, asked in `direction`, with the languages and counts that go with them.
-void LoadEntries(WordList& list, int row, Direction direction, bool withEntries) {
-    const OwnTopic* own = OwnTopicOfRow(row);
+void LoadEntries(const Learner& learner, WordList& list, int row, Direction direction, bool withEntries) {
+    const OwnTopic* own = OwnTopicOfRow(learner, row);
     const TopicInfo* info = RowInfo(row);
     if (info == nullptr) return;
     ReleaseEntries(list);
@@ -41,7 +41,7 @@ void LoadEntries(WordList& list, int row, Direction direction, bool withEntries)
     }
     list.currentWord = 0;
     if (direction == Direction::Reverse) TurnEntries(list);
-    if (const std::optional<record::Deck> deck = CountsDeck(row, direction)) {
+    if (const std::optional<record::Deck> deck = CountsDeck(learner, row, direction)) {
         LoadKeptCounts(list, *deck, direction);
     } else {
         // Without entries the counts are the file's as they stand (or one per word when there is none).
@@ -51,7 +51,7 @@ void LoadEntries(WordList& list, int row, Direction direction, bool withEntries)
 
 }  // namespace
 
-const OwnTopic* OwnTopicOfRow(int row) {
+const OwnTopic* OwnTopicOfRow(const Learner& learner, int row) {
     const TopicInfo* info = RowInfo(row);
     if (info == nullptr || info->ownTopic < 0 ||
         static_cast<size_t>(info->ownTopic) >= learner.ownTopics.size())
@@ -59,39 +59,42 @@ const OwnTopic* OwnTopicOfRow(int row) {
     return &learner.ownTopics[static_cast<size_t>(info->ownTopic)];
 }
 
-std::optional<record::Deck> CountsDeck(int row, Direction direction) {
-    if (const OwnTopic* own = OwnTopicOfRow(row)) return record::Deck::OwnList(own->listFile);
+std::optional<record::Deck> CountsDeck(const Learner& learner, int row, Direction direction) {
+    if (const OwnTopic* own = OwnTopicOfRow(learner, row)) return record::Deck::OwnList(own->listFile);
     const TopicInfo* info = RowInfo(row);
     if (info == nullptr || direction == Direction::Forward) return std::nullopt;
     return record::Deck::Designed(info->firstWord, info->lastWord);
 }
 
-void LoadTopicWords(WordList& list, int row, Direction direction) { LoadEntries(list, row, direction, true); }
-
-void LoadTopicProgress(WordList& list, int row, Direction direction) {
-    LoadEntries(list, row, direction, false);
+void LoadTopicWords(const Learner& learner, WordList& list, int row, Direction direction) {
+    LoadEntries(learner, list, row, direction, true);
 }
 
-SaveResult SaveTopicCounts(WordList& list, int row) {
+void LoadTopicProgress(const Learner& learner, WordList& list, int row, Direction direction) {
+    LoadEntries(learner, list, row, direction, false);
+}
+
+SaveResult SaveTopicCounts(const Learner& learner, WordList& list, int row) {
     // An own topic's counts and every reverse run's are the record's, saved in the run's transaction
     // (learning/RunEndSave.h).
-    if (OwnTopicOfRow(row) != nullptr || list.languages.reversed) return SaveResult{};
+    if (OwnTopicOfRow(learner, row) != nullptr || list.languages.reversed) return SaveResult{};
     const TopicInfo* info = RowInfo(row);
     // No row, no counts to keep: nothing is written.
     return info != nullptr ? SaveRepetitions(list, info->firstWord, info->lastWord) : SaveResult{};
 }
 
-bool IsRowUnlocked(int row) {
-    if (OwnTopicOfRow(row) != nullptr) return true;
+bool IsRowUnlocked(const Learner& learner, int row) {
+    if (OwnTopicOfRow(learner, row) != nullptr) return true;
     const TopicInfo* info = RowInfo(row);
     return info != nullptr && IsTopicUnlocked(info->firstWord, info->lastWord);
 }
 
-AnswerVerdict JudgeTypedAnswer(int row, const std::u16string& typed, const std::u16string& expected) {
+AnswerVerdict JudgeTypedAnswer(const Learner& learner, const WordList& words, int row,
+                               const std::u16string& typed, const std::u16string& expected) {
     // Asked the other way round, a designed topic's answer is the English side, written with
     // alternatives and parentheses as an own list's are.
-    if (OwnTopicOfRow(row) != nullptr || CurrentLanguages().reversed)
-        return CheckOwnAnswer(typed, expected, CurrentLanguages().answer == "en");
+    if (OwnTopicOfRow(learner, row) != nullptr || CurrentLanguages(words).reversed)
+        return CheckOwnAnswer(typed, expected, CurrentLanguages(words).answer == "en");
     AnswerVerdict verdict;
     verdict.right = CheckAnswer(typed, expected);
     if (verdict.right && TypedInAnotherSpelling(typed, expected)) verdict.spellingToShow = expected;

@@ -16,10 +16,6 @@
 #include "game/names/UnknownNames.h"
 #include "game/saves/SaveFolder.h"
 #include "learning/HallOfFame.h"
-#include "learning/Learner.h"
-#include "learning/LearningRun.h"
-#include "learning/ReviewSchedule.h"
-#include "learning/TopicDirection.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "record/RecordStore.h"
@@ -46,14 +42,10 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         platform::StopSpeech();
         setenv("SPEECHD_ADDRESS", ("unix_socket:" + playerData + "/no-speech-service").c_str(), 1);
         platform::ObserveSpeechRequests(nullptr);
-        currentRun = LearningRun{};
         platform::headless::Reset();
-        learner = Learner{};
         ClearUnknownNames();
         ForgetSaveFolder();
         record::StopRecord();
-        ForgetSchedules();
-        ForgetChosenDirections();
         platform::UseClockDay();
     }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/state/AppContext.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/RunEndSave.h"
@@ -40,6 +41,8 @@ const RunEndCase kCases[] = {
 };
 
 TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
+    Learner learner;
+    LearningRun currentRun;
     for (const RunEndCase& c : kCases) {
         SCOPED_TRACE(c.name);
         TempGameFolder folder;
@@ -50,8 +53,8 @@ TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
         currentRun.words = WordList{};
         currentRun.words.entries.resize(1);
         LoadRepetitions(currentRun.words, 0, 30);
-        ChooseNextWord();
-        MarkCorrect();
+        ChooseNextWord(currentRun.words);
+        MarkCorrect(currentRun.words);
 
         const std::string lockFile = folder.Path("data/lexadrill.lock");
         const int otherGame = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
@@ -63,7 +66,7 @@ TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
         run.player = u"ana";
         run.score = 20;
         run.passedRow = 0;
-        RunEndSave save(run, 0);
+        RunEndSave save(run, learner, currentRun, 0);
         std::optional<RunEndResult> result;
         int ms = 0;
         for (; ms <= 5000; ms += 100) {
