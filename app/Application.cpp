@@ -51,7 +51,6 @@ void Application::Close() {
     record::StopRecord();
     scene.reset();
     context.reset();
-    app = nullptr;
 }
 
 platform::WindowCallbacks Application::MessageTable() {
@@ -96,12 +95,11 @@ platform::WindowCallbacks Application::MessageTable() {
 
 bool Application::Start(const std::vector<std::string>& listsToImport) {
     if (!context) context = std::make_unique<AppContext>(platform::GameFolder());
-    app = context.get();
     context->listsToImport.insert(context->listsToImport.end(), listsToImport.begin(), listsToImport.end());
     DecideSaveFolder();
-    ReadListsFolder(learner);
+    ReadListsFolder(*context, learner);
     // The record of the folder just chosen; schedules are read from it when first asked for.
-    const record::StartReport record = OpenLearnerRecord(learner);
+    const record::StartReport record = OpenLearnerRecord(*context, learner);
     if (!record.migratedLine.empty()) {
         std::printf("%s\n", record.migratedLine.c_str());
         std::fflush(stdout);

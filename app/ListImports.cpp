@@ -98,13 +98,13 @@ bool ImportWaitingLists(AppContext& app, Learner& learner) {
     std::map<std::string, size_t> notShownBefore;
     for (const OwnTopic& topic : learner.ownTopics) {
         if (notShownBefore.count(topic.listFile) == 0)
-            notShownBefore.emplace(topic.listFile, TopicsNotShown(learner, topic.listFile));
+            notShownBefore.emplace(topic.listFile, TopicsNotShown(app, learner, topic.listFile));
     }
     for (const std::string& path : std::vector<std::string>(std::move(app.listsToImport))) {
         const std::string copy = ListCopyName(BaseName(path));
         bool listed = false;
         for (const OwnTopic& topic : learner.ownTopics) listed = listed || topic.listFile == copy;
-        std::string line = ImportListFile(learner, path);
+        std::string line = ImportListFile(app, learner, path);
         if (Imported(line)) {
             const auto earlier = importedAs.find(copy);
             if (earlier != importedAs.end()) {
@@ -119,11 +119,11 @@ bool ImportWaitingLists(AppContext& app, Learner& learner) {
     }
     // What the table could not hold once the round was in, this round's lists and earlier ones.
     for (const auto& [copy, from] : importedAs) {
-        if (const size_t lost = TopicsNotShown(learner, copy))
+        if (const size_t lost = TopicsNotShown(app, learner, copy))
             lines[from.second] += "; " + std::to_string(lost) + " topics not shown: the topics list is full";
     }
     for (const auto& [list, before] : notShownBefore) {
-        const size_t lost = TopicsNotShown(learner, list);
+        const size_t lost = TopicsNotShown(app, learner, list);
         if (importedAs.count(list) == 0 && lost > before)
             lines.push_back(list + ": " + std::to_string(lost - before) +
                             " more topics not shown: the topics list is full");

@@ -24,25 +24,23 @@ void BM_ScheduleOfTwelveTopicsAtStart(benchmark::State& state) {
     platform::headless::SetExecutableFolder(root);
     AppContext context(root);
     Learner learner;
-    AppContext* const previous = app;
-    app = &context;
     // Every topic played once a day for a fortnight, a card a day each.
     for (int day = 0; day < 14; ++day) {
         platform::SetToday(20000 + day);
         for (int t = 0; t < context.topicCount; ++t) {
             UnlockTopic(context.topics[t].firstWord, context.topics[t].lastWord);
-            for (int entry = 0; entry < 30; ++entry) RecordAnswer(learner, t, entry, (entry + day) % 4 != 0);
+            for (int entry = 0; entry < 30; ++entry)
+                RecordAnswer(context, learner, t, entry, (entry + day) % 4 != 0);
         }
         SaveSchedules(learner);
     }
     for (auto _ : state) {
         ForgetSchedules(learner);
-        benchmark::DoNotOptimize(DueCountToday(learner));
-        benchmark::DoNotOptimize(CurrentProgress(learner));
+        benchmark::DoNotOptimize(DueCountToday(context, learner));
+        benchmark::DoNotOptimize(CurrentProgress(context, learner));
     }
     ForgetSchedules(learner);
     platform::UseClockDay();
-    app = previous;
     std::filesystem::remove_all(root);
 }
 BENCHMARK(BM_ScheduleOfTwelveTopicsAtStart)->Unit(benchmark::kMillisecond);

@@ -6,9 +6,9 @@
 #include "learning/TopicDirection.h"
 #include "record/RecordMigration.h"
 
-record::StartReport OpenLearnerRecord(Learner& learner) {
+record::StartReport OpenLearnerRecord(const AppContext& app, Learner& learner) {
     ForgetSchedules(learner);
     ForgetChosenDirections(learner);
     return record::StartRecord(SaveWriteFolder(), OwnListFacts(learner),
-                               [&learner] { return TopicsWithOldFiles(learner); });
+                               [&app, &learner] { return TopicsWithOldFiles(app, learner); });
 }

@@ -6,6 +6,7 @@
 
 #include "record/RecordStore.h"
 
+struct AppContext;
 struct Learner;
 
-record::StartReport OpenLearnerRecord(Learner& learner);
+record::StartReport OpenLearnerRecord(const AppContext& app, Learner& learner);

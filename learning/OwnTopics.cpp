@@ -41,10 +41,10 @@ std::vector<std::string> ListsFoldersToRead() {
 }
 
 // How many of the list's topics have a row in the topics table.
-size_t RowsOfList(const Learner& learner, const std::string& listFile) {
+size_t RowsOfList(const AppContext& app, const Learner& learner, const std::string& listFile) {
     size_t rows = 0;
-    for (int row = 0; app != nullptr && row < app->topicCount; ++row) {
-        const int32_t own = app->topics[row].ownTopic;
+    for (int row = 0; row < app.topicCount; ++row) {
+        const int32_t own = app.topics[row].ownTopic;
         if (own >= 0 && static_cast<size_t>(own) < learner.ownTopics.size() &&
             learner.ownTopics[own].listFile == listFile)
             ++rows;
@@ -53,13 +53,12 @@ size_t RowsOfList(const Learner& learner, const std::string& listFile) {
 }
 
 // The designed rows stay first; the own topics follow, as many as the table holds.
-void RebuildOwnTopicRows(Learner& learner) {
-    if (app == nullptr) return;
+void RebuildOwnTopicRows(AppContext& app, Learner& learner) {
     int designed = 0;
-    while (designed < app->topicCount && app->topics[designed].ownTopic < 0) ++designed;
-    app->topicCount = designed;
-    for (size_t i = 0; i < learner.ownTopics.size() && app->topicCount < MAX_TOPICS; ++i) {
-        TopicInfo& row = app->topics[app->topicCount++];
+    while (designed < app.topicCount && app.topics[designed].ownTopic < 0) ++designed;
+    app.topicCount = designed;
+    for (size_t i = 0; i < learner.ownTopics.size() && app.topicCount < MAX_TOPICS; ++i) {
+        TopicInfo& row = app.topics[app.topicCount++];
         row = TopicInfo{};
         row.title = learner.ownTopics[i].title;
         row.ownTopic = static_cast<int32_t>(i);
@@ -133,7 +132,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
     return topics;
 }
 
-void ReadListsFolder(Learner& learner) {
+void ReadListsFolder(AppContext& app, Learner& learner) {
     learner.ownTopics.clear();
     std::set<std::string> seen;
     for (const std::string& folder : ListsFoldersToRead()) {
@@ -154,10 +153,10 @@ void ReadListsFolder(Learner& learner) {
         }
     }
     SortOwnTopics(learner);
-    RebuildOwnTopicRows(learner);
+    RebuildOwnTopicRows(app, learner);
 }
 
-std::string ImportListFile(Learner& learner, const std::string& path) {
+std::string ImportListFile(AppContext& app, Learner& learner, const std::string& path) {
     const std::string shown = BaseName(path);
     std::vector<uint8_t> bytes;
     const FileReadResult read = ReadBoundedFile(path, kWordListLimit, bytes);
@@ -200,16 +199,16 @@ std::string ImportListFile(Learner& learner, const std::string& path) {
                             learner.ownTopics.end());
     for (OwnTopic& topic : topics) learner.ownTopics.push_back(std::move(topic));
     SortOwnTopics(learner);
-    RebuildOwnTopicRows(learner);
+    RebuildOwnTopicRows(app, learner);
     std::string line = DescribeImport(shown, list, topicCount);
     if (name != shown) line += "; kept as " + name;
     return line;
 }
 
-size_t TopicsNotShown(const Learner& learner, const std::string& listFile) {
+size_t TopicsNotShown(const AppContext& app, const Learner& learner, const std::string& listFile) {
     size_t topics = 0;
     for (const OwnTopic& topic : learner.ownTopics) topics += topic.listFile == listFile;
-    return topics - std::min(topics, RowsOfList(learner, listFile));
+    return topics - std::min(topics, RowsOfList(app, learner, listFile));
 }
 
 std::vector<record::ListFacts> OwnListFacts(const Learner& learner) {
@@ -220,7 +219,7 @@ std::vector<record::ListFacts> OwnListFacts(const Learner& learner) {
     return lists;
 }
 
-ListRemoval RemoveOwnList(Learner& learner, const std::string& listFile) {
+ListRemoval RemoveOwnList(AppContext& app, Learner& learner, const std::string& listFile) {
     ListRemoval removal;
     {
         const SaveFolderLock lock(platform::TickCountMs());  // asked once, as for an import
@@ -249,6 +248,6 @@ ListRemoval RemoveOwnList(Learner& learner, const std::string& listFile) {
         std::remove_if(learner.ownTopics.begin(), learner.ownTopics.end(),
                        [&listFile](const OwnTopic& topic) { return topic.listFile == listFile; }),
         learner.ownTopics.end());
-    RebuildOwnTopicRows(learner);
+    RebuildOwnTopicRows(app, learner);
     return removal;
 }

@@ -138,10 +138,10 @@ SaveResult UnlockTopic(int first, int last) {
     return written ? SaveResult{} : NotSavedBecause(written.error);
 }
 
-TopicUnlock UnlockNextTopic(int topicIndex) {
-    if (app == nullptr || topicIndex < 0 || topicIndex >= app->topicCount - 1) return TopicUnlock{};
-    const TopicInfo& passed = app->topics[topicIndex];
-    const TopicInfo& next = app->topics[topicIndex + 1];
+TopicUnlock UnlockNextTopic(const AppContext& app, int topicIndex) {
+    if (topicIndex < 0 || topicIndex >= app.topicCount - 1) return TopicUnlock{};
+    const TopicInfo& passed = app.topics[topicIndex];
+    const TopicInfo& next = app.topics[topicIndex + 1];
     // Own topics are always open, and passing one opens no designed topic.
     if (passed.ownTopic >= 0 || next.ownTopic >= 0) return TopicUnlock{};
     // Looked at under the lock: another game that unlocked and played the next topic meanwhile

@@ -11,13 +11,14 @@
 #include "learning/ReviewSchedule.h"
 #include "learning/SaveResult.h"
 
+struct AppContext;
 struct Learner;
 struct LearningRun;
 
 // Loads the due cards ChooseReviewCards() gives today, each topic's entries and counts as its row
 // loads them (learning/TopicWords.h: designed or own). A card whose entry its topic lacks is left
 // out. Returns how many cards were loaded.
-size_t LoadReviewCards(Learner& learner, LearningRun& currentRun);
+size_t LoadReviewCards(const AppContext& app, Learner& learner, LearningRun& currentRun);
 void ForgetReviewCards(LearningRun& currentRun);
 // The card of the entry on screen; nullptr when none is loaded.
 const CardRef* CurrentReviewCard(LearningRun& currentRun);
@@ -29,4 +30,4 @@ std::vector<int> ReviewedRows(LearningRun& currentRun);
 // (SaveTopicCounts); the loaded run is kept as it is. An own row's counts go with the run's
 // transaction of the learner's record (learning/OwnTopicCounts.h): nothing is done here. The caller holds the
 // save folder's lock (learning/RunEndSave.h).
-SaveResult SaveReviewedCounts(Learner& learner, LearningRun& currentRun, int row);
+SaveResult SaveReviewedCounts(const AppContext& app, Learner& learner, LearningRun& currentRun, int row);

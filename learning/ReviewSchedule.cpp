@@ -90,13 +90,14 @@ Deck DeckOf(Learner& learner, const TopicInfo& topic) {
 
 // The words of a designed topic's cards, from the word file; a line the file lacks is known by its
 // number, so no two cards of a topic share a name.
-const std::vector<CardWords>& DesignedWords(Learner& learner, int32_t first, int32_t last) {
+const std::vector<CardWords>& DesignedWords(const AppContext& app, Learner& learner, int32_t first,
+                                            int32_t last) {
     const auto key = std::make_pair(first, last);
     auto found = Cache(learner).designedWords.find(key);
     if (found != Cache(learner).designedWords.end()) return found->second;
     std::vector<CardWords> words;
     std::vector<uint8_t> bytes;
-    if (app != nullptr && ReadFileWithin(app->wordFilePath, kWordListLimit, bytes)) {
+    if (ReadFileWithin(app.wordFilePath, kWordListLimit, bytes)) {
         for (WordEntry& entry : ReadTopicEntries(bytes.data(), bytes.size(), first, last))
             words.push_back(CardWords{std::move(entry.prompt), std::move(entry.answer)});
     }
@@ -105,14 +106,14 @@ const std::vector<CardWords>& DesignedWords(Learner& learner, int32_t first, int
     return Cache(learner).designedWords.emplace(key, std::move(words)).first->second;
 }
 
-std::vector<CardWords> TopicCardWords(Learner& learner, const TopicInfo& topic) {
+std::vector<CardWords> TopicCardWords(const AppContext& app, Learner& learner, const TopicInfo& topic) {
     if (const OwnTopic* own = OwnTopicOf(learner, topic)) {
         std::vector<CardWords> words;
         for (const WordEntry& card : own->cards) words.push_back(CardWords{card.prompt, card.answer});
         return words;
     }
     if (topic.lastWord <= topic.firstWord) return {};
-    return DesignedWords(learner, topic.firstWord, topic.lastWord);
+    return DesignedWords(app, learner, topic.firstWord, topic.lastWord);
 }
 
 std::string ScheduleKey(Learner& learner, const TopicInfo& topic, Direction direction) {
@@ -187,7 +188,7 @@ bool HoldsCardsOf(Learner& learner, const TopicSchedule& schedule, const TopicIn
     return true;
 }
 
-TopicSchedule& ScheduleOf(Learner& learner, const TopicInfo& topic,
+TopicSchedule& ScheduleOf(const AppContext& app, Learner& learner, const TopicInfo& topic,
                           Direction direction = Direction::Forward) {
     const std::string key = ScheduleKey(learner, topic, direction);
     auto found = Cache(learner).schedules.find(key);
@@ -195,7 +196,7 @@ TopicSchedule& ScheduleOf(Learner& learner, const TopicInfo& topic,
         TopicSchedule read;
         read.deck = DeckOf(learner, topic);
         read.direction = direction;
-        read.words = TopicCardWords(learner, topic);
+        read.words = TopicCardWords(app, learner, topic);
         // Answers not saved yet keep their cards by their words.
         if (found != Cache(learner).schedules.end()) read.unsaved = std::move(found->second.unsaved);
         ReadFromRecord(read, record::KeptStates(read.deck, direction));
@@ -208,18 +209,21 @@ TopicSchedule& ScheduleOf(Learner& learner, const TopicInfo& topic,
     return found->second;
 }
 
-bool RowExists(int topicIndex) { return app != nullptr && topicIndex >= 0 && topicIndex < app->topicCount; }
+bool RowExists(const AppContext& app, int topicIndex) {
+    return topicIndex >= 0 && topicIndex < app.topicCount;
+}
 
-bool RowIsUnlocked(Learner& learner, int topicIndex) { return IsRowUnlocked(learner, topicIndex); }
+bool RowIsUnlocked(const AppContext& app, Learner& learner, int topicIndex) {
+    return IsRowUnlocked(app, learner, topicIndex);
+}
 
 // Calls visit(card, schedule) for every answered card of the unlocked rows.
 template <typename Visit>
-void ForEachScheduledCard(Learner& learner, Visit visit) {
-    if (app == nullptr) return;
-    for (int t = 0; t < app->topicCount; ++t) {
-        if (!RowIsUnlocked(learner, t)) continue;
+void ForEachScheduledCard(const AppContext& app, Learner& learner, Visit visit) {
+    for (int t = 0; t < app.topicCount; ++t) {
+        if (!RowIsUnlocked(app, learner, t)) continue;
         for (Direction direction : kDirectionsPlayed) {
-            const std::vector<CardSchedule>& cards = ScheduleOf(learner, app->topics[t], direction).cards;
+            const std::vector<CardSchedule>& cards = ScheduleOf(app, learner, app.topics[t], direction).cards;
             for (size_t e = 0; e < cards.size(); ++e) {
                 if (cards[e].box != kNewBox) visit(CardRef{t, static_cast<int>(e), direction}, cards[e]);
             }
@@ -245,14 +249,13 @@ std::string TopicScheduleFileName(Learner& learner, const TopicInfo& topic) {
     return ScheduleFileName(RepetitionFileName(topic.firstWord, topic.lastWord));
 }
 
-std::vector<record::OldTopic> TopicsWithOldFiles(Learner& learner) {
+std::vector<record::OldTopic> TopicsWithOldFiles(const AppContext& app, Learner& learner) {
     std::vector<record::OldTopic> topics;
-    if (app == nullptr) return topics;
-    for (int t = 0; t < app->topicCount; ++t) {
-        const TopicInfo& topic = app->topics[t];
+    for (int t = 0; t < app.topicCount; ++t) {
+        const TopicInfo& topic = app.topics[t];
         record::OldTopic old;
         old.deck = DeckOf(learner, topic);
-        old.cards = TopicCardWords(learner, topic);
+        old.cards = TopicCardWords(app, learner, topic);
         old.scheduleFile = TopicScheduleFileName(learner, topic);
         if (const OwnTopic* own = OwnTopicOf(learner, topic))
             old.countsFile = OwnCountsFileName(own->listFile, own->part);
@@ -261,10 +264,9 @@ std::vector<record::OldTopic> TopicsWithOldFiles(Learner& learner) {
     return topics;
 }
 
-void LoadSchedules(Learner& learner) {
-    if (app == nullptr) return;
-    for (int t = 0; t < app->topicCount; ++t) {
-        for (Direction direction : kDirectionsPlayed) ScheduleOf(learner, app->topics[t], direction);
+void LoadSchedules(const AppContext& app, Learner& learner) {
+    for (int t = 0; t < app.topicCount; ++t) {
+        for (Direction direction : kDirectionsPlayed) ScheduleOf(app, learner, app.topics[t], direction);
     }
 }
 
@@ -319,9 +321,9 @@ int32_t EffectiveDueDay(const CardSchedule& card, int32_t today) {
     return card.dueDay;
 }
 
-void RecordAnswer(Learner& learner, const CardRef& ref, const AnswerDetails& details) {
-    if (!RowExists(ref.topicIndex)) return;
-    TopicSchedule& topic = ScheduleOf(learner, app->topics[ref.topicIndex], ref.direction);
+void RecordAnswer(const AppContext& app, Learner& learner, const CardRef& ref, const AnswerDetails& details) {
+    if (!RowExists(app, ref.topicIndex)) return;
+    TopicSchedule& topic = ScheduleOf(app, learner, app.topics[ref.topicIndex], ref.direction);
     if (ref.entry < 0 || static_cast<size_t>(ref.entry) >= topic.cards.size()) return;
     const int32_t today = ScheduleToday();
     CardSchedule& card = topic.cards[static_cast<size_t>(ref.entry)];
@@ -331,10 +333,10 @@ void RecordAnswer(Learner& learner, const CardRef& ref, const AnswerDetails& det
                                    static_cast<int64_t>(std::time(nullptr))});
 }
 
-void RecordAnswer(Learner& learner, int topicIndex, int entry, bool right) {
+void RecordAnswer(const AppContext& app, Learner& learner, int topicIndex, int entry, bool right) {
     AnswerDetails details;
     details.verdict = right ? record::Verdict::Right : record::Verdict::Wrong;
-    RecordAnswer(learner, CardRef{topicIndex, entry, Direction::Forward}, details);
+    RecordAnswer(app, learner, CardRef{topicIndex, entry, Direction::Forward}, details);
 }
 
 void PutScheduleAnswers(Learner& learner, record::Transaction& change) {
@@ -400,12 +402,12 @@ SaveResult SaveSchedules(Learner& learner) {
     return SaveResult{};
 }
 
-std::vector<CardRef> ChooseReviewCards(Learner& learner) {
+std::vector<CardRef> ChooseReviewCards(const AppContext& app, Learner& learner) {
     const int32_t today = ScheduleToday();
     // Missed first, then most overdue (earliest effective due day), lower box, table order.
     using Key = std::tuple<bool, int32_t, int32_t, int, int, int>;
     std::vector<Key> due;
-    ForEachScheduledCard(learner, [&](const CardRef& ref, const CardSchedule& card) {
+    ForEachScheduledCard(app, learner, [&](const CardRef& ref, const CardSchedule& card) {
         const int32_t dueDay = EffectiveDueDay(card, today);
         if (dueDay <= today)
             due.emplace_back(!card.missed, dueDay, card.box, ref.topicIndex, ref.entry,
@@ -421,10 +423,10 @@ std::vector<CardRef> ChooseReviewCards(Learner& learner) {
     return chosen;
 }
 
-int DueCountToday(Learner& learner) {
+int DueCountToday(const AppContext& app, Learner& learner) {
     const int32_t today = ScheduleToday();
     int count = 0;
-    ForEachScheduledCard(learner, [&](const CardRef&, const CardSchedule& card) {
+    ForEachScheduledCard(app, learner, [&](const CardRef&, const CardSchedule& card) {
         if (EffectiveDueDay(card, today) <= today) ++count;
     });
     return count;
@@ -434,19 +436,19 @@ std::string DueCountText(int count) {
     return count > kDueCountShownMax ? std::to_string(kDueCountShownMax) + "+" : std::to_string(count);
 }
 
-int DaysUntilNextDue(Learner& learner) {
+int DaysUntilNextDue(const AppContext& app, Learner& learner) {
     const int32_t today = ScheduleToday();
     int32_t earliest = -1;
-    ForEachScheduledCard(learner, [&](const CardRef&, const CardSchedule& card) {
+    ForEachScheduledCard(app, learner, [&](const CardRef&, const CardSchedule& card) {
         const int32_t days = std::max(EffectiveDueDay(card, today) - today, 0);
         if (earliest < 0 || days < earliest) earliest = days;
     });
     return earliest;
 }
 
-CardSchedule CardAt(Learner& learner, int topicIndex, int entry) {
-    if (!RowExists(topicIndex)) return CardSchedule{};
-    const std::vector<CardSchedule>& cards = ScheduleOf(learner, app->topics[topicIndex]).cards;
+CardSchedule CardAt(const AppContext& app, Learner& learner, int topicIndex, int entry) {
+    if (!RowExists(app, topicIndex)) return CardSchedule{};
+    const std::vector<CardSchedule>& cards = ScheduleOf(app, learner, app.topics[topicIndex]).cards;
     if (entry < 0 || static_cast<size_t>(entry) >= cards.size()) return CardSchedule{};
     return cards[static_cast<size_t>(entry)];
 }
@@ -478,9 +480,8 @@ std::map<Deck, DeckRecall> RecallByCard(int32_t today, Recall& all) {
 
 }  // namespace
 
-ProgressFigures CurrentProgress(Learner& learner) {
+ProgressFigures CurrentProgress(const AppContext& app, Learner& learner) {
     ProgressFigures figures;
-    if (app == nullptr) return figures;
     ReadSchedulesAgain(learner);
     const int32_t today = ScheduleToday();
     const int32_t firstShown = today - (kPractisedDaysShown - 1);
@@ -490,11 +491,11 @@ ProgressFigures CurrentProgress(Learner& learner) {
     for (const auto& [day, answers] : record::AnswersPerDaySince(firstShown))
         figures.answersOnDay[static_cast<size_t>(day - firstShown)] = answers;
     std::map<Deck, DeckRecall> recall = RecallByCard(today, figures.recall);
-    for (int t = 0; t < app->topicCount; ++t) {
+    for (int t = 0; t < app.topicCount; ++t) {
         TopicProgress row;
         row.topicIndex = t;
         for (Direction direction : kDirectionsPlayed) {
-            const TopicSchedule& topic = ScheduleOf(learner, app->topics[t], direction);
+            const TopicSchedule& topic = ScheduleOf(app, learner, app.topics[t], direction);
             // The bars are the designed direction's; the topics screen shows each direction's own.
             for (const CardSchedule& card : topic.cards) {
                 figures.anyAnswered = figures.anyAnswered || card.box != kNewBox;
@@ -514,7 +515,7 @@ ProgressFigures CurrentProgress(Learner& learner) {
                 AddAnswer(figures.recall, answer.Right());
             }
         }
-        const TopicSchedule& schedule = ScheduleOf(learner, app->topics[t]);
+        const TopicSchedule& schedule = ScheduleOf(app, learner, app.topics[t]);
         const auto deck = recall.find(schedule.deck);
         for (size_t i = 0; deck != recall.end() && i < schedule.words.size(); ++i) {
             const auto found = deck->second.find(schedule.words[i]);
@@ -531,7 +532,7 @@ ProgressFigures CurrentProgress(Learner& learner) {
     for (int32_t day = practised.count(today) > 0 ? today : today - 1; practised.count(day) > 0; --day) {
         ++figures.streakDays;
     }
-    ForEachScheduledCard(learner, [&](const CardRef&, const CardSchedule& card) {
+    ForEachScheduledCard(app, learner, [&](const CardRef&, const CardSchedule& card) {
         const int32_t ahead = std::max(EffectiveDueDay(card, today) - today, 0);
         if (ahead < kDaysAheadShown) ++figures.dueOnDay[static_cast<size_t>(ahead)];
     });

@@ -62,12 +62,12 @@ std::string TopicScheduleFileName(Learner& learner, const TopicInfo& topic);
 
 // Every row of app->topics with the names of the files the game kept its schedule and (an own
 // topic's) counts in before the record, to carry them over once (record/RecordMigration.h).
-std::vector<record::OldTopic> TopicsWithOldFiles(Learner& learner);
+std::vector<record::OldTopic> TopicsWithOldFiles(const AppContext& app, Learner& learner);
 
 // Reads every topic's schedule from the record (app->topics, own lists included). Queries load
 // what they need by themselves; calling this at start-up only moves the reading there. A kept
 // state the rules could not have made (a record edited by hand) is read as a new card.
-void LoadSchedules(Learner& learner);
+void LoadSchedules(const AppContext& app, Learner& learner);
 // Reads every schedule read so far again from the record, with this run's unsaved answers replayed
 // onto it: what another game saved, a list imported or removed, shows.
 void ReadSchedulesAgain(Learner& learner);
@@ -94,9 +94,9 @@ struct AnswerDetails {
 
 // A test or review answer to a card, on platform::Today(); right is Verdict::Right. Ignored for a
 // row or entry that does not exist.
-void RecordAnswer(Learner& learner, const CardRef& card, const AnswerDetails& details);
+void RecordAnswer(const AppContext& app, Learner& learner, const CardRef& card, const AnswerDetails& details);
 // The same for the designed direction, typed text unknown.
-void RecordAnswer(Learner& learner, int topicIndex, int entry, bool right);
+void RecordAnswer(const AppContext& app, Learner& learner, int topicIndex, int entry, bool right);
 // The rules above applied to one card: the card after an answer given on day `today`.
 CardSchedule CardAfterAnswer(const CardSchedule& card, bool right, int32_t today);
 // The day from which a card counts as due on day `today` (a card answered "in the future" counts
@@ -116,16 +116,16 @@ SaveResult SaveSchedules(Learner& learner);
 // The cards a review run asks today: at most kReviewRunMax due cards of the unlocked rows of
 // app->topics; the cards whose latest answer was a miss first, then the rest, each group most
 // overdue first (then lower box, then table order). The rest stay due for the next runs.
-std::vector<CardRef> ChooseReviewCards(Learner& learner);
+std::vector<CardRef> ChooseReviewCards(const AppContext& app, Learner& learner);
 // Due cards today in the unlocked rows (every one, not capped).
-int DueCountToday(Learner& learner);
+int DueCountToday(const AppContext& app, Learner& learner);
 // "99+" above kDueCountShownMax, else the number.
 std::string DueCountText(int count);
 // Days from today to the earliest day a card of an unlocked row falls due; 0 when one is due
 // today, -1 when no card is scheduled.
-int DaysUntilNextDue(Learner& learner);
+int DaysUntilNextDue(const AppContext& app, Learner& learner);
 // One card's schedule (a new card for a row or entry that does not exist).
-CardSchedule CardAt(Learner& learner, int topicIndex, int entry);
+CardSchedule CardAt(const AppContext& app, Learner& learner, int topicIndex, int entry);
 
 constexpr int kPractisedDaysShown = 14;
 constexpr int kDaysAheadShown = 7;
@@ -166,4 +166,4 @@ struct ProgressFigures {
     // False when no card of any topic has been answered: the empty picture.
     bool anyAnswered = false;
 };
-ProgressFigures CurrentProgress(Learner& learner);
+ProgressFigures CurrentProgress(const AppContext& app, Learner& learner);

@@ -17,13 +17,14 @@ namespace {
 // The topic's counts: the file's, with this run's judged answers replayed onto them.
 class TopicCountsSave : public SaveParticipant {
 public:
-    TopicCountsSave(Learner& learner, LearningRun& finished, int row)
-        : learner(learner), finished(finished), row(row) {}
+    TopicCountsSave(const AppContext& app, Learner& learner, LearningRun& finished, int row)
+        : app(app), learner(learner), finished(finished), row(row) {}
     std::optional<SaveResult> Commit(CommitAttempt) override {
-        return SaveTopicCounts(learner, finished.words, row);
+        return SaveTopicCounts(app, learner, finished.words, row);
     }
 
 private:
+    const AppContext& app;
     Learner& learner;
     LearningRun& finished;
     int row;
@@ -32,13 +33,14 @@ private:
 // A review's judged cards of one row, replayed onto that row's counts file.
 class ReviewedCountsSave : public SaveParticipant {
 public:
-    ReviewedCountsSave(Learner& learner, LearningRun& finished, int row)
-        : learner(learner), finished(finished), row(row) {}
+    ReviewedCountsSave(const AppContext& app, Learner& learner, LearningRun& finished, int row)
+        : app(app), learner(learner), finished(finished), row(row) {}
     std::optional<SaveResult> Commit(CommitAttempt) override {
-        return SaveReviewedCounts(learner, finished, row);
+        return SaveReviewedCounts(app, learner, finished, row);
     }
 
 private:
+    const AppContext& app;
     Learner& learner;
     LearningRun& finished;
     int row;
@@ -48,8 +50,8 @@ private:
 // own topic's counts, each replayed onto what the record holds now.
 class RecordSave : public SaveParticipant {
 public:
-    RecordSave(const RunEnd& run, Learner& learner, LearningRun& finished)
-        : learner(learner), finished(finished), review(run.review), row(run.row) {}
+    RecordSave(const RunEnd& run, const AppContext& app, Learner& learner, LearningRun& finished)
+        : app(app), learner(learner), finished(finished), review(run.review), row(run.row) {}
     std::optional<SaveResult> Commit(CommitAttempt attempt) override {
         record::Transaction change;
         const record::WriteResult begun =
@@ -59,7 +61,7 @@ public:
         PutScheduleAnswers(learner, change);
         // A review's entries each belong to their card's row; a test's to the run's row.
         const std::vector<KeptCount> counts =
-            PutKeptCounts(learner, change, finished.words, [this](size_t entry) {
+            PutKeptCounts(app, learner, change, finished.words, [this](size_t entry) {
                 return !review                               ? row
                        : entry < finished.reviewCards.size() ? finished.reviewCards[entry].topicIndex
                                                              : -1;
@@ -84,6 +86,7 @@ private:
         return SaveResult{SaveResult::Status::NotSaved, SaveWriteFolder(), why};
     }
 
+    const AppContext& app;
     Learner& learner;
     LearningRun& finished;
     bool review;
@@ -112,37 +115,39 @@ private:
 // The row after a passed one, unlocked when it still is locked on disk.
 class NextTopicUnlock : public SaveParticipant {
 public:
-    explicit NextTopicUnlock(int passedRow) : passedRow(passedRow) {}
+    NextTopicUnlock(const AppContext& app, int passedRow) : app(app), passedRow(passedRow) {}
     std::optional<SaveResult> Commit(CommitAttempt) override {
-        const TopicUnlock done = UnlockNextTopic(passedRow);
+        const TopicUnlock done = UnlockNextTopic(app, passedRow);
         unlocked = done.unlocked;
         return done.save;
     }
     bool Unlocked() const { return unlocked; }
 
 private:
+    const AppContext& app;
     int passedRow;
     bool unlocked = false;
 };
 
-RunEndSave::RunEndSave(const RunEnd& run, Learner& learner, LearningRun& finished, uint32_t nowMs)
+RunEndSave::RunEndSave(const RunEnd& run, const AppContext& app, Learner& learner, LearningRun& finished,
+                       uint32_t nowMs)
     : lock(nowMs) {
     // In this order: the unlock looks at the passed topic's file, which the counts have just saved.
     // A designed topic's counts are its _rep.dat; an own topic's are the record's.
     if (run.review) {
         for (int row : run.reviewedRows) {
-            if (OwnTopicOfRow(learner, row) == nullptr)
-                participants.push_back(std::make_unique<ReviewedCountsSave>(learner, finished, row));
+            if (OwnTopicOfRow(app, learner, row) == nullptr)
+                participants.push_back(std::make_unique<ReviewedCountsSave>(app, learner, finished, row));
         }
-    } else if (run.hasCounts && OwnTopicOfRow(learner, run.row) == nullptr && !run.reversed) {
-        participants.push_back(std::make_unique<TopicCountsSave>(learner, finished, run.row));
+    } else if (run.hasCounts && OwnTopicOfRow(app, learner, run.row) == nullptr && !run.reversed) {
+        participants.push_back(std::make_unique<TopicCountsSave>(app, learner, finished, run.row));
     }
-    participants.push_back(std::make_unique<RecordSave>(run, learner, finished));
+    participants.push_back(std::make_unique<RecordSave>(run, app, learner, finished));
     const bool designedFilesRun = !run.review && !run.reversed;
     if (designedFilesRun)
         participants.push_back(std::make_unique<HallOfFameEntrySave>(learner, run.player, run.score));
     if (run.passedRow >= 0 && designedFilesRun) {
-        auto next = std::make_unique<NextTopicUnlock>(run.passedRow);
+        auto next = std::make_unique<NextTopicUnlock>(app, run.passedRow);
         unlock = next.get();
         participants.push_back(std::move(next));
     }

@@ -28,7 +28,7 @@ constexpr char16_t kExitQuestionText[] = u"Are you sure?";
 void RemoveSelectedList(Game& game) {
     const std::string list = SelectedOwnList(game);
     if (list.empty()) return;
-    const ListRemoval removal = RemoveOwnList(game.learner, list);
+    const ListRemoval removal = RemoveOwnList(game.app, game.learner, list);
     if (removal.removed) platform::TellTerminal("lexadrill: removed the list " + list);
     if (!removal.problem.empty())
         platform::ShowMessage(

@@ -65,10 +65,11 @@ int32_t PanelTexture(Game& game) {
         game.app.infoReturnScreen == ScreenId::Learning || game.app.infoReturnScreen == ScreenId::Test;
     const GLObjectTextList* topics = FindTextList(game.scene, key::kTopicsList);
     const int row = topics ? topics->selected : -1;
-    const OwnTopic* own = beforeARun ? OwnTopicOfRow(game.learner, row) : nullptr;
+    const OwnTopic* own = beforeARun ? OwnTopicOfRow(game.app, game.learner, row) : nullptr;
     // A designed topic asked the other way round gets a panel of its own too; the designed
     // direction keeps the designed picture.
-    const bool reverse = beforeARun && ChosenDirection(game.learner, row) == record::Direction::Reverse;
+    const bool reverse =
+        beforeARun && ChosenDirection(game.app, game.learner, row) == record::Direction::Reverse;
     if (own == nullptr && !reverse) return game.scene.textures.Find(game.app.infoPicturePath);
     const SideLanguages sides = own ? own->languages : SideLanguages{};
     const std::vector<PanelLine> lines = OwnPanelLines(reverse ? Reversed(sides) : sides, own != nullptr);

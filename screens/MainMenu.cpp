@@ -31,9 +31,10 @@ void ShowReviewLine(Game& game) {
     if (!menu || kReviewLine >= static_cast<int>(menu->lines.size())) return;
     // What another game saved, or a list imported or removed since, counts.
     ReadSchedulesAgain(game.learner);
-    const int due = DueCountToday(game.learner);
+    const int due = DueCountToday(game.app, game.learner);
     GLObjectText* line = menu->lines[kReviewLine];
-    line->SetText(ReviewLineText(game.app.strings, due, due > 0 ? 0 : DaysUntilNextDue(game.learner)));
+    line->SetText(
+        ReviewLineText(game.app.strings, due, due > 0 ? 0 : DaysUntilNextDue(game.app, game.learner)));
     line->visible = due > 0;  // the list's enabled mark
     const bool selected = menu->selected == kReviewLine;
     const double* rgb = due > 0 ? (selected ? menu->selectedColour : menu->normalColour)

@@ -278,7 +278,7 @@ void BuildProgressScreen(Game& game) {
 }
 
 void ShowProgressScreen(Game& game) {
-    Objects(game).figures = CurrentProgress(game.learner);
+    Objects(game).figures = CurrentProgress(game.app, game.learner);
     const ProgressFigures& figures = Objects(game).figures;
     // The names as the topics stand now, the selection kept where it still is a row.
     const int selected = Objects(game).names->selected;

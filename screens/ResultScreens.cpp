@@ -72,8 +72,8 @@ void FillWordsToPractise(Game& game) {
 
 // The next-level screen's panel: "Test passed" for an own list, which unlocks nothing.
 const char* NextLevelPanel(Game& game) {
-    return OwnTopicOfRow(game.learner, game.run.test.topicIndex) != nullptr ? key::kPassedPanel
-                                                                            : key::kNextLevelPanel;
+    return OwnTopicOfRow(game.app, game.learner, game.run.test.topicIndex) != nullptr ? key::kPassedPanel
+                                                                                      : key::kNextLevelPanel;
 }
 
 // Under the panel: a test's score, or how many of a review's cards were answered right.

@@ -175,7 +175,8 @@ ScreenEvent EventAfterRun(Game& game, RunEndKind how, bool nextTopicUnlocked) {
     if (how != RunEndKind::Passed) return ScreenEvent::GameOverAfterTest;
     // A passed own list, or a topic passed the other way round, unlocks nothing and ends on its
     // result all the same.
-    if (OwnTopicOfRow(game.learner, game.run.test.topicIndex) != nullptr || game.run.words.languages.reversed)
+    if (OwnTopicOfRow(game.app, game.learner, game.run.test.topicIndex) != nullptr ||
+        game.run.words.languages.reversed)
         return ScreenEvent::NextLevelAfterTest;
     // An unlock that could not be written unlocked nothing: the main menu follows.
     return nextTopicUnlocked ? ScreenEvent::NextLevelAfterTest : ScreenEvent::MainMenuAfterTest;
@@ -201,7 +202,7 @@ int TicksAfterRun(RunEndKind how) {
 // made by FinishTest, gone when its result is told.
 struct PendingRunEnd {
     PendingRunEnd(const RunEnd& run, Game& game, RunEndKind how, uint32_t nowMs)
-        : save(run, game.learner, game.run, nowMs), how(how) {}
+        : save(run, game.app, game.learner, game.run, nowMs), how(how) {}
     RunEndSave save;
     RunEndKind how;
     int ticksWaited = 0;
@@ -268,14 +269,14 @@ void StartRun(Game& game) {
 
     if (Reviewing(game)) {
         game.run.test.topicIndex = 0;
-        LoadReviewCards(game.learner, game.run);
+        LoadReviewCards(game.app, game.learner, game.run);
     } else {
         ForgetReviewCards(game.run);
         const GLObjectTextList* topicsList = FindTextList(game.scene, key::kTopicsList);
         const int row = topicsList ? topicsList->selected : 0;
         game.run.test.topicIndex = row >= 0 && row < game.app.topicCount ? row : 0;
-        LoadTopicWords(game.learner, game.run.words, game.run.test.topicIndex,
-                       ChosenDirection(game.learner, game.run.test.topicIndex));
+        LoadTopicWords(game.app, game.learner, game.run.words, game.run.test.topicIndex,
+                       ChosenDirection(game.app, game.learner, game.run.test.topicIndex));
     }
 
     game.run.test.score = 0;
@@ -384,7 +385,7 @@ void TestScreenInput(Game& game, const InputEvent& input) {
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
         const std::u16string expected = CurrentAnswer(game.run.words);
         const AnswerVerdict verdict =
-            JudgeTypedAnswer(game.learner, game.run.words, QuestionRow(game), typed, expected);
+            JudgeTypedAnswer(game.app, game.learner, game.run.words, QuestionRow(game), typed, expected);
         EvaluateAnswer(game, verdict, typed, false);
         return;
     }
@@ -407,7 +408,7 @@ void EvaluateAnswer(Game& game, const AnswerVerdict& verdict, const std::u16stri
         details.typed = typed;
         details.seconds = seconds;
         details.kind = Reviewing(game) ? record::RunKind::Review : record::RunKind::Test;
-        RecordAnswer(game.learner, QuestionCard(game), details);
+        RecordAnswer(game.app, game.learner, QuestionCard(game), details);
     }
     if (correct) {
         MarkCorrect(game.run.words);
@@ -462,7 +463,6 @@ void FinishTest(Game& game, RunEndKind how) {
 }
 
 void SaveRunEndNow(Game& game) {
-    if (!app) return;
     std::shared_ptr<PendingRunEnd>& pendingRunEnd = game.app.screens.pendingRunEnd;
     if (!pendingRunEnd) return;
     const RunEndResult result = pendingRunEnd->save.Finish();

@@ -38,7 +38,7 @@ int SelectedRow(Game& game) {
     return row >= 0 && row < game.app.topicCount ? row : 0;
 }
 
-bool RowUnlocked(Game& game, int row) { return IsRowUnlocked(game.learner, row); }
+bool RowUnlocked(Game& game, int row) { return IsRowUnlocked(game.app, game.learner, row); }
 
 // Own topics' pictures are made from their titles into a few slots used in turn (the texture table
 // never frees one); the two planes show at most two pictures at once.
@@ -58,7 +58,8 @@ int OwnPictureSlot(Game& game, const std::u16string& title) {
 // The slot of the row's picture, loaded on first use (-1 when it cannot be read). Input handlers
 // run between frames, when no context is current, so the load makes the scene's own current.
 int PictureSlot(Game& game, int row) {
-    if (OwnTopicOfRow(game.learner, row) != nullptr) return OwnPictureSlot(game, game.app.topics[row].title);
+    if (OwnTopicOfRow(game.app, game.learner, row) != nullptr)
+        return OwnPictureSlot(game, game.app.topics[row].title);
     const std::string& path = game.app.topics[row].picturePath;
     if (game.scene.textures.Find(path) == -1) {
         platform::MakeContextCurrent();
@@ -126,7 +127,7 @@ GLObjectCube* AddProgressCube(Game& game, const std::string& objectKey, double r
 void ShowRemoveButtonFor(Game& game, int row) {
     GLObject* button = FindSceneObject(game.scene, key::kRemoveListButton);
     if (!button) return;
-    if (OwnTopicOfRow(game.learner, row) == nullptr) {
+    if (OwnTopicOfRow(game.app, game.learner, row) == nullptr) {
         button->visible = false;
     } else if (!button->visible) {
         EnterFromLeft(button);
@@ -136,8 +137,8 @@ void ShowRemoveButtonFor(Game& game, int row) {
 // A designed topic asked as designed keeps its designed screen: the direction line stands for an
 // own topic, and for a designed topic only once it is turned the other way round.
 bool DirectionLineShown(Game& game, int row) {
-    return OwnTopicOfRow(game.learner, row) != nullptr ||
-           ChosenDirection(game.learner, row) == record::Direction::Reverse;
+    return OwnTopicOfRow(game.app, game.learner, row) != nullptr ||
+           ChosenDirection(game.app, game.learner, row) == record::Direction::Reverse;
 }
 
 void ShowDirectionLineFor(Game& game, int row) {
@@ -165,10 +166,11 @@ bool TurnsDirection(Game& game, const InputEvent& input) {
 // its designed place, inside the window on the left and with its arrows clear of the picture.
 std::u16string ListLineOf(Game& game, int row) {
     const std::u16string& title = game.app.topics[row].title;
-    if (OwnTopicOfRow(game.learner, row) == nullptr) return title;
+    if (OwnTopicOfRow(game.app, game.learner, row) == nullptr) return title;
     constexpr double kFallbackEm = 10;  // the designed topics' width, should their word list be gone
     double widest = 0;
-    for (int designed = 0; designed < game.app.topicCount && OwnTopicOfRow(game.learner, designed) == nullptr;
+    for (int designed = 0;
+         designed < game.app.topicCount && OwnTopicOfRow(game.app, game.learner, designed) == nullptr;
          ++designed)
         widest = std::max(widest, TextWidthEm(game.app.topics[designed].title));
     return CutToWidth(title, widest > 0 ? widest : kFallbackEm);
@@ -247,7 +249,7 @@ void RefreshTopicsList(Game& game) {
 }
 
 std::string SelectedOwnList(Game& game) {
-    const OwnTopic* own = OwnTopicOfRow(game.learner, SelectedRow(game));
+    const OwnTopic* own = OwnTopicOfRow(game.app, game.learner, SelectedRow(game));
     return own ? own->listFile : "";
 }
 
@@ -293,7 +295,8 @@ void UpdateTopicProgress(Game& game) {
     const std::u16string name =
         list && row < static_cast<int>(list->lines.size()) ? list->lines[row]->GetText() : topic.title;
 
-    LoadTopicProgress(game.learner, game.run.words, row, ChosenDirection(game.learner, row));
+    LoadTopicProgress(game.app, game.learner, game.run.words, row,
+                      ChosenDirection(game.app, game.learner, row));
     const int counts = static_cast<int>(game.run.words.counts.size());
     const int learned = counts == 0 ? 0 : CountLearned(game.run.words);
     const int percent = counts == 0 ? 0 : static_cast<int>(100LL * learned / counts);
@@ -307,13 +310,13 @@ void UpdateTopicProgress(Game& game) {
         filled->homePosition[0] = filled->position[0] = (outline->position[0] - 0.5) + filled->size[0] * 0.5;
     }
     std::u16string figures = u" (" + NumberText(percent) + u"%)";
-    if (!IsRowUnlocked(game.learner, row)) figures += u" " + game.app.strings.lockedCaption;
+    if (!IsRowUnlocked(game.app, game.learner, row)) figures += u" " + game.app.strings.lockedCaption;
     if (GLObjectText* direction = FindText(game.scene, key::kDirectionLine))
-        direction->SetText(DirectionCaption(game.learner, row));
+        direction->SetText(DirectionCaption(game.app, game.learner, row));
     GLObjectText* caption = FindText(game.scene, key::kProgressCaption);
     if (!caption) return;
     // Beside "remove list" an own topic's name gives way; the figures always show.
-    const bool own = OwnTopicOfRow(game.learner, row) != nullptr;
+    const bool own = OwnTopicOfRow(game.app, game.learner, row) != nullptr;
     caption->SetText(own ? CutToWidth(name, CaptionRoomEm(game, *caption) - TextWidthEm(figures)) + figures
                          : name + figures);
 }
@@ -348,7 +351,7 @@ void TopicsScreenInput(Game& game, const InputEvent& input) {
     }
     // Removing an own list asks first, with the exit question's yes and no.
     if (PointsAt(game.scene, input, key::kRemoveListButton) && !game.app.screens.topicPictureChanging &&
-        !game.app.transitionLock && OwnTopicOfRow(game.learner, SelectedRow(game)) != nullptr) {
+        !game.app.transitionLock && OwnTopicOfRow(game.app, game.learner, SelectedRow(game)) != nullptr) {
         game.app.transitionLock = true;
         FlyOutTopicsScreen(game);
         PostScreenEvent(game.scene, ScreenEvent::ExitConfirmAfterTopics, 50);
@@ -356,7 +359,7 @@ void TopicsScreenInput(Game& game, const InputEvent& input) {
     }
     // Turning the selected topic's direction: its progress follows, its direction line shows.
     if (TurnsDirection(game, input) && !game.app.transitionLock) {
-        TurnDirection(game.learner, SelectedRow(game));
+        TurnDirection(game.app, game.learner, SelectedRow(game));
         UpdateTopicProgress(game);
         ShowDirectionLineFor(game, SelectedRow(game));
         return;

@@ -63,7 +63,7 @@ TEST_F(BothWaysGame, AGermanDeckPlayedInReverseByKeysKeepsEachDirectionsCountsAn
     Key('\t');
     RunTicks(1);
     EXPECT_EQ(TextOf("direction"), "English \u2192 German");
-    EXPECT_EQ(ChosenDirection(TheLearner(), kDesignedTopics), Direction::Reverse);
+    EXPECT_EQ(ChosenDirection(App(), TheLearner(), kDesignedTopics), Direction::Reverse);
     platform::headless::PressKey(SDLK_RETURN);
     RunUntilScreen(ScreenId::Info);
     WaitUntilStill("arrownext");
@@ -113,10 +113,10 @@ TEST_F(BothWaysGame, AGermanDeckPlayedInReverseByKeysKeepsEachDirectionsCountsAn
     RestartGame();
     LoadToUserName();
     EnterName(u"ana");
-    EXPECT_EQ(ChosenDirection(TheLearner(), kDesignedTopics), Direction::Reverse);
-    LoadTopicProgress(TheLearner(), Run().words, kDesignedTopics, Direction::Reverse);
+    EXPECT_EQ(ChosenDirection(App(), TheLearner(), kDesignedTopics), Direction::Reverse);
+    LoadTopicProgress(App(), TheLearner(), Run().words, kDesignedTopics, Direction::Reverse);
     EXPECT_EQ(CountLearned(Run().words), 7);
-    LoadTopicProgress(TheLearner(), Run().words, kDesignedTopics, Direction::Forward);
+    LoadTopicProgress(App(), TheLearner(), Run().words, kDesignedTopics, Direction::Forward);
     EXPECT_EQ(CountLearned(Run().words), 0);
 }
 
@@ -176,7 +176,7 @@ TEST_F(BothWaysGame, TheDirectionTurnsSidesLanguagesCountsAndJudging) {
             ClickObject(turn.turnedBy);
         }
         RunTicks(1);
-        EXPECT_EQ(ChosenDirection(TheLearner(), 0), turn.after);
+        EXPECT_EQ(ChosenDirection(App(), TheLearner(), 0), turn.after);
         EXPECT_EQ(line->visible, turn.shown != nullptr);
         const size_t drawn = linePixels();
         if (turn.shown) {
@@ -211,9 +211,9 @@ TEST_F(BothWaysGame, TheDirectionTurnsSidesLanguagesCountsAndJudging) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.row) + (c.direction == Direction::Reverse ? " reverse" : " forward") +
                      " " + Utf8(c.typed));
-        LoadTopicWords(TheLearner(), Run().words, c.row, Direction::Forward);
+        LoadTopicWords(App(), TheLearner(), Run().words, c.row, Direction::Forward);
         const WordEntry listed = Run().words.entries.at(0);
-        LoadTopicWords(TheLearner(), Run().words, c.row, c.direction);
+        LoadTopicWords(App(), TheLearner(), Run().words, c.row, c.direction);
         Run().words.currentWord = 0;
         const bool reverse = c.direction == Direction::Reverse;
         EXPECT_EQ(Utf8(CurrentPrompt(Run().words)), Utf8(reverse ? listed.answer : listed.prompt));
@@ -221,7 +221,7 @@ TEST_F(BothWaysGame, TheDirectionTurnsSidesLanguagesCountsAndJudging) {
         EXPECT_EQ(CurrentLanguages(Run().words).prompt, c.promptLanguage);
         EXPECT_EQ(CurrentLanguages(Run().words).answer, c.answerLanguage);
         EXPECT_EQ(PromptIsForeign(CurrentLanguages(Run().words)), c.promptSpoken);
-        EXPECT_EQ(CountsDeck(TheLearner(), c.row, c.direction).has_value(), c.countsInRecord);
+        EXPECT_EQ(CountsDeck(App(), TheLearner(), c.row, c.direction).has_value(), c.countsInRecord);
         // The record knows the card by its words as listed, whichever way it is asked.
         const record::CardWords words = CardWordsOf(CurrentEntry(Run().words), CurrentLanguages(Run().words));
         EXPECT_EQ(Utf8(words.prompt), Utf8(listed.prompt));
@@ -229,14 +229,15 @@ TEST_F(BothWaysGame, TheDirectionTurnsSidesLanguagesCountsAndJudging) {
             ASSERT_EQ(Utf8(listed.answer), "the dog");
         }
         const std::u16string typed = c.typed.empty() ? CurrentAnswer(Run().words) : c.typed;
-        EXPECT_EQ(JudgeTypedAnswer(TheLearner(), Run().words, c.row, typed, CurrentAnswer(Run().words)).right,
+        EXPECT_EQ(JudgeTypedAnswer(App(), TheLearner(), Run().words, c.row, typed, CurrentAnswer(Run().words))
+                      .right,
                   c.right);
     }
 }
 
 TEST_F(BothWaysGame, ADesignedTopicInReverseIsJudgedWithTheEnglishRules) {
     StartWithDeck();
-    LoadTopicWords(TheLearner(), Run().words, 0, Direction::Reverse);
+    LoadTopicWords(App(), TheLearner(), Run().words, 0, Direction::Reverse);
     // "excuse me (formal)" is answered without its hint, "you're welcome" as it stands; the
     // Spanish side is never what is typed.
     int checked = 0;
@@ -244,13 +245,14 @@ TEST_F(BothWaysGame, ADesignedTopicInReverseIsJudgedWithTheEnglishRules) {
         Run().words.currentWord = i;
         const std::u16string answer = CurrentAnswer(Run().words);
         if (answer == u"excuse me (formal)") {
-            EXPECT_TRUE(JudgeTypedAnswer(TheLearner(), Run().words, 0, u"excuse me", answer).right);
+            EXPECT_TRUE(JudgeTypedAnswer(App(), TheLearner(), Run().words, 0, u"excuse me", answer).right);
             ++checked;
         }
         if (answer == u"goodbye") {
-            EXPECT_TRUE(JudgeTypedAnswer(TheLearner(), Run().words, 0, u"Goodbye", answer).right);
+            EXPECT_TRUE(JudgeTypedAnswer(App(), TheLearner(), Run().words, 0, u"Goodbye", answer).right);
             EXPECT_FALSE(
-                JudgeTypedAnswer(TheLearner(), Run().words, 0, CurrentPrompt(Run().words), answer).right);
+                JudgeTypedAnswer(App(), TheLearner(), Run().words, 0, CurrentPrompt(Run().words), answer)
+                    .right);
             ++checked;
         }
     }

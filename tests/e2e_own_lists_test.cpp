@@ -309,13 +309,13 @@ TEST_F(OwnListNamesTest, EveryImportedListComesBackUnderAnyName) {
     // The longest name's progress is kept like any other's.
     const int longRow = kDesignedTopics + 1;
     const OwnTopic& topic = TheLearner().ownTopics[App().topics[longRow].ownTopic];
-    LoadTopicWords(TheLearner(), Run().words, longRow);
+    LoadTopicWords(App(), TheLearner(), Run().words, longRow);
     Run().words.currentWord = 0;
     MarkWrong(Run().words);
     RunEnd run;
     run.row = longRow;
     run.player = u"ana";
-    RunEndSave save(run, TheLearner(), Run(), 0);
+    RunEndSave save(run, App(), TheLearner(), Run(), 0);
     const std::optional<RunEndResult> saved = save.Step(0);
     ASSERT_TRUE(saved.has_value());
     EXPECT_TRUE(saved->save) << saved->save.reason;

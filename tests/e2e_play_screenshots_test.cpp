@@ -165,7 +165,7 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
         platform::SetToday(day);
         for (int entry = 0; entry < 30; ++entry) {
             if ((entry + day) % 3 != 0)
-                RecordAnswer(TheLearner(), entry < 20 ? 0 : 1, entry % 20, (entry * 7 + day) % 5 != 0);
+                RecordAnswer(App(), TheLearner(), entry < 20 ? 0 : 1, entry % 20, (entry * 7 + day) % 5 != 0);
         }
     }
     platform::SetToday(today);

@@ -154,8 +154,8 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     EXPECT_EQ(CountOf(missed), 3);
     EXPECT_EQ(CountOf(known), 0);
     EXPECT_EQ(ReadBytes("hof.hof"), hallOfFame);
-    const CardSchedule missedCard = CardAt(TheLearner(), 0, missed),
-                       knownCard = CardAt(TheLearner(), 0, known);
+    const CardSchedule missedCard = CardAt(App(), TheLearner(), 0, missed),
+                       knownCard = CardAt(App(), TheLearner(), 0, known);
     EXPECT_EQ(missedCard.box, 1);
     EXPECT_EQ(missedCard.dueDay, kFirstDay + 2);
     EXPECT_EQ(knownCard.box, 2);
@@ -252,10 +252,10 @@ TEST_F(ReviewTest, ProgressShowsBoxGroupsPractisedDaysAndTheDaysAhead) {
     platform::headless::PressKey(SDLK_ESCAPE);
     RunUntilScreen(ScreenId::MainMenu);
 
-    for (int entry = 0; entry < 6; ++entry) RecordAnswer(TheLearner(), 0, entry, entry != 5);
+    for (int entry = 0; entry < 6; ++entry) RecordAnswer(App(), TheLearner(), 0, entry, entry != 5);
     ASSERT_TRUE(SaveSchedules(TheLearner()));
     platform::SetToday(kFirstDay + 1);
-    for (int entry : {0, 1, 5}) RecordAnswer(TheLearner(), 0, entry, true);
+    for (int entry : {0, 1, 5}) RecordAnswer(App(), TheLearner(), 0, entry, true);
     ASSERT_TRUE(SaveSchedules(TheLearner()));
     StartOnDay(kFirstDay + 2);
 
@@ -433,8 +433,8 @@ TEST_F(OwnListReviewTest, OwnCardsAreReviewedByTheirListsRulesAndCountedInTheRec
     RunUntil([&] { return OwnRow() >= 0; }, 400);
     const int row = OwnRow();
     ASSERT_GE(row, 0);
-    RecordAnswer(TheLearner(), row, 0, false);  // "car" missed, "house" right
-    RecordAnswer(TheLearner(), row, 1, true);
+    RecordAnswer(App(), TheLearner(), row, 0, false);  // "car" missed, "house" right
+    RecordAnswer(App(), TheLearner(), row, 1, true);
     ASSERT_TRUE(SaveSchedules(TheLearner()));
 
     StartOnDay(kFirstDay + 1);
@@ -450,9 +450,9 @@ TEST_F(OwnListReviewTest, OwnCardsAreReviewedByTheirListsRulesAndCountedInTheRec
     RunUntilScreen(ScreenId::ReviewResult);
 
     EXPECT_LT(OwnCount("car"), OwnCount("house")) << "right lowers a count, wrong raises it";
-    EXPECT_EQ(CardAt(TheLearner(), row, 0).box, 2);
-    EXPECT_EQ(CardAt(TheLearner(), row, 1).box, 1);
-    EXPECT_EQ(CardAt(TheLearner(), row, 1).dueDay, kFirstDay + 2);
+    EXPECT_EQ(CardAt(App(), TheLearner(), row, 0).box, 2);
+    EXPECT_EQ(CardAt(App(), TheLearner(), row, 1).box, 1);
+    EXPECT_EQ(CardAt(App(), TheLearner(), row, 1).dueDay, kFirstDay + 2);
     EXPECT_EQ(
         RecordReader(folder + "data/progress.sqlite")
             .Rows("SELECT count(*), sum(kind = 'review') FROM answers a JOIN cards c ON c.id = a.card_id "

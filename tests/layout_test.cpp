@@ -263,7 +263,7 @@ TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
     std::vector<MissedEntry> every;
     MissedEntry widest;
     for (int row = 0; row < 12; ++row) {  // the designed topics
-        LoadTopicWords(TheLearner(), Run().words, row);
+        LoadTopicWords(App(), TheLearner(), Run().words, row);
         for (const WordEntry& entry : Run().words.entries) {
             every.push_back({entry, {}});
             if (WidthOf(entry.prompt + u" - " + entry.answer) >
@@ -312,7 +312,7 @@ TEST_F(LayoutTest, LongTextsOfOwnListsAreCutToTheirPlaces) {
         list << "#deck:" << Utf8(longTitle) << "\n" << Utf8(longWords) << "\t" << Utf8(longWords) << "\n";
         for (int i = 0; i < 40; ++i) list << "word" << i << "\tWort" << i << "\n";
     }
-    ImportListFile(TheLearner(), folder + "long.txt");
+    ImportListFile(App(), TheLearner(), folder + "long.txt");
     RefreshTopicsList(State());
     auto* topics = dynamic_cast<GLObjectTextList*>(Object("main menu 2"));
     ASSERT_EQ(topics->lines.size(), 14u);

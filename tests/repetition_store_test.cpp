@@ -311,8 +311,6 @@ TEST(RepetitionFile, SaveFolderLockIsTakenWaitedForOrSaysWhyNot) {
 TEST(RepetitionFile, UnlockNextTopicOnlyFromAnUnlockedToALockedRow) {
     TempGameFolder folder;
     AppContext context(folder.root);
-    AppContext* const previous = app;
-    app = &context;
     context.topicCount = 3;
     const int ranges[3][2] = {{0, 30}, {30, 60}, {60, 90}};
     for (int i = 0; i < 3; ++i) {
@@ -320,23 +318,22 @@ TEST(RepetitionFile, UnlockNextTopicOnlyFromAnUnlockedToALockedRow) {
         context.topics[i].lastWord = ranges[i][1];
     }
 
-    EXPECT_FALSE(UnlockNextTopic(2).unlocked);  // the last row has no next one
-    EXPECT_FALSE(UnlockNextTopic(1).unlocked);  // row 1 itself is still locked
-    EXPECT_FALSE(UnlockNextTopic(-1).unlocked);
+    EXPECT_FALSE(UnlockNextTopic(context, 2).unlocked);  // the last row has no next one
+    EXPECT_FALSE(UnlockNextTopic(context, 1).unlocked);  // row 1 itself is still locked
+    EXPECT_FALSE(UnlockNextTopic(context, -1).unlocked);
     EXPECT_FALSE(folder.Exists("data/60-90_rep.dat"));
 
-    EXPECT_TRUE(UnlockNextTopic(0).unlocked);
+    EXPECT_TRUE(UnlockNextTopic(context, 0).unlocked);
     EXPECT_EQ(folder.Read("data/30-60_rep.dat"), std::vector<uint8_t>(120, 0));
 
     // Already unlocked: its counts are left alone.
     const std::vector<uint8_t> progress = LittleEndian(std::vector<int32_t>(30, 4));
     folder.Write("data/30-60_rep.dat", progress);
-    EXPECT_FALSE(UnlockNextTopic(0).unlocked);
+    EXPECT_FALSE(UnlockNextTopic(context, 0).unlocked);
     EXPECT_EQ(folder.Read("data/30-60_rep.dat"), progress);
 
-    EXPECT_TRUE(UnlockNextTopic(1).unlocked);
+    EXPECT_TRUE(UnlockNextTopic(context, 1).unlocked);
     EXPECT_TRUE(IsTopicUnlocked(60, 90));
-    app = previous;
 }
 
 TEST(RepetitionCounts, UpdatesStayWithinZeroToFive) {

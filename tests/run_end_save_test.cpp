@@ -47,8 +47,6 @@ TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
         SCOPED_TRACE(c.name);
         TempGameFolder folder;
         AppContext context(folder.root);
-        AppContext* const previous = app;
-        app = &context;
         // A passed run of row 0 that got its one word right.
         currentRun.words = WordList{};
         currentRun.words.entries.resize(1);
@@ -66,7 +64,7 @@ TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
         run.player = u"ana";
         run.score = 20;
         run.passedRow = 0;
-        RunEndSave save(run, learner, currentRun, 0);
+        RunEndSave save(run, context, learner, currentRun, 0);
         std::optional<RunEndResult> result;
         int ms = 0;
         for (; ms <= 5000; ms += 100) {
@@ -94,7 +92,6 @@ TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
         EXPECT_FALSE(save.Step(10000).has_value());
         save.Finish();
         EXPECT_FALSE(folder.Exists("data/hof.hof"));
-        app = previous;
     }
 }
 
