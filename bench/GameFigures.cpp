@@ -259,7 +259,7 @@ bool AbortTestToMainMenu(Application& game) {
 
 // Starts the game headless on a desktop of the size given and plays it to the user-name screen.
 // Returns the loading step's time, or a negative figure when the game could not get there.
-// How long StartApplication took in the last StartGame: the window, the lists folder read, the
+// How long Application::Start took in the last StartGame: the window, the lists folder read, the
 // loading screen built.
 double startApplicationMs = 0;
 

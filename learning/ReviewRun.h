@@ -1,5 +1,5 @@
-// The cards of a review run, loaded as the one word list: entry i of currentRun.words is card
-// currentRun.reviewCards[i] of the topics table, with its topic's repetition count beside it, so the test
+// The cards of a review run, loaded as the one word list: entry i of the run's words is card
+// reviewCards[i] of the topics table, with its topic's repetition count beside it, so the test
 // screen's judging and counting work on it unchanged. A save replays each topic's judged answers
 // onto that topic's own counts file.
 #pragma once

@@ -60,11 +60,11 @@ std::string ScheduleFileName(const std::string& countsFileName);
 // The old schedule file's name of a row of the topics table.
 std::string TopicScheduleFileName(Learner& learner, const TopicInfo& topic);
 
-// Every row of app->topics with the names of the files the game kept its schedule and (an own
+// Every row of AppContext::topics with the names of the files the game kept its schedule and (an own
 // topic's) counts in before the record, to carry them over once (record/RecordMigration.h).
 std::vector<record::OldTopic> TopicsWithOldFiles(const AppContext& app, Learner& learner);
 
-// Reads every topic's schedule from the record (app->topics, own lists included). Queries load
+// Reads every topic's schedule from the record (AppContext::topics, own lists included). Queries load
 // what they need by themselves; calling this at start-up only moves the reading there. A kept
 // state the rules could not have made (a record edited by hand) is read as a new card.
 void LoadSchedules(const AppContext& app, Learner& learner);
@@ -114,7 +114,7 @@ void ScheduleAnswersKept(Learner& learner);
 SaveResult SaveSchedules(Learner& learner);
 
 // The cards a review run asks today: at most kReviewRunMax due cards of the unlocked rows of
-// app->topics; the cards whose latest answer was a miss first, then the rest, each group most
+// AppContext::topics; the cards whose latest answer was a miss first, then the rest, each group most
 // overdue first (then lower box, then table order). The rest stay due for the next runs.
 std::vector<CardRef> ChooseReviewCards(const AppContext& app, Learner& learner);
 // Due cards today in the unlocked rows (every one, not capped).
@@ -154,7 +154,7 @@ struct TopicProgress {
 // The figures of the progress picture, built from the record and this run's unsaved answers, read
 // again each time.
 struct ProgressFigures {
-    std::vector<TopicProgress> topics;  // every row of app->topics, in table order
+    std::vector<TopicProgress> topics;  // every row of AppContext::topics, in table order
     // practised[kPractisedDaysShown - 1] is today, [0] thirteen days before.
     std::array<bool, kPractisedDaysShown> practised{};
     std::array<int, kPractisedDaysShown> answersOnDay{};  // the answers given each of those days

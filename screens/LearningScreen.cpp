@@ -21,7 +21,7 @@
 
 namespace {
 
-// A step to the next entry is under way (app->screens.learningStepping): the arrow is ignored
+// A step to the next entry is under way (AppContext::screens.learningStepping): the arrow is ignored
 // until the entry is shown. While the screen is on its way out (learningLeaving) nothing more may
 // start a change (the frame tick clears the lock right after the entry, so an empty topic's
 // departure needs a guard of its own).

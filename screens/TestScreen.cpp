@@ -255,7 +255,7 @@ void BuildTestScreen(Game& game) {
 
 namespace {
 
-// What a test and a review share at their start; currentRun.test.mode says which it is.
+// What a test and a review share at their start; the run's test.mode says which it is.
 void StartRun(Game& game) {
     game.run.test.answerSubmitted = game.run.test.answerEvaluated = game.run.test.paused =
         game.run.test.brokenOff = false;

@@ -27,7 +27,7 @@
 
 namespace {
 
-// When the last picture change brought in "bg2 temat" (app->screens.lastPictureOnSecondPlane),
+// When the last picture change brought in "bg2 temat" (AppContext::screens.lastPictureOnSecondPlane),
 // "bg1 temat", which the entry shows, still holds the picture of the topic selected before it.
 
 GLObjectTextList* TopicsList(Game& game) { return FindTextList(game.scene, key::kTopicsList); }

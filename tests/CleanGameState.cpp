@@ -1,6 +1,7 @@
-// The game's state is process-wide by design, and ctest gives every test a process of its own; run
-// as one process (in order or shuffled), each test would otherwise see what the one before it
-// left: the headless folder, clock and exit status, a half-played run.
+// The game's own state lives in each test's application, but the platform services are
+// process-wide, and ctest gives every test a process of its own; run as one process (in order or
+// shuffled), each test would otherwise see what the one before it left: the headless folder, clock
+// and exit status, the save folder's decision, the record's session.
 // This listener gives every test the state a fresh process starts with. It also gives the tests a
 // player's data folder of their own: a test whose game folder cannot be written would otherwise
 // save into the real $HOME/.local/share/lexadrill/ of whoever runs the suite; and it keeps the
