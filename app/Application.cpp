@@ -43,45 +43,38 @@ Application::~Application() = default;
 
 Game Application::State() { return Game{*context, *scene, learner, run}; }
 
+template <typename Use>
+void Application::WithState(Use use) {
+    if (!context || !scene) return;
+    Game game = State();
+    use(game);
+}
+
 void Application::Close() {
-    if (context && scene) {
-        Game game = State();
-        SaveRunEndNow(game);
-    }
+    WithState(SaveRunEndNow);
     record::StopRecord();
     scene.reset();
     context.reset();
 }
 
 platform::WindowCallbacks Application::MessageTable() {
-    // Every event reaches the game only while the scene and the application's state are there.
     platform::WindowCallbacks callbacks;
     callbacks.tick = [this] {
         TellRecordCheck();
-        if (!context || !scene) return;
-        Game game = State();
-        FrameTick(game);
+        WithState(FrameTick);
     };
     callbacks.character = [this](char16_t unit) {
-        if (!context || !scene) return;
-        Game game = State();
-        RouteCharacter(game, unit);
+        WithState([unit](Game& game) { RouteCharacter(game, unit); });
     };
     callbacks.click = [this](platform::Click click) {
-        if (!context || !scene) return;
-        scene->clickPending = true;
-        Game game = State();
-        RouteClick(game, click);
+        WithState([click](Game& game) {
+            game.scene.clickPending = true;
+            RouteClick(game, click);
+        });
     };
-    callbacks.key = [this](platform::Key key) {
-        if (!context || !scene) return;
-        Game game = State();
-        RouteKey(game, key);
-    };
+    callbacks.key = [this](platform::Key key) { WithState([key](Game& game) { RouteKey(game, key); }); };
     callbacks.wheel = [this](int notches) {
-        if (!context || !scene) return;
-        Game game = State();
-        RouteWheel(game, notches);
+        WithState([notches](Game& game) { RouteWheel(game, notches); });
     };
     callbacks.paint = [this](int width, int height) {
         if (scene) scene->Resize(width, height);

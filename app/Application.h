@@ -51,7 +51,11 @@ private:
     // The window has been closed: a run's save still waiting for the folder's lock is done, the
     // scene and the application's state go.
     void Close();
+    // Every event reaches the game only while the scene and the application's state are there.
     platform::WindowCallbacks MessageTable();
+    // Calls use(Game&) while they are there; nothing otherwise.
+    template <typename Use>
+    void WithState(Use use);
 
     std::unique_ptr<AppContext> context;
     std::unique_ptr<GLScene> scene;

@@ -10,6 +10,8 @@
 #include "engine/GLScene.h"
 #include "game/state/AppContext.h"
 #include "game/texts/UiStrings.h"
+#include "learning/HallOfFame.h"
+#include "learning/MissedEntries.h"
 #include "platform/Platform.h"
 #include "tests/hooks/Headless.h"
 
@@ -80,6 +82,27 @@ TEST_F(ApplicationStart, ClosingTheWindowDeletesSceneAndApplication) {
     EXPECT_EQ(application.Context(), nullptr);
     platform::headless::RunTicks(3);  // nothing may reach the deleted objects any more
     application.Stop();               // and tear-down after a close is harmless
+}
+
+// Each application holds the game's state of its own: a second one in the same process starts
+// from none of what the first left, and the window's events reach the one running.
+TEST_F(ApplicationStart, ASecondApplicationStartsFromItsOwnState) {
+    ASSERT_TRUE(application.Start());
+    application.Context()->userName = u"ana";
+    application.Run().missed.push_back(MissedEntry{WordEntry{u"dog", u"perro"}, {}});
+    application.TheLearner().hallOfFame.push_back(HallOfFameEntry{u"ana", 10});
+    application.Stop();
+
+    Application second;
+    ASSERT_TRUE(second.Start());
+    EXPECT_EQ(second.Context()->userName, u"player");
+    EXPECT_TRUE(second.Run().missed.empty());
+    EXPECT_TRUE(second.TheLearner().hallOfFame.empty());
+    second.Scene()->clickPending = false;
+    platform::headless::Click();
+    EXPECT_TRUE(second.Scene()->clickPending);
+    second.Stop();
+    EXPECT_EQ(application.Run().missed.size(), 1u) << "the first application's run is its own";
 }
 
 TEST_F(ApplicationStart, BrokenIconFileIsIgnored) {
