@@ -19,25 +19,12 @@
 #include "learning/OwnTopics.h"
 #include "learning/ReviewSchedule.h"
 #include "platform/GameFolder.h"
-#include "platform/Platform.h"
 #include "platform/ProcessStart.h"
 #include "platform/WindowGeometry.h"
 #include "screens/LoadingScreen.h"
 #include "screens/TestScreen.h"
 
 namespace {
-
-// The window has been closed: a run's save still waiting for the folder's lock is done, the scene
-// (with every object the screens built and its light) and the application object go; the loop
-// then ends with status 0.
-void CloseApplication() {
-    SaveRunEndNow();
-    record::StopRecord();
-    delete scene;
-    scene = nullptr;
-    delete app;
-    app = nullptr;
-}
 
 // The record's integrity check, run beside the game, found the file damaged: told once, in the
 // game's words; the game plays on with a fresh record.
@@ -48,36 +35,64 @@ void TellRecordCheck() {
     platform::ShowMessage(notice);
 }
 
-platform::WindowCallbacks MessageTable() {
+}  // namespace
+
+Application::Application() = default;
+
+Application::~Application() = default;
+
+Game Application::State() { return Game{*context, *scene, learner, run}; }
+
+template <typename Use>
+void Application::WithState(Use use) {
+    if (!context || !scene) return;
+    Game game = State();
+    use(game);
+}
+
+void Application::Close() {
+    WithState(SaveRunEndNow);
+    record::StopRecord();
+    scene.reset();
+    context.reset();
+}
+
+platform::WindowCallbacks Application::MessageTable() {
     platform::WindowCallbacks callbacks;
-    callbacks.tick = [] {
+    callbacks.tick = [this] {
         TellRecordCheck();
-        FrameTick();
+        WithState(FrameTick);
     };
-    callbacks.character = RouteCharacter;
-    callbacks.click = [](platform::Click click) {
-        if (scene) scene->clickPending = true;
-        RouteClick(click);
+    callbacks.character = [this](char16_t unit) {
+        WithState([unit](Game& game) { RouteCharacter(game, unit); });
     };
-    callbacks.key = RouteKey;
-    callbacks.wheel = RouteWheel;
-    callbacks.paint = [](int width, int height) {
+    callbacks.click = [this](platform::Click click) {
+        WithState([click](Game& game) {
+            game.scene.clickPending = true;
+            RouteClick(game, click);
+        });
+    };
+    callbacks.key = [this](platform::Key key) { WithState([key](Game& game) { RouteKey(game, key); }); };
+    callbacks.wheel = [this](int notches) {
+        WithState([notches](Game& game) { RouteWheel(game, notches); });
+    };
+    callbacks.paint = [this](int width, int height) {
         if (scene) scene->Resize(width, height);
     };
-    callbacks.close = CloseApplication;
-    callbacks.fileDropped = QueueListImport;
+    callbacks.close = [this] { Close(); };
+    callbacks.fileDropped = [this](const std::string& path) {
+        if (context) QueueListImport(*context, path);
+    };
     return callbacks;
 }
 
-}  // namespace
-
-bool StartApplication(const std::vector<std::string>& listsToImport) {
-    if (!app) app = new AppContext(platform::GameFolder());
-    app->listsToImport.insert(app->listsToImport.end(), listsToImport.begin(), listsToImport.end());
+bool Application::Start(const std::vector<std::string>& listsToImport) {
+    if (!context) context = std::make_unique<AppContext>(platform::GameFolder());
+    context->listsToImport.insert(context->listsToImport.end(), listsToImport.begin(), listsToImport.end());
     DecideSaveFolder();
-    ReadListsFolder();
+    ReadListsFolder(*context, learner);
     // The record of the folder just chosen; schedules are read from it when first asked for.
-    const record::StartReport record = OpenLearnerRecord();
+    const record::StartReport record = OpenLearnerRecord(*context, learner);
     if (!record.migratedLine.empty()) {
         std::printf("%s\n", record.migratedLine.c_str());
         std::fflush(stdout);
@@ -91,38 +106,38 @@ bool StartApplication(const std::vector<std::string>& listsToImport) {
     // Told once, in the window: the game plays on whatever became of the record.
     if (!record.notice.empty()) platform::ShowMessage(record.notice);
     // Files named on the command line are read before the topics are built.
-    ImportWaitingLists();
-    InitApplication();
+    ImportWaitingLists(*context, learner);
+    Init();
     platform::RunMainLoop(MessageTable());
     return true;
 }
 
-void StopApplication() {
-    CloseApplication();
+void Application::Stop() {
+    Close();
     platform::Stop();
 }
 
-void InitApplication() {
+void Application::Init() {
     const platform::Size client = platform::ClientSize();
-    scene = new (std::nothrow) GLScene(client.width, client.height, 0.0, 25.0, 0.0);
-    if (scene) {
-        scene->SetBackgroundColour(1.0f, 1.0f, 1.0f);
-        scene->AddLight(std::make_unique<GLObjectLight>(key::kLight, 0, 1.0f, 1.0f, 1.0f, -1.8, 0.0, 0.9));
-        scene->viewTranslation[0] = 0.0;
-        scene->viewTranslation[1] = 0.0;
-        scene->viewTranslation[2] = -6.0;
-    }
-    app->strings = InterfaceTexts();
-    BuildLoadingScreen();
-    ShowLoadingScreen();
+    scene.reset(new (std::nothrow) GLScene(client.width, client.height, 0.0, 25.0, 0.0));
+    context->strings = InterfaceTexts();
+    if (!scene) return;
+    scene->SetBackgroundColour(1.0f, 1.0f, 1.0f);
+    scene->AddLight(std::make_unique<GLObjectLight>(key::kLight, 0, 1.0f, 1.0f, 1.0f, -1.8, 0.0, 0.9));
+    scene->viewTranslation[0] = 0.0;
+    scene->viewTranslation[1] = 0.0;
+    scene->viewTranslation[2] = -6.0;
+    Game game = State();
+    BuildLoadingScreen(game);
+    ShowLoadingScreen(game);
 }
 
-void ResizeToPlayWindow() {
+void ResizeToPlayWindow(Game& game) {
     const platform::Size desktop = platform::DesktopSize();
     const platform::WindowRect r = platform::PlayWindowRect(desktop.width, desktop.height);
     platform::SetWindowFrame(r.x, r.y, r.width, r.height, true);
     // This tick's frame is the play window's first: drawn whole at its size, not at the loading
     // window's (the rest would show the bare clear colour until the window's resize comes in).
     const platform::Size client = platform::ClientSize();
-    if (scene) scene->Resize(client.width, client.height);
+    game.scene.Resize(client.width, client.height);
 }

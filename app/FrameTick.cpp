@@ -33,225 +33,225 @@ namespace {
 
 struct ScreenChange {
     ScreenEvent event;
-    void (*actions)();
+    void (*actions)(Game& game);
     ScreenId enters;
 };
 
 // The panel shown knows where it leads: before an own list's run it names the list's languages.
-void EnterInfo(ScreenId returnScreen) {
-    app->infoReturnScreen = returnScreen;
-    ShowInfoScreen();
+void EnterInfo(Game& game, ScreenId returnScreen) {
+    game.app.infoReturnScreen = returnScreen;
+    ShowInfoScreen(game);
 }
 
 const ScreenChange kScreenChanges[] = {
     {ScreenEvent::UserNameAfterLoading,
-     [] {
-         scene->reflectionOff = false;
-         HideLoadingScreen();
-         ShowUserNameScreen();
-         ResizeToPlayWindow();
+     [](Game& game) {
+         game.scene.reflectionOff = false;
+         HideLoadingScreen(game);
+         ShowUserNameScreen(game);
+         ResizeToPlayWindow(game);
      },
      ScreenId::UserName},
     {ScreenEvent::MainMenuAfterUserName,
-     [] {
-         HideUserNameScreen();
-         ShowMainMenu(true);  // the logo is already standing
+     [](Game& game) {
+         HideUserNameScreen(game);
+         ShowMainMenu(game, true);  // the logo is already standing
      },
      ScreenId::MainMenu},
     {ScreenEvent::ExitConfirmAfterUserName,
-     [] {
-         HideUserNameScreen();
-         ShowExitConfirm(ScreenId::UserName);
+     [](Game& game) {
+         HideUserNameScreen(game);
+         ShowExitConfirm(game, ScreenId::UserName);
      },
      ScreenId::ExitConfirm},
     {ScreenEvent::TopicsAfterMainMenu,
-     [] {
-         HideMainMenu();
-         ShowTopicsScreen();
+     [](Game& game) {
+         HideMainMenu(game);
+         ShowTopicsScreen(game);
      },
      ScreenId::Topics},
     {ScreenEvent::HallOfFameAfterMainMenu,
-     [] {
-         HideMainMenu();
-         ShowHallOfFameScreen();
+     [](Game& game) {
+         HideMainMenu(game);
+         ShowHallOfFameScreen(game);
      },
      ScreenId::HallOfFame},
     {ScreenEvent::InfoAfterMainMenu,
-     [] {
-         HideMainMenu();
-         EnterInfo(ScreenId::MainMenu);
+     [](Game& game) {
+         HideMainMenu(game);
+         EnterInfo(game, ScreenId::MainMenu);
      },
      ScreenId::Info},
     {ScreenEvent::ExitConfirmAfterMenuLine,
-     [] {
-         HideMainMenu();
-         ShowExitConfirm(ScreenId::MainMenu);
+     [](Game& game) {
+         HideMainMenu(game);
+         ShowExitConfirm(game, ScreenId::MainMenu);
      },
      ScreenId::ExitConfirm},
     {ScreenEvent::ExitConfirmAfterMainMenuAbort,
-     [] {
-         HideMainMenu();
-         ShowExitConfirm(ScreenId::MainMenu);
+     [](Game& game) {
+         HideMainMenu(game);
+         ShowExitConfirm(game, ScreenId::MainMenu);
      },
      ScreenId::ExitConfirm},
     {ScreenEvent::MainMenuAfterExitConfirm,
-     [] {
-         scene->reflectionOff = false;
-         HideExitConfirm();
-         ShowMainMenu(false);
+     [](Game& game) {
+         game.scene.reflectionOff = false;
+         HideExitConfirm(game);
+         ShowMainMenu(game, false);
      },
      ScreenId::MainMenu},
     {ScreenEvent::UserNameAfterExitConfirm,
-     [] {
-         HideExitConfirm();
-         ShowUserNameScreen();
+     [](Game& game) {
+         HideExitConfirm(game);
+         ShowUserNameScreen(game);
      },
      ScreenId::UserName},
     {ScreenEvent::InfoAfterExitConfirm,
-     [] {
-         scene->reflectionOff = false;
-         HideExitConfirm();
-         EnterInfo(ScreenId::None);  // the arrow now ends the program
+     [](Game& game) {
+         game.scene.reflectionOff = false;
+         HideExitConfirm(game);
+         EnterInfo(game, ScreenId::None);  // the arrow now ends the program
      },
      ScreenId::Info},
     {ScreenEvent::InfoAfterTopics,
-     [] {
-         HideTopicsScreen();
-         EnterInfo(app->sessionMode == SessionMode::Learning ? ScreenId::Learning : ScreenId::Test);
+     [](Game& game) {
+         HideTopicsScreen(game);
+         EnterInfo(game, game.app.sessionMode == SessionMode::Learning ? ScreenId::Learning : ScreenId::Test);
      },
      ScreenId::Info},
     {ScreenEvent::MainMenuAfterTopics,
-     [] {
-         HideTopicsScreen();
-         ShowMainMenu(false);
+     [](Game& game) {
+         HideTopicsScreen(game);
+         ShowMainMenu(game, false);
      },
      ScreenId::MainMenu},
     {ScreenEvent::LearningAfterInfo,
-     [] {
-         HideInfoScreen();
-         ShowLearningScreen();
+     [](Game& game) {
+         HideInfoScreen(game);
+         ShowLearningScreen(game);
      },
      ScreenId::Learning},
     {ScreenEvent::TestAfterInfo,
-     [] {
-         HideInfoScreen();
-         ShowTestScreen();
+     [](Game& game) {
+         HideInfoScreen(game);
+         ShowTestScreen(game);
      },
      ScreenId::Test},
     {ScreenEvent::MainMenuAfterInfo,
-     [] {
-         HideInfoScreen();
-         ShowMainMenu(false);
+     [](Game& game) {
+         HideInfoScreen(game);
+         ShowMainMenu(game, false);
      },
      ScreenId::MainMenu},
     {ScreenEvent::MainMenuAfterLearning,
-     [] {
-         HideLearningScreen();
-         ShowMainMenu(false);
+     [](Game& game) {
+         HideLearningScreen(game);
+         ShowMainMenu(game, false);
      },
      ScreenId::MainMenu},
     {ScreenEvent::NextLevelAfterTest,
-     [] {
-         HideTestScreen();
-         ShowNextLevelScreen();
+     [](Game& game) {
+         HideTestScreen(game);
+         ShowNextLevelScreen(game);
      },
      ScreenId::NextLevel},
     {ScreenEvent::MainMenuAfterTest,
-     [] {
-         HideTestScreen();
-         ShowMainMenu(false);
+     [](Game& game) {
+         HideTestScreen(game);
+         ShowMainMenu(game, false);
      },
      ScreenId::MainMenu},
     {ScreenEvent::GameOverAfterTest,
-     [] {
-         HideTestScreen();
-         ShowGameOverScreen();
+     [](Game& game) {
+         HideTestScreen(game);
+         ShowGameOverScreen(game);
      },
      ScreenId::GameOver},
     {ScreenEvent::MainMenuAfterNextLevel,
-     [] {
-         HideResultScreens();
-         ShowMainMenu(false);
+     [](Game& game) {
+         HideResultScreens(game);
+         ShowMainMenu(game, false);
      },
      ScreenId::MainMenu},
     {ScreenEvent::InfoAfterGameOver,
-     [] {
-         HideResultScreens();
-         EnterInfo(ScreenId::MainMenu);
+     [](Game& game) {
+         HideResultScreens(game);
+         EnterInfo(game, ScreenId::MainMenu);
      },
      ScreenId::Info},
     {ScreenEvent::LearningAfterNextLevel,
-     [] {
-         HideResultScreens();
-         ShowPractiseRound();
+     [](Game& game) {
+         HideResultScreens(game);
+         ShowPractiseRound(game);
      },
      ScreenId::Learning},
     {ScreenEvent::LearningAfterGameOver,
-     [] {
-         HideResultScreens();
-         ShowPractiseRound();
+     [](Game& game) {
+         HideResultScreens(game);
+         ShowPractiseRound(game);
      },
      ScreenId::Learning},
     {ScreenEvent::ExitConfirmAfterTopics,
-     [] {
-         HideTopicsScreen();
-         ShowExitConfirm(ScreenId::Topics);
+     [](Game& game) {
+         HideTopicsScreen(game);
+         ShowExitConfirm(game, ScreenId::Topics);
      },
      ScreenId::ExitConfirm},
     {ScreenEvent::TopicsAfterExitConfirm,
-     [] {
-         scene->reflectionOff = false;
-         HideExitConfirm();
-         ShowTopicsScreen();
+     [](Game& game) {
+         game.scene.reflectionOff = false;
+         HideExitConfirm(game);
+         ShowTopicsScreen(game);
      },
      ScreenId::Topics},
     {ScreenEvent::TopicsAfterImport,
-     [] {
-         HideTopicsScreen();
-         RefreshTopicsList();
-         ShowTopicsScreen();
+     [](Game& game) {
+         HideTopicsScreen(game);
+         RefreshTopicsList(game);
+         ShowTopicsScreen(game);
      },
      ScreenId::Topics},
     {ScreenEvent::MainMenuAfterHallOfFame,
-     [] {
-         HideHallOfFameScreen();
-         ShowMainMenu(false);
+     [](Game& game) {
+         HideHallOfFameScreen(game);
+         ShowMainMenu(game, false);
      },
      ScreenId::MainMenu},
     {ScreenEvent::ReviewAfterMainMenu,
-     [] {
-         HideMainMenu();
-         ShowReviewRun();
+     [](Game& game) {
+         HideMainMenu(game);
+         ShowReviewRun(game);
      },
      ScreenId::Test},
     {ScreenEvent::ReviewResultAfterReview,
-     [] {
-         HideTestScreen();
-         ShowReviewResultScreen();
+     [](Game& game) {
+         HideTestScreen(game);
+         ShowReviewResultScreen(game);
      },
      ScreenId::ReviewResult},
     {ScreenEvent::MainMenuAfterReviewResult,
-     [] {
-         HideResultScreens();
-         ShowMainMenu(false);
+     [](Game& game) {
+         HideResultScreens(game);
+         ShowMainMenu(game, false);
      },
      ScreenId::MainMenu},
     {ScreenEvent::LearningAfterReviewResult,
-     [] {
-         HideResultScreens();
-         ShowPractiseRound();
+     [](Game& game) {
+         HideResultScreens(game);
+         ShowPractiseRound(game);
      },
      ScreenId::Learning},
     {ScreenEvent::ProgressAfterMainMenu,
-     [] {
-         HideMainMenu();
-         ShowProgressScreen();
+     [](Game& game) {
+         HideMainMenu(game);
+         ShowProgressScreen(game);
      },
      ScreenId::Progress},
     {ScreenEvent::MainMenuAfterProgress,
-     [] {
-         HideProgressScreen();
-         ShowMainMenu(false);
+     [](Game& game) {
+         HideProgressScreen(game);
+         ShowMainMenu(game, false);
      },
      ScreenId::MainMenu},
 };
@@ -259,19 +259,19 @@ const ScreenChange kScreenChanges[] = {
 // Events that do their work on the current screen and leave currentScreen and the lock alone.
 struct InScreenEvent {
     ScreenEvent event;
-    void (*actions)();
+    void (*actions)(Game& game);
 };
 
 const InScreenEvent kInScreenEvents[] = {
     {ScreenEvent::TopicsShowSecondPicture,
-     [] { CompleteTopicPictureChange(key::kTopicPictureFirst, key::kTopicPictureSecond); }},
+     [](Game& game) { CompleteTopicPictureChange(game, key::kTopicPictureFirst, key::kTopicPictureSecond); }},
     {ScreenEvent::TopicsShowFirstPicture,
-     [] { CompleteTopicPictureChange(key::kTopicPictureSecond, key::kTopicPictureFirst); }},
+     [](Game& game) { CompleteTopicPictureChange(game, key::kTopicPictureSecond, key::kTopicPictureFirst); }},
     {ScreenEvent::TestNextWord, ShowNextTestQuestion},
     {ScreenEvent::LearningNextWord, ShowNextLearningEntry},
 };
 
-void Dispatch(const std::string& name) {
+void Dispatch(Game& game, const std::string& name) {
     if (name.empty()) return;
     const std::optional<ScreenEvent> event = EventNamed(name);
     if (!event) {
@@ -280,16 +280,16 @@ void Dispatch(const std::string& name) {
     }
     for (const ScreenChange& row : kScreenChanges) {
         if (*event == row.event) {
-            row.actions();
-            scene->RenderWholeNext();
-            app->currentScreen = row.enters;
-            app->transitionLock = false;
+            row.actions(game);
+            game.scene.RenderWholeNext();
+            game.app.currentScreen = row.enters;
+            game.app.transitionLock = false;
             return;
         }
     }
     for (const InScreenEvent& row : kInScreenEvents) {
         if (*event == row.event) {
-            row.actions();
+            row.actions(game);
             return;
         }
     }
@@ -298,12 +298,13 @@ void Dispatch(const std::string& name) {
 
 }  // namespace
 
-void FrameTick() {
-    if (const ScreenEntry* screen = FindScreen(app->currentScreen); screen && screen->tick) screen->tick();
-    StepSpeechSign();
-    ImportWaitingListsWhenIdle();
-    Dispatch(scene->PollEvent());
-    scene->Render(platform::TickIsShown());
+void FrameTick(Game& game) {
+    if (const ScreenEntry* screen = FindScreen(game.app.currentScreen); screen && screen->tick)
+        screen->tick(game);
+    StepSpeechSign(game);
+    ImportWaitingListsWhenIdle(game);
+    Dispatch(game, game.scene.PollEvent());
+    game.scene.Render(platform::TickIsShown());
     // Over the frame just shown: the command line's import report waits for the play window.
-    TellImportReport();
+    TellImportReport(game.app);
 }

@@ -4,4 +4,6 @@
 // draws nothing while more ticks are already due (the platform's TickIsShown()).
 #pragma once
 
-void FrameTick();
+#include "screens/Game.h"
+
+void FrameTick(Game& game);

@@ -5,9 +5,9 @@
 #include "app/ScreenTable.h"
 #include "game/state/AppContext.h"
 
-void RouteInput(const InputEvent& input) {
-    const ScreenEntry* screen = FindScreen(app->currentScreen);
-    if (screen && screen->input) screen->input(input);
+void RouteInput(Game& game, const InputEvent& input) {
+    const ScreenEntry* screen = FindScreen(game.app.currentScreen);
+    if (screen && screen->input) screen->input(game, input);
 }
 
-void RouteClick(const platform::Click& click) { RouteInput(InputEvent::Clicked(click)); }
+void RouteClick(Game& game, const platform::Click& click) { RouteInput(game, InputEvent::Clicked(click)); }

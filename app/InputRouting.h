@@ -4,7 +4,8 @@
 #pragma once
 
 #include "game/state/InputEvent.h"
+#include "screens/Game.h"
 
-void RouteInput(const InputEvent& input);
+void RouteInput(Game& game, const InputEvent& input);
 // RouteInput for a left click and what was held with it.
-void RouteClick(const platform::Click& click);
+void RouteClick(Game& game, const platform::Click& click);

@@ -40,28 +40,28 @@ struct KeyBinding {
     InputEvent trigger;  // a named key, or a typed character
     const char* objectKey;
     Part part;
-    int line = 0;                // for Part::Line
-    bool (*when)() = nullptr;    // the row counts only while this holds (nullptr: always)
-    void (*action)() = nullptr;  // for Part::Action
+    int line = 0;                     // for Part::Line
+    bool (*when)(Game&) = nullptr;    // the row counts only while this holds (nullptr: always)
+    void (*action)(Game&) = nullptr;  // for Part::Action
 };
 
 constexpr KeyBinding OnKey(ScreenId screen, Key key, const char* objectKey, Part part, int line = 0,
-                           bool (*when)() = nullptr) {
+                           bool (*when)(Game&) = nullptr) {
     return {screen, InputEvent::Pressed(key), objectKey, part, line, when, nullptr};
 }
 
-constexpr KeyBinding Doing(ScreenId screen, InputEvent trigger, void (*action)()) {
+constexpr KeyBinding Doing(ScreenId screen, InputEvent trigger, void (*action)(Game&)) {
     return {screen, trigger, nullptr, Part::Action, 0, nullptr, action};
 }
 
 // With the cheat on, Return on a locked topic unlocks it (the screen's own handler takes it).
-bool NoCheatUnlock() { return !CheatUnlocksSelectedTopic(); }
+bool NoCheatUnlock(Game& game) { return !CheatUnlocksSelectedTopic(game); }
 
-void OpenHelp() { platform::OpenAddress(HelpAddress()); }
+void OpenHelp(Game&) { platform::OpenAddress(HelpAddress()); }
 
-void ToggleSpeechWithSign() {
+void ToggleSpeechWithSign(Game& game) {
     platform::ToggleSpeech();  // for the run of the program, wherever the player is
-    ShowSpeechSign(platform::SpeechEnabled());
+    ShowSpeechSign(game, platform::SpeechEnabled());
 }
 
 constexpr InputEvent kSpace = InputEvent::Typed(u' ');
@@ -139,10 +139,11 @@ const KeyBinding kBindings[] = {
     OnKey(ScreenId::ExitConfirm, Key::Escape, key::kExitAnswers, Part::Line, LineOf(ExitAnswer::No)),
 };
 
-const KeyBinding* FindBinding(ScreenId screen, const InputEvent& trigger) {
+const KeyBinding* FindBinding(Game& game, const InputEvent& trigger) {
+    const ScreenId screen = game.app.currentScreen;
     for (const KeyBinding& binding : kBindings) {
         const bool here = binding.screen == screen || binding.screen == kEveryScreen;
-        if (here && binding.trigger == trigger && (!binding.when || binding.when())) return &binding;
+        if (here && binding.trigger == trigger && (!binding.when || binding.when(game))) return &binding;
     }
     return nullptr;
 }
@@ -170,12 +171,12 @@ KeyMeaning MeaningOf(const KeyBinding& binding) {
 // Runs the row: its action, or the key with its meaning to the screen, whose buttons and lists
 // answer it. Nothing reaches the screen for an object that is not shown, nor for a list's step
 // when the list has no such arrow.
-void Press(const KeyBinding& binding, Key key) {
+void Press(Game& game, const KeyBinding& binding, Key key) {
     if (binding.part == Part::Action) {
-        binding.action();
+        binding.action(game);
         return;
     }
-    const GLObject* object = scene->FindObject(binding.objectKey);
+    const GLObject* object = game.scene.FindObject(binding.objectKey);
     if (!object || !object->visible) return;
     if (binding.part != Part::Object) {
         const auto* list = dynamic_cast<const GLObjectTextList*>(object);
@@ -184,7 +185,7 @@ void Press(const KeyBinding& binding, Key key) {
         const char* arrow = binding.part == Part::UpArrow ? key::kListArrowUp : key::kListArrowDown;
         if (step && !FindObjectIn(list->children, arrow)) return;
     }
-    RouteInput(InputEvent::Pressed(key, MeaningOf(binding)));
+    RouteInput(game, InputEvent::Pressed(key, MeaningOf(binding)));
 }
 
 bool OverList(const GLObject& list) {
@@ -194,28 +195,27 @@ bool OverList(const GLObject& list) {
 }
 
 // A typed event: its row in the key table, or else the current screen's handler.
-void RouteTyped(const InputEvent& input) {
-    if (!app || !scene) return;
-    if (const KeyBinding* binding = FindBinding(app->currentScreen, input)) {
-        Press(*binding, input.key);
+void RouteTyped(Game& game, const InputEvent& input) {
+    if (const KeyBinding* binding = FindBinding(game, input)) {
+        Press(game, *binding, input.key);
         return;
     }
-    RouteInput(input);
+    RouteInput(game, input);
 }
 
 }  // namespace
 
-void RouteKey(Key key) { RouteTyped(InputEvent::Pressed(key)); }
+void RouteKey(Game& game, Key key) { RouteTyped(game, InputEvent::Pressed(key)); }
 
-void RouteCharacter(char16_t unit) { RouteTyped(InputEvent::Typed(unit)); }
+void RouteCharacter(Game& game, char16_t unit) { RouteTyped(game, InputEvent::Typed(unit)); }
 
-void RouteWheel(int notches) {
-    if (!app || !scene || notches == 0) return;
+void RouteWheel(Game& game, int notches) {
+    if (notches == 0) return;
     const Key key = notches > 0 ? Key::Up : Key::Down;
-    const KeyBinding* binding = FindBinding(app->currentScreen, InputEvent::Pressed(key));
+    const KeyBinding* binding = FindBinding(game, InputEvent::Pressed(key));
     if (!binding) return;
-    const GLObject* list = scene->FindObject(binding->objectKey);
+    const GLObject* list = game.scene.FindObject(binding->objectKey);
     if (!list || !OverList(*list)) return;
     // A list steps once per click and refuses while it scrolls, so more notches than lines are moot.
-    for (int i = 0, n = std::min(std::abs(notches), 30); i < n; ++i) Press(*binding, key);
+    for (int i = 0, n = std::min(std::abs(notches), 30); i < n; ++i) Press(game, *binding, key);
 }

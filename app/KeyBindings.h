@@ -9,13 +9,14 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "screens/Game.h"
 
 // Up and Down are a list's arrows, Return its selected line or the screen's next arrow, Escape the
 // screen's way back or out (or on, where the arrow is the only way), F3 the main menu's progress
 // picture; F1 opens the help page and F2 turns speech off and on wherever the player is.
-void RouteKey(platform::Key key);
+void RouteKey(Game& game, platform::Key key);
 // A typed character: Space speaks the shown Spanish word again where a word is shown without a
 // field; everywhere else characters go to the screen (its text field).
-void RouteCharacter(char16_t unit);
+void RouteCharacter(Game& game, char16_t unit);
 // The wheel over a list is its arrows, one step a notch.
-void RouteWheel(int notches);
+void RouteWheel(Game& game, int notches);

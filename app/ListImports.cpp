@@ -86,12 +86,10 @@ std::string BoxText(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-void QueueListImport(const std::string& path) {
-    if (app) app->listsToImport.push_back(path);
-}
+void QueueListImport(AppContext& app, const std::string& path) { app.listsToImport.push_back(path); }
 
-bool ImportWaitingLists() {
-    if (!app || app->listsToImport.empty()) return false;
+bool ImportWaitingLists(AppContext& app, Learner& learner) {
+    if (app.listsToImport.empty()) return false;
     std::vector<std::string> lines;
     // The file of this round each copy's name was last imported from (its path and line): a later
     // file of the same name replaces its list, and both lines say so.
@@ -100,13 +98,13 @@ bool ImportWaitingLists() {
     std::map<std::string, size_t> notShownBefore;
     for (const OwnTopic& topic : learner.ownTopics) {
         if (notShownBefore.count(topic.listFile) == 0)
-            notShownBefore.emplace(topic.listFile, TopicsNotShown(topic.listFile));
+            notShownBefore.emplace(topic.listFile, TopicsNotShown(app, learner, topic.listFile));
     }
-    for (const std::string& path : std::vector<std::string>(std::move(app->listsToImport))) {
+    for (const std::string& path : std::vector<std::string>(std::move(app.listsToImport))) {
         const std::string copy = ListCopyName(BaseName(path));
         bool listed = false;
         for (const OwnTopic& topic : learner.ownTopics) listed = listed || topic.listFile == copy;
-        std::string line = ImportListFile(path);
+        std::string line = ImportListFile(app, learner, path);
         if (Imported(line)) {
             const auto earlier = importedAs.find(copy);
             if (earlier != importedAs.end()) {
@@ -121,43 +119,43 @@ bool ImportWaitingLists() {
     }
     // What the table could not hold once the round was in, this round's lists and earlier ones.
     for (const auto& [copy, from] : importedAs) {
-        if (const size_t lost = TopicsNotShown(copy))
+        if (const size_t lost = TopicsNotShown(app, learner, copy))
             lines[from.second] += "; " + std::to_string(lost) + " topics not shown: the topics list is full";
     }
     for (const auto& [list, before] : notShownBefore) {
-        const size_t lost = TopicsNotShown(list);
+        const size_t lost = TopicsNotShown(app, learner, list);
         if (importedAs.count(list) == 0 && lost > before)
             lines.push_back(list + ": " + std::to_string(lost - before) +
                             " more topics not shown: the topics list is full");
     }
     for (const std::string& line : lines) std::printf("%s\n", line.c_str());
-    app->listsToImport.clear();
+    app.listsToImport.clear();
     std::fflush(stdout);
-    app->untoldImportReport += (app->untoldImportReport.empty() ? "" : "\n") + BoxText(lines);
-    TellImportReport();
+    app.untoldImportReport += (app.untoldImportReport.empty() ? "" : "\n") + BoxText(lines);
+    TellImportReport(app);
     return true;
 }
 
-void TellImportReport() {
+void TellImportReport(AppContext& app) {
     // Before the play window has shown its first frame the box would stand on a bare desktop.
-    if (!app || app->untoldImportReport.empty() || app->currentScreen == ScreenId::Loading ||
-        app->currentScreen == ScreenId::None)
+    if (app.untoldImportReport.empty() || app.currentScreen == ScreenId::Loading ||
+        app.currentScreen == ScreenId::None)
         return;
-    const std::string report = std::move(app->untoldImportReport);
-    app->untoldImportReport.clear();
+    const std::string report = std::move(app.untoldImportReport);
+    app.untoldImportReport.clear();
     platform::ShowMessage(report, platform::MessageKind::Information);
 }
 
-void ImportWaitingListsWhenIdle() {
-    if (!app || app->listsToImport.empty() || !scene || app->transitionLock || TopicPictureChanging()) return;
-    if (app->currentScreen == ScreenId::MainMenu) {
-        ImportWaitingLists();
-        RefreshTopicsList();
-    } else if (app->currentScreen == ScreenId::Topics) {
-        ImportWaitingLists();
+void ImportWaitingListsWhenIdle(Game& game) {
+    if (game.app.listsToImport.empty() || game.app.transitionLock || TopicPictureChanging(game.app)) return;
+    if (game.app.currentScreen == ScreenId::MainMenu) {
+        ImportWaitingLists(game.app, game.learner);
+        RefreshTopicsList(game);
+    } else if (game.app.currentScreen == ScreenId::Topics) {
+        ImportWaitingLists(game.app, game.learner);
         // The list is built afresh while the screen is away, as after any other screen.
-        app->transitionLock = true;
-        FlyOutTopicsScreen();
-        PostScreenEvent(ScreenEvent::TopicsAfterImport, 50);
+        game.app.transitionLock = true;
+        FlyOutTopicsScreen(game);
+        PostScreenEvent(game.scene, ScreenEvent::TopicsAfterImport, 50);
     }
 }

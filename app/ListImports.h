@@ -7,15 +7,17 @@
 
 #include <string>
 
+#include "screens/Game.h"
+
 // A file dropped onto the window.
-void QueueListImport(const std::string& path);
+void QueueListImport(AppContext& app, const std::string& path);
 // Imports every waiting file now, whatever the screen, and tells the player (at once once the play
 // window shows, else when it does); true when any was waiting. Start-up uses it for the command
 // line's files, before the topics are built.
-bool ImportWaitingLists();
+bool ImportWaitingLists(AppContext& app, Learner& learner);
 // Shows the report of imports not told yet, once the play window has shown a frame; called after
 // every tick's frame.
-void TellImportReport();
+void TellImportReport(AppContext& app);
 // Each tick: imports the waiting files once the player is on the main menu or the topics screen
 // with no screen change under way; the topics list then shows the new topics.
-void ImportWaitingListsWhenIdle();
+void ImportWaitingListsWhenIdle(Game& game);

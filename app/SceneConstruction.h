@@ -2,4 +2,6 @@
 // arrows, abort button, word texts, flags, score texts). Every object is created hidden.
 #pragma once
 
-void BuildScene();
+#include "screens/Game.h"
+
+void BuildScene(Game& game);

@@ -16,7 +16,7 @@
 
 namespace {
 
-void LoadEverything() { LoadingStep(BuildSceneObjects); }
+void LoadEverything(Game& game) { LoadingStep(game, BuildSceneObjects); }
 
 // In drawing order: a screen's objects are drawn after those of the rows above it. The loading
 // screen's own objects are built before the others, when the window opens.
@@ -45,10 +45,10 @@ const ScreenEntry* FindScreen(ScreenId id) {
     return nullptr;
 }
 
-void BuildSceneObjects() {
-    BuildScene();
+void BuildSceneObjects(Game& game) {
+    BuildScene(game);
     for (const ScreenEntry& entry : kScreens) {
-        if (entry.build) entry.build();
+        if (entry.build) entry.build(game);
     }
-    BuildSpeechSign();
+    BuildSpeechSign(game);
 }

@@ -6,16 +6,17 @@
 
 #include "game/state/InputEvent.h"
 #include "game/state/ScreenId.h"
+#include "screens/Game.h"
 
 struct ScreenEntry {
     ScreenId id;
-    void (*build)();  // nullptr: the screen shows only objects built for several screens
-    void (*tick)();   // nullptr: nothing to do on a tick beyond the scene's own
-    void (*input)(const InputEvent& input);  // nullptr: the screen takes no input
+    void (*build)(Game& game);  // nullptr: the screen shows only objects built for several screens
+    void (*tick)(Game& game);   // nullptr: nothing to do on a tick beyond the scene's own
+    void (*input)(Game& game, const InputEvent& input);  // nullptr: the screen takes no input
 };
 
 // The screen's row; nullptr for ScreenId::None.
 const ScreenEntry* FindScreen(ScreenId id);
 // Builds the objects several screens share, then every screen's own, in the table's order, which
 // is their drawing order.
-void BuildSceneObjects();
+void BuildSceneObjects(Game& game);

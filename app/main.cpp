@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::string(argv[1]) == "--export-results")
         return ExportResultsCommand(argc >= 3 ? argv[2] : "");
     // Every argument is a word list to import.
-    const bool started = StartApplication(std::vector<std::string>(argv + 1, argv + argc));
-    StopApplication();
+    Application application;
+    const bool started = application.Start(std::vector<std::string>(argv + 1, argv + argc));
+    application.Stop();
     return started ? 0 : 1;
 }

@@ -65,12 +65,12 @@ struct Frames {
     std::vector<double> wallMs, cpuMs;
 };
 
-void PrintFrames(const char* what, const Frames& frames) {
+void PrintFrames(Application& game, const char* what, const Frames& frames) {
     const std::vector<double>& ms = frames.wallMs;
     std::printf("%-44s median %7.3f ms  (min %.3f, max %.3f; cpu median %.3f ms; %zu frames, %d x %d)\n",
                 what, Median(ms), *std::min_element(ms.begin(), ms.end()),
-                *std::max_element(ms.begin(), ms.end()), Median(frames.cpuMs), ms.size(), scene->width,
-                scene->height);
+                *std::max_element(ms.begin(), ms.end()), Median(frames.cpuMs), ms.size(), game.Scene()->width,
+                game.Scene()->height);
 }
 
 // Ticks the real 64 Hz timer delivers in 2 s while every tick renders; the first falls one period
@@ -81,9 +81,9 @@ void PrintTickRate(const char* what) {
 }
 
 // The window's picture after the last frame, top row first, as a binary PPM.
-void WritePicture(const std::string& path) {
+void WritePicture(Application& game, const std::string& path) {
     platform::MakeContextCurrent();
-    const int w = scene->width, h = scene->height;
+    const int w = game.Scene()->width, h = game.Scene()->height;
     std::vector<unsigned char> rgb(static_cast<size_t>(w) * h * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
@@ -100,54 +100,57 @@ void WritePicture(const std::string& path) {
 // that show nothing new are skipped as in the game. Also counted: frames rendered whole, frames
 // rendered in changed rectangles only, and frames not drawn (nothing new, or ticks run behind
 // the clock), and the ticks a second the loop kept.
-void PrintPlayCost(const char* screen) {
-    const uint64_t drawnBefore = scene->framesDrawn, skippedBefore = scene->framesSkipped;
-    const uint64_t partialBefore = scene->framesPartial;
+void PrintPlayCost(Application& game, const char* screen) {
+    const uint64_t drawnBefore = game.Scene()->framesDrawn, skippedBefore = game.Scene()->framesSkipped;
+    const uint64_t partialBefore = game.Scene()->framesPartial;
     const double cpuStart = ProcessCpuMs();
     const Clock::time_point start = Clock::now();
     const int loopTicks = platform::headless::RunRealTimeMs(2000);
     const double cpuMs = ProcessCpuMs() - cpuStart, wallMs = MsSince(start);
-    const uint64_t drawn = scene->framesDrawn - drawnBefore, partial = scene->framesPartial - partialBefore;
-    const uint64_t undrawn = scene->framesSkipped - skippedBefore, ticks = drawn + undrawn;
+    const uint64_t drawn = game.Scene()->framesDrawn - drawnBefore,
+                   partial = game.Scene()->framesPartial - partialBefore;
+    const uint64_t undrawn = game.Scene()->framesSkipped - skippedBefore, ticks = drawn + undrawn;
     std::printf(
         "play %-39s %5.1f %% of ticks drawn (%3llu of %3llu), %5.1f %% of one core; "
         "full %3llu, partial %3llu, undrawn %3llu; %5.1f ticks/s at %d x %d\n",
         screen, ticks ? 100.0 * drawn / ticks : 0.0, static_cast<unsigned long long>(drawn),
         static_cast<unsigned long long>(ticks), 100.0 * cpuMs / wallMs,
         static_cast<unsigned long long>(drawn - partial), static_cast<unsigned long long>(partial),
-        static_cast<unsigned long long>(undrawn), loopTicks / (wallMs / 1000.0), scene->width, scene->height);
+        static_cast<unsigned long long>(undrawn), loopTicks / (wallMs / 1000.0), game.Scene()->width,
+        game.Scene()->height);
 }
 
 // Renders are timed with every frame drawn: skipping would time the frames not drawn. With
 // changesOnly off every frame is rendered whole; with a blinking caret the clock moves on half a
 // second a frame, so each frame redraws the caret.
-Frames TimeRenders(const std::string& picture, bool changesOnly = true, bool caretBlinking = false) {
-    scene->skipUnchangedFrames = false;
-    scene->renderChangesOnly = changesOnly;
+Frames TimeRenders(Application& game, const std::string& picture, bool changesOnly = true,
+                   bool caretBlinking = false) {
+    game.Scene()->skipUnchangedFrames = false;
+    game.Scene()->renderChangesOnly = changesOnly;
     Frames frames;
     for (int frame = 0; frame < kFrames; ++frame) {
         if (caretBlinking && frame > 0) platform::headless::AdvanceClockMs(501);
         const Clock::time_point start = Clock::now();
         const double cpuStart = ProcessCpuMs();
-        scene->Render();
+        game.Scene()->Render();
         FinishFrame();
         frames.wallMs.push_back(MsSince(start));
         frames.cpuMs.push_back(ProcessCpuMs() - cpuStart);
-        if (frame == 0 && !picture.empty()) WritePicture(picture);
+        if (frame == 0 && !picture.empty()) WritePicture(game, picture);
     }
-    scene->skipUnchangedFrames = true;
-    scene->renderChangesOnly = true;
+    game.Scene()->skipUnchangedFrames = true;
+    game.Scene()->renderChangesOnly = true;
     return frames;
 }
 
 // Ticks run behind the clock (a frame took longer than a tick): they step the objects and the
 // hover, and draw nothing.
-Frames TimeCatchUpTicks() {
+Frames TimeCatchUpTicks(Application& game) {
     Frames frames;
     for (int frame = 0; frame < kFrames; ++frame) {
         const Clock::time_point start = Clock::now();
         const double cpuStart = ProcessCpuMs();
-        scene->Render(false);
+        game.Scene()->Render(false);
         frames.wallMs.push_back(MsSince(start));
         frames.cpuMs.push_back(ProcessCpuMs() - cpuStart);
     }
@@ -156,30 +159,30 @@ Frames TimeCatchUpTicks() {
 
 // What each visible object and the mirrored floor cost on the current screen: the median frame
 // with it left out, beside the whole frame. The objects' animations move on meanwhile.
-void PrintCostByObject() {
-    auto medianOf = [] {
+void PrintCostByObject(Application& game) {
+    auto medianOf = [&game] {
         std::vector<double> ms;
         for (int frame = 0; frame < 40; ++frame) {
             const double start = ProcessCpuMs();
-            scene->Render();
+            game.Scene()->Render();
             FinishFrame();
             ms.push_back(ProcessCpuMs() - start);
         }
         return Median(ms);
     };
-    scene->skipUnchangedFrames = false;
+    game.Scene()->skipUnchangedFrames = false;
     const double whole = medianOf();
     std::printf("    whole frame %.3f ms of processor time; without each part:\n", whole);
-    scene->reflectionOff = true;
+    game.Scene()->reflectionOff = true;
     std::printf("    %-40s %7.3f ms\n", "(mirrored floor)", medianOf());
-    scene->reflectionOff = false;
-    for (GLObject* object : scene->objects) {
+    game.Scene()->reflectionOff = false;
+    for (GLObject* object : game.Scene()->objects) {
         if (!object->visible) continue;
         object->visible = false;
         std::printf("    %-40s %7.3f ms\n", object->name.c_str(), medianOf());
         object->visible = true;
     }
-    scene->skipUnchangedFrames = true;
+    game.Scene()->skipUnchangedFrames = true;
 }
 
 bool RunUntil(const std::function<bool()>& done, int maxTicks = 600) {
@@ -187,19 +190,20 @@ bool RunUntil(const std::function<bool()>& done, int maxTicks = 600) {
     return done();
 }
 
-bool ChooseLine(const char* listKey, int line) {
-    auto* list = dynamic_cast<GLObjectTextList*>(scene->FindObject(listKey));
+bool ChooseLine(Application& game, const char* listKey, int line) {
+    auto* list = dynamic_cast<GLObjectTextList*>(game.Scene()->FindObject(listKey));
     if (!list || !gamedriver::WaitUntilStill(list)) return false;
     for (int guard = 0; guard < 50 && list->selected != line; ++guard) {
         GLObject* arrow = FindObjectIn(list->children, list->selected < line ? "arrowdown" : "arrowup");
-        if (!arrow || !gamedriver::ClickOn(arrow) || !gamedriver::WaitUntilStill(list)) return false;
+        if (!arrow || !gamedriver::ClickOn(*game.Scene(), arrow) || !gamedriver::WaitUntilStill(list))
+            return false;
     }
-    return list->selected == line && gamedriver::ClickOn(list);
+    return list->selected == line && gamedriver::ClickOn(*game.Scene(), list);
 }
 
-bool Click(const char* key) {
-    GLObject* object = scene->FindObject(key);
-    return object && gamedriver::WaitUntilStill(object) && gamedriver::ClickOn(object);
+bool Click(Application& game, const char* key) {
+    GLObject* object = game.Scene()->FindObject(key);
+    return object && gamedriver::WaitUntilStill(object) && gamedriver::ClickOn(*game.Scene(), object);
 }
 
 bool Fail(const char* what) {
@@ -208,49 +212,50 @@ bool Fail(const char* what) {
 }
 
 // From the user-name screen: a name, the main menu standing still.
-bool ToMainMenu() {
+bool ToMainMenu(Application& game) {
     for (char16_t c : std::u16string(u"ana")) platform::headless::Character(c);
     platform::headless::PressKey(SDLK_RETURN);
-    if (!RunUntil([] { return app->currentScreen == ScreenId::MainMenu; })) return false;
-    return gamedriver::WaitUntilStill(scene->FindObject("main menu"));
+    if (!RunUntil([&] { return game.Context()->currentScreen == ScreenId::MainMenu; })) return false;
+    return gamedriver::WaitUntilStill(game.Scene()->FindObject("main menu"));
 }
 
-bool ToScreen(ScreenId screen) {
-    return RunUntil([screen] { return app->currentScreen == screen; });
+bool ToScreen(Application& game, ScreenId screen) {
+    return RunUntil([&game, screen] { return game.Context()->currentScreen == screen; });
 }
 
-bool StillAll(std::initializer_list<const char*> keys) {
+bool StillAll(Application& game, std::initializer_list<const char*> keys) {
     for (const char* key : keys) {
-        if (!scene->FindObject(key) || !gamedriver::WaitUntilStill(scene->FindObject(key))) return false;
+        if (!game.Scene()->FindObject(key) || !gamedriver::WaitUntilStill(game.Scene()->FindObject(key)))
+            return false;
     }
     return true;
 }
 
 // From the main menu to the topics of the menu's line (0 learn, 1 test), the list standing still.
-bool ToTopics(int menuLine) {
-    if (!ChooseLine("main menu", menuLine) || !ToScreen(ScreenId::Topics)) return false;
+bool ToTopics(Application& game, int menuLine) {
+    if (!ChooseLine(game, "main menu", menuLine) || !ToScreen(game, ScreenId::Topics)) return false;
     platform::headless::RunTicks(30);
-    return StillAll({"main menu 2"});
+    return StillAll(game, {"main menu 2"});
 }
 
 // From the topics through the information panel to the first question or entry, standing still.
-bool FromTopicsTo(ScreenId screen) {
-    if (!Click("main menu 2") || !ToScreen(ScreenId::Info)) return false;
-    if (!Click("arrownext") || !ToScreen(screen)) return false;
-    return StillAll({"txt 1", "arrownext", "przerwij"});
+bool FromTopicsTo(Application& game, ScreenId screen) {
+    if (!Click(game, "main menu 2") || !ToScreen(game, ScreenId::Info)) return false;
+    if (!Click(game, "arrownext") || !ToScreen(game, screen)) return false;
+    return StillAll(game, {"txt 1", "arrownext", "przerwij"});
 }
 
 // From a question, aborted, through the game over and information screens to the main menu.
-bool AbortTestToMainMenu() {
-    if (!Click("przerwij") || !ToScreen(ScreenId::GameOver)) return false;
-    if (!Click("arrownext") || !ToScreen(ScreenId::Info)) return false;
-    if (!Click("arrownext") || !ToScreen(ScreenId::MainMenu)) return false;
-    return StillAll({"main menu"});
+bool AbortTestToMainMenu(Application& game) {
+    if (!Click(game, "przerwij") || !ToScreen(game, ScreenId::GameOver)) return false;
+    if (!Click(game, "arrownext") || !ToScreen(game, ScreenId::Info)) return false;
+    if (!Click(game, "arrownext") || !ToScreen(game, ScreenId::MainMenu)) return false;
+    return StillAll(game, {"main menu"});
 }
 
 // Starts the game headless on a desktop of the size given and plays it to the user-name screen.
 // Returns the loading step's time, or a negative figure when the game could not get there.
-// How long StartApplication took in the last StartGame: the window, the lists folder read, the
+// How long Application::Start took in the last StartGame: the window, the lists folder read, the
 // loading screen built.
 double startApplicationMs = 0;
 
@@ -266,15 +271,15 @@ void WriteOwnLists(const std::string& folder, int count) {
     }
 }
 
-double StartGame(const std::string& folder, int desktopWidth, int desktopHeight, int surfaceWidth,
-                 int surfaceHeight) {
+double StartGame(Application& game, const std::string& folder, int desktopWidth, int desktopHeight,
+                 int surfaceWidth, int surfaceHeight) {
     platform::headless::Enable();
     SetWordChoiceRandom(FixedSequence);
     platform::headless::SetExecutableFolder(folder);
     platform::headless::SetDesktopSize(desktopWidth, desktopHeight);
     platform::headless::SetSurfaceSize(surfaceWidth, surfaceHeight);
     const Clock::time_point startApplication = Clock::now();
-    if (!StartApplication()) {
+    if (!game.Start()) {
         Fail("the game did not start");
         return -1;
     }
@@ -287,38 +292,41 @@ double StartGame(const std::string& folder, int desktopWidth, int desktopHeight,
     const Clock::time_point loadStart = Clock::now();
     platform::headless::RunTicks(1);
     const double loadingMs = MsSince(loadStart);
-    platform::headless::RunRealTimeUntil([] { return app->currentScreen == ScreenId::UserName; }, 10000);
-    if (app->currentScreen != ScreenId::UserName) {
+    platform::headless::RunRealTimeUntil([&] { return game.Context()->currentScreen == ScreenId::UserName; },
+                                         10000);
+    if (game.Context()->currentScreen != ScreenId::UserName) {
         Fail("the user-name screen never entered");
         return -1;
     }
     return loadingMs;
 }
 
-void StopGame() {
-    StopApplication();
+void StopGame(Application& game) {
+    game.Stop();
     platform::headless::Reset();
 }
 
 // Plays every screen of the table in turn, from the user-name screen, calling atScreen on each
 // once it has come to rest. False when the game could not be driven there.
-bool Tour(const std::function<void(ScreenId)>& atScreen) {
+bool Tour(Application& game, const std::function<void(ScreenId)>& atScreen) {
     platform::headless::RunTicks(150);  // the entrance is over, the caret blinks
     atScreen(ScreenId::UserName);
-    if (!ToMainMenu()) return Fail("the main menu never came to rest");
+    if (!ToMainMenu(game)) return Fail("the main menu never came to rest");
     atScreen(ScreenId::MainMenu);
-    if (!ToTopics(1)) return Fail("the topics never came to rest");
+    if (!ToTopics(game, 1)) return Fail("the topics never came to rest");
     atScreen(ScreenId::Topics);
-    if (!(FromTopicsTo(ScreenId::Test) && !currentRun.test.answerEvaluated))
+    if (!(FromTopicsTo(game, ScreenId::Test) && !game.Run().test.answerEvaluated))
         return Fail("no question on the test screen");
     atScreen(ScreenId::Test);
-    if (!AbortTestToMainMenu()) return Fail("no way back from the test screen");
-    if (!(ChooseLine("main menu", 2) && ToScreen(ScreenId::HallOfFame) && StillAll({"przerwij"})))
+    if (!AbortTestToMainMenu(game)) return Fail("no way back from the test screen");
+    if (!(ChooseLine(game, "main menu", 2) && ToScreen(game, ScreenId::HallOfFame) &&
+          StillAll(game, {"przerwij"})))
         return Fail("no hall of fame");
     atScreen(ScreenId::HallOfFame);
-    if (!(Click("przerwij") && ToScreen(ScreenId::MainMenu) && StillAll({"main menu"})))
+    if (!(Click(game, "przerwij") && ToScreen(game, ScreenId::MainMenu) && StillAll(game, {"main menu"})))
         return Fail("no way back from the hall of fame");
-    if (!(ToTopics(0) && FromTopicsTo(ScreenId::Learning))) return Fail("no entry on the learning screen");
+    if (!(ToTopics(game, 0) && FromTopicsTo(game, ScreenId::Learning)))
+        return Fail("no entry on the learning screen");
     atScreen(ScreenId::Learning);
     return true;
 }
@@ -351,7 +359,9 @@ bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFold
     gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
     WriteOwnLists(folder, ownLists);
 
-    const double loadingMs = StartGame(folder, 1920, 1080, kPlayWidth, kPlayHeight);
+    Application game;
+
+    const double loadingMs = StartGame(game, folder, 1920, 1080, kPlayWidth, kPlayHeight);
     const double toUserNameMs = MsSince(programStart);
     bool ok = loadingMs >= 0;
     bool sized = true;
@@ -371,28 +381,28 @@ bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFold
                 empty.cpuMs.push_back(ProcessCpuMs() - cpuStart);
             }
             platform::ReleaseContext();
-            PrintFrames("empty frame (clear + swap)", empty);
-            const Frames drawn = TimeRenders(shotsFolder.empty() ? "" : shotsFolder + "/menu.ppm");
-            PrintFrames("Render() main menu", drawn);
-            const Frames whole = TimeRenders("", false);
-            PrintFrames("Render() main menu, every frame whole", whole);
-            const Frames catchUp = TimeCatchUpTicks();
-            PrintFrames("catch-up tick on the main menu (not drawn)", catchUp);
+            PrintFrames(game, "empty frame (clear + swap)", empty);
+            const Frames drawn = TimeRenders(game, shotsFolder.empty() ? "" : shotsFolder + "/menu.ppm");
+            PrintFrames(game, "Render() main menu", drawn);
+            const Frames whole = TimeRenders(game, "", false);
+            PrintFrames(game, "Render() main menu, every frame whole", whole);
+            const Frames catchUp = TimeCatchUpTicks(game);
+            PrintFrames(game, "catch-up tick on the main menu (not drawn)", catchUp);
             std::printf("%-44s %7.3f of a drawn frame, %.3f of a whole one (processor time)\n",
                         "catch-up tick", Median(catchUp.cpuMs) / Median(drawn.cpuMs),
                         Median(catchUp.cpuMs) / Median(whole.cpuMs));
-            if (byObject) PrintCostByObject();
+            if (byObject) PrintCostByObject(game);
             PrintTickRate("tick rate on the main menu");
         } else if (screen == ScreenId::Test) {
-            PrintFrames("Render() test screen, caret blinking",
-                        TimeRenders(shotsFolder.empty() ? "" : shotsFolder + "/test.ppm", true, true));
-            PrintFrames("Render() test screen, every frame whole", TimeRenders("", false, true));
-            if (byObject) PrintCostByObject();
+            PrintFrames(game, "Render() test screen, caret blinking",
+                        TimeRenders(game, shotsFolder.empty() ? "" : shotsFolder + "/test.ppm", true, true));
+            PrintFrames(game, "Render() test screen, every frame whole", TimeRenders(game, "", false, true));
+            if (byObject) PrintCostByObject(game);
             PrintTickRate("tick rate on the test screen");
         }
-        PrintPlayCost(PlayName(screen));
+        PrintPlayCost(game, PlayName(screen));
     };
-    if (ok) ok = Tour(atScreen);
+    if (ok) ok = Tour(game, atScreen);
     if (ok && !sized) ok = Fail("not at the play size");
     std::printf("%-44s %7.1f ms\n", ("start-up with " + std::to_string(ownLists) + " own lists").c_str(),
                 startApplicationMs);
@@ -401,16 +411,16 @@ bool RunGameFigures(Clock::time_point programStart, const std::string& shotsFold
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("%-44s %7.1f MB\n", "peak resident memory", usage.ru_maxrss / 1024.0);
-    StopGame();
+    StopGame(game);
 
     // The same screens, from a fresh game folder, in the play window of a 3840 x 2160 desktop:
     // four times the pixels.
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
     gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
-    if (ok) ok = StartGame(folder, 3840, 2160, kLargeWidth, kLargeHeight) >= 0;
-    if (ok) ok = Tour([](ScreenId screen) { PrintPlayCost(PlayName(screen)); });
-    StopGame();
+    if (ok) ok = StartGame(game, folder, 3840, 2160, kLargeWidth, kLargeHeight) >= 0;
+    if (ok) ok = Tour(game, [&](ScreenId screen) { PrintPlayCost(game, PlayName(screen)); });
+    StopGame(game);
     std::filesystem::remove_all(folder, ignored);
     return ok;
 }

@@ -15,6 +15,6 @@
 // back from the first frame measured. With byObject, each render figure is followed by what
 // each visible object and the mirrored floor cost. Returns false when the game could not be
 // driven there. With ownLists, that many lists of 30 cards lie in the lists folder at the start,
-// and the start-up figure (StartApplication: window, lists read, loading screen) says so.
+// and the start-up figure (Application::Start: window, lists read, loading screen) says so.
 bool RunGameFigures(std::chrono::steady_clock::time_point programStart, const std::string& shotsFolder,
                     bool byObject, int ownLists = 0);

@@ -43,6 +43,8 @@ constexpr int32_t kToday = 20400;
 struct YearOfAnswers {
     std::string root;
     std::unique_ptr<AppContext> context;
+    Learner learner;
+    LearningRun currentRun;
 
     YearOfAnswers() {
         char pattern[] = "/tmp/lexadrill_bench_record_XXXXXX";
@@ -51,24 +53,23 @@ struct YearOfAnswers {
         platform::headless::SetExecutableFolder(root);
         ForgetSaveFolder();
         context = std::make_unique<AppContext>(root);
-        app = context.get();
         for (int list = 0; list < kLists; ++list) {
             std::ofstream out(root + "data/lists/list" + std::to_string(list) + ".csv");
             for (int card = 0; card < kCardsPerList; ++card)
                 out << "word " << card << ";Wort " << card << "\n";
         }
-        ReadListsFolder();
-        OpenLearnerRecord();
+        ReadListsFolder(*context, learner);
+        OpenLearnerRecord(*context, learner);
         // A year of days, each with its share of the answers, over every card of every topic.
         record::Transaction year;
         year.Begin();
         for (int i = 0; i < kAnswers; ++i) {
             const int32_t day = kToday - 364 + i * 365 / kAnswers;
-            const int row = i % app->topicCount;
-            const OwnTopic* own = OwnTopicOfRow(row);
-            const TopicInfo& topic = app->topics[row];
+            const int row = i % context->topicCount;
+            const OwnTopic* own = OwnTopicOfRow(*context, learner, row);
+            const TopicInfo& topic = context->topics[row];
             const int cards = own ? static_cast<int>(own->cards.size()) : topic.lastWord - topic.firstWord;
-            const int entry = (i / app->topicCount) % cards;
+            const int entry = (i / context->topicCount) % cards;
             record::AnswerFacts answer;
             answer.deck = own ? record::Deck::OwnList(own->listFile)
                               : record::Deck::Designed(topic.firstWord, topic.lastWord);
@@ -94,9 +95,8 @@ struct YearOfAnswers {
     }
     ~YearOfAnswers() {
         record::StopRecord();
-        ForgetSchedules();
+        ForgetSchedules(learner);
         learner.ownTopics.clear();
-        app = nullptr;
         platform::UseClockDay();
         std::filesystem::remove_all(root);
     }
@@ -123,13 +123,13 @@ void BM_RecordStartUpWith100000Answers(benchmark::State& state) {
         state.PauseTiming();
         record::StopRecord();  // ends the last start's integrity check, which runs beside the game
         state.ResumeTiming();
-        benchmark::DoNotOptimize(OpenLearnerRecord());
+        benchmark::DoNotOptimize(OpenLearnerRecord(*Year().context, Year().learner));
     }
     state.counters["file_MB"] = RecordMegabytes();
     // How long the integrity check beside the game takes to its end, on a start of its own.
     record::StopRecord();
     const auto start = std::chrono::steady_clock::now();
-    OpenLearnerRecord();
+    OpenLearnerRecord(*Year().context, Year().learner);
     record::PollRecordCheck(true);
     state.counters["check_beside_ms"] =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
@@ -138,7 +138,7 @@ BENCHMARK(BM_RecordStartUpWith100000Answers)->Unit(benchmark::kMillisecond);
 
 void BM_RecordProgressFiguresWith100000Answers(benchmark::State& state) {
     Year();
-    for (auto _ : state) benchmark::DoNotOptimize(CurrentProgress());
+    for (auto _ : state) benchmark::DoNotOptimize(CurrentProgress(*Year().context, Year().learner));
 }
 BENCHMARK(BM_RecordProgressFiguresWith100000Answers)->Unit(benchmark::kMillisecond);
 
@@ -158,7 +158,7 @@ void BM_RecordProgressFiguresAfterAnotherGamesAnswer(benchmark::State& state) {
             break;
         }
         state.ResumeTiming();
-        benchmark::DoNotOptimize(CurrentProgress());
+        benchmark::DoNotOptimize(CurrentProgress(*Year().context, Year().learner));
     }
     sqlite3_close(otherGame);
 }
@@ -168,21 +168,22 @@ void BM_RecordRunEndWith100000Answers(benchmark::State& state) {
     Year();
     // The first own list's first topic: 30 cards whose counts the record keeps too.
     int row = 0;
-    while (row < app->topicCount && OwnTopicOfRow(row) == nullptr) ++row;
+    while (row < Year().context->topicCount && OwnTopicOfRow(*Year().context, Year().learner, row) == nullptr)
+        ++row;
     double slowest = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        LoadTopicWords(currentRun.words, row);
+        LoadTopicWords(*Year().context, Year().learner, Year().currentRun.words, row);
         for (unsigned entry = 0; entry < 30; ++entry) {
-            currentRun.words.currentWord = entry;
-            entry % 3 == 0 ? MarkWrong() : MarkCorrect();
-            RecordAnswer(row, static_cast<int>(entry), entry % 3 != 0);
+            Year().currentRun.words.currentWord = entry;
+            entry % 3 == 0 ? MarkWrong(Year().currentRun.words) : MarkCorrect(Year().currentRun.words);
+            RecordAnswer(*Year().context, Year().learner, row, static_cast<int>(entry), entry % 3 != 0);
         }
         RunEnd run;
         run.row = row;
         run.player = u"ana";
         run.score = 200;
-        RunEndSave save(run, 0);
+        RunEndSave save(run, *Year().context, Year().learner, Year().currentRun, 0);
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(save.Step(0));
@@ -201,9 +202,9 @@ BENCHMARK(BM_RecordRunEndWith100000Answers)->Unit(benchmark::kMillisecond);
 void BM_RecordRunEndsHallOfFameAlone(benchmark::State& state) {
     Year();
     for (auto _ : state) {
-        LoadHallOfFame();
-        AddHallOfFameEntry(u"ana", 200);
-        benchmark::DoNotOptimize(SaveHallOfFame());
+        LoadHallOfFame(Year().learner);
+        AddHallOfFameEntry(Year().learner, u"ana", 200);
+        benchmark::DoNotOptimize(SaveHallOfFame(Year().learner));
     }
 }
 BENCHMARK(BM_RecordRunEndsHallOfFameAlone)->Unit(benchmark::kMillisecond);

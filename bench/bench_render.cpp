@@ -44,6 +44,7 @@ public:
         platform::Stop();
     }
     bool ok = false;
+    GLScene* scene = nullptr;  // the window's own, made with it
 };
 
 // A 256 x 256 picture written as JPEG to a temporary gfx/ folder; returns its path.
@@ -66,6 +67,7 @@ void BM_RenderMirror50Textured(benchmark::State& state) {
         state.SkipWithError("no GL window");
         return;
     }
+    GLScene* scene = window.scene;
     scene->textures.LoadJpeg(WriteJpegPicture("mirror.jpg"));
     const int32_t picture = scene->textures.LoadJpeg(WriteJpegPicture("picture.jpg"));
     scene->AddLight(std::make_unique<GLObjectLight>("light", 0, 1, 1, 1, 0, 3, 8));

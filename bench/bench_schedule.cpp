@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/state/AppContext.h"
+#include "learning/Learner.h"
 #include "learning/RepetitionStore.h"
 #include "learning/ReviewSchedule.h"
 #include "platform/CalendarDay.h"
@@ -22,25 +23,24 @@ void BM_ScheduleOfTwelveTopicsAtStart(benchmark::State& state) {
     std::filesystem::create_directories(root + "data");
     platform::headless::SetExecutableFolder(root);
     AppContext context(root);
-    AppContext* const previous = app;
-    app = &context;
+    Learner learner;
     // Every topic played once a day for a fortnight, a card a day each.
     for (int day = 0; day < 14; ++day) {
         platform::SetToday(20000 + day);
         for (int t = 0; t < context.topicCount; ++t) {
             UnlockTopic(context.topics[t].firstWord, context.topics[t].lastWord);
-            for (int entry = 0; entry < 30; ++entry) RecordAnswer(t, entry, (entry + day) % 4 != 0);
+            for (int entry = 0; entry < 30; ++entry)
+                RecordAnswer(context, learner, t, entry, (entry + day) % 4 != 0);
         }
-        SaveSchedules();
+        SaveSchedules(learner);
     }
     for (auto _ : state) {
-        ForgetSchedules();
-        benchmark::DoNotOptimize(DueCountToday());
-        benchmark::DoNotOptimize(CurrentProgress());
+        ForgetSchedules(learner);
+        benchmark::DoNotOptimize(DueCountToday(context, learner));
+        benchmark::DoNotOptimize(CurrentProgress(context, learner));
     }
-    ForgetSchedules();
+    ForgetSchedules(learner);
     platform::UseClockDay();
-    app = previous;
     std::filesystem::remove_all(root);
 }
 BENCHMARK(BM_ScheduleOfTwelveTopicsAtStart)->Unit(benchmark::kMillisecond);

@@ -10,6 +10,7 @@
 
 #include "formats/WordListImport.h"
 #include "game/saves/SaveFolder.h"
+#include "game/state/AppContext.h"
 #include "learning/Learner.h"
 #include "learning/OwnTopics.h"
 #include "tests/hooks/Headless.h"
@@ -98,13 +99,14 @@ void BM_Import10000CardListGuessingItsLanguages(benchmark::State& state) {
     platform::headless::Enable();
     platform::headless::SetExecutableFolder(folder);
     DecideSaveFolder();
+    AppContext context(folder);
+    Learner learner;
     std::string report;
-    for (auto _ : state) report = ImportListFile(folder + "deck.txt");
+    for (auto _ : state) report = ImportListFile(context, learner, folder + "deck.txt");
     if (report.find("10000 cards in 334 topics; German and English, guessed from the words") ==
         std::string::npos)
         state.SkipWithError(report.c_str());
     ForgetSaveFolder();
-    learner.ownTopics.clear();
     std::filesystem::remove_all(folder);
 }
 

@@ -13,8 +13,6 @@
 #include "engine/TextureTable.h"
 #include "platform/Platform.h"
 
-GLScene* scene = nullptr;
-
 namespace {
 
 constexpr double kFieldOfView = 45, kNear = 0.1, kFar = 100;

@@ -152,10 +152,6 @@ private:
     std::vector<std::unique_ptr<GLObject>> ownedObjects, ownedLights;
 };
 
-// The one scene, the program's drawing of its one window; owned by the application, created after
-// the window and deleted when it closes (see Application.cpp).
-extern GLScene* scene;
-
 // The vertical field of view, in degrees, of a window of this size: the designed 45 for the designed
 // 5:3 and wider windows, more for narrower ones so the designed width still fits.
 double ViewFieldOfViewY(int width, int height);

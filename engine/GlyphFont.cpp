@@ -33,6 +33,8 @@ struct FontState {
     GlyphBox box;
 };
 
+// The font, the program's one instance of it in the one GL context (owner: this file; the text
+// objects hold references to it).
 FontState state;
 
 // Names the font the Debian package depends on first (cmake/Install.cmake), the face the layout

@@ -8,6 +8,7 @@
 #include "learning/WordList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    LearningRun currentRun;
     if (size == 0) return 0;
     ReleaseEntries(currentRun.words);
     const size_t entryCount = data[0] % 64;
@@ -18,16 +19,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     }
     for (;;) {
-        int chosen = ChooseNextWord();
+        int chosen = ChooseNextWord(currentRun.words);
         if (chosen == -1) break;
         if (static_cast<size_t>(chosen) >= entryCount) std::abort();
         if (chosen % 2 == 0) {
-            MarkCorrect();
+            MarkCorrect(currentRun.words);
         } else {
-            MarkWrong();
+            MarkWrong(currentRun.words);
         }
     }
-    if (CountLearned() < 0 || static_cast<size_t>(CountLearned()) > currentRun.words.counts.size())
+    if (CountLearned(currentRun.words) < 0 ||
+        static_cast<size_t>(CountLearned(currentRun.words)) > currentRun.words.counts.size())
         std::abort();
     return 0;
 }

@@ -7,18 +7,20 @@
 #include "learning/WordList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    LearningRun currentRun;
     // A range that starts inside the file and one that starts far beyond it.
     LoadTopicEntriesFromBytes(currentRun.words, data, size, 3, 40);
     if (currentRun.words.counts.size() != currentRun.words.entries.size() ||
         currentRun.words.asked.size() != currentRun.words.entries.size()) {
         std::abort();
     }
-    for (unsigned i = 0; i < WordCount(); ++i) {
+    for (unsigned i = 0; i < WordCount(currentRun.words); ++i) {
         currentRun.words.currentWord = i;
-        if (CurrentPrompt().size() + CurrentAnswer().size() > 2 * 1999) std::abort();
+        if (CurrentPrompt(currentRun.words).size() + CurrentAnswer(currentRun.words).size() > 2 * 1999)
+            std::abort();
     }
     LoadTopicEntriesFromBytes(currentRun.words, data, size, 100000, 100030);
-    if (WordCount() != 0 && size < 100000 * 2) std::abort();
+    if (WordCount(currentRun.words) != 0 && size < 100000 * 2) std::abort();
     ReleaseEntries(currentRun.words);
     return 0;
 }

@@ -9,22 +9,22 @@
 #include "learning/Learner.h"
 #include "platform/SafeFileWrite.h"
 
-void LoadHallOfFame() {
-    ClearHallOfFame();
+void LoadHallOfFame(Learner& learner) {
+    ClearHallOfFame(learner);
     std::vector<uint8_t> bytes;
     if (!ReadFileWithin(SavedFileToRead(kHallOfFameFile), kHallOfFameLimit, bytes)) return;
     learner.hallOfFame = ParseHallOfFame(std::string(bytes.begin(), bytes.end()));
 }
 
-void AddHallOfFameEntry(const std::u16string& name, int32_t score) {
+void AddHallOfFameEntry(Learner& learner, const std::u16string& name, int32_t score) {
     InsertHallOfFameEntry(learner.hallOfFame, HallOfFameEntry{name, score});
 }
 
-SaveResult SaveHallOfFame() {
+SaveResult SaveHallOfFame(const Learner& learner) {
     const std::string bytes = FormatHallOfFame(learner.hallOfFame);
     const FileWriteResult written =
         WriteFileAtomically(SavedFileToWrite(kHallOfFameFile), bytes.data(), bytes.size());
     return written ? SaveResult{} : NotSavedBecause(written.error);
 }
 
-void ClearHallOfFame() { learner.hallOfFame.clear(); }
+void ClearHallOfFame(Learner& learner) { learner.hallOfFame.clear(); }

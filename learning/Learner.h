@@ -1,6 +1,6 @@
 // What the game holds of the learner between runs: read from the save folder and the lists folder
 // at start-up, kept up to date by every run's save, import and removal. One object for that
-// lifetime, `learner`, owned by the learning layer.
+// lifetime: the application holds it and hands it to whoever needs it.
 #pragma once
 
 #include <map>
@@ -28,5 +28,3 @@ struct Learner {
     // keep still holds until the game ends.
     std::map<record::TopicKey, record::Direction> turnedThisSession;
 };
-
-extern Learner learner;

@@ -6,8 +6,9 @@
 #include "learning/TopicDirection.h"
 #include "record/RecordMigration.h"
 
-record::StartReport OpenLearnerRecord() {
-    ForgetSchedules();
-    ForgetChosenDirections();
-    return record::StartRecord(SaveWriteFolder(), OwnListFacts(), TopicsWithOldFiles);
+record::StartReport OpenLearnerRecord(const AppContext& app, Learner& learner) {
+    ForgetSchedules(learner);
+    ForgetChosenDirections(learner);
+    return record::StartRecord(SaveWriteFolder(), OwnListFacts(learner),
+                               [&app, &learner] { return TopicsWithOldFiles(app, learner); });
 }

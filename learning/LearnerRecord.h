@@ -6,4 +6,7 @@
 
 #include "record/RecordStore.h"
 
-record::StartReport OpenLearnerRecord();
+struct AppContext;
+struct Learner;
+
+record::StartReport OpenLearnerRecord(const AppContext& app, Learner& learner);

@@ -1,6 +1,7 @@
 // What a run (a learning round, a test or a review) works on, and what its result screens show once
 // it is over: the loaded word list, the test's state, the entries missed and a review's cards. One
-// object for the run's lifetime, refilled by each run; the functions that load or save a topic's
+// object for the run's lifetime, refilled by each run and held by the application, which hands it to
+// whoever needs it; the functions that load or save a topic's
 // counts take the list they work on, so a review's save never touches the run's own.
 #pragma once
 
@@ -20,6 +21,3 @@ struct LearningRun {
     // A review's cards, one per entry of `words`, in the order asked (learning/ReviewRun.h).
     std::vector<CardRef> reviewCards;
 };
-
-// The run in progress or the latest one; owned by the learning layer, one at a time.
-extern LearningRun currentRun;

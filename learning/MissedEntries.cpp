@@ -2,13 +2,13 @@
 
 #include "learning/LearningRun.h"
 
-void LoadMissedEntriesAsWordList() {
-    ReleaseEntries(currentRun.words);
-    for (const MissedEntry& missed : currentRun.missed) {
-        currentRun.words.entries.push_back(missed.words);
-        currentRun.words.entryLanguages.push_back(missed.languages);
+void LoadMissedEntriesAsWordList(LearningRun& run) {
+    ReleaseEntries(run.words);
+    for (const MissedEntry& missed : run.missed) {
+        run.words.entries.push_back(missed.words);
+        run.words.entryLanguages.push_back(missed.languages);
     }
-    currentRun.words.counts.assign(currentRun.missed.size(), RepetitionRecord{0});
-    currentRun.words.asked.assign(currentRun.missed.size(), false);
-    currentRun.words.currentWord = 0;
+    run.words.counts.assign(run.missed.size(), RepetitionRecord{0});
+    run.words.asked.assign(run.missed.size(), false);
+    run.words.currentWord = 0;
 }

@@ -6,6 +6,8 @@
 
 #include "learning/WordList.h"
 
+struct LearningRun;
+
 struct MissedEntry {
     WordEntry words;
     SideLanguages languages;  // its topic's
@@ -13,4 +15,4 @@ struct MissedEntry {
 
 // Makes the missed entries the loaded word list, in the order asked, for a learning round over them.
 // No repetition count is read or written for them: the list then belongs to no topic's file.
-void LoadMissedEntriesAsWordList();
+void LoadMissedEntriesAsWordList(LearningRun& run);

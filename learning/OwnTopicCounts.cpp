@@ -44,7 +44,8 @@ record::CardWords CardWordsOf(const WordEntry& entry, const SideLanguages& langu
     return record::CardWords{asListed.prompt, asListed.answer};
 }
 
-std::vector<KeptCount> PutKeptCounts(record::Transaction& change, const WordList& list,
+std::vector<KeptCount> PutKeptCounts(const AppContext& app, const Learner& learner,
+                                     record::Transaction& change, const WordList& list,
                                      const std::function<int(size_t)>& rowOfEntry) {
     std::vector<KeptCount> kept;
     const size_t n = std::min({list.entries.size(), list.counts.size(), list.judged.size()});
@@ -55,7 +56,7 @@ std::vector<KeptCount> PutKeptCounts(record::Transaction& change, const WordList
             i < list.entryLanguages.size() ? list.entryLanguages[i] : list.languages;
         const record::Direction direction =
             languages.reversed ? record::Direction::Reverse : record::Direction::Forward;
-        const std::optional<record::Deck> deck = CountsDeck(rowOfEntry(i), direction);
+        const std::optional<record::Deck> deck = CountsDeck(app, learner, rowOfEntry(i), direction);
         if (!deck) continue;
         const record::CardWords words = CardWordsOf(list.entries[i], languages);
         // Another game may have saved since this one loaded: its count is taken and this run's

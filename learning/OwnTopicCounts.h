@@ -15,6 +15,9 @@
 #include "learning/WordList.h"
 #include "record/RecordTypes.h"
 
+struct AppContext;
+struct Learner;
+
 namespace record {
 class Transaction;
 }
@@ -37,7 +40,8 @@ struct KeptCount {
 // topic's, any topic's reverse ones: learning/TopicWords.h's CountsDeck) into `change`: the
 // record's count stepped by this run's answer (the count in memory for a card the record has none
 // of). `rowOfEntry` gives an entry's topics row. Returns what to keep afterwards.
-std::vector<KeptCount> PutKeptCounts(record::Transaction& change, const WordList& list,
+std::vector<KeptCount> PutKeptCounts(const AppContext& app, const Learner& learner,
+                                     record::Transaction& change, const WordList& list,
                                      const std::function<int(size_t)>& rowOfEntry);
 // After the transaction committed: the counts in memory become those kept, nothing is left to replay.
 void TakeKeptCounts(WordList& list, const std::vector<KeptCount>& kept);

@@ -41,10 +41,10 @@ std::vector<std::string> ListsFoldersToRead() {
 }
 
 // How many of the list's topics have a row in the topics table.
-size_t RowsOfList(const std::string& listFile) {
+size_t RowsOfList(const AppContext& app, const Learner& learner, const std::string& listFile) {
     size_t rows = 0;
-    for (int row = 0; app != nullptr && row < app->topicCount; ++row) {
-        const int32_t own = app->topics[row].ownTopic;
+    for (int row = 0; row < app.topicCount; ++row) {
+        const int32_t own = app.topics[row].ownTopic;
         if (own >= 0 && static_cast<size_t>(own) < learner.ownTopics.size() &&
             learner.ownTopics[own].listFile == listFile)
             ++rows;
@@ -53,20 +53,19 @@ size_t RowsOfList(const std::string& listFile) {
 }
 
 // The designed rows stay first; the own topics follow, as many as the table holds.
-void RebuildOwnTopicRows() {
-    if (app == nullptr) return;
+void RebuildOwnTopicRows(AppContext& app, Learner& learner) {
     int designed = 0;
-    while (designed < app->topicCount && app->topics[designed].ownTopic < 0) ++designed;
-    app->topicCount = designed;
-    for (size_t i = 0; i < learner.ownTopics.size() && app->topicCount < MAX_TOPICS; ++i) {
-        TopicInfo& row = app->topics[app->topicCount++];
+    while (designed < app.topicCount && app.topics[designed].ownTopic < 0) ++designed;
+    app.topicCount = designed;
+    for (size_t i = 0; i < learner.ownTopics.size() && app.topicCount < MAX_TOPICS; ++i) {
+        TopicInfo& row = app.topics[app.topicCount++];
         row = TopicInfo{};
         row.title = learner.ownTopics[i].title;
         row.ownTopic = static_cast<int32_t>(i);
     }
 }
 
-void SortOwnTopics() {
+void SortOwnTopics(Learner& learner) {
     std::stable_sort(learner.ownTopics.begin(), learner.ownTopics.end(),
                      [](const OwnTopic& a, const OwnTopic& b) {
                          return a.listFile != b.listFile ? a.listFile < b.listFile : a.part < b.part;
@@ -133,7 +132,7 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
     return topics;
 }
 
-void ReadListsFolder() {
+void ReadListsFolder(AppContext& app, Learner& learner) {
     learner.ownTopics.clear();
     std::set<std::string> seen;
     for (const std::string& folder : ListsFoldersToRead()) {
@@ -153,11 +152,11 @@ void ReadListsFolder() {
                 learner.ownTopics.push_back(std::move(topic));
         }
     }
-    SortOwnTopics();
-    RebuildOwnTopicRows();
+    SortOwnTopics(learner);
+    RebuildOwnTopicRows(app, learner);
 }
 
-std::string ImportListFile(const std::string& path) {
+std::string ImportListFile(AppContext& app, Learner& learner, const std::string& path) {
     const std::string shown = BaseName(path);
     std::vector<uint8_t> bytes;
     const FileReadResult read = ReadBoundedFile(path, kWordListLimit, bytes);
@@ -199,20 +198,20 @@ std::string ImportListFile(const std::string& path) {
                                            [&name](const OwnTopic& topic) { return topic.listFile == name; }),
                             learner.ownTopics.end());
     for (OwnTopic& topic : topics) learner.ownTopics.push_back(std::move(topic));
-    SortOwnTopics();
-    RebuildOwnTopicRows();
+    SortOwnTopics(learner);
+    RebuildOwnTopicRows(app, learner);
     std::string line = DescribeImport(shown, list, topicCount);
     if (name != shown) line += "; kept as " + name;
     return line;
 }
 
-size_t TopicsNotShown(const std::string& listFile) {
+size_t TopicsNotShown(const AppContext& app, const Learner& learner, const std::string& listFile) {
     size_t topics = 0;
     for (const OwnTopic& topic : learner.ownTopics) topics += topic.listFile == listFile;
-    return topics - std::min(topics, RowsOfList(listFile));
+    return topics - std::min(topics, RowsOfList(app, learner, listFile));
 }
 
-std::vector<record::ListFacts> OwnListFacts() {
+std::vector<record::ListFacts> OwnListFacts(const Learner& learner) {
     std::vector<record::ListFacts> lists;
     for (const OwnTopic& topic : learner.ownTopics) {
         if (lists.empty() || lists.back().file != topic.listFile) lists.push_back(FactsOf(topic));
@@ -220,7 +219,7 @@ std::vector<record::ListFacts> OwnListFacts() {
     return lists;
 }
 
-ListRemoval RemoveOwnList(const std::string& listFile) {
+ListRemoval RemoveOwnList(AppContext& app, Learner& learner, const std::string& listFile) {
     ListRemoval removal;
     {
         const SaveFolderLock lock(platform::TickCountMs());  // asked once, as for an import
@@ -249,6 +248,6 @@ ListRemoval RemoveOwnList(const std::string& listFile) {
         std::remove_if(learner.ownTopics.begin(), learner.ownTopics.end(),
                        [&listFile](const OwnTopic& topic) { return topic.listFile == listFile; }),
         learner.ownTopics.end());
-    RebuildOwnTopicRows();
+    RebuildOwnTopicRows(app, learner);
     return removal;
 }

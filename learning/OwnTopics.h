@@ -16,6 +16,9 @@
 #include "learning/WordList.h"
 #include "record/RecordTypes.h"
 
+struct AppContext;
+struct Learner;
+
 // A run keeps the design's length: no own topic holds more cards than a designed one.
 constexpr size_t kOwnTopicCards = 30;
 
@@ -36,9 +39,9 @@ std::vector<OwnTopic> TopicsOfList(const std::string& listFile, const std::u16st
                                    const WordListImport& list);
 // Reads every list in the lists folder (in an installed game's read-only folder too, for names the
 // player's folder lacks); a file that is not a list is skipped.
-void ReadListsFolder();
+void ReadListsFolder(AppContext& app, Learner& learner);
 // Every list of the own topics as the learner's record keeps it (languages, not when imported).
-std::vector<record::ListFacts> OwnListFacts();
+std::vector<record::ListFacts> OwnListFacts(const Learner& learner);
 // Imports the file at `path` and returns the line that tells the player what was read (or why
 // nothing was), with the list's languages and how they were found. A side whose language the list
 // does not name is guessed from its words (formats/LanguageGuess.h), here and never at start-up;
@@ -46,14 +49,14 @@ std::vector<record::ListFacts> OwnListFacts();
 // list's copy and its row in the learner's record (its languages, how they were found, when it was
 // imported) is written; the record's change commits before the copy replaces an old one, and the
 // cards' progress, kept by their words, stays.
-std::string ImportListFile(const std::string& path);
+std::string ImportListFile(AppContext& app, Learner& learner, const std::string& path);
 // How many of the list's topics have no row in the topics table (it holds MAX_TOPICS rows, the
 // lists in file-name order).
-size_t TopicsNotShown(const std::string& listFile);
+size_t TopicsNotShown(const AppContext& app, const Learner& learner, const std::string& listFile);
 struct ListRemoval {
     bool removed = false;
     std::string problem;  // why it was not removed, or what went wrong beside; "" when all went well
 };
 // Removes the list's copy and, in one transaction of the learner's record, the list with its
 // cards, their counts, schedule and answers; nothing is removed when the copy cannot be.
-ListRemoval RemoveOwnList(const std::string& listFile);
+ListRemoval RemoveOwnList(AppContext& app, Learner& learner, const std::string& listFile);

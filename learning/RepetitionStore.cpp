@@ -8,7 +8,6 @@
 #include "formats/RepetitionCount.h"
 #include "game/saves/SaveFolder.h"
 #include "game/state/AppContext.h"
-#include "learning/LearningRun.h"
 #include "learning/WordChoiceDraw.h"
 #include "learning/WordList.h"
 #include "platform/SafeFileWrite.h"
@@ -19,9 +18,8 @@ unsigned Draw() { return static_cast<unsigned>(WordChoiceDraw()); }
 
 // The entries the choice may look at: every sequence has one element per entry after a load; the
 // smallest keeps a scan inside all of them even when they were left unequal.
-size_t ChoiceSize() {
-    return std::min(
-        {currentRun.words.entries.size(), currentRun.words.counts.size(), currentRun.words.asked.size()});
+size_t ChoiceSize(const WordList& list) {
+    return std::min({list.entries.size(), list.counts.size(), list.asked.size()});
 }
 
 // Counts without entries belong to a progress query; with entries they must match them one to one.
@@ -64,27 +62,26 @@ std::vector<RepetitionRecord> CountsMergedWithDisk(const WordList& list, const s
     return merged;
 }
 
-void Judge(int8_t step) {
-    if (currentRun.words.currentWord < currentRun.words.judged.size())
-        currentRun.words.judged[currentRun.words.currentWord] = step;
+void Judge(WordList& list, int8_t step) {
+    if (list.currentWord < list.judged.size()) list.judged[list.currentWord] = step;
 }
 
 // Scans from start, wrapping, for the first unasked entry that `accept` takes; marks and returns it.
-int FindUnaskedWhere(int start, const std::function<bool(size_t)>& accept) {
-    const size_t n = ChoiceSize();
+int FindUnaskedWhere(WordList& list, int start, const std::function<bool(size_t)>& accept) {
+    const size_t n = ChoiceSize(list);
     if (n == 0 || start < 0) return -1;
     for (size_t step = 0; step < n; ++step) {
         size_t index = (static_cast<size_t>(start) + step) % n;
-        if (!currentRun.words.asked[index] && accept(index)) {
-            currentRun.words.currentWord = static_cast<unsigned>(index);
-            currentRun.words.asked[index] = true;
+        if (!list.asked[index] && accept(index)) {
+            list.currentWord = static_cast<unsigned>(index);
+            list.asked[index] = true;
             return static_cast<int>(index);
         }
     }
     return -1;
 }
 
-bool CurrentHasCount() { return currentRun.words.currentWord < currentRun.words.counts.size(); }
+bool CurrentHasCount(const WordList& list) { return list.currentWord < list.counts.size(); }
 
 }  // namespace
 
@@ -141,10 +138,10 @@ SaveResult UnlockTopic(int first, int last) {
     return written ? SaveResult{} : NotSavedBecause(written.error);
 }
 
-TopicUnlock UnlockNextTopic(int topicIndex) {
-    if (app == nullptr || topicIndex < 0 || topicIndex >= app->topicCount - 1) return TopicUnlock{};
-    const TopicInfo& passed = app->topics[topicIndex];
-    const TopicInfo& next = app->topics[topicIndex + 1];
+TopicUnlock UnlockNextTopic(const AppContext& app, int topicIndex) {
+    if (topicIndex < 0 || topicIndex >= app.topicCount - 1) return TopicUnlock{};
+    const TopicInfo& passed = app.topics[topicIndex];
+    const TopicInfo& next = app.topics[topicIndex + 1];
     // Own topics are always open, and passing one opens no designed topic.
     if (passed.ownTopic >= 0 || next.ownTopic >= 0) return TopicUnlock{};
     // Looked at under the lock: another game that unlocked and played the next topic meanwhile
@@ -159,52 +156,51 @@ TopicUnlock UnlockNextTopic(int topicIndex) {
     return unlock;
 }
 
-int ChooseNextWord() {
-    const size_t n = ChoiceSize();
+int ChooseNextWord(WordList& list) {
+    const size_t n = ChoiceSize(list);
     if (n == 0) return -1;
     const int start = static_cast<int>(Draw() % n);
-    if (Draw() % 10 >= 5) return FindUnasked(start);
+    if (Draw() % 10 >= 5) return FindUnasked(list, start);
     // Highest level first. Only the levels some unasked entry has can succeed, so those are the
     // ones tried: a file value of two billion must not mean two billion empty scans.
     std::vector<int32_t> levels;
     for (size_t i = 0; i < n; ++i) {
-        if (!currentRun.words.asked[i] && currentRun.words.counts[i].repeatCount >= 0)
-            levels.push_back(currentRun.words.counts[i].repeatCount);
+        if (!list.asked[i] && list.counts[i].repeatCount >= 0) levels.push_back(list.counts[i].repeatCount);
     }
     std::sort(levels.rbegin(), levels.rend());
     levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
     for (int32_t level : levels) {
-        int found = FindUnaskedWithCount(start, level);
+        int found = FindUnaskedWithCount(list, start, level);
         if (found != -1) return found;
     }
     return -1;
 }
 
-int FindUnasked(int start) {
-    return FindUnaskedWhere(start, [](size_t) { return true; });
+int FindUnasked(WordList& list, int start) {
+    return FindUnaskedWhere(list, start, [](size_t) { return true; });
 }
 
-int FindUnaskedWithCount(int start, int level) {
-    return FindUnaskedWhere(
-        start, [level](size_t index) { return currentRun.words.counts[index].repeatCount == level; });
+int FindUnaskedWithCount(WordList& list, int start, int level) {
+    return FindUnaskedWhere(list, start,
+                            [&list, level](size_t index) { return list.counts[index].repeatCount == level; });
 }
 
-void MarkCorrect() {
-    if (!CurrentHasCount()) return;
-    int32_t& count = currentRun.words.counts[currentRun.words.currentWord].repeatCount;
+void MarkCorrect(WordList& list) {
+    if (!CurrentHasCount(list)) return;
+    int32_t& count = list.counts[list.currentWord].repeatCount;
     count = LoweredCount(count);
-    Judge(-1);
+    Judge(list, -1);
 }
 
-void MarkWrong() {
-    if (!CurrentHasCount()) return;
-    int32_t& count = currentRun.words.counts[currentRun.words.currentWord].repeatCount;
+void MarkWrong(WordList& list) {
+    if (!CurrentHasCount(list)) return;
+    int32_t& count = list.counts[list.currentWord].repeatCount;
     count = RaisedCount(count);
-    Judge(+1);
+    Judge(list, +1);
 }
 
-int CountLearned() {
+int CountLearned(const WordList& list) {
     return static_cast<int>(
-        std::count_if(currentRun.words.counts.begin(), currentRun.words.counts.end(),
+        std::count_if(list.counts.begin(), list.counts.end(),
                       [](const RepetitionRecord& record) { return record.repeatCount == 0; }));
 }

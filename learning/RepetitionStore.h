@@ -10,6 +10,8 @@
 #include "learning/SaveResult.h"
 #include "learning/WordList.h"
 
+struct AppContext;
+
 // "<first>-<last>_rep.dat", the file's name inside the save folder (see game/saves/SaveFolder.h).
 std::string RepetitionFileName(int first, int last);
 // Replaces the counts and asked flags; counts are fitted to the entries. True when the file existed.
@@ -34,11 +36,11 @@ struct TopicUnlock {
 };
 // After a passed test of row topicIndex: unlocks the next row when it is locked (not when the
 // next row was open already, or the passed row itself is locked). Under the caller's lock.
-TopicUnlock UnlockNextTopic(int topicIndex);
+TopicUnlock UnlockNextTopic(const AppContext& app, int topicIndex);
 // Index of the chosen entry (also made currentWord and marked asked), or -1.
-int ChooseNextWord();
-int FindUnasked(int start);
-int FindUnaskedWithCount(int start, int level);
-void MarkCorrect();
-void MarkWrong();
-int CountLearned();
+int ChooseNextWord(WordList& list);
+int FindUnasked(WordList& list, int start);
+int FindUnaskedWithCount(WordList& list, int start, int level);
+void MarkCorrect(WordList& list);
+void MarkWrong(WordList& list);
+int CountLearned(const WordList& list);

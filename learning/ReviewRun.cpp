@@ -11,24 +11,26 @@
 
 namespace {
 
-bool RowExists(int topicIndex) { return app != nullptr && topicIndex >= 0 && topicIndex < app->topicCount; }
+bool RowExists(const AppContext& app, int topicIndex) {
+    return topicIndex >= 0 && topicIndex < app.topicCount;
+}
 
 }  // namespace
 
-size_t LoadReviewCards() {
-    const std::vector<CardRef> chosen = ChooseReviewCards();
+size_t LoadReviewCards(const AppContext& app, Learner& learner, LearningRun& currentRun) {
+    const std::vector<CardRef> chosen = ChooseReviewCards(app, learner);
     std::vector<CardRef> cards;
     WordList run;
     // Each topic's entries and counts are read once, when its first card is met.
     std::map<std::pair<int, record::Direction>, WordList> topics;
     for (const CardRef& card : chosen) {
-        if (!RowExists(card.topicIndex)) continue;
+        if (!RowExists(app, card.topicIndex)) continue;
         // Each card is asked the way it is due: a topic's two directions are loaded apart.
         const auto key = std::make_pair(card.topicIndex, card.direction);
         auto found = topics.find(key);
         if (found == topics.end()) {
             found = topics.emplace(key, WordList{}).first;
-            LoadTopicWords(found->second, card.topicIndex, card.direction);  // designed or own
+            LoadTopicWords(app, learner, found->second, card.topicIndex, card.direction);  // designed or own
         }
         const WordList& topic = found->second;
         if (card.entry < 0 || static_cast<size_t>(card.entry) >= topic.entries.size()) continue;
@@ -45,19 +47,19 @@ size_t LoadReviewCards() {
     return currentRun.reviewCards.size();
 }
 
-void ForgetReviewCards() { std::vector<CardRef>().swap(currentRun.reviewCards); }
+void ForgetReviewCards(LearningRun& currentRun) { std::vector<CardRef>().swap(currentRun.reviewCards); }
 
-const CardRef* CurrentReviewCard() {
+const CardRef* CurrentReviewCard(LearningRun& currentRun) {
     if (currentRun.words.currentWord >= currentRun.reviewCards.size()) return nullptr;
     return &currentRun.reviewCards[currentRun.words.currentWord];
 }
 
-int CurrentReviewRow() {
-    const CardRef* card = CurrentReviewCard();
+int CurrentReviewRow(LearningRun& currentRun) {
+    const CardRef* card = CurrentReviewCard(currentRun);
     return card ? card->topicIndex : -1;
 }
 
-std::vector<int> ReviewedRows() {
+std::vector<int> ReviewedRows(LearningRun& currentRun) {
     std::vector<int> rows;
     for (size_t i = 0; i < currentRun.reviewCards.size() && i < currentRun.words.judged.size(); ++i) {
         const int row = currentRun.reviewCards[i].topicIndex;
@@ -67,11 +69,11 @@ std::vector<int> ReviewedRows() {
     return rows;
 }
 
-SaveResult SaveReviewedCounts(int row) {
-    if (!RowExists(row) || OwnTopicOfRow(row) != nullptr) return SaveResult{};
+SaveResult SaveReviewedCounts(const AppContext& app, Learner& learner, LearningRun& currentRun, int row) {
+    if (!RowExists(app, row) || OwnTopicOfRow(app, learner, row) != nullptr) return SaveResult{};
     // The row's counts as the file holds them, with the run's answers to the row's cards beside them.
     WordList topic;
-    LoadTopicProgress(topic, row);
+    LoadTopicProgress(app, learner, topic, row);
     topic.judged.assign(topic.counts.size(), 0);
     const WordList& run = currentRun.words;
     const std::vector<CardRef>& cards = currentRun.reviewCards;
@@ -87,5 +89,5 @@ SaveResult SaveReviewedCounts(int row) {
         if (j < run.counts.size() && entry < topic.counts.size()) topic.counts[entry] = run.counts[j];
         anyJudged = true;
     }
-    return anyJudged ? SaveTopicCounts(topic, row) : SaveResult{};
+    return anyJudged ? SaveTopicCounts(app, learner, topic, row) : SaveResult{};
 }

@@ -67,7 +67,7 @@ struct ScheduleCache {
 
 namespace {
 
-ScheduleCache& Cache() {
+ScheduleCache& Cache(Learner& learner) {
     if (!learner.schedules) learner.schedules = std::make_shared<ScheduleCache>();
     return *learner.schedules;
 }
@@ -78,45 +78,46 @@ int32_t BoxWait(int32_t box) { return kBoxWaitDays[static_cast<size_t>(std::clam
 int32_t ScheduleToday() { return std::clamp(platform::Today(), 0, kLastScheduleDay - kBoxWaitDays[kTopBox]); }
 
 // The own topic a row of the topics table shows, or nullptr for a designed one.
-const OwnTopic* OwnTopicOf(const TopicInfo& topic) {
+const OwnTopic* OwnTopicOf(Learner& learner, const TopicInfo& topic) {
     if (topic.ownTopic < 0 || static_cast<size_t>(topic.ownTopic) >= learner.ownTopics.size()) return nullptr;
     return &learner.ownTopics[static_cast<size_t>(topic.ownTopic)];
 }
 
-Deck DeckOf(const TopicInfo& topic) {
-    if (const OwnTopic* own = OwnTopicOf(topic)) return Deck::OwnList(own->listFile);
+Deck DeckOf(Learner& learner, const TopicInfo& topic) {
+    if (const OwnTopic* own = OwnTopicOf(learner, topic)) return Deck::OwnList(own->listFile);
     return Deck::Designed(topic.firstWord, topic.lastWord);
 }
 
 // The words of a designed topic's cards, from the word file; a line the file lacks is known by its
 // number, so no two cards of a topic share a name.
-const std::vector<CardWords>& DesignedWords(int32_t first, int32_t last) {
+const std::vector<CardWords>& DesignedWords(const AppContext& app, Learner& learner, int32_t first,
+                                            int32_t last) {
     const auto key = std::make_pair(first, last);
-    auto found = Cache().designedWords.find(key);
-    if (found != Cache().designedWords.end()) return found->second;
+    auto found = Cache(learner).designedWords.find(key);
+    if (found != Cache(learner).designedWords.end()) return found->second;
     std::vector<CardWords> words;
     std::vector<uint8_t> bytes;
-    if (app != nullptr && ReadFileWithin(app->wordFilePath, kWordListLimit, bytes)) {
+    if (ReadFileWithin(app.wordFilePath, kWordListLimit, bytes)) {
         for (WordEntry& entry : ReadTopicEntries(bytes.data(), bytes.size(), first, last))
             words.push_back(CardWords{std::move(entry.prompt), std::move(entry.answer)});
     }
     for (int32_t line = first + static_cast<int32_t>(words.size()); line < last; ++line)
         words.push_back(CardWords{u"", u"line " + Utf8ToUtf16(std::to_string(line))});
-    return Cache().designedWords.emplace(key, std::move(words)).first->second;
+    return Cache(learner).designedWords.emplace(key, std::move(words)).first->second;
 }
 
-std::vector<CardWords> TopicCardWords(const TopicInfo& topic) {
-    if (const OwnTopic* own = OwnTopicOf(topic)) {
+std::vector<CardWords> TopicCardWords(const AppContext& app, Learner& learner, const TopicInfo& topic) {
+    if (const OwnTopic* own = OwnTopicOf(learner, topic)) {
         std::vector<CardWords> words;
         for (const WordEntry& card : own->cards) words.push_back(CardWords{card.prompt, card.answer});
         return words;
     }
     if (topic.lastWord <= topic.firstWord) return {};
-    return DesignedWords(topic.firstWord, topic.lastWord);
+    return DesignedWords(app, learner, topic.firstWord, topic.lastWord);
 }
 
-std::string ScheduleKey(const TopicInfo& topic, Direction direction) {
-    const OwnTopic* own = OwnTopicOf(topic);
+std::string ScheduleKey(Learner& learner, const TopicInfo& topic, Direction direction) {
+    const OwnTopic* own = OwnTopicOf(learner, topic);
     const std::string row =
         own ? "list " + own->listFile + " " + std::to_string(own->part)
             : "topic " + std::to_string(topic.firstWord) + "-" + std::to_string(topic.lastWord);
@@ -175,8 +176,8 @@ void ReadFromRecord(TopicSchedule& topic,
 
 // Whether the schedule was read for the topic's cards as they are: an own list imported again
 // since may hold other cards, or the same ones in another order.
-bool HoldsCardsOf(const TopicSchedule& schedule, const TopicInfo& topic) {
-    const OwnTopic* own = OwnTopicOf(topic);
+bool HoldsCardsOf(Learner& learner, const TopicSchedule& schedule, const TopicInfo& topic) {
+    const OwnTopic* own = OwnTopicOf(learner, topic);
     if (own == nullptr) return true;  // the word file does not change while the game runs
     if (own->cards.size() != schedule.words.size()) return false;
     for (size_t i = 0; i < own->cards.size(); ++i) {
@@ -187,19 +188,20 @@ bool HoldsCardsOf(const TopicSchedule& schedule, const TopicInfo& topic) {
     return true;
 }
 
-TopicSchedule& ScheduleOf(const TopicInfo& topic, Direction direction = Direction::Forward) {
-    const std::string key = ScheduleKey(topic, direction);
-    auto found = Cache().schedules.find(key);
-    if (found == Cache().schedules.end() || !HoldsCardsOf(found->second, topic)) {
+TopicSchedule& ScheduleOf(const AppContext& app, Learner& learner, const TopicInfo& topic,
+                          Direction direction = Direction::Forward) {
+    const std::string key = ScheduleKey(learner, topic, direction);
+    auto found = Cache(learner).schedules.find(key);
+    if (found == Cache(learner).schedules.end() || !HoldsCardsOf(learner, found->second, topic)) {
         TopicSchedule read;
-        read.deck = DeckOf(topic);
+        read.deck = DeckOf(learner, topic);
         read.direction = direction;
-        read.words = TopicCardWords(topic);
+        read.words = TopicCardWords(app, learner, topic);
         // Answers not saved yet keep their cards by their words.
-        if (found != Cache().schedules.end()) read.unsaved = std::move(found->second.unsaved);
+        if (found != Cache(learner).schedules.end()) read.unsaved = std::move(found->second.unsaved);
         ReadFromRecord(read, record::KeptStates(read.deck, direction));
-        if (found == Cache().schedules.end()) {
-            found = Cache().schedules.emplace(key, std::move(read)).first;
+        if (found == Cache(learner).schedules.end()) {
+            found = Cache(learner).schedules.emplace(key, std::move(read)).first;
         } else {
             found->second = std::move(read);
         }
@@ -207,18 +209,21 @@ TopicSchedule& ScheduleOf(const TopicInfo& topic, Direction direction = Directio
     return found->second;
 }
 
-bool RowExists(int topicIndex) { return app != nullptr && topicIndex >= 0 && topicIndex < app->topicCount; }
+bool RowExists(const AppContext& app, int topicIndex) {
+    return topicIndex >= 0 && topicIndex < app.topicCount;
+}
 
-bool RowIsUnlocked(int topicIndex) { return IsRowUnlocked(topicIndex); }
+bool RowIsUnlocked(const AppContext& app, Learner& learner, int topicIndex) {
+    return IsRowUnlocked(app, learner, topicIndex);
+}
 
 // Calls visit(card, schedule) for every answered card of the unlocked rows.
 template <typename Visit>
-void ForEachScheduledCard(Visit visit) {
-    if (app == nullptr) return;
-    for (int t = 0; t < app->topicCount; ++t) {
-        if (!RowIsUnlocked(t)) continue;
+void ForEachScheduledCard(const AppContext& app, Learner& learner, Visit visit) {
+    for (int t = 0; t < app.topicCount; ++t) {
+        if (!RowIsUnlocked(app, learner, t)) continue;
         for (Direction direction : kDirectionsPlayed) {
-            const std::vector<CardSchedule>& cards = ScheduleOf(app->topics[t], direction).cards;
+            const std::vector<CardSchedule>& cards = ScheduleOf(app, learner, app.topics[t], direction).cards;
             for (size_t e = 0; e < cards.size(); ++e) {
                 if (cards[e].box != kNewBox) visit(CardRef{t, static_cast<int>(e), direction}, cards[e]);
             }
@@ -238,48 +243,46 @@ std::string ScheduleFileName(const std::string& countsFileName) {
     return stem + "_box.dat";
 }
 
-std::string TopicScheduleFileName(const TopicInfo& topic) {
-    if (const OwnTopic* own = OwnTopicOf(topic))
+std::string TopicScheduleFileName(Learner& learner, const TopicInfo& topic) {
+    if (const OwnTopic* own = OwnTopicOf(learner, topic))
         return ScheduleFileName(OwnCountsFileName(own->listFile, own->part));
     return ScheduleFileName(RepetitionFileName(topic.firstWord, topic.lastWord));
 }
 
-std::vector<record::OldTopic> TopicsWithOldFiles() {
+std::vector<record::OldTopic> TopicsWithOldFiles(const AppContext& app, Learner& learner) {
     std::vector<record::OldTopic> topics;
-    if (app == nullptr) return topics;
-    for (int t = 0; t < app->topicCount; ++t) {
-        const TopicInfo& topic = app->topics[t];
+    for (int t = 0; t < app.topicCount; ++t) {
+        const TopicInfo& topic = app.topics[t];
         record::OldTopic old;
-        old.deck = DeckOf(topic);
-        old.cards = TopicCardWords(topic);
-        old.scheduleFile = TopicScheduleFileName(topic);
-        if (const OwnTopic* own = OwnTopicOf(topic))
+        old.deck = DeckOf(learner, topic);
+        old.cards = TopicCardWords(app, learner, topic);
+        old.scheduleFile = TopicScheduleFileName(learner, topic);
+        if (const OwnTopic* own = OwnTopicOf(learner, topic))
             old.countsFile = OwnCountsFileName(own->listFile, own->part);
         topics.push_back(std::move(old));
     }
     return topics;
 }
 
-void LoadSchedules() {
-    if (app == nullptr) return;
-    for (int t = 0; t < app->topicCount; ++t) {
-        for (Direction direction : kDirectionsPlayed) ScheduleOf(app->topics[t], direction);
+void LoadSchedules(const AppContext& app, Learner& learner) {
+    for (int t = 0; t < app.topicCount; ++t) {
+        for (Direction direction : kDirectionsPlayed) ScheduleOf(app, learner, app.topics[t], direction);
     }
 }
 
-void ReadSchedulesAgain() {
-    if (Cache().schedules.empty()) return;
+void ReadSchedulesAgain(Learner& learner) {
+    if (Cache(learner).schedules.empty()) return;
     const record::RecordVersion version = record::CurrentRecordVersion();
-    if (Cache().schedulesRead == version) return;
-    Cache().schedulesRead = version;
+    if (Cache(learner).schedulesRead == version) return;
+    Cache(learner).schedulesRead = version;
     const std::vector<std::pair<CardWords, record::CardState>> none;
     for (Direction direction : {Direction::Forward, Direction::Reverse}) {
         const bool any =
-            std::any_of(Cache().schedules.begin(), Cache().schedules.end(),
+            std::any_of(Cache(learner).schedules.begin(), Cache(learner).schedules.end(),
                         [direction](const auto& entry) { return entry.second.direction == direction; });
         if (!any) continue;
         const auto kept = record::AllKeptStates(direction);
-        for (auto& [key, topic] : Cache().schedules) {
+        for (auto& [key, topic] : Cache(learner).schedules) {
             if (topic.direction != direction) continue;
             const auto found = kept.find(topic.deck);
             ReadFromRecord(topic, found != kept.end() ? found->second : none);
@@ -287,11 +290,11 @@ void ReadSchedulesAgain() {
     }
 }
 
-void ForgetSchedules() {
-    Cache().schedules.clear();
-    Cache().designedWords.clear();
-    Cache().schedulesRead.reset();
-    Cache().versionWhileSaving.reset();
+void ForgetSchedules(Learner& learner) {
+    Cache(learner).schedules.clear();
+    Cache(learner).designedWords.clear();
+    Cache(learner).schedulesRead.reset();
+    Cache(learner).versionWhileSaving.reset();
 }
 
 CardSchedule CardAfterAnswer(const CardSchedule& card, bool right, int32_t today) {
@@ -318,9 +321,9 @@ int32_t EffectiveDueDay(const CardSchedule& card, int32_t today) {
     return card.dueDay;
 }
 
-void RecordAnswer(const CardRef& ref, const AnswerDetails& details) {
-    if (!RowExists(ref.topicIndex)) return;
-    TopicSchedule& topic = ScheduleOf(app->topics[ref.topicIndex], ref.direction);
+void RecordAnswer(const AppContext& app, Learner& learner, const CardRef& ref, const AnswerDetails& details) {
+    if (!RowExists(app, ref.topicIndex)) return;
+    TopicSchedule& topic = ScheduleOf(app, learner, app.topics[ref.topicIndex], ref.direction);
     if (ref.entry < 0 || static_cast<size_t>(ref.entry) >= topic.cards.size()) return;
     const int32_t today = ScheduleToday();
     CardSchedule& card = topic.cards[static_cast<size_t>(ref.entry)];
@@ -330,15 +333,15 @@ void RecordAnswer(const CardRef& ref, const AnswerDetails& details) {
                                    static_cast<int64_t>(std::time(nullptr))});
 }
 
-void RecordAnswer(int topicIndex, int entry, bool right) {
+void RecordAnswer(const AppContext& app, Learner& learner, int topicIndex, int entry, bool right) {
     AnswerDetails details;
     details.verdict = right ? record::Verdict::Right : record::Verdict::Wrong;
-    RecordAnswer(CardRef{topicIndex, entry, Direction::Forward}, details);
+    RecordAnswer(app, learner, CardRef{topicIndex, entry, Direction::Forward}, details);
 }
 
-void PutScheduleAnswers(record::Transaction& change) {
-    Cache().versionWhileSaving = record::CurrentRecordVersion();
-    for (auto& [key, topic] : Cache().schedules) {
+void PutScheduleAnswers(Learner& learner, record::Transaction& change) {
+    Cache(learner).versionWhileSaving = record::CurrentRecordVersion();
+    for (auto& [key, topic] : Cache(learner).schedules) {
         for (const Answer& answer : topic.unsaved) {
             const CardWords& words = answer.words;
             record::CardState state =
@@ -360,51 +363,51 @@ void PutScheduleAnswers(record::Transaction& change) {
     }
 }
 
-void ScheduleAnswersKept() {
+void ScheduleAnswersKept(Learner& learner) {
     // Nothing but this save changed the record since it was read (the save's own commit is all it
     // added, and no other game committed since): the decks saved are read again, the rest hold
     // what the record does. Else everything is.
-    const bool readBeforeSave = Cache().schedulesRead && Cache().versionWhileSaving &&
-                                *Cache().schedulesRead == *Cache().versionWhileSaving;
-    std::optional<record::RecordVersion> afterSave = Cache().versionWhileSaving;
+    const bool readBeforeSave = Cache(learner).schedulesRead && Cache(learner).versionWhileSaving &&
+                                *Cache(learner).schedulesRead == *Cache(learner).versionWhileSaving;
+    std::optional<record::RecordVersion> afterSave = Cache(learner).versionWhileSaving;
     if (afterSave) ++afterSave->ownCommits;
-    Cache().versionWhileSaving.reset();
+    Cache(learner).versionWhileSaving.reset();
     const bool onlyThisSave = readBeforeSave && record::CurrentRecordVersion() == *afterSave;
     std::set<std::pair<Deck, Direction>> saved;
-    for (auto& [key, topic] : Cache().schedules) {
+    for (auto& [key, topic] : Cache(learner).schedules) {
         if (!topic.unsaved.empty()) saved.emplace(topic.deck, topic.direction);
         topic.unsaved.clear();
     }
     if (!onlyThisSave) {
-        ReadSchedulesAgain();
+        ReadSchedulesAgain(learner);
         return;
     }
     std::map<std::pair<Deck, Direction>, std::vector<std::pair<CardWords, record::CardState>>> kept;
     for (const auto& deck : saved) kept[deck] = record::KeptStates(deck.first, deck.second);
-    for (auto& [key, topic] : Cache().schedules) {
+    for (auto& [key, topic] : Cache(learner).schedules) {
         const auto found = kept.find(std::make_pair(topic.deck, topic.direction));
         if (found != kept.end()) ReadFromRecord(topic, found->second);
     }
-    Cache().schedulesRead = afterSave;
+    Cache(learner).schedulesRead = afterSave;
 }
 
-SaveResult SaveSchedules() {
+SaveResult SaveSchedules(Learner& learner) {
     record::Transaction change;
     const record::WriteResult begun = change.Begin();
     if (!begun.Done()) return RecordSaveResult(begun);
-    PutScheduleAnswers(change);
+    PutScheduleAnswers(learner, change);
     const record::WriteResult committed = change.Commit();
     if (!committed.Done()) return RecordSaveResult(committed);
-    ScheduleAnswersKept();
+    ScheduleAnswersKept(learner);
     return SaveResult{};
 }
 
-std::vector<CardRef> ChooseReviewCards() {
+std::vector<CardRef> ChooseReviewCards(const AppContext& app, Learner& learner) {
     const int32_t today = ScheduleToday();
     // Missed first, then most overdue (earliest effective due day), lower box, table order.
     using Key = std::tuple<bool, int32_t, int32_t, int, int, int>;
     std::vector<Key> due;
-    ForEachScheduledCard([&](const CardRef& ref, const CardSchedule& card) {
+    ForEachScheduledCard(app, learner, [&](const CardRef& ref, const CardSchedule& card) {
         const int32_t dueDay = EffectiveDueDay(card, today);
         if (dueDay <= today)
             due.emplace_back(!card.missed, dueDay, card.box, ref.topicIndex, ref.entry,
@@ -420,10 +423,10 @@ std::vector<CardRef> ChooseReviewCards() {
     return chosen;
 }
 
-int DueCountToday() {
+int DueCountToday(const AppContext& app, Learner& learner) {
     const int32_t today = ScheduleToday();
     int count = 0;
-    ForEachScheduledCard([&](const CardRef&, const CardSchedule& card) {
+    ForEachScheduledCard(app, learner, [&](const CardRef&, const CardSchedule& card) {
         if (EffectiveDueDay(card, today) <= today) ++count;
     });
     return count;
@@ -433,19 +436,19 @@ std::string DueCountText(int count) {
     return count > kDueCountShownMax ? std::to_string(kDueCountShownMax) + "+" : std::to_string(count);
 }
 
-int DaysUntilNextDue() {
+int DaysUntilNextDue(const AppContext& app, Learner& learner) {
     const int32_t today = ScheduleToday();
     int32_t earliest = -1;
-    ForEachScheduledCard([&](const CardRef&, const CardSchedule& card) {
+    ForEachScheduledCard(app, learner, [&](const CardRef&, const CardSchedule& card) {
         const int32_t days = std::max(EffectiveDueDay(card, today) - today, 0);
         if (earliest < 0 || days < earliest) earliest = days;
     });
     return earliest;
 }
 
-CardSchedule CardAt(int topicIndex, int entry) {
-    if (!RowExists(topicIndex)) return CardSchedule{};
-    const std::vector<CardSchedule>& cards = ScheduleOf(app->topics[topicIndex]).cards;
+CardSchedule CardAt(const AppContext& app, Learner& learner, int topicIndex, int entry) {
+    if (!RowExists(app, topicIndex)) return CardSchedule{};
+    const std::vector<CardSchedule>& cards = ScheduleOf(app, learner, app.topics[topicIndex]).cards;
     if (entry < 0 || static_cast<size_t>(entry) >= cards.size()) return CardSchedule{};
     return cards[static_cast<size_t>(entry)];
 }
@@ -477,10 +480,9 @@ std::map<Deck, DeckRecall> RecallByCard(int32_t today, Recall& all) {
 
 }  // namespace
 
-ProgressFigures CurrentProgress() {
+ProgressFigures CurrentProgress(const AppContext& app, Learner& learner) {
     ProgressFigures figures;
-    if (app == nullptr) return figures;
-    ReadSchedulesAgain();
+    ReadSchedulesAgain(learner);
     const int32_t today = ScheduleToday();
     const int32_t firstShown = today - (kPractisedDaysShown - 1);
     std::set<int32_t> practised;
@@ -489,11 +491,11 @@ ProgressFigures CurrentProgress() {
     for (const auto& [day, answers] : record::AnswersPerDaySince(firstShown))
         figures.answersOnDay[static_cast<size_t>(day - firstShown)] = answers;
     std::map<Deck, DeckRecall> recall = RecallByCard(today, figures.recall);
-    for (int t = 0; t < app->topicCount; ++t) {
+    for (int t = 0; t < app.topicCount; ++t) {
         TopicProgress row;
         row.topicIndex = t;
         for (Direction direction : kDirectionsPlayed) {
-            const TopicSchedule& topic = ScheduleOf(app->topics[t], direction);
+            const TopicSchedule& topic = ScheduleOf(app, learner, app.topics[t], direction);
             // The bars are the designed direction's; the topics screen shows each direction's own.
             for (const CardSchedule& card : topic.cards) {
                 figures.anyAnswered = figures.anyAnswered || card.box != kNewBox;
@@ -513,7 +515,7 @@ ProgressFigures CurrentProgress() {
                 AddAnswer(figures.recall, answer.Right());
             }
         }
-        const TopicSchedule& schedule = ScheduleOf(app->topics[t]);
+        const TopicSchedule& schedule = ScheduleOf(app, learner, app.topics[t]);
         const auto deck = recall.find(schedule.deck);
         for (size_t i = 0; deck != recall.end() && i < schedule.words.size(); ++i) {
             const auto found = deck->second.find(schedule.words[i]);
@@ -530,7 +532,7 @@ ProgressFigures CurrentProgress() {
     for (int32_t day = practised.count(today) > 0 ? today : today - 1; practised.count(day) > 0; --day) {
         ++figures.streakDays;
     }
-    ForEachScheduledCard([&](const CardRef&, const CardSchedule& card) {
+    ForEachScheduledCard(app, learner, [&](const CardRef&, const CardSchedule& card) {
         const int32_t ahead = std::max(EffectiveDueDay(card, today) - today, 0);
         if (ahead < kDaysAheadShown) ++figures.dueOnDay[static_cast<size_t>(ahead)];
     });

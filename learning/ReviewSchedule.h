@@ -31,6 +31,8 @@
 #include "learning/SaveResult.h"
 #include "record/RecordTypes.h"
 
+struct Learner;
+
 namespace record {
 class Transaction;
 struct OldTopic;
@@ -56,21 +58,21 @@ struct CardSchedule {
 // ending becomes "_box.dat"): what the game kept before the record, carried over once.
 std::string ScheduleFileName(const std::string& countsFileName);
 // The old schedule file's name of a row of the topics table.
-std::string TopicScheduleFileName(const TopicInfo& topic);
+std::string TopicScheduleFileName(Learner& learner, const TopicInfo& topic);
 
-// Every row of app->topics with the names of the files the game kept its schedule and (an own
+// Every row of AppContext::topics with the names of the files the game kept its schedule and (an own
 // topic's) counts in before the record, to carry them over once (record/RecordMigration.h).
-std::vector<record::OldTopic> TopicsWithOldFiles();
+std::vector<record::OldTopic> TopicsWithOldFiles(const AppContext& app, Learner& learner);
 
-// Reads every topic's schedule from the record (app->topics, own lists included). Queries load
+// Reads every topic's schedule from the record (AppContext::topics, own lists included). Queries load
 // what they need by themselves; calling this at start-up only moves the reading there. A kept
 // state the rules could not have made (a record edited by hand) is read as a new card.
-void LoadSchedules();
+void LoadSchedules(const AppContext& app, Learner& learner);
 // Reads every schedule read so far again from the record, with this run's unsaved answers replayed
 // onto it: what another game saved, a list imported or removed, shows.
-void ReadSchedulesAgain();
+void ReadSchedulesAgain(Learner& learner);
 // Forgets everything read and every unsaved answer (a new start, the tests).
-void ForgetSchedules();
+void ForgetSchedules(Learner& learner);
 
 // A card of the topics table, in the direction it is asked.
 struct CardRef {
@@ -92,9 +94,9 @@ struct AnswerDetails {
 
 // A test or review answer to a card, on platform::Today(); right is Verdict::Right. Ignored for a
 // row or entry that does not exist.
-void RecordAnswer(const CardRef& card, const AnswerDetails& details);
+void RecordAnswer(const AppContext& app, Learner& learner, const CardRef& card, const AnswerDetails& details);
 // The same for the designed direction, typed text unknown.
-void RecordAnswer(int topicIndex, int entry, bool right);
+void RecordAnswer(const AppContext& app, Learner& learner, int topicIndex, int entry, bool right);
 // The rules above applied to one card: the card after an answer given on day `today`.
 CardSchedule CardAfterAnswer(const CardSchedule& card, bool right, int32_t today);
 // The day from which a card counts as due on day `today` (a card answered "in the future" counts
@@ -104,26 +106,26 @@ int32_t EffectiveDueDay(const CardSchedule& card, int32_t today);
 // Puts every answer not yet saved into `change`: each card's state as the record holds it now,
 // with the answer replayed onto it, and the answer itself. A card of an own list the record no
 // longer holds (removed by another game) is left out.
-void PutScheduleAnswers(record::Transaction& change);
+void PutScheduleAnswers(Learner& learner, record::Transaction& change);
 // After that transaction committed: nothing is left to save, and the schedules read again.
-void ScheduleAnswersKept();
+void ScheduleAnswersKept(Learner& learner);
 // The answers not yet saved, put and committed in a transaction of their own (what the run's save
 // does with the rest of the run); a failure keeps them for the next save.
-SaveResult SaveSchedules();
+SaveResult SaveSchedules(Learner& learner);
 
 // The cards a review run asks today: at most kReviewRunMax due cards of the unlocked rows of
-// app->topics; the cards whose latest answer was a miss first, then the rest, each group most
+// AppContext::topics; the cards whose latest answer was a miss first, then the rest, each group most
 // overdue first (then lower box, then table order). The rest stay due for the next runs.
-std::vector<CardRef> ChooseReviewCards();
+std::vector<CardRef> ChooseReviewCards(const AppContext& app, Learner& learner);
 // Due cards today in the unlocked rows (every one, not capped).
-int DueCountToday();
+int DueCountToday(const AppContext& app, Learner& learner);
 // "99+" above kDueCountShownMax, else the number.
 std::string DueCountText(int count);
 // Days from today to the earliest day a card of an unlocked row falls due; 0 when one is due
 // today, -1 when no card is scheduled.
-int DaysUntilNextDue();
+int DaysUntilNextDue(const AppContext& app, Learner& learner);
 // One card's schedule (a new card for a row or entry that does not exist).
-CardSchedule CardAt(int topicIndex, int entry);
+CardSchedule CardAt(const AppContext& app, Learner& learner, int topicIndex, int entry);
 
 constexpr int kPractisedDaysShown = 14;
 constexpr int kDaysAheadShown = 7;
@@ -152,7 +154,7 @@ struct TopicProgress {
 // The figures of the progress picture, built from the record and this run's unsaved answers, read
 // again each time.
 struct ProgressFigures {
-    std::vector<TopicProgress> topics;  // every row of app->topics, in table order
+    std::vector<TopicProgress> topics;  // every row of AppContext::topics, in table order
     // practised[kPractisedDaysShown - 1] is today, [0] thirteen days before.
     std::array<bool, kPractisedDaysShown> practised{};
     std::array<int, kPractisedDaysShown> answersOnDay{};  // the answers given each of those days
@@ -164,4 +166,4 @@ struct ProgressFigures {
     // False when no card of any topic has been answered: the empty picture.
     bool anyAnswered = false;
 };
-ProgressFigures CurrentProgress();
+ProgressFigures CurrentProgress(const AppContext& app, Learner& learner);

@@ -2,6 +2,7 @@
 
 #include "game/saves/SaveFolder.h"
 #include "learning/HallOfFame.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/OwnTopicCounts.h"
 #include "learning/RepetitionStore.h"
@@ -16,22 +17,32 @@ namespace {
 // The topic's counts: the file's, with this run's judged answers replayed onto them.
 class TopicCountsSave : public SaveParticipant {
 public:
-    explicit TopicCountsSave(int row) : row(row) {}
+    TopicCountsSave(const AppContext& app, Learner& learner, LearningRun& finished, int row)
+        : app(app), learner(learner), finished(finished), row(row) {}
     std::optional<SaveResult> Commit(CommitAttempt) override {
-        return SaveTopicCounts(currentRun.words, row);
+        return SaveTopicCounts(app, learner, finished.words, row);
     }
 
 private:
+    const AppContext& app;
+    Learner& learner;
+    LearningRun& finished;
     int row;
 };
 
 // A review's judged cards of one row, replayed onto that row's counts file.
 class ReviewedCountsSave : public SaveParticipant {
 public:
-    explicit ReviewedCountsSave(int row) : row(row) {}
-    std::optional<SaveResult> Commit(CommitAttempt) override { return SaveReviewedCounts(row); }
+    ReviewedCountsSave(const AppContext& app, Learner& learner, LearningRun& finished, int row)
+        : app(app), learner(learner), finished(finished), row(row) {}
+    std::optional<SaveResult> Commit(CommitAttempt) override {
+        return SaveReviewedCounts(app, learner, finished, row);
+    }
 
 private:
+    const AppContext& app;
+    Learner& learner;
+    LearningRun& finished;
     int row;
 };
 
@@ -39,25 +50,27 @@ private:
 // own topic's counts, each replayed onto what the record holds now.
 class RecordSave : public SaveParticipant {
 public:
-    explicit RecordSave(const RunEnd& run) : review(run.review), row(run.row) {}
+    RecordSave(const RunEnd& run, const AppContext& app, Learner& learner, LearningRun& finished)
+        : app(app), learner(learner), finished(finished), review(run.review), row(run.row) {}
     std::optional<SaveResult> Commit(CommitAttempt attempt) override {
         record::Transaction change;
         const record::WriteResult begun =
             change.Begin(attempt == CommitAttempt::Closing ? kClosingWaitMs : 0);
         if (begun.outcome == record::WriteResult::Outcome::Busy) return Busy(attempt);
         if (!begun.Done()) return RecordSaveResult(begun);
-        PutScheduleAnswers(change);
+        PutScheduleAnswers(learner, change);
         // A review's entries each belong to their card's row; a test's to the run's row.
-        const std::vector<KeptCount> counts = PutKeptCounts(change, currentRun.words, [this](size_t entry) {
-            return !review                                 ? row
-                   : entry < currentRun.reviewCards.size() ? currentRun.reviewCards[entry].topicIndex
-                                                           : -1;
-        });
+        const std::vector<KeptCount> counts =
+            PutKeptCounts(app, learner, change, finished.words, [this](size_t entry) {
+                return !review                               ? row
+                       : entry < finished.reviewCards.size() ? finished.reviewCards[entry].topicIndex
+                                                             : -1;
+            });
         const record::WriteResult written = change.Commit();
         if (written.outcome == record::WriteResult::Outcome::Busy) return Busy(attempt);
         if (!written.Done()) return RecordSaveResult(written);
-        ScheduleAnswersKept();
-        TakeKeptCounts(currentRun.words, counts);
+        ScheduleAnswersKept(learner);
+        TakeKeptCounts(finished.words, counts);
         return SaveResult{};
     }
 
@@ -73,6 +86,9 @@ private:
         return SaveResult{SaveResult::Status::NotSaved, SaveWriteFolder(), why};
     }
 
+    const AppContext& app;
+    Learner& learner;
+    LearningRun& finished;
     bool review;
     int row;
 };
@@ -80,14 +96,16 @@ private:
 // The hall of fame as the file holds it now, with this run's entry added.
 class HallOfFameEntrySave : public SaveParticipant {
 public:
-    HallOfFameEntrySave(std::u16string player, int32_t score) : player(std::move(player)), score(score) {}
+    HallOfFameEntrySave(Learner& learner, std::u16string player, int32_t score)
+        : learner(learner), player(std::move(player)), score(score) {}
     std::optional<SaveResult> Commit(CommitAttempt) override {
-        LoadHallOfFame();
-        AddHallOfFameEntry(player, score);
-        return SaveHallOfFame();
+        LoadHallOfFame(learner);
+        AddHallOfFameEntry(learner, player, score);
+        return SaveHallOfFame(learner);
     }
 
 private:
+    Learner& learner;
     std::u16string player;
     int32_t score;
 };
@@ -97,36 +115,39 @@ private:
 // The row after a passed one, unlocked when it still is locked on disk.
 class NextTopicUnlock : public SaveParticipant {
 public:
-    explicit NextTopicUnlock(int passedRow) : passedRow(passedRow) {}
+    NextTopicUnlock(const AppContext& app, int passedRow) : app(app), passedRow(passedRow) {}
     std::optional<SaveResult> Commit(CommitAttempt) override {
-        const TopicUnlock done = UnlockNextTopic(passedRow);
+        const TopicUnlock done = UnlockNextTopic(app, passedRow);
         unlocked = done.unlocked;
         return done.save;
     }
     bool Unlocked() const { return unlocked; }
 
 private:
+    const AppContext& app;
     int passedRow;
     bool unlocked = false;
 };
 
-RunEndSave::RunEndSave(const RunEnd& run, uint32_t nowMs) : lock(nowMs) {
+RunEndSave::RunEndSave(const RunEnd& run, const AppContext& app, Learner& learner, LearningRun& finished,
+                       uint32_t nowMs)
+    : lock(nowMs) {
     // In this order: the unlock looks at the passed topic's file, which the counts have just saved.
     // A designed topic's counts are its _rep.dat; an own topic's are the record's.
     if (run.review) {
         for (int row : run.reviewedRows) {
-            if (OwnTopicOfRow(row) == nullptr)
-                participants.push_back(std::make_unique<ReviewedCountsSave>(row));
+            if (OwnTopicOfRow(app, learner, row) == nullptr)
+                participants.push_back(std::make_unique<ReviewedCountsSave>(app, learner, finished, row));
         }
-    } else if (run.hasCounts && OwnTopicOfRow(run.row) == nullptr && !run.reversed) {
-        participants.push_back(std::make_unique<TopicCountsSave>(run.row));
+    } else if (run.hasCounts && OwnTopicOfRow(app, learner, run.row) == nullptr && !run.reversed) {
+        participants.push_back(std::make_unique<TopicCountsSave>(app, learner, finished, run.row));
     }
-    participants.push_back(std::make_unique<RecordSave>(run));
+    participants.push_back(std::make_unique<RecordSave>(run, app, learner, finished));
     const bool designedFilesRun = !run.review && !run.reversed;
     if (designedFilesRun)
-        participants.push_back(std::make_unique<HallOfFameEntrySave>(run.player, run.score));
+        participants.push_back(std::make_unique<HallOfFameEntrySave>(learner, run.player, run.score));
     if (run.passedRow >= 0 && designedFilesRun) {
-        auto next = std::make_unique<NextTopicUnlock>(run.passedRow);
+        auto next = std::make_unique<NextTopicUnlock>(app, run.passedRow);
         unlock = next.get();
         participants.push_back(std::move(next));
     }

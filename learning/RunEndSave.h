@@ -61,11 +61,16 @@ public:
 };
 
 class NextTopicUnlock;
+struct AppContext;
+struct Learner;
+struct LearningRun;
 
 class RunEndSave {
 public:
-    // Asks for the lock; nothing is written before the first Step.
-    RunEndSave(const RunEnd& run, uint32_t nowMs);
+    // Asks for the lock; nothing is written before the first Step. The application's state, the
+    // learner and the finished run are their owner's and outlive the save.
+    RunEndSave(const RunEnd& run, const AppContext& app, Learner& learner, LearningRun& finished,
+               uint32_t nowMs);
     ~RunEndSave();
     RunEndSave(const RunEndSave&) = delete;
     RunEndSave& operator=(const RunEndSave&) = delete;

@@ -14,11 +14,12 @@ namespace {
 
 using record::Direction;
 
-bool RowExists(int row) { return app != nullptr && row >= 0 && row < app->topicCount; }
+bool RowExists(const AppContext& app, int row) { return row >= 0 && row < app.topicCount; }
 
-record::TopicKey KeyOf(int row) {
-    if (const OwnTopic* own = OwnTopicOfRow(row)) return record::TopicKey{own->listFile, own->part};
-    return record::TopicKey{"", app->topics[row].firstWord};
+record::TopicKey KeyOf(const AppContext& app, const Learner& learner, int row) {
+    if (const OwnTopic* own = OwnTopicOfRow(app, learner, row))
+        return record::TopicKey{own->listFile, own->part};
+    return record::TopicKey{"", app.topics[row].firstWord};
 }
 
 std::u16string SideName(const std::string& code) {
@@ -27,9 +28,9 @@ std::u16string SideName(const std::string& code) {
 
 }  // namespace
 
-Direction ChosenDirection(int row) {
-    if (!RowExists(row)) return Direction::Forward;
-    const record::TopicKey key = KeyOf(row);
+Direction ChosenDirection(const AppContext& app, const Learner& learner, int row) {
+    if (!RowExists(app, row)) return Direction::Forward;
+    const record::TopicKey key = KeyOf(app, learner, row);
     const auto turned = learner.turnedThisSession.find(key);
     if (turned != learner.turnedThisSession.end()) return turned->second;
     const std::map<record::TopicKey, Direction> kept = record::ChosenDirections();
@@ -37,11 +38,11 @@ Direction ChosenDirection(int row) {
     return found == kept.end() ? Direction::Forward : found->second;
 }
 
-bool TurnDirection(int row) {
-    if (!RowExists(row)) return false;
+bool TurnDirection(const AppContext& app, Learner& learner, int row) {
+    if (!RowExists(app, row)) return false;
     const Direction turned =
-        ChosenDirection(row) == Direction::Forward ? Direction::Reverse : Direction::Forward;
-    const record::TopicKey key = KeyOf(row);
+        ChosenDirection(app, learner, row) == Direction::Forward ? Direction::Reverse : Direction::Forward;
+    const record::TopicKey key = KeyOf(app, learner, row);
     learner.turnedThisSession[key] = turned;
     record::Transaction change;
     if (!change.Begin().Done()) return false;
@@ -49,13 +50,13 @@ bool TurnDirection(int row) {
     return change.Commit().Done();
 }
 
-std::u16string DirectionCaption(int row) {
-    const OwnTopic* own = OwnTopicOfRow(row);
+std::u16string DirectionCaption(const AppContext& app, const Learner& learner, int row) {
+    const OwnTopic* own = OwnTopicOfRow(app, learner, row);
     const SideLanguages sides = own ? own->languages : SideLanguages{};
-    const bool reverse = ChosenDirection(row) == Direction::Reverse;
+    const bool reverse = ChosenDirection(app, learner, row) == Direction::Reverse;
     const std::u16string first = SideName(reverse ? sides.answer : sides.prompt);
     const std::u16string second = SideName(reverse ? sides.prompt : sides.answer);
     return first + u" \u2192 " + second;
 }
 
-void ForgetChosenDirections() { learner.turnedThisSession.clear(); }
+void ForgetChosenDirections(Learner& learner) { learner.turnedThisSession.clear(); }

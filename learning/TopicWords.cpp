@@ -14,9 +14,9 @@ namespace {
 
 using record::Direction;
 
-const TopicInfo* RowInfo(int row) {
-    if (app == nullptr || row < 0 || row >= app->topicCount) return nullptr;
-    return &app->topics[row];
+const TopicInfo* RowInfo(const AppContext& app, int row) {
+    if (row < 0 || row >= app.topicCount) return nullptr;
+    return &app.topics[row];
 }
 
 // Asked the other way round, every entry shows its answer and expects its prompt.
@@ -26,9 +26,10 @@ void TurnEntries(WordList& list) {
 }
 
 // The row's entries, asked in `direction`, with the languages and counts that go with them.
-void LoadEntries(WordList& list, int row, Direction direction, bool withEntries) {
-    const OwnTopic* own = OwnTopicOfRow(row);
-    const TopicInfo* info = RowInfo(row);
+void LoadEntries(const AppContext& app, const Learner& learner, WordList& list, int row, Direction direction,
+                 bool withEntries) {
+    const OwnTopic* own = OwnTopicOfRow(app, learner, row);
+    const TopicInfo* info = RowInfo(app, row);
     if (info == nullptr) return;
     ReleaseEntries(list);
     if (own != nullptr) {
@@ -36,12 +37,12 @@ void LoadEntries(WordList& list, int row, Direction direction, bool withEntries)
         list.languages = own->languages;
     } else if (withEntries || direction == Direction::Reverse) {
         // A reverse run's counts are the record's, found by the cards' words.
-        LoadTopicEntries(list, app->wordFilePath, info->firstWord, info->lastWord);
+        LoadTopicEntries(list, app.wordFilePath, info->firstWord, info->lastWord);
         list.languages = SideLanguages{};  // English and Spanish, under the design's flags
     }
     list.currentWord = 0;
     if (direction == Direction::Reverse) TurnEntries(list);
-    if (const std::optional<record::Deck> deck = CountsDeck(row, direction)) {
+    if (const std::optional<record::Deck> deck = CountsDeck(app, learner, row, direction)) {
         LoadKeptCounts(list, *deck, direction);
     } else {
         // Without entries the counts are the file's as they stand (or one per word when there is none).
@@ -51,47 +52,53 @@ void LoadEntries(WordList& list, int row, Direction direction, bool withEntries)
 
 }  // namespace
 
-const OwnTopic* OwnTopicOfRow(int row) {
-    const TopicInfo* info = RowInfo(row);
+const OwnTopic* OwnTopicOfRow(const AppContext& app, const Learner& learner, int row) {
+    const TopicInfo* info = RowInfo(app, row);
     if (info == nullptr || info->ownTopic < 0 ||
         static_cast<size_t>(info->ownTopic) >= learner.ownTopics.size())
         return nullptr;
     return &learner.ownTopics[static_cast<size_t>(info->ownTopic)];
 }
 
-std::optional<record::Deck> CountsDeck(int row, Direction direction) {
-    if (const OwnTopic* own = OwnTopicOfRow(row)) return record::Deck::OwnList(own->listFile);
-    const TopicInfo* info = RowInfo(row);
+std::optional<record::Deck> CountsDeck(const AppContext& app, const Learner& learner, int row,
+                                       Direction direction) {
+    if (const OwnTopic* own = OwnTopicOfRow(app, learner, row)) return record::Deck::OwnList(own->listFile);
+    const TopicInfo* info = RowInfo(app, row);
     if (info == nullptr || direction == Direction::Forward) return std::nullopt;
     return record::Deck::Designed(info->firstWord, info->lastWord);
 }
 
-void LoadTopicWords(WordList& list, int row, Direction direction) { LoadEntries(list, row, direction, true); }
-
-void LoadTopicProgress(WordList& list, int row, Direction direction) {
-    LoadEntries(list, row, direction, false);
+void LoadTopicWords(const AppContext& app, const Learner& learner, WordList& list, int row,
+                    Direction direction) {
+    LoadEntries(app, learner, list, row, direction, true);
 }
 
-SaveResult SaveTopicCounts(WordList& list, int row) {
+void LoadTopicProgress(const AppContext& app, const Learner& learner, WordList& list, int row,
+                       Direction direction) {
+    LoadEntries(app, learner, list, row, direction, false);
+}
+
+SaveResult SaveTopicCounts(const AppContext& app, const Learner& learner, WordList& list, int row) {
     // An own topic's counts and every reverse run's are the record's, saved in the run's transaction
     // (learning/RunEndSave.h).
-    if (OwnTopicOfRow(row) != nullptr || list.languages.reversed) return SaveResult{};
-    const TopicInfo* info = RowInfo(row);
+    if (OwnTopicOfRow(app, learner, row) != nullptr || list.languages.reversed) return SaveResult{};
+    const TopicInfo* info = RowInfo(app, row);
     // No row, no counts to keep: nothing is written.
     return info != nullptr ? SaveRepetitions(list, info->firstWord, info->lastWord) : SaveResult{};
 }
 
-bool IsRowUnlocked(int row) {
-    if (OwnTopicOfRow(row) != nullptr) return true;
-    const TopicInfo* info = RowInfo(row);
+bool IsRowUnlocked(const AppContext& app, const Learner& learner, int row) {
+    if (OwnTopicOfRow(app, learner, row) != nullptr) return true;
+    const TopicInfo* info = RowInfo(app, row);
     return info != nullptr && IsTopicUnlocked(info->firstWord, info->lastWord);
 }
 
-AnswerVerdict JudgeTypedAnswer(int row, const std::u16string& typed, const std::u16string& expected) {
+AnswerVerdict JudgeTypedAnswer(const AppContext& app, const Learner& learner, const WordList& words, int row,
+                               const std::u16string& typed, const std::u16string& expected) {
     // Asked the other way round, a designed topic's answer is the English side, written with
     // alternatives and parentheses as an own list's are.
-    if (OwnTopicOfRow(row) != nullptr || CurrentLanguages().reversed)
-        return CheckOwnAnswer(typed, expected, CurrentLanguages().answer == "en");
+    if (OwnTopicOfRow(app, learner, row) != nullptr || CurrentLanguages(words).reversed)
+        return CheckOwnAnswer(typed, expected, CurrentLanguages(words).answer == "en");
     AnswerVerdict verdict;
     verdict.right = CheckAnswer(typed, expected);
     if (verdict.right && TypedInAnotherSpelling(typed, expected)) verdict.spellingToShow = expected;

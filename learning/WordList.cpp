@@ -5,7 +5,6 @@
 
 #include "formats/BoundedFileRead.h"
 #include "formats/WordFileFormat.h"
-#include "learning/LearningRun.h"
 #include "platform/Platform.h"
 #include "unicode/Utf8Utf16.h"
 
@@ -61,22 +60,21 @@ void ReleaseEntries(WordList& list) {
     std::vector<SideLanguages>().swap(list.entryLanguages);
 }
 
-unsigned WordCount() { return static_cast<unsigned>(currentRun.words.entries.size()); }
+unsigned WordCount(const WordList& list) { return static_cast<unsigned>(list.entries.size()); }
 
-std::u16string CurrentPrompt() {
-    if (currentRun.words.currentWord >= currentRun.words.entries.size()) return std::u16string();
-    return currentRun.words.entries[currentRun.words.currentWord].prompt;
+std::u16string CurrentPrompt(const WordList& list) {
+    if (list.currentWord >= list.entries.size()) return std::u16string();
+    return list.entries[list.currentWord].prompt;
 }
 
-std::u16string CurrentAnswer() {
-    if (currentRun.words.currentWord >= currentRun.words.entries.size()) return std::u16string();
-    return currentRun.words.entries[currentRun.words.currentWord].answer;
+std::u16string CurrentAnswer(const WordList& list) {
+    if (list.currentWord >= list.entries.size()) return std::u16string();
+    return list.entries[list.currentWord].answer;
 }
 
-WordEntry CurrentEntry() { return WordEntry{CurrentPrompt(), CurrentAnswer()}; }
+WordEntry CurrentEntry(const WordList& list) { return WordEntry{CurrentPrompt(list), CurrentAnswer(list)}; }
 
-const SideLanguages& CurrentLanguages() {
-    return currentRun.words.currentWord < currentRun.words.entryLanguages.size()
-               ? currentRun.words.entryLanguages[currentRun.words.currentWord]
-               : currentRun.words.languages;
+const SideLanguages& CurrentLanguages(const WordList& list) {
+    return list.currentWord < list.entryLanguages.size() ? list.entryLanguages[list.currentWord]
+                                                         : list.languages;
 }

@@ -54,12 +54,11 @@ std::vector<WordEntry> ReadTopicEntries(const uint8_t* data, size_t size, int fi
 // The same into `list` (without the re-seeding); LoadTopicEntries reads the file into it.
 void LoadTopicEntriesFromBytes(WordList& list, const uint8_t* data, size_t size, int first, int last);
 void ReleaseEntries(WordList& list);
-// The run's words (learning/LearningRun.h):
-unsigned WordCount();
+unsigned WordCount(const WordList& list);
 // Entry currentWord's strings; empty when the list is empty.
-std::u16string CurrentPrompt();
-std::u16string CurrentAnswer();
+std::u16string CurrentPrompt(const WordList& list);
+std::u16string CurrentAnswer(const WordList& list);
 // Entry currentWord; empty when the list is empty.
-WordEntry CurrentEntry();
+WordEntry CurrentEntry(const WordList& list);
 // The languages of entry currentWord.
-const SideLanguages& CurrentLanguages();
+const SideLanguages& CurrentLanguages(const WordList& list);

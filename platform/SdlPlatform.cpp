@@ -19,6 +19,7 @@ namespace platform {
 using detail::GetState;
 
 namespace detail {
+// The platform's one instance for the program's run (owner: this file; platform/PlatformState.h).
 State& GetState() {
     static State state;
     return state;

@@ -114,8 +114,9 @@ struct IntegrityCheck {
     bool told = false;
 };
 
-// The record's one state, owned by this file: the session's connection and its kept statements,
-// the checkpoint's thread and the integrity check's.
+// The record's one state, the program's one session of the learner's record (owner: this file):
+// the session's connection and its kept statements, the checkpoint's thread and the integrity
+// check's.
 struct RecordState {
     Session session;
     database::KeptStatements statements;

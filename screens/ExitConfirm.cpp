@@ -11,6 +11,7 @@
 #include "game/names/EventNames.h"
 #include "game/names/ObjectKeys.h"
 #include "game/state/AppContext.h"
+#include "learning/Learner.h"
 #include "learning/OwnTopics.h"
 #include "platform/Platform.h"
 #include "platform/ProcessStart.h"
@@ -24,25 +25,25 @@ namespace {
 constexpr char16_t kExitQuestionText[] = u"Are you sure?";
 
 // "yes" to removing the selected own list: its copy and progress go, and the topics follow.
-void RemoveSelectedList() {
-    const std::string list = SelectedOwnList();
+void RemoveSelectedList(Game& game) {
+    const std::string list = SelectedOwnList(game);
     if (list.empty()) return;
-    const ListRemoval removal = RemoveOwnList(list);
+    const ListRemoval removal = RemoveOwnList(game.app, game.learner, list);
     if (removal.removed) platform::TellTerminal("lexadrill: removed the list " + list);
     if (!removal.problem.empty())
         platform::ShowMessage(
             list + (removal.removed ? " was removed, but " : " could not be removed: ") + removal.problem,
             removal.removed ? platform::MessageKind::Warning : platform::MessageKind::Error);
-    RefreshTopicsList();
+    RefreshTopicsList(game);
 }
 
 }  // namespace
 
-void BuildExitConfirm() {
-    AddHiddenLabel(key::kExitQuestion, kExitQuestionText, 0.0, 1.0, 0.1, 0.4, 0.4, 0.4);
+void BuildExitConfirm(Game& game) {
+    AddHiddenLabel(game.scene, key::kExitQuestion, kExitQuestionText, 0.0, 1.0, 0.1, 0.4, 0.4, 0.4);
 
-    auto* answers = scene->Add(std::make_unique<GLObjectTextList>(key::kExitAnswers, 2, "data/arrow_up.MS3D",
-                                                                  "data/arrow_down.MS3D", 0.0, 0.0, 0.1));
+    auto* answers = game.scene.Add(std::make_unique<GLObjectTextList>(
+        key::kExitAnswers, 2, "data/arrow_up.MS3D", "data/arrow_down.MS3D", 0.0, 0.0, 0.1));
     answers->AddLine(u"yes", key::kLine1, true);  // in the order of ExitAnswer
     answers->AddLine(u"no", key::kLine2, true);
     answers->Select(
@@ -54,70 +55,70 @@ namespace {
 
 // Removing a list cannot be undone, so that question starts on "no"; the exit question gets back
 // the selection it had, as designed.
-void SelectFirstAnswer(bool removing) {
-    GLObjectTextList* answers = FindTextList(key::kExitAnswers);
+void SelectFirstAnswer(Game& game, bool removing) {
+    GLObjectTextList* answers = FindTextList(game.scene, key::kExitAnswers);
     if (!answers) return;
     if (removing) {
-        if (app->screens.exitAnswerKept < 0) app->screens.exitAnswerKept = answers->selected;
+        if (game.app.screens.exitAnswerKept < 0) game.app.screens.exitAnswerKept = answers->selected;
         answers->SelectOffScreen(LineOf(ExitAnswer::No));
-    } else if (app->screens.exitAnswerKept >= 0) {
-        answers->SelectOffScreen(app->screens.exitAnswerKept);
-        app->screens.exitAnswerKept = -1;
+    } else if (game.app.screens.exitAnswerKept >= 0) {
+        answers->SelectOffScreen(game.app.screens.exitAnswerKept);
+        game.app.screens.exitAnswerKept = -1;
     }
 }
 
 }  // namespace
 
-void ShowExitConfirm(ScreenId returnScreen) {
-    app->exitReturnScreen = returnScreen;
+void ShowExitConfirm(Game& game, ScreenId returnScreen) {
+    game.app.exitReturnScreen = returnScreen;
     // Asked from the topics screen, the question is whether to remove the selected own list.
-    const std::string list = returnScreen == ScreenId::Topics ? SelectedOwnList() : "";
-    SelectFirstAnswer(!list.empty());
+    const std::string list = returnScreen == ScreenId::Topics ? SelectedOwnList(game) : "";
+    SelectFirstAnswer(game, !list.empty());
     // A long list name is cut to keep the question inside the window.
     constexpr double kQuestionRoomEm = 15;
     const std::u16string remove = u"Remove ", mark = u"?";
     SetTextOf(
-        key::kExitQuestion,
+        game.scene, key::kExitQuestion,
         list.empty()
             ? std::u16string(kExitQuestionText)
             : remove + CutToWidth(Utf8ToUtf16(list), kQuestionRoomEm - TextWidthEm(remove + mark)) + mark);
-    FlyInShown(key::kExitQuestion);
-    FlyInShown(key::kExitAnswers);
+    FlyInShown(game.scene, key::kExitQuestion);
+    FlyInShown(game.scene, key::kExitAnswers);
 }
 
-void ExitConfirmInput(const InputEvent& input) {
+void ExitConfirmInput(Game& game, const InputEvent& input) {
     if (!input.IsPlainClick() && !input.HasMeaning()) return;
-    GLObjectTextList* answers = FindTextList(key::kExitAnswers);
+    GLObjectTextList* answers = FindTextList(game.scene, key::kExitAnswers);
     if (!answers) return;
     MoveSelectionByArrow(*answers, input);
     // "no" is a click away from being selected, never from ending the game.
     if (SelectPickedLine(*answers, input)) return;
 
-    if (!ChoosesSelectedLine(*answers, input) || app->transitionLock) return;
-    app->transitionLock = true;
-    if (GLObject* question = FindSceneObject(key::kExitQuestion)) question->FlyOut();
+    if (!ChoosesSelectedLine(*answers, input) || game.app.transitionLock) return;
+    game.app.transitionLock = true;
+    if (GLObject* question = FindSceneObject(game.scene, key::kExitQuestion)) question->FlyOut();
     answers->FlyOut();
-    if (answers->selected == LineOf(ExitAnswer::Yes) && app->exitReturnScreen == ScreenId::Topics) {
-        RemoveSelectedList();
-        PostScreenEvent(ScreenEvent::TopicsAfterExitConfirm, 50);
+    if (answers->selected == LineOf(ExitAnswer::Yes) && game.app.exitReturnScreen == ScreenId::Topics) {
+        RemoveSelectedList(game);
+        PostScreenEvent(game.scene, ScreenEvent::TopicsAfterExitConfirm, 50);
     } else if (answers->selected == LineOf(ExitAnswer::Yes)) {
-        PostScreenEvent(ScreenEvent::InfoAfterExitConfirm, 50);
+        PostScreenEvent(game.scene, ScreenEvent::InfoAfterExitConfirm, 50);
     } else if (answers->selected == LineOf(ExitAnswer::No)) {
-        ReturnFromExitConfirm();
+        ReturnFromExitConfirm(game);
     }
 }
 
-void ReturnFromExitConfirm() {
-    if (app->exitReturnScreen == ScreenId::MainMenu) {
-        PostScreenEvent(ScreenEvent::MainMenuAfterExitConfirm, 50);
-    } else if (app->exitReturnScreen == ScreenId::UserName) {
-        PostScreenEvent(ScreenEvent::UserNameAfterExitConfirm, 50);
-    } else if (app->exitReturnScreen == ScreenId::Topics) {
-        PostScreenEvent(ScreenEvent::TopicsAfterExitConfirm, 50);
+void ReturnFromExitConfirm(Game& game) {
+    if (game.app.exitReturnScreen == ScreenId::MainMenu) {
+        PostScreenEvent(game.scene, ScreenEvent::MainMenuAfterExitConfirm, 50);
+    } else if (game.app.exitReturnScreen == ScreenId::UserName) {
+        PostScreenEvent(game.scene, ScreenEvent::UserNameAfterExitConfirm, 50);
+    } else if (game.app.exitReturnScreen == ScreenId::Topics) {
+        PostScreenEvent(game.scene, ScreenEvent::TopicsAfterExitConfirm, 50);
     }
 }
 
-void HideExitConfirm() {
-    SetVisible(key::kExitQuestion, false);
-    SetVisible(key::kExitAnswers, false);
+void HideExitConfirm(Game& game) {
+    SetVisible(game.scene, key::kExitQuestion, false);
+    SetVisible(game.scene, key::kExitAnswers, false);
 }

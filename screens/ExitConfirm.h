@@ -5,14 +5,15 @@
 
 #include "game/state/InputEvent.h"
 #include "game/state/ScreenId.h"
+#include "screens/Game.h"
 
 // The answers' lines, top first.
 enum class ExitAnswer { Yes, No };
 
 constexpr int LineOf(ExitAnswer answer) { return static_cast<int>(answer); }
 
-void BuildExitConfirm();
-void ShowExitConfirm(ScreenId returnScreen);
-void ExitConfirmInput(const InputEvent& input);
-void ReturnFromExitConfirm();
-void HideExitConfirm();
+void BuildExitConfirm(Game& game);
+void ShowExitConfirm(Game& game, ScreenId returnScreen);
+void ExitConfirmInput(Game& game, const InputEvent& input);
+void ReturnFromExitConfirm(Game& game);
+void HideExitConfirm(Game& game);

@@ -17,54 +17,54 @@
 
 namespace {
 
-GLObjectTextList* HallOfFameList() { return FindTextList(key::kHallOfFameList); }
+GLObjectTextList* HallOfFameList(Game& game) { return FindTextList(game.scene, key::kHallOfFameList); }
 
 // The screen's list mirrors the resident list line by line.
-void RefillList() {
-    GLObjectTextList* list = HallOfFameList();
+void RefillList(Game& game) {
+    GLObjectTextList* list = HallOfFameList(game);
     if (!list) return;
     list->ClearLines();
-    for (const HallOfFameEntry& entry : learner.hallOfFame)
+    for (const HallOfFameEntry& entry : game.learner.hallOfFame)
         list->AddLine(HallOfFameLineText(entry), key::kListLine, true);
     list->Select(0);
 }
 
 }  // namespace
 
-void BuildHallOfFameScreen() {
-    auto* list = scene->Add(std::make_unique<GLObjectTextList>(key::kHallOfFameList, 4, "data/arrow_up.MS3D",
-                                                               "data/arrow_down.MS3D", 0, 0, 0));
+void BuildHallOfFameScreen(Game& game) {
+    auto* list = game.scene.Add(std::make_unique<GLObjectTextList>(
+        key::kHallOfFameList, 4, "data/arrow_up.MS3D", "data/arrow_down.MS3D", 0, 0, 0));
     list->visible = false;
 
-    AddHiddenLabel(key::kHallOfFameTitle, u"Hall of fame", 0, 1, 0, 0.5, 0.5, 0.5);
+    AddHiddenLabel(game.scene, key::kHallOfFameTitle, u"Hall of fame", 0, 1, 0, 0.5, 0.5, 0.5);
 }
 
-void ShowHallOfFameScreen() {
-    LoadHallOfFame();
-    RefillList();
-    FlyInShown(key::kHallOfFameList);
-    EnterFromLeft(key::kHallOfFameTitle);
-    EnterFromLeft(key::kAbortButton);
+void ShowHallOfFameScreen(Game& game) {
+    LoadHallOfFame(game.learner);
+    RefillList(game);
+    FlyInShown(game.scene, key::kHallOfFameList);
+    EnterFromLeft(game.scene, key::kHallOfFameTitle);
+    EnterFromLeft(game.scene, key::kAbortButton);
 }
 
-void HallOfFameScreenInput(const InputEvent& input) {
+void HallOfFameScreenInput(Game& game, const InputEvent& input) {
     if (!input.IsPlainClick() && !input.HasMeaning()) return;
-    GLObjectTextList* list = HallOfFameList();
+    GLObjectTextList* list = HallOfFameList(game);
     if (!list) return;
     MoveSelectionByArrow(*list, input);
     SelectPickedLine(*list, input);
-    GLObject* abort = FindSceneObject(key::kAbortButton);
-    if (abort && PointsAt(input, key::kAbortButton) && !app->transitionLock) {
-        app->transitionLock = true;
+    GLObject* abort = FindSceneObject(game.scene, key::kAbortButton);
+    if (abort && PointsAt(game.scene, input, key::kAbortButton) && !game.app.transitionLock) {
+        game.app.transitionLock = true;
         abort->FlyOut();
         list->FlyOut();
-        FlyOutObject(key::kHallOfFameTitle);
-        PostScreenEvent(ScreenEvent::MainMenuAfterHallOfFame, 80);
+        FlyOutObject(game.scene, key::kHallOfFameTitle);
+        PostScreenEvent(game.scene, ScreenEvent::MainMenuAfterHallOfFame, 80);
     }
 }
 
-void HideHallOfFameScreen() {
+void HideHallOfFameScreen(Game& game) {
     for (const char* objectKey : {key::kHallOfFameList, key::kHallOfFameTitle, key::kAbortButton})
-        SetVisible(objectKey, false);
-    ClearHallOfFame();
+        SetVisible(game.scene, objectKey, false);
+    ClearHallOfFame(game.learner);
 }

@@ -2,9 +2,10 @@
 #pragma once
 
 #include "game/state/InputEvent.h"
+#include "screens/Game.h"
 
-void BuildHallOfFameScreen();
+void BuildHallOfFameScreen(Game& game);
 // Reads the hall of fame from its file and shows it.
-void ShowHallOfFameScreen();
-void HallOfFameScreenInput(const InputEvent& input);
-void HideHallOfFameScreen();
+void ShowHallOfFameScreen(Game& game);
+void HallOfFameScreenInput(Game& game, const InputEvent& input);
+void HideHallOfFameScreen(Game& game);

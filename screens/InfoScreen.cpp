@@ -18,6 +18,7 @@
 #include "game/names/EventNames.h"
 #include "game/names/ObjectKeys.h"
 #include "game/state/AppContext.h"
+#include "learning/Learner.h"
 #include "learning/OwnTopics.h"
 #include "learning/TopicDirection.h"
 #include "learning/TopicWords.h"
@@ -59,23 +60,24 @@ std::vector<PanelLine> OwnPanelLines(const SideLanguages& languages, bool ownLis
 
 // The texture of the panel for the topic about to be learned or tested: an own list's own panel,
 // else the designed picture.
-int32_t PanelTexture() {
+int32_t PanelTexture(Game& game) {
     const bool beforeARun =
-        app->infoReturnScreen == ScreenId::Learning || app->infoReturnScreen == ScreenId::Test;
-    const GLObjectTextList* topics = FindTextList(key::kTopicsList);
+        game.app.infoReturnScreen == ScreenId::Learning || game.app.infoReturnScreen == ScreenId::Test;
+    const GLObjectTextList* topics = FindTextList(game.scene, key::kTopicsList);
     const int row = topics ? topics->selected : -1;
-    const OwnTopic* own = beforeARun ? OwnTopicOfRow(row) : nullptr;
+    const OwnTopic* own = beforeARun ? OwnTopicOfRow(game.app, game.learner, row) : nullptr;
     // A designed topic asked the other way round gets a panel of its own too; the designed
     // direction keeps the designed picture.
-    const bool reverse = beforeARun && ChosenDirection(row) == record::Direction::Reverse;
-    if (own == nullptr && !reverse) return scene->textures.Find(app->infoPicturePath);
+    const bool reverse =
+        beforeARun && ChosenDirection(game.app, game.learner, row) == record::Direction::Reverse;
+    if (own == nullptr && !reverse) return game.scene.textures.Find(game.app.infoPicturePath);
     const SideLanguages sides = own ? own->languages : SideLanguages{};
     const std::vector<PanelLine> lines = OwnPanelLines(reverse ? Reversed(sides) : sides, own != nullptr);
     std::u16string texts;
     for (const PanelLine& line : lines) texts += line.text + u"\n";
-    const int32_t slot = scene->textures.DrawnImage(
+    const int32_t slot = game.scene.textures.DrawnImage(
         kOwnPanelTexture, texts, [&] { return DrawInfoPanel(lines, glyphfont::FontFile()); });
-    return slot >= 0 ? slot : scene->textures.Find(app->infoPicturePath);
+    return slot >= 0 ? slot : game.scene.textures.Find(game.app.infoPicturePath);
 }
 
 // Percent-encodes what a file:// address cannot carry as is (spaces, non-ASCII bytes, '#', ...).
@@ -96,19 +98,19 @@ std::string EncodePath(const std::string& path) {
 }
 
 // The arrow: the panel leaves for the screen recorded in infoReturnScreen, or the program ends.
-void GoOn() {
-    app->transitionLock = true;
-    FlyOutObject(key::kArrowNext);
-    FlyOutObject(key::kInfoPanel);
-    switch (app->infoReturnScreen) {
+void GoOn(Game& game) {
+    game.app.transitionLock = true;
+    FlyOutObject(game.scene, key::kArrowNext);
+    FlyOutObject(game.scene, key::kInfoPanel);
+    switch (game.app.infoReturnScreen) {
         case ScreenId::Test:
-            PostScreenEvent(ScreenEvent::TestAfterInfo, 50);
+            PostScreenEvent(game.scene, ScreenEvent::TestAfterInfo, 50);
             break;
         case ScreenId::Learning:
-            PostScreenEvent(ScreenEvent::LearningAfterInfo, 50);
+            PostScreenEvent(game.scene, ScreenEvent::LearningAfterInfo, 50);
             break;
         case ScreenId::MainMenu:
-            PostScreenEvent(ScreenEvent::MainMenuAfterInfo, 50);
+            PostScreenEvent(game.scene, ScreenEvent::MainMenuAfterInfo, 50);
             break;
         case ScreenId::None:
             platform::RequestExit(0);  // nothing is saved on this road
@@ -122,11 +124,11 @@ void GoOn() {
 
 std::string HelpAddress() { return "file://" + EncodePath(platform::GameFolder() + "data/help.html"); }
 
-void BuildInfoScreen() {
+void BuildInfoScreen(Game& game) {
     auto* panel =
-        scene->Add(std::make_unique<GLObjectPlane>(key::kInfoPanel, 1.0f, 0.0, 0.0, 0.0, 4.0, 0.0, 4.0));
+        game.scene.Add(std::make_unique<GLObjectPlane>(key::kInfoPanel, 1.0f, 0.0, 0.0, 0.0, 4.0, 0.0, 4.0));
     panel->rotation[0] = 90.0;
-    panel->texture = scene->textures.Find(app->infoPicturePath);
+    panel->texture = game.scene.textures.Find(game.app.infoPicturePath);
     panel->textured = true;
     panel->depthTest = true;
     panel->blend = true;
@@ -135,29 +137,29 @@ void BuildInfoScreen() {
     panel->visible = false;
 }
 
-void ShowInfoScreen() {
-    app->screens.helpOpened = false;
-    if (GLObject* panel = FindSceneObject(key::kInfoPanel)) panel->texture = PanelTexture();
-    for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) FlyInShown(objectKey);
+void ShowInfoScreen(Game& game) {
+    game.app.screens.helpOpened = false;
+    if (GLObject* panel = FindSceneObject(game.scene, key::kInfoPanel)) panel->texture = PanelTexture(game);
+    for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) FlyInShown(game.scene, objectKey);
 }
 
-void InfoScreenInput(const InputEvent& input) {
+void InfoScreenInput(Game& game, const InputEvent& input) {
     // Return and Escape press the arrow.
     if (input.Means(KeyMeaning::Act::Press, key::kArrowNext)) {
-        if (!app->transitionLock) GoOn();
+        if (!game.app.transitionLock) GoOn(game);
         return;
     }
     if (!input.IsClick()) return;  // typed characters and keys without a row do nothing here
-    if (Hovered(key::kArrowNext)) {
+    if (Hovered(game.scene, key::kArrowNext)) {
         // Only a plain click goes on, and only once; any other click on the arrow does nothing.
-        if (input.IsPlainClick() && !app->transitionLock) GoOn();
+        if (input.IsPlainClick() && !game.app.transitionLock) GoOn(game);
         return;
     }
-    if (app->screens.helpOpened) return;
-    app->screens.helpOpened = true;
+    if (game.app.screens.helpOpened) return;
+    game.app.screens.helpOpened = true;
     platform::OpenAddress(HelpAddress());
 }
 
-void HideInfoScreen() {
-    for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) SetVisible(objectKey, false);
+void HideInfoScreen(Game& game) {
+    for (const char* objectKey : {key::kInfoPanel, key::kArrowNext}) SetVisible(game.scene, objectKey, false);
 }

@@ -6,10 +6,11 @@
 #include <string>
 
 #include "game/state/InputEvent.h"
+#include "screens/Game.h"
 
-void BuildInfoScreen();
-void ShowInfoScreen();
-void InfoScreenInput(const InputEvent& input);
-void HideInfoScreen();
+void BuildInfoScreen(Game& game);
+void ShowInfoScreen(Game& game);
+void InfoScreenInput(Game& game, const InputEvent& input);
+void HideInfoScreen(Game& game);
 // The address a click beside the arrow opens: the shipped help page as a file:// URL.
 std::string HelpAddress();

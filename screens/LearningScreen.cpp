@@ -7,6 +7,7 @@
 #include "game/names/EventNames.h"
 #include "game/names/ObjectKeys.h"
 #include "game/state/AppContext.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-// A step to the next entry is under way (app->screens.learningStepping): the arrow is ignored
+// A step to the next entry is under way (AppContext::screens.learningStepping): the arrow is ignored
 // until the entry is shown. While the screen is on its way out (learningLeaving) nothing more may
 // start a change (the frame tick clears the lock right after the entry, so an empty topic's
 // departure needs a guard of its own).
@@ -28,128 +29,130 @@ namespace {
 const char* const kScreenObjects[] = {key::kPromptText, key::kAbortButton, key::kArrowNext, key::kAnswerText,
                                       key::kNativeFlag, key::kForeignFlag, key::kScore};
 
-void ShowCounter() {
-    SetTextOf(key::kScore, u"words: " + NumberText(static_cast<int>(currentRun.words.currentWord) + 1) +
-                               u" of " + NumberText(static_cast<int>(WordCount())));
+void ShowCounter(Game& game) {
+    SetTextOf(game.scene, key::kScore,
+              u"words: " + NumberText(static_cast<int>(game.run.words.currentWord) + 1) + u" of " +
+                  NumberText(static_cast<int>(WordCount(game.run.words))));
 }
 
-void ShowEntryTexts() {
-    SetWordText(key::kPromptText, CurrentPrompt());
-    SetWordText(key::kAnswerText, CurrentAnswer());
-    ShowSideLanguages(CurrentLanguages());
-    SpeakForeignWord(CurrentEntry(), CurrentLanguages());
+void ShowEntryTexts(Game& game) {
+    SetWordText(game.scene, key::kPromptText, CurrentPrompt(game.run.words));
+    SetWordText(game.scene, key::kAnswerText, CurrentAnswer(game.run.words));
+    ShowSideLanguages(game, CurrentLanguages(game.run.words));
+    SpeakForeignWord(CurrentEntry(game.run.words), CurrentLanguages(game.run.words));
 }
 
 // The screen's entry over the loaded word list, from its first entry.
-void EnterLearning() {
-    currentRun.words.currentWord = 0;
-    if (WordCount() == 0) {
+void EnterLearning(Game& game) {
+    game.run.words.currentWord = 0;
+    if (WordCount(game.run.words) == 0) {
         // Nothing to study (the word list is missing): straight back to the main menu.
-        LeaveLearning();
+        LeaveLearning(game);
         return;
     }
 
-    EnterFromLeft(key::kPromptText);
-    EnterFromLeft(key::kAbortButton);
-    EnterAnswerField(false);
-    EnterFromLeft(key::kArrowNext);
-    EnterFromLeft(key::kNativeFlag);
-    EnterFromLeft(key::kForeignFlag);
-    EnterFromLeft(key::kScore);
-    ShowCounter();
-    ShowEntryTexts();
+    EnterFromLeft(game.scene, key::kPromptText);
+    EnterFromLeft(game.scene, key::kAbortButton);
+    EnterAnswerField(game.scene, false);
+    EnterFromLeft(game.scene, key::kArrowNext);
+    EnterFromLeft(game.scene, key::kNativeFlag);
+    EnterFromLeft(game.scene, key::kForeignFlag);
+    EnterFromLeft(game.scene, key::kScore);
+    ShowCounter(game);
+    ShowEntryTexts(game);
 }
 
 // The state of a fresh entry to the screen, before its words are loaded.
-void ResetLearning() {
-    if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
-    currentRun.words.currentWord = 0;
-    app->screens.learningStepping = false;
-    app->screens.learningLeaving = false;
+void ResetLearning(Game& game) {
+    if (!game.scene.lights.empty()) game.scene.lights[0]->position[2] = -0.6;
+    game.run.words.currentWord = 0;
+    game.app.screens.learningStepping = false;
+    game.app.screens.learningLeaving = false;
 }
 
 // The shown pair leaves to the left and pair `index` follows once it has gone.
-void StepTo(unsigned index) {
-    currentRun.words.currentWord = index;
-    app->screens.learningStepping = true;
-    ShowCounter();
+void StepTo(Game& game, unsigned index) {
+    game.run.words.currentWord = index;
+    game.app.screens.learningStepping = true;
+    ShowCounter(game);
     for (const char* objectKey : {key::kPromptText, key::kAnswerText}) {
-        if (GLObject* text = FindSceneObject(objectKey)) {
+        if (GLObject* text = FindSceneObject(game.scene, objectKey)) {
             text->StartMotion(PathLeaveToLeft(100), 150);
             text->StartFade(FadeOutPath(30, text->baseColour[3]), 30);
         }
     }
-    PostScreenEvent(ScreenEvent::LearningNextWord, 40);
+    PostScreenEvent(game.scene, ScreenEvent::LearningNextWord, 40);
 }
 
 }  // namespace
 
-void ShowLearningScreen() {
-    ResetLearning();
-    const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
+void ShowLearningScreen(Game& game) {
+    ResetLearning(game);
+    const GLObjectTextList* topicsList = FindTextList(game.scene, key::kTopicsList);
     const int row = topicsList ? topicsList->selected : 0;
-    const int shown = row >= 0 && row < app->topicCount ? row : 0;
-    LoadTopicWords(currentRun.words, shown, ChosenDirection(shown));
-    EnterLearning();
+    const int shown = row >= 0 && row < game.app.topicCount ? row : 0;
+    LoadTopicWords(game.app, game.learner, game.run.words, shown,
+                   ChosenDirection(game.app, game.learner, shown));
+    EnterLearning(game);
 }
 
-void ShowPractiseRound() {
-    ResetLearning();
-    LoadMissedEntriesAsWordList();
-    EnterLearning();
+void ShowPractiseRound(Game& game) {
+    ResetLearning(game);
+    LoadMissedEntriesAsWordList(game.run);
+    EnterLearning(game);
 }
 
-void LearningScreenInput(const InputEvent& input) {
-    if ((!input.IsPlainClick() && !input.HasMeaning()) || app->screens.learningLeaving) return;
-    if (PointsAt(input, key::kAbortButton) && !app->transitionLock) {
-        app->transitionLock = true;
-        LeaveLearning();
+void LearningScreenInput(Game& game, const InputEvent& input) {
+    if ((!input.IsPlainClick() && !input.HasMeaning()) || game.app.screens.learningLeaving) return;
+    if (PointsAt(game.scene, input, key::kAbortButton) && !game.app.transitionLock) {
+        game.app.transitionLock = true;
+        LeaveLearning(game);
         return;
     }
-    if (!PointsAt(input, key::kArrowNext) || app->screens.learningStepping) return;
-    if (currentRun.words.currentWord + 1 >= WordCount()) {
-        app->transitionLock = true;
-        LeaveLearning();
+    if (!PointsAt(game.scene, input, key::kArrowNext) || game.app.screens.learningStepping) return;
+    if (game.run.words.currentWord + 1 >= WordCount(game.run.words)) {
+        game.app.transitionLock = true;
+        LeaveLearning(game);
         return;
     }
-    StepTo(currentRun.words.currentWord + 1);
+    StepTo(game, game.run.words.currentWord + 1);
 }
 
-void ShowPreviousLearningPair() {
-    if (app->screens.learningLeaving || app->screens.learningStepping || app->transitionLock ||
-        currentRun.words.currentWord == 0)
+void ShowPreviousLearningPair(Game& game) {
+    if (game.app.screens.learningLeaving || game.app.screens.learningStepping || game.app.transitionLock ||
+        game.run.words.currentWord == 0)
         return;
-    StepTo(currentRun.words.currentWord - 1);
+    StepTo(game, game.run.words.currentWord - 1);
 }
 
-void SpeakLearningAnswerAgain() {
-    if (app->screens.learningLeaving || app->screens.learningStepping ||
-        currentRun.words.currentWord >= WordCount())
+void SpeakLearningAnswerAgain(Game& game) {
+    if (game.app.screens.learningLeaving || game.app.screens.learningStepping ||
+        game.run.words.currentWord >= WordCount(game.run.words))
         return;
-    SpeakForeignWord(CurrentEntry(), CurrentLanguages());
+    SpeakForeignWord(CurrentEntry(game.run.words), CurrentLanguages(game.run.words));
 }
 
-void ShowNextLearningEntry() {
-    ShowEntryTexts();
+void ShowNextLearningEntry(Game& game) {
+    ShowEntryTexts(game);
     for (const char* objectKey : {key::kPromptText, key::kAnswerText}) {
-        if (GLObject* text = FindSceneObject(objectKey)) {
+        if (GLObject* text = FindSceneObject(game.scene, objectKey)) {
             text->StartMotion(PathEnterFromRight(), 150);
             text->StartFade(FadeInPath(60, text->baseColour[3]), 50);
         }
     }
-    app->screens.learningStepping = false;
+    game.app.screens.learningStepping = false;
 }
 
-void LeaveLearning() {
-    app->screens.learningLeaving = true;
+void LeaveLearning(Game& game) {
+    game.app.screens.learningLeaving = true;
     for (const char* objectKey : {key::kPromptText, key::kAnswerText, key::kNativeFlag, key::kForeignFlag,
                                   key::kAbortButton, key::kArrowNext, key::kScore}) {
-        LeaveToLeft(FindSceneObject(objectKey), 100, 90, 50, 50);
+        LeaveToLeft(FindSceneObject(game.scene, objectKey), 100, 90, 50, 50);
     }
-    PostScreenEvent(ScreenEvent::MainMenuAfterLearning, 50);
+    PostScreenEvent(game.scene, ScreenEvent::MainMenuAfterLearning, 50);
 }
 
-void HideLearningScreen() {
-    for (const char* objectKey : kScreenObjects) SetVisible(objectKey, false);
-    app->screens.learningLeaving = false;
+void HideLearningScreen(Game& game) {
+    for (const char* objectKey : kScreenObjects) SetVisible(game.scene, objectKey, false);
+    game.app.screens.learningLeaving = false;
 }

@@ -16,22 +16,22 @@
 
 namespace {
 
-void LoadSharedTextures() {
-    const std::string& folder = app->exeDirNarrow;
-    scene->textures.LoadJpeg(folder + "gfx/mirror.jpg");
-    scene->textures.LoadJpeg(folder + "gfx/glowny_bg.jpg");
-    scene->textures.LoadJpeg(app->infoPicturePath);
-    for (int row = 0; row < 3; ++row) scene->textures.LoadJpeg(app->topics[row].picturePath);
-    scene->textures.LoadJpeg(folder + "gfx/blocked.jpg");
-    scene->textures.LoadJpeg(app->nativeFlagPath);
-    scene->textures.LoadJpeg(app->foreignFlagPath);
-    scene->textures.LoadTga(folder + "gfx/particle.tga");
+void LoadSharedTextures(Game& game) {
+    const std::string& folder = game.app.exeDirNarrow;
+    game.scene.textures.LoadJpeg(folder + "gfx/mirror.jpg");
+    game.scene.textures.LoadJpeg(folder + "gfx/glowny_bg.jpg");
+    game.scene.textures.LoadJpeg(game.app.infoPicturePath);
+    for (int row = 0; row < 3; ++row) game.scene.textures.LoadJpeg(game.app.topics[row].picturePath);
+    game.scene.textures.LoadJpeg(folder + "gfx/blocked.jpg");
+    game.scene.textures.LoadJpeg(game.app.nativeFlagPath);
+    game.scene.textures.LoadJpeg(game.app.foreignFlagPath);
+    game.scene.textures.LoadTga(folder + "gfx/particle.tga");
 }
 
 // The grey backdrop behind every later screen; added first so it is drawn first.
-void BuildBackdrop() {
-    auto* backdrop =
-        scene->Add(std::make_unique<GLObjectPlaneGradient>(key::kBackdrop, 0.0, 0.0, -6.0, 25.0, 15.0, 15.0));
+void BuildBackdrop(Game& game) {
+    auto* backdrop = game.scene.Add(
+        std::make_unique<GLObjectPlaneGradient>(key::kBackdrop, 0.0, 0.0, -6.0, 25.0, 15.0, 15.0));
     backdrop->rotation[0] = 90.0;
     backdrop->vertexColour = true;
     const float shades[4] = {0.4f, 0.2f, 0.1f, 0.2f};
@@ -46,46 +46,46 @@ void BuildBackdrop() {
 
 }  // namespace
 
-void BuildLoadingScreen() {
-    app->userName = u"player";
-    scene->textures.LoadJpeg(app->exeDirNarrow + "gfx/loading.jpg");
-    auto* picture =
-        scene->Add(std::make_unique<GLObjectPlane>(key::kLoadingPicture, 1.0f, 0.0, 0.0, 2.0, 4.0, 0.0, 2.0));
+void BuildLoadingScreen(Game& game) {
+    game.app.userName = u"player";
+    game.scene.textures.LoadJpeg(game.app.exeDirNarrow + "gfx/loading.jpg");
+    auto* picture = game.scene.Add(
+        std::make_unique<GLObjectPlane>(key::kLoadingPicture, 1.0f, 0.0, 0.0, 2.0, 4.0, 0.0, 2.0));
     picture->rotation[0] = 90.0;
     picture->depthTest = true;
     picture->blend = true;
     picture->texturedColour = true;
     picture->SetColour(1.0, 1.0, 1.0, 1.0);
-    picture->texture = scene->textures.Find("gfx/loading.jpg");
+    picture->texture = game.scene.textures.Find("gfx/loading.jpg");
     picture->textured = true;
 }
 
-void ShowLoadingScreen() {
-    SetVisible(key::kLoadingPicture, true);
-    app->currentScreen = ScreenId::Loading;
+void ShowLoadingScreen(Game& game) {
+    SetVisible(game.scene, key::kLoadingPicture, true);
+    game.app.currentScreen = ScreenId::Loading;
 }
 
-void LoadingStep(void (*buildScene)()) {
+void LoadingStep(Game& game, void (*buildScene)(Game& game)) {
     // The picture goes on screen before the long work starts; the window shows nothing before it.
     platform::ShowWindow();
-    scene->Render();
+    game.scene.Render();
     platform::MakeContextCurrent();
-    LoadSharedTextures();
+    LoadSharedTextures(game);
     platform::ReleaseContext();
-    scene->Render();
+    game.scene.Render();
 
-    app->currentScreen = ScreenId::None;  // the step runs once
+    game.app.currentScreen = ScreenId::None;  // the step runs once
 
     // The first text object loads the font; its display lists are compiled here, with the context
     // current, so the long work stays inside the loading step rather than the first drawn frame.
     platform::MakeContextCurrent();
-    BuildBackdrop();
-    buildScene();
+    BuildBackdrop(game);
+    buildScene(game);
     glyphfont::ListBase();
     platform::ReleaseContext();
 
-    LeaveToLeft(FindSceneObject(key::kLoadingPicture), 200, 190, 100, 90);
-    PostScreenEvent(ScreenEvent::UserNameAfterLoading, 80);
+    LeaveToLeft(FindSceneObject(game.scene, key::kLoadingPicture), 200, 190, 100, 90);
+    PostScreenEvent(game.scene, ScreenEvent::UserNameAfterLoading, 80);
 }
 
-void HideLoadingScreen() { SetVisible(key::kLoadingPicture, false); }
+void HideLoadingScreen(Game& game) { SetVisible(game.scene, key::kLoadingPicture, false); }

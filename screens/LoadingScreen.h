@@ -2,9 +2,11 @@
 // loads every texture, font and screen object and schedules the user-name screen.
 #pragma once
 
-void BuildLoadingScreen();
-void ShowLoadingScreen();
+#include "screens/Game.h"
+
+void BuildLoadingScreen(Game& game);
+void ShowLoadingScreen(Game& game);
 // buildScene adds every object after the backdrop: those the screens share, then each screen's
 // own, in drawing order.
-void LoadingStep(void (*buildScene)());
-void HideLoadingScreen();
+void LoadingStep(Game& game, void (*buildScene)(Game& game));
+void HideLoadingScreen(Game& game);

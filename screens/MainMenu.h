@@ -6,6 +6,7 @@
 
 #include "game/state/InputEvent.h"
 #include "game/texts/UiStrings.h"
+#include "screens/Game.h"
 
 class GLObjectTextList;
 
@@ -16,10 +17,10 @@ enum class MenuLine { Learn, Test, Results, About, Exit, Review, Progress };
 constexpr int LineOf(MenuLine line) { return static_cast<int>(line); }
 
 // Adds the menu's lines to its list, in the order of MenuLine.
-void AddMainMenuLines(GLObjectTextList& menu);
-void ShowMainMenu(bool logoShown);
-void HideMainMenu();
-void MainMenuInput(const InputEvent& input);
+void AddMainMenuLines(Game& game, GLObjectTextList& menu);
+void ShowMainMenu(Game& game, bool logoShown);
+void HideMainMenu(Game& game);
+void MainMenuInput(Game& game, const InputEvent& input);
 // The review line: "review 12" ("99+" above 99) while cards are due today, else when the next one
 // falls due ("review: next in 2 days", "review: next tomorrow"), or "review: nothing due" when no
 // card is scheduled (daysUntilNextDue -1).

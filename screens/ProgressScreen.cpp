@@ -12,6 +12,7 @@
 #include "game/names/EventNames.h"
 #include "game/names/ObjectKeys.h"
 #include "game/state/AppContext.h"
+#include "learning/Learner.h"
 #include "learning/ReviewSchedule.h"
 #include "screens/SceneLookup.h"
 #include "screens/ScreenSteps.h"
@@ -75,14 +76,15 @@ struct ProgressObjects {
 namespace {
 
 // The screen's objects; an empty set before the screen was built.
-ProgressObjects& Objects() {
-    if (!app->screens.progressObjects) app->screens.progressObjects = std::make_shared<ProgressObjects>();
-    return *app->screens.progressObjects;
+ProgressObjects& Objects(Game& game) {
+    if (!game.app.screens.progressObjects)
+        game.app.screens.progressObjects = std::make_shared<ProgressObjects>();
+    return *game.app.screens.progressObjects;
 }
 
-GLObject* AddBlock(const char* objectKey, double x, double y, double width, double height,
+GLObject* AddBlock(Game& game, const char* objectKey, double x, double y, double width, double height,
                    const double* rgb) {
-    auto* cube = scene->Add(std::make_unique<GLObjectCube>(objectKey, x, y, 0.3, width, height, height));
+    auto* cube = game.scene.Add(std::make_unique<GLObjectCube>(objectKey, x, y, 0.3, width, height, height));
     cube->SetColour(rgb[0], rgb[1], rgb[2], 1);
     cube->depthTest = true;
     cube->blend = true;
@@ -91,9 +93,9 @@ GLObject* AddBlock(const char* objectKey, double x, double y, double width, doub
     return cube;
 }
 
-GLObjectText* AddText(const char* objectKey, const std::u16string& text, double x, double y, double scale,
-                      const double* rgb) {
-    GLObjectText* label = AddHiddenLabel(objectKey, text, x, y, 0.3, rgb[0], rgb[1], rgb[2]);
+GLObjectText* AddText(Game& game, const char* objectKey, const std::u16string& text, double x, double y,
+                      double scale, const double* rgb) {
+    GLObjectText* label = AddHiddenLabel(game.scene, objectKey, text, x, y, 0.3, rgb[0], rgb[1], rgb[2]);
     label->scale = label->homeScale = scale;
     return label;
 }
@@ -122,12 +124,12 @@ std::u16string RecallText(const Recall& recall) {
 }
 
 // The shown rows follow the list's window over the names; hidden while the list scrolls.
-void FillTopicRows() {
-    const int first = Objects().names->firstVisible;
-    const bool scrolling = Objects().names->scrollingUp || Objects().names->scrollingDown;
-    const std::vector<TopicProgress>& topics = Objects().figures.topics;
+void FillTopicRows(Game& game) {
+    const int first = Objects(game).names->firstVisible;
+    const bool scrolling = Objects(game).names->scrollingUp || Objects(game).names->scrollingDown;
+    const std::vector<TopicProgress>& topics = Objects(game).figures.topics;
     for (int slot = 0; slot < kRowsShown; ++slot) {
-        ProgressObjects::TopicRow& row = Objects().rows[static_cast<size_t>(slot)];
+        ProgressObjects::TopicRow& row = Objects(game).rows[static_cast<size_t>(slot)];
         const size_t index = static_cast<size_t>(first + slot);
         const TopicProgress* topic = !scrolling && index < topics.size() ? &topics[index] : nullptr;
         const std::array<int, 4> counts =
@@ -146,36 +148,36 @@ void FillTopicRows() {
             AlignLeft(*row.recall, kRecallX);
         }
     }
-    Objects().rowsFirst = scrolling ? -1 : first;
+    Objects(game).rowsFirst = scrolling ? -1 : first;
 }
 
-void FillDays(const ProgressFigures& figures) {
+void FillDays(Game& game, const ProgressFigures& figures) {
     for (int day = 0; day < kPractisedDaysShown; ++day) {
-        GLObject* cube = Objects().days[day];
+        GLObject* cube = Objects(game).days[day];
         const bool practised = figures.practised[day];
         const double* rgb = practised ? kPractisedColour : kRestColour;
         cube->SetColour(rgb[0], rgb[1], rgb[2], 1);
         cube->wireframe = !practised;
         cube->visible = true;
         const int answers = figures.answersOnDay[static_cast<size_t>(day)];
-        Objects().dayAnswers[day]->SetText(answers > 0 ? NumberText(answers) : u"");
-        Objects().dayAnswers[day]->visible = answers > 0;
+        Objects(game).dayAnswers[day]->SetText(answers > 0 ? NumberText(answers) : u"");
+        Objects(game).dayAnswers[day]->visible = answers > 0;
     }
-    Objects().streak->SetText(u"streak: " + DaysText(figures.streakDays));
-    Objects().recall->SetText(u"recall, last " + NumberText(kRecallDays) + u" days: " +
-                              (figures.recall.answers > 0
-                                   ? NumberText(figures.recall.Percent()) + u" % of " +
-                                         NumberText(figures.recall.answers) + u" answers"
-                                   : std::u16string(u"no answers")));
+    Objects(game).streak->SetText(u"streak: " + DaysText(figures.streakDays));
+    Objects(game).recall->SetText(u"recall, last " + NumberText(kRecallDays) + u" days: " +
+                                  (figures.recall.answers > 0
+                                       ? NumberText(figures.recall.Percent()) + u" % of " +
+                                             NumberText(figures.recall.answers) + u" answers"
+                                       : std::u16string(u"no answers")));
 }
 
-void FillDaysAhead(const ProgressFigures& figures) {
+void FillDaysAhead(Game& game, const ProgressFigures& figures) {
     const int most = std::max(1, *std::max_element(figures.dueOnDay.begin(), figures.dueOnDay.end()));
     for (int day = 0; day < kDaysAheadShown; ++day) {
         const int due = figures.dueOnDay[day];
         const double height = kAheadMaxHeight * due / most;
-        Stretch(*Objects().aheadBars[day], 1, kAheadBaseY, height);
-        GLObjectText* count = Objects().aheadCounts[day];
+        Stretch(*Objects(game).aheadBars[day], 1, kAheadBaseY, height);
+        GLObjectText* count = Objects(game).aheadCounts[day];
         count->SetText(NumberText(due));
         count->homePosition[1] = count->position[1] = kAheadBaseY + height + 0.14;
         count->UpdateBounds();
@@ -184,160 +186,166 @@ void FillDaysAhead(const ProgressFigures& figures) {
 
 // Every object the screen builds (its arrow aside), as the screen's exits visit them.
 template <typename Visit>
-void ForEachProgressObject(Visit visit) {
-    for (GLObject* object : Objects().fixed) visit(object);
-    visit(Objects().names);
-    for (const ProgressObjects::TopicRow& row : Objects().rows) {
+void ForEachProgressObject(Game& game, Visit visit) {
+    for (GLObject* object : Objects(game).fixed) visit(object);
+    visit(Objects(game).names);
+    for (const ProgressObjects::TopicRow& row : Objects(game).rows) {
         visit(row.recall);
         for (GLObject* group : row.groups) visit(group);
     }
-    for (GLObject* day : Objects().days) visit(day);
-    for (GLObject* answers : Objects().dayAnswers) visit(answers);
+    for (GLObject* day : Objects(game).days) visit(day);
+    for (GLObject* answers : Objects(game).dayAnswers) visit(answers);
     for (int day = 0; day < kDaysAheadShown; ++day) {
-        visit(Objects().aheadBars[day]);
-        visit(Objects().aheadCounts[day]);
-        visit(Objects().aheadDays[day]);
+        visit(Objects(game).aheadBars[day]);
+        visit(Objects(game).aheadCounts[day]);
+        visit(Objects(game).aheadDays[day]);
     }
-    visit(Objects().streak);
-    visit(Objects().recall);
-    visit(Objects().hint);
+    visit(Objects(game).streak);
+    visit(Objects(game).recall);
+    visit(Objects(game).hint);
 }
 
-void FlyOutProgressScreen() {
-    ForEachProgressObject([](GLObject* object) {
+void FlyOutProgressScreen(Game& game) {
+    ForEachProgressObject(game, [](GLObject* object) {
         if (object && object->visible) object->FlyOut();
     });
 }
 
 }  // namespace
 
-void BuildProgressScreen() {
-    app->screens.progressObjects = std::make_shared<ProgressObjects>();
+void BuildProgressScreen(Game& game) {
+    game.app.screens.progressObjects = std::make_shared<ProgressObjects>();
     constexpr double kTitle[3] = {0.3, 0.3, 0.5}, kCaption[3] = {0.35, 0.35, 0.35};
-    Objects().fixed.push_back(AddText(key::kProgressTitle, u"progress", -1.6, 2.05, 0.5, kTitle));
+    Objects(game).fixed.push_back(AddText(game, key::kProgressTitle, u"progress", -1.6, 2.05, 0.5, kTitle));
     // The legend: a block of each group's colour with its name beside it.
     const char16_t* const groupNames[4] = {u"new", u"boxes 1-2", u"3-4", u"5-7"};
     const double legendX[4] = {-3.4, -2.55, -1.35, -0.6};
     for (int group = 0; group < 4; ++group) {
-        Objects().fixed.push_back(
-            AddBlock(key::kProgressLegend, legendX[group], 1.8, kDaySize, kDaySize, kGroupColours[group]));
-        GLObjectText* name =
-            AddText(key::kProgressLegend, groupNames[group], legendX[group], 1.78, kSmallScale, kCaption);
+        Objects(game).fixed.push_back(AddBlock(game, key::kProgressLegend, legendX[group], 1.8, kDaySize,
+                                               kDaySize, kGroupColours[group]));
+        GLObjectText* name = AddText(game, key::kProgressLegend, groupNames[group], legendX[group], 1.78,
+                                     kSmallScale, kCaption);
         AlignLeft(*name, legendX[group] + 0.12);
-        Objects().fixed.push_back(name);
+        Objects(game).fixed.push_back(name);
     }
 
     // The names are filled in when the picture is shown: the topics may have changed since.
-    Objects().names = scene->Add(std::make_unique<GLObjectTextList>(
+    Objects(game).names = game.scene.Add(std::make_unique<GLObjectTextList>(
         key::kProgressTopicList, kRowsShown, "data/arrow_up.MS3D", "data/arrow_down.MS3D",
         kNamesCentreX / (1 + kNameScale), kFirstRowY / (1 + kNameScale), 0.3));
-    Objects().names->scale = kNameScale;
-    Objects().names->visible = false;
+    Objects(game).names->scale = kNameScale;
+    Objects(game).names->visible = false;
     for (int slot = 0; slot < kRowsShown; ++slot) {
         const double y = kFirstRowY - slot * kRowSpacing;
-        ProgressObjects::TopicRow& row = Objects().rows[static_cast<size_t>(slot)];
+        ProgressObjects::TopicRow& row = Objects(game).rows[static_cast<size_t>(slot)];
         for (int group = 0; group < 4; ++group)
-            row.groups[group] = AddBlock(key::kProgressBoxBar, kBarLeft, y + kBarRaise, 0, kBarThickness,
-                                         kGroupColours[group]);
-        row.recall = AddText(key::kProgressRecall, u"", kRecallX, y, kSmallScale, kCaption);
+            row.groups[group] = AddBlock(game, key::kProgressBoxBar, kBarLeft, y + kBarRaise, 0,
+                                         kBarThickness, kGroupColours[group]);
+        row.recall = AddText(game, key::kProgressRecall, u"", kRecallX, y, kSmallScale, kCaption);
     }
 
-    Objects().fixed.push_back(
-        AddText(key::kProgressDaysTitle, u"last 14 days", kRightMiddle, 1.62, kLabelScale, kTitle));
+    Objects(game).fixed.push_back(
+        AddText(game, key::kProgressDaysTitle, u"last 14 days", kRightMiddle, 1.62, kLabelScale, kTitle));
     for (int day = 0; day < kPractisedDaysShown; ++day) {
         const double x = kFirstDayX + day * kDayStep;
-        Objects().days[day] = AddBlock(key::kProgressDay, x, kDaysY, kDaySize, kDaySize, kRestColour);
+        Objects(game).days[day] =
+            AddBlock(game, key::kProgressDay, x, kDaysY, kDaySize, kDaySize, kRestColour);
         // How many answers the day had, above its square.
-        Objects().dayAnswers[day] =
-            AddText(key::kProgressDayAnswers, u"", x, kDaysY + 0.15, kDayAnswersScale, kCaption);
+        Objects(game).dayAnswers[day] =
+            AddText(game, key::kProgressDayAnswers, u"", x, kDaysY + 0.15, kDayAnswersScale, kCaption);
     }
-    Objects().streak = AddText(key::kProgressStreak, u"", kRightMiddle, 1.02, kLabelScale, kCaption);
-    Objects().recall = AddText(key::kProgressRecall, u"", kRightMiddle, 0.8, kSmallScale, kCaption);
+    Objects(game).streak =
+        AddText(game, key::kProgressStreak, u"", kRightMiddle, 1.02, kLabelScale, kCaption);
+    Objects(game).recall = AddText(game, key::kProgressRecall, u"", kRightMiddle, 0.8, kSmallScale, kCaption);
 
-    Objects().fixed.push_back(
-        AddText(key::kProgressDueTitle, u"due in the next 7 days", kRightMiddle, 0.55, kLabelScale, kTitle));
+    Objects(game).fixed.push_back(AddText(game, key::kProgressDueTitle, u"due in the next 7 days",
+                                          kRightMiddle, 0.55, kLabelScale, kTitle));
     for (int day = 0; day < kDaysAheadShown; ++day) {
         const double x = kFirstAheadX + day * kAheadStep;
-        Objects().aheadBars[day] = AddBlock(key::kProgressDueBar, x, kAheadBaseY, 0.2, 0, kAheadColour);
-        Objects().aheadCounts[day] =
-            AddText(key::kProgressDueCount, u"0", x, kAheadBaseY, kSmallScale, kCaption);
-        Objects().aheadDays[day] = AddText(key::kProgressDueDay, day == 0 ? u"today" : u"+" + NumberText(day),
-                                           x, kAheadBaseY - 0.2, kSmallScale * 0.9, kCaption);
+        Objects(game).aheadBars[day] =
+            AddBlock(game, key::kProgressDueBar, x, kAheadBaseY, 0.2, 0, kAheadColour);
+        Objects(game).aheadCounts[day] =
+            AddText(game, key::kProgressDueCount, u"0", x, kAheadBaseY, kSmallScale, kCaption);
+        Objects(game).aheadDays[day] =
+            AddText(game, key::kProgressDueDay, day == 0 ? u"today" : u"+" + NumberText(day), x,
+                    kAheadBaseY - 0.2, kSmallScale * 0.9, kCaption);
     }
     // In the empty chart, which it stands for: nothing is due before the first answer.
-    Objects().hint = AddText(key::kProgressHint, u"answer a test or a review to start your schedule",
-                             kRightMiddle, kAheadBaseY + 0.8 * kAheadMaxHeight, kSmallScale, kTitle);
+    Objects(game).hint =
+        AddText(game, key::kProgressHint, u"answer a test or a review to start your schedule", kRightMiddle,
+                kAheadBaseY + 0.8 * kAheadMaxHeight, kSmallScale, kTitle);
 }
 
-void ShowProgressScreen() {
-    Objects().figures = CurrentProgress();
-    const ProgressFigures& figures = Objects().figures;
+void ShowProgressScreen(Game& game) {
+    Objects(game).figures = CurrentProgress(game.app, game.learner);
+    const ProgressFigures& figures = Objects(game).figures;
     // The names as the topics stand now, the selection kept where it still is a row.
-    const int selected = Objects().names->selected;
-    Objects().names->ClearLines();
+    const int selected = Objects(game).names->selected;
+    Objects(game).names->ClearLines();
     for (const TopicProgress& topic : figures.topics)
-        Objects().names->AddLine(CutToWidth(app->topics[topic.topicIndex].title, kMaxNameWidth),
-                                 key::kProgressTopicName, true);
-    Objects().names->PlaceArrows(kArrowsX, kFirstRowY + kBarRaise,
-                                 kFirstRowY - (kRowsShown - 1) * kRowSpacing + kBarRaise);
-    Objects().names->Select(
+        Objects(game).names->AddLine(CutToWidth(game.app.topics[topic.topicIndex].title, kMaxNameWidth),
+                                     key::kProgressTopicName, true);
+    Objects(game).names->PlaceArrows(kArrowsX, kFirstRowY + kBarRaise,
+                                     kFirstRowY - (kRowsShown - 1) * kRowSpacing + kBarRaise);
+    Objects(game).names->Select(
         std::clamp(selected, 0, std::max(0, static_cast<int>(figures.topics.size()) - 1)));
-    FillTopicRows();
-    FillDays(figures);
-    FillDaysAhead(figures);
-    for (GLObject* object : Objects().fixed) object->visible = true;
-    for (GLObjectText* day : Objects().aheadDays) day->visible = true;
-    Objects().streak->visible = true;
-    Objects().recall->visible = true;
-    Objects().hint->visible = !figures.anyAnswered;
+    FillTopicRows(game);
+    FillDays(game, figures);
+    FillDaysAhead(game, figures);
+    for (GLObject* object : Objects(game).fixed) object->visible = true;
+    for (GLObjectText* day : Objects(game).aheadDays) day->visible = true;
+    Objects(game).streak->visible = true;
+    Objects(game).recall->visible = true;
+    Objects(game).hint->visible = !figures.anyAnswered;
 
-    for (GLObject* object : Objects().fixed) Enter(object);
-    Objects().names->visible = !figures.topics.empty();
-    if (Objects().names->visible) Objects().names->FlyIn();
-    for (const ProgressObjects::TopicRow& row : Objects().rows) {
+    for (GLObject* object : Objects(game).fixed) Enter(object);
+    Objects(game).names->visible = !figures.topics.empty();
+    if (Objects(game).names->visible) Objects(game).names->FlyIn();
+    for (const ProgressObjects::TopicRow& row : Objects(game).rows) {
         Enter(row.recall);
         for (GLObject* group : row.groups) Enter(group);
     }
-    for (GLObject* day : Objects().days) Enter(day);
-    for (GLObject* answers : Objects().dayAnswers) Enter(answers);
+    for (GLObject* day : Objects(game).days) Enter(day);
+    for (GLObject* answers : Objects(game).dayAnswers) Enter(answers);
     for (int day = 0; day < kDaysAheadShown; ++day) {
-        Enter(Objects().aheadBars[day]);
-        Objects().aheadCounts[day]->visible = true;
-        Enter(Objects().aheadCounts[day]);
-        Enter(Objects().aheadDays[day]);
+        Enter(Objects(game).aheadBars[day]);
+        Objects(game).aheadCounts[day]->visible = true;
+        Enter(Objects(game).aheadCounts[day]);
+        Enter(Objects(game).aheadDays[day]);
     }
-    Enter(Objects().streak);
-    Enter(Objects().recall);
-    Enter(Objects().hint);
-    EnterFromLeft(key::kArrowPrevious);
+    Enter(Objects(game).streak);
+    Enter(Objects(game).recall);
+    Enter(Objects(game).hint);
+    EnterFromLeft(game.scene, key::kArrowPrevious);
 }
 
-void ProgressScreenTick() {
-    if (!Objects().names || !Objects().names->visible || app->transitionLock) return;
-    const bool scrolling = Objects().names->scrollingUp || Objects().names->scrollingDown;
+void ProgressScreenTick(Game& game) {
+    if (!Objects(game).names || !Objects(game).names->visible || game.app.transitionLock) return;
+    const bool scrolling = Objects(game).names->scrollingUp || Objects(game).names->scrollingDown;
     // The rows follow the names once a scroll is over; they hide while it lasts.
-    if (scrolling ? Objects().rowsFirst >= 0 : Objects().rowsFirst != Objects().names->firstVisible)
-        FillTopicRows();
+    if (scrolling ? Objects(game).rowsFirst >= 0
+                  : Objects(game).rowsFirst != Objects(game).names->firstVisible)
+        FillTopicRows(game);
 }
 
-void ProgressScreenInput(const InputEvent& input) {
-    if (app->transitionLock) return;
-    if (!Presses(input, key::kArrowPrevious)) {
-        if (GLObjectTextList* names = Objects().names) {
+void ProgressScreenInput(Game& game, const InputEvent& input) {
+    if (game.app.transitionLock) return;
+    if (!Presses(game.scene, input, key::kArrowPrevious)) {
+        if (GLObjectTextList* names = Objects(game).names) {
             MoveSelectionByArrow(*names, input);
             SelectPickedLine(*names, input);
         }
         return;
     }
-    app->transitionLock = true;
-    FlyOutProgressScreen();
-    FlyOutObject(key::kArrowPrevious);
-    PostScreenEvent(ScreenEvent::MainMenuAfterProgress, 80);
+    game.app.transitionLock = true;
+    FlyOutProgressScreen(game);
+    FlyOutObject(game.scene, key::kArrowPrevious);
+    PostScreenEvent(game.scene, ScreenEvent::MainMenuAfterProgress, 80);
 }
 
-void HideProgressScreen() {
-    ForEachProgressObject([](GLObject* object) {
+void HideProgressScreen(Game& game) {
+    ForEachProgressObject(game, [](GLObject* object) {
         if (object) object->visible = false;
     });
-    SetVisible(key::kArrowPrevious, false);
+    SetVisible(game.scene, key::kArrowPrevious, false);
 }

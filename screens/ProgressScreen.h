@@ -8,10 +8,11 @@
 #pragma once
 
 #include "game/state/InputEvent.h"
+#include "screens/Game.h"
 
-void BuildProgressScreen();
-void ShowProgressScreen();
+void BuildProgressScreen(Game& game);
+void ShowProgressScreen(Game& game);
 // Once a tick: the bars and recalls follow the names when the list has scrolled.
-void ProgressScreenTick();
-void ProgressScreenInput(const InputEvent& input);
-void HideProgressScreen();
+void ProgressScreenTick(Game& game);
+void ProgressScreenInput(Game& game, const InputEvent& input);
+void HideProgressScreen(Game& game);

@@ -10,6 +10,7 @@
 #include "game/names/ObjectKeys.h"
 #include "game/state/AppContext.h"
 #include "game/texts/UiStrings.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/SpokenWord.h"
@@ -23,8 +24,8 @@ namespace {
 // Lines of the words to practise shown at once, above the panel.
 constexpr int kPractiseLinesShown = 3;
 
-void BuildPanel(const std::string& objectKey, const std::u16string& text) {
-    auto* panel = scene->Add(std::make_unique<GLObjectText>(objectKey, text, 0, 0, 0));
+void BuildPanel(Game& game, const std::string& objectKey, const std::u16string& text) {
+    auto* panel = game.scene.Add(std::make_unique<GLObjectText>(objectKey, text, 0, 0, 0));
     panel->depthTest = true;
     panel->blend = true;
     panel->texturedColour = false;
@@ -34,9 +35,10 @@ void BuildPanel(const std::string& objectKey, const std::u16string& text) {
 
 // One list and heading serve both screens. Lines are drawn inside the list's own transform, so a
 // list at height y shows its first line at 2y: here 1.6, above the panel, the next two below it.
-void BuildWordsToPractise() {
-    AddHiddenLabel(key::kPractiseTitle, app->strings.summaryTitle, 0, 2.1, 0, 0.5, 0.5, 0.5)->scale = 0.7;
-    auto* list = scene->Add(std::make_unique<GLObjectTextList>(
+void BuildWordsToPractise(Game& game) {
+    AddHiddenLabel(game.scene, key::kPractiseTitle, game.app.strings.summaryTitle, 0, 2.1, 0, 0.5, 0.5, 0.5)
+        ->scale = 0.7;
+    auto* list = game.scene.Add(std::make_unique<GLObjectTextList>(
         key::kPractiseList, kPractiseLinesShown, "data/arrow_up.MS3D", "data/arrow_down.MS3D", 0, 0.8, 0));
     list->visible = false;
 }
@@ -48,149 +50,152 @@ std::u16string PractiseLineText(const WordEntry& entry) { return entry.prompt + 
 // window; a longer line is made smaller, at most by half, then cut.
 constexpr double kPractiseLineRoom = 7.0, kPractiseLineSmallest = 0.5;
 
-void FillWordsToPractise() {
-    GLObjectTextList* list = FindTextList(key::kPractiseList);
+void FillWordsToPractise(Game& game) {
+    GLObjectTextList* list = FindTextList(game.scene, key::kPractiseList);
     if (!list) return;
     list->ClearLines();
     list->firstVisible = 0;
     list->scrollingUp = list->scrollingDown = false;
     list->scrollAmount = 0;
-    if (currentRun.missed.empty()) {
+    if (game.run.missed.empty()) {
         // Shown as a disabled line: there is nothing to choose.
         list->AddLine(u"no word missed", key::kListLine, false);
     } else {
-        for (const MissedEntry& missed : currentRun.missed)
+        for (const MissedEntry& missed : game.run.missed)
             list->AddLineWithin(PractiseLineText(missed.words), key::kListLine, true, kPractiseLineRoom,
                                 kPractiseLineSmallest);
         list->Select(0);
     }
-    app->screens.spokenPractiseLine = -1;
-    app->screens.practiseListMoved = false;
+    game.app.screens.spokenPractiseLine = -1;
+    game.app.screens.practiseListMoved = false;
 }
 
 // The next-level screen's panel: "Test passed" for an own list, which unlocks nothing.
-const char* NextLevelPanel() {
-    return OwnTopicOfRow(currentRun.test.topicIndex) != nullptr ? key::kPassedPanel : key::kNextLevelPanel;
+const char* NextLevelPanel(Game& game) {
+    return OwnTopicOfRow(game.app, game.learner, game.run.test.topicIndex) != nullptr ? key::kPassedPanel
+                                                                                      : key::kNextLevelPanel;
 }
 
 // Under the panel: a test's score, or how many of a review's cards were answered right.
-void ShowResult(const std::string& panelKey, const std::u16string& finalLine) {
-    FlyInShown(panelKey);
-    SetTextOf(key::kFinalScore, finalLine);
-    FlyInShown(key::kFinalScore);
-    FlyInShown(key::kArrowNext);
-    FillWordsToPractise();
-    FlyInShown(key::kPractiseTitle);
-    FlyInShown(key::kPractiseList);
-    FollowPractiseSelection();
+void ShowResult(Game& game, const std::string& panelKey, const std::u16string& finalLine) {
+    FlyInShown(game.scene, panelKey);
+    SetTextOf(game.scene, key::kFinalScore, finalLine);
+    FlyInShown(game.scene, key::kFinalScore);
+    FlyInShown(game.scene, key::kArrowNext);
+    FillWordsToPractise(game);
+    FlyInShown(game.scene, key::kPractiseTitle);
+    FlyInShown(game.scene, key::kPractiseList);
+    FollowPractiseSelection(game);
 }
 
-void FlyOutResult(const std::string& panelKey) {
+void FlyOutResult(Game& game, const std::string& panelKey) {
     for (const std::string& objectKey :
          {std::string(key::kArrowNext), panelKey, std::string(key::kFinalScore),
           std::string(key::kPractiseTitle), std::string(key::kPractiseList)})
-        FlyOutObject(objectKey);
+        FlyOutObject(game.scene, objectKey);
 }
 
 // Both screens leave the same way: by a key pressing the arrow (Return, Escape), or by any other
 // input while the cursor rests on the arrow (a click there, or a key the screen gives no meaning
 // pressed there, leaves too).
-bool Leave(const InputEvent& input, const std::string& panelKey, ScreenEvent event) {
-    const bool onArrow =
-        input.HasMeaning() ? input.Means(KeyMeaning::Act::Press, key::kArrowNext) : Hovered(key::kArrowNext);
-    if (!onArrow || app->transitionLock) return false;
-    app->transitionLock = true;
-    FlyOutResult(panelKey);
-    PostScreenEvent(event, 50);
+bool Leave(Game& game, const InputEvent& input, const std::string& panelKey, ScreenEvent event) {
+    const bool onArrow = input.HasMeaning() ? input.Means(KeyMeaning::Act::Press, key::kArrowNext)
+                                            : Hovered(game.scene, key::kArrowNext);
+    if (!onArrow || game.app.transitionLock) return false;
+    game.app.transitionLock = true;
+    FlyOutResult(game, panelKey);
+    PostScreenEvent(game.scene, event, 50);
     return true;
 }
 
 // The list's arrows and a click on another line move its selection; a click on the selected line,
 // which starts
 // a learning round of the missed entries (a list saying none were missed chooses nothing).
-bool ChoosePractise(const InputEvent& input, const std::string& panelKey, ScreenEvent event) {
-    GLObjectTextList* list = FindTextList(key::kPractiseList);
+bool ChoosePractise(Game& game, const InputEvent& input, const std::string& panelKey, ScreenEvent event) {
+    GLObjectTextList* list = FindTextList(game.scene, key::kPractiseList);
     if ((!input.IsPlainClick() && !input.HasMeaning()) || !list) return false;
     // Moved by a key (Up, Down or the wheel), the list has the keyboard's attention on this showing.
     if (input.HasMeaning() && (StepsUp(*list, input) || StepsDown(*list, input)))
-        app->screens.practiseListMoved = true;
+        game.app.screens.practiseListMoved = true;
     MoveSelectionByArrow(*list, input);
     if (SelectPickedLine(*list, input)) return true;
-    if (!ChoosesSelectedLine(*list, input) || app->transitionLock || currentRun.missed.empty()) return false;
-    app->transitionLock = true;
-    FlyOutResult(panelKey);
-    PostScreenEvent(event, 50);
+    if (!ChoosesSelectedLine(*list, input) || game.app.transitionLock || game.run.missed.empty())
+        return false;
+    game.app.transitionLock = true;
+    FlyOutResult(game, panelKey);
+    PostScreenEvent(game.scene, event, 50);
     return true;
 }
 
 }  // namespace
 
-void BuildNextLevelScreen() {
-    BuildPanel(key::kNextLevelPanel, u"Next level unlocked");
-    BuildWordsToPractise();
-    BuildPanel(key::kPassedPanel, u"Test passed");
+void BuildNextLevelScreen(Game& game) {
+    BuildPanel(game, key::kNextLevelPanel, u"Next level unlocked");
+    BuildWordsToPractise(game);
+    BuildPanel(game, key::kPassedPanel, u"Test passed");
 }
 
-void BuildGameOverScreen() { BuildPanel(key::kGameOverPanel, u"Game over"); }
+void BuildGameOverScreen(Game& game) { BuildPanel(game, key::kGameOverPanel, u"Game over"); }
 
-void BuildReviewResultScreen() { BuildPanel(key::kReviewPanel, u"Review done"); }
+void BuildReviewResultScreen(Game& game) { BuildPanel(game, key::kReviewPanel, u"Review done"); }
 
-void ShowNextLevelScreen() {
-    ShowResult(NextLevelPanel(), CounterLine(app->strings.scoreLabel, currentRun.test.score));
+void ShowNextLevelScreen(Game& game) {
+    ShowResult(game, NextLevelPanel(game), CounterLine(game.app.strings.scoreLabel, game.run.test.score));
 }
 
-void ShowGameOverScreen() {
-    ShowResult(key::kGameOverPanel, CounterLine(app->strings.scoreLabel, currentRun.test.score));
+void ShowGameOverScreen(Game& game) {
+    ShowResult(game, key::kGameOverPanel, CounterLine(game.app.strings.scoreLabel, game.run.test.score));
 }
 
-void ShowReviewResultScreen() {
+void ShowReviewResultScreen(Game& game) {
     // A review broken off says so; the line below counts the answers given before.
-    SetTextOf(key::kReviewPanel, currentRun.test.brokenOff ? u"review stopped" : u"Review done");
-    ShowResult(key::kReviewPanel, CounterLine(app->strings.correctLabel, currentRun.test.correctCount) +
-                                      u" of " + NumberText(currentRun.test.askedCount));
+    SetTextOf(game.scene, key::kReviewPanel, game.run.test.brokenOff ? u"review stopped" : u"Review done");
+    ShowResult(game, key::kReviewPanel,
+               CounterLine(game.app.strings.correctLabel, game.run.test.correctCount) + u" of " +
+                   NumberText(game.run.test.askedCount));
 }
 
-void NextLevelScreenInput(const InputEvent& input) {
-    if (ChoosePractise(input, NextLevelPanel(), ScreenEvent::LearningAfterNextLevel)) return;
-    Leave(input, NextLevelPanel(), ScreenEvent::MainMenuAfterNextLevel);
+void NextLevelScreenInput(Game& game, const InputEvent& input) {
+    if (ChoosePractise(game, input, NextLevelPanel(game), ScreenEvent::LearningAfterNextLevel)) return;
+    Leave(game, input, NextLevelPanel(game), ScreenEvent::MainMenuAfterNextLevel);
 }
 
-void GameOverScreenInput(const InputEvent& input) {
-    if (ChoosePractise(input, key::kGameOverPanel, ScreenEvent::LearningAfterGameOver)) return;
-    if (Leave(input, key::kGameOverPanel, ScreenEvent::InfoAfterGameOver))
-        app->infoReturnScreen = ScreenId::MainMenu;
+void GameOverScreenInput(Game& game, const InputEvent& input) {
+    if (ChoosePractise(game, input, key::kGameOverPanel, ScreenEvent::LearningAfterGameOver)) return;
+    if (Leave(game, input, key::kGameOverPanel, ScreenEvent::InfoAfterGameOver))
+        game.app.infoReturnScreen = ScreenId::MainMenu;
 }
 
-void ReviewResultScreenInput(const InputEvent& input) {
-    if (ChoosePractise(input, key::kReviewPanel, ScreenEvent::LearningAfterReviewResult)) return;
-    Leave(input, key::kReviewPanel, ScreenEvent::MainMenuAfterReviewResult);
+void ReviewResultScreenInput(Game& game, const InputEvent& input) {
+    if (ChoosePractise(game, input, key::kReviewPanel, ScreenEvent::LearningAfterReviewResult)) return;
+    Leave(game, input, key::kReviewPanel, ScreenEvent::MainMenuAfterReviewResult);
 }
 
-void FollowPractiseSelection() {
-    const GLObjectTextList* list = FindTextList(key::kPractiseList);
-    if (!list || list->selected == app->screens.spokenPractiseLine) return;
-    if (list->selected < 0 || list->selected >= static_cast<int>(currentRun.missed.size())) return;
-    app->screens.spokenPractiseLine = list->selected;
-    const MissedEntry& missed = currentRun.missed[app->screens.spokenPractiseLine];
+void FollowPractiseSelection(Game& game) {
+    const GLObjectTextList* list = FindTextList(game.scene, key::kPractiseList);
+    if (!list || list->selected == game.app.screens.spokenPractiseLine) return;
+    if (list->selected < 0 || list->selected >= static_cast<int>(game.run.missed.size())) return;
+    game.app.screens.spokenPractiseLine = list->selected;
+    const MissedEntry& missed = game.run.missed[game.app.screens.spokenPractiseLine];
     SpeakForeignWord(missed.words, missed.languages);
 }
 
-bool PractiseListHasAttention() {
-    if (!app->screens.practiseListMoved) return false;
+bool PractiseListHasAttention(Game& game) {
+    if (!game.app.screens.practiseListMoved) return false;
     // A list saying that no word was missed (a disabled line) has nothing to choose.
-    const GLObjectTextList* list = FindTextList(key::kPractiseList);
+    const GLObjectTextList* list = FindTextList(game.scene, key::kPractiseList);
     return list && !list->lines.empty() && list->lines.front()->visible;
 }
 
-void SpeakPractiseSelectionAgain() {
-    const GLObjectTextList* list = FindTextList(key::kPractiseList);
-    if (!list || list->selected < 0 || list->selected >= static_cast<int>(currentRun.missed.size())) return;
-    SpeakForeignWord(currentRun.missed[list->selected].words, currentRun.missed[list->selected].languages);
+void SpeakPractiseSelectionAgain(Game& game) {
+    const GLObjectTextList* list = FindTextList(game.scene, key::kPractiseList);
+    if (!list || list->selected < 0 || list->selected >= static_cast<int>(game.run.missed.size())) return;
+    SpeakForeignWord(game.run.missed[list->selected].words, game.run.missed[list->selected].languages);
 }
 
-void HideResultScreens() {
+void HideResultScreens(Game& game) {
     for (const char* objectKey :
          {key::kNextLevelPanel, key::kPassedPanel, key::kGameOverPanel, key::kReviewPanel, key::kFinalScore,
           key::kArrowNext, key::kPractiseTitle, key::kPractiseList})
-        SetVisible(objectKey, false);
+        SetVisible(game.scene, objectKey, false);
 }

@@ -17,13 +17,13 @@ Kind* Checked(GLObject* found, const std::string& objectKey) {
 
 }  // namespace
 
-GLObject* FindSceneObject(const std::string& objectKey) {
-    return Checked<GLObject>(scene->FindObject(objectKey), objectKey);
+GLObject* FindSceneObject(GLScene& scene, const std::string& objectKey) {
+    return Checked<GLObject>(scene.FindObject(objectKey), objectKey);
 }
 
-std::vector<GLObject*> FindSceneObjects(const std::string& objectKey) {
+std::vector<GLObject*> FindSceneObjects(GLScene& scene, const std::string& objectKey) {
     std::vector<GLObject*> found;
-    for (GLObject* object : scene->objects) {
+    for (GLObject* object : scene.objects) {
         if (object->name == objectKey) found.push_back(object);
     }
     if (found.empty()) ReportUnknownName(UnknownName::ObjectKey, objectKey);
@@ -34,14 +34,14 @@ GLObject* FindChildObject(const GLObject& parent, const std::string& objectKey) 
     return Checked<GLObject>(FindObjectIn(parent.children, objectKey), objectKey);
 }
 
-GLObjectText* FindText(const std::string& objectKey) {
-    return Checked<GLObjectText>(scene->FindObject(objectKey), objectKey);
+GLObjectText* FindText(GLScene& scene, const std::string& objectKey) {
+    return Checked<GLObjectText>(scene.FindObject(objectKey), objectKey);
 }
 
-GLObjectTextList* FindTextList(const std::string& objectKey) {
-    return Checked<GLObjectTextList>(scene->FindObject(objectKey), objectKey);
+GLObjectTextList* FindTextList(GLScene& scene, const std::string& objectKey) {
+    return Checked<GLObjectTextList>(scene.FindObject(objectKey), objectKey);
 }
 
-GLParticleSystem* FindParticleSystem(const std::string& objectKey) {
-    return Checked<GLParticleSystem>(scene->FindObject(objectKey), objectKey);
+GLParticleSystem* FindParticleSystem(GLScene& scene, const std::string& objectKey) {
+    return Checked<GLParticleSystem>(scene.FindObject(objectKey), objectKey);
 }

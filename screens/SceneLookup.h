@@ -7,16 +7,17 @@
 #include <vector>
 
 class GLObject;
+class GLScene;
 class GLObjectText;
 class GLObjectTextList;
 class GLParticleSystem;
 
-GLObject* FindSceneObject(const std::string& objectKey);
+GLObject* FindSceneObject(GLScene& scene, const std::string& objectKey);
 // Every object of the scene under the key, in the order they were added (a screen that builds
 // many under one key); none found is reported once.
-std::vector<GLObject*> FindSceneObjects(const std::string& objectKey);
+std::vector<GLObject*> FindSceneObjects(GLScene& scene, const std::string& objectKey);
 // Among the parent's children (a list's arrows), by the same rule.
 GLObject* FindChildObject(const GLObject& parent, const std::string& objectKey);
-GLObjectText* FindText(const std::string& objectKey);
-GLObjectTextList* FindTextList(const std::string& objectKey);
-GLParticleSystem* FindParticleSystem(const std::string& objectKey);
+GLObjectText* FindText(GLScene& scene, const std::string& objectKey);
+GLObjectTextList* FindTextList(GLScene& scene, const std::string& objectKey);
+GLParticleSystem* FindParticleSystem(GLScene& scene, const std::string& objectKey);

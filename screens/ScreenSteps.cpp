@@ -10,9 +10,9 @@
 #include "game/names/ObjectKeys.h"
 #include "screens/SceneLookup.h"
 
-GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string& text, double x, double y,
-                             double z, double r, double g, double b) {
-    auto* label = scene->Add(std::make_unique<GLObjectText>(objectKey, text, x, y, z));
+GLObjectText* AddHiddenLabel(GLScene& scene, const std::string& objectKey, const std::u16string& text,
+                             double x, double y, double z, double r, double g, double b) {
+    auto* label = scene.Add(std::make_unique<GLObjectText>(objectKey, text, x, y, z));
     label->SetVertexColour(r, g, b, 1);  // colour and base colour (the fade target) alike
     label->blend = true;
     label->depthTest = true;
@@ -21,31 +21,33 @@ GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string&
     return label;
 }
 
-void PostScreenEvent(ScreenEvent event, int delayTicks) { scene->PostEvent(EventName(event), delayTicks); }
+void PostScreenEvent(GLScene& scene, ScreenEvent event, int delayTicks) {
+    scene.PostEvent(EventName(event), delayTicks);
+}
 
-void FlyInShown(const std::string& objectKey) {
-    if (GLObject* object = FindSceneObject(objectKey)) {
+void FlyInShown(GLScene& scene, const std::string& objectKey) {
+    if (GLObject* object = FindSceneObject(scene, objectKey)) {
         object->FlyIn();
         object->visible = true;
     }
 }
 
-void FlyOutObject(const std::string& objectKey) {
-    if (GLObject* object = FindSceneObject(objectKey)) object->FlyOut();
+void FlyOutObject(GLScene& scene, const std::string& objectKey) {
+    if (GLObject* object = FindSceneObject(scene, objectKey)) object->FlyOut();
 }
 
-bool Hovered(const std::string& objectKey) {
-    const GLObject* object = FindSceneObject(objectKey);
+bool Hovered(GLScene& scene, const std::string& objectKey) {
+    const GLObject* object = FindSceneObject(scene, objectKey);
     return object && object->hovered;
 }
 
-bool PointsAt(const InputEvent& input, const std::string& objectKey) {
-    if (input.IsClick()) return Hovered(objectKey);
+bool PointsAt(GLScene& scene, const InputEvent& input, const std::string& objectKey) {
+    if (input.IsClick()) return Hovered(scene, objectKey);
     return input.Means(KeyMeaning::Act::Press, objectKey);
 }
 
-bool Presses(const InputEvent& input, const std::string& objectKey) {
-    return (input.IsPlainClick() || input.HasMeaning()) && PointsAt(input, objectKey);
+bool Presses(GLScene& scene, const InputEvent& input, const std::string& objectKey) {
+    return (input.IsPlainClick() || input.HasMeaning()) && PointsAt(scene, input, objectKey);
 }
 
 namespace {
@@ -104,17 +106,20 @@ void EnterFromLeft(GLObject* object) {
     object->visible = true;
 }
 
-void EnterFromLeft(const std::string& objectKey) { EnterFromLeft(FindSceneObject(objectKey)); }
+void EnterFromLeft(GLScene& scene, const std::string& objectKey) {
+    EnterFromLeft(FindSceneObject(scene, objectKey));
+}
 
-void SetWordText(const std::string& objectKey, const std::u16string& text) {
+void SetWordText(GLScene& scene, const std::string& objectKey, const std::u16string& text) {
     // Centred a little right of the middle, the words keep clear of the window's edges this much
     // inside; the designed words are far narrower.
     constexpr double kWordRoom = 6.6, kSmallestShare = 0.5;
-    if (GLObjectText* word = FindText(objectKey)) SetTextWithin(*word, text, kWordRoom, kSmallestShare);
+    if (GLObjectText* word = FindText(scene, objectKey))
+        SetTextWithin(*word, text, kWordRoom, kSmallestShare);
 }
 
-void EnterAnswerField(bool editable) {
-    if (GLObjectText* answer = FindText(key::kAnswerText)) {
+void EnterAnswerField(GLScene& scene, bool editable) {
+    if (GLObjectText* answer = FindText(scene, key::kAnswerText)) {
         answer->editable = editable;
         answer->SetActive(editable);
         EnterFromLeft(answer);
@@ -127,12 +132,12 @@ void LeaveToLeft(GLObject* object, int period, int motionTicks, int fadeLength, 
     object->StartFade(FadeOutPath(fadeLength, object->baseColour[3]), fadeTicks);
 }
 
-void SetVisible(const std::string& objectKey, bool on) {
-    if (GLObject* object = FindSceneObject(objectKey)) object->visible = on;
+void SetVisible(GLScene& scene, const std::string& objectKey, bool on) {
+    if (GLObject* object = FindSceneObject(scene, objectKey)) object->visible = on;
 }
 
-void SetTextOf(const std::string& objectKey, const std::u16string& text) {
-    if (GLObjectText* object = FindText(objectKey)) object->SetText(text);
+void SetTextOf(GLScene& scene, const std::string& objectKey, const std::u16string& text) {
+    if (GLObjectText* object = FindText(scene, objectKey)) object->SetText(text);
 }
 
 std::u16string NumberText(int value) {

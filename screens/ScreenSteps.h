@@ -9,30 +9,31 @@
 #include "game/state/InputEvent.h"
 
 class GLObject;
+class GLScene;
 class GLObjectText;
 class GLObjectTextList;
 
 // A text in vertex colour (r, g, b) with blending and depth test on and no textured colour; created
 // hidden and added to the scene.
-GLObjectText* AddHiddenLabel(const std::string& objectKey, const std::u16string& text, double x, double y,
-                             double z, double r, double g, double b);
+GLObjectText* AddHiddenLabel(GLScene& scene, const std::string& objectKey, const std::u16string& text,
+                             double x, double y, double z, double r, double g, double b);
 
 // Posts the event to fall due in delayTicks ticks; the scene's queue carries its name.
-void PostScreenEvent(ScreenEvent event, int delayTicks);
+void PostScreenEvent(GLScene& scene, ScreenEvent event, int delayTicks);
 
 // Shown, flying in from the right (FlyIn()).
-void FlyInShown(const std::string& objectKey);
-void FlyOutObject(const std::string& objectKey);
+void FlyInShown(GLScene& scene, const std::string& objectKey);
+void FlyOutObject(GLScene& scene, const std::string& objectKey);
 // False for a missing object.
-bool Hovered(const std::string& objectKey);
+bool Hovered(GLScene& scene, const std::string& objectKey);
 
 // How buttons and lists answer input: a click on them (the caller says which clicks count), or a
 // key whose meaning on the screen names them (game/state/InputEvent.h). A key never looks at the cursor.
 //
 // The input is on the object: a click while the cursor is over it, or a key pressing it.
-bool PointsAt(const InputEvent& input, const std::string& objectKey);
+bool PointsAt(GLScene& scene, const InputEvent& input, const std::string& objectKey);
 // The object is pressed: a plain click on it, or a key pressing it.
-bool Presses(const InputEvent& input, const std::string& objectKey);
+bool Presses(GLScene& scene, const InputEvent& input, const std::string& objectKey);
 // The input steps the list up (down): a click on its up (down) arrow, or a key stepping it.
 bool StepsUp(const GLObjectTextList& list, const InputEvent& input);
 bool StepsDown(const GLObjectTextList& list, const InputEvent& input);
@@ -51,17 +52,17 @@ bool ChoosesSelectedLine(const GLObjectTextList& list, const InputEvent& input);
 bool SelectPickedLine(GLObjectTextList& list, const InputEvent& input);
 // StartMotion(PathEnterFromLeft(), 90), StartFade(FadeInPath(100, base alpha), 90), visible.
 void EnterFromLeft(GLObject* object);
-void EnterFromLeft(const std::string& objectKey);
+void EnterFromLeft(GLScene& scene, const std::string& objectKey);
 // The answer field enters from the left, taking typing (and showing its caret) only when editable.
-void EnterAnswerField(bool editable);
+void EnterAnswerField(GLScene& scene, bool editable);
 // StartMotion(PathLeaveToLeft(period), motionTicks), StartFade(FadeOutPath(fadeLength, base alpha),
 // fadeTicks).
 void LeaveToLeft(GLObject* object, int period, int motionTicks, int fadeLength, int fadeTicks);
-void SetVisible(const std::string& objectKey, bool on);
-void SetTextOf(const std::string& objectKey, const std::u16string& text);
+void SetVisible(GLScene& scene, const std::string& objectKey, bool on);
+void SetTextOf(GLScene& scene, const std::string& objectKey, const std::u16string& text);
 // A word of the learning and test screens (a prompt or an answer field): shown whole where it
 // fits the window, else smaller, and cut only past half its size (a learner's own card may be long).
-void SetWordText(const std::string& objectKey, const std::u16string& text);
+void SetWordText(GLScene& scene, const std::string& objectKey, const std::u16string& text);
 
 std::u16string NumberText(int value);
 // "%s: %d"

@@ -16,25 +16,25 @@ namespace {
 
 // Each flag's card: one texture slot of the scene's per flag, drawn again only when its language
 // changes.
-int32_t CardSlot(const std::string& code, int index) {
+int32_t CardSlot(Game& game, const std::string& code, int index) {
     const std::u16string text = SideCardText(code);
-    return scene->textures.DrawnImage("side language card " + std::to_string(index), text, [&] {
+    return game.scene.textures.DrawnImage("side language card " + std::to_string(index), text, [&] {
         return DrawLanguageCard(text, Utf8ToUtf16(code.empty() ? "unknown" : EnglishLanguageName(code)),
                                 glyphfont::FontFile());
     });
 }
 
 // The design's flag of a designed side: the British flag for English, the Spanish one for Spanish.
-void ShowFlag(GLObject& flag, const std::string& code) {
+void ShowFlag(Game& game, GLObject& flag, const std::string& code) {
     const bool english = code == "en";
-    flag.texture = scene->textures.Find(english ? app->nativeFlagPath : app->foreignFlagPath);
+    flag.texture = game.scene.textures.Find(english ? game.app.nativeFlagPath : game.app.foreignFlagPath);
     flag.textured = true;
     // As the flags were built: the British one lit by its colour, the Spanish one by its texture.
     flag.texturedColour = english;
 }
 
-void ShowCard(GLObject& flag, const std::string& code, int index) {
-    flag.texture = CardSlot(code, index);
+void ShowCard(Game& game, GLObject& flag, const std::string& code, int index) {
+    flag.texture = CardSlot(game, code, index);
     flag.textured = true;
     flag.texturedColour = true;
 }
@@ -46,16 +46,16 @@ std::u16string SideCardText(const std::string& code) {
     return Utf8ToUtf16(name.empty() ? "unknown" : name);
 }
 
-void ShowSideLanguages(const SideLanguages& languages) {
+void ShowSideLanguages(Game& game, const SideLanguages& languages) {
     const char* flags[2] = {key::kNativeFlag, key::kForeignFlag};
     const std::string* codes[2] = {&languages.prompt, &languages.answer};
     for (int i = 0; i < 2; ++i) {
-        GLObject* flag = FindSceneObject(flags[i]);
+        GLObject* flag = FindSceneObject(game.scene, flags[i]);
         if (!flag) continue;
         if (languages.designedFlags) {
-            ShowFlag(*flag, *codes[i]);
+            ShowFlag(game, *flag, *codes[i]);
         } else {
-            ShowCard(*flag, *codes[i], i);
+            ShowCard(game, *flag, *codes[i], i);
         }
     }
 }

@@ -7,9 +7,10 @@
 #include <string>
 
 #include "learning/WordList.h"
+#include "screens/Game.h"
 
 // Gives "flag 1" (beside the prompt) and "flag 2" (beside the answer) the pictures of the sides'
 // languages; a card is drawn only when its language changes.
-void ShowSideLanguages(const SideLanguages& languages);
+void ShowSideLanguages(Game& game, const SideLanguages& languages);
 // The text a side's card shows: the language's own name, "unknown" for a side not known.
 std::u16string SideCardText(const std::string& code);

@@ -13,8 +13,8 @@
 namespace {
 
 // A feedback text spins once and flies through the view, fading in and out as it goes.
-void FlyThrough(const std::string& objectKey, int period, bool spin) {
-    GLObject* text = FindSceneObject(objectKey);
+void FlyThrough(Game& game, const std::string& objectKey, int period, bool spin) {
+    GLObject* text = FindSceneObject(game.scene, objectKey);
     if (!text) return;
     if (spin) text->StartSpin(1000, 0, 0, 1);
     text->StartMotion(PathFlyThrough(period), period - 10);
@@ -22,8 +22,8 @@ void FlyThrough(const std::string& objectKey, int period, bool spin) {
     text->StartFade(PathNudge(period, text->baseColour[3]), period - 10);
 }
 
-void Burst(const std::string& objectKey) {
-    if (GLParticleSystem* burst = FindParticleSystem(objectKey)) {
+void Burst(Game& game, const std::string& objectKey) {
+    if (GLParticleSystem* burst = FindParticleSystem(game.scene, objectKey)) {
         burst->Restart();
         burst->visible = true;
     }
@@ -31,25 +31,25 @@ void Burst(const std::string& objectKey) {
 
 }  // namespace
 
-void ShowRightAnswer(bool bonus) {
+void ShowRightAnswer(Game& game, bool bonus) {
     for (const char* objectKey : {key::kAnswerText, key::kPromptText})
-        LeaveToLeft(FindSceneObject(objectKey), 200, 190, 200, 190);
+        LeaveToLeft(FindSceneObject(game.scene, objectKey), 200, 190, 200, 190);
     if (bonus) {
-        Burst(key::kBonusBurst);
-        FlyThrough(key::kBonusFeedback, 400, false);
+        Burst(game, key::kBonusBurst);
+        FlyThrough(game, key::kBonusFeedback, 400, false);
     } else {
-        FlyThrough(key::kCorrectFeedback, 300, true);
-        Burst(key::kCorrectBurst);
+        FlyThrough(game, key::kCorrectFeedback, 300, true);
+        Burst(game, key::kCorrectBurst);
     }
 }
 
 namespace {
 
 // The expected answer stays readable while it slowly drifts away.
-GLObjectText* ShowExpectedLeaving(const std::u16string& expected) {
-    LeaveToLeft(FindSceneObject(key::kPromptText), 500, 490, 200, 190);
-    SetWordText(key::kAnswerText, expected);
-    GLObjectText* answer = FindText(key::kAnswerText);
+GLObjectText* ShowExpectedLeaving(Game& game, const std::u16string& expected) {
+    LeaveToLeft(FindSceneObject(game.scene, key::kPromptText), 500, 490, 200, 190);
+    SetWordText(game.scene, key::kAnswerText, expected);
+    GLObjectText* answer = FindText(game.scene, key::kAnswerText);
     if (answer) {
         LeaveToLeft(answer, 500, 490, 500, 490);
         answer->SetActive(false);
@@ -59,14 +59,16 @@ GLObjectText* ShowExpectedLeaving(const std::u16string& expected) {
 
 }  // namespace
 
-void ShowWrongAnswer(const std::u16string& expected) {
-    ShowExpectedLeaving(expected);
-    FlyThrough(key::kWrongFeedback, 300, true);
+void ShowWrongAnswer(Game& game, const std::u16string& expected) {
+    ShowExpectedLeaving(game, expected);
+    FlyThrough(game, key::kWrongFeedback, 300, true);
 }
 
-void ShowAlmostAnswer(const std::u16string& spelling, size_t markFirst, size_t markCount) {
-    if (GLObjectText* answer = ShowExpectedLeaving(spelling)) answer->SetMark(markFirst, markCount);
-    FlyThrough(key::kAlmostFeedback, 300, true);
+void ShowAlmostAnswer(Game& game, const std::u16string& spelling, size_t markFirst, size_t markCount) {
+    if (GLObjectText* answer = ShowExpectedLeaving(game, spelling)) answer->SetMark(markFirst, markCount);
+    FlyThrough(game, key::kAlmostFeedback, 300, true);
 }
 
-void ShowExpectedSpelling(const std::u16string& expected) { SetWordText(key::kAnswerText, expected); }
+void ShowExpectedSpelling(Game& game, const std::u16string& expected) {
+    SetWordText(game.scene, key::kAnswerText, expected);
+}

@@ -17,6 +17,7 @@
 #include "game/state/AppContext.h"
 #include "game/texts/UiStrings.h"
 #include "learning/AnswerCheck.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/MissedEntries.h"
 #include "learning/RepetitionStore.h"
@@ -39,10 +40,11 @@
 
 namespace {
 
-void AddExplosion(const std::string& objectKey, double z, double r, double g, double b) {
-    auto* burst = scene->Add(std::make_unique<GLParticleSystemSimpleExplosion>(100, objectKey, 20, 0, 0, z));
+void AddExplosion(Game& game, const std::string& objectKey, double z, double r, double g, double b) {
+    auto* burst =
+        game.scene.Add(std::make_unique<GLParticleSystemSimpleExplosion>(100, objectKey, 20, 0, 0, z));
     burst->SetColour(r, g, b, 1);
-    burst->texture = scene->textures.Find("particle.tga");
+    burst->texture = game.scene.textures.Find("particle.tga");
     burst->textured = true;
     burst->blend = true;
     burst->blendSrc = GL_SRC_ALPHA;
@@ -50,104 +52,109 @@ void AddExplosion(const std::string& objectKey, double z, double r, double g, do
     burst->visible = false;
 }
 
-void AddLabel(const std::string& objectKey, const std::u16string& text, double x, double y, double z,
-              double scale, double r, double g, double b) {
-    AddHiddenLabel(objectKey, text, x, y, z, r, g, b)->scale = scale;
+void AddLabel(Game& game, const std::string& objectKey, const std::u16string& text, double x, double y,
+              double z, double scale, double r, double g, double b) {
+    AddHiddenLabel(game.scene, objectKey, text, x, y, z, r, g, b)->scale = scale;
 }
 
-bool Reviewing() { return currentRun.test.mode == RunMode::Review; }
+bool Reviewing(Game& game) { return game.run.test.mode == RunMode::Review; }
 
 // A review keeps no score and cannot pass: its score and "to pass" lines stay hidden.
-bool ShownInRun(const char* objectKey) {
-    return !Reviewing() || (objectKey != key::kScore && objectKey != key::kToPassCount);
+bool ShownInRun(Game& game, const char* objectKey) {
+    return !Reviewing(game) || (objectKey != key::kScore && objectKey != key::kToPassCount);
 }
 
 // The schedule's card of the question on screen.
-CardRef QuestionCard() {
-    if (!Reviewing())
+CardRef QuestionCard(Game& game) {
+    if (!Reviewing(game))
         return CardRef{
-            currentRun.test.topicIndex, static_cast<int>(currentRun.words.currentWord),
-            currentRun.words.languages.reversed ? record::Direction::Reverse : record::Direction::Forward};
-    const CardRef* card = CurrentReviewCard();
+            game.run.test.topicIndex, static_cast<int>(game.run.words.currentWord),
+            game.run.words.languages.reversed ? record::Direction::Reverse : record::Direction::Forward};
+    const CardRef* card = CurrentReviewCard(game.run);
     return card ? *card : CardRef{-1, -1};
 }
 
 // The seconds the open question has taken on the run's clock (which stops while paused).
-double SecondsTaken() {
+double SecondsTaken(Game& game) {
     constexpr int32_t kQuestionSeconds = 15;
-    double seconds = kQuestionSeconds - currentRun.test.timeLeft;
-    if (currentRun.test.clockRunning)
-        seconds += std::min(1.0, (platform::TickCountMs() - currentRun.test.lastTickMs) / 1000.0);
+    double seconds = kQuestionSeconds - game.run.test.timeLeft;
+    if (game.run.test.clockRunning)
+        seconds += std::min(1.0, (platform::TickCountMs() - game.run.test.lastTickMs) / 1000.0);
     return std::clamp(seconds, 0.0, double{kQuestionSeconds});
 }
 
 // The topics row whose rules judge the question on screen.
-int QuestionRow() { return Reviewing() ? CurrentReviewRow() : currentRun.test.topicIndex; }
+int QuestionRow(Game& game) {
+    return Reviewing(game) ? CurrentReviewRow(game.run) : game.run.test.topicIndex;
+}
 
 // A test draws its questions by their counts; a review asks its cards in the order chosen, each
 // shown and spoken in its own topic's languages.
-void ChooseQuestion() {
-    if (Reviewing()) {
-        FindUnasked(0);
+void ChooseQuestion(Game& game) {
+    if (Reviewing(game)) {
+        FindUnasked(game.run.words, 0);
     } else {
-        ChooseNextWord();
+        ChooseNextWord(game.run.words);
     }
 }
 
 // The question on screen: its prompt, its sides' languages, and its foreign word heard when shown.
-void ShowQuestion() {
-    SetWordText(key::kPromptText, CurrentPrompt());
-    ShowSideLanguages(CurrentLanguages());
-    SpeakWhenAsked(CurrentEntry(), CurrentLanguages());
+void ShowQuestion(Game& game) {
+    SetWordText(game.scene, key::kPromptText, CurrentPrompt(game.run.words));
+    ShowSideLanguages(game, CurrentLanguages(game.run.words));
+    SpeakWhenAsked(CurrentEntry(game.run.words), CurrentLanguages(game.run.words));
 }
 
 // The four counter lines at the left.
-void ShowCounters() {
-    SetTextOf(key::kCorrectCount, CounterLine(app->strings.correctLabel, currentRun.test.correctCount));
-    SetTextOf(key::kWrongCount, CounterLine(app->strings.wrongLabel, currentRun.test.wrongCount));
-    SetTextOf(key::kToPassCount,
-              CounterLine(app->strings.toPassLabel, currentRun.test.toPass - currentRun.test.correctCount));
-    SetTextOf(key::kWordsLeftCount, CounterLine(app->strings.wordsLeftLabel,
-                                                currentRun.test.testLength - currentRun.test.askedCount));
+void ShowCounters(Game& game) {
+    SetTextOf(game.scene, key::kCorrectCount,
+              CounterLine(game.app.strings.correctLabel, game.run.test.correctCount));
+    SetTextOf(game.scene, key::kWrongCount,
+              CounterLine(game.app.strings.wrongLabel, game.run.test.wrongCount));
+    SetTextOf(game.scene, key::kToPassCount,
+              CounterLine(game.app.strings.toPassLabel, game.run.test.toPass - game.run.test.correctCount));
+    SetTextOf(
+        game.scene, key::kWordsLeftCount,
+        CounterLine(game.app.strings.wordsLeftLabel, game.run.test.testLength - game.run.test.askedCount));
 }
 
 // The leaving motion of the run's objects at its end. After a judged last answer the prompt and
 // the answer field are already leaving as every judged answer's do (a wrong one slowly, showing
 // the right answer), so only a run broken off sends them off here.
-void LeaveRunObjects(bool lastAnswerJudged) {
+void LeaveRunObjects(Game& game, bool lastAnswerJudged) {
     for (const char* objectKey :
          {key::kPromptText, key::kAnswerText, key::kAbortButton, key::kArrowNext, key::kNativeFlag,
           key::kForeignFlag, key::kScore, key::kCorrectCount, key::kWrongCount, key::kToPassCount,
           key::kWordsLeftCount, key::kClock, key::kScoreBoard}) {
         const bool feedbackMoves = objectKey == key::kPromptText || objectKey == key::kAnswerText;
         if (lastAnswerJudged && feedbackMoves) continue;
-        LeaveToLeft(FindSceneObject(objectKey), 200, 190, 100, 90);
+        LeaveToLeft(FindSceneObject(game.scene, objectKey), 200, 190, 100, 90);
     }
 }
 
 // The run's objects enter from the left, the counters and the score showing the run's start.
-void EnterRunObjects() {
-    EnterFromLeft(key::kClock);
-    SetTextOf(key::kClock, u"--");
+void EnterRunObjects(Game& game) {
+    EnterFromLeft(game.scene, key::kClock);
+    SetTextOf(game.scene, key::kClock, u"--");
     for (const char* objectKey :
          {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount}) {
-        if (ShownInRun(objectKey)) EnterFromLeft(objectKey);
+        if (ShownInRun(game, objectKey)) EnterFromLeft(game.scene, objectKey);
     }
-    ShowCounters();
-    if (ShownInRun(key::kScore)) EnterFromLeft(key::kScore);
-    SetTextOf(key::kScore, u"score: " + NumberText(currentRun.test.score));
+    ShowCounters(game);
+    if (ShownInRun(game, key::kScore)) EnterFromLeft(game.scene, key::kScore);
+    SetTextOf(game.scene, key::kScore, u"score: " + NumberText(game.run.test.score));
 
-    EnterFromLeft(key::kPromptText);
-    EnterAnswerField(true);
-    EnterFromLeft(key::kNativeFlag);
-    EnterFromLeft(key::kArrowNext);
-    EnterFromLeft(key::kAbortButton);
-    if (GLObject* pause = FindSceneObject(key::kPauseButton)) {
+    EnterFromLeft(game.scene, key::kPromptText);
+    EnterAnswerField(game.scene, true);
+    EnterFromLeft(game.scene, key::kNativeFlag);
+    EnterFromLeft(game.scene, key::kArrowNext);
+    EnterFromLeft(game.scene, key::kAbortButton);
+    if (GLObject* pause = FindSceneObject(game.scene, key::kPauseButton)) {
         EnterFromLeft(pause);
         pause->visible = false;
     }
-    EnterFromLeft(key::kForeignFlag);
-    EnterFromLeft(key::kScoreBoard);
+    EnterFromLeft(game.scene, key::kForeignFlag);
+    EnterFromLeft(game.scene, key::kScoreBoard);
 }
 
 // A run's save that did not go as it should, told in a message box: progress the player thinks is
@@ -161,14 +168,15 @@ void TellSaveResult(const SaveResult& result) {
 }
 
 // The screen that follows a run, and after how many ticks, once its save is done.
-ScreenEvent EventAfterRun(RunEndKind how, bool nextTopicUnlocked) {
+ScreenEvent EventAfterRun(Game& game, RunEndKind how, bool nextTopicUnlocked) {
     // A review, finished or broken off, ends on its own result screen.
-    if (how == RunEndKind::Reviewed || (how == RunEndKind::BrokenOff && Reviewing()))
+    if (how == RunEndKind::Reviewed || (how == RunEndKind::BrokenOff && Reviewing(game)))
         return ScreenEvent::ReviewResultAfterReview;
     if (how != RunEndKind::Passed) return ScreenEvent::GameOverAfterTest;
     // A passed own list, or a topic passed the other way round, unlocks nothing and ends on its
     // result all the same.
-    if (OwnTopicOfRow(currentRun.test.topicIndex) != nullptr || currentRun.words.languages.reversed)
+    if (OwnTopicOfRow(game.app, game.learner, game.run.test.topicIndex) != nullptr ||
+        game.run.words.languages.reversed)
         return ScreenEvent::NextLevelAfterTest;
     // An unlock that could not be written unlocked nothing: the main menu follows.
     return nextTopicUnlocked ? ScreenEvent::NextLevelAfterTest : ScreenEvent::MainMenuAfterTest;
@@ -190,10 +198,11 @@ int TicksAfterRun(RunEndKind how) {
 }  // namespace
 
 // A run's save from the run's end until it is done (at once unless another game holds the
-// folder's lock), and what then follows. The test screen's state (app->screens.pendingRunEnd):
+// folder's lock), and what then follows. The test screen's state (AppContext::screens.pendingRunEnd):
 // made by FinishTest, gone when its result is told.
 struct PendingRunEnd {
-    PendingRunEnd(const RunEnd& run, RunEndKind how, uint32_t nowMs) : save(run, nowMs), how(how) {}
+    PendingRunEnd(const RunEnd& run, Game& game, RunEndKind how, uint32_t nowMs)
+        : save(run, game.app, game.learner, game.run, nowMs), how(how) {}
     RunEndSave save;
     RunEndKind how;
     int ticksWaited = 0;
@@ -203,8 +212,8 @@ namespace {
 
 // Called once a tick (and at the run's end): tells the save's result once there is one and sends
 // the player on; the wait for the lock counts towards the usual delay before the next screen.
-void StepRunEnd() {
-    std::shared_ptr<PendingRunEnd>& pendingRunEnd = app->screens.pendingRunEnd;
+void StepRunEnd(Game& game) {
+    std::shared_ptr<PendingRunEnd>& pendingRunEnd = game.app.screens.pendingRunEnd;
     if (!pendingRunEnd) return;
     const std::optional<RunEndResult> result = pendingRunEnd->save.Step(platform::TickCountMs());
     if (!result) {
@@ -215,178 +224,182 @@ void StepRunEnd() {
     const int ticksLeft = std::max(1, TicksAfterRun(how) - pendingRunEnd->ticksWaited);
     pendingRunEnd.reset();
     TellSaveResult(result->save);
-    PostScreenEvent(EventAfterRun(how, result->nextTopicUnlocked), ticksLeft);
+    PostScreenEvent(game.scene, EventAfterRun(game, how, result->nextTopicUnlocked), ticksLeft);
 }
 
 }  // namespace
 
-void BuildTestScreen() {
-    AddExplosion(key::kCorrectBurst, -2, 1, 0.5, 0);
-    AddLabel(key::kBonusFeedback, u"great!", 0, 0, 3.5, 1.5, 0.5, 0.2, 1);
-    AddLabel(key::kCorrectFeedback, u"correct", 0, 0, 3.5, 1.5, 0.1, 1, 0.2);
-    AddLabel(key::kWrongFeedback, u"wrong", 0, 0, 3.5, 1.5, 1, 0.2, 0.2);
-    AddExplosion(key::kBonusBurst, 0.5, 0.1, 0.5, 0.1);
+void BuildTestScreen(Game& game) {
+    AddExplosion(game, key::kCorrectBurst, -2, 1, 0.5, 0);
+    AddLabel(game, key::kBonusFeedback, u"great!", 0, 0, 3.5, 1.5, 0.5, 0.2, 1);
+    AddLabel(game, key::kCorrectFeedback, u"correct", 0, 0, 3.5, 1.5, 0.1, 1, 0.2);
+    AddLabel(game, key::kWrongFeedback, u"wrong", 0, 0, 3.5, 1.5, 1, 0.2, 0.2);
+    AddExplosion(game, key::kBonusBurst, 0.5, 0.1, 0.5, 0.1);
     // The labels at the left sit at single-precision coordinates, as they always have.
     const double left = static_cast<float>(-2.4), z = static_cast<float>(0.5);
-    AddLabel(key::kCorrectCount, u"", left, static_cast<float>(1.9), z, 0.5, 0.2, 1, 0.2);
-    AddLabel(key::kWrongCount, u"", left, static_cast<float>(1.7), z, 0.5, 1, 0.2, 0.2);
-    AddLabel(key::kToPassCount, u"", left, static_cast<float>(1.5), z, 0.5, 0.2, 0.2, 0.2);
-    AddLabel(key::kWordsLeftCount, u"", left, static_cast<float>(1.3), z, 0.5, 0.2, 0.2, 0.2);
-    AddLabel(key::kClock, u"30", left, static_cast<float>(0.9), z, 1, 0.2, 0.9, 0.4);
+    AddLabel(game, key::kCorrectCount, u"", left, static_cast<float>(1.9), z, 0.5, 0.2, 1, 0.2);
+    AddLabel(game, key::kWrongCount, u"", left, static_cast<float>(1.7), z, 0.5, 1, 0.2, 0.2);
+    AddLabel(game, key::kToPassCount, u"", left, static_cast<float>(1.5), z, 0.5, 0.2, 0.2, 0.2);
+    AddLabel(game, key::kWordsLeftCount, u"", left, static_cast<float>(1.3), z, 0.5, 0.2, 0.2, 0.2);
+    AddLabel(game, key::kClock, u"30", left, static_cast<float>(0.9), z, 1, 0.2, 0.9, 0.4);
 
     // The pause button is built but, as designed, never shown.
-    auto* pause = scene->Add(std::make_unique<MilkshapeModel>(key::kPauseButton, 3.1, 1.7, 0));
+    auto* pause = game.scene.Add(std::make_unique<MilkshapeModel>(key::kPauseButton, 3.1, 1.7, 0));
     pause->SetFlatColour(0.4, 0.4, 0.9, 1);
     pause->Load("data/przerwij.ms3d");
     pause->highlight = MakeHighlightBox(key::kButtonHighlight);
     pause->visible = false;
 
-    AddLabel(key::kAlmostFeedback, u"almost", 0, 0, 3.5, 1.5, 1, 0.6, 0.1);
+    AddLabel(game, key::kAlmostFeedback, u"almost", 0, 0, 3.5, 1.5, 1, 0.6, 0.1);
 }
 
 namespace {
 
-// What a test and a review share at their start; currentRun.test.mode says which it is.
-void StartRun() {
-    currentRun.test.answerSubmitted = currentRun.test.answerEvaluated = currentRun.test.paused =
-        currentRun.test.brokenOff = false;
-    currentRun.test.clockRunning = true;
-    app->transitionLock = false;
-    if (!scene->lights.empty()) scene->lights[0]->position[2] = -0.6;
-    currentRun.test.timeLeft = 15;
-    currentRun.test.correctCount = currentRun.test.wrongCount = currentRun.test.askedCount = 0;
-    currentRun.test.lastTickMs = platform::TickCountMs();
-    currentRun.missed.clear();
+// What a test and a review share at their start; the run's test.mode says which it is.
+void StartRun(Game& game) {
+    game.run.test.answerSubmitted = game.run.test.answerEvaluated = game.run.test.paused =
+        game.run.test.brokenOff = false;
+    game.run.test.clockRunning = true;
+    game.app.transitionLock = false;
+    if (!game.scene.lights.empty()) game.scene.lights[0]->position[2] = -0.6;
+    game.run.test.timeLeft = 15;
+    game.run.test.correctCount = game.run.test.wrongCount = game.run.test.askedCount = 0;
+    game.run.test.lastTickMs = platform::TickCountMs();
+    game.run.missed.clear();
 
-    if (Reviewing()) {
-        currentRun.test.topicIndex = 0;
-        LoadReviewCards();
+    if (Reviewing(game)) {
+        game.run.test.topicIndex = 0;
+        LoadReviewCards(game.app, game.learner, game.run);
     } else {
-        ForgetReviewCards();
-        const GLObjectTextList* topicsList = FindTextList(key::kTopicsList);
+        ForgetReviewCards(game.run);
+        const GLObjectTextList* topicsList = FindTextList(game.scene, key::kTopicsList);
         const int row = topicsList ? topicsList->selected : 0;
-        currentRun.test.topicIndex = row >= 0 && row < app->topicCount ? row : 0;
-        LoadTopicWords(currentRun.words, currentRun.test.topicIndex,
-                       ChosenDirection(currentRun.test.topicIndex));
+        game.run.test.topicIndex = row >= 0 && row < game.app.topicCount ? row : 0;
+        LoadTopicWords(game.app, game.learner, game.run.words, game.run.test.topicIndex,
+                       ChosenDirection(game.app, game.learner, game.run.test.topicIndex));
     }
 
-    currentRun.test.score = 0;
-    currentRun.test.testLength = static_cast<int32_t>(WordCount());
+    game.run.test.score = 0;
+    game.run.test.testLength = static_cast<int32_t>(WordCount(game.run.words));
     // A topic of one entry still needs its one right answer to pass.
-    currentRun.test.toPass = PassMark(currentRun.test.testLength);
+    game.run.test.toPass = PassMark(game.run.test.testLength);
 
-    if (currentRun.test.testLength == 0) {
+    if (game.run.test.testLength == 0) {
         // Nothing to ask (the word list is missing): the run ends as game over at once, without a
         // question, a score to enter or counts to store.
-        currentRun.test.clockRunning = false;
-        currentRun.test.answerEvaluated = true;
-        PostScreenEvent(Reviewing() ? ScreenEvent::ReviewResultAfterReview : ScreenEvent::GameOverAfterTest,
-                        50);
+        game.run.test.clockRunning = false;
+        game.run.test.answerEvaluated = true;
+        PostScreenEvent(
+            game.scene,
+            Reviewing(game) ? ScreenEvent::ReviewResultAfterReview : ScreenEvent::GameOverAfterTest, 50);
         return;
     }
-    ChooseQuestion();
+    ChooseQuestion(game);
 
-    EnterRunObjects();
-    ShowQuestion();
-    SetWordText(key::kAnswerText, u"");
+    EnterRunObjects(game);
+    ShowQuestion(game);
+    SetWordText(game.scene, key::kAnswerText, u"");
 }
 
 }  // namespace
 
-void ShowTestScreen() {
-    currentRun.test.mode = RunMode::Test;
-    StartRun();
+void ShowTestScreen(Game& game) {
+    game.run.test.mode = RunMode::Test;
+    StartRun(game);
 }
 
-void ShowReviewRun() {
-    currentRun.test.mode = RunMode::Review;
-    StartRun();
+void ShowReviewRun(Game& game) {
+    game.run.test.mode = RunMode::Review;
+    StartRun(game);
 }
 
-void ShowNextTestQuestion() {
-    ChooseQuestion();  // nothing left keeps the entry on screen
-    if (app->cheatMode) {
-        const std::string line = Utf16ToUtf8(CurrentPrompt()) + " = " + Utf16ToUtf8(CurrentAnswer()) + "\n";
+void ShowNextTestQuestion(Game& game) {
+    ChooseQuestion(game);  // nothing left keeps the entry on screen
+    if (game.app.cheatMode) {
+        const std::string line = Utf16ToUtf8(CurrentPrompt(game.run.words)) + " = " +
+                                 Utf16ToUtf8(CurrentAnswer(game.run.words)) + "\n";
         platform::DebugOutput(line);
         platform::ShowMessage(line);
     }
-    ShowQuestion();
-    SetWordText(key::kAnswerText, u"");
-    if (GLObjectText* prompt = FindText(key::kPromptText)) {
+    ShowQuestion(game);
+    SetWordText(game.scene, key::kAnswerText, u"");
+    if (GLObjectText* prompt = FindText(game.scene, key::kPromptText)) {
         prompt->StartMotion(PathEnterFromRight(), 150);
         prompt->StartFade(FadeInPath(100, prompt->baseColour[3]), 90);
     }
-    if (GLObjectText* answer = FindText(key::kAnswerText)) {
+    if (GLObjectText* answer = FindText(game.scene, key::kAnswerText)) {
         answer->StartMotion(PathEnterFromRight(), 150);
         answer->StartFade(FadeInPath(100, answer->baseColour[3]), 90);
         answer->SetActive(true);
     }
-    currentRun.test.timeLeft = 15;
-    SetTextOf(key::kScore, CounterLine(app->strings.scoreLabel, currentRun.test.score));
-    ShowCounters();
+    game.run.test.timeLeft = 15;
+    SetTextOf(game.scene, key::kScore, CounterLine(game.app.strings.scoreLabel, game.run.test.score));
+    ShowCounters(game);
     for (const char* objectKey :
          {key::kCorrectCount, key::kWrongCount, key::kToPassCount, key::kWordsLeftCount})
-        SetVisible(objectKey, ShownInRun(objectKey));
-    SetVisible(key::kWrongFeedback, false);
-    SetVisible(key::kAlmostFeedback, false);
-    SetVisible(key::kCorrectFeedback, false);
-    currentRun.test.clockRunning = true;
-    currentRun.test.answerSubmitted = false;
-    currentRun.test.answerEvaluated = false;
+        SetVisible(game.scene, objectKey, ShownInRun(game, objectKey));
+    SetVisible(game.scene, key::kWrongFeedback, false);
+    SetVisible(game.scene, key::kAlmostFeedback, false);
+    SetVisible(game.scene, key::kCorrectFeedback, false);
+    game.run.test.clockRunning = true;
+    game.run.test.answerSubmitted = false;
+    game.run.test.answerEvaluated = false;
 }
 
-void TestClockTick() {
-    StepRunEnd();
-    if (currentRun.test.paused) return;
+void TestClockTick(Game& game) {
+    StepRunEnd(game);
+    if (game.run.test.paused) return;
     const uint32_t now = platform::TickCountMs();
-    if (!currentRun.test.clockRunning || now - currentRun.test.lastTickMs <= 1000) return;
-    --currentRun.test.timeLeft;
-    currentRun.test.lastTickMs = now;
-    if (currentRun.test.timeLeft == 0)
-        EvaluateAnswer(AnswerVerdict{}, u"", true);  // a time-out is a wrong answer
-    SetTextOf(key::kClock, NumberText(currentRun.test.timeLeft));
+    if (!game.run.test.clockRunning || now - game.run.test.lastTickMs <= 1000) return;
+    --game.run.test.timeLeft;
+    game.run.test.lastTickMs = now;
+    if (game.run.test.timeLeft == 0)
+        EvaluateAnswer(game, AnswerVerdict{}, u"", true);  // a time-out is a wrong answer
+    SetTextOf(game.scene, key::kClock, NumberText(game.run.test.timeLeft));
 }
 
-void TestScreenInput(const InputEvent& input) {
-    if (currentRun.test.paused) currentRun.test.paused = false;  // any input resumes
-    if (input.IsPlainClick() && Hovered(key::kPauseButton) && !app->transitionLock) {
-        currentRun.test.paused = true;
+void TestScreenInput(Game& game, const InputEvent& input) {
+    if (game.run.test.paused) game.run.test.paused = false;  // any input resumes
+    if (input.IsPlainClick() && Hovered(game.scene, key::kPauseButton) && !game.app.transitionLock) {
+        game.run.test.paused = true;
         return;
     }
-    if (!currentRun.test.answerEvaluated && Presses(input, key::kAbortButton) && !app->transitionLock) {
-        app->transitionLock = true;
+    if (!game.run.test.answerEvaluated && Presses(game.scene, input, key::kAbortButton) &&
+        !game.app.transitionLock) {
+        game.app.transitionLock = true;
         // The open question is closed as if judged: no later Enter, click or time-out may judge
         // it while the screen leaves, after its score has gone into the hall of fame.
-        currentRun.test.clockRunning = false;
-        currentRun.test.answerSubmitted = currentRun.test.answerEvaluated = true;
-        currentRun.test.brokenOff = true;
-        FinishTest(RunEndKind::BrokenOff);
+        game.run.test.clockRunning = false;
+        game.run.test.answerSubmitted = game.run.test.answerEvaluated = true;
+        game.run.test.brokenOff = true;
+        FinishTest(game, RunEndKind::BrokenOff);
         return;
     }
     const bool submit =
-        input.IsKey(platform::Key::Return) || (input.IsPlainClick() && Hovered(key::kArrowNext));
-    if (currentRun.test.answerEvaluated) return;
-    if (submit && !currentRun.test.answerSubmitted) {
-        currentRun.test.answerSubmitted = true;
-        const GLObjectText* answer = FindText(key::kAnswerText);
+        input.IsKey(platform::Key::Return) || (input.IsPlainClick() && Hovered(game.scene, key::kArrowNext));
+    if (game.run.test.answerEvaluated) return;
+    if (submit && !game.run.test.answerSubmitted) {
+        game.run.test.answerSubmitted = true;
+        const GLObjectText* answer = FindText(game.scene, key::kAnswerText);
         // The field holds glyph codes; accented letters must be letters again to be compared.
         const std::u16string typed = answer ? GlyphTextToLetters(answer->GetText()) : std::u16string();
-        const std::u16string expected = CurrentAnswer();
-        const AnswerVerdict verdict = JudgeTypedAnswer(QuestionRow(), typed, expected);
-        EvaluateAnswer(verdict, typed, false);
+        const std::u16string expected = CurrentAnswer(game.run.words);
+        const AnswerVerdict verdict =
+            JudgeTypedAnswer(game.app, game.learner, game.run.words, QuestionRow(game), typed, expected);
+        EvaluateAnswer(game, verdict, typed, false);
         return;
     }
-    EditText(key::kAnswerText, input);
+    EditText(game, key::kAnswerText, input);
 }
 
-void EvaluateAnswer(const AnswerVerdict& verdict, const std::u16string& typed, bool timedOut) {
-    const double seconds = SecondsTaken();
+void EvaluateAnswer(Game& game, const AnswerVerdict& verdict, const std::u16string& typed, bool timedOut) {
+    const double seconds = SecondsTaken(game);
     const bool correct = verdict.right;
-    SetTextOf(key::kClock, u"--");
-    currentRun.test.clockRunning = false;
-    currentRun.test.answerEvaluated = true;
-    const bool bonus = ScoreAnswer(currentRun.test, correct);
-    if (WordCount() > 0) {
+    SetTextOf(game.scene, key::kClock, u"--");
+    game.run.test.clockRunning = false;
+    game.run.test.answerEvaluated = true;
+    const bool bonus = ScoreAnswer(game.run.test, correct);
+    if (WordCount(game.run.words) > 0) {
         AnswerDetails details;
         details.verdict = correct          ? record::Verdict::Right
                           : timedOut       ? record::Verdict::TimedOut
@@ -394,63 +407,63 @@ void EvaluateAnswer(const AnswerVerdict& verdict, const std::u16string& typed, b
                                            : record::Verdict::Wrong;
         details.typed = typed;
         details.seconds = seconds;
-        details.kind = Reviewing() ? record::RunKind::Review : record::RunKind::Test;
-        RecordAnswer(QuestionCard(), details);
+        details.kind = Reviewing(game) ? record::RunKind::Review : record::RunKind::Test;
+        RecordAnswer(game.app, game.learner, QuestionCard(game), details);
     }
     if (correct) {
-        MarkCorrect();
-        ShowRightAnswer(bonus);
+        MarkCorrect(game.run.words);
+        ShowRightAnswer(game, bonus);
         // A right answer typed in another spelling leaves showing the list's.
-        if (!verdict.spellingToShow.empty()) ShowExpectedSpelling(verdict.spellingToShow);
+        if (!verdict.spellingToShow.empty()) ShowExpectedSpelling(game, verdict.spellingToShow);
     } else {
-        MarkWrong();
+        MarkWrong(game.run.words);
         if (verdict.almost) {
-            ShowAlmostAnswer(verdict.almostSpelling, verdict.markFirst, verdict.markCount);
+            ShowAlmostAnswer(game, verdict.almostSpelling, verdict.markFirst, verdict.markCount);
         } else {
-            ShowWrongAnswer(CurrentAnswer());
+            ShowWrongAnswer(game, CurrentAnswer(game.run.words));
         }
-        currentRun.missed.push_back(MissedEntry{CurrentEntry(), CurrentLanguages()});
+        game.run.missed.push_back(
+            MissedEntry{CurrentEntry(game.run.words), CurrentLanguages(game.run.words)});
     }
-    SpeakWhenJudged(CurrentEntry(), CurrentLanguages());
-    platform::DebugOutput("ekran_licznik_slow=" + std::to_string(currentRun.test.askedCount) + ", >>>=" +
-                          std::to_string(currentRun.test.toPass - currentRun.test.correctCount) + " \n");
+    SpeakWhenJudged(CurrentEntry(game.run.words), CurrentLanguages(game.run.words));
+    platform::DebugOutput("ekran_licznik_slow=" + std::to_string(game.run.test.askedCount) + ", >>>=" +
+                          std::to_string(game.run.test.toPass - game.run.test.correctCount) + " \n");
 
-    switch (DecideRun(currentRun.test)) {
+    switch (DecideRun(game.run.test)) {
         case RunOutcome::Passed:
-            FinishTest(RunEndKind::Passed);
+            FinishTest(game, RunEndKind::Passed);
             break;
         case RunOutcome::NextQuestion:
-            PostScreenEvent(ScreenEvent::TestNextWord, 140);
+            PostScreenEvent(game.scene, ScreenEvent::TestNextWord, 140);
             break;
         case RunOutcome::Failed:
-            FinishTest(RunEndKind::Failed);
+            FinishTest(game, RunEndKind::Failed);
             break;
         case RunOutcome::Reviewed:
-            FinishTest(RunEndKind::Reviewed);
+            FinishTest(game, RunEndKind::Reviewed);
             break;
     }
 }
 
-void FinishTest(RunEndKind how) {
+void FinishTest(Game& game, RunEndKind how) {
     // The run's counts are saved with its hall-of-fame entry when the run ends, so a window closed
     // before the next screen loses neither.
     RunEnd run;
-    run.row = currentRun.test.topicIndex;
-    run.hasCounts = WordCount() > 0;
-    run.review = Reviewing();
-    run.reversed = !run.review && currentRun.words.languages.reversed;
-    if (run.review) run.reviewedRows = ReviewedRows();
-    run.player = app->userName;
-    run.score = currentRun.test.score;
-    run.passedRow = how == RunEndKind::Passed ? currentRun.test.topicIndex : -1;
-    app->screens.pendingRunEnd = std::make_shared<PendingRunEnd>(run, how, platform::TickCountMs());
-    StepRunEnd();
-    LeaveRunObjects(how != RunEndKind::BrokenOff);
+    run.row = game.run.test.topicIndex;
+    run.hasCounts = WordCount(game.run.words) > 0;
+    run.review = Reviewing(game);
+    run.reversed = !run.review && game.run.words.languages.reversed;
+    if (run.review) run.reviewedRows = ReviewedRows(game.run);
+    run.player = game.app.userName;
+    run.score = game.run.test.score;
+    run.passedRow = how == RunEndKind::Passed ? game.run.test.topicIndex : -1;
+    game.app.screens.pendingRunEnd = std::make_shared<PendingRunEnd>(run, game, how, platform::TickCountMs());
+    StepRunEnd(game);
+    LeaveRunObjects(game, how != RunEndKind::BrokenOff);
 }
 
-void SaveRunEndNow() {
-    if (!app) return;
-    std::shared_ptr<PendingRunEnd>& pendingRunEnd = app->screens.pendingRunEnd;
+void SaveRunEndNow(Game& game) {
+    std::shared_ptr<PendingRunEnd>& pendingRunEnd = game.app.screens.pendingRunEnd;
     if (!pendingRunEnd) return;
     const RunEndResult result = pendingRunEnd->save.Finish();
     pendingRunEnd.reset();
@@ -459,11 +472,11 @@ void SaveRunEndNow() {
     if (!message.empty()) platform::TellTerminal("lexadrill: " + message);
 }
 
-void HideTestScreen() {
+void HideTestScreen(Game& game) {
     for (const char* objectKey :
          {key::kPromptText, key::kAbortButton, key::kArrowNext, key::kAnswerText, key::kNativeFlag,
           key::kForeignFlag, key::kScore, key::kClock, key::kCorrectCount, key::kWrongCount,
           key::kWordsLeftCount, key::kBonusFeedback, key::kBonusBurst}) {
-        SetVisible(objectKey, false);
+        SetVisible(game.scene, objectKey, false);
     }
 }

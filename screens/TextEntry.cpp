@@ -1,6 +1,7 @@
 #include "screens/TextEntry.h"
 
 #include "engine/GLObjectText.h"
+#include "engine/GLScene.h"
 #include "formats/GlyphCodes.h"
 #include "screens/SceneLookup.h"
 
@@ -11,13 +12,13 @@ constexpr size_t kWorkingBufferSize = 1000;
 
 }  // namespace
 
-void EditText(const std::string& objectKey, const InputEvent& input, bool takesTab) {
+void EditText(Game& game, const std::string& objectKey, const InputEvent& input, bool takesTab) {
     const bool erase = input.IsKey(platform::Key::Backspace);
     const char16_t code = input.character;
     // Controls, and letters the font has no glyph for (their low byte would show another letter).
     const bool typable = input.IsCharacter() && (HasGlyphFor(code) || (code == u'\t' && takesTab));
     if (!erase && !typable) return;
-    GLObjectText* field = FindText(objectKey);
+    GLObjectText* field = FindText(game.scene, objectKey);
     if (field == nullptr) return;
 
     std::u16string text = field->GetText();

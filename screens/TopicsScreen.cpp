@@ -14,6 +14,7 @@
 #include "game/names/ObjectKeys.h"
 #include "game/state/AppContext.h"
 #include "game/texts/UiStrings.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/OwnTopics.h"
 #include "learning/RepetitionStore.h"
@@ -26,50 +27,51 @@
 
 namespace {
 
-// When the last picture change brought in "bg2 temat" (app->screens.lastPictureOnSecondPlane),
+// When the last picture change brought in "bg2 temat" (AppContext::screens.lastPictureOnSecondPlane),
 // "bg1 temat", which the entry shows, still holds the picture of the topic selected before it.
 
-GLObjectTextList* TopicsList() { return FindTextList(key::kTopicsList); }
+GLObjectTextList* TopicsList(Game& game) { return FindTextList(game.scene, key::kTopicsList); }
 
-int SelectedRow() {
-    const GLObjectTextList* list = TopicsList();
+int SelectedRow(Game& game) {
+    const GLObjectTextList* list = TopicsList(game);
     const int row = list ? list->selected : 0;
-    return row >= 0 && row < app->topicCount ? row : 0;
+    return row >= 0 && row < game.app.topicCount ? row : 0;
 }
 
-bool RowUnlocked(int row) { return IsRowUnlocked(row); }
+bool RowUnlocked(Game& game, int row) { return IsRowUnlocked(game.app, game.learner, row); }
 
 // Own topics' pictures are made from their titles into a few slots used in turn (the texture table
 // never frees one); the two planes show at most two pictures at once.
-int OwnPictureSlot(const std::u16string& title) {
+int OwnPictureSlot(Game& game, const std::u16string& title) {
     constexpr int kPictureSlots = 3;
     const auto name = [](int i) { return "own topic picture " + std::to_string(i); };
     for (int i = 0; i < kPictureSlots; ++i) {
-        const int32_t slot = scene->textures.Find(name(i));
-        if (slot >= 0 && scene->textures.drawnFrom[slot] == title) return slot;
+        const int32_t slot = game.scene.textures.Find(name(i));
+        if (slot >= 0 && game.scene.textures.drawnFrom[slot] == title) return slot;
     }
-    const int i = app->screens.nextOwnPicture;
-    app->screens.nextOwnPicture = (i + 1) % kPictureSlots;
-    return scene->textures.DrawnImage(name(i), title,
-                                      [&] { return DrawTitleCard(title, glyphfont::FontFile()); });
+    const int i = game.app.screens.nextOwnPicture;
+    game.app.screens.nextOwnPicture = (i + 1) % kPictureSlots;
+    return game.scene.textures.DrawnImage(name(i), title,
+                                          [&] { return DrawTitleCard(title, glyphfont::FontFile()); });
 }
 
 // The slot of the row's picture, loaded on first use (-1 when it cannot be read). Input handlers
 // run between frames, when no context is current, so the load makes the scene's own current.
-int PictureSlot(int row) {
-    if (OwnTopicOfRow(row) != nullptr) return OwnPictureSlot(app->topics[row].title);
-    const std::string& path = app->topics[row].picturePath;
-    if (scene->textures.Find(path) == -1) {
+int PictureSlot(Game& game, int row) {
+    if (OwnTopicOfRow(game.app, game.learner, row) != nullptr)
+        return OwnPictureSlot(game, game.app.topics[row].title);
+    const std::string& path = game.app.topics[row].picturePath;
+    if (game.scene.textures.Find(path) == -1) {
         platform::MakeContextCurrent();
-        scene->textures.LoadJpeg(path);
+        game.scene.textures.LoadJpeg(path);
         platform::ReleaseContext();
     }
-    return scene->textures.Find(path);
+    return game.scene.textures.Find(path);
 }
 
-void ShowPictureOn(GLObject* plane, int row) {
+void ShowPictureOn(Game& game, GLObject* plane, int row) {
     if (!plane) return;
-    plane->texture = PictureSlot(row);
+    plane->texture = PictureSlot(game, row);
     plane->textured = true;
 }
 
@@ -81,18 +83,18 @@ void EnterFromBack(GLObject* object, int fadeLength, int fadeTicks) {
 }
 
 // The "blocked" sign follows the selected topic: gone when it is unlocked, brought in when not.
-void UpdateBlockedSign() {
-    GLObject* blocked = FindSceneObject(key::kLockedSign);
+void UpdateBlockedSign(Game& game) {
+    GLObject* blocked = FindSceneObject(game.scene, key::kLockedSign);
     if (!blocked) return;
-    if (RowUnlocked(SelectedRow())) {
+    if (RowUnlocked(game, SelectedRow(game))) {
         blocked->visible = false;
     } else {
         EnterFromBack(blocked, 100, 90);
     }
 }
 
-void FlyOutIfVisible(const char* objectKey) {
-    GLObject* object = FindSceneObject(objectKey);
+void FlyOutIfVisible(Game& game, const char* objectKey) {
+    GLObject* object = FindSceneObject(game.scene, objectKey);
     if (object && object->visible) object->FlyOut();
 }
 
@@ -103,16 +105,17 @@ void ApplyPanelLook(GLObject* object) {
     object->visible = false;
 }
 
-GLObjectText* AddCaption(const std::string& objectKey, const std::u16string& text, double x, double y,
-                         double z, double r, double g, double b) {
-    auto* caption = scene->Add(std::make_unique<GLObjectText>(objectKey, text, x, y, z));
+GLObjectText* AddCaption(Game& game, const std::string& objectKey, const std::u16string& text, double x,
+                         double y, double z, double r, double g, double b) {
+    auto* caption = game.scene.Add(std::make_unique<GLObjectText>(objectKey, text, x, y, z));
     caption->SetVertexColour(r, g, b, 1);
     ApplyPanelLook(caption);
     return caption;
 }
 
-GLObjectCube* AddProgressCube(const std::string& objectKey, double r, double g, double b, bool outline) {
-    auto* cube = scene->Add(std::make_unique<GLObjectCube>(objectKey, 0, -1.6, 0.5, 1.0, 0.2, 0.2));
+GLObjectCube* AddProgressCube(Game& game, const std::string& objectKey, double r, double g, double b,
+                              bool outline) {
+    auto* cube = game.scene.Add(std::make_unique<GLObjectCube>(objectKey, 0, -1.6, 0.5, 1.0, 0.2, 0.2));
     cube->StartSpin(1000, 0.5, 0, 0);
     cube->wireframe = outline;
     cube->SetColour(r, g, b, 1);
@@ -121,10 +124,10 @@ GLObjectCube* AddProgressCube(const std::string& objectKey, double r, double g, 
 }
 
 // The remove button stands while an own topic is selected.
-void ShowRemoveButtonFor(int row) {
-    GLObject* button = FindSceneObject(key::kRemoveListButton);
+void ShowRemoveButtonFor(Game& game, int row) {
+    GLObject* button = FindSceneObject(game.scene, key::kRemoveListButton);
     if (!button) return;
-    if (OwnTopicOfRow(row) == nullptr) {
+    if (OwnTopicOfRow(game.app, game.learner, row) == nullptr) {
         button->visible = false;
     } else if (!button->visible) {
         EnterFromLeft(button);
@@ -133,14 +136,15 @@ void ShowRemoveButtonFor(int row) {
 
 // A designed topic asked as designed keeps its designed screen: the direction line stands for an
 // own topic, and for a designed topic only once it is turned the other way round.
-bool DirectionLineShown(int row) {
-    return OwnTopicOfRow(row) != nullptr || ChosenDirection(row) == record::Direction::Reverse;
+bool DirectionLineShown(Game& game, int row) {
+    return OwnTopicOfRow(game.app, game.learner, row) != nullptr ||
+           ChosenDirection(game.app, game.learner, row) == record::Direction::Reverse;
 }
 
-void ShowDirectionLineFor(int row) {
-    GLObject* line = FindSceneObject(key::kDirectionLine);
+void ShowDirectionLineFor(Game& game, int row) {
+    GLObject* line = FindSceneObject(game.scene, key::kDirectionLine);
     if (!line) return;
-    if (!DirectionLineShown(row)) {
+    if (!DirectionLineShown(game, row)) {
         line->visible = false;
     } else if (!line->visible) {
         EnterFromLeft(line);
@@ -150,30 +154,33 @@ void ShowDirectionLineFor(int row) {
 // The selected topic's progress (caption or bar, drawn for every topic) and its direction line
 // turn it, by a click or by the key table's Tab; the designed screen gains no button for it. A
 // hidden object keeps the hover flag of the last pass that saw it: only a shown one counts.
-bool TurnsDirection(const InputEvent& input) {
+bool TurnsDirection(Game& game, const InputEvent& input) {
     for (const char* objectKey : {key::kProgressCaption, key::kProgressOutline, key::kDirectionLine}) {
-        const GLObject* object = FindSceneObject(objectKey);
-        if (object && object->visible && Presses(input, objectKey)) return true;
+        const GLObject* object = FindSceneObject(game.scene, objectKey);
+        if (object && object->visible && Presses(game.scene, input, objectKey)) return true;
     }
     return false;
 }
 
 // A row's line. An own topic's title is cut to the widest designed title's width: the list keeps
 // its designed place, inside the window on the left and with its arrows clear of the picture.
-std::u16string ListLineOf(int row) {
-    const std::u16string& title = app->topics[row].title;
-    if (OwnTopicOfRow(row) == nullptr) return title;
+std::u16string ListLineOf(Game& game, int row) {
+    const std::u16string& title = game.app.topics[row].title;
+    if (OwnTopicOfRow(game.app, game.learner, row) == nullptr) return title;
     constexpr double kFallbackEm = 10;  // the designed topics' width, should their word list be gone
     double widest = 0;
-    for (int designed = 0; designed < app->topicCount && OwnTopicOfRow(designed) == nullptr; ++designed)
-        widest = std::max(widest, TextWidthEm(app->topics[designed].title));
+    for (int designed = 0;
+         designed < game.app.topicCount && OwnTopicOfRow(game.app, game.learner, designed) == nullptr;
+         ++designed)
+        widest = std::max(widest, TextWidthEm(game.app.topics[designed].title));
     return CutToWidth(title, widest > 0 ? widest : kFallbackEm);
 }
 
 // The progress caption's room, in ems at its scale, when "remove list" stands at its right: the
 // caption is centred under the picture and must end before the button begins.
-double CaptionRoomEm(const GLObjectText& caption) {
-    const auto* button = dynamic_cast<const GLObjectText*>(FindSceneObject(key::kRemoveListButton));
+double CaptionRoomEm(Game& game, const GLObjectText& caption) {
+    const auto* button =
+        dynamic_cast<const GLObjectText*>(FindSceneObject(game.scene, key::kRemoveListButton));
     if (!button) return 1e9;
     constexpr double kGap = 0.15;
     const double buttonLeft = button->homePosition[0] - 0.25 * button->TextWidth() * button->scale;
@@ -181,28 +188,29 @@ double CaptionRoomEm(const GLObjectText& caption) {
 }
 
 // After a scroll: the new topic's picture and figures.
-void SelectionMoved() {
-    ShowRemoveButtonFor(SelectedRow());
-    ShowDirectionLineFor(SelectedRow());
-    app->screens.topicPictureChanging = true;
-    ShowTopicPicture(SelectedRow());
-    UpdateTopicProgress();
+void SelectionMoved(Game& game) {
+    ShowRemoveButtonFor(game, SelectedRow(game));
+    ShowDirectionLineFor(game, SelectedRow(game));
+    game.app.screens.topicPictureChanging = true;
+    ShowTopicPicture(game, SelectedRow(game));
+    UpdateTopicProgress(game);
 }
 
 }  // namespace
 
-void BuildTopicsScreen() {
-    auto* list = scene->Add(std::make_unique<GLObjectTextList>(key::kTopicsList, 4, "data/arrow_up.MS3D",
-                                                               "data/arrow_down.MS3D", -1.0, 0.2, 0.1));
+void BuildTopicsScreen(Game& game) {
+    auto* list = game.scene.Add(std::make_unique<GLObjectTextList>(key::kTopicsList, 4, "data/arrow_up.MS3D",
+                                                                   "data/arrow_down.MS3D", -1.0, 0.2, 0.1));
     list->scale = 0.9;
-    for (int row = 0; row < app->topicCount; ++row) list->AddLine(ListLineOf(row), key::kListLine, true);
+    for (int row = 0; row < game.app.topicCount; ++row)
+        list->AddLine(ListLineOf(game, row), key::kListLine, true);
     list->visible = false;
     list->Select(0);
 
     auto* blocked =
-        scene->Add(std::make_unique<GLObjectPlane>(key::kLockedSign, 1.0f, 2.2, -0.8, 0, 1.0, 0, 0.2));
+        game.scene.Add(std::make_unique<GLObjectPlane>(key::kLockedSign, 1.0f, 2.2, -0.8, 0, 1.0, 0, 0.2));
     blocked->rotation[0] = 90;
-    blocked->texture = scene->textures.Find("gfx/blocked.jpg");
+    blocked->texture = game.scene.textures.Find("gfx/blocked.jpg");
     blocked->textured = true;
     blocked->depthTest = true;
     blocked->blend = true;
@@ -210,52 +218,54 @@ void BuildTopicsScreen() {
     blocked->SetColour(1, 1, 1, 0.5);
     blocked->visible = false;
 
-    AddCaption(key::kTopicsCaption, u"subject", -1.7, 1.3, 0.3, 0.3, 0.3, 0.5);
-    AddCaption(key::kProgressCaption, u"info 40%", 0, -1.4, 0.3, 1, 0, 0)->scale = 0.5;
-    AddProgressCube(key::kProgressBar, 1, 0, 0, false);
+    AddCaption(game, key::kTopicsCaption, u"subject", -1.7, 1.3, 0.3, 0.3, 0.3, 0.5);
+    AddCaption(game, key::kProgressCaption, u"info 40%", 0, -1.4, 0.3, 1, 0, 0)->scale = 0.5;
+    AddProgressCube(game, key::kProgressBar, 1, 0, 0, false);
     // A cube keeps no box for the hover pass: the outline gets its own where it stands, so a click
     // on the bar turns the topic as a click on its caption does.
-    GLObjectCube* outline = AddProgressCube(key::kProgressOutline, 0, 0, 0.6, true);
+    GLObjectCube* outline = AddProgressCube(game, key::kProgressOutline, 0, 0, 0.6, true);
     for (int axis = 0; axis < 3; ++axis) {
         outline->bounds[axis] = outline->homePosition[axis] - outline->homeSize[axis] / 2;
         outline->bounds[axis + 3] = outline->homePosition[axis] + outline->homeSize[axis] / 2;
     }
-    AddCaption(key::kRemoveListButton, u"remove list", 1.9, -1.45, 0.3, 0.5, 0.2, 0.2)->scale = 0.45;
-    AddCaption(key::kDirectionLine, u"English \u2192 Spanish", 0, -1.85, 0.3, 0.3, 0.3, 0.5)->scale = 0.45;
+    AddCaption(game, key::kRemoveListButton, u"remove list", 1.9, -1.45, 0.3, 0.5, 0.2, 0.2)->scale = 0.45;
+    AddCaption(game, key::kDirectionLine, u"English \u2192 Spanish", 0, -1.85, 0.3, 0.3, 0.3, 0.5)->scale =
+        0.45;
 }
 
-void RefreshTopicsList() {
-    GLObjectTextList* list = TopicsList();
+void RefreshTopicsList(Game& game) {
+    GLObjectTextList* list = TopicsList(game);
     if (!list) return;
     list->ClearLines();
     list->firstVisible = 0;
     list->scrollAmount = 0;
     list->scrollingUp = list->scrollingDown = false;
-    for (int row = 0; row < app->topicCount; ++row) list->AddLine(ListLineOf(row), key::kListLine, true);
+    for (int row = 0; row < game.app.topicCount; ++row)
+        list->AddLine(ListLineOf(game, row), key::kListLine, true);
     list->Select(0);
     // The first plane enters with the screen: it shows the newly selected topic.
-    ShowPictureOn(FindSceneObject(key::kTopicPictureFirst), 0);
-    app->screens.lastPictureOnSecondPlane = false;
+    ShowPictureOn(game, FindSceneObject(game.scene, key::kTopicPictureFirst), 0);
+    game.app.screens.lastPictureOnSecondPlane = false;
 }
 
-std::string SelectedOwnList() {
-    const OwnTopic* own = OwnTopicOfRow(SelectedRow());
+std::string SelectedOwnList(Game& game) {
+    const OwnTopic* own = OwnTopicOfRow(game.app, game.learner, SelectedRow(game));
     return own ? own->listFile : "";
 }
 
-void ShowTopicsScreen() {
-    const int selected = SelectedRow();
-    if (app->screens.lastPictureOnSecondPlane) {
-        ShowPictureOn(FindSceneObject(key::kTopicPictureFirst), selected);
-        app->screens.lastPictureOnSecondPlane = false;
+void ShowTopicsScreen(Game& game) {
+    const int selected = SelectedRow(game);
+    if (game.app.screens.lastPictureOnSecondPlane) {
+        ShowPictureOn(game, FindSceneObject(game.scene, key::kTopicPictureFirst), selected);
+        game.app.screens.lastPictureOnSecondPlane = false;
     }
     for (const char* objectKey : {key::kTopicPictureFirst, key::kTopicsCaption, key::kArrowPrevious})
-        EnterFromLeft(objectKey);
+        EnterFromLeft(game.scene, objectKey);
 
-    if (GLObjectTextList* list = TopicsList()) {
-        for (int row = 0; row < app->topicCount && row < static_cast<int>(list->lines.size()); ++row) {
+    if (GLObjectTextList* list = TopicsList(game)) {
+        for (int row = 0; row < game.app.topicCount && row < static_cast<int>(list->lines.size()); ++row) {
             if (row == list->selected) continue;
-            const bool unlocked = RowUnlocked(row);
+            const bool unlocked = RowUnlocked(game, row);
             list->lines[row]->SetVertexColourRgb(unlocked ? list->normalColour[0] : list->disabledColour[0],
                                                  unlocked ? list->normalColour[1] : list->disabledColour[1],
                                                  unlocked ? list->normalColour[2] : list->disabledColour[2]);
@@ -265,33 +275,34 @@ void ShowTopicsScreen() {
         list->visible = true;
     }
     // The picture of a locked topic comes with its lock, as after every picture change.
-    if (!RowUnlocked(selected)) EnterFromBack(FindSceneObject(key::kLockedSign), 100, 90);
+    if (!RowUnlocked(game, selected)) EnterFromBack(FindSceneObject(game.scene, key::kLockedSign), 100, 90);
 
-    UpdateTopicProgress();
+    UpdateTopicProgress(game);
     for (const char* objectKey : {key::kProgressBar, key::kProgressOutline, key::kProgressCaption})
-        EnterFromLeft(objectKey);
-    ShowRemoveButtonFor(selected);
-    if (DirectionLineShown(selected)) {
-        EnterFromLeft(key::kDirectionLine);
+        EnterFromLeft(game.scene, objectKey);
+    ShowRemoveButtonFor(game, selected);
+    if (DirectionLineShown(game, selected)) {
+        EnterFromLeft(game.scene, key::kDirectionLine);
     } else {
-        SetVisible(key::kDirectionLine, false);
+        SetVisible(game.scene, key::kDirectionLine, false);
     }
 }
 
-void UpdateTopicProgress() {
-    GLObjectTextList* list = TopicsList();
-    const int row = SelectedRow();
-    const TopicInfo& topic = app->topics[row];
+void UpdateTopicProgress(Game& game) {
+    GLObjectTextList* list = TopicsList(game);
+    const int row = SelectedRow(game);
+    const TopicInfo& topic = game.app.topics[row];
     const std::u16string name =
         list && row < static_cast<int>(list->lines.size()) ? list->lines[row]->GetText() : topic.title;
 
-    LoadTopicProgress(currentRun.words, row, ChosenDirection(row));
-    const int counts = static_cast<int>(currentRun.words.counts.size());
-    const int learned = counts == 0 ? 0 : CountLearned();
+    LoadTopicProgress(game.app, game.learner, game.run.words, row,
+                      ChosenDirection(game.app, game.learner, row));
+    const int counts = static_cast<int>(game.run.words.counts.size());
+    const int learned = counts == 0 ? 0 : CountLearned(game.run.words);
     const int percent = counts == 0 ? 0 : static_cast<int>(100LL * learned / counts);
 
-    GLObject* filled = FindSceneObject(key::kProgressBar);
-    GLObject* outline = FindSceneObject(key::kProgressOutline);
+    GLObject* filled = FindSceneObject(game.scene, key::kProgressBar);
+    GLObject* outline = FindSceneObject(game.scene, key::kProgressOutline);
     if (filled && outline) {
         filled->size[0] = filled->homeSize[0] * (counts == 0 ? 0.0 : static_cast<double>(learned) / counts);
         outline->ResetToHome();
@@ -299,117 +310,123 @@ void UpdateTopicProgress() {
         filled->homePosition[0] = filled->position[0] = (outline->position[0] - 0.5) + filled->size[0] * 0.5;
     }
     std::u16string figures = u" (" + NumberText(percent) + u"%)";
-    if (!IsRowUnlocked(row)) figures += u" " + app->strings.lockedCaption;
-    if (GLObjectText* direction = FindText(key::kDirectionLine)) direction->SetText(DirectionCaption(row));
-    GLObjectText* caption = FindText(key::kProgressCaption);
+    if (!IsRowUnlocked(game.app, game.learner, row)) figures += u" " + game.app.strings.lockedCaption;
+    if (GLObjectText* direction = FindText(game.scene, key::kDirectionLine))
+        direction->SetText(DirectionCaption(game.app, game.learner, row));
+    GLObjectText* caption = FindText(game.scene, key::kProgressCaption);
     if (!caption) return;
     // Beside "remove list" an own topic's name gives way; the figures always show.
-    const bool own = OwnTopicOfRow(row) != nullptr;
-    caption->SetText(own ? CutToWidth(name, CaptionRoomEm(*caption) - TextWidthEm(figures)) + figures
+    const bool own = OwnTopicOfRow(game.app, game.learner, row) != nullptr;
+    caption->SetText(own ? CutToWidth(name, CaptionRoomEm(game, *caption) - TextWidthEm(figures)) + figures
                          : name + figures);
 }
 
-bool TopicPictureChanging() { return app && app->screens.topicPictureChanging; }
+bool TopicPictureChanging(const AppContext& app) { return app.screens.topicPictureChanging; }
 
-bool CheatUnlocksSelectedTopic() { return app->cheatMode && !RowUnlocked(SelectedRow()); }
+bool CheatUnlocksSelectedTopic(Game& game) {
+    return game.app.cheatMode && !RowUnlocked(game, SelectedRow(game));
+}
 
-void TopicsScreenInput(const InputEvent& input) {
-    GLObjectTextList* list = TopicsList();
+void TopicsScreenInput(Game& game, const InputEvent& input) {
+    GLObjectTextList* list = TopicsList(game);
     if (!list) return;
     // The unlock writes fresh counts, so an unlocked topic's progress must never meet it.
-    if (input.IsKey(platform::Key::Return) && CheatUnlocksSelectedTopic()) {
-        const TopicInfo& topic = app->topics[SelectedRow()];
+    if (input.IsKey(platform::Key::Return) && CheatUnlocksSelectedTopic(game)) {
+        const TopicInfo& topic = game.app.topics[SelectedRow(game)];
         UnlockTopic(topic.firstWord, topic.lastWord);
         platform::ShowMessage("ok");
-        UpdateTopicProgress();
+        UpdateTopicProgress(game);
         return;
     }
     if (!input.IsPlainClick() && !input.HasMeaning()) return;
 
     // The back arrow takes the lock as every other way off this screen does, so a second click, or
     // a click on the list meanwhile, cannot post a second screen change.
-    if (PointsAt(input, key::kArrowPrevious) && !app->screens.topicPictureChanging && !app->transitionLock) {
-        app->transitionLock = true;
-        FlyOutTopicsScreen();
-        PostScreenEvent(ScreenEvent::MainMenuAfterTopics, 50);
+    if (PointsAt(game.scene, input, key::kArrowPrevious) && !game.app.screens.topicPictureChanging &&
+        !game.app.transitionLock) {
+        game.app.transitionLock = true;
+        FlyOutTopicsScreen(game);
+        PostScreenEvent(game.scene, ScreenEvent::MainMenuAfterTopics, 50);
         return;
     }
     // Removing an own list asks first, with the exit question's yes and no.
-    if (PointsAt(input, key::kRemoveListButton) && !app->screens.topicPictureChanging &&
-        !app->transitionLock && OwnTopicOfRow(SelectedRow()) != nullptr) {
-        app->transitionLock = true;
-        FlyOutTopicsScreen();
-        PostScreenEvent(ScreenEvent::ExitConfirmAfterTopics, 50);
+    if (PointsAt(game.scene, input, key::kRemoveListButton) && !game.app.screens.topicPictureChanging &&
+        !game.app.transitionLock && OwnTopicOfRow(game.app, game.learner, SelectedRow(game)) != nullptr) {
+        game.app.transitionLock = true;
+        FlyOutTopicsScreen(game);
+        PostScreenEvent(game.scene, ScreenEvent::ExitConfirmAfterTopics, 50);
         return;
     }
     // Turning the selected topic's direction: its progress follows, its direction line shows.
-    if (TurnsDirection(input) && !app->transitionLock) {
-        TurnDirection(SelectedRow());
-        UpdateTopicProgress();
-        ShowDirectionLineFor(SelectedRow());
+    if (TurnsDirection(game, input) && !game.app.transitionLock) {
+        TurnDirection(game.app, game.learner, SelectedRow(game));
+        UpdateTopicProgress(game);
+        ShowDirectionLineFor(game, SelectedRow(game));
         return;
     }
     const int lineCount = static_cast<int>(list->lines.size());
-    if (StepsUp(*list, input) && !app->screens.topicPictureChanging && list->selected > 0 &&
+    if (StepsUp(*list, input) && !game.app.screens.topicPictureChanging && list->selected > 0 &&
         list->SelectPrevious()) {
-        SelectionMoved();
+        SelectionMoved(game);
     }
-    if (StepsDown(*list, input) && !app->screens.topicPictureChanging && list->selected < lineCount - 1 &&
+    if (StepsDown(*list, input) && !game.app.screens.topicPictureChanging && list->selected < lineCount - 1 &&
         list->SelectNext()) {
-        SelectionMoved();
+        SelectionMoved(game);
     }
     // Another line is selected as the arrows would select it, with its picture and lock sign.
     if (const int line = OtherLinePicked(*list, input); line >= 0) {
-        if (!app->screens.topicPictureChanging && list->SelectLine(line)) SelectionMoved();
+        if (!game.app.screens.topicPictureChanging && list->SelectLine(line)) SelectionMoved(game);
         return;
     }
-    if (ChoosesSelectedLine(*list, input) && !app->transitionLock && RowUnlocked(SelectedRow())) {
-        app->transitionLock = true;
-        FlyOutTopicsScreen();
-        PostScreenEvent(ScreenEvent::InfoAfterTopics, 50);
+    if (ChoosesSelectedLine(*list, input) && !game.app.transitionLock &&
+        RowUnlocked(game, SelectedRow(game))) {
+        game.app.transitionLock = true;
+        FlyOutTopicsScreen(game);
+        PostScreenEvent(game.scene, ScreenEvent::InfoAfterTopics, 50);
     }
 }
 
-void ShowTopicPicture(int row) {
-    if (row < 0 || row >= app->topicCount) return;
-    GLObject* first = FindSceneObject(key::kTopicPictureFirst);
-    GLObject* second = FindSceneObject(key::kTopicPictureSecond);
+void ShowTopicPicture(Game& game, int row) {
+    if (row < 0 || row >= game.app.topicCount) return;
+    GLObject* first = FindSceneObject(game.scene, key::kTopicPictureFirst);
+    GLObject* second = FindSceneObject(game.scene, key::kTopicPictureSecond);
     if (!first || !second) return;
-    const int slot = PictureSlot(row);
+    const int slot = PictureSlot(game, row);
     const bool firstShowing = first->visible;
     GLObject* leaving = firstShowing ? first : second;
     GLObject* entering = firstShowing ? second : first;
     leaving->FlyOut();
-    FlyOutIfVisible(key::kLockedSign);
+    FlyOutIfVisible(game, key::kLockedSign);
     entering->texture = slot;
     entering->textured = true;
-    PostScreenEvent(firstShowing ? ScreenEvent::TopicsShowSecondPicture : ScreenEvent::TopicsShowFirstPicture,
+    PostScreenEvent(game.scene,
+                    firstShowing ? ScreenEvent::TopicsShowSecondPicture : ScreenEvent::TopicsShowFirstPicture,
                     20);
 }
 
-void CompleteTopicPictureChange(const std::string& leaving, const std::string& entering) {
-    SetVisible(leaving, false);
-    GLObject* plane = FindSceneObject(entering);
+void CompleteTopicPictureChange(Game& game, const std::string& leaving, const std::string& entering) {
+    SetVisible(game.scene, leaving, false);
+    GLObject* plane = FindSceneObject(game.scene, entering);
     EnterFromBack(plane, 190, 190);
-    app->screens.lastPictureOnSecondPlane = entering == key::kTopicPictureSecond;
-    app->screens.topicPictureChanging = false;
-    UpdateBlockedSign();
+    game.app.screens.lastPictureOnSecondPlane = entering == key::kTopicPictureSecond;
+    game.app.screens.topicPictureChanging = false;
+    UpdateBlockedSign(game);
 }
 
-void FlyOutTopicsScreen() {
+void FlyOutTopicsScreen(Game& game) {
     for (const char* objectKey :
          {key::kTopicsList, key::kTopicPictureFirst, key::kTopicPictureSecond, key::kProgressBar,
           key::kProgressOutline, key::kProgressCaption, key::kTopicsCaption, key::kArrowPrevious,
           key::kLockedSign, key::kRemoveListButton, key::kDirectionLine}) {
-        FlyOutObject(objectKey);
+        FlyOutObject(game.scene, objectKey);
     }
 }
 
-void HideTopicsScreen() {
+void HideTopicsScreen(Game& game) {
     for (const char* objectKey :
          {key::kTopicsList, key::kProgressBar, key::kProgressOutline, key::kTopicPictureFirst,
           key::kTopicPictureSecond, key::kTopicsCaption, key::kProgressCaption, key::kArrowPrevious,
           key::kLockedSign, key::kRemoveListButton, key::kDirectionLine}) {
-        SetVisible(objectKey, false);
+        SetVisible(game.scene, objectKey, false);
     }
 }

@@ -31,33 +31,34 @@ std::u16string StoredName(std::u16string name) {
     return name;
 }
 
-void AcceptName() {
-    const GLObjectText* field = FindText(key::kNameField);
+void AcceptName(Game& game) {
+    const GLObjectText* field = FindText(game.scene, key::kNameField);
     if (!field) return;
     // Kept as the letters typed (Í is U+00CD), not as glyph codes, so the hall of fame holds them.
     std::u16string typed = GlyphTextToLetters(field->GetText());
     if (typed.size() > kMaxNameLength) typed.resize(kMaxNameLength);
-    app->userName = typed;
+    game.app.userName = typed;
     if (typed.empty()) return;
     if (typed.find(u"vofu") != std::u16string::npos) {
         platform::ShowMessage("ok");
-        app->cheatMode = true;
+        game.app.cheatMode = true;
     }
-    app->userName = StoredName(typed);
+    game.app.userName = StoredName(typed);
 
-    app->transitionLock = true;
-    FlyOutUserNameScreen(true);
-    PostScreenEvent(ScreenEvent::MainMenuAfterUserName, 100);
-    if (GLObject* arrow = FindSceneObject(key::kArrowNext)) arrow->hovered = false;
-    app->currentScreen = ScreenId::None;  // no typing reaches the screen while it leaves
+    game.app.transitionLock = true;
+    FlyOutUserNameScreen(game, true);
+    PostScreenEvent(game.scene, ScreenEvent::MainMenuAfterUserName, 100);
+    if (GLObject* arrow = FindSceneObject(game.scene, key::kArrowNext)) arrow->hovered = false;
+    game.app.currentScreen = ScreenId::None;  // no typing reaches the screen while it leaves
 }
 
 }  // namespace
 
-void BuildUserNameScreen() {
-    AddHiddenLabel(key::kNameLabel, app->strings.enterNameLabel, -0.2, 0.5, -2.1, 0.5, 0.5, 0.5);
+void BuildUserNameScreen(Game& game) {
+    AddHiddenLabel(game.scene, key::kNameLabel, game.app.strings.enterNameLabel, -0.2, 0.5, -2.1, 0.5, 0.5,
+                   0.5);
 
-    auto* field = scene->Add(std::make_unique<GLObjectText>(key::kNameField, u"", -0.2, 0.0, -2.1));
+    auto* field = game.scene.Add(std::make_unique<GLObjectText>(key::kNameField, u"", -0.2, 0.0, -2.1));
     field->SetVertexColour(0.2, 0.2, 0.2, 1.0);
     field->lineWidth = kMaxNameLength;
     field->depthTest = true;
@@ -70,40 +71,41 @@ void BuildUserNameScreen() {
     field->highlight = MakeHighlightBox(key::kTextHighlight);
 }
 
-void ShowUserNameScreen() {
-    EnterFromLeft(key::kNameLabel);
-    if (GLObject* field = FindSceneObject(key::kNameField)) {
+void ShowUserNameScreen(Game& game) {
+    EnterFromLeft(game.scene, key::kNameLabel);
+    if (GLObject* field = FindSceneObject(game.scene, key::kNameField)) {
         EnterFromLeft(field);
         field->SetActive(true);
     }
-    EnterFromLeft(key::kArrowNext);
-    FlyInShown(key::kAbortButton);
-    SetVisible(key::kBackdrop, true);
-    FlyInShown(key::kLogoLexa);
-    FlyInShown(key::kLogoDrill);
+    EnterFromLeft(game.scene, key::kArrowNext);
+    FlyInShown(game.scene, key::kAbortButton);
+    SetVisible(game.scene, key::kBackdrop, true);
+    FlyInShown(game.scene, key::kLogoLexa);
+    FlyInShown(game.scene, key::kLogoDrill);
 }
 
-void UserNameScreenInput(const InputEvent& input) {
-    if (Presses(input, key::kAbortButton) && !app->transitionLock) {
-        app->transitionLock = true;
-        FlyOutUserNameScreen(false);
-        PostScreenEvent(ScreenEvent::ExitConfirmAfterUserName, 100);
+void UserNameScreenInput(Game& game, const InputEvent& input) {
+    if (Presses(game.scene, input, key::kAbortButton) && !game.app.transitionLock) {
+        game.app.transitionLock = true;
+        FlyOutUserNameScreen(game, false);
+        PostScreenEvent(game.scene, ScreenEvent::ExitConfirmAfterUserName, 100);
     }
     const bool accepting =
-        input.IsKey(platform::Key::Return) || (input.IsPlainClick() && Hovered(key::kArrowNext));
-    if (accepting && !app->transitionLock) {
-        AcceptName();
+        input.IsKey(platform::Key::Return) || (input.IsPlainClick() && Hovered(game.scene, key::kArrowNext));
+    if (accepting && !game.app.transitionLock) {
+        AcceptName(game);
         return;
     }
     // A Tab stays in the name until it is accepted, then it becomes "_" like a space.
-    EditText(key::kNameField, input, true);
+    EditText(game, key::kNameField, input, true);
 }
 
-void FlyOutUserNameScreen(bool accepted) {
-    for (const char* objectKey : kFieldKeys) LeaveToLeft(FindSceneObject(objectKey), 200, 130, 200, 190);
-    FlyOutObject(key::kAbortButton);
+void FlyOutUserNameScreen(Game& game, bool accepted) {
+    for (const char* objectKey : kFieldKeys)
+        LeaveToLeft(FindSceneObject(game.scene, objectKey), 200, 130, 200, 190);
+    FlyOutObject(game.scene, key::kAbortButton);
     for (const char* objectKey : {key::kLogoLexa, key::kLogoDrill}) {
-        GLObject* logo = FindSceneObject(objectKey);
+        GLObject* logo = FindSceneObject(game.scene, objectKey);
         if (!logo) continue;
         if (accepted) {
             logo->StartSpin(360, 0, 1, 0);  // one turn, then it stays for the main menu
@@ -114,8 +116,8 @@ void FlyOutUserNameScreen(bool accepted) {
     }
 }
 
-void HideUserNameScreen() {
+void HideUserNameScreen(Game& game) {
     for (const char* objectKey : {key::kNameLabel, key::kNameField, key::kArrowNext, key::kAbortButton}) {
-        SetVisible(objectKey, false);
+        SetVisible(game.scene, objectKey, false);
     }
 }

@@ -2,9 +2,10 @@
 #pragma once
 
 #include "game/state/InputEvent.h"
+#include "screens/Game.h"
 
-void BuildUserNameScreen();
-void ShowUserNameScreen();
-void UserNameScreenInput(const InputEvent& input);
-void FlyOutUserNameScreen(bool accepted);
-void HideUserNameScreen();
+void BuildUserNameScreen(Game& game);
+void ShowUserNameScreen(Game& game);
+void UserNameScreenInput(Game& game, const InputEvent& input);
+void FlyOutUserNameScreen(Game& game, bool accepted);
+void HideUserNameScreen(Game& game);

@@ -1,6 +1,7 @@
-// The game's state is process-wide by design, and ctest gives every test a process of its own; run
-// as one process (in order or shuffled), each test would otherwise see what the one before it
-// left: the headless folder, clock and exit status, a half-played run.
+// The game's own state lives in each test's application, but the platform services are
+// process-wide, and ctest gives every test a process of its own; run as one process (in order or
+// shuffled), each test would otherwise see what the one before it left: the headless folder, clock
+// and exit status, the save folder's decision, the record's session.
 // This listener gives every test the state a fresh process starts with. It also gives the tests a
 // player's data folder of their own: a test whose game folder cannot be written would otherwise
 // save into the real $HOME/.local/share/lexadrill/ of whoever runs the suite; and it keeps the
@@ -16,10 +17,6 @@
 #include "game/names/UnknownNames.h"
 #include "game/saves/SaveFolder.h"
 #include "learning/HallOfFame.h"
-#include "learning/Learner.h"
-#include "learning/LearningRun.h"
-#include "learning/ReviewSchedule.h"
-#include "learning/TopicDirection.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "record/RecordStore.h"
@@ -46,14 +43,10 @@ class CleanGameState : public ::testing::EmptyTestEventListener {
         platform::StopSpeech();
         setenv("SPEECHD_ADDRESS", ("unix_socket:" + playerData + "/no-speech-service").c_str(), 1);
         platform::ObserveSpeechRequests(nullptr);
-        currentRun = LearningRun{};
         platform::headless::Reset();
-        learner = Learner{};
         ClearUnknownNames();
         ForgetSaveFolder();
         record::StopRecord();
-        ForgetSchedules();
-        ForgetChosenDirections();
         platform::UseClockDay();
     }
 

@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "TestDrawables.h"
 #include "engine/GLObjectText.h"
 #include "engine/GlyphFont.h"
 #include "formats/GlyphCodes.h"
-#include "TestDrawables.h"
 #include "platform/Platform.h"
 #include "tests/hooks/Headless.h"
 

@@ -101,4 +101,6 @@ protected:
         scene = nullptr;
         platform::Stop();
     }
+
+    GLScene* scene = nullptr;  // the test's own, made by SetUp
 };

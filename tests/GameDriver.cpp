@@ -35,16 +35,16 @@ void CopyContent(const fs::path& from, const fs::path& to) {
 
 // The view the hover pass projects with: the scene's view rotation (always zero in this game)
 // and translation, and the perspective of Render() for the window's shape.
-void ViewMatrices(double modelView[16], double projection[16]) {
+void ViewMatrices(const GLScene& scene, double modelView[16], double projection[16]) {
     for (int i = 0; i < 16; ++i) modelView[i] = projection[i] = 0.0;
     modelView[0] = modelView[5] = modelView[10] = modelView[15] = 1.0;
-    modelView[12] = scene->viewTranslation[0];
-    modelView[13] = scene->viewTranslation[1];
-    modelView[14] = scene->viewTranslation[2];
+    modelView[12] = scene.viewTranslation[0];
+    modelView[13] = scene.viewTranslation[1];
+    modelView[14] = scene.viewTranslation[2];
 
     const double nearPlane = 0.1, farPlane = 100.0;
-    const double aspect = static_cast<double>(scene->width) / scene->height;
-    const double f = 1.0 / std::tan(ViewFieldOfViewY(scene->width, scene->height) / 2.0 * M_PI / 180.0);
+    const double aspect = static_cast<double>(scene.width) / scene.height;
+    const double f = 1.0 / std::tan(ViewFieldOfViewY(scene.width, scene.height) / 2.0 * M_PI / 180.0);
     projection[0] = f / aspect;
     projection[5] = f;
     projection[10] = (farPlane + nearPlane) / (nearPlane - farPlane);
@@ -62,10 +62,10 @@ void LayOutGameFolder(const std::string& buildDir, const std::string& folder) {
 namespace {
 
 // The middle of the window rectangle a box (at depth z) projects to, and whether it holds a pixel.
-bool BoxHoverPoint(const double* box, double z, WindowPoint& point) {
+bool BoxHoverPoint(const GLScene& scene, const double* box, double z, WindowPoint& point) {
     double modelView[16], projection[16];
-    ViewMatrices(modelView, projection);
-    const GLint viewport[4] = {0, 0, scene->width, scene->height};
+    ViewMatrices(scene, modelView, projection);
+    const GLint viewport[4] = {0, 0, scene.width, scene.height};
     // The hover pass negates y so that window y grows downwards like the cursor's.
     double ax, ay, az, bx, by, bz;
     gluProject(box[0], -box[1], z, modelView, projection, viewport, &ax, &ay, &az);
@@ -78,21 +78,21 @@ bool BoxHoverPoint(const double* box, double z, WindowPoint& point) {
 
 }  // namespace
 
-bool HoverPoint(const GLObject* object, WindowPoint& point) {
-    return BoxHoverPoint(object->bounds, object->position[2], point);
+bool HoverPoint(const GLScene& scene, const GLObject* object, WindowPoint& point) {
+    return BoxHoverPoint(scene, object->bounds, object->position[2], point);
 }
 
-bool LineHoverPoint(const GLObjectTextList* list, int line, WindowPoint& point) {
+bool LineHoverPoint(const GLScene& scene, const GLObjectTextList* list, int line, WindowPoint& point) {
     if (line < 0 || line >= static_cast<int>(list->lines.size())) return false;
     double box[6];
     list->LineBox(line, box);
-    return BoxHoverPoint(box, list->position[2], point);
+    return BoxHoverPoint(scene, box, list->position[2], point);
 }
 
-WindowPoint ProjectedPoint(double x, double y, double z) {
+WindowPoint ProjectedPoint(const GLScene& scene, double x, double y, double z) {
     double modelView[16], projection[16];
-    ViewMatrices(modelView, projection);
-    const GLint viewport[4] = {0, 0, scene->width, scene->height};
+    ViewMatrices(scene, modelView, projection);
+    const GLint viewport[4] = {0, 0, scene.width, scene.height};
     double wx, wy, wz;
     gluProject(x, -y, z, modelView, projection, viewport, &wx, &wy, &wz);
     return {static_cast<int>(std::lround(wx)), static_cast<int>(std::lround(wy))};
@@ -112,10 +112,10 @@ bool MovingOrFading(const GLObject* object) {
     return false;
 }
 
-bool ClickOn(GLObject* object) {
-    if (auto* list = dynamic_cast<GLObjectTextList*>(object)) return ClickOnLine(list, list->selected);
+bool ClickOn(const GLScene& scene, GLObject* object) {
+    if (auto* list = dynamic_cast<GLObjectTextList*>(object)) return ClickOnLine(scene, list, list->selected);
     WindowPoint point;
-    if (!HoverPoint(object, point)) return false;
+    if (!HoverPoint(scene, object, point)) return false;
     platform::headless::SetCursor(point.x, point.y);
     platform::headless::RunTicks(1);
     if (!object->hovered) return false;
@@ -123,9 +123,9 @@ bool ClickOn(GLObject* object) {
     return true;
 }
 
-bool ClickOnLine(GLObjectTextList* list, int line) {
+bool ClickOnLine(const GLScene& scene, GLObjectTextList* list, int line) {
     WindowPoint point;
-    if (!LineHoverPoint(list, line, point)) return false;
+    if (!LineHoverPoint(scene, list, line, point)) return false;
     platform::headless::SetCursor(point.x, point.y);
     platform::headless::RunTicks(1);
     if (!list->hovered || list->hoveredLine != line) return false;

@@ -9,6 +9,8 @@
 #include "engine/GLObject.h"
 #include "engine/GLObjectTextList.h"
 
+class GLScene;
+
 namespace gamedriver {
 
 struct WindowPoint {
@@ -22,13 +24,13 @@ void LayOutGameFolder(const std::string& buildDir, const std::string& folder);
 
 // The middle of the window rectangle in which the object counts as hovered; false when that
 // rectangle holds no pixel.
-bool HoverPoint(const GLObject* object, WindowPoint& point);
+bool HoverPoint(const GLScene& scene, const GLObject* object, WindowPoint& point);
 
 // The same for shown line `line` of a text list (its line box, as the hover pass tests it).
-bool LineHoverPoint(const GLObjectTextList* list, int line, WindowPoint& point);
+bool LineHoverPoint(const GLScene& scene, const GLObjectTextList* list, int line, WindowPoint& point);
 
 // The window pixel a point of the scene's frame projects to, as the hover pass projects it.
-WindowPoint ProjectedPoint(double x, double y, double z);
+WindowPoint ProjectedPoint(const GLScene& scene, double x, double y, double z);
 
 // True while the object or a child has motion, fade, spin or scrolling left.
 bool MovingOrFading(const GLObject* object);
@@ -36,10 +38,10 @@ bool MovingOrFading(const GLObject* object);
 // Places the cursor over the object, runs one tick so the hover pass sees it, then clicks.
 // False (nothing clicked) when the object covers no pixel or the tick left it unhovered. A text
 // list is clicked on its selected line, the click that chooses it.
-bool ClickOn(GLObject* object);
+bool ClickOn(const GLScene& scene, GLObject* object);
 // Places the cursor over a shown line of the list, runs one tick, then clicks; false when the
 // line covers no pixel or the tick left another line (or none) hovered.
-bool ClickOnLine(GLObjectTextList* list, int line);
+bool ClickOnLine(const GLScene& scene, GLObjectTextList* list, int line);
 
 // Runs ticks until the object is still; false when it still moves after 600 ticks.
 bool WaitUntilStill(const GLObject* object);

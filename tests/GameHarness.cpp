@@ -42,18 +42,18 @@ void GameTest::StartGame() {
     // A frame nobody reads is not drawn: ticks only step, as ticks behind the clock do, unless
     // the test looks at the picture (DrawTicks, ObserveTicks).
     platform::headless::DrawTicks(false);
-    ASSERT_TRUE(StartApplication(std::exchange(commandLineLists, {})));
-    ASSERT_NE(app, nullptr);
-    ASSERT_NE(scene, nullptr);
+    ASSERT_TRUE(application.Start(std::exchange(commandLineLists, {})));
+    ASSERT_NE(application.Context(), nullptr);
+    ASSERT_NE(application.Scene(), nullptr);
 }
 
 void GameTest::RestartGame() {
-    StopApplication();
+    application.Stop();
     StartGame();
 }
 
 void GameTest::TearDown() {
-    StopApplication();
+    application.Stop();
     // Every key the game looked up found its object and every event it posted had a table row.
     EXPECT_EQ(UnknownNameCount(UnknownName::ObjectKey), 0) << "scene lookups that found nothing";
     EXPECT_EQ(UnknownNameCount(UnknownName::EventName), 0) << "events no table knows";
@@ -73,10 +73,10 @@ void GameTest::RunDrawnTick() {
 
 std::vector<unsigned char> GameTest::WindowPicture() {
     EXPECT_TRUE(platform::headless::LastTickShown()) << "the picture is read after a drawn tick";
-    std::vector<unsigned char> rgb(static_cast<size_t>(scene->width) * scene->height * 3);
+    std::vector<unsigned char> rgb(static_cast<size_t>(Scene().width) * Scene().height * 3);
     platform::MakeContextCurrent();
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, scene->width, scene->height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    glReadPixels(0, 0, Scene().width, Scene().height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     return rgb;
 }
 
@@ -95,7 +95,7 @@ void GameTest::Key(int code) {
 }
 
 GLObject* GameTest::Object(const std::string& key) {
-    GLObject* object = scene->FindObject(key);
+    GLObject* object = Scene().FindObject(key);
     if (object == nullptr) throw std::runtime_error("no scene object with key \"" + key + "\"");
     return object;
 }
@@ -114,7 +114,7 @@ std::string GameTest::TextOf(const std::string& key) {
 
 WindowPoint GameTest::CentreOf(GLObject* object) {
     WindowPoint middle;
-    if (!gamedriver::HoverPoint(object, middle)) {
+    if (!gamedriver::HoverPoint(Scene(), object, middle)) {
         throw std::runtime_error("\"" + object->name + "\" covers no pixel of the window");
     }
     return middle;
@@ -139,7 +139,8 @@ void GameTest::ClickLine(const std::string& listKey, int line) {
     auto* list = dynamic_cast<GLObjectTextList*>(Object(listKey));
     ASSERT_NE(list, nullptr) << listKey << " is not a text list";
     WindowPoint point;
-    ASSERT_TRUE(gamedriver::LineHoverPoint(list, line, point)) << "line " << line << " of " << listKey;
+    ASSERT_TRUE(gamedriver::LineHoverPoint(Scene(), list, line, point))
+        << "line " << line << " of " << listKey;
     platform::headless::SetCursor(point.x, point.y);
     RunTicks(1);
     EXPECT_EQ(list->hoveredLine, line) << "the cursor at (" << point.x << ", " << point.y

@@ -8,9 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/Application.h"
 #include "engine/GLObject.h"
 #include "engine/GLScene.h"
 #include "game/state/AppContext.h"
@@ -97,7 +99,20 @@ protected:
     void ChooseLine(const std::string& listKey, int line);
     void ChooseMenuLine(int line) { ChooseLine("main menu", line); }
 
-    ScreenId Screen() const { return app->currentScreen; }
+    ScreenId Screen() const { return App().currentScreen; }
+
+    // The game's state, from its one owner: the application's state and the scene only while the
+    // game runs (between StartGame and the window's close).
+    AppContext& App() const { return *application.Context(); }
+    GLScene& Scene() const { return *application.Scene(); }
+    Learner& TheLearner() { return application.TheLearner(); }
+    LearningRun& Run() { return application.Run(); }
+    // What the screens work on, for a test that calls a screen's own function.
+    Game& State() { return state.emplace(application.State()); }
+
+    // The game itself: one per test, so the learner and the run live as long as the test.
+    Application application;
+    std::optional<Game> state;
 };
 
 std::string Utf8(const std::u16string& text);

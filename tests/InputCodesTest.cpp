@@ -46,20 +46,13 @@ TEST(TextInput, EachKeyPressArrivesOnceAsAKeyOrACharacter) {
         Key key;
         bool repeats;
     } cases[] = {
-        {SDLK_RETURN, 0, true, Key::Return, false},
-        {SDLK_KP_ENTER, 0, true, Key::Return, false},
-        {SDLK_ESCAPE, 0, true, Key::Escape, false},
-        {SDLK_BACKSPACE, 0, true, Key::Backspace, true},
-        {SDLK_UP, 0, true, Key::Up, true},
-        {SDLK_DOWN, 0, true, Key::Down, true},
-        {SDLK_LEFT, 0, true, Key::Left, false},
-        {SDLK_RIGHT, 0, true, Key::Right, false},
-        {SDLK_F1, 0, true, Key::F1, false},
-        {SDLK_F2, 0, true, Key::F2, false},
-        {SDLK_F3, 0, true, Key::F3, false},
-        {SDLK_TAB, u'\t', false, Key::Return, false},
-        {SDLK_a, 0, false, Key::Return, false},
-        {SDLK_SPACE, 0, false, Key::Return, false},
+        {SDLK_RETURN, 0, true, Key::Return, false}, {SDLK_KP_ENTER, 0, true, Key::Return, false},
+        {SDLK_ESCAPE, 0, true, Key::Escape, false}, {SDLK_BACKSPACE, 0, true, Key::Backspace, true},
+        {SDLK_UP, 0, true, Key::Up, true},          {SDLK_DOWN, 0, true, Key::Down, true},
+        {SDLK_LEFT, 0, true, Key::Left, false},     {SDLK_RIGHT, 0, true, Key::Right, false},
+        {SDLK_F1, 0, true, Key::F1, false},         {SDLK_F2, 0, true, Key::F2, false},
+        {SDLK_F3, 0, true, Key::F3, false},         {SDLK_TAB, u'\t', false, Key::Return, false},
+        {SDLK_a, 0, false, Key::Return, false},     {SDLK_SPACE, 0, false, Key::Return, false},
         {SDLK_DELETE, 0, true, Key::Delete, false},
     };
     for (const auto& c : cases) {

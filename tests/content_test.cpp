@@ -88,6 +88,7 @@ bool AnswerAllowed(std::u16string a) {
 }
 
 TEST(ContentWords, EncodedListDecodesToTheSourceTopicByTopic) {
+    LearningRun currentRun;
     std::vector<SourceEntry> source;
     std::vector<std::string> headings;
     ReadSource(source, headings);
@@ -100,7 +101,7 @@ TEST(ContentWords, EncodedListDecodesToTheSourceTopicByTopic) {
     for (int topic = 0; topic < 12; ++topic) {
         SCOPED_TRACE(kTitles[topic]);
         LoadTopicEntries(currentRun.words, kBuild + "data/words_free.enc", topic * 30, topic * 30 + 30);
-        ASSERT_EQ(WordCount(), 30u);
+        ASSERT_EQ(WordCount(currentRun.words), 30u);
         std::set<std::u16string> prompts;
         for (int k = 0; k < 30; ++k) {
             const SourceEntry& expected = source[topic * 30 + k];

@@ -38,7 +38,7 @@ protected:
         EnterName(u"ana");
         platform::headless::DropFile(folder + "incoming/deck.txt");
         RunTicks(1);
-        ASSERT_EQ(app->topicCount, kDesignedTopics + 1);
+        ASSERT_EQ(App().topicCount, kDesignedTopics + 1);
     }
 
     // Up or Down once the list stands, so each press moves it.
@@ -63,35 +63,34 @@ TEST_F(BothWaysGame, AGermanDeckPlayedInReverseByKeysKeepsEachDirectionsCountsAn
     Key('\t');
     RunTicks(1);
     EXPECT_EQ(TextOf("direction"), "English \u2192 German");
-    EXPECT_EQ(ChosenDirection(kDesignedTopics), Direction::Reverse);
+    EXPECT_EQ(ChosenDirection(App(), TheLearner(), kDesignedTopics), Direction::Reverse);
     platform::headless::PressKey(SDLK_RETURN);
     RunUntilScreen(ScreenId::Info);
     WaitUntilStill("arrownext");
     platform::headless::PressKey(SDLK_RETURN);
     RunUntilScreen(ScreenId::Test);
     RunTicks(1);
-    ASSERT_EQ(currentRun.test.testLength, 10);
+    ASSERT_EQ(Run().test.testLength, 10);
 
     std::vector<std::string> typedGerman;
     for (int asked = 0; Screen() == ScreenId::Test && asked < 10; ++asked) {
         // Asked the other way round: the English word shown, the German one expected.
-        const std::u16string prompt = CurrentPrompt(), answer = CurrentAnswer();
+        const std::u16string prompt = CurrentPrompt(Run().words), answer = CurrentAnswer(Run().words);
         ASSERT_TRUE(std::any_of(kDeck.begin(), kDeck.end(), [&](const auto& card) {
             return card.second == Utf8(prompt) && card.first == Utf8(answer);
         })) << Utf8(prompt);
         Type(asked == 0 ? u"zzz" : answer);
         Key(13);
-        ASSERT_TRUE(currentRun.test.answerEvaluated);
+        ASSERT_TRUE(Run().test.answerEvaluated);
         typedGerman.push_back(Utf8(answer));
         // The German word is heard as the answer is judged, before the next question.
         ASSERT_TRUE(service->WaitForMessages(asked + 1, std::chrono::seconds(10)));
-        RunUntil([] { return !currentRun.test.answerEvaluated || app->currentScreen != ScreenId::Test; },
-                 400);
+        RunUntil([&] { return !Run().test.answerEvaluated || App().currentScreen != ScreenId::Test; }, 400);
         RunTicks(1);
     }
     RunUntilScreen(ScreenId::NextLevel);
-    EXPECT_EQ(currentRun.test.correctCount, 7);
-    EXPECT_EQ(currentRun.test.wrongCount, 1);
+    EXPECT_EQ(Run().test.correctCount, 7);
+    EXPECT_EQ(Run().test.wrongCount, 1);
     // A reverse pass ends on "Test passed" and writes no hall-of-fame entry.
     EXPECT_TRUE(Object("passed_info")->visible);
     EXPECT_FALSE(std::filesystem::exists(folder + "data/hof.hof"));
@@ -114,11 +113,11 @@ TEST_F(BothWaysGame, AGermanDeckPlayedInReverseByKeysKeepsEachDirectionsCountsAn
     RestartGame();
     LoadToUserName();
     EnterName(u"ana");
-    EXPECT_EQ(ChosenDirection(kDesignedTopics), Direction::Reverse);
-    LoadTopicProgress(currentRun.words, kDesignedTopics, Direction::Reverse);
-    EXPECT_EQ(CountLearned(), 7);
-    LoadTopicProgress(currentRun.words, kDesignedTopics, Direction::Forward);
-    EXPECT_EQ(CountLearned(), 0);
+    EXPECT_EQ(ChosenDirection(App(), TheLearner(), kDesignedTopics), Direction::Reverse);
+    LoadTopicProgress(App(), TheLearner(), Run().words, kDesignedTopics, Direction::Reverse);
+    EXPECT_EQ(CountLearned(Run().words), 7);
+    LoadTopicProgress(App(), TheLearner(), Run().words, kDesignedTopics, Direction::Forward);
+    EXPECT_EQ(CountLearned(Run().words), 0);
 }
 
 // What the direction changes, for a designed topic and an own list: on the topics screen the
@@ -145,12 +144,12 @@ TEST_F(BothWaysGame, TheDirectionTurnsSidesLanguagesCountsAndJudging) {
         RunDrawnTick();
         line->visible = shown;
         const double z = line->position[2], top = line->position[1];
-        const WindowPoint from = gamedriver::ProjectedPoint(line->bounds[0], top, z);
-        const WindowPoint to = gamedriver::ProjectedPoint(line->bounds[3], line->bounds[1], z);
+        const WindowPoint from = gamedriver::ProjectedPoint(Scene(), line->bounds[0], top, z);
+        const WindowPoint to = gamedriver::ProjectedPoint(Scene(), line->bounds[3], line->bounds[1], z);
         size_t changed = 0;
-        for (int y = std::max(0, from.y); y < std::min(scene->height, to.y); ++y) {
-            for (int x = std::max(0, from.x); x < std::min(scene->width, to.x); ++x) {
-                const size_t at = 3 * (static_cast<size_t>(scene->height - 1 - y) * scene->width + x);
+        for (int y = std::max(0, from.y); y < std::min(Scene().height, to.y); ++y) {
+            for (int x = std::max(0, from.x); x < std::min(Scene().width, to.x); ++x) {
+                const size_t at = 3 * (static_cast<size_t>(Scene().height - 1 - y) * Scene().width + x);
                 changed += !std::equal(asIs.begin() + at, asIs.begin() + at + 3, without.begin() + at);
             }
         }
@@ -177,7 +176,7 @@ TEST_F(BothWaysGame, TheDirectionTurnsSidesLanguagesCountsAndJudging) {
             ClickObject(turn.turnedBy);
         }
         RunTicks(1);
-        EXPECT_EQ(ChosenDirection(0), turn.after);
+        EXPECT_EQ(ChosenDirection(App(), TheLearner(), 0), turn.after);
         EXPECT_EQ(line->visible, turn.shown != nullptr);
         const size_t drawn = linePixels();
         if (turn.shown) {
@@ -212,44 +211,48 @@ TEST_F(BothWaysGame, TheDirectionTurnsSidesLanguagesCountsAndJudging) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.row) + (c.direction == Direction::Reverse ? " reverse" : " forward") +
                      " " + Utf8(c.typed));
-        LoadTopicWords(currentRun.words, c.row, Direction::Forward);
-        const WordEntry listed = currentRun.words.entries.at(0);
-        LoadTopicWords(currentRun.words, c.row, c.direction);
-        currentRun.words.currentWord = 0;
+        LoadTopicWords(App(), TheLearner(), Run().words, c.row, Direction::Forward);
+        const WordEntry listed = Run().words.entries.at(0);
+        LoadTopicWords(App(), TheLearner(), Run().words, c.row, c.direction);
+        Run().words.currentWord = 0;
         const bool reverse = c.direction == Direction::Reverse;
-        EXPECT_EQ(Utf8(CurrentPrompt()), Utf8(reverse ? listed.answer : listed.prompt));
-        EXPECT_EQ(Utf8(CurrentAnswer()), Utf8(reverse ? listed.prompt : listed.answer));
-        EXPECT_EQ(CurrentLanguages().prompt, c.promptLanguage);
-        EXPECT_EQ(CurrentLanguages().answer, c.answerLanguage);
-        EXPECT_EQ(PromptIsForeign(CurrentLanguages()), c.promptSpoken);
-        EXPECT_EQ(CountsDeck(c.row, c.direction).has_value(), c.countsInRecord);
+        EXPECT_EQ(Utf8(CurrentPrompt(Run().words)), Utf8(reverse ? listed.answer : listed.prompt));
+        EXPECT_EQ(Utf8(CurrentAnswer(Run().words)), Utf8(reverse ? listed.prompt : listed.answer));
+        EXPECT_EQ(CurrentLanguages(Run().words).prompt, c.promptLanguage);
+        EXPECT_EQ(CurrentLanguages(Run().words).answer, c.answerLanguage);
+        EXPECT_EQ(PromptIsForeign(CurrentLanguages(Run().words)), c.promptSpoken);
+        EXPECT_EQ(CountsDeck(App(), TheLearner(), c.row, c.direction).has_value(), c.countsInRecord);
         // The record knows the card by its words as listed, whichever way it is asked.
-        const record::CardWords words = CardWordsOf(CurrentEntry(), CurrentLanguages());
+        const record::CardWords words = CardWordsOf(CurrentEntry(Run().words), CurrentLanguages(Run().words));
         EXPECT_EQ(Utf8(words.prompt), Utf8(listed.prompt));
         if (c.row == own) {
             ASSERT_EQ(Utf8(listed.answer), "the dog");
         }
-        const std::u16string typed = c.typed.empty() ? CurrentAnswer() : c.typed;
-        EXPECT_EQ(JudgeTypedAnswer(c.row, typed, CurrentAnswer()).right, c.right);
+        const std::u16string typed = c.typed.empty() ? CurrentAnswer(Run().words) : c.typed;
+        EXPECT_EQ(JudgeTypedAnswer(App(), TheLearner(), Run().words, c.row, typed, CurrentAnswer(Run().words))
+                      .right,
+                  c.right);
     }
 }
 
 TEST_F(BothWaysGame, ADesignedTopicInReverseIsJudgedWithTheEnglishRules) {
     StartWithDeck();
-    LoadTopicWords(currentRun.words, 0, Direction::Reverse);
+    LoadTopicWords(App(), TheLearner(), Run().words, 0, Direction::Reverse);
     // "excuse me (formal)" is answered without its hint, "you're welcome" as it stands; the
     // Spanish side is never what is typed.
     int checked = 0;
-    for (unsigned i = 0; i < WordCount(); ++i) {
-        currentRun.words.currentWord = i;
-        const std::u16string answer = CurrentAnswer();
+    for (unsigned i = 0; i < WordCount(Run().words); ++i) {
+        Run().words.currentWord = i;
+        const std::u16string answer = CurrentAnswer(Run().words);
         if (answer == u"excuse me (formal)") {
-            EXPECT_TRUE(JudgeTypedAnswer(0, u"excuse me", answer).right);
+            EXPECT_TRUE(JudgeTypedAnswer(App(), TheLearner(), Run().words, 0, u"excuse me", answer).right);
             ++checked;
         }
         if (answer == u"goodbye") {
-            EXPECT_TRUE(JudgeTypedAnswer(0, u"Goodbye", answer).right);
-            EXPECT_FALSE(JudgeTypedAnswer(0, CurrentPrompt(), answer).right);
+            EXPECT_TRUE(JudgeTypedAnswer(App(), TheLearner(), Run().words, 0, u"Goodbye", answer).right);
+            EXPECT_FALSE(
+                JudgeTypedAnswer(App(), TheLearner(), Run().words, 0, CurrentPrompt(Run().words), answer)
+                    .right);
             ++checked;
         }
     }

@@ -70,11 +70,11 @@ protected:
     void BrokenOffTest() {
         OpenTopicInfo(LineOf(MenuLine::Test), 0);
         NextArrow(ScreenId::Test);
-        ASSERT_GT(WordCount(), 0u);
-        Type(CurrentAnswer());
+        ASSERT_GT(WordCount(Run().words), 0u);
+        Type(CurrentAnswer(Run().words));
         Key(13);
-        ASSERT_TRUE(currentRun.test.answerEvaluated);
-        for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
+        ASSERT_TRUE(Run().test.answerEvaluated);
+        for (int tick = 0; tick < 200 && Run().test.answerEvaluated; ++tick) RunTicks(1);
         WaitUntilStill("przerwij");
         ClickObject("przerwij");
         RunUntilScreen(ScreenId::GameOver);
@@ -95,7 +95,7 @@ protected:
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
         RunTicks(40);
-        EXPECT_EQ(currentRun.words.currentWord, 1u);
+        EXPECT_EQ(Run().words.currentWord, 1u);
     }
 };
 
@@ -160,7 +160,7 @@ TEST_P(DamagedFolderTest, GameStartsPlaysAndEnds) {
         // No models, so no arrows: the menu's first line and the topics' first row are what can be
         // chosen, and the information panel has no arrow to go on.
         OpenTopicInfo(LineOf(MenuLine::Learn), 0);
-        EXPECT_EQ(WordCount(), 0u);
+        EXPECT_EQ(WordCount(Run().words), 0u);
         Key('x');
         RunTicks(100);
         return;
@@ -291,11 +291,11 @@ long PeakResidentKb() {
 void ResetPeakResident() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 // The files whose picture became a texture.
-std::set<std::string> UploadedPictures(const std::string& folder) {
+std::set<std::string> UploadedPictures(const GLScene& scene, const std::string& folder) {
     std::set<std::string> names;
-    for (int slot = 0; slot < scene->textures.count; ++slot) {
-        if (scene->textures.textureNames[slot] != 0)
-            names.insert(scene->textures.fileNames[slot].substr(folder.size()));
+    for (int slot = 0; slot < scene.textures.count; ++slot) {
+        if (scene.textures.textureNames[slot] != 0)
+            names.insert(scene.textures.fileNames[slot].substr(folder.size()));
     }
     return names;
 }
@@ -321,7 +321,7 @@ protected:
         ResetPeakResident();
         GameTest::SetUp();
         LoadToUserName();
-        normalPictures = UploadedPictures(folder);
+        normalPictures = UploadedPictures(Scene(), folder);
         normalIcon = platform::headless::WindowIconSize();
         Play();
         normalPeakKb = PeakResidentKb();
@@ -390,7 +390,7 @@ protected:
         EnterName(u"ana");
         if (GetParam().kind == Hostile::WordListPastLimit) {
             OpenTopicInfo(LineOf(MenuLine::Learn), 0);
-            wordsInTopic = WordCount();
+            wordsInTopic = WordCount(Run().words);
             NextArrow(ScreenId::Learning);
             RunTicks(100);
         } else {
@@ -411,7 +411,7 @@ TEST_P(HostileFileTest, GameGoesOnWithinItsMemoryAndNothingElseChanges) {
     LoadToUserName();
     std::set<std::string> expectedPictures = normalPictures;
     if (c.refused) expectedPictures.erase(c.file);
-    EXPECT_EQ(UploadedPictures(folder), expectedPictures);
+    EXPECT_EQ(UploadedPictures(Scene(), folder), expectedPictures);
     const platform::Size icon = platform::headless::WindowIconSize();
     EXPECT_EQ(icon.width, c.kind == Hostile::IconWithHugeHeader ? 0 : normalIcon.width);
     EXPECT_GT(normalIcon.width, 0);

@@ -23,12 +23,12 @@ struct ShownFrame {
 class FirstFrameTest : public GameTest {
 protected:
     void Restart() {
-        StopApplication();
+        application.Stop();
         std::filesystem::remove_all(folder);
         gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
         platform::headless::SetDesktopSize(kSmallDesktopWidth, kSmallDesktopHeight);
         platform::headless::SetSurfaceSize(kSmallDesktopWidth, kSmallDesktopHeight);
-        ASSERT_TRUE(StartApplication());
+        ASSERT_TRUE(application.Start());
         platform::headless::ObserveTicks([this] { Record(); });
     }
 

@@ -15,7 +15,7 @@
 
 TEST_F(GameTest, LoadingShowsOnlyThePictureThenTheNameScreenInThePlayWindow) {
     EXPECT_EQ(Screen(), ScreenId::Loading);
-    ASSERT_EQ(scene->objects.size(), 1u);
+    ASSERT_EQ(Scene().objects.size(), 1u);
     EXPECT_TRUE(Object("loading")->visible);
     const platform::Size loadingWindow = platform::ClientSize();
     EXPECT_EQ(loadingWindow.width, 1024 / 4);
@@ -35,8 +35,8 @@ TEST_F(GameTest, LoadingShowsOnlyThePictureThenTheNameScreenInThePlayWindow) {
                                  "gfx/tem/time.jpg",          "gfx/blocked.jpg",
                                  "gfx/flag uk.jpg",           "gfx/flag spain.jpg",
                                  "gfx/particle.tga"};
-    ASSERT_EQ(scene->textures.count, 11);
-    for (int slot = 0; slot < 11; ++slot) EXPECT_EQ(scene->textures.fileNames[slot], folder + slots[slot]);
+    ASSERT_EQ(Scene().textures.count, 11);
+    for (int slot = 0; slot < 11; ++slot) EXPECT_EQ(Scene().textures.fileNames[slot], folder + slots[slot]);
     EXPECT_EQ(Object("bg glowny")->texture, 2);
     EXPECT_EQ(Object("flag 2")->texture, 9);
     // Insertion order is drawing order: the backdrop first, then the shared objects, then the
@@ -45,11 +45,11 @@ TEST_F(GameTest, LoadingShowsOnlyThePictureThenTheNameScreenInThePlayWindow) {
         "loading",   "w",         "score_board", "lexa",          "drill",     "ok_button",  "bg glowny",
         "bg1 temat", "bg2 temat", "main menu",   "arrownext",     "arrowprev", "flag 1",     "flag 2",
         "txt 1",     "txt 2",     "wynik",       "wynik koncowy", "przerwij",  "user_label", "user"};
-    ASSERT_GT(scene->objects.size(), drawingOrder.size());
-    for (size_t i = 0; i < drawingOrder.size(); ++i) EXPECT_EQ(scene->objects[i]->name, drawingOrder[i]);
+    ASSERT_GT(Scene().objects.size(), drawingOrder.size());
+    for (size_t i = 0; i < drawingOrder.size(); ++i) EXPECT_EQ(Scene().objects[i]->name, drawingOrder[i]);
     EXPECT_EQ(static_cast<GLObjectTextList*>(Object("main menu"))->selected, 0);
 
-    for (GLObject* object : scene->objects) {
+    for (GLObject* object : Scene().objects) {
         if (object->name != "loading") {
             EXPECT_FALSE(object->visible) << object->name;
         }
@@ -58,10 +58,10 @@ TEST_F(GameTest, LoadingShowsOnlyThePictureThenTheNameScreenInThePlayWindow) {
     // The loading tick already counted the first of the 80.
     RunTicks(78);
     EXPECT_EQ(Screen(), ScreenId::None);
-    EXPECT_TRUE(scene->reflectionOff);
+    EXPECT_TRUE(Scene().reflectionOff);
     RunTicks(1);
     EXPECT_EQ(Screen(), ScreenId::UserName);
-    EXPECT_FALSE(scene->reflectionOff);
+    EXPECT_FALSE(Scene().reflectionOff);
     EXPECT_FALSE(Object("loading")->visible);
     for (const char* key : {"user_label", "user", "arrownext", "przerwij", "w", "lexa", "drill"}) {
         EXPECT_TRUE(Object(key)->visible) << key;
@@ -90,16 +90,16 @@ TEST_F(GameTest, EnterWithAnEmptyNameDoesNothing) {
     ClickObject("arrownext");
     RunTicks(150);
     EXPECT_EQ(Screen(), ScreenId::UserName);
-    EXPECT_FALSE(app->transitionLock);
-    EXPECT_TRUE(scene->events.empty());
+    EXPECT_FALSE(App().transitionLock);
+    EXPECT_TRUE(Scene().events.empty());
     EXPECT_TRUE(platform::headless::Messages().empty());
 }
 
 TEST_F(GameTest, SpacesAndTabsInTheNameAreStoredAsUnderscores) {
     LoadToUserName();
     EnterName(u"ana\tm ar");
-    EXPECT_EQ(Utf8(app->userName), "ana_m_ar");
-    EXPECT_FALSE(app->cheatMode);
+    EXPECT_EQ(Utf8(App().userName), "ana_m_ar");
+    EXPECT_FALSE(App().cheatMode);
     // The logo stayed from the name screen; the menu came in with the backdrop.
     for (const char* key : {"main menu", "bg glowny", "lexa", "drill", "w"})
         EXPECT_TRUE(Object(key)->visible);
@@ -120,7 +120,7 @@ TEST_F(GameTest, TheNameTakesTabButNoOtherControlCharacterOrClickCode) {
     Type(u"\tb");
     EXPECT_EQ(TextOf("user"), "a\tb");
     Key(13);
-    EXPECT_EQ(Utf8(app->userName), "a_b");
+    EXPECT_EQ(Utf8(App().userName), "a_b");
 }
 
 TEST_F(GameTest, TheArrowAcceptsTheNameAndTheScreenTakesNoMoreTyping) {
@@ -133,21 +133,21 @@ TEST_F(GameTest, TheArrowAcceptsTheNameAndTheScreenTakesNoMoreTyping) {
     EXPECT_EQ(TextOf("user"), "ana");
     RunTicks(100);
     EXPECT_EQ(Screen(), ScreenId::MainMenu);
-    EXPECT_EQ(Utf8(app->userName), "ana");
+    EXPECT_EQ(Utf8(App().userName), "ana");
 }
 
 TEST_F(GameTest, CodeWordInsideTheNameShowsOkAndTurnsOnCheatMode) {
     LoadToUserName();
     EnterName(u"avofub");
-    EXPECT_TRUE(app->cheatMode);
+    EXPECT_TRUE(App().cheatMode);
     EXPECT_EQ(platform::headless::Messages(), std::vector<std::string>{"ok"});
-    EXPECT_EQ(Utf8(app->userName), "avofub");
+    EXPECT_EQ(Utf8(App().userName), "avofub");
 }
 
 TEST_F(GameTest, CodeWordInCapitalsIsJustAName) {
     LoadToUserName();
     EnterName(u"VOFU");
-    EXPECT_FALSE(app->cheatMode);
+    EXPECT_FALSE(App().cheatMode);
     EXPECT_TRUE(platform::headless::Messages().empty());
 }
 
@@ -194,30 +194,30 @@ TEST_F(GameTest, MainMenuLinesLeadToTheirScreens) {
     EnterName(u"ana");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        app->sessionMode = static_cast<SessionMode>(7);  // neither mode, so the menu must write it
+        App().sessionMode = static_cast<SessionMode>(7);  // neither mode, so the menu must write it
         ChooseMenuLine(c.line);
-        EXPECT_TRUE(app->transitionLock);
+        EXPECT_TRUE(App().transitionLock);
         RunTicks(79);
         EXPECT_EQ(Screen(), ScreenId::MainMenu);
         RunTicks(1);
         EXPECT_EQ(Screen(), c.screen);
-        EXPECT_FALSE(app->transitionLock);
+        EXPECT_FALSE(App().transitionLock);
         if (c.sessionMode) {
-            EXPECT_EQ(app->sessionMode, *c.sessionMode);
+            EXPECT_EQ(App().sessionMode, *c.sessionMode);
         }
         EXPECT_FALSE(Object("main menu")->visible);
         if (c.screen == ScreenId::Info) {
-            EXPECT_EQ(app->infoReturnScreen, ScreenId::MainMenu);
+            EXPECT_EQ(App().infoReturnScreen, ScreenId::MainMenu);
         }
         if (c.screen == ScreenId::ExitConfirm) {
-            EXPECT_EQ(app->exitReturnScreen, ScreenId::MainMenu);
+            EXPECT_EQ(App().exitReturnScreen, ScreenId::MainMenu);
         }
         // Back to the menu as the frame tick does when that screen is left.
-        scene->PostEvent(c.screen == ScreenId::Topics       ? "ekran_glowny po tematach wjazd"
-                         : c.screen == ScreenId::HallOfFame ? "ekran_glowny po halloffame wjazd"
-                         : c.screen == ScreenId::Info       ? "ekran_glowny po info wjazd"
-                                                            : "ekran_glowny po koniec wjazd",
-                         1);
+        Scene().PostEvent(c.screen == ScreenId::Topics       ? "ekran_glowny po tematach wjazd"
+                          : c.screen == ScreenId::HallOfFame ? "ekran_glowny po halloffame wjazd"
+                          : c.screen == ScreenId::Info       ? "ekran_glowny po info wjazd"
+                                                             : "ekran_glowny po koniec wjazd",
+                          1);
         RunTicks(1);
         ASSERT_EQ(Screen(), ScreenId::MainMenu);
         WaitUntilStill("main menu");
@@ -228,10 +228,10 @@ TEST_F(GameTest, SecondClickDuringTheLeaveSchedulesNothingMore) {
     LoadToUserName();
     EnterName(u"ana");
     ChooseMenuLine(3);
-    ASSERT_EQ(scene->events.size(), 1u);
+    ASSERT_EQ(Scene().events.size(), 1u);
     RunTicks(5);
     ClickObject("main menu");
-    EXPECT_EQ(scene->events.size(), 1u);
+    EXPECT_EQ(Scene().events.size(), 1u);
     RunTicks(74);
     EXPECT_EQ(Screen(), ScreenId::Info);
     RunTicks(100);
@@ -242,8 +242,8 @@ TEST_F(GameTest, KeysDoNothingInTheMainMenu) {
     LoadToUserName();
     EnterName(u"ana");
     Type(u"\rx");  // characters; Return is a key of its own
-    EXPECT_TRUE(scene->events.empty());
-    EXPECT_FALSE(app->transitionLock);
+    EXPECT_TRUE(Scene().events.empty());
+    EXPECT_FALSE(App().transitionLock);
 }
 
 TEST_F(GameTest, NoFromTheMenuReturnsToTheMenuWithTheLogoFlyingIn) {
@@ -253,10 +253,10 @@ TEST_F(GameTest, NoFromTheMenuReturnsToTheMenuWithTheLogoFlyingIn) {
     RunTicks(80);
     ASSERT_EQ(Screen(), ScreenId::ExitConfirm);
     Type(u"\r");  // characters are ignored here
-    EXPECT_TRUE(scene->events.empty());
+    EXPECT_TRUE(Scene().events.empty());
     ChooseLine("menu tak-nie", 1);
     ClickObject("menu tak-nie");  // a second answer while the question leaves is ignored
-    EXPECT_EQ(scene->events.size(), 1u);
+    EXPECT_EQ(Scene().events.size(), 1u);
     RunTicks(49);
     EXPECT_EQ(Screen(), ScreenId::MainMenu);
     EXPECT_FALSE(Object("areyousure")->visible);
@@ -270,12 +270,12 @@ TEST_F(GameTest, NoFromTheNameScreenReturnsThereWithTheTypedName) {
     WaitUntilStill("przerwij");
     ClickObject("przerwij");
     ClickObject("przerwij");  // a second click during the leave is ignored
-    EXPECT_EQ(scene->events.size(), 1u);
+    EXPECT_EQ(Scene().events.size(), 1u);
     Type(u"x");  // the screen is still current while it leaves, so typing still reaches it
     EXPECT_EQ(TextOf("user"), "anax");
     RunTicks(99);
     ASSERT_EQ(Screen(), ScreenId::ExitConfirm);
-    EXPECT_EQ(app->exitReturnScreen, ScreenId::UserName);
+    EXPECT_EQ(App().exitReturnScreen, ScreenId::UserName);
     EXPECT_FALSE(Object("user")->visible);
     ChooseLine("menu tak-nie", 1);
     RunTicks(50);
@@ -292,12 +292,12 @@ TEST_F(GameTest, YesThenTheInformationArrowEndsTheProgramWithStatusZero) {
     ChooseLine("menu tak-nie", 0);
     RunTicks(50);
     ASSERT_EQ(Screen(), ScreenId::Info);
-    EXPECT_EQ(app->infoReturnScreen, ScreenId::None);
+    EXPECT_EQ(App().infoReturnScreen, ScreenId::None);
     EXPECT_EQ(platform::headless::ExitStatus(), -1000);  // not yet: the panel comes first
     WaitUntilStill("arrownext");
     ClickObject("arrownext");
     EXPECT_EQ(platform::headless::ExitStatus(), 0);
-    EXPECT_TRUE(scene->events.empty());
+    EXPECT_TRUE(Scene().events.empty());
 }
 
 TEST_F(GameTest, InformationScreenOpensTheHelpPageOnceForAStrayClickAndNeverForKeys) {
@@ -319,7 +319,7 @@ TEST_F(GameTest, InformationScreenOpensTheHelpPageOnceForAStrayClickAndNeverForK
     EXPECT_EQ(platform::headless::OpenedAddresses().size(), 1u) << "once while the panel stands";
     RunTicks(60);
     EXPECT_EQ(Screen(), ScreenId::Info);
-    EXPECT_TRUE(scene->events.empty());
+    EXPECT_TRUE(Scene().events.empty());
 
     // Only the arrow goes on, back to the menu here; a second click on it while it leaves opens
     // nothing either.
@@ -347,32 +347,33 @@ TEST_F(GameTest, InformationAfterATopicGoesOnToLearningOrTestByTheMenuChoice) {
     EnterName(u"ana");
     for (SessionMode mode : {SessionMode::Learning, SessionMode::Test}) {
         SCOPED_TRACE(static_cast<int>(mode));
-        app->sessionMode = mode;
-        scene->PostEvent("ekran_info po tematach wjazd", 1);
+        App().sessionMode = mode;
+        Scene().PostEvent("ekran_info po tematach wjazd", 1);
         RunTicks(1);
         ASSERT_EQ(Screen(), ScreenId::Info);
-        EXPECT_EQ(app->infoReturnScreen, mode == SessionMode::Learning ? ScreenId::Learning : ScreenId::Test);
+        EXPECT_EQ(App().infoReturnScreen,
+                  mode == SessionMode::Learning ? ScreenId::Learning : ScreenId::Test);
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
         RunTicks(50);
         EXPECT_EQ(Screen(), mode == SessionMode::Learning ? ScreenId::Learning : ScreenId::Test);
         EXPECT_FALSE(Object("corvina_info")->visible);
-        EXPECT_FALSE(app->transitionLock);
+        EXPECT_FALSE(App().transitionLock);
     }
 }
 
 TEST_F(GameTest, UnknownEventIsDroppedAndKeepsTheScreenAndItsLock) {
     LoadToUserName();
-    app->transitionLock = true;
-    scene->PostEvent("ekran_glowny po username", 1);  // not a name of the table
+    App().transitionLock = true;
+    Scene().PostEvent("ekran_glowny po username", 1);  // not a name of the table
     // A debug build stops at it; the shipped game reports it, drops it and plays on.
     EXPECT_DEBUG_DEATH(RunTicks(1), "unknown event \"ekran_glowny po username\"");
 #ifdef NDEBUG
     EXPECT_EQ(UnknownNameCount(UnknownName::EventName), 1);
     ClearUnknownNames();
     EXPECT_EQ(Screen(), ScreenId::UserName);
-    EXPECT_TRUE(app->transitionLock);
-    EXPECT_TRUE(scene->events.empty());
+    EXPECT_TRUE(App().transitionLock);
+    EXPECT_TRUE(Scene().events.empty());
 #endif
 }
 
@@ -387,7 +388,7 @@ TEST_F(GameTest, MissingObjectIsReportedAndSkipped) {
     ClearUnknownNames();
     EXPECT_EQ(TextOf("renamed"), "");
     EXPECT_EQ(Screen(), ScreenId::UserName);
-    EXPECT_TRUE(scene->events.empty());
+    EXPECT_TRUE(Scene().events.empty());
 #endif
     Object("renamed")->name = key::kNameField;
 }

@@ -77,9 +77,9 @@ protected:
     void Record() {
         const platform::Size size = platform::ClientSize();
         TickPicture picture{std::vector<unsigned char>(static_cast<size_t>(size.width) * size.height * 3),
-                            Screen(), scene->lastFrameDrawn, scene->framesPartial != partialFrames,
+                            Screen(), Scene().lastFrameDrawn, Scene().framesPartial != partialFrames,
                             size.width};
-        partialFrames = scene->framesPartial;
+        partialFrames = Scene().framesPartial;
         platform::MakeContextCurrent();
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, size.width, size.height, GL_RGB, GL_UNSIGNED_BYTE, picture.rgb.data());
@@ -96,7 +96,7 @@ protected:
     // Restarts the game on a fresh game folder and a surface large enough for the play window,
     // every random draw fixed. Without `changesOnly` every frame is drawn and rendered whole.
     void Restart(bool changesOnly, int inset = 0) {
-        StopApplication();
+        application.Stop();
         std::filesystem::remove_all(folder);
         gamedriver::LayOutGameFolder(LEXADRILL_BUILD_DIR, folder);
         sequenceState = 1;
@@ -109,10 +109,10 @@ protected:
         platform::headless::SetCursor(0, 0);
         std::srand(1);
         SetWordChoiceRandom(FixedSequence);
-        ASSERT_TRUE(StartApplication());
-        scene->skipUnchangedFrames = changesOnly;
-        scene->renderChangesOnly = changesOnly;
-        scene->rectangleInset = inset;
+        ASSERT_TRUE(application.Start());
+        Scene().skipUnchangedFrames = changesOnly;
+        Scene().renderChangesOnly = changesOnly;
+        Scene().rectangleInset = inset;
         partialFrames = 0;
         platform::headless::ObserveTicks([this] { Record(); });
     }
@@ -162,11 +162,11 @@ protected:
         IdleThenClick("main menu 2", ScreenId::Info, 0);
         IdleThenClick("arrownext", ScreenId::Test, 0);
         FixBursts();
-        for (const std::u16string& typed : {CurrentAnswer(), std::u16string(u"zzz")}) {
+        for (const std::u16string& typed : {CurrentAnswer(Run().words), std::u16string(u"zzz")}) {
             RunTicks(130);  // the clock steps each second
             Type(typed);
             Key(13);
-            for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
+            for (int tick = 0; tick < 200 && Run().test.answerEvaluated; ++tick) RunTicks(1);
         }
         IdleThenClick("przerwij", ScreenId::GameOver, 70);
         IdleThenClick("arrownext", ScreenId::Info);

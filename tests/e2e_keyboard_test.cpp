@@ -69,7 +69,7 @@ TEST_F(KeyboardTest, AWholeGameWithKeysAlone) {
     Type(u"Íñigo");
     Press(SDLK_RETURN);
     ArriveAt(ScreenId::MainMenu, key::kMainMenu);
-    EXPECT_EQ(app->userName, u"Íñigo");
+    EXPECT_EQ(App().userName, u"Íñigo");
 
     // Down to "test", Return into the topics; the wheel over the list steps it like its arrows.
     Press(SDLK_DOWN);
@@ -84,11 +84,11 @@ TEST_F(KeyboardTest, AWholeGameWithKeysAlone) {
     RunTicks(1);
     platform::headless::TurnWheel(-1);
     EXPECT_EQ(topics->selected, 1);
-    RunUntil([] { return !TopicPictureChanging(); });
+    RunUntil([&] { return !TopicPictureChanging(App()); });
     WaitUntilStill(topics);
     platform::headless::TurnWheel(1);
     EXPECT_EQ(topics->selected, 0);
-    RunUntil([] { return !TopicPictureChanging(); });
+    RunUntil([&] { return !TopicPictureChanging(App()); });
     WaitUntilStill(topics);
     platform::headless::SetCursor(0, 0);
 
@@ -101,15 +101,15 @@ TEST_F(KeyboardTest, AWholeGameWithKeysAlone) {
     // Twenty-one answers in capitals with their accents, each handed in with Return.
     for (int answer = 1; answer <= 21; ++answer) {
         SCOPED_TRACE(answer);
-        RunUntil([] { return !currentRun.test.answerEvaluated; }, 200);
+        RunUntil([&] { return !Run().test.answerEvaluated; }, 200);
         RunTicks(1);
-        Type(Capitals(CurrentAnswer()));
+        Type(Capitals(CurrentAnswer(Run().words)));
         Press(SDLK_RETURN);
-        ASSERT_TRUE(currentRun.test.answerEvaluated);
-        EXPECT_EQ(currentRun.test.correctCount, answer);
+        ASSERT_TRUE(Run().test.answerEvaluated);
+        EXPECT_EQ(Run().test.correctCount, answer);
     }
     ArriveAt(ScreenId::NextLevel, key::kArrowNext);
-    EXPECT_EQ(currentRun.test.score, 420);
+    EXPECT_EQ(Run().test.score, 420);
     // The name is kept as typed: Í and ñ as their own UTF-16 letters.
     EXPECT_EQ(SavedBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"Íñigo\t420\r\n"));
 
@@ -138,9 +138,9 @@ TEST_F(KeyboardTest, AWholeGameWithKeysAlone) {
         EXPECT_EQ(menu->lines[4]->colour[3], 1.0) << "the selected line is shown";
         EXPECT_EQ(menu->lines[0]->colour[3], 0.0) << "the window moved down by one line";
         WindowPoint onExit;
-        ASSERT_TRUE(gamedriver::LineHoverPoint(menu, 4, onExit));
+        ASSERT_TRUE(gamedriver::LineHoverPoint(Scene(), menu, 4, onExit));
         EXPECT_GT(onExit.y, 0);
-        EXPECT_LT(onExit.y, scene->height);
+        EXPECT_LT(onExit.y, Scene().height);
     }
     Press(SDLK_ESCAPE);
     ArriveAt(ScreenId::ExitConfirm, key::kExitAnswers);
@@ -246,12 +246,12 @@ TEST_F(LineClickTest, AClickOnALineNotSelectedSelectsItAndChoosesNothing) {
             const double drawnRight =
                 0.5 * (text.bounds[0] + text.bounds[3]) + list->homePosition[0] + 0.25 * text.TextWidth();
             WindowPoint onLine;
-            ASSERT_TRUE(gamedriver::LineHoverPoint(list, line, onLine));
-            const WindowPoint edge = gamedriver::ProjectedPoint(drawnRight, 0, list->position[2]);
+            ASSERT_TRUE(gamedriver::LineHoverPoint(Scene(), list, line, onLine));
+            const WindowPoint edge = gamedriver::ProjectedPoint(Scene(), drawnRight, 0, list->position[2]);
             ClickAt(edge.x + 12, onLine.y);
             EXPECT_EQ(list->hoveredLine, -1);
             EXPECT_EQ(list->selected, selected);
-            EXPECT_FALSE(app->transitionLock);
+            EXPECT_FALSE(App().transitionLock);
         }
         RunTicks(100);
         ASSERT_EQ(Screen(), c.screen) << "a click beside a line chose it";
@@ -261,8 +261,8 @@ TEST_F(LineClickTest, AClickOnALineNotSelectedSelectsItAndChoosesNothing) {
         }
         ClickLine(c.list, c.line);
         EXPECT_EQ(list->selected, c.line);
-        EXPECT_EQ(TopicPictureChanging(), c.screen == ScreenId::Topics);
-        EXPECT_FALSE(app->transitionLock);
+        EXPECT_EQ(TopicPictureChanging(App()), c.screen == ScreenId::Topics);
+        EXPECT_FALSE(App().transitionLock);
         RunTicks(200);
         EXPECT_EQ(Screen(), c.screen) << "nothing was chosen";
         EXPECT_EQ(platform::headless::ExitStatus(), -1000);
@@ -284,7 +284,7 @@ TEST_F(KeyboardTest, AKeyIsNotTakenForAClickOnWhatTheCursorRestsOn) {
     ArriveAt(ScreenId::MainMenu, key::kMainMenu);
     const auto restOn = [&](const char* listKey, int line) {
         WindowPoint point;
-        ASSERT_TRUE(gamedriver::LineHoverPoint(List(listKey), line, point));
+        ASSERT_TRUE(gamedriver::LineHoverPoint(Scene(), List(listKey), line, point));
         platform::headless::SetCursor(point.x, point.y);
         RunTicks(1);
         ASSERT_EQ(List(listKey)->hoveredLine, line);
@@ -302,9 +302,9 @@ TEST_F(KeyboardTest, AKeyIsNotTakenForAClickOnWhatTheCursorRestsOn) {
 
     restOn(key::kMainMenu, LineOf(MenuLine::Results));
     Press(SDLK_RETURN);
-    ASSERT_EQ(scene->events.size(), 1u);
+    ASSERT_EQ(Scene().events.size(), 1u);
     // "exit", the line Escape selected on the way to the question, not "results" under the cursor.
-    EXPECT_EQ(scene->events.front().name, EventName(ScreenEvent::ExitConfirmAfterMenuLine));
+    EXPECT_EQ(Scene().events.front().name, EventName(ScreenEvent::ExitConfirmAfterMenuLine));
     EXPECT_EQ(List(key::kMainMenu)->hoveredLine, LineOf(MenuLine::Results));
     EXPECT_TRUE(List(key::kMainMenu)->hovered);
 }
@@ -384,13 +384,14 @@ TEST_F(KeyboardTest, KeysDoWhatTheScreenSays) {
         if (step.on == ScreenId::Test) {
             Type(u"zzz");
             Press(SDLK_RETURN);
-            ASSERT_TRUE(currentRun.test.answerEvaluated);
-            RunUntil([] { return !currentRun.test.answerEvaluated; }, 200);
+            ASSERT_TRUE(Run().test.answerEvaluated);
+            RunUntil([&] { return !Run().test.answerEvaluated; }, 200);
             RunTicks(1);
         }
         const size_t spokenBefore = spoken.size();
-        const std::string expected =
-            step.on == ScreenId::Learning ? Utf8(WithoutGenderMarker(CurrentAnswer())) : std::string();
+        const std::string expected = step.on == ScreenId::Learning
+                                         ? Utf8(WithoutGenderMarker(CurrentAnswer(Run().words)))
+                                         : std::string();
         if (step.key == SDLK_SPACE) {
             platform::headless::Character(u' ');
         } else {

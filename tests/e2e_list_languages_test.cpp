@@ -45,12 +45,11 @@ protected:
     void Answer(const std::u16string& typed) {
         Type(typed);
         Key(13);
-        ASSERT_TRUE(currentRun.test.answerEvaluated);
+        ASSERT_TRUE(Run().test.answerEvaluated);
     }
 
     void WaitForNextQuestion() {
-        RunUntil([] { return !currentRun.test.answerEvaluated || app->currentScreen != ScreenId::Test; },
-                 400);
+        RunUntil([&] { return !Run().test.answerEvaluated || App().currentScreen != ScreenId::Test; }, 400);
         RunTicks(1);
     }
 };
@@ -73,24 +72,24 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     RestartGame();
     LoadToUserName();
     EnterName(u"ana");
-    ASSERT_EQ(app->topicCount, kDesignedTopics + 1);
-    ASSERT_EQ(learner.ownTopics.size(), 1u);
-    EXPECT_EQ(learner.ownTopics[0].languages.prompt, "de");
-    EXPECT_EQ(learner.ownTopics[0].languages.answer, "en");
+    ASSERT_EQ(App().topicCount, kDesignedTopics + 1);
+    ASSERT_EQ(TheLearner().ownTopics.size(), 1u);
+    EXPECT_EQ(TheLearner().ownTopics[0].languages.prompt, "de");
+    EXPECT_EQ(TheLearner().ownTopics[0].languages.answer, "en");
 
     OpenTopicInfo(1, kDesignedTopics);
     WaitUntilStill("arrownext");
     // The panel is the list's own, drawn for its languages; the designed one stays for the designed topics.
-    const int32_t ownPanel = scene->textures.Find("own list information panel");
+    const int32_t ownPanel = Scene().textures.Find("own list information panel");
     ASSERT_GE(ownPanel, 0);
     EXPECT_EQ(Object("corvina_info")->texture, ownPanel);
     ClickObject("arrownext");
     RunUntilScreen(ScreenId::Test);
     RunTicks(1);
-    ASSERT_EQ(currentRun.test.testLength, 10);
+    ASSERT_EQ(Run().test.testLength, 10);
     // Beside the German word its language's card, beside the English answer English's.
-    EXPECT_EQ(Object("flag 1")->texture, scene->textures.Find("side language card 0"));
-    EXPECT_EQ(Object("flag 2")->texture, scene->textures.Find("side language card 1"));
+    EXPECT_EQ(Object("flag 1")->texture, Scene().textures.Find("side language card 0"));
+    EXPECT_EQ(Object("flag 2")->texture, Scene().textures.Find("side language card 1"));
 
     std::vector<std::u16string> missed;
     bool almostSeen = false;
@@ -99,7 +98,7 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
         // Each question's word is heard before it is answered, as at a player's pace (the ticks here
         // run far faster than 64 a second, and a newer word cuts off one not yet said).
         ASSERT_TRUE(service->WaitForMessages(asked + 1, std::chrono::seconds(10)));
-        const std::u16string prompt = CurrentPrompt(), answer = CurrentAnswer();
+        const std::u16string prompt = CurrentPrompt(Run().words), answer = CurrentAnswer(Run().words);
         const std::u16string plain = Typed(answer);
         if (asked == 0) {
             Answer(u"zzz");
@@ -124,13 +123,13 @@ TEST_F(ListLanguagesGame, AGermanDeckIsShownSpokenAndJudgedAsGermanAndEndsOnItsR
     }
     EXPECT_TRUE(almostSeen);
     RunUntilScreen(ScreenId::NextLevel);
-    EXPECT_EQ(currentRun.test.correctCount, 7);
-    EXPECT_EQ(currentRun.test.wrongCount, 2);
+    EXPECT_EQ(Run().test.correctCount, 7);
+    EXPECT_EQ(Run().test.wrongCount, 2);
     EXPECT_TRUE(Object("passed_info")->visible);
     EXPECT_FALSE(Object("nextlevel_info")->visible);
     auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
     ASSERT_EQ(practise->lines.size(), missed.size());
-    EXPECT_EQ(TextOf("wynik koncowy"), "score: " + std::to_string(currentRun.test.score));
+    EXPECT_EQ(TextOf("wynik koncowy"), "score: " + std::to_string(Run().test.score));
 
     // The record keeps the languages as the import found them (the copy's "#languages:" line read
     // at the restart changes nothing) and every answer with the verdict it was shown.

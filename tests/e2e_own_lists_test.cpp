@@ -110,9 +110,8 @@ protected:
     void TypeAnswer(const std::u16string& typed) {
         Type(typed);
         Key(13);
-        ASSERT_TRUE(currentRun.test.answerEvaluated);
-        RunUntil([] { return !currentRun.test.answerEvaluated || app->currentScreen != ScreenId::Test; },
-                 400);
+        ASSERT_TRUE(Run().test.answerEvaluated);
+        RunUntil([&] { return !Run().test.answerEvaluated || App().currentScreen != ScreenId::Test; }, 400);
         RunTicks(1);
     }
 
@@ -133,9 +132,9 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
     EXPECT_EQ(LastMessage().rfind("fruit.csv: 3 cards in 1 topic", 0), 0u) << LastMessage();
     // Copies in the lists folder: the originals may go.
     std::filesystem::remove_all(folder + "incoming");
-    ASSERT_EQ(app->topicCount, kDesignedTopics + 2);
-    EXPECT_EQ(app->topics[kDesignedTopics].title, u"Tiere");
-    EXPECT_EQ(app->topics[kDesignedTopics + 1].title, u"fruit");
+    ASSERT_EQ(App().topicCount, kDesignedTopics + 2);
+    EXPECT_EQ(App().topics[kDesignedTopics].title, u"Tiere");
+    EXPECT_EQ(App().topics[kDesignedTopics + 1].title, u"fruit");
     EXPECT_EQ(List("main menu 2")->lines.size(), static_cast<size_t>(kDesignedTopics + 2));
 
     TopicsByKeys(kDesignedTopics);
@@ -146,12 +145,12 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
     Press(SDLK_RETURN);
     RunUntilScreen(ScreenId::Test);
     RunTicks(1);
-    ASSERT_EQ(currentRun.test.testLength, 3);
+    ASSERT_EQ(Run().test.testLength, 3);
 
     std::vector<WordEntry> missed;
     size_t said = 0;
     for (const char16_t* kind : {u"wrong", u"right", u"wrong"}) {
-        const WordEntry asked{CurrentPrompt(), CurrentAnswer()};
+        const WordEntry asked{CurrentPrompt(Run().words), CurrentAnswer(Run().words)};
         if (kind == std::u16string(u"wrong")) {
             missed.push_back(asked);
             TypeAnswer(u"zzz");
@@ -164,7 +163,7 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
         ASSERT_TRUE(service->WaitForMessages(++said, std::chrono::seconds(10)));
     }
     RunUntilScreen(ScreenId::GameOver);
-    EXPECT_EQ(currentRun.test.correctCount, 1);
+    EXPECT_EQ(Run().test.correctCount, 1);
 
     auto* practise = List("words to practise");
     ASSERT_EQ(practise->lines.size(), missed.size());
@@ -203,7 +202,7 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
     // The cards are kept by their words: the dog and the bird keep their counts, "cat - Kater" is new,
     // and "cat - Katze" keeps its count in the record for a list that brings it back.
     EXPECT_EQ(Counts("animals.kvtml"), counts);
-    ASSERT_EQ(app->topicCount, kDesignedTopics + 2);
+    ASSERT_EQ(App().topicCount, kDesignedTopics + 2);
 
     // Removing the CSV's list: Delete on its topic. The question starts on "no", so Enter at once
     // keeps the list; Up to "yes" and Enter removes it.
@@ -221,7 +220,7 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
         }
         Press(SDLK_RETURN);
         RunUntilScreen(ScreenId::Topics);
-        EXPECT_EQ(app->topicCount, kDesignedTopics + (yes ? 1 : 2));
+        EXPECT_EQ(App().topicCount, kDesignedTopics + (yes ? 1 : 2));
         EXPECT_EQ(std::filesystem::exists(Lists() + "fruit.csv"), !yes);
         WaitUntilStill("main menu 2");
         RunTicks(30);
@@ -266,8 +265,8 @@ protected:
 
     std::vector<std::u16string> OwnTitles() const {
         std::vector<std::u16string> titles;
-        for (int row = kDesignedTopics; row < app->topicCount; ++row)
-            titles.push_back(app->topics[row].title);
+        for (int row = kDesignedTopics; row < App().topicCount; ++row)
+            titles.push_back(App().topics[row].title);
         return titles;
     }
 };
@@ -307,14 +306,14 @@ TEST_F(OwnListNamesTest, EveryImportedListComesBackUnderAnyName) {
 
     // The longest name's progress is kept like any other's.
     const int longRow = kDesignedTopics + 1;
-    const OwnTopic& topic = learner.ownTopics[app->topics[longRow].ownTopic];
-    LoadTopicWords(currentRun.words, longRow);
-    currentRun.words.currentWord = 0;
-    MarkWrong();
+    const OwnTopic& topic = TheLearner().ownTopics[App().topics[longRow].ownTopic];
+    LoadTopicWords(App(), TheLearner(), Run().words, longRow);
+    Run().words.currentWord = 0;
+    MarkWrong(Run().words);
     RunEnd run;
     run.row = longRow;
     run.player = u"ana";
-    RunEndSave save(run, 0);
+    RunEndSave save(run, App(), TheLearner(), Run(), 0);
     const std::optional<RunEndResult> saved = save.Step(0);
     ASSERT_TRUE(saved.has_value());
     EXPECT_TRUE(saved->save) << saved->save.reason;
@@ -336,11 +335,11 @@ TEST_F(OwnListsTest, TheReportFitsTheScreenAndSaysWhatWasNotKept) {
     std::string many = Kvtml(pairs);
     many.replace(many.find("</kvtml>"), 8, "<lessons>" + lessons + "</lessons></kvtml>");
     Write("incoming/many.kvtml", many);
-    QueueListImport(folder + "incoming/many.kvtml");
+    QueueListImport(App(), folder + "incoming/many.kvtml");
     for (int i = 0; i < 199; ++i) {
         const std::string name = "incoming/list" + std::to_string(i) + ".csv";
         Write(name, i % 10 == 9 ? "no answer\n" : "dog;Hund\n");
-        QueueListImport(folder + name);
+        QueueListImport(App(), folder + name);
     }
     platform::headless::ClearRecords();
     RunTicks(2);
@@ -366,5 +365,5 @@ TEST_F(OwnListsTest, TheReportFitsTheScreenAndSaysWhatWasNotKept) {
     EXPECT_EQ(report.find("list6.csv"), std::string::npos) << report;
     EXPECT_NE(report.find("\n... and 193 more files: 174 imported, 19 not imported"), std::string::npos)
         << report;
-    EXPECT_EQ(app->topicCount, MAX_TOPICS);
+    EXPECT_EQ(App().topicCount, MAX_TOPICS);
 }

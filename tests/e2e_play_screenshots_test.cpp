@@ -116,15 +116,15 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
     ClickObject("arrownext");
     RunUntilScreen(ScreenId::Test);
     for (int answer = 0; answer < 3; ++answer) {
-        Type(CurrentAnswer());
+        Type(CurrentAnswer(Run().words));
         Key(13);
-        for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
+        for (int tick = 0; tick < 200 && Run().test.answerEvaluated; ++tick) RunTicks(1);
     }
     WaitUntilStill("txt 1");
-    Type(CurrentAnswer().substr(0, 3));
+    Type(CurrentAnswer(Run().words).substr(0, 3));
     Shoot("test");
 
-    Type(CurrentAnswer().substr(3));
+    Type(CurrentAnswer(Run().words).substr(3));
     Key(13);
     ASSERT_TRUE(Object("bonus1")->visible);
     // The burst lasts about ten frames; "great!" is still fading in from the distance then.
@@ -133,12 +133,12 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
 
     // Two misses, then the run is broken off: the result screen lists them as words to practise.
     for (int miss = 0; miss < 2; ++miss) {
-        for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
+        for (int tick = 0; tick < 200 && Run().test.answerEvaluated; ++tick) RunTicks(1);
         Type(u"zzz");
         Key(13);
     }
     WaitUntilStill("przerwij");
-    for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
+    for (int tick = 0; tick < 200 && Run().test.answerEvaluated; ++tick) RunTicks(1);
     ClickObject("przerwij");
     RunUntilScreen(ScreenId::GameOver);
     WaitUntilStill("words to practise");
@@ -166,7 +166,7 @@ TEST_F(ScreenshotTest, DISABLED_Screenshots) {
         platform::SetToday(day);
         for (int entry = 0; entry < 30; ++entry) {
             if ((entry + day) % 3 != 0)
-                RecordAnswer(entry < 20 ? 0 : 1, entry % 20, (entry * 7 + day) % 5 != 0);
+                RecordAnswer(App(), TheLearner(), entry < 20 ? 0 : 1, entry % 20, (entry * 7 + day) % 5 != 0);
         }
     }
     platform::SetToday(today);
@@ -224,7 +224,7 @@ TEST_F(ScreenshotTest, DISABLED_OwnListScreenshots) {
     RunUntilScreen(ScreenId::Test);
     for (int question = 0; question < 12; ++question) {
         WaitUntilStill("txt 1");
-        std::u16string typed = CurrentAnswer();
+        std::u16string typed = CurrentAnswer(Run().words);
         if (typed.rfind(u"the ", 0) == 0 || typed.rfind(u"to ", 0) == 0)
             typed = typed.substr(typed.find(u' ') + 1);
         const bool slip = typed.size() >= 5;
@@ -232,7 +232,7 @@ TEST_F(ScreenshotTest, DISABLED_OwnListScreenshots) {
         Type(typed);
         Key(13);
         if (slip) break;
-        for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
+        for (int tick = 0; tick < 200 && Run().test.answerEvaluated; ++tick) RunTicks(1);
     }
     ASSERT_TRUE(Object("almost")->visible);
     // "almost" flies on; the right answer drifts away, its differing letter marked.
@@ -288,7 +288,7 @@ TEST_F(ScreenshotTest, DISABLED_WindowAndTitleScreenshots) {
     EnterName(u"ana");
     platform::headless::DropFile(folder + "grundwortschatz.txt");
     RunTicks(1);
-    ASSERT_EQ(app->topicCount, 13);
+    ASSERT_EQ(App().topicCount, 13);
 
     ChooseMenuLine(0);
     RunUntilScreen(ScreenId::Topics);
@@ -312,12 +312,12 @@ TEST_F(ScreenshotTest, DISABLED_WindowAndTitleScreenshots) {
     StartTestOf(0);
     for (int answer = 0; answer < 2; ++answer) {
         WaitUntilStill("txt 1");
-        Type(CurrentAnswer());
+        Type(CurrentAnswer(Run().words));
         Key(13);
-        for (int tick = 0; tick < 200 && currentRun.test.answerEvaluated; ++tick) RunTicks(1);
+        for (int tick = 0; tick < 200 && Run().test.answerEvaluated; ++tick) RunTicks(1);
     }
     WaitUntilStill("txt 1");
-    Type(CurrentAnswer().substr(0, 2));
+    Type(CurrentAnswer(Run().words).substr(0, 2));
     const platform::WindowRect half{0, 0, kScreenshotDesktopWidth / 2, kScreenshotDesktopHeight - 30};
     platform::SetWindowFrame(half.x, half.y, half.width, half.height, true);
     RunTicks(2);

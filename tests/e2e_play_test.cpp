@@ -128,15 +128,15 @@ protected:
     }
 
     void Answer(const std::u16string& typed) {
-        ASSERT_FALSE(currentRun.test.answerEvaluated);
+        ASSERT_FALSE(Run().test.answerEvaluated);
         Type(typed);
         Key(13);
-        ASSERT_TRUE(currentRun.test.answerEvaluated);
+        ASSERT_TRUE(Run().test.answerEvaluated);
     }
 
     // Waits for the next question and the first step of its clock (the tick after it is shown).
     void NextQuestion() {
-        RunUntil([] { return !currentRun.test.answerEvaluated; }, 200);
+        RunUntil([&] { return !Run().test.answerEvaluated; }, 200);
         RunTicks(1);
     }
 
@@ -159,9 +159,9 @@ protected:
 
 TEST_F(PlayTest, LearningStepsThroughThirtyEntriesInFileOrderThenReturnsToTheMenu) {
     StartRun(LineOf(MenuLine::Learn), 0);
-    ASSERT_EQ(WordCount(), 30u);
+    ASSERT_EQ(WordCount(Run().words), 30u);
     EXPECT_EQ(TextOf("wynik"), "words: 1 of 30");
-    GLObjectText first("probe", currentRun.words.entries[0].prompt, 0, 0, 0);
+    GLObjectText first("probe", Run().words.entries[0].prompt, 0, 0, 0);
     EXPECT_EQ(TextOf("txt 1"), Utf8(first.GetText()));
     WaitUntilStill("arrownext");
 
@@ -171,19 +171,19 @@ TEST_F(PlayTest, LearningStepsThroughThirtyEntriesInFileOrderThenReturnsToTheMen
     Type(u"abc");
     EXPECT_EQ(TextOf("wynik"), "words: 2 of 30");
     RunTicks(40);
-    EXPECT_EQ(currentRun.words.currentWord, 1u);
+    EXPECT_EQ(Run().words.currentWord, 1u);
 
     for (int entry = 1; entry < 30; ++entry) {
         SCOPED_TRACE(entry);
-        GLObjectText probe("probe", currentRun.words.entries[entry].prompt, 0, 0, 0);
+        GLObjectText probe("probe", Run().words.entries[entry].prompt, 0, 0, 0);
         EXPECT_EQ(TextOf("txt 1"), Utf8(probe.GetText()));
-        probe.SetText(currentRun.words.entries[entry].answer);
+        probe.SetText(Run().words.entries[entry].answer);
         EXPECT_EQ(TextOf("txt 2"), Utf8(probe.GetText()));
         EXPECT_EQ(TextOf("wynik"), "words: " + std::to_string(entry + 1) + " of 30");
         ClickObject("arrownext");
         if (entry < 29) RunTicks(40);
     }
-    EXPECT_TRUE(app->transitionLock);
+    EXPECT_TRUE(App().transitionLock);
     RunUntilScreen(ScreenId::MainMenu);
     EXPECT_FALSE(Object("txt 1")->visible);
     EXPECT_FALSE(Object("wynik")->visible);
@@ -201,9 +201,9 @@ TEST_F(PlayTest, TwentyOneFastRightAnswersPassAndUnlockTheNextTopic) {
 
     for (int answer = 1; answer <= 21; ++answer) {
         SCOPED_TRACE(answer);
-        Answer(CurrentAnswer());
-        EXPECT_EQ(currentRun.test.correctCount, answer);
-        EXPECT_EQ(currentRun.test.score, 20 * answer);
+        Answer(CurrentAnswer(Run().words));
+        EXPECT_EQ(Run().test.correctCount, answer);
+        EXPECT_EQ(Run().test.score, 20 * answer);
         EXPECT_TRUE(Object("bonus1")->visible);
         EXPECT_EQ(TextOf("czas"), "--");
         if (answer < 21) {
@@ -216,7 +216,7 @@ TEST_F(PlayTest, TwentyOneFastRightAnswersPassAndUnlockTheNextTopic) {
         }
     }
     RunUntilScreen(ScreenId::NextLevel);
-    EXPECT_EQ(currentRun.test.score, 420);
+    EXPECT_EQ(Run().test.score, 420);
     EXPECT_EQ(TextOf("nextlevel_info"), "Next level unlocked");
     EXPECT_EQ(TextOf("wynik koncowy"), "score: 420");
     EXPECT_EQ(ReadCounts("30-60_rep.dat"), std::vector<int32_t>(30, 0));
@@ -234,7 +234,7 @@ TEST_F(PlayTest, TwentyOneFastRightAnswersPassAndUnlockTheNextTopic) {
     EXPECT_FALSE(practise->lines[0]->visible);
     WaitUntilStill(practise);
     ClickOn(practise);
-    EXPECT_FALSE(app->transitionLock);
+    EXPECT_FALSE(App().transitionLock);
 
     // A key press while the cursor rests on the arrow leaves as a click does.
     WaitUntilStill("arrownext");
@@ -242,7 +242,7 @@ TEST_F(PlayTest, TwentyOneFastRightAnswersPassAndUnlockTheNextTopic) {
     platform::headless::SetCursor(arrow.x, arrow.y);
     RunTicks(1);
     Key('x');
-    EXPECT_TRUE(app->transitionLock);
+    EXPECT_TRUE(App().transitionLock);
     RunTicks(50);
     EXPECT_EQ(Screen(), ScreenId::MainMenu);
 }
@@ -253,18 +253,18 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     for (int question = 1; question <= 30; ++question) {
         SCOPED_TRACE(question);
         if (question <= 10) {
-            wrongEntries.push_back(currentRun.words.currentWord);
+            wrongEntries.push_back(Run().words.currentWord);
             Answer(u"zzz");
             EXPECT_TRUE(Object("zle")->visible);
-            GLObjectText probe("probe", CurrentAnswer(), 0, 0, 0);
+            GLObjectText probe("probe", CurrentAnswer(Run().words), 0, 0, 0);
             EXPECT_EQ(TextOf("txt 2"), Utf8(probe.GetText())) << "the expected answer is shown";
         } else {
-            Answer(CurrentAnswer());
+            Answer(CurrentAnswer(Run().words));
         }
         if (question < 30) NextQuestion();
     }
-    EXPECT_EQ(currentRun.test.wrongCount, 10);
-    EXPECT_EQ(currentRun.test.correctCount, 20);
+    EXPECT_EQ(Run().test.wrongCount, 10);
+    EXPECT_EQ(Run().test.correctCount, 20);
     RunUntilScreen(ScreenId::GameOver);
     EXPECT_TRUE(Object("gameover_info")->visible);
     EXPECT_EQ(TextOf("wynik koncowy"), "score: 400");
@@ -288,7 +288,7 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
     ASSERT_EQ(practise->lines.size(), wrongEntries.size());
     for (size_t line = 0; line < wrongEntries.size(); ++line) {
-        const WordEntry& entry = currentRun.words.entries[wrongEntries[line]];
+        const WordEntry& entry = Run().words.entries[wrongEntries[line]];
         GLObjectText probe("probe", entry.prompt + u" - " + entry.answer, 0, 0, 0);
         EXPECT_EQ(Utf8(practise->lines[line]->GetText()), Utf8(probe.GetText())) << line;
     }
@@ -296,7 +296,7 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
     WaitUntilStill("arrownext");
     ClickObject("arrownext");
     RunUntilScreen(ScreenId::Info);
-    EXPECT_EQ(app->infoReturnScreen, ScreenId::MainMenu);
+    EXPECT_EQ(App().infoReturnScreen, ScreenId::MainMenu);
     WaitUntilStill("arrownext");
     ClickObject("arrownext");
     RunUntilScreen(ScreenId::MainMenu);
@@ -304,7 +304,7 @@ TEST_F(PlayTest, TenWrongAnswersFailTheRunAndTheRaisedCountsAreSaved) {
 
 TEST_F(PlayTest, UnansweredQuestionCountsDownAndTimesOutAsWrong) {
     StartRun(LineOf(MenuLine::Test), 0);
-    const unsigned asked = currentRun.words.currentWord;
+    const unsigned asked = Run().words.currentWord;
     EXPECT_EQ(TextOf("czas"), "--");
     RunTicks(60);  // under a second on the clock
     EXPECT_EQ(TextOf("czas"), "--");
@@ -312,15 +312,15 @@ TEST_F(PlayTest, UnansweredQuestionCountsDownAndTimesOutAsWrong) {
         platform::headless::AdvanceClockMs(1000);
         RunTicks(1);
         EXPECT_EQ(TextOf("czas"), std::to_string(left));
-        EXPECT_FALSE(currentRun.test.answerEvaluated);
+        EXPECT_FALSE(Run().test.answerEvaluated);
     }
     platform::headless::AdvanceClockMs(1000);
     RunTicks(1);
     EXPECT_EQ(TextOf("czas"), "0");
-    EXPECT_TRUE(currentRun.test.answerEvaluated);
-    EXPECT_EQ(currentRun.test.wrongCount, 1);
-    EXPECT_EQ(currentRun.words.counts[asked].repeatCount, 2);
-    GLObjectText probe("probe", CurrentAnswer(), 0, 0, 0);
+    EXPECT_TRUE(Run().test.answerEvaluated);
+    EXPECT_EQ(Run().test.wrongCount, 1);
+    EXPECT_EQ(Run().words.counts[asked].repeatCount, 2);
+    GLObjectText probe("probe", CurrentAnswer(Run().words), 0, 0, 0);
     EXPECT_EQ(TextOf("txt 2"), Utf8(probe.GetText()));
     // Typing while the answer is judged changes nothing.
     Type(u"q");
@@ -333,15 +333,15 @@ TEST_F(PlayTest, UnansweredQuestionCountsDownAndTimesOutAsWrong) {
 TEST_F(PlayTest, AbortWorksWhileAskingButNotWhileAnAnswerIsJudged) {
     StartRun(LineOf(MenuLine::Test), 0);
     WaitUntilStill("przerwij");
-    Answer(CurrentAnswer());
-    const unsigned judged = currentRun.words.currentWord;
+    Answer(CurrentAnswer(Run().words));
+    const unsigned judged = Run().words.currentWord;
     ClickObject("przerwij");
-    EXPECT_FALSE(app->transitionLock);
-    EXPECT_EQ(scene->events.size(), 1u);  // only the next question
+    EXPECT_FALSE(App().transitionLock);
+    EXPECT_EQ(Scene().events.size(), 1u);  // only the next question
     NextQuestion();
     WaitUntilStill("przerwij");
     ClickObject("przerwij");
-    EXPECT_TRUE(app->transitionLock);
+    EXPECT_TRUE(App().transitionLock);
     ClickObject("przerwij");  // a second click is ignored
     RunUntilScreen(ScreenId::GameOver);
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t20\r\n"));
@@ -362,7 +362,7 @@ TEST_F(PlayTest, TheAnswerTakesNoControlCharacterOrClickCode) {
         platform::headless::Click(held);
     Type(u" a");
     EXPECT_EQ(TextOf("txt 2"), "voy a");
-    EXPECT_FALSE(currentRun.test.answerEvaluated);
+    EXPECT_FALSE(Run().test.answerEvaluated);
 }
 
 // Once the run is broken off, the open question is closed: neither an Enter on the typed answer
@@ -373,9 +373,9 @@ TEST_P(AbortTest, NothingIsJudgedCountedOrShownAfterTheAbort) {
     const bool enterAfterAbort = GetParam();
     StartRun(LineOf(MenuLine::Test), 0);
     WaitUntilStill("przerwij");
-    Type(CurrentAnswer());
+    Type(CurrentAnswer(Run().words));
     ClickObject("przerwij");
-    ASSERT_TRUE(app->transitionLock);
+    ASSERT_TRUE(App().transitionLock);
     if (enterAfterAbort) {
         Key(13);
     } else {
@@ -387,9 +387,9 @@ TEST_P(AbortTest, NothingIsJudgedCountedOrShownAfterTheAbort) {
     RunUntilScreen(ScreenId::GameOver);
     RunTicks(200);
     EXPECT_EQ(Screen(), ScreenId::GameOver);
-    EXPECT_TRUE(scene->events.empty());
-    EXPECT_EQ(currentRun.test.score, 0);
-    EXPECT_EQ(currentRun.test.askedCount, 0);
+    EXPECT_TRUE(Scene().events.empty());
+    EXPECT_EQ(Run().test.score, 0);
+    EXPECT_EQ(Run().test.askedCount, 0);
     EXPECT_EQ(TextOf("wynik koncowy"), "score: 0");
     EXPECT_FALSE(Object("dobre odp")->visible) << "no next question";
     EXPECT_EQ(ReadBytes("hof.hof"), "\xFF\xFE" + Utf16Le(u"ana\t0\r\n"));
@@ -423,7 +423,7 @@ TEST_F(PlayTest, TheCheatUnlocksOnlyALockedTopic) {
         WaitUntilStill("main menu 2");
         for (int down = 0; down < c.row; ++down) {
             platform::headless::PressKey(SDLK_DOWN);
-            RunUntil([] { return !TopicPictureChanging(); });
+            RunUntil([&] { return !TopicPictureChanging(App()); });
             WaitUntilStill("main menu 2");
         }
         platform::headless::PressKey(SDLK_RETURN);
@@ -448,11 +448,11 @@ TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
     platform::headless::ClearRecords();
     // The topic with the most answers that carry accents.
     int best = 0, bestCount = -1;
-    for (int row = 0; row < app->topicCount; ++row) {
-        LoadTopicEntries(currentRun.words, app->wordFilePath, app->topics[row].firstWord,
-                         app->topics[row].lastWord);
+    for (int row = 0; row < App().topicCount; ++row) {
+        LoadTopicEntries(Run().words, App().wordFilePath, App().topics[row].firstWord,
+                         App().topics[row].lastWord);
         const int count =
-            static_cast<int>(std::count_if(currentRun.words.entries.begin(), currentRun.words.entries.end(),
+            static_cast<int>(std::count_if(Run().words.entries.begin(), Run().words.entries.end(),
                                            [](const WordEntry& e) { return HasNonAscii(e.answer); }));
         if (count > bestCount) {
             best = row;
@@ -480,15 +480,15 @@ TEST_F(PlayTest, AnswersTypedWithAccentsAreJudgedRight) {
 
     int judgedWithAccents = 0;
     for (int answer = 1; answer <= 21; ++answer) {
-        const std::u16string expected = CurrentAnswer();
+        const std::u16string expected = CurrentAnswer(Run().words);
         judgedWithAccents += HasNonAscii(expected) ? 1 : 0;
         Answer(expected);  // typed as its UTF-16 letters, stored by the field as glyph codes
-        ASSERT_EQ(currentRun.test.correctCount, answer) << Utf8(expected);
+        ASSERT_EQ(Run().test.correctCount, answer) << Utf8(expected);
         if (answer < 21) {
             NextQuestion();
             ASSERT_FALSE(platform::headless::Messages().empty());
             EXPECT_EQ(platform::headless::Messages().back(),
-                      Utf8(CurrentPrompt()) + " = " + Utf8(CurrentAnswer()) + "\n");
+                      Utf8(CurrentPrompt(Run().words)) + " = " + Utf8(CurrentAnswer(Run().words)) + "\n");
         }
     }
     EXPECT_GT(judgedWithAccents, 0);
@@ -527,7 +527,7 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     EXPECT_FALSE(list->lines[3]->visible) << "a locked topic is marked disabled";
 
     ClickChildOf("main menu 2", "arrowdown");
-    EXPECT_TRUE(TopicPictureChanging());
+    EXPECT_TRUE(TopicPictureChanging(App()));
     EXPECT_EQ(list->selected, 1);
     EXPECT_EQ(TextOf("infopunkty"), "human body 1 (100%)");
     EXPECT_DOUBLE_EQ(Object("stat1")->size[0], Object("stat1")->homeSize[0]);
@@ -535,37 +535,37 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     ClickChildOf("main menu 2", "arrowdown");
     EXPECT_EQ(list->selected, 1);
     ClickObject("arrowprev");
-    EXPECT_FALSE(app->transitionLock);
-    RunUntil([] { return !TopicPictureChanging(); }, 30);
+    EXPECT_FALSE(App().transitionLock);
+    RunUntil([&] { return !TopicPictureChanging(App()); }, 30);
     EXPECT_TRUE(Object("bg2 temat")->visible);
     EXPECT_FALSE(Object("bg1 temat")->visible);
     EXPECT_FALSE(Object("blocked")->visible);
 
     ClickChildOf("main menu 2", "arrowdown");
     EXPECT_EQ(TextOf("infopunkty"), "time (66%)");
-    RunUntil([] { return !TopicPictureChanging(); }, 30);
+    RunUntil([&] { return !TopicPictureChanging(App()); }, 30);
     WaitUntilStill(list);
     ClickChildOf("main menu 2", "arrowdown");
     GLObjectText probe("probe", u"food and drink 1 (0%) locked", 0, 0, 0);
     EXPECT_EQ(TextOf("infopunkty"), Utf8(probe.GetText()));
-    RunUntil([] { return !TopicPictureChanging(); }, 30);
+    RunUntil([&] { return !TopicPictureChanging(App()); }, 30);
     EXPECT_TRUE(Object("blocked")->visible);
     EXPECT_EQ(Object("stat1")->size[0], 0.0);
 
     // A locked topic ignores the click on the list.
     WaitUntilStill(list);
     ClickObject("main menu 2");
-    EXPECT_FALSE(app->transitionLock);
+    EXPECT_FALSE(App().transitionLock);
     RunTicks(60);
     EXPECT_EQ(Screen(), ScreenId::Topics);
 
     // Back up to the unlocked topics: the sign flies out with the old picture and stays away.
     ClickChildOf("main menu 2", "arrowup");
-    RunUntil([] { return !TopicPictureChanging(); }, 30);
+    RunUntil([&] { return !TopicPictureChanging(App()); }, 30);
     EXPECT_FALSE(Object("blocked")->visible);
     WaitUntilStill(list);
     ClickChildOf("main menu 2", "arrowup");
-    RunUntil([] { return !TopicPictureChanging(); }, 30);
+    RunUntil([&] { return !TopicPictureChanging(App()); }, 30);
     ASSERT_EQ(list->selected, 1);
     EXPECT_TRUE(Object("bg2 temat")->visible) << "the last change ended on the second plane";
 
@@ -574,25 +574,25 @@ TEST_F(PlayTest, TopicsShowLocksProgressAndIgnoreArrowsDuringAPictureChange) {
     ClickObject("arrowprev");
     ClickObject("main menu 2");  // the screen is already leaving
     RunUntilScreen(ScreenId::MainMenu);
-    EXPECT_EQ(scene->events.size(), 0u);
+    EXPECT_EQ(Scene().events.size(), 0u);
     WaitUntilStill("main menu");
     ChooseMenuLine(LineOf(MenuLine::Learn));
     RunUntilScreen(ScreenId::Topics);
     EXPECT_EQ(list->selected, 1);
     EXPECT_EQ(TextOf("infopunkty"), "human body 1 (100%)");
     EXPECT_TRUE(Object("bg1 temat")->visible);
-    EXPECT_NE(scene->textures.Find(app->topics[1].picturePath), -1);
-    EXPECT_EQ(Object("bg1 temat")->texture, scene->textures.Find(app->topics[1].picturePath));
+    EXPECT_NE(Scene().textures.Find(App().topics[1].picturePath), -1);
+    EXPECT_EQ(Object("bg1 temat")->texture, Scene().textures.Find(App().topics[1].picturePath));
     EXPECT_FALSE(Object("blocked")->visible);
 
     // Left with a locked topic selected, the screen comes back with that topic's lock.
     WaitUntilStill(list);
     for (int step = 0; step < 2; ++step) {
-        RunUntil([] { return !TopicPictureChanging(); }, 30);
+        RunUntil([&] { return !TopicPictureChanging(App()); }, 30);
         WaitUntilStill(list);
         ClickChildOf("main menu 2", "arrowdown");
     }
-    RunUntil([] { return !TopicPictureChanging(); }, 30);
+    RunUntil([&] { return !TopicPictureChanging(App()); }, 30);
     ASSERT_EQ(list->selected, 3);
     WaitUntilStill("arrowprev");
     ClickObject("arrowprev");
@@ -622,7 +622,7 @@ TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
     ASSERT_EQ(list->lines.size(), 12u);
     EXPECT_EQ(Utf8(list->lines[0]->GetText()), "pa - 99");
     EXPECT_EQ(Utf8(list->lines[11]->GetText()), "pl - 66");
-    EXPECT_EQ(learner.hallOfFame.size(), 12u);
+    EXPECT_EQ(TheLearner().hallOfFame.size(), 12u);
     WaitUntilStill(list);
     ClickChildOf("halloffame", "arrowdown");
     EXPECT_EQ(list->selected, 1);
@@ -632,7 +632,7 @@ TEST_F(PlayTest, HallOfFameShowsTwelveLinesFromDiskAndTheNextSaveKeepsTen) {
     EXPECT_EQ(Screen(), ScreenId::HallOfFame);
     RunTicks(1);
     EXPECT_EQ(Screen(), ScreenId::MainMenu);
-    EXPECT_TRUE(learner.hallOfFame.empty());
+    EXPECT_TRUE(TheLearner().hallOfFame.empty());
 
     // A run broken off at once enters 0, which a full list drops; the save keeps the first ten.
     RunAgain(LineOf(MenuLine::Test));
@@ -646,15 +646,15 @@ TEST_F(PlayTest, WithoutAWordListRunsAskNothingAndStoreNothing) {
     std::remove(DataFile("words_free.enc").c_str());
     WriteCounts("30-60_rep.dat", std::vector<int32_t>(30, 0));
     StartRun(LineOf(MenuLine::Learn), 1);
-    EXPECT_EQ(WordCount(), 0u);
+    EXPECT_EQ(WordCount(Run().words), 0u);
     RunUntilScreen(ScreenId::MainMenu);
     EXPECT_FALSE(Object("txt 1")->visible);
 
     RunAgain(LineOf(MenuLine::Test));
     EXPECT_EQ(Topics()->selected, 1);
-    EXPECT_GE(currentRun.test.toPass, 1);
+    EXPECT_GE(Run().test.toPass, 1);
     Key(13);  // nothing to answer
-    EXPECT_EQ(currentRun.test.askedCount, 0);
+    EXPECT_EQ(Run().test.askedCount, 0);
     RunUntilScreen(ScreenId::GameOver);
     EXPECT_EQ(TextOf("wynik koncowy"), "score: 0");
     EXPECT_EQ(ReadCounts("30-60_rep.dat"), std::vector<int32_t>(30, 0)) << "the progress file stays whole";
@@ -673,8 +673,8 @@ TEST_F(PlayTest, ATopicOfOneEntryNeedsItsOneRightAnswer) {
 
     // Wrong: every entry has been asked without a pass.
     RunAgain(LineOf(MenuLine::Test));
-    EXPECT_EQ(currentRun.test.testLength, 1);
-    EXPECT_EQ(currentRun.test.toPass, 1);
+    EXPECT_EQ(Run().test.testLength, 1);
+    EXPECT_EQ(Run().test.toPass, 1);
     EXPECT_EQ(TextOf("do zaliczenia"), "words left to pass: 1");
     Answer(u"gato");
     RunUntilScreen(ScreenId::GameOver);
@@ -735,12 +735,12 @@ protected:
 
 TEST_P(LearnerLoopTest, MissedWordsAreListedStudiedAgainAndEveryAnswerIsHeard) {
     StartRun(LineOf(MenuLine::Test), 0);
-    ASSERT_EQ(currentRun.test.testLength, 6);
+    ASSERT_EQ(Run().test.testLength, 6);
     EXPECT_TRUE(requests.empty()) << "nothing is spoken before the first judgement";
     std::vector<WordEntry> missed;
-    for (int question = 1; currentRun.test.correctCount < currentRun.test.toPass; ++question) {
+    for (int question = 1; Run().test.correctCount < Run().test.toPass; ++question) {
         SCOPED_TRACE(question);
-        const WordEntry asked{CurrentPrompt(), CurrentAnswer()};
+        const WordEntry asked{CurrentPrompt(Run().words), CurrentAnswer(Run().words)};
         if (question == 1) {
             Answer(u"zzz");
             missed.push_back(asked);
@@ -749,21 +749,21 @@ TEST_P(LearnerLoopTest, MissedWordsAreListedStudiedAgainAndEveryAnswerIsHeard) {
                 platform::headless::AdvanceClockMs(1000);
                 RunTicks(1);
             }
-            ASSERT_TRUE(currentRun.test.answerEvaluated) << "timed out";
+            ASSERT_TRUE(Run().test.answerEvaluated) << "timed out";
             missed.push_back(asked);
         } else {
             std::u16string plain = WithoutGenderMarker(asked.answer);
             FoldAccents(plain);
             Answer(plain);
-            ASSERT_EQ(currentRun.test.wrongCount, static_cast<int>(missed.size())) << "judged right";
+            ASSERT_EQ(Run().test.wrongCount, static_cast<int>(missed.size())) << "judged right";
             GLObjectText shown("probe", TypedInAnotherSpelling(plain, asked.answer) ? asked.answer : plain, 0,
                                0, 0);
             EXPECT_EQ(TextOf("txt 2"), Utf8(shown.GetText()));
         }
         ExpectSpoken(asked.answer, question);
-        if (currentRun.test.correctCount < currentRun.test.toPass) NextQuestion();
+        if (Run().test.correctCount < Run().test.toPass) NextQuestion();
     }
-    EXPECT_EQ(currentRun.test.score, 4 * 20);  // the spelling shown changes no score
+    EXPECT_EQ(Run().test.score, 4 * 20);  // the spelling shown changes no score
     const size_t judged = requests.size();
 
     RunUntilScreen(ScreenId::NextLevel);
@@ -801,7 +801,7 @@ TEST_P(LearnerLoopTest, MissedWordsAreListedStudiedAgainAndEveryAnswerIsHeard) {
         ClickObject("words to practise");
     }
     RunUntilScreen(ScreenId::Learning);
-    ASSERT_EQ(WordCount(), missed.size());
+    ASSERT_EQ(WordCount(Run().words), missed.size());
     for (size_t entry = 0; entry < missed.size(); ++entry) {
         SCOPED_TRACE(entry);
         EXPECT_EQ(TextOf("wynik"),
@@ -870,11 +870,11 @@ protected:
 TEST_F(InstalledGameTest, DISABLED_APassedTestIsKeptInThePlayersFolderAndReadBackOnTheNextStart) {
     ASSERT_NE(std::getenv("LEXADRILL_INSTALLED_GAME"), nullptr) << "run by scripts/install-check.sh";
     const std::string share = "/share/lexadrill/";
-    ASSERT_GT(app->exeDirNarrow.size(), share.size());
-    EXPECT_EQ(app->exeDirNarrow.substr(app->exeDirNarrow.size() - share.size()), share);
+    ASSERT_GT(App().exeDirNarrow.size(), share.size());
+    EXPECT_EQ(App().exeDirNarrow.substr(App().exeDirNarrow.size() - share.size()), share);
     StartRun(LineOf(MenuLine::Test), 0);
     for (int answer = 1; answer <= 21; ++answer) {
-        Answer(CurrentAnswer());
+        Answer(CurrentAnswer(Run().words));
         // The real service is given each word's time to be said, as at a player's pace: the ticks
         // here run far faster than 64 a second, and a newer word cuts off one still being said.
         std::this_thread::sleep_for(std::chrono::milliseconds(400));

@@ -38,7 +38,7 @@ protected:
 
     // A later day: the game starts again and reads the schedule from its files.
     void StartOnDay(int32_t day) {
-        ForgetSchedules();
+        ForgetSchedules(TheLearner());
         platform::SetToday(day);
         RestartGame();
         LoadToUserName();
@@ -60,20 +60,20 @@ protected:
     }
 
     void Answer(const std::u16string& typed) {
-        ASSERT_FALSE(currentRun.test.answerEvaluated);
+        ASSERT_FALSE(Run().test.answerEvaluated);
         Type(typed);
         Key(13);
-        ASSERT_TRUE(currentRun.test.answerEvaluated);
+        ASSERT_TRUE(Run().test.answerEvaluated);
     }
     void NextQuestion() {
-        RunUntil([] { return !currentRun.test.answerEvaluated; }, 200);
+        RunUntil([&] { return !Run().test.answerEvaluated; }, 200);
         RunTicks(1);
     }
 
     // Every object of the scene under a key that many objects share, in the order built.
     std::vector<GLObject*> AllOf(const std::string& key) {
         std::vector<GLObject*> found;
-        for (GLObject* object : scene->objects) {
+        for (GLObject* object : Scene().objects) {
             if (object->name == key) found.push_back(object);
         }
         return found;
@@ -95,12 +95,12 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     EnterName(u"ana");
     EXPECT_EQ(ReviewLine(), "review: nothing due");
     StartTestOf(0);
-    const int known = static_cast<int>(currentRun.words.currentWord);
-    const WordEntry knownEntry = currentRun.words.entries[known];
-    Answer(CurrentAnswer());
+    const int known = static_cast<int>(Run().words.currentWord);
+    const WordEntry knownEntry = Run().words.entries[known];
+    Answer(CurrentAnswer(Run().words));
     NextQuestion();
-    const int missed = static_cast<int>(currentRun.words.currentWord);
-    const WordEntry missedEntry = currentRun.words.entries[missed];
+    const int missed = static_cast<int>(Run().words.currentWord);
+    const WordEntry missedEntry = Run().words.entries[missed];
     Answer(u"zzz");
     NextQuestion();
     WaitUntilStill("przerwij");
@@ -121,14 +121,14 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     ChooseMenuLine(LineOf(MenuLine::Review));
     RunTicks(100);
     EXPECT_EQ(Screen(), ScreenId::MainMenu);
-    EXPECT_FALSE(app->transitionLock);
+    EXPECT_FALSE(App().transitionLock);
 
     StartOnDay(kFirstDay + 1);
     EXPECT_EQ(ReviewLine(), "review 2");
     ChooseMenuLine(LineOf(MenuLine::Review));
     RunUntilScreen(ScreenId::Test);
-    EXPECT_EQ(currentRun.test.mode, RunMode::Review);
-    EXPECT_EQ(currentRun.test.testLength, 2);
+    EXPECT_EQ(Run().test.mode, RunMode::Review);
+    EXPECT_EQ(Run().test.testLength, 2);
     EXPECT_FALSE(Object("wynik")->visible) << "a review keeps no score";
     EXPECT_FALSE(Object("do zaliczenia")->visible) << "a review cannot pass";
     EXPECT_TRUE(Object("pozostalo")->visible);
@@ -141,9 +141,9 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     Answer(knownEntry.answer);
     RunUntilScreen(ScreenId::ReviewResult);
     // Its topic's counts were saved from a list of their own: the run's is still its two cards.
-    ASSERT_EQ(currentRun.words.entries.size(), 2u);
-    EXPECT_EQ(currentRun.words.entries[0].prompt, missedEntry.prompt);
-    EXPECT_EQ(currentRun.reviewCards.size(), 2u);
+    ASSERT_EQ(Run().words.entries.size(), 2u);
+    EXPECT_EQ(Run().words.entries[0].prompt, missedEntry.prompt);
+    EXPECT_EQ(Run().reviewCards.size(), 2u);
 
     EXPECT_EQ(TextOf("review_info"), "Review done");
     EXPECT_EQ(TextOf("wynik koncowy"), "correct: 1 of 2");
@@ -154,7 +154,8 @@ TEST_F(ReviewTest, NextDaysReviewAsksTheMissedCardFirstAndUpdatesCountsAndSchedu
     EXPECT_EQ(CountOf(missed), 3);
     EXPECT_EQ(CountOf(known), 0);
     EXPECT_EQ(ReadBytes("hof.hof"), hallOfFame);
-    const CardSchedule missedCard = CardAt(0, missed), knownCard = CardAt(0, known);
+    const CardSchedule missedCard = CardAt(App(), TheLearner(), 0, missed),
+                       knownCard = CardAt(App(), TheLearner(), 0, known);
     EXPECT_EQ(missedCard.box, 1);
     EXPECT_EQ(missedCard.dueDay, kFirstDay + 2);
     EXPECT_EQ(knownCard.box, 2);
@@ -185,7 +186,7 @@ TEST_F(ReviewTest, AReviewSaysHowItEndedAndItsLastWrongAnswerShowsTheRightOne) {
     StartOnDay(kFirstDay + 1);
     ChooseMenuLine(LineOf(MenuLine::Review));
     RunUntilScreen(ScreenId::Test);
-    ASSERT_EQ(currentRun.test.testLength, 2);
+    ASSERT_EQ(Run().test.testLength, 2);
     Answer(u"zzz");
     NextQuestion();
     WaitUntilStill("przerwij");
@@ -197,10 +198,10 @@ TEST_F(ReviewTest, AReviewSaysHowItEndedAndItsLastWrongAnswerShowsTheRightOne) {
     StartOnDay(kFirstDay + 2);
     ChooseMenuLine(LineOf(MenuLine::Review));
     RunUntilScreen(ScreenId::Test);
-    ASSERT_EQ(currentRun.test.testLength, 2);
-    Answer(CurrentAnswer());
+    ASSERT_EQ(Run().test.testLength, 2);
+    Answer(CurrentAnswer(Run().words));
     NextQuestion();
-    const std::u16string lastAnswer = CurrentAnswer();
+    const std::u16string lastAnswer = CurrentAnswer(Run().words);
     Answer(u"zzz");
     // As after any wrong answer, it fades over two seconds (a quick leave was gone in 45 ticks).
     const GLObject* field = Object("txt 2");
@@ -251,11 +252,11 @@ TEST_F(ReviewTest, ProgressShowsBoxGroupsPractisedDaysAndTheDaysAhead) {
     platform::headless::PressKey(SDLK_ESCAPE);
     RunUntilScreen(ScreenId::MainMenu);
 
-    for (int entry = 0; entry < 6; ++entry) RecordAnswer(0, entry, entry != 5);
-    ASSERT_TRUE(SaveSchedules());
+    for (int entry = 0; entry < 6; ++entry) RecordAnswer(App(), TheLearner(), 0, entry, entry != 5);
+    ASSERT_TRUE(SaveSchedules(TheLearner()));
     platform::SetToday(kFirstDay + 1);
-    for (int entry : {0, 1, 5}) RecordAnswer(0, entry, true);
-    ASSERT_TRUE(SaveSchedules());
+    for (int entry : {0, 1, 5}) RecordAnswer(App(), TheLearner(), 0, entry, true);
+    ASSERT_TRUE(SaveSchedules(TheLearner()));
     StartOnDay(kFirstDay + 2);
 
     EXPECT_EQ(ReviewLine(), "review 3");
@@ -317,9 +318,9 @@ protected:
         const std::vector<unsigned char> hidden = WindowPicture();
         show(true);
         ScreenRect box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-        for (int y = 0; y < scene->height; ++y) {
-            for (int x = 0; x < scene->width; ++x) {
-                const size_t at = 3 * (static_cast<size_t>(y) * scene->width + x);
+        for (int y = 0; y < Scene().height; ++y) {
+            for (int x = 0; x < Scene().width; ++x) {
+                const size_t at = 3 * (static_cast<size_t>(y) * Scene().width + x);
                 if (std::equal(shown.begin() + at, shown.begin() + at + 3, hidden.begin() + at)) continue;
                 box = ScreenRect{std::min(box.x0, x), std::min(box.y0, y), std::max(box.x1, x + 1),
                                  std::max(box.y1, y + 1)};
@@ -393,7 +394,7 @@ TEST_F(ProgressLayoutTest, ArrowsStandBesideTheNamesAndNothingOverlaps) {
     EXPECT_LE(allNames.x1, allBars.x0) << "no name reaches into the bars";
 
     // A click in the middle of a name's letters selects that name.
-    ClickAt((firstName.x0 + firstName.x1) / 2, scene->height - (firstName.y0 + firstName.y1) / 2);
+    ClickAt((firstName.x0 + firstName.x1) / 2, Scene().height - (firstName.y0 + firstName.y1) / 2);
     RunTicks(1);
     EXPECT_EQ(names->selected, 3);
 }
@@ -410,9 +411,9 @@ protected:
         commandLineLists.push_back(list);
     }
 
-    static int OwnRow() {
-        for (int row = 0; row < app->topicCount; ++row) {
-            if (app->topics[row].ownTopic >= 0) return row;
+    int OwnRow() {
+        for (int row = 0; row < App().topicCount; ++row) {
+            if (App().topics[row].ownTopic >= 0) return row;
         }
         return -1;
     }
@@ -429,12 +430,12 @@ protected:
 TEST_F(OwnListReviewTest, OwnCardsAreReviewedByTheirListsRulesAndCountedInTheRecord) {
     LoadToUserName();
     EnterName(u"ana");
-    RunUntil([] { return OwnRow() >= 0; }, 400);
+    RunUntil([&] { return OwnRow() >= 0; }, 400);
     const int row = OwnRow();
     ASSERT_GE(row, 0);
-    RecordAnswer(row, 0, false);  // "car" missed, "house" right
-    RecordAnswer(row, 1, true);
-    ASSERT_TRUE(SaveSchedules());
+    RecordAnswer(App(), TheLearner(), row, 0, false);  // "car" missed, "house" right
+    RecordAnswer(App(), TheLearner(), row, 1, true);
+    ASSERT_TRUE(SaveSchedules(TheLearner()));
 
     StartOnDay(kFirstDay + 1);
     EXPECT_EQ(ReviewLine(), "review 2");
@@ -442,16 +443,16 @@ TEST_F(OwnListReviewTest, OwnCardsAreReviewedByTheirListsRulesAndCountedInTheRec
     RunUntilScreen(ScreenId::Test);
     EXPECT_EQ(TextOf("txt 1"), Shown(u"car")) << "last run's miss first";
     Answer(u"auto");  // one alternative of the own list's answer
-    EXPECT_EQ(currentRun.test.correctCount, 1);
+    EXPECT_EQ(Run().test.correctCount, 1);
     NextQuestion();
     EXPECT_EQ(TextOf("txt 1"), Shown(u"house"));
     Answer(u"zzz");
     RunUntilScreen(ScreenId::ReviewResult);
 
     EXPECT_LT(OwnCount("car"), OwnCount("house")) << "right lowers a count, wrong raises it";
-    EXPECT_EQ(CardAt(row, 0).box, 2);
-    EXPECT_EQ(CardAt(row, 1).box, 1);
-    EXPECT_EQ(CardAt(row, 1).dueDay, kFirstDay + 2);
+    EXPECT_EQ(CardAt(App(), TheLearner(), row, 0).box, 2);
+    EXPECT_EQ(CardAt(App(), TheLearner(), row, 1).box, 1);
+    EXPECT_EQ(CardAt(App(), TheLearner(), row, 1).dueDay, kFirstDay + 2);
     EXPECT_EQ(
         RecordReader(folder + "data/progress.sqlite")
             .Rows("SELECT count(*), sum(kind = 'review') FROM answers a JOIN cards c ON c.id = a.card_id "

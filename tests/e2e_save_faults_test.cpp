@@ -139,25 +139,25 @@ protected:
         WaitUntilStill("arrownext");
         ClickObject("arrownext");
         RunUntilScreen(ScreenId::Test);
-        ASSERT_EQ(WordCount(), 1u);
+        ASSERT_EQ(WordCount(Run().words), 1u);
     }
 
     // Another game on the same folder plays the topic, answers wrong, and saves its counts and its
     // hall-of-fame entry: the same code on the state that game's process would hold.
     void AnotherGameSaves() {
-        WordList ours = std::move(currentRun.words);
-        std::vector<HallOfFameEntry> ourHallOfFame = std::move(learner.hallOfFame);
-        currentRun.words = WordList{};
-        LoadTopicEntries(currentRun.words, app->wordFilePath, 0, 30);
-        LoadRepetitions(currentRun.words, 0, 30);
-        ASSERT_EQ(ChooseNextWord(), 0);
-        MarkWrong();
-        EXPECT_TRUE(SaveRepetitions(currentRun.words, 0, 30));
-        LoadHallOfFame();
-        AddHallOfFameEntry(u"bea", 10);
-        EXPECT_TRUE(SaveHallOfFame());
-        currentRun.words = std::move(ours);
-        learner.hallOfFame = std::move(ourHallOfFame);
+        WordList ours = std::move(Run().words);
+        std::vector<HallOfFameEntry> ourHallOfFame = std::move(TheLearner().hallOfFame);
+        Run().words = WordList{};
+        LoadTopicEntries(Run().words, App().wordFilePath, 0, 30);
+        LoadRepetitions(Run().words, 0, 30);
+        ASSERT_EQ(ChooseNextWord(Run().words), 0);
+        MarkWrong(Run().words);
+        EXPECT_TRUE(SaveRepetitions(Run().words, 0, 30));
+        LoadHallOfFame(TheLearner());
+        AddHallOfFameEntry(TheLearner(), u"bea", 10);
+        EXPECT_TRUE(SaveHallOfFame(TheLearner()));
+        Run().words = std::move(ours);
+        TheLearner().hallOfFame = std::move(ourHallOfFame);
         ASSERT_EQ(ReadFile(Counts()), LittleEndian(4));
     }
 };
@@ -203,7 +203,7 @@ TEST_P(SaveFaultTest, TheRunsFilesAreKeptOrTheFailureIsTold) {
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     };
     timed([&] { Key(13); });
-    ASSERT_TRUE(currentRun.test.answerEvaluated);
+    ASSERT_TRUE(Run().test.answerEvaluated);
     if (c.fault == SaveFault::CloseRightAfterTheRunEnds || c.fault == SaveFault::CloseWhileTheLockIsHeld) {
         timed([] { platform::headless::Close(); });
     } else {

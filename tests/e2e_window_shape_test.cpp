@@ -18,11 +18,11 @@ struct Shape {
 class WindowShapeTest : public GameTest {
 protected:
     // The window rectangle an object's bounds project to; false when it is off every side.
-    static bool Inside(const GLObject* object, int width, int height, std::string& where) {
+    bool Inside(const GLObject* object, int width, int height, std::string& where) {
         const WindowPoint a =
-            gamedriver::ProjectedPoint(object->bounds[0], object->bounds[1], object->position[2]);
+            gamedriver::ProjectedPoint(Scene(), object->bounds[0], object->bounds[1], object->position[2]);
         const WindowPoint b =
-            gamedriver::ProjectedPoint(object->bounds[3], object->bounds[4], object->position[2]);
+            gamedriver::ProjectedPoint(Scene(), object->bounds[3], object->bounds[4], object->position[2]);
         where = "(" + std::to_string(a.x) + ", " + std::to_string(a.y) + ") to (" + std::to_string(b.x) +
                 ", " + std::to_string(b.y) + ") in " + std::to_string(width) + " x " + std::to_string(height);
         return std::min(a.x, b.x) >= 0 && std::max(a.x, b.x) <= width && std::min(a.y, b.y) >= 0 &&
@@ -31,9 +31,9 @@ protected:
 
     // The visible objects with bounds of their own (the backdrop and the floor are larger than any
     // window by design).
-    static std::vector<const GLObject*> Shown() {
+    std::vector<const GLObject*> Shown() {
         std::vector<const GLObject*> shown;
-        for (const GLObject* object : scene->objects) {
+        for (const GLObject* object : Scene().objects) {
             if (object->visible && object->bounds[3] > object->bounds[0]) shown.push_back(object);
         }
         return shown;
@@ -49,7 +49,7 @@ TEST_F(WindowShapeTest, EveryObjectOfTheTestScreenStaysInAnyWindowShape) {
     for (const char* key : {"txt 1", "przerwij", "arrownext", "dobre odp", "czas", "wynik", "score_board"})
         WaitUntilStill(key);
 
-    const Shape designed{scene->width, scene->height};
+    const Shape designed{Scene().width, Scene().height};
     std::vector<const GLObject*> inDesign;
     for (const GLObject* object : Shown()) {
         std::string where;
@@ -60,14 +60,14 @@ TEST_F(WindowShapeTest, EveryObjectOfTheTestScreenStaysInAnyWindowShape) {
 
     for (const Shape shape :
          {Shape{720, 1280}, Shape{958, 574}, Shape{960, 1050}, Shape{3440, 900}, Shape{2560, 600}}) {
-        scene->Resize(shape.width, shape.height);
+        Scene().Resize(shape.width, shape.height);
         RunTicks(1);
         for (const GLObject* object : inDesign) {
             std::string where;
             EXPECT_TRUE(Inside(object, shape.width, shape.height, where)) << object->name << " at " << where;
         }
     }
-    scene->Resize(designed.width, designed.height);
+    Scene().Resize(designed.width, designed.height);
     RunTicks(1);
     EXPECT_EQ(Screen(), ScreenId::Test);
 }

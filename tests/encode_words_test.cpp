@@ -22,6 +22,7 @@ int Encode(const TempGameFolder& folder, const std::string& source) {
 }
 
 TEST(EncodeWords, EncodedListReadsBackAsItsSource) {
+    LearningRun currentRun;
     TempGameFolder folder;
     ASSERT_EQ(Encode(folder,
                      "# topic one\n"
@@ -39,7 +40,7 @@ TEST(EncodeWords, EncodedListReadsBackAsItsSource) {
     EXPECT_EQ(std::vector<uint8_t>(bytes.end() - 4, bytes.end()), (std::vector<uint8_t>{0x0D, 0, 0x0A, 0}));
 
     LoadTopicEntries(currentRun.words, folder.Path("data/words_free.enc"), 0, 100);
-    ASSERT_EQ(WordCount(), 3u);
+    ASSERT_EQ(WordCount(currentRun.words), 3u);
     EXPECT_EQ(currentRun.words.entries[0].prompt, u"the tree");
     EXPECT_EQ(currentRun.words.entries[0].answer, u"\u00E1rbol");
     EXPECT_EQ(currentRun.words.entries[1].answer, u"mesa (f)");

@@ -139,21 +139,21 @@ protected:
         return rows;
     }
 
-    static std::vector<std::u16string> Prompts(bool answers) {
+    std::vector<std::u16string> Prompts(bool answers) {
         std::vector<std::u16string> texts;
         for (int topic = 0; topic < 12; ++topic) {
-            LoadTopicEntries(currentRun.words, LEXADRILL_BUILD_DIR "/data/words_free.enc", topic * 30,
+            LoadTopicEntries(Run().words, LEXADRILL_BUILD_DIR "/data/words_free.enc", topic * 30,
                              topic * 30 + 30);
-            for (const WordEntry& entry : currentRun.words.entries)
+            for (const WordEntry& entry : Run().words.entries)
                 texts.push_back(answers ? entry.answer : entry.prompt);
         }
-        ReleaseEntries(currentRun.words);
+        ReleaseEntries(Run().words);
         return texts;
     }
 
-    static std::vector<std::u16string> Counters() {
-        return {CounterLine(app->strings.correctLabel, 30), CounterLine(app->strings.wrongLabel, 30),
-                CounterLine(app->strings.toPassLabel, 21), CounterLine(app->strings.wordsLeftLabel, 30)};
+    std::vector<std::u16string> Counters() {
+        return {CounterLine(App().strings.correctLabel, 30), CounterLine(App().strings.wrongLabel, 30),
+                CounterLine(App().strings.toPassLabel, 21), CounterLine(App().strings.wordsLeftLabel, 30)};
     }
 
     std::vector<Placed> CounterTexts() {
@@ -168,10 +168,10 @@ protected:
     // Every screen's texts that are shown at the same time, with their widest contents.
     std::vector<std::vector<Placed>> Screens() {
         const std::u16string longestName(10, u'W');
-        const std::u16string bestScore = CounterLine(app->strings.scoreLabel, 600);
+        const std::u16string bestScore = CounterLine(App().strings.scoreLabel, 600);
         std::vector<std::u16string> captions;
         for (const GLObjectText* line : dynamic_cast<GLObjectTextList&>(*Object("main menu 2")).lines)
-            captions.push_back(line->GetText() + u" (100%) " + app->strings.lockedCaption);
+            captions.push_back(line->GetText() + u" (100%) " + App().strings.lockedCaption);
         const std::vector<Placed> logo = {Text("lexa"), Text("drill")};
         std::vector<std::vector<Placed>> screens = {
             {Text("user_label"), Text("user", {longestName})},
@@ -263,21 +263,21 @@ TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
     std::vector<MissedEntry> every;
     MissedEntry widest;
     for (int row = 0; row < 12; ++row) {  // the designed topics
-        LoadTopicWords(currentRun.words, row);
-        for (const WordEntry& entry : currentRun.words.entries) {
+        LoadTopicWords(App(), TheLearner(), Run().words, row);
+        for (const WordEntry& entry : Run().words.entries) {
             every.push_back({entry, {}});
             if (WidthOf(entry.prompt + u" - " + entry.answer) >
                 WidthOf(widest.words.prompt + u" - " + widest.words.answer))
                 widest = every.back();
             for (const char* word : {"txt 1", "txt 2"}) {
                 const double designed = Object(word)->scale;
-                SetWordText(word, word[4] == '1' ? entry.prompt : entry.answer);
+                SetWordText(Scene(), word, word[4] == '1' ? entry.prompt : entry.answer);
                 EXPECT_EQ(Object(word)->scale, designed) << TextOf(word);
             }
         }
     }
-    currentRun.missed = every;
-    ShowGameOverScreen();
+    Run().missed = every;
+    ShowGameOverScreen(State());
     auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
     ASSERT_EQ(practise->lines.size(), every.size());
     for (size_t line = 0; line < every.size(); ++line) {
@@ -286,15 +286,15 @@ TEST_F(LayoutTest, DesignedWordsAreShownWholeAndInside) {
                   GLObjectText("probe", entry.prompt + u" - " + entry.answer, 0, 0, 0).GetText());
     }
 
-    currentRun.missed = {widest};
-    ShowGameOverScreen();
+    Run().missed = {widest};
+    ShowGameOverScreen(State());
     const Placed row = Rows("words to practise").at(0);
     EXPECT_GE(InsideMargin(row.rect, kWindow), 0) << row.what;
     EXPECT_LT(practise->lines[0]->scale, 1.0) << row.what << " is wider than the window at its size";
     const GLObject* up = ChildOf("words to practise", "arrowup");
     const double arrowRight = practise->homePosition[0] + up->homePosition[0] + 0.15;
     EXPECT_GE(InsideMargin(Project(arrowRight, arrowRight, 0, 0, practise->homePosition[2]), kWindow), 0);
-    currentRun.missed.clear();
+    Run().missed.clear();
 }
 
 // A learner's own list with a title and words far longer than any designed one: each line the
@@ -312,8 +312,8 @@ TEST_F(LayoutTest, LongTextsOfOwnListsAreCutToTheirPlaces) {
         list << "#deck:" << Utf8(longTitle) << "\n" << Utf8(longWords) << "\t" << Utf8(longWords) << "\n";
         for (int i = 0; i < 40; ++i) list << "word" << i << "\tWort" << i << "\n";
     }
-    ImportListFile(folder + "long.txt");
-    RefreshTopicsList();
+    ImportListFile(App(), TheLearner(), folder + "long.txt");
+    RefreshTopicsList(State());
     auto* topics = dynamic_cast<GLObjectTextList*>(Object("main menu 2"));
     ASSERT_EQ(topics->lines.size(), 14u);
     double widestDesigned = 0;
@@ -326,30 +326,30 @@ TEST_F(LayoutTest, LongTextsOfOwnListsAreCutToTheirPlaces) {
     }
 
     topics->selected = 12;
-    UpdateTopicProgress();
+    UpdateTopicProgress(State());
     const Placed caption = Text("infopunkty"), remove = Text("remove list");
     EXPECT_GT(Gap(caption.rect, remove.rect), 0) << caption.what << " runs into " << remove.what;
     EXPECT_GE(InsideMargin(caption.rect, kWindow), 0) << caption.what;
     EXPECT_NE(TextOf("infopunkty").find(" (0%)"), std::string::npos) << "the figures always show";
 
-    ShowExitConfirm(ScreenId::Topics);
+    ShowExitConfirm(State(), ScreenId::Topics);
     const Placed question = Text("areyousure");
     EXPECT_GE(InsideMargin(question.rect, kWindow), 0) << question.what;
-    HideExitConfirm();
+    HideExitConfirm(State());
 
     for (const char* word : {"txt 1", "txt 2"}) {
-        SetWordText(word, longWords);
+        SetWordText(Scene(), word, longWords);
         const Placed placed = Text(word);
         EXPECT_GE(InsideMargin(placed.rect, kWindow), 0) << placed.what;
         EXPECT_GE(Object(word)->scale, 0.5 - 1e-9) << "made smaller, at most to half";
-        SetWordText(word, u"perro");
+        SetWordText(Scene(), word, u"perro");
         EXPECT_EQ(Object(word)->scale, 1.0) << "a short word has its designed size again";
     }
 
     for (size_t lines : {1u, 2u, 3u}) {
         SCOPED_TRACE(lines);
-        currentRun.missed.assign(lines, MissedEntry{WordEntry{longWords, longWords}, {}});
-        ShowGameOverScreen();
+        Run().missed.assign(lines, MissedEntry{WordEntry{longWords, longWords}, {}});
+        ShowGameOverScreen(State());
         auto* practise = dynamic_cast<GLObjectTextList*>(Object("words to practise"));
         for (const Placed& row : Rows("words to practise"))
             EXPECT_GE(InsideMargin(row.rect, kWindow), 0) << row.what;
@@ -359,7 +359,7 @@ TEST_F(LayoutTest, LongTextsOfOwnListsAreCutToTheirPlaces) {
         const double arrowRight = practise->homePosition[0] + up->homePosition[0] + 0.15;
         EXPECT_GE(InsideMargin(Project(arrowRight, arrowRight, 0, 0, practise->homePosition[2]), kWindow), 0);
     }
-    currentRun.missed.clear();
+    Run().missed.clear();
 }
 
 }  // namespace

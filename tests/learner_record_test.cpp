@@ -46,8 +46,6 @@ constexpr int32_t kDay = 20000;
 class RecordFolder {
 public:
     RecordFolder() : context(folder.root) {
-        previous = app;
-        app = &context;
         ForgetSaveFolder();
         record::StopRecord();
         learner.ownTopics.clear();
@@ -55,11 +53,10 @@ public:
     }
     ~RecordFolder() {
         record::StopRecord();
-        ForgetSchedules();
+        ForgetSchedules(learner);
         learner.ownTopics.clear();
         currentRun.words = WordList{};
         platform::UseClockDay();
-        app = previous;
     }
     RecordFolder(const RecordFolder&) = delete;
     RecordFolder& operator=(const RecordFolder&) = delete;
@@ -72,13 +69,13 @@ public:
     std::string Import(const std::string& name, const std::string& text) {
         const std::string path = folder.root + name;
         std::ofstream(path, std::ios::binary) << text;
-        return ImportListFile(path);
+        return ImportListFile(context, learner, path);
     }
 
     // The topics row of an own list's first part.
     int RowOf(const std::string& listFile) const {
         for (int row = 0; row < context.topicCount; ++row) {
-            const OwnTopic* own = OwnTopicOfRow(row);
+            const OwnTopic* own = OwnTopicOfRow(context, learner, row);
             if (own && own->listFile == listFile && own->part == 1) return row;
         }
         return -1;
@@ -86,23 +83,24 @@ public:
 
     // A test of the row: each entry answered right or wrong in turn, then the run's one save.
     std::optional<RunEndResult> PlayAndSave(int row, const std::vector<bool>& right, uint32_t nowMs = 0) {
-        LoadTopicWords(currentRun.words, row);
+        LoadTopicWords(context, learner, currentRun.words, row);
         for (size_t entry = 0; entry < right.size(); ++entry) {
             currentRun.words.currentWord = static_cast<unsigned>(entry);
-            right[entry] ? MarkCorrect() : MarkWrong();
-            RecordAnswer(row, static_cast<int>(entry), right[entry]);
+            right[entry] ? MarkCorrect(currentRun.words) : MarkWrong(currentRun.words);
+            RecordAnswer(context, learner, row, static_cast<int>(entry), right[entry]);
         }
         RunEnd run;
         run.row = row;
         run.player = u"ana";
         run.score = 10;
-        save = std::make_unique<RunEndSave>(run, nowMs);
+        save = std::make_unique<RunEndSave>(run, context, learner, currentRun, nowMs);
         return save->Step(nowMs);
     }
 
     TempGameFolder folder;
     AppContext context;
-    AppContext* previous = nullptr;
+    Learner learner;
+    LearningRun currentRun;
     std::unique_ptr<RunEndSave> save;
 };
 
@@ -156,8 +154,8 @@ const Transaction kTransactions[] = {
      },
      false},
     {"a removal",
-     [](RecordFolder&) {
-         const ListRemoval removal = RemoveOwnList("animals.csv");
+     [](RecordFolder& game) {
+         const ListRemoval removal = RemoveOwnList(game.context, game.learner, "animals.csv");
          // Told either way; the copy goes only when the record could be begun.
          return !removal.problem.empty();
      },
@@ -287,8 +285,8 @@ TEST(LearnerRecord, ADamagedRecordIsToldOnceKeptAsideAndTheGamePlaysOn) {
         RecordFolder game;
         damage.make(game);
         const std::vector<uint8_t> before = game.folder.Read("data/progress.sqlite");
-        ReadListsFolder();
-        record::StartReport report = OpenLearnerRecord();
+        ReadListsFolder(game.context, game.learner);
+        record::StartReport report = OpenLearnerRecord(game.context, game.learner);
         // Told at start-up, or by the integrity check that runs beside the game.
         report.notice += record::PollRecordCheck(true);
         EXPECT_NE(report.notice.find("progress.sqlite"), std::string::npos) << report.notice;
@@ -344,8 +342,8 @@ TEST(LearnerRecord, OldFilesAreCarriedOverOnceAndMovedAsideDamagedOnesToo) {
         ASSERT_FALSE(oldBytes.back().empty()) << name;
     }
 
-    ReadListsFolder();
-    const record::StartReport report = OpenLearnerRecord();
+    ReadListsFolder(game.context, game.learner);
+    const record::StartReport report = OpenLearnerRecord(game.context, game.learner);
     EXPECT_EQ(report.migratedLine, "lexadrill: progress carried over into " + game.RecordFile() +
                                        "; the old files are in " + game.Data() + "migrated/");
     EXPECT_EQ(report.notice, "");
@@ -355,24 +353,24 @@ TEST(LearnerRecord, OldFilesAreCarriedOverOnceAndMovedAsideDamagedOnesToo) {
             << old[i] << " moved, never changed";
     }
     // The designed topic's boxes by place; the cut file's whole first card; the list's by words.
-    EXPECT_EQ(CardAt(0, 0).box, 3);
-    EXPECT_EQ(CardAt(0, 1).box, 0);
-    EXPECT_EQ(CardAt(0, 2).dueDay, kDay);
-    EXPECT_EQ(CardAt(1, 0).box, 1);
+    EXPECT_EQ(CardAt(game.context, game.learner, 0, 0).box, 3);
+    EXPECT_EQ(CardAt(game.context, game.learner, 0, 1).box, 0);
+    EXPECT_EQ(CardAt(game.context, game.learner, 0, 2).dueDay, kDay);
+    EXPECT_EQ(CardAt(game.context, game.learner, 1, 0).box, 1);
     const int row = game.RowOf("animals.csv");
-    EXPECT_EQ(CardAt(row, 1).box, 2);
-    LoadTopicWords(currentRun.words, row);
-    ASSERT_EQ(currentRun.words.counts.size(), 3u);
-    EXPECT_EQ(currentRun.words.counts[0].repeatCount, 1) << "dog: not counted, still to learn";
-    EXPECT_EQ(currentRun.words.counts[1].repeatCount, 3);
-    EXPECT_EQ(currentRun.words.counts[2].repeatCount, 0);
-    EXPECT_EQ(CurrentProgress().streakDays, 2) << "the practised days came along";
+    EXPECT_EQ(CardAt(game.context, game.learner, row, 1).box, 2);
+    LoadTopicWords(game.context, game.learner, game.currentRun.words, row);
+    ASSERT_EQ(game.currentRun.words.counts.size(), 3u);
+    EXPECT_EQ(game.currentRun.words.counts[0].repeatCount, 1) << "dog: not counted, still to learn";
+    EXPECT_EQ(game.currentRun.words.counts[1].repeatCount, 3);
+    EXPECT_EQ(game.currentRun.words.counts[2].repeatCount, 0);
+    EXPECT_EQ(CurrentProgress(game.context, game.learner).streakDays, 2) << "the practised days came along";
 
     // Said once: the next start finds nothing to carry over and changes nothing.
     const std::string dump = game.Dump();
     record::StopRecord();
-    ForgetSchedules();
-    EXPECT_EQ(OpenLearnerRecord().migratedLine, "");
+    ForgetSchedules(game.learner);
+    EXPECT_EQ(OpenLearnerRecord(game.context, game.learner).migratedLine, "");
     EXPECT_EQ(game.Dump(), dump);
 }
 
@@ -385,22 +383,22 @@ TEST(LearnerRecord, AListImportedAgainInAnotherOrderKeepsEachWordsBoxAndCount) {
     ASSERT_TRUE(game.PlayAndSave(row, {true, true, false}));  // dog right again: box 2
     // A card inserted above the others and the order turned round.
     game.Import("animals.csv", "owl;Eule\nbird;Vogel\ncat;Katze\ndog;Hund\n");
-    ForgetSchedules();
-    EXPECT_EQ(CardAt(row, 0).box, 0) << "owl: new";
-    EXPECT_EQ(CardAt(row, 1).box, 1) << "bird: missed yesterday";
-    EXPECT_EQ(CardAt(row, 2).box, 2) << "cat: missed, then right when due";
-    EXPECT_EQ(CardAt(row, 3).box, 2) << "dog: right twice";
-    LoadTopicWords(currentRun.words, row);
-    EXPECT_EQ(currentRun.words.counts[0].repeatCount, 1);
-    EXPECT_EQ(currentRun.words.counts[1].repeatCount, 1);  // bird: 1 - 1 + 1
-    EXPECT_EQ(currentRun.words.counts[2].repeatCount, 1);  // cat: 1 + 1 - 1
-    EXPECT_EQ(currentRun.words.counts[3].repeatCount, 0);  // dog
+    ForgetSchedules(game.learner);
+    EXPECT_EQ(CardAt(game.context, game.learner, row, 0).box, 0) << "owl: new";
+    EXPECT_EQ(CardAt(game.context, game.learner, row, 1).box, 1) << "bird: missed yesterday";
+    EXPECT_EQ(CardAt(game.context, game.learner, row, 2).box, 2) << "cat: missed, then right when due";
+    EXPECT_EQ(CardAt(game.context, game.learner, row, 3).box, 2) << "dog: right twice";
+    LoadTopicWords(game.context, game.learner, game.currentRun.words, row);
+    EXPECT_EQ(game.currentRun.words.counts[0].repeatCount, 1);
+    EXPECT_EQ(game.currentRun.words.counts[1].repeatCount, 1);  // bird: 1 - 1 + 1
+    EXPECT_EQ(game.currentRun.words.counts[2].repeatCount, 1);  // cat: 1 + 1 - 1
+    EXPECT_EQ(game.currentRun.words.counts[3].repeatCount, 0);  // dog
     // Nothing due from a list removed: its cards and answers went with it.
     platform::SetToday(kDay + 30);
-    EXPECT_GT(DueCountToday(), 0);
-    EXPECT_TRUE(RemoveOwnList("animals.csv").removed);
-    ReadSchedulesAgain();
-    EXPECT_EQ(DueCountToday(), 0);
+    EXPECT_GT(DueCountToday(game.context, game.learner), 0);
+    EXPECT_TRUE(RemoveOwnList(game.context, game.learner, "animals.csv").removed);
+    ReadSchedulesAgain(game.learner);
+    EXPECT_EQ(DueCountToday(game.context, game.learner), 0);
     EXPECT_EQ(RecordReader(game.RecordFile()).Rows("SELECT count(*) FROM answers"),
               std::vector<std::string>{"0"});
 }
@@ -440,8 +438,8 @@ TEST(LearnerRecord, AListsLanguagesAreKeptAsItsImportFoundThem) {
     // no import time.
     game.folder.Write("data/lists/e.csv", Bytes("#languages:es,en\nperro;dog\n"));
     record::StopRecord();
-    ReadListsFolder();
-    OpenLearnerRecord();
+    ReadListsFolder(game.context, game.learner);
+    OpenLearnerRecord(game.context, game.learner);
     EXPECT_EQ(RecordReader(game.RecordFile())
                   .Rows("SELECT prompt_language, answer_language, prompt_found, imported_at FROM lists "
                         "WHERE file = 'e.csv'"),
@@ -454,18 +452,18 @@ TEST(LearnerRecord, ProgressFiguresOfAKnownRecord) {
     const int own = game.RowOf("animals.csv");
     // Forty days ago a topic's answer (out of the recall's 30 days); then three days of answers.
     platform::SetToday(kDay - 40);
-    RecordAnswer(0, 0, false);
+    RecordAnswer(game.context, game.learner, 0, 0, false);
     platform::SetToday(kDay - 2);
-    RecordAnswer(0, 0, true);
-    RecordAnswer(0, 1, false);
+    RecordAnswer(game.context, game.learner, 0, 0, true);
+    RecordAnswer(game.context, game.learner, 0, 1, false);
     platform::SetToday(kDay - 1);
-    RecordAnswer(own, 0, true);
-    RecordAnswer(own, 1, true);
-    RecordAnswer(own, 2, false);
-    ASSERT_TRUE(SaveSchedules());
+    RecordAnswer(game.context, game.learner, own, 0, true);
+    RecordAnswer(game.context, game.learner, own, 1, true);
+    RecordAnswer(game.context, game.learner, own, 2, false);
+    ASSERT_TRUE(SaveSchedules(game.learner));
     platform::SetToday(kDay);
-    RecordAnswer(own, 1, true);  // today, not saved yet: counted all the same
-    const ProgressFigures figures = CurrentProgress();
+    RecordAnswer(game.context, game.learner, own, 1, true);  // today, not saved yet: counted all the same
+    const ProgressFigures figures = CurrentProgress(game.context, game.learner);
     ASSERT_EQ(figures.topics.size(), static_cast<size_t>(kDesigned + 1));
     EXPECT_EQ(figures.topics[0].recall.answers, 2);
     EXPECT_EQ(figures.topics[0].recall.Percent(), 50);
@@ -513,14 +511,14 @@ TEST(LearnerRecord, TheExportWritesOneRowPerAnswer) {
     typed.verdict = record::Verdict::Wrong;
     typed.typed = u"Hunt";
     typed.seconds = 4.25;
-    RecordAnswer(CardRef{own, 0}, typed);
+    RecordAnswer(game.context, game.learner, CardRef{own, 0}, typed);
     AnswerDetails timedOut;
     timedOut.verdict = record::Verdict::TimedOut;
     timedOut.seconds = 15;
     timedOut.kind = record::RunKind::Review;
-    RecordAnswer(CardRef{own, 1}, timedOut);
-    RecordAnswer(0, 2, true);
-    ASSERT_TRUE(SaveSchedules());
+    RecordAnswer(game.context, game.learner, CardRef{own, 1}, timedOut);
+    RecordAnswer(game.context, game.learner, 0, 2, true);
+    ASSERT_TRUE(SaveSchedules(game.learner));
 
     char buffer[4096] = {};
     std::FILE* out = fmemopen(buffer, sizeof buffer, "w");
@@ -568,8 +566,9 @@ TEST(LearnerRecord, TheFiguresFollowEveryChangeOfTheRecord) {
     game.Import("animals.csv", kAnimals);
     const int own = game.RowOf("animals.csv");
     ASSERT_TRUE(game.PlayAndSave(own, {true, true, true}));
-    EXPECT_EQ(CurrentProgress().topics[own].boxes1to2, 3);
-    EXPECT_EQ(CurrentProgress().topics[own].boxes5to7, 0) << "shown again, nothing changed";
+    EXPECT_EQ(CurrentProgress(game.context, game.learner).topics[own].boxes1to2, 3);
+    EXPECT_EQ(CurrentProgress(game.context, game.learner).topics[own].boxes5to7, 0)
+        << "shown again, nothing changed";
 
     // Another game moves two of the list's cards to box 5.
     sqlite3* other = nullptr;
@@ -581,19 +580,19 @@ TEST(LearnerRecord, TheFiguresFollowEveryChangeOfTheRecord) {
                      nullptr, nullptr, nullptr),
         SQLITE_OK);
     sqlite3_close(other);
-    const ProgressFigures afterOther = CurrentProgress();
+    const ProgressFigures afterOther = CurrentProgress(game.context, game.learner);
     EXPECT_EQ(afterOther.topics[own].boxes5to7, 2);
     EXPECT_EQ(afterOther.topics[own].boxes1to2, 1);
 
     // This game's answer to the dog, then the list imported again in another order before the save.
     platform::SetToday(kDay + 5);
-    RecordAnswer(own, 0, false);
+    RecordAnswer(game.context, game.learner, own, 0, false);
     game.Import("animals.csv", "bird;Vogel\ncat;Katze\ndog;Hund\n");
-    ASSERT_TRUE(SaveSchedules());
-    EXPECT_EQ(CardAt(own, 2).box, 1) << "dog: missed";
-    EXPECT_EQ(CardAt(own, 1).box, 5) << "cat: as the other game left it";
-    EXPECT_EQ(CardAt(own, 0).box, 1) << "bird: right once";
-    const ProgressFigures afterSave = CurrentProgress();
+    ASSERT_TRUE(SaveSchedules(game.learner));
+    EXPECT_EQ(CardAt(game.context, game.learner, own, 2).box, 1) << "dog: missed";
+    EXPECT_EQ(CardAt(game.context, game.learner, own, 1).box, 5) << "cat: as the other game left it";
+    EXPECT_EQ(CardAt(game.context, game.learner, own, 0).box, 1) << "bird: right once";
+    const ProgressFigures afterSave = CurrentProgress(game.context, game.learner);
     EXPECT_EQ(afterSave.topics[own].boxes5to7, 1);
     EXPECT_EQ(afterSave.topics[own].boxes1to2, 2);
 }

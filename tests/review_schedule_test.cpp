@@ -11,6 +11,7 @@
 
 #include "game/saves/SaveFolder.h"
 #include "game/state/AppContext.h"
+#include "learning/Learner.h"
 #include "learning/RepetitionStore.h"
 #include "learning/ReviewSchedule.h"
 #include "platform/CalendarDay.h"
@@ -37,8 +38,6 @@ std::vector<uint8_t> FileBytes(uint32_t version, const std::vector<Card>& cards,
 class Schedule : public testing::Test {
 protected:
     void SetUp() override {
-        previous = app;
-        app = &context;
         const int ranges[4][2] = {{0, 4}, {4, 8}, {8, 16}, {16, 216}};
         context.topicCount = 4;
         for (int i = 0; i < 4; ++i) {
@@ -49,35 +48,35 @@ protected:
         UnlockTopic(16, 216);
         platform::SetToday(kDay0);
     }
-    void TearDown() override {
-        record::StopRecord();
-        app = previous;
-    }
+    void TearDown() override { record::StopRecord(); }
 
     void On(int32_t day) { platform::SetToday(kDay0 + day); }
     // Saves and starts again, as a game closed and opened.
     void Restart() {
-        ASSERT_TRUE(SaveSchedules());
+        ASSERT_TRUE(SaveSchedules(learner));
         record::StopRecord();
-        ForgetSchedules();
+        ForgetSchedules(learner);
     }
     // A start that finds old schedule files in the folder and carries them over into the record.
     void StartWithOldFile(const std::string& name, const std::vector<uint8_t>& bytes) {
         folder.Write("data/" + name, bytes);
         record::StopRecord();
         // As a start does, without forgetting this run's answers not saved yet.
-        EXPECT_NE(record::StartRecord(SaveWriteFolder(), {}, TopicsWithOldFiles).migratedLine, "") << name;
+        EXPECT_NE(record::StartRecord(SaveWriteFolder(), {},
+                                      [this] { return TopicsWithOldFiles(context, learner); })
+                      .migratedLine,
+                  "")
+            << name;
     }
     // A folder without a record, as before the first start.
     void ForgetRecord() {
         record::StopRecord();
-        ForgetSchedules();
+        ForgetSchedules(learner);
         for (const char* name : {"progress.sqlite", "progress.sqlite-wal", "progress.sqlite-shm", "migrated"})
             std::filesystem::remove_all(folder.Path(std::string("data/") + name));
     }
-    static void ExpectCard(int topic, int entry, int box, int32_t last, int32_t due,
-                           const std::string& when) {
-        const CardSchedule card = CardAt(topic, entry);
+    void ExpectCard(int topic, int entry, int box, int32_t last, int32_t due, const std::string& when) {
+        const CardSchedule card = CardAt(context, learner, topic, entry);
         EXPECT_EQ(card.box, box) << when;
         if (box == kNewBox) return;
         EXPECT_EQ(card.lastDay, kDay0 + last) << when;
@@ -86,7 +85,7 @@ protected:
 
     TempGameFolder folder;
     AppContext context{folder.root};
-    AppContext* previous = nullptr;
+    Learner learner;
 };
 
 TEST_F(Schedule, AnswersMoveCardsByTheRules) {
@@ -133,24 +132,24 @@ TEST_F(Schedule, SimulatedFortnightOfTestsAndReviews) {
         if (step.day != previousDay) Restart();  // each day another game
         previousDay = step.day;
         On(step.day);
-        RecordAnswer(step.topic, step.entry, step.right);
+        RecordAnswer(context, learner, step.topic, step.entry, step.right);
         ExpectCard(step.topic, step.entry, step.box, step.day, step.due, "day " + std::to_string(step.day));
     }
     Restart();
     On(15);
     ExpectCard(0, 0, 4, 14, 21, "after the fortnight, read back");
-    EXPECT_EQ(DueCountToday(), 0);
-    EXPECT_EQ(DaysUntilNextDue(), 6);
+    EXPECT_EQ(DueCountToday(context, learner), 0);
+    EXPECT_EQ(DaysUntilNextDue(context, learner), 6);
     // A review: the card missed last first, then the most overdue.
     On(30);
-    RecordAnswer(0, 1, true);
-    RecordAnswer(1, 0, false);
+    RecordAnswer(context, learner, 0, 1, true);
+    RecordAnswer(context, learner, 1, 0, false);
     On(31);
-    EXPECT_EQ(ChooseReviewCards(), (std::vector<CardRef>{{1, 0}, {0, 0}, {1, 2}, {0, 1}}));
-    EXPECT_EQ(DueCountToday(), 4);
+    EXPECT_EQ(ChooseReviewCards(context, learner), (std::vector<CardRef>{{1, 0}, {0, 0}, {1, 2}, {0, 1}}));
+    EXPECT_EQ(DueCountToday(context, learner), 4);
     On(30);
-    EXPECT_EQ(DueCountToday(), 2);
-    EXPECT_EQ(DaysUntilNextDue(), 0);
+    EXPECT_EQ(DueCountToday(context, learner), 2);
+    EXPECT_EQ(DaysUntilNextDue(context, learner), 0);
 }
 
 TEST_F(Schedule, DamagedFilesKeepWhatTheyCanTell) {
@@ -180,17 +179,19 @@ TEST_F(Schedule, DamagedFilesKeepWhatTheyCanTell) {
         ForgetRecord();
         On(6);
         StartWithOldFile("0-4_box.dat", c.bytes);
-        for (int e = 0; e < 4; ++e) EXPECT_EQ(CardAt(0, e).box, c.boxes[static_cast<size_t>(e)]) << c.what;
+        for (int e = 0; e < 4; ++e)
+            EXPECT_EQ(CardAt(context, learner, 0, e).box, c.boxes[static_cast<size_t>(e)]) << c.what;
         EXPECT_EQ(folder.Read("data/migrated/0-4_box.dat"), c.bytes) << "moved aside whole, never rewritten";
-        RecordAnswer(0, 3, true);
+        RecordAnswer(context, learner, 0, 3, true);
         Restart();
-        for (int e = 0; e < 3; ++e) EXPECT_EQ(CardAt(0, e).box, c.boxes[static_cast<size_t>(e)]) << c.what;
-        EXPECT_EQ(CardAt(0, 3).box, 1) << c.what;
+        for (int e = 0; e < 3; ++e)
+            EXPECT_EQ(CardAt(context, learner, 0, e).box, c.boxes[static_cast<size_t>(e)]) << c.what;
+        EXPECT_EQ(CardAt(context, learner, 0, 3).box, 1) << c.what;
     }
 }
 
 TEST_F(Schedule, SaveReplaysThisRunOntoWhatTheRecordHoldsAndKeepsWhatFailed) {
-    RecordAnswer(0, 0, false);
+    RecordAnswer(context, learner, 0, 0, false);
     // Another game saves meanwhile (carried over here from its old file); a failed save keeps this
     // run's answer for the next one.
     StartWithOldFile("0-4_box.dat",
@@ -198,19 +199,19 @@ TEST_F(Schedule, SaveReplaysThisRunOntoWhatTheRecordHoldsAndKeepsWhatFailed) {
     record_testing::InstallFaultLayer();
     record::StopRecord();  // the next connection goes through the fault layer
     record_testing::FailStep(record_testing::Fault::DiskFull, 0);
-    EXPECT_FALSE(SaveSchedules());
+    EXPECT_FALSE(SaveSchedules(learner));
     record_testing::FailStep(record_testing::Fault::None, -1);
     record::StopRecord();
     record_testing::RemoveFaultLayer();
-    ASSERT_TRUE(SaveSchedules());
+    ASSERT_TRUE(SaveSchedules(learner));
     Restart();
     ExpectCard(0, 0, 1, 0, 1, "this run's answer");
     ExpectCard(0, 1, 5, -3, 11, "the other game's");
-    EXPECT_EQ(CurrentProgress().streakDays, 1);
-    EXPECT_TRUE(CurrentProgress().practised[10]);
+    EXPECT_EQ(CurrentProgress(context, learner).streakDays, 1);
+    EXPECT_TRUE(CurrentProgress(context, learner).practised[10]);
     // Saved once: a later save with no new answer replays nothing.
     const std::string kept = RecordReader(folder.Path("data/progress.sqlite")).Dump();
-    EXPECT_TRUE(SaveSchedules());
+    EXPECT_TRUE(SaveSchedules(learner));
     EXPECT_EQ(RecordReader(folder.Path("data/progress.sqlite")).Dump(), kept);
 }
 
@@ -231,16 +232,16 @@ TEST_F(Schedule, ClockThatMisbehavesLosesNoBoxAndDueNoTwiceADay) {
             const std::string when = "run " + std::to_string(r) + " day " + std::to_string(answer.day);
             On(answer.day);
             const int32_t today = kDay0 + answer.day;
-            const CardSchedule before = CardAt(0, 0);
+            const CardSchedule before = CardAt(context, learner, 0, 0);
             if (before.box != kNewBox) {
                 EXPECT_LE(EffectiveDueDay(before, today) - today, kBoxWaitDays[before.box]) << when;
             }
             const bool wasDue = before.box != kNewBox && EffectiveDueDay(before, today) <= today;
-            RecordAnswer(0, 0, answer.right);
+            RecordAnswer(context, learner, 0, 0, answer.right);
             Restart();
-            const CardSchedule after = CardAt(0, 0);
+            const CardSchedule after = CardAt(context, learner, 0, 0);
             EXPECT_EQ(after.lastDay, today) << when;
-            EXPECT_EQ(DueCountToday(), 0) << when;  // answered today: not due again today
+            EXPECT_EQ(DueCountToday(context, learner), 0) << when;  // answered today: not due again today
             if (answer.right) {
                 EXPECT_EQ(after.box, wasDue ? std::min(boxBefore + 1, kTopBox) : std::max(boxBefore, 1))
                     << when;
@@ -255,21 +256,21 @@ TEST_F(Schedule, ReviewTakesThirtyMissedFirstThenOldest) {
     for (int i = 0; i < 200; ++i) cards.push_back({1, -i - 1, -i, i == 150});
     for (Card& card : cards) card.last += kDay0, card.due += kDay0;
     StartWithOldFile("16-216_box.dat", FileBytes(1, cards, {}));
-    EXPECT_EQ(DueCountToday(), 200);
-    EXPECT_EQ(DueCountText(DueCountToday()), "99+");
+    EXPECT_EQ(DueCountToday(context, learner), 200);
+    EXPECT_EQ(DueCountText(DueCountToday(context, learner)), "99+");
     EXPECT_EQ(DueCountText(99), "99");
     for (int expectedFirst : {150, 170}) {
-        const std::vector<CardRef> chosen = ChooseReviewCards();
+        const std::vector<CardRef> chosen = ChooseReviewCards(context, learner);
         ASSERT_EQ(chosen.size(), 30u);
         EXPECT_EQ(chosen[0], (CardRef{3, expectedFirst}));
         EXPECT_EQ(chosen[1], (CardRef{3, expectedFirst == 150 ? 199 : 169}));
-        for (const CardRef& card : chosen) RecordAnswer(card.topicIndex, card.entry, true);
+        for (const CardRef& card : chosen) RecordAnswer(context, learner, card.topicIndex, card.entry, true);
     }
-    EXPECT_EQ(DueCountToday(), 140);
+    EXPECT_EQ(DueCountToday(context, learner), 140);
 }
 
 TEST_F(Schedule, ProgressFiguresOfAKnownSchedule) {
-    EXPECT_FALSE(CurrentProgress().anyAnswered);
+    EXPECT_FALSE(CurrentProgress(context, learner).anyAnswered);
     const int32_t t = 20;  // today, from kDay0
     auto day = [](int32_t d) { return kDay0 + d; };
     folder.Write("data/0-4_box.dat", FileBytes(1,
@@ -285,7 +286,7 @@ TEST_F(Schedule, ProgressFiguresOfAKnownSchedule) {
                                                {day(t - 14), day(t - 13), day(t - 3)}));
     StartWithOldFile("8-16_box.dat", FileBytes(1, {{1, day(t - 1), day(t), false}}, {day(t - 20)}));
     On(t);
-    const ProgressFigures figures = CurrentProgress();
+    const ProgressFigures figures = CurrentProgress(context, learner);
     EXPECT_TRUE(figures.anyAnswered);
     const int expectedBars[4][4] = {{1, 1, 1, 1}, {1, 1, 2, 0}, {7, 1, 0, 0}, {200, 0, 0, 0}};
     ASSERT_EQ(figures.topics.size(), 4u);
@@ -301,9 +302,9 @@ TEST_F(Schedule, ProgressFiguresOfAKnownSchedule) {
     EXPECT_EQ(figures.streakDays, 4);
     EXPECT_EQ(figures.dueOnDay, (std::array<int, 7>{2, 0, 1, 0, 0, 1, 1}));  // the locked row left out
     On(t + 1);
-    EXPECT_EQ(CurrentProgress().streakDays, 4);  // today not practised yet
+    EXPECT_EQ(CurrentProgress(context, learner).streakDays, 4);  // today not practised yet
     On(t + 2);
-    EXPECT_EQ(CurrentProgress().streakDays, 0);
+    EXPECT_EQ(CurrentProgress(context, learner).streakDays, 0);
 }
 
 TEST(CalendarDay, DayNumbersFollowTheCalendar) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/state/AppContext.h"
+#include "learning/Learner.h"
 #include "learning/LearningRun.h"
 #include "learning/RepetitionStore.h"
 #include "learning/RunEndSave.h"
@@ -40,18 +41,18 @@ const RunEndCase kCases[] = {
 };
 
 TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
+    Learner learner;
+    LearningRun currentRun;
     for (const RunEndCase& c : kCases) {
         SCOPED_TRACE(c.name);
         TempGameFolder folder;
         AppContext context(folder.root);
-        AppContext* const previous = app;
-        app = &context;
         // A passed run of row 0 that got its one word right.
         currentRun.words = WordList{};
         currentRun.words.entries.resize(1);
         LoadRepetitions(currentRun.words, 0, 30);
-        ChooseNextWord();
-        MarkCorrect();
+        ChooseNextWord(currentRun.words);
+        MarkCorrect(currentRun.words);
 
         const std::string lockFile = folder.Path("data/lexadrill.lock");
         const int otherGame = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
@@ -63,7 +64,7 @@ TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
         run.player = u"ana";
         run.score = 20;
         run.passedRow = 0;
-        RunEndSave save(run, 0);
+        RunEndSave save(run, context, learner, currentRun, 0);
         std::optional<RunEndResult> result;
         int ms = 0;
         for (; ms <= 5000; ms += 100) {
@@ -91,7 +92,6 @@ TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
         EXPECT_FALSE(save.Step(10000).has_value());
         save.Finish();
         EXPECT_FALSE(folder.Exists("data/hof.hof"));
-        app = previous;
     }
 }
 

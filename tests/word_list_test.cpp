@@ -26,8 +26,8 @@ std::vector<uint8_t> WordFile(const std::vector<std::u16string>& plainLines) {
     return bytes;
 }
 
-void Load(const std::vector<uint8_t>& bytes, int first, int last) {
-    LoadTopicEntriesFromBytes(currentRun.words, bytes.data(), bytes.size(), first, last);
+void Load(WordList& words, const std::vector<uint8_t>& bytes, int first, int last) {
+    LoadTopicEntriesFromBytes(words, bytes.data(), bytes.size(), first, last);
 }
 
 std::u16string Decoded(std::u16string stored) {
@@ -36,16 +36,17 @@ std::u16string Decoded(std::u16string stored) {
 }
 
 TEST(WordFile, HandShiftedLineGivesItsTwoFields) {
+    LearningRun currentRun;
     // 'ab;cd' shifted by 2, 4, 1, 6, 3, then an unshifted CR LF; the header is never looked at.
     const std::vector<uint8_t> bytes = {0x00, 0x00, 0x63, 0, 0x66, 0, 0x3C, 0,
                                         0x69, 0,    0x67, 0, 0x0D, 0, 0x0A, 0};
-    Load(bytes, 0, 1);
-    ASSERT_EQ(WordCount(), 1u);
+    Load(currentRun.words, bytes, 0, 1);
+    ASSERT_EQ(WordCount(currentRun.words), 1u);
     EXPECT_EQ(currentRun.words.entries[0].prompt, u"ab");
     EXPECT_EQ(currentRun.words.entries[0].answer, u"cd");
     EXPECT_EQ(currentRun.words.counts[0].repeatCount, 0);
-    EXPECT_EQ(CurrentPrompt(), u"ab");
-    EXPECT_EQ(CurrentAnswer(), u"cd");
+    EXPECT_EQ(CurrentPrompt(currentRun.words), u"ab");
+    EXPECT_EQ(CurrentAnswer(currentRun.words), u"cd");
 }
 
 TEST(WordFile, KeyRepeatsEveryFiveUnitsWithSixteenBitWrap) {
@@ -70,6 +71,7 @@ TEST(WordFile, TrimsAtMostTwoStoredUnits) {
 // The line is a C string: a unit stored as 0 ends it before the trim, one that decodes to 0 ends it
 // during the unshift; either way nothing after it reaches the fields.
 TEST(WordFile, ZeroUnitEndsTheLine) {
+    LearningRun currentRun;
     const std::u16string ab = EncodeLine(u"ab;cd").substr(0, 3), cd = EncodeLine(u"ab;cd").substr(3);
     const std::u16string decodesToZero(1, static_cast<char16_t>(WordFileKey[3]));
     struct Case {
@@ -83,8 +85,8 @@ TEST(WordFile, ZeroUnitEndsTheLine) {
         EXPECT_EQ(Decoded(c.stored), c.decoded);
         std::vector<uint8_t> bytes = {0xFF, 0xFE};
         AppendUnits(bytes, c.stored + EncodeLine(u"next;line") + u"\r\n");
-        Load(bytes, 0, 2);
-        ASSERT_EQ(WordCount(), 2u);
+        Load(currentRun.words, bytes, 0, 2);
+        ASSERT_EQ(WordCount(currentRun.words), 2u);
         EXPECT_EQ(currentRun.words.entries[0].prompt, u"ab");
         EXPECT_EQ(currentRun.words.entries[0].answer, u"");
         EXPECT_EQ(currentRun.words.entries[1].prompt, u"next") << "the cut line still counts as one line";
@@ -127,6 +129,7 @@ TEST(WordFile, ReadsStopAfterLineFeedOrAt1999Units) {
 }
 
 TEST(WordList, KeepsOnlyTheTopicsRangeInFileOrder) {
+    LearningRun currentRun;
     std::vector<std::u16string> lines;
     for (int i = 0; i < 360; ++i) {
         const std::string digits = std::to_string(i);
@@ -134,8 +137,8 @@ TEST(WordList, KeepsOnlyTheTopicsRangeInFileOrder) {
         lines.push_back(u"p" + number + u";a" + number);
     }
     const std::vector<uint8_t> bytes = WordFile(lines);
-    Load(bytes, 30, 60);
-    ASSERT_EQ(WordCount(), 30u);
+    Load(currentRun.words, bytes, 30, 60);
+    ASSERT_EQ(WordCount(currentRun.words), 30u);
     EXPECT_EQ(currentRun.words.entries[0].prompt, u"p30");
     EXPECT_EQ(currentRun.words.entries[29].answer, u"a59");
     EXPECT_EQ(currentRun.words.counts.size(), 30u);
@@ -144,21 +147,22 @@ TEST(WordList, KeepsOnlyTheTopicsRangeInFileOrder) {
 
     // The next topic replaces the first one entirely.
     currentRun.words.currentWord = 7;
-    Load(bytes, 330, 360);
-    ASSERT_EQ(WordCount(), 30u);
+    Load(currentRun.words, bytes, 330, 360);
+    ASSERT_EQ(WordCount(currentRun.words), 30u);
     EXPECT_EQ(currentRun.words.entries[0].prompt, u"p330");
     EXPECT_EQ(currentRun.words.entries[29].prompt, u"p359");
     EXPECT_EQ(currentRun.words.currentWord, 0u);
 
     // A range running past the end of the file keeps what is there.
-    Load(bytes, 350, 400);
-    EXPECT_EQ(WordCount(), 10u);
+    Load(currentRun.words, bytes, 350, 400);
+    EXPECT_EQ(WordCount(currentRun.words), 10u);
 }
 
 TEST(WordList, ShortLineKeepsItsPlaceWithAnEmptyField) {
+    LearningRun currentRun;
     const std::vector<uint8_t> bytes = WordFile({u"one;uno", u"two", u"", u"four;cuatro"});
-    Load(bytes, 0, 4);
-    ASSERT_EQ(WordCount(), 4u);
+    Load(currentRun.words, bytes, 0, 4);
+    ASSERT_EQ(WordCount(currentRun.words), 4u);
     EXPECT_EQ(currentRun.words.entries[1].prompt, u"two");
     EXPECT_EQ(currentRun.words.entries[1].answer, u"");
     EXPECT_EQ(currentRun.words.entries[2].prompt, u"");
@@ -167,18 +171,20 @@ TEST(WordList, ShortLineKeepsItsPlaceWithAnEmptyField) {
 }
 
 TEST(WordList, MissingFileEmptiesTheList) {
+    LearningRun currentRun;
     TempGameFolder folder;
-    Load(WordFile({u"a;b"}), 0, 1);
+    Load(currentRun.words, WordFile({u"a;b"}), 0, 1);
     currentRun.words.currentWord = 3;
     LoadTopicEntries(currentRun.words, folder.Path("data/words_free.enc"), 0, 30);
-    EXPECT_EQ(WordCount(), 0u);
+    EXPECT_EQ(WordCount(currentRun.words), 0u);
     EXPECT_TRUE(currentRun.words.counts.empty());
     EXPECT_EQ(currentRun.words.currentWord, 0u);
-    EXPECT_EQ(CurrentPrompt(), u"");
-    EXPECT_EQ(CurrentAnswer(), u"");
+    EXPECT_EQ(CurrentPrompt(currentRun.words), u"");
+    EXPECT_EQ(CurrentAnswer(currentRun.words), u"");
 }
 
 TEST(WordList, LoadsFromFileTracesEachEntryAndReseeds) {
+    LearningRun currentRun;
     TempGameFolder folder;
     folder.Write("data/words_free.enc", WordFile({u"skip;me", u"tree;\u00E1rbol", u"girl;ni\u00F1a"}));
     const std::string path = folder.Path("data/words_free.enc");
@@ -195,7 +201,7 @@ TEST(WordList, LoadsFromFileTracesEachEntryAndReseeds) {
     EXPECT_EQ(trace,
               "tree - \xC3\xA1rbol\ngirl - ni\xC3\xB1"
               "a\n");
-    ASSERT_EQ(WordCount(), 2u);
+    ASSERT_EQ(WordCount(currentRun.words), 2u);
     EXPECT_EQ(currentRun.words.entries[0].answer, u"\u00E1rbol");
 
     // Every load seeds rand() with the time: two loads in the same second give the same draw.
@@ -216,13 +222,14 @@ TEST(WordList, LoadsFromFileTracesEachEntryAndReseeds) {
 }
 
 TEST(WordList, ReleaseEntriesEmptiesEverySequence) {
-    Load(WordFile({u"a;b", u"c;d"}), 0, 2);
+    LearningRun currentRun;
+    Load(currentRun.words, WordFile({u"a;b", u"c;d"}), 0, 2);
     currentRun.words.currentWord = 1;
     ReleaseEntries(currentRun.words);
-    EXPECT_EQ(WordCount(), 0u);
+    EXPECT_EQ(WordCount(currentRun.words), 0u);
     EXPECT_TRUE(currentRun.words.counts.empty());
     EXPECT_TRUE(currentRun.words.asked.empty());
-    EXPECT_EQ(CurrentPrompt(), u"");
+    EXPECT_EQ(CurrentPrompt(currentRun.words), u"");
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 
 namespace {
 
-// The session's choice, made at start-up.
+// The session's choice, made at start-up: where this process reads and writes its files (owner:
+// this file, for the program's run).
 std::optional<SaveFolders> decided;
 
 bool IsAbsolute(const std::string& path) { return !path.empty() && path.front() == '/'; }

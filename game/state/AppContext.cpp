@@ -2,8 +2,6 @@
 
 #include "unicode/Utf8Utf16.h"
 
-AppContext* app = nullptr;
-
 namespace {
 
 struct TopicRow {

@@ -1,6 +1,7 @@
 // The application object: the executable folder and every file path, the topics table and the
-// run state that screens hand to each other. Exactly one exists; `app` owns it from start-up
-// until the window closes (see Application.cpp).
+// run state that screens hand to each other. Exactly one exists while the game runs: the
+// application (app/Application.h) holds it from start-up until the window closes and hands it to
+// whoever needs it.
 #pragma once
 
 #include <cstdint>
@@ -95,6 +96,3 @@ struct AppContext {
     std::string untoldImportReport;
     ScreenState screens;
 };
-
-// The one application object; created by StartApplication, deleted on close.
-extern AppContext* app;

@@ -31,8 +31,8 @@ struct InputEvent {
     enum class Kind { Click, Character, Key };
 
     Kind kind = Kind::Click;
-    platform::Click click;   // for a click
-    char16_t character = 0;  // for a typed character: one UTF-16 code unit
+    platform::Click click;                      // for a click
+    char16_t character = 0;                     // for a typed character: one UTF-16 code unit
     platform::Key key = platform::Key::Return;  // for a named key
     KeyMeaning meaning;                         // for a named key: what it does on this screen
 

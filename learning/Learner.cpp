@@ -1,3 +1,0 @@
-#include "learning/Learner.h"
-
-Learner learner;

@@ -1,3 +1,0 @@
-#include "learning/LearningRun.h"
-
-LearningRun currentRun;
