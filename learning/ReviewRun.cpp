@@ -9,14 +9,6 @@
 #include "learning/TopicWords.h"
 #include "learning/WordList.h"
 
-namespace {
-
-bool RowExists(const AppContext& app, int topicIndex) {
-    return topicIndex >= 0 && topicIndex < app.topicCount;
-}
-
-}  // namespace
-
 size_t LoadReviewCards(const AppContext& app, Learner& learner, LearningRun& currentRun) {
     const std::vector<CardRef> chosen = ChooseReviewCards(app, learner);
     std::vector<CardRef> cards;
@@ -24,7 +16,7 @@ size_t LoadReviewCards(const AppContext& app, Learner& learner, LearningRun& cur
     // Each topic's entries and counts are read once, when its first card is met.
     std::map<std::pair<int, record::Direction>, WordList> topics;
     for (const CardRef& card : chosen) {
-        if (!RowExists(app, card.topicIndex)) continue;
+        if (!app.HasTopicRow(card.topicIndex)) continue;
         // Each card is asked the way it is due: a topic's two directions are loaded apart.
         const auto key = std::make_pair(card.topicIndex, card.direction);
         auto found = topics.find(key);
@@ -70,7 +62,7 @@ std::vector<int> ReviewedRows(LearningRun& currentRun) {
 }
 
 SaveResult SaveReviewedCounts(const AppContext& app, Learner& learner, LearningRun& currentRun, int row) {
-    if (!RowExists(app, row) || OwnTopicOfRow(app, learner, row) != nullptr) return SaveResult{};
+    if (!app.HasTopicRow(row) || OwnTopicOfRow(app, learner, row) != nullptr) return SaveResult{};
     // The row's counts as the file holds them, with the run's answers to the row's cards beside them.
     WordList topic;
     LoadTopicProgress(app, learner, topic, row);

@@ -30,28 +30,30 @@ using record::Direction;
 // Both directions are asked, each card by its own schedule.
 constexpr Direction kDirectionsPlayed[] = {Direction::Forward, Direction::Reverse};
 
-struct Answer {
-    int entry;
-    CardWords words;  // the card's words when it was answered: a list imported again since keeps them
-    AnswerDetails details;
-    int32_t day;
-    int64_t atSeconds;
-    bool Right() const { return details.verdict == record::Verdict::Right; }
-};
-
-struct TopicSchedule {
-    Deck deck;
-    Direction direction = Direction::Forward;
-    std::vector<CardWords> words;  // the topic's cards, in its order
-    std::vector<CardSchedule> cards;
-    std::vector<Answer> unsaved;  // this run's answers, in the order given
-};
-
 }  // namespace
 
 // The schedules read so far and what they were read from: the learner's (learning/Learner.h),
 // whose form only this file knows.
 struct ScheduleCache {
+    // One answer of this run, and one topic's schedule in one direction: the form the schedules
+    // are kept in (nested, so the learner's forward-declared cache can hold them).
+    struct Answer {
+        int entry;
+        CardWords words;  // the card's words when it was answered: a list imported again since keeps them
+        AnswerDetails details;
+        int32_t day;
+        int64_t atSeconds;
+        bool Right() const { return details.verdict == record::Verdict::Right; }
+    };
+
+    struct TopicSchedule {
+        Deck deck;
+        Direction direction = Direction::Forward;
+        std::vector<CardWords> words;  // the topic's cards, in its order
+        std::vector<CardSchedule> cards;
+        std::vector<Answer> unsaved;  // this run's answers, in the order given
+    };
+
     // Every topic's schedule read so far, by row identity and direction: filled on first use or by
     // LoadSchedules, emptied by ForgetSchedules.
     std::map<std::string, TopicSchedule> schedules;
@@ -66,6 +68,9 @@ struct ScheduleCache {
 };
 
 namespace {
+
+using Answer = ScheduleCache::Answer;
+using TopicSchedule = ScheduleCache::TopicSchedule;
 
 ScheduleCache& Cache(Learner& learner) {
     if (!learner.schedules) learner.schedules = std::make_shared<ScheduleCache>();
@@ -209,10 +214,6 @@ TopicSchedule& ScheduleOf(const AppContext& app, Learner& learner, const TopicIn
     return found->second;
 }
 
-bool RowExists(const AppContext& app, int topicIndex) {
-    return topicIndex >= 0 && topicIndex < app.topicCount;
-}
-
 bool RowIsUnlocked(const AppContext& app, Learner& learner, int topicIndex) {
     return IsRowUnlocked(app, learner, topicIndex);
 }
@@ -322,7 +323,7 @@ int32_t EffectiveDueDay(const CardSchedule& card, int32_t today) {
 }
 
 void RecordAnswer(const AppContext& app, Learner& learner, const CardRef& ref, const AnswerDetails& details) {
-    if (!RowExists(app, ref.topicIndex)) return;
+    if (!app.HasTopicRow(ref.topicIndex)) return;
     TopicSchedule& topic = ScheduleOf(app, learner, app.topics[ref.topicIndex], ref.direction);
     if (ref.entry < 0 || static_cast<size_t>(ref.entry) >= topic.cards.size()) return;
     const int32_t today = ScheduleToday();
@@ -447,7 +448,7 @@ int DaysUntilNextDue(const AppContext& app, Learner& learner) {
 }
 
 CardSchedule CardAt(const AppContext& app, Learner& learner, int topicIndex, int entry) {
-    if (!RowExists(app, topicIndex)) return CardSchedule{};
+    if (!app.HasTopicRow(topicIndex)) return CardSchedule{};
     const std::vector<CardSchedule>& cards = ScheduleOf(app, learner, app.topics[topicIndex]).cards;
     if (entry < 0 || static_cast<size_t>(entry) >= cards.size()) return CardSchedule{};
     return cards[static_cast<size_t>(entry)];

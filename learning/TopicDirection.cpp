@@ -14,8 +14,6 @@ namespace {
 
 using record::Direction;
 
-bool RowExists(const AppContext& app, int row) { return row >= 0 && row < app.topicCount; }
-
 record::TopicKey KeyOf(const AppContext& app, const Learner& learner, int row) {
     if (const OwnTopic* own = OwnTopicOfRow(app, learner, row))
         return record::TopicKey{own->listFile, own->part};
@@ -29,7 +27,7 @@ std::u16string SideName(const std::string& code) {
 }  // namespace
 
 Direction ChosenDirection(const AppContext& app, const Learner& learner, int row) {
-    if (!RowExists(app, row)) return Direction::Forward;
+    if (!app.HasTopicRow(row)) return Direction::Forward;
     const record::TopicKey key = KeyOf(app, learner, row);
     const auto turned = learner.turnedThisSession.find(key);
     if (turned != learner.turnedThisSession.end()) return turned->second;
@@ -39,7 +37,7 @@ Direction ChosenDirection(const AppContext& app, const Learner& learner, int row
 }
 
 bool TurnDirection(const AppContext& app, Learner& learner, int row) {
-    if (!RowExists(app, row)) return false;
+    if (!app.HasTopicRow(row)) return false;
     const Direction turned =
         ChosenDirection(app, learner, row) == Direction::Forward ? Direction::Reverse : Direction::Forward;
     const record::TopicKey key = KeyOf(app, learner, row);

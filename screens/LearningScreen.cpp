@@ -90,7 +90,7 @@ void ShowLearningScreen(Game& game) {
     ResetLearning(game);
     const GLObjectTextList* topicsList = FindTextList(game.scene, key::kTopicsList);
     const int row = topicsList ? topicsList->selected : 0;
-    const int shown = row >= 0 && row < game.app.topicCount ? row : 0;
+    const int shown = game.app.HasTopicRow(row) ? row : 0;
     LoadTopicWords(game.app, game.learner, game.run.words, shown,
                    ChosenDirection(game.app, game.learner, shown));
     EnterLearning(game);

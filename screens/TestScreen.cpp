@@ -274,7 +274,7 @@ void StartRun(Game& game) {
         ForgetReviewCards(game.run);
         const GLObjectTextList* topicsList = FindTextList(game.scene, key::kTopicsList);
         const int row = topicsList ? topicsList->selected : 0;
-        game.run.test.topicIndex = row >= 0 && row < game.app.topicCount ? row : 0;
+        game.run.test.topicIndex = game.app.HasTopicRow(row) ? row : 0;
         LoadTopicWords(game.app, game.learner, game.run.words, game.run.test.topicIndex,
                        ChosenDirection(game.app, game.learner, game.run.test.topicIndex));
     }

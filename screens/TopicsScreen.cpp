@@ -35,7 +35,7 @@ GLObjectTextList* TopicsList(Game& game) { return FindTextList(game.scene, key::
 int SelectedRow(Game& game) {
     const GLObjectTextList* list = TopicsList(game);
     const int row = list ? list->selected : 0;
-    return row >= 0 && row < game.app.topicCount ? row : 0;
+    return game.app.HasTopicRow(row) ? row : 0;
 }
 
 bool RowUnlocked(Game& game, int row) { return IsRowUnlocked(game.app, game.learner, row); }

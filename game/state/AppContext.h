@@ -73,6 +73,8 @@ struct AppContext {
     std::string wordFilePath;
     TopicInfo topics[MAX_TOPICS];
     int32_t topicCount = 0;
+    // The row is one of the table's (a stored or passed row may not be).
+    bool HasTopicRow(int row) const { return row >= 0 && row < topicCount; }
     std::string nativeFlagPath;
     std::string foreignFlagPath;
 
