@@ -25,7 +25,8 @@ stage() {
 stage setup scripts/setup.sh
 stage layers eval 'scripts/layers.sh >/dev/null'
 # A fresh build joins each target's sources into a few translation units (CMake's unity build): the
-# shared headers are compiled a few times instead of once per file, which halves the compiling.
+# shared headers and templates are compiled a few times instead of once per file, which more than
+# halves the compiling.
 # The code is the same either way; a developer's own build may leave it off for quicker rebuilds.
 stage build eval 'cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON && cmake --build build -j"$(nproc)"'
 stage suite eval '(cd build && SDL_VIDEODRIVER=offscreen ctest --output-on-failure --timeout 600 -j"$(nproc)")'

@@ -6,15 +6,6 @@
 
 namespace {
 
-class ProbeObject : public PlainObject {
-public:
-    using PlainObject::PlainObject;
-    mutable int drawn = 0;
-
-protected:
-    void DrawGeometry(const DrawPass&, const Pose&) const override { ++drawn; }
-};
-
 void DrawTimes(GLObject& object, int passes) {
     for (int i = 0; i < passes; ++i) StepAndDraw(object);
 }

@@ -10,21 +10,6 @@
 
 namespace {
 
-// Counts what the scene asks of it.
-class ProbeObject : public PlainObject {
-public:
-    using PlainObject::PlainObject;
-    void SetClicked(bool on) override {
-        GLObject::SetClicked(on);
-        clickCalls.push_back(on);
-    }
-    mutable int drawn = 0;
-    std::vector<bool> clickCalls;
-
-protected:
-    void DrawGeometry(const DrawPass&, const Pose&) const override { ++drawn; }
-};
-
 // Counts its own destruction.
 class FreedProbe : public PlainObject {
 public:

@@ -73,7 +73,7 @@ std::string DeadDisplay() {
     return "DISPLAY=:97";
 }
 
-const StartCase kCases[] = {
+const StartCase kStartCases[] = {
     {"NoDisplay", {}, Streams::ErrorToPipe, true, 1, kNoDisplay.c_str(), nullptr},
     {"UnreachableDisplay", {DeadDisplay()}, Streams::ErrorToPipe, true, 1, kNoDisplay.c_str(), nullptr},
     {"FailedDriver",
@@ -211,7 +211,7 @@ TEST_P(ProcessStart, ExitStatusAndWhatTheGameSays) {
     EXPECT_EQ(WEXITSTATUS(status), c.status);
 }
 
-INSTANTIATE_TEST_SUITE_P(Child, ProcessStart, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Child, ProcessStart, ::testing::ValuesIn(kStartCases),
                          [](const ::testing::TestParamInfo<StartCase>& info) {
                              return std::string(info.param.name);
                          });

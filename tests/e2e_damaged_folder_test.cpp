@@ -23,17 +23,13 @@
 #include "screens/MainMenu.h"
 #include "screens/TestScreen.h"
 #include "tests/GameHarness.h"
+#include "tests/Utf16Bytes.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;

@@ -30,7 +30,7 @@
 
 namespace {
 
-std::string Kvtml(const std::vector<std::pair<std::string, std::string>>& pairs) {
+std::string KvtmlOfPairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
     std::string xml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\">\n"
         "<information><title>Tiere</title></information>\n<identifiers>\n"
@@ -48,7 +48,7 @@ std::string Kvtml(const std::vector<std::pair<std::string, std::string>>& pairs)
 class OwnListsTest : public GameTest {
 protected:
     void PrepareFolder() override {
-        Write("incoming/animals.kvtml", Kvtml({{"dog", "Hund"}, {"cat", "Katze"}, {"bird", "Vögel"}}));
+        Write("incoming/animals.kvtml", KvtmlOfPairs({{"dog", "Hund"}, {"cat", "Katze"}, {"bird", "Vögel"}}));
         // Windows-1252 (ó is F3, ñ F1) with semicolons, as a spreadsheet on Windows saves it.
         Write("incoming/fruit.csv",
               "apple;manzana\r\nlemon;lim\xF3n\r\npineapple;pi\xF1"
@@ -196,7 +196,7 @@ TEST_F(OwnListsTest, ImportedListsArePlayedJudgedSpokenKeptReimportedAndRemoved)
     WaitUntilStill("arrownext");
     Press(SDLK_RETURN);
     RunUntilScreen(ScreenId::MainMenu);
-    Write("again/animals.kvtml", Kvtml({{"dog", "Hund"}, {"cat", "Kater"}, {"bird", "Vögel"}}));
+    Write("again/animals.kvtml", KvtmlOfPairs({{"dog", "Hund"}, {"cat", "Kater"}, {"bird", "Vögel"}}));
     platform::headless::DropFile(folder + "again/animals.kvtml");
     RunTicks(2);
     // The cards are kept by their words: the dog and the bird keep their counts, "cat - Kater" is new,
@@ -332,7 +332,7 @@ TEST_F(OwnListsTest, TheReportFitsTheScreenAndSaysWhatWasNotKept) {
     }
     std::vector<std::pair<std::string, std::string>> pairs;
     for (int i = 0; i < 1100; ++i) pairs.push_back({"w" + std::to_string(i), "W" + std::to_string(i)});
-    std::string many = Kvtml(pairs);
+    std::string many = KvtmlOfPairs(pairs);
     many.replace(many.find("</kvtml>"), 8, "<lessons>" + lessons + "</lessons></kvtml>");
     Write("incoming/many.kvtml", many);
     QueueListImport(App(), folder + "incoming/many.kvtml");

@@ -62,7 +62,7 @@ struct SaveFaultCase {
     platform::MessageKind toldAs = platform::MessageKind::Information;
 };
 
-const SaveFaultCase kCases[] = {
+const SaveFaultCase kSaveFaultCases[] = {
     // Nothing written: the design's "nothing unlocked" road (the main menu), not the next level.
     {SaveFault::FullFolder, "FullFolder", u"perro", 3, nullptr,
      "Progress not saved in {data}: No space left on device", ScreenId::MainMenu, false,
@@ -98,11 +98,6 @@ std::string LittleEndian(int32_t value) {
     std::string bytes;
     for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>(uint32_t(value) >> shift));
     return bytes;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 class SaveFaultTest : public GameTest, public ::testing::WithParamInterface<SaveFaultCase> {
@@ -244,7 +239,7 @@ TEST_P(SaveFaultTest, TheRunsFilesAreKeptOrTheFailureIsTold) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, SaveFaultTest, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Faults, SaveFaultTest, ::testing::ValuesIn(kSaveFaultCases),
                          [](const ::testing::TestParamInfo<SaveFaultCase>& info) {
                              return std::string(info.param.name);
                          });

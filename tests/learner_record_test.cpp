@@ -236,7 +236,7 @@ TEST(LearnerRecord, ARunsSaveAsksAgainEachTickWhileAnotherGameWritesAndSaysWhenI
 }
 
 // The record's file as each kind of damage leaves it.
-struct Damage {
+struct RecordDamage {
     const char* name;
     std::function<void(RecordFolder&)> make;
     bool setAside;  // else left as it is and not written
@@ -255,7 +255,7 @@ void CorruptAnIndex(RecordFolder& game) {
     file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
 }
 
-const Damage kDamages[] = {
+const RecordDamage kDamages[] = {
     {"not a database",
      [](RecordFolder& game) { game.folder.Write("data/progress.sqlite", Bytes(std::string(5000, 'x'))); },
      true},
@@ -280,7 +280,7 @@ const Damage kDamages[] = {
 };
 
 TEST(LearnerRecord, ADamagedRecordIsToldOnceKeptAsideAndTheGamePlaysOn) {
-    for (const Damage& damage : kDamages) {
+    for (const RecordDamage& damage : kDamages) {
         SCOPED_TRACE(damage.name);
         RecordFolder game;
         damage.make(game);

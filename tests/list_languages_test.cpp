@@ -43,7 +43,7 @@ std::vector<std::string> Mixed(const std::vector<std::string>& a, const std::vec
     return mixed;
 }
 
-std::string Kvtml(const std::string& first, const std::string& second) {
+std::string KvtmlNaming(const std::string& first, const std::string& second) {
     std::string xml =
         "<?xml version=\"1.0\"?><kvtml version=\"2.0\"><identifiers><identifier id=\"0\"><locale>" + first +
         "</locale></identifier><identifier id=\"1\"><locale>" + second +
@@ -109,10 +109,10 @@ TEST(ListLanguages, AreNamedReadFromTheFirstRowOrGuessedConfidentlyAndKeptInTheC
          "#languages:,de\n" + Rows(kEnglish, kGerman), "en (guessed)", "de (header)", 20,
          "English (guessed from the words) and German (from its #languages line); set them with a first line "
          "#languages:en,de"},
-        {"KVTML identifiers", "a.kvtml", Kvtml("en", "de"), "en (identifier)", "de (identifier)", 20,
+        {"KVTML identifiers", "a.kvtml", KvtmlNaming("en", "de"), "en (identifier)", "de (identifier)", 20,
          "English and German, as its identifiers name them"},
-        {"KVTML identifiers naming nothing are not guessed", "a.kvtml", Kvtml("x1", "x2"), "? (unknown)",
-         "? (unknown)", 20, "languages not known, so it is not spoken"},
+        {"KVTML identifiers naming nothing are not guessed", "a.kvtml", KvtmlNaming("x1", "x2"),
+         "? (unknown)", "? (unknown)", 20, "languages not known, so it is not spoken"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

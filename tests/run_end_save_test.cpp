@@ -33,7 +33,7 @@ struct RunEndCase {
 
 // Another game holds the folder's lock throughout (the free lock, a FIFO and a full disk alone are
 // played through the game in e2e_save_faults_test.cpp).
-const RunEndCase kCases[] = {
+const RunEndCase kRunEndCases[] = {
     {"WaitRunsOut", Fault::None, Status::SavedWithoutLock,
      "another game held lexadrill.lock for more than 3 seconds", true},
     // A write that failed is what the player must hear, not the lock.
@@ -43,7 +43,7 @@ const RunEndCase kCases[] = {
 TEST(RunEndSave, SavesEveryStoreOnceAndSaysHowItWent) {
     Learner learner;
     LearningRun currentRun;
-    for (const RunEndCase& c : kCases) {
+    for (const RunEndCase& c : kRunEndCases) {
         SCOPED_TRACE(c.name);
         TempGameFolder folder;
         AppContext context(folder.root);
