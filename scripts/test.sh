@@ -10,7 +10,8 @@
 #  5. the suite again under AddressSanitizer + UndefinedBehaviorSanitizer (scripts/sanitize.sh,
 #     in build-asan/, which reuses the content built here).
 # Each stage says how long it took. Stage 2 needs one core and stages 3 and 4 mostly wait for
-# their windows and the speech service, so 2 runs beside them, and so does stage 5's build.
+# their windows and the speech service, so 2 runs beside them; stage 5's build runs at low priority
+# beside stages 1 to 4.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,16 +30,21 @@ stage layers eval 'scripts/layers.sh >/dev/null'
 # halves the compiling.
 # The code is the same either way; a developer's own build may leave it off for quicker rebuilds.
 stage build eval 'cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON && cmake --build build -j"$(nproc)"'
+
+# The sanitizers' build takes what the suites and the waiting checks leave of the cores, from here
+# on: the suite's last half minute is the frame-skip oracle alone on one core.
+sanitized_build_log=build/sanitized-build.log
+sanitized_build_start=$SECONDS
+nice -n 10 timeout 2400 scripts/sanitize.sh --build-only >"$sanitized_build_log" 2>&1 &
+sanitized_build=$!
+trap 'kill "$sanitized_build" 2>/dev/null || true' EXIT
 stage suite eval '(cd build && SDL_VIDEODRIVER=offscreen ctest --output-on-failure --timeout 600 -j"$(nproc)")'
 
-shuffled_log=build/shuffled-suite.log sanitized_build_log=build/sanitized-build.log
+shuffled_log=build/shuffled-suite.log
 beside_start=$SECONDS
 (cd build && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy timeout 1200 tests/lexadrill_tests --gtest_shuffle \
     --gtest_brief=1) >"$shuffled_log" 2>&1 &
 shuffled=$!
-# The sanitizers' build takes what the shuffled suite and the waiting checks leave of the cores.
-nice -n 10 timeout 2400 scripts/sanitize.sh --build-only >"$sanitized_build_log" 2>&1 &
-sanitized_build=$!
 trap 'kill "$shuffled" "$sanitized_build" 2>/dev/null || true' EXIT
 stage smoke scripts/smoke.sh build
 stage install-check scripts/install-check.sh build
@@ -55,7 +61,7 @@ if ! wait "$sanitized_build"; then
     exit 1
 fi
 trap - EXIT
-echo "test.sh: the sanitizers' build took $((SECONDS - beside_start)) s (beside the three above)"
+echo "test.sh: the sanitizers' build took $((SECONDS - sanitized_build_start)) s (beside the four above)"
 
 stage sanitizers scripts/sanitize.sh
 echo "test.sh: passed in $((SECONDS - started)) s"
