@@ -214,15 +214,11 @@ TopicSchedule& ScheduleOf(const AppContext& app, Learner& learner, const TopicIn
     return found->second;
 }
 
-bool RowIsUnlocked(const AppContext& app, Learner& learner, int topicIndex) {
-    return IsRowUnlocked(app, learner, topicIndex);
-}
-
 // Calls visit(card, schedule) for every answered card of the unlocked rows.
 template <typename Visit>
 void ForEachScheduledCard(const AppContext& app, Learner& learner, Visit visit) {
     for (int t = 0; t < app.topicCount; ++t) {
-        if (!RowIsUnlocked(app, learner, t)) continue;
+        if (!IsRowUnlocked(app, learner, t)) continue;
         for (Direction direction : kDirectionsPlayed) {
             const std::vector<CardSchedule>& cards = ScheduleOf(app, learner, app.topics[t], direction).cards;
             for (size_t e = 0; e < cards.size(); ++e) {

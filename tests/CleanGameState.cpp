@@ -13,16 +13,11 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/GLScene.h"
 #include "game/names/UnknownNames.h"
 #include "game/saves/SaveFolder.h"
-#include "learning/HallOfFame.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "record/RecordStore.h"
-#include "screens/HallOfFameScreen.h"
-#include "screens/TestScreen.h"
-#include "screens/TopicsScreen.h"
 #include "tests/hooks/Headless.h"
 #include "tests/hooks/TestHooks.h"
 
