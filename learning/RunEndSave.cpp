@@ -14,35 +14,36 @@
 
 namespace {
 
-// The topic's counts: the file's, with this run's judged answers replayed onto them.
-class TopicCountsSave : public SaveParticipant {
-public:
-    TopicCountsSave(const AppContext& app, Learner& learner, LearningRun& finished, int row)
-        : app(app), learner(learner), finished(finished), row(row) {}
-    std::optional<SaveResult> Commit(CommitAttempt) override {
-        return SaveTopicCounts(app, learner, finished.words, row);
-    }
-
-private:
+// What the savers of a run's end read and write: the topics table, the learner and the finished run.
+struct SaveTargets {
     const AppContext& app;
     Learner& learner;
     LearningRun& finished;
+};
+
+// The topic's counts: the file's, with this run's judged answers replayed onto them.
+class TopicCountsSave : public SaveParticipant {
+public:
+    TopicCountsSave(SaveTargets of, int row) : of(of), row(row) {}
+    std::optional<SaveResult> Commit(CommitAttempt) override {
+        return SaveTopicCounts(of.app, of.learner, of.finished.words, row);
+    }
+
+private:
+    SaveTargets of;
     int row;
 };
 
 // A review's judged cards of one row, replayed onto that row's counts file.
 class ReviewedCountsSave : public SaveParticipant {
 public:
-    ReviewedCountsSave(const AppContext& app, Learner& learner, LearningRun& finished, int row)
-        : app(app), learner(learner), finished(finished), row(row) {}
+    ReviewedCountsSave(SaveTargets of, int row) : of(of), row(row) {}
     std::optional<SaveResult> Commit(CommitAttempt) override {
-        return SaveReviewedCounts(app, learner, finished, row);
+        return SaveReviewedCounts(of.app, of.learner, of.finished, row);
     }
 
 private:
-    const AppContext& app;
-    Learner& learner;
-    LearningRun& finished;
+    SaveTargets of;
     int row;
 };
 
@@ -50,27 +51,25 @@ private:
 // own topic's counts, each replayed onto what the record holds now.
 class RecordSave : public SaveParticipant {
 public:
-    RecordSave(const RunEnd& run, const AppContext& app, Learner& learner, LearningRun& finished)
-        : app(app), learner(learner), finished(finished), review(run.review), row(run.row) {}
+    RecordSave(const RunEnd& run, SaveTargets of) : of(of), review(run.review), row(run.row) {}
     std::optional<SaveResult> Commit(CommitAttempt attempt) override {
         record::Transaction change;
         const record::WriteResult begun =
             change.Begin(attempt == CommitAttempt::Closing ? kClosingWaitMs : 0);
         if (begun.outcome == record::WriteResult::Outcome::Busy) return Busy(attempt);
         if (!begun.Done()) return RecordSaveResult(begun);
-        PutScheduleAnswers(learner, change);
+        PutScheduleAnswers(of.learner, change);
         // A review's entries each belong to their card's row; a test's to the run's row.
+        const std::vector<CardRef>& cards = of.finished.reviewCards;
         const std::vector<KeptCount> counts =
-            PutKeptCounts(app, learner, change, finished.words, [this](size_t entry) {
-                return !review                               ? row
-                       : entry < finished.reviewCards.size() ? finished.reviewCards[entry].topicIndex
-                                                             : -1;
+            PutKeptCounts(of.app, of.learner, change, of.finished.words, [this, &cards](size_t entry) {
+                return !review ? row : entry < cards.size() ? cards[entry].topicIndex : -1;
             });
         const record::WriteResult written = change.Commit();
         if (written.outcome == record::WriteResult::Outcome::Busy) return Busy(attempt);
         if (!written.Done()) return RecordSaveResult(written);
-        ScheduleAnswersKept(learner);
-        TakeKeptCounts(finished.words, counts);
+        ScheduleAnswersKept(of.learner);
+        TakeKeptCounts(of.finished.words, counts);
         return SaveResult{};
     }
 
@@ -86,9 +85,7 @@ private:
         return SaveResult{SaveResult::Status::NotSaved, SaveWriteFolder(), why};
     }
 
-    const AppContext& app;
-    Learner& learner;
-    LearningRun& finished;
+    SaveTargets of;
     bool review;
     int row;
 };
@@ -132,17 +129,18 @@ private:
 RunEndSave::RunEndSave(const RunEnd& run, const AppContext& app, Learner& learner, LearningRun& finished,
                        uint32_t nowMs)
     : lock(nowMs) {
+    const SaveTargets of{app, learner, finished};
     // In this order: the unlock looks at the passed topic's file, which the counts have just saved.
     // A designed topic's counts are its _rep.dat; an own topic's are the record's.
     if (run.review) {
         for (int row : run.reviewedRows) {
             if (OwnTopicOfRow(app, learner, row) == nullptr)
-                participants.push_back(std::make_unique<ReviewedCountsSave>(app, learner, finished, row));
+                participants.push_back(std::make_unique<ReviewedCountsSave>(of, row));
         }
     } else if (run.hasCounts && OwnTopicOfRow(app, learner, run.row) == nullptr && !run.reversed) {
-        participants.push_back(std::make_unique<TopicCountsSave>(app, learner, finished, run.row));
+        participants.push_back(std::make_unique<TopicCountsSave>(of, run.row));
     }
-    participants.push_back(std::make_unique<RecordSave>(run, app, learner, finished));
+    participants.push_back(std::make_unique<RecordSave>(run, of));
     const bool designedFilesRun = !run.review && !run.reversed;
     if (designedFilesRun)
         participants.push_back(std::make_unique<HallOfFameEntrySave>(learner, run.player, run.score));
